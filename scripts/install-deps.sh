@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs every Debian package Talvane needs to build, run and test. Safe to run again.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build ccache pkg-config git
+  # Qt 6 and its translation tools
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-translations-l10n libqt6opengl6-dev libqt6svg6-dev libgl-dev
+  # libraries
+  libdvdread-dev libplist-dev libicu-dev libuchardet-dev libmediainfo-dev libmediainfo0v5
+  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev libavfilter-dev
+  iso-codes
+  # tests
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # engines
+  mencoder mplayer ffmpeg handbrake-cli atomicparsley
+  # test media authoring and checking
+  dvdauthor genisoimage xorriso lsdvd
+  # desktop helpers, offscreen and real-window runs
+  xdg-utils xvfb xauth fonts-dejavu-core fontconfig
+)
+
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: everything is installed"
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
