@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Runs an engine or tool to its end for a test, with one combined output to match against.
+namespace testsupport {
+struct ProcessResult {
+    bool started = false;
+    bool finished = false; // false when it had to be killed at the timeout
+    int exitCode = -1;
+    QByteArray output;     // stdout and stderr, interleaved
+};
+
+ProcessResult runProcess(const QString &program, const QStringList &arguments, int timeoutMs = 120000);
+} // namespace testsupport
