@@ -20,6 +20,8 @@ packages=(
   dvdauthor genisoimage xorriso lsdvd
   # desktop helpers, offscreen and real-window runs
   xdg-utils xvfb xauth fonts-dejavu-core fontconfig
+  # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)
+  fonts-droid-fallback
 )
 
 SUDO=""

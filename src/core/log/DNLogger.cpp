@@ -1,0 +1,139 @@
+#include "core/log/DNLogger.h"
+
+#include "core/platform/DNTemporaryFolder.h"
+#include "core/util/DNPaths.h"
+#include "core/util/DNSystemInfo.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cstdio>
+
+DNLogger &DNLogger::shareRoughLog()
+{
+    // Made on first use and never destroyed: threads may still log while statics are torn down.
+    static DNLogger *shared = [] {
+        auto *logger = new DNLogger(DNApplicationDataDirectory(), DNTemporaryFolder::path());
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QObject::connect(app, &QCoreApplication::aboutToQuit, app, [logger] { logger->logFinish(); });
+        return logger;
+    }();
+    return *shared;
+}
+
+QString DNLogger::logFileName()
+{
+    QString name = DNApplicationName();
+    name.remove(QLatin1Char(' '));
+    return name + QStringLiteral(".log");
+}
+
+DNLogger::DNLogger(const QString &folder, const QString &previousLogFolder)
+{
+    start(folder, previousLogFolder);
+}
+
+DNLogger::~DNLogger()
+{
+    logFinish();
+}
+
+void DNLogger::redirect(const QString &folder, const QString &previousLogFolder)
+{
+    start(folder, previousLogFolder);
+}
+
+void DNLogger::start(const QString &folder, const QString &previousLogFolder)
+{
+    std::lock_guard lock(m_mutex);
+    m_file.close();
+    m_finished = false;
+    m_roughLogFileLastSaved.clear();
+    const QString path = folder + QLatin1Char('/') + logFileName();
+    if (QFileInfo::exists(path) && !previousLogFolder.isEmpty()) {
+        const QString target = previousLogFolder + QLatin1Char('/') + QFileInfo(path).fileName();
+        QFile::remove(target);
+        if (QFile::rename(path, target))
+            m_roughLogFileLastSaved = target;
+    }
+    open(path);
+}
+
+void DNLogger::open(const QString &path)
+{
+    m_roughLogFile = path;
+    m_file.setFileName(path);
+    // Failing to open is not fatal: the run simply has no log.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return;
+    logex(QStringLiteral("Log Created on ")
+          + QLocale::system().toString(QDateTime::currentDateTime(), QLocale::LongFormat)
+          + QStringLiteral("\n\n"));
+}
+
+QString DNLogger::roughLogFile() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_roughLogFile;
+}
+
+QString DNLogger::roughLogFileLastSaved() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_roughLogFileLastSaved;
+}
+
+QString DNLogger::stampedLine(const QString &message)
+{
+    const QString date = QLocale().toString(QDateTime::currentDateTime(),
+                                            QStringLiteral("yyyy:MM:dd h:mm AP"));
+    return date + QStringLiteral(" [") + DNApplicationName() + QStringLiteral("]: ") + message
+           + QLatin1Char('\n');
+}
+
+void DNLogger::roughLog(const QString &message)
+{
+    const QString line = stampedLine(message);
+    std::lock_guard lock(m_mutex);
+    logex(line);
+}
+
+void DNLogger::rawLog(const QString &text)
+{
+    std::lock_guard lock(m_mutex);
+    logex(text);
+}
+
+void DNLogger::logex(const QString &text)
+{
+    if (m_finished || !m_file.isOpen() || text.isEmpty())
+        return;
+    // One write per entry on an unbuffered append file: a line lands whole, even if the
+    // process dies right after.
+    m_file.write(text.toUtf8());
+}
+
+void DNLogger::logFinish()
+{
+    std::lock_guard lock(m_mutex);
+    m_finished = true;
+    m_file.close();
+}
+
+QString DNCurrentRoughLogPath()
+{
+    return DNLogger::shareRoughLog().roughLogFile();
+}
+
+QString DNLastSavedRoughLogPath()
+{
+    return DNLogger::shareRoughLog().roughLogFileLastSaved();
+}
+
+void DNDebugPrintText(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fprintf(stderr, "%s\n", bytes.constData());
+}

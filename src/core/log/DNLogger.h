@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/util/DNFormat.h"
+
+#include <QFile>
+#include <QString>
+
+#include <mutex>
+
+// The program's log: one text file per run, "Talvane.log" in the per-user data folder. The
+// folder is made by the start-up, not here. At the first use of a run the previous run's file
+// is moved into the run's temporary folder, where the shell can attach it to a problem report.
+//
+// DNRoughLog writes stamped lines "date [application]: message\n"; DNRoughLogRaw writes the
+// text alone (the engines' own output). Both may be called from any thread: each write is made
+// whole under the writer's lock, so lines never interleave.
+class DNLogger
+{
+public:
+    // The process-wide writer, made at first use in the program's data folder.
+    static DNLogger &shareRoughLog();
+
+    // A writer of its own on folder/Talvane.log; the previous file there, if any, goes to
+    // previousLogFolder (which must exist). Tests use this; the program uses shareRoughLog().
+    DNLogger(const QString &folder, const QString &previousLogFolder);
+    ~DNLogger();
+    DNLogger(const DNLogger &) = delete;
+    DNLogger &operator=(const DNLogger &) = delete;
+
+    static QString logFileName(); // "Talvane.log"
+
+    // Starts this writer afresh on folder/Talvane.log, as at construction. Tests point the
+    // shared writer at a folder of their own with it, so no run of theirs touches the user's log.
+    void redirect(const QString &folder, const QString &previousLogFolder);
+
+    QString roughLogFile() const;
+    // The previous run's log after the move; empty when there was none.
+    QString roughLogFileLastSaved() const;
+
+    // A stamped line: date as "yyyy:MM:dd h:mm AP", the application name, the message, "\n".
+    void roughLog(const QString &message);
+    // The text as given, nothing added.
+    void rawLog(const QString &text);
+    // The stamped line for message at the current time (what roughLog writes).
+    static QString stampedLine(const QString &message);
+
+    // Closes the file; later writes are dropped silently. Runs when the application quits.
+    void logFinish();
+
+private:
+    void start(const QString &folder, const QString &previousLogFolder);
+    void open(const QString &path); // caller holds m_mutex
+    void logex(const QString &text); // caller holds m_mutex
+
+    mutable std::mutex m_mutex;
+    QString m_roughLogFile;
+    QString m_roughLogFileLastSaved;
+    QFile m_file;
+    bool m_finished = false;
+};
+
+// The entry points the program logs through. The format takes printf directives and "%@"
+// (see DNFormat); an empty format writes nothing.
+template <typename... Args>
+void DNRoughLog(const QString &format, const Args &...arguments)
+{
+    if (format.isEmpty())
+        return;
+    DNLogger::shareRoughLog().roughLog(DNFormat(format, arguments...));
+}
+
+template <typename... Args>
+void DNRoughLogRaw(const QString &format, const Args &...arguments)
+{
+    if (format.isEmpty())
+        return;
+    DNLogger::shareRoughLog().rawLog(DNFormat(format, arguments...));
+}
+
+QString DNCurrentRoughLogPath();
+QString DNLastSavedRoughLogPath();
+
+// A message to standard error only, never to the log file.
+template <typename... Args>
+void DNDebugPrint(const QString &format, const Args &...arguments);
+void DNDebugPrintText(const QString &text);
+
+template <typename... Args>
+void DNDebugPrint(const QString &format, const Args &...arguments)
+{
+    if (!format.isEmpty())
+        DNDebugPrintText(DNFormat(format, arguments...));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRectF>
+
+// What the core needs of the row view that shows a node. The media list's row widgets
+// implement it (usually through a small adapter that also guards against the widget's
+// deletion); the core never sees a widget type.
+class NXNodeView
+{
+public:
+    virtual ~NXNodeView() = default;
+
+    // The row's frame in the media list's coordinates (y grows downwards, so the bottom edge
+    // is y + height).
+    virtual QRectF frame() const = 0;
+
+    // The node's isPlaying changed; the row redraws its playing mark. Called on the thread
+    // that changed the node (the main thread once the node is in the list).
+    virtual void nodePlayingChanged(bool playing) { Q_UNUSED(playing); }
+};

@@ -1,0 +1,95 @@
+#include "core/platform/DNTemporaryFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+std::mutex &folderMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+// Owned here; QTemporaryDir makes it 0700 with a random name and removes it when reset.
+std::unique_ptr<QTemporaryDir> &folder()
+{
+    static std::unique_ptr<QTemporaryDir> dir;
+    return dir;
+}
+
+std::atomic<quint64> &counter()
+{
+    static std::atomic<quint64> n{0};
+    return n;
+}
+
+void removeAtExit()
+{
+    DNTemporaryFolder::remove();
+}
+
+void installExitHooks()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Made before the hook is registered, so they are still alive when it runs.
+        folderMutex();
+        folder();
+        counter();
+        std::atexit(removeAtExit);
+    });
+    // An application may end by quit() and be followed by more work; tidy at aboutToQuit as
+    // well, since atexit does not run when the process is ended by exec() or _exit().
+    if (QCoreApplication *app = QCoreApplication::instance()) {
+        static std::atomic<QCoreApplication *> hooked{nullptr};
+        if (hooked.exchange(app) != app)
+            QObject::connect(app, &QCoreApplication::aboutToQuit, app, &DNTemporaryFolder::remove);
+    }
+}
+
+} // namespace
+
+QString DNTemporaryFolder::path()
+{
+    installExitHooks();
+    std::lock_guard lock(folderMutex());
+    auto &dir = folder();
+    if (!dir || !dir->isValid() || !QFileInfo::exists(dir->path())) {
+        const QString base = QDir::tempPath();
+        dir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/talvane-XXXXXX"));
+        if (!dir->isValid()) {
+            dir.reset();
+            return QString();
+        }
+        dir->setAutoRemove(true);
+    }
+    return dir->path();
+}
+
+QString DNTemporaryFolder::uniqueFilePath(const QString &prefix, const QString &suffix)
+{
+    const QString dir = path();
+    if (dir.isEmpty())
+        return QString();
+    for (;;) {
+        const quint64 n = ++counter();
+        const QString candidate =
+            dir + QLatin1Char('/') + prefix + QString::number(n, 36) + suffix;
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
+
+void DNTemporaryFolder::remove()
+{
+    std::lock_guard lock(folderMutex());
+    folder().reset();
+}

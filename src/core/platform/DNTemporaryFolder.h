@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The run's private temporary folder. Everything the program writes to a temporary place goes
+// inside it: a folder of mode 0700 under $TMPDIR (or /tmp) with an unpredictable name, made at
+// first use and removed with its contents when the process exits. Files in it therefore never
+// sit under a guessable name in a folder other users can write to.
+class DNTemporaryFolder
+{
+public:
+    // The folder's path; empty when it could not be made (then nothing temporary can be written).
+    static QString path();
+    // A new, unused path inside the folder whose file name starts with prefix (e.g. "HV_")
+    // and ends with suffix. The name is not created; it is unique within this run.
+    static QString uniqueFilePath(const QString &prefix, const QString &suffix = QString());
+    // Removes the folder and its contents now (the exit hook calls this; tests call it too).
+    // A later path() makes a new folder.
+    static void remove();
+};

@@ -1,0 +1,58 @@
+#include "core/util/DNPaths.h"
+
+#include "core/util/DNFormat.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
+
+QString DNUniqueFilePath(const QString &folder, const QString &fileName, int number)
+{
+    const QFileInfo info(fileName);
+    const QString base = info.completeBaseName();
+    const QString ext = info.suffix();
+    const bool slashEnded = folder.endsWith(QLatin1Char('/'));
+    for (;; ++number) {
+        QString candidate;
+        if (number < 1)
+            candidate = slashEnded ? folder + fileName : folder + QLatin1Char('/') + fileName;
+        else if (ext.isEmpty()) // a name without extension gets no stray dot
+            candidate = DNFormat(slashEnded ? QStringLiteral("%@%@ (%d)") : QStringLiteral("%@/%@ (%d)"),
+                                 folder, base, number);
+        else
+            candidate = DNFormat(slashEnded ? QStringLiteral("%@%@ (%d).%@")
+                                            : QStringLiteral("%@/%@ (%d).%@"),
+                                 folder, base, number, ext);
+        // exists() follows links; a dangling link still occupies the name.
+        if (!QFileInfo(candidate).exists() && !QFileInfo(candidate).isSymLink())
+            return candidate;
+    }
+}
+
+bool DNCreateDirectory(const QString &path)
+{
+    if (path.isEmpty()) {
+        std::fprintf(stderr, "DNCreateDirectory: assertion failed: dir != nil\n");
+        std::abort();
+    }
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink())
+        return false;
+    return QDir().mkpath(path);
+}
+
+QString DNApplicationSupportDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString DNApplicationDataDirectory()
+{
+    const QString base = DNApplicationSupportDirectory();
+    if (base.isEmpty())
+        return QString();
+    return base + QStringLiteral("/Harnvale/Talvane");
+}

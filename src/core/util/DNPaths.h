@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The first path in folder that nothing occupies: number < 1 tries folder/name first, then
+// "folder/base (number).ext" with number counting up. A folder ending in "/" gets no second one.
+QString DNUniqueFilePath(const QString &folder, const QString &fileName, int number);
+// Creates path with its missing parents. False, doing nothing, when anything exists there.
+// An empty path is a programming error (assertion "dir != nil").
+bool DNCreateDirectory(const QString &path);
+// The per-user data folder ($XDG_DATA_HOME, by default ~/.local/share); empty when unknown.
+QString DNApplicationSupportDirectory();
+// The program's own folder inside it: "Harnvale/Talvane".
+QString DNApplicationDataDirectory();

@@ -1,0 +1,190 @@
+#include "core/log/DNLogger.h"
+#include "core/platform/DNTemporaryFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+namespace {
+
+QString readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(f.readAll());
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+struct Folders
+{
+    QTemporaryDir data;
+    QTemporaryDir previous;
+};
+
+const QRegularExpression kStamp(
+    R"(^\d{4}:\d{2}:\d{2} \d{1,2}:\d{2} \S+ \[Talvane\]: )");
+
+} // namespace
+
+TEST(DNLogger, FirstRunStartsWithHeaderAndMovesNothing)
+{
+    Folders f;
+    DNLogger log(f.data.path(), f.previous.path());
+    EXPECT_EQ(log.roughLogFile(), f.data.path() + "/Talvane.log");
+    EXPECT_TRUE(log.roughLogFileLastSaved().isEmpty());
+    const QString text = readAll(log.roughLogFile());
+    EXPECT_TRUE(text.startsWith("Log Created on ")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("\n\n"));
+    EXPECT_EQ(text.count('\n'), 2);
+    EXPECT_TRUE(QDir(f.previous.path()).isEmpty());
+}
+
+TEST(DNLogger, PreviousRunsLogIsMovedAsideReplacingAnOlderCopy)
+{
+    Folders f;
+    writeFile(f.data.filePath("Talvane.log"), "last run\n");
+    writeFile(f.previous.filePath("Talvane.log"), "run before last\n");
+    DNLogger log(f.data.path(), f.previous.path());
+    EXPECT_EQ(log.roughLogFileLastSaved(), f.previous.filePath("Talvane.log"));
+    EXPECT_EQ(readAll(f.previous.filePath("Talvane.log")), "last run\n");
+    EXPECT_FALSE(readAll(log.roughLogFile()).contains("last run"));
+}
+
+TEST(DNLogger, StampedAndRawLines)
+{
+    Folders f;
+    DNLogger log(f.data.path(), f.previous.path());
+    log.roughLog("x");
+    log.roughLog("two\nlines\n");
+    log.rawLog("raw text");
+    log.rawLog(" more\n");
+    const QStringList lines = readAll(log.roughLogFile()).split('\n');
+    // header, empty line, then the entries
+    ASSERT_GE(lines.size(), 8);
+    EXPECT_TRUE(kStamp.match(lines[2]).hasMatch()) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("]: x"));
+    EXPECT_TRUE(lines[3].endsWith("]: two"));
+    EXPECT_EQ(lines[4], "lines");
+    EXPECT_EQ(lines[5], ""); // the message's own line break, then the one added
+    EXPECT_EQ(lines[6], "raw text more");
+}
+
+TEST(DNLogger, StampFollowsTheDateForm)
+{
+    const QString line = DNLogger::stampedLine("m");
+    const QRegularExpression full(R"(^(\d{4}):(\d{2}):(\d{2}) (\d{1,2}):(\d{2}) (\S+) \[Talvane\]: m\n$)");
+    const auto match = full.match(line);
+    ASSERT_TRUE(match.hasMatch()) << line.toStdString();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(match.captured(1).toInt(), today.year());
+    const int hour = match.captured(4).toInt();
+    EXPECT_GE(hour, 1); // twelve-hour clock
+    EXPECT_LE(hour, 12);
+}
+
+TEST(DNLogger, NothingIsWrittenAfterFinish)
+{
+    Folders f;
+    DNLogger log(f.data.path(), f.previous.path());
+    log.roughLog("before");
+    log.logFinish();
+    log.roughLog("after");
+    log.rawLog("after");
+    const QString text = readAll(log.roughLogFile());
+    EXPECT_TRUE(text.contains("before"));
+    EXPECT_FALSE(text.contains("after"));
+}
+
+TEST(DNLogger, RedirectStartsAFreshFileElsewhere)
+{
+    Folders f, g;
+    DNLogger log(f.data.path(), f.previous.path());
+    log.roughLog("first");
+    log.logFinish();
+    log.redirect(g.data.path(), g.previous.path());
+    log.roughLog("second");
+    EXPECT_EQ(log.roughLogFile(), g.data.filePath("Talvane.log"));
+    EXPECT_FALSE(readAll(f.data.filePath("Talvane.log")).contains("second"));
+    EXPECT_TRUE(readAll(g.data.filePath("Talvane.log")).contains("]: second\n"));
+}
+
+TEST(DNLogger, MissingFolderLosesLinesQuietly)
+{
+    Folders f;
+    DNLogger log(f.data.filePath("not-made"), f.previous.path());
+    log.roughLog("lost");
+    EXPECT_FALSE(QFile::exists(f.data.filePath("not-made")));
+}
+
+TEST(DNLogger, ConcurrentWritersNeverTearLines)
+{
+    Folders f;
+    DNLogger log(f.data.path(), f.previous.path());
+    const int threads = 8, perThread = 400;
+    std::vector<std::thread> pool;
+    for (int t = 0; t < threads; ++t) {
+        pool.emplace_back([&log, t] {
+            const QString payload = QString(200, QChar('a' + t));
+            for (int i = 0; i < perThread; ++i) {
+                if (i % 2)
+                    log.roughLog(QString("t%1 %2 %3").arg(t).arg(i).arg(payload));
+                else
+                    log.rawLog(QString("raw t%1 %2 %3\n").arg(t).arg(i).arg(payload));
+            }
+        });
+    }
+    for (auto &th : pool)
+        th.join();
+
+    QStringList lines = readAll(log.roughLogFile()).split('\n');
+    lines = lines.mid(2);
+    lines.removeAll(QString());
+    ASSERT_EQ(lines.size(), threads * perThread);
+    const QRegularExpression stamped(kStamp.pattern() + R"(t(\d) (\d+) ([a-h])\3{199}$)");
+    const QRegularExpression raw(R"(^raw t(\d) (\d+) ([a-h])\3{199}$)");
+    QSet<QString> seen;
+    for (const QString &line : lines) {
+        auto m = stamped.match(line);
+        if (!m.hasMatch())
+            m = raw.match(line);
+        ASSERT_TRUE(m.hasMatch()) << line.left(80).toStdString();
+        EXPECT_EQ(m.captured(3).at(0).unicode() - 'a', m.captured(1).toInt());
+        seen.insert(m.captured(1) + "/" + m.captured(2));
+    }
+    EXPECT_EQ(seen.size(), threads * perThread);
+}
+
+// The shared writer of the program: in the per-user data folder, previous log into the run's
+// temporary folder. Runs once per process, so it is the only test here that touches it.
+TEST(DNRoughLog, SharedWriterUsesTheDataFolder)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    const QString folder = home.path() + "/Harnvale/Talvane";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeFile(folder + "/Talvane.log", "previous\n");
+
+    DNRoughLog("%@ has %d titles", QString("disc"), 3);
+    DNRoughLog(QString());
+    DNRoughLogRaw("engine line %d\n", 7);
+
+    EXPECT_EQ(DNCurrentRoughLogPath(), folder + "/Talvane.log");
+    EXPECT_EQ(DNLastSavedRoughLogPath(), DNTemporaryFolder::path() + "/Talvane.log");
+    EXPECT_EQ(readAll(DNLastSavedRoughLogPath()), "previous\n");
+    const QString text = readAll(DNCurrentRoughLogPath());
+    EXPECT_TRUE(text.contains("]: disc has 3 titles\nengine line 7\n")) << text.toStdString();
+    EXPECT_EQ(text.count("]: "), 1);
+}
