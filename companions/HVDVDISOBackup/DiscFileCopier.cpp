@@ -1,0 +1,194 @@
+#include "DiscFileCopier.h"
+
+#include <cstdio>
+#include <memory>
+
+#include <dvdread/dvd_reader.h>
+#include <dvdread/ifo_read.h>
+
+namespace {
+constexpr long long kBlock = DVD_VIDEO_LB_LEN;
+constexpr int kBlocksPerRead = 512;
+
+// A CSS-scrambled pack: an image of it would not play without the disc's keys, so the copy stops.
+bool isScrambled(const unsigned char *pack)
+{
+    // Pack start code, then the PES header's scrambling-control bits.
+    return pack[0] == 0 && pack[1] == 0 && pack[2] == 1 && pack[3] == 0xBA && (pack[0x14] & 0x30) != 0;
+}
+
+std::string fileName(int titleSet, const char *tail)
+{
+    char name[32];
+    if (titleSet == 0)
+        std::snprintf(name, sizeof name, "VIDEO_TS.%s", tail);
+    else
+        std::snprintf(name, sizeof name, "VTS_%02d_%s", titleSet, tail);
+    return name;
+}
+} // namespace
+
+DiscFileCopier::~DiscFileCopier()
+{
+    if (m_dvd)
+        DVDClose(m_dvd);
+}
+
+bool DiscFileCopier::open(const std::string &source, std::string &why)
+{
+    m_dvd = DVDOpen(source.c_str());
+    if (!m_dvd) {
+        why = "cannot open " + source + " as a DVD";
+        return false;
+    }
+    return listFiles(why);
+}
+
+bool DiscFileCopier::listFiles(std::string &why)
+{
+    ifo_handle_t *vmg = ifoOpen(m_dvd, 0);
+    if (!vmg || !vmg->vmgi_mat) {
+        why = "the disc has no readable video manager (VIDEO_TS.IFO)";
+        if (vmg)
+            ifoClose(vmg);
+        return false;
+    }
+    const int titleSets = vmg->vmgi_mat->vmg_nr_of_title_sets;
+    ifoClose(vmg);
+
+    for (int ts = 0; ts <= titleSets; ++ts) {
+        dvd_stat_t st {};
+        if (DVDFileStat(m_dvd, ts, DVD_READ_INFO_FILE, &st) != 0) {
+            why = "missing " + fileName(ts, ts == 0 ? "IFO" : "0.IFO");
+            return false;
+        }
+        const long long ifoBytes = (long long)st.size;
+        m_entries.push_back({fileName(ts, ts == 0 ? "IFO" : "0.IFO"), ts, DVD_READ_INFO_FILE, 0, 0, ifoBytes});
+        if (DVDFileStat(m_dvd, ts, DVD_READ_MENU_VOBS, &st) == 0 && st.size > 0)
+            m_entries.push_back({fileName(ts, ts == 0 ? "VOB" : "0.VOB"), ts, DVD_READ_MENU_VOBS, 0, 0, st.size});
+        if (ts > 0 && DVDFileStat(m_dvd, ts, DVD_READ_TITLE_VOBS, &st) == 0) {
+            long long offset = 0;
+            for (int p = 0; p < st.nr_parts; ++p) {
+                const std::string tail = std::to_string(p + 1) + ".VOB";
+                m_entries.push_back({fileName(ts, tail.c_str()), ts, DVD_READ_TITLE_VOBS, p, offset,
+                                     (long long)st.parts_size[p]});
+                offset += (long long)st.parts_size[p] / kBlock;
+            }
+        }
+        // A disc without backup files still copies; the image then carries the IFO twice.
+        if (DVDFileStat(m_dvd, ts, DVD_READ_INFO_BACKUP_FILE, &st) == 0)
+            m_entries.push_back({fileName(ts, ts == 0 ? "BUP" : "0.BUP"), ts, DVD_READ_INFO_BACKUP_FILE, 0, 0, st.size});
+        else
+            m_entries.push_back({fileName(ts, ts == 0 ? "BUP" : "0.BUP"), ts, DVD_READ_INFO_FILE, 0, 0, ifoBytes});
+    }
+    return true;
+}
+
+long long DiscFileCopier::totalSectors() const
+{
+    long long bytes = 0;
+    for (const Entry &e : m_entries)
+        bytes += e.bytes;
+    return bytes / kBlock;
+}
+
+std::string DiscFileCopier::volumeLabel(const std::string &source) const
+{
+    char volid[33] = {};
+    unsigned char setid[128] = {};
+    if (DVDUDFVolumeInfo(m_dvd, volid, sizeof volid, setid, sizeof setid) != 0 || !volid[0])
+        DVDISOVolumeInfo(m_dvd, volid, sizeof volid, setid, sizeof setid);
+    std::string name = volid;
+    std::error_code ec;
+    if (name.empty() && std::filesystem::is_directory(source, ec)) {
+        std::filesystem::path folder = std::filesystem::path(source).lexically_normal();
+        if (folder.filename().empty())
+            folder = folder.parent_path();
+        if (folder.filename() == "VIDEO_TS")
+            folder = folder.parent_path();
+        name = folder.filename().string();
+    }
+    std::string label;
+    for (const char *c = name.c_str(); *c && label.size() < 32; ++c) {
+        const char u = (*c >= 'a' && *c <= 'z') ? char(*c - 32) : *c;
+        label += ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_') ? u : '_';
+    }
+    return label.empty() ? "DVD_VIDEO" : label;
+}
+
+bool DiscFileCopier::copyTo(const std::filesystem::path &folder, const std::atomic<bool> &cancelled,
+                            const std::function<void(long long)> &progress, std::string &why)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(folder / "VIDEO_TS", ec);
+    std::filesystem::create_directories(folder / "AUDIO_TS", ec);
+    if (ec) {
+        why = "cannot make " + (folder / "VIDEO_TS").string() + ": " + ec.message();
+        return false;
+    }
+    long long copied = 0;
+    for (const Entry &e : m_entries)
+        if (!copyEntry(e, folder / "VIDEO_TS" / e.name, cancelled, copied, progress, why))
+            return false;
+    return true;
+}
+
+bool DiscFileCopier::copyEntry(const Entry &entry, const std::filesystem::path &target,
+                               const std::atomic<bool> &cancelled, long long &copied,
+                               const std::function<void(long long)> &progress, std::string &why)
+{
+    dvd_file_t *file = DVDOpenFile(m_dvd, entry.titleSet, dvd_read_domain_t(entry.domain));
+    if (!file) {
+        why = "cannot open " + entry.name + " on the disc";
+        return false;
+    }
+    std::unique_ptr<dvd_file_t, void (*)(dvd_file_t *)> guard(file, DVDCloseFile);
+    std::unique_ptr<FILE, int (*)(FILE *)> out(std::fopen(target.c_str(), "wb"), std::fclose);
+    if (!out) {
+        why = "cannot write " + target.string();
+        return false;
+    }
+    std::vector<unsigned char> buffer(size_t(kBlocksPerRead) * kBlock);
+    const bool blockRead = entry.domain == DVD_READ_MENU_VOBS || entry.domain == DVD_READ_TITLE_VOBS;
+    const long long blocks = entry.bytes / kBlock;
+    for (long long done = 0; done < blocks;) {
+        if (cancelled.load()) {
+            why = "stopped";
+            return false;
+        }
+        const int want = int(std::min<long long>(kBlocksPerRead, blocks - done));
+        long long got = 0;
+        if (blockRead) {
+            got = DVDReadBlocks(file, int(entry.blockOffset + done), size_t(want), buffer.data());
+        } else {
+            if (done == 0 && DVDFileSeek(file, 0) != 0)
+                got = -1;
+            else
+                got = DVDReadBytes(file, buffer.data(), size_t(want) * kBlock) / kBlock;
+        }
+        if (got <= 0) {
+            why = "read error in " + entry.name + " at block " + std::to_string(done);
+            return false;
+        }
+        if (blockRead) {
+            for (long long b = 0; b < got; ++b) {
+                if (isScrambled(buffer.data() + b * kBlock)) {
+                    why = "the disc is encrypted (CSS) and this system cannot decrypt it: " + entry.name;
+                    return false;
+                }
+            }
+        }
+        if (std::fwrite(buffer.data(), size_t(kBlock), size_t(got), out.get()) != size_t(got)) {
+            why = "cannot write " + target.string() + " (disk full?)";
+            return false;
+        }
+        done += got;
+        copied += got;
+        progress(copied);
+    }
+    if (std::fclose(out.release()) != 0) {
+        why = "cannot write " + target.string() + " (disk full?)";
+        return false;
+    }
+    return true;
+}

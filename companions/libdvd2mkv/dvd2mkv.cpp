@@ -1,0 +1,200 @@
+// The Matroska backup companion: runs HandBrakeCLI for the backup builder's vector and reports
+// its "--json" progress through the callback the bridge registers.
+
+#include "MediaProbe.h"
+#include "convert/engine/DVD2MKVLibrary.h"
+#include "convert/engine/EngineProcess.h"
+#include "convert/engine/HandBrakeArguments.h"
+#include "convert/engine/HandBrakeJsonStream.h"
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr const char *kHandBrake = "/usr/bin/HandBrakeCLI";
+constexpr int kStoppedStatus = 255;
+
+std::mutex lock;
+HBInfoCallback infoCallback = nullptr;
+EngineProcess *running = nullptr;
+std::atomic<bool> stopWanted{false};
+
+void logLine(const std::string &line)
+{
+    // The bridge has no log channel into this library; standard error reaches the program's
+    // console and the engine log of a terminal run.
+    std::fprintf(stderr, "dvd2mkv: %s\n", line.c_str());
+}
+
+std::string joined(const std::vector<std::string> &words)
+{
+    std::string text;
+    for (const std::string &w : words)
+        text += (text.empty() ? "" : " ") + w;
+    return text;
+}
+
+std::string valueAfter(const std::vector<std::string> &a, const std::string &option)
+{
+    const auto it = std::find(a.begin(), a.end(), option);
+    return it != a.end() && it + 1 != a.end() ? *(it + 1) : std::string();
+}
+
+int durationValue(const std::string &value)
+{
+    // "duration:S" is the only trim form the builder writes.
+    return value.starts_with("duration:") ? std::atoi(value.c_str() + 9) : 0;
+}
+
+int listLength(const std::string &list)
+{
+    return list.empty() ? 0 : int(std::count(list.begin(), list.end(), ',')) + 1;
+}
+
+void report(int state, const HandBrakeWorkState &w, int lengthSeconds)
+{
+    HBInfoCallback cb;
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        cb = infoCallback;
+    }
+    if (!cb)
+        return;
+    const int length = std::max(0, lengthSeconds);
+    cb(state, w.pass, float(w.progress), float(w.rate), float(w.rateAvg), w.etaHours, w.etaMinutes, w.etaSeconds,
+       length / 3600, length / 60 % 60, length % 60);
+}
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) void HBSetInfoCallbackFunc(HBInfoCallback callback)
+{
+    std::lock_guard<std::mutex> guard(lock);
+    infoCallback = callback;
+}
+
+extern "C" __attribute__((visibility("default"))) int HBStopJob()
+{
+    std::lock_guard<std::mutex> guard(lock);
+    stopWanted = true;
+    // SIGINT lets HandBrakeCLI close the file properly; SIGTERM can leave it unplayable.
+    if (running)
+        running->requestStop({"", SIGINT, 5000});
+    return 0;
+}
+
+extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *argv[], int endpos)
+{
+    std::vector<std::string> words;
+    for (int i = 0; i < argc; ++i)
+        words.emplace_back(argv[i] ? argv[i] : "");
+    HandBrakeTranslation t = translateHandBrakeArguments(words, endpos);
+    logLine("backup vector: " + joined(words));
+    for (const std::string &note : t.notes)
+        logLine("backup vector translated: " + note);
+
+    const std::vector<std::string> &a = t.arguments;
+    const std::string output = valueAfter(a, "-o");
+    const int titleIndex = std::atoi(valueAfter(a, "-t").c_str());
+    const int startAt = durationValue(valueAfter(a, "--start-at"));
+    const int stopAt = durationValue(valueAfter(a, "--stop-at"));
+    const int audioTracks = listLength(valueAfter(a, "-a"));
+    int lengthSeconds = stopAt > 0 ? stopAt : 0;
+
+    std::vector<std::string> command{"HandBrakeCLI"};
+    command.insert(command.end(), a.begin(), a.end());
+    EngineProcess process;
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        if (!process.start(kHandBrake, command)) {
+            logLine(process.errorText());
+            return -1;
+        }
+        running = &process;
+        if (stopWanted.load())
+            process.requestStop({"", SIGINT, 5000});
+    }
+
+    int workDoneError = -1;
+    const auto onBlock = [&](const QString &name, const QJsonObject &block) {
+        if (name == QLatin1String("JSON Title Set")) {
+            const int title = handBrakeTitleSeconds(block, titleIndex);
+            if (lengthSeconds == 0 && title > 0)
+                lengthSeconds = std::max(0, title - startAt);
+            return;
+        }
+        if (name != QLatin1String("Progress"))
+            return;
+        const HandBrakeWorkState w = readHandBrakeProgress(block);
+        if (w.state == QLatin1String("WORKING"))
+            report(HBJobWorking, w, lengthSeconds);
+        else if (w.state == QLatin1String("MUXING"))
+            report(HBJobMuxing, w, lengthSeconds);
+        else if (w.state == QLatin1String("WORKDONE"))
+            workDoneError = w.error;
+    };
+    // The scan summary on standard error names the title's length: "+ title 2:" then
+    // "  + duration: 00:00:10".
+    int scannedTitle = 0;
+    const auto onLine = [&](std::string_view line) {
+        const size_t t = line.find("+ title ");
+        if (t != std::string_view::npos && line.ends_with(":")) {
+            scannedTitle = std::atoi(std::string(line.substr(t + 8)).c_str());
+            return;
+        }
+        const size_t d = line.find("+ duration: ");
+        int h = 0, m = 0, sec = 0;
+        if (d != std::string_view::npos && scannedTitle == titleIndex && lengthSeconds == 0
+            && std::sscanf(std::string(line.substr(d + 12)).c_str(), "%d:%d:%d", &h, &m, &sec) == 3)
+            lengthSeconds = std::max(0, h * 3600 + m * 60 + sec - startAt);
+    };
+    HandBrakeJsonStream outJson(onBlock, onLine), errJson(onBlock, onLine);
+    OutputLineSplitter outLines, errLines;
+    std::string lastError;
+    const int rc = process.wait(
+        [&](std::string_view chunk) { outLines.feed(chunk, [&](std::string_view l) { outJson.feedLine(l); }); },
+        [&](std::string_view chunk) {
+            errLines.feed(chunk, [&](std::string_view l) {
+                errJson.feedLine(l);
+                if (l.find("rror") != std::string_view::npos)
+                    lastError.assign(l);
+            });
+        });
+
+    const bool stopped = process.stopRequested() || stopWanted.load();
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        running = nullptr;
+        stopWanted = false;
+    }
+    if (stopped) {
+        logLine("stopped before the end of the backup");
+        return kStoppedStatus;
+    }
+    if (rc != 0 || (workDoneError > 0)) {
+        logLine("HandBrakeCLI failed with status " + std::to_string(rc) + " (job error "
+                + std::to_string(workDoneError) + ")" + (lastError.empty() ? "" : ": " + lastError));
+        return rc != 0 ? rc : workDoneError;
+    }
+    std::string why;
+    if (!outputIsCompleteMedia(output, lengthSeconds, why)) {
+        logLine("HandBrakeCLI reported success but " + why);
+        return 1;
+    }
+    MediaProbeResult probe;
+    if (probeMedia(output, probe, why) && (probe.videoStreams < 1 || probe.audioStreams < audioTracks)) {
+        logLine("the backup holds " + std::to_string(probe.videoStreams) + " video and "
+                + std::to_string(probe.audioStreams) + " audio streams where 1 and "
+                + std::to_string(audioTracks) + " were asked for");
+        return 1;
+    }
+    HandBrakeWorkState done;
+    done.progress = 1.0;
+    report(HBJobDone, done, lengthSeconds);
+    return 0;
+}

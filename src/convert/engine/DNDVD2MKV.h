@@ -1,0 +1,21 @@
+#pragma once
+
+#include "convert/engine/EngineCallbacks.h"
+
+// The bridge to the Matroska backup library (fws/libdvd2mkv.so). Per pass the driver calls
+// DVD2MKV_Load, DVD2MKV_Start (blocks until the job ends) and DVD2MKV_Unload; progress, speed,
+// time and stop may come from other threads meanwhile. A missing library or entry point makes
+// the call return -1 with "Error: ..." printed and logged; the program goes on.
+
+int DVD2MKV_Load(EngineStateCallback callback, void *context);
+int DVD2MKV_Start(int argc, char *argv[], int endpos);
+int DVD2MKV_Stop();
+int DVD2MKV_Unload();
+int DVD2MKV_Progress();
+// The speed the engine measured (frames per second), 0 while it has given none.
+int DVD2MKV_FPS();
+int DVD2MKV_Time();
+
+// The progress callback the library calls (public for tests).
+void DVD2MKV_InfoCallback(int state, int pass, float progress, float rate, float rateAvg, int etaHours,
+                          int etaMinutes, int etaSeconds, int hours, int minutes, int seconds);

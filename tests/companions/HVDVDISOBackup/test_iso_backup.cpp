@@ -1,0 +1,173 @@
+#include "convert/engine/DNISOBackUpCore.h"
+#include "support/fixturecopy.h"
+#include "support/paths.h"
+#include "support/process.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+namespace {
+std::atomic<int> startedNotices{0};
+int countStarts(void *, int code)
+{
+    if (code == EncodeStateStarted)
+        ++startedNotices;
+    return 0;
+}
+
+int stopOnStart(void *, int code)
+{
+    if (code == EncodeStateStarted)
+        ISOBackup_Stop();
+    return 0;
+}
+
+int runBackup(const QString &source, const QString &image, int seconds, EngineStateCallback callback)
+{
+    const QByteArray s = source.toUtf8(), o = image.toUtf8();
+    char iso[] = "iso";
+    char *argv[] = {const_cast<char *>(s.constData()), const_cast<char *>(o.constData()), iso};
+    ISOBackup_SetCallback(callback, nullptr);
+    const int result = ISOBackup_Start(3, argv, seconds);
+    ISOBackup_ClearCallback();
+    return result;
+}
+
+// Title lengths in seconds as lsdvd reads them from the image, and the disc title.
+struct DiscListing
+{
+    QString label;
+    std::vector<double> lengths;
+};
+
+DiscListing listDisc(const QString &image)
+{
+    const auto r = testsupport::runProcess(QStringLiteral("/usr/bin/lsdvd"), {image});
+    DiscListing d;
+    const QString text = QString::fromUtf8(r.output);
+    const QRegularExpression title(QStringLiteral("^Title: \\d+, Length: (\\d+):(\\d+):(\\d+\\.\\d+)"),
+                                   QRegularExpression::MultilineOption);
+    for (auto it = title.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        d.lengths.push_back(m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toDouble());
+    }
+    const auto label = QRegularExpression(QStringLiteral("Disc Title: (\\S+)")).match(text);
+    d.label = label.captured(1);
+    return d;
+}
+
+// Nothing but the finished image may be left beside it.
+QStringList leftovers(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+struct SourceCase
+{
+    const char *name;
+    const char *source;   // relative to the fixtures
+    const char *label;
+};
+
+class ISOBackup : public testing::TestWithParam<SourceCase>
+{
+};
+
+TEST_P(ISOBackup, MakesAnImageWithEveryTitleOfTheSource)
+{
+    const SourceCase &c = GetParam();
+    QTemporaryDir out;
+    const QString image = out.filePath(QStringLiteral("backup.iso"));
+    startedNotices = 0;
+    ASSERT_EQ(runBackup(testsupport::fixturePath(QString::fromLatin1(c.source)), image, 10, countStarts), 0);
+    EXPECT_EQ(startedNotices.load(), 1);
+    EXPECT_EQ(ISOBackup_Progress(), 100);
+    EXPECT_EQ(ISOBackup_Time(), 10);
+    EXPECT_EQ(leftovers(out.path()), QStringList{QStringLiteral("backup.iso")});
+
+    const DiscListing disc = listDisc(image);
+    EXPECT_EQ(disc.label, QString::fromLatin1(c.label));
+    ASSERT_EQ(disc.lengths.size(), 3u);
+    const double authored[] = {6, 10, 4};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(disc.lengths[size_t(i)], authored[i], 0.5) << "title " << i + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, ISOBackup,
+                         testing::Values(SourceCase{"folder", "dvd/ntsc/VIDEO_TS", "NTSC"},
+                                         SourceCase{"folder_parent", "dvd/ntsc/", "NTSC"},
+                                         SourceCase{"image", "dvd/pal.iso", "TALVANE_PAL"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ISOBackupFailures, AnUnreadableSourceFailsAndLeavesNothing)
+{
+    QTemporaryDir notADisc, out;
+    EXPECT_NE(runBackup(notADisc.path(), out.filePath(QStringLiteral("x.iso")), 10, countStarts), 0);
+    EXPECT_TRUE(leftovers(out.path()).isEmpty());
+    // A folder that does not exist for the output.
+    EXPECT_NE(runBackup(testsupport::fixturePath(QStringLiteral("dvd/ntsc")),
+                        out.filePath(QStringLiteral("missing/x.iso")), 10, countStarts), 0);
+    EXPECT_TRUE(leftovers(out.path()).isEmpty());
+}
+
+TEST(ISOBackupFailures, AnEncryptedDiscIsRefusedRatherThanCopiedUnplayable)
+{
+    QTemporaryDir work, out;
+    const QString disc = testsupport::copyFixture(QStringLiteral("dvd/pal"), work.path());
+    ASSERT_FALSE(disc.isEmpty());
+    // Mark one video pack as CSS-scrambled, as a pressed disc's packs are.
+    QFile vob(disc + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB"));
+    ASSERT_TRUE(vob.open(QIODevice::ReadWrite));
+    bool marked = false;
+    for (qint64 block = 0; !marked && vob.seek(block * 2048); ++block) {
+        QByteArray pack = vob.read(0x15);
+        if (pack.size() < 0x15)
+            break;
+        if (pack.mid(0x0E, 4) == QByteArray("\x00\x00\x01\xE0", 4)) {
+            pack[0x14] = char(pack[0x14] | 0x10);
+            vob.seek(block * 2048);
+            vob.write(pack);
+            marked = true;
+        }
+    }
+    vob.close();
+    ASSERT_TRUE(marked);
+    EXPECT_NE(runBackup(disc, out.filePath(QStringLiteral("x.iso")), 10, countStarts), 0);
+    EXPECT_TRUE(leftovers(out.path()).isEmpty());
+}
+
+TEST(ISOBackupFailures, AStoppedBackupFailsAndLeavesNoPartialFiles)
+{
+    QTemporaryDir out;
+    EXPECT_NE(runBackup(testsupport::fixturePath(QStringLiteral("dvd/pal")), out.filePath(QStringLiteral("x.iso")),
+                        10, stopOnStart), 0);
+    for (const QString &name : leftovers(out.path()))
+        EXPECT_EQ(name, QStringLiteral("x.iso")) << "partial file left: " << qPrintable(name);
+}
+
+TEST(ISOBackupProgressReading, TakesLinesWhateverTheChunksAndComputesTheTime)
+{
+    DNISOBackUpCore &core = DNISOBackUpCore::shareBackupCore();
+    core.resetForPass(600);
+    for (const char *chunk : {"libdvdread: noise\n<3", "7% 1200 ", "3400>\n"})
+        core.onOutput(chunk);
+    EXPECT_EQ(core.progress(), 37);
+    EXPECT_EQ(core.readSectors(), 1200);
+    EXPECT_EQ(core.totalSectors(), 3400);
+    EXPECT_EQ(core.backupTime(), 222);
+    core.onOutput("not a progress line\n");
+    EXPECT_EQ(core.progress(), 37);
+}
+
+TEST(ISOBackupImageCheck, TellsAnImageFromOtherFiles)
+{
+    EXPECT_TRUE(isReadableISOImage(testsupport::fixturePath(QStringLiteral("dvd/ntsc.iso"))));
+    EXPECT_FALSE(isReadableISOImage(testsupport::fixturePath(QStringLiteral("media/clip.mp4"))));
+    EXPECT_FALSE(isReadableISOImage(QString()));
+}
+} // namespace
