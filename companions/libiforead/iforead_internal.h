@@ -1,0 +1,19 @@
+#pragma once
+
+#include "dvd/DVDInfoRecord.h"
+
+#define IFO_EXPORT __attribute__((visibility("default")))
+
+/* Reads a DVD's structure in this process (libdvdread). NULL when it is not a readable DVD. */
+DVDInfoRecord *ifoReadRecord(const char *path);
+
+/* The companion's log: the debug function the reader set, or, inside the isolated reading
+ * process, the pipe back to the caller. */
+void ifoLog(const char *format, ...) __attribute__((format(printf, 1, 2)));
+void ifoLogText(const char *text);
+void ifoLogToPipe(int fd);
+void ifoLogForward(const char *text); /* to the debug function, whatever the mode */
+
+IFO_EXPORT void free_dvd_info(DVDInfoRecord *record);
+IFO_EXPORT DVDInfoRecord *get_dvd_info(const char *path);
+IFO_EXPORT void SetDebugLogFunction(DVDInfoDebugLogFunction function);

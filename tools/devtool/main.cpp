@@ -1,0 +1,63 @@
+// talvane-devtool: developer aids with no place in the user interface.
+//
+// Adding a sub-command: write tools/devtool/<name>.cpp defining
+//     int <name>Command(const QStringList &arguments);
+// then declare it below and add its row to the table.
+#include "DevtoolCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+int dvdinfoCommand(const QStringList &arguments);
+int argvCommand(const QStringList &arguments);
+int checkProfilesCommand(const QStringList &arguments);
+
+namespace {
+
+const DevtoolCommand commands[] = {
+    {"dvdinfo", "SOURCE    the DVD structure of a VIDEO_TS folder, its parent or an ISO image, as JSON", dvdinfoCommand},
+    {"argv", "SOURCE TITLE PROFILE [--nav 0|1] [--out DIR] [--trim S E] [--volume V]    the builder's argument vector for a DVD title, one argument a line", argvCommand},
+    {"check-profiles", "[FOLDER]    the builder self-check over every shipped DVD profile", checkProfilesCommand},
+};
+
+int usage(FILE *to)
+{
+    std::fprintf(to, "usage: talvane-devtool COMMAND [ARGUMENTS]\n\ncommands:\n");
+    for (const DevtoolCommand &command : commands)
+        std::fprintf(to, "  %s %s\n", command.name, command.usage);
+    return to == stdout ? 0 : 2;
+}
+
+} // namespace
+
+int devtoolFail(const char *command, const QString &message)
+{
+    std::fprintf(stderr, "talvane-devtool %s: %s\n", command, message.toLocal8Bit().constData());
+    return 1;
+}
+
+void devtoolPrint(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty())
+        return usage(stderr);
+    const QString name = arguments.takeFirst();
+    if (name == QLatin1String("help") || name == QLatin1String("--help") || name == QLatin1String("-h"))
+        return usage(stdout);
+    for (const DevtoolCommand &command : commands)
+        if (name == QLatin1String(command.name))
+            return command.run(arguments);
+    std::fprintf(stderr, "talvane-devtool: unknown command \"%s\"\n", name.toLocal8Bit().constData());
+    return usage(stderr);
+}
