@@ -1,0 +1,77 @@
+#include "DvdTitleReader.h"
+
+#include <dvdread/dvd_reader.h>
+#include <dvdread/ifo_read.h>
+#include <dvdread/ifo_types.h>
+
+namespace {
+int fromBcd(uint8_t value)
+{
+    return (value >> 4) * 10 + (value & 0x0f);
+}
+
+double playbackSeconds(const dvd_time_t &time)
+{
+    const int frameRateCode = (time.frame_u & 0xc0) >> 6;
+    const double fps = frameRateCode == 1 ? 25.0 : (frameRateCode == 3 ? 30000.0 / 1001.0 : 0);
+    const double frames = fps > 0 ? fromBcd(time.frame_u & 0x3f) / fps : 0;
+    return fromBcd(time.hour) * 3600.0 + fromBcd(time.minute) * 60.0 + fromBcd(time.second) + frames;
+}
+
+// The stream id mplayer selects with -aid for an audio stream of a given format.
+int audioStreamId(int format, int stream)
+{
+    switch (format) {
+    case 0: return 0x80 + stream;   // AC-3
+    case 6: return 0x88 + stream;   // DTS
+    case 4: return 0xA0 + stream;   // LPCM
+    case 2:
+    case 3: return stream;          // MPEG audio
+    default: return 0x80 + stream;
+    }
+}
+} // namespace
+
+MEncoderDvdTitle readDvdTitle(const std::string &device, int titleNumber)
+{
+    MEncoderDvdTitle result;
+    dvd_reader_t *dvd = DVDOpen(device.c_str());
+    if (!dvd)
+        return result;
+    ifo_handle_t *vmg = ifoOpen(dvd, 0);
+    if (vmg && vmg->tt_srpt && titleNumber >= 1 && titleNumber <= vmg->tt_srpt->nr_of_srpts) {
+        const title_info_t &info = vmg->tt_srpt->title[titleNumber - 1];
+        ifo_handle_t *vts = ifoOpen(dvd, info.title_set_nr);
+        if (vts && vts->vtsi_mat && vts->vts_ptt_srpt && vts->vts_pgcit && info.vts_ttn >= 1
+            && info.vts_ttn <= vts->vts_ptt_srpt->nr_of_srpts) {
+            const ttu_t &ttu = vts->vts_ptt_srpt->title[info.vts_ttn - 1];
+            const int pgcn = (ttu.nr_of_ptts >= 1 && ttu.ptt) ? ttu.ptt[0].pgcn : 0;
+            if (pgcn >= 1 && pgcn <= vts->vts_pgcit->nr_of_pgci_srp && vts->vts_pgcit->pgci_srp[pgcn - 1].pgc) {
+                const pgc_t *pgc = vts->vts_pgcit->pgci_srp[pgcn - 1].pgc;
+                const vtsi_mat_t *mat = vts->vtsi_mat;
+                for (int i = 0; i < mat->nr_of_vts_audio_streams && i < 8; ++i) {
+                    const uint16_t control = pgc->audio_control[i];
+                    if (!(control & 0x8000))
+                        continue;   // the title does not carry this stream
+                    result.audioStreamIds.push_back(audioStreamId(mat->vts_audio_attr[i].audio_format,
+                                                                  (control >> 8) & 0x07));
+                }
+                // A sub-picture track holds one stream per picture shape; a wide picture takes the wide one.
+                const int shift = mat->vts_video_attr.display_aspect_ratio == 0 ? 24 : 16;
+                for (int i = 0; i < mat->nr_of_vts_subp_streams && i < 32; ++i) {
+                    const uint32_t control = pgc->subp_control[i];
+                    if (control & 0x80000000u)
+                        result.subtitleStreams.push_back(int((control >> shift) & 0x1f));
+                }
+                result.seconds = playbackSeconds(pgc->playback_time);
+                result.known = true;
+            }
+        }
+        if (vts)
+            ifoClose(vts);
+    }
+    if (vmg)
+        ifoClose(vmg);
+    DVDClose(dvd);
+    return result;
+}

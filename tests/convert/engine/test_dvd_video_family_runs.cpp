@@ -1,0 +1,143 @@
+// One vector of each video family (MPEG-2, transport stream, WMV, FLV, MPEG-4) run through the
+// MEncoder bridge on the authored NTSC disc, with the profile's own row, read back with ffprobe.
+
+#include "builders/mencoder/DNMEDVDArgvMPEG4.h"
+#include "convert/engine/DNMEncoder.h"
+#include "convert/registry/ArgvAssemblerRegistry.h"
+#include "support/ffprobe.h"
+
+#include "../../builders/mencoder/DVDBuilderTestSupport.h"
+
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+using namespace dvdbuildertest;
+
+namespace {
+
+int ignoreState(void *, int)
+{
+    return 0;
+}
+
+int runOnMEncoder(Argument *argument)
+{
+    if (!argument || !ArgumentIsUsable(argument))
+        return -100;
+    if (Encoder_SetCallback(ignoreState, nullptr) != 0)
+        return -101;
+    Encoder_Config(0);
+    const int result = Encoder_Start(argument->argc, argument->argv, argument->endpos);
+    Encoder_Unload();
+    return result;
+}
+
+QStringList codecsOf(const QJsonObject &probe, const QString &type)
+{
+    QStringList codecs;
+    for (const QJsonValue &stream : probe.value(QStringLiteral("streams")).toArray()) {
+        if (stream.toObject().value(QStringLiteral("codec_type")).toString() == type)
+            codecs << stream.toObject().value(QStringLiteral("codec_name")).toString();
+    }
+    return codecs;
+}
+
+QString formatOf(const QJsonObject &probe)
+{
+    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("format_name")).toString();
+}
+
+double durationOf(const QJsonObject &probe)
+{
+    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
+}
+
+void trimToStart(const DNDVDTitlePtr &title, int seconds)
+{
+    auto setting = title->setting();
+    setting->setTrimEnable(true);
+    setting->setTrimStartPercent(0.0f);
+    setting->setTrimEndPercent(float(seconds) / float(title->length()) + 0.01f);
+}
+
+struct FamilyRun
+{
+    const char *profileFile;
+    ArgvAssemblerFunction builder;   // null: the builder the profile's row leads to
+    const char *format;              // ffprobe's format_name contains it
+    const char *videoCodec;
+    const char *audioCodec;
+};
+
+const FamilyRun runs[] = {
+    {"PCGen_MPEG2_MP2.plist", nullptr, "mpeg", "mpeg2video", "mp2"},
+    {"SonyPS3_MPEG2.plist", nullptr, "mpeg", "mpeg2video", "ac3"},
+    {"TS_Video_H264.plist", nullptr, "mpegts", "h264", "aac"},
+    {"M2TS_Video_MPEG2.plist", nullptr, "mpegts", "mpeg2video", "mp2"},
+    {"MTS_Video_MPEG4.plist", nullptr, "mpegts", "mpeg4", "aac"},
+    {"PCGen_WMV_MP3.plist", nullptr, "asf", "wmv2", "mp3"},
+    {"Video_Youtube_FLV.plist", nullptr, "flv", "flv1", "mp3"},
+    {"MacGen_MOV_MPEG4.plist", nullptr, "mov", "mpeg4", "aac"},
+    {"SonyPSP_MPEG4.plist", nullptr, "mp4", "mpeg4", "aac"},
+    {"PCGen_MP4_MPEG4.plist", DVD_To_PS_MPEG4_With_MEncoder, "mp4", "mpeg4", "aac"},
+};
+
+} // namespace
+
+TEST(DVDVideoFamilyRuns, EachFamilyWritesItsContainerAndCodecs)
+{
+    for (const FamilyRun &run : runs) {
+        SCOPED_TRACE(run.profileFile);
+        QTemporaryDir out;
+        DNDVDNodePtr node = loadDisc(QStringLiteral("dvd/ntsc"), QString::fromLatin1(run.profileFile));
+        ASSERT_TRUE(node);
+        ArgvAssemblerFunction builder = run.builder;
+        if (!builder) {
+            const QByteArray row = node->profile()->argvAssembler().toUtf8();
+            builder = ArgvAssemblerForName(row.constData());
+            ASSERT_NE(builder, nullptr) << row.constData();
+        }
+        const DNDVDTitlePtr title = node->titleAt(1);
+        trimToStart(title, 3);
+        title->setting()->setAudioIndex(0);
+        ArgumentPtr argument(builder(node.get(), 1, passOptions(out.path())));
+        ASSERT_TRUE(argument);
+        ASSERT_EQ(runOnMEncoder(argument.get()), 0) << ArgumentText(argument.get()).toStdString();
+        const QJsonObject probe = testsupport::ffprobe(title->outputName());
+        EXPECT_TRUE(formatOf(probe).split(u',').contains(QLatin1String(run.format))) << formatOf(probe).toStdString();
+        EXPECT_EQ(codecsOf(probe, QStringLiteral("video")), QStringList{QString::fromLatin1(run.videoCodec)});
+        EXPECT_EQ(codecsOf(probe, QStringLiteral("audio")), QStringList{QString::fromLatin1(run.audioCodec)});
+        EXPECT_NEAR(durationOf(probe), 3.0, 0.7);
+    }
+}
+
+TEST(DVDVideoFamilyRuns, TwoPassesWriteTheStatisticsThenTheFile)
+{
+    QTemporaryDir out;
+    DNDVDNodePtr node = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("TS_Video_MPEG4.plist"));
+    ASSERT_TRUE(node);
+    const QByteArray row = node->profile()->argvAssembler().toUtf8();
+    const ArgvAssemblerFunction builder = ArgvAssemblerForName(row.constData());
+    ASSERT_NE(builder, nullptr);
+    const DNDVDTitlePtr title = node->titleAt(0);
+    trimToStart(title, 2);
+    VideoConvertOptions options = passOptions(out.path());
+    options.twoPass = 1;
+    const QString passLog = out.filePath(QStringLiteral("HV_twopass.log"));
+    ASSERT_TRUE(SetOptionText(options.passLogFile, passLog));
+
+    options.passIndex = 0;
+    ArgumentPtr first(builder(node.get(), 0, options));
+    ASSERT_TRUE(first);
+    ASSERT_EQ(runOnMEncoder(first.get()), 0) << ArgumentText(first.get()).toStdString();
+    EXPECT_TRUE(QFileInfo(passLog).size() > 0) << "the first pass writes the statistics";
+    EXPECT_FALSE(QFileInfo::exists(title->outputName())) << "and no output";
+
+    options.passIndex = 1;
+    ArgumentPtr second(builder(node.get(), 0, options));
+    ASSERT_TRUE(second);
+    ASSERT_EQ(runOnMEncoder(second.get()), 0) << ArgumentText(second.get()).toStdString();
+    const QJsonObject probe = testsupport::ffprobe(title->outputName());
+    EXPECT_EQ(codecsOf(probe, QStringLiteral("video")), QStringList{QStringLiteral("mpeg4")});
+    EXPECT_NEAR(durationOf(probe), 2.0, 0.7);
+}
