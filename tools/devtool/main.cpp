@@ -14,6 +14,8 @@
 int dvdinfoCommand(const QStringList &arguments);
 int argvCommand(const QStringList &arguments);
 int checkProfilesCommand(const QStringList &arguments);
+int convertCommand(const QStringList &arguments);
+int probeCommand(const QStringList &arguments);
 
 namespace {
 
@@ -21,6 +23,8 @@ const DevtoolCommand commands[] = {
     {"dvdinfo", "SOURCE    the DVD structure of a VIDEO_TS folder, its parent or an ISO image, as JSON", dvdinfoCommand},
     {"argv", "SOURCE TITLE PROFILE [--nav 0|1] [--out DIR] [--trim S E] [--volume V]    the builder's argument vector for a DVD title, one argument a line", argvCommand},
     {"check-profiles", "[FOLDER]    the builder self-check over every shipped DVD profile", checkProfilesCommand},
+    {"convert", "SOURCE TITLE PROFILE OUTDIR    one DVD title through the conversion driver, progress on standard error", convertCommand},
+    {"probe", "FILE    the file item the loader makes of a media file (tracks, tags, lengths, side-car subtitles, default audio), as JSON", probeCommand},
 };
 
 int usage(FILE *to)

@@ -16,6 +16,8 @@
 #include <QJsonArray>
 #include <QTemporaryDir>
 
+#include <map>
+
 using namespace dvdbuildertest;
 
 namespace {
@@ -184,4 +186,32 @@ TEST(DVDFamilyEngineRuns, JoiningPassesJoinTheParts)
         EXPECT_GT(partsLength, 3.0);
         EXPECT_NEAR(durationOf(probe), partsLength, 0.6);
     }
+}
+
+TEST(DVDFamilyEngineRuns, LoweredMp3VolumeAttenuatesAndZeroSilences)
+{
+    std::map<quint32, double> levels;
+    for (quint32 volume : {100u, 50u, 0u}) {
+        SCOPED_TRACE(volume);
+        QTemporaryDir out;
+        DNDVDNodePtr node = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("Music_MP3.plist"));
+        ASSERT_TRUE(node);
+        const DNDVDTitlePtr title = node->titleAt(0);
+        trimToStart(title, 2);
+        title->setting()->setVolume(volume);
+        ArgumentPtr argument(DVD_To_MP3_Default_With_MEncoder(node.get(), 0, passOptions(out.path())));
+        ASSERT_TRUE(argument);
+        ASSERT_EQ(runOnMEncoder(argument.get()), 0) << ArgumentText(argument.get()).toStdString();
+        const auto tone = testsupport::measureTone(title->outputName(), 0, 0.5, 1.0);
+        ASSERT_TRUE(tone);
+        levels[volume] = tone->rmsDb;
+    }
+    // Half the volume is below the disc's own level, not above it; none is silence.
+    const auto source = testsupport::measureTone(testsupport::fixturePath(QStringLiteral("dvd/ntsc/VIDEO_TS/VTS_01_1.VOB")),
+                                                 0, 0.5, 1.0);
+    ASSERT_TRUE(source);
+    EXPECT_NEAR(source->frequencyHz, 440.0, 20.0);
+    EXPECT_LT(levels[50], source->rmsDb - 6.0);
+    EXPECT_LT(levels[50], levels[100] - 6.0);
+    EXPECT_LT(levels[0], -60.0);
 }
