@@ -1,0 +1,150 @@
+#include "DNButton.h"
+
+#include "DNImageNamed.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+DNButton::DNButton(QWidget *parent)
+    : QPushButton(parent)
+{
+    setCursor(Qt::ArrowCursor);
+}
+
+DNButton::DNButton(const QString &title, QWidget *parent)
+    : QPushButton(title, parent)
+{
+}
+
+void DNButton::setNormalImage(const QPixmap &image)
+{
+    normalImage_ = image;
+    showImage(image);
+}
+
+void DNButton::setNormalImage(const QString &imageName)
+{
+    setNormalImage(DNImageNamed(imageName));
+}
+
+void DNButton::setHighlightImage(const QPixmap &image)
+{
+    highlightImage_ = image;
+    refreshShownImage();
+}
+
+void DNButton::setHighlightImageName(const QString &imageName)
+{
+    highlightImageName_ = imageName;
+    setHighlightImage(DNImageNamed(imageName));
+}
+
+void DNButton::setAlternateImage(const QPixmap &image)
+{
+    alternateImage_ = image;
+    refreshShownImage();
+}
+
+void DNButton::showImage(const QPixmap &image)
+{
+    shownImage_ = image;
+    updateGeometry();
+    update();
+}
+
+void DNButton::refreshShownImage()
+{
+    if (isDown() && !alternateImage_.isNull())
+        showImage(alternateImage_);
+    else if (pointerInside_ && !highlightImage_.isNull() && !normalImage_.isNull())
+        showImage(highlightImage_);
+    else if (!normalImage_.isNull() || shownImage_.isNull())
+        showImage(normalImage_);
+}
+
+void DNButton::enterEvent(QEnterEvent *event)
+{
+    pointerInside_ = true;
+    // A text button (no picture of its own) stays a text button under the pointer.
+    if (!highlightImage_.isNull() && !normalImage_.isNull())
+        showImage(highlightImage_);
+    QPushButton::enterEvent(event);
+}
+
+void DNButton::leaveEvent(QEvent *event)
+{
+    pointerInside_ = false;
+    if (!normalImage_.isNull())
+        showImage(normalImage_);
+    QPushButton::leaveEvent(event);
+}
+
+void DNButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (mouseDownAction_)
+            mouseDownAction_(this);
+        Q_EMIT mouseDown(this);
+    }
+    QPushButton::mousePressEvent(event);
+    if (!alternateImage_.isNull() && isDown())
+        showImage(alternateImage_);
+}
+
+void DNButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPushButton::mouseReleaseEvent(event);
+    refreshShownImage();
+}
+
+QSize DNButton::sizeHint() const
+{
+    if (shownImage_.isNull() && normalImage_.isNull())
+        return QPushButton::sizeHint();
+    const QPixmap &image = normalImage_.isNull() ? shownImage_ : normalImage_;
+    QSize size = image.deviceIndependentSize().toSize();
+    if (!text().isEmpty()) {
+        const QFontMetrics metrics(font());
+        size.setWidth(qMax(size.width(), metrics.horizontalAdvance(text()) + 8));
+        size.setHeight(size.height() + metrics.height() + 2);
+    }
+    return size;
+}
+
+void DNButton::paintImage(QPainter &painter, bool drawTitle)
+{
+    QRect area = rect();
+    const QFontMetrics metrics(font());
+    const bool withTitle = drawTitle && !text().isEmpty();
+    if (withTitle)
+        area.setBottom(area.bottom() - metrics.height() - 2);
+    if (!isEnabled())
+        painter.setOpacity(0.45);
+    const QSizeF natural = shownImage_.deviceIndependentSize();
+    QSizeF fitted = natural.scaled(area.size(), Qt::KeepAspectRatio);
+    if (natural.width() <= area.width() && natural.height() <= area.height())
+        fitted = natural;
+    const QRectF target(area.x() + (area.width() - fitted.width()) / 2.0,
+                        area.y() + (area.height() - fitted.height()) / 2.0, fitted.width(),
+                        fitted.height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, shownImage_, QRectF(QPointF(0, 0), shownImage_.size()));
+    if (withTitle) {
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       QPalette::ButtonText));
+        painter.drawText(QRect(0, area.bottom() + 2, width(), metrics.height()),
+                         Qt::AlignHCenter | Qt::AlignVCenter, text());
+    }
+}
+
+void DNButton::paintEvent(QPaintEvent *event)
+{
+    if (shownImage_.isNull()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    paintImage(painter, true);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+
+#include <functional>
+
+// An image button: shows normalImage, swaps to highlightImage while the pointer is over it (when
+// it has one) and to alternateImage while it is held down (when it has one). A mouse-down action,
+// when set, is called at the press, before the usual click at a release inside. A button
+// without any image draws as a plain push button, so text buttons share the class.
+class DNButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    using MouseDownAction = std::function<void(DNButton *)>;
+
+    explicit DNButton(QWidget *parent = nullptr);
+    DNButton(const QString &title, QWidget *parent = nullptr);
+
+    QPixmap normalImage() const { return normalImage_; }
+    // Shows the image and keeps it as the normal image.
+    void setNormalImage(const QPixmap &image);
+    void setNormalImage(const QString &imageName);
+
+    QPixmap highlightImage() const { return highlightImage_; }
+    void setHighlightImage(const QPixmap &image);
+    // The named picture becomes the highlight image (a missing picture clears it).
+    void setHighlightImage(const QString &imageName) { setHighlightImageName(imageName); }
+    QString highlightImageName() const { return highlightImageName_; }
+    void setHighlightImageName(const QString &imageName);
+
+    QPixmap alternateImage() const { return alternateImage_; }
+    void setAlternateImage(const QPixmap &image);
+
+    MouseDownAction mouseDownAction() const { return mouseDownAction_; }
+    void setMouseDownAction(MouseDownAction action) { mouseDownAction_ = std::move(action); }
+
+    // The picture the button shows now (null when it draws as a plain button).
+    QPixmap currentImage() const { return shownImage_; }
+    bool isPointerInside() const { return pointerInside_; }
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // Sent at every press, before the click.
+    void mouseDown(DNButton *button);
+
+protected:
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+    // Draws the shown picture (and the title under it); subclasses that draw their own title
+    // call it with drawTitle false.
+    void paintImage(QPainter &painter, bool drawTitle);
+
+private:
+    void showImage(const QPixmap &image);
+    void refreshShownImage();
+
+    QPixmap normalImage_;
+    QPixmap highlightImage_;
+    QPixmap alternateImage_;
+    QPixmap shownImage_;
+    QString highlightImageName_;
+    MouseDownAction mouseDownAction_;
+    bool pointerInside_ = false;
+};
