@@ -1,0 +1,142 @@
+#include "DNFileLoader.h"
+
+#include "convert/files/DNMediaFileProbe.h"
+#include "core/log/DNLogger.h"
+#include "core/notify/DNNotificationCenter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QThread>
+
+#include <chrono>
+#include <exception>
+
+DNFileLoader::DNFileLoader(QObject *parent) : QObject(parent) {}
+
+DNFileLoader::~DNFileLoader()
+{
+    isBreak_ = true;
+    waitForLoad();
+}
+
+bool DNFileLoader::begin()
+{
+    if (loading_)
+        return false;
+    joinWorker();
+    isBreak_ = false;
+    loading_ = true;
+    return true;
+}
+
+bool DNFileLoader::showLoadVideoProgress(const QStringList &paths)
+{
+    if (!begin())
+        return false;
+    loaderQueue_ = std::thread([this, paths] { doLoadVideo(paths); });
+    return true;
+}
+
+bool DNFileLoader::showLoadPhotoPrgress(const QStringList &folders)
+{
+    if (!begin())
+        return false;
+    loaderQueue_ = std::thread([this, folders] { doLoadPhotos(folders); });
+    return true;
+}
+
+void DNFileLoader::onMainThread(const std::function<void()> &work)
+{
+    if (!QCoreApplication::instance() || QThread::currentThread() == thread())
+        work();
+    else
+        QMetaObject::invokeMethod(this, work, Qt::BlockingQueuedConnection);
+}
+
+void DNFileLoader::endSheet()
+{
+    onMainThread([this] {
+        Q_EMIT loadDidEnd();
+        DNNotificationCenter::defaultCenter().postNotification(
+            finishedNotificationName(), QVariant(), QVariantMap{{loadTypeKey(), 1}});
+    });
+}
+
+void DNFileLoader::doLoadVideo(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        DNRoughLog(QStringLiteral("start video load file %@"), path);
+        const QString name = QFileInfo(path).fileName();
+        onMainThread([this, name] { Q_EMIT statusTextChanged(QStringLiteral("Loading %1").arg(name)); });
+
+        DNFileNodePtr item;
+        const QFileInfo info(path);
+        if (info.exists() && !info.isDir()) {
+            try {
+                QString why;
+                item = fileNodeWithFile(path, true, &why);
+                if (!item && !why.isEmpty())
+                    DNRoughLog(QStringLiteral("cannot load %@: %@"), path, why);
+                DNRoughLog(QStringLiteral("create video node ok %@"), path);
+            } catch (const std::exception &) {
+                DNRoughLog(QStringLiteral("Create video node failed %@"), path);
+                item.reset();
+            }
+        }
+        if (item) {
+            DNRoughLog(QStringLiteral("add node to user interface..."));
+            if (handlerLoader_)
+                handlerLoader_->exeWithObjectOnMainThread(QVariant::fromValue(NXMediaNodePtr(item)), true);
+        }
+        if (isBreak_)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs_.load()));
+        // A Cancel pressed during the pause stops before the next file is begun.
+        if (isBreak_)
+            break;
+    }
+    endSheet();
+    // Only now: a waiting owner may join this thread, which no longer needs the main thread.
+    loading_ = false;
+}
+
+void DNFileLoader::doLoadPhotos(const QStringList &folders)
+{
+    onMainThread([this] { Q_EMIT statusTextChanged(QStringLiteral("Loading Photos")); });
+    QString failure;
+    try {
+        if (!graphicsFactory_)
+            throw std::runtime_error("Photo slideshows are not available in this version.");
+        const NXMediaNodePtr item = graphicsFactory_(folders, &isBreak_);
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs_.load()));
+        if (handlerLoader_)
+            handlerLoader_->exeWithObjectOnMainThread(QVariant::fromValue(item), true);
+    } catch (const std::exception &e) {
+        failure = QString::fromUtf8(e.what());
+    }
+    endSheet();
+    if (!failure.isNull()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs_.load() / 2));
+        onMainThread([this, failure] { Q_EMIT photoLoadFailed(failure); });
+    }
+    loading_ = false;
+}
+
+void DNFileLoader::joinWorker()
+{
+    if (loaderQueue_.joinable())
+        loaderQueue_.join();
+}
+
+void DNFileLoader::waitForLoad()
+{
+    // The worker waits for the main thread at each step, so the main thread keeps serving it.
+    const bool serve = QCoreApplication::instance() && QThread::currentThread() == thread();
+    while (loading_) {
+        if (serve)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    joinWorker();
+}

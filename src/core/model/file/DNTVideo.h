@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <memory>
+
+// A video stream of a media file, as the probe reads it.
+struct DNTVideo
+{
+    qint32 vid = -1;          // stream id
+    qint32 width = 0;
+    qint32 height = 0;
+    float duration = 0.0f;    // seconds, with the fraction
+    float fps = 0.0f;
+    qint32 bitRateMode = 0;   // 0 not stated, 1 constant, 2 variable
+    qint32 bitRate = -1;      // bits per second
+    float aw = 0.0f;          // display aspect as two numbers (16 and 9 for 16:9)
+    float ah = 0.0f;
+    QString aspectRatio;
+    QString codec;
+    QString codecCC;
+    QString durationString;
+};
+
+using DNTVideoPtr = std::shared_ptr<DNTVideo>;

@@ -1,0 +1,190 @@
+#include "convert/files/DNCaptureController.h"
+#include "convert/files/DNFileLoader.h"
+#include "core/notify/DNNotificationCenter.h"
+#include "dvd/file/DNFileNode.h"
+#include "files_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QObject>
+
+#include <stdexcept>
+
+using filestest::media;
+
+namespace {
+
+// What one load handed over and said.
+struct LoadRecord : QObject
+{
+    QList<NXMediaNodePtr> items;
+    QList<bool> onMainThread;
+    QStringList statuses;
+    QStringList failures;
+    QList<QVariantMap> finished;
+    int ends = 0;
+    DNNotificationCenter::ObserverId observer = 0;
+    std::function<void(const NXMediaNodePtr &)> onItem;
+
+    explicit LoadRecord(DNFileLoader &loader)
+    {
+        loader.setHandlerLoader(NXAction::actionWithTarget(this, [this](const QVariant &item, const QVariant &) {
+            items << item.value<NXMediaNodePtr>();
+            onMainThread << (QThread::currentThread() == QCoreApplication::instance()->thread());
+            if (onItem)
+                onItem(items.last());
+        }));
+        QObject::connect(&loader, &DNFileLoader::statusTextChanged, this, [this](const QString &t) { statuses << t; });
+        QObject::connect(&loader, &DNFileLoader::loadDidEnd, this, [this] { ++ends; });
+        QObject::connect(&loader, &DNFileLoader::photoLoadFailed, this, [this](const QString &t) { failures << t; });
+        observer = DNNotificationCenter::defaultCenter().addObserver(
+            DNFileLoader::finishedNotificationName(), [this](const DNNotification &n) { finished << n.userInfo; });
+    }
+    ~LoadRecord() override { DNNotificationCenter::defaultCenter().removeObserver(observer); }
+
+    QStringList paths() const
+    {
+        QStringList list;
+        for (const auto &item : items)
+            list << std::dynamic_pointer_cast<DNFileNode>(item)->path();
+        return list;
+    }
+};
+
+} // namespace
+
+class FileLoader : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        filestest::app();
+        logFile = filestest::freshLog(logDir);
+        loader.setPauseBetweenFiles(0);
+    }
+    void TearDown() override { DNCaptureController::shareCaptureQueue().waitForDone(); }
+    bool loadAll(const QStringList &paths)
+    {
+        if (!loader.showLoadVideoProgress(paths))
+            return false;
+        loader.waitForLoad();
+        return true;
+    }
+
+    QTemporaryDir logDir;
+    QString logFile;
+    DNFileLoader loader;
+};
+
+TEST_F(FileLoader, GoodFilesReachTheMainThreadAndUnusableOnesAreSkipped)
+{
+    QTemporaryDir dir;
+    const QString notMedia = dir.filePath(QStringLiteral("readme.mp4"));
+    {
+        QFile out(notMedia);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("plain words\n");
+    }
+    const QString damaged = dir.filePath(QStringLiteral("damaged.mkv"));
+    {
+        QFile out(damaged);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray(8192, '\x5A'));
+    }
+    const QString odd = dir.filePath(QStringLiteral("Été «clip» 'one' \"two\" 你好.mp4"));
+    ASSERT_TRUE(QFile::copy(media(QStringLiteral("clip.mp4")), odd));
+    const QStringList paths{media(QStringLiteral("clip.mp4")), dir.path(), notMedia, damaged,
+                            dir.filePath(QStringLiteral("missing.avi")), media(QStringLiteral("audio.mp3")),
+                            odd, media(QStringLiteral("clip.mkv"))};
+    LoadRecord record(loader);
+    ASSERT_TRUE(loadAll(paths));
+
+    EXPECT_EQ(record.paths(), (QStringList{paths.at(0), odd, paths.at(7)}));
+    EXPECT_EQ(record.onMainThread, (QList<bool>{true, true, true}));
+    EXPECT_EQ(record.statuses.first(), QStringLiteral("Loading clip.mp4"));
+    EXPECT_EQ(record.statuses.size(), paths.size());
+    EXPECT_EQ(record.ends, 1);
+    ASSERT_EQ(record.finished.size(), 1);
+    EXPECT_EQ(record.finished.first().value(QStringLiteral("keyMediaLoadType_")).toInt(), 1);
+    const QString log = filestest::readText(logFile);
+    for (const QString &path : paths)
+        EXPECT_TRUE(log.contains(QStringLiteral("start video load file ") + path)) << path.toStdString();
+    EXPECT_EQ(log.count(QStringLiteral("add node to user interface...")), 3);
+    EXPECT_TRUE(log.contains(QStringLiteral("cannot load ") + damaged));
+}
+
+TEST_F(FileLoader, CancelStopsAfterTheCurrentFile)
+{
+    QStringList paths;
+    for (int i = 0; i < 5; ++i)
+        paths << media(QStringLiteral("clip.mp4"));
+    LoadRecord record(loader);
+    // Cancel while the first file is being probed: the status line has just shown it.
+    QObject::connect(&loader, &DNFileLoader::statusTextChanged, &record, [this] { loader.onCancel(); });
+    ASSERT_TRUE(loadAll(paths));
+    EXPECT_EQ(record.items.size(), 1) << "the first item still arrives";
+    EXPECT_EQ(record.statuses.size(), 1);
+    EXPECT_EQ(record.ends, 1);
+    EXPECT_EQ(record.finished.size(), 1);
+
+    // The next load starts afresh.
+    QObject::disconnect(&loader, &DNFileLoader::statusTextChanged, &record, nullptr);
+    ASSERT_TRUE(loadAll({media(QStringLiteral("clip.mkv"))}));
+    EXPECT_EQ(record.items.size(), 2);
+    EXPECT_EQ(record.finished.size(), 2);
+}
+
+TEST_F(FileLoader, AFileThatDisappearsDuringTheLoadIsSkipped)
+{
+    QTemporaryDir dir;
+    const QString second = dir.filePath(QStringLiteral("second.mkv"));
+    ASSERT_TRUE(QFile::copy(media(QStringLiteral("clip.mkv")), second));
+    LoadRecord record(loader);
+    record.onItem = [&](const NXMediaNodePtr &) { QFile::remove(second); };
+    ASSERT_TRUE(loadAll({media(QStringLiteral("clip.mp4")), second, media(QStringLiteral("clip.avi"))}));
+    EXPECT_EQ(record.paths(), (QStringList{media(QStringLiteral("clip.mp4")), media(QStringLiteral("clip.avi"))}));
+    EXPECT_EQ(record.finished.size(), 1);
+}
+
+TEST_F(FileLoader, OnlyOneLoadAtATime)
+{
+    LoadRecord record(loader);
+    loader.setPauseBetweenFiles(200);
+    ASSERT_TRUE(loader.showLoadVideoProgress({media(QStringLiteral("clip.mp4")), media(QStringLiteral("clip.mkv"))}));
+    EXPECT_FALSE(loader.showLoadVideoProgress({media(QStringLiteral("clip.avi"))}));
+    loader.waitForLoad();
+    EXPECT_EQ(record.items.size(), 2);
+    EXPECT_EQ(record.finished.size(), 1);
+}
+
+TEST_F(FileLoader, PhotoFoldersNeedTheSlideshowMaker)
+{
+    QTemporaryDir dir;
+    {
+        LoadRecord record(loader);
+        ASSERT_TRUE(loader.showLoadPhotoPrgress({dir.path()}));
+        loader.waitForLoad();
+        EXPECT_EQ(record.statuses, (QStringList{"Loading Photos"}));
+        EXPECT_TRUE(record.items.isEmpty());
+        ASSERT_EQ(record.failures.size(), 1);
+        EXPECT_FALSE(record.failures.first().isEmpty());
+        EXPECT_EQ(record.ends, 1);
+        EXPECT_EQ(record.finished.size(), 1);
+    }
+    // With a maker: its item, or its failure's description.
+    auto slideshow = std::make_shared<NXBasicMediaNode>();
+    loader.setGraphicsNodeFactory([&](const QStringList &folders, const std::atomic_bool *stop) -> NXMediaNodePtr {
+        if (folders.first().endsWith(QLatin1String("empty")))
+            throw std::runtime_error(QStringLiteral("There is no photo found at %1.").arg(folders.first()).toStdString());
+        return stop && !*stop ? slideshow : nullptr;
+    });
+    LoadRecord record(loader);
+    ASSERT_TRUE(loader.showLoadPhotoPrgress({dir.path()}));
+    loader.waitForLoad();
+    ASSERT_EQ(record.items.size(), 1);
+    EXPECT_EQ(record.items.first(), slideshow);
+    ASSERT_TRUE(loader.showLoadPhotoPrgress({dir.filePath(QStringLiteral("empty"))}));
+    loader.waitForLoad();
+    EXPECT_EQ(record.failures, (QStringList{QStringLiteral("There is no photo found at %1.").arg(dir.filePath(QStringLiteral("empty")))}));
+    EXPECT_EQ(record.finished.size(), 2);
+}

@@ -1,0 +1,107 @@
+#include "convert/files/DNCaptureController.h"
+#include "core/notify/DNNotificationCenter.h"
+#include "ui/loader/DNFileLoaderController.h"
+#include "ui/loader/DNFileLoaderSheet.h"
+#include "ui/ui_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QString media(const QString &name)
+{
+    return testsupport::fixturePath(QStringLiteral("media/") + name);
+}
+
+// Made once and never destroyed: destroying the application among the exit handlers, after Qt
+// Gui's own statics, crashes in the input-device clean-up.
+void app()
+{
+    static int argc = 1;
+    static char name[] = "test_file_loader_sheet";
+    static char *argv[] = {name, nullptr};
+    static QApplication *application = new QApplication(argc, argv);
+    Q_UNUSED(application);
+}
+
+QString outputFolder()
+{
+    const QString dir = testsupport::buildDir() + QStringLiteral("/test-output/ui_loader_file_loader_sheet");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+} // namespace
+
+TEST(FileLoaderSheet, ShowsProgressOnTheWindowAndCancels)
+{
+    app();
+    QMainWindow window;
+    window.resize(640, 420);
+    window.show();
+
+    int finished = 0;
+    const auto observer = DNNotificationCenter::defaultCenter().addObserver(
+        QStringLiteral("NXMediaFileLoadFinished o.o"), [&](const DNNotification &) { ++finished; });
+    QList<NXMediaNodePtr> items;
+    DNFileLoaderController controller;
+    // A long pause between files keeps the sheet up while it is looked at and cancelled.
+    controller.loader().setPauseBetweenFiles(1500);
+    QStringList files;
+    for (int i = 0; i < 4; ++i)
+        files << media(QStringLiteral("clip.mp4"));
+    controller.showVideoLoaderWithoutOpenPanel(
+        &window, files, NXAction::actionWithTarget(&window, [&](const QVariant &item, const QVariant &) {
+            items << item.value<NXMediaNodePtr>();
+        }));
+
+    DNFileLoaderSheet *sheet = controller.panel();
+    ASSERT_TRUE(uitest::waitFor([&] { return !items.isEmpty(); }));
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(sheet->parentWidget(), &window);
+    EXPECT_EQ(sheet->textfield()->text(), QStringLiteral("Loading clip.mp4"));
+    EXPECT_EQ(sheet->indicator()->maximum(), 0) << "busy";
+    EXPECT_EQ(sheet->cancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(sheet->grab().save(outputFolder() + QStringLiteral("/loading_sheet.png")));
+    EXPECT_TRUE(window.grab().save(outputFolder() + QStringLiteral("/window_with_sheet.png")));
+
+    QTest::mouseClick(sheet->cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(sheet->cancelButton()->isEnabled());
+    ASSERT_TRUE(uitest::waitFor([&] { return finished > 0; }));
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(items.size(), 1);
+    EXPECT_EQ(finished, 1);
+    DNNotificationCenter::defaultCenter().removeObserver(observer);
+    DNCaptureController::shareCaptureQueue().waitForDone();
+}
+
+TEST(FileLoaderSheet, PhotoFailureAlertsOnTheWindow)
+{
+    app();
+    QMainWindow window;
+    window.resize(640, 420);
+    window.show();
+    DNFileLoaderController controller;
+    controller.loader().setPauseBetweenFiles(0);
+    controller.showPhotoLoaderWithoutOpenPanel(&window, {QDir::tempPath()}, NXAction::action());
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(uitest::waitFor([&] {
+        alert = window.findChild<QMessageBox *>(QStringLiteral("loadPhotoFailedAlert"));
+        return alert && alert->isVisible();
+    }));
+    EXPECT_EQ(alert->text(), QStringLiteral("Load Photo Failed!"));
+    EXPECT_FALSE(alert->informativeText().isEmpty());
+    EXPECT_EQ(alert->icon(), QMessageBox::Critical);
+    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
+    EXPECT_FALSE(controller.panel()->isVisible());
+    EXPECT_TRUE(alert->grab().save(outputFolder() + QStringLiteral("/load_photo_failed.png")));
+    alert->buttons().first()->click();
+}
