@@ -1,0 +1,338 @@
+#include "ui/progress/NXProgressController.h"
+
+#include "ui/progress/NXPhotoFrameView.h"
+#include "ui/progress/NXProgressItemTimes.h"
+
+#include "core/log/DNLogger.h"
+#include "core/notify/DNNotificationCenter.h"
+#include "core/settings/DNAppSetting.h"
+#include "core/settings/DNSetting.h"
+#include "core/settings/DNSettingFolders.h"
+#include "core/util/DNSystemActions.h"
+#include "core/util/DNTimeText.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+#include <cmath>
+#include <thread>
+
+namespace {
+
+// The estimate continues from poll to poll, and from sheet to sheet.
+int lastPercent = 1;
+double lastEstimate = 0.0;
+
+} // namespace
+
+NXProgressController::NXProgressController(QObject *parent) : QObject(parent)
+{
+    buildPanel();
+}
+
+NXProgressController::~NXProgressController()
+{
+    stopTimer();
+    QPointer<QDialog> panel(progressPanel_);
+    delete panel;
+}
+
+qint64 NXProgressController::now() const
+{
+    return clock_ ? clock_() : QDateTime::currentSecsSinceEpoch();
+}
+
+void NXProgressController::resetRemainingTimeEstimate()
+{
+    lastPercent = 1;
+    lastEstimate = 0.0;
+}
+
+template <class F>
+void NXProgressController::onMainThread(F f)
+{
+    if (QThread::currentThread() == thread())
+        f();
+    else
+        QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
+}
+
+// --- opening
+
+void NXProgressController::showWithInWindow(QWidget *window, ConvertEntry converter, UpdaterEntry infoGetter,
+                                            InterruptEntry interrupter, bool beginView, QObject *target)
+{
+    setStartConvertFailed(false);
+    stopRequested_ = false;
+    const auto appSetting = DNSetting::shareSetting().appSetting();
+    shutdownButton_->setChecked(appSetting && appSetting->isShutdowWhenDone());
+    openButton_->setChecked(appSetting && appSetting->isOpenFolderWhenDone());
+
+    placeFace(photoEncodeView_, beginView);
+    placeFace(videoConvertView_, !beginView);
+
+    ptrConverter_ = std::move(converter);
+    ptrUpdater_ = std::move(infoGetter);
+    ptrInterrupter_ = std::move(interrupter);
+    target_ = target;
+    if (window && progressPanel_->parentWidget() != window)
+        progressPanel_->setParent(window, progressPanel_->windowFlags() | Qt::Dialog);
+    progressPanel_->setWindowModality(Qt::WindowModal);
+    progressPanel_->open();
+    curProgress_->setValue(0);
+    encodePhotoProgress_->setValue(0);
+
+    running_ = true;
+    startConvertProgress();
+
+    startConvertDate_ = now();
+    stopTimer();
+    currentTargetName_->setText(tr("fetching..."));
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setInterval(kPollIntervalMs);
+    connect(updateTimer_, &QTimer::timeout, this, &NXProgressController::updateInfomation);
+    updateTimer_->start();
+}
+
+// The batch blocks its thread until it is done; the end is carried out on the main thread.
+void NXProgressController::startConvertProgress()
+{
+    QPointer<NXProgressController> self(this);
+    ConvertEntry converter = ptrConverter_;
+    QPointer<QObject> target = target_;
+    std::thread([self, converter, target] {
+        if (converter)
+            converter(target.data());
+        if (self)
+            QMetaObject::invokeMethod(self.data(), [self] { if (self) self->progressDidEnd(); }, Qt::QueuedConnection);
+    }).detach();
+}
+
+// --- called by the batch
+
+void NXProgressController::setTotalConvertCount(int count)
+{
+    onMainThread([this, count] { totoalConvertCount_ = count; });
+}
+
+void NXProgressController::setInfoWithNode(const NXMediaNodePtr &node)
+{
+    setConvertingNode(node);
+    onMainThread([this] {
+        ++currentConvertCount_;
+        state_remain_->setText(tr("%1 / %2 Converting").arg(currentConvertCount_).arg(totoalConvertCount_));
+        onConvertStarting();
+    });
+}
+
+void NXProgressController::setStartConvertFailed(bool failed)
+{
+    std::lock_guard lock(workerMutex_);
+    convert_init_status_ = failed;
+}
+
+bool NXProgressController::startConvertFailed() const
+{
+    std::lock_guard lock(workerMutex_);
+    return convert_init_status_;
+}
+
+void NXProgressController::converterStateDidChanged(int code)
+{
+    if (code != kEncodeStateStarted)
+        return;
+    onMainThread([this] {
+        startConvertDate_ = now();
+        onConvertConverting();
+    });
+}
+
+NXMediaNodePtr NXProgressController::convertingNode() const
+{
+    std::lock_guard lock(workerMutex_);
+    return mediaNode_.lock();
+}
+
+void NXProgressController::setConvertingNode(const NXMediaNodePtr &node)
+{
+    std::lock_guard lock(workerMutex_);
+    mediaNode_ = node;
+}
+
+// --- actions
+
+void NXProgressController::stopProgress()
+{
+    stopRequested_ = true;
+    if (ptrInterrupter_)
+        ptrInterrupter_(target_.data());
+    stopTimer();
+    setConvertingNode(nullptr);
+    onConvertStoping();
+}
+
+void NXProgressController::stopTimer()
+{
+    if (!updateTimer_)
+        return;
+    updateTimer_->stop();
+    updateTimer_->deleteLater();
+    updateTimer_ = nullptr;
+}
+
+void NXProgressController::updateInfomation()
+{
+    if (!ptrUpdater_)
+        return;
+    const std::optional<QVariantMap> info = ptrUpdater_(target_.data());
+    if (!info)
+        return;
+    const int category = info->value(QStringLiteral("EncodeCategory")).toInt();
+    if (category == 1 || category == 2) {
+        const int percent = info->value(QStringLiteral("current_percent")).toInt();
+        curProgress_->setValue(percent);
+        setConvertFPS(info->value(QStringLiteral("currentFPS")).toInt());
+        setConvertProgress(percent);
+        setCurConvertTime(info->value(QStringLiteral("convertedTime")).toInt());
+    } else if (category == 0) {
+        if (isAnimationStart_)
+            return;
+        const int frame = info->value(QStringLiteral("currentFrame")).toInt();
+        const int total = info->value(QStringLiteral("totalFrames")).toInt();
+        // A slideshow that reports no frames yet has nothing done, not a division by zero.
+        encodePhotoProgress_->setValue(total > 0 ? int(qint64(frame) * 100 / total) : 0);
+        encodeFrameLabel_->setText(tr("%1 / %2 Frame Finished").arg(frame).arg(total));
+        photoEncodeProgress_->imageBeginEncoding(info->value(QStringLiteral("currentImage")).value<QImage>());
+        return;
+    }
+
+    const NXMediaNodePtr node = convertingNode();
+    const NXProgressItemTimes times = NXProgressTimesForNode(node.get());
+    const auto show = [](QLabel *label, const std::optional<QString> &text) {
+        if (text)
+            label->setText(*text);
+    };
+    show(currentTitle_, times.currentTitle);
+    show(currentTargetName_, times.currentTargetName);
+    show(startTimeLabel_, times.startTime);
+    show(endTimeLabel_, times.endTime);
+    show(medioDuration_, times.duration);
+    show(converttime_, times.convertedTime);
+}
+
+void NXProgressController::setConvertProgress(int percent)
+{
+    progress_->setText(QStringLiteral("%1 % ").arg(percent));
+    const int p = percent < 1 ? 1 : percent;
+    double estimate;
+    if (p != lastPercent) {
+        estimate = (100.0 - p) * double(now() - startConvertDate_) / p;
+        lastPercent = p;
+    } else {
+        // Between percent steps the estimate counts down a second per poll, but never past zero:
+        // a slow step must not show the time growing again.
+        estimate = std::max(0.0, lastEstimate - 1.0);
+    }
+    lastEstimate = std::max(0.0, estimate);
+    timeRemaid_->setText(DNTimeStringFromSeconds(int(std::trunc(lastEstimate))));
+}
+
+void NXProgressController::setConvertFPS(int fps)
+{
+    convertfps_->setText(QStringLiteral("%1 ").arg(fps));
+}
+
+void NXProgressController::setCurConvertTime(int seconds)
+{
+    converttime_->setText(DNTimeStringFromSeconds(seconds));
+}
+
+// --- status steps
+
+void NXProgressController::onConvertStarting()
+{
+    stopButton_->setEnabled(false);
+    state_remain_above_progress_->setText(tr("Waiting..."));
+    waitingProgress_->setVisible(true);
+    waitingProgress_->setRange(0, 0);
+}
+
+void NXProgressController::onConvertConverting()
+{
+    stopButton_->setEnabled(true);
+    state_remain_above_progress_->setText(tr("Converting..."));
+    waitingProgress_->setRange(0, 1);
+    waitingProgress_->setVisible(false);
+}
+
+void NXProgressController::onConvertStoping()
+{
+    stopButton_->setEnabled(false);
+    state_remain_above_progress_->setText(tr("Stopping..."));
+    waitingProgress_->setVisible(true);
+    waitingProgress_->setRange(0, 0);
+}
+
+void NXProgressController::onConvertStopped()
+{
+    state_remain_above_progress_->setText(QString());
+    waitingProgress_->setRange(0, 1);
+    waitingProgress_->setVisible(false);
+    QTimer::singleShot(0, this, &NXProgressController::cleanAllFieldData);
+}
+
+void NXProgressController::cleanAllFieldData()
+{
+    const QString zeroTime = QStringLiteral("00:00:00");
+    stopButton_->setEnabled(false);
+    convertfps_->setText(QStringLiteral("0"));
+    curProgress_->setValue(0);
+    totalFrams_->setText(QStringLiteral("0"));
+    converttime_->setText(zeroTime);
+    progress_->setText(QStringLiteral("%1 % ").arg(0));
+    currentTitle_->clear();
+    currentTargetName_->clear();
+    timeRemaid_->setText(zeroTime);
+    startTimeLabel_->setText(zeroTime);
+    endTimeLabel_->setText(zeroTime);
+    medioDuration_->setText(zeroTime);
+}
+
+// --- end of the batch
+
+void NXProgressController::progressDidEnd()
+{
+    currentConvertCount_ = 0;
+    // Shutting down is for a batch that ran to its end: never after Stop, never after a
+    // conversion that failed to start (the user would come back to a machine that is off and a
+    // batch that is not done).
+    if (shutdownButton_->isChecked() && !stopRequested_ && !startConvertFailed())
+        DNShutdownComputer();
+    DNRoughLog(QStringLiteral("progressDidEnd"));
+    if (openButton_->isChecked()) {
+        const auto appSetting = DNSetting::shareSetting().appSetting();
+        QString folder = appSetting ? appSetting->videoOutputDirectory() : QString();
+        if (folder.isEmpty())
+            folder = DNSettingFolders::defaultMoviesFolder();
+        DNOpenFolderInFinder(folder);
+    }
+    progressPanel_->done(QDialog::Accepted);
+    running_ = false;
+    DNNotificationCenter::defaultCenter().enqueueNotification(progressDidEndNotificationName(),
+                                                              QVariant(startConvertFailed() ? 1 : 0));
+    onConvertStopped();
+}
+
+void NXProgressController::progressSheetDidEnd()
+{
+    stopTimer();
+    progressPanel_->hide();
+}
