@@ -113,6 +113,33 @@ TEST(DVDTitleSteps, TrimSourceAndTagsOfEveryBuilder)
     }
 }
 
+// Trim points come from whole seconds divided by the title's length; multiplying back must give
+// those seconds, not one less.
+TEST(DVDTitleSteps, WholeSecondTrimsStayWhole)
+{
+    const struct
+    {
+        int length, start, end;
+    } rows[] = {{6, 1, 3}, {6, 2, 5}, {10, 3, 10}, {7, 1, 6}, {3600, 1234, 2345}};
+    QTemporaryDir out;
+    DNDVDNodePtr node = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("PCGen_WMV_MP3.plist"));
+    ASSERT_TRUE(node);
+    DNDVDTitlePtr title = node->titleAt(0);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(QStringLiteral("%1: %2-%3").arg(row.length).arg(row.start).arg(row.end).toStdString());
+        title->setLength(row.length);
+        title->setting()->setTrimEnable(true);
+        title->setting()->setTrimStartPercent(float(row.start) / float(row.length));
+        title->setting()->setTrimEndPercent(float(row.end) / float(row.length));
+        ArgumentPtr argument(DVD_To_WMV_MP3_Default_With_MEncoder(node.get(), 0, passOptions(out.path())));
+        ASSERT_TRUE(argument);
+        const QStringList w = words(argument.get());
+        EXPECT_EQ(after(w, QStringLiteral("-ss")), QString::number(row.start));
+        EXPECT_EQ(after(w, QStringLiteral("-endpos")), QString::number(row.end - row.start));
+        EXPECT_EQ(argument->endpos, row.end - row.start);
+    }
+}
+
 TEST(DVDTitleSteps, GroupsGoToTheirJoiningBuilder)
 {
     QTemporaryDir out;

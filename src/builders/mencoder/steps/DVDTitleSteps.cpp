@@ -168,11 +168,19 @@ void writeDevice(DVDTitleBuild &build)
         put(build, source->sourceType() == NXDVDSourceInfo::SourceDisc ? source->devicePath() : source->path());
 }
 
+// Trim points are stored as fractions of the title, so a whole second often comes back as
+// x.9999 after the multiplication; truncating that would lose a second (1 s to 3 s of a 6 s
+// title became a 1 s part). A thousandth of a second of slack keeps whole seconds whole.
+int trimSeconds(float seconds)
+{
+    return seconds <= 0.0f ? 0 : int(seconds + 0.001f);
+}
+
 void writeStart(DVDTitleBuild &build)
 {
     int start = 0;
     if (isTrimmed(build))
-        start = int(float(build.title->length()) * build.setting->trimStartPercent());
+        start = trimSeconds(float(build.title->length()) * build.setting->trimStartPercent());
     put(build, "-ss");
     putNumber(build, start);
 }
@@ -278,7 +286,7 @@ void writeEnd(DVDTitleBuild &build)
         return;
     }
     const float span = build.setting->trimEndPercent() - build.setting->trimStartPercent();
-    build.expectedLength = int(span * float(build.title->length()));
+    build.expectedLength = trimSeconds(span * float(build.title->length()));
     put(build, "-endpos");
     putNumber(build, build.expectedLength);
 }
