@@ -1,6 +1,7 @@
 #include "convert/engine/DNMPlayer.h"
 
 #include "convert/engine/EngineProcess.h"
+#include "convert/engine/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 
@@ -109,6 +110,8 @@ int DNMPlayer::startMplayer(const QStringList &arguments, int endPos)
         }
         m_mplayerTask = &process;
     }
+    // The player is ended at the program's termination like any player it started.
+    const PlayerProcessRegistration playerRegistration(process.pid());
     QByteArray errors;
     const int status = process.wait([this](std::string_view chunk) { onMPlayerOutputChanged(chunk); },
                                     [&](std::string_view chunk) {

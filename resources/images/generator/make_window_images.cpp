@@ -1,0 +1,281 @@
+// Draws the main window's pictures (top-bar icons, menu icons, preview controls, switch and
+// progress-bar parts) into resources/images/mainwindow. Run by hand after a change:
+//   g++ -std=c++17 -fPIC make_window_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/mkimg
+//   QT_QPA_PLATFORM=offscreen /tmp/mkimg ../mainwindow
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <functional>
+
+namespace {
+QString outDir;
+
+void save(const QString &name, QSize size, const std::function<void(QPainter &, QSizeF)> &draw)
+{
+    // Drawn at twice the size and scaled down, for smooth edges.
+    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(2, 2);
+        draw(p, QSizeF(size));
+    }
+    image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(outDir + "/" + name);
+}
+
+// A glyph drawn in a colour on a 32x32 canvas.
+using Glyph = std::function<void(QPainter &, const QColor &)>;
+
+void disc(QPainter &p, const QColor &c, QPointF centre, double r)
+{
+    QPainterPath path;
+    path.addEllipse(centre, r, r);
+    path.addEllipse(centre, r * 0.28, r * 0.28);
+    p.fillPath(path, c);
+    p.setPen(QPen(QColor(0, 0, 0, 60), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, r * 0.62, r * 0.62);
+}
+
+void folder(QPainter &p, const QColor &c, QRectF r)
+{
+    QPainterPath path;
+    path.moveTo(r.left(), r.top() + 3);
+    path.lineTo(r.left() + r.width() * 0.38, r.top() + 3);
+    path.lineTo(r.left() + r.width() * 0.46, r.top() + 6);
+    path.lineTo(r.right(), r.top() + 6);
+    path.lineTo(r.right(), r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.fillPath(path, c);
+}
+
+void plusBadge(QPainter &p, const QColor &c)
+{
+    p.setBrush(QColor(80, 200, 120));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(25, 25), 6, 6);
+    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(25, 21.5), QPointF(25, 28.5));
+    p.drawLine(QPointF(21.5, 25), QPointF(28.5, 25));
+    Q_UNUSED(c);
+}
+
+const Glyph dvdLoad = [](QPainter &p, const QColor &c) {
+    disc(p, c, QPointF(14, 16), 11);
+    p.setPen(QPen(QColor(90, 170, 255), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(27, 6), QPointF(27, 20));
+    p.drawPolyline(QPolygonF({QPointF(23, 16), QPointF(27, 21), QPointF(31, 16)}));
+};
+const Glyph dvdDisc = [](QPainter &p, const QColor &c) { disc(p, c, QPointF(16, 16), 13); };
+const Glyph dvdFolder = [](QPainter &p, const QColor &c) {
+    folder(p, c, QRectF(2, 5, 26, 21));
+    disc(p, QColor(90, 170, 255), QPointF(22, 22), 8);
+};
+const Glyph dvdIso = [](QPainter &p, const QColor &c) {
+    QPainterPath page;
+    page.addRoundedRect(QRectF(5, 2, 20, 27), 2.5, 2.5);
+    p.fillPath(page, c);
+    QFont f;
+    f.setPixelSize(8);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(40, 44, 52));
+    p.drawText(QRectF(5, 4, 20, 10), Qt::AlignCenter, "ISO");
+    disc(p, QColor(90, 170, 255), QPointF(15, 21), 6.5);
+};
+const Glyph addVideo = [](QPainter &p, const QColor &c) {
+    QPainterPath film;
+    film.addRoundedRect(QRectF(2, 6, 24, 18), 2, 2);
+    for (int i = 0; i < 4; ++i) {
+        film.addRect(QRectF(4 + i * 6, 8, 3, 2.5));
+        film.addRect(QRectF(4 + i * 6, 19.5, 3, 2.5));
+    }
+    p.fillPath(film, c);
+    plusBadge(p, c);
+};
+const Glyph addPhoto = [](QPainter &p, const QColor &c) {
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(2, 5, 24, 19), 2, 2);
+    frame.addRect(QRectF(4.5, 7.5, 19, 14));
+    p.fillPath(frame, c);
+    QPainterPath hill;
+    hill.moveTo(5, 21);
+    hill.lineTo(11, 13);
+    hill.lineTo(16, 18);
+    hill.lineTo(19, 15);
+    hill.lineTo(23, 21);
+    hill.closeSubpath();
+    p.fillPath(hill, c);
+    plusBadge(p, c);
+};
+const Glyph clearAll = [](QPainter &p, const QColor &c) {
+    QPainterPath bin;
+    bin.moveTo(8, 10);
+    bin.lineTo(24, 10);
+    bin.lineTo(22.5, 29);
+    bin.lineTo(9.5, 29);
+    bin.closeSubpath();
+    p.fillPath(bin, c);
+    p.fillRect(QRectF(5, 6, 22, 2.5), c);
+    p.fillRect(QRectF(13, 3, 6, 3), c);
+    p.setPen(QPen(QColor(40, 44, 52), 1.4));
+    for (double x : {12.5, 16.0, 19.5})
+        p.drawLine(QPointF(x, 13), QPointF(x, 26));
+};
+const Glyph gear = [](QPainter &p, const QColor &c) {
+    QPainterPath teeth;
+    for (int i = 0; i < 8; ++i) {
+        p.save();
+        QTransform t;
+        t.translate(16, 16);
+        t.rotate(i * 45);
+        QPainterPath tooth;
+        tooth.addRoundedRect(QRectF(-2.5, -14, 5, 7), 1, 1);
+        teeth.addPath(t.map(tooth));
+        p.restore();
+    }
+    teeth.addEllipse(QPointF(16, 16), 9.5, 9.5);
+    teeth.setFillRule(Qt::WindingFill);
+    QPainterPath hole;
+    hole.addEllipse(QPointF(16, 16), 4, 4);
+    p.fillPath(teeth.subtracted(hole), c);
+};
+const Glyph update = [](QPainter &p, const QColor &c) {
+    p.setPen(QPen(c, 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(5, 5, 22, 22), 30 * 16, 150 * 16);
+    p.drawArc(QRectF(5, 5, 22, 22), 210 * 16, 150 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawPolygon(QPolygonF({QPointF(26, 3), QPointF(28, 12), QPointF(19, 10)}));
+    p.drawPolygon(QPolygonF({QPointF(6, 29), QPointF(4, 20), QPointF(13, 22)}));
+};
+const Glyph contact = [](QPainter &p, const QColor &c) {
+    QPainterPath env;
+    env.addRoundedRect(QRectF(3, 8, 26, 17), 2, 2);
+    p.fillPath(env, c);
+    p.setPen(QPen(QColor(40, 44, 52), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(4, 9.5), QPointF(16, 18), QPointF(28, 9.5)}));
+};
+const Glyph camera = [](QPainter &p, const QColor &c) {
+    QPainterPath body;
+    body.addRoundedRect(QRectF(3, 9, 26, 17), 3, 3);
+    body.addRect(QRectF(11, 6, 10, 4));
+    QPainterPath lens;
+    lens.addEllipse(QPointF(16, 17.5), 5.5, 5.5);
+    p.fillPath(body.subtracted(lens), c);
+    p.setBrush(c);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(16, 17.5), 3, 3);
+};
+const Glyph openFolder = [](QPainter &p, const QColor &c) { folder(p, c, QRectF(3, 6, 26, 20)); };
+
+void topIcon(const QString &base, const Glyph &glyph)
+{
+    save(base + "_nor.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, QColor(222, 226, 234)); });
+    save(base + "_on.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, QColor(255, 255, 255)); });
+}
+
+void menuIcon(const QString &name, const Glyph &glyph)
+{
+    save(name, QSize(16, 16), [&](QPainter &p, QSizeF) {
+        p.scale(0.5, 0.5);
+        glyph(p, QColor(70, 76, 88));
+    });
+}
+}
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("../mainwindow");
+    QDir().mkpath(outDir);
+
+    topIcon("DVD_load", dvdLoad);
+    topIcon("DVD_disc", dvdDisc);
+    topIcon("DVD_Folder", dvdFolder);
+    topIcon("DVD_ISO", dvdIso);
+    topIcon("add_video", addVideo);
+    topIcon("add_photo", addPhoto);
+    topIcon("yt_clear_all", clearAll);
+    topIcon("setting", gear);
+    topIcon("check_new_version", update);
+    topIcon("main_contact", contact);
+    topIcon("right_snapshot", camera);
+    topIcon("right_open_video", openFolder);
+
+    menuIcon("menu_dvd_disc_nor.png", dvdDisc);
+    menuIcon("dvd_path_nor.png", dvdFolder);
+    menuIcon("iso_nor.png", dvdIso);
+
+    // The preview placeholder: a dim disc on the dark screen.
+    save("preview_blank.png", QSize(336, 189), [](QPainter &p, QSizeF s) {
+        QLinearGradient g(0, 0, 0, s.height());
+        g.setColorAt(0, QColor(28, 30, 36));
+        g.setColorAt(1, QColor(14, 15, 18));
+        p.fillRect(QRectF(QPointF(0, 0), s), g);
+        disc(p, QColor(255, 255, 255, 38), QPointF(s.width() / 2, s.height() / 2), 42);
+    });
+
+    // Switch: a rounded track with a knob at one end.
+    const auto drawSwitch = [](bool on, bool enabled) {
+        return [on, enabled](QPainter &p, QSizeF s) {
+            const QRectF track(1, 1, s.width() - 2, s.height() - 2);
+            const double r = track.height() / 2;
+            QColor fill = !enabled ? QColor(190, 192, 197) : on ? QColor(76, 160, 255) : QColor(120, 124, 132);
+            p.setPen(QPen(QColor(0, 0, 0, 70), 1));
+            p.setBrush(fill);
+            p.drawRoundedRect(track, r, r);
+            QFont f;
+            f.setPixelSize(9);
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(QColor(255, 255, 255, enabled ? 235 : 160));
+            const double knobX = on ? track.right() - 2 * r + 1 : track.left() + 1;
+            p.drawText(on ? QRectF(track.left() + 4, track.top(), track.width() - 2 * r - 4, track.height())
+                          : QRectF(track.left() + 2 * r, track.top(), track.width() - 2 * r - 4, track.height()),
+                       Qt::AlignCenter, on ? "ON" : "OFF");
+            p.setPen(QPen(QColor(0, 0, 0, 60), 1));
+            p.setBrush(QColor(250, 250, 252));
+            p.drawEllipse(QRectF(knobX, track.top() + 1, 2 * r - 2, 2 * r - 2));
+        };
+    };
+    save("NXSwitchON.png", QSize(52, 20), drawSwitch(true, true));
+    save("NXSwitchOFF.png", QSize(52, 20), drawSwitch(false, true));
+    save("NXSwitchDisabled.png", QSize(52, 20), drawSwitch(false, false));
+
+    // Progress bar: dark rounded ends and middle; a blue glossy fill.
+    const auto trackPart = [](int part) {
+        return [part](QPainter &p, QSizeF s) {
+            QLinearGradient g(0, 0, 0, s.height());
+            g.setColorAt(0, QColor(24, 26, 31));
+            g.setColorAt(1, QColor(52, 56, 64));
+            QPainterPath path;
+            const double w = s.width();
+            const QRectF r = part == 0 ? QRectF(0.5, 0.5, w + 8, s.height() - 1)
+                           : part == 2 ? QRectF(-8, 0.5, w + 7.5, s.height() - 1)
+                                       : QRectF(-8, 0.5, w + 16, s.height() - 1);
+            path.addRoundedRect(r, 6, 6);
+            p.setClipRect(QRectF(QPointF(0, 0), s));
+            p.setPen(QPen(QColor(12, 13, 16), 1));
+            p.setBrush(g);
+            p.drawPath(path);
+        };
+    };
+    save("NXPBbackgroundPart1.png", QSize(8, 14), trackPart(0));
+    save("NXPBbackgroundPart2.png", QSize(8, 14), trackPart(1));
+    save("NXPBbackgroundPart3.png", QSize(8, 14), trackPart(2));
+    save("NXPBforceground.png", QSize(8, 14), [](QPainter &p, QSizeF s) {
+        QLinearGradient g(0, 0, 0, s.height());
+        g.setColorAt(0, QColor(140, 196, 255));
+        g.setColorAt(0.5, QColor(76, 150, 245));
+        g.setColorAt(1, QColor(48, 112, 220));
+        p.fillRect(QRectF(0, 2, s.width(), s.height() - 4), g);
+    });
+    return 0;
+}

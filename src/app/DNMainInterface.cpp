@@ -1,0 +1,46 @@
+#include "DNMainInterface.h"
+
+#include "ui/mainwindow/DNWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+DNMainInterface::DNMainInterface() = default;
+
+DNMainInterface::~DNMainInterface()
+{
+    delete ui.window;
+}
+
+std::unique_ptr<DNMainInterface> DNLoadMainInterface()
+{
+    auto shell = std::make_unique<DNMainInterface>();
+    shell->ui = NXBuildMainWindow(&shell->controller);
+    QuivraVideoConverterAppDelegate &delegate = shell->delegate;
+    delegate.setWindow(shell->ui.window);
+    delegate.setAppController(&shell->controller);
+    delegate.setMenuItems(shell->ui.aboutItem, shell->ui.hiddenItem, shell->ui.quitItem,
+                          shell->ui.helpItem, shell->ui.helpMenu);
+
+    DNWindow *window = shell->ui.window;
+    // The about box comes with its own window; until then its item is shown but inactive.
+    shell->ui.aboutItem->setEnabled(false);
+    QObject::connect(shell->ui.hiddenItem, &QAction::triggered, window, &QWidget::showMinimized);
+    QObject::connect(shell->ui.quitItem, &QAction::triggered, window, &QWidget::close);
+    QObject::connect(shell->ui.helpItem, &QAction::triggered, &delegate,
+                     &QuivraVideoConverterAppDelegate::openHelpDocument);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &delegate,
+                     &QuivraVideoConverterAppDelegate::applicationWillTerminate);
+    return shell;
+}
+
+QStringList DNOpenRequestFromArguments(const QStringList &arguments)
+{
+    QStringList paths;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments.at(i).isEmpty())
+            paths.append(QFileInfo(arguments.at(i)).absoluteFilePath());
+    }
+    return paths;
+}

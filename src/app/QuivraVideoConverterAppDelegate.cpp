@@ -1,0 +1,250 @@
+#include "QuivraVideoConverterAppDelegate.h"
+
+#include "DNApplicationLanguage.h"
+#include "DNUpdateCheckSchedule.h"
+
+#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/log/DNLogger.h"
+#include "core/platform/DNBundle.h"
+#include "core/settings/DNSetting.h"
+#include "core/util/DNFileTypes.h"
+#include "core/util/DNPaths.h"
+#include "core/util/DNSystemActions.h"
+#include "core/util/DNSystemInfo.h"
+#include "profiles/DNProfileManager.h"
+#include "ui/mainwindow/DNWindow.h"
+#include "ui/mainwindow/NXAppController.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QThread>
+#include <QTimer>
+
+#include <unistd.h>
+
+namespace {
+const QString kCleanExitKey = QStringLiteral("keyQuivraConvertDidSafeTerminate_0.0");
+const QString kCustomizeKey = QStringLiteral("kAppCustomizeLanguage");
+constexpr int kUpdateCheckDelayMs = 750;
+
+const char *const kStartPage = "www.harnvale.com/talvane/start.html";
+const char *const kJapaneseStartPage = "www.harnvale.com/jp/talvane/start.html";
+
+QSettings *newUserSettings(QObject *parent = nullptr)
+{
+    return new QSettings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"), parent);
+}
+
+bool askDamaged(QWidget *window, const DNAppDamageReport &report)
+{
+    QMessageBox alert(QMessageBox::Critical, report.messageText, report.messageText,
+                      QMessageBox::NoButton, window);
+    alert.setInformativeText(report.informativeText);
+    QPushButton *download = alert.addButton(report.defaultButton, QMessageBox::AcceptRole);
+    alert.addButton(report.alternateButton, QMessageBox::RejectRole);
+    alert.setDefaultButton(download);
+    alert.exec();
+    return alert.clickedButton() == download;
+}
+
+bool askRestartNow(QWidget *window)
+{
+    QMessageBox alert(QMessageBox::NoIcon, QString(),
+                      QObject::tr("Are your sure you want to restart the application now?"),
+                      QMessageBox::NoButton, window);
+    alert.setInformativeText(
+        QObject::tr("Language changes take effect in application the next time you open it."));
+    QPushButton *ok = alert.addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
+    alert.addButton(QObject::tr("Cancel"), QMessageBox::RejectRole);
+    alert.setDefaultButton(ok);
+    alert.exec();
+    return alert.clickedButton() == ok;
+}
+}
+
+QuivraVideoConverterAppDelegate::QuivraVideoConverterAppDelegate(QObject *parent)
+    : QObject(parent)
+{
+    prompts_.damaged = askDamaged;
+    prompts_.restartNow = askRestartNow;
+    prompts_.startDetached = [](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
+    prompts_.terminate = [] { QCoreApplication::quit(); };
+}
+
+QuivraVideoConverterAppDelegate::~QuivraVideoConverterAppDelegate()
+{
+    remoteContentFile_.clear();
+}
+
+void QuivraVideoConverterAppDelegate::setMenuItems(QAction *about, QAction *hide, QAction *quit,
+                                                   QAction *help, QMenu *helpMenu)
+{
+    aboutMainMenuBarItem_ = about;
+    hiddenMainMenuBarItem_ = hide;
+    quiteMainMenuBarItem_ = quit;
+    helpMainMenuBarItem_ = help;
+    helpMenu_ = helpMenu;
+}
+
+bool QuivraVideoConverterAppDelegate::checkProfileCatalogue()
+{
+    const DNAppDamageReport report = DNProfileManager::checkWhetherAppDamaged();
+    if (!report.damaged)
+        return true;
+    if (prompts_.damaged && prompts_.damaged(window_, report))
+        DNOpenWebPage(report.downloadPage);
+    return false;
+}
+
+bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
+{
+    if (!checkProfileCatalogue())
+        return false;
+    if (DNSetting::shareSetting().firstRun()) {
+        const QScopedPointer<QSettings> settings(newUserSettings());
+        const QString first = settings->value(QStringLiteral("AppleLanguages")).toStringList().value(0);
+        DNOpenWebPage(startPageAddress(first));
+    }
+    DNCreateDirectory(DNApplicationDataDirectory());
+    if (window_)
+        window_->setMouseTracking(true);
+    if (appController_)
+        appController_->onApplicationDidFinishLaunching();
+    if (appController_ && !remoteContentFile_.isEmpty())
+        appController_->addFilesFromContentOfFilesWithDelay(remoteContentFile_);
+    remoteContentFile_.clear();
+    isApplicationFinishedLanch_ = true;
+    resetMenuBarItemCurrentName();
+    QTimer::singleShot(kUpdateCheckDelayMs, this, &QuivraVideoConverterAppDelegate::delayCheckMethod);
+    DNRoughLog(QStringLiteral("BUILD DATE:%@"), buildDateText(__DATE__, __TIME__));
+    return true;
+}
+
+void QuivraVideoConverterAppDelegate::delayCheckMethod()
+{
+    if (!DNUpdateCheckSchedule::needToCheckUpdate() || !appController_)
+        return;
+    NXAppController *controller = appController_;
+    QThread *check = QThread::create([controller] { controller->checkAppNewVersion(); });
+    connect(check, &QThread::finished, check, &QObject::deleteLater);
+    check->start();
+    DNUpdateCheckSchedule::updateCheckUpdateTime();
+}
+
+void QuivraVideoConverterAppDelegate::applicationWillTerminate()
+{
+    setBugReportFlagWhenTerminate();
+    if (appController_)
+        appController_->onApplicationWillTerminate();
+    // Only the players this program started, by their ids.
+    PlayerProcessRegistry::shared().killAll();
+}
+
+bool QuivraVideoConverterAppDelegate::openFile(const QString &path) const
+{
+    return DNIsVideoFile(path);
+}
+
+void QuivraVideoConverterAppDelegate::openFiles(const QStringList &paths)
+{
+    if (!isApplicationFinishedLanch_) {
+        remoteContentFile_ = paths;
+        return;
+    }
+    if (appController_)
+        appController_->addFilesFromContentOfFilesWithDelay(paths);
+}
+
+void QuivraVideoConverterAppDelegate::resetMenuBarItemCurrentName()
+{
+    const QString name = DNApplicationName();
+    if (aboutMainMenuBarItem_)
+        aboutMainMenuBarItem_->setText(QStringLiteral("About ") + name);
+    if (hiddenMainMenuBarItem_)
+        hiddenMainMenuBarItem_->setText(QStringLiteral("Hide ") + name);
+    if (quiteMainMenuBarItem_)
+        quiteMainMenuBarItem_->setText(QStringLiteral("Quit ") + name);
+    if (helpMainMenuBarItem_)
+        helpMainMenuBarItem_->setText(name + QStringLiteral(" Help"));
+
+    if (!helpMenu_ || languageMenu_)
+        return;
+    auto *list = new QMenu(QStringLiteral("Language List"), helpMenu_);
+    list->setTitle(tr("Language"));
+    const QScopedPointer<QSettings> settings(newUserSettings());
+    const QString current = settings->value(kCustomizeKey, QStringLiteral("Default")).toString();
+    const QStringList &codes = DNInterfaceLanguageCodes();
+    for (int i = 0; i < codes.size(); ++i) {
+        const QString &code = codes.at(i);
+        QString title = code == QLatin1String("Default") ? code : QLocale(code).nativeLanguageName();
+        if (title.isEmpty())
+            title = code;
+        QAction *item = list->addAction(title);
+        item->setCheckable(true);
+        item->setChecked(code == current);
+        item->setData(i);
+        // The marks show the choice of this launch; a new choice takes effect at the next.
+        connect(item, &QAction::triggered, this, [this, item, i] {
+            item->setChecked(!item->isChecked());
+            onAppLanguageChanged(i);
+        });
+    }
+    helpMenu_->addMenu(list);
+    languageMenu_ = list;
+}
+
+void QuivraVideoConverterAppDelegate::onAppLanguageChanged(int tag)
+{
+    const QStringList &codes = DNInterfaceLanguageCodes();
+    if (tag < 0 || tag >= codes.size())
+        return;
+    const bool restart = prompts_.restartNow && prompts_.restartNow(window_);
+    {
+        const QScopedPointer<QSettings> settings(newUserSettings());
+        settings->setValue(kCustomizeKey, codes.at(tag));
+        settings->sync();
+    }
+    if (!restart)
+        return;
+    const QString relauncher = DNBundle::pathForCompanion(QStringLiteral("appRelauncher"));
+    const QStringList arguments{QCoreApplication::applicationFilePath(),
+                                QString::number(qint64(::getpid()))};
+    if (prompts_.startDetached && !prompts_.startDetached(relauncher, arguments))
+        DNRoughLog(QStringLiteral("cannot start the relauncher %@"), relauncher);
+    if (prompts_.terminate)
+        prompts_.terminate();
+}
+
+void QuivraVideoConverterAppDelegate::setBugReportFlagWhenTerminate()
+{
+    const QScopedPointer<QSettings> settings(newUserSettings());
+    settings->setValue(kCleanExitKey, false);
+    settings->sync();
+}
+
+void QuivraVideoConverterAppDelegate::openHelpDocument()
+{
+    DNOpenHelpPage();
+}
+
+QString QuivraVideoConverterAppDelegate::buildDateText(const char *compilerDate, const char *compilerTime)
+{
+    QString date = QString::fromLatin1(compilerDate);
+    date.replace(QStringLiteral("  "), QStringLiteral("-"));
+    date.replace(QLatin1Char(' '), QLatin1Char('-'));
+    return date + QLatin1Char(' ') + QString::fromLatin1(compilerTime);
+}
+
+QString QuivraVideoConverterAppDelegate::startPageAddress(const QString &firstLanguage)
+{
+    return QString::fromLatin1(firstLanguage == QLatin1String("ja") ? kJapaneseStartPage : kStartPage);
+}

@@ -1,0 +1,258 @@
+// The Convert command and the conversion run: the checks before a batch, the batch loop on the
+// progress sheet's worker thread, the one-second progress dictionary and the stop request.
+#include "NXAppController.h"
+
+#include "DNWindow.h"
+
+#include "convert/driver/ConvertState.h"
+#include "convert/driver/DNVideoConverter.h"
+#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/log/DNLogger.h"
+#include "core/settings/DNSetting.h"
+#include "dvd/DNDVDGroupTitle.h"
+#include "dvd/DNDVDNode.h"
+#include "profiles/DNProfileKind.h"
+#include "profiles/DNProfileManager.h"
+#include "ui/progress/NXProgressController.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QThread>
+
+#include <typeinfo>
+
+namespace {
+// The whole-disc ISO backup needs no title.
+constexpr int kISOBackupProfileID = 1000002;
+constexpr int kEntryPauseMs = 100;
+
+int ConvertStateCallback(void *context, int code)
+{
+    static_cast<NXAppController *>(context)->convertStateChanged(code);
+    return 0;
+}
+
+void showAlertSheet(QWidget *window, QMessageBox::Icon icon, const QString &message,
+                    const QString &informative)
+{
+    auto *alert = new QMessageBox(icon, message, message, QMessageBox::NoButton, window);
+    alert->setInformativeText(informative);
+    alert->addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->open();
+}
+}
+
+void NXAppController::onStartConvertClick()
+{
+    // A preview player must not hold the drive while titles are read.
+    PlayerProcessRegistry::shared().killAll();
+    if (!checkConvertSource()) {
+        showNoSourceAlert();
+        return;
+    }
+    if (!checkOutputFolder()) {
+        showInvalidFolderAlert();
+        return;
+    }
+    startConvertProgressView();
+}
+
+bool NXAppController::checkConvertSource()
+{
+    if (mediaFiles->isEmpty())
+        return false;
+    // The list holds one kind of media, so its last entry tells the kind; a DVD group title is
+    // not a DVD source.
+    const NXMediaNodePtr &last = mediaFiles->last();
+    if (!last || typeid(*last) != typeid(DNDVDNode))
+        return false;
+    for (const NXMediaNodePtr &entry : *mediaFiles) {
+        if (const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry);
+            dvd && dvd->profile() && dvd->profile()->GlobalID() == kISOBackupProfileID)
+            return true;
+    }
+    for (const NXMediaNodePtr &entry : *mediaFiles) {
+        const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry);
+        if (!dvd)
+            continue;
+        for (const DNDVDTitlePtr &title : dvd->titles()) {
+            if (title && title->isSelected())
+                return true;
+        }
+    }
+    return false;
+}
+
+bool NXAppController::checkOutputFolder()
+{
+    const QFileInfo folder(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
+    return !folder.filePath().isEmpty() && folder.isDir();
+}
+
+void NXAppController::showNoSourceAlert()
+{
+    showAlertSheet(mainWindow, QMessageBox::Warning, tr("No video source!"),
+                   tr("Please load a DVD disc, add video clips or photos folder."));
+}
+
+void NXAppController::showInvalidFolderAlert()
+{
+    showAlertSheet(mainWindow, QMessageBox::Critical, QStringLiteral("Invalid Output Directory!"),
+                   QStringLiteral("The destination folder you specified is an invalid path! You must "
+                                  "specify a valid directory name."));
+}
+
+void NXAppController::startConvertProgressView()
+{
+    // Owned by the window, as the sheet it shows is: both go when the window goes.
+    if (!progressController)
+        progressController = new NXProgressController(mainWindow ? static_cast<QObject *>(mainWindow.data()) : this);
+    startConvert();
+}
+
+void NXAppController::startConvert()
+{
+    // The batch works on the entries as they are now; the sheet keeps the list from changing
+    // while it is open, and the worker never reads the shared array itself.
+    batch_ = *mediaFiles;
+    progressController->showWithInWindow(
+        mainWindow,
+        [](QObject *target) { static_cast<NXAppController *>(target)->convertVideos(); },
+        [](QObject *target) { return static_cast<NXAppController *>(target)->updaterConvert(); },
+        [](QObject *target) { static_cast<NXAppController *>(target)->interruptConvert(); },
+        false, this);
+}
+
+int NXAppController::countSelectedTitles() const
+{
+    int count = 0;
+    for (const NXMediaNodePtr &entry : batch_) {
+        if (const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry)) {
+            for (const DNDVDTitlePtr &title : dvd->titles())
+                count += title && title->isSelected() ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+void NXAppController::convertVideos()
+{
+    converting_ = false;
+    progressController->setTotalConvertCount(countSelectedTitles());
+    QStringList outputs;
+
+    // Runs one conversion; false ends the batch (refused, failed or stopped).
+    auto runOne = [&](const NXMediaNodePtr &shown, NXBasicMediaNode *node, int titleIndex,
+                      const std::function<QString()> &outputName) {
+        progressController->setInfoWithNode(shown);
+        const int result = DNVideoConverterStart(node, titleIndex, ConvertStateCallback, this);
+        // A stopped conversion did not fail to start; it ends the batch all the same.
+        progressController->setStartConvertFailed(result < 0 && result != ConvertResultStopped);
+        if (result < 0)
+            return false;
+        outputs.append(outputName());
+        return true;
+    };
+
+    bool batchEnded = false;
+    const NXMediaList batch = batch_;
+    for (const NXMediaNodePtr &entry : batch) {
+        if (stopRequested_) {
+            endConvert();
+            return;
+        }
+        const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry);
+        if (!dvd) {
+            // The Convert command's checks keep other media out of a batch.
+            converting_ = false;
+            DNRoughLog(QStringLiteral("the kind of %s node type, it should NOT come here.."),
+                       typeid(*entry).name());
+            QThread::msleep(kEntryPauseMs);
+            continue;
+        }
+        if (dvd->profile())
+            DNProfileManager::profileManager().addRecentUseProfile(dvd->profile().get(), DNProfileKindDVD);
+        converting_ = true;
+        if (dvd->mergeIntoOne()) {
+            const auto group = DNDVDGroupTitle::dvdGroupTitleWithDVDNode(dvd);
+            batchEnded = !group
+                || !runOne(group, group.get(), -1, [&group] { return group->outputName(); });
+        } else {
+            const QList<DNDVDTitlePtr> titles = dvd->titles();
+            for (int index = 0; index < titles.size() && !batchEnded; ++index) {
+                if (stopRequested_)
+                    break;
+                const DNDVDTitlePtr &title = titles.at(index);
+                if (!title || !title->isSelected())
+                    continue;
+                batchEnded = !runOne(title, dvd.get(), index, [&title] { return title->outputName(); });
+            }
+        }
+        if (batchEnded)
+            break;
+        QThread::msleep(kEntryPauseMs);
+    }
+
+    if (!stopRequested_ && DNSetting::shareSetting().appSetting()->isAdd2iTunesLib()) {
+        QThread *copy = QThread::create([this, outputs] { addToAppleiTunesThread(outputs); });
+        QObject::connect(copy, &QThread::finished, copy, &QObject::deleteLater);
+        copy->start();
+    }
+    endConvert();
+}
+
+std::optional<QVariantMap> NXAppController::updaterConvert()
+{
+    if (!converting_)
+        return std::nullopt;
+    ConvertProgressInfo info;
+    DNVideoConverterProgress(&info);
+    return QVariantMap{
+        {QStringLiteral("EncodeCategory"), 2},
+        {QStringLiteral("currentFPS"), info.speed},
+        {QStringLiteral("frame_number"), info.frame},
+        {QStringLiteral("convertedTime"), info.time},
+        {QStringLiteral("current_percent"), info.percent},
+    };
+}
+
+void NXAppController::interruptConvert()
+{
+    stopRequested_ = true;
+    if (converting_)
+        DNVideoConverterStop();
+}
+
+void NXAppController::endConvert()
+{
+    stopRequested_ = false;
+    converting_ = false;
+    batch_.clear();
+    Q_EMIT conversionRunEnded();
+}
+
+void NXAppController::convertStateChanged(int code)
+{
+    if (progressController)
+        progressController->converterStateDidChanged(code);
+}
+
+QStringList NXAppController::outputsForMediaLibrary(const QStringList &outputs)
+{
+    QStringList files;
+    for (const QString &path : outputs) {
+        if ((path.endsWith(QLatin1String("mp4")) || path.endsWith(QLatin1String("m4v")))
+            && QFileInfo(path).isFile())
+            files.append(path);
+    }
+    return files;
+}
+
+void NXAppController::addToAppleiTunesThread(const QStringList &outputs)
+{
+    const QStringList files = outputsForMediaLibrary(outputs);
+    // The media-library bridge comes with the script bridge; until then the request is logged.
+    DNRoughLog(QStringLiteral("add to media library: %@"), files.join(QStringLiteral(", ")));
+}

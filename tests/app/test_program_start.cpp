@@ -1,0 +1,139 @@
+// The program itself and its relauncher, as separate processes: the program starts to its main
+// window without a display, and the relauncher starts a program again only once the old
+// process has ended.
+#include "support/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The waits below run the event loop.
+QCoreApplication &app()
+{
+    static int argc = 1;
+    static char name[] = "test";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication *application = new QCoreApplication(argc, argv);
+    return *application;
+}
+
+QString relauncher()
+{
+    return testsupport::buildDir() + QStringLiteral("/lib/talvane/fws/appRelauncher");
+}
+
+// An executable script that writes marker when it runs.
+QString markerScript(const QTemporaryDir &dir, const QString &marker)
+{
+    const QString path = dir.filePath(QStringLiteral("program.sh"));
+    QFile script(path);
+    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho started > '%1'\n").arg(marker).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    return path;
+}
+
+bool waitFor(const std::function<bool()> &condition, int milliseconds = 20000)
+{
+    app();
+    return QTest::qWaitFor(condition, milliseconds);
+}
+
+TEST(AppRelauncher, StartsTheProgramOnlyAfterTheOldProcessEnded)
+{
+    QTemporaryDir dir;
+    const QString marker = dir.filePath(QStringLiteral("marker"));
+    const QString program = markerScript(dir, marker);
+
+    QProcess old;
+    old.start(QStringLiteral("/bin/sleep"), {QStringLiteral("60")});
+    ASSERT_TRUE(old.waitForStarted());
+
+    QProcess relaunch;
+    relaunch.start(relauncher(), {program, QString::number(old.processId())});
+    ASSERT_TRUE(relaunch.waitForStarted());
+    // While the old process lives the relauncher waits and starts nothing.
+    app();
+    QTest::qWait(300);
+    EXPECT_EQ(relaunch.state(), QProcess::Running);
+    EXPECT_FALSE(QFileInfo::exists(marker));
+
+    old.kill();
+    ASSERT_TRUE(old.waitForFinished());
+    ASSERT_TRUE(relaunch.waitForFinished(20000));
+    EXPECT_EQ(relaunch.exitCode(), 0);
+    EXPECT_TRUE(waitFor([&] { return QFileInfo::exists(marker); }));
+}
+
+TEST(AppRelauncher, RefusesBadArguments)
+{
+    QTemporaryDir dir;
+    const QString program = markerScript(dir, dir.filePath(QStringLiteral("marker")));
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+    } cases[] = {
+        {{}, 2},
+        {{program}, 2},
+        {{program, QStringLiteral("12x")}, 2},
+        {{program, QStringLiteral("-5")}, 2},
+        {{dir.filePath(QStringLiteral("missing")), QStringLiteral("1")}, 1},
+    };
+    for (const auto &c : cases) {
+        QProcess relaunch;
+        relaunch.start(relauncher(), c.arguments);
+        ASSERT_TRUE(relaunch.waitForFinished(20000));
+        EXPECT_EQ(relaunch.exitCode(), c.exitCode) << c.arguments.join(' ').toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("marker"))));
+}
+
+// The program reaches its main window (the launch sequence logs its build date) and keeps
+// running; a file it is started with is taken as a request to open it, not as an option.
+TEST(ProgramStart, StartsWithoutADisplayAndKeepsRunning)
+{
+    QTemporaryDir home;
+    QDir().mkpath(home.filePath(QStringLiteral("bin")));
+    // The first run opens the start page: a stand-in for the system's opener records it.
+    QFile opener(home.filePath(QStringLiteral("bin/xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write(QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1'\n").arg(home.filePath(QStringLiteral("opened"))).toUtf8());
+    opener.close();
+    opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("PATH"), home.filePath(QStringLiteral("bin")) + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    env.remove(QStringLiteral("TALVANE_PREFIX"));
+
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(testsupport::buildDir() + QStringLiteral("/bin/talvane"),
+                  {testsupport::fixturePath(QStringLiteral("media/clip.mp4"))});
+    ASSERT_TRUE(program.waitForStarted());
+    const QString log = home.filePath(QStringLiteral("data/Harnvale/Talvane/Talvane.log"));
+    const auto logged = [&] {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains("BUILD DATE:");
+    };
+    EXPECT_TRUE(waitFor(logged, 60000)) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(program.state(), QProcess::Running);
+    EXPECT_TRUE(waitFor([&] { return QFileInfo::exists(home.filePath(QStringLiteral("opened"))); }));
+    program.kill();
+    program.waitForFinished();
+}
+
+} // namespace

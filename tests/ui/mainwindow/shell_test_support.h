@@ -1,0 +1,104 @@
+#pragma once
+
+// What the main-window and application tests share: an application object whose user settings,
+// data folder and log live in a folder of the test process's own (so the tests neither see nor
+// change another test's settings), opening of pages and folders recorded instead of carried out,
+// and the folder that window pictures are saved in.
+#include "core/log/DNLogger.h"
+#include "core/util/DNSystemActions.h"
+#include "support/paths.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStringList>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <unistd.h>
+
+namespace shelltest {
+
+// The folder of this test process: <build>/test-home/shell-<pid>.
+inline QString homeDir()
+{
+    static const QString dir = testsupport::buildDir()
+        + QStringLiteral("/test-home/shell-%1").arg(qint64(::getpid()));
+    return dir;
+}
+
+// Targets handed to the system's "open" (web pages, folders), in order.
+inline QStringList &openedTargets()
+{
+    static QStringList targets;
+    return targets;
+}
+
+inline QApplication &app()
+{
+    static QApplication *application = [] {
+        QDir(homeDir()).removeRecursively();
+        QDir().mkpath(homeDir() + QStringLiteral("/config"));
+        QDir().mkpath(homeDir() + QStringLiteral("/data"));
+        QDir().mkpath(homeDir() + QStringLiteral("/log"));
+        // Before anything reads a setting: the settings path is fixed at first use.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(homeDir() + QStringLiteral("/config")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(homeDir() + QStringLiteral("/data")));
+        static int argc = 1;
+        static char name[] = "talvane-test";
+        static char *argv[] = {name, nullptr};
+        // Never destroyed: tearing the application down in the exit handlers, after Qt's own
+        // globals are gone, crashes the test process on its way out.
+        auto *created = new QApplication(argc, argv);
+        QCoreApplication::setOrganizationName(QStringLiteral("Harnvale"));
+        QCoreApplication::setApplicationName(QStringLiteral("Talvane"));
+        DNSetOpenHandler([](const QString &target) {
+            openedTargets().append(target);
+            return true;
+        });
+        DNSetPowerRequestHandler([](DNPowerRequest) { return false; });
+        DNLogger::shareRoughLog().redirect(homeDir() + QStringLiteral("/log"),
+                                           homeDir() + QStringLiteral("/log/previous"));
+        return created;
+    }();
+    return *application;
+}
+
+inline QString logText()
+{
+    QFile file(DNLogger::shareRoughLog().roughLogFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+// <build>/test-output/<folder>/<name>.png
+inline QString saveWindowPicture(QWidget *window, const QString &folder, const QString &name)
+{
+    const QString dir = testsupport::buildDir() + QStringLiteral("/test-output/") + folder;
+    QDir().mkpath(dir);
+    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+    EXPECT_TRUE(window->grab().save(path)) << path.toStdString();
+    return path;
+}
+
+inline QVariant userSetting(const QString &key)
+{
+    const QSettings settings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"));
+    return settings.value(key);
+}
+
+inline void setUserSetting(const QString &key, const QVariant &value)
+{
+    QSettings settings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"));
+    if (value.isValid())
+        settings.setValue(key, value);
+    else
+        settings.remove(key);
+    settings.sync();
+}
+
+} // namespace shelltest
