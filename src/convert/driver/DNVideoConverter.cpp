@@ -1,0 +1,185 @@
+#include "convert/driver/DNVideoConverter.h"
+
+#include "convert/driver/ConvertEngines.h"
+#include "convert/driver/ConvertProgressArithmetic.h"
+#include "convert/driver/VideoConverterInternal.h"
+#include "convert/engine/DNMEncoder.h"
+#include "core/log/DNLogger.h"
+#include "core/settings/DNAppSetting.h"
+#include "core/settings/DNMainWindowSetting.h"
+#include "core/settings/DNSetting.h"
+
+#include <QDir>
+
+#include <atomic>
+#include <cstdio>
+
+std::mutex ConvertMutex;
+
+namespace {
+ConvertState state;
+std::atomic<int> runCounter{0};
+
+// The output folder the settings name; the home folder when its path is too long for the
+// option record; empty when none is set.
+QString outputFolderFromSettings()
+{
+    const QString folder = DNSetting::shareSetting().appSetting()->videoOutputDirectory();
+    if (folder.isEmpty())
+        return folder;
+    if (folder.toUtf8().size() >= MaxCharLength) {
+        DNRoughLog(QStringLiteral("Warrning: the output path is too long to use for encoder, So replace it with home directory."));
+        return QDir::homePath();
+    }
+    return folder;
+}
+
+void clearStateAfterRun()
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    state.running = 0;
+    state.stopped = 0;
+    state.jobKind = ConvertJobNone;
+    state.passesPerItem = 0;
+    state.engineKind = ConvertEngineMEncoder;
+    state.startedPasses = 0;
+    state.stateCallback = nullptr;
+    state.callbackContext = nullptr;
+}
+} // namespace
+
+ConvertState &convertState()
+{
+    return state;
+}
+
+bool convertStopped()
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    return state.stopped != 0;
+}
+
+void setConvertEngineKind(int engineKind)
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    state.engineKind = engineKind;
+}
+
+ConvertState DNVideoConverterState()
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    return state;
+}
+
+int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCallback stateCallback,
+                          void *callbackContext)
+{
+    DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Will Start \n"),
+               runCounter.load() + 1);
+    {
+        std::lock_guard<std::mutex> lock(ConvertMutex);
+        if (state.running) {
+            std::fputs("It seems that the encoder is running, you can NOT set up multiple conversion simultaneously! \n",
+                       stderr);
+            return ConvertResultFailed;
+        }
+        state.running = 1;
+        state.stopped = 0;
+        state.stateCallback = stateCallback;
+        state.callbackContext = callbackContext;
+        state.passesPerItem = 1;
+        state.engineKind = ConvertEngineMEncoder;
+        state.jobKind = ConvertJobNone;
+        state.startedPasses = 0;
+        state.totalPasses = 0;
+        state.lastPercent = 0;
+    }
+
+    int result = ConvertResultFailed;
+    const QString outputFolder = outputFolderFromSettings();
+    const auto mainWindow = DNSetting::shareSetting().mainWindowSetting();
+    VideoConvertOptions options = MakeVideoConvertOptions();
+    options.useDVDNav = mainWindow->safemode() ? 0 : 1;
+    options.deinterlace = mainWindow->deinterlacing() ? 1 : 0;
+    options.safeMode = mainWindow->safemode() ? 1 : 0;
+    options.engineSafeMode = options.safeMode;
+    options.highQuality = mainWindow->highQuality() ? 1 : 0;
+    options.cpuCore = mainWindow->cpuCore();
+    if (!node) {
+        DNRoughLog(QStringLiteral("Nothing to convert: no item was given."));
+    } else if (outputFolder.isEmpty() || !SetOptionText(options.outputDirectory, outputFolder)) {
+        DNRoughLog(QStringLiteral("No output folder is set: the conversion cannot start."));
+    } else {
+        result = _VideoConverter_Start(node, titleIndex, &state, options, 0);
+    }
+
+    // A stopped job wrote nothing the caller may use, whatever its last engine said.
+    if (convertStopped()) {
+        DNRoughLog(QStringLiteral("The conversion was stopped by the user."));
+        result = ConvertResultStopped;
+    }
+    clearStateAfterRun();
+    const int finished = ++runCounter;
+    DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Did Finished \n"),
+               finished);
+    return result;
+}
+
+void DNVideoConverterStop()
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    // A stop while idle must not carry over into the next conversion.
+    if (!state.running)
+        return;
+    if (const ConvertEngine *engine = convertEngineForKind(state.engineKind))
+        engine->stop();
+    state.stopped = 1;
+}
+
+void DNVideoConverterProgress(ConvertProgressInfo *info)
+{
+    if (!info)
+        return;
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    *info = ConvertProgressInfo();
+    const ConvertEngine *engine = convertEngineForKind(state.engineKind);
+    ConvertProgressInputs inputs;
+    inputs.engineKind = state.engineKind;
+    inputs.jobKind = state.jobKind;
+    inputs.totalPasses = state.totalPasses;
+    inputs.startedPasses = state.startedPasses;
+    inputs.passPercent = engine ? engine->progress(info) : 0.0f;
+    const float percent = keepValidPercent(jobPercent(inputs), state.lastPercent);
+    info->percent = int(percent);
+}
+
+int DNVideoConverterVideoLength()
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    return state.running && state.engineKind == ConvertEngineMEncoder ? Encoder_Video_Length() : 0;
+}
+
+int DNVideoConverterStateCallback(void *, int code)
+{
+    EngineStateCallback callback = nullptr;
+    void *context = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(ConvertMutex);
+        if (code == EncodeStateStarted)
+            ++state.startedPasses;
+        callback = state.stateCallback;
+        context = state.callbackContext;
+    }
+    return callback ? callback(context, code) : 0;
+}
+
+void DNVideoConverterLogCallback(const char *line)
+{
+    if (!line)
+        return;
+    const QString text = QString::fromUtf8(line);
+    if (text.size() >= 7 && text.startsWith(QLatin1String("frame=")))
+        return;
+    DNLogger::shareRoughLog().rawLog(QStringLiteral("\t") + text
+                                     + (text.endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "convert/driver/ConvertState.h"
+#include "convert/engine/ConvertProgressInfo.h"
+#include "convert/engine/EngineCallbacks.h"
+
+class NXBasicMediaNode;
+
+// The conversion driver: converts one media item at a time and offers stop, progress and state
+// reporting to the application shell.
+//
+// DNVideoConverterStart runs on the conversion worker and blocks until the item is done: node is
+// a DVD node with the index of one of its titles, or a DVD group title with titleIndex -1. It
+// returns 0 when the output named by the title's (or group's) outputName was written;
+// ConvertResultStopped when the user stopped it (nothing counts as written then, and neither the
+// cover nor any after-conversion step may run); ConvertResultFailed when it was refused (another
+// conversion runs), the item is not one the driver converts, or a pass failed; or the engine's
+// own non-zero result. Every failure leaves a log line.
+//
+// The state callback gets the engines' state codes (EncodeStateStarted once per pass) with the
+// given context, on whichever thread reports them. Stop and Progress may be called from any
+// thread at any moment.
+int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCallback stateCallback,
+                          void *callbackContext);
+void DNVideoConverterStop();
+void DNVideoConverterProgress(ConvertProgressInfo *info);
+// The MEncoder library's length of what it converts, while the MEncoder engine runs; else 0.
+int DNVideoConverterVideoLength();
+
+// Handed to every engine bridge: counts the started passes and forwards the code to the
+// caller's callback (context is not read).
+int DNVideoConverterStateCallback(void *context, int code);
+// Handed to the MEncoder and AV bridges for their log lines; per-frame status lines are dropped.
+void DNVideoConverterLogCallback(const char *line);
+
+// A copy of the state record (for tests and diagnostics).
+ConvertState DNVideoConverterState();

@@ -1,0 +1,260 @@
+#include "DNCellWidgets.h"
+
+#include "ui/controls/DNButton.h"
+#include "ui/controls/DNImageNamed.h"
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStandardItemModel>
+
+QImage DNGlossyThumbnail(const QImage &image, const QSize &size, const QColor &background)
+{
+    const int w = size.width();
+    const int h = size.height();
+    if (w <= 0 || h <= 0)
+        return QImage();
+    QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
+    out.fill(background);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!image.isNull()) {
+        const QSize fitted = image.size().scaled(size, Qt::KeepAspectRatio);
+        p.drawImage(QRectF((w - fitted.width()) * 0.5, (h - fitted.height()) * 0.5,
+                           fitted.width(), fitted.height()),
+                    image);
+    }
+    // The sheen band, in top-down coordinates: from the top edge down to 80 % of the height at
+    // the left and 10 % at the right.
+    QPainterPath band;
+    band.moveTo(0, 0);
+    band.lineTo(w, 0);
+    band.lineTo(w, h * 0.1);
+    band.lineTo(0, h * 0.8);
+    band.closeSubpath();
+    QLinearGradient sheen(QPointF(0, 0), QPointF(0.3 * w, h));
+    sheen.setColorAt(0, QColor(255, 255, 255, 51));
+    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillPath(band, sheen);
+    return out;
+}
+
+QString DNTrimRangeString(int start, int end, int length)
+{
+    auto part = [](int seconds, bool trimmed) {
+        const QString text = QStringLiteral("%1:%2:%3")
+                                 .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+                                 .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                                 .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        return trimmed ? QStringLiteral("<span style=\"color:rgba(191,0,0,0.5)\">%1</span>").arg(text)
+                       : QStringLiteral("<span style=\"color:#000000\">%1</span>").arg(text);
+    };
+    return QStringLiteral("%1 - %2").arg(part(start, start > 0), part(end, end < length));
+}
+
+DNCellTrackImageView::DNCellTrackImageView(const QRect &frame, QWidget *parent) : QWidget(parent)
+{
+    setGeometry(frame);
+}
+
+void DNCellTrackImageView::setImage(const QImage &image)
+{
+    source_ = image;
+    shown_ = image.isNull() ? QImage() : DNGlossyThumbnail(image, size(), Qt::black);
+    update();
+}
+
+void DNCellTrackImageView::setDrawPlayIcon(bool draw)
+{
+    if (!draw) {
+        delete playIcon_;
+        playIcon_ = nullptr;
+        return;
+    }
+    if (playIcon_)
+        return;
+    playIcon_ = new DNButton(this);
+    playIcon_->setObjectName(QStringLiteral("playIcon"));
+    const QPixmap picture = DNImageNamed(QStringLiteral("playIcon.png"));
+    playIcon_->setNormalImage(picture.isNull() ? picture
+                                               : picture.scaled(32, 32, Qt::KeepAspectRatio,
+                                                                Qt::SmoothTransformation));
+    playIcon_->setFlat(true);
+    playIcon_->setGeometry((width() - 32) / 2, (height() - 32) / 2, 32, 32);
+    playIcon_->setCursor(Qt::PointingHandCursor);
+    connect(playIcon_, &QPushButton::clicked, this, &DNCellTrackImageView::playClicked);
+    playIcon_->hide();
+}
+
+void DNCellTrackImageView::setPlayIconHidden(bool hidden)
+{
+    if (playIcon_)
+        playIcon_->setHidden(hidden);
+}
+
+void DNCellTrackImageView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (shown_.isNull()) {
+        p.fillRect(rect(), QColor(64, 64, 64));
+    } else {
+        p.drawImage(0, 0, shown_);
+    }
+    p.setPen(QColor(0, 0, 0, 90));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void DNCellTrackImageView::resizeEvent(QResizeEvent *)
+{
+    if (!source_.isNull())
+        shown_ = DNGlossyThumbnail(source_, size(), Qt::black);
+    if (playIcon_)
+        playIcon_->move((width() - 32) / 2, (height() - 32) / 2);
+}
+
+namespace {
+QPixmap centred(const QString &frameName, const QPixmap &icon)
+{
+    QPixmap frame = DNImageNamed(frameName);
+    if (frame.isNull())
+        return icon;
+    QPixmap out = frame.copy();
+    QPainter p(&out);
+    p.drawPixmap((out.width() - icon.width()) / 2, (out.height() - icon.height()) / 2, icon);
+    return out;
+}
+}
+
+DNCellProfileImageView::DNCellProfileImageView(const QRect &frame, QWidget *parent) : QWidget(parent)
+{
+    setGeometry(frame);
+    setting1_ = new DNButton(this);
+    setting1_->setObjectName(QStringLiteral("profileIconButton"));
+    setting1_->setGeometry(1, 1, 58, 58);
+    setting1_->setFlat(true);
+    setting1_->setToolTip(tr("Output Profile"));
+    setting2_ = new DNButton(this);
+    setting2_->setObjectName(QStringLiteral("profileSettingButton"));
+    setting2_->setGeometry(1 + 58 - 13, 1, 35, 58);
+    setting2_->setFlat(true);
+    setting2_->setToolTip(tr("Edit Profile"));
+    setting1_->raise();
+    setting2_->setNormalImage(DNImageNamed(QStringLiteral("setting_icon_nor.png")));
+    setting2_->setHighlightImage(centred(QStringLiteral("right_frame_state1.png"),
+                                         DNImageNamed(QStringLiteral("setting_icon_on.png"))));
+    setting2_->setAlternateImage(centred(QStringLiteral("right_frame_state3.png"),
+                                         DNImageNamed(QStringLiteral("setting_icon_on.png"))));
+    connect(setting1_, &QPushButton::clicked, this, &DNCellProfileImageView::changeCurProfileClicked);
+    connect(setting2_, &QPushButton::clicked, this, &DNCellProfileImageView::changeProfileTypeClicked);
+    updateDisplayImage(QString());
+}
+
+void DNCellProfileImageView::updateDisplayImage(const QString &iconName)
+{
+    iconName_ = iconName.isEmpty() ? QStringLiteral("icon_default") : iconName;
+    QPixmap normal = DNImageNamed(iconName_ + QStringLiteral("_nor.png"));
+    QPixmap on = DNImageNamed(iconName_ + QStringLiteral("_on.png"));
+    if (normal.isNull())
+        normal = on = DNImageNamed(iconName_ + QStringLiteral(".png"));
+    if (normal.isNull()) {
+        normal = DNImageNamed(QStringLiteral("icon_default_nor.png"));
+        on = DNImageNamed(QStringLiteral("icon_default_on.png"));
+    }
+    auto fit = [](const QPixmap &p) {
+        return p.isNull() || (p.width() <= 48 && p.height() <= 48)
+                   ? p
+                   : p.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    };
+    normal = fit(normal);
+    on = fit(on.isNull() ? normal : on);
+    setting1_->setNormalImage(normal);
+    setting1_->setHighlightImage(centred(QStringLiteral("left_frame_state1.png"), on));
+    setting1_->setAlternateImage(centred(QStringLiteral("left_frame_state2.png"), on));
+}
+
+void DNCellProfileImageView::setHoverLook(bool hover)
+{
+    Q_UNUSED(hover);
+    update();
+}
+
+DNTextField::DNTextField(QWidget *parent) : QLineEdit(parent)
+{
+    setFrame(false);
+    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"
+                                 "QLineEdit:focus { background: white; }"));
+}
+
+DNPopUpButton::DNPopUpButton(QWidget *parent) : QComboBox(parent)
+{
+    QFont f = font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    setFont(f);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void DNPopUpButton::addItemWithTag(const QString &title, int tag)
+{
+    addItem(title, tag);
+}
+
+int DNPopUpButton::tagAt(int position) const
+{
+    const QVariant v = itemData(position);
+    return v.isValid() ? v.toInt() : -1;
+}
+
+int DNPopUpButton::positionOfTag(int tag) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (itemData(i).isValid() && itemData(i).toInt() == tag)
+            return i;
+    return -1;
+}
+
+QStringList DNPopUpButton::itemTitles() const
+{
+    QStringList titles;
+    for (int i = 0; i < count(); ++i)
+        titles << (itemData(i, Qt::AccessibleDescriptionRole).toString() == QLatin1String("separator")
+                       ? QStringLiteral("-")
+                       : itemText(i));
+    return titles;
+}
+
+void DNPopUpButton::showPopup()
+{
+    emit willPopUp();
+    QComboBox::showPopup();
+}
+
+QLabel *DNCellLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    label->setFont(f);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->adjustSize();
+    return label;
+}
+
+DNButton *DNCellImageButton(const QString &image, const QString &pressedImage, QWidget *parent)
+{
+    auto *button = new DNButton(parent);
+    button->setFlat(true);
+    button->setNormalImage(DNImageNamed(image));
+    button->setAlternateImage(DNImageNamed(pressedImage));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+void DNSetElidedText(QLabel *label, const QString &text)
+{
+    label->setProperty("fullText", text);
+    label->setToolTip(text);
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+}

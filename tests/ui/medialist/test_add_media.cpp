@@ -1,0 +1,167 @@
+// Adding media through the main window controller: row heights and row classes, the "two kinds"
+// question, files handed over, and the profile chooser after the first load into an empty list.
+#include "medialist_test_support.h"
+
+#include "../mainwindow/shell_test_support.h"
+
+#include "ui/controls/DNButton.h"
+#include "ui/mainwindow/DNWindow.h"
+#include "ui/medialist/DNCellWidgets.h"
+#include "ui/mainwindow/NXAppController.h"
+#include "ui/mainwindow/NXMainWindowBuilder.h"
+#include "ui/profiles/NXProfileChooserController.h"
+#include "ui/profiles/NXProfileController.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+
+using namespace medialisttest;
+
+namespace {
+
+struct Window
+{
+    QApplication &application = shelltest::app();
+    NXAppController controller;
+    NXMainWindowInterface ui;
+    Window()
+    {
+        NXMediaTableView::setAnimationDurationMs(0);
+        ui = NXBuildMainWindow(&controller);
+        controller.onApplicationDidFinishLaunching();
+        ui.window->show();
+    }
+    ~Window() { delete ui.window; }
+
+    void answer(const QString &button)
+    {
+        ASSERT_TRUE(controller.kindQuestionAlert);
+        for (QAbstractButton *b : controller.kindQuestionAlert->buttons())
+            if (b->text() == button) {
+                b->click();
+                return;
+            }
+        FAIL() << "no button " << button.toStdString();
+    }
+    bool chooserShown() const
+    {
+        return controller.profileController && controller.profileController->profileChooseController()->choosePanel()
+               && controller.profileController->profileChooseController()->choosePanel()->isVisible();
+    }
+};
+
+TEST(AddMedia, RowsAndHeightsByMediaType)
+{
+    Window w;
+    const struct
+    {
+        NXMediaNodePtr node;
+        const char *rowClass; // nullptr: no row
+        float height;
+    } cases[] = {
+        {makeFile(QStringLiteral("/m/a.mp4")), "DNRootCell", 85.0f},
+        {makeDVD({5}), "DNDVDRootCell", 85.0f},
+        {makeTitle(0, 5), "DNDVDTitleCell", 30.0f},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.rowClass);
+        EXPECT_EQ(w.controller.cellHeightForNodePath(c.node), c.height);
+        std::unique_ptr<DNCell> row(w.controller.needNodeCellForNode(c.node));
+        ASSERT_TRUE(row);
+        EXPECT_STREQ(row->metaObject()->className(), c.rowClass);
+        EXPECT_EQ(row->hostTable(), w.controller.tableView.data());
+        EXPECT_EQ(row->data(), c.node);
+    }
+    auto group = std::make_shared<NXBasicMediaNode>();
+    for (int type : {4, 6, 9}) {
+        group->setMediaType(type);
+        EXPECT_EQ(w.controller.needNodeCellForNode(group), nullptr) << type;
+    }
+}
+
+TEST(AddMedia, AnotherKindAsksFirstAndContinueStartsOver)
+{
+    Window w;
+    auto dvd = makeDVD({5});
+    w.controller.actionForDVDScaner(dvd);
+    ASSERT_EQ(w.controller.mediaFiles->size(), 1);
+    EXPECT_EQ(w.controller.tableView->selecedDVDNode(), dvd);
+    EXPECT_TRUE(w.controller.canAddMediaWithType(true));
+    EXPECT_FALSE(w.controller.canAddMediaWithType(false));
+
+    w.controller.loadVideos();
+    ASSERT_TRUE(w.controller.kindQuestionAlert);
+    EXPECT_EQ(w.controller.kindQuestionAlert->text(), QStringLiteral("Can NOT add two kind of media resource!"));
+    shelltest::saveWindowPicture(w.ui.window, QStringLiteral("medialist"), QStringLiteral("kind_question"));
+    w.answer(QStringLiteral("Cancel"));
+    uitest::serve(700);
+    EXPECT_EQ(w.controller.mediaFiles->size(), 1);
+    EXPECT_FALSE(w.controller.fileLoader);
+
+    w.controller.loadVideos();
+    w.answer(QStringLiteral("Continue"));
+    EXPECT_TRUE(w.controller.mediaFiles->isEmpty());
+    EXPECT_FALSE(w.controller.fileLoader) << "the open panel comes half a second later";
+    ASSERT_TRUE(uitest::waitFor([&] { return !w.controller.fileLoader.isNull(); }, 5000));
+    // Whether a list holds DVD sources is decided by its last entry alone.
+    w.controller.mediaFiles->append(makeFile(QStringLiteral("/m/a.mp4")));
+    w.controller.mediaFiles->append(makeDVD({3}));
+    EXPECT_TRUE(w.controller.canAddMediaWithType(true));
+    w.controller.mediaFiles->clear();
+}
+
+TEST(AddMedia, FilesHandedOverSkipMissingPathsAndStillReportTheLoad)
+{
+    Window w;
+    Posts finished(QStringLiteral("NXMediaFileLoadFinished o.o"));
+    w.controller.addFilesFromContentOfFiles({QStringLiteral("/missing/a.vob"), QStringLiteral("/missing/b.mkv")});
+    EXPECT_TRUE(w.controller.mediaFiles->isEmpty());
+    EXPECT_EQ(finished.objects.size(), 1);
+    // Nothing loaded into an empty list: no chooser.
+    EXPECT_FALSE(w.chooserShown());
+
+    const QString clip = testsupport::fixturePath(QStringLiteral("media/clip.mp4"));
+    w.controller.addFilesFromContentOfFiles({QStringLiteral("/missing/a.vob"), clip});
+    ASSERT_EQ(w.controller.mediaFiles->size(), 1);
+    EXPECT_EQ(finished.objects.size(), 2);
+    auto *row = qobject_cast<DNRootCell *>(DNCell::cellOfNode(w.controller.mediaFiles->first().get()));
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->trackNameOriginal()->text(), QStringLiteral("clip.mp4"));
+    // The first load into the empty list ends with the profile chooser.
+    EXPECT_TRUE(w.chooserShown());
+    shelltest::saveWindowPicture(w.ui.window, QStringLiteral("medialist"), QStringLiteral("file_added"));
+}
+
+TEST(AddMedia, ChooserFollowsOnlyALoadIntoAnEmptyList)
+{
+    Window w;
+    w.controller.private_flag.isNeedPreSelect = false;
+    w.controller.actionForDVDScaner(makeDVD({5}));
+    DNNotificationCenter::defaultCenter().postNotification(QStringLiteral("NXMediaFileLoadFinished o.o"), QVariant(),
+                                                           {{QStringLiteral("keyMediaLoadType_"), 2}});
+    EXPECT_FALSE(w.chooserShown());
+
+    w.controller.private_flag.isNeedPreSelect = true;
+    DNNotificationCenter::defaultCenter().postNotification(QStringLiteral("NXMediaFileLoadFinished o.o"), QVariant(),
+                                                           {{QStringLiteral("keyMediaLoadType_"), 2}});
+    ASSERT_TRUE(w.chooserShown());
+    NXProfileChooserController *chooser = w.controller.profileController->profileChooseController();
+    EXPECT_EQ(chooser->profileType(), 1);
+}
+
+TEST(AddMedia, ARowsProfileButtonOpensTheChooserForItsEntry)
+{
+    Window w;
+    auto dvd = makeDVD({5, 9});
+    w.controller.private_flag.isNeedPreSelect = false;
+    w.controller.actionForDVDScaner(dvd);
+    auto *row = qobject_cast<DNDVDRootCell *>(DNCell::cellOfNode(dvd.get()));
+    ASSERT_TRUE(row);
+    QTest::mouseClick(row->profileView()->leftButton(), Qt::LeftButton);
+    ASSERT_TRUE(w.chooserShown());
+    EXPECT_EQ(w.controller.profileController->profileChooseController()->profileType(), 1);
+    EXPECT_EQ(w.controller.tableView->viewSelectedNodes(), NXMediaNodeList{dvd});
+}
+
+} // namespace

@@ -1,0 +1,274 @@
+// What the rows show of their entries and what their pop-ups and fields change: the DVD source
+// row's title lines, merge switch and output name; the title row's track pop-ups, time range and
+// edit button; the file row's track labels.
+#include "medialist_test_support.h"
+
+#include "core/model/file/DNTAudio.h"
+#include "core/model/file/DNTSubtitle.h"
+#include "profiles/DNProfile.h"
+#include "ui/controls/NXSwitch.h"
+#include "ui/medialist/DNCellWidgets.h"
+
+#include <QLabel>
+
+using namespace medialisttest;
+
+namespace {
+
+std::shared_ptr<DNProfile> profileWith(const char *suffix, int globalID)
+{
+    auto profile = std::make_shared<DNProfile>(QString());
+    profile->setFileNameSuffix(QString::fromLatin1(suffix));
+    profile->setGlobalID(globalID);
+    return profile;
+}
+
+struct RowHost
+{
+    ListFixture f;
+    DNDVDNodePtr dvd;
+    explicit RowHost(DNDVDNodePtr node) : dvd(std::move(node)) { f.table->addMovieNode(dvd); }
+    DNDVDRootCell *root() const { return qobject_cast<DNDVDRootCell *>(f.row(0)); }
+    DNDVDTitleCell *title(int i) const { return qobject_cast<DNDVDTitleCell *>(f.row(0, i)); }
+};
+
+void choose(DNPopUpButton *popUp, int position)
+{
+    popUp->setCurrentIndex(position);
+    Q_EMIT popUp->activated(position);
+}
+
+TEST(DVDSourceRow, TitleLinesNameMainAndReadyTitles)
+{
+    const struct
+    {
+        const char *what;
+        QList<int> lengths;
+        QList<int> mains;
+        QList<int> selected;
+        const char *mainLine;
+        const char *readyLine;
+        bool switchEnabled;
+    } cases[] = {
+        {"four main titles show three", {5, 5, 5, 5}, {0, 1, 2, 3}, {}, "Main title detected: 1,2,3",
+         "Titles ready to rip: No Title", false},
+        {"no marked title: the longest", {3, 9}, {}, {0}, "Main title detected: 2", "Titles ready to rip: 1", false},
+        {"no title longer than 0 s", {0, 0}, {}, {0, 1}, "Main title detected: None", "Titles ready to rip: 1,2", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto dvd = makeDVD(c.lengths);
+        for (int i : c.mains)
+            dvd->titleAt(i)->setIsMainTitle(true);
+        for (int i : c.selected)
+            dvd->titleAt(i)->setIsSelected(true);
+        RowHost host(dvd);
+        EXPECT_EQ(host.root()->mainTitle()->text(), QString::fromLatin1(c.mainLine));
+        EXPECT_EQ(host.root()->titlesSelected()->text(), QString::fromLatin1(c.readyLine));
+        EXPECT_EQ(host.root()->titlesSelected()->toolTip().isEmpty(), c.selected.isEmpty());
+        EXPECT_EQ(host.root()->mergeSwitch()->enable(), c.switchEnabled);
+        EXPECT_EQ(host.root()->profileName()->toolTip(), QStringLiteral("Target format: No Profile"));
+    }
+}
+
+TEST(DVDSourceRow, MergeSwitchIsOffForProfilesThatCannotJoin)
+{
+    const struct
+    {
+        int globalID;
+        bool enabled;
+    } cases[] = {{2000001, true}, {13000001, false}, {1000003, false}, {1000004, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.globalID);
+        auto dvd = makeDVD({5, 6});
+        dvd->titleAt(0)->setIsSelected(true);
+        dvd->titleAt(1)->setIsSelected(true);
+        dvd->setMergeIntoOne(true);
+        dvd->setProfile(profileWith("mp4", c.globalID));
+        RowHost host(dvd);
+        EXPECT_EQ(host.root()->mergeSwitch()->enable(), c.enabled);
+        EXPECT_EQ(dvd->mergeIntoOne(), c.enabled);
+    }
+}
+
+TEST(DVDSourceRow, OutputNameTakesTheProfileSuffix)
+{
+    auto dvd = makeDVD({5});
+    dvd->setProfile(profileWith("mp4", 2000001));
+    RowHost host(dvd);
+    EXPECT_EQ(host.root()->trackNameOutput()->text(), QStringLiteral("MOVIE.mp4"));
+    for (auto [typed, stored] : {std::pair{"movie", "movie.mp4"}, std::pair{"movie.MP4", "movie.MP4"}}) {
+        host.root()->trackNameOutput()->setText(QString::fromLatin1(typed));
+        host.root()->onDVDOutputNameDidChanged();
+        EXPECT_EQ(dvd->nodeInfo()->outputName(), QString::fromLatin1(stored));
+    }
+    dvd->setProfile(profileWith("mkv", 2000001));
+    host.root()->updateCellContent();
+    EXPECT_EQ(host.root()->trackNameOutput()->text(), QStringLiteral("movie.mkv"));
+}
+
+TEST(DVDTitleRow, PopUpsListTracksAndTheExtraChoices)
+{
+    auto title = makeTitle(0, 60, {{"ac3", "English", 2}, {"ac3", "English", 2}}, {QStringLiteral("English")});
+    auto bare = makeTitle(1, 30, {}, {});
+    auto fileOnly = makeTitle(2, 30, {{"lpcm", "", 2}}, {});
+    fileOnly->subtitleTracks() << DNDVDTExtSubtitle::dvdExtraSubtitleWithFile(QStringLiteral("/x/Movie.en.srt"));
+    auto dvd = DNDVDNode::dvdNodeWithData({title, bare, fileOnly}, NXDVDSourceInfo::sourceInfoWithPath(QStringLiteral("/d/M")));
+    dvd->setMediaType(NXMediaTypeDVD);
+    RowHost host(dvd);
+
+    EXPECT_EQ(host.title(0)->audioTracks()->itemTitles(),
+              (QStringList{QStringLiteral("ac3 [English] 2ch"), QStringLiteral("ac3 [English] 2ch")}));
+    EXPECT_EQ(host.title(0)->subtitleTracks()->itemTitles(),
+              (QStringList{QStringLiteral("Track1 [English]"), QStringLiteral("-"), QStringLiteral("Forced Subtitle"),
+                           QStringLiteral("Load Subtitle..."), QStringLiteral("Disabled Subtitle")}));
+    EXPECT_EQ(host.title(1)->audioTracks()->itemTitles(), QStringList{QStringLiteral("No Audio")});
+    EXPECT_EQ(host.title(1)->subtitleTracks()->itemTitles(),
+              (QStringList{QStringLiteral("No Subtitle"), QStringLiteral("Load Subtitle...")}));
+    // A title whose only subtitle is a file of the user's offers no forced subtitles.
+    EXPECT_EQ(host.title(2)->audioTracks()->itemTitles(), QStringList{QStringLiteral("lpcm [] 2ch")});
+    EXPECT_EQ(host.title(2)->subtitleTracks()->positionOfTag(DNDVDTitleCell::TagForced), -1);
+    EXPECT_EQ(host.title(0)->titleResolution()->text(), QStringLiteral("720x480(4:3)"));
+    EXPECT_EQ(host.title(0)->titleName()->text(), QStringLiteral("title 1"));
+
+    // "No Audio" changes nothing.
+    bare->setting()->setAudioIndex(0);
+    choose(host.title(1)->audioTracks(), 0);
+    EXPECT_EQ(bare->setting()->audioIndex(), 0);
+}
+
+TEST(DVDTitleRow, ChoicesSetTheTitleSetting)
+{
+    auto title = makeTitle(0, 60, {{"ac3", "English", 2}, {"ac3", "Francais", 2}}, {QStringLiteral("English")});
+    auto dvd = DNDVDNode::dvdNodeWithData({title}, NXDVDSourceInfo::sourceInfoWithPath(QStringLiteral("/d/M")));
+    dvd->setMediaType(NXMediaTypeDVD);
+    RowHost host(dvd);
+    DNDVDTitleCell *row = host.title(0);
+    auto s = title->setting();
+
+    choose(row->audioTracks(), 1);
+    EXPECT_EQ(s->audioIndex(), 1);
+
+    const struct
+    {
+        int tag;
+        int subtitleIndex;
+        bool enabled;
+        bool forced;
+    } cases[] = {
+        {0, 0, true, false},
+        {DNDVDTitleCell::TagForced, -1, true, true},
+        {DNDVDTitleCell::TagDisabled, -1, false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.tag);
+        choose(row->subtitleTracks(), row->subtitleTracks()->positionOfTag(c.tag));
+        EXPECT_EQ(s->subtitleIndex(), c.subtitleIndex);
+        EXPECT_EQ(s->subtitleEnable(), c.enabled);
+        EXPECT_EQ(s->forceSubOnly(), c.forced);
+    }
+    // Loading a subtitle file is the main window's business.
+    choose(row->subtitleTracks(), row->subtitleTracks()->positionOfTag(DNDVDTitleCell::TagLoad));
+    EXPECT_EQ(host.f.delegate.requests, QStringList{QStringLiteral("subtitle 0,0")});
+
+    // The shown choice follows the setting.
+    s->setSubtitleIndex(-1);
+    s->setForceSubOnly(true);
+    row->updateCellContent();
+    EXPECT_EQ(row->subtitleTracks()->selectedTag(), int(DNDVDTitleCell::TagForced));
+    s->setForceSubOnly(false);
+    row->updateCellContent();
+    EXPECT_EQ(row->subtitleTracks()->selectedTag(), int(DNDVDTitleCell::TagDisabled));
+}
+
+TEST(DVDTitleRow, TimeRangeAndEditButtonShowTheEdits)
+{
+    auto title = makeTitle(0, 100);
+    auto dvd = DNDVDNode::dvdNodeWithData({title}, NXDVDSourceInfo::sourceInfoWithPath(QStringLiteral("/d/M")));
+    dvd->setMediaType(NXMediaTypeDVD);
+    RowHost host(dvd);
+    DNDVDTitleCell *row = host.title(0);
+    EXPECT_EQ(row->titleDuration()->text(), DNTrimRangeString(0, 100, 100));
+    EXPECT_FALSE(row->titleDuration()->text().contains(QStringLiteral("191")));
+    EXPECT_FALSE(row->editShowsActive());
+
+    title->setting()->setTrimEnable(true);
+    title->setting()->setTrimStartPercent(0.1f);
+    title->setting()->setTrimEndPercent(0.9f);
+    row->updateCellContent();
+    const QString range = row->titleDuration()->text();
+    EXPECT_TRUE(range.contains(QStringLiteral("00:00:10")));
+    EXPECT_TRUE(range.contains(QStringLiteral("00:01:30")));
+    EXPECT_EQ(range.count(QStringLiteral("rgba(191,0,0,0.5)")), 2);
+    EXPECT_TRUE(row->editShowsActive());
+
+    title->setting()->setTrimEnable(false);
+    title->setting()->setVolume(120);
+    row->updateCellContent();
+    EXPECT_TRUE(row->editShowsActive());
+}
+
+TEST(DVDTitleRow, BackupProfilesLockTheirPopUps)
+{
+    const struct
+    {
+        int globalID;
+        bool audio;
+        bool subtitle;
+    } cases[] = {{1000003, false, false}, {1000004, true, false}, {1000005, false, false}, {2000004, true, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.globalID);
+        auto dvd = makeDVD({5});
+        dvd->setProfile(profileWith("mpg", c.globalID));
+        RowHost host(dvd);
+        EXPECT_EQ(host.title(0)->audioTracks()->isEnabled(), c.audio);
+        EXPECT_EQ(host.title(0)->subtitleTracks()->isEnabled(), c.subtitle);
+    }
+}
+
+TEST(FileRow, AudioAndSubtitleLabels)
+{
+    ListFixture f;
+    auto file = makeFile(QStringLiteral("/m/clip.mkv"));
+    const struct
+    {
+        const char *language;
+        int aid;
+    } audio[] = {{"eng", 128}, {"", 128}, {"", -1}};
+    for (const auto &a : audio) {
+        auto track = std::make_shared<DNTAudio>();
+        track->language = QString::fromLatin1(a.language);
+        track->aid = a.aid;
+        track->channel = 6;
+        track->codec = QStringLiteral("AC-3");
+        file->audioTracks() << track;
+    }
+    file->setting()->setSubtitleIndex(-1);
+    f.table->addMovieNode(file);
+    auto *row = qobject_cast<DNRootCell *>(f.row(0));
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->audioTracks()->itemTitles(),
+              (QStringList{QStringLiteral("[eng] 6ch AC-3"), QStringLiteral("[128] 6ch AC-3"), QStringLiteral("6ch AC-3")}));
+    EXPECT_EQ(row->subtitleTracks()->itemTitles(), (QStringList{QStringLiteral("No Subtitle"), QStringLiteral("Load Subtitle...")}));
+    EXPECT_EQ(row->trackNameOriginal()->text(), QStringLiteral("clip.mkv"));
+
+    row->addExtSubtitlePath(QStringLiteral("/x/Movie.en.srt"));
+    EXPECT_EQ(row->subtitleTracks()->itemText(0), QStringLiteral("Track1 [Movie.en]"));
+    EXPECT_EQ(file->setting()->subtitleIndex(), 0);
+    EXPECT_TRUE(file->setting()->subtitleEnable());
+    EXPECT_EQ(row->subtitleTracks()->selectedTag(), 101);
+    // Cancel changes nothing but refreshes.
+    row->addExtSubtitlePath(QString());
+    EXPECT_EQ(file->subtitleTracks().size(), 1);
+
+    auto silent = makeFile(QStringLiteral("/m/silent.mp4"));
+    f.table->addMovieNode(silent);
+    auto *silentRow = qobject_cast<DNRootCell *>(f.row(1));
+    EXPECT_EQ(silentRow->audioTracks()->itemTitles(), QStringList{QStringLiteral("No Audio")});
+    silent->setting()->setAudioIndex(0);
+    choose(silentRow->audioTracks(), 0);
+    EXPECT_EQ(silent->setting()->audioIndex(), 0);
+    uitest::savePicture(&f.window, QStringLiteral("medialist"), QStringLiteral("file_rows"));
+}
+
+} // namespace
