@@ -6,7 +6,6 @@
 #include "dvd/DNDVDTAudio.h"
 #include "profiles/DNProfile.h"
 
-#include <cstdio>
 
 namespace {
 
@@ -108,18 +107,13 @@ Argument *buildAudioOnly(const AudioRow &row, NXBasicMediaNode *node, int titleI
 
 QString mp3LameOptions(const QString &bitrate, quint32 volumePercent)
 {
-    double scale = 1.0;
-    if (volumePercent >= UnchangedVolume)
-        scale = double(volumePercent * 10u) / 200.0;
-    // "%.f" rounds an exact half to the even neighbour, as the scale always was written.
-    char text[32];
-    std::snprintf(text, sizeof text, "%.f", scale);
-    return QStringLiteral("vbr=0:br=%1:vol=%2:mode=0").arg(bitrate, QString::fromLatin1(text));
+    Q_UNUSED(volumePercent);
+    return QStringLiteral("vbr=0:br=%1:vol=1:mode=0").arg(bitrate);
 }
 
 QString mp3VolumeFilter(quint32 volumePercent)
 {
-    if (volumePercent >= UnchangedVolume)
+    if (volumePercent == UnchangedVolume)
         return QString();
     return volumeFilterText(volumePercent);
 }

@@ -12,10 +12,10 @@ Argument *DVD_To_MP3_Default_With_MEncoder(NXBasicMediaNode *node, int titleInde
 Argument *DVD_To_AAC_Default_With_MEncoder(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options);
 Argument *DVD_To_AC3_Default_With_MEncoder(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options);
 
-// The "-lameopts" text of the MP3 vector for an audio bitrate text and the user's volume
-// percentage. From 100 up the gain is lame's scale percent / 20 (rounded half to even); below
-// 100 the scale stays neutral and mp3VolumeFilter attenuates instead.
+// The "-lameopts" text of the MP3 vector for an audio bitrate text. lame's scale multiplies the
+// samples (5 is +14 dB and clips), and written without decimals it cannot lower or silence, so it
+// stays neutral and the volume goes through mp3VolumeFilter like every other family's.
 QString mp3LameOptions(const QString &bitrate, quint32 volumePercent);
-// The "-af" value that lowers the volume below 100 percent (null from 100 up): lame's scale is
-// written without decimals, and its 0 means "unscaled", not silence.
+// The "-af" value for the user's volume percentage, the gain every family uses; null at 100,
+// where the sound is left as it is.
 QString mp3VolumeFilter(quint32 volumePercent);

@@ -188,7 +188,7 @@ TEST(DVDFamilyEngineRuns, JoiningPassesJoinTheParts)
     }
 }
 
-TEST(DVDFamilyEngineRuns, LoweredMp3VolumeAttenuatesAndZeroSilences)
+TEST(DVDFamilyEngineRuns, Mp3VolumeKeepsLowersAndSilences)
 {
     std::map<quint32, double> levels;
     for (quint32 volume : {100u, 50u, 0u}) {
@@ -206,11 +206,12 @@ TEST(DVDFamilyEngineRuns, LoweredMp3VolumeAttenuatesAndZeroSilences)
         ASSERT_TRUE(tone);
         levels[volume] = tone->rmsDb;
     }
-    // Half the volume is below the disc's own level, not above it; none is silence.
+    // 100 keeps the disc's own level; half is below it, not above it; none is silence.
     const auto source = testsupport::measureTone(testsupport::fixturePath(QStringLiteral("dvd/ntsc/VIDEO_TS/VTS_01_1.VOB")),
                                                  0, 0.5, 1.0);
     ASSERT_TRUE(source);
     EXPECT_NEAR(source->frequencyHz, 440.0, 20.0);
+    EXPECT_NEAR(levels[100], source->rmsDb, 2.0);
     EXPECT_LT(levels[50], source->rmsDb - 6.0);
     EXPECT_LT(levels[50], levels[100] - 6.0);
     EXPECT_LT(levels[0], -60.0);

@@ -53,6 +53,10 @@ bool lookUpAudioTrack(DVDTitleBuild &build, const char *builderName);
 // Closes the build: stores the count and the expected length and hands the vector over.
 Argument *finishTitleBuild(DVDTitleBuild &build);
 
+// Whole seconds of a trim point or span (a fraction of the title times its length), without
+// losing a second to the fraction's rounding.
+int trimSeconds(float seconds);
+
 // --- the steps, in their usual order
 void writeEncoderWord(DVDTitleBuild &build);
 void writeInput(DVDTitleBuild &build);
