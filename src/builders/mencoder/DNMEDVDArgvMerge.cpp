@@ -29,6 +29,7 @@ constexpr const char *FlvContainer[] = {"-of", "lavf", "-lavfopts", "format=flv"
 constexpr const char *AsfContainer[] = {"-of", "lavf", "-lavfopts", "format=asf"};
 constexpr const char *AviContainer[] = {"-of", "avi"};
 constexpr const char *MpegContainer[] = {"-of", "mpeg"};
+constexpr const char *TransportStreamContainer[] = {"-of", "lavf", "-lavfopts", "format=mpegts"};
 
 constexpr const char *CopyVideo[] = {"-ovc", "copy"};
 constexpr const char *CopyBoth[] = {"-oac", "copy", "-ovc", "copy"};
@@ -95,7 +96,9 @@ Argument *buildJoin(const JoinRow &row, NXBasicMediaNode *node, const VideoConve
     AppendArgument(argument.get(), "encoder");
     for (const DNDVDTitlePtr &member : members)
         AppendArgument(argument.get(), member->outputName());
-    appendWords(argument.get(), row.containerWords);
+    // A joined file named as a transport stream must hold one, whatever the family's container.
+    appendWords(argument.get(), isTransportStreamExtension(profile->fileNameSuffix()) ? Words(TransportStreamContainer)
+                                                                                      : row.containerWords);
     if (row.aacFromProfile) {
         const QString aspect = profileValue(profile->videoAspect());
         if (!aspect.isNull() && !IsKeepOriginAspect(aspect)) {

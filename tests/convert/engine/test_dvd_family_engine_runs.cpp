@@ -149,6 +149,9 @@ TEST(DVDFamilyEngineRuns, JoiningPassesJoinTheParts)
         {"MacGen_MP4_MPEG4.plist", "mpeg4"},
         {"Video_Youtube_FLV.plist", "flv1"},
         {"PCGen_WMV_MP3.plist", "wmv2"},
+        // Transport-stream profiles join into a transport stream.
+        {"TS_Video_MPEG2.plist", "mpeg2video"},
+        {"TS_Video_H264.plist", "h264"},
     };
     for (const JoinRun &run : runs) {
         SCOPED_TRACE(run.profileFile);
@@ -180,6 +183,9 @@ TEST(DVDFamilyEngineRuns, JoiningPassesJoinTheParts)
         ASSERT_EQ(runOnMEncoder(join.get()), 0) << ArgumentText(join.get()).toStdString();
         const QJsonObject probe = testsupport::ffprobe(group->outputName());
         EXPECT_EQ(codecsOf(probe, QStringLiteral("video")), QStringList{QString::fromLatin1(run.videoCodec)});
+        if (group->outputName().endsWith(QLatin1String(".ts")))
+            EXPECT_EQ(probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("format_name")).toString(),
+                      QStringLiteral("mpegts"));
         EXPECT_EQ(codecsOf(probe, QStringLiteral("audio")).size(), 1);
         const double partsLength = durationOf(testsupport::ffprobe(node->titleAt(0)->outputName()))
                                    + durationOf(testsupport::ffprobe(node->titleAt(2)->outputName()));
