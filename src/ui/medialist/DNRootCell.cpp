@@ -21,6 +21,9 @@
 #include <QTimer>
 
 namespace {
+// Height of the row's content (the list's row height); the toolbar goes below it.
+constexpr int kContentHeight = 85;
+
 QLabel *iconLabel(const char *image, QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -38,6 +41,10 @@ DNRootCell::DNRootCell(const QRect &frame, QWidget *parent) : DNCell(frame, pare
     connect(thumbnailView_, &DNCellTrackImageView::playClicked, this, [this] {
         if (hostTable())
             hostTable()->cellPlayPressed(this);
+    });
+    connect(thumbnailView_, &DNCellTrackImageView::settingClicked, this, [this] {
+        if (hostTable())
+            hostTable()->cellSettingPressed(this);
     });
     trackName_original_ = DNCellLabel(QString(), this);
     trackName_original_->setObjectName(QStringLiteral("trackName_original"));
@@ -84,9 +91,54 @@ DNRootCell::DNRootCell(const QRect &frame, QWidget *parent) : DNCell(frame, pare
     connect(down_, &QPushButton::clicked, this, [this] { QTimer::singleShot(0, this, &DNCell::onMoveDown); });
     connect(remove_, &QPushButton::clicked, this, &DNRootCell::onRemoveCell);
     setActionsButtonState(true);
+    createToolbar();
     cellMenu_ = createCellMenu();
     layoutRow();
     stateOrFocusChanged();
+}
+
+namespace {
+// The toolbar's buttons: picture stem, position in the bar and what the row does.
+struct ToolbarButton
+{
+    const char *stem;
+    int x;
+    void (DNRootCell::*action)();
+    const char *tip;
+};
+const ToolbarButton kToolbarButtons[] = {
+    {"toolbar_info", 0, &DNRootCell::showInfoOfRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Media Information")},
+    {"toolbar_edit", 160, &DNRootCell::editRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Edit")},
+    {"toolbar_rename", 320, &DNRootCell::renameRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Tags")},
+};
+}
+
+void DNRootCell::createToolbar()
+{
+    toolbarContainer_ = new QWidget(this);
+    toolbarContainer_->setObjectName(QStringLiteral("toolbarContainer"));
+    DNButton **fields[] = {&toolBarInfo_, &toolBarEdit_, &toolBarRename_};
+    for (int i = 0; i < 3; ++i) {
+        const ToolbarButton &b = kToolbarButtons[i];
+        const QString stem = QString::fromLatin1(b.stem);
+        DNButton *button = DNCellImageButton(stem + QStringLiteral("_nor.png"), stem + QStringLiteral("_down.png"),
+                                             toolbarContainer_);
+        button->setObjectName(stem);
+        button->setGeometry(b.x, 2, 70, 20);
+        button->setToolTip(tr(b.tip));
+        connect(button, &QPushButton::clicked, this, b.action);
+        *fields[i] = button;
+    }
+}
+
+void DNRootCell::setToolBarButtonState(int state)
+{
+    if (state != 0 && state != 1)
+        return;
+    const QString suffix = state == 1 ? QStringLiteral("_on.png") : QStringLiteral("_nor.png");
+    DNButton *buttons[] = {toolBarInfo_, toolBarEdit_, toolBarRename_};
+    for (int i = 0; i < 3; ++i)
+        buttons[i]->setNormalImage(QString::fromLatin1(kToolbarButtons[i].stem) + suffix);
 }
 
 QMenu *DNRootCell::createCellMenu()
@@ -111,7 +163,7 @@ void DNRootCell::layoutRow()
     const int extra = qMax(0, w - 595);
     const bool member = type() == 1;
     const int indent = member ? 50 : 0;
-    thumbnailView_->setGeometry(1 + indent, 3, 100, h - 6);
+    thumbnailView_->setGeometry(1 + indent, 3, 100, 79);
     const int col2 = 110 + indent;
     const int col2Width = 200 + extra / 2;
     trackName_original_->setGeometry(col2, 4, col2Width, 16);
@@ -132,10 +184,16 @@ void DNRootCell::layoutRow()
                             static_cast<QWidget *>(trackName_output_), static_cast<QWidget *>(duration_output_),
                             static_cast<QWidget *>(profileView_)})
         column->setHidden(member);
-    profileView_->move(w - 110, (h - 60) / 2);
+    profileView_->move(w - 110, (kContentHeight - 60) / 2);
     up_->setGeometry(w - 20, 10, 14, 12);
     down_->setGeometry(w - 20, 25, 14, 12);
-    remove_->setGeometry(w - 21, h - 27, 15, 19);
+    remove_->setGeometry(w - 21, kContentHeight - 27, 15, 19);
+    // The toolbar sits under the content; a member of a group, or a row given no room below its
+    // content, leaves it outside its bounds.
+    if (toolbarContainer_) {
+        toolbarContainer_->setGeometry((w - 390) / 2, qMax(kContentHeight, h - 30), 390, 30);
+        toolbarContainer_->setHidden(member);
+    }
 }
 
 void DNRootCell::resizeEvent(QResizeEvent *)
@@ -148,6 +206,9 @@ void DNRootCell::resizeEvent(QResizeEvent *)
 void DNRootCell::setType(int type)
 {
     DNCell::setType(type);
+    // A row of its own has room for the toolbar; a member of a group has none.
+    if (type == 0 || type == 1)
+        resize(width(), type == 0 ? kContentHeight + 30 : kContentHeight);
     layoutRow();
     imageIndex_ = 0;
     stateOrFocusChanged();
@@ -369,6 +430,18 @@ void DNRootCell::editRootCell()
         hostTable()->onEditCell();
 }
 
+void DNRootCell::showInfoOfRootCell()
+{
+    selectAlone();
+    if (hostTable())
+        hostTable()->onInfoOfCell();
+}
+
+void DNRootCell::renameRootCell()
+{
+    onSetTag();
+}
+
 void DNRootCell::mouseDoubleClick()
 {
     if (type() == 0)
@@ -418,6 +491,7 @@ void DNRootCell::mouseEntered()
     mouseEnterCounter_ = 1;
     mouseEnterDate_ = now;
     setActionsButtonState(false);
+    setToolBarButtonState(1);
     const auto node = file();
     thumbnailView_->setPlayIconHidden(node && node->isPlaying());
     DNCell::mouseEntered();
@@ -428,6 +502,7 @@ void DNRootCell::mouseExited()
     if (mouseEnterCounter_ <= 0)
         return;
     setActionsButtonState(true);
+    setToolBarButtonState(0);
     thumbnailView_->setPlayIconHidden(true);
     DNCell::mouseExited();
     mouseEnterCounter_ = 0;

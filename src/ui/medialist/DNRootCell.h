@@ -13,8 +13,9 @@ class DNTextField;
 class QLabel;
 
 // The row of a media file: thumbnail with a play button, the file name, pop-ups for the video,
-// audio and subtitle track, the target format, output name and time range, the profile control
-// and the buttons to move and remove it.
+// audio and subtitle track, the target format, output name and time range, the profile control,
+// the buttons to move and remove it and, under a row of its own, a toolbar (information, edit,
+// tags).
 class DNRootCell : public DNCell
 {
     Q_OBJECT
@@ -29,12 +30,16 @@ public:
     QMenu *createCellMenu() override;
     void mouseDoubleClick() override;
     void setActionsButtonState(bool hidden);
+    // 1 shows the toolbar's hover pictures, 0 its normal ones; other values change nothing.
+    void setToolBarButtonState(int state);
 
     void onVideoTrackChanged();
     void onAudioTrackChanged();
     void onSubtitleTrackChanged();
     void onVideoOutputNameDidChanged();
     void editRootCell();
+    void showInfoOfRootCell();
+    void renameRootCell();
     void onSetTag();
     void onChangeCurProfileSetting();
     void onChangeProfileType();
@@ -53,6 +58,14 @@ public:
     QLabel *profileName() const { return profileName_; }
     DNTextField *trackNameOutput() const { return trackName_output_; }
     QLabel *durationOutput() const { return duration_output_; }
+    DNCellProfileImageView *profileView() const { return profileView_; }
+    DNButton *upButton() const { return up_; }
+    DNButton *downButton() const { return down_; }
+    DNButton *removeButton() const { return remove_; }
+    QWidget *toolbarContainer() const { return toolbarContainer_; }
+    DNButton *toolBarInfo() const { return toolBarInfo_; }
+    DNButton *toolBarEdit() const { return toolBarEdit_; }
+    DNButton *toolBarRename() const { return toolBarRename_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +76,7 @@ protected:
 
 private:
     std::shared_ptr<DNFileNode> file() const;
+    void createToolbar();
     void layoutRow();
 
     int imageIndex_ = 0;
@@ -82,6 +96,10 @@ private:
     DNButton *down_ = nullptr;
     DNButton *up_ = nullptr;
     DNButton *remove_ = nullptr;
+    QWidget *toolbarContainer_ = nullptr;
+    DNButton *toolBarInfo_ = nullptr;
+    DNButton *toolBarEdit_ = nullptr;
+    DNButton *toolBarRename_ = nullptr;
     QDateTime mouseEnterDate_;
     int mouseEnterCounter_ = 0;
     bool filling_ = false;

@@ -2,6 +2,7 @@
 
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileNode.h"
 
 DNProfileProtocolPtr DNProfileProtocolForNode(const NXMediaNodePtr &node)
 {
@@ -9,5 +10,8 @@ DNProfileProtocolPtr DNProfileProtocolForNode(const NXMediaNodePtr &node)
         return std::make_shared<DNProfileProtocolOf<DNDVDNode>>(group, QStringLiteral("DNDVDGroupTitle"), true);
     if (auto dvd = std::dynamic_pointer_cast<DNDVDNode>(node))
         return std::make_shared<DNProfileProtocolOf<DNDVDNode>>(dvd, QStringLiteral("DNDVDNode"), true);
+    // A file group answers with its own class name, so the sheet treats it as no plain file.
+    if (auto file = std::dynamic_pointer_cast<DNFileNode>(node))
+        return std::make_shared<DNProfileProtocolOf<DNFileNode>>(file, file->className(), false);
     return nullptr;
 }

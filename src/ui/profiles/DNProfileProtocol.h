@@ -50,9 +50,14 @@ public:
     }
     int audioChannelOfSelectTrack() const override { return node_->audioChannelOfSelectTrack(); }
     QSizeF resolutionOfSelectedVideoTrack() const override { return node_->resolutionOfSelectedVideoTrack(); }
+    // Items with a recommendation of their own (file items judge by their selected track) give
+    // it; the others get the profile's.
     float recommendBitrate(const DNProfile &profile, QSizeF size) const override
     {
-        return profile.recommendBitrate(node_.get(), size);
+        if constexpr (requires { node_->recommendBitrate(profile, size); })
+            return node_->recommendBitrate(profile, size);
+        else
+            return profile.recommendBitrate(node_.get(), size);
     }
     NXMediaNodePtr node() const override { return node_; }
 
@@ -62,6 +67,7 @@ private:
     bool dvdSource_;
 };
 
-// The adapter for a media-list item; null for items that hold no profile (titles, groups).
+// The adapter for a media-list item; null for items that hold no profile of their own (a DVD's
+// titles).
 // Item classes that arrive later add their line here.
 DNProfileProtocolPtr DNProfileProtocolForNode(const NXMediaNodePtr &node);

@@ -60,7 +60,8 @@ TEST(AddMedia, RowsAndHeightsByMediaType)
         const char *rowClass; // nullptr: no row
         float height;
     } cases[] = {
-        {makeFile(QStringLiteral("/m/a.mp4")), "DNRootCell", 85.0f},
+        // A file row of its own has its toolbar below its content.
+        {makeFile(QStringLiteral("/m/a.mp4")), "DNRootCell", 115.0f},
         {makeDVD({5}), "DNDVDRootCell", 85.0f},
         {makeTitle(0, 5), "DNDVDTitleCell", 30.0f},
     };
