@@ -16,6 +16,22 @@ int skipBlanks(const QString &text)
     return i;
 }
 
+// Integers and floating-point numbers of any width, as a property list stores numbers.
+bool isNumber(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 int NXIntValue(const QString &text)
@@ -76,49 +92,30 @@ float NXFloatValue(const QString &text)
 
 bool NXBoolValue(const QVariant &value)
 {
-    switch (value.typeId()) {
-    case QMetaType::Bool:
+    if (value.typeId() == QMetaType::Bool)
         return value.toBool();
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
+    if (isNumber(value))
         return value.toDouble() != 0.0;
-    case QMetaType::QString: {
-        const QString text = value.toString();
-        int i = skipBlanks(text);
-        if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
-            ++i;
-        while (i < text.size() && text.at(i) == QLatin1Char('0'))
-            ++i;
-        if (i >= text.size())
-            return false;
-        const QChar c = text.at(i);
-        return c == QLatin1Char('Y') || c == QLatin1Char('y') || c == QLatin1Char('T')
-            || c == QLatin1Char('t') || (c >= QLatin1Char('1') && c <= QLatin1Char('9'));
-    }
-    default:
+    if (value.typeId() != QMetaType::QString)
         return false;
-    }
+    const QString text = value.toString();
+    int i = skipBlanks(text);
+    if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+        ++i;
+    while (i < text.size() && text.at(i) == QLatin1Char('0'))
+        ++i;
+    if (i >= text.size())
+        return false;
+    const QChar c = text.at(i);
+    return c == QLatin1Char('Y') || c == QLatin1Char('y') || c == QLatin1Char('T')
+        || c == QLatin1Char('t') || (c >= QLatin1Char('1') && c <= QLatin1Char('9'));
 }
 
 QString NXStringValue(const QVariant &value)
 {
-    switch (value.typeId()) {
-    case QMetaType::QString:
+    if (value.typeId() == QMetaType::QString || isNumber(value))
         return value.toString();
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return value.toString();
-    default:
-        return QString();
-    }
+    return QString();
 }
 
 QStringList NXStringListValue(const QVariant &value)

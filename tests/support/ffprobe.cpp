@@ -2,6 +2,7 @@
 
 #include "support/process.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
 namespace testsupport {
@@ -28,5 +29,32 @@ QString tagValue(const QJsonObject &formatOrStream, const QString &key)
             return it.value().toString();
     }
     return {};
+}
+
+QJsonObject firstStream(const QJsonObject &probe, const QString &type)
+{
+    for (const QJsonValue &stream : probe.value(QStringLiteral("streams")).toArray())
+        if (stream.toObject().value(QStringLiteral("codec_type")).toString() == type)
+            return stream.toObject();
+    return {};
+}
+
+QStringList codecsOf(const QJsonObject &probe, const QString &type)
+{
+    QStringList codecs;
+    for (const QJsonValue &stream : probe.value(QStringLiteral("streams")).toArray())
+        if (stream.toObject().value(QStringLiteral("codec_type")).toString() == type)
+            codecs << stream.toObject().value(QStringLiteral("codec_name")).toString();
+    return codecs;
+}
+
+double durationOf(const QJsonObject &probe)
+{
+    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
+}
+
+QString formatNameOf(const QJsonObject &probe)
+{
+    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("format_name")).toString();
 }
 } // namespace testsupport

@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 // What ffprobe sees in a file: {"format": {...}, "streams": [...], "chapters": [...]}, or an empty
 // object when ffprobe cannot read it.
@@ -10,4 +11,12 @@ QJsonObject ffprobe(const QString &path);
 
 // A tag of a format or stream object, whatever case the container spells its key in.
 QString tagValue(const QJsonObject &formatOrStream, const QString &key);
+
+// Readings of that answer: the first stream of a type ("video", "audio", "subtitle"; an empty
+// object when there is none), the codec names of the streams of a type in file order, the
+// length in seconds, and the format name (a comma-separated list of the names it goes by).
+QJsonObject firstStream(const QJsonObject &probe, const QString &type);
+QStringList codecsOf(const QJsonObject &probe, const QString &type);
+double durationOf(const QJsonObject &probe);
+QString formatNameOf(const QJsonObject &probe);
 } // namespace testsupport

@@ -2,6 +2,8 @@
 // progress-bar parts) into resources/images/mainwindow. Run by hand after a change:
 //   g++ -std=c++17 -fPIC make_window_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/mkimg
 //   QT_QPA_PLATFORM=offscreen /tmp/mkimg ../mainwindow
+#include "DrawnImage.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -15,16 +17,7 @@ QString outDir;
 
 void save(const QString &name, QSize size, const std::function<void(QPainter &, QSizeF)> &draw)
 {
-    // Drawn at twice the size and scaled down, for smooth edges.
-    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(2, 2);
-        draw(p, QSizeF(size));
-    }
-    image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(outDir + "/" + name);
+    saveDrawnImage(outDir + "/" + name, size, draw);
 }
 
 // A glyph drawn in a colour on a 32x32 canvas.

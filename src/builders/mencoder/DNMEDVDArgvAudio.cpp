@@ -63,11 +63,8 @@ Argument *buildAudioOnly(const AudioRow &row, NXBasicMediaNode *node, int titleI
                                              .arg(QLatin1String(row.builderName)));
         return nullptr;
     }
-    DNDVDNode *dvdNode = dvdSourceOf(node, row.builderName);
-    if (dvdNode == nullptr)
-        return nullptr;
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, row.builderName))
+    if (!openTitleBuild(build, node, titleIndex, options, row.builderName))
         return nullptr;
     if (!lookUpAudioTrack(build, row.builderName))
         return nullptr;

@@ -30,11 +30,8 @@ Argument *DVD_To_DVD_FullBackup_MPEG2_With_MEncoder(NXBasicMediaNode *node, int 
                                              .arg(QLatin1String(FullBackupName)));
         return nullptr;
     }
-    DNDVDNode *dvdNode = dvdSourceOf(node, FullBackupName);
-    if (dvdNode == nullptr)
-        return nullptr;
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, FullBackupName))
+    if (!openTitleBuild(build, node, titleIndex, options, FullBackupName))
         return nullptr;
 
     // The player takes no program word: the input comes first.
@@ -55,11 +52,8 @@ Argument *DVD_To_DVD_MainBackup_MPEG2_With_MEncoder(NXBasicMediaNode *node, int 
 {
     if (isDVDGroupSource(node))
         return Group_DVDTitle_To_MainBackupMPEG2_With_MEncoder(node, -1, options);
-    DNDVDNode *dvdNode = dvdSourceOf(node, MainBackupName);
-    if (dvdNode == nullptr)
-        return nullptr;
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, MainBackupName))
+    if (!openTitleBuild(build, node, titleIndex, options, MainBackupName))
         return nullptr;
     if (!lookUpAudioTrack(build, MainBackupName))
         return nullptr;

@@ -24,8 +24,7 @@ bool openBackupBuild(DVDTitleBuild &build, NXBasicMediaNode *node, int titleInde
                    QStringLiteral("%1: a disc backup cannot join titles, no vector made").arg(QLatin1String(builderName)));
         return false;
     }
-    DNDVDNode *dvdNode = dvdSourceOf(node, builderName);
-    return dvdNode != nullptr && beginTitleBuild(build, dvdNode, titleIndex, options, builderName);
+    return openTitleBuild(build, node, titleIndex, options, builderName);
 }
 
 // The output path, made unique in the output folder and kept as the title's output name.

@@ -14,14 +14,11 @@ constexpr const char *HighQualityCodecOptions = "vcodec=flv:vbitrate=%1:mbd=2:mv
 
 Argument *DVD_To_FLV_With_MEncoder(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options)
 {
-    DNDVDNode *dvdNode = dvdSourceOf(node, BuilderName);
-    if (dvdNode == nullptr)
-        return nullptr;
     if (isDVDGroupSource(node))
         return handToGroupBuilder(node, options, FLVGroupBuilderName, BuilderName);
 
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, BuilderName))
+    if (!openTitleBuild(build, node, titleIndex, options, BuilderName))
         return nullptr;
     Argument *argument = build.argument.get();
     // A file named as a transport stream must hold one.

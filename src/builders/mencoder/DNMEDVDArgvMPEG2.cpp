@@ -58,14 +58,11 @@ QString codecOptions(const MPEG2Row &row, const DVDTitleBuild &build)
 
 Argument *buildMPEG2(const MPEG2Row &row, NXBasicMediaNode *node, int titleIndex, const VideoConvertOptions &options)
 {
-    DNDVDNode *dvdNode = dvdSourceOf(node, row.builderName);
-    if (dvdNode == nullptr)
-        return nullptr;
     if (isDVDGroupSource(node))
         return handToGroupBuilder(node, options, MPEG2GroupBuilderName, row.builderName);
 
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, row.builderName))
+    if (!openTitleBuild(build, node, titleIndex, options, row.builderName))
         return nullptr;
     if (row.copyAudio && !lookUpAudioTrack(build, row.builderName))
         return nullptr;

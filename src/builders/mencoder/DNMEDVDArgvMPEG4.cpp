@@ -50,14 +50,11 @@ void writeChannels(DVDTitleBuild &build)
 Argument *buildMPEG4(const MPEG4Row &row, NXBasicMediaNode *node, int titleIndex, const VideoConvertOptions &options,
                      QString muxFormat)
 {
-    DNDVDNode *dvdNode = dvdSourceOf(node, row.builderName);
-    if (dvdNode == nullptr)
-        return nullptr;
     if (isDVDGroupSource(node))
         return handToGroupBuilder(node, options, MPEG4GroupBuilderName, row.builderName);
 
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, row.builderName))
+    if (!openTitleBuild(build, node, titleIndex, options, row.builderName))
         return nullptr;
     Argument *argument = build.argument.get();
     // A file named as a transport stream must hold one, whatever muxer the caller asked for.
@@ -94,13 +91,6 @@ Argument *buildMPEG4(const MPEG4Row &row, NXBasicMediaNode *node, int titleIndex
     return finishTitleBuild(build);
 }
 
-QString movOrIpod(NXBasicMediaNode *node)
-{
-    const auto *dvdNode = dynamic_cast<const DNDVDNode *>(node);
-    const bool mov = dvdNode && dvdNode->profile() && dvdNode->profile()->fileNameSuffix().toLower() == u"mov";
-    return mov ? QStringLiteral("mov") : QStringLiteral("ipod");
-}
-
 } // namespace
 
 Argument *_DVD_To_MPEG4_Default_With_MEncoder(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
@@ -111,7 +101,7 @@ Argument *_DVD_To_MPEG4_Default_With_MEncoder(NXBasicMediaNode *node, int titleI
 
 Argument *DVD_To_MOV_Or_IPod_MPEG4_With_MEncoder(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options)
 {
-    return _DVD_To_MPEG4_Default_With_MEncoder(node, titleIndex, options, movOrIpod(node));
+    return _DVD_To_MPEG4_Default_With_MEncoder(node, titleIndex, options, ContainerWordForFileSuffix(node));
 }
 
 Argument *DVD_To_PSP_MPEG4_With_MEncoder(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options)

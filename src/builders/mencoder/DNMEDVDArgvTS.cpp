@@ -20,14 +20,11 @@ constexpr const char *X264Options =
 
 Argument *DVD_To_TS_H264_Default_With_MEncoder(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options)
 {
-    DNDVDNode *dvdNode = dvdSourceOf(node, H264BuilderName);
-    if (dvdNode == nullptr)
-        return nullptr;
     if (isDVDGroupSource(node))
         return handToGroupBuilder(node, options, H264GroupBuilderName, H264BuilderName);
 
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, H264BuilderName))
+    if (!openTitleBuild(build, node, titleIndex, options, H264BuilderName))
         return nullptr;
     Argument *argument = build.argument.get();
 

@@ -11,14 +11,11 @@ constexpr const char *BuilderName = "DVD_To_WMV_MP3_Default_With_MEncoder";
 
 Argument *DVD_To_WMV_MP3_Default_With_MEncoder(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options)
 {
-    DNDVDNode *dvdNode = dvdSourceOf(node, BuilderName);
-    if (dvdNode == nullptr)
-        return nullptr;
     if (isDVDGroupSource(node))
         return handToGroupBuilder(node, options, WMVGroupBuilderName, BuilderName);
 
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, BuilderName))
+    if (!openTitleBuild(build, node, titleIndex, options, BuilderName))
         return nullptr;
     Argument *argument = build.argument.get();
     const QString sampleRate = profileValue(build.profile->audioSampleRate());

@@ -79,11 +79,8 @@ Argument *buildAvi(const AviRecipe &recipe, NXBasicMediaNode *node, int titleInd
 {
     if (isDVDGroupSource(node))
         return CallBuilderByName(GroupBuilder, node, titleIndex, options, recipe.builderName);
-    DNDVDNode *dvdNode = dvdSourceOf(node, recipe.builderName);
-    if (!dvdNode)
-        return nullptr;
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, recipe.builderName))
+    if (!openTitleBuild(build, node, titleIndex, options, recipe.builderName))
         return nullptr;
 
     writeEncoderWord(build);

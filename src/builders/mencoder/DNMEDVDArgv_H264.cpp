@@ -1,6 +1,7 @@
 #include "builders/mencoder/DNMEDVDArgv_H264.h"
 
 #include "builders/mencoder/common/X264TitleRecipe.h"
+#include "builders/mencoder/steps/DVDTitleSteps.h"
 #include "dvd/DNDVDNode.h"
 #include "profiles/DNProfile.h"
 
@@ -34,14 +35,6 @@ constexpr X264TitleRecipe HighProfileRecipe{
 };
 
 } // namespace
-
-QString ContainerWordForFileSuffix(const NXBasicMediaNode *node)
-{
-    const auto *dvdNode = dynamic_cast<const DNDVDNode *>(node);
-    const bool mov = dvdNode && dvdNode->profile()
-                     && dvdNode->profile()->fileNameSuffix().toLower() == QLatin1String("mov");
-    return mov ? QStringLiteral("mov") : QStringLiteral("ipod");
-}
 
 Argument *_DVD_To_H264_Default_With_MEncoder(NXBasicMediaNode *dvdNode, int titleIndex,
                                              VideoConvertOptions options, const QString &muxFormat)

@@ -20,7 +20,3 @@ Argument *DVD_To_H264_MP4_With_MEncoder(NXBasicMediaNode *dvdNode, int titleInde
 
 // High-profile H.264 (level 4.1, the profile's bitrate) with AAC audio in MP4.
 Argument *DVD_To_PS_H264_With_MEncoder(NXBasicMediaNode *dvdNode, int titleIndex, VideoConvertOptions options);
-
-// "mov" when the node's profile suffix is mov in any letter case, else "ipod". Shared with the
-// MPEG-4 container choice.
-QString ContainerWordForFileSuffix(const NXBasicMediaNode *node);

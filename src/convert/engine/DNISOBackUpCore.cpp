@@ -1,6 +1,5 @@
 #include "convert/engine/DNISOBackUpCore.h"
 
-#include "convert/engine/EngineProcess.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 
@@ -17,9 +16,7 @@ DNISOBackUpCore &DNISOBackUpCore::shareBackupCore()
 
 void DNISOBackUpCore::setCallback(EngineStateCallback callback, void *context)
 {
-    std::lock_guard<std::mutex> lock(m_lock);
-    m_callback = callback;
-    m_context = context;
+    m_run.setCallback(callback, context);
 }
 
 void DNISOBackUpCore::clearCallback()
@@ -37,21 +34,13 @@ void DNISOBackUpCore::resetForPass(int dvdDuration)
 {
     m_progress = 0;
     m_readSectors = 0;
-    m_hasSendMsg = false;
     m_dvdDuration = dvdDuration;
-    m_pending.clear();
+    m_run.resetForPass();
 }
 
 void DNISOBackUpCore::onOutput(std::string_view chunk)
 {
-    for (char c : chunk) {
-        if (c == '\n' || c == '\r') {
-            onLine(m_pending);
-            m_pending.clear();
-        } else {
-            m_pending.push_back(c);
-        }
-    }
+    m_run.feed(chunk, [this](std::string_view line) { onLine(line); });
 }
 
 void DNISOBackUpCore::onLine(std::string_view line)
@@ -62,57 +51,26 @@ void DNISOBackUpCore::onLine(std::string_view line)
     m_progress = figures.percent;
     m_readSectors = figures.readSectors;
     m_totalSectors = figures.totalSectors;
-    if (!m_hasSendMsg && figures.readSectors >= 1) {
-        m_hasSendMsg = true;
-        EngineStateCallback callback;
-        void *context;
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            callback = m_callback;
-            context = m_context;
-        }
-        if (callback)
-            callback(context, EncodeStateStarted);
-    }
+    if (figures.readSectors >= 1)
+        m_run.sendStartedOnce();
 }
 
 int DNISOBackUpCore::startBackup(const QStringList &arguments, int dvdDuration)
 {
     resetForPass(dvdDuration);
     const QString tool = DNBundle::pathForCompanion(QStringLiteral("HVDVDISOBackup"));
-    std::vector<std::string> args{"HVDVDISOBackup"};
-    for (const QString &a : arguments)
-        args.push_back(a.toStdString());
-
-    EngineProcess process;
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        if (!process.start(QFile::encodeName(tool).toStdString(), args,
-                           QFile::encodeName(DNBundle::frameworksPath()).toStdString())) {
-            DNRoughLog("ISO backup cannot start: %s", process.errorText().c_str());
-            return -1;
-        }
-        m_backupTask = &process;
+    if (!m_run.start(tool, "HVDVDISOBackup", arguments, DNBundle::frameworksPath())) {
+        DNRoughLog("ISO backup cannot start: %s", m_run.errorText().c_str());
+        return -1;
     }
-    QByteArray errors;
-    const int status = process.wait([this](std::string_view chunk) { onOutput(chunk); },
-                                    [&](std::string_view chunk) {
-                                        if (errors.size() < 64 * 1024)
-                                            errors.append(chunk.data(), qsizetype(chunk.size()));
-                                    });
-    onOutput("\n");
-    const bool stopped = process.stopRequested();
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        m_backupTask = nullptr;
-    }
-    for (const QByteArray &line : errors.split('\n'))
+    const ChildToolRun::Ending ending = m_run.wait([this](std::string_view line) { onLine(line); });
+    for (const QByteArray &line : ending.errors.split('\n'))
         if (line.startsWith("HVDVDISOBackup"))
             DNRoughLogRaw("\t%s\n", line.constData());
-    if (stopped)
-        return status != 0 ? status : 1;
-    if (status != 0)
-        return status;
+    if (ending.stopped)
+        return ending.status != 0 ? ending.status : 1;
+    if (ending.status != 0)
+        return ending.status;
     const QString image = arguments.size() > 1 ? arguments.at(1) : QString();
     if (!isReadableISOImage(image)) {
         DNRoughLog("ISO backup reported success but %@ is no readable image", image);
@@ -123,10 +81,8 @@ int DNISOBackUpCore::startBackup(const QStringList &arguments, int dvdDuration)
 
 void DNISOBackUpCore::stopBackup()
 {
-    std::lock_guard<std::mutex> lock(m_lock);
     // The tool removes its partial files on SIGTERM; SIGINT and SIGKILL follow if it lingers.
-    if (m_backupTask)
-        m_backupTask->requestStop({"", SIGTERM, 3000});
+    m_run.requestStop({"", SIGTERM, 3000});
 }
 
 bool isReadableISOImage(const QString &path)

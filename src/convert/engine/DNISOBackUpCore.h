@@ -1,15 +1,13 @@
 #pragma once
 
+#include "convert/engine/ChildToolRun.h"
 #include "convert/engine/EngineCallbacks.h"
 #include "convert/engine/ISOBackupProgress.h"
 
 #include <QStringList>
 
 #include <atomic>
-#include <mutex>
 #include <string_view>
-
-class EngineProcess;
 
 // Runs the ISO backup tool (fws/HVDVDISOBackup SOURCE OUTPUT iso) as a child process and reads
 // its "<percent% read total>" lines. One shared instance; a start blocks the calling (worker)
@@ -44,13 +42,8 @@ private:
     std::atomic<int> m_progress{0};
     std::atomic<int> m_readSectors{0};
     std::atomic<int> m_totalSectors{0};
-    bool m_hasSendMsg = false;
     std::atomic<int> m_dvdDuration{0};
-    std::mutex m_lock;   // guards the task pointer and the callback
-    EngineProcess *m_backupTask = nullptr;
-    EngineStateCallback m_callback = nullptr;
-    void *m_context = nullptr;
-    std::string m_pending;
+    ChildToolRun m_run;
 };
 
 void ISOBackup_SetCallback(EngineStateCallback callback, void *context);

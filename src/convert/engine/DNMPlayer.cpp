@@ -1,6 +1,5 @@
 #include "convert/engine/DNMPlayer.h"
 
-#include "convert/engine/EngineProcess.h"
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
@@ -18,9 +17,7 @@ DNMPlayer &DNMPlayer::shareMPlayer()
 
 void DNMPlayer::setCallback(EngineStateCallback callback, void *context)
 {
-    std::lock_guard<std::mutex> lock(m_lock);
-    m_callback = callback;
-    m_context = context;
+    m_run.setCallback(callback, context);
 }
 
 void DNMPlayer::clearCallback()
@@ -37,9 +34,8 @@ void DNMPlayer::resetForPass(int endPos)
 {
     m_progress = 0;
     m_dumpbytes = 0;
-    m_hasSendMsg = false;
     m_dumpEndPos = endPos;
-    m_pending.clear();
+    m_run.resetForPass();
 }
 
 int parseMPlayerDumpLine(std::string_view line, int64_t &bytes, float &percent)
@@ -59,14 +55,7 @@ int parseMPlayerDumpLine(std::string_view line, int64_t &bytes, float &percent)
 
 void DNMPlayer::onMPlayerOutputChanged(std::string_view chunk)
 {
-    for (char c : chunk) {
-        if (c == '\n' || c == '\r') {
-            onLine(m_pending);
-            m_pending.clear();
-        } else {
-            m_pending.push_back(c);
-        }
-    }
+    m_run.feed(chunk, [this](std::string_view line) { onLine(line); });
 }
 
 void DNMPlayer::onLine(std::string_view line)
@@ -78,62 +67,33 @@ void DNMPlayer::onLine(std::string_view line)
     m_dumpbytes = bytes;
     if (percent >= 0 && percent <= 100)
         m_progress = percent;
-    if (!m_hasSendMsg && bytes >= 1) {
-        m_hasSendMsg = true;
-        EngineStateCallback callback;
-        void *context;
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            callback = m_callback;
-            context = m_context;
-        }
-        if (callback)
-            callback(context, EncodeStateStarted);
-    }
+    if (bytes >= 1)
+        m_run.sendStartedOnce();
 }
 
 int DNMPlayer::startMplayer(const QStringList &arguments, int endPos)
 {
     resetForPass(endPos);
     const QString player = DNBundle::pathForCompanion(QStringLiteral("HVPlayer"));
-    std::vector<std::string> args{"HVPlayer"};
-    for (const QString &a : arguments)
-        args.push_back(a.toStdString());
     DNRoughLog(QStringLiteral("player dump: %@ %@"), player, arguments.join(QLatin1Char(' ')));
 
-    EngineProcess process;
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        if (!process.start(QFile::encodeName(player).toStdString(), args)) {
-            DNRoughLog(QStringLiteral("player dump cannot start: %s"), process.errorText().c_str());
-            return -1;
-        }
-        m_mplayerTask = &process;
+    if (!m_run.start(player, "HVPlayer", arguments)) {
+        DNRoughLog(QStringLiteral("player dump cannot start: %s"), m_run.errorText().c_str());
+        return -1;
     }
     // The player is ended at the program's termination like any player it started.
-    const PlayerProcessRegistration playerRegistration(process.pid());
-    QByteArray errors;
-    const int status = process.wait([this](std::string_view chunk) { onMPlayerOutputChanged(chunk); },
-                                    [&](std::string_view chunk) {
-                                        if (errors.size() < 64 * 1024)
-                                            errors.append(chunk.data(), qsizetype(chunk.size()));
-                                    });
-    onMPlayerOutputChanged("\n");
-    const bool stopped = process.stopRequested();
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        m_mplayerTask = nullptr;
-    }
-    if (stopped) {
+    const PlayerProcessRegistration playerRegistration(m_run.pid());
+    const ChildToolRun::Ending ending = m_run.wait([this](std::string_view line) { onLine(line); });
+    if (ending.stopped) {
         DNRoughLog(QStringLiteral("player dump stopped"));
-        return status != 0 ? status : 1;
+        return ending.status != 0 ? ending.status : 1;
     }
-    if (status != 0) {
-        for (const QByteArray &line : errors.split('\n'))
+    if (ending.status != 0) {
+        for (const QByteArray &line : ending.errors.split('\n'))
             if (!line.trimmed().isEmpty())
                 DNRoughLogRaw(QStringLiteral("\t%s\n"), line.constData());
-        DNRoughLog(QStringLiteral("player dump failed with status %d"), status);
-        return status;
+        DNRoughLog(QStringLiteral("player dump failed with status %d"), ending.status);
+        return ending.status;
     }
     const int at = arguments.indexOf(QStringLiteral("-dumpfile"));
     const QString dump = at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
@@ -147,10 +107,8 @@ int DNMPlayer::startMplayer(const QStringList &arguments, int endPos)
 
 void DNMPlayer::stopMPlayerDump()
 {
-    std::lock_guard<std::mutex> lock(m_lock);
     // mplayer closes its dump file on SIGTERM; SIGINT and SIGKILL follow if it lingers.
-    if (m_mplayerTask)
-        m_mplayerTask->requestStop({"", SIGTERM, 800});
+    m_run.requestStop({"", SIGTERM, 800});
 }
 
 bool isMPEGProgramStreamFile(const QString &path)

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "convert/engine/ChildToolRun.h"
 #include "convert/engine/EngineCallbacks.h"
 
 #include <QStringList>
 
 #include <atomic>
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <string_view>
-
-class EngineProcess;
 
 // The player dump engine: runs the player (fws/HVPlayer, over mplayer) with a "-dumpstream"
 // vector that copies a DVD title's stream unchanged into a file, and reads its
@@ -47,13 +45,8 @@ private:
 
     std::atomic<float> m_progress{0};
     std::atomic<int64_t> m_dumpbytes{0};
-    bool m_hasSendMsg = false;
     std::atomic<int> m_dumpEndPos{0};
-    std::mutex m_lock;   // guards the task pointer and the callback
-    EngineProcess *m_mplayerTask = nullptr;
-    EngineStateCallback m_callback = nullptr;
-    void *m_context = nullptr;
-    std::string m_pending;
+    ChildToolRun m_run;
 };
 
 // Reads a player dump line ("dump: 1892352 bytes written (~43.2%)"): returns how many of the two

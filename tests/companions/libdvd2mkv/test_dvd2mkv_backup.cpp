@@ -67,8 +67,7 @@ int streamsOfType(const QJsonObject &probe, const QString &type)
 
 double durationOf(const QString &path)
 {
-    return testsupport::ffprobe(path).value(QStringLiteral("format")).toObject().value(QStringLiteral("duration"))
-        .toString().toDouble();
+    return testsupport::durationOf(testsupport::ffprobe(path));
 }
 
 // A 32x24 grey picture of the frame at second t.

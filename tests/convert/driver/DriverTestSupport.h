@@ -77,32 +77,10 @@ inline bool waitFor(const std::function<bool()> &condition, int timeoutSeconds =
     return true;
 }
 
-inline QJsonObject firstStream(const QJsonObject &probe, const QString &type)
-{
-    for (const QJsonValue &stream : probe.value(QStringLiteral("streams")).toArray())
-        if (stream.toObject().value(QStringLiteral("codec_type")).toString() == type)
-            return stream.toObject();
-    return {};
-}
-
-inline QStringList codecsOf(const QJsonObject &probe, const QString &type)
-{
-    QStringList codecs;
-    for (const QJsonValue &stream : probe.value(QStringLiteral("streams")).toArray())
-        if (stream.toObject().value(QStringLiteral("codec_type")).toString() == type)
-            codecs << stream.toObject().value(QStringLiteral("codec_name")).toString();
-    return codecs;
-}
-
-inline double durationOf(const QJsonObject &probe)
-{
-    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
-}
-
-inline QString formatNameOf(const QJsonObject &probe)
-{
-    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("format_name")).toString();
-}
+using testsupport::codecsOf;
+using testsupport::durationOf;
+using testsupport::firstStream;
+using testsupport::formatNameOf;
 
 // The files in folder (hidden ones too), sorted.
 inline QStringList filesIn(const QString &folder)

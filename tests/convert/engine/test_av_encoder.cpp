@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 using namespace std::chrono_literals;
+using testsupport::durationOf;
 
 namespace {
 struct Notices
@@ -88,11 +89,6 @@ struct Vector
     }
     int argc() const { return int(storage.size()); }
 };
-
-double durationOf(const QJsonObject &probe)
-{
-    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
-}
 
 int streamsOfType(const QJsonObject &probe, const QString &type)
 {

@@ -12,6 +12,7 @@
 #include "support/tone.h"
 
 #include "../../builders/mencoder/DVDBuilderTestSupport.h"
+#include "EngineRunTestSupport.h"
 
 #include <QJsonArray>
 #include <QTemporaryDir>
@@ -19,51 +20,7 @@
 #include <map>
 
 using namespace dvdbuildertest;
-
-namespace {
-
-int ignoreState(void *, int)
-{
-    return 0;
-}
-
-int runOnMEncoder(Argument *argument)
-{
-    if (!argument || !ArgumentIsUsable(argument))
-        return -100;
-    if (Encoder_SetCallback(ignoreState, nullptr) != 0)
-        return -101;
-    Encoder_Config(0);
-    const int result = Encoder_Start(argument->argc, argument->argv, argument->endpos);
-    Encoder_Unload();
-    return result;
-}
-
-QStringList codecsOf(const QJsonObject &probe, const QString &type)
-{
-    QStringList codecs;
-    for (const QJsonValue &stream : probe.value(QStringLiteral("streams")).toArray()) {
-        if (stream.toObject().value(QStringLiteral("codec_type")).toString() == type)
-            codecs << stream.toObject().value(QStringLiteral("codec_name")).toString();
-    }
-    return codecs;
-}
-
-double durationOf(const QJsonObject &probe)
-{
-    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
-}
-
-// The first seconds of a title: the engines stop at "-endpos".
-void trimToStart(const DNDVDTitlePtr &title, int seconds)
-{
-    auto setting = title->setting();
-    setting->setTrimEnable(true);
-    setting->setTrimStartPercent(0.0f);
-    setting->setTrimEndPercent(float(seconds) / float(title->length()) + 0.01f);
-}
-
-} // namespace
+using namespace enginerunstest;
 
 TEST(DVDFamilyEngineRuns, AudioOnlyFilesHoldTheChosenToneInTheirCodec)
 {

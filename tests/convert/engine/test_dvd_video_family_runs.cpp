@@ -7,72 +7,15 @@
 #include "support/ffprobe.h"
 
 #include "../../builders/mencoder/DVDBuilderTestSupport.h"
+#include "EngineRunTestSupport.h"
 
 #include <QJsonArray>
 #include <QTemporaryDir>
 
 using namespace dvdbuildertest;
+using namespace enginerunstest;
 
 namespace {
-
-int ignoreState(void *, int)
-{
-    return 0;
-}
-
-// The engine's own lines, shown when a run fails.
-QStringList &engineLines()
-{
-    static QStringList lines;
-    return lines;
-}
-
-void keepEngineLine(const char *line)
-{
-    engineLines() << QString::fromUtf8(line);
-}
-
-int runOnMEncoder(Argument *argument)
-{
-    engineLines().clear();
-    if (!argument || !ArgumentIsUsable(argument))
-        return -100;
-    if (Encoder_SetCallback(ignoreState, nullptr) != 0)
-        return -101;
-    Encoder_SetLogCallback(keepEngineLine);
-    Encoder_Config(0);
-    const int result = Encoder_Start(argument->argc, argument->argv, argument->endpos);
-    Encoder_Unload();
-    return result;
-}
-
-QStringList codecsOf(const QJsonObject &probe, const QString &type)
-{
-    QStringList codecs;
-    for (const QJsonValue &stream : probe.value(QStringLiteral("streams")).toArray()) {
-        if (stream.toObject().value(QStringLiteral("codec_type")).toString() == type)
-            codecs << stream.toObject().value(QStringLiteral("codec_name")).toString();
-    }
-    return codecs;
-}
-
-QString formatOf(const QJsonObject &probe)
-{
-    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("format_name")).toString();
-}
-
-double durationOf(const QJsonObject &probe)
-{
-    return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
-}
-
-void trimToStart(const DNDVDTitlePtr &title, int seconds)
-{
-    auto setting = title->setting();
-    setting->setTrimEnable(true);
-    setting->setTrimStartPercent(0.0f);
-    setting->setTrimEndPercent(float(seconds) / float(title->length()) + 0.01f);
-}
 
 struct FamilyRun
 {
@@ -118,7 +61,7 @@ TEST(DVDVideoFamilyRuns, EachFamilyWritesItsContainerAndCodecs)
         ASSERT_TRUE(argument);
         ASSERT_EQ(runOnMEncoder(argument.get()), 0) << ArgumentText(argument.get()).toStdString() << "\n" << engineLines().join(u'\n').right(3000).toStdString();
         const QJsonObject probe = testsupport::ffprobe(title->outputName());
-        EXPECT_TRUE(formatOf(probe).split(u',').contains(QLatin1String(run.format))) << formatOf(probe).toStdString();
+        EXPECT_TRUE(formatNameOf(probe).split(u',').contains(QLatin1String(run.format))) << formatNameOf(probe).toStdString();
         EXPECT_EQ(codecsOf(probe, QStringLiteral("video")), QStringList{QString::fromLatin1(run.videoCodec)});
         EXPECT_EQ(codecsOf(probe, QStringLiteral("audio")), QStringList{QString::fromLatin1(run.audioCodec)});
         EXPECT_NEAR(durationOf(probe), 3.0, 0.7);

@@ -9,39 +9,16 @@
 #include "support/tone.h"
 
 #include "../../builders/mencoder/DVDBuilderTestSupport.h"
+#include "../engine/EngineRunTestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
 using namespace dvdbuildertest;
+using namespace enginerunstest;
 
 namespace {
-
-int ignoreState(void *, int)
-{
-    return 0;
-}
-
-int runOnMEncoder(Argument *argument)
-{
-    if (!argument || !ArgumentIsUsable(argument))
-        return -100;
-    if (Encoder_SetCallback(ignoreState, nullptr) != 0)
-        return -101;
-    Encoder_Config(0);
-    const int result = Encoder_Start(argument->argc, argument->argv, argument->endpos);
-    Encoder_Unload();
-    return result;
-}
-
-QJsonObject firstStream(const QJsonObject &probe, const QString &type)
-{
-    for (const QJsonValue &stream : probe.value(QStringLiteral("streams")).toArray())
-        if (stream.toObject().value(QStringLiteral("codec_type")).toString() == type)
-            return stream.toObject();
-    return {};
-}
 
 struct EngineRun
 {

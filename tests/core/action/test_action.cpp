@@ -1,39 +1,17 @@
 #include "core/action/NXAction.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QThread>
-#include <QTimer>
 #include <gtest/gtest.h>
+
+#include "support/eventloop.h"
 
 #include <thread>
 
+using testsupport::application;
+using testsupport::spinUntil;
+
 namespace {
-
-QCoreApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication *app = QCoreApplication::instance()
-                                       ? QCoreApplication::instance()
-                                       : new QCoreApplication(argc, argv);
-    return *app;
-}
-
-void spinUntil(const std::function<bool()> &done)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(5);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    if (!done())
-        loop.exec();
-}
 
 // A main-window-like receiver with a completion method taking the result.
 class Receiver : public QObject

@@ -1,43 +1,16 @@
 #include "core/notify/DNNotificationCenter.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QThread>
-#include <QTimer>
 #include <gtest/gtest.h>
+
+#include "support/eventloop.h"
 
 #include <memory>
 #include <thread>
 
-namespace {
-
-QCoreApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication *app = QCoreApplication::instance()
-                                       ? QCoreApplication::instance()
-                                       : new QCoreApplication(argc, argv);
-    return *app;
-}
-
-// Turns the main thread's event loop until done or a generous limit passes.
-void spinUntil(const std::function<bool()> &done)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(5);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    if (!done())
-        loop.exec();
-}
-
-} // namespace
+using testsupport::application;
+using testsupport::spinUntil;
 
 TEST(DNNotificationCenter, DeliversByNameAndObjectFilterSynchronously)
 {

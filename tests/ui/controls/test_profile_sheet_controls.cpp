@@ -2,6 +2,7 @@
 // customise toggle.
 #include "ui/controls/NXCustomizeButton.h"
 #include "ui/controls/PMDigitalNumberFormater.h"
+#include "ui/ui_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,7 @@
 
 namespace {
 
-QApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    // Never destroyed: tearing the application down in the exit handlers, after Qt's own
-    // globals are gone, crashes the test process on its way out.
-    static QApplication *application = new QApplication(argc, argv);
-    return *application;
-}
+using uitest::app;
 
 struct FormatterCase
 {

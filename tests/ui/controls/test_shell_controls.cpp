@@ -11,6 +11,7 @@
 #include "ui/controls/NXScroller.h"
 #include "ui/controls/NXSlider.h"
 #include "ui/controls/NXSwitch.h"
+#include "ui/ui_test_support.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -22,14 +23,7 @@
 
 namespace {
 
-QApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QApplication *application = new QApplication(argc, argv);
-    return *application;
-}
+using uitest::app;
 
 QPixmap filled(QColor colour, QSize size = QSize(20, 20))
 {

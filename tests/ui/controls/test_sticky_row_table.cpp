@@ -2,6 +2,7 @@
 // click on it does.
 #include "ui/controls/NoodleIPhoneTableView.h"
 #include "ui/controls/NoodleStickyRowTableView.h"
+#include "ui/ui_test_support.h"
 
 #include "support/paths.h"
 
@@ -16,16 +17,7 @@
 
 namespace {
 
-QApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    // Never destroyed: tearing the application down in the exit handlers, after Qt's own
-    // globals are gone, crashes the test process on its way out.
-    static QApplication *application = new QApplication(argc, argv);
-    return *application;
-}
+using uitest::app;
 
 constexpr int kRowHeight = 20;
 

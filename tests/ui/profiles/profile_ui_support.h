@@ -7,6 +7,7 @@
 #include "core/platform/DNBundle.h"
 #include "profiles/DNProfileManager.h"
 #include "support/paths.h"
+#include "ui/ui_test_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,16 +26,7 @@ inline void PrintTo(const QString &text, std::ostream *os)
 
 namespace profileui {
 
-inline QApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    // Never destroyed: tearing the application down in the exit handlers, after Qt's own
-    // globals are gone, crashes the test process on its way out.
-    static QApplication *application = new QApplication(argc, argv);
-    return *application;
-}
+using uitest::app;
 
 struct Environment
 {

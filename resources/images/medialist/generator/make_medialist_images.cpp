@@ -2,6 +2,8 @@
 // three add buttons) into resources/images/medialist. Run by hand after a change:
 //   g++ -std=c++17 -fPIC make_medialist_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/mkml
 //   QT_QPA_PLATFORM=offscreen /tmp/mkml ..
+#include "../../generator/DrawnImage.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -15,15 +17,7 @@ QString outDir;
 
 void save(const QString &name, QSize size, const std::function<void(QPainter &, QSizeF)> &draw)
 {
-    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(2, 2);
-        draw(p, QSizeF(size));
-    }
-    image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(outDir + "/" + name);
+    saveDrawnImage(outDir + "/" + name, size, draw);
 }
 
 void rowBackground(const QString &name, QColor top, QColor bottom, bool line)

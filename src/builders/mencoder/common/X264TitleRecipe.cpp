@@ -73,11 +73,8 @@ Argument *BuildX264TitleArgument(const X264TitleRecipe &recipe, NXBasicMediaNode
     if (isDVDGroupSource(node))
         return CallBuilderByName(recipe.mergeBuilder, node, recipe.mergeWithoutTitleIndex ? -1 : titleIndex,
                                  options, recipe.builderName);
-    DNDVDNode *dvdNode = dvdSourceOf(node, recipe.builderName);
-    if (!dvdNode)
-        return nullptr;
     DVDTitleBuild build;
-    if (!beginTitleBuild(build, dvdNode, titleIndex, options, recipe.builderName))
+    if (!openTitleBuild(build, node, titleIndex, options, recipe.builderName))
         return nullptr;
     for (const X264Step step : recipe.steps) {
         if (step == X264Step::AudioStream) {

@@ -123,6 +123,13 @@ bool beginTitleBuild(DVDTitleBuild &build, DNDVDNode *node, int titleIndex,
     return true;
 }
 
+bool openTitleBuild(DVDTitleBuild &build, NXBasicMediaNode *node, int titleIndex,
+                    const VideoConvertOptions &options, const char *builderName)
+{
+    DNDVDNode *dvdNode = dvdSourceOf(node, builderName);
+    return dvdNode != nullptr && beginTitleBuild(build, dvdNode, titleIndex, options, builderName);
+}
+
 bool lookUpAudioTrack(DVDTitleBuild &build, const char *builderName)
 {
     build.audioTrack.reset();
@@ -350,4 +357,12 @@ bool isTransportStreamExtension(const QString &extension)
 {
     const QString lower = extension.toLower();
     return lower == u"ts" || lower == u"mts" || lower == u"m2ts";
+}
+
+QString ContainerWordForFileSuffix(const NXBasicMediaNode *node)
+{
+    const auto *dvdNode = dynamic_cast<const DNDVDNode *>(node);
+    const bool mov = dvdNode && dvdNode->profile()
+                     && dvdNode->profile()->fileNameSuffix().toLower() == QLatin1String("mov");
+    return mov ? QStringLiteral("mov") : QStringLiteral("ipod");
 }

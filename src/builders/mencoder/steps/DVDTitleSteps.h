@@ -46,6 +46,11 @@ DNDVDNode *dvdSourceOf(NXBasicMediaNode *node, const char *builderName);
 bool beginTitleBuild(DVDTitleBuild &build, DNDVDNode *node, int titleIndex,
                      const VideoConvertOptions &options, const char *builderName);
 
+// The opening of a single-title builder: dvdSourceOf, then beginTitleBuild; false (with the log
+// line of the step that refused) when node is no DVD source or the title cannot be built.
+bool openTitleBuild(DVDTitleBuild &build, NXBasicMediaNode *node, int titleIndex,
+                    const VideoConvertOptions &options, const char *builderName);
+
 // The chosen audio track, or null ("no audio"). An index beyond the title's tracks is a
 // broken setting: it gives false with a log line so the pass fails.
 bool lookUpAudioTrack(DVDTitleBuild &build, const char *builderName);
@@ -92,3 +97,6 @@ int leadingInteger(const QString &text);
 QString outputExtension(const DVDTitleBuild &build);
 // True when a file of that extension holds an MPEG transport stream (ts, mts, m2ts).
 bool isTransportStreamExtension(const QString &extension);
+// The MP4-family muxer word chosen by the profile's file suffix: "mov" when the node is a DVD
+// source whose profile suffix is mov in any letter case, else "ipod".
+QString ContainerWordForFileSuffix(const NXBasicMediaNode *node);
