@@ -64,6 +64,11 @@ MEncoderDvdTitle readDvdTitle(const std::string &device, int titleNumber)
                         result.subtitleStreams.push_back(int((control >> shift) & 0x1f));
                 }
                 result.seconds = playbackSeconds(pgc->playback_time);
+                switch (mat->vts_video_attr.display_aspect_ratio) {
+                case 0: result.displayAspect = "4:3"; break;
+                case 3: result.displayAspect = "16:9"; break;
+                default: break;   // reserved values: leave the picture shape to mencoder
+                }
                 result.known = true;
             }
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -322,6 +323,62 @@ std::string ruleDvdAc3Decoder(Context &c)
     return "(default audio decoder) -> -ac a52,";
 }
 
+// mencoder sets up "-vf scale=...:-2" before it has read the title's sequence header, so the
+// side it computes follows the stored frame (720x480 is 3:2) instead of the picture the disc
+// shows (4:3 or 16:9), and every picture comes out stretched. The title's display aspect from
+// the IFO lets it prescale from the start.
+std::string ruleDvdDisplayAspect(Context &c)
+{
+    if (!c.dvdInput || c.words.list.empty() || c.words.has("-aspect") || c.dvd.displayAspect.empty())
+        return {};
+    c.words.list.emplace_back("-aspect");
+    c.words.list.push_back(c.dvd.displayAspect);
+    return "(no -aspect) -> -aspect " + c.dvd.displayAspect;
+}
+
+std::string secondsWord(double seconds)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", seconds);
+    std::string word = text;
+    while (word.back() == '0')
+        word.pop_back();
+    if (word.back() == '.')
+        word.pop_back();
+    return word;
+}
+
+// A pass that runs to the end of a title. dvdnav:// does not end there: it goes on with whatever
+// the disc plays next (the title again, a menu, a still picture) and mencoder either writes
+// without end or waits for data that never comes and never exits. dvd:// reads the title's own
+// cells and stops after the last. The title's length (with a margin, so an IFO time a frame
+// short cuts nothing) bounds the run all the same.
+std::string ruleDvdTitleEnd(Context &c)
+{
+    if (!c.dvdInput || c.words.list.empty() || !c.dvd.known || c.dvd.seconds <= 0)
+        return {};
+    const double rest = c.dvd.seconds - c.plan.startSeconds;
+    if (rest <= 0 || (c.plan.endposSeconds > 0 && c.plan.endposSeconds < rest - 0.5))
+        return {};
+    std::string before, after;
+    for (std::string &word : c.words.list) {
+        if (word.rfind("dvdnav://", 0) == 0) {
+            before = word;
+            word = "dvd://" + word.substr(9);
+            after = word;
+            break;
+        }
+    }
+    if (!c.words.has("-endpos")) {
+        const std::string bound = secondsWord(rest + 1);
+        c.words.list.emplace_back("-endpos");
+        c.words.list.push_back(bound);
+        before += (before.empty() ? "" : " ") + std::string("(no -endpos)");
+        after += (after.empty() ? "" : " ") + std::string("-endpos ") + bound;
+    }
+    return before.empty() ? std::string() : before + " -> " + after;
+}
+
 // mencoder has no "wmv" muxer; "asf" is the same container.
 std::string ruleLavfFormatWmv(Context &c)
 {
@@ -562,8 +619,10 @@ struct NamedRule
 
 // In the order they apply: the join replaces the whole mencoder run, so it comes before the
 // audio rules, which only touch a run that is left.
-constexpr std::array<NamedRule, 9> kRules{{
+constexpr std::array<NamedRule, 11> kRules{{
     {"dvd-audio-stream-id", ruleDvdAudioStreamId},
+    {"dvd-display-aspect", ruleDvdDisplayAspect},
+    {"dvd-title-end", ruleDvdTitleEnd},
     {"dvd-subtitle-stream", ruleDvdSubtitleStream},
     {"dvd-ac3-decoder", ruleDvdAc3Decoder},
     {"lavf-format-wmv", ruleLavfFormatWmv},

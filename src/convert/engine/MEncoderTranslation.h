@@ -18,6 +18,7 @@ struct MEncoderDvdTitle
     std::vector<int> audioStreamIds;   // by track position: the id mencoder's -aid wants
     std::vector<int> subtitleStreams;  // by track position: the sub-picture stream -sid wants
     double seconds = 0;                // title length, 0 when unknown
+    std::string displayAspect;         // "4:3" or "16:9", empty when unknown
 };
 
 // What libavformat tells about an input file of a join.

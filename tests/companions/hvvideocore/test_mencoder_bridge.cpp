@@ -341,6 +341,68 @@ TEST_F(MEncoderBridge, TranslatedFamiliesWriteTheirContainers)
     }
 }
 
+// The picture shape of the disc, not of its stored frame: scale=-2:480 keeps the title's 4:3 or
+// 16:9 instead of the 3:2 of 720x480 (or the 5:4 of 720x576) mencoder sees before the first picture.
+TEST_F(MEncoderBridge, ScaledPictureKeepsTheTitlesShape)
+{
+    struct Case
+    {
+        const char *disc;
+        int width;
+        int height;
+        double aspect;
+    };
+    const Case cases[] = {{"dvd/ntsc.iso", 640, 480, 4.0 / 3.0}, {"dvd/pal", 854, 480, 16.0 / 9.0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.disc);
+        Recorder::shared().reset();
+        const std::string output = (out.path() + QStringLiteral("/shape.mp4")).toStdString();
+        ASSERT_EQ(runPass({"encoder", "dvdnav://3", "-dvd-device", fixture(c.disc), "-ss", "0", "-of", "lavf", "-lavfopts",
+                           "format=mp4", "-vf", "pp,scale=-2:480,harddup,fixpts", "-ovc", "x264", "-x264encopts",
+                           "bitrate=600:sar=1/1:threads=2", "-nosound", "-o", output, "-endpos", "1"},
+                          1),
+                  0)
+            << Recorder::shared().allLines();
+        EXPECT_TRUE(Recorder::shared().logged("dvd-display-aspect: (no -aspect) -> -aspect "));
+        const QJsonObject video = testsupport::ffprobe(QString::fromStdString(output))[QStringLiteral("streams")]
+                                      .toArray()
+                                      .first()
+                                      .toObject();
+        EXPECT_EQ(video[QStringLiteral("width")].toInt(), c.width);
+        EXPECT_EQ(video[QStringLiteral("height")].toInt(), c.height);
+        const QStringList dar = video[QStringLiteral("display_aspect_ratio")].toString().split(QLatin1Char(':'));
+        ASSERT_EQ(dar.size(), 2);
+        EXPECT_NEAR(dar[0].toDouble() / dar[1].toDouble(), c.aspect, 0.01);
+    }
+}
+
+// A whole title through dvdnav:// with no end position: the disc goes on after the title (here
+// it plays the first title again), and the pass must still end, with the title and nothing more.
+TEST_F(MEncoderBridge, UntrimmedTitleEndsWithTheTitle)
+{
+    struct Case
+    {
+        const char *input;
+        const char *disc;
+        double seconds;
+    };
+    const Case cases[] = {{"dvdnav://2", "dvd/ntsc.iso", 10}, {"dvdnav://1", "dvd/pal", 6}, {"dvd://3", "dvd/ntsc", 4}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.input + std::string(" ") + c.disc);
+        Recorder::shared().reset();
+        const std::string output = (out.path() + QStringLiteral("/whole.avi")).toStdString();
+        ASSERT_EQ(runPass({"encoder", c.input, "-dvd-device", fixture(c.disc), "-ss", "0", "-ovc", "lavc", "-lavcopts",
+                           "vcodec=mpeg4:vbitrate=600", "-oac", "mp3lame", "-aid", "0", "-of", "avi", "-o", output}),
+                  0)
+            << Recorder::shared().allLines();
+        const double seconds = testsupport::ffprobe(QString::fromStdString(output))[QStringLiteral("format")]
+                                   .toObject()[QStringLiteral("duration")]
+                                   .toString()
+                                   .toDouble();
+        EXPECT_NEAR(seconds, c.seconds, 0.5);
+    }
+}
+
 // Two passes through the statistics file, then the join of two MP4 parts (the merge vector).
 TEST_F(MEncoderBridge, TwoPassesAndAJoin)
 {

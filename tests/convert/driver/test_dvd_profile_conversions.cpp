@@ -53,7 +53,8 @@ const ProfileRow rows[] = {
     {"Music_AC3.plist", "ac3", "", "ac3", 0, 0, 1, 2},
     {"DVDMainBackup.plist", "mpeg", "mpeg2video", "ac3", 720, 480, 1, 2},
     {"DVDFullBackup.plist", "mpeg", "mpeg2video", "ac3", 720, 480, 0, 0, 2},
-    {"DVDBackupMKV.plist", "matroska", "mpeg4", "aac", 720, 480, 1, 2},
+    // The Matroska backup copies the disc's own AC-3 audio unconverted.
+    {"DVDBackupMKV.plist", "matroska", "mpeg4", "ac3", 720, 480, 1, 2},
 };
 
 class DVDProfileConversion : public ::testing::TestWithParam<ProfileRow>

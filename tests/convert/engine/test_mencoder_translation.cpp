@@ -20,18 +20,22 @@ Words split(const std::string &text)
 }
 
 // A disc whose title 2 lasts 10 s and carries an AC-3 track then an MPEG track (MPEG stream 0),
-// and join inputs of 4 s with sound and picture.
-MEncoderEnvironment fakeEnvironment(int *temporaries)
+// and join inputs of 4 s with sound and picture. Without titleShape the IFO tells neither the
+// titles' lengths nor their picture shape, so the rules that follow from those stay out of the way.
+MEncoderEnvironment fakeEnvironment(int *temporaries, bool titleShape = true)
 {
     MEncoderEnvironment e;
-    e.dvdTitle = [](const std::string &device, int title) {
+    e.dvdTitle = [titleShape](const std::string &device, int title) {
         MEncoderDvdTitle t;
         if (device == "/unreadable")
             return t;
         t.known = true;
         t.audioStreamIds = {128, 0};
         t.subtitleStreams = {0, 2, 3};   // stream 1 is not in this title
-        t.seconds = title == 2 ? 10 : 6;
+        if (titleShape) {
+            t.seconds = title == 2 ? 10 : 6;
+            t.displayAspect = device == "/wide" ? "16:9" : "4:3";
+        }
         return t;
     };
     e.inputFacts = [](const std::string &) {
@@ -140,7 +144,7 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
         int temporaries = 0;
         Words argv = split(c.vector);
         argv.insert(argv.begin(), "encoder");
-        const MEncoderPlan plan = planMEncoderPass(argv, fakeEnvironment(&temporaries));
+        const MEncoderPlan plan = planMEncoderPass(argv, fakeEnvironment(&temporaries, false));
         EXPECT_EQ(plan.error, "");
         EXPECT_EQ(plan.mencoder, split(c.mencoder));
         EXPECT_EQ(plan.ffmpeg, split(c.ffmpeg));
@@ -158,6 +162,55 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
         EXPECT_EQ(plan.temporaries.size(), size_t(temporaries));
         EXPECT_EQ(plan.output, mencoderOptionValue(argv, "-o"));
     }
+}
+
+// A title's picture shape and its end, from the IFO: mencoder scales from the shape the disc
+// shows, and a pass that runs to the end of a title reads the title's cells (dvdnav:// goes on
+// into whatever the disc plays next) with the title's length, plus a margin, as its bound.
+TEST(MEncoderTranslation, TitleShapeAndEndComeFromTheDisc)
+{
+    struct Case
+    {
+        std::string vector;
+        std::string mencoder;
+        Words notes;
+    };
+    const std::string tail = "-ovc x264 -vf scale=-2:480 -oac mp3lame -nosound -o /o/a.mp4";
+    const Case cases[] = {
+        {"dvdnav://2 -dvd-device /d -ss 0 " + tail, "dvd://2 -dvd-device /d -ss 0 " + tail + " -aspect 4:3 -endpos 11",
+         {"dvd-display-aspect: (no -aspect) -> -aspect 4:3",
+          "dvd-title-end: dvdnav://2 (no -endpos) -> dvd://2 -endpos 11"}},
+        {"dvd://1 -dvd-device /wide -ss 2.5 " + tail, "dvd://1 -dvd-device /wide -ss 2.5 " + tail + " -aspect 16:9 -endpos 4.5",
+         {"dvd-display-aspect: (no -aspect) -> -aspect 16:9", "dvd-title-end: (no -endpos) -> -endpos 4.5"}},
+        // A trim that reaches the title's end: its -endpos stays, the input cannot be dvdnav://.
+        {"dvdnav://2 -dvd-device /d -ss 4 -endpos 6 -aspect 16:9 " + tail,
+         "dvd://2 -dvd-device /d -ss 4 -endpos 6 -aspect 16:9 " + tail, {"dvd-title-end: dvdnav://2 -> dvd://2"}},
+        // A trim inside the title stays on dvdnav://.
+        {"dvdnav://2 -dvd-device /d -ss 4 -endpos 5 -aspect 16:9 " + tail,
+         "dvdnav://2 -dvd-device /d -ss 4 -endpos 5 -aspect 16:9 " + tail, {}},
+        // Nothing known of the disc: nothing added.
+        {"dvdnav://2 -dvd-device /unreadable " + tail, "dvdnav://2 -dvd-device /unreadable " + tail, {}},
+        // Files have no IFO.
+        {"/t/a.mpg " + tail, "/t/a.mpg " + tail, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.vector);
+        int temporaries = 0;
+        const MEncoderPlan plan = planMEncoderPass(split("encoder " + c.vector), fakeEnvironment(&temporaries));
+        EXPECT_EQ(plan.mencoder, split(c.mencoder));
+        EXPECT_EQ(plan.notes, c.notes);
+    }
+}
+
+// The record's length, when the driver gives it, is the bound; the title still ends the run.
+TEST(MEncoderTranslation, RecordLengthOfAWholeTitleReadsTheTitlesCells)
+{
+    int temporaries = 0;
+    const MEncoderPlan plan = planMEncoderPass(
+        split("encoder dvdnav://1 -dvd-device /d -ss 0 -ovc lavc -oac mp3lame -nosound -aspect 4:3 -o /o/a.avi"),
+        fakeEnvironment(&temporaries), 6);
+    EXPECT_EQ(mencoderOptionValue(plan.mencoder, "-endpos"), "6");
+    EXPECT_EQ(plan.mencoder.front(), "dvd://1");
 }
 
 TEST(MEncoderTranslation, JoinListQuotesPathsForTheConcatReader)
@@ -207,7 +260,7 @@ TEST(MEncoderTranslation, PlanKnowsWhatTheOutputMustHold)
 TEST(MEncoderTranslation, RecordLengthBecomesTheEndPosition)
 {
     int temporaries = 0;
-    const Words vector = split("encoder dvd://2 -dvd-device /d -ss 3 -ovc lavc -oac mp3lame -nosound -o /o/a.avi");
+    const Words vector = split("encoder dvd://2 -dvd-device /d -ss 3 -ovc lavc -oac mp3lame -nosound -aspect 4:3 -o /o/a.avi");
     const MEncoderPlan withLength = planMEncoderPass(vector, fakeEnvironment(&temporaries), 4);
     EXPECT_EQ(mencoderOptionValue(withLength.mencoder, "-endpos"), "4");
     EXPECT_DOUBLE_EQ(withLength.partSeconds, 4);
