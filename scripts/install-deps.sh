@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config git
   # Qt 6 and its translation tools
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-translations-l10n libqt6opengl6-dev libqt6svg6-dev libgl-dev
+  qt6-translations-l10n libqt6opengl6-dev qt6-svg-dev libgl-dev
   qt6-image-formats-plugins   # TIFF writer for watermark images
   # libraries
   libdvdread-dev libplist-dev libicu-dev libuchardet-dev libmediainfo-dev libmediainfo0v5

@@ -1,6 +1,7 @@
 // Whole vectors of the H.264, Baseline AVC, High-profile H.264 and AVI builders for the authored
 // discs with shipped profiles, under a table of edit settings and pass records.
 
+#include "support/testname.h"
 #include "DVDBuilderTestSupport.h"
 
 #include "builders/common/ArgvAssembler.h"
@@ -317,7 +318,8 @@ TEST_P(TitleVectors, AreTheGrammarsVector)
     EXPECT_EQ(title.outputName(), expected.at(expected.indexOf(QStringLiteral("-o")) + 1)) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TitleVectors, ::testing::ValuesIn(cases));
+INSTANTIATE_TEST_SUITE_P(Cases, TitleVectors, ::testing::ValuesIn(cases),
+                         [](const auto &info) { return testsupport::testName(info.param.what); });
 
 // An anchor written out in full, so the expectations above cannot drift with the code.
 TEST(H264Vector, NtscTitleOneWithTheIPhoneProfileWordForWord)

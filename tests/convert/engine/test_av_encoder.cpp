@@ -1,3 +1,4 @@
+#include "support/testname.h"
 #include "convert/engine/DNAVEncoder.h"
 #include "core/platform/DNBundle.h"
 #include "core/platform/DNTemporaryFolder.h"
@@ -237,7 +238,8 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, AVEncoderMediaInformation,
                          testing::Values(MediaCase{"media/clip.mp4", 1, 1}, MediaCase{"media/clip.mkv", 1, 2},
                                          MediaCase{"media/clip.avi", 1, 1}, MediaCase{"media/clip.mpg", 1, 1},
                                          MediaCase{"media/audio.mp3", 0, 1}, MediaCase{"media/audio.m4a", 0, 1},
-                                         MediaCase{"dvd/pal/VIDEO_TS/VTS_01_1.VOB", 1, 2}));
+                                         MediaCase{"dvd/pal/VIDEO_TS/VTS_01_1.VOB", 1, 2}),
+                         [](const auto &info) { return testsupport::testName(info.param.file); });
 
 TEST(AVEncoderMediaInformationErrors, AnUnreadableFileGivesNoRecord)
 {

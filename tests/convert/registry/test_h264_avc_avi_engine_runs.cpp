@@ -2,6 +2,7 @@
 // shipped profile's row, run through the MEncoder bridge on the authored NTSC disc and read back
 // with ffprobe.
 
+#include "support/testname.h"
 #include "convert/engine/DNMEncoder.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "profiles/NXProfileInfoBase.h"
@@ -32,16 +33,16 @@ struct EngineRun
     int width, height;
 };
 
-// The chains give one side and "-2" for the other; MEncoder derives that side from the stored
-// 720x480 picture (3:2), so a 640 or 720 high frame is 960 or 1080 wide and a 320 wide one 214 high.
+// The chains give one side and "-2" for the other, which follows the title's 4:3 shape: a 640 or
+// 720 high frame is 854 or 960 wide and a 320 wide one 240 high.
 const EngineRun runs[] = {
-    {"DVD_To_iPhone5_H264_With_MEncoder", "iPhone5_H264.plist", "h264", "Constrained Baseline", nullptr, "aac", "mp4", 960, 640},
-    {"DVD_To_MacGen_MOV_H264_With_MEncoder", "MacGen_MOV_H264.plist", "h264", "Constrained Baseline", nullptr, "aac", "mov", 1080, 720},
-    {"DVD_To_PCGen_AVC_With_MEncoder", "PCGen_AVC.plist", "h264", "Constrained Baseline", nullptr, "aac", "mp4", 1080, 720},
+    {"DVD_To_iPhone5_H264_With_MEncoder", "iPhone5_H264.plist", "h264", "Constrained Baseline", nullptr, "aac", "mp4", 854, 640},
+    {"DVD_To_MacGen_MOV_H264_With_MEncoder", "MacGen_MOV_H264.plist", "h264", "Constrained Baseline", nullptr, "aac", "mov", 960, 720},
+    {"DVD_To_PCGen_AVC_With_MEncoder", "PCGen_AVC.plist", "h264", "Constrained Baseline", nullptr, "aac", "mp4", 960, 720},
     // No row leads to the High-profile builder; it is reached by its own name.
-    {"DVD_To_PS_H264_With_MEncoder", "PCGen_AVC.plist", "h264", "High", nullptr, "aac", "mp4", 1080, 720},
-    {"DVD_To_Android_GalaxyS3_AVI_With_MEncoder", "Android_GalaxyS3_AVI.plist", "mpeg4", nullptr, "XVID", "mp3", "avi", 1080, 720},
-    {"DVD_To_MobileZen_DivX_With_MEncoder", "MobileZen_DivX.plist", "mpeg4", nullptr, "DX50", "mp3", "avi", 320, 214},
+    {"DVD_To_PS_H264_With_MEncoder", "PCGen_AVC.plist", "h264", "High", nullptr, "aac", "mp4", 960, 720},
+    {"DVD_To_Android_GalaxyS3_AVI_With_MEncoder", "Android_GalaxyS3_AVI.plist", "mpeg4", nullptr, "XVID", "mp3", "avi", 960, 720},
+    {"DVD_To_MobileZen_DivX_With_MEncoder", "MobileZen_DivX.plist", "mpeg4", nullptr, "DX50", "mp3", "avi", 320, 240},
 };
 
 class FamilyEngineRuns : public ::testing::TestWithParam<EngineRun> {};
@@ -89,6 +90,7 @@ TEST_P(FamilyEngineRuns, WriteTheProfilesMediaForThreeSeconds)
     EXPECT_NEAR(tone->frequencyHz, 880.0, 30.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, FamilyEngineRuns, ::testing::ValuesIn(runs));
+INSTANTIATE_TEST_SUITE_P(Rows, FamilyEngineRuns, ::testing::ValuesIn(runs),
+                         [](const auto &info) { return testsupport::testName(info.param.row); });
 
 } // namespace

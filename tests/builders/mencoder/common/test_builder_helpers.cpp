@@ -1,5 +1,6 @@
 // The filter chain, the rotate words, the tag cleaner and the output path of the DVD builders.
 
+#include "support/testname.h"
 #include "../DVDBuilderTestSupport.h"
 
 #include "builders/mencoder/common/DVDBuilderHelpers.h"
@@ -100,7 +101,8 @@ TEST_P(FilterChain, GivesTheChainOfTheCase)
     EXPECT_EQ(buildVideoFilterChain(*node, 0, options).toStdString(), c.expected) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FilterChain, ::testing::ValuesIn(chainCases));
+INSTANTIATE_TEST_SUITE_P(Cases, FilterChain, ::testing::ValuesIn(chainCases),
+                         [](const auto &info) { return testsupport::testName(info.param.what); });
 
 TEST(FilterChainBounds, ATitleTheNodeLacksGivesTheReducedChainInsteadOfAFault)
 {
