@@ -4,7 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TALVANE_BUILD_DIR:-$root/build}
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh" -DTALVANE_BUILD_TESTS=OFF
+bash "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE="${TALVANE_BUILD_TYPE:-RelWithDebInfo}" -DTALVANE_BUILD_TESTS=OFF
 if [ -x "$build/bin/talvane" ]; then
   exec "$build/bin/talvane" "$@"
 fi
