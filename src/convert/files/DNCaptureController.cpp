@@ -48,6 +48,9 @@ DNCaptureController &DNCaptureController::shareCaptureQueue()
         // The thumbnails reach the items on the main thread, whoever asked first.
         if (QCoreApplication *app = QCoreApplication::instance())
             controller->moveToThread(app->thread());
+        // The queue outlives main(): a capture still running then would meet the engine
+        // bridge and the temporary folder half torn down, so the process waits for it first.
+        std::atexit([] { controller->captureQueue_.waitForDone(); });
     }
     return *controller;
 }

@@ -14,6 +14,7 @@
 #include "profiles/DNProfile.h"
 #include "ui/dvd/NXDiscScanerController.h"
 #include "ui/loader/DNFileLoaderController.h"
+#include "ui/medialist/NXMediaRowFactory.h"
 #include "ui/medialist/DNCell.h"
 #include "ui/medialist/DNDVDRootCell.h"
 #include "ui/medialist/DNDVDTitleCell.h"
@@ -192,26 +193,7 @@ float NXAppController::cellHeightForNodePath(const NXMediaNodePtr &node) const
 
 DNCell *NXAppController::needNodeCellForNode(const NXMediaNodePtr &node)
 {
-    if (!node)
-        return nullptr;
-    DNCell *row = nullptr;
-    switch (node->mediaType()) {
-    case NXMediaTypeFile:
-        row = DNCell::cellNormal<DNRootCell>();
-        break;
-    case NXMediaTypeDVD:
-        row = DNDVDRootCell::DVDRootCell();
-        break;
-    case NXMediaTypeDVDTitle:
-        row = DNDVDTitleCell::DVDTitleCell();
-        break;
-    default:
-        // Photo folders and file groups get their rows with their own row classes.
-        return nullptr;
-    }
-    row->setHostTable(tableView);
-    row->setData(node);
-    return row;
+    return NXMediaRowForNode(node, tableView);
 }
 
 // ------------------------------------------------------------------ the kind rule

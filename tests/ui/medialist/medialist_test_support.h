@@ -12,6 +12,7 @@
 #include "ui/medialist/DNDVDRootCell.h"
 #include "ui/medialist/DNDVDTitleCell.h"
 #include "ui/medialist/DNRootCell.h"
+#include "ui/medialist/NXMediaRowFactory.h"
 #include "ui/medialist/NXMediaTableView.h"
 
 #include <QVariant>
@@ -93,24 +94,7 @@ public:
     }
     DNCell *needNodeCellForNode(const NXMediaNodePtr &node) override
     {
-        DNCell *row = nullptr;
-        switch (node->mediaType()) {
-        case NXMediaTypeFile:
-        case NXMediaTypeFileGroupMember:
-            row = DNCell::cellNormal<DNRootCell>();
-            break;
-        case NXMediaTypeDVD:
-            row = DNDVDRootCell::DVDRootCell();
-            break;
-        case NXMediaTypeDVDTitle:
-            row = DNDVDTitleCell::DVDTitleCell();
-            break;
-        default:
-            return nullptr;
-        }
-        row->setHostTable(table);
-        row->setData(node);
-        return row;
+        return NXMediaRowForNode(node, table);
     }
     void movieViewCellRequestPlay() override { requests << QStringLiteral("play"); }
     void movieViewCellRequestEdit(const NXMediaPath &path, int tab) override

@@ -1,0 +1,30 @@
+#include "ui/medialist/NXMediaRowFactory.h"
+
+#include "core/model/NXMediaType.h"
+#include "ui/medialist/DNDVDRootCell.h"
+#include "ui/medialist/DNDVDTitleCell.h"
+#include "ui/medialist/DNRootCell.h"
+#include "ui/medialist/NXMediaTableView.h"
+
+DNCell *NXMediaRowForNode(const NXMediaNodePtr &node, NXMediaTableView *table)
+{
+    if (!node)
+        return nullptr;
+    DNCell *row = nullptr;
+    switch (node->mediaType()) {
+    case NXMediaTypeFile:
+        row = DNCell::cellNormal<DNRootCell>();
+        break;
+    case NXMediaTypeDVD:
+        row = DNDVDRootCell::DVDRootCell();
+        break;
+    case NXMediaTypeDVDTitle:
+        row = DNDVDTitleCell::DVDTitleCell();
+        break;
+    default:
+        return nullptr;
+    }
+    row->setHostTable(table);
+    row->setData(node);
+    return row;
+}
