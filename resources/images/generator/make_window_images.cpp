@@ -248,16 +248,7 @@ int main(int argc, char **argv)
             QLinearGradient g(0, 0, 0, s.height());
             g.setColorAt(0, QColor(24, 26, 31));
             g.setColorAt(1, QColor(52, 56, 64));
-            QPainterPath path;
-            const double w = s.width();
-            const QRectF r = part == 0 ? QRectF(0.5, 0.5, w + 8, s.height() - 1)
-                           : part == 2 ? QRectF(-8, 0.5, w + 7.5, s.height() - 1)
-                                       : QRectF(-8, 0.5, w + 16, s.height() - 1);
-            path.addRoundedRect(r, 6, 6);
-            p.setClipRect(QRectF(QPointF(0, 0), s));
-            p.setPen(QPen(QColor(12, 13, 16), 1));
-            p.setBrush(g);
-            p.drawPath(path);
+            drawTrackPart(p, s, part, 8, 6, g, QPen(QColor(12, 13, 16), 1));
         };
     };
     save("NXPBbackgroundPart1.png", QSize(8, 14), trackPart(0));

@@ -31,15 +31,7 @@ std::function<void(QPainter &, QSizeF)> groovePart(int part)
         QLinearGradient g(0, 0, 0, h);
         g.setColorAt(0, QColor(30, 32, 37));
         g.setColorAt(1, QColor(78, 82, 90));
-        const QRectF r = part == 0 ? QRectF(0.5, 0.5, w + 10, h - 1)
-                       : part == 2 ? QRectF(-10, 0.5, w + 9.5, h - 1)
-                                   : QRectF(-10, 0.5, w + 20, h - 1);
-        QPainterPath path;
-        path.addRoundedRect(r, 4.5, 4.5);
-        p.setClipRect(QRectF(QPointF(0, 0), s));
-        p.setPen(QPen(QColor(16, 17, 20), 1));
-        p.setBrush(g);
-        p.drawPath(path);
+        drawTrackPart(p, s, part, 10, 4.5, g, QPen(QColor(16, 17, 20), 1));
         // The groove's lit lower lip.
         p.setPen(QPen(QColor(255, 255, 255, 40), 1));
         p.drawLine(QPointF(part == 0 ? 4 : 0, h - 0.5), QPointF(part == 2 ? w - 4 : w, h - 0.5));

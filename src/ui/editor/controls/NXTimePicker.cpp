@@ -57,27 +57,30 @@ void NXTimePicker::setPickerStyle(int style)
 void NXTimePicker::setDoubleValue(double seconds)
 {
     cell_.setDoubleValue(seconds);
-    checkTimeValue();
-    update();
+    valueWasSet();
 }
 
 void NXTimePicker::setFloatValue(float seconds)
 {
     cell_.setFloatValue(seconds);
-    checkTimeValue();
-    update();
+    valueWasSet();
 }
 
 void NXTimePicker::setIntegerValue(int seconds)
 {
     cell_.setIntegerValue(seconds);
-    checkTimeValue();
-    update();
+    valueWasSet();
 }
 
 void NXTimePicker::setIntValue(int seconds)
 {
     setIntegerValue(seconds);
+}
+
+void NXTimePicker::valueWasSet()
+{
+    checkTimeValue();
+    update();
 }
 
 void NXTimePicker::setHours(int v)

@@ -88,6 +88,7 @@ protected:
 
 private:
     void sendActionToTarget();
+    void valueWasSet();
     void typeDigit(int digit);
     // Field rectangles are counted from the bottom of the control, as the cell counts them.
     QRectF widgetRect(const QRectF &cellRect) const;
