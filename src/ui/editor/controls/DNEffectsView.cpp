@@ -128,7 +128,7 @@ DNEffectsView::DNEffectsView(const QRect &frame, QWidget *parent)
     , docView_(new QWidget(this))
 {
     setGeometry(frame);
-    setDocFrame(QRect(0, 1, frame.width(), frame.height() - 2));
+    setDocFrame(QRect(0, 1, frame.width(), std::max(0, frame.height() - 2)));
 }
 
 QRect DNEffectsView::docFrame() const
@@ -158,7 +158,8 @@ void DNEffectsView::createEffectViews()
         return;
     const int n = delegate_->countOfEffectPreview();
     QRect doc = docFrame();
-    doc = QRect(kDocumentX, doc.y() + 2, std::max(0, n * kItemPitch - (kItemPitch - kItemWidth)), doc.height() - 4);
+    doc = QRect(kDocumentX, doc.y() + 2, std::max(0, n * kItemPitch - (kItemPitch - kItemWidth)),
+                std::max(0, doc.height() - 4));
     setDocFrame(doc);
     for (int i = 0; i < n; ++i) {
         const QImage picture = delegate_->effectImageAtIndex(i);

@@ -18,7 +18,8 @@ DNImageWatermarkView::DNImageWatermarkView(const QRect &frame, QWidget *parent)
     : DNAreaSelector(frame, parent)
 {
     setLowerLimitSize(QSizeF(30, 30));
-    placeDefaultBox();
+    // Only stored: the cells are made and placed at the first frame, when the class is whole.
+    DNAreaSelector::setSelectionArea(defaultBox());
 }
 
 std::unique_ptr<DNDragCell> DNImageWatermarkView::classOfCenterDragArea() const
@@ -26,15 +27,15 @@ std::unique_ptr<DNDragCell> DNImageWatermarkView::classOfCenterDragArea() const
     return std::make_unique<DNWatermarkCenterCell>();
 }
 
-void DNImageWatermarkView::placeDefaultBox()
+QRectF DNImageWatermarkView::defaultBox() const
 {
-    setSelectionArea(QRectF(0, height() - 60, 60, 40));
+    return QRectF(0, height() - 60, 60, 40);
 }
 
 void DNImageWatermarkView::setFrame(const QRect &frame)
 {
     DNAreaSelector::setFrame(frame);
-    placeDefaultBox();
+    setSelectionArea(defaultBox());
 }
 
 void DNImageWatermarkView::setSelectionArea(const QRectF &area)

@@ -39,7 +39,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void placeDefaultBox();
+    QRectF defaultBox() const;
 
     QImage image_;
     float transparency_ = 0.0f;

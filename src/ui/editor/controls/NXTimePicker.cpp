@@ -42,6 +42,8 @@ NXTimePicker::NXTimePicker(QWidget *parent)
     setAttribute(Qt::WA_InputMethodEnabled, false);
     cell_.setCellPickerStyle(NXTimeCell::WithStepper);
     delayedAction_.setSingleShot(true);
+    // Never early: a digit typed after the lone digit was sent must start a new number.
+    delayedAction_.setTimerType(Qt::PreciseTimer);
     delayedAction_.setInterval(kComposeWindowMs);
     connect(&delayedAction_, &QTimer::timeout, this, &NXTimePicker::fire2SendAction);
 }
