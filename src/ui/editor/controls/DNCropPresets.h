@@ -5,6 +5,9 @@
 // The crop presets shipped as "cropConfigure.plist" in the resources: an array of
 // dictionaries, each with a kind ("NXCropCfgCode"), a ratio for the kinds that use one
 // ("NXCropCfgWidth", "NXCropCfgHeight") and the key of its display name ("NXCropCfgName").
+// The file keeps "Free" first, which the editor's crop reset chooses, and the black-border
+// removal at index 1: the crop box applies that preset again on every choice, and the editor
+// on every switch-on of the crop, so the picture is looked at anew each time.
 namespace DNCropPresets {
 
 inline constexpr char kCode[] = "NXCropCfgCode";
