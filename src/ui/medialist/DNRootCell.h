@@ -6,6 +6,7 @@
 
 class DNButton;
 class DNCellProfileImageView;
+class DNCellToolbar;
 class DNCellTrackImageView;
 class DNFileNode;
 class DNPopUpButton;
@@ -62,10 +63,10 @@ public:
     DNButton *upButton() const { return up_; }
     DNButton *downButton() const { return down_; }
     DNButton *removeButton() const { return remove_; }
-    QWidget *toolbarContainer() const { return toolbarContainer_; }
-    DNButton *toolBarInfo() const { return toolBarInfo_; }
-    DNButton *toolBarEdit() const { return toolBarEdit_; }
-    DNButton *toolBarRename() const { return toolBarRename_; }
+    QWidget *toolbarContainer() const;
+    DNButton *toolBarInfo() const;
+    DNButton *toolBarEdit() const;
+    DNButton *toolBarRename() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -96,10 +97,7 @@ private:
     DNButton *down_ = nullptr;
     DNButton *up_ = nullptr;
     DNButton *remove_ = nullptr;
-    QWidget *toolbarContainer_ = nullptr;
-    DNButton *toolBarInfo_ = nullptr;
-    DNButton *toolBarEdit_ = nullptr;
-    DNButton *toolBarRename_ = nullptr;
+    DNCellToolbar *toolbarContainer_ = nullptr;
     QDateTime mouseEnterDate_;
     int mouseEnterCounter_ = 0;
     bool filling_ = false;
