@@ -112,6 +112,32 @@ public:
     }
 };
 
+// Sizes rows as the main window does (a file or group row of its own holds its toolbar) and
+// records the group row's requests too.
+class FileRowsDelegate : public RowDelegate
+{
+public:
+    float cellHeightForNodePath(const NXMediaNodePtr &node) override
+    {
+        switch (node->mediaType()) {
+        case NXMediaTypeDVDTitle:
+            return 30.0f;
+        case NXMediaTypeFile:
+        case NXMediaTypeFileGroup:
+            return 115.0f;
+        default:
+            return 85.0f;
+        }
+    }
+    void movieViewCellRequestSetTag(const NXMediaPath &path) override
+    {
+        requests << QStringLiteral("tag %1,%2").arg(path.mainIndex()).arg(path.childIndex());
+    }
+    void infoOfSelected() override { requests << QStringLiteral("info"); }
+    void editSelected() override { requests << QStringLiteral("edit"); }
+    void mergerSelected() override { requests << QStringLiteral("merge"); }
+};
+
 // Records the objects posted with one notification name while it lives.
 class Posts
 {
