@@ -135,42 +135,53 @@ int MBCoverFlowScroller::testPart(const QPointF &point) const
     return NoPart;
 }
 
-QPainterPath MBCoverFlowScroller::leftArrowPath() const
+namespace {
+// An arrow in rect pointing left: a round end on the left, straight edges to the right edge, where
+// a half circle is cut out for the knob's round end. The right arrow is its mirror image.
+QPainterPath leftArrowShape(const QRectF &r)
 {
-    const QRectF r = rectForPart(DecrementLine);
     const double radius = r.height() / 2;
     const double cy = r.y() + radius;
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
-    // Convex end on the left, straight edges to the right edge ...
     path.moveTo(r.x() + 8, r.y());
     path.arcTo(circleAt(r.x() + 8, cy, radius), 90, 180);
     path.lineTo(r.right(), r.bottom());
     path.lineTo(r.right(), r.y());
     path.closeSubpath();
-    // ... where a half circle is cut out for the knob's round end.
     path.moveTo(r.right(), r.y());
     path.arcTo(circleAt(r.right(), cy, radius), 90, 180);
     path.closeSubpath();
     return path;
 }
 
+// The glyph of a left arrow in rect: tip 9 points in, base 15 points in.
+QPainterPath leftGlyph(const QRectF &r)
+{
+    QPainterPath glyph;
+    glyph.moveTo(r.x() + 9, r.y() + r.height() / 2);
+    glyph.lineTo(r.x() + 15, r.y() + 5);
+    glyph.lineTo(r.x() + 15, r.bottom() - 5);
+    glyph.closeSubpath();
+    return glyph;
+}
+
+// Mirrors a path drawn for a left arrow in rect onto the same rect pointing right.
+QPainterPath mirrored(const QPainterPath &path, const QRectF &r)
+{
+    return QTransform(-1, 0, 0, 1, r.left() + r.right(), 0).map(path);
+}
+}
+
+QPainterPath MBCoverFlowScroller::leftArrowPath() const
+{
+    return leftArrowShape(rectForPart(DecrementLine));
+}
+
 QPainterPath MBCoverFlowScroller::rightArrowPath() const
 {
     const QRectF r = rectForPart(IncrementLine);
-    const double radius = r.height() / 2;
-    const double cy = r.y() + radius;
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    path.moveTo(r.right() - 8, r.bottom());
-    path.arcTo(circleAt(r.right() - 8, cy, radius), 270, 180);
-    path.lineTo(r.x(), r.y());
-    path.lineTo(r.x(), r.bottom());
-    path.closeSubpath();
-    path.moveTo(r.x(), r.bottom());
-    path.arcTo(circleAt(r.x(), cy, radius), 270, 180);
-    path.closeSubpath();
-    return path;
+    return mirrored(leftArrowShape(r), r);
 }
 
 void MBCoverFlowScroller::paintEvent(QPaintEvent *)
@@ -210,19 +221,7 @@ void MBCoverFlowScroller::drawArrow(QPainter &p, int arrow, bool highlight)
     p.fillPath(roundedRect(gloss, 8, 4), downwards(gloss, c.glossStart, c.glossEnd));
     p.strokePath(path, QPen(c.outline, 2.0));
     p.setClipping(false);
-    QPainterPath glyph;
-    const double cy = r.y() + r.height() / 2;
-    if (left) {
-        glyph.moveTo(r.x() + 9, cy);
-        glyph.lineTo(r.x() + 15, r.y() + 5);
-        glyph.lineTo(r.x() + 15, r.bottom() - 5);
-    } else {
-        glyph.moveTo(r.right() - 9, cy);
-        glyph.lineTo(r.right() - 15, r.y() + 5);
-        glyph.lineTo(r.right() - 15, r.bottom() - 5);
-    }
-    glyph.closeSubpath();
-    p.fillPath(glyph, c.outline);
+    p.fillPath(left ? leftGlyph(r) : mirrored(leftGlyph(r), r), c.outline);
     p.restore();
 }
 

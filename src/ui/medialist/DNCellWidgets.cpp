@@ -1,5 +1,8 @@
 #include "DNCellWidgets.h"
 
+#include "core/lang/OutputPathExtension.h"
+#include "core/model/DNNodeInfo.h"
+#include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 
@@ -294,6 +297,22 @@ DNButton *DNCellImageButton(const QString &image, const QString &pressedImage, Q
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+void DNShowOpenupState(DNButton *button, bool open)
+{
+    const QString image = open ? QStringLiteral("expand.png") : QStringLiteral("pick.png");
+    button->setNormalImage(DNImageNamed(image));
+    button->setAlternateImage(DNImageNamed(image));
+}
+
+void DNStoreEditedOutputName(QLineEdit *field, DNNodeInfo *info, const DNProfile *profile)
+{
+    if (!info)
+        return;
+    const QString name = FixOutputPathExtension(field->text(), profile ? profile->fileNameSuffix() : QString(), 0);
+    field->setText(name);
+    info->setOutputName(name);
 }
 
 void DNSetElidedText(QLabel *label, const QString &text)

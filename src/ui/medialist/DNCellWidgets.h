@@ -132,3 +132,11 @@ QLabel *DNCellLabel(const QString &text, QWidget *parent);
 void DNSetElidedText(QLabel *label, const QString &text);
 // A borderless picture button with a normal and a pressed picture.
 DNButton *DNCellImageButton(const QString &image, const QString &pressedImage, QWidget *parent);
+// The expand button of a DVD or group row: "expand.png" while the members are shown, "pick.png"
+// while they are hidden.
+void DNShowOpenupState(DNButton *button, bool open);
+class DNNodeInfo;
+class DNProfile;
+// The name typed into field, with the output profile's extension, becomes info's output name
+// and is shown so (nothing without info).
+void DNStoreEditedOutputName(QLineEdit *field, DNNodeInfo *info, const DNProfile *profile);

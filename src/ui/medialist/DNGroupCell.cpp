@@ -4,11 +4,9 @@
 #include "DNCellWidgets.h"
 #include "NXMediaTableView.h"
 
-#include "core/lang/OutputPathExtension.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
-#include "ui/controls/DNImageNamed.h"
 #include "ui/coverflow/MBCoverFlowView.h"
 
 #include <QFileInfo>
@@ -179,22 +177,14 @@ void DNGroupCell::coverFlowSelected(int index)
 
 void DNGroupCell::onGroupOutputNameDidChanged()
 {
-    const auto node = group();
-    if (!node || !node->nodeInfo())
-        return;
-    const auto profile = node->profile();
-    const QString name = FixOutputPathExtension(trackName_output_->text(),
-                                                profile ? profile->fileNameSuffix() : QString(), 0);
-    trackName_output_->setText(name);
-    node->nodeInfo()->setOutputName(name);
+    if (const auto node = group())
+        DNStoreEditedOutputName(trackName_output_, node->nodeInfo().get(), node->profile().get());
 }
 
 void DNGroupCell::setIsOpenup(bool open)
 {
     isOpenup_ = open;
-    const QString image = open ? QStringLiteral("expand.png") : QStringLiteral("pick.png");
-    openupButton_->setNormalImage(DNImageNamed(image));
-    openupButton_->setAlternateImage(DNImageNamed(image));
+    DNShowOpenupState(openupButton_, open);
 }
 
 void DNGroupCell::onPickup()
@@ -224,44 +214,14 @@ void DNGroupCell::setToolBarButtonState(int state)
     DNCellToolbar::setButtonsState(state, {toolbarContainer_->renameButton()});
 }
 
-void DNGroupCell::onSetTag()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeTagPressed(this);
-}
-
-void DNGroupCell::onChangeCurProfileSetting()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeCurProfilePressed(this);
-}
-
-void DNGroupCell::onChangeProfileType()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeProfilePressed(this);
-}
-
 void DNGroupCell::onSettingClicked()
 {
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellSettingPressed(this);
-}
-
-void DNGroupCell::onPlayClicked()
-{
-    if (hostTable())
-        hostTable()->cellPlayPressed(this);
+    selectAndRequest(&NXMediaTableView::cellSettingPressed);
 }
 
 void DNGroupCell::onRemoveCell()
 {
-    if (hostTable())
-        hostTable()->cellUpGroup(this);
+    request(&NXMediaTableView::cellUpGroup);
 }
 
 void DNGroupCell::mouseEntered()
@@ -282,12 +242,7 @@ void DNGroupCell::mouseExited()
 
 void DNGroupCell::stateOrFocusChanged()
 {
-    const bool selected = state() == StateSelected;
-    const int index = isFocused() ? (selected ? 1 : 2) : (selected ? 3 : 4);
-    if (index != imageIndex_) {
-        imageIndex_ = index;
-        update();
-    }
+    chooseBackgroundIndex(imageIndex_);
 }
 
 void DNGroupCell::paintEvent(QPaintEvent *)

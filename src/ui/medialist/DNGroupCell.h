@@ -46,11 +46,7 @@ public:
     // Actions.
     void onPickup();
     void renameRootCell() { onSetTag(); }
-    void onSetTag();
-    void onChangeCurProfileSetting();
-    void onChangeProfileType();
     void onSettingClicked();
-    void onPlayClicked();
     // Dissolves the group back into single rows.
     void onRemoveCell();
     void onGroupOutputNameDidChanged();

@@ -402,14 +402,8 @@ void DNRootCell::addExtAudioPath(const QString &path)
 
 void DNRootCell::onVideoOutputNameDidChanged()
 {
-    const auto node = file();
-    if (!node || !node->nodeInfo())
-        return;
-    const auto profile = node->profile();
-    const QString name = FixOutputPathExtension(trackName_output_->text(),
-                                                profile ? profile->fileNameSuffix() : QString(), 0);
-    trackName_output_->setText(name);
-    node->nodeInfo()->setOutputName(name);
+    if (const auto node = file())
+        DNStoreEditedOutputName(trackName_output_, node->nodeInfo().get(), node->profile().get());
 }
 
 void DNRootCell::editRootCell()
@@ -435,27 +429,6 @@ void DNRootCell::mouseDoubleClick()
 {
     if (type() == 0)
         editRootCell();
-}
-
-void DNRootCell::onSetTag()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeTagPressed(this);
-}
-
-void DNRootCell::onChangeCurProfileSetting()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeCurProfilePressed(this);
-}
-
-void DNRootCell::onChangeProfileType()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeProfilePressed(this);
 }
 
 void DNRootCell::onRemoveCell()
@@ -499,12 +472,7 @@ void DNRootCell::mouseExited()
 
 void DNRootCell::stateOrFocusChanged()
 {
-    const bool selected = state() == StateSelected;
-    const int index = isFocused() ? (selected ? 1 : 2) : (selected ? 3 : 4);
-    if (index != imageIndex_) {
-        imageIndex_ = index;
-        update();
-    }
+    chooseBackgroundIndex(imageIndex_);
 }
 
 void DNRootCell::paintEvent(QPaintEvent *)

@@ -41,9 +41,6 @@ public:
     void editRootCell();
     void showInfoOfRootCell();
     void renameRootCell();
-    void onSetTag();
-    void onChangeCurProfileSetting();
-    void onChangeProfileType();
     void onRemoveCell();
     // Adds a subtitle or audio file chosen in an open panel, then refreshes the row.
     void loadExtSubtitle();

@@ -27,17 +27,9 @@ QColor colourOf(const QImage &image)
 
 TEST(CoverFlowRealList, ThirtyThumbnailsScrollAndSelect)
 {
-    uitest::app();
-    NXMediaTableView::setAnimationDurationMs(0);
+    BasicListFixture<FileRowsDelegate> list(QSize(700, 760));
     MBCoverFlowView::setAnimationDurationMs(0);
-    QWidget window;
-    window.resize(700, 760);
-    auto *table = new NXMediaTableView(&window);
-    table->setGeometry(window.rect());
-    FileRowsDelegate delegate;
-    delegate.table = table;
-    table->setDelegate(&delegate);
-    window.show();
+    NXMediaTableView *table = list.table;
 
     NXMediaNodeList files;
     for (int i = 1; i <= kItems; ++i) {
@@ -65,7 +57,7 @@ TEST(CoverFlowRealList, ThirtyThumbnailsScrollAndSelect)
     QTest::keyClick(strip, Qt::Key_Right);
     EXPECT_EQ(strip->selectionIndex(), 2);
     EXPECT_EQ(table->viewSelectedNodes(), NXMediaNodeList{files.at(2)});
-    uitest::savePicture(&window, QStringLiteral("coverflow"), QStringLiteral("group_of_thirty"));
+    uitest::savePicture(&list.window, QStringLiteral("coverflow"), QStringLiteral("group_of_thirty"));
 
     // The same pictures in a larger cover flow with its scroller.
     QWidget stage;

@@ -165,15 +165,16 @@ inline const QString kSelection = QStringLiteral("NXMediaTableViewSelectionDidCh
 inline const QString kAmount = QStringLiteral("NXMediaTableViewAmountDidChangedNotification >_<");
 inline const QString kCleared = QStringLiteral("NXMediaTableViewDidClearViewNotification_");
 
-// A list in a window of its own, with the delegate above; animations are cut short.
-struct ListFixture
+// A list in a window of its own, with a delegate of the kinds above; animations are cut short.
+template <class Delegate>
+struct BasicListFixture
 {
     bool appReady = (uitest::app(), true);
     QWidget window;
     NXMediaTableView *table = nullptr;
-    RowDelegate delegate;
+    Delegate delegate;
 
-    explicit ListFixture(QSize size = QSize(640, 420))
+    explicit BasicListFixture(QSize size = QSize(640, 420))
     {
         NXMediaTableView::setAnimationDurationMs(0);
         window.resize(size);
@@ -185,5 +186,6 @@ struct ListFixture
     }
     DNCell *row(int main, int child = -1) const { return table->cellAtPath(NXMediaPath(main, child)); }
 };
+using ListFixture = BasicListFixture<RowDelegate>;
 
 } // namespace medialisttest

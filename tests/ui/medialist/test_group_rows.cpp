@@ -19,24 +19,13 @@ using namespace medialisttest;
 
 namespace {
 
-struct Groups
+struct Groups : BasicListFixture<FileRowsDelegate>
 {
-    bool ready = (uitest::app(), true);
-    QWidget window;
-    NXMediaTableView *table = nullptr;
-    FileRowsDelegate delegate;
     QList<std::shared_ptr<DNFileNode>> files;
 
-    explicit Groups(int count, bool thumbnails = true, QSize size = QSize(640, 900))
+    explicit Groups(int count, bool thumbnails = true) : BasicListFixture(QSize(640, 900))
     {
-        NXMediaTableView::setAnimationDurationMs(0);
         MBCoverFlowView::setAnimationDurationMs(0);
-        window.resize(size);
-        table = new NXMediaTableView(&window);
-        table->setGeometry(QRect(QPoint(0, 0), size));
-        delegate.table = table;
-        table->setDelegate(&delegate);
-        window.show();
         for (int i = 0; i < count; ++i) {
             auto file = makeFile(QStringLiteral("/m/clip%1.mp4").arg(i + 1));
             file->initializeConfigOnDidLoadVideoInfo();
@@ -46,7 +35,6 @@ struct Groups
             table->addMovieNode(file);
         }
     }
-    DNCell *row(int main, int child = -1) const { return table->cellAtPath(NXMediaPath(main, child)); }
     DNGroupCell *groupRow(int main) const { return qobject_cast<DNGroupCell *>(row(main)); }
     NXMediaNodeList nodes(std::initializer_list<int> indexes) const
     {
