@@ -284,7 +284,8 @@ void MBCoverFlowView::layoutView()
         accessoryY = kScrollerHeight + 16;
     }
     if (accessory_)
-        accessory_->move(int(std::floor((w - accessory_->width()) * 0.5)), height() - accessoryY - accessory_->height());
+        accessory_->move(int(std::floor((w - accessory_->width()) * 0.5)),
+                         height() - accessoryY - accessory_->height());
     update();
 }
 

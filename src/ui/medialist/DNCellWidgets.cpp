@@ -215,7 +215,8 @@ DNCellToolbar::DNCellToolbar(QWidget *parent) : QWidget(parent)
     for (int i = 0; i < 3; ++i) {
         const ToolbarButton &b = kToolbarButtons[i];
         const QString stem = QString::fromLatin1(b.stem);
-        DNButton *button = DNCellImageButton(stem + QStringLiteral("_nor.png"), stem + QStringLiteral("_down.png"), this);
+        DNButton *button =
+            DNCellImageButton(stem + QStringLiteral("_nor.png"), stem + QStringLiteral("_down.png"), this);
         button->setObjectName(stem);
         button->setGeometry(b.x, 2, 70, 20);
         button->setToolTip(tr(b.tip));

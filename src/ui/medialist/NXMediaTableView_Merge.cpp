@@ -115,18 +115,25 @@ void NXMediaTableView::removeGroupMembers(const QList<NXMediaPath> &paths)
     const NXMediaNodePtr parent = mediaNodeAtPath(NXMediaPath(last.mainIndex(), -1));
     if (!parent)
         return;
+    // Members of this one entry only: a path into another group would leave that group holding a
+    // member without a row.
     NXMediaNodeList members;
-    for (const NXMediaPath &path : paths)
-        if (NXMediaNodePtr node = mediaNodeAtPath(path); node && path.childIndex() >= 0 && !members.contains(node))
+    for (const NXMediaPath &path : paths) {
+        if (path.mainIndex() != last.mainIndex() || path.childIndex() < 0)
+            continue;
+        if (NXMediaNodePtr node = mediaNodeAtPath(path); node && !members.contains(node))
             members << node;
+    }
     if (members.isEmpty())
         return;
 
     const QRect visible = visibleRect();
     QList<DNCell *> fading;
-    for (const NXMediaNodePtr &member : members)
-        if (DNCell *row = DNCell::cellOfNode(member.get()); row && !row->isHidden() && isRowVisible(row->geometry(), visible))
+    for (const NXMediaNodePtr &member : members) {
+        DNCell *row = DNCell::cellOfNode(member.get());
+        if (row && !row->isHidden() && isRowVisible(row->geometry(), visible))
             fading << row;
+    }
     fade(fading, false, true);
     for (const NXMediaNodePtr &member : members) {
         retireRow(member.get());

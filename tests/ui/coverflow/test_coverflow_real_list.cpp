@@ -33,7 +33,8 @@ TEST(CoverFlowRealList, ThirtyThumbnailsScrollAndSelect)
 
     NXMediaNodeList files;
     for (int i = 1; i <= kItems; ++i) {
-        const QString path = testsupport::fixturePath(QStringLiteral("coverflow/item%1.mp4").arg(i, 2, 10, QLatin1Char('0')));
+        const QString path =
+            testsupport::fixturePath(QStringLiteral("coverflow/item%1.mp4").arg(i, 2, 10, QLatin1Char('0')));
         QString error;
         DNFileNodePtr file = fileNodeWithFile(path, true, &error);
         ASSERT_TRUE(file) << error.toStdString();
