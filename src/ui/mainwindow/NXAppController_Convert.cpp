@@ -14,6 +14,7 @@
 #include "profiles/DNProfileKind.h"
 #include "profiles/DNProfileManager.h"
 #include "ui/progress/NXProgressController.h"
+#include "ui/scripting/NXAppleScriptHandle.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -252,7 +253,5 @@ QStringList NXAppController::outputsForMediaLibrary(const QStringList &outputs)
 
 void NXAppController::addToAppleiTunesThread(const QStringList &outputs)
 {
-    const QStringList files = outputsForMediaLibrary(outputs);
-    // The media-library bridge comes with the script bridge; until then the request is logged.
-    DNRoughLog(QStringLiteral("add to media library: %@"), files.join(QStringLiteral(", ")));
+    NXAppleScriptHandle::copyMediaFile2iTunes(outputsForMediaLibrary(outputs));
 }

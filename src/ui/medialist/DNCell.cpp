@@ -124,6 +124,48 @@ void DNCell::selectAlone()
         hostTable_->cellSelected(this, false);
 }
 
+void DNCell::request(ListRequest listRequest)
+{
+    if (hostTable_)
+        (hostTable_.data()->*listRequest)(this);
+}
+
+void DNCell::selectAndRequest(ListRequest listRequest)
+{
+    selectAlone();
+    request(listRequest);
+}
+
+void DNCell::onSetTag()
+{
+    selectAndRequest(&NXMediaTableView::cellChangeTagPressed);
+}
+
+void DNCell::onChangeCurProfileSetting()
+{
+    selectAndRequest(&NXMediaTableView::cellChangeCurProfilePressed);
+}
+
+void DNCell::onChangeProfileType()
+{
+    selectAndRequest(&NXMediaTableView::cellChangeProfilePressed);
+}
+
+void DNCell::onPlayClicked()
+{
+    request(&NXMediaTableView::cellPlayPressed);
+}
+
+void DNCell::chooseBackgroundIndex(int &index)
+{
+    const bool selected = state_ == StateSelected;
+    const int chosen = isFocused_ ? (selected ? 1 : 2) : (selected ? 3 : 4);
+    if (chosen != index) {
+        index = chosen;
+        update();
+    }
+}
+
 void DNCell::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {

@@ -91,6 +91,12 @@ public:
 
     void onMoveDown();
     void onMoveUp();
+    // The tag, profile and profile-edit buttons of the rows: each selects the row first.
+    void onSetTag();
+    void onChangeCurProfileSetting();
+    void onChangeProfileType();
+    // The play button over a row's thumbnail.
+    void onPlayClicked();
     // "select": the list selects this row alone.
     void selectAlone();
     // Hover test from the list's notification.
@@ -99,6 +105,15 @@ public:
     QString description() const;
 
 protected:
+    using ListRequest = void (NXMediaTableView::*)(DNCell *);
+    // Sends one of the row requests to the list, when the row has one.
+    void request(ListRequest listRequest);
+    // "select", then the request: what the profile, tag and settings buttons of a row do.
+    void selectAndRequest(ListRequest listRequest);
+    // The background picture by hover and selection (1 hover and selected, 2 hover, 3 selected,
+    // 4 neither) into index; the row redraws when it changed.
+    void chooseBackgroundIndex(int &index);
+
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QPixmap>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -13,3 +15,8 @@ QPixmap DNCellBackgroundImage(int index, bool withLine);
 // Draws picture over rect (inset 2 points at the top and bottom); a missing picture draws a
 // plain fill of the same meaning.
 void DNDrawCellBackground(QPainter &painter, const QRect &rect, int index, bool withLine);
+// The same picture in three slices over rect (inset as above): its left and right 20 points at
+// either end, its middle stretched between them, so the rounded ends keep their shape at any
+// width. The slices' target rectangles, left to right.
+QList<QRectF> DNCellBackgroundSlices(const QRect &rect);
+void DNDrawCellBackgroundInSlices(QPainter &painter, const QRect &rect, int index);

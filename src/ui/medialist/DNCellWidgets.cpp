@@ -1,5 +1,8 @@
 #include "DNCellWidgets.h"
 
+#include "core/lang/OutputPathExtension.h"
+#include "core/model/DNNodeInfo.h"
+#include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 
@@ -187,6 +190,51 @@ DNTextField::DNTextField(QWidget *parent) : QLineEdit(parent)
                                  "QLineEdit:focus { background: white; }"));
 }
 
+namespace {
+// The toolbar's buttons: picture stem, position in the bar, tooltip.
+struct ToolbarButton
+{
+    const char *stem;
+    int x;
+    const char *tip;
+};
+const ToolbarButton kToolbarButtons[] = {
+    {"toolbar_info", 0, QT_TRANSLATE_NOOP("DNCellToolbar", "Media Information")},
+    {"toolbar_edit", 160, QT_TRANSLATE_NOOP("DNCellToolbar", "Edit")},
+    {"toolbar_rename", 320, QT_TRANSLATE_NOOP("DNCellToolbar", "Tags")},
+};
+}
+
+DNCellToolbar::DNCellToolbar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("toolbarContainer"));
+    resize(390, 30);
+    DNButton **fields[] = {&info_, &edit_, &rename_};
+    void (DNCellToolbar::*clicked[])() = {&DNCellToolbar::infoClicked, &DNCellToolbar::editClicked,
+                                          &DNCellToolbar::renameClicked};
+    for (int i = 0; i < 3; ++i) {
+        const ToolbarButton &b = kToolbarButtons[i];
+        const QString stem = QString::fromLatin1(b.stem);
+        DNButton *button =
+            DNCellImageButton(stem + QStringLiteral("_nor.png"), stem + QStringLiteral("_down.png"), this);
+        button->setObjectName(stem);
+        button->setGeometry(b.x, 2, 70, 20);
+        button->setToolTip(tr(b.tip));
+        button->setProperty("pictureStem", stem);
+        connect(button, &QPushButton::clicked, this, clicked[i]);
+        *fields[i] = button;
+    }
+}
+
+void DNCellToolbar::setButtonsState(int state, const QList<DNButton *> &buttons)
+{
+    if (state != 0 && state != 1)
+        return;
+    const QString suffix = state == 1 ? QStringLiteral("_on.png") : QStringLiteral("_nor.png");
+    for (DNButton *button : buttons)
+        button->setNormalImage(button->property("pictureStem").toString() + suffix);
+}
+
 DNPopUpButton::DNPopUpButton(QWidget *parent) : QComboBox(parent)
 {
     QFont f = font();
@@ -250,6 +298,22 @@ DNButton *DNCellImageButton(const QString &image, const QString &pressedImage, Q
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+void DNShowOpenupState(DNButton *button, bool open)
+{
+    const QString image = open ? QStringLiteral("expand.png") : QStringLiteral("pick.png");
+    button->setNormalImage(DNImageNamed(image));
+    button->setAlternateImage(DNImageNamed(image));
+}
+
+void DNStoreEditedOutputName(QLineEdit *field, DNNodeInfo *info, const DNProfile *profile)
+{
+    if (!info)
+        return;
+    const QString name = FixOutputPathExtension(field->text(), profile ? profile->fileNameSuffix() : QString(), 0);
+    field->setText(name);
+    info->setOutputName(name);
 }
 
 void DNSetElidedText(QLabel *label, const QString &text)

@@ -82,6 +82,31 @@ public:
     explicit DNTextField(QWidget *parent = nullptr);
 };
 
+// The small toolbar under a file or group row: information, edit and tags buttons of 70 x 20 at
+// x 0, 160 and 320, 390 points wide in all.
+class DNCellToolbar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DNCellToolbar(QWidget *parent = nullptr);
+    DNButton *infoButton() const { return info_; }
+    DNButton *editButton() const { return edit_; }
+    DNButton *renameButton() const { return rename_; }
+    // 1 shows the hover ("_on") pictures of buttons, 0 their normal ("_nor") ones; other values
+    // change nothing.
+    static void setButtonsState(int state, const QList<DNButton *> &buttons);
+
+Q_SIGNALS:
+    void infoClicked();
+    void editClicked();
+    void renameClicked();
+
+private:
+    DNButton *info_ = nullptr;
+    DNButton *edit_ = nullptr;
+    DNButton *rename_ = nullptr;
+};
+
 // A pop-up of tagged items that reports when it is about to open (rows select themselves then).
 class DNPopUpButton : public QComboBox
 {
@@ -107,3 +132,11 @@ QLabel *DNCellLabel(const QString &text, QWidget *parent);
 void DNSetElidedText(QLabel *label, const QString &text);
 // A borderless picture button with a normal and a pressed picture.
 DNButton *DNCellImageButton(const QString &image, const QString &pressedImage, QWidget *parent);
+// The expand button of a DVD or group row: "expand.png" while the members are shown, "pick.png"
+// while they are hidden.
+void DNShowOpenupState(DNButton *button, bool open);
+class DNNodeInfo;
+class DNProfile;
+// The name typed into field, with the output profile's extension, becomes info's output name
+// and is shown so (nothing without info).
+void DNStoreEditedOutputName(QLineEdit *field, DNNodeInfo *info, const DNProfile *profile);

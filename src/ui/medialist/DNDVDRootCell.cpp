@@ -8,7 +8,6 @@
 #include "dvd/DNDVDNode.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
-#include "ui/controls/DNImageNamed.h"
 #include "ui/controls/NXSwitch.h"
 
 #include <QApplication>
@@ -207,9 +206,7 @@ void DNDVDRootCell::updateCellContent()
 void DNDVDRootCell::setIsOpenup(bool open)
 {
     isOpenup_ = open;
-    const QString image = open ? QStringLiteral("expand.png") : QStringLiteral("pick.png");
-    openupButton_->setNormalImage(DNImageNamed(image));
-    openupButton_->setAlternateImage(DNImageNamed(image));
+    DNShowOpenupState(openupButton_, open);
 }
 
 void DNDVDRootCell::onPickup()
@@ -231,14 +228,8 @@ void DNDVDRootCell::onMergeSwitchChanged()
 
 void DNDVDRootCell::onDVDOutputNameDidChanged()
 {
-    const auto node = dvd();
-    if (!node || !node->nodeInfo())
-        return;
-    const auto profile = node->profile();
-    const QString name = FixOutputPathExtension(trackName_output_->text(),
-                                                profile ? profile->fileNameSuffix() : QString(), 0);
-    trackName_output_->setText(name);
-    node->nodeInfo()->setOutputName(name);
+    if (const auto node = dvd())
+        DNStoreEditedOutputName(trackName_output_, node->nodeInfo().get(), node->profile().get());
 }
 
 void DNDVDRootCell::setEditState(bool editing)
@@ -253,43 +244,14 @@ void DNDVDRootCell::setEditState(bool editing)
     });
 }
 
-void DNDVDRootCell::onSetTag()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeTagPressed(this);
-}
-
-void DNDVDRootCell::onChangeCurProfileSetting()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeCurProfilePressed(this);
-}
-
-void DNDVDRootCell::onChangeProfileType()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeProfilePressed(this);
-}
-
 void DNDVDRootCell::onRemoveCell()
 {
-    if (hostTable())
-        hostTable()->cellRemove(this);
-}
-
-void DNDVDRootCell::onPlayClicked()
-{
-    if (hostTable())
-        hostTable()->cellPlayPressed(this);
+    request(&NXMediaTableView::cellRemove);
 }
 
 void DNDVDRootCell::onSettingClicked()
 {
-    if (hostTable())
-        hostTable()->cellSettingPressed(this);
+    request(&NXMediaTableView::cellSettingPressed);
 }
 
 void DNDVDRootCell::setActionsButtonState(bool hidden)
@@ -325,12 +287,7 @@ void DNDVDRootCell::mouseExited()
 
 void DNDVDRootCell::stateOrFocusChanged()
 {
-    const bool selected = state() == StateSelected;
-    const int index = isFocused() ? (selected ? 1 : 2) : (selected ? 3 : 4);
-    if (index != imageIndex_) {
-        imageIndex_ = index;
-        update();
-    }
+    chooseBackgroundIndex(imageIndex_);
 }
 
 void DNDVDRootCell::paintEvent(QPaintEvent *)

@@ -35,12 +35,8 @@ public:
     void onPickup();
     void onMergeSwitchChanged();
     void onDVDOutputNameDidChanged();
-    void onSetTag();
-    void onChangeCurProfileSetting();
-    void onChangeProfileType();
     void renameDVDRootCell() { setEditState(true); }
     void onRemoveCell();
-    void onPlayClicked();
     void onSettingClicked();
 
     QLabel *mainTitle() const { return mainTitle_; }

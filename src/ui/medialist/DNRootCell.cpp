@@ -97,48 +97,37 @@ DNRootCell::DNRootCell(const QRect &frame, QWidget *parent) : DNCell(frame, pare
     stateOrFocusChanged();
 }
 
-namespace {
-// The toolbar's buttons: picture stem, position in the bar and what the row does.
-struct ToolbarButton
-{
-    const char *stem;
-    int x;
-    void (DNRootCell::*action)();
-    const char *tip;
-};
-const ToolbarButton kToolbarButtons[] = {
-    {"toolbar_info", 0, &DNRootCell::showInfoOfRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Media Information")},
-    {"toolbar_edit", 160, &DNRootCell::editRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Edit")},
-    {"toolbar_rename", 320, &DNRootCell::renameRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Tags")},
-};
-}
-
 void DNRootCell::createToolbar()
 {
-    toolbarContainer_ = new QWidget(this);
-    toolbarContainer_->setObjectName(QStringLiteral("toolbarContainer"));
-    DNButton **fields[] = {&toolBarInfo_, &toolBarEdit_, &toolBarRename_};
-    for (int i = 0; i < 3; ++i) {
-        const ToolbarButton &b = kToolbarButtons[i];
-        const QString stem = QString::fromLatin1(b.stem);
-        DNButton *button = DNCellImageButton(stem + QStringLiteral("_nor.png"), stem + QStringLiteral("_down.png"),
-                                             toolbarContainer_);
-        button->setObjectName(stem);
-        button->setGeometry(b.x, 2, 70, 20);
-        button->setToolTip(tr(b.tip));
-        connect(button, &QPushButton::clicked, this, b.action);
-        *fields[i] = button;
-    }
+    toolbarContainer_ = new DNCellToolbar(this);
+    connect(toolbarContainer_, &DNCellToolbar::infoClicked, this, &DNRootCell::showInfoOfRootCell);
+    connect(toolbarContainer_, &DNCellToolbar::editClicked, this, &DNRootCell::editRootCell);
+    connect(toolbarContainer_, &DNCellToolbar::renameClicked, this, &DNRootCell::renameRootCell);
+}
+
+QWidget *DNRootCell::toolbarContainer() const
+{
+    return toolbarContainer_;
+}
+
+DNButton *DNRootCell::toolBarInfo() const
+{
+    return toolbarContainer_->infoButton();
+}
+
+DNButton *DNRootCell::toolBarEdit() const
+{
+    return toolbarContainer_->editButton();
+}
+
+DNButton *DNRootCell::toolBarRename() const
+{
+    return toolbarContainer_->renameButton();
 }
 
 void DNRootCell::setToolBarButtonState(int state)
 {
-    if (state != 0 && state != 1)
-        return;
-    const QString suffix = state == 1 ? QStringLiteral("_on.png") : QStringLiteral("_nor.png");
-    DNButton *buttons[] = {toolBarInfo_, toolBarEdit_, toolBarRename_};
-    for (int i = 0; i < 3; ++i)
-        buttons[i]->setNormalImage(QString::fromLatin1(kToolbarButtons[i].stem) + suffix);
+    DNCellToolbar::setButtonsState(state, {toolBarInfo(), toolBarEdit(), toolBarRename()});
 }
 
 QMenu *DNRootCell::createCellMenu()
@@ -413,14 +402,8 @@ void DNRootCell::addExtAudioPath(const QString &path)
 
 void DNRootCell::onVideoOutputNameDidChanged()
 {
-    const auto node = file();
-    if (!node || !node->nodeInfo())
-        return;
-    const auto profile = node->profile();
-    const QString name = FixOutputPathExtension(trackName_output_->text(),
-                                                profile ? profile->fileNameSuffix() : QString(), 0);
-    trackName_output_->setText(name);
-    node->nodeInfo()->setOutputName(name);
+    if (const auto node = file())
+        DNStoreEditedOutputName(trackName_output_, node->nodeInfo().get(), node->profile().get());
 }
 
 void DNRootCell::editRootCell()
@@ -446,27 +429,6 @@ void DNRootCell::mouseDoubleClick()
 {
     if (type() == 0)
         editRootCell();
-}
-
-void DNRootCell::onSetTag()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeTagPressed(this);
-}
-
-void DNRootCell::onChangeCurProfileSetting()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeCurProfilePressed(this);
-}
-
-void DNRootCell::onChangeProfileType()
-{
-    selectAlone();
-    if (hostTable())
-        hostTable()->cellChangeProfilePressed(this);
 }
 
 void DNRootCell::onRemoveCell()
@@ -510,12 +472,7 @@ void DNRootCell::mouseExited()
 
 void DNRootCell::stateOrFocusChanged()
 {
-    const bool selected = state() == StateSelected;
-    const int index = isFocused() ? (selected ? 1 : 2) : (selected ? 3 : 4);
-    if (index != imageIndex_) {
-        imageIndex_ = index;
-        update();
-    }
+    chooseBackgroundIndex(imageIndex_);
 }
 
 void DNRootCell::paintEvent(QPaintEvent *)

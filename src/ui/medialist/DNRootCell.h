@@ -6,6 +6,7 @@
 
 class DNButton;
 class DNCellProfileImageView;
+class DNCellToolbar;
 class DNCellTrackImageView;
 class DNFileNode;
 class DNPopUpButton;
@@ -40,9 +41,6 @@ public:
     void editRootCell();
     void showInfoOfRootCell();
     void renameRootCell();
-    void onSetTag();
-    void onChangeCurProfileSetting();
-    void onChangeProfileType();
     void onRemoveCell();
     // Adds a subtitle or audio file chosen in an open panel, then refreshes the row.
     void loadExtSubtitle();
@@ -62,10 +60,10 @@ public:
     DNButton *upButton() const { return up_; }
     DNButton *downButton() const { return down_; }
     DNButton *removeButton() const { return remove_; }
-    QWidget *toolbarContainer() const { return toolbarContainer_; }
-    DNButton *toolBarInfo() const { return toolBarInfo_; }
-    DNButton *toolBarEdit() const { return toolBarEdit_; }
-    DNButton *toolBarRename() const { return toolBarRename_; }
+    QWidget *toolbarContainer() const;
+    DNButton *toolBarInfo() const;
+    DNButton *toolBarEdit() const;
+    DNButton *toolBarRename() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -96,10 +94,7 @@ private:
     DNButton *down_ = nullptr;
     DNButton *up_ = nullptr;
     DNButton *remove_ = nullptr;
-    QWidget *toolbarContainer_ = nullptr;
-    DNButton *toolBarInfo_ = nullptr;
-    DNButton *toolBarEdit_ = nullptr;
-    DNButton *toolBarRename_ = nullptr;
+    DNCellToolbar *toolbarContainer_ = nullptr;
     QDateTime mouseEnterDate_;
     int mouseEnterCounter_ = 0;
     bool filling_ = false;

@@ -3,6 +3,7 @@
 #include "core/model/NXMediaType.h"
 #include "ui/medialist/DNDVDRootCell.h"
 #include "ui/medialist/DNDVDTitleCell.h"
+#include "ui/medialist/DNGroupCell.h"
 #include "ui/medialist/DNRootCell.h"
 #include "ui/medialist/NXMediaTableView.h"
 
@@ -20,6 +21,9 @@ DNCell *NXMediaRowForNode(const NXMediaNodePtr &node, NXMediaTableView *table)
         break;
     case NXMediaTypeDVDTitle:
         row = DNDVDTitleCell::DVDTitleCell();
+        break;
+    case NXMediaTypeFileGroup:
+        row = DNCell::cellNormal<DNGroupCell>();
         break;
     default:
         return nullptr;

@@ -52,7 +52,7 @@ public:
     // Selection kinds.
     enum { KindFiles = -9, KindDVDSources = -7, KindGroupMembers = -5, KindOther = -100 };
     // Animation types of animationWithType.
-    enum { AnimAdd = 0, AnimClear = 1, AnimRemove = 2, AnimRemoveChildren = 3 };
+    enum { AnimAdd = 0, AnimClear = 1, AnimRemove = 2, AnimRemoveChildren = 3, AnimMerge = 4 };
 
     explicit NXMediaTableView(QWidget *parent = nullptr);
     ~NXMediaTableView() override;
@@ -91,6 +91,12 @@ public:
     void showGroupChildrenAtMoviePath(const NXMediaPath &path);
     void hiddenGroupChildrenAtMoviePath(const NXMediaPath &path);
     void exchangeMovieNodeAt(const NXMediaPath &a, const NXMediaPath &b);
+    // Joins plain files into a new file group in the first one's place (animation type 4).
+    void mergeMovieNodes(const NXMediaNodeList &nodes);
+    // Moves the plain files among nodes into the file group at groupPath, after its members.
+    void mergeMovieNodes(const NXMediaNodeList &nodes, const NXMediaPath &groupPath);
+    // Dissolves the file group at path: its members take its place as plain files.
+    void ungroupMergedGroup(const NXMediaPath &path);
 
     // --- DVD highlight and selection
     void selectDvdNode(const std::shared_ptr<DNDVDNode> &node);
@@ -141,8 +147,10 @@ public:
     void cellEditTrim(DNCell *cell);
     void cellEditCropExpand(DNCell *cell);
     void cellDeselectAll(DNCell *cell);
+    void cellUpGroup(DNCell *cell);
     void onEditCell();
     void onInfoOfCell();
+    void onMergeCell();
 
     // --- the empty list's buttons and drops
     void actionAddDVDDisc();
@@ -185,6 +193,11 @@ private:
     int walkRows(const std::function<void(DNCell *, int y)> &place);
     DNCell *titleRowOf(const DNDVDNode &dvd) const;
     void editRequest(DNCell *cell, int tab);
+    // Animation types 3 and 4.
+    void removeGroupMembers(const QList<NXMediaPath> &paths);
+    void mergeIntoNewGroup(const NXMediaNodeList &nodes);
+    // The group row's thumbnails, or the DVD row's texts, after its members changed.
+    void refreshGroupRow(NXBasicMediaNode *group);
 
     NXMediaTableViewDelegate *delegate_ = nullptr;
     std::shared_ptr<NXMediaNodeList> datasource_;

@@ -136,11 +136,6 @@ void NXMediaTableView::removeNode(const NXMediaNodePtr &node)
     animationWithType(AnimRemove, {node}, {});
 }
 
-void NXMediaTableView::removeChildNodeAtPaths(const QList<NXMediaPath> &paths)
-{
-    animationWithType(AnimRemoveChildren, {}, paths);
-}
-
 void NXMediaTableView::clearAll()
 {
     if (!datasource_->isEmpty())
@@ -271,51 +266,10 @@ void NXMediaTableView::animationWithType(int type, const NXMediaNodeList &nodes,
         return;
     }
 
-    if (type == AnimRemoveChildren) {
-        if (paths.isEmpty()) {
-            DNRoughLog(QStringLiteral("no path of node to remove while remove children"));
-            return;
-        }
-        NXMediaPath last = paths.last();
-        const NXMediaNodePtr parent = mediaNodeAtPath(NXMediaPath(last.mainIndex(), -1));
-        if (!parent)
-            return;
-        NXMediaNodeList members;
-        for (const NXMediaPath &path : paths)
-            if (NXMediaNodePtr node = mediaNodeAtPath(path); node && path.childIndex() >= 0)
-                members << node;
-        if (members.isEmpty())
-            return;
-        QList<DNCell *> fading;
-        for (const NXMediaNodePtr &member : members)
-            if (DNCell *row = visibleRow(member.get()))
-                fading << row;
-        fade(fading, false, true);
-        for (const NXMediaNodePtr &member : members) {
-            retireRow(member.get());
-            parent->children().removeAll(member);
-        }
-        const qsizetype left = parent->children().size();
-        if (left == 0) {
-            retireRow(parent.get());
-            datasource_->removeAll(parent);
-        } else if (left == 1 && parent->mediaType() == NXMediaTypeFileGroup) {
-            // A file group of one member is no group: the member takes the group's place.
-            last.setChildIndex(-1);
-            const NXMediaNodePtr member = parent->children().first();
-            parent->children().clear();
-            member->setParent(nullptr);
-            member->setMediaType(NXMediaTypeFile);
-            if (DNCell *row = DNCell::cellOfNode(member.get()))
-                row->setType(0);
-            insertMovieNode(member, last);
-            retireRow(parent.get());
-            datasource_->removeAll(parent);
-        } else if (DNCell *row = DNCell::cellOfNode(parent.get())) {
-            row->updateCellContent();
-        }
-        refreshViewWithNeedResetFrame(true);
-    }
+    if (type == AnimRemoveChildren)
+        removeGroupMembers(paths);
+    else if (type == AnimMerge)
+        mergeIntoNewGroup(nodes);
 }
 
 void NXMediaTableView::showGroupChildrenAtMoviePath(const NXMediaPath &path)

@@ -112,6 +112,32 @@ public:
     }
 };
 
+// Sizes rows as the main window does (a file or group row of its own holds its toolbar) and
+// records the group row's requests too.
+class FileRowsDelegate : public RowDelegate
+{
+public:
+    float cellHeightForNodePath(const NXMediaNodePtr &node) override
+    {
+        switch (node->mediaType()) {
+        case NXMediaTypeDVDTitle:
+            return 30.0f;
+        case NXMediaTypeFile:
+        case NXMediaTypeFileGroup:
+            return 115.0f;
+        default:
+            return 85.0f;
+        }
+    }
+    void movieViewCellRequestSetTag(const NXMediaPath &path) override
+    {
+        requests << QStringLiteral("tag %1,%2").arg(path.mainIndex()).arg(path.childIndex());
+    }
+    void infoOfSelected() override { requests << QStringLiteral("info"); }
+    void editSelected() override { requests << QStringLiteral("edit"); }
+    void mergerSelected() override { requests << QStringLiteral("merge"); }
+};
+
 // Records the objects posted with one notification name while it lives.
 class Posts
 {
@@ -139,15 +165,16 @@ inline const QString kSelection = QStringLiteral("NXMediaTableViewSelectionDidCh
 inline const QString kAmount = QStringLiteral("NXMediaTableViewAmountDidChangedNotification >_<");
 inline const QString kCleared = QStringLiteral("NXMediaTableViewDidClearViewNotification_");
 
-// A list in a window of its own, with the delegate above; animations are cut short.
-struct ListFixture
+// A list in a window of its own, with a delegate of the kinds above; animations are cut short.
+template <class Delegate>
+struct BasicListFixture
 {
     bool appReady = (uitest::app(), true);
     QWidget window;
     NXMediaTableView *table = nullptr;
-    RowDelegate delegate;
+    Delegate delegate;
 
-    explicit ListFixture(QSize size = QSize(640, 420))
+    explicit BasicListFixture(QSize size = QSize(640, 420))
     {
         NXMediaTableView::setAnimationDurationMs(0);
         window.resize(size);
@@ -159,5 +186,6 @@ struct ListFixture
     }
     DNCell *row(int main, int child = -1) const { return table->cellAtPath(NXMediaPath(main, child)); }
 };
+using ListFixture = BasicListFixture<RowDelegate>;
 
 } // namespace medialisttest

@@ -4,6 +4,7 @@
 
 #include "../mainwindow/shell_test_support.h"
 
+#include "dvd/file/DNFileGroupNode.h"
 #include "ui/controls/DNButton.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/medialist/DNCellWidgets.h"
@@ -64,6 +65,10 @@ TEST(AddMedia, RowsAndHeightsByMediaType)
         {makeFile(QStringLiteral("/m/a.mp4")), "DNRootCell", 115.0f},
         {makeDVD({5}), "DNDVDRootCell", 85.0f},
         {makeTitle(0, 5), "DNDVDTitleCell", 30.0f},
+        // So does a group row.
+        {DNFileGroupNode::fileGroupNodeWithNodes(
+             {makeFile(QStringLiteral("/m/b.mp4")), makeFile(QStringLiteral("/m/c.mp4"))}),
+         "DNGroupCell", 115.0f},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.rowClass);
