@@ -59,7 +59,7 @@ private:
     QString path_;
     QDateTime createDate_;
     qint32 size_ = 0;
-    QSizeF resolution_;
+    QSizeF resolution_{0, 0};
     std::optional<DNGPS> gps_;
     int orientation_ = 1;
     qint32 type_ = Photo;

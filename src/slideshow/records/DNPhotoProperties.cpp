@@ -132,10 +132,17 @@ DNPhotoProperties DNReadPhotoProperties(const QString &path)
     QImageReader reader(path);
     if (!reader.canRead())
         return p;
-    p.isImage = true;
     const QSize size = reader.size();
-    if (size.isValid())
+    if (size.isValid()) {
         p.pixelSize = size;
+    } else {
+        // A file that starts like a picture but whose header says nothing: a picture only if it
+        // decodes (a damaged one does not).
+        QImageReader decoder(path);
+        if (decoder.read().isNull())
+            return p;
+    }
+    p.isImage = true;
 
     if (ExifDataPtr data = loadExif(path)) {
         const ExifByteOrder order = exif_data_get_byte_order(data.get());

@@ -62,7 +62,7 @@ public:
     }
 };
 
-// Holes of inputRadius in a grid turned by inputAngle about inputCenter; the grid is squeezed
+// Holes inputRadius apart in a grid turned by inputAngle about inputCenter; the grid is squeezed
 // more the farther from the centre it lies (inputCompression). Each hole starts to grow at its
 // own moment and covers its cell by the end.
 class Mod : public NXFilterOf<Mod>
@@ -94,12 +94,13 @@ public:
             const double y = p.y() - c.y();
             const double u = (x * cosA + y * sinA) / (1.0 + std::fabs(x * sinA - y * cosA) / compression) / cell;
             const double v = (-x * sinA + y * cosA) / cell;
-            const double i = std::floor(u);
-            const double j = std::floor(v);
+            // Holes sit on the grid's points, one in the very centre.
+            const double i = std::floor(u + 0.5);
+            const double j = std::floor(v + 0.5);
             const double start = 0.4 * holeStart(std::int64_t(i), std::int64_t(j));
             const double grown = std::clamp((t - start) / (1.0 - start), 0.0, 1.0);
             // 0.75 of a cell reaches its corners (0.707).
-            const bool open = std::hypot(u - i - 0.5, v - j - 0.5) < grown * 0.75;
+            const bool open = std::hypot(u - i, v - j) < grown * 0.75;
             return open ? target.sample(p) : source.sample(p);
         });
     }
