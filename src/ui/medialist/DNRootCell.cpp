@@ -144,10 +144,7 @@ void DNRootCell::setToolBarButtonState(int state)
 QMenu *DNRootCell::createCellMenu()
 {
     auto *menu = new QMenu(this);
-    menu->addAction(tr("Show in Finder"), this, [this] {
-        if (const auto node = file())
-            DNOpenFolderInFinder(QFileInfo(node->path()).absolutePath());
-    });
+    menu->addAction(tr("Show in Finder"), this, [this] { showRootCellDataInFinder(); });
     menu->addSeparator();
     QAction *edit = menu->addAction(tr("Edit"), this, &DNRootCell::editRootCell);
     edit->setData(100);
@@ -307,9 +304,26 @@ void DNRootCell::updateCellContent()
         trackName_output_->setText(name);
         node->nodeInfo()->setOutputName(name);
     }
+    showProfile(profile);
+    filling_ = false;
+}
+
+void DNRootCell::showProfile(const std::shared_ptr<DNProfile> &profile)
+{
     DNSetElidedText(profileName_, tr("Target format: ") + (profile ? profile->title() : tr("No Profile")));
     profileView_->updateDisplayImage(profile ? profile->iconID() : QString());
-    filling_ = false;
+}
+
+DNNodeInfoPtr DNRootCell::rowNodeInfo() const
+{
+    const auto node = file();
+    return node ? node->nodeInfo() : nullptr;
+}
+
+std::shared_ptr<DNProfile> DNRootCell::rowProfile() const
+{
+    const auto node = file();
+    return node ? node->profile() : nullptr;
 }
 
 void DNRootCell::onVideoTrackChanged()
@@ -413,14 +427,20 @@ void DNRootCell::addExtAudioPath(const QString &path)
 
 void DNRootCell::onVideoOutputNameDidChanged()
 {
-    const auto node = file();
-    if (!node || !node->nodeInfo())
+    const DNNodeInfoPtr info = rowNodeInfo();
+    if (!info)
         return;
-    const auto profile = node->profile();
+    const auto profile = rowProfile();
     const QString name = FixOutputPathExtension(trackName_output_->text(),
                                                 profile ? profile->fileNameSuffix() : QString(), 0);
     trackName_output_->setText(name);
-    node->nodeInfo()->setOutputName(name);
+    info->setOutputName(name);
+}
+
+void DNRootCell::showRootCellDataInFinder()
+{
+    if (const auto node = file())
+        DNOpenFolderInFinder(QFileInfo(node->path()).absolutePath());
 }
 
 void DNRootCell::editRootCell()

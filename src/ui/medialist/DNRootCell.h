@@ -2,6 +2,8 @@
 
 #include "DNCell.h"
 
+#include "core/model/DNNodeInfo.h"
+
 #include <QDateTime>
 
 class DNButton;
@@ -9,6 +11,7 @@ class DNCellProfileImageView;
 class DNCellTrackImageView;
 class DNFileNode;
 class DNPopUpButton;
+class DNProfile;
 class DNTextField;
 class QLabel;
 
@@ -37,6 +40,8 @@ public:
     void onAudioTrackChanged();
     void onSubtitleTrackChanged();
     void onVideoOutputNameDidChanged();
+    // Shows the file in the desktop's file manager.
+    virtual void showRootCellDataInFinder();
     void editRootCell();
     void showInfoOfRootCell();
     void renameRootCell();
@@ -74,9 +79,11 @@ protected:
     void mouseEntered() override;
     void mouseExited() override;
 
-private:
-    std::shared_ptr<DNFileNode> file() const;
-    void createToolbar();
+    // The output tags and profile of the entry shown (the output name field edits them).
+    virtual DNNodeInfoPtr rowNodeInfo() const;
+    virtual std::shared_ptr<DNProfile> rowProfile() const;
+    // The target line and the profile icon.
+    void showProfile(const std::shared_ptr<DNProfile> &profile);
     void layoutRow();
 
     int imageIndex_ = 0;
@@ -103,4 +110,8 @@ private:
     QDateTime mouseEnterDate_;
     int mouseEnterCounter_ = 0;
     bool filling_ = false;
+
+private:
+    std::shared_ptr<DNFileNode> file() const;
+    void createToolbar();
 };

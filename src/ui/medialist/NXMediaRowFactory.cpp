@@ -4,6 +4,7 @@
 #include "ui/medialist/DNDVDRootCell.h"
 #include "ui/medialist/DNDVDTitleCell.h"
 #include "ui/medialist/DNRootCell.h"
+#include "ui/medialist/DNRootPhotoCell.h"
 #include "ui/medialist/NXMediaTableView.h"
 
 DNCell *NXMediaRowForNode(const NXMediaNodePtr &node, NXMediaTableView *table)
@@ -14,6 +15,9 @@ DNCell *NXMediaRowForNode(const NXMediaNodePtr &node, NXMediaTableView *table)
     switch (node->mediaType()) {
     case NXMediaTypeFile:
         row = DNCell::cellNormal<DNRootCell>();
+        break;
+    case NXMediaTypeGraphics:
+        row = DNCell::cellNormal<DNRootPhotoCell>();
         break;
     case NXMediaTypeDVD:
         row = DNDVDRootCell::DVDRootCell();
