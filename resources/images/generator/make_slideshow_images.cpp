@@ -32,7 +32,7 @@ void arrow(QPainter &p, QSizeF s, bool left)
     p.fillRect(QRectF(QPointF(0, 0), s), band);
     const double cx = s.width() / 2;
     const double cy = s.height() / 2;
-    const double dx = left ? 3.5 : -3.5;
+    const double dx = left ? -3.5 : 3.5;
     QPainterPath chevron;
     chevron.moveTo(cx - dx, cy - 8);
     chevron.lineTo(cx + dx, cy);
