@@ -183,8 +183,9 @@ float NXAppController::cellHeightForNodePath(const NXMediaNodePtr &node) const
     case NXMediaTypeDVDTitle:
         return 30.0f;
     case NXMediaTypeFile:
-        // A file row of its own holds its toolbar under the 85 points of its content; in a row
-        // of 85 either the toolbar or the file's name would be cut off.
+    case NXMediaTypeGraphics:
+        // A file or photo-folder row of its own holds its toolbar under the 85 points of its
+        // content; in a row of 85 either the toolbar or the row's name would be cut off.
         return 115.0f;
     default:
         return 85.0f;
