@@ -73,6 +73,23 @@ public:
     NXFilterPtr copy() const override { return std::make_shared<Derived>(static_cast<const Derived &>(*this)); }
 };
 
+// A transition over a source and a target image: the base checks both images and hands
+// Derived::render(source, target, output size, inputTime) its samplers; Derived::moreDefaults()
+// adds defaults to "inputTime" 0.
+template <class Derived>
+class NXTransitionOf : public NXFilterOf<Derived>
+{
+public:
+    using NXFilterOf<Derived>::NXFilterOf;
+
+    QImage outputImage() const override;
+    // The transition's defaults besides the time; none unless Derived has its own.
+    QVariantMap moreDefaults() const { return {}; }
+
+protected:
+    QVariantMap defaults() const override;
+};
+
 // The keys every transition shares.
 namespace NXFilterKey {
 inline const QString image = QStringLiteral("inputImage");
@@ -91,3 +108,21 @@ inline const QString color = QStringLiteral("inputColor");
 } // namespace NXFilterKey
 
 inline constexpr double NXPi = 3.141592653589793;
+
+template <class Derived>
+QImage NXTransitionOf<Derived>::outputImage() const
+{
+    NXSampler source, target;
+    QSize size;
+    if (!this->transitionImages(source, target, size))
+        return QImage();
+    return static_cast<const Derived *>(this)->render(source, target, size, this->number(NXFilterKey::time));
+}
+
+template <class Derived>
+QVariantMap NXTransitionOf<Derived>::defaults() const
+{
+    QVariantMap values = static_cast<const Derived *>(this)->moreDefaults();
+    values.insert(NXFilterKey::time, 0.0);
+    return values;
+}

@@ -6,6 +6,11 @@ NXColor NXColor::fromRgb(QRgb p)
     return {qRed(p) * k, qGreen(p) * k, qBlue(p) * k, qAlpha(p) * k};
 }
 
+NXColor NXColor::fromColor(const QColor &c)
+{
+    return NXColor{float(c.redF()), float(c.greenF()), float(c.blueF()), 1.0f} * float(c.alphaF());
+}
+
 QRgb NXColor::toRgb() const
 {
     auto channel = [](float v, float limit) { return int(std::lround(std::clamp(v, 0.0f, limit) * 255.0f)); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
@@ -17,6 +18,7 @@ struct NXColor
     float a = 0.0f;
 
     static NXColor fromRgb(QRgb premultiplied);
+    static NXColor fromColor(const QColor &colour);
     QRgb toRgb() const;
     // The same colour made opaque (the programs that end in "alpha 1").
     NXColor opaque() const { return {r, g, b, 1.0f}; }

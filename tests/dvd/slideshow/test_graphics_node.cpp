@@ -1,36 +1,18 @@
 // The slideshow item made from the authored photo folders: its photos in each sort order, the
 // folders without photos, its figures and its thumbnail.
-#include "core/log/DNLogger.h"
 #include "core/model/NXMediaType.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
+#include "../../slideshow/slideshow_test_support.h"
 #include "profiles/DNProfile.h"
-#include "support/paths.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QTemporaryDir>
-#include <QThread>
 #include <QThreadPool>
 
+using slideshowtest::photo;
+
 namespace {
-
-QGuiApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QGuiApplication *application = new QGuiApplication(argc, argv);
-    return *application;
-}
-
-QString photos(const QString &relative)
-{
-    return testsupport::fixturePath(QStringLiteral("photos/") + relative);
-}
 
 QStringList names(const QList<DNImageNodePtr> &nodes)
 {
@@ -83,11 +65,8 @@ class GraphicsNode : public ::testing::Test
 protected:
     void SetUp() override
     {
-        app();
-        QDir().mkpath(logDir.filePath(QStringLiteral("log")));
-        QDir().mkpath(logDir.filePath(QStringLiteral("previous")));
-        DNLogger::shareRoughLog().redirect(logDir.filePath(QStringLiteral("log")),
-                                           logDir.filePath(QStringLiteral("previous")));
+        slideshowtest::app();
+        slideshowtest::freshLog(logDir);
     }
     void TearDown() override { QThreadPool::globalInstance()->waitForDone(); }
     QTemporaryDir logDir;
@@ -95,20 +74,20 @@ protected:
 
 TEST_F(GraphicsNode, AlbumBecomesOneFolderOfPhotosInDateThenPositionOrder)
 {
-    const auto node = DNGraphicsNode::graphicsNodeWithDir(photos(QStringLiteral("album")));
+    const auto node = DNGraphicsNode::graphicsNodeWithDir(photo(QStringLiteral("album")));
     EXPECT_EQ(node->mediaType(), NXMediaTypeGraphics);
     EXPECT_EQ(node->className(), QStringLiteral("DNGraphicsNode"));
-    EXPECT_EQ(node->path(), photos(QStringLiteral("album")));
+    EXPECT_EQ(node->path(), photo(QStringLiteral("album")));
     ASSERT_EQ(node->imageNodes().size(), 1);
     const auto folder = node->imageNodes().first();
     EXPECT_EQ(folder->type(), DNImageNode::Folder);
-    EXPECT_EQ(folder->path(), photos(QStringLiteral("album")));
+    EXPECT_EQ(folder->path(), photo(QStringLiteral("album")));
     // The nested folder's photo is among them; the huge, broken and non-photo files are not.
     EXPECT_EQ(names(folder->imageNodes()), (QStringList{"d", "c", "a", "e", "b"}));
     EXPECT_EQ(node->countOfPhotos(), 5);
     qint64 bytes = 0;
     for (const char *f : {"a.jpg", "b.JPG", "c.jpeg", "d.png", "nested/e.jpg"})
-        bytes += QFileInfo(photos(QStringLiteral("album/") + QString::fromLatin1(f))).size();
+        bytes += QFileInfo(photo(QStringLiteral("album/") + QString::fromLatin1(f))).size();
     EXPECT_EQ(node->sizeOfPhotos(), bytes);
     EXPECT_FLOAT_EQ(node->videoDuration(), 15.0f); // 5 x (2 + 1)
 
@@ -127,7 +106,7 @@ TEST_F(GraphicsNode, AlbumBecomesOneFolderOfPhotosInDateThenPositionOrder)
 
 TEST_F(GraphicsNode, EachSortOrder)
 {
-    const auto node = DNGraphicsNode::graphicsNodeWithDir(photos(QStringLiteral("album")));
+    const auto node = DNGraphicsNode::graphicsNodeWithDir(photo(QStringLiteral("album")));
     const auto photosNow = [&] { return names(node->imageNodes().first()->imageNodes()); };
     node->sortPhotoNode(DNSortByFileName, -1);
     EXPECT_EQ(photosNow(), (QStringList{"a", "b", "c", "d", "e"}));
@@ -156,8 +135,8 @@ TEST_F(GraphicsNode, EachSortOrder)
 TEST_F(GraphicsNode, SeveralFoldersKeepTheirOrder)
 {
     const std::atomic_bool stop{false};
-    const QStringList folders{photos(QStringLiteral("orientations")), photos(QStringLiteral("noPhotos")),
-                              photos(QStringLiteral("album"))};
+    const QStringList folders{photo(QStringLiteral("orientations")), photo(QStringLiteral("noPhotos")),
+                              photo(QStringLiteral("album"))};
     const auto node = DNGraphicsNode::graphicsNodeWithDirs(folders, &stop);
     ASSERT_EQ(node->imageNodes().size(), 2) << "no folder node for the folder without photos";
     EXPECT_EQ(node->imageNodes().at(0)->path(), folders.at(0));
@@ -165,42 +144,36 @@ TEST_F(GraphicsNode, SeveralFoldersKeepTheirOrder)
     EXPECT_EQ(node->countOfPhotos(), 13);
     EXPECT_EQ(node->path(), folders.last());
     EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("orientations"));
-    EXPECT_EQ(node->firstPhotoPathInNodes(), photos(QStringLiteral("orientations/o1.jpg")));
+    EXPECT_EQ(node->firstPhotoPathInNodes(), photo(QStringLiteral("orientations/o1.jpg")));
 
     // Adding a folder appends it as it is, unsorted.
-    node->appendingPhotosWithDir({photos(QStringLiteral("album/nested"))});
+    node->appendingPhotosWithDir({photo(QStringLiteral("album/nested"))});
     ASSERT_EQ(node->imageNodes().size(), 3);
     EXPECT_EQ(names(node->imageNodes().last()->imageNodes()), QStringList{"e"});
 }
 
 TEST_F(GraphicsNode, FoldersWithoutPhotosFailWithTheMessage)
 {
-    EXPECT_EQ(failureOf({photos(QStringLiteral("noPhotos"))}), noPhotoMessage(photos(QStringLiteral("noPhotos"))));
+    EXPECT_EQ(failureOf({photo(QStringLiteral("noPhotos"))}), noPhotoMessage(photo(QStringLiteral("noPhotos"))));
     testing::internal::CaptureStderr();
-    EXPECT_EQ(failureOf({photos(QStringLiteral("hugeOnly"))}), noPhotoMessage(photos(QStringLiteral("hugeOnly"))));
+    EXPECT_EQ(failureOf({photo(QStringLiteral("hugeOnly"))}), noPhotoMessage(photo(QStringLiteral("hugeOnly"))));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("abandon massive resolution photo (9000x6000)"), std::string::npos);
-    const QStringList two{photos(QStringLiteral("noPhotos")), QStringLiteral("/nonexistent/folder")};
+    const QStringList two{photo(QStringLiteral("noPhotos")), QStringLiteral("/nonexistent/folder")};
     EXPECT_EQ(failureOf(two), noPhotoMessage(two.join(QStringLiteral(", "))));
     // A scan stopped before it found anything.
-    EXPECT_EQ(failureOf({photos(QStringLiteral("album"))}, true), noPhotoMessage(photos(QStringLiteral("album"))));
+    EXPECT_EQ(failureOf({photo(QStringLiteral("album"))}, true), noPhotoMessage(photo(QStringLiteral("album"))));
     try {
-        DNGraphicsNode::graphicsNodeWithDir(photos(QStringLiteral("noPhotos")));
+        DNGraphicsNode::graphicsNodeWithDir(photo(QStringLiteral("noPhotos")));
         ADD_FAILURE() << "no exception";
     } catch (const std::exception &e) {
-        EXPECT_EQ(QString::fromUtf8(e.what()), noPhotoMessage(photos(QStringLiteral("noPhotos"))));
+        EXPECT_EQ(QString::fromUtf8(e.what()), noPhotoMessage(photo(QStringLiteral("noPhotos"))));
     }
 }
 
 TEST_F(GraphicsNode, ThumbnailOfTheFirstPhotoArrivesOnTheMainThread)
 {
-    const auto node = DNGraphicsNode::graphicsNodeWithDir(photos(QStringLiteral("orientations")));
-    QElapsedTimer clock;
-    clock.start();
-    while (node->thumbnail().isNull() && clock.elapsed() < 60000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    ASSERT_FALSE(node->thumbnail().isNull());
+    const auto node = DNGraphicsNode::graphicsNodeWithDir(photo(QStringLiteral("orientations")));
+    ASSERT_TRUE(filestest::waitFor([&] { return !node->thumbnail().isNull(); }));
     EXPECT_EQ(node->thumbnail().size(), QSize(64, 48)) << "o1.jpg, not enlarged";
 }
 

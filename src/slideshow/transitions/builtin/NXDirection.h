@@ -26,3 +26,12 @@ struct NXDirection
     double across(QPointF p) const { return -p.x() * dy + p.y() * dx; }
     double span() const { return max - min; }
 };
+
+// The distance from c to the corner of r farthest from it.
+inline double NXFarthestCorner(const QRectF &r, QPointF c)
+{
+    double reach = 0.0;
+    for (QPointF corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+        reach = std::max(reach, std::hypot(corner.x() - c.x(), corner.y() - c.y()));
+    return reach;
+}

@@ -9,26 +9,19 @@
 
 namespace {
 
-class PageCurl : public NXFilterOf<PageCurl>
+class PageCurl : public NXTransitionOf<PageCurl>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override
-    {
-        return {{NXFilterKey::time, 0.0}, {NXFilterKey::angle, 0.0}, {NXFilterKey::radius, 100.0}};
-    }
+    QVariantMap moreDefaults() const { return {{NXFilterKey::angle, 0.0}, {NXFilterKey::radius, 100.0}}; }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double time) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
         const QRectF page = extentOr(NXFilterKey::extent, size);
         const NXDirection d(number(NXFilterKey::angle), page);
         const double R = std::max(1.0, number(NXFilterKey::radius));
-        const double t = std::clamp(number(NXFilterKey::time), 0.0, 1.0);
+        const double t = std::clamp(time, 0.0, 1.0);
         // The fold runs from the lifted edge until the whole roll has left the page.
         const double fold = d.max - t * (d.span() + R);
         const QImage backImage = image(NXFilterKey::backsideImage);

@@ -10,28 +10,22 @@ namespace {
 // Bars of inputWidth across the direction inputAngle; every other bar runs inputBarOffset behind.
 // Behind each bar's front the target shows. At time 0 every front is before the images, at 1
 // every front is past them.
-class BarsSwipe : public NXFilterOf<BarsSwipe>
+class BarsSwipe : public NXTransitionOf<BarsSwipe>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override
+    QVariantMap moreDefaults() const
     {
-        return {{NXFilterKey::angle, 3.14159}, {NXFilterKey::width, 30.0},
-                {QStringLiteral("inputBarOffset"), 10.0}, {NXFilterKey::time, 0.0}};
+        return {{NXFilterKey::angle, 3.14159}, {NXFilterKey::width, 30.0}, {QStringLiteral("inputBarOffset"), 10.0}};
     }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double time) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
         const NXDirection d(number(NXFilterKey::angle), QRectF(QPointF(0, 0), QSizeF(size)));
         const double barWidth = std::max(1.0, number(NXFilterKey::width));
         const double offset = std::max(0.0, number(QStringLiteral("inputBarOffset")));
-        const double t = std::clamp(number(NXFilterKey::time), 0.0, 1.0);
-        const double travelled = d.min + t * (d.span() + offset);
+        const double travelled = d.min + std::clamp(time, 0.0, 1.0) * (d.span() + offset);
         return NXRenderImage(size, [&](QPointF p) {
             const bool lagging = std::fmod(std::floor(d.across(p) / barWidth), 2.0) != 0.0;
             const double front = travelled - (lagging ? offset : 0.0);
@@ -42,30 +36,24 @@ public:
 
 // One front travelling along inputAngle with a soft edge inputWidth wide, in which the target
 // fades into the source and inputColor shows at inputOpacity.
-class Swipe : public NXFilterOf<Swipe>
+class Swipe : public NXTransitionOf<Swipe>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override
+    QVariantMap moreDefaults() const
     {
-        return {{NXFilterKey::color, QColor::fromRgbF(1, 1, 1, 1)}, {NXFilterKey::time, 0.0},
-                {NXFilterKey::angle, 0.0}, {NXFilterKey::width, 300.0}, {QStringLiteral("inputOpacity"), 0.0}};
+        return {{NXFilterKey::color, QColor::fromRgbF(1, 1, 1, 1)}, {NXFilterKey::angle, 0.0},
+                {NXFilterKey::width, 300.0}, {QStringLiteral("inputOpacity"), 0.0}};
     }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double time) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
         const NXDirection d(number(NXFilterKey::angle), extentOr(NXFilterKey::extent, size));
         const double edge = std::max(1.0, number(NXFilterKey::width));
-        const double t = std::clamp(number(NXFilterKey::time), 0.0, 1.0);
-        const double front = d.min - edge + t * (d.span() + edge);
-        const QColor c = color(NXFilterKey::color);
+        const double front = d.min - edge + std::clamp(time, 0.0, 1.0) * (d.span() + edge);
         const float opacity = float(std::clamp(number(QStringLiteral("inputOpacity")), 0.0, 1.0));
-        const NXColor tint = NXColor{float(c.redF()), float(c.greenF()), float(c.blueF()), 1.0f} * float(c.alphaF());
+        const NXColor tint = NXColor::fromColor(color(NXFilterKey::color));
         return NXRenderImage(size, [&](QPointF p) {
             const double s = d.along(p);
             if (s <= front)

@@ -1,46 +1,31 @@
 // Transitions that open from a centre: a ripple whose ring runs outward with the target behind
 // it, and a pattern of holes that grow until the target shows through everywhere.
 #include "slideshow/transitions/NXFilterRegistry.h"
+#include "slideshow/transitions/builtin/NXDirection.h"
 
 #include <cmath>
 #include <cstdint>
 
 namespace {
 
-double farthestCorner(const QRectF &extent, QPointF c)
-{
-    double reach = 0.0;
-    for (QPointF corner : {extent.topLeft(), extent.topRight(), extent.bottomLeft(), extent.bottomRight()})
-        reach = std::max(reach, std::hypot(corner.x() - c.x(), corner.y() - c.y()));
-    return reach;
-}
-
 // A ring inputWidth wide runs from inputCenter until it has left the extent: inside it the
 // target, outside it the source, on it the picture bends by up to inputScale and catches the
 // light of inputShadingImage (read across its width from the ring's inner to its outer edge).
-class Ripple : public NXFilterOf<Ripple>
+class Ripple : public NXTransitionOf<Ripple>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override
-    {
-        return {{NXFilterKey::time, 0.0}, {NXFilterKey::width, 100.0}, {QStringLiteral("inputScale"), 50.0}};
-    }
+    QVariantMap moreDefaults() const { return {{NXFilterKey::width, 100.0}, {QStringLiteral("inputScale"), 50.0}}; }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double time) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
         const QRectF extent = extentOr(NXFilterKey::extent, size);
         const QPointF c = centerOr(NXFilterKey::center, extent);
         const double ring = std::max(1.0, number(NXFilterKey::width));
         const double half = ring * 0.5;
         const double scale = number(QStringLiteral("inputScale"));
-        const double t = std::clamp(number(NXFilterKey::time), 0.0, 1.0);
-        const double middle = t * (farthestCorner(extent, c) + ring) - half;
+        const double middle = std::clamp(time, 0.0, 1.0) * (NXFarthestCorner(extent, c) + ring) - half;
         const NXSampler shading(image(NXFilterKey::shadingImage));
         return NXRenderImage(size, [&](QPointF p) {
             const double dx = p.x() - c.x();
@@ -65,30 +50,25 @@ public:
 // Holes inputRadius apart in a grid turned by inputAngle about inputCenter; the grid is squeezed
 // more the farther from the centre it lies (inputCompression). Each hole starts to grow at its
 // own moment and covers its cell by the end.
-class Mod : public NXFilterOf<Mod>
+class Mod : public NXTransitionOf<Mod>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override
+    QVariantMap moreDefaults() const
     {
-        return {{NXFilterKey::time, 0.0}, {NXFilterKey::angle, 2.0}, {NXFilterKey::radius, 150.0},
-                {QStringLiteral("inputCompression"), 300.0}};
+        return {{NXFilterKey::angle, 2.0}, {NXFilterKey::radius, 150.0}, {QStringLiteral("inputCompression"), 300.0}};
     }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double time) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
         const QPointF c = centerOr(NXFilterKey::center, QRectF(QPointF(0, 0), QSizeF(size)));
         const double angle = number(NXFilterKey::angle);
         const double cosA = std::cos(angle);
         const double sinA = std::sin(angle);
         const double cell = std::max(1.0, number(NXFilterKey::radius));
         const double compression = std::max(1.0, number(QStringLiteral("inputCompression")));
-        const double t = std::clamp(number(NXFilterKey::time), 0.0, 1.0);
+        const double t = std::clamp(time, 0.0, 1.0);
         return NXRenderImage(size, [&](QPointF p) {
             const double x = p.x() - c.x();
             const double y = p.y() - c.y();

@@ -10,20 +10,15 @@ namespace {
 const QString kL2R = QStringLiteral("inputL2R");
 const QString kDirect = QStringLiteral("inputDirect");
 
-class NXPushFilter : public NXFilterOf<NXPushFilter>
+class NXPushFilter : public NXTransitionOf<NXPushFilter>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override { return {{NXFilterKey::time, 0.0}, {kL2R, 1.0}}; }
+    QVariantMap moreDefaults() const { return {{kL2R, 1.0}}; }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double p) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
-        const double p = number(NXFilterKey::time);
         const double s = number(kL2R) > 0 ? -1.0 : 1.0;
         const double W = source.width();
         return NXRenderImage(size, [&](QPointF pt) {
@@ -32,20 +27,15 @@ public:
     }
 };
 
-class NXMoveFilter : public NXFilterOf<NXMoveFilter>
+class NXMoveFilter : public NXTransitionOf<NXMoveFilter>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override { return {{NXFilterKey::time, 0.0}, {kL2R, 1.0}}; }
+    QVariantMap moreDefaults() const { return {{kL2R, 1.0}}; }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double p) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
-        const double p = number(NXFilterKey::time);
         const bool l2r = number(kL2R) > 0;
         const double s = l2r ? -1.0 : 1.0;
         const double a = l2r ? 0.0 : -1.0;
@@ -60,85 +50,38 @@ public:
     }
 };
 
-// What the two tile programs share: the band a point lies in (bands 2 w wide alternate along
-// both axes) and the direction the tiles travel.
-struct Tiles
-{
-    double fxY; // (0, 1) or (0, -1): along y, for bands across x
-    double fyX; // (1, 0) or (-1, 0): along x, for bands across y
-    bool horizontal;
-
-    Tiles(QPointF pt, double w, QPointF direct)
-    {
-        const double band = 2.0 * w;
-        fxY = pt.x() - std::floor(pt.x() / band) * band >= w ? 1.0 : -1.0;
-        fyX = pt.y() - std::floor(pt.y() / band) * band >= w ? 1.0 : -1.0;
-        horizontal = direct.x() == 0.0;
-    }
-    // The offset (horizontal ? fx : fy), each part scaled by sx and sy.
-    QPointF offset(double sx, double sy) const { return horizontal ? QPointF(0, fxY * sy) : QPointF(fyX * sx, 0); }
-};
-
-class NXTileInFilter : public NXFilterOf<NXTileInFilter>
+// Bands 2 w wide alternate along both axes; with the default direct (1, 0) the bands run along
+// y and their tiles travel along x, one band from the left, the next from the right. Tiles in
+// brings the target in over the source; tiles out slides the source away from over the target.
+template <bool In>
+class NXTileFilter : public NXTransitionOf<NXTileFilter<In>>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf<NXTileFilter<In>>::NXTransitionOf;
 
-    QVariantMap defaults() const override
-    {
-        return {{NXFilterKey::time, 0.0}, {NXFilterKey::width, 20.0}, {kDirect, QPointF(1, 0)}};
-    }
+    QVariantMap moreDefaults() const { return {{NXFilterKey::width, 20.0}, {kDirect, QPointF(1, 0)}}; }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double p) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
-        const double p = number(NXFilterKey::time);
-        const double w = std::max(0.5, number(NXFilterKey::width));
-        const QPointF direct = vector(kDirect);
+        const double w = std::max(0.5, this->number(NXFilterKey::width));
+        const bool horizontal = this->vector(kDirect).x() == 0.0;
         const double W = source.width();
         const double H = source.height();
         return NXRenderImage(size, [&](QPointF pt) {
-            const Tiles tiles(pt, w, direct);
-            const bool inX = pt.x() * tiles.fyX < tiles.fyX * W * (tiles.fyX == 1.0 ? p : 1.0 - p);
-            const bool inY = pt.y() * tiles.fxY < tiles.fxY * H * (tiles.fxY == 1.0 ? p : 1.0 - p);
-            if (tiles.horizontal ? inY : inX)
-                return target.sample(pt + tiles.offset(W * (1.0 - p), H * (1.0 - p)));
-            return source.sample(pt);
-        });
-    }
-};
-
-class NXTileOutFilter : public NXFilterOf<NXTileOutFilter>
-{
-public:
-    using NXFilterOf::NXFilterOf;
-
-    QVariantMap defaults() const override
-    {
-        return {{NXFilterKey::time, 0.0}, {NXFilterKey::width, 20.0}, {kDirect, QPointF(1, 0)}};
-    }
-
-    QImage outputImage() const override
-    {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
-        const double p = number(NXFilterKey::time);
-        const double w = std::max(0.5, number(NXFilterKey::width));
-        const QPointF direct = vector(kDirect);
-        const double W = source.width();
-        const double H = source.height();
-        return NXRenderImage(size, [&](QPointF pt) {
-            const Tiles tiles(pt, w, direct);
-            const bool beyondX = pt.x() * tiles.fyX >= tiles.fyX * W * (tiles.fyX == 1.0 ? 1.0 - p : p);
-            const bool beyondY = pt.y() * tiles.fxY >= tiles.fxY * H * (tiles.fxY == 1.0 ? 1.0 - p : p);
-            if (tiles.horizontal ? beyondY : beyondX)
-                return target.sample(pt);
-            return source.sample(pt + tiles.offset(W * p, H * p));
+            const double band = 2.0 * w;
+            const double fxY = pt.x() - std::floor(pt.x() / band) * band >= w ? 1.0 : -1.0;
+            const double fyX = pt.y() - std::floor(pt.y() / band) * band >= w ? 1.0 : -1.0;
+            // The travel (horizontal ? fx : fy) scaled by the distance still to go (in) or gone (out).
+            const double k = In ? 1.0 - p : p;
+            const QPointF offset = horizontal ? QPointF(0, fxY * H * k) : QPointF(fyX * W * k, 0);
+            if (In) {
+                const bool inX = pt.x() * fyX < fyX * W * (fyX == 1.0 ? p : 1.0 - p);
+                const bool inY = pt.y() * fxY < fxY * H * (fxY == 1.0 ? p : 1.0 - p);
+                return (horizontal ? inY : inX) ? target.sample(pt + offset) : source.sample(pt);
+            }
+            const bool beyondX = pt.x() * fyX >= fyX * W * (fyX == 1.0 ? 1.0 - p : p);
+            const bool beyondY = pt.y() * fxY >= fxY * H * (fxY == 1.0 ? 1.0 - p : p);
+            return (horizontal ? beyondY : beyondX) ? target.sample(pt) : source.sample(pt + offset);
         });
     }
 };
@@ -150,7 +93,7 @@ QList<NXFilterRow> NXSlideFilterRows()
     const QStringList c = NXTransitionCategories();
     return {NXFilterRowOf<NXPushFilter>(QStringLiteral("NXPushTransform"), QStringLiteral("Push Transform"), c),
             NXFilterRowOf<NXMoveFilter>(QStringLiteral("NXMoveTransform"), QStringLiteral("Move Transform"), c),
-            NXFilterRowOf<NXTileInFilter>(QStringLiteral("NXTileInTransform"), QStringLiteral("Tile In Transform"), c),
-            NXFilterRowOf<NXTileOutFilter>(QStringLiteral("NXTileOutTransform"), QStringLiteral("Tile Out Transform"),
-                                           c)};
+            NXFilterRowOf<NXTileFilter<true>>(QStringLiteral("NXTileInTransform"), QStringLiteral("Tile In Transform"), c),
+            NXFilterRowOf<NXTileFilter<false>>(QStringLiteral("NXTileOutTransform"),
+                                               QStringLiteral("Tile Out Transform"), c)};
 }

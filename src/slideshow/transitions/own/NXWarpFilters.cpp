@@ -1,33 +1,25 @@
 // The slideshow's own transitions that bend or turn the picture: a twirl about the centre, an
-// implosion that draws the source into its middle, the four rotations about an anchor, and the
-// plain fade. Each program is the formula of its transition, evaluated per pixel in the
-// filters' coordinates.
+// implosion that draws the source into its middle, and the four rotations about an anchor. Each
+// program is the formula of its transition, evaluated per pixel in the filters' coordinates.
 #include "slideshow/transitions/NXFilterRegistry.h"
 
 #include <cmath>
 
 namespace {
 
-class NXTwirlFilter : public NXFilterOf<NXTwirlFilter>
+class NXTwirlFilter : public NXTransitionOf<NXTwirlFilter>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override { return {{NXFilterKey::time, 0.0}}; }
-
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double time) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
-        const double t = std::min(number(NXFilterKey::time), 1.0);
+        const double t = std::min(time, 1.0);
         const double W = target.width();
         const double H = target.height();
         const QPointF c(W / 2.0, H / 2.0);
         const double r = H - 20.0;
         const double A = t >= 0.5 ? (1.0 - t) * 7.0 : t * 7.0;
-        const float mix = float(t);
         return NXRenderImage(size, [&](QPointF pt) {
             const QPointF v = pt - c;
             const double d = std::hypot(v.x(), v.y());
@@ -39,25 +31,18 @@ public:
                 const double sn = std::sin(theta);
                 q = QPointF(v.x() * cs - v.y() * sn, v.x() * sn + v.y() * cs) + c;
             }
-            return NXMix(source.sample(q), target.sample(q), mix).opaque();
+            return NXMix(source.sample(q), target.sample(q), float(t)).opaque();
         });
     }
 };
 
-class NXImplosionFilter : public NXFilterOf<NXImplosionFilter>
+class NXImplosionFilter : public NXTransitionOf<NXImplosionFilter>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override { return {{NXFilterKey::time, 0.0}}; }
-
-    QImage outputImage() const override
+    QImage render(const NXSampler &source, const NXSampler &target, QSize size, double p) const
     {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
-        const double p = number(NXFilterKey::time);
         const double k = -200.0 * p;
         const QPointF middle(0.5 * source.width(), 0.5 * source.height());
         return NXRenderImage(size, [&](QPointF pt) {
@@ -74,43 +59,17 @@ public:
     }
 };
 
-class NXFadeFilter : public NXFilterOf<NXFadeFilter>
-{
-public:
-    using NXFilterOf::NXFilterOf;
-
-    QVariantMap defaults() const override { return {{NXFilterKey::time, 0.0}}; }
-
-    QImage outputImage() const override
-    {
-        NXSampler source, target;
-        QSize size;
-        if (!transitionImages(source, target, size))
-            return QImage();
-        const float p = float(number(NXFilterKey::time));
-        return NXRenderImage(size, [&](QPointF pt) { return NXMix(source.sample(pt), target.sample(pt), p).opaque(); });
-    }
-};
-
 // Mode 0 and 1 turn the target in (from a half turn one way or the other), 2 and 3 turn the
 // source out; the turn is about inputAnchor, given as fractions of the source's size.
-class NXRotationFilter : public NXFilterOf<NXRotationFilter>
+class NXRotationFilter : public NXTransitionOf<NXRotationFilter>
 {
 public:
-    using NXFilterOf::NXFilterOf;
+    using NXTransitionOf::NXTransitionOf;
 
-    QVariantMap defaults() const override
-    {
-        return {{NXFilterKey::time, 0.0}, {NXFilterKey::mode, 0.0}, {QStringLiteral("inputAnchor"), QPointF(0.5, 0)}};
-    }
+    QVariantMap moreDefaults() const { return {{NXFilterKey::mode, 0.0}, {QStringLiteral("inputAnchor"), QPointF(0.5, 0)}}; }
 
-    QImage outputImage() const override
+    QImage render(const NXSampler &going, const NXSampler &coming, QSize size, double t) const
     {
-        NXSampler going, coming;
-        QSize size;
-        if (!transitionImages(going, coming, size))
-            return QImage();
-        const double t = number(NXFilterKey::time);
         const int m = int(number(NXFilterKey::mode));
         const double q = m == 0 ? 1.0 - t : m == 3 ? t : m == 1 ? t - 1.0 : -t;
         const QPointF a = vector(QStringLiteral("inputAnchor"));
@@ -140,7 +99,6 @@ QList<NXFilterRow> NXWarpFilterRows()
     return {NXFilterRowOf<NXTwirlFilter>(QStringLiteral("NXTwirlTransform"), QStringLiteral("Twirl Transform"), c),
             NXFilterRowOf<NXImplosionFilter>(QStringLiteral("NXImplosionTransform"),
                                              QStringLiteral("Implosion Transform"), c),
-            NXFilterRowOf<NXFadeFilter>(QStringLiteral("NXFadeTransform"), QStringLiteral("Fade Transform"), c),
             NXFilterRowOf<NXRotationFilter>(QStringLiteral("NXRotationTransform"), QStringLiteral("Rotation Transform"),
                                             c)};
 }
