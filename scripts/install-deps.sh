@@ -13,12 +13,14 @@ packages=(
   libdvdread-dev libplist-dev libicu-dev libuchardet-dev libmediainfo-dev libmediainfo0v5
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev libavfilter-dev
   iso-codes
+  libexif-dev   # photo dates, orientation and GPS positions
   # tests
   libgtest-dev libgmock-dev libbenchmark-dev
   # engines
   mencoder mplayer ffmpeg handbrake-cli atomicparsley
   # test media authoring and checking
   dvdauthor genisoimage xorriso lsdvd
+  exiv2   # EXIF written into the fixture photos
   # desktop helpers, offscreen and real-window runs
   xdg-utils xvfb xauth fonts-dejavu-core fontconfig
   # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)

@@ -3,6 +3,7 @@
 #include "convert/files/DNMediaFileProbe.h"
 #include "core/log/DNLogger.h"
 #include "core/notify/DNNotificationCenter.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,7 +12,12 @@
 #include <chrono>
 #include <exception>
 
-DNFileLoader::DNFileLoader(QObject *parent) : QObject(parent) {}
+DNFileLoader::DNFileLoader(QObject *parent)
+    : QObject(parent), graphicsFactory_([](const QStringList &folders, const std::atomic_bool *stop) {
+          return NXMediaNodePtr(DNGraphicsNode::graphicsNodeWithDirs(folders, stop));
+      })
+{
+}
 
 DNFileLoader::~DNFileLoader()
 {
@@ -105,8 +111,6 @@ void DNFileLoader::doLoadPhotos(const QStringList &folders)
     onMainThread([this] { Q_EMIT statusTextChanged(QStringLiteral("Loading Photos")); });
     QString failure;
     try {
-        if (!graphicsFactory_)
-            throw std::runtime_error("Photo slideshows are not available in this version.");
         const NXMediaNodePtr item = graphicsFactory_(folders, &isBreak_);
         std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs_.load()));
         if (handlerLoader_)

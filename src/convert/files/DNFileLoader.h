@@ -23,7 +23,8 @@ class DNFileLoader : public QObject
     Q_OBJECT
 public:
     // Makes the slideshow item of photo folders; it may watch *stop and must throw (any
-    // std::exception, its what() shown to the user) when no photo is found.
+    // std::exception, its what() shown to the user) when no photo is found. The slideshow
+    // item's own factory unless a test sets another.
     using GraphicsNodeFactory = std::function<NXMediaNodePtr(const QStringList &folders, const std::atomic_bool *stop)>;
 
     explicit DNFileLoader(QObject *parent = nullptr);
@@ -32,7 +33,6 @@ public:
 
     void setHandlerLoader(std::shared_ptr<NXAction> action) { handlerLoader_ = std::move(action); }
     std::shared_ptr<NXAction> handlerLoader() const { return handlerLoader_; }
-    // Without a factory a photo load fails with a message saying slideshows are unavailable.
     void setGraphicsNodeFactory(GraphicsNodeFactory factory) { graphicsFactory_ = std::move(factory); }
 
     // Starts a load; false when one is running already.

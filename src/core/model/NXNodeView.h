@@ -17,4 +17,7 @@ public:
     // The node's isPlaying changed; the row redraws its playing mark. Called on the thread
     // that changed the node (the main thread once the node is in the list).
     virtual void nodePlayingChanged(bool playing) { Q_UNUSED(playing); }
+
+    // The node's thumbnail changed (it arrives after the row was made); called on the main thread.
+    virtual void nodeThumbnailChanged() {}
 };

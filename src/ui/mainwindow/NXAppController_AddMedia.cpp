@@ -184,8 +184,9 @@ float NXAppController::cellHeightForNodePath(const NXMediaNodePtr &node) const
         return 30.0f;
     case NXMediaTypeFile:
     case NXMediaTypeFileGroup:
-        // A file or group row of its own holds its toolbar under the 85 points of its content; in
-        // a row of 85 either the toolbar or the row's content would be cut off.
+    case NXMediaTypeGraphics:
+        // A file, group or photo-folder row of its own holds its toolbar under the 85 points of its
+        // content; in a row of 85 either the toolbar or the row's content would be cut off.
         return 115.0f;
     default:
         return 85.0f;

@@ -20,6 +20,11 @@ public:
         if (cell_)
             cell_->updateCellContent();
     }
+    void nodeThumbnailChanged() override
+    {
+        if (cell_)
+            cell_->updateCellContent();
+    }
     DNCell *cell() const { return cell_; }
 
 private:

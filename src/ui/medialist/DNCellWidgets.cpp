@@ -65,8 +65,32 @@ DNCellTrackImageView::DNCellTrackImageView(const QRect &frame, QWidget *parent) 
 void DNCellTrackImageView::setImage(const QImage &image)
 {
     source_ = image;
-    shown_ = image.isNull() ? QImage() : DNGlossyThumbnail(image, size(), Qt::black);
+    makeShownImage();
     update();
+}
+
+void DNCellTrackImageView::setImageScaling(int scaling)
+{
+    imageScaling_ = scaling;
+    makeShownImage();
+    update();
+}
+
+void DNCellTrackImageView::makeShownImage()
+{
+    if (source_.isNull()) {
+        shown_ = QImage();
+        return;
+    }
+    const QImage image = imageScaling_ == 1 && !size().isEmpty()
+                             ? source_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             : source_;
+    shown_ = DNGlossyThumbnail(image, size(), Qt::black);
+}
+
+DNCellPhotoImageView::DNCellPhotoImageView(const QRect &frame, QWidget *parent) : DNCellTrackImageView(frame, parent)
+{
+    setImageScaling(1);
 }
 
 void DNCellTrackImageView::setDrawPlayIcon(bool draw)
@@ -111,8 +135,7 @@ void DNCellTrackImageView::paintEvent(QPaintEvent *)
 
 void DNCellTrackImageView::resizeEvent(QResizeEvent *)
 {
-    if (!source_.isNull())
-        shown_ = DNGlossyThumbnail(source_, size(), Qt::black);
+    makeShownImage();
     if (playIcon_)
         playIcon_->move((width() - 32) / 2, (height() - 32) / 2);
 }

@@ -27,6 +27,9 @@ public:
 
     // A null image leaves the placeholder.
     void setImage(const QImage &image);
+    // 0 (the default) scales the image down keeping its proportions, 1 fills the view, each
+    // axis scaled on its own.
+    void setImageScaling(int scaling);
     QImage shownImage() const { return shown_; }
     bool hasImage() const { return !shown_.isNull(); }
 
@@ -45,9 +48,20 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void makeShownImage();
+
     QImage source_;
     QImage shown_;
     DNButton *playIcon_ = nullptr;
+    int imageScaling_ = 0;
+};
+
+// The preview of a photo-folder row: the thumbnail fills the view, with no play button.
+class DNCellPhotoImageView : public DNCellTrackImageView
+{
+    Q_OBJECT
+public:
+    explicit DNCellPhotoImageView(const QRect &frame, QWidget *parent = nullptr);
 };
 
 // The two-button profile control: the left button shows the output profile's icon (choose a

@@ -133,10 +133,7 @@ void DNRootCell::setToolBarButtonState(int state)
 QMenu *DNRootCell::createCellMenu()
 {
     auto *menu = new QMenu(this);
-    menu->addAction(tr("Show in Finder"), this, [this] {
-        if (const auto node = file())
-            DNOpenFolderInFinder(QFileInfo(node->path()).absolutePath());
-    });
+    menu->addAction(tr("Show in Finder"), this, [this] { showRootCellDataInFinder(); });
     menu->addSeparator();
     QAction *edit = menu->addAction(tr("Edit"), this, &DNRootCell::editRootCell);
     edit->setData(100);
@@ -296,9 +293,26 @@ void DNRootCell::updateCellContent()
         trackName_output_->setText(name);
         node->nodeInfo()->setOutputName(name);
     }
+    showProfile(profile);
+    filling_ = false;
+}
+
+void DNRootCell::showProfile(const std::shared_ptr<DNProfile> &profile)
+{
     DNSetElidedText(profileName_, tr("Target format: ") + (profile ? profile->title() : tr("No Profile")));
     profileView_->updateDisplayImage(profile ? profile->iconID() : QString());
-    filling_ = false;
+}
+
+DNNodeInfoPtr DNRootCell::rowNodeInfo() const
+{
+    const auto node = file();
+    return node ? node->nodeInfo() : nullptr;
+}
+
+std::shared_ptr<DNProfile> DNRootCell::rowProfile() const
+{
+    const auto node = file();
+    return node ? node->profile() : nullptr;
 }
 
 void DNRootCell::onVideoTrackChanged()
@@ -402,8 +416,14 @@ void DNRootCell::addExtAudioPath(const QString &path)
 
 void DNRootCell::onVideoOutputNameDidChanged()
 {
+    if (const DNNodeInfoPtr info = rowNodeInfo())
+        DNStoreEditedOutputName(trackName_output_, info.get(), rowProfile().get());
+}
+
+void DNRootCell::showRootCellDataInFinder()
+{
     if (const auto node = file())
-        DNStoreEditedOutputName(trackName_output_, node->nodeInfo().get(), node->profile().get());
+        DNOpenFolderInFinder(QFileInfo(node->path()).absolutePath());
 }
 
 void DNRootCell::editRootCell()

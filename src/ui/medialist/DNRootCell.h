@@ -2,6 +2,8 @@
 
 #include "DNCell.h"
 
+#include "core/model/DNNodeInfo.h"
+
 #include <QDateTime>
 
 class DNButton;
@@ -10,6 +12,7 @@ class DNCellToolbar;
 class DNCellTrackImageView;
 class DNFileNode;
 class DNPopUpButton;
+class DNProfile;
 class DNTextField;
 class QLabel;
 
@@ -38,6 +41,8 @@ public:
     void onAudioTrackChanged();
     void onSubtitleTrackChanged();
     void onVideoOutputNameDidChanged();
+    // Shows the file in the desktop's file manager.
+    virtual void showRootCellDataInFinder();
     void editRootCell();
     void showInfoOfRootCell();
     void renameRootCell();
@@ -72,9 +77,11 @@ protected:
     void mouseEntered() override;
     void mouseExited() override;
 
-private:
-    std::shared_ptr<DNFileNode> file() const;
-    void createToolbar();
+    // The output tags and profile of the entry shown (the output name field edits them).
+    virtual DNNodeInfoPtr rowNodeInfo() const;
+    virtual std::shared_ptr<DNProfile> rowProfile() const;
+    // The target line and the profile icon.
+    void showProfile(const std::shared_ptr<DNProfile> &profile);
     void layoutRow();
 
     int imageIndex_ = 0;
@@ -98,4 +105,8 @@ private:
     QDateTime mouseEnterDate_;
     int mouseEnterCounter_ = 0;
     bool filling_ = false;
+
+private:
+    std::shared_ptr<DNFileNode> file() const;
+    void createToolbar();
 };

@@ -5,6 +5,7 @@
 #include "ui/medialist/DNDVDTitleCell.h"
 #include "ui/medialist/DNGroupCell.h"
 #include "ui/medialist/DNRootCell.h"
+#include "ui/medialist/DNRootPhotoCell.h"
 #include "ui/medialist/NXMediaTableView.h"
 
 DNCell *NXMediaRowForNode(const NXMediaNodePtr &node, NXMediaTableView *table)
@@ -15,6 +16,9 @@ DNCell *NXMediaRowForNode(const NXMediaNodePtr &node, NXMediaTableView *table)
     switch (node->mediaType()) {
     case NXMediaTypeFile:
         row = DNCell::cellNormal<DNRootCell>();
+        break;
+    case NXMediaTypeGraphics:
+        row = DNCell::cellNormal<DNRootPhotoCell>();
         break;
     case NXMediaTypeDVD:
         row = DNDVDRootCell::DVDRootCell();

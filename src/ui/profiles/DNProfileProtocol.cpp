@@ -3,6 +3,7 @@
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/DNDVDNode.h"
 #include "dvd/file/DNFileNode.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 
 DNProfileProtocolPtr DNProfileProtocolForNode(const NXMediaNodePtr &node)
 {
@@ -13,5 +14,7 @@ DNProfileProtocolPtr DNProfileProtocolForNode(const NXMediaNodePtr &node)
     // A file group answers with its own class name, so the sheet treats it as no plain file.
     if (auto file = std::dynamic_pointer_cast<DNFileNode>(node))
         return std::make_shared<DNProfileProtocolOf<DNFileNode>>(file, file->className(), false);
+    if (auto slideshow = std::dynamic_pointer_cast<DNGraphicsNode>(node))
+        return std::make_shared<DNProfileProtocolOf<DNGraphicsNode>>(slideshow, slideshow->className(), false);
     return nullptr;
 }

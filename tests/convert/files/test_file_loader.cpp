@@ -2,11 +2,13 @@
 #include "convert/files/DNFileLoader.h"
 #include "core/notify/DNNotificationCenter.h"
 #include "dvd/file/DNFileNode.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 #include "files_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <QThreadPool>
 
 #include <stdexcept>
 
@@ -62,7 +64,11 @@ protected:
         logFile = filestest::freshLog(logDir);
         loader.setPauseBetweenFiles(0);
     }
-    void TearDown() override { DNCaptureController::shareCaptureQueue().waitForDone(); }
+    void TearDown() override
+    {
+        DNCaptureController::shareCaptureQueue().waitForDone();
+        QThreadPool::globalInstance()->waitForDone();
+    }
     bool loadAll(const QStringList &paths)
     {
         if (!loader.showLoadVideoProgress(paths))
@@ -157,34 +163,48 @@ TEST_F(FileLoader, OnlyOneLoadAtATime)
     EXPECT_EQ(record.finished.size(), 1);
 }
 
-TEST_F(FileLoader, PhotoFoldersNeedTheSlideshowMaker)
+TEST_F(FileLoader, PhotoFoldersBecomeSlideshows)
 {
-    QTemporaryDir dir;
-    {
-        LoadRecord record(loader);
-        ASSERT_TRUE(loader.showLoadPhotoPrgress({dir.path()}));
-        loader.waitForLoad();
-        EXPECT_EQ(record.statuses, (QStringList{"Loading Photos"}));
-        EXPECT_TRUE(record.items.isEmpty());
-        ASSERT_EQ(record.failures.size(), 1);
-        EXPECT_FALSE(record.failures.first().isEmpty());
-        EXPECT_EQ(record.ends, 1);
-        EXPECT_EQ(record.finished.size(), 1);
-    }
-    // With a maker: its item, or its failure's description.
+    const QString album = testsupport::fixturePath(QStringLiteral("photos/album"));
+    const QString noPhotos = testsupport::fixturePath(QStringLiteral("photos/noPhotos"));
+    LoadRecord record(loader);
+    ASSERT_TRUE(loader.showLoadPhotoPrgress({album}));
+    loader.waitForLoad();
+    EXPECT_EQ(record.statuses, (QStringList{"Loading Photos"}));
+    ASSERT_EQ(record.items.size(), 1);
+    EXPECT_TRUE(record.onMainThread.first());
+    const auto slideshow = std::dynamic_pointer_cast<DNGraphicsNode>(record.items.first());
+    ASSERT_TRUE(slideshow);
+    EXPECT_EQ(slideshow->countOfPhotos(), 5);
+    EXPECT_TRUE(record.failures.isEmpty());
+    // The damaged and the non-photo files are named in the log.
+    const QString log = filestest::readText(logFile);
+    EXPECT_TRUE(log.contains(QStringLiteral("skip unreadable photo ") + album + QStringLiteral("/broken.jpg")));
+    EXPECT_TRUE(log.contains(album + QStringLiteral("/notes.txt: not a photo")));
+
+    // A folder without photos fails with the slideshow's message; no item is handed over.
+    ASSERT_TRUE(loader.showLoadPhotoPrgress({noPhotos}));
+    loader.waitForLoad();
+    EXPECT_EQ(record.items.size(), 1);
+    EXPECT_EQ(record.failures, (QStringList{QStringLiteral("There is no photo found at %1.").arg(noPhotos)}));
+    EXPECT_EQ(record.ends, 2);
+    EXPECT_EQ(record.finished.size(), 2);
+}
+
+TEST_F(FileLoader, PhotoLoadHandsItsStopFlagToTheMaker)
+{
     auto slideshow = std::make_shared<NXBasicMediaNode>();
     loader.setGraphicsNodeFactory([&](const QStringList &folders, const std::atomic_bool *stop) -> NXMediaNodePtr {
         if (folders.first().endsWith(QLatin1String("empty")))
-            throw std::runtime_error(QStringLiteral("There is no photo found at %1.").arg(folders.first()).toStdString());
+            throw std::runtime_error("nothing here");
         return stop && !*stop ? slideshow : nullptr;
     });
     LoadRecord record(loader);
-    ASSERT_TRUE(loader.showLoadPhotoPrgress({dir.path()}));
+    ASSERT_TRUE(loader.showLoadPhotoPrgress({QStringLiteral("/photos")}));
     loader.waitForLoad();
     ASSERT_EQ(record.items.size(), 1);
     EXPECT_EQ(record.items.first(), slideshow);
-    ASSERT_TRUE(loader.showLoadPhotoPrgress({dir.filePath(QStringLiteral("empty"))}));
+    ASSERT_TRUE(loader.showLoadPhotoPrgress({QStringLiteral("/photos/empty")}));
     loader.waitForLoad();
-    EXPECT_EQ(record.failures, (QStringList{QStringLiteral("There is no photo found at %1.").arg(dir.filePath(QStringLiteral("empty")))}));
-    EXPECT_EQ(record.finished.size(), 2);
+    EXPECT_EQ(record.failures, QStringList{QStringLiteral("nothing here")});
 }

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -91,14 +92,16 @@ TEST(FileLoaderSheet, PhotoFailureAlertsOnTheWindow)
     window.show();
     DNFileLoaderController controller;
     controller.loader().setPauseBetweenFiles(0);
-    controller.showPhotoLoaderWithoutOpenPanel(&window, {QDir::tempPath()}, NXAction::action());
+    // A folder without photos.
+    QTemporaryDir empty;
+    controller.showPhotoLoaderWithoutOpenPanel(&window, {empty.path()}, NXAction::action());
     QMessageBox *alert = nullptr;
     ASSERT_TRUE(uitest::waitFor([&] {
         alert = window.findChild<QMessageBox *>(QStringLiteral("loadPhotoFailedAlert"));
         return alert && alert->isVisible();
     }));
     EXPECT_EQ(alert->text(), QStringLiteral("Load Photo Failed!"));
-    EXPECT_FALSE(alert->informativeText().isEmpty());
+    EXPECT_EQ(alert->informativeText(), QStringLiteral("There is no photo found at %1.").arg(empty.path()));
     EXPECT_EQ(alert->icon(), QMessageBox::Critical);
     EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
     EXPECT_FALSE(controller.panel()->isVisible());

@@ -5,9 +5,12 @@
 #include "../mainwindow/shell_test_support.h"
 
 #include "dvd/file/DNFileGroupNode.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 #include "ui/controls/DNButton.h"
+#include "ui/loader/DNFileLoaderController.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/medialist/DNCellWidgets.h"
+#include "ui/medialist/DNRootPhotoCell.h"
 #include "ui/mainwindow/NXAppController.h"
 #include "ui/mainwindow/NXMainWindowBuilder.h"
 #include "ui/profiles/NXProfileChooserController.h"
@@ -15,7 +18,9 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QLabel>
 #include <QTest>
+#include <QThreadPool>
 
 using namespace medialisttest;
 
@@ -63,6 +68,7 @@ TEST(AddMedia, RowsAndHeightsByMediaType)
     } cases[] = {
         // A file row of its own has its toolbar below its content.
         {makeFile(QStringLiteral("/m/a.mp4")), "DNRootCell", 115.0f},
+        {std::make_shared<DNGraphicsNode>(), "DNRootPhotoCell", 115.0f},
         {makeDVD({5}), "DNDVDRootCell", 85.0f},
         {makeTitle(0, 5), "DNDVDTitleCell", 30.0f},
         // So does a group row.
@@ -137,6 +143,36 @@ TEST(AddMedia, FilesHandedOverSkipMissingPathsAndStillReportTheLoad)
     // The first load into the empty list ends with the profile chooser.
     EXPECT_TRUE(w.chooserShown());
     shelltest::saveWindowPicture(w.ui.window, QStringLiteral("medialist"), QStringLiteral("file_added"));
+}
+
+// A dropped photo folder becomes a slideshow with its photo row; a folder without photos ends
+// with the alert, and the list stays as it was.
+TEST(AddMedia, DroppedPhotoFolderBecomesASlideshowRow)
+{
+    Window w;
+    w.controller.movieViewDragedFilesEntered({testsupport::fixturePath(QStringLiteral("photos/album"))}, 4);
+    ASSERT_TRUE(uitest::waitFor([&] { return w.controller.mediaFiles->size() == 1; }));
+    auto *row = qobject_cast<DNRootPhotoCell *>(DNCell::cellOfNode(w.controller.mediaFiles->first().get()));
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->photoCount()->text(), QStringLiteral("5 photos"));
+    EXPECT_EQ(w.controller.tableView->tableMediaType(), 1);
+    QThreadPool::globalInstance()->waitForDone();
+    ASSERT_TRUE(uitest::waitFor([&] { return row->preview()->hasImage(); }));
+    shelltest::saveWindowPicture(w.ui.window, QStringLiteral("medialist"), QStringLiteral("photo_folder_added"));
+
+    auto *loader = qobject_cast<DNFileLoaderController *>(w.controller.fileLoader);
+    ASSERT_TRUE(loader);
+    ASSERT_TRUE(uitest::waitFor([&] { return !loader->loader().isLoading(); }));
+    w.controller.movieViewDragedFilesEntered({testsupport::fixturePath(QStringLiteral("photos/noPhotos"))}, 4);
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(uitest::waitFor([&] {
+        alert = w.ui.window->findChild<QMessageBox *>(QStringLiteral("loadPhotoFailedAlert"));
+        return alert && alert->isVisible();
+    }));
+    EXPECT_EQ(alert->informativeText(), QStringLiteral("There is no photo found at %1.")
+                                            .arg(testsupport::fixturePath(QStringLiteral("photos/noPhotos"))));
+    alert->buttons().first()->click();
+    EXPECT_EQ(w.controller.mediaFiles->size(), 1);
 }
 
 TEST(AddMedia, ChooserFollowsOnlyALoadIntoAnEmptyList)

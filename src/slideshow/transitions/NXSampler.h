@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QSize>
+
+#include <algorithm>
+#include <cmath>
+
+// A colour in premultiplied form, each channel 0..1, as the transition programs compute it.
+struct NXColor
+{
+    float r = 0.0f;
+    float g = 0.0f;
+    float b = 0.0f;
+    float a = 0.0f;
+
+    static NXColor fromRgb(QRgb premultiplied);
+    static NXColor fromColor(const QColor &colour);
+    QRgb toRgb() const;
+    // The same colour made opaque (the programs that end in "alpha 1").
+    NXColor opaque() const { return {r, g, b, 1.0f}; }
+    bool isClear() const { return r == 0.0f && g == 0.0f && b == 0.0f && a == 0.0f; }
+
+    NXColor operator+(const NXColor &o) const { return {r + o.r, g + o.g, b + o.b, a + o.a}; }
+    NXColor operator-(const NXColor &o) const { return {r - o.r, g - o.g, b - o.b, a - o.a}; }
+    NXColor operator*(float k) const { return {r * k, g * k, b * k, a * k}; }
+};
+
+inline NXColor NXMix(const NXColor &from, const NXColor &to, float t)
+{
+    return from * (1.0f - t) + to * t;
+}
+
+// The colour darkened (k below 1) or brightened, its alpha kept.
+inline NXColor NXShade(const NXColor &c, float k)
+{
+    return {c.r * k, c.g * k, c.b * k, c.a};
+}
+
+// An image read in the transition programs' coordinates: origin at the bottom left, y upward,
+// one unit per pixel, pixel centres at half units (the first pixel's centre is (0.5, 0.5)).
+// Reading between centres interpolates linearly; outside the image everything is clear.
+class NXSampler
+{
+public:
+    NXSampler() = default;
+    explicit NXSampler(const QImage &image);
+
+    bool isNull() const { return image_.isNull(); }
+    double width() const { return w_; }
+    double height() const { return h_; }
+    QSizeF size() const { return QSizeF(w_, h_); }
+    QRectF extent() const { return QRectF(0, 0, w_, h_); }
+
+    NXColor sample(double x, double y) const;
+    NXColor sample(QPointF p) const { return sample(p.x(), p.y()); }
+
+private:
+    // Column i from the left, row j from the bottom; clear outside.
+    NXColor pixel(int i, int j) const;
+
+    QImage image_;
+    int w_ = 0;
+    int h_ = 0;
+};
+
+// The size that holds both images (a transition's output covers both inputs).
+QSize NXUnionSize(const QImage &a, const QImage &b);
+
+// An image of size whose every pixel is program(centre of that pixel in the programs'
+// coordinates).
+template <class Program>
+QImage NXRenderImage(QSize size, Program &&program)
+{
+    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    const int w = size.width();
+    const int h = size.height();
+    for (int row = 0; row < h; ++row) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(row));
+        const double y = h - row - 0.5;
+        for (int col = 0; col < w; ++col)
+            line[col] = program(QPointF(col + 0.5, y)).toRgb();
+    }
+    return out;
+}

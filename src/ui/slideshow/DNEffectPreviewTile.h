@@ -1,0 +1,84 @@
+#pragma once
+
+#include "slideshow/transitions/NXFilter.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+class DNEffectPreview;
+class QCheckBox;
+class QTimer;
+
+// One animated sample of a transition: loops the transition between two demo images, forward
+// and back, one pass every 2.5 seconds, while it is started.
+class EffectPreview : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit EffectPreview(const QRect &frame, QWidget *parent = nullptr);
+    ~EffectPreview() override;
+
+    NXFilterPtr transition() const { return transition_; }
+    void setTransition(NXFilterPtr filter) { transition_ = std::move(filter); }
+    QImage sourceImage() const { return sourceImage_; }
+    void setSourceImage(const QImage &image) { sourceImage_ = image; }
+    QImage targetImage() const { return targetImage_; }
+    void setTargetImage(const QImage &image) { targetImage_ = image; }
+
+    // Starts the animation clock and a redraw 30 times a second, when transition and both images
+    // are set.
+    void startPreview();
+    void stopPreview();
+    bool isAnimating() const { return timer_ != nullptr; }
+
+    // The frame at t seconds of animation time (0.4 of real time): forward in even seconds,
+    // back in odd ones, eased; a null image without both images.
+    QImage imageAtTime(double t) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    NXFilterPtr transition_;
+    QImage sourceImage_;
+    QImage targetImage_;
+    double base_ = 0.0; // seconds since the epoch when the animation started
+    QTimer *timer_ = nullptr;
+};
+
+// One tile of the strip: the sample above a check box that says whether the slideshow may use
+// the transition.
+class EffectPreviewWrapper : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit EffectPreviewWrapper(const QRect &frame, QWidget *parent = nullptr);
+    ~EffectPreviewWrapper() override;
+
+    QString name() const { return name_; }
+    void setName(const QString &v) { name_ = v; }
+    DNEffectPreview *host() const { return host_; }
+    void setHost(DNEffectPreview *host) { host_ = host; }
+    int filterIndex() const { return filterIndex_; }
+    void setFilterIndex(int v) { filterIndex_ = v; }
+
+    void setPreviewFilter(NXFilterPtr filter);
+    void setDemoSourceImage(const QImage &source, const QImage &target);
+    void startPreview();
+    void stopPreview();
+    bool state() const;
+    void setState(bool checked);
+
+    EffectPreview *effectView() const { return effectView_; }
+    QCheckBox *checkButton() const { return checkButton_; }
+
+    void onCheckButtonStateChanged();
+
+private:
+    QString name_;
+    QPointer<DNEffectPreview> host_;
+    int filterIndex_ = 0;
+    EffectPreview *effectView_ = nullptr;
+    QCheckBox *checkButton_ = nullptr;
+};
