@@ -143,6 +143,9 @@ void NXAppController::doPrepertyWork()
 {
     if (tableView)
         tableView->setDatasource(mediaFiles);
+    DNNotificationCenter::defaultCenter().addObserver(
+        this, QStringLiteral("NXMediaTableViewSelectionDidChangedNotification @_@"),
+        [this](const DNNotification &n) { selectionDidChangeNotification(n.object); });
     if (mainWindow)
         new WindowResizeWatcher(this, mainWindow);
     connectCommands();
@@ -164,6 +167,38 @@ void NXAppController::connectCommands()
         {&NXAppController::photoLoadButton, &NXAppController::loadPhotos},
     };
     for (const auto &row : loads) {
+        if (DNButton *button = this->*row.button)
+            connect(button, &QPushButton::clicked, this, row.action);
+    }
+    const struct
+    {
+        QPointer<QPushButton> NXAppController::*button;
+        void (NXAppController::*action)();
+    } commands[] = {
+        {&NXAppController::renameButton, &NXAppController::renameSelected},
+        {&NXAppController::mergeButton, &NXAppController::mergerSelected},
+        {&NXAppController::infoButton, &NXAppController::infoOfSelected},
+        {&NXAppController::removeButton, &NXAppController::removeSelected},
+        {&NXAppController::clearButton, &NXAppController::clearAll},
+        {&NXAppController::browseOutputButton, &NXAppController::browseToSelectOutputFolder},
+        {&NXAppController::openOutputButton, &NXAppController::openOutputFolder},
+    };
+    for (const auto &row : commands) {
+        if (QPushButton *button = this->*row.button)
+            connect(button, &QPushButton::clicked, this, row.action);
+    }
+    if (editButton)
+        connect(editButton, &QPushButton::clicked, this, [this] { editSelected(true); });
+    const struct
+    {
+        QPointer<DNButton> NXAppController::*button;
+        void (NXAppController::*action)();
+    } topBar[] = {
+        {&NXAppController::DVDClearAllButton, &NXAppController::clearAll},
+        {&NXAppController::settingButton, &NXAppController::setting},
+        {&NXAppController::checkNewButton, &NXAppController::checkNewVersion},
+    };
+    for (const auto &row : topBar) {
         if (DNButton *button = this->*row.button)
             connect(button, &QPushButton::clicked, this, row.action);
     }
@@ -209,11 +244,7 @@ void NXAppController::setupAppNotifications()
                            [this, handler](const DNNotification &n) { (this->*handler)(n); });
     }
     // The list commands start in the state of an empty selection.
-    for (QPushButton *button : {editButton.data(), renameButton.data(), mergeButton.data(),
-                                infoButton.data(), removeButton.data(), clearButton.data()}) {
-        if (button)
-            button->setEnabled(false);
-    }
+    selectionDidChangeNotification(QVariant());
 }
 
 void NXAppController::resetMainAppViewVideoOutputFolder()
@@ -222,7 +253,3 @@ void NXAppController::resetMainAppViewVideoOutputFolder()
         outputFolderField->setText(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
 }
 
-void NXAppController::checkAppNewVersion()
-{
-    // The update check is built with the update wizard; nothing asks the service yet.
-}

@@ -40,6 +40,8 @@ public:
     void editRootCell();
     void showInfoOfRootCell();
     void renameRootCell();
+    // YES puts the output name field into editing, NO gives the focus back to the row.
+    void setEditState(bool editing) override;
     void onSetTag();
     void onChangeCurProfileSetting();
     void onChangeProfileType();

@@ -91,6 +91,10 @@ public:
     void showGroupChildrenAtMoviePath(const NXMediaPath &path);
     void hiddenGroupChildrenAtMoviePath(const NXMediaPath &path);
     void exchangeMovieNodeAt(const NXMediaPath &a, const NXMediaPath &b);
+    // Merging plain files: into a new file group in the first one's place, or into the
+    // existing group at groupPath (only plain files move).
+    void mergeMovieNodes(const NXMediaNodeList &nodes);
+    void mergeMovieNodes(const NXMediaNodeList &nodes, const NXMediaPath &groupPath);
 
     // --- DVD highlight and selection
     void selectDvdNode(const std::shared_ptr<DNDVDNode> &node);
