@@ -29,8 +29,7 @@ NXAboutInfoController::NXAboutInfoController(QObject *parent) : QObject(parent)
 
 NXAboutInfoController::~NXAboutInfoController()
 {
-    QPointer<QDialog> panel(aboutPanel_);
-    delete panel;
+    delete aboutPanel_.data();
 }
 
 void NXAboutInfoController::buildPanel()

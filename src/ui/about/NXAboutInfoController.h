@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 
 class DNLinkButton;
-class QDialog;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -46,7 +46,7 @@ public:
 private:
     void buildPanel();
 
-    QDialog *aboutPanel_ = nullptr;
+    QPointer<QDialog> aboutPanel_;
     QLabel *titleAndVersion_ = nullptr;
     QLabel *buildDate_ = nullptr;
     QLabel *picture_ = nullptr;

@@ -15,6 +15,13 @@
 
 #include <QApplication>
 
+namespace {
+QObject *windowOrSelf(NXAppController *c)
+{
+    return c->mainWindow ? static_cast<QObject *>(c->mainWindow.data()) : c;
+}
+} // namespace
+
 void NXAppController::browseToSelectOutputFolder()
 {
     NXBeginFolderPanel(mainWindow, DNSetting::shareSetting().appSetting()->videoOutputDirectory(),
@@ -38,15 +45,16 @@ void NXAppController::openOutputFolder()
 
 void NXAppController::onAbout()
 {
+    // The sheets live as long as the window they hang on.
     if (!aboutInfoController)
-        aboutInfoController = new NXAboutInfoController(this);
+        aboutInfoController = new NXAboutInfoController(windowOrSelf(this));
     aboutInfoController->showWithInWindow(mainWindow);
 }
 
 void NXAppController::setting()
 {
     if (!mainSettingController)
-        mainSettingController = new NXMainSettingController(this);
+        mainSettingController = new NXMainSettingController(windowOrSelf(this));
     mainSettingController->setDelegate(this);
     mainSettingController->showSettingPanelAttench2Window(mainWindow);
 }
@@ -54,7 +62,7 @@ void NXAppController::setting()
 void NXAppController::checkNewVersion()
 {
     if (!u2bUpdateController)
-        u2bUpdateController = new DNYTBUpdateController(this);
+        u2bUpdateController = new DNYTBUpdateController(windowOrSelf(this));
     u2bUpdateController->showUpgradePanel(mainWindow);
 }
 

@@ -55,8 +55,7 @@ NXMainSettingController::NXMainSettingController(QObject *parent) : QObject(pare
 
 NXMainSettingController::~NXMainSettingController()
 {
-    QPointer<QDialog> panel(settingPanel_);
-    delete panel;
+    delete settingPanel_.data();
 }
 
 QStringList NXMainSettingController::defaultAudioLangValus() const

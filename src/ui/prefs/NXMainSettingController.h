@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QDateTime>
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 
 class QCheckBox;
 class QComboBox;
-class QDialog;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -112,7 +112,7 @@ private:
     void buildPanel();
     void refreshControls();
 
-    QDialog *settingPanel_ = nullptr;
+    QPointer<QDialog> settingPanel_;
     QPointer<QObject> mainAppController_;
     int audioIndex_ = 0;
     QLineEdit *videoFolderField_ = nullptr;

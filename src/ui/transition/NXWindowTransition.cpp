@@ -63,7 +63,11 @@ void NXWindowTransition::flipWindow(QWidget *from, QWidget *to, bool isForward)
     tmpGoing_ = to;
 
     QRect frame = from ? from->frameGeometry() : QRect();
-    const QSize toSize = to ? to->frameGeometry().size() : QSize();
+    // A window not shown yet has no frame from the window system: it will get one like the
+    // window it replaces.
+    QSize toSize = to ? to->frameGeometry().size() : QSize();
+    if (to && from && !to->isVisible() && to->frameGeometry().size() == to->size())
+        toSize += from->frameGeometry().size() - from->size();
     if (toSize.width() > frame.width()) {
         const int grow = toSize.width() - frame.width();
         frame.adjust(-grow / 2, 0, grow - grow / 2, 0);
@@ -148,8 +152,10 @@ void NXWindowTransition::animationDidEnd()
         flipView_->setProgress(1.0);
     if (QWidget *going = tmpGoing_) {
         going->setWindowOpacity(0.0);
-        going->move(maskOrgin_);
         going->show();
+        // Placed once shown: only then does the window system give its frame, which the
+        // origin includes.
+        going->move(maskOrgin_);
         going->raise();
         going->activateWindow();
         going->setWindowOpacity(1.0);

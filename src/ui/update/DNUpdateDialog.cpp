@@ -23,7 +23,7 @@ std::atomic<double> gPauseScale{1.0};
 
 constexpr int kPanelWidth = 480;
 constexpr int kCheckingHeight = 190;
-constexpr int kResultHeight = 210;
+constexpr int kResultHeight = 160;
 // A sheet hangs this far below the top of its window.
 constexpr int kSheetDrop = 22;
 // The panel returns to the checking page this long after it closed.
@@ -48,8 +48,7 @@ DNUpdateDialog::~DNUpdateDialog()
 {
     if (run_)
         run_->stop = true;
-    QPointer<QDialog> panel(upgradePanel_);
-    delete panel;
+    delete upgradePanel_.data();
 }
 
 void DNUpdateDialog::setPauseScale(double scale)
@@ -83,8 +82,8 @@ void DNUpdateDialog::buildPanel()
     progressView_ = new QWidget(pages_);
     auto *checking = new QVBoxLayout(progressView_);
     checking->setContentsMargins(0, 0, 0, 0);
-    auto *caption = new QLabel(tr("Looking for a newer version of %1...").arg(DNApplicationName()), progressView_);
-    checking->addWidget(caption);
+    checkingCaption_ = new QLabel(tr("Looking for a newer version of %1...").arg(DNApplicationName()), progressView_);
+    checking->addWidget(checkingCaption_);
     progressIndicator_ = new QProgressBar(progressView_);
     progressIndicator_->setRange(0, 100);
     progressIndicator_->setTextVisible(false);
@@ -134,6 +133,7 @@ void DNUpdateDialog::resetUpgradePanel()
     internetFailed_->hide();
     checkManually_->hide();
     progressIndicator_->show();
+    checkingCaption_->show();
     cancelCheckButton_->setText(tr("Cancel"));
 }
 
@@ -187,6 +187,7 @@ void DNUpdateDialog::showUpgradePanel(QWidget *window)
     } else {
         run_.reset();
         progressIndicator_->hide();
+        checkingCaption_->hide();
         cancelCheckButton_->setText(tr("Close"));
         DNUpgradeController reader;
         reader.checkServerUpdateInfo();

@@ -2,6 +2,7 @@
 
 #include "DNUpgradeController.h"
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <QVariantMap>
@@ -10,7 +11,6 @@
 #include <memory>
 
 class DNLinkButton;
-class QDialog;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -99,7 +99,7 @@ private:
     Style style_;
     std::shared_ptr<CheckRun> run_;
     std::atomic<bool> findNewVersion_{false};
-    QDialog *upgradePanel_ = nullptr;
+    QPointer<QDialog> upgradePanel_;
     QStackedWidget *pages_ = nullptr;
     QProgressBar *progressIndicator_ = nullptr;
     QLabel *internetFailed_ = nullptr;
@@ -108,6 +108,7 @@ private:
     QPushButton *cancelPanel_ = nullptr;
     QPushButton *vistWebButton_ = nullptr;
     QWidget *progressView_ = nullptr;
+    QLabel *checkingCaption_ = nullptr;
     QWidget *upgradeInfoView_ = nullptr;
     QLabel *appNameField_ = nullptr;
     QLabel *upgradeTitle_ = nullptr;
