@@ -2,14 +2,11 @@
 // is due and an update service is set; the time of a started check is stored.
 #include "app/QuivraVideoConverterAppDelegate.h"
 
-#include "../ui/mainwindow/shell_test_support.h"
+#include "../ui/mainwindow/main_window_fixture.h"
 #include "../ui/ui_test_support.h"
 #include "../ui/update/update_test_server.h"
 
 #include "core/settings/DNSetting.h"
-#include "ui/mainwindow/DNWindow.h"
-#include "ui/mainwindow/NXAppController.h"
-#include "ui/mainwindow/NXMainWindowBuilder.h"
 #include "ui/prefs/NXMainSettingController.h"
 #include "ui/update/DNUpgradeController.h"
 #include "ui/update/DNYTBUpdateController.h"
@@ -42,10 +39,8 @@ TEST_P(AutomaticCheck, FollowsTheSchedule)
     const QDateTime last = QDateTime::currentDateTime().addDays(-c.lastCheckDaysAgo);
     NXMainSettingController::setLastCheckUpdateTime(last);
 
-    NXAppController controller;
-    NXMainWindowInterface ui = NXBuildMainWindow(&controller);
-    std::unique_ptr<DNWindow> window(ui.window);
-    controller.onApplicationDidFinishLaunching();
+    shelltest::MainWindowFixture main;
+    NXAppController &controller = main.controller;
     QuivraVideoConverterAppDelegate delegate;
     delegate.setAppController(&controller);
     delegate.delayCheckMethod();

@@ -153,55 +153,31 @@ void NXAppController::doPrepertyWork()
 
 void NXAppController::connectCommands()
 {
-    if (right_run_btn)
-        connect(right_run_btn, &QPushButton::clicked, this, &NXAppController::onStartConvertClick);
-    const struct
-    {
-        QPointer<DNButton> NXAppController::*button;
-        void (NXAppController::*action)();
-    } loads[] = {
-        {&NXAppController::DVDDiscLoadButton, &NXAppController::dvdLoad_Disc},
-        {&NXAppController::DVDFolderLoadButton, &NXAppController::dvdLoad_Path},
-        {&NXAppController::DVDIsoLoadButton, &NXAppController::dvdLoad_ISO},
-        {&NXAppController::videoLoadButton, &NXAppController::loadVideos},
-        {&NXAppController::photoLoadButton, &NXAppController::loadPhotos},
+    const std::pair<QPushButton *, void (NXAppController::*)()> buttons[] = {
+        {right_run_btn, &NXAppController::onStartConvertClick},
+        {DVDDiscLoadButton, &NXAppController::dvdLoad_Disc},
+        {DVDFolderLoadButton, &NXAppController::dvdLoad_Path},
+        {DVDIsoLoadButton, &NXAppController::dvdLoad_ISO},
+        {videoLoadButton, &NXAppController::loadVideos},
+        {photoLoadButton, &NXAppController::loadPhotos},
+        {DVDClearAllButton, &NXAppController::clearAll},
+        {settingButton, &NXAppController::setting},
+        {checkNewButton, &NXAppController::checkNewVersion},
+        {renameButton, &NXAppController::renameSelected},
+        {mergeButton, &NXAppController::mergerSelected},
+        {infoButton, &NXAppController::infoOfSelected},
+        {removeButton, &NXAppController::removeSelected},
+        {clearButton, &NXAppController::clearAll},
+        {browseOutputButton, &NXAppController::browseToSelectOutputFolder},
+        {openOutputButton, &NXAppController::openOutputFolder},
     };
-    for (const auto &row : loads) {
-        if (DNButton *button = this->*row.button)
-            connect(button, &QPushButton::clicked, this, row.action);
+    for (const auto &[button, action] : buttons) {
+        if (button)
+            connect(button, &QPushButton::clicked, this, action);
     }
-    const struct
-    {
-        QPointer<QPushButton> NXAppController::*button;
-        void (NXAppController::*action)();
-    } commands[] = {
-        {&NXAppController::renameButton, &NXAppController::renameSelected},
-        {&NXAppController::mergeButton, &NXAppController::mergerSelected},
-        {&NXAppController::infoButton, &NXAppController::infoOfSelected},
-        {&NXAppController::removeButton, &NXAppController::removeSelected},
-        {&NXAppController::clearButton, &NXAppController::clearAll},
-        {&NXAppController::browseOutputButton, &NXAppController::browseToSelectOutputFolder},
-        {&NXAppController::openOutputButton, &NXAppController::openOutputFolder},
-    };
-    for (const auto &row : commands) {
-        if (QPushButton *button = this->*row.button)
-            connect(button, &QPushButton::clicked, this, row.action);
-    }
+    // The Edit button opens the editor on its first page.
     if (editButton)
         connect(editButton, &QPushButton::clicked, this, [this] { editSelected(true); });
-    const struct
-    {
-        QPointer<DNButton> NXAppController::*button;
-        void (NXAppController::*action)();
-    } topBar[] = {
-        {&NXAppController::DVDClearAllButton, &NXAppController::clearAll},
-        {&NXAppController::settingButton, &NXAppController::setting},
-        {&NXAppController::checkNewButton, &NXAppController::checkNewVersion},
-    };
-    for (const auto &row : topBar) {
-        if (DNButton *button = this->*row.button)
-            connect(button, &QPushButton::clicked, this, row.action);
-    }
     if (DVDLoadButton)
         DVDLoadButton->setAction([this](DNMenuButton *) { loadDVD(); });
 }

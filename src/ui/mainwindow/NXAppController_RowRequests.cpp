@@ -13,9 +13,13 @@
 #include "ui/tags/DNNodeTagController.h"
 
 namespace {
-bool singleSelection(const NXAppController &c)
+// The entry a request is about, when exactly one row is selected; the requests that open a
+// sheet for one entry do nothing otherwise.
+NXMediaNodePtr singleSelectionEntry(const NXAppController &c, const NXMediaPath &path)
 {
-    return c.tableView && c.tableView->viewSelectedCellPaths().size() == 1;
+    if (!c.mainWindow || !c.tableView || c.tableView->viewSelectedCellPaths().size() != 1)
+        return nullptr;
+    return c.entryAtPath(path);
 }
 
 NXProfileController *profileControllerOf(NXAppController &c)
@@ -35,8 +39,8 @@ NXMediaNodePtr NXAppController::entryAtPath(const NXMediaPath &path) const
 
 void NXAppController::movieViewCellRequestChangeCurrnetProfile(const NXMediaPath &path)
 {
-    const NXMediaNodePtr node = entryAtPath(path);
-    if (!node || !mainWindow || !singleSelection(*this))
+    const NXMediaNodePtr node = singleSelectionEntry(*this, path);
+    if (!node)
         return;
     NXProfileController *profiles = profileControllerOf(*this);
     profiles->setMediaNode(node);
@@ -51,8 +55,8 @@ void NXAppController::movieViewCellRequestChangeCurrnetProfile(const NXMediaPath
 
 void NXAppController::movieViewCellRequestChangeProfile(const NXMediaPath &path)
 {
-    const NXMediaNodePtr node = entryAtPath(path);
-    if (!node || !mainWindow || !singleSelection(*this))
+    const NXMediaNodePtr node = singleSelectionEntry(*this, path);
+    if (!node)
         return;
     NXProfileController *profiles = profileControllerOf(*this);
     profiles->setMediaNode(node);
@@ -61,8 +65,8 @@ void NXAppController::movieViewCellRequestChangeProfile(const NXMediaPath &path)
 
 void NXAppController::movieViewCellRequestSetTag(const NXMediaPath &path)
 {
-    const NXMediaNodePtr node = entryAtPath(path);
-    if (!node || !mainWindow || !singleSelection(*this))
+    const NXMediaNodePtr node = singleSelectionEntry(*this, path);
+    if (!node)
         return;
     if (!nodeTagController)
         nodeTagController = new DNNodeTagController(mainWindow);

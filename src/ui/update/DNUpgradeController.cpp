@@ -4,18 +4,14 @@
 #include "core/util/DNSystemInfo.h"
 #include "core/util/DNVersion.h"
 
+#include "ui/net/NXHttpGet.h"
+
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QThread>
-#include <QTimer>
 
 #include <atomic>
-#include <memory>
 
 const QString DNUpgradeController::informationAddressKey = QStringLiteral("kUpdateInformationAddress");
 const QString DNUpgradeController::downloadPageKey = QStringLiteral("kUpdateDownloadPage");
@@ -30,40 +26,6 @@ QString userSetting(const QString &key)
 {
     const QSettings settings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"));
     return settings.value(key).toString().trimmed();
-}
-
-enum class FetchResult { Ok, Network, NotFound };
-
-FetchResult fetch(const QUrl &url, const std::function<bool()> &cancelled, QByteArray *body)
-{
-    QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    request.setTransferTimeout(gFetchTimeoutMs.load());
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    std::unique_ptr<QNetworkReply> reply(manager.get(request));
-    QEventLoop loop;
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(), [&](qint64 received, qint64) {
-        if (received > kMaximumBody)
-            reply->abort();
-    });
-    QTimer poll;
-    if (cancelled) {
-        QObject::connect(&poll, &QTimer::timeout, reply.get(), [&] {
-            if (cancelled())
-                reply->abort();
-        });
-        poll.start(100);
-    }
-    if (!reply->isFinished())
-        loop.exec();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status == 404 || status == 410)
-        return FetchResult::NotFound;
-    if (reply->error() != QNetworkReply::NoError || (status != 0 && (status < 200 || status >= 300)))
-        return FetchResult::Network;
-    *body = reply->readAll();
-    return FetchResult::Ok;
 }
 
 bool isDottedVersion(const QVariant &value)
@@ -123,24 +85,12 @@ bool DNUpgradeController::checkServerUpdateInfo(const std::function<bool()> &can
         failure_ = Failure::NoService;
         return false;
     }
-    const QUrl url = QUrl::fromUserInput(address);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        failure_ = Failure::Network;
+    const NXHttpGetResult answer = NXHttpGet(QUrl::fromUserInput(address), gFetchTimeoutMs.load(), kMaximumBody, cancelled);
+    if (answer.outcome != NXHttpGetResult::Outcome::Ok) {
+        failure_ = answer.outcome == NXHttpGetResult::Outcome::NotFound ? Failure::NotFound : Failure::Network;
         return false;
     }
-    QByteArray body;
-    switch (fetch(url, cancelled, &body)) {
-    case FetchResult::NotFound:
-        failure_ = Failure::NotFound;
-        return false;
-    case FetchResult::Network:
-        failure_ = Failure::Network;
-        return false;
-    case FetchResult::Ok:
-        break;
-    }
-    const std::optional<QVariantMap> record = recordFromData(body, DNFirstPreferredLanguage());
+    const std::optional<QVariantMap> record = recordFromData(answer.body, DNFirstPreferredLanguage());
     if (!record) {
         failure_ = Failure::Malformed;
         return false;

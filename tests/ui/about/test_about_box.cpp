@@ -1,15 +1,12 @@
 // The about box: name, version and build date, the title centred, and its two links: the
 // maker's site and a support mail written through xdg-email (a stand-in here records it).
-#include "../mainwindow/shell_test_support.h"
+#include "../mainwindow/main_window_fixture.h"
 #include "../ui_test_support.h"
 
 #include "core/util/DNBuildDate.h"
 #include "core/util/DNSystemInfo.h"
 #include "ui/about/NXAboutInfoController.h"
 #include "ui/controls/DNLinkButton.h"
-#include "ui/mainwindow/DNWindow.h"
-#include "ui/mainwindow/NXAppController.h"
-#include "ui/mainwindow/NXMainWindowBuilder.h"
 #include "ui/scripts/NXAppleScriptHandle.h"
 
 #include <QDialog>
@@ -33,20 +30,17 @@ TEST(AboutBox, BuildDatesJoinTheCompilerDateWithDashes)
 
 TEST(AboutBox, ShowsNameVersionAndBuildDateAndRunsUntilClosed)
 {
-    shelltest::app();
-    NXAppController controller;
-    NXMainWindowInterface ui = NXBuildMainWindow(&controller);
-    std::unique_ptr<DNWindow> window(ui.window);
-    controller.onApplicationDidFinishLaunching();
-    window->show();
+    shelltest::MainWindowFixture main;
+    NXAppController &controller = main.controller;
+    DNWindow *window = main.ui.window;
 
     bool shown = false;
-    QTimer::singleShot(100, window.get(), [&] {
+    QTimer::singleShot(100, window, [&] {
         NXAboutInfoController *about = controller.aboutInfoController;
         ASSERT_TRUE(about);
         QDialog *panel = about->aboutPanel();
         shown = panel->isVisible();
-        EXPECT_EQ(panel->parentWidget(), window.get());
+        EXPECT_EQ(panel->parentWidget(), window);
         EXPECT_EQ(about->titleAndVersion()->text(), QStringLiteral("Talvane %1").arg(DNApplicationVersion()));
         EXPECT_EQ(about->buildDate()->text(), DNBuildDateText());
         // The title is centred, its bottom 40 points below the top; nothing is cut off.

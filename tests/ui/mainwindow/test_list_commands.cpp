@@ -1,7 +1,7 @@
 // The main window's commands on the list's selection, on real lists of DVD sources and of
 // files: which commands the selection enables, merge, rename, edit, information, remove and
 // clear; the output folder's buttons; and a tool window handing its recordings back.
-#include "shell_test_support.h"
+#include "main_window_fixture.h"
 
 #include "../../builders/mencoder/DVDBuilderTestSupport.h"
 #include "../medialist/medialist_test_support.h"
@@ -10,9 +10,6 @@
 #include "dvd/file/DNFileGroupNode.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/info/NXFloatInfoWindowController.h"
-#include "ui/mainwindow/DNWindow.h"
-#include "ui/mainwindow/NXAppController.h"
-#include "ui/mainwindow/NXMainWindowBuilder.h"
 #include "ui/medialist/DNCellWidgets.h"
 #include "ui/profiles/NXProfileChooserController.h"
 #include "ui/profiles/NXProfileController.h"
@@ -90,26 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------- real lists
 
-struct Window
+struct Window : shelltest::MainWindowFixture
 {
-    QApplication &application = shelltest::app();
-    NXAppController controller;
-    NXMainWindowInterface ui;
-
-    Window()
-    {
-        NXMediaTableView::setAnimationDurationMs(0);
-        ui = NXBuildMainWindow(&controller);
-        controller.onApplicationDidFinishLaunching();
-        ui.window->resize(1040, 700);
-        ui.window->show();
-        controller.private_flag.isNeedPreSelect = false;
-    }
-    ~Window()
-    {
-        NXFloatInfoWindowController::shareInstance().hiddenTheWindow();
-        delete ui.window;
-    }
+    Window() : MainWindowFixture(QSize(1040, 700)) { controller.private_flag.isNeedPreSelect = false; }
+    ~Window() { NXFloatInfoWindowController::shareInstance().hiddenTheWindow(); }
 
     NXListCommandStates buttons() const
     {

@@ -1,15 +1,12 @@
 // The preferences sheet: every value goes into the settings at once (the audio language at
 // Done) and is there again after a restart; folders that cannot be written to are refused;
 // the update-check schedule.
-#include "../mainwindow/shell_test_support.h"
+#include "../mainwindow/main_window_fixture.h"
 
 #include "../ui_test_support.h"
 
 #include "core/settings/DNSetting.h"
 #include "ui/controls/DNButton.h"
-#include "ui/mainwindow/DNWindow.h"
-#include "ui/mainwindow/NXAppController.h"
-#include "ui/mainwindow/NXMainWindowBuilder.h"
 #include "ui/prefs/NXMainSettingController.h"
 
 #include <QCheckBox>
@@ -36,22 +33,15 @@ std::shared_ptr<DNAppSetting> record()
     return DNSetting::shareSetting().appSetting();
 }
 
-struct Sheet
+struct Sheet : shelltest::MainWindowFixture
 {
-    QApplication &application = shelltest::app();
-    NXAppController controller;
-    NXMainWindowInterface ui;
     NXMainSettingController *prefs = nullptr;
 
     Sheet()
     {
-        ui = NXBuildMainWindow(&controller);
-        controller.onApplicationDidFinishLaunching();
-        ui.window->show();
         QTest::mouseClick(controller.settingButton, Qt::LeftButton);
         prefs = controller.mainSettingController;
     }
-    ~Sheet() { delete ui.window; }
 };
 
 // What a new process reads back from the user settings, as JSON on standard output.

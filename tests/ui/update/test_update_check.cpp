@@ -3,14 +3,11 @@
 // cancelling stops a check for good, and without a service nothing is asked.
 #include "update_test_server.h"
 
-#include "../mainwindow/shell_test_support.h"
+#include "../mainwindow/main_window_fixture.h"
 #include "../ui_test_support.h"
 
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNLinkButton.h"
-#include "ui/mainwindow/DNWindow.h"
-#include "ui/mainwindow/NXAppController.h"
-#include "ui/mainwindow/NXMainWindowBuilder.h"
 #include "ui/update/DNUpdateViewController.h"
 #include "ui/update/DNUpgradeController.h"
 #include "ui/update/DNYTBUpdateController.h"
@@ -28,14 +25,12 @@ using updatetest::Server;
 
 namespace {
 
-struct Wizard
+// The address and the download page are set before the main window starts.
+struct Service
 {
     QApplication &application = shelltest::app();
     Server server;
-    NXAppController controller;
-    NXMainWindowInterface ui;
-
-    explicit Wizard(const QString &path, const QString &downloadPage = QString())
+    Service(const QString &path, const QString &downloadPage)
     {
         DNUpdateDialog::setPauseScale(0.1);
         DNUpgradeController::setFetchTimeoutMs(1500);
@@ -43,11 +38,12 @@ struct Wizard
                                   path.isEmpty() ? QVariant() : QVariant(server.address(path)));
         shelltest::setUserSetting(DNUpgradeController::downloadPageKey,
                                   downloadPage.isEmpty() ? QVariant() : QVariant(downloadPage));
-        ui = NXBuildMainWindow(&controller);
-        controller.onApplicationDidFinishLaunching();
-        ui.window->show();
     }
-    ~Wizard() { delete ui.window; }
+};
+
+struct Wizard : Service, shelltest::MainWindowFixture
+{
+    explicit Wizard(const QString &path, const QString &downloadPage = QString()) : Service(path, downloadPage) {}
 
     DNYTBUpdateController *dialog() const { return controller.u2bUpdateController; }
     bool showsResult() const
