@@ -53,7 +53,8 @@ NXListCommandStates NXAppController::commandStatesForSelection(int selected, int
 
 void NXAppController::selectionDidChangeNotification(const QVariant &object)
 {
-    // A user's click stops the preview; the preview player does that itself when it comes.
+    // A user's click (object YES) also stops a running preview: that step comes with the
+    // preview player, which this build does not have yet.
     Q_UNUSED(object);
     const QList<DNCell *> selected = tableView ? tableView->viewSelectedCell() : QList<DNCell *>();
     DNCell *last = selected.isEmpty() ? nullptr : selected.last();
@@ -100,11 +101,9 @@ void NXAppController::mergerSelected()
             group = node;
             break;
         }
-    DNCell *groupRow = group ? DNCell::cellOfNode(group.get()) : nullptr;
-    if (group && groupRow)
+    // A selected group has a row, and the row knows where the group stands.
+    if (DNCell *groupRow = group ? DNCell::cellOfNode(group.get()) : nullptr)
         tableView->mergeMovieNodes(nodes, groupRow->nodePath());
-    else if (group)
-        tableView->mergeMovieNodes(nodes, NXMediaPath(int(mediaFiles->indexOf(group)), -1));
     else
         tableView->mergeMovieNodes(nodes);
     tableView->reloadData();
