@@ -1,5 +1,6 @@
 #include "DNMainInterface.h"
 
+#include "ui/log/NXLogController.h"
 #include "ui/mainwindow/DNWindow.h"
 
 #include <QAction>
@@ -24,8 +25,9 @@ std::unique_ptr<DNMainInterface> DNLoadMainInterface()
                           shell->ui.helpItem, shell->ui.helpMenu);
 
     DNWindow *window = shell->ui.window;
-    // The about box comes with its own window; until then its item is shown but inactive.
-    shell->ui.aboutItem->setEnabled(false);
+    NXAppController *controller = &shell->controller;
+    QObject::connect(shell->ui.aboutItem, &QAction::triggered, controller, &NXAppController::onAbout);
+    QObject::connect(shell->ui.logItem, &QAction::triggered, controller, [] { NXLogController::instance()->showLogView(); });
     QObject::connect(shell->ui.hiddenItem, &QAction::triggered, window, &QWidget::showMinimized);
     QObject::connect(shell->ui.quitItem, &QAction::triggered, window, &QWidget::close);
     QObject::connect(shell->ui.helpItem, &QAction::triggered, &delegate,

@@ -1,12 +1,12 @@
 #include "QuivraVideoConverterAppDelegate.h"
 
 #include "DNApplicationLanguage.h"
-#include "DNUpdateCheckSchedule.h"
 
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 #include "core/settings/DNSetting.h"
+#include "core/util/DNBuildDate.h"
 #include "core/util/DNFileTypes.h"
 #include "core/util/DNPaths.h"
 #include "core/util/DNSystemActions.h"
@@ -14,6 +14,9 @@
 #include "profiles/DNProfileManager.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/mainwindow/NXAppController.h"
+#include "ui/prefs/NXMainSettingController.h"
+#include "ui/transition/NXWindowTransition.h"
+#include "ui/update/DNUpgradeController.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -114,6 +117,7 @@ bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
         const QString first = settings->value(QStringLiteral("AppleLanguages")).toStringList().value(0);
         DNOpenWebPage(startPageAddress(first));
     }
+    NXWindowTransition::transition();
     DNCreateDirectory(DNApplicationDataDirectory());
     if (window_)
         window_->setMouseTracking(true);
@@ -125,19 +129,20 @@ bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
     isApplicationFinishedLanch_ = true;
     resetMenuBarItemCurrentName();
     QTimer::singleShot(kUpdateCheckDelayMs, this, &QuivraVideoConverterAppDelegate::delayCheckMethod);
-    DNRoughLog(QStringLiteral("BUILD DATE:%@"), buildDateText(__DATE__, __TIME__));
+    DNRoughLog(QStringLiteral("BUILD DATE:%@"), DNBuildDateText());
     return true;
 }
 
 void QuivraVideoConverterAppDelegate::delayCheckMethod()
 {
-    if (!DNUpdateCheckSchedule::needToCheckUpdate() || !appController_)
+    // Without an update service there is nothing to check, and no check is recorded.
+    if (!DNUpgradeController::hasUpdateService() || !NXMainSettingController::needToCheckUpdate() || !appController_)
         return;
     NXAppController *controller = appController_;
     QThread *check = QThread::create([controller] { controller->checkAppNewVersion(); });
     connect(check, &QThread::finished, check, &QObject::deleteLater);
     check->start();
-    DNUpdateCheckSchedule::updateCheckUpdateTime();
+    NXMainSettingController::updateCheckUpdateTime();
 }
 
 void QuivraVideoConverterAppDelegate::applicationWillTerminate()
@@ -238,10 +243,7 @@ void QuivraVideoConverterAppDelegate::openHelpDocument()
 
 QString QuivraVideoConverterAppDelegate::buildDateText(const char *compilerDate, const char *compilerTime)
 {
-    QString date = QString::fromLatin1(compilerDate);
-    date.replace(QStringLiteral("  "), QStringLiteral("-"));
-    date.replace(QLatin1Char(' '), QLatin1Char('-'));
-    return date + QLatin1Char(' ') + QString::fromLatin1(compilerTime);
+    return DNFormatCompilerDate(compilerDate, compilerTime);
 }
 
 QString QuivraVideoConverterAppDelegate::startPageAddress(const QString &firstLanguage)

@@ -11,7 +11,9 @@
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKind.h"
 #include "profiles/DNProfileManager.h"
+#include "ui/about/NXAboutInfoController.h"
 #include "ui/controls/NXSlider.h"
+#include "ui/log/NXLogController.h"
 #include "ui/mainwindow/DNWindow.h"
 
 #include <QAction>
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <signal.h>
 #include <thread>
@@ -146,6 +149,30 @@ TEST(AppLaunch, OpenFileAnswersForSupportedVideoFilesOnly)
     };
     for (const auto &c : cases)
         EXPECT_EQ(delegate.openFile(QString::fromLatin1(c.path)), c.supported) << c.path;
+}
+
+// The application menu's About item opens the about box; the Help menu's Show Log the log window.
+TEST(AppMenus, AboutAndShowLogOpenTheirWindows)
+{
+    app();
+    auto shell = DNLoadMainInterface();
+    shell->ui.window->show();
+    ASSERT_TRUE(shell->ui.aboutItem->isEnabled());
+    bool aboutShown = false;
+    QTimer::singleShot(50, shell->ui.window, [&] {
+        NXAboutInfoController *about = shell->controller.aboutInfoController;
+        aboutShown = about && about->aboutPanel()->isVisible();
+        if (about)
+            about->OKClick();
+    });
+    shell->ui.aboutItem->trigger();
+    EXPECT_TRUE(aboutShown);
+
+    ASSERT_TRUE(shell->ui.logItem);
+    EXPECT_TRUE(shell->ui.helpMenu->actions().contains(shell->ui.logItem.data()));
+    shell->ui.logItem->trigger();
+    EXPECT_TRUE(NXLogController::instance()->isVisible());
+    NXLogController::instance()->hide();
 }
 
 TEST(AppLaunch, BuildDateJoinsTheCompilerDateWithDashes)

@@ -215,6 +215,39 @@ int main(int argc, char **argv)
         disc(p, QColor(255, 255, 255, 38), QPointF(s.width() / 2, s.height() / 2), 42);
     });
 
+    // The maker's card, shown when nothing is selected and in the about box: a disc beside
+    // the program's name on the dark screen.
+    save("our_company.png", QSize(336, 189), [](QPainter &p, QSizeF s) {
+        QLinearGradient g(0, 0, 0, s.height());
+        g.setColorAt(0, QColor(38, 44, 58));
+        g.setColorAt(1, QColor(16, 18, 24));
+        p.fillRect(QRectF(QPointF(0, 0), s), g);
+        const QPointF centre(s.width() * 0.27, s.height() * 0.5);
+        QRadialGradient shine(centre, 52);
+        shine.setColorAt(0, QColor(120, 180, 255));
+        shine.setColorAt(1, QColor(48, 112, 220));
+        QPainterPath ring;
+        ring.addEllipse(centre, 46, 46);
+        ring.addEllipse(centre, 13, 13);
+        p.fillPath(ring, shine);
+        p.setPen(QPen(QColor(255, 255, 255, 90), 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(centre, 30, 30);
+        QFont name;
+        name.setPixelSize(34);
+        name.setBold(true);
+        p.setFont(name);
+        p.setPen(QColor(236, 240, 247));
+        p.drawText(QRectF(s.width() * 0.47, s.height() * 0.28, s.width() * 0.5, 44), Qt::AlignLeft | Qt::AlignVCenter,
+                   "Talvane");
+        QFont maker;
+        maker.setPixelSize(14);
+        p.setFont(maker);
+        p.setPen(QColor(150, 160, 178));
+        p.drawText(QRectF(s.width() * 0.47, s.height() * 0.52, s.width() * 0.5, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                   "by Harnvale");
+    });
+
     // Switch: a rounded track with a knob at one end.
     const auto drawSwitch = [](bool on, bool enabled) {
         return [on, enabled](QPainter &p, QSizeF s) {

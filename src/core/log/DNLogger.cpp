@@ -98,12 +98,51 @@ void DNLogger::roughLog(const QString &message)
     const QString line = stampedLine(message);
     std::lock_guard lock(m_mutex);
     logex(line);
+    tell(EntryKind::Message, message);
 }
 
 void DNLogger::rawLog(const QString &text)
 {
     std::lock_guard lock(m_mutex);
     logex(text);
+    tell(EntryKind::Raw, text);
+}
+
+void DNLogger::tell(EntryKind kind, const QString &text)
+{
+    if (m_finished || text.isEmpty())
+        return;
+    for (const auto &[id, listener] : m_listeners)
+        listener(kind, text);
+}
+
+DNLogger::ListenerId DNLogger::addListener(Listener listener, QString *writtenSoFar, qint64 maxBacklogBytes)
+{
+    std::lock_guard lock(m_mutex);
+    if (writtenSoFar) {
+        writtenSoFar->clear();
+        QFile file(m_roughLogFile);
+        if (!m_roughLogFile.isEmpty() && file.open(QIODevice::ReadOnly)) {
+            const qint64 start = qMax<qint64>(0, file.size() - qMax<qint64>(0, maxBacklogBytes));
+            file.seek(start);
+            QByteArray bytes = file.readAll();
+            // A cut backlog starts at the next whole line.
+            if (start > 0) {
+                const qsizetype newline = bytes.indexOf('\n');
+                bytes = newline < 0 ? QByteArray() : bytes.mid(newline + 1);
+            }
+            *writtenSoFar = QString::fromUtf8(bytes);
+        }
+    }
+    const ListenerId id = m_nextListenerId++;
+    m_listeners.emplace(id, std::move(listener));
+    return id;
+}
+
+void DNLogger::removeListener(ListenerId id)
+{
+    std::lock_guard lock(m_mutex);
+    m_listeners.erase(id);
 }
 
 void DNLogger::logex(const QString &text)

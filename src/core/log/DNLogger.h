@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
+#include <map>
 #include <mutex>
 
 // The program's log: one text file per run, "Talvane.log" in the per-user data folder. The
@@ -47,16 +49,31 @@ public:
     // Closes the file; later writes are dropped silently. Runs when the application quits.
     void logFinish();
 
+    // Whoever shows the log as it grows (the log window) hears of every entry, on the writing
+    // thread, under the writer's lock, so entries arrive in the file's order. A listener must
+    // neither log nor block. A message arrives without its stamp; raw text as written.
+    enum class EntryKind { Message, Raw };
+    using Listener = std::function<void(EntryKind kind, const QString &text)>;
+    using ListenerId = quint64;
+    // writtenSoFar, when given, receives what the file held when the listener was added (at
+    // most its last maxBacklogBytes), so the listener misses nothing and sees nothing twice.
+    ListenerId addListener(Listener listener, QString *writtenSoFar = nullptr,
+                           qint64 maxBacklogBytes = 1 << 20);
+    void removeListener(ListenerId id);
+
 private:
     void start(const QString &folder, const QString &previousLogFolder);
     void open(const QString &path); // caller holds m_mutex
     void logex(const QString &text); // caller holds m_mutex
+    void tell(EntryKind kind, const QString &text); // caller holds m_mutex
 
     mutable std::mutex m_mutex;
     QString m_roughLogFile;
     QString m_roughLogFileLastSaved;
     QFile m_file;
     bool m_finished = false;
+    std::map<ListenerId, Listener> m_listeners;
+    ListenerId m_nextListenerId = 1;
 };
 
 // The entry points the program logs through. The format takes printf directives and "%@"

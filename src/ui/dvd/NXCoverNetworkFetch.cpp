@@ -2,12 +2,7 @@
 
 #include "dvd/cover/NXDVDInfoCapture.h"
 
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-
-#include <memory>
+#include "ui/net/NXHttpGet.h"
 
 namespace {
 
@@ -17,28 +12,10 @@ constexpr qint64 kMaximumBody = 32 * 1024 * 1024;
 
 std::optional<QByteArray> download(const QUrl &url)
 {
-    const QString scheme = url.scheme().toLower();
-    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+    NXHttpGetResult result = NXHttpGet(url, kTransferTimeoutMs, kMaximumBody);
+    if (result.outcome != NXHttpGetResult::Outcome::Ok)
         return std::nullopt;
-    QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    request.setTransferTimeout(kTransferTimeoutMs);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    std::unique_ptr<QNetworkReply> reply(manager.get(request));
-    QEventLoop loop;
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(), [&](qint64 received, qint64) {
-        if (received > kMaximumBody)
-            reply->abort();
-    });
-    if (!reply->isFinished())
-        loop.exec();
-    if (reply->error() != QNetworkReply::NoError)
-        return std::nullopt;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status != 0 && (status < 200 || status >= 300))
-        return std::nullopt;
-    return reply->readAll();
+    return std::move(result.body);
 }
 
 } // namespace

@@ -143,6 +143,9 @@ void NXAppController::doPrepertyWork()
 {
     if (tableView)
         tableView->setDatasource(mediaFiles);
+    DNNotificationCenter::defaultCenter().addObserver(
+        this, QStringLiteral("NXMediaTableViewSelectionDidChangedNotification @_@"),
+        [this](const DNNotification &n) { selectionDidChangeNotification(n.object); });
     if (mainWindow)
         new WindowResizeWatcher(this, mainWindow);
     connectCommands();
@@ -150,23 +153,31 @@ void NXAppController::doPrepertyWork()
 
 void NXAppController::connectCommands()
 {
-    if (right_run_btn)
-        connect(right_run_btn, &QPushButton::clicked, this, &NXAppController::onStartConvertClick);
-    const struct
-    {
-        QPointer<DNButton> NXAppController::*button;
-        void (NXAppController::*action)();
-    } loads[] = {
-        {&NXAppController::DVDDiscLoadButton, &NXAppController::dvdLoad_Disc},
-        {&NXAppController::DVDFolderLoadButton, &NXAppController::dvdLoad_Path},
-        {&NXAppController::DVDIsoLoadButton, &NXAppController::dvdLoad_ISO},
-        {&NXAppController::videoLoadButton, &NXAppController::loadVideos},
-        {&NXAppController::photoLoadButton, &NXAppController::loadPhotos},
+    const std::pair<QPushButton *, void (NXAppController::*)()> buttons[] = {
+        {right_run_btn, &NXAppController::onStartConvertClick},
+        {DVDDiscLoadButton, &NXAppController::dvdLoad_Disc},
+        {DVDFolderLoadButton, &NXAppController::dvdLoad_Path},
+        {DVDIsoLoadButton, &NXAppController::dvdLoad_ISO},
+        {videoLoadButton, &NXAppController::loadVideos},
+        {photoLoadButton, &NXAppController::loadPhotos},
+        {DVDClearAllButton, &NXAppController::clearAll},
+        {settingButton, &NXAppController::setting},
+        {checkNewButton, &NXAppController::checkNewVersion},
+        {renameButton, &NXAppController::renameSelected},
+        {mergeButton, &NXAppController::mergerSelected},
+        {infoButton, &NXAppController::infoOfSelected},
+        {removeButton, &NXAppController::removeSelected},
+        {clearButton, &NXAppController::clearAll},
+        {browseOutputButton, &NXAppController::browseToSelectOutputFolder},
+        {openOutputButton, &NXAppController::openOutputFolder},
     };
-    for (const auto &row : loads) {
-        if (DNButton *button = this->*row.button)
-            connect(button, &QPushButton::clicked, this, row.action);
+    for (const auto &[button, action] : buttons) {
+        if (button)
+            connect(button, &QPushButton::clicked, this, action);
     }
+    // The Edit button opens the editor on its first page.
+    if (editButton)
+        connect(editButton, &QPushButton::clicked, this, [this] { editSelected(true); });
     if (DVDLoadButton)
         DVDLoadButton->setAction([this](DNMenuButton *) { loadDVD(); });
 }
@@ -209,11 +220,7 @@ void NXAppController::setupAppNotifications()
                            [this, handler](const DNNotification &n) { (this->*handler)(n); });
     }
     // The list commands start in the state of an empty selection.
-    for (QPushButton *button : {editButton.data(), renameButton.data(), mergeButton.data(),
-                                infoButton.data(), removeButton.data(), clearButton.data()}) {
-        if (button)
-            button->setEnabled(false);
-    }
+    selectionDidChangeNotification(QVariant());
 }
 
 void NXAppController::resetMainAppViewVideoOutputFolder()
@@ -222,7 +229,3 @@ void NXAppController::resetMainAppViewVideoOutputFolder()
         outputFolderField->setText(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
 }
 
-void NXAppController::checkAppNewVersion()
-{
-    // The update check is built with the update wizard; nothing asks the service yet.
-}

@@ -14,7 +14,6 @@
 
 #include <atomic>
 #include <functional>
-#include <functional>
 #include <optional>
 #include <memory>
 
@@ -25,20 +24,47 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 
 class DNButton;
 class DNCell;
 class DNMenuButton;
+class DNNodeTagController;
 class DNWindow;
+class DNYTBUpdateController;
+class NXAboutInfoController;
 class NXAction;
 class NXDiscScanerController;
+class NXMainSettingController;
+class NXMediaPath;
 class NXMediaTableView;
 class NXProfileController;
 class NXProgressController;
 class NXSlider;
 class DNProfile;
+
+// A tool window the main window flips to and back from (the screen and camera recorders): its
+// window, and the recordings to add to the list when it closes (empty for none).
+class NXToolWindowController
+{
+public:
+    virtual ~NXToolWindowController() = default;
+    virtual QWidget *window() const = 0;
+    virtual QStringList fileListNeedToConvert() const = 0;
+};
+
+// Which of the main window's commands the selection enables.
+struct NXListCommandStates
+{
+    bool play = false;
+    bool pause = false;
+    bool edit = false;
+    bool rename = false;
+    bool merge = false;
+    bool info = false;
+    bool remove = false;
+    bool operator==(const NXListCommandStates &) const = default;
+};
 
 // The media list's top-level entries in list order. The controller and the list view share the
 // one array: the list adds, removes and regroups entries in it, the controller reads it (for the
@@ -56,6 +82,9 @@ using NXMediaListPtr = std::shared_ptr<NXMediaList>;
 //   NXAppController_Settings.cpp  the conversion options bound to the settings object
 //   NXAppController_Convert.cpp   the Convert command and the conversion run
 //   NXAppController_AddMedia.cpp  adding media and the media-list delegate (media list's part)
+//   NXAppController_ListCommands.cpp  the commands on the selection and their enabling
+//   NXAppController_RowRequests.cpp   what a list row asks for (profile, tags, editor)
+//   NXAppController_Windows.cpp   output folder, preferences, about box, update check, tool windows
 //
 // Everything runs on the main thread except the conversion run's convertVideos (the progress
 // sheet's worker thread) and convertStateChanged (whatever thread the engine reports from).
@@ -92,6 +121,8 @@ public:
     QPointer<QFrame> rightAreaBox;
 
     QPointer<QLineEdit> outputFolderField;
+    QPointer<QPushButton> browseOutputButton;  // browseToSelectOutputFolder
+    QPointer<QPushButton> openOutputButton;    // openOutputFolder
     QPointer<DNButton> videoLoadButton;
     QPointer<DNButton> photoLoadButton;
     QPointer<DNMenuButton> DVDLoadButton;      // pops up dvdLoadMenu when held
@@ -137,6 +168,16 @@ public:
     NXProgressController *progressController = nullptr;
     NXDiscScanerController *discScanerController = nullptr;
     QPointer<QObject> fileLoader;              // the file and photo-folder loader
+    QPointer<DNNodeTagController> nodeTagController;
+    QPointer<NXMainSettingController> mainSettingController;
+    QPointer<NXAboutInfoController> aboutInfoController;
+    QPointer<DNYTBUpdateController> u2bUpdateController;
+
+    // Tool windows while one is open (nothing opens them yet); each hands its recordings back
+    // when it closes. youtube always stays empty.
+    std::unique_ptr<NXToolWindowController> screenRecord;
+    std::unique_ptr<NXToolWindowController> cameraRecorderController;
+    std::unique_ptr<NXToolWindowController> youtube;
 
     // isNeedPreSelect: an add of media began while the list was empty.
     struct PrivateFlag
@@ -158,8 +199,10 @@ public:
     QRect previewFrameInWindow() const;
     void setupAppNotifications();
     // Shows the settings' output folder in outputFolderField (the preferences call it too).
-    void resetMainAppViewVideoOutputFolder();
-    // The background new-version check (the update check builds it); does nothing yet.
+    Q_INVOKABLE void resetMainAppViewVideoOutputFolder();
+    // The body of the automatic new-version check (a thread of its own): asks the update
+    // service and, only when it names a newer version, opens the update wizard on the main
+    // thread.
     void checkAppNewVersion();
 
     // ------------------------------------------------------------------ settings bindings
@@ -242,6 +285,52 @@ public:
     void onDNNotificationApplytoAllProfileSetting(const DNNotification &notification);
     void onDNNotificationApplytoAllNodeInfo(const DNNotification &notification);
     void onDNNotificationApplytoAllEditSetting(const DNNotification &notification);
+
+    // ------------------------------------------------------------------ list commands
+    // Defined in NXAppController_ListCommands.cpp.
+
+    // The list's selection changed (object: YES for a user's click, invalid at start-up):
+    // the information window follows, the commands are enabled, the placeholder shows the
+    // selected entry's picture.
+    void selectionDidChangeNotification(const QVariant &object);
+    // n selected rows, the media type of the last one's entry and the list's selection kind.
+    static NXListCommandStates commandStatesForSelection(int selected, int lastMediaType, int selectionKind);
+    void mergerSelected();
+    void renameSelected();
+    // Ends the players, then opens the editor for a single selection: on its first page when
+    // asked from a command (fromCommand), on its subtitle page otherwise.
+    void editSelected(bool fromCommand = true);
+    void infoOfSelected();
+    void removeSelected();
+    void clearAll();
+
+    // ------------------------------------------------------------------ row requests
+    // Defined in NXAppController_RowRequests.cpp. A path's entry is the top-level entry at its
+    // main index.
+    NXMediaNodePtr entryAtPath(const NXMediaPath &path) const;
+    void movieViewCellRequestChangeCurrnetProfile(const NXMediaPath &path);
+    void movieViewCellRequestChangeProfile(const NXMediaPath &path);
+    void movieViewCellRequestSetTag(const NXMediaPath &path);
+    void movieViewCellRequestEdit(const NXMediaPath &path, int tabIndex);
+    void movieViewCellRequestLoadSubtitle(const NXMediaPath &path);
+    // The slideshow editor for a photo folder, the video editor for anything else.
+    void openEditorForNode(const NXMediaNodePtr &node, int tabIndex);
+
+    // ------------------------------------------------------------------ windows
+    // Defined in NXAppController_Windows.cpp.
+    void browseToSelectOutputFolder();
+    // returnCode 1 (OK) shows and stores a writable chosen folder; anything else changes nothing.
+    void openBrowseOutputPanelDidEnd(int returnCode, const QString &path);
+    void openOutputFolder();
+    void onAbout();
+    void setting();
+    void checkNewVersion();
+    // A tool window closed: the main window flips back in its place and then adds the
+    // recordings; the tool window's controller is released.
+    void onDNScreenRecorderWillDisappear();
+    void onNXCamerraRecorderWindowWillCloseNotification();
+    void onNXYoutubeWindowWillCloseNotification();
+    void handBackToolWindow(std::unique_ptr<NXToolWindowController> &field);
 
 Q_SIGNALS:
     // The conversion run ended (finished, failed or stopped); emitted on the worker thread.

@@ -22,7 +22,6 @@
 #include "ui/medialist/NXMediaTableView.h"
 #include "ui/profiles/DNProfileApplyToAll.h"
 #include "ui/profiles/NXProfileController.h"
-#include "ui/tags/DNNodeTagController.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -59,105 +58,30 @@ public:
         c_->movieViewDragedFilesEntered(paths, kind);
     }
     void movieViewWantAddDVDTypeMedia(int kind) override { c_->movieViewWantAddDVDTypeMedia(kind); }
-    // The row's profile button: the chooser for that entry alone.
     void movieViewCellRequestChangeCurrnetProfile(const NXMediaPath &path) override
     {
-        if (!c_->tableView || !c_->mainWindow)
-            return;
-        NXMediaNodePtr node = c_->tableView->mediaNodeAtPath(path);
-        if (node && node->mediaType() == NXMediaTypeDVDTitle && path.mainIndex() >= 0)
-            node = c_->tableView->mediaNodeAtPath(NXMediaPath(path.mainIndex(), -1));
-        if (!node)
-            return;
-        if (!c_->profileController)
-            c_->profileController = new NXProfileController(c_->mainWindow);
-        c_->profileController->setMediaNode(node);
-        c_->profileController->setCancelButtonHidden(false);
-        c_->profileController->setChooserDoneAction(NXAction::actionWithTarget(
-            c_, [c = c_](const QVariant &, const QVariant &) {
-                if (c->tableView)
-                    c->tableView->refreshAllCells();
-            }));
-        c_->profileController->presentProfileChooseAttectToWindow(c_->mainWindow);
+        c_->movieViewCellRequestChangeCurrnetProfile(path);
     }
-    // The row's settings button: the profile settings sheet for that entry.
     void movieViewCellRequestChangeProfile(const NXMediaPath &path) override
     {
-        const NXMediaNodePtr node = profileHolderAt(path);
-        if (!node || !c_->mainWindow || c_->tableView->viewSelectedCellPaths().size() != 1)
-            return;
-        if (!c_->profileController)
-            c_->profileController = new NXProfileController(c_->mainWindow);
-        c_->profileController->setMediaNode(node);
-        c_->profileController->beginSheetAtWindow(c_->mainWindow);
+        c_->movieViewCellRequestChangeProfile(path);
     }
-    void movieViewCellRequestSetTag(const NXMediaPath &path) override
-    {
-        if (!c_->tableView || !c_->mainWindow || c_->tableView->viewSelectedCellPaths().size() != 1)
-            return;
-        const NXMediaNodePtr node = c_->tableView->mediaNodeAtPath(path);
-        if (!node)
-            return;
-        if (!tagController_)
-            tagController_ = new DNNodeTagController(c_->mainWindow);
-        tagController_->setMediaNode(node);
-        tagController_->displayTagEditorOnWindow(c_->mainWindow);
-    }
-    // The video editor and the floating media-information window are not part of this build:
-    // their requests are recorded so that what the user asked for is not lost silently.
+    void movieViewCellRequestSetTag(const NXMediaPath &path) override { c_->movieViewCellRequestSetTag(path); }
     void movieViewCellRequestEdit(const NXMediaPath &path, int tabIndex) override
     {
-        DNRoughLog(QStringLiteral("-->edit request for %@ on page %d: no video editor in this build."),
-                   describe(path), tabIndex);
+        c_->movieViewCellRequestEdit(path, tabIndex);
     }
     void movieViewCellRequestLoadSubtitle(const NXMediaPath &path) override
     {
-        DNRoughLog(QStringLiteral("-->subtitle request for %@: no video editor in this build."), describe(path));
+        c_->movieViewCellRequestLoadSubtitle(path);
     }
-    void editSelected() override
-    {
-        DNRoughLog(QStringLiteral("-->edit request for %@: no video editor in this build."), describeSelection());
-    }
-    void infoOfSelected() override
-    {
-        DNRoughLog(QStringLiteral("-->information request for %@: no media information window in this build."),
-                   describeSelection());
-    }
+    // The toolbar buttons of a row: the commands on the selection.
+    void editSelected() override { c_->editSelected(false); }
+    void infoOfSelected() override { c_->infoOfSelected(); }
+    void mergerSelected() override { c_->mergerSelected(); }
 
 private:
-    // The entry that holds the profile for the row at path: a DVD title's disc, else the entry.
-    NXMediaNodePtr profileHolderAt(const NXMediaPath &path) const
-    {
-        if (!c_->tableView)
-            return nullptr;
-        NXMediaNodePtr node = c_->tableView->mediaNodeAtPath(path);
-        if (node && node->mediaType() == NXMediaTypeDVDTitle && path.mainIndex() >= 0)
-            node = c_->tableView->mediaNodeAtPath(NXMediaPath(path.mainIndex(), -1));
-        return node;
-    }
-    static QString describeNode(const NXMediaNodePtr &node)
-    {
-        if (auto file = std::dynamic_pointer_cast<DNFileNode>(node))
-            return file->path();
-        return node ? QStringLiteral("an entry of media type %1").arg(node->mediaType()) : QStringLiteral("nothing");
-    }
-    QString describe(const NXMediaPath &path) const
-    {
-        return describeNode(c_->tableView ? c_->tableView->mediaNodeAtPath(path) : nullptr);
-    }
-    QString describeSelection() const
-    {
-        const NXMediaNodeList selected = c_->tableView ? c_->tableView->viewSelectedNodes() : NXMediaNodeList();
-        if (selected.isEmpty())
-            return QStringLiteral("nothing");
-        QStringList names;
-        for (const NXMediaNodePtr &node : selected)
-            names << describeNode(node);
-        return names.join(QStringLiteral(", "));
-    }
-
     NXAppController *c_;
-    QPointer<DNNodeTagController> tagController_;
 };
 }
 

@@ -251,6 +251,14 @@ QWidget *buildBottomBar(NXAppController *c, QWidget *parent)
     c->outputFolderField->setReadOnly(true);
     c->outputFolderField->setMinimumWidth(320);
     folderRow->addWidget(c->outputFolderField, 1);
+    c->browseOutputButton = new QPushButton(QObject::tr("Browse..."), bar);
+    c->browseOutputButton->setToolTip(QObject::tr("Choose the folder converted files are saved in"));
+    c->openOutputButton = new QPushButton(QObject::tr("Open"), bar);
+    c->openOutputButton->setToolTip(QObject::tr("Show the output folder"));
+    for (QPushButton *button : {c->browseOutputButton.data(), c->openOutputButton.data()}) {
+        button->setFocusPolicy(Qt::NoFocus);
+        folderRow->addWidget(button);
+    }
     settings->addLayout(folderRow);
 
     grid->addLayout(settings, 1);
@@ -277,6 +285,8 @@ void buildMenus(NXMainWindowInterface &ui)
     ui.quitItem->setMenuRole(QAction::QuitRole);
     ui.helpMenu = bar->addMenu(QObject::tr("Help"));
     ui.helpItem = ui.helpMenu->addAction(QStringLiteral("Help"));
+    ui.logItem = ui.helpMenu->addAction(QObject::tr("Show Log"));
+    ui.logItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
 }
 
 }

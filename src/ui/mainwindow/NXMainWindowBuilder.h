@@ -17,6 +17,7 @@ struct NXMainWindowInterface
     QPointer<QAction> hiddenItem;
     QPointer<QAction> quitItem;
     QPointer<QAction> helpItem;
+    QPointer<QAction> logItem;   // opens the log window
     QPointer<QMenu> helpMenu;
 };
 

@@ -440,6 +440,16 @@ void DNRootCell::showInfoOfRootCell()
         hostTable()->onInfoOfCell();
 }
 
+void DNRootCell::setEditState(bool editing)
+{
+    if (editing) {
+        trackName_output_->setFocus();
+        trackName_output_->selectAll();
+    } else {
+        setFocus();
+    }
+}
+
 void DNRootCell::renameRootCell()
 {
     onSetTag();

@@ -46,6 +46,8 @@ public:
     void editRootCell();
     void showInfoOfRootCell();
     void renameRootCell();
+    // YES puts the output name field into editing, NO gives the focus back to the row.
+    void setEditState(bool editing) override;
     void onRemoveCell();
     // Adds a subtitle or audio file chosen in an open panel, then refreshes the row.
     void loadExtSubtitle();

@@ -188,3 +188,36 @@ TEST(DNRoughLog, SharedWriterUsesTheDataFolder)
     EXPECT_TRUE(text.contains("]: disc has 3 titles\nengine line 7\n")) << text.toStdString();
     EXPECT_EQ(text.count("]: "), 1);
 }
+
+// A listener hears every entry in the file's order, after what the file held when it came.
+TEST(DNLogger, ListenersHearEntriesAfterWhatWasWrittenBefore)
+{
+    Folders f;
+    DNLogger log(f.data.path(), f.previous.path());
+    log.roughLog("first message");
+    QString backlog;
+    QStringList heard;
+    const auto id = log.addListener(
+        [&](DNLogger::EntryKind kind, const QString &text) {
+            heard << (kind == DNLogger::EntryKind::Message ? "message: " : "raw: ") + text;
+        },
+        &backlog);
+    EXPECT_EQ(backlog, readAll(log.roughLogFile()));
+    EXPECT_TRUE(backlog.contains("[Talvane]: first message\n"));
+    log.roughLog("second message");
+    log.rawLog("engine line\n");
+    log.rawLog("");
+    EXPECT_EQ(heard, (QStringList{"message: second message", "raw: engine line\n"}));
+    log.removeListener(id);
+    log.roughLog("unheard");
+    EXPECT_EQ(heard.size(), 2);
+
+    // A long file gives its last whole lines only.
+    QString tail;
+    const auto second = log.addListener([](DNLogger::EntryKind, const QString &) {}, &tail, 80);
+    EXPECT_FALSE(tail.isEmpty());
+    EXPECT_LE(tail.toUtf8().size(), 80);
+    EXPECT_TRUE(readAll(log.roughLogFile()).endsWith(tail));
+    EXPECT_TRUE(readAll(log.roughLogFile()).contains("\n" + tail));
+    log.removeListener(second);
+}

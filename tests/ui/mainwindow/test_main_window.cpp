@@ -48,12 +48,15 @@ TEST(MainWindow, StartsWithItsControlsAndSavesAPicture)
     ASSERT_TRUE(c.DVDLoadButton);
     EXPECT_EQ(c.DVDLoadButton->popMenu(), c.dvdLoadMenu.data());
     EXPECT_EQ(c.dvdLoadMenu->title(), QStringLiteral("DVDLoadMenu"));
-    // The list commands start as for an empty selection.
+    // The list commands start as for an empty selection; Clear is always there.
     for (QPushButton *button : {c.editButton.data(), c.renameButton.data(), c.mergeButton.data(),
-                                c.infoButton.data(), c.removeButton.data(), c.clearButton.data()})
+                                c.infoButton.data(), c.removeButton.data(), c.playAndStop.data(),
+                                c.pauseAndGoon.data()})
         EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+    EXPECT_TRUE(c.clearButton->isEnabled());
     // Every control lies inside the window.
-    for (QWidget *widget : {static_cast<QWidget *>(c.outputFolderField), static_cast<QWidget *>(c.right_run_btn),
+    for (QWidget *widget : {static_cast<QWidget *>(c.outputFolderField), static_cast<QWidget *>(c.browseOutputButton),
+                            static_cast<QWidget *>(c.openOutputButton), static_cast<QWidget *>(c.right_run_btn),
                             static_cast<QWidget *>(c.CPUCores), static_cast<QWidget *>(c.mediaListSlot),
                             static_cast<QWidget *>(c.subWindowTrackView), static_cast<QWidget *>(c.DVDLoadButton)}) {
         const QRect inWindow(widget->mapTo(w.ui.window, QPoint(0, 0)), widget->size());

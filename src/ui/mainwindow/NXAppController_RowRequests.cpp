@@ -1,0 +1,100 @@
+// What a row of the media list asks of the main window: the profile chooser or the profile
+// sheet for its entry, the tag sheet, and the editor.
+#include "NXAppController.h"
+
+#include "DNWindow.h"
+
+#include "core/action/NXAction.h"
+#include "core/log/DNLogger.h"
+#include "core/model/NXMediaType.h"
+#include "dvd/file/DNFileNode.h"
+#include "ui/medialist/NXMediaTableView.h"
+#include "ui/profiles/NXProfileController.h"
+#include "ui/tags/DNNodeTagController.h"
+
+namespace {
+// The entry a request is about, when exactly one row is selected; the requests that open a
+// sheet for one entry do nothing otherwise.
+NXMediaNodePtr singleSelectionEntry(const NXAppController &c, const NXMediaPath &path)
+{
+    if (!c.mainWindow || !c.tableView || c.tableView->viewSelectedCellPaths().size() != 1)
+        return nullptr;
+    return c.entryAtPath(path);
+}
+
+NXProfileController *profileControllerOf(NXAppController &c)
+{
+    if (!c.profileController)
+        c.profileController = new NXProfileController(c.mainWindow);
+    return c.profileController;
+}
+} // namespace
+
+NXMediaNodePtr NXAppController::entryAtPath(const NXMediaPath &path) const
+{
+    if (path.mainIndex() < 0 || path.mainIndex() >= mediaFiles->size())
+        return nullptr;
+    return mediaFiles->at(path.mainIndex());
+}
+
+void NXAppController::movieViewCellRequestChangeCurrnetProfile(const NXMediaPath &path)
+{
+    const NXMediaNodePtr node = singleSelectionEntry(*this, path);
+    if (!node)
+        return;
+    NXProfileController *profiles = profileControllerOf(*this);
+    profiles->setMediaNode(node);
+    profiles->setCancelButtonHidden(false);
+    // The rows show the profile they convert to: they must see the new one.
+    profiles->setChooserDoneAction(NXAction::actionWithTarget(this, [this](const QVariant &, const QVariant &) {
+        if (tableView)
+            tableView->refreshAllCells();
+    }));
+    profiles->presentProfileChooseAttectToWindow(mainWindow);
+}
+
+void NXAppController::movieViewCellRequestChangeProfile(const NXMediaPath &path)
+{
+    const NXMediaNodePtr node = singleSelectionEntry(*this, path);
+    if (!node)
+        return;
+    NXProfileController *profiles = profileControllerOf(*this);
+    profiles->setMediaNode(node);
+    profiles->beginSheetAtWindow(mainWindow);
+}
+
+void NXAppController::movieViewCellRequestSetTag(const NXMediaPath &path)
+{
+    const NXMediaNodePtr node = singleSelectionEntry(*this, path);
+    if (!node)
+        return;
+    if (!nodeTagController)
+        nodeTagController = new DNNodeTagController(mainWindow);
+    nodeTagController->setMediaNode(node);
+    nodeTagController->displayTagEditorOnWindow(mainWindow);
+}
+
+void NXAppController::movieViewCellRequestEdit(const NXMediaPath &path, int tabIndex)
+{
+    openEditorForNode(entryAtPath(path), tabIndex);
+}
+
+void NXAppController::movieViewCellRequestLoadSubtitle(const NXMediaPath &path)
+{
+    Q_UNUSED(path);
+    editSelected(false);
+}
+
+void NXAppController::openEditorForNode(const NXMediaNodePtr &node, int tabIndex)
+{
+    if (!node)
+        return;
+    // Neither editor is part of this build yet: the request is recorded, so that what the
+    // user asked for is not lost silently.
+    const auto file = std::dynamic_pointer_cast<DNFileNode>(node);
+    const QString what = file ? file->path() : QStringLiteral("an entry of media type %1").arg(node->mediaType());
+    if (node->mediaType() == NXMediaTypeGraphics)
+        DNRoughLog(QStringLiteral("-->slideshow edit request for %@: no slideshow editor in this build."), what);
+    else
+        DNRoughLog(QStringLiteral("-->edit request for %@ on page %d: no video editor in this build."), what, tabIndex);
+}
