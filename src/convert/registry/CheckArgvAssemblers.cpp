@@ -9,20 +9,20 @@
 
 namespace {
 constexpr int ShortestBuilderName = 4;
-}
 
-bool CheckDVDArgvAssemblers()
-{
-    return CheckDVDArgvAssemblers(DNBundle::pathForResource(QStringLiteral("profiles/DVD")), stdout);
-}
+using Lookup = ArgvAssemblerFunction (*)(const char *name);
 
-bool CheckDVDArgvAssemblers(const QString &profileFolder, std::FILE *out)
+// The one self-check over a profile folder; the two tables differ in their lookup, their label
+// and in whether hidden files count (the file check counts them: a stray hidden file in the
+// folder is reported, not skipped).
+bool checkProfileFolder(const QString &profileFolder, std::FILE *out, const char *label, Lookup lookup,
+                        QDir::Filters extraFilters)
 {
     bool passed = true;
     int profiles = 0;
     QSet<QString> names;
     const QDir folder(profileFolder);
-    const QStringList entries = folder.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    const QStringList entries = folder.entryList(QDir::Files | QDir::NoDotAndDotDot | extraFilters, QDir::Name);
     for (const QString &entry : entries) {
         if (entry.startsWith(QLatin1String("Category")))
             continue;
@@ -37,16 +37,38 @@ bool CheckDVDArgvAssemblers(const QString &profileFolder, std::FILE *out)
         if (names.contains(name))
             continue;
         names.insert(name);
-        if (!DVDArgvAssemblerForName(name.toUtf8().constData())) {
-            std::fprintf(out, "Code没有实现转换函数: %s\n", name.toUtf8().constData());
+        const QByteArray key = name.toUtf8();
+        if (!lookup(key.constData()) || IsPendingArgvAssembler(key.constData())) {
+            std::fprintf(out, "Code没有实现转换函数: %s\n", key.constData());
             passed = false;
         }
     }
     // A folder without a single profile proves nothing.
     if (profiles == 0)
         passed = false;
-    std::fprintf(out, "DVD:  总计%d个Profile, %d个函数, 检查%s\n", profiles, int(names.size()),
+    std::fprintf(out, "%s:  总计%d个Profile, %d个函数, 检查%s\n", label, profiles, int(names.size()),
                  passed ? "成功 ✅" : "失败 ❌");
     std::fflush(out);
     return passed;
+}
+} // namespace
+
+bool CheckDVDArgvAssemblers()
+{
+    return CheckDVDArgvAssemblers(DNBundle::pathForResource(QStringLiteral("profiles/DVD")), stdout);
+}
+
+bool CheckDVDArgvAssemblers(const QString &profileFolder, std::FILE *out)
+{
+    return checkProfileFolder(profileFolder, out, "DVD", DVDArgvAssemblerForName, {});
+}
+
+bool CheckVideoArgvAssemblers()
+{
+    return CheckVideoArgvAssemblers(DNBundle::pathForResource(QStringLiteral("profiles/Video")), stdout);
+}
+
+bool CheckVideoArgvAssemblers(const QString &profileFolder, std::FILE *out)
+{
+    return checkProfileFolder(profileFolder, out, "Video", VideoArgvAssemblerForName, QDir::Hidden);
 }
