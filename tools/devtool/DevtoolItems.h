@@ -1,0 +1,53 @@
+#pragma once
+
+#include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileNode.h"
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+// What the argv, convert and join commands share: finding a profile, loading the item a source
+// names, the edit flags, and running the driver with progress on standard error.
+
+// A profile file: the path itself, or a file name from the shipped DVD or Video profiles.
+// Empty when there is none.
+QString devtoolProfilePath(const QString &argument);
+
+// A media file (any file that is not an ISO image) rather than a DVD source.
+bool devtoolIsMediaFile(const QString &source);
+
+// The edit flags after the positional arguments.
+struct DevtoolEditFlags
+{
+    QString outDir;          // --out DIR (argv only)
+    bool nav = true;         // --nav 0|1 (DVD only)
+    bool trim = false;       // --trim S E
+    int trimStart = 0;
+    int trimEnd = 0;
+    int volume = -1;         // --volume V
+    int rotate = -1;         // --rotate DEG (files only)
+    bool crop = false;       // --crop W:H:X:Y, pixels from the top-left corner (files only)
+    QRect cropRect;
+    QString subtitle;        // --subtitle FILE (files only)
+
+    // Which of the flags a command takes.
+    enum Accept { Out = 1, Nav = 2, FileEdits = 4 };
+    // Reads arguments from index first on; false with *error set for an unknown or bad flag.
+    bool parse(const QStringList &arguments, int first, int accept, QString *error);
+    bool hasFileEdits() const { return rotate >= 0 || crop || !subtitle.isEmpty(); }
+};
+
+// A probed file item with the profile at profilePath; null with *error set when the file
+// cannot be read.
+DNFileNodePtr devtoolLoadFileItem(const QString &path, const QString &profilePath, QString *error);
+// A DVD item with the profile, title titleIndex selected; null with *error set.
+DNDVDNodePtr devtoolLoadDVDItem(const QString &source, int titleIndex, const QString &profilePath, QString *error);
+
+// The flags' edits on an item; false with *error set for a subtitle file that does not exist.
+bool devtoolApplyEdits(DNFileNode &item, const DevtoolEditFlags &flags, QString *error);
+void devtoolApplyEdits(DNDVDNode &item, const DevtoolEditFlags &flags);
+
+// Converts node through the driver into outDir with the real engines, progress on standard
+// error; the driver's result.
+int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir);
