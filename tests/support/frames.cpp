@@ -66,7 +66,9 @@ bool decodesToEnd(const QString &path, QString *errors)
 {
     const ProcessResult decode = runProcess(QStringLiteral("ffmpeg"),
         {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
-         QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
+         // Frames keep the file's own time base, so a rate that changes is no error.
+         QStringLiteral("-enc_time_base"), QStringLiteral("-1"), QStringLiteral("-f"), QStringLiteral("null"),
+         QStringLiteral("-")});
     if (errors)
         *errors = QString::fromUtf8(decode.output);
     return decode.finished && decode.exitCode == 0 && decode.output.trimmed().isEmpty();
