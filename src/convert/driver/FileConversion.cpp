@@ -23,12 +23,14 @@ int passesForFileProfile(const DNProfile &profile)
 
 // The picture every member of a group is converted to, so that the parts join without encoding
 // again: the profile's frame, or for "keep origin" the largest width and height among the
-// members; and, for a "keep origin" aspect, that frame's own shape, so that no member is shown
-// stretched to another member's shape.
+// members; for a "keep origin" aspect, that frame's own shape, so that no member is shown
+// stretched to another member's shape; and for a "keep origin" rate the first member's, so that
+// the joined stream has one rate.
 struct GroupFrame
 {
     QString resolution;  // null: the profile's own
     QString aspect;      // null: the profile's own
+    QString frameRate;   // null: the profile's own
 };
 
 GroupFrame groupFrame(const DNProfile &profile, const QList<DNFileNodePtr> &members)
@@ -54,6 +56,10 @@ GroupFrame groupFrame(const DNProfile &profile, const QList<DNFileNodePtr> &memb
         if (frame.aspect.isEmpty())
             frame.aspect = QStringLiteral("4x3");
     }
+    const QString rate = profile.videoFrameRate() ? profile.videoFrameRate()->currentValue() : QString();
+    const DNTVideoPtr first = members.isEmpty() ? nullptr : members.first()->selectedVideoTrack();
+    if (IsKeepOriginFrameRate(rate) && first && first->fps > 0)
+        frame.frameRate = QString::asprintf("%.3f", double(first->fps));
     return frame;
 }
 
@@ -81,6 +87,8 @@ public:
             profile->videoResolution()->setCurrentValue(frame.resolution);
         if (!frame.aspect.isNull() && profile->videoAspect())
             profile->videoAspect()->setCurrentValue(frame.aspect);
+        if (!frame.frameRate.isNull() && profile->videoFrameRate())
+            profile->videoFrameRate()->setCurrentValue(frame.frameRate);
     }
     ~GroupPart()
     {
