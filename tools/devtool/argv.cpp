@@ -18,10 +18,7 @@ constexpr const char *Name = "argv";
 
 int argvCommand(const QStringList &arguments)
 {
-    const QString usage = QStringLiteral(
-        "usage: talvane-devtool argv SOURCE TITLE PROFILE [--nav 0|1] [--out DIR] [--trim S E] [--volume V]\n"
-        "       talvane-devtool argv FILE 0 PROFILE [--out DIR] [--trim S E] [--volume V] [--rotate DEG]"
-        " [--crop W:H:X:Y] [--subtitle FILE]");
+    const QString usage = QStringLiteral("usage: talvane-devtool argv SOURCE TITLE PROFILE [flags] (see talvane-devtool help)");
     if (arguments.size() < 3)
         return devtoolFail(Name, usage);
     bool ok = false;
@@ -37,7 +34,7 @@ int argvCommand(const QStringList &arguments)
     QString error;
     const int accept = DevtoolEditFlags::Out | (mediaFile ? DevtoolEditFlags::FileEdits : DevtoolEditFlags::Nav);
     if (!flags.parse(arguments, 3, accept, &error))
-        return devtoolFail(Name, error + QLatin1Char('\n') + usage);
+        return devtoolFail(Name, error + QStringLiteral(" (see talvane-devtool help)"));
 
     const QString profilePath = devtoolProfilePath(arguments.at(2));
     if (profilePath.isEmpty())

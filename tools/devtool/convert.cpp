@@ -17,10 +17,7 @@ constexpr const char *Name = "convert";
 
 int convertCommand(const QStringList &arguments)
 {
-    const QString usage = QStringLiteral(
-        "usage: talvane-devtool convert SOURCE TITLE PROFILE OUTDIR\n"
-        "       talvane-devtool convert FILE 0 PROFILE OUTDIR [--trim S E] [--volume V] [--rotate DEG]"
-        " [--crop W:H:X:Y] [--subtitle FILE]");
+    const QString usage = QStringLiteral("usage: talvane-devtool convert SOURCE TITLE PROFILE OUTDIR [flags] (see talvane-devtool help)");
     if (arguments.size() < 4)
         return devtoolFail(Name, usage);
     bool ok = false;
@@ -34,7 +31,7 @@ int convertCommand(const QStringList &arguments)
     DevtoolEditFlags flags;
     QString error;
     if (!flags.parse(arguments, 4, mediaFile ? DevtoolEditFlags::FileEdits : 0, &error))
-        return devtoolFail(Name, error + QLatin1Char('\n') + usage);
+        return devtoolFail(Name, error + QStringLiteral(" (see talvane-devtool help)"));
     const QString profilePath = devtoolProfilePath(arguments.at(2));
     if (profilePath.isEmpty())
         return devtoolFail(Name, QStringLiteral("no profile %1").arg(arguments.at(2)));
