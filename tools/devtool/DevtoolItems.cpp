@@ -6,6 +6,7 @@
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
+#include "dvd/DNDVDTitle.h"
 #include "dvd/NXDVDUtilities.h"
 #include "profiles/DNProfile.h"
 
@@ -46,6 +47,48 @@ int printState(void *, int code)
     if (code == EncodeStateStarted)
         std::fprintf(stderr, "pass started\n");
     return 0;
+}
+
+// DVD and file items take trims in seconds and the volume through the same calls.
+template <class Item>
+void applyTrimAndVolume(Item &item, const DevtoolEditFlags &flags)
+{
+    if (flags.trim) {
+        item.setEnableTrimming(true);
+        item.setTrimStartTime(quint32(flags.trimStart));
+        item.setTrimEndTime(quint32(flags.trimEnd));
+    }
+    if (flags.volume >= 0)
+        item.setGeneralVolume(quint32(flags.volume));
+}
+
+// The flags' edits on a file item; false with *error set for a subtitle file that does not exist.
+bool applyFileEdits(DNFileNode &item, const DevtoolEditFlags &flags, QString *error)
+{
+    const auto setting = item.setting();
+    applyTrimAndVolume(item, flags);
+    if (flags.rotate >= 0)
+        item.setRotationAngle(flags.rotate);
+    const DNTVideoPtr video = item.selectedVideoTrack();
+    if (flags.crop && video && video->width > 0 && video->height > 0) {
+        // The edit keeps the rectangle as fractions with the origin at the bottom.
+        const float w = float(video->width), h = float(video->height);
+        const QRect &r = flags.cropRect;
+        setting->setCropRectPercent({float(r.x()) / w, (h - float(r.y() + r.height())) / h, float(r.width()) / w,
+                                     float(r.height()) / h});
+        setting->setCropEnable(true);
+    }
+    if (!flags.subtitle.isEmpty()) {
+        if (!QFileInfo(flags.subtitle).isFile()) {
+            if (error)
+                *error = QStringLiteral("no subtitle file %1").arg(flags.subtitle);
+            return false;
+        }
+        item.addExtraSubtitle(QFileInfo(flags.subtitle).absoluteFilePath());
+        setting->setSubtitleEnable(true);
+        item.selectSubtitleAtIndex(0, true);
+    }
+    return true;
 }
 
 } // namespace
@@ -123,65 +166,28 @@ DNFileNodePtr devtoolLoadFileItem(const QString &path, const QString &profilePat
     return item;
 }
 
-DNDVDNodePtr devtoolLoadDVDItem(const QString &source, int titleIndex, const QString &profilePath, QString *error)
+DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString &profilePath,
+                            const DevtoolEditFlags &flags, QString *error)
 {
-    DNDVDNodePtr node =
+    if (devtoolIsMediaFile(source)) {
+        const DNFileNodePtr file = devtoolLoadFileItem(source, profilePath, error);
+        if (!file || !applyFileEdits(*file, flags, error))
+            return {};
+        return {file, [file] { return file->outputName(); }};
+    }
+    DNDVDNodePtr dvd =
         NXDVDUtilities::loadDVDNode(NXDVDUtilities::sourceInfoForDVDPath(QFileInfo(source).absoluteFilePath()), error);
-    if (!node)
-        return nullptr;
-    if (titleIndex >= node->titleCount()) {
+    if (!dvd)
+        return {};
+    if (titleIndex >= dvd->titleCount()) {
         if (error)
-            *error = QStringLiteral("the source has %1 titles").arg(node->titleCount());
-        return nullptr;
+            *error = QStringLiteral("the source has %1 titles").arg(dvd->titleCount());
+        return {};
     }
-    node->setProfile(DNProfile::parserFromContentOfFile(profilePath));
-    node->setTitleSelected(titleIndex);
-    return node;
-}
-
-bool devtoolApplyEdits(DNFileNode &item, const DevtoolEditFlags &flags, QString *error)
-{
-    const auto setting = item.setting();
-    if (flags.trim) {
-        item.setEnableTrimming(true);
-        item.setTrimStartTime(quint32(flags.trimStart));
-        item.setTrimEndTime(quint32(flags.trimEnd));
-    }
-    if (flags.volume >= 0)
-        item.setGeneralVolume(quint32(flags.volume));
-    if (flags.rotate >= 0)
-        item.setRotationAngle(flags.rotate);
-    const DNTVideoPtr video = item.selectedVideoTrack();
-    if (flags.crop && video && video->width > 0 && video->height > 0) {
-        // The edit keeps the rectangle as fractions with the origin at the bottom.
-        const float w = float(video->width), h = float(video->height);
-        const QRect &r = flags.cropRect;
-        setting->setCropRectPercent({float(r.x()) / w, (h - float(r.y() + r.height())) / h, float(r.width()) / w,
-                                     float(r.height()) / h});
-        setting->setCropEnable(true);
-    }
-    if (!flags.subtitle.isEmpty()) {
-        if (!QFileInfo(flags.subtitle).isFile()) {
-            if (error)
-                *error = QStringLiteral("no subtitle file %1").arg(flags.subtitle);
-            return false;
-        }
-        item.addExtraSubtitle(QFileInfo(flags.subtitle).absoluteFilePath());
-        setting->setSubtitleEnable(true);
-        item.selectSubtitleAtIndex(0, true);
-    }
-    return true;
-}
-
-void devtoolApplyEdits(DNDVDNode &item, const DevtoolEditFlags &flags)
-{
-    if (flags.trim) {
-        item.setEnableTrimming(true);
-        item.setTrimStartTime(quint32(flags.trimStart));
-        item.setTrimEndTime(quint32(flags.trimEnd));
-    }
-    if (flags.volume >= 0)
-        item.setGeneralVolume(quint32(flags.volume));
+    dvd->setProfile(DNProfile::parserFromContentOfFile(profilePath));
+    dvd->setTitleSelected(titleIndex);
+    applyTrimAndVolume(*dvd, flags);
+    return {dvd, [dvd, titleIndex] { return dvd->titleAt(titleIndex)->outputName(); }};
 }
 
 int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir)

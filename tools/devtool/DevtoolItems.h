@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+#include <functional>
+
 // What the argv, convert and join commands share: finding a profile, loading the item a source
 // names, the edit flags, and running the driver with progress on standard error.
 
@@ -41,12 +45,17 @@ struct DevtoolEditFlags
 // A probed file item with the profile at profilePath; null with *error set when the file
 // cannot be read.
 DNFileNodePtr devtoolLoadFileItem(const QString &path, const QString &profilePath, QString *error);
-// A DVD item with the profile, title titleIndex selected; null with *error set.
-DNDVDNodePtr devtoolLoadDVDItem(const QString &source, int titleIndex, const QString &profilePath, QString *error);
 
-// The flags' edits on an item; false with *error set for a subtitle file that does not exist.
-bool devtoolApplyEdits(DNFileNode &item, const DevtoolEditFlags &flags, QString *error);
-void devtoolApplyEdits(DNDVDNode &item, const DevtoolEditFlags &flags);
+// The item a source names (a media file, or title titleIndex of a DVD) with the profile and the
+// flags' edits, and where its conversion writes; node is null with *error set when it cannot be
+// loaded or edited.
+struct DevtoolItem
+{
+    NXMediaNodePtr node;
+    std::function<QString()> outputName;
+};
+DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString &profilePath,
+                            const DevtoolEditFlags &flags, QString *error);
 
 // Converts node through the driver into outDir with the real engines, progress on standard
 // error; the driver's result.

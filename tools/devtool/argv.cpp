@@ -45,19 +45,9 @@ int argvCommand(const QStringList &arguments)
     if (!builder)
         return devtoolFail(Name, QStringLiteral("no builder named \"%1\"").arg(QString::fromUtf8(builderName)));
 
-    NXMediaNodePtr item;
-    if (mediaFile) {
-        const DNFileNodePtr file = devtoolLoadFileItem(source, profilePath, &error);
-        if (!file || !devtoolApplyEdits(*file, flags, &error))
-            return devtoolFail(Name, error);
-        item = file;
-    } else {
-        const DNDVDNodePtr dvd = devtoolLoadDVDItem(source, titleIndex, profilePath, &error);
-        if (!dvd)
-            return devtoolFail(Name, error);
-        devtoolApplyEdits(*dvd, flags);
-        item = dvd;
-    }
+    const DevtoolItem item = devtoolLoadItem(source, titleIndex, profilePath, flags, &error);
+    if (!item.node)
+        return devtoolFail(Name, error);
 
     VideoConvertOptions options = MakeVideoConvertOptions();
     options.useDVDNav = flags.nav ? 1 : 0;
@@ -65,7 +55,7 @@ int argvCommand(const QStringList &arguments)
     if (!SetOptionText(options.outputDirectory, QFileInfo(flags.outDir).absoluteFilePath()))
         return devtoolFail(Name, QStringLiteral("the output folder path is too long"));
 
-    ArgumentPtr argument(builder(item.get(), titleIndex, options));
+    ArgumentPtr argument(builder(item.node.get(), titleIndex, options));
     if (!argument)
         return devtoolFail(Name, QStringLiteral("%1 made no vector (see the log)").arg(QString::fromUtf8(builderName)));
     QString text;

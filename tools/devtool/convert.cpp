@@ -4,7 +4,6 @@
 #include "DevtoolCommand.h"
 #include "DevtoolItems.h"
 
-#include "dvd/DNDVDTitle.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,26 +38,13 @@ int convertCommand(const QStringList &arguments)
     if (!QDir().mkpath(outDir))
         return devtoolFail(Name, QStringLiteral("cannot make the folder %1").arg(outDir));
 
-    NXMediaNodePtr item;
-    std::function<QString()> outputName;
-    if (mediaFile) {
-        const DNFileNodePtr file = devtoolLoadFileItem(source, profilePath, &error);
-        if (!file || !devtoolApplyEdits(*file, flags, &error))
-            return devtoolFail(Name, error);
-        item = file;
-        outputName = [file] { return file->outputName(); };
-    } else {
-        const DNDVDNodePtr dvd = devtoolLoadDVDItem(source, titleIndex, profilePath, &error);
-        if (!dvd)
-            return devtoolFail(Name, error);
-        devtoolApplyEdits(*dvd, flags);
-        item = dvd;
-        outputName = [dvd, titleIndex] { return dvd->titleAt(titleIndex)->outputName(); };
-    }
+    const DevtoolItem item = devtoolLoadItem(source, titleIndex, profilePath, flags, &error);
+    if (!item.node)
+        return devtoolFail(Name, error);
 
-    const int result = devtoolRunConversion(item.get(), titleIndex, outDir);
+    const int result = devtoolRunConversion(item.node.get(), titleIndex, outDir);
     if (result != 0)
         return devtoolFail(Name, QStringLiteral("the conversion failed (result %1; see the log)").arg(result));
-    devtoolPrint(outputName() + QLatin1Char('\n'));
+    devtoolPrint(item.outputName() + QLatin1Char('\n'));
     return 0;
 }

@@ -3,7 +3,7 @@
 // What the file builder tests share: a file item made from track facts (as the probe would
 // fill it), a shipped file profile on it, a pass record, and the vector's words.
 
-#include "builders/common/Argument.h"
+#include "../ArgumentTestSupport.h"
 #include "core/platform/DNBundle.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
@@ -14,12 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace avbuildertest {
 
@@ -84,10 +78,7 @@ inline VideoConvertOptions passOptions(const QString &outputFolder, int cpuCore,
     return options;
 }
 
-inline QStringList words(const Argument *argument)
-{
-    return argument ? ArgumentList(argument) : QStringList();
-}
+using buildertest::words;
 
 // The word after the first occurrence of option; null when absent.
 inline QString valueOf(const QStringList &words, const QString &option)

@@ -5,11 +5,10 @@
 
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
 
+#include "support/capture.h"
+
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <cstdio>
-#include <unistd.h>
 
 using namespace avbuildertest;
 
@@ -27,46 +26,6 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-
-// What the code under test writes to standard error.
-class StandardErrorCapture
-{
-public:
-    StandardErrorCapture() : file_(std::tmpfile()), saved_(::dup(2))
-    {
-        std::fflush(stderr);
-        ::dup2(::fileno(file_), 2);
-    }
-    ~StandardErrorCapture()
-    {
-        restore();
-        std::fclose(file_);
-    }
-    QString text()
-    {
-        restore();
-        std::rewind(file_);
-        QByteArray bytes;
-        char buffer[1024];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file_)) > 0)
-            bytes.append(buffer, qsizetype(n));
-        return QString::fromUtf8(bytes);
-    }
-
-private:
-    void restore()
-    {
-        if (saved_ < 0)
-            return;
-        std::fflush(stderr);
-        ::dup2(saved_, 2);
-        ::close(saved_);
-        saved_ = -1;
-    }
-    std::FILE *file_;
-    int saved_;
-};
 
 } // namespace
 
@@ -131,7 +90,7 @@ TEST(SubtitleCopy, ABig5FileThatIsNoBig5FailsWithItsMessage)
     const QString path = dir.filePath(QStringLiteral("bad.srt"));
     writeBytes(path, QByteArray("\x81\x30\xff\xff", 4));
     QString charset = QStringLiteral("Big5");
-    StandardErrorCapture capture;
+    testsupport::StandardErrorCapture capture;
     EXPECT_TRUE(ConvertSRTToUTF8(path, charset).isNull());
     EXPECT_TRUE(capture.text().startsWith(QLatin1String("can not read srt subtitle file")));
     EXPECT_EQ(charset, QStringLiteral("Big5"));

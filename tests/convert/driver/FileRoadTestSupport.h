@@ -6,42 +6,22 @@
 
 #include "DriverTestSupport.h"
 
+#include "../files/files_test_support.h"
+
 #include "convert/files/DNMediaFileProbe.h"
-#include "core/log/DNLogger.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "support/frames.h"
 
-#include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 namespace fileroadtest {
 
 using namespace drivertest;
 
-inline QGuiApplication &app()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char *argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-    return application;
-}
-
-// Points the shared log at dir; returns the log file.
-inline QString useLogIn(const QTemporaryDir &dir)
-{
-    QDir().mkpath(dir.filePath(QStringLiteral("log")));
-    QDir().mkpath(dir.filePath(QStringLiteral("previous")));
-    DNLogger::shareRoughLog().redirect(dir.filePath(QStringLiteral("log")), dir.filePath(QStringLiteral("previous")));
-    return DNLogger::shareRoughLog().roughLogFile();
-}
-
-inline QString readText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
+// The probe's application object, log redirection and text reading serve here too.
+using filestest::app;
+using filestest::freshLog;
+using filestest::readText;
 
 inline std::shared_ptr<DNProfile> videoProfile(const QString &fileName)
 {

@@ -48,7 +48,7 @@ protected:
     void SetUp() override
     {
         app();
-        logFile = useLogIn(logDir);
+        logFile = freshLog(logDir);
         useOutputFolder(out.path());
     }
     // Converts the fixture after edit; the output path ("" on failure).

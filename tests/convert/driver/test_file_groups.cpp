@@ -40,7 +40,7 @@ TEST(FileGroups, MembersOfEveryShapeJoinIntoOnePlayableFile)
 {
     app();
     QTemporaryDir logDir, out;
-    const QString logFile = useLogIn(logDir);
+    const QString logFile = freshLog(logDir);
     useOutputFolder(out.path());
     const QString name = QStringLiteral("Tom's «Grüße» – 1");
     const DNFileGroupNodePtr group = groupOf({QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("fileroad/fps50.mp4"),
@@ -92,7 +92,7 @@ TEST(FileGroups, AFailingMemberEndsTheGroupWithoutAJoin)
 {
     app();
     QTemporaryDir logDir, out;
-    const QString logFile = useLogIn(logDir);
+    const QString logFile = freshLog(logDir);
     useOutputFolder(out.path());
     const DNFileGroupNodePtr group = groupOf({QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("fileroad/fps50.mp4")},
                                              QStringLiteral("broken"));
@@ -107,7 +107,7 @@ TEST(FileItems, TwoPassesEndInOneOutput)
 {
     app();
     QTemporaryDir logDir, out;
-    const QString logFile = useLogIn(logDir);
+    const QString logFile = freshLog(logDir);
     useOutputFolder(out.path());
     DNFileNodePtr item = loadFile(QStringLiteral("fileroad/h264_aac.mp4"));
     ASSERT_TRUE(item);

@@ -4,33 +4,9 @@
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
 #include "convert/registry/ArgvAssemblerNames.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
-#include "core/plist/DNPropertyList.h"
 #include "dvd/file/DNFileNode.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstring>
-
-namespace {
-
-QString captured(const std::function<bool(std::FILE *)> &write, bool *result)
-{
-    std::FILE *file = std::tmpfile();
-    *result = write(file);
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, qsizetype(n));
-    std::fclose(file);
-    return QString::fromUtf8(bytes);
-}
-
-} // namespace
+#include "registry_test_support.h"
+#include "support/capture.h"
 
 TEST(FileBuilderTable, HoldsEveryRowInTableOrder)
 {
@@ -76,12 +52,7 @@ TEST(FileBuilderTable, RowsNotBuiltYetAnswerNoVector)
 TEST(CheckVideoArgvAssemblers, ReportsEveryProfileWithoutABuiltBuilder)
 {
     QTemporaryDir dir;
-    const auto profile = [&](const char *file, const QVariant &builder) {
-        QVariantMap plist;
-        if (builder.isValid())
-            plist.insert(QStringLiteral("ArgvAssembler"), builder);
-        ASSERT_TRUE(writePropertyList(plist, dir.filePath(QString::fromLatin1(file)), DNPropertyListFormat::XML));
-    };
+    const auto profile = [&](const char *file, const QVariant &builder) { registrytest::writeProfile(dir, file, builder); };
     profile("A.plist", QStringLiteral("Video_To_H264_With_AVEncoder"));
     profile("B.plist", QStringLiteral("Video_To_H264_With_AVEncoder"));
     profile("C.plist", QStringLiteral("Video_To_MKV_With_AVEncoder"));
@@ -90,7 +61,7 @@ TEST(CheckVideoArgvAssemblers, ReportsEveryProfileWithoutABuiltBuilder)
     profile(".hidden", QVariant());
 
     bool passed = true;
-    const QString report = captured([&](std::FILE *f) { return CheckVideoArgvAssemblers(dir.path(), f); }, &passed);
+    const QString report = testsupport::capturedText([&](std::FILE *f) { passed = CheckVideoArgvAssemblers(dir.path(), f); });
     EXPECT_FALSE(passed);
     EXPECT_EQ(report, QStringLiteral("Plist没有定义转换函数: .hidden\n"
                                      "Code没有实现转换函数: Video_To_MKV_With_AVEncoder\n"
@@ -98,9 +69,8 @@ TEST(CheckVideoArgvAssemblers, ReportsEveryProfileWithoutABuiltBuilder)
                                      "Video:  总计5个Profile, 3个函数, 检查失败 ❌\n"));
 
     QTemporaryDir good;
-    QVariantMap plist{{QStringLiteral("ArgvAssembler"), QStringLiteral("Video_To_H264_With_AVEncoder")}};
-    ASSERT_TRUE(writePropertyList(plist, good.filePath(QStringLiteral("Video_MP4_H264.plist")), DNPropertyListFormat::XML));
-    const QString ok = captured([&](std::FILE *f) { return CheckVideoArgvAssemblers(good.path(), f); }, &passed);
+    registrytest::writeProfile(good, "Video_MP4_H264.plist", QStringLiteral("Video_To_H264_With_AVEncoder"));
+    const QString ok = testsupport::capturedText([&](std::FILE *f) { passed = CheckVideoArgvAssemblers(good.path(), f); });
     EXPECT_TRUE(passed);
     EXPECT_EQ(ok, QStringLiteral("Video:  总计1个Profile, 1个函数, 检查成功 ✅\n"));
 }
