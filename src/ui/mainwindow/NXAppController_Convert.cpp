@@ -21,7 +21,6 @@
 #include <QThread>
 
 #include <algorithm>
-
 #include <typeinfo>
 
 namespace {
