@@ -1,4 +1,5 @@
-// check-profiles [FOLDER]: every DVD profile must name a builder the DVD table holds.
+// check-profiles [FOLDER]: every DVD profile must name a builder the DVD table holds, and every
+// file profile one the file table holds built. A folder given is checked as DVD profiles.
 #include "DevtoolCommand.h"
 
 #include "convert/registry/ArgvAssemblerRegistry.h"
@@ -7,7 +8,9 @@ int checkProfilesCommand(const QStringList &arguments)
 {
     if (arguments.size() > 1)
         return devtoolFail("check-profiles", QStringLiteral("usage: talvane-devtool check-profiles [FOLDER]"));
-    const bool passed = arguments.isEmpty() ? CheckDVDArgvAssemblers()
-                                            : CheckDVDArgvAssemblers(arguments.first(), stdout);
-    return passed ? 0 : 1;
+    if (!arguments.isEmpty())
+        return CheckDVDArgvAssemblers(arguments.first(), stdout) ? 0 : 1;
+    const bool dvd = CheckDVDArgvAssemblers();
+    const bool files = CheckVideoArgvAssemblers();
+    return dvd && files ? 0 : 1;
 }

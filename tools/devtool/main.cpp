@@ -16,14 +16,16 @@ int argvCommand(const QStringList &arguments);
 int checkProfilesCommand(const QStringList &arguments);
 int convertCommand(const QStringList &arguments);
 int probeCommand(const QStringList &arguments);
+int joinCommand(const QStringList &arguments);
 
 namespace {
 
 const DevtoolCommand commands[] = {
     {"dvdinfo", "SOURCE    the DVD structure of a VIDEO_TS folder, its parent or an ISO image, as JSON", dvdinfoCommand},
-    {"argv", "SOURCE TITLE PROFILE [--nav 0|1] [--out DIR] [--trim S E] [--volume V]    the builder's argument vector for a DVD title, one argument a line", argvCommand},
-    {"check-profiles", "[FOLDER]    the builder self-check over every shipped DVD profile", checkProfilesCommand},
-    {"convert", "SOURCE TITLE PROFILE OUTDIR    one DVD title through the conversion driver, progress on standard error", convertCommand},
+    {"argv", "SOURCE TITLE PROFILE [--nav 0|1] [--out DIR] [--trim S E] [--volume V] [--rotate DEG] [--crop W:H:X:Y] [--subtitle FILE]    the builder's argument vector for a DVD title or a media file (TITLE 0), one argument a line", argvCommand},
+    {"check-profiles", "[FOLDER]    the builder self-check over every shipped DVD and file profile", checkProfilesCommand},
+    {"convert", "SOURCE TITLE PROFILE OUTDIR [--trim S E] [--volume V] [--rotate DEG] [--crop W:H:X:Y] [--subtitle FILE]    one DVD title or media file through the conversion driver, progress on standard error", convertCommand},
+    {"join", "PROFILE OUTDIR FILE FILE...    media files joined into one output as a file group", joinCommand},
     {"probe", "FILE    the file item the loader makes of a media file (tracks, tags, lengths, side-car subtitles, default audio), as JSON", probeCommand},
 };
 

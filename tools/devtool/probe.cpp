@@ -18,6 +18,7 @@ QJsonObject videoJson(const DNTVideo &v)
     return {{"id", v.vid},
             {"width", v.width},
             {"height", v.height},
+            {"rotation", v.rotation},
             {"duration", double(v.duration)},
             {"fps", double(v.fps)},
             {"bitRateMode", v.bitRateMode},

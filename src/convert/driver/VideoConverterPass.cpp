@@ -7,6 +7,7 @@
 #include "core/log/DNLogger.h"
 #include "core/util/DNTimeText.h"
 #include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
 
 #include <QElapsedTimer>
@@ -20,6 +21,8 @@ std::shared_ptr<DNProfile> profileOf(NXBasicMediaNode *node)
 {
     if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
         return dvd->profile();
+    if (auto *file = dynamic_cast<DNFileNode *>(node))
+        return file->profile();
     return nullptr;
 }
 

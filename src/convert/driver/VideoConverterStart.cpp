@@ -1,92 +1,22 @@
 // The per-item driver: a DVD title (one or two passes, then the cover) or a DVD group title
-// (its members into the temporary folder, then one joining pass).
+// (its members into the temporary folder, then one joining pass); file items and file groups
+// take the file road (FileConversion.cpp).
 
 #include "convert/driver/DVDCoverStep.h"
 #include "convert/driver/DVDEngineChoice.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
-#include "core/util/DNPaths.h"
 #include "dvd/DNDVDGroupTitle.h"
+#include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <typeinfo>
 
 namespace {
-
-int fail(const char *message)
-{
-    std::fputs(message, stderr);
-    DNRoughLog(QStringLiteral("%@"), QString::fromUtf8(message).trimmed());
-    return ConvertResultFailed;
-}
-
-void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses)
-{
-    std::lock_guard<std::mutex> lock(ConvertMutex);
-    convertState().passesPerItem = passesPerItem;
-    if (groupDepth == 0) {
-        convertState().jobKind = jobKind;
-        convertState().totalPasses = totalPasses;
-    }
-}
-
-// The statistics files the encoders write beside the pass log name (x264 adds ".mbtree").
-void removePassLogFiles(const QString &passLog)
-{
-    const QFileInfo info(passLog);
-    QDir folder = info.absoluteDir();
-    for (const QString &name : folder.entryList({info.fileName() + QLatin1Char('*')}, QDir::Files | QDir::Hidden))
-        folder.remove(name);
-}
-
-// Two passes of one title. The builder names the output afresh for each pass; the first pass's
-// file is moved aside so that the second pass writes the same name instead of a " (1)" copy. A
-// builder that makes the same vector again (it has no two-pass form) is not run twice: the
-// first pass's output is the result.
-int convertTwoPasses(DNDVDNode *node, int titleIndex, const DNDVDTitlePtr &title, VideoConvertOptions options)
-{
-    const QString passLog = DNTemporaryFolder::uniqueFilePath(QStringLiteral("HV_"));
-    if (passLog.isEmpty() || !SetOptionText(options.passLogFile, passLog))
-        return fail("no place for the two-pass statistics file, the conversion fails... \n");
-    options.twoPass = 1;
-    options.passIndex = 0;
-    QStringList firstVector;
-    int result = _VideoConverter(node, titleIndex, options, nullptr, nullptr, &firstVector);
-    if (result != 0 || convertStopped()) {
-        removePassLogFiles(passLog);
-        return result;
-    }
-
-    options.passIndex = 1;
-    const QString firstOutput = title->outputName();
-    QString aside;
-    if (!firstOutput.isEmpty() && QFileInfo(firstOutput).isFile()) {
-        const QFileInfo output(firstOutput);
-        aside = DNUniqueFilePath(output.absolutePath(), QStringLiteral(".") + output.fileName() + QStringLiteral(".pass1"), 0);
-        if (!QFile::rename(firstOutput, aside)) {
-            DNRoughLog(QStringLiteral("The first pass's output %@ cannot be moved aside."), firstOutput);
-            aside.clear();
-        }
-    }
-    bool skipped = false;
-    result = _VideoConverter(node, titleIndex, options, &firstVector, &skipped);
-    if (!aside.isEmpty()) {
-        if (skipped) {
-            QFile::rename(aside, firstOutput);
-            title->setOutputName(firstOutput);
-        } else {
-            QFile::remove(aside);
-        }
-    }
-    removePassLogFiles(passLog);
-    return result;
-}
 
 // One title of node. finalOutput is false for the members of a merge group, whose files are
 // only the joining pass's input.
@@ -94,10 +24,10 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 {
     const std::shared_ptr<DNProfile> profile = node->profile();
     if (!profile)
-        return fail("the DVD item has no output profile... \n");
+        return failConversion("the DVD item has no output profile... \n");
     const DNDVDTitlePtr title = node->titleAt(titleIndex);
     if (!title)
-        return fail("the DVD item has no title at that index... \n");
+        return failConversion("the DVD item has no title at that index... \n");
 
     const int passes = passesForDVDProfile(*profile);
     setJobShape(groupDepth, ConvertJobDVDTitle, passes, passes);
@@ -105,7 +35,10 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     int result;
     if (passes == 2) {
-        result = convertTwoPasses(node, titleIndex, title, options);
+        result = convertTwoPasses(node, titleIndex,
+                                  {[&title] { return title->outputName(); },
+                                   [&title](const QString &name) { title->setOutputName(name); }},
+                                  options);
     } else {
         options.twoPass = 0;
         result = _VideoConverter(node, titleIndex, options);
@@ -127,7 +60,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     const QList<DNDVDTitlePtr> titles = group->titles();
     const std::shared_ptr<DNProfile> profile = group->profile() ? group->profile() : (original ? original->profile() : nullptr);
     if (!original || titles.isEmpty() || !profile)
-        return fail("the group has no DVD item, no title or no profile... \n");
+        return failConversion("the group has no DVD item, no title or no profile... \n");
     const int passes = passesForDVDProfile(*profile);
 
     if (titles.size() < 2) {
@@ -144,7 +77,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     setJobShape(groupDepth, ConvertJobGroup, passes, int(titles.size()) * passes + 1);
     VideoConvertOptions memberOptions = options;
     if (!SetOptionText(memberOptions.outputDirectory, DNTemporaryFolder::path()))
-        return fail("no temporary folder for the group's parts... \n");
+        return failConversion("no temporary folder for the group's parts... \n");
 
     for (const DNDVDTitlePtr &title : titles) {
         const std::shared_ptr<DNDVDTitleSetting> setting = title->setting();
@@ -180,13 +113,16 @@ int _VideoConverter_Start(NXBasicMediaNode *node, int titleIndex, ConvertState *
                           int groupDepth)
 {
     if (!node)
-        return fail("no item to convert... \n");
+        return failConversion("no item to convert... \n");
     setConvertEngineKind(ConvertEngineMEncoder);
     if (typeid(*node) == typeid(DNDVDGroupTitle))
         return convertDVDGroup(static_cast<DNDVDGroupTitle *>(node), state, options, groupDepth);
     if (typeid(*node) == typeid(DNDVDNode))
         return convertDVDTitle(static_cast<DNDVDNode *>(node), titleIndex, options, groupDepth, groupDepth == 0);
-    // File items, slideshows and file groups convert through the AV encoder once their builders
-    // exist; until then, and for any other kind, the item fails at once.
-    return fail("not implement(check the type of input node), return... \n");
+    if (typeid(*node) == typeid(DNFileGroupNode))
+        return convertFileGroup(static_cast<DNFileGroupNode *>(node), titleIndex, state, options, groupDepth);
+    if (typeid(*node) == typeid(DNFileNode))
+        return convertFileItem(static_cast<DNFileNode *>(node), titleIndex, options, groupDepth);
+    // Slideshows convert through their rendered file once they are built; any other kind fails.
+    return failConversion("not implement(check the type of input node), return... \n");
 }

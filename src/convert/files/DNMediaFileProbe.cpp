@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -81,6 +82,26 @@ QString legacyAudioCodec(const DNMediaInfo &info, int i)
     return format;
 }
 
+// A picture stored on its side (a phone held upright) carries the turn to show it with. The
+// encoder applies that turn before any filter, and every size the builders and the editor work
+// with is the picture as shown; so the track records the shown size, and the turn.
+void showTurned(DNTVideo &track, float degrees)
+{
+    const int turn = ((int(std::lround(degrees)) % 360) + 360) % 360;
+    if (turn != 90 && turn != 180 && turn != 270)
+        return;
+    track.rotation = turn;
+    if (turn == 180)
+        return;
+    std::swap(track.width, track.height);
+    std::swap(track.aw, track.ah);
+    const QStringList ratio = track.aspectRatio.split(QLatin1Char(':'));
+    if (ratio.size() == 2)
+        track.aspectRatio = ratio.at(1) + QLatin1Char(':') + ratio.at(0);
+    else if (const double value = track.aspectRatio.toDouble(); value > 0)
+        track.aspectRatio = QString::number(1.0 / value, 'f', 3);
+}
+
 } // namespace
 
 QList<DNTVideoPtr> loadVideoInfo(const DNMediaInfo &info, int count)
@@ -103,6 +124,7 @@ QList<DNTVideoPtr> loadVideoInfo(const DNMediaInfo &info, int count)
         track->aw = aspect.aw;
         track->ah = aspect.ah;
         track->durationString = textOr(get("Duration/String"), QStringLiteral("0"));
+        showTurned(*track, GetFloatValue(get("Rotation")));
         tracks << track;
     }
     return tracks;

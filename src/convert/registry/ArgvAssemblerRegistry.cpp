@@ -1,12 +1,15 @@
 #include "convert/registry/ArgvAssemblerRegistry.h"
 
+#include "builders/avencoder/SubtitleExtraction.h"
 #include "builders/common/ArgumentLog.h"
 #include "builders/common/BuilderDirectory.h"
+#include "convert/engine/DNAVEncoder.h"
 #include "convert/registry/ArgvAssemblerFamilies.h"
 #include "convert/registry/ArgvAssemblerNames.h"
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 
 #include <cstring>
 #include <vector>
@@ -20,11 +23,13 @@ struct Registry
 {
     QHash<QByteArray, ArgvAssemblerRow> entries;        // every offered entry, first one wins
     QHash<QByteArray, ArgvAssemblerFunction> resolved;  // entries with their forwards followed
+    QSet<QByteArray> pending;                           // entries that lead to a PendingBuilder
     std::vector<ArgvAssemblerTableRow> dvd;
     std::vector<ArgvAssemblerTableRow> video;
 };
 
-ArgvAssemblerFunction follow(const Registry &registry, const QByteArray &name)
+// The entry that builds for name, its forwards followed; null when the chain ends nowhere.
+const ArgvAssemblerRow *follow(const Registry &registry, const QByteArray &name)
 {
     QByteArray current = name;
     for (int depth = 0; depth <= MaxForwardDepth; ++depth) {
@@ -32,7 +37,7 @@ ArgvAssemblerFunction follow(const Registry &registry, const QByteArray &name)
         if (it == registry.entries.constEnd())
             return nullptr;
         if (it->function)
-            return it->function;
+            return &*it;
         if (!it->forwardsTo)
             return nullptr;
         current = QByteArray(it->forwardsTo);
@@ -72,15 +77,19 @@ const Registry &registry()
             }
         }
         for (auto it = r.entries.constBegin(); it != r.entries.constEnd(); ++it) {
-            if (const ArgvAssemblerFunction function = follow(r, it.key()))
-                r.resolved.insert(it.key(), function);
+            if (const ArgvAssemblerRow *row = follow(r, it.key())) {
+                r.resolved.insert(it.key(), row->function);
+                if (row->pending)
+                    r.pending.insert(it.key());
+            }
         }
         r.dvd = tableOf(r, DVDArgvAssemblerNames());
         r.video = tableOf(r, VideoArgvAssemblerNames());
         return r;
     }();
-    // Builders that hand a job to another family (a group to its merge builder) look it up here.
-    static const bool installed = (SetBuilderLookup(lookUpResolved), true);
+    // Builders that hand a job to another family (a group to its merge builder) look it up here;
+    // the file builders take inner subtitles out of a movie through the AV encoder bridge.
+    static const bool installed = (SetBuilderLookup(lookUpResolved), SetAVSubtitleExtractor(AVEncoderExtractSubFile), true);
     (void)installed;
     return instance;
 }
@@ -133,6 +142,16 @@ ArgvAssemblerFunction ArgvAssemblerForName(const char *name)
 ArgvAssemblerFunction RegisteredArgvAssemblerForName(const char *name)
 {
     return lookUpResolved(name);
+}
+
+bool IsPendingArgvAssembler(const char *name)
+{
+    return name && registry().pending.contains(QByteArray(name));
+}
+
+void logPendingBuilder(const char *name)
+{
+    argumentLogLine(QStringLiteral("%1: the builder is not built yet, no vector made").arg(QString::fromUtf8(name)));
 }
 
 void PrintArgument(const Argument *argument, std::FILE *out)

@@ -23,11 +23,18 @@ ArgvAssemblerFunction ArgvAssemblerForName(const char *name);
 // with forwards followed. Builders reach each other's families through this.
 ArgvAssemblerFunction RegisteredArgvAssemblerForName(const char *name);
 
+// True for a name whose row stands in for a builder that is not built yet (PendingRow): the
+// lookups find it, and calling it makes no vector.
+bool IsPendingArgvAssembler(const char *name);
+
 // Developer aid: the vector between two lines of 82 '*', with its count.
 void PrintArgument(const Argument *argument, std::FILE *out = stdout);
 
-// Developer self-check over a folder of DVD profiles (default: the shipped catalogue): every
-// profile must name a builder the DVD table holds. Prints one line per fault and a summary
-// line to out; true when every profile passed.
+// Developer self-checks over a folder of DVD or file profiles (default: the shipped catalogue):
+// every profile must name a builder its table holds (for the file table: one that is built, not
+// a pending row). Print one line per fault and a summary line to out; true when every profile
+// passed.
 bool CheckDVDArgvAssemblers();
 bool CheckDVDArgvAssemblers(const QString &profileFolder, std::FILE *out);
+bool CheckVideoArgvAssemblers();
+bool CheckVideoArgvAssemblers(const QString &profileFolder, std::FILE *out);

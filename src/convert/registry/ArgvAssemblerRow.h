@@ -2,6 +2,7 @@
 
 #include "builders/common/ArgvAssembler.h"
 
+#include <cstddef>
 #include <span>
 
 // One entry a builder family offers the registry: a name with either the function that builds
@@ -12,6 +13,7 @@ struct ArgvAssemblerRow
     const char *name;
     ArgvAssemblerFunction function;  // null for a forward
     const char *forwardsTo;          // null for a builder
+    bool pending = false;            // the function is PendingBuilder: the builder is not built yet
 };
 
 constexpr ArgvAssemblerRow BuilderRow(const char *name, ArgvAssemblerFunction function)
@@ -22,6 +24,38 @@ constexpr ArgvAssemblerRow BuilderRow(const char *name, ArgvAssemblerFunction fu
 constexpr ArgvAssemblerRow ForwardRow(const char *name, const char *target)
 {
     return {name, nullptr, target};
+}
+
+// A name as a template argument, so that each pending row gets a stand-in of its own that can
+// say which builder is missing.
+template <std::size_t N>
+struct ArgvAssemblerName
+{
+    char text[N];
+    constexpr ArgvAssemblerName(const char (&name)[N])
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            text[i] = name[i];
+    }
+};
+
+// "<name>: the builder is not built yet, no vector made", in the run's log.
+void logPendingBuilder(const char *name);
+
+// The stand-in of a table row whose builder is not built yet: every call makes no vector and
+// logs why, so the pass fails with a clear line instead of the profile finding no builder.
+template <ArgvAssemblerName Name>
+Argument *PendingBuilder(NXBasicMediaNode *, int, VideoConvertOptions)
+{
+    logPendingBuilder(Name.text);
+    return nullptr;
+}
+
+// A table row whose builder is not built yet; replace it by BuilderRow once the builder exists.
+template <ArgvAssemblerName Name>
+constexpr ArgvAssemblerRow PendingRow()
+{
+    return {Name.text, PendingBuilder<Name>, nullptr, true};
 }
 
 // A row of the two lookup tables: a table name and the function it leads to.

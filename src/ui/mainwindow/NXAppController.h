@@ -346,7 +346,8 @@ private:
     bool checkOutputFolder();
     void showNoSourceAlert();
     void showInvalidFolderAlert();
-    int countSelectedTitles() const;
+    // Selected DVD titles plus media files and file groups: the runs the batch makes.
+    int countConversions() const;
 
     // The entries of the running batch, taken on the main thread when it starts.
     NXMediaList batch_;

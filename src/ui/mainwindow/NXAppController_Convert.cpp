@@ -11,6 +11,7 @@
 #include "core/settings/DNSetting.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfileKind.h"
 #include "profiles/DNProfileManager.h"
 #include "ui/progress/NXProgressController.h"
@@ -20,12 +21,19 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include <algorithm>
 #include <typeinfo>
 
 namespace {
 // The whole-disc ISO backup needs no title.
 constexpr int kISOBackupProfileID = 1000002;
 constexpr int kEntryPauseMs = 100;
+
+// Media files and file groups convert through the same driver as DVD titles, one run each.
+bool isConvertibleFileEntry(const NXMediaNodePtr &entry)
+{
+    return entry && (typeid(*entry) == typeid(DNFileNode) || typeid(*entry) == typeid(DNFileGroupNode));
+}
 
 int ConvertStateCallback(void *context, int code)
 {
@@ -65,10 +73,10 @@ bool NXAppController::checkConvertSource()
     if (mediaFiles->isEmpty())
         return false;
     // The list holds one kind of media, so its last entry tells the kind; a DVD group title is
-    // not a DVD source.
+    // not a DVD source. A list of media files needs one file or file group to convert.
     const NXMediaNodePtr &last = mediaFiles->last();
     if (!last || typeid(*last) != typeid(DNDVDNode))
-        return false;
+        return std::any_of(mediaFiles->cbegin(), mediaFiles->cend(), isConvertibleFileEntry);
     for (const NXMediaNodePtr &entry : *mediaFiles) {
         if (const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry);
             dvd && dvd->profile() && dvd->profile()->GlobalID() == kISOBackupProfileID)
@@ -126,7 +134,7 @@ void NXAppController::startConvert()
         false, this);
 }
 
-int NXAppController::countSelectedTitles() const
+int NXAppController::countConversions() const
 {
     int count = 0;
     for (const NXMediaNodePtr &entry : batch_) {
@@ -134,6 +142,7 @@ int NXAppController::countSelectedTitles() const
             for (const DNDVDTitlePtr &title : dvd->titles())
                 count += title && title->isSelected() ? 1 : 0;
         }
+        count += isConvertibleFileEntry(entry) ? 1 : 0;
     }
     return count;
 }
@@ -141,7 +150,7 @@ int NXAppController::countSelectedTitles() const
 void NXAppController::convertVideos()
 {
     converting_ = false;
-    progressController->setTotalConvertCount(countSelectedTitles());
+    progressController->setTotalConvertCount(countConversions());
     QStringList outputs;
 
     // Runs one conversion; false ends the batch (refused, failed or stopped).
@@ -164,9 +173,22 @@ void NXAppController::convertVideos()
             endConvert();
             return;
         }
+        if (isConvertibleFileEntry(entry)) {
+            const auto file = std::static_pointer_cast<DNFileNode>(entry);
+            if (file->profile())
+                DNProfileManager::profileManager().addRecentUseProfile(file->profile().get(), DNProfileKindVideo);
+            converting_ = true;
+            // A group has no title of its own; a file is its own only title.
+            const int titleIndex = typeid(*entry) == typeid(DNFileGroupNode) ? -1 : 0;
+            if (!runOne(entry, file.get(), titleIndex, [&file] { return file->outputName(); }))
+                break;
+            QThread::msleep(kEntryPauseMs);
+            continue;
+        }
         const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry);
         if (!dvd) {
-            // The Convert command's checks keep other media out of a batch.
+            // The Convert command's checks keep other media out of a batch (photo folders wait
+            // for the slideshow road).
             converting_ = false;
             DNRoughLog(QStringLiteral("the kind of %s node type, it should NOT come here.."),
                        typeid(*entry).name());

@@ -3,7 +3,7 @@
 // What the DVD builder tests share: the authored discs loaded as the program loads them, a
 // shipped profile on them, and a pass record.
 
-#include "builders/common/Argument.h"
+#include "../ArgumentTestSupport.h"
 #include "core/platform/DNBundle.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/DNDVDTitle.h"
@@ -18,12 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
-// Vectors print as their texts when a comparison fails.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace dvdbuildertest {
 
@@ -63,10 +57,7 @@ inline VideoConvertOptions passOptions(const QString &outputFolder, bool navigat
     return options;
 }
 
-inline QStringList words(const Argument *argument)
-{
-    return argument ? ArgumentList(argument) : QStringList();
-}
+using buildertest::words;
 
 inline QString outputNameOf(const DNDVDNode &node)
 {

@@ -12,6 +12,8 @@
 #include "dvd/DNDVDGroupTitle.h"
 
 #include "../../builders/mencoder/DVDBuilderTestSupport.h"
+#include "registry_test_support.h"
+#include "support/capture.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -24,19 +26,7 @@ using namespace dvdbuildertest;
 
 namespace {
 
-QString captured(const std::function<void(std::FILE *)> &write)
-{
-    std::FILE *file = std::tmpfile();
-    write(file);
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, qsizetype(n));
-    std::fclose(file);
-    return QString::fromUtf8(bytes);
-}
+using testsupport::capturedText;
 
 TEST(ArgvAssemblerTables, HoldTheirNamesInTableOrder)
 {
@@ -188,21 +178,16 @@ TEST(PrintArgument, PrintsTheCountAndTheArgumentsBetweenStarLines)
     ArgumentPtr argument(CreateArgument());
     ASSERT_TRUE(AppendArguments(argument.get(), {"encoder", "dvd://1", "-o", "a b.mp4"}));
     const QString stars(82, QLatin1Char('*'));
-    EXPECT_EQ(captured([&](std::FILE *f) { PrintArgument(argument.get(), f); }),
+    EXPECT_EQ(capturedText([&](std::FILE *f) { PrintArgument(argument.get(), f); }),
               stars + "\nargument count: 4\n\nencoder dvd://1 -o a b.mp4 \n\n" + stars + "\n");
-    EXPECT_EQ(captured([](std::FILE *f) { PrintArgument(nullptr, f); }), QString());
+    EXPECT_EQ(capturedText([](std::FILE *f) { PrintArgument(nullptr, f); }), QString());
 }
 
 TEST(CheckDVDArgvAssemblers, NamesEveryFaultAndSummarises)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const auto profile = [&](const char *file, const QVariant &builder) {
-        QVariantMap map{{QStringLiteral("Title"), QStringLiteral("x")}};
-        if (builder.isValid())
-            map.insert(QStringLiteral("ArgvAssembler"), builder);
-        ASSERT_TRUE(writePropertyList(map, dir.filePath(QString::fromLatin1(file)), DNPropertyListFormat::XML));
-    };
+    const auto profile = [&](const char *file, const QVariant &builder) { registrytest::writeProfile(dir, file, builder); };
     profile("A.plist", QStringLiteral("DVD_To_iPhone5_H264_With_MEncoder"));
     profile("B.plist", QStringLiteral("DVD_To_iPhone5_H264_With_MEncoder"));
     profile("C.plist", QStringLiteral("DVD_To_Nowhere_With_MEncoder"));
@@ -211,7 +196,7 @@ TEST(CheckDVDArgvAssemblers, NamesEveryFaultAndSummarises)
     profile("Category_List.plist", QStringLiteral("abc")); // category lists are not profiles
 
     bool passed = true;
-    const QString report = captured([&](std::FILE *f) { passed = CheckDVDArgvAssemblers(dir.path(), f); });
+    const QString report = capturedText([&](std::FILE *f) { passed = CheckDVDArgvAssemblers(dir.path(), f); });
     EXPECT_FALSE(passed);
     EXPECT_EQ(report, QStringLiteral("Code没有实现转换函数: DVD_To_Nowhere_With_MEncoder\n"
                                      "Plist没有定义转换函数: D.plist\n"
@@ -222,7 +207,7 @@ TEST(CheckDVDArgvAssemblers, NamesEveryFaultAndSummarises)
     ASSERT_TRUE(good.isValid());
     ASSERT_TRUE(writePropertyList(QVariantMap{{QStringLiteral("ArgvAssembler"), QStringLiteral("DVD_To_PCGen_AVC_With_MEncoder")}},
                                   good.filePath(QStringLiteral("P.plist")), DNPropertyListFormat::XML));
-    EXPECT_EQ(captured([&](std::FILE *f) { passed = CheckDVDArgvAssemblers(good.path(), f); }),
+    EXPECT_EQ(capturedText([&](std::FILE *f) { passed = CheckDVDArgvAssemblers(good.path(), f); }),
               QStringLiteral("DVD:  总计1个Profile, 1个函数, 检查成功 ✅\n"));
     EXPECT_TRUE(passed);
 }
@@ -230,7 +215,7 @@ TEST(CheckDVDArgvAssemblers, NamesEveryFaultAndSummarises)
 TEST(CheckDVDArgvAssemblers, EveryShippedProfileOfTheseFamiliesFindsItsBuilder)
 {
     QTemporaryDir dir;
-    const QString report = captured([](std::FILE *f) {
+    const QString report = capturedText([](std::FILE *f) {
         CheckDVDArgvAssemblers(DNBundle::pathForResource(QStringLiteral("profiles/DVD")), f);
     });
     EXPECT_FALSE(report.contains(QStringLiteral("Plist没有定义转换函数"))) << report.toStdString();

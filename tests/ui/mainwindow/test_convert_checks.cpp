@@ -1,12 +1,13 @@
-// The Convert command's checks: the list must end with a DVD source, a title must be selected
-// (unless the whole disc is backed up as an image) and the output folder must exist; each
-// failure shows its alert on the main window and starts nothing.
+// The Convert command's checks: the list must end with a DVD source with a title selected
+// (unless the whole disc is backed up as an image), or hold media files, and the output folder
+// must exist; each failure shows its alert on the main window and starts nothing.
 #include "shell_test_support.h"
 
 #include "../../builders/mencoder/DVDBuilderTestSupport.h"
 
 #include "core/settings/DNSetting.h"
 #include "dvd/DNDVDGroupTitle.h"
+#include "dvd/file/DNFileNode.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/mainwindow/NXAppController.h"
 #include "ui/mainwindow/NXMainWindowBuilder.h"
@@ -20,7 +21,7 @@ namespace {
 
 using dvdbuildertest::loadDisc;
 
-enum class ListShape { Empty, DVD, DVDThenOtherMedia, DVDThenGroupTitle };
+enum class ListShape { Empty, DVD, DVDThenOtherMedia, DVDThenGroupTitle, MediaFile, OtherMediaOnly };
 enum class Folder { Exists, Missing, IsAFile };
 
 struct CheckCase
@@ -59,7 +60,11 @@ TEST_P(ConvertChecks, RefusesWithTheAlertOfTheFirstFailedCheck)
                                                        : dir.filePath(QStringLiteral("gone"));
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(folder);
 
-    if (c.list != ListShape::Empty) {
+    if (c.list == ListShape::MediaFile)
+        controller.mediaFiles->append(std::make_shared<DNFileNode>());
+    if (c.list == ListShape::OtherMediaOnly)
+        controller.mediaFiles->append(std::make_shared<NXBasicMediaNode>());
+    if (c.list == ListShape::DVD || c.list == ListShape::DVDThenOtherMedia || c.list == ListShape::DVDThenGroupTitle) {
         DNDVDNodePtr dvd = loadDisc(QStringLiteral("dvd/ntsc"), QString::fromLatin1(c.profile));
         ASSERT_TRUE(dvd);
         for (const DNDVDTitlePtr &title : dvd->titles())
@@ -107,6 +112,11 @@ INSTANTIATE_TEST_SUITE_P(
         // The image backup needs no title: the check after it speaks.
         CheckCase{"ImageBackupNeedsNoTitle", ListShape::DVD, false, "DVDBackupISO.plist", Folder::Missing,
                   kBadFolder, QMessageBox::Critical},
+        // A list of media files has no titles to select: the folder check after it speaks.
+        CheckCase{"MediaFilesNeedNoTitle", ListShape::MediaFile, false, "", Folder::Missing, kBadFolder,
+                  QMessageBox::Critical},
+        CheckCase{"OtherMediaOnly", ListShape::OtherMediaOnly, false, "", Folder::Exists, kNoSource,
+                  QMessageBox::Warning},
         CheckCase{"MissingFolder", ListShape::DVD, true, "MacGen_MP4_H264.plist", Folder::Missing,
                   kBadFolder, QMessageBox::Critical},
         CheckCase{"FolderIsAFile", ListShape::DVD, true, "MacGen_MP4_H264.plist", Folder::IsAFile,

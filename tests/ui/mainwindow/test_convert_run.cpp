@@ -1,96 +1,15 @@
 // The conversion run behind the progress sheet, with the real engines on the authored NTSC disc:
 // selected titles one by one, a merged source as one group, the one-second progress dictionary,
 // Stop, and the recent-profile record.
-#include "shell_test_support.h"
+#include "convert_run_support.h"
 
-#include "../../convert/driver/DriverTestSupport.h"
-
-#include "core/settings/DNSetting.h"
 #include "profiles/DNProfileManager.h"
-#include "ui/controls/DNButton.h"
-#include "ui/mainwindow/DNWindow.h"
-#include "ui/mainwindow/NXAppController.h"
-#include "ui/mainwindow/NXMainWindowBuilder.h"
-#include "ui/progress/NXProgressController.h"
 
 #include <QFileInfo>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <atomic>
 
 namespace {
 
-using namespace drivertest;
-
-constexpr int kRunTimeoutMs = 300000;
-
-struct Batch
-{
-    NXAppController controller;
-    NXMainWindowInterface ui;
-    QTemporaryDir out;
-    std::atomic<int> runsEnded{0};
-    // The first progress dictionaries seen while converting, and the most conversions the
-    // sheet counted as started (it starts from 0 again when it closes).
-    QList<QVariantMap> progress;
-    int startedSeen = 0;
-    QTimer sampler;
-
-    Batch()
-    {
-        shelltest::app();
-        useOutputFolder(out.path());
-        ui = NXBuildMainWindow(&controller);
-        controller.onApplicationDidFinishLaunching();
-        ui.window->show();
-        DNSetting::shareSetting().appSetting()->setIsAdd2iTunesLib(false);
-        DNSetting::shareSetting().appSetting()->setIsOpenFolderWhenDone(false);
-        QObject::connect(&controller, &NXAppController::conversionRunEnded, &controller,
-                         [this] { ++runsEnded; }, Qt::DirectConnection);
-        sampler.setInterval(5);
-        QObject::connect(&sampler, &QTimer::timeout, [this] {
-            if (const auto map = controller.updaterConvert(); map && progress.size() < 50)
-                progress.append(*map);
-            if (controller.progressController)
-                startedSeen = qMax(startedSeen, controller.progressController->currentConvertCount());
-        });
-    }
-    ~Batch() { delete ui.window; }
-
-    DNDVDNodePtr addDisc(const char *profile, const QList<int> &selected, double seconds)
-    {
-        DNDVDNodePtr dvd = loadDisc(QStringLiteral("dvd/ntsc"), QString::fromLatin1(profile));
-        EXPECT_TRUE(dvd);
-        if (!dvd)
-            return dvd;
-        for (const DNDVDTitlePtr &title : dvd->titles()) {
-            title->setIsSelected(selected.contains(title->index()));
-            trimTitle(title, 0, seconds);
-        }
-        // As the disc loader hands a loaded source over.
-        controller.actionForDVDScaner(dvd);
-        EXPECT_EQ(controller.mediaFiles->size(), 1);
-        return dvd;
-    }
-
-    // Clicks Convert and waits for the batch and its sheet to end.
-    bool run(const std::function<void()> &whileRunning = {})
-    {
-        sampler.start();
-        QTest::mouseClick(controller.right_run_btn.data(), Qt::LeftButton);
-        if (!controller.progressController)
-            return false;
-        if (whileRunning)
-            whileRunning();
-        const bool ended = QTest::qWaitFor([this] { return runsEnded.load() > 0; }, kRunTimeoutMs)
-            && QTest::qWaitFor([this] { return !controller.progressController->isRunning(); }, 10000);
-        sampler.stop();
-        return ended;
-    }
-};
+using namespace convertruntest;
 
 TEST(ConvertRun, ConvertsEverySelectedTitleBehindTheProgressSheet)
 {

@@ -175,14 +175,6 @@ void writeDevice(DVDTitleBuild &build)
         put(build, source->sourceType() == NXDVDSourceInfo::SourceDisc ? source->devicePath() : source->path());
 }
 
-// Trim points are stored as fractions of the title, so a whole second often comes back as
-// x.9999 after the multiplication; truncating that would lose a second (1 s to 3 s of a 6 s
-// title became a 1 s part). A thousandth of a second of slack keeps whole seconds whole.
-int trimSeconds(float seconds)
-{
-    return seconds <= 0.0f ? 0 : int(seconds + 0.001f);
-}
-
 void writeStart(DVDTitleBuild &build)
 {
     int start = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builders/common/Argument.h"
+#include "builders/common/TrimSeconds.h"
 #include "dvd/DNDVDNode.h"
 
 #include <QString>
@@ -57,10 +58,6 @@ bool lookUpAudioTrack(DVDTitleBuild &build, const char *builderName);
 
 // Closes the build: stores the count and the expected length and hands the vector over.
 Argument *finishTitleBuild(DVDTitleBuild &build);
-
-// Whole seconds of a trim point or span (a fraction of the title times its length), without
-// losing a second to the fraction's rounding.
-int trimSeconds(float seconds);
 
 // --- the steps, in their usual order
 void writeEncoderWord(DVDTitleBuild &build);

@@ -1,8 +1,65 @@
 #include "convert/registry/ArgvAssemblerFamilies.h"
 
-// The entries of the AV-encoder builders for files: BuilderRow(name, function) for each entry point that builds,
-// ForwardRow(name, target) for each that only hands its arguments on.
+#include "builders/avencoder/DNAVVideoArgv_H264.h"
+
+// The rows of the file builder table, one block per family of AV-encoder builders (the table's
+// own order comes from ArgvAssemblerNames). A row whose builder is not built yet is a
+// PendingRow: profiles that name it fail their pass with a log line. When a builder lands,
+// replace its PendingRow by BuilderRow("Name", Function) and include its header
+// (builders/avencoder/README.md).
 std::span<const ArgvAssemblerRow> FileArgvAssemblerRows()
 {
-    return {};
+    static constexpr ArgvAssemblerRow rows[] = {
+        // H.264, MPEG-4, Windows Media, AVI, MPEG-1/2, VOB and DVD video
+        BuilderRow("Video_To_H264_With_AVEncoder", Video_To_H264_With_AVEncoder),
+        PendingRow<"Video_To_HD_H264_With_AVEncoder">(),
+        PendingRow<"Video_To_MPEG4_With_AVEncoder">(),
+        PendingRow<"Video_To_WMV2_With_AVEncoder">(),
+        PendingRow<"Video_To_AVI_With_AVEncoder">(),
+        PendingRow<"Video_To_MP4_MP3Audio_With_AVEncoder">(),
+        PendingRow<"Video_To_MPEG2_With_AVEncoder">(),
+        PendingRow<"Video_To_MPEG2AC3_With_AVEncoder">(),
+        PendingRow<"Video_To_MPEG1_With_AVEncoder">(),
+        PendingRow<"Video_To_VOB_With_AVEncoder">(),
+        PendingRow<"Video_To_NTSCDVD_With_AVEncoder">(),
+        PendingRow<"Video_To_PALDVD_With_AVEncoder">(),
+
+        // audio only
+        PendingRow<"Video_To_AAC_With_AVEncoder">(),
+        PendingRow<"Video_To_AC3_With_AVEncoder">(),
+        PendingRow<"Video_To_AIFF_With_AVEncoder">(),
+        PendingRow<"Video_To_ALAC_With_AVEncoder">(),
+        PendingRow<"Video_To_AU_With_AVEncoder">(),
+        PendingRow<"Video_To_CAF_With_AVEncoder">(),
+        PendingRow<"Video_To_DTS_With_AVEncoder">(),
+        PendingRow<"Video_To_FLAC_With_AVEncoder">(),
+        PendingRow<"Video_To_M4R_With_AVEncoder">(),
+        PendingRow<"Video_To_MP3_With_AVEncoder">(),
+        PendingRow<"Video_To_OGG_With_AVEncoder">(),
+        PendingRow<"Video_To_RA_With_AVEncoder">(),
+        PendingRow<"Video_To_WAV_With_AVEncoder">(),
+        PendingRow<"Video_To_WMA_With_AVEncoder">(),
+
+        // Matroska, WebM, ASF and 3GP/3G2
+        PendingRow<"Video_To_MKV_With_AVEncoder">(),
+        PendingRow<"Video_To_HD_MKV_With_AVEncoder">(),
+        PendingRow<"Video_To_WEBM_With_AVEncoder">(),
+        PendingRow<"Video_To_ASF_With_AVEncoder">(),
+        PendingRow<"Video_To_3GP_With_AVEncoder">(),
+        PendingRow<"Video_To_3G2_With_AVEncoder">(),
+
+        // Flash, DV, SWF, RealMedia and ProRes
+        PendingRow<"Video_To_FLV_With_AVEncoder">(),
+        PendingRow<"Video_To_F4V_With_AVEncoder">(),
+        PendingRow<"Video_To_DV_With_AVEncoder">(),
+        PendingRow<"Video_To_SWF_With_AVEncoder">(),
+        PendingRow<"Video_To_RM_With_AVEncoder">(),
+        PendingRow<"Video_To_ProRes4444_With_AVEncoder">(),
+        PendingRow<"Video_To_ProRes422HQ_With_AVEncoder">(),
+        PendingRow<"Video_To_ProRes422_With_AVEncoder">(),
+        PendingRow<"Video_To_ProRes422LT_With_AVEncoder">(),
+        PendingRow<"Video_To_ProRes422Poxy_With_AVEncoder">(),
+    };
+    static_assert(std::size(rows) == 42, "one entry per row of the file builder table");
+    return rows;
 }

@@ -11,6 +11,10 @@ struct DNTVideo
     qint32 vid = -1;          // stream id
     qint32 width = 0;
     qint32 height = 0;
+    // The quarter turn (90, 180 or 270 degrees, else 0) the file asks players to show the picture
+    // turned by. The encoder turns such a picture before it filters it, so width, height and the
+    // aspect are those of the picture as shown.
+    qint32 rotation = 0;
     float duration = 0.0f;    // seconds, with the fraction
     float fps = 0.0f;
     qint32 bitRateMode = 0;   // 0 not stated, 1 constant, 2 variable

@@ -1,4 +1,4 @@
-#include "builders/mencoder/common/DVDBuilderHelpers.h"
+#include "builders/common/OutputPath.h"
 
 #include "core/util/DNPaths.h"
 

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "builders/common/Argument.h"
+
+#include <QString>
+
+class DNFileNode;
+class NXBasicMediaNode;
+
+// The functions every AV-encoder builder for files shares: where the output goes, the subtitle
+// copy the encoder reads, the stream marks, the volume and picture filters, and the join of a
+// file group. None keeps state. Failures never end the program: a function that cannot give
+// what it must returns a null text (or nullptr) after a log line, and the builder then makes no
+// vector, so the pass fails.
+
+// --- output path and subtitle copy
+
+// The output file: folder/<name without extension>.<suffix>, or with " (n)" before the
+// extension when that exists. A null name gives "Untitled"; a null or empty folder the home
+// folder; a name whose extension is the suffix (letter case ignored), or the other one of
+// mp4/m4v, keeps its own extension.
+QString makeAVOutputPath(const QString &folder, const QString &outputName, const QString &suffix);
+
+// A copy of a subtitle text file in the temporary folder (prefix "qvsub", the source's
+// extension) for the encoder's subtitle filter. Text in UTF-16 (a byte-order mark honoured),
+// Big5 or Shift_JIS (charset named in any letter case) is re-encoded to UTF-8 and charset
+// becomes "UTF-8"; anything else is copied byte for byte and charset stays. Null on failure:
+// "can not read srt subtitle file" or "convert srt file to utf-8 failed" goes to standard error
+// for a re-encoding, a failed copy is silent.
+QString ConvertSRTToUTF8(const QString &path, QString &charset);
+
+// --- stream marks and volume
+
+// The selected video, audio or subtitle stream of item as the encoder names it: by stream id
+// ("0:#2") for a probed track outside Matroska, WebM and MPEG program streams when the engine's
+// safe mode is off, else by position among the streams of its kind ("0:v:0", "0:a:1", "0:s:0").
+// bracketed gives the filter-graph form ("[0:#2]"). A null text, with a log line, when the item
+// has no track of that kind at the selected index.
+QString GenVideoStreamMark(const DNFileNode &item, const VideoConvertOptions &options, bool bracketed);
+QString GenAudioStreamMark(const DNFileNode &item, const VideoConvertOptions &options, bool bracketed);
+QString GenSubtitleStreamMark(const DNFileNode &item, const VideoConvertOptions &options, bool bracketed);
+
+// The audio filter for the item's volume: null at 100, else "volume=<factor>[audio]" with the
+// factor volume / 100 written with its fraction (50 gives 0.5, 200 gives 2).
+QString GenVolumeFilter(const DNFileNode &item, const VideoConvertOptions &options);
+
+// --- picture filters
+
+// The whole "-filter_complex" graph of the item's picture edits, from the selected video
+// stream's mark to the output label "[video]": deinterlace, crop, scale to the profile's frame,
+// rotate and mirror, pad to the frame, the burnt-in subtitle (withSubtitle), the watermark and
+// extraFilter last. Null when there is nothing to filter. When the item has no track the graph
+// needs (the selected video or subtitle track), the result is null and *failure, when given,
+// says why; the builder must then fail.
+QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
+                            bool withSubtitle, QString *failure = nullptr);
+
+// The subtitle stage for a subtitle text file: "[VA]subtitles=filename=<copy>", with
+// ":charenc=<charset>" for an SRT copy that is not UTF-8. Null when the copy cannot be made.
+QString GenExtSubtitleFilter(const QString &path, const QString &charset);
+
+// --- joining a file group
+
+// The join of a file group (exactly a DNFileGroupNode) whose members were converted on their
+// own: a concat list of the members' outputs in the temporary folder (prefix "qvfl"), copied
+// into the group's output without encoding again. Members without video are left out. nullptr,
+// with a log line, when the list cannot be written or the item is not a file group.
+Argument *Video_Concat_With_AVEncoder(NXBasicMediaNode *group, int titleIndex, VideoConvertOptions options);
+
+// One line of a concat list for path, quoted so that blanks, quotes and any letters survive.
+QString concatListLine(const QString &path);

@@ -1,0 +1,122 @@
+#include "builders/avencoder/PictureGeometry.h"
+
+#include "core/util/DNAspect.h"
+#include "profiles/DNProfileKeepOrigin.h"
+
+#include <QSizeF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString sizeText(QSizeF size)
+{
+    return QStringLiteral("{%1, %2}").arg(size.width()).arg(size.height());
+}
+
+// The largest size within whole that an encoder of 4:2:0 pictures takes.
+int largestMultipleOf4Within(int whole)
+{
+    return whole >= 4 ? whole - whole % 4 : whole - whole % 2;
+}
+
+// One side of a crop window, raised to a multiple of 4, may reach past the picture's edge; it is
+// kept inside: shrunk to what fits, then moved back in.
+void keepInside(int &size, int &offset, int whole)
+{
+    if (size > whole)
+        size = largestMultipleOf4Within(whole);
+    offset = std::clamp(offset, 0, std::max(0, whole - size));
+}
+
+QString orientationPiece(int rotation, bool mirror)
+{
+    const int quarters = rotation >= 1 && rotation <= 359 ? rotation / 90 : 0;
+    const QString flip = mirror ? QStringLiteral("hflip,") : QString();
+    switch (quarters) {
+    case 1: return flip + QStringLiteral("transpose=dir=1,");
+    case 2: return mirror ? QStringLiteral("vflip,") : QStringLiteral("vflip,hflip,");
+    case 3: return flip + QStringLiteral("transpose=dir=2,");
+    default: return flip;
+    }
+}
+
+bool turnsAQuarter(int rotation)
+{
+    return rotation >= 1 && rotation <= 359 && (rotation / 90) % 2 == 1;
+}
+
+QSize raised(QSize size)
+{
+    return QSize(raiseToMultipleOf4(size.width()), raiseToMultipleOf4(size.height()));
+}
+
+// The crop piece and the size it leaves; the source size when nothing is cropped.
+QSize cropWindow(const PictureEdits &edits, PictureGeometry &geometry)
+{
+    const QSize source = edits.sourceSize;
+    if (!edits.crop)
+        return source;
+    const DNRelativeRect &r = edits.cropRect;
+    const double w = source.width(), h = source.height();
+    int cw = raiseToMultipleOf4(int(std::trunc(double(r.width) * w)));
+    int ch = raiseToMultipleOf4(int(std::trunc(double(r.height) * h)));
+    int cx = raiseToMultipleOf4(int(std::trunc(double(r.x) * w)));
+    int cy = raiseToMultipleOf4(int(std::trunc(h - double(r.y) * h - double(r.height) * h)));
+    keepInside(cw, cx, source.width());
+    keepInside(ch, cy, source.height());
+    if (cw <= 0 || ch <= 0) {
+        geometry.logLines << QStringLiteral("The crop rectangle holds no picture; the whole picture is kept.");
+        return source;
+    }
+    geometry.cropPiece = QStringLiteral("crop=%1:%2:%3:%4,").arg(cw).arg(ch).arg(cx).arg(cy);
+    return QSize(cw, ch);
+}
+
+} // namespace
+
+int raiseToMultipleOf4(int value)
+{
+    return value % 4 == 0 ? value : value / 4 * 4 + 4;
+}
+
+PictureGeometry pictureGeometry(const PictureEdits &edits)
+{
+    PictureGeometry geometry;
+    const QSize working = cropWindow(edits, geometry);
+    geometry.orientationPiece = orientationPiece(edits.rotation, edits.mirror);
+    const bool quarter = turnsAQuarter(edits.rotation);
+    const auto turned = [quarter](QSize size) { return quarter ? size.transposed() : size; };
+
+    if (IsKeepOriginResolution(edits.resolution)) {
+        QSize output = working;
+        if (working.width() % 4 != 0 || working.height() % 4 != 0) {
+            output = raised(working);
+            geometry.scalePiece = QStringLiteral("scale=%1:%2,").arg(output.width()).arg(output.height());
+            geometry.logLines << QStringLiteral("Fore Size Divided by 4: %1").arg(sizeText(output));
+        }
+        geometry.outputSize = turned(output);
+        return geometry;
+    }
+
+    QSizeF target = ResolutionSizeFromString(edits.resolution, working);
+    if (target.width() < 1 || target.height() < 1)
+        target = working;  // a frame of no size: keep the picture's
+    // The frame is filled by the picture as it leaves the orientation piece; the scale before it
+    // works on the picture still unturned.
+    const QSize picture = turned(working);
+    const QSize fit = DNAspectFitSize(picture.width(), picture.height(), target.width(), target.height());
+    geometry.logLines << QStringLiteral("videoSize: %1, OutputSize: %2 FitSize: %3")
+                             .arg(sizeText(working), sizeText(target), sizeText(fit));
+    const QSize scaled = turned(raised(fit));
+    geometry.scalePiece = QStringLiteral("scale=%1:%2,").arg(scaled.width()).arg(scaled.height());
+    if (edits.expandToFrame) {
+        const QSize frame = raised(QSize(int(target.width()), int(target.height())));
+        geometry.padPiece = QStringLiteral("pad=%1:%2:(ow-iw)/2:(oh-ih)/2,").arg(frame.width()).arg(frame.height());
+        geometry.outputSize = QSize(int(target.width()), int(target.height()));
+    } else {
+        geometry.outputSize = fit;
+    }
+    return geometry;
+}

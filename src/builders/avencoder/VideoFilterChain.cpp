@@ -1,0 +1,180 @@
+#include "builders/avencoder/DNAVVideoArgvPublic.h"
+
+#include "builders/avencoder/PictureGeometry.h"
+#include "builders/avencoder/SubtitleExtraction.h"
+#include "builders/common/ArgumentLog.h"
+#include "core/lang/TextCharset.h"
+#include "core/platform/DNTemporaryFolder.h"
+#include "dvd/file/DNFileNode.h"
+#include "profiles/DNProfile.h"
+#include "profiles/DNProfileKeepOrigin.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+// Labels inside the graph.
+const QString kSubtitleIn = QStringLiteral("[VA]");
+const QString kWatermarkIn = QStringLiteral("[VB]");
+const QString kExtraIn = QStringLiteral("[VDAPD]");
+const QString kGraphOut = QStringLiteral("[video]");
+
+// The picture pieces joined; one trailing separator cut.
+QString simpleChain(const PictureGeometry &geometry, bool deinterlace)
+{
+    QString chain = (deinterlace ? QStringLiteral("yadif=0,") : QString()) + geometry.cropPiece
+                    + geometry.scalePiece + geometry.orientationPiece + geometry.padPiece;
+    chain = chain.trimmed();
+    if (chain.endsWith(QLatin1Char(',')) || chain.endsWith(QLatin1Char(';')))
+        chain.chop(1);
+    return chain;
+}
+
+// The inner text subtitle taken out of the movie into an SRT file, then read as a file.
+QString innerTextSubtitlePiece(const DNFileNode &item, int index)
+{
+    const QString extracted = DNTemporaryFolder::uniqueFilePath(QStringLiteral("qvsubsrt"), QStringLiteral(".srt"));
+    if (extracted.isEmpty()
+        || AVEncoderExtractSubtitle(item.path().toUtf8().constData(), index, extracted.toUtf8().constData()) != 0) {
+        argumentLogLine(QStringLiteral(
+            "abandone subtitle!!!! buildin subtitle(text based), but we cannot extrat the subtitle from video file"));
+        return {};
+    }
+    QString charset = detectTextFileCharset(extracted);
+    if (charset.isEmpty())
+        charset = QStringLiteral("UTF-8");
+    argumentLogLine(QStringLiteral("convert buildin subtitle(text based: %1)").arg(charset));
+    return GenExtSubtitleFilter(extracted, charset);
+}
+
+// A picture subtitle stream laid over the bottom centre, scaled to the output unless the output
+// is larger than the source both ways.
+QString innerPictureSubtitlePiece(const QString &mark, QSize output, const DNTVideo &video)
+{
+    argumentLogLine(QStringLiteral("convert buildin subtitle(graphic based)"));
+    const QString overlay = QStringLiteral("%1[sub]overlay=main_w/2-overlay_w/2:main_h-overlay_h").arg(kSubtitleIn);
+    if (output.width() > video.width && output.height() > video.height)
+        return mark + QStringLiteral("lut=u=128:v=128[sub];") + overlay;
+    return mark + QStringLiteral("scale=%1:%2,lut=u=128:v=128[sub];").arg(output.width()).arg(output.height()) + overlay;
+}
+
+// The subtitle stage of the selected subtitle; an empty text when there is none to burn in.
+// False when the selected subtitle track does not exist.
+bool subtitlePiece(DNFileNode &item, const VideoConvertOptions &options, QSize output, const DNTVideo &video,
+                   QString &piece, QString *failure)
+{
+    const int index = item.setting()->subtitleIndex();
+    if (index < 0)
+        return true;
+    if (index >= item.subtitleTracks().size() || !item.subtitleTracks().at(index)) {
+        if (failure)
+            *failure = QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index);
+        return false;
+    }
+    const DNTSubtitlePtr &track = item.subtitleTracks().at(index);
+    if (const auto *file = dynamic_cast<const DNTExtSubtitle *>(track.get())) {
+        argumentLogLine(QStringLiteral("convert extern subtitle file (%1) with codepage: %2").arg(file->path(), file->codePage()));
+        piece = GenExtSubtitleFilter(file->path(), file->codePage());
+    } else if (track->isTextformat()) {
+        piece = innerTextSubtitlePiece(item, index);
+    } else {
+        const QString mark = GenSubtitleStreamMark(item, options, true);
+        if (mark.isNull()) {
+            if (failure)
+                *failure = QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index);
+            return false;
+        }
+        piece = innerPictureSubtitlePiece(mark, output, video);
+    }
+    return true;
+}
+
+// The watermark picture laid over the output at its rectangle.
+QString watermarkPiece(DNFileNode &item, QSize output)
+{
+    if (!item.isEnableWatermark())
+        return {};
+    const DNRelativeRect r = item.setting()->watermarkRectPercent();
+    const QSizeF pictureSize(double(r.width) * output.width(), double(r.height) * output.height());
+    const float alpha = 1.0f - float(item.setting()->watermarkTransparency()) / 100.0f;
+    const QString picture = item.pathOfWatermarkFile(pictureSize, alpha);
+    if (picture.isEmpty())
+        return {};
+    const int x = int(std::trunc(double(output.width()) * r.x));
+    const int y = int(std::trunc(double(output.height()) * (1.0 - double(r.y) - double(r.height))));
+    return QStringLiteral("movie=%1[WM];%2[WM]overlay=%3:%4").arg(picture, kWatermarkIn).arg(x).arg(y);
+}
+
+} // namespace
+
+QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
+                            bool withSubtitle, QString *failure)
+{
+    const auto setting = item.setting();
+    const int videoIndex = setting ? setting->videoIndex() : -1;
+    if (!setting || videoIndex < 0 || videoIndex >= item.videoTracks().size() || !item.videoTracks().at(videoIndex)) {
+        if (failure)
+            *failure = QStringLiteral("%1 has no video track %2").arg(item.path()).arg(videoIndex);
+        return {};
+    }
+    const DNTVideo &video = *item.videoTracks().at(videoIndex);
+    const std::shared_ptr<DNProfile> profile = item.profile();
+    const QString resolution = profile && profile->videoResolution() ? profile->videoResolution()->currentValue()
+                                                                     : DNKeepOriginText();
+
+    PictureEdits edits;
+    edits.sourceSize = QSize(video.width, video.height);
+    edits.crop = setting->cropEnable();
+    edits.cropRect = setting->cropRectPercent();
+    edits.rotation = setting->normalizedRotation();
+    edits.mirror = setting->mirror();
+    edits.resolution = resolution;
+    edits.expandToFrame = setting->autoExpandToProfile();
+    const PictureGeometry geometry = pictureGeometry(edits);
+    for (const QString &line : geometry.logLines)
+        argumentLogLine(line);
+
+    const QString chain = simpleChain(geometry, options.deinterlace != 0);
+    QString subtitle;
+    if (withSubtitle && !subtitlePiece(item, options, geometry.outputSize, video, subtitle, failure))
+        return {};
+    const QString watermark = watermarkPiece(item, geometry.outputSize);
+
+    if (extraFilter.isEmpty() && chain.isEmpty() && subtitle.isEmpty() && watermark.isEmpty())
+        return {};
+    const QString head = chain.isEmpty() ? QStringLiteral("null") : chain;
+    const QString label = extraFilter.isEmpty() ? kGraphOut : kExtraIn;
+    QString graph;
+    if (!subtitle.isEmpty() && !watermark.isEmpty())
+        graph = head + kSubtitleIn + QLatin1Char(';') + subtitle + kWatermarkIn + QLatin1Char(';') + watermark + label;
+    else if (!subtitle.isEmpty())
+        graph = head + kSubtitleIn + QLatin1Char(';') + subtitle + label;
+    else if (!watermark.isEmpty())
+        graph = head + kWatermarkIn + QLatin1Char(';') + watermark + label;
+    else
+        graph = head + label;
+    if (!extraFilter.isEmpty())
+        graph += QLatin1Char(';') + kExtraIn + extraFilter + kGraphOut;
+
+    const QString mark = GenVideoStreamMark(item, options, true);
+    if (mark.isNull()) {
+        if (failure)
+            *failure = QStringLiteral("%1 has no video track %2").arg(item.path()).arg(videoIndex);
+        return {};
+    }
+    return mark + graph;
+}
+
+QString GenExtSubtitleFilter(const QString &path, const QString &charset)
+{
+    QString usedCharset = charset;
+    const QString copy = ConvertSRTToUTF8(path, usedCharset);
+    if (copy.isNull())
+        return {};
+    if (usedCharset.isEmpty() || usedCharset.toUpper() == QLatin1String("UTF-8")
+        || QFileInfo(copy).suffix().toUpper() != QLatin1String("SRT"))
+        return QStringLiteral("%1subtitles=filename=%2").arg(kSubtitleIn, copy);
+    return QStringLiteral("%1subtitles=filename=%2:charenc=%3").arg(kSubtitleIn, copy, usedCharset);
+}

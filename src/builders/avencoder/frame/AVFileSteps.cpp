@@ -1,0 +1,311 @@
+#include "builders/avencoder/frame/AVFileSteps.h"
+
+#include "builders/avencoder/DNAVVideoArgvPublic.h"
+#include "builders/common/FrameRate.h"
+#include "builders/common/TrimSeconds.h"
+#include "core/util/DNSystemInfo.h"
+#include "dvd/file/DNFileNode.h"
+#include "profiles/DNProfile.h"
+#include "profiles/DNProfileKeepOrigin.h"
+
+namespace {
+
+// The encoders' buffer for the rate limits, in kbit.
+constexpr int kRateBufferKbit = 1835;
+// A source rate outside this range is no rate to keep.
+constexpr float kWildestKeptRate = 150.0f;
+const char *const kSafeModeTimestamps = "setpts=N/(FRAME_RATE*TB)";
+
+void put(AVFileBuild &build, const QString &text)
+{
+    AppendArgument(build.argument.get(), text);
+}
+
+void put(AVFileBuild &build, const char *text)
+{
+    AppendArgument(build.argument.get(), text);
+}
+
+void putWords(AVFileBuild &build, std::span<const AVOptionWord> words)
+{
+    for (const AVOptionWord &word : words) {
+        put(build, word.option);
+        put(build, word.value);
+    }
+}
+
+QString fieldValue(const std::shared_ptr<NXProfileInfoBase> &field)
+{
+    return field ? field->currentValue() : QString();
+}
+
+QString kbps(const std::shared_ptr<NXProfileInfoBase> &field)
+{
+    return fieldValue(field) + QLatin1Char('k');
+}
+
+// The trim words; whether they go before or after the input is the caller's (a subtitle burnt
+// in needs the input's own timestamps, so its trim follows the input).
+void writeTrim(AVFileBuild &build)
+{
+    const float duration = build.video->duration;
+    if (!build.setting->trimEnable() || duration <= 0.0f)
+        return;
+    const int start = trimSeconds(build.setting->trimStartPercent() * duration);
+    const int length = trimSeconds((build.setting->trimEndPercent() - build.setting->trimStartPercent()) * duration);
+    if (length <= 0) {
+        failAVFileBuild(build, QStringLiteral("the trim of %1 keeps less than a second").arg(build.item->path()));
+        return;
+    }
+    put(build, "-ss");
+    put(build, QString::number(start));
+    put(build, "-t");
+    put(build, QString::number(length));
+    build.endpos = length;
+}
+
+bool burnsSubtitle(const AVFileBuild &build)
+{
+    return build.setting->subtitleIndex() >= 0;
+}
+
+void writeFilterGraph(AVFileBuild &build, bool withSubtitle)
+{
+    const QString extra = build.options.safeMode ? QString::fromLatin1(kSafeModeTimestamps) : QString();
+    QString failure;
+    const QString graph = GenVideoFilterChain(*build.item, build.options, extra, withSubtitle, &failure);
+    if (!failure.isEmpty()) {
+        failAVFileBuild(build, failure);
+        return;
+    }
+    if (graph.isNull())
+        return;
+    put(build, "-filter_complex");
+    put(build, graph);
+    build.graphWritten = true;
+}
+
+const AVQualityPhaseRow *rowForPhase(std::span<const AVQualityPhaseRow> rows, int phase)
+{
+    const AVQualityPhaseRow *other = nullptr;
+    for (const AVQualityPhaseRow &row : rows) {
+        if (row.qualityPhase == phase)
+            return &row;
+        if (row.qualityPhase == AnyOtherPhase)
+            other = &row;
+    }
+    return other;
+}
+
+} // namespace
+
+void stepHead(AVFileBuild &build)
+{
+    AppendArguments(build.argument.get(), {"encoder", "-d", "-y"});
+}
+
+void stepTrimBeforeInput(AVFileBuild &build)
+{
+    if (!burnsSubtitle(build))
+        writeTrim(build);
+}
+
+void stepInput(AVFileBuild &build)
+{
+    put(build, "-i");
+    put(build, build.item->path());
+}
+
+void stepThreads(AVFileBuild &build)
+{
+    if (build.options.cpuCore == int(DNNumberOfCPUCores()))
+        return;
+    put(build, "-threads");
+    put(build, QString::number(build.options.cpuCore));
+}
+
+void stepTrimAfterInput(AVFileBuild &build)
+{
+    if (burnsSubtitle(build))
+        writeTrim(build);
+}
+
+void stepFrameRate(AVFileBuild &build)
+{
+    const QString rate = fieldValue(build.profile->videoFrameRate());
+    if (!IsKeepOriginFrameRate(rate)) {
+        put(build, "-r");
+        put(build, GetFrameRateString(rate));
+    } else if (build.video->fps < 0.0f || build.video->fps > kWildestKeptRate) {
+        put(build, "-r");
+        put(build, GetFrameRateString(QStringLiteral("23.97")));
+    }
+}
+
+void stepVideoBitrate(AVFileBuild &build)
+{
+    put(build, "-b:v");
+    put(build, kbps(build.profile->videoQuality()));
+}
+
+void stepAspect(AVFileBuild &build)
+{
+    const QString aspect = fieldValue(build.profile->videoAspect());
+    if (IsKeepOriginAspect(aspect))
+        return;
+    put(build, "-aspect");
+    put(build, FormatAspectString(aspect, QStringLiteral(":")));
+}
+
+void stepVideoCodec(AVFileBuild &build)
+{
+    putWords(build, build.recipe->videoCodecWords);
+}
+
+void stepRateControl(AVFileBuild &build)
+{
+    const std::shared_ptr<NXVideoQuality> quality = build.profile->videoQuality();
+    if (!quality) {
+        failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
+        return;
+    }
+    if (quality->curBitrateModel() == 0) {
+        if (const AVQualityPhaseRow *row = rowForPhase(build.recipe->vbrRows, build.profile->qualityPhase()))
+            putWords(build, row->words);
+        put(build, "-maxrate");
+        put(build, QStringLiteral("%1k").arg(quality->maxVideoBitrate()));
+    } else {
+        put(build, "-minrate");
+        put(build, kbps(quality));
+        put(build, "-maxrate");
+        put(build, kbps(quality));
+    }
+    put(build, "-bufsize");
+    put(build, QStringLiteral("%1k").arg(kRateBufferKbit));
+}
+
+void stepFilterGraph(AVFileBuild &build)
+{
+    writeFilterGraph(build, true);
+}
+
+void stepFilterGraphWithoutSubtitle(AVFileBuild &build)
+{
+    writeFilterGraph(build, false);
+}
+
+void stepAudio(AVFileBuild &build)
+{
+    put(build, "-c:a");
+    put(build, build.recipe->audioCodec);
+    put(build, "-b:a");
+    put(build, kbps(build.profile->audioQuality()));
+    put(build, "-ar");
+    put(build, fieldValue(build.profile->audioSampleRate()));
+    put(build, "-ac");
+    put(build, fieldValue(build.profile->audioChannel()));
+}
+
+void stepVolume(AVFileBuild &build)
+{
+    const QString filter = GenVolumeFilter(*build.item, build.options);
+    if (filter.isNull())
+        return;
+    put(build, "-filter:a");
+    put(build, filter);
+}
+
+void stepTags(AVFileBuild &build)
+{
+    appendTagArguments(build.argument.get(), build.item->nodeInfo().get());
+}
+
+void stepStreamMapping(AVFileBuild &build)
+{
+    if (!build.selection && !build.graphWritten)
+        return;
+    const QString video = build.graphWritten ? QStringLiteral("[video]")
+                                             : GenVideoStreamMark(*build.item, build.options, false);
+    if (video.isNull()) {
+        failAVFileBuild(build, QStringLiteral("no video stream to map"));
+        return;
+    }
+    put(build, "-map");
+    put(build, video);
+    if (build.item->audioTracks().isEmpty() || build.setting->audioIndex() < 0) {
+        put(build, "-an");
+        return;
+    }
+    const QString audio = GenAudioStreamMark(*build.item, build.options, false);
+    if (audio.isNull()) {
+        failAVFileBuild(build, QStringLiteral("no audio stream to map"));
+        return;
+    }
+    put(build, "-map");
+    put(build, audio);
+}
+
+void stepNoSubtitles(AVFileBuild &build)
+{
+    put(build, "-sn");
+}
+
+void stepPixelFormat(AVFileBuild &build)
+{
+    if (build.video->codec.toLower() != QLatin1String("2vuy"))
+        return;
+    put(build, "-pix_fmt");
+    put(build, "yuv420p");
+}
+
+void stepMP4Container(AVFileBuild &build)
+{
+    put(build, "-f");
+    if (build.profile->fileFormat().toLower() == QLatin1String("ipod"))
+        put(build, "ipod");
+    else if (build.profile->fileNameSuffix().toLower() == QLatin1String("mov"))
+        put(build, "mov");
+    else
+        put(build, "mp4");
+}
+
+void stepChapters(AVFileBuild &build)
+{
+    if (build.endpos == 0 || float(build.endpos) == build.video->duration)
+        return;
+    put(build, "-map_chapters");
+    put(build, QString::number(-1));
+}
+
+void stepOutput(AVFileBuild &build)
+{
+    appendOutputArgument(build.argument.get(), *build.item, build.options);
+}
+
+void appendTagArguments(Argument *argument, const DNNodeInfo *info)
+{
+    if (!info)
+        return;
+    const struct
+    {
+        const char *key;
+        QString value;
+    } tags[] = {{"title=", info->displayName()}, {"artist=", info->artist()}, {"genre=", info->genre()}};
+    // An empty tag is written (it clears the source's); only a missing one is left out.
+    for (const auto &tag : tags) {
+        if (tag.value.isNull())
+            continue;
+        AppendArgument(argument, "-metadata");
+        AppendArgument(argument, QLatin1String(tag.key) + tag.value);
+    }
+}
+
+QString appendOutputArgument(Argument *argument, DNFileNode &item, const VideoConvertOptions &options)
+{
+    const QString suffix = item.profile() ? item.profile()->fileNameSuffix() : QString();
+    const QString name = item.nodeInfo() ? item.nodeInfo()->outputName() : QString();
+    const QString path = makeAVOutputPath(OptionText(options.outputDirectory), name, suffix);
+    item.setOutputName(path);
+    AppendArgument(argument, path);
+    return path;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "builders/avencoder/frame/AVFileBuild.h"
+
+class DNNodeInfo;
+
+// The shared steps of the AV-encoder builders, in the order the H.264 builder takes them. The
+// label in brackets is the step's name in the frame every builder follows; a builder that
+// leaves a step out does not list it, and one whose step differs writes its own.
+
+void stepHead(AVFileBuild &build);              // [B3]  "encoder" "-d" "-y"
+void stepTrimBeforeInput(AVFileBuild &build);   // [B4]  "-ss" start "-t" length, when no subtitle is burnt in
+void stepInput(AVFileBuild &build);             // [B5]  "-i" path
+void stepThreads(AVFileBuild &build);           // [B6]  "-threads" n, when n is not the machine's count
+void stepTrimAfterInput(AVFileBuild &build);    // [B7]  the trim words, when a subtitle is burnt in
+void stepFrameRate(AVFileBuild &build);         // [B8]  "-r" the profile's rate (keep origin: only a wild source rate)
+void stepVideoBitrate(AVFileBuild &build);      // [B9]  "-b:v" <kbps>k
+void stepAspect(AVFileBuild &build);            // [B10] "-aspect" w:h, unless keep origin
+void stepVideoCodec(AVFileBuild &build);        // [B11] the recipe's videoCodecWords
+void stepRateControl(AVFileBuild &build);       // [B12] VBR: the recipe's row for the quality phase, then
+                                                //       "-maxrate" "-bufsize"; CBR: "-minrate" "-maxrate" "-bufsize"
+void stepFilterGraph(AVFileBuild &build);       // [B13] "-filter_complex" graph, a subtitle burnt in
+void stepFilterGraphWithoutSubtitle(AVFileBuild &build);  // [B13] the same without the subtitle
+void stepAudio(AVFileBuild &build);             // [B14] "-c:a" the recipe's audioCodec, "-b:a" "-ar" "-ac"
+void stepVolume(AVFileBuild &build);            // [B15] "-filter:a" volume, unless unchanged
+void stepTags(AVFileBuild &build);              // [B16] "-metadata" title, artist, genre
+void stepStreamMapping(AVFileBuild &build);     // [B17] "-map" video and audio (or "-an"), when needed
+void stepNoSubtitles(AVFileBuild &build);       // [B18] "-sn"
+void stepPixelFormat(AVFileBuild &build);       // [B19] "-pix_fmt" "yuv420p" for a 2vuy source
+void stepMP4Container(AVFileBuild &build);      // [B20] "-f" ipod, mov or mp4
+void stepChapters(AVFileBuild &build);          // [B21] "-map_chapters" "-1" when the length changed
+void stepOutput(AVFileBuild &build);            // [B22] the output path, last; the item's output name
+
+// Writers the join builder shares with the steps.
+// "-metadata" "title=..." / "artist=..." / "genre=..." for each tag that is not null.
+void appendTagArguments(Argument *argument, const DNNodeInfo *info);
+// The output path for item's output name and profile suffix in the options' folder, written
+// last and given to the item as its output name. Returns the path.
+QString appendOutputArgument(Argument *argument, DNFileNode &item, const VideoConvertOptions &options);

@@ -1,0 +1,90 @@
+#pragma once
+
+// What the file builder tests share: a file item made from track facts (as the probe would
+// fill it), a shipped file profile on it, a pass record, and the vector's words.
+
+#include "../ArgumentTestSupport.h"
+#include "core/platform/DNBundle.h"
+#include "dvd/file/DNFileGroupNode.h"
+#include "profiles/DNProfile.h"
+
+#include <QFileInfo>
+#include <QSize>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+
+namespace avbuildertest {
+
+inline std::shared_ptr<DNProfile> videoProfile(const QString &fileName)
+{
+    const QString path = DNBundle::pathForResource(QStringLiteral("profiles/Video/") + fileName);
+    EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+    return DNProfile::parserFromContentOfFile(path);
+}
+
+struct ItemFacts
+{
+    QString path = QStringLiteral("/media/clip.mp4");
+    QString format = QStringLiteral("MPEG-4");
+    QSize size{320, 240};
+    float duration = 100.0f;
+    float fps = 25.0f;
+    int audioTracks = 1;
+    QString profile = QStringLiteral("Video_MP4_H264.plist");
+};
+
+// A probed-looking item: video stream id 1, audio ids 2, 3, ...; first tracks selected; the
+// profile's bitrate 1000 kbps, its quality phase 1 (normal), VBR; output name "clip"; no tags.
+inline DNFileNodePtr makeItem(const ItemFacts &facts = {})
+{
+    auto item = std::make_shared<DNFileNode>();
+    item->setPath(facts.path);
+    item->setFileFormat(facts.format);
+    auto video = std::make_shared<DNTVideo>();
+    video->vid = 1;
+    video->width = facts.size.width();
+    video->height = facts.size.height();
+    video->duration = facts.duration;
+    video->fps = facts.fps;
+    video->codec = QStringLiteral("AVC");
+    item->videoTracks() << video;
+    for (int i = 0; i < facts.audioTracks; ++i) {
+        auto audio = std::make_shared<DNTAudio>();
+        audio->aid = 2 + i;
+        audio->channel = 2;
+        item->audioTracks() << audio;
+    }
+    item->setSameStreams(true);
+    item->setting()->setAudioIndex(facts.audioTracks > 0 ? 0 : -1);
+    auto info = std::make_shared<DNNodeInfo>();
+    info->setOutputName(QFileInfo(facts.path).completeBaseName());
+    item->setNodeInfo(info);
+    item->setProfile(videoProfile(facts.profile));
+    item->profile()->setQualityPhase(1);
+    item->profile()->videoQuality()->setCurrentValue(QStringLiteral("1000"));
+    item->profile()->videoQuality()->setCurBitrateModel(0);
+    return item;
+}
+
+inline VideoConvertOptions passOptions(const QString &outputFolder, int cpuCore, bool safeMode = false)
+{
+    VideoConvertOptions options = MakeVideoConvertOptions();
+    options.safeMode = safeMode ? 1 : 0;
+    options.engineSafeMode = options.safeMode;
+    options.cpuCore = cpuCore;
+    EXPECT_TRUE(SetOptionText(options.outputDirectory, outputFolder));
+    return options;
+}
+
+using buildertest::words;
+
+// The word after the first occurrence of option; null when absent.
+inline QString valueOf(const QStringList &words, const QString &option)
+{
+    const qsizetype at = words.indexOf(option);
+    return at >= 0 && at + 1 < words.size() ? words.at(at + 1) : QString();
+}
+
+} // namespace avbuildertest

@@ -1,0 +1,51 @@
+#pragma once
+
+// What the file-road driver tests share: an application object (watermark text is drawn with
+// fonts), the log in a folder of the test's own, a fixture file probed as the loader probes it
+// with a shipped file profile, and conversion through the driver.
+
+#include "DriverTestSupport.h"
+
+#include "../files/files_test_support.h"
+
+#include "convert/files/DNMediaFileProbe.h"
+#include "dvd/file/DNFileGroupNode.h"
+#include "support/frames.h"
+
+#include <QTemporaryDir>
+
+namespace fileroadtest {
+
+using namespace drivertest;
+
+// The probe's application object, log redirection and text reading serve here too.
+using filestest::app;
+using filestest::freshLog;
+using filestest::readText;
+
+inline std::shared_ptr<DNProfile> videoProfile(const QString &fileName)
+{
+    const QString path = DNBundle::pathForResource(QStringLiteral("profiles/Video/") + fileName);
+    EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+    return DNProfile::parserFromContentOfFile(path);
+}
+
+// relative is below the fixtures folder ("fileroad/h264_aac.mp4").
+inline DNFileNodePtr loadFile(const QString &relative, const QString &profile = QStringLiteral("Video_MP4_H264.plist"))
+{
+    QString error;
+    DNFileNodePtr item = fileNodeWithFile(testsupport::fixturePath(relative), false, &error);
+    EXPECT_TRUE(item) << relative.toStdString() << ": " << error.toStdString();
+    if (item)
+        item->setProfile(videoProfile(profile));
+    return item;
+}
+
+// Converts item (title 0; a group with -1) through the driver; the driver's result.
+inline int convert(NXBasicMediaNode *item, StateLog *log = nullptr)
+{
+    const bool group = dynamic_cast<DNFileGroupNode *>(item) != nullptr;
+    return DNVideoConverterStart(item, group ? -1 : 0, log ? StateLog::callback : nullptr, log);
+}
+
+} // namespace fileroadtest

@@ -1,0 +1,124 @@
+// File groups through the driver: members of different sizes, rates and audio layouts become
+// one playable file of their summed length, under a name with quotes, blanks and non-ASCII
+// letters; the parts pass through the temporary folder and are gone afterwards. Also two passes
+// of a file item, which end in one output.
+
+#include "FileRoadTestSupport.h"
+
+#include "core/platform/DNTemporaryFolder.h"
+
+#include <QTemporaryDir>
+
+using namespace fileroadtest;
+
+namespace {
+
+DNFileGroupNodePtr groupOf(const QStringList &sources, const QString &outputName)
+{
+    QList<DNFileNodePtr> members;
+    for (const QString &source : sources) {
+        DNFileNodePtr member = loadFile(source);
+        if (!member)
+            return nullptr;
+        members << member;
+    }
+    const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes(members);
+    group->setProfile(videoProfile(QStringLiteral("Video_MP4_H264.plist")));
+    group->nodeInfo()->setOutputName(outputName);
+    group->nodeInfo()->setDisplayName(QStringLiteral("Joined"));
+    return group;
+}
+
+QStringList partsLeftIn(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+TEST(FileGroups, MembersOfEveryShapeJoinIntoOnePlayableFile)
+{
+    app();
+    QTemporaryDir logDir, out;
+    const QString logFile = freshLog(logDir);
+    useOutputFolder(out.path());
+    const QString name = QStringLiteral("Tom's «Grüße» – 1");
+    const DNFileGroupNodePtr group = groupOf({QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("fileroad/fps50.mp4"),
+                                              QStringLiteral("fileroad/odd_718x478.mp4"), QStringLiteral("fileroad/quadrants.mp4")},
+                                             name);
+    ASSERT_TRUE(group);
+    // The members' own edits are not the group's: the join takes each whole.
+    const auto firstMember = std::static_pointer_cast<DNFileNode>(group->children().first());
+    firstMember->setEnableTrimming(true);
+    firstMember->setTrimEndTime(1);
+
+    StateLog log;
+    ASSERT_EQ(convert(group.get(), &log), 0) << readText(logFile).right(4000).toStdString();
+    EXPECT_EQ(log.started, 5);  // four parts and the join
+    const QString output = group->outputName();
+    EXPECT_EQ(output, out.filePath(name + QStringLiteral(".mp4")));
+    EXPECT_EQ(filesIn(out.path()), QStringList{name + QStringLiteral(".mp4")});
+    EXPECT_TRUE(partsLeftIn(DNTemporaryFolder::path()).isEmpty());
+
+    QString errors;
+    EXPECT_TRUE(testsupport::decodesToEnd(output, &errors)) << errors.toStdString();
+    const QJsonObject probe = testsupport::ffprobe(output);
+    EXPECT_NEAR(durationOf(probe), 12.0, 0.5);
+    EXPECT_EQ(codecsOf(probe, QStringLiteral("video")), QStringList{QStringLiteral("h264")});
+    EXPECT_EQ(codecsOf(probe, QStringLiteral("audio")), QStringList{QStringLiteral("aac")});
+    const QJsonObject video = firstStream(probe, QStringLiteral("video"));
+    // The largest width and height among the members, raised to multiples of 4, at the first
+    // member's rate.
+    EXPECT_EQ(video.value(QStringLiteral("width")).toInt(), 720);
+    EXPECT_EQ(video.value(QStringLiteral("height")).toInt(), 480);
+    const QStringList rate = video.value(QStringLiteral("avg_frame_rate")).toString().split(QLatin1Char('/'));
+    ASSERT_EQ(rate.size(), 2);
+    EXPECT_NEAR(rate.at(0).toDouble() / rate.at(1).toDouble(), 25.0, 0.3);
+    EXPECT_EQ(testsupport::tagValue(probe.value(QStringLiteral("format")).toObject(), QStringLiteral("title")),
+              QStringLiteral("Joined"));
+    // Every part's audio is there, to the end.
+    for (double at : {1.0, 4.0, 7.0, 10.0}) {
+        const auto tone = testsupport::measureTone(output, 0, at, 1.0);
+        ASSERT_TRUE(tone) << at;
+        EXPECT_NEAR(tone->frequencyHz, 440.0, 20.0) << at;
+    }
+    // The members are given back as they were.
+    EXPECT_TRUE(firstMember->setting()->trimEnable());
+    EXPECT_EQ(firstMember->profile()->videoResolution()->currentValue(), QStringLiteral("keep origin"));
+    EXPECT_NE(firstMember->nodeInfo(), group->nodeInfo());
+}
+
+TEST(FileGroups, AFailingMemberEndsTheGroupWithoutAJoin)
+{
+    app();
+    QTemporaryDir logDir, out;
+    const QString logFile = freshLog(logDir);
+    useOutputFolder(out.path());
+    const DNFileGroupNodePtr group = groupOf({QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("fileroad/fps50.mp4")},
+                                             QStringLiteral("broken"));
+    ASSERT_TRUE(group);
+    std::static_pointer_cast<DNFileNode>(group->children().last())->setPath(out.filePath(QStringLiteral("gone.mp4")));
+    EXPECT_EQ(convert(group.get()), ConvertResultFailed);
+    EXPECT_TRUE(readText(logFile).contains(QLatin1String("Convert Group child failed, so exit merge...")));
+    EXPECT_TRUE(filesIn(out.path()).isEmpty());
+}
+
+TEST(FileItems, TwoPassesEndInOneOutput)
+{
+    app();
+    QTemporaryDir logDir, out;
+    const QString logFile = freshLog(logDir);
+    useOutputFolder(out.path());
+    DNFileNodePtr item = loadFile(QStringLiteral("fileroad/h264_aac.mp4"));
+    ASSERT_TRUE(item);
+    item->profile()->setUserEnableTwopassCode(true);
+    StateLog log;
+    ASSERT_EQ(convert(item.get(), &log), 0);
+    // The builder has no two-pass form: its second vector is the first, so it runs once.
+    EXPECT_EQ(log.started, 1);
+    const QString logged = readText(logFile);
+    EXPECT_TRUE(logged.contains(QLatin1String("two pass encode - first encode..")));
+    EXPECT_TRUE(logged.contains(QLatin1String("two pass encode - second encode..")));
+    EXPECT_EQ(filesIn(out.path()), QStringList{QStringLiteral("h264_aac.mp4")});
+    EXPECT_NEAR(durationOf(testsupport::ffprobe(item->outputName())), 3.0, 0.5);
+}

@@ -1,0 +1,122 @@
+// File profiles converted for real through the driver and the AV encoder: one row per source
+// and profile (and container choice), the output read back with ffprobe: container, codecs,
+// picture size, length, and audible audio of the chosen track where the source has audio.
+// Each row is its own test, so ctest runs them side by side. A new file profile adds its rows
+// here.
+
+#include "FileRoadTestSupport.h"
+
+#include "support/testname.h"
+
+#include <QTemporaryDir>
+
+using namespace fileroadtest;
+
+namespace {
+
+struct ConversionRow
+{
+    const char *name;
+    const char *source;          // below the fixtures folder
+    const char *profile;         // a shipped file profile
+    const char *videoCodec;      // "" for audio-only outputs
+    const char *audioCodec;      // "" when the output has no audio
+    int width, height;           // of the picture as shown
+    double toneHz = 440;         // of the converted audio track
+    double seconds = 3;
+    const char *brand = "";      // the MP4 family's major brand ("" not checked)
+    const char *suffix = "";     // a container choice on the profile ("" its own)
+    const char *fileFormat = ""; // the profile's file format ("" its own)
+    int audioIndex = 0;          // the audio track chosen
+    const char *resolution = ""; // the profile's frame ("" its own)
+};
+
+void PrintTo(const ConversionRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+const ConversionRow rows[] = {
+    {"H264_MP4", "fileroad/h264_aac.mp4", "Video_MP4_H264.plist", "h264", "aac", 640, 360, 440, 3, "isom"},
+    {"H264_MOV_second_track", "fileroad/two_audio.mov", "Video_MP4_H264.plist", "h264", "aac", 320, 240, 880, 3,
+     "qt  ", "mov", "", 1},
+    {"H264_iPod_from_AVI_without_audio", "fileroad/mpeg4_silent.avi", "Video_MP4_H264.plist", "h264", "", 320, 240,
+     0, 3, "M4V ", "m4v", "iPod"},
+    {"H264_MKV_with_subtitle_stream", "fileroad/subtitle.mkv", "Video_MP4_H264.plist", "h264", "aac", 320, 240},
+    {"H264_10bit_422", "fileroad/yuv422p10.mov", "Video_MP4_H264.plist", "h264", "aac", 480, 272},
+    {"H264_50fps_mono", "fileroad/fps50.mp4", "Video_MP4_H264.plist", "h264", "aac", 320, 240},
+    {"H264_odd_size", "fileroad/odd_718x478.mp4", "Video_MP4_H264.plist", "h264", "aac", 720, 480},
+    {"H264_odd_size_into_640x480", "fileroad/odd_718x478.mp4", "Video_MP4_H264.plist", "h264", "aac", 640, 428,
+     440, 3, "", "", "", 0, "640x480"},
+    {"H264_phone_clip", "fileroad/phone_rotated.mp4", "Video_MP4_H264.plist", "h264", "aac", 180, 320},
+};
+
+class FileProfileConversion : public ::testing::TestWithParam<ConversionRow>
+{
+};
+
+int shownWidth(const QJsonObject &video, bool height)
+{
+    int w = video.value(QStringLiteral("width")).toInt();
+    int h = video.value(QStringLiteral("height")).toInt();
+    for (const QJsonValue &side : video.value(QStringLiteral("side_data_list")).toArray())
+        if (side.toObject().value(QStringLiteral("rotation")).toInt() % 180 != 0)
+            std::swap(w, h);
+    return height ? h : w;
+}
+
+} // namespace
+
+TEST_P(FileProfileConversion, WritesTheProfilesMedia)
+{
+    const ConversionRow &row = GetParam();
+    app();
+    QTemporaryDir out;
+    useOutputFolder(out.path());
+    DNFileNodePtr item = loadFile(QString::fromLatin1(row.source), QString::fromLatin1(row.profile));
+    ASSERT_TRUE(item);
+    const auto profile = item->profile();
+    if (*row.suffix)
+        profile->setFileNameSuffix(QString::fromLatin1(row.suffix));
+    if (*row.fileFormat)
+        profile->setFileFormat(QString::fromLatin1(row.fileFormat));
+    if (*row.resolution)
+        profile->videoResolution()->setCurrentValue(QString::fromLatin1(row.resolution));
+    item->setting()->setAudioIndex(row.audioIndex);
+
+    StateLog log;
+    ASSERT_EQ(convert(item.get(), &log), 0);
+    EXPECT_EQ(log.started, 1);
+    const QString output = item->outputName();
+    ASSERT_TRUE(QFileInfo(output).isFile()) << output.toStdString();
+    EXPECT_EQ(filesIn(out.path()), QStringList{QFileInfo(output).fileName()});
+    QString errors;
+    EXPECT_TRUE(testsupport::decodesToEnd(output, &errors)) << errors.toStdString();
+
+    const QJsonObject probe = testsupport::ffprobe(output);
+    if (*row.brand)
+        EXPECT_EQ(testsupport::tagValue(probe.value(QStringLiteral("format")).toObject(), QStringLiteral("major_brand")),
+                  QString::fromLatin1(row.brand));
+    const QString videoCodec = QString::fromLatin1(row.videoCodec);
+    EXPECT_EQ(codecsOf(probe, QStringLiteral("video")), videoCodec.isEmpty() ? QStringList() : QStringList{videoCodec});
+    const QString audioCodec = QString::fromLatin1(row.audioCodec);
+    EXPECT_EQ(codecsOf(probe, QStringLiteral("audio")), audioCodec.isEmpty() ? QStringList() : QStringList{audioCodec});
+    if (!videoCodec.isEmpty()) {
+        const QJsonObject video = firstStream(probe, QStringLiteral("video"));
+        EXPECT_EQ(shownWidth(video, false), row.width);
+        EXPECT_EQ(shownWidth(video, true), row.height);
+        EXPECT_EQ(video.value(QStringLiteral("pix_fmt")).toString(), QStringLiteral("yuv420p"));
+    }
+    EXPECT_NEAR(durationOf(probe), row.seconds, 0.5);
+    if (!audioCodec.isEmpty()) {
+        const auto tone = testsupport::measureTone(output, 0, 0.5, 2.0);
+        ASSERT_TRUE(tone);
+        EXPECT_GT(tone->rmsDb, -40.0);
+        EXPECT_NEAR(tone->frequencyHz, row.toneHz, 20.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFileProfile, FileProfileConversion, ::testing::ValuesIn(rows),
+                         [](const ::testing::TestParamInfo<ConversionRow> &info) {
+                             return testsupport::testName(info.param.name);
+                         });

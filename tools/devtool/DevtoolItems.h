@@ -1,0 +1,62 @@
+#pragma once
+
+#include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileNode.h"
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include <functional>
+
+// What the argv, convert and join commands share: finding a profile, loading the item a source
+// names, the edit flags, and running the driver with progress on standard error.
+
+// A profile file: the path itself, or a file name from the shipped DVD or Video profiles.
+// Empty when there is none.
+QString devtoolProfilePath(const QString &argument);
+
+// A media file (any file that is not an ISO image) rather than a DVD source.
+bool devtoolIsMediaFile(const QString &source);
+
+// The edit flags after the positional arguments.
+struct DevtoolEditFlags
+{
+    QString outDir;          // --out DIR (argv only)
+    bool nav = true;         // --nav 0|1 (DVD only)
+    bool trim = false;       // --trim S E
+    int trimStart = 0;
+    int trimEnd = 0;
+    int volume = -1;         // --volume V
+    int rotate = -1;         // --rotate DEG (files only)
+    bool crop = false;       // --crop W:H:X:Y, pixels from the top-left corner (files only)
+    QRect cropRect;
+    QString subtitle;        // --subtitle FILE (files only)
+
+    // Which of the flags a command takes.
+    enum Accept { Out = 1, Nav = 2, FileEdits = 4 };
+    // Reads arguments from index first on; false with *error set for an unknown or bad flag.
+    bool parse(const QStringList &arguments, int first, int accept, QString *error);
+    bool hasFileEdits() const { return rotate >= 0 || crop || !subtitle.isEmpty(); }
+};
+
+// A probed file item with the profile at profilePath; null with *error set when the file
+// cannot be read.
+DNFileNodePtr devtoolLoadFileItem(const QString &path, const QString &profilePath, QString *error);
+
+// The item a source names (a media file, or title titleIndex of a DVD) with the profile and the
+// flags' edits, and where its conversion writes; node is null with *error set when it cannot be
+// loaded or edited.
+struct DevtoolItem
+{
+    NXMediaNodePtr node;
+    std::function<QString()> outputName;
+};
+DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString &profilePath,
+                            const DevtoolEditFlags &flags, QString *error);
+
+// Converts node through the driver into outDir with the real engines, progress on standard
+// error; the driver's result.
+int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir);

@@ -1,0 +1,43 @@
+// join PROFILE OUTDIR FILE FILE...: media files converted as one file group, joined into one
+// output; exit status 0 only when it was written.
+#include "DevtoolCommand.h"
+#include "DevtoolItems.h"
+
+#include "dvd/file/DNFileGroupNode.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr const char *Name = "join";
+
+} // namespace
+
+int joinCommand(const QStringList &arguments)
+{
+    if (arguments.size() < 4)
+        return devtoolFail(Name, QStringLiteral("usage: talvane-devtool join PROFILE OUTDIR FILE FILE..."));
+    const QString profilePath = devtoolProfilePath(arguments.at(0));
+    if (profilePath.isEmpty())
+        return devtoolFail(Name, QStringLiteral("no profile %1").arg(arguments.at(0)));
+    const QString outDir = QDir(arguments.at(1)).absolutePath();
+    if (!QDir().mkpath(outDir))
+        return devtoolFail(Name, QStringLiteral("cannot make the folder %1").arg(outDir));
+
+    QList<DNFileNodePtr> members;
+    for (const QString &path : arguments.mid(2)) {
+        QString error;
+        const DNFileNodePtr member = devtoolLoadFileItem(path, profilePath, &error);
+        if (!member)
+            return devtoolFail(Name, error.isEmpty() ? QStringLiteral("%1 cannot be read").arg(path) : error);
+        members.append(member);
+    }
+    const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes(members);
+    group->setProfile(members.first()->profile());
+
+    const int result = devtoolRunConversion(group.get(), -1, outDir);
+    if (result != 0)
+        return devtoolFail(Name, QStringLiteral("the join failed (result %1; see the log)").arg(result));
+    devtoolPrint(group->outputName() + QLatin1Char('\n'));
+    return 0;
+}
