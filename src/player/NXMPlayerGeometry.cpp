@@ -1,5 +1,7 @@
 #include "NXMPlayerGeometry.h"
 
+#include <cmath>
+
 namespace NXMPlayerGeometry {
 
 QRectF fittedPicture(QSizeF view, QSizeF picture)
@@ -23,7 +25,9 @@ double displayWidth(double imageWidth, double imageHeight, QSizeF knownAspect, d
 {
     if (knownAspect.width() >= 0 && knownAspect.height() > 0)
         return imageHeight * knownAspect.width() / knownAspect.height();
-    if (streamAspect > 0)
+    // The stream's aspect comes in hundredths: only a real difference from the frame's own
+    // proportion (non-square pixels) counts.
+    if (streamAspect > 0 && imageHeight > 0 && std::abs(streamAspect - imageWidth / imageHeight) > 0.01)
         return imageHeight * streamAspect;
     return imageWidth;
 }

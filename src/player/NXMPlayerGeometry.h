@@ -15,7 +15,7 @@ QRectF fittedPicture(QSizeF view, QSizeF picture);
 
 // The display width of a stream of the given height: height x the known aspect (width over
 // height) when there is one (aspect width not negative), else the stream's own aspect when it
-// gave one, else its pixel width.
+// says the pixels are not square, else its pixel width.
 double displayWidth(double imageWidth, double imageHeight, QSizeF knownAspect, double streamAspect);
 
 } // namespace NXMPlayerGeometry

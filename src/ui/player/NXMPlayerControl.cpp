@@ -50,11 +50,14 @@ NXMPlayerControl::~NXMPlayerControl()
 
 void NXMPlayerControl::doInitControlWork()
 {
-    if (!openGLView_)
+    // Without OpenGL there is no view to draw in, and the preview plays nothing.
+    if (!openGLView_ && NXMPlayerOpenGLView::isOpenGLAvailable())
         openGLView_ = new NXMPlayerOpenGLView;
     if (!playbackView_) {
         playbackView_ = new NXMPlayerView;
         playbackView_->setDelegate(this);
+    }
+    if (openGLView_ && openGLView_->parentWidget() != playbackView_) {
         openGLView_->setParent(playbackView_);
         openGLView_->setGeometry(0, 0, 0, 0);
     }
@@ -121,6 +124,8 @@ void NXMPlayerControl::startPlaybackWithParams(const QStringList &params)
         // process stays ours until then, so no second player ever shares the buffer.
         if (myTask_)
             myTask_->terminate();
+        else
+            DNRoughLog(QStringLiteral("preview: no OpenGL on this display, nothing is played"));
         return;
     }
     flag_.isBegined = true;

@@ -15,6 +15,15 @@ NXMPlayerOpenGLView::~NXMPlayerOpenGLView()
     releaseRenderer();
 }
 
+bool NXMPlayerOpenGLView::isOpenGLAvailable()
+{
+    static const bool available = [] {
+        QOpenGLContext probe;
+        return probe.create();
+    }();
+    return available;
+}
+
 void NXMPlayerOpenGLView::setRenderer(MPlayerVideoRenderer *renderer)
 {
     releaseRenderer();

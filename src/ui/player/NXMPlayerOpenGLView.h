@@ -14,6 +14,10 @@ public:
     explicit NXMPlayerOpenGLView(QWidget *parent = nullptr);
     ~NXMPlayerOpenGLView() override;
 
+    // Whether the platform can give the view an OpenGL context (a window in a platform without
+    // one must not hold the view at all). Asked once.
+    static bool isOpenGLAvailable();
+
     void setRenderer(MPlayerVideoRenderer *renderer);
     MPlayerVideoRenderer *renderer() const { return renderer_; }
 
