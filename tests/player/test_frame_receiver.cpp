@@ -112,8 +112,9 @@ TEST(FrameReceiver, FileFramesArriveInTheAskedFormatAndTheEndLeavesNothing)
     expectQuadrants(run);
     EXPECT_FALSE(sharedMemoryLeft(run.receiver.connectionName()));
 
+    // The stop message and the process's end come by two roads, in either order.
     run.process.sendCommand(HVPlayerArguments::quitCommand());
-    testsupport::spinUntil([&] { return run.terminated; });
+    testsupport::spinUntil([&] { return run.terminated && run.ends == 1; });
     EXPECT_TRUE(run.terminated);
     EXPECT_EQ(run.ends, 1);
     EXPECT_FALSE(run.receiver.isRendering());
@@ -129,7 +130,7 @@ TEST(FrameReceiver, TwoVuyFramesArePackedCbFirst)
     EXPECT_EQ(run.frame.pixelFormat, MPlayerOSXVOWire::kPixelFormat2VUY);
     EXPECT_TRUE(testsupport::coloursNear(run.colourAt(40, 30), Qt::red));
     EXPECT_TRUE(testsupport::coloursNear(run.colourAt(120, 90), Qt::white));
-    testsupport::spinUntil([&] { return run.terminated; });
+    testsupport::spinUntil([&] { return run.terminated && run.ends == 1; });
     EXPECT_EQ(run.ends, 1);
 }
 

@@ -137,6 +137,8 @@ void NXMPlayerControl::startPlaybackWithParams(const QStringList &params)
     }
     render_->setPixFormat(HVPlayerArguments::pixelFormatForItem(currentPBNode_));
 
+    ++runNumber_;
+    endAnnounced_ = false;
     const QString program = DNBundle::pathForCompanion(QStringLiteral("HVPlayer"));
     const QStringList arguments =
         HVPlayerArguments::previewArguments(params, flag_.volumes, render_->connectionName());
@@ -279,7 +281,7 @@ void NXMPlayerControl::mplayerTerminated()
         myTask_->deleteLater();
         myTask_ = nullptr;
     }
-    mplayerDidEnded(render_);
+    playbackDidEnd();
     stopedAndClean();
     DNNotificationCenter::defaultCenter().removeObserver(this);
     // A killed player may have left its frame buffer under our name.
@@ -291,6 +293,8 @@ void NXMPlayerControl::mplayerTerminated()
 
 void NXMPlayerControl::mplayerWillStart(MPlayerVideoRenderer *renderer)
 {
+    streamRun_ = runNumber_;
+    endAnnounced_ = false;
     flag_.videoHieht_m = float(renderer->image_height());
     flag_.VideoWidth_m = float(NXMPlayerGeometry::displayWidth(renderer->image_width(), renderer->image_height(),
                                                                flag_.videoAspect, renderer->image_aspect()));
@@ -304,11 +308,23 @@ void NXMPlayerControl::mplayerDidStart(MPlayerVideoRenderer *)
 
 void NXMPlayerControl::mplayerDidEnded(MPlayerVideoRenderer *)
 {
+    // The stream of a player whose end the control has already taken (the process went first),
+    // or of an earlier run, says nothing about the player now running.
+    if (!myTask_ || streamRun_ != runNumber_)
+        return;
+    playbackDidEnd();
+}
+
+void NXMPlayerControl::playbackDidEnd()
+{
     if (flag_.isFullScreen)
         exitFullScreenMode();
     if (render_) {
         stopedAndClean();
-        enqueueDidEnd();
+        // The stream's stop and the process's end both report one end of playback.
+        if (!endAnnounced_)
+            enqueueDidEnd();
+        endAnnounced_ = true;
     }
     if (currentPBNode_)
         currentPBNode_->setIsPlaying(false);

@@ -134,6 +134,8 @@ Q_SIGNALS:
     void playerOutputLine(const QString &line);
 
 private:
+    // What an end of playback does, whether the stream or the process reported it.
+    void playbackDidEnd();
     void detectVolumesAndSet();
     void postDurationAvailableNotification();
     void stopedAndClean();
@@ -170,5 +172,10 @@ private:
     NXMediaNodePtr currentPBNode_;
     mutable QRecursiveMutex lock_;
     bool didEndPending_ = false;
+    // Counts launches; a stream belongs to the run that was current when it started.
+    quint64 runNumber_ = 0;
+    quint64 streamRun_ = 0;
+    // The end of the current stream (or run) was announced.
+    bool endAnnounced_ = false;
     QPointer<QWidget> windowedParent_;
 };

@@ -2,6 +2,7 @@
 
 #include "MPlayerVideoRenderer.h"
 
+#include <QGuiApplication>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 
@@ -17,6 +18,8 @@ NXMPlayerOpenGLView::~NXMPlayerOpenGLView()
 
 bool NXMPlayerOpenGLView::isOpenGLAvailable()
 {
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return false;
     static const bool available = [] {
         QOpenGLContext probe;
         return probe.create();
