@@ -155,6 +155,12 @@ void MPlayerFrameReceiver::removeLeftovers()
     ::shm_unlink(server_->sharedMemoryName.c_str());
 }
 
+quint64 MPlayerFrameReceiver::framesReceived() const
+{
+    std::lock_guard<std::mutex> guard(server_->lock);
+    return server_->serial;
+}
+
 bool MPlayerFrameReceiver::takeLatestFrame(Frame &frame)
 {
     Server &s = *server_;

@@ -58,6 +58,9 @@ public:
     // since the last call; false when there is none newer.
     bool takeLatestFrame(Frame &frame);
 
+    // Frames taken in since creation.
+    quint64 framesReceived() const;
+
     // Ends the thread and closes the socket; the receiver serves no later run.
     void terminateConnection();
     // Removes what a killed player may have left under this buffer name.

@@ -201,8 +201,10 @@ void MPlayerVideoRenderer::renderOpenGL()
                           viewport.width() > 0 && viewport.height() > 0 && makeGLObjects();
     if (!drawable)
         return;
-    if (!frameUploaded_)
+    if (!frameUploaded_) {
         uploadFrame();
+        ++framesDrawn_;
+    }
     gl->glViewport(int(viewport.x() * ratio), viewHeight - int((viewport.y() + viewport.height()) * ratio),
                    int(viewport.width() * ratio), int(viewport.height() * ratio));
 
@@ -235,7 +237,6 @@ void MPlayerVideoRenderer::renderOpenGL()
     program_->disableAttributeArray("position");
     program_->disableAttributeArray("texturePosition");
     program_->release();
-    ++framesDrawn_;
 
     if (!isStarting_) {
         isStarting_ = true;

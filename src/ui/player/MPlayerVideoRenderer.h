@@ -65,7 +65,7 @@ public:
     MPlayerFrameReceiver *receiver() const { return receiver_; }
     QString connectionName() const { return receiver_->connectionName(); }
 
-    // Frames drawn since creation (the benchmark counts them).
+    // New frames drawn since creation (a repaint of the same frame does not count).
     quint64 framesDrawn() const { return framesDrawn_; }
 
     // Called by the view with its context current.
