@@ -285,3 +285,20 @@ TEST(PreviewControl, FullScreenAndBack)
     EXPECT_EQ(view->parentWidget(), &window);
     EXPECT_EQ(seen["ExitFullScreen"], 2);
 }
+
+// A player executable that cannot be started: the log says so and the controls go back to idle.
+TEST(PreviewControl, AMissingPlayerLeavesTheControlsIdle)
+{
+    playertest::Application app;
+    QTemporaryDir emptyPrefix;
+    DNBundle::setPrefixOverride(emptyPrefix.path());
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    const qsizetype logStart = shelltest::logText().size();
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/a.mp4")));
+    DNBundle::setPrefixOverride(QString());
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusIdle));
+    EXPECT_FALSE(control.playerProcess());
+    EXPECT_TRUE(shelltest::logText().mid(logStart).contains(QStringLiteral("cannot be started")));
+}
