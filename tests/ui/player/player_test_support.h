@@ -4,6 +4,7 @@
 // of the test process's own, a snapshot folder, notification counting, playable items made from
 // the authored media, and the traces a player run may leave.
 #include "../mainwindow/shell_test_support.h"
+#include "../ui_test_support.h"
 
 #include "convert/files/DNMediaFileProbe.h"
 #include "core/notify/DNNotificationCenter.h"
@@ -16,11 +17,9 @@
 #include "support/paths.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QThread>
 
 namespace playertest {
 
@@ -75,19 +74,7 @@ private:
     QHash<QString, int> counts_;
 };
 
-// Serves events until done() holds; false after timeoutMs.
-inline bool waitFor(const std::function<bool()> &done, int timeoutMs = 20000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
+using uitest::waitFor;
 
 // Points the settings' snapshot folder at a new empty folder and returns it.
 inline QString freshSnapshotFolder()

@@ -33,14 +33,18 @@ void button(const QString &name, const Glyph &glyph)
     }
 }
 
-const Glyph play = [](QPainter &p, const QColor &c) {
+// A triangle pointing right from the left edge x, between top and bottom.
+void triangle(QPainter &p, const QColor &c, double x, double top, double tip, double bottom)
+{
     QPainterPath t;
-    t.moveTo(11, 8);
-    t.lineTo(20, 14);
-    t.lineTo(11, 20);
+    t.moveTo(x, top);
+    t.lineTo(tip, (top + bottom) / 2);
+    t.lineTo(x, bottom);
     t.closeSubpath();
     p.fillPath(t, c);
-};
+}
+
+const Glyph play = [](QPainter &p, const QColor &c) { triangle(p, c, 11, 8, 20, 20); };
 const Glyph stop = [](QPainter &p, const QColor &c) { p.fillRect(QRectF(9.5, 9.5, 9, 9), c); };
 const Glyph pause = [](QPainter &p, const QColor &c) {
     p.fillRect(QRectF(9.5, 8.5, 3.2, 11), c);
@@ -49,12 +53,7 @@ const Glyph pause = [](QPainter &p, const QColor &c) {
 // Continue: a bar and a play triangle, as a paused player shows.
 const Glyph resume = [](QPainter &p, const QColor &c) {
     p.fillRect(QRectF(8.5, 8.5, 2.6, 11), c);
-    QPainterPath t;
-    t.moveTo(13, 8.5);
-    t.lineTo(20.5, 14);
-    t.lineTo(13, 19.5);
-    t.closeSubpath();
-    p.fillPath(t, c);
+    triangle(p, c, 13, 8.5, 20.5, 19.5);
 };
 // Full screen: four corners pointing outwards.
 const Glyph fullScreen = [](QPainter &p, const QColor &c) {
