@@ -4,6 +4,8 @@
 #include "../player/player_test_support.h"
 
 #include "support/packedyuv.h"
+#include "dvd/DNDVDNode.h"
+#include "player/HVPlayerProcess.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/controls/NXSlider.h"
@@ -219,4 +221,26 @@ TEST(MainWindowPreview, RemovingThePlayingSelectedRowStopsThePlayer)
         name, QVariant::fromValue(NXMediaNodeList{c.mediaFiles->at(0)}));
     EXPECT_FALSE(w.player().isPlayerBegin());
     ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+}
+
+// Play on a DVD title row plays the row's whole DVD source.
+TEST(MainWindowPreview, PlayOnADVDTitleRowPlaysItsSource)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(playertest::dvdItem(QStringLiteral("dvd/ntsc.iso")));
+    ASSERT_TRUE(dvd);
+    c.actionForDVDScaner(dvd);
+    const QList<NXMediaPath> selected = c.tableView->viewSelectedCellPaths();
+    ASSERT_FALSE(selected.isEmpty());
+    EXPECT_GE(selected.last().childIndex(), 0);   // a title row
+    w.click(c.playAndStop);
+    EXPECT_EQ(w.player().currentPlaybackNode(), dvd);
+    EXPECT_EQ(w.player().playerProcess()->arguments().first(),
+              QStringLiteral("dvdnav://%1").arg(dvd->titleSelected() + 1));
+    ASSERT_TRUE(waitFor([&] { return seen["WillStart"] == 1; }));
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_TRUE(w.stoppedControls());
 }
