@@ -23,6 +23,8 @@ packages=(
   exiv2   # EXIF written into the fixture photos
   # desktop helpers, offscreen and real-window runs
   xdg-utils xvfb xauth fonts-dejavu-core fontconfig
+  # OpenGL on the private X display of the drawing tests: Mesa's software renderer
+  libgl1-mesa-dri libglx-mesa0
   # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)
   fonts-droid-fallback
 )

@@ -12,15 +12,20 @@ PlayerProcessRegistry &PlayerProcessRegistry::shared()
 
 void PlayerProcessRegistry::add(pid_t pid)
 {
+    add(pid, nullptr);
+}
+
+void PlayerProcessRegistry::add(pid_t pid, Reaper reaper)
+{
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_pids.insert(pid);
+    m_players[pid] = Entry{std::move(reaper), std::this_thread::get_id()};
 }
 
 void PlayerProcessRegistry::remove(pid_t pid)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_pids.erase(pid);
+        m_players.erase(pid);
     }
     m_changed.notify_all();
 }
@@ -28,20 +33,31 @@ void PlayerProcessRegistry::remove(pid_t pid)
 std::vector<pid_t> PlayerProcessRegistry::pids() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return {m_pids.begin(), m_pids.end()};
+    std::vector<pid_t> out;
+    for (const auto &[pid, entry] : m_players)
+        out.push_back(pid);
+    return out;
 }
 
 int PlayerProcessRegistry::killAll(int waitMilliseconds)
 {
+    std::map<pid_t, Entry> signalled;
+    {
+        // Only ids still registered are signalled: an owner removes its id right after reaping
+        // the process, so an id is never kept long enough for the system to hand it out again.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        signalled = m_players;
+        for (const auto &[pid, entry] : signalled)
+            ::kill(pid, SIGKILL);
+    }
+    // Outside the lock: reaping removes the id.
+    for (const auto &[pid, entry] : signalled)
+        if (entry.reaper && entry.owner == std::this_thread::get_id())
+            entry.reaper(waitMilliseconds);
     std::unique_lock<std::mutex> lock(m_mutex);
-    // Only ids still registered are signalled: an owner removes its id right after reaping the
-    // process, so an id is never kept long enough for the system to hand it out again.
-    const std::set<pid_t> signalled = m_pids;
-    for (pid_t pid : signalled)
-        ::kill(pid, SIGKILL);
     m_changed.wait_for(lock, std::chrono::milliseconds(waitMilliseconds), [&] {
-        for (pid_t pid : signalled)
-            if (m_pids.count(pid))
+        for (const auto &[pid, entry] : signalled)
+            if (m_players.count(pid))
                 return false;
         return true;
     });

@@ -19,7 +19,8 @@ using NXMediaNodePtr = std::shared_ptr<NXBasicMediaNode>;
 // keeps valid.
 //
 // Nodes may be made on loading threads; only the id counter is shared between threads.
-class NXBasicMediaNode
+// weak_from_this() turns a member's parent back-link into a counted reference.
+class NXBasicMediaNode : public std::enable_shared_from_this<NXBasicMediaNode>
 {
 public:
     NXBasicMediaNode();

@@ -10,6 +10,8 @@
 #include "ui/controls/NXSlider.h"
 
 #include "ui/medialist/NXMediaTableView.h"
+#include "ui/player/NXMPlayerControl.h"
+#include "ui/player/NXMPlayerView.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -29,18 +31,21 @@ QRect frameFromBottom(const QWidget *box, const int (&frame)[4])
     return QRect(frame[0], box->height() - frame[1] - frame[3], frame[2], frame[3]);
 }
 
-// Resizes of the main window move the playback view onto the preview placeholder.
+// Resizes of the main window move the playback view onto the preview placeholder. The window's
+// layout places the placeholder after the window's own resize, so its moves count too.
 class WindowResizeWatcher : public QObject
 {
 public:
-    WindowResizeWatcher(NXAppController *controller, QObject *window)
+    WindowResizeWatcher(NXAppController *controller, QObject *window, QObject *placeholder)
         : QObject(controller), controller_(controller)
     {
         window->installEventFilter(this);
+        if (placeholder)
+            placeholder->installEventFilter(this);
     }
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Resize)
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
             controller_->trackWindowFrame();
         return false;
     }
@@ -63,6 +68,8 @@ NXAppController::~NXAppController()
 
 void NXAppController::onApplicationDidFinishLaunching()
 {
+    if (!mplayerControl)
+        mplayerControl = new NXMPlayerControl(this);
     setupAppNotifications();
     resetMainAppViewVideoOutputFolder();
     setHighlightImages();
@@ -134,8 +141,12 @@ void NXAppController::makePreviewSliders()
     durationSlider = new NXSlider(frameFromBottom(rightAreaBox, kDurationSliderFrame), rightAreaBox);
     durationSlider->setEnabled(false);
     durationSlider->setValue(0);
+    durationSlider->setAction([this](NXSlider *slider) { durationValueChanged(slider); });
     durationSlider->show();
     volumeSlider = new NXSlider(frameFromBottom(rightAreaBox, kVolumeSliderFrame), rightAreaBox);
+    volumeSlider->setMaxValue(100);
+    volumeSlider->setValue(mplayerControl ? mplayerControl->currentMPlayerVolume() : 0);
+    volumeSlider->setAction([this](NXSlider *slider) { volumeValueChanged(slider); });
     volumeSlider->show();
 }
 
@@ -147,7 +158,7 @@ void NXAppController::doPrepertyWork()
         this, QStringLiteral("NXMediaTableViewSelectionDidChangedNotification @_@"),
         [this](const DNNotification &n) { selectionDidChangeNotification(n.object); });
     if (mainWindow)
-        new WindowResizeWatcher(this, mainWindow);
+        new WindowResizeWatcher(this, mainWindow, subWindowTrackView);
     connectCommands();
 }
 
@@ -180,11 +191,17 @@ void NXAppController::connectCommands()
         connect(editButton, &QPushButton::clicked, this, [this] { editSelected(true); });
     if (DVDLoadButton)
         DVDLoadButton->setAction([this](DNMenuButton *) { loadDVD(); });
+    connectPlaybackCommands();
 }
 
 void NXAppController::addPlaybackViewIfNeed()
 {
-    // The preview player adds its playback view over the placeholder; there is none yet.
+    NXMPlayerView *view = mplayerControl ? mplayerControl->playbackView() : nullptr;
+    if (!view || view->parentWidget() || !mainWindow || !mainWindow->centralWidget())
+        return;
+    view->setParent(mainWindow->centralWidget());
+    trackWindowFrame();
+    view->hide();
 }
 
 QRect NXAppController::previewFrameInWindow() const
@@ -197,8 +214,10 @@ QRect NXAppController::previewFrameInWindow() const
 
 void NXAppController::trackWindowFrame()
 {
-    // Only a playback view already in the window follows the placeholder; without a preview
-    // player there is nothing to move.
+    // Only a playback view already in the window follows the placeholder.
+    NXMPlayerView *view = mplayerControl ? mplayerControl->playbackView() : nullptr;
+    if (view && view->parentWidget() && mainWindow && view->parentWidget() == mainWindow->centralWidget())
+        mplayerControl->adjust(previewFrameInWindow());
 }
 
 void NXAppController::setupAppNotifications()
@@ -213,6 +232,15 @@ void NXAppController::setupAppNotifications()
         {"DNNotificationApplytoAllNodeInfo", &NXAppController::onDNNotificationApplytoAllNodeInfo},
         {"DNNotificationApplytoAllEditSetting", &NXAppController::onDNNotificationApplytoAllEditSetting},
         {"DNNotificationApplytoAllProfileSetting", &NXAppController::onDNNotificationApplytoAllProfileSetting},
+        {"NXMPlayerControlPlaybackStatusChanged #_#", &NXAppController::mplayerDidChangeStateNotification},
+        {"NXMPlayerControlWillExitFullScreenMode =_=", &NXAppController::mplayerExitFullScreenMode},
+        {"NXMPlayerControlPlaybackWillStart ~_~", &NXAppController::mplayerWillStartNotification},
+        {"NXMPlayerControlPlaybackDidStart ~_~", &NXAppController::mplayerDidStartNotification},
+        {"NXMPlayerControlPlaybackDidEnd ^_^", &NXAppController::mplayerEndedNotification},
+        {"NXMPlayerControlPlaybackDurationAvailable >_<", &NXAppController::mplayerDurationAvailableNotification},
+        {"NXMPlayerControlDidVolumeChanged @_@", &NXAppController::mplayerDurationVolumeChangeNotification},
+        {"NXMediaTableViewWillRemoveCellsNotification #_#", &NXAppController::onCellWillRemoved},
+        {"NXMediaTableViewDidClearViewNotification_", &NXAppController::onCellWasClear},
     };
     for (const auto &row : rows) {
         const auto handler = row.handler;

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QStringList>
+#include <QTimer>
 #include <QVariant>
 #include <QVariantList>
 #include <QVariantMap>
@@ -38,6 +39,7 @@ class NXDiscScanerController;
 class NXMainSettingController;
 class NXMediaPath;
 class NXMediaTableView;
+class NXMPlayerControl;
 class NXProfileController;
 class NXProgressController;
 class NXSlider;
@@ -85,6 +87,7 @@ using NXMediaListPtr = std::shared_ptr<NXMediaList>;
 //   NXAppController_ListCommands.cpp  the commands on the selection and their enabling
 //   NXAppController_RowRequests.cpp   what a list row asks for (profile, tags, editor)
 //   NXAppController_Windows.cpp   output folder, preferences, about box, update check, tool windows
+//   NXAppController_Playback.cpp  the preview's controls and the player's notifications
 //
 // Everything runs on the main thread except the conversion run's convertVideos (the progress
 // sheet's worker thread) and convertStateChanged (whatever thread the engine reports from).
@@ -98,6 +101,8 @@ class NXAppController : public QObject
     Q_PROPERTY(bool safeMode READ safeMode WRITE setSafeMode)
     Q_PROPERTY(QVariantList cpuCoresContents READ cpuCoresContents)
     Q_PROPERTY(QVariant cpuCore READ cpuCore WRITE setCpuCore)
+    // NO only while a player has begun and shows no frame yet.
+    Q_PROPERTY(bool isVideoLoading READ isVideoLoading NOTIFY isVideoLoadingChanged)
 
 public:
     explicit NXAppController(QObject *parent = nullptr);
@@ -143,9 +148,12 @@ public:
     QPointer<QPushButton> removeButton;
     QPointer<QPushButton> clearButton;
 
-    // The preview controls.
-    QPointer<QPushButton> playAndStop;
-    QPointer<QPushButton> pauseAndGoon;
+    // The preview player (made at start-up) and its controls.
+    NXMPlayerControl *mplayerControl = nullptr;
+    QPointer<QTimer> time_recoder_;            // the 1 s playback timer; null when none runs
+    QPointer<DNButton> playAndStop;
+    QPointer<DNButton> pauseAndGoon;
+    QPointer<DNButton> fullScreenButton;
     QPointer<DNButton> capureSnap;
     QPointer<DNButton> openFile;
     QPointer<QLabel> playedDuration;
@@ -332,12 +340,46 @@ public:
     void onNXYoutubeWindowWillCloseNotification();
     void handBackToolWindow(std::unique_ptr<NXToolWindowController> &field);
 
+    // ------------------------------------------------------------------ preview playback
+    // Defined in NXAppController_Playback.cpp.
+    bool isVideoLoading() const;
+    // The play/stop button: stops (and ends every player of the program) or plays the entry of
+    // the last selected row.
+    void playbackSelected();
+    void pausePlayback();
+    void makeFullScreen();
+    void getSnapshot();
+    void openSelectedFile();
+    void durationValueChanged(NXSlider *slider);
+    void volumeValueChanged(NXSlider *slider);
+    // A row's play button: queues the entry behind a running player, else plays it.
+    void movieViewCellRequestPlay();
+    void stopPlayingMovieAnyway();
+    void playbackTimer();
+    void mplayerWillStartNotification(const DNNotification &notification);
+    void mplayerDidStartNotification(const DNNotification &notification);
+    void mplayerDidChangeStateNotification(const DNNotification &notification);
+    void mplayerEndedNotification(const DNNotification &notification);
+    void mplayerDurationAvailableNotification(const DNNotification &notification);
+    void mplayerExitFullScreenMode(const DNNotification &notification);
+    void mplayerDurationVolumeChangeNotification(const DNNotification &notification);
+    // Object: the entries about to be removed (NXMediaNodeList).
+    void onCellWillRemoved(const DNNotification &notification);
+    void onCellWasClear(const DNNotification &notification);
+
 Q_SIGNALS:
+    // isVideoLoading may have changed.
+    void isVideoLoadingChanged();
     // The conversion run ended (finished, failed or stopped); emitted on the worker thread.
     void conversionRunEnded();
 
 private:
     void connectCommands();
+    void connectPlaybackCommands();
+    void showPlaybackStopped();
+    void startPlaybackTimer();
+    void stopPlaybackTimer();
+    NXMediaNodePtr lastSelectedEntry(bool topLevel) const;
     void makeDVDLoadMenu();
     void makePreviewSliders();
     void setHighlightImages();

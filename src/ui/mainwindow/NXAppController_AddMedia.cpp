@@ -58,6 +58,8 @@ public:
         c_->movieViewDragedFilesEntered(paths, kind);
     }
     void movieViewWantAddDVDTypeMedia(int kind) override { c_->movieViewWantAddDVDTypeMedia(kind); }
+    void movieViewCellRequestPlay() override { c_->movieViewCellRequestPlay(); }
+    // The row's profile button: the chooser for that entry alone.
     void movieViewCellRequestChangeCurrnetProfile(const NXMediaPath &path) override
     {
         c_->movieViewCellRequestChangeCurrnetProfile(path);

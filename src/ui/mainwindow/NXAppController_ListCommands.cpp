@@ -9,11 +9,13 @@
 #include "core/model/NXMediaType.h"
 #include "dvd/DNDVDNode.h"
 #include "dvd/file/DNFileNode.h"
+#include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/info/NXFloatInfoWindowController.h"
 #include "ui/medialist/DNCell.h"
 #include "ui/medialist/DNDVDTitleCell.h"
 #include "ui/medialist/NXMediaTableView.h"
+#include "ui/player/NXMPlayerControl.h"
 
 namespace {
 // The picture of an entry, when its kind has one.
@@ -53,9 +55,9 @@ NXListCommandStates NXAppController::commandStatesForSelection(int selected, int
 
 void NXAppController::selectionDidChangeNotification(const QVariant &object)
 {
-    // A user's click (object YES) also stops a running preview: that step comes with the
-    // preview player, which this build does not have yet.
-    Q_UNUSED(object);
+    // A user's click (object YES) also stops a running preview.
+    if (object.typeId() == QMetaType::Bool && object.toBool() && mplayerControl && mplayerControl->isPlayerBegin())
+        mplayerControl->stopPlay();
     const QList<DNCell *> selected = tableView ? tableView->viewSelectedCell() : QList<DNCell *>();
     DNCell *last = selected.isEmpty() ? nullptr : selected.last();
     const NXMediaNodePtr node = last ? last->data() : nullptr;
@@ -63,19 +65,13 @@ void NXAppController::selectionDidChangeNotification(const QVariant &object)
 
     const NXListCommandStates on = commandStatesForSelection(
         int(selected.size()), node ? node->mediaType() : -1, tableView ? tableView->viewSelectedType() : 0);
-    const struct
-    {
-        QPointer<QPushButton> NXAppController::*button;
-        bool enabled;
-    } rows[] = {
-        {&NXAppController::playAndStop, on.play}, {&NXAppController::pauseAndGoon, on.pause},
-        {&NXAppController::editButton, on.edit},  {&NXAppController::renameButton, on.rename},
-        {&NXAppController::mergeButton, on.merge}, {&NXAppController::infoButton, on.info},
-        {&NXAppController::removeButton, on.remove},
+    const std::pair<QPushButton *, bool> rows[] = {
+        {playAndStop.data(), on.play}, {pauseAndGoon.data(), on.pause}, {editButton, on.edit},     {renameButton, on.rename},
+        {mergeButton, on.merge}, {infoButton, on.info},    {removeButton, on.remove},
     };
-    for (const auto &row : rows)
-        if (QPushButton *button = this->*row.button)
-            button->setEnabled(row.enabled);
+    for (const auto &[button, enabled] : rows)
+        if (button)
+            button->setEnabled(enabled);
     if (selected.isEmpty())
         NXFloatInfoWindowController::shareInstance().hiddenTheWindow();
 

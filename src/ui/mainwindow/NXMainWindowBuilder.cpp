@@ -204,10 +204,16 @@ QWidget *buildPreviewColumn(NXAppController *c, QWidget *parent)
     box->setFixedSize(kPreviewWidth, kControlStripHeight);
     c->rightAreaBox = box;
 
-    c->playAndStop = new QPushButton(QObject::tr("Play"), box);
-    c->playAndStop->setGeometry(4, 8, 56, 24);
-    c->pauseAndGoon = new QPushButton(QObject::tr("Pause"), box);
-    c->pauseAndGoon->setGeometry(4, 40, 56, 24);
+    // The preview buttons; the controller gives them their pictures.
+    c->playAndStop = new DNButton(box);
+    c->playAndStop->setToolTip(QObject::tr("Play"));
+    c->playAndStop->setGeometry(14, 6, 28, 28);
+    c->pauseAndGoon = new DNButton(box);
+    c->pauseAndGoon->setToolTip(QObject::tr("Pause"));
+    c->pauseAndGoon->setGeometry(14, 42, 28, 28);
+    c->fullScreenButton = new DNButton(box);
+    c->fullScreenButton->setToolTip(QObject::tr("Full Screen"));
+    c->fullScreenButton->setGeometry(65, 40, 28, 28);
     c->playedDuration = new QLabel(QStringLiteral("00:00:00"), box);
     c->playedDuration->setGeometry(65, 2, 90, 16);
     c->leftDuration = new QLabel(QStringLiteral("00:00:00"), box);
@@ -224,7 +230,8 @@ QWidget *buildPreviewColumn(NXAppController *c, QWidget *parent)
     c->openFile->setToolTip(QObject::tr("Open the snapshot folder"));
     c->openFile->setGeometry(294, 2, 28, 24);
     for (QWidget *w : {static_cast<QWidget *>(c->playAndStop), static_cast<QWidget *>(c->pauseAndGoon),
-                       static_cast<QWidget *>(c->capureSnap), static_cast<QWidget *>(c->openFile)}) {
+                       static_cast<QWidget *>(c->fullScreenButton), static_cast<QWidget *>(c->capureSnap),
+                       static_cast<QWidget *>(c->openFile)}) {
         w->setEnabled(false);
         w->setFocusPolicy(Qt::NoFocus);
     }

@@ -8,6 +8,7 @@
 
 #include "core/settings/DNSetting.h"
 #include "dvd/file/DNFileGroupNode.h"
+#include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/info/NXFloatInfoWindowController.h"
 #include "ui/medialist/DNCellWidgets.h"

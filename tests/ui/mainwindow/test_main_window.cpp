@@ -5,6 +5,7 @@
 
 #include "core/settings/DNSetting.h"
 #include "core/util/DNSystemInfo.h"
+#include "ui/controls/DNButton.h"
 #include "ui/controls/DNMenuButton.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/mainwindow/NXAppController.h"
@@ -50,8 +51,8 @@ TEST(MainWindow, StartsWithItsControlsAndSavesAPicture)
     EXPECT_EQ(c.dvdLoadMenu->title(), QStringLiteral("DVDLoadMenu"));
     // The list commands start as for an empty selection; Clear is always there.
     for (QPushButton *button : {c.editButton.data(), c.renameButton.data(), c.mergeButton.data(),
-                                c.infoButton.data(), c.removeButton.data(), c.playAndStop.data(),
-                                c.pauseAndGoon.data()})
+                                c.infoButton.data(), c.removeButton.data(), static_cast<QPushButton *>(c.playAndStop.data()),
+                                static_cast<QPushButton *>(c.pauseAndGoon.data())})
         EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
     EXPECT_TRUE(c.clearButton->isEnabled());
     // Every control lies inside the window.

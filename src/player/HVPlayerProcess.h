@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QStringConverter>
+#include <QStringList>
+
+// One run of the player executable for a player controller: launched with its argument vector
+// and working folder, the channel folder in its environment, its slave commands written to its
+// standard input, its standard output handed on as text (whole chunks, and complete lines), its
+// standard error read and dropped so the pipe never fills. The process is registered as one of
+// the program's players while it runs and is ended only by its own id.
+//
+// Lives on the main thread; every signal is sent there.
+class HVPlayerProcess : public QObject
+{
+    Q_OBJECT
+public:
+    explicit HVPlayerProcess(QObject *parent = nullptr);
+    // Ends a player still running: quit, then terminate, then kill.
+    ~HVPlayerProcess() override;
+
+    // Starts program; false when it cannot be started (the terminated signal follows then too).
+    bool launch(const QString &program, const QStringList &arguments, const QString &workingDirectory,
+                const QString &channelDirectory);
+
+    bool isRunning() const;
+    qint64 processId() const;
+    QString workingDirectory() const;
+    QStringList arguments() const;
+
+    // Written with one write while the player runs; dropped silently otherwise.
+    void sendCommand(const QString &command);
+
+    // SIGTERM to the player.
+    void terminate();
+    // quit, then terminate, then kill, waiting a little after each; returns once it has ended.
+    void endGracefully();
+
+    // The last few kilobytes the player wrote to its standard error (for the log).
+    QByteArray errorTail() const { return errorTail_; }
+
+Q_SIGNALS:
+    // A chunk of standard output (as read, decoded as UTF-8; a chunk that is not UTF-8 is
+    // skipped).
+    void outputChunk(const QString &text);
+    // The complete lines of the output so far, split as the protocol splits them (an unfinished
+    // line waits for the next chunk, or for the end).
+    void outputLines(const QStringList &lines);
+    // The player ended (or could not start); its registration is gone.
+    void terminated();
+
+private:
+    void readOutput();
+    void readErrors();
+    void onFinished();
+
+    QProcess *process_ = nullptr;
+    QStringDecoder decoder_{QStringDecoder::Utf8};
+    QString pendingLine_;
+    QByteArray errorTail_;
+    qint64 registeredPid_ = 0;
+};

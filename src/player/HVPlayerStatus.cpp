@@ -1,0 +1,96 @@
+#include "HVPlayerStatus.h"
+
+#include "core/regex/DNRegex.h"
+
+namespace HVPlayerStatus {
+namespace {
+const QString kLineSeparators = QStringLiteral("\\r\\n|[\\n\\x{000B}\\f\\r\\x{0085}\\p{Zl}\\p{Zp}]");
+const QString kTag = QStringLiteral("[HVPlayer]:");
+
+double numberOf(const QString &text)
+{
+    return text.trimmed().toDouble();
+}
+
+double captureOf(const QString &line, const char *expression)
+{
+    return numberOf(DNRegex::stringByMatching(line, QString::fromLatin1(expression), 1));
+}
+} // namespace
+
+const QString kStatusExpression = QStringLiteral(
+    "^(?:A:\\s*([0-9.-]+)(?:\\s*\\([0-9.-]+\\) of [0-9.-]+ \\([ 0-9.-:]+\\))?\\s*)?(?:V:\\s*([0-9.-]+)\\s*)?"
+    "(?:A-V:\\s*([0-9.-]+)\\s*)?(?:ct:\\s*[0-9.-]+\\s*)?(?:\\d+\\/\\s*\\d+\\s*)?"
+    "(?:([0-9.-?]+)%(?:\\s*([0-9.-?]+)%)?(?:\\s*([0-9.-?,]+)?%)?\\s*)?(?:(\\d+)\\s*\\d+\\s*)?(?:(\\d+)%\\s*)?"
+    "(?:[0-9.-]+x\\s*)?");
+
+QStringList componentsOfLines(const QString &chunk)
+{
+    return DNRegex::componentsSeparatedByRegex(chunk, kLineSeparators, DNRegex::RKLMultiline);
+}
+
+QStringList takeCompleteLines(const QString &pending, QString &rest)
+{
+    QStringList lines = componentsOfLines(pending);
+    // The piece after the last separator is unfinished (empty when the text ends in one).
+    rest = lines.isEmpty() ? QString() : lines.takeLast();
+    return lines;
+}
+
+QStringList statusComponents(const QString &line)
+{
+    return DNRegex::captureComponentsMatchedByRegex(line, kStatusExpression);
+}
+
+Line classifyLine(const QString &given, bool editorKeys)
+{
+    Line result;
+    const QString line = given.startsWith(kTag) ? given.mid(kTag.size()) : given;
+    if (line.trimmed().isEmpty())
+        return result;
+    if (line.startsWith(QLatin1Char('A')) || line.startsWith(QLatin1Char('V'))) {
+        result.kind = LineKind::Status;
+        result.components = statusComponents(line);
+        if (result.components.size() >= 2)
+            result.value = numberOf(result.components.value(2));
+        return result;
+    }
+    if (line.startsWith(QLatin1String("ID_PAUSED"))) {
+        result.kind = LineKind::Paused;
+    } else if (line.startsWith(QLatin1String("ID_LENGTH"))) {
+        result.kind = LineKind::Length;
+        result.value = captureOf(line, "^ID_LENGTH=(.*)$");
+    } else if (editorKeys && line.startsWith(QLatin1String("ID_VIDEO_WIDTH"))) {
+        result.kind = LineKind::VideoWidth;
+        result.value = int(captureOf(line, "^ID_VIDEO_WIDTH=(.*)$"));
+    } else if (editorKeys && line.startsWith(QLatin1String("ID_VIDEO_HEIGHT"))) {
+        result.kind = LineKind::VideoHeight;
+        result.value = int(captureOf(line, "^ID_VIDEO_HEIGHT=(.*)$"));
+    } else if (line.startsWith(QLatin1String("Starting playback..."))) {
+        result.kind = LineKind::StartingPlayback;
+    }
+    return result;
+}
+
+OnlineChunk readOnlineChunk(const QString &chunk)
+{
+    OnlineChunk result;
+    if (DNRegex::isMatchedByRegex(chunk, QStringLiteral("^A:.*V:.*A-V:"))) {
+        result.isStatus = true;
+        const QStringList components = statusComponents(chunk);
+        if (components.size() >= 2) {
+            result.currentTime = numberOf(components.value(2));
+            result.cacheFill = components.last().trimmed().toInt();
+        }
+        return result;
+    }
+    const QString match = DNRegex::stringByMatching(chunk, QStringLiteral("ID_LENGTH=.*\\n"));
+    const QStringList pieces = match.split(QLatin1Char('='));
+    if (pieces.size() >= 2) {
+        result.hasLength = true;
+        result.length = numberOf(pieces.at(1));
+    }
+    return result;
+}
+
+} // namespace HVPlayerStatus

@@ -1,0 +1,246 @@
+// The main window's preview controls driven as a user drives them, over the real player on a
+// private X display: play the selected row, pause and go on, the times and the position slider,
+// full screen with its bar, the volume slider, a row's own play button, and stop.
+#include "../player/player_test_support.h"
+
+#include "support/packedyuv.h"
+#include "dvd/DNDVDNode.h"
+#include "player/HVPlayerProcess.h"
+#include "ui/controls/DNButton.h"
+#include "ui/controls/DNImageNamed.h"
+#include "ui/controls/NXSlider.h"
+#include "ui/mainwindow/DNWindow.h"
+#include "ui/mainwindow/NXAppController.h"
+#include "ui/mainwindow/NXMainWindowBuilder.h"
+#include "ui/medialist/DNCell.h"
+#include "ui/medialist/DNCellWidgets.h"
+#include "ui/medialist/NXMediaTableView.h"
+#include "ui/player/NXMPlayerControl.h"
+#include "ui/player/NXMPlayerControlBar.h"
+#include "ui/player/NXMPlayerView.h"
+#include "ui/profiles/NXProfileChooserController.h"
+#include "ui/profiles/NXProfileController.h"
+
+#include <QLabel>
+#include <QTest>
+
+using playertest::NotificationCounter;
+using playertest::waitFor;
+
+namespace {
+
+struct Window
+{
+    playertest::Application application;
+    NXAppController controller;
+    NXMainWindowInterface ui;
+
+    Window()
+    {
+        playertest::freshSnapshotFolder();
+        NXMediaTableView::setAnimationDurationMs(0);
+        ui = NXBuildMainWindow(&controller);
+        controller.onApplicationDidFinishLaunching();
+        ui.window->resize(1040, 660);
+        ui.window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(ui.window));
+    }
+    ~Window() { delete ui.window; }
+
+    NXMPlayerControl &player() const { return *controller.mplayerControl; }
+
+    // Adds the authored files and answers the profile chooser of a first load.
+    void addFiles(const QStringList &relatives)
+    {
+        QStringList paths;
+        for (const QString &relative : relatives)
+            paths << testsupport::fixturePath(relative);
+        controller.addFilesFromContentOfFiles(paths);
+        auto *chooser = controller.profileController ? controller.profileController->profileChooseController() : nullptr;
+        if (chooser && chooser->choosePanel() && chooser->choosePanel()->isVisible())
+            QTest::mouseClick(chooser->doneButton(), Qt::LeftButton);
+    }
+    DNCell *row(int index) const { return DNCell::cellOfNode(controller.mediaFiles->at(index).get()); }
+    void select(int index) const { QTest::mouseClick(row(index), Qt::LeftButton, {}, QPoint(row(index)->width() - 40, 12)); }
+    void click(QWidget *button) const { QTest::mouseClick(button, Qt::LeftButton); }
+
+    bool shows(DNButton *button, const char *picture) const
+    {
+        return button->normalImage().toImage() == DNImageNamed(QString::fromLatin1(picture)).toImage();
+    }
+    bool stoppedControls() const
+    {
+        const NXAppController &c = controller;
+        return !c.durationSlider->isEnabled() && c.durationSlider->doubleValue() == 0 &&
+               c.playedDuration->text() == QStringLiteral("00:00:00") &&
+               c.leftDuration->text() == QStringLiteral("00:00:00") && !c.capureSnap->isEnabled() &&
+               !c.openFile->isEnabled() && !c.time_recoder_ && shows(c.playAndStop, "right_playback.png") &&
+               shows(c.pauseAndGoon, "right_pause.png") && !player().playbackView()->isVisible();
+    }
+};
+
+} // namespace
+
+TEST(MainWindowPreview, PlayPauseFullScreenAndStopAsAUserWould)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    w.addFiles({QStringLiteral("player/quadrants.mp4")});
+    ASSERT_EQ(c.mediaFiles->size(), 1);
+    EXPECT_TRUE(w.stoppedControls());
+    QStringList loading;
+    QObject::connect(&c, &NXAppController::isVideoLoadingChanged, &c,
+                     [&] { loading << (c.isVideoLoading() ? QStringLiteral("yes") : QStringLiteral("no")); });
+
+    // Play the selected row: the controls go to the started state, the picture lies over the
+    // placeholder and shows the file.
+    w.select(0);
+    w.click(c.playAndStop);
+    EXPECT_FALSE(c.isVideoLoading());
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 1 && w.player().renderer()->framesDrawn() >= 3; }));
+    EXPECT_TRUE(c.isVideoLoading());
+    EXPECT_EQ(loading, (QStringList{QStringLiteral("no"), QStringLiteral("yes")}));
+    EXPECT_TRUE(c.durationSlider->isEnabled());
+    EXPECT_TRUE(w.shows(c.playAndStop, "right_stop.png"));
+    EXPECT_TRUE(c.capureSnap->isEnabled() && c.openFile->isEnabled());
+    EXPECT_TRUE(c.time_recoder_);
+    NXMPlayerView *view = w.player().playbackView();
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->geometry(), c.previewFrameInWindow());
+    ASSERT_TRUE(waitFor([&] { return c.leftDuration->text() == QStringLiteral("00:00:08"); }));
+    EXPECT_EQ(c.durationSlider->maxValue(), 8.0);
+    const QImage window = w.ui.window->grab().toImage();
+    shelltest::saveWindowPicture(w.ui.window, QStringLiteral("ui_mainwindow"), QStringLiteral("main_window_preview"));
+    // The 4:3 picture in the 336 x 189 preview: 252 x 189 between bands.
+    const QRect frame = c.previewFrameInWindow().translated(w.ui.window->centralWidget()->mapTo(w.ui.window, QPoint(0, 0)));
+    const QPoint centre = frame.center();
+    EXPECT_TRUE(testsupport::coloursNear(window.pixelColor(centre + QPoint(-63, -47)), Qt::red));
+    EXPECT_TRUE(testsupport::coloursNear(window.pixelColor(centre + QPoint(63, 47)), Qt::white));
+    EXPECT_EQ(window.pixelColor(frame.left() + 10, centre.y()), QColor(Qt::black));
+
+    // The timer moves the played time and the slider every second.
+    ASSERT_TRUE(waitFor([&] { return c.playedDuration->text() != QStringLiteral("00:00:00"); }));
+    EXPECT_GT(c.durationSlider->doubleValue(), 0);
+
+    // Pause: the paused picture, no timer, the times stand still; again: back to playing.
+    w.click(c.pauseAndGoon);
+    EXPECT_FALSE(c.time_recoder_);
+    ASSERT_TRUE(waitFor([&] { return w.player().isPlayerPuased(); }));
+    EXPECT_TRUE(w.shows(c.pauseAndGoon, "right_continue.png"));
+    const QString frozen = c.playedDuration->text();
+    QTest::qWait(1200);
+    EXPECT_EQ(c.playedDuration->text(), frozen);
+    w.click(c.pauseAndGoon);
+    EXPECT_TRUE(c.time_recoder_);
+    ASSERT_TRUE(waitFor([&] { return !w.player().isPlayerPuased(); }));
+    EXPECT_TRUE(w.shows(c.pauseAndGoon, "right_pause.png"));
+
+    // The volume slider.
+    QTest::mouseClick(c.volumeSlider, Qt::LeftButton, {}, QPoint(c.volumeSlider->width() / 4, 5));
+    EXPECT_NEAR(w.player().currentMPlayerVolume(), 25.0, 3.0);
+
+    // Full screen: a mouse movement shows the bar; its slider seeks; the timer moves it; Escape
+    // leaves, and the volume slider follows the player's volume.
+    w.click(c.fullScreenButton);
+    EXPECT_EQ(w.player().playbackMode(), 1u);
+    ASSERT_TRUE(waitFor([&] { return view->isFullScreen() || view->isWindow(); }));
+    QTest::mouseMove(view, QPoint(200, 200));
+    QTest::mouseMove(view, QPoint(220, 210));
+    ASSERT_TRUE(waitFor([&] { return view->controlBar() != nullptr; }));
+    NXSlider *bar = view->controlBar()->durationSlider();
+    EXPECT_EQ(bar->maxValue(), 8.0);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() * 3 / 4, 7));
+    ASSERT_TRUE(waitFor([&] { return w.player().currentPlaybackTime() >= 5.5f; }));
+    c.playbackTimer();
+    EXPECT_NEAR(bar->doubleValue(), w.player().currentPlaybackTime(), 0.5);
+    c.volumeSlider->setDoubleValue(0);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(w.player().playbackMode(), 0u);
+    EXPECT_EQ(view->geometry(), c.previewFrameInWindow());
+    EXPECT_EQ(c.volumeSlider->doubleValue(), double(w.player().currentMPlayerVolume()));
+
+    // Stop: every player ends and the controls go back to their stopped state.
+    w.click(c.playAndStop);
+    EXPECT_FALSE(w.player().playerProcess());
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_TRUE(w.stoppedControls());
+    EXPECT_TRUE(c.isVideoLoading());
+    EXPECT_FALSE(playertest::previewBufferLeft());
+}
+
+// A row's play button while another entry plays queues that entry and stops the current one;
+// clearing the list stops the player.
+TEST(MainWindowPreview, RowPlayButtonQueuesBehindThePlayingEntry)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    w.addFiles({QStringLiteral("player/quadrants.mp4"), QStringLiteral("player/quadrants_2vuy.mov")});
+    ASSERT_EQ(c.mediaFiles->size(), 2);
+    w.select(0);
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 1 && seen["WillStart"] == 1; }));
+    EXPECT_TRUE(c.mediaFiles->at(0)->isPlaying());
+
+    DNCell *second = w.row(1);
+    second->onDNNotificationScrollWheel(second->mapToGlobal(QPoint(second->width() / 2, 10)));
+    auto *thumbnail = second->findChild<DNCellTrackImageView *>();
+    ASSERT_TRUE(thumbnail && thumbnail->playIcon() && thumbnail->playIcon()->isVisible());
+    w.click(thumbnail->playIcon());
+    // The first entry's end comes before the second's start, which finds the controls stopped
+    // and starts them again.
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 2 && seen["WillStart"] == 2; }));
+    EXPECT_EQ(seen["DidEnd"], 1);
+    EXPECT_TRUE(c.durationSlider->isEnabled());
+    EXPECT_TRUE(w.player().playbackView()->isVisible());
+    EXPECT_FALSE(c.mediaFiles->at(0)->isPlaying());
+    EXPECT_TRUE(c.mediaFiles->at(1)->isPlaying());
+    EXPECT_EQ(w.player().currentPlaybackNode(), c.mediaFiles->at(1));
+
+    c.tableView->clearAll();
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 2; }));
+    EXPECT_TRUE(w.stoppedControls());
+}
+
+// Removing the first selected row while it plays stops the player; removing another does not.
+TEST(MainWindowPreview, RemovingThePlayingSelectedRowStopsThePlayer)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    w.addFiles({QStringLiteral("player/quadrants.mp4"), QStringLiteral("player/quadrants_2vuy.mov")});
+    w.select(0);
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 1 && seen["WillStart"] == 1; }));
+    const QString name = QStringLiteral("NXMediaTableViewWillRemoveCellsNotification #_#");
+    DNNotificationCenter::defaultCenter().postNotification(
+        name, QVariant::fromValue(NXMediaNodeList{c.mediaFiles->at(1)}));
+    EXPECT_TRUE(w.player().isPlayerBegin());
+    DNNotificationCenter::defaultCenter().postNotification(
+        name, QVariant::fromValue(NXMediaNodeList{c.mediaFiles->at(0)}));
+    EXPECT_FALSE(w.player().isPlayerBegin());
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+}
+
+// Play on a DVD title row plays the row's whole DVD source.
+TEST(MainWindowPreview, PlayOnADVDTitleRowPlaysItsSource)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(playertest::dvdItem(QStringLiteral("dvd/ntsc.iso")));
+    ASSERT_TRUE(dvd);
+    c.actionForDVDScaner(dvd);
+    const QList<NXMediaPath> selected = c.tableView->viewSelectedCellPaths();
+    ASSERT_FALSE(selected.isEmpty());
+    EXPECT_GE(selected.last().childIndex(), 0);   // a title row
+    w.click(c.playAndStop);
+    EXPECT_EQ(w.player().currentPlaybackNode(), dvd);
+    EXPECT_EQ(w.player().playerProcess()->arguments().first(),
+              QStringLiteral("dvdnav://%1").arg(dvd->titleSelected() + 1));
+    ASSERT_TRUE(waitFor([&] { return seen["WillStart"] == 1; }));
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_TRUE(w.stoppedControls());
+}

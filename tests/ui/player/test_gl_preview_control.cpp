@@ -1,0 +1,304 @@
+// The preview control's own rules (volume, lengths, pause state, the queue, full screen), with a
+// stand-in player executable that records its arguments and the commands it is sent.
+#include "player_test_support.h"
+
+#include "core/platform/DNBundle.h"
+#include "dvd/file/DNFileNode.h"
+#include "player/HVPlayerProcess.h"
+#include "ui/player/NXMPlayerControl.h"
+#include "ui/player/NXMPlayerControlBar.h"
+#include "ui/player/NXMPlayerOpenGLView.h"
+#include "ui/player/NXMPlayerView.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+using playertest::NotificationCounter;
+using playertest::waitFor;
+
+namespace {
+
+// A prefix whose fws/HVPlayer writes its arguments to "launches" and the lines it reads to
+// "commands" in its working folder, and ends at "quit".
+class StandInPlayer
+{
+public:
+    StandInPlayer()
+    {
+        const QString fws = prefix_.path() + QStringLiteral("/lib/talvane/fws");
+        QDir().mkpath(fws);
+        QFile script(fws + QStringLiteral("/HVPlayer"));
+        script.open(QIODevice::WriteOnly);
+        script.write("#!/bin/sh\n"
+                     "{ printf '%s\\n' \"$@\"; echo ----; } >> \"$PWD/launches\"\n"
+                     "while IFS= read -r line; do\n"
+                     "  printf '%s\\n' \"$line\" >> \"$PWD/commands\"\n"
+                     "  [ \"$line\" = quit ] && exit 0\n"
+                     "done\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        DNBundle::setPrefixOverride(prefix_.path());
+        folder_ = playertest::freshSnapshotFolder();
+    }
+    ~StandInPlayer() { DNBundle::setPrefixOverride(QString()); }
+
+    QStringList launches() const { return read(QStringLiteral("launches")).split(QStringLiteral("----\n"), Qt::SkipEmptyParts); }
+    QStringList commands() const { return read(QStringLiteral("commands")).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+    bool awaitCommands(int count) const { return waitFor([&] { return commands().size() >= count; }, 5000); }
+
+private:
+    QString read(const QString &name) const
+    {
+        QFile file(folder_ + QLatin1Char('/') + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    QTemporaryDir prefix_;
+    QString folder_;
+};
+
+NXMediaNodePtr fileAt(const QString &path)
+{
+    auto node = std::make_shared<DNFileNode>();
+    node->setPath(path);
+    return node;
+}
+
+const QString kVolumeKey = QStringLiteral("mplayer_volumes");
+
+} // namespace
+
+TEST(PreviewControl, VolumeStartsFromTheUserDefault)
+{
+    playertest::Application app;
+    shelltest::setUserSetting(kVolumeKey, QVariant());
+    {
+        NXMPlayerControl control;
+        EXPECT_EQ(control.currentMPlayerVolume(), 100.0f);
+        EXPECT_EQ(shelltest::userSetting(kVolumeKey).toDouble(), 100.0);
+    }
+    shelltest::setUserSetting(kVolumeKey, 35);
+    StandInPlayer player;
+    NXMPlayerControl control;
+    EXPECT_EQ(control.currentMPlayerVolume(), 35.0f);
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/clip.mp4")));
+    ASSERT_TRUE(waitFor([&] { return player.launches().size() == 1; }));
+    EXPECT_TRUE(player.launches().first().endsWith(QStringLiteral("-volume\n35.00\n")));
+    // Changes are not written back: the default only gives the starting value.
+    control.setVideoVolume(60);
+    EXPECT_EQ(shelltest::userSetting(kVolumeKey).toInt(), 35);
+}
+
+TEST(PreviewControl, VolumeStepsStayWithinTheirBounds)
+{
+    playertest::Application app;
+    StandInPlayer player;
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/clip.mp4")));
+    const struct
+    {
+        float start;
+        void (*change)(NXMPlayerControl &);
+        float result;
+    } steps[] = {
+        {98, [](NXMPlayerControl &c) { c.louderSpeaker(); }, 100},
+        {3, [](NXMPlayerControl &c) { c.lowerSpeaker(); }, 0},
+        {50, [](NXMPlayerControl &c) { c.setVideoVolume(-4); }, 0},
+        {50, [](NXMPlayerControl &c) { c.setVideoVolume(150); }, 150},
+    };
+    int sent = 0;
+    for (const auto &step : steps) {
+        control.setVideoVolume(step.start);
+        step.change(control);
+        EXPECT_EQ(control.currentMPlayerVolume(), step.result);
+        sent += 4;
+        ASSERT_TRUE(player.awaitCommands(sent));
+        EXPECT_EQ(player.commands().mid(sent - 2),
+                  (QStringList{QStringLiteral("set_property mute 0"),
+                               QString::asprintf("set_property volume %.2f", double(step.result))}));
+    }
+    EXPECT_EQ(seen["VolumeChanged"], 8);
+}
+
+// While muted a volume change sends only the mute command, and still tells the window.
+TEST(PreviewControl, MutedVolumeChangesSendOnlyTheMute)
+{
+    playertest::Application app;
+    StandInPlayer player;
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/clip.mp4")));
+    control.setMute(true);
+    control.setVideoVolume(40);
+    ASSERT_TRUE(player.awaitCommands(2));
+    EXPECT_EQ(player.commands(), (QStringList{QStringLiteral("set_property mute 1"), QStringLiteral("set_property mute 1")}));
+    EXPECT_EQ(seen["VolumeChanged"], 2);
+    EXPECT_EQ(control.currentMPlayerVolume(), 40.0f);
+}
+
+// The first length above 0 wins; every length line schedules one duration notification.
+TEST(PreviewControl, FirstRealLengthWins)
+{
+    playertest::Application app;
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    control.readOutputLines({QStringLiteral("ID_LENGTH=0.00"), QStringLiteral("ID_LENGTH=95.30")});
+    EXPECT_FLOAT_EQ(control.videoDuration(), 95.3f);
+    control.readOutputLines({QStringLiteral("ID_LENGTH=96.00")});
+    EXPECT_FLOAT_EQ(control.videoDuration(), 95.3f);
+    EXPECT_EQ(seen["DurationAvailable"], 0);
+    ASSERT_TRUE(waitFor([&] { return seen["DurationAvailable"] == 3; }));
+}
+
+TEST(PreviewControl, PauseStateFollowsTheOutput)
+{
+    playertest::Application app;
+    StandInPlayer player;
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/clip.mp4")));
+    EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusPlaying));
+    control.readOutputLines({QStringLiteral("Starting playback..."), QStringLiteral("ID_PAUSED")});
+    EXPECT_TRUE(control.isPlayerStartedPlaying());
+    EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusPaused));
+    EXPECT_EQ(seen["DidStart"], 1);
+    EXPECT_EQ(seen["StatusChanged"], 1);
+    control.readOutputLines({QStringLiteral("A:   2.5 V:   2.4 A-V:  0.1 ct:  0.0   0/  0  1%  0%  0.3% 0 0 ")});
+    EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusPlaying));
+    EXPECT_FLOAT_EQ(control.currentPlaybackTime(), 2.4f);
+    EXPECT_EQ(seen["StatusChanged"], 2);
+    control.stopPlay();
+    EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusIdle));
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+}
+
+// B picked while A plays waits in the queue; A's player quits and B starts once it has ended.
+TEST(PreviewControl, QueuedItemStartsWhenThePlayerHasEnded)
+{
+    playertest::Application app;
+    StandInPlayer player;
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    const NXMediaNodePtr a = fileAt(QStringLiteral("/m/a.mp4"));
+    const NXMediaNodePtr b = fileAt(QStringLiteral("/m/b.mp4"));
+    control.startPlaybackWithNode(a);
+    EXPECT_TRUE(a->isPlaying());
+    control.appendPlaybackItem(b);
+    control.stopPlay();
+    EXPECT_FALSE(control.isPlayerBegin());
+    ASSERT_TRUE(waitFor([&] { return player.launches().size() == 2; }));
+    EXPECT_TRUE(player.launches().at(1).startsWith(QStringLiteral("/m/b.mp4\n")));
+    EXPECT_EQ(control.currentPlaybackNode(), b);
+    EXPECT_FALSE(a->isPlaying());
+    EXPECT_TRUE(b->isPlaying());
+    EXPECT_EQ(control.queuedItemCount(), 0);
+    EXPECT_TRUE(control.isPlayerBegin());
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+}
+
+// Starting another item directly while a player runs ends that player and starts no second one.
+TEST(PreviewControl, NoSecondPlayerWhileOneRuns)
+{
+    playertest::Application app;
+    StandInPlayer player;
+    NXMPlayerControl control;
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/a.mp4")));
+    ASSERT_TRUE(waitFor([&] { return player.launches().size() == 1; }));
+    HVPlayerProcess *first = control.playerProcess();
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/b.mp4")));
+    EXPECT_EQ(control.playerProcess(), first);
+    ASSERT_TRUE(waitFor([&] { return !control.playerProcess(); }));
+    EXPECT_EQ(player.launches().size(), 1);
+    EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusIdle));
+}
+
+TEST(PreviewControl, AnItemThatCannotPlayIsIgnored)
+{
+    playertest::Application app;
+    StandInPlayer player;
+    NXMPlayerControl control;
+    const NXMediaNodePtr a = fileAt(QStringLiteral("/m/a.mp4"));
+    control.startPlaybackWithNode(a);
+    control.startPlaybackWithNode(std::make_shared<NXBasicMediaNode>());
+    EXPECT_EQ(control.currentPlaybackNode(), a);
+    EXPECT_TRUE(a->isPlaying());
+}
+
+TEST(PreviewControl, AdjustWithTheSameFrameDoesNothing)
+{
+    playertest::Application app;
+    NXMPlayerControl control;
+    control.adjust(QRect(10, 20, 336, 189));
+    EXPECT_EQ(control.playbackView()->geometry(), QRect(10, 20, 336, 189));
+    EXPECT_EQ(control.openGLView()->geometry(), QRect(0, 0, 336, 189));
+    control.playbackView()->setGeometry(0, 0, 5, 5);
+    control.adjust(QRect(10, 20, 336, 189));
+    EXPECT_EQ(control.playbackView()->geometry(), QRect(0, 0, 5, 5));
+}
+
+// Full screen: the view takes the screen, the bar makes room at the bottom, and leaving puts
+// the view back where it was.
+TEST(PreviewControl, FullScreenAndBack)
+{
+    playertest::Application app;
+    StandInPlayer player;
+    NotificationCounter seen;
+    QWidget window;
+    window.resize(500, 400);
+    NXMPlayerControl control;
+    control.playbackView()->setParent(&window);
+    control.adjust(QRect(20, 30, 320, 180));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/a.mp4")));
+    control.readOutputLines({QStringLiteral("Starting playback...")});
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    control.playbackVideoInFullScreenMode();
+    NXMPlayerView *view = control.playbackView();
+    EXPECT_EQ(control.playbackMode(), 1u);
+    EXPECT_TRUE(view->isWindow());
+    EXPECT_EQ(control.openGLView()->geometry(), QRect(QPoint(0, 0), screen.size()));
+
+    ASSERT_TRUE(waitFor([&] { return view->size() == screen.size(); }));
+    view->mouseMoved();
+    ASSERT_TRUE(view->controlBar());
+    EXPECT_EQ(control.openGLView()->geometry(), QRect(0, 0, screen.width(), screen.height() - 15));
+    EXPECT_EQ(control.playPortFrame(), QRectF(0, 0, screen.width(), screen.height() - 15));
+
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(control.playbackMode(), 0u);
+    EXPECT_FALSE(view->isWindow());
+    EXPECT_EQ(view->parentWidget(), &window);
+    EXPECT_EQ(view->geometry(), QRect(20, 30, 320, 180));
+    EXPECT_EQ(control.openGLView()->geometry(), QRect(0, 0, 320, 180));
+    EXPECT_FALSE(view->controlBar());
+    EXPECT_EQ(seen["ExitFullScreen"], 1);
+
+    // The end of playback leaves full screen first.
+    control.playbackVideoInFullScreenMode();
+    control.stopPlay();
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_EQ(control.playbackMode(), 0u);
+    EXPECT_EQ(view->parentWidget(), &window);
+    EXPECT_EQ(seen["ExitFullScreen"], 2);
+}
+
+// A player executable that cannot be started: the log says so and the controls go back to idle.
+TEST(PreviewControl, AMissingPlayerLeavesTheControlsIdle)
+{
+    playertest::Application app;
+    QTemporaryDir emptyPrefix;
+    DNBundle::setPrefixOverride(emptyPrefix.path());
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    const qsizetype logStart = shelltest::logText().size();
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/a.mp4")));
+    DNBundle::setPrefixOverride(QString());
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusIdle));
+    EXPECT_FALSE(control.playerProcess());
+    EXPECT_TRUE(shelltest::logText().mid(logStart).contains(QStringLiteral("cannot be started")));
+}
