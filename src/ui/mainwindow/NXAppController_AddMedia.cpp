@@ -399,7 +399,7 @@ void NXAppController::block_loadVideoNode(const NXMediaNodePtr &node)
 {
     if (!node || !tableView)
         return;
-    tableView->hiddenGroupForType(NXMediaTypeFileGroup);
+    tableView->hiddenGroupForType(NXMediaTypeDVD);
     tableView->addMovieNode(node);
     updateTableView();
 }
@@ -414,7 +414,7 @@ void NXAppController::block_loadDragVideoNode(const NXMediaNodePtr &node)
     if (!node || !tableView)
         return;
     tableView->addMovieNode(node);
-    tableView->hiddenGroupForType(NXMediaTypeFileGroup);
+    tableView->hiddenGroupForType(NXMediaTypeDVD);
     tableView->reloadData();
 }
 
@@ -422,7 +422,7 @@ void NXAppController::block_loadDragPhotosNode(const NXMediaNodePtr &node)
 {
     if (!node || !tableView)
         return;
-    tableView->hiddenGroupForType(NXMediaTypeFileGroup);
+    tableView->hiddenGroupForType(NXMediaTypeDVD);
     tableView->addMovieNode(node);
     updateTableView();
 }
@@ -433,7 +433,7 @@ void NXAppController::actionForDVDScaner(const NXMediaNodePtr &node)
         return;
     try {
         DNRoughLog(QStringLiteral("will add Node to Table View"));
-        tableView->hiddenGroupForType(NXMediaTypeFileGroup);
+        tableView->hiddenGroupForType(NXMediaTypeDVD);
         tableView->addMovieNode(node);
         DNRoughLog(QStringLiteral("Finished add Node to Table View"));
         auto dvd = std::dynamic_pointer_cast<DNDVDNode>(node);

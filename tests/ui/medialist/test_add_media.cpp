@@ -151,6 +151,27 @@ TEST(AddMedia, ChooserFollowsOnlyALoadIntoAnEmptyList)
     EXPECT_EQ(chooser->profileType(), 1);
 }
 
+TEST(AddMedia, ASecondDVDClosesTheTitleRowsOfTheFirst)
+{
+    Window w;
+    w.controller.private_flag.isNeedPreSelect = false;
+    auto first = makeDVD({5, 9}, QStringLiteral("FIRST"));
+    w.controller.actionForDVDScaner(first);
+    ASSERT_FALSE(first->isHiddenChildren());
+    auto *firstRow = qobject_cast<DNDVDRootCell *>(DNCell::cellOfNode(first.get()));
+    ASSERT_TRUE(firstRow);
+    ASSERT_TRUE(firstRow->isOpenup());
+
+    auto second = makeDVD({7}, QStringLiteral("SECOND"));
+    w.controller.actionForDVDScaner(second);
+    EXPECT_TRUE(first->isHiddenChildren());
+    EXPECT_FALSE(firstRow->isOpenup());
+    for (const DNDVDTitlePtr &title : first->titles())
+        EXPECT_TRUE(DNCell::cellOfNode(title.get())->isHidden());
+    EXPECT_FALSE(second->isHiddenChildren());
+    EXPECT_FALSE(DNCell::cellOfNode(second->titleAt(0).get())->isHidden());
+}
+
 TEST(AddMedia, ARowsProfileButtonOpensTheChooserForItsEntry)
 {
     Window w;
