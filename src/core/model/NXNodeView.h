@@ -2,6 +2,9 @@
 
 #include <QRectF>
 
+// The looks of a row view: an entry of its own, or a member of a group.
+enum NXNodeViewType { NXNodeViewTypeEntry = 0, NXNodeViewTypeMember = 1 };
+
 // What the core needs of the row view that shows a node. The media list's row widgets
 // implement it (usually through a small adapter that also guards against the widget's
 // deletion); the core never sees a widget type.
@@ -17,4 +20,7 @@ public:
     // The node's isPlaying changed; the row redraws its playing mark. Called on the thread
     // that changed the node (the main thread once the node is in the list).
     virtual void nodePlayingChanged(bool playing) { Q_UNUSED(playing); }
+
+    // The node became a member of a group (or an entry again); the row takes that style.
+    virtual void setViewType(int type) { Q_UNUSED(type); }
 };

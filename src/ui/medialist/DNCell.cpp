@@ -20,6 +20,11 @@ public:
         if (cell_)
             cell_->updateCellContent();
     }
+    void setViewType(int type) override
+    {
+        if (cell_)
+            cell_->setType(type);
+    }
     DNCell *cell() const { return cell_; }
 
 private:

@@ -5,6 +5,7 @@
 
 #include "core/model/file/DNTAudio.h"
 #include "core/model/file/DNTSubtitle.h"
+#include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/NXSwitch.h"
 #include "ui/medialist/DNCellWidgets.h"
@@ -269,6 +270,27 @@ TEST(FileRow, AudioAndSubtitleLabels)
     choose(silentRow->audioTracks(), 0);
     EXPECT_EQ(silent->setting()->audioIndex(), 0);
     uitest::savePicture(&f.window, QStringLiteral("medialist"), QStringLiteral("file_rows"));
+}
+
+// Files joined into a group take the member-row style the moment the group is made.
+TEST(FileRow, GroupMembersTakeTheMemberStyle)
+{
+    ListFixture f;
+    auto first = makeFile(QStringLiteral("/m/first.mp4"));
+    auto second = makeFile(QStringLiteral("/m/second.mp4"));
+    f.table->addMovieNode(first);
+    f.table->addMovieNode(second);
+    auto *firstRow = qobject_cast<DNRootCell *>(f.row(0));
+    ASSERT_TRUE(firstRow);
+    ASSERT_EQ(firstRow->type(), 0);
+    ASSERT_FALSE(firstRow->profileName()->isHidden());
+    const auto group = DNFileGroupNode::fileGroupNodeWithNodes({first, second});
+    for (const auto &member : {first, second}) {
+        auto *row = qobject_cast<DNRootCell *>(DNCell::cellOfNode(member.get()));
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->type(), 1);
+        EXPECT_TRUE(row->profileName()->isHidden()) << "a member shows no profile of its own";
+    }
 }
 
 } // namespace
