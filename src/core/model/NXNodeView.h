@@ -20,6 +20,10 @@ public:
     // The node's isPlaying changed; the row redraws its playing mark. Called on the thread
     // that changed the node (the main thread once the node is in the list).
     virtual void nodePlayingChanged(bool playing) { Q_UNUSED(playing); }
+    // The node's thumbnail changed (a cover found after the row was made).
+    virtual void nodeThumbnailChanged() {}
+    // A value the row's texts show changed (which title the row addresses, the merge switch).
+    virtual void nodeContentChanged() {}
 
     // The node became a member of a group (or an entry again); the row takes that style.
     virtual void setViewType(int type) { Q_UNUSED(type); }

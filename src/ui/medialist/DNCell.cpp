@@ -15,7 +15,17 @@ class DNCellNodeView : public NXNodeView
 public:
     explicit DNCellNodeView(DNCell *cell) : cell_(cell) {}
     QRectF frame() const override { return cell_ ? QRectF(cell_->geometry()) : QRectF(); }
-    void nodePlayingChanged(bool) override
+    void nodePlayingChanged(bool playing) override
+    {
+        if (cell_)
+            cell_->observedPlayingChanged(playing);
+    }
+    void nodeThumbnailChanged() override
+    {
+        if (cell_)
+            cell_->observedThumbnailChanged();
+    }
+    void nodeContentChanged() override
     {
         if (cell_)
             cell_->updateCellContent();

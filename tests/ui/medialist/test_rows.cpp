@@ -7,10 +7,13 @@
 #include "core/model/file/DNTSubtitle.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
+#include "ui/controls/DNButton.h"
+#include "ui/controls/DNImageNamed.h"
 #include "ui/controls/NXSwitch.h"
 #include "ui/medialist/DNCellWidgets.h"
 
 #include <QLabel>
+#include <QTest>
 
 using namespace medialisttest;
 
@@ -106,6 +109,92 @@ TEST(DVDSourceRow, OutputNameTakesTheProfileSuffix)
     dvd->setProfile(profileWith("mkv", 2000001));
     host.root()->updateCellContent();
     EXPECT_EQ(host.root()->trackNameOutput()->text(), QStringLiteral("movie.mkv"));
+}
+
+// The row follows its disc: a cover found after the row was made, the merge flag set elsewhere,
+// and the playing state, which hides the play button under the pointer.
+TEST(DVDSourceRow, ObservesItsDiscsCoverMergeFlagAndPlayingState)
+{
+    auto dvd = makeDVD({5, 9});
+    for (const DNDVDTitlePtr &title : dvd->titles())
+        title->setIsSelected(true);
+    RowHost host(dvd);
+    DNDVDRootCell *root = host.root();
+    DNCellTrackImageView *thumbnail = root->thumbnailView();
+    EXPECT_TRUE(thumbnail->isWaitingForImage()) << "a spinner while the cover is looked up";
+    EXPECT_FALSE(thumbnail->hasImage());
+    uitest::savePicture(&host.f.window, QStringLiteral("medialist"), QStringLiteral("dvd_row_cover_pending"));
+
+    QImage cover(160, 120, QImage::Format_RGB32);
+    cover.fill(QColor(200, 40, 40));
+    dvd->setThumbnail(cover);
+    EXPECT_TRUE(thumbnail->hasImage());
+    EXPECT_FALSE(thumbnail->isWaitingForImage());
+    const QColor middle = thumbnail->shownImage().pixelColor(thumbnail->width() / 2, thumbnail->height() - 10);
+    EXPECT_GT(middle.red(), 150);
+    EXPECT_LT(middle.green(), 80);
+
+    dvd->setMergeIntoOne(true);
+    EXPECT_TRUE(root->mergeSwitch()->isOn());
+    dvd->setMergeIntoOne(false);
+    EXPECT_FALSE(root->mergeSwitch()->isOn());
+
+    root->onDNNotificationScrollWheel(root->mapToGlobal(QPoint(5, 5)));
+    ASSERT_TRUE(root->isFocused());
+    ASSERT_TRUE(thumbnail->playIcon());
+    EXPECT_FALSE(thumbnail->playIcon()->isHidden());
+    dvd->setIsPlaying(true);
+    EXPECT_TRUE(thumbnail->playIcon()->isHidden());
+    dvd->setIsPlaying(false);
+    EXPECT_FALSE(thumbnail->playIcon()->isHidden());
+    uitest::savePicture(&host.f.window, QStringLiteral("medialist"), QStringLiteral("dvd_row_cover_arrived"));
+}
+
+// The profile control's two buttons look like one split button: the frames show under the
+// pointer, and holding one button shows the other in the matching pressed frame.
+TEST(RowWidgets, ProfileControlHoverAndPressedLooks)
+{
+    uitest::app();
+    QWidget window;
+    window.resize(120, 80);
+    auto *control = new DNCellProfileImageView(QRect(10, 10, 80, 60), &window);
+    control->updateDisplayImage(QStringLiteral("profile_apple_ipad"));
+    window.show();
+    DNButton *left = control->leftButton();
+    DNButton *right = control->rightButton();
+    // A point of the frame that no icon covers tells which frame a button shows.
+    auto framed = [](DNButton *button, const char *frame) {
+        const QImage shown = button->currentImage().toImage();
+        const QImage picture = DNImageNamed(QString::fromLatin1(frame)).toImage();
+        return !shown.isNull() && shown.size() == picture.size()
+               && shown.pixelColor(2, picture.height() / 2) == picture.pixelColor(2, picture.height() / 2);
+    };
+    EXPECT_EQ(left->currentImage().toImage(), DNImageNamed(QStringLiteral("profile_apple_ipad_nor.png")).toImage());
+    EXPECT_EQ(right->currentImage().toImage(), DNImageNamed(QStringLiteral("setting_icon_nor.png")).toImage());
+
+    control->setHoverLook(true);
+    EXPECT_TRUE(framed(left, "left_frame_state1.png"));
+    EXPECT_TRUE(framed(right, "right_frame_state1.png"));
+    uitest::savePicture(&window, QStringLiteral("medialist"), QStringLiteral("profile_control_hover"));
+
+    int chosen = 0;
+    QObject::connect(control, &DNCellProfileImageView::changeCurProfileClicked, [&chosen] { ++chosen; });
+    QTest::mousePress(left, Qt::LeftButton);
+    EXPECT_TRUE(framed(left, "left_frame_state2.png"));
+    EXPECT_TRUE(framed(right, "right_frame_state2.png"));
+    uitest::savePicture(&window, QStringLiteral("medialist"), QStringLiteral("profile_control_left_pressed"));
+    QTest::mouseRelease(left, Qt::LeftButton);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_TRUE(framed(left, "left_frame_state1.png")) << "back to the hover look after the click";
+
+    QTest::mousePress(right, Qt::LeftButton);
+    EXPECT_TRUE(framed(right, "right_frame_state3.png"));
+    EXPECT_TRUE(framed(left, "left_frame_state3.png"));
+    uitest::savePicture(&window, QStringLiteral("medialist"), QStringLiteral("profile_control_right_pressed"));
+    QTest::mouseRelease(right, Qt::LeftButton);
+
+    control->setHoverLook(false);
+    EXPECT_EQ(left->currentImage().toImage(), DNImageNamed(QStringLiteral("profile_apple_ipad_nor.png")).toImage());
 }
 
 TEST(DVDTitleRow, PopUpsListTracksAndTheExtraChoices)
