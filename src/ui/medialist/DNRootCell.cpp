@@ -98,18 +98,25 @@ DNRootCell::DNRootCell(const QRect &frame, QWidget *parent) : DNCell(frame, pare
 }
 
 namespace {
-// The toolbar's buttons: picture stem, position in the bar and what the row does.
+// The toolbar's buttons: object name, pictures (normal, highlighted, pressed), position in the
+// bar and what the row does.
 struct ToolbarButton
 {
     const char *stem;
+    const char *normal;
+    const char *on;
+    const char *down;
     int x;
     void (DNRootCell::*action)();
     const char *tip;
 };
 const ToolbarButton kToolbarButtons[] = {
-    {"toolbar_info", 0, &DNRootCell::showInfoOfRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Media Information")},
-    {"toolbar_edit", 160, &DNRootCell::editRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Edit")},
-    {"toolbar_rename", 320, &DNRootCell::renameRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Tags")},
+    {"toolbar_info", "toolbar_info_nor.png", "toolbar_info_on.png", "toolbar_info_down.png", 0,
+     &DNRootCell::showInfoOfRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Media Information")},
+    {"toolbar_edit", "toolbar_edit_nor.png", "toolbar_edit_on.png", "toolbar_edit_down.png", 160,
+     &DNRootCell::editRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Edit")},
+    {"toolbar_rename", "toolbar_rename_nor.png", "toolbar_rename_on.png", "toolbar_rename_down.png", 320,
+     &DNRootCell::renameRootCell, QT_TRANSLATE_NOOP("DNRootCell", "Tags")},
 };
 }
 
@@ -120,10 +127,9 @@ void DNRootCell::createToolbar()
     DNButton **fields[] = {&toolBarInfo_, &toolBarEdit_, &toolBarRename_};
     for (int i = 0; i < 3; ++i) {
         const ToolbarButton &b = kToolbarButtons[i];
-        const QString stem = QString::fromLatin1(b.stem);
-        DNButton *button = DNCellImageButton(stem + QStringLiteral("_nor.png"), stem + QStringLiteral("_down.png"),
+        DNButton *button = DNCellImageButton(QString::fromLatin1(b.normal), QString::fromLatin1(b.down),
                                              toolbarContainer_);
-        button->setObjectName(stem);
+        button->setObjectName(QString::fromLatin1(b.stem));
         button->setGeometry(b.x, 2, 70, 20);
         button->setToolTip(tr(b.tip));
         connect(button, &QPushButton::clicked, this, b.action);
@@ -135,10 +141,9 @@ void DNRootCell::setToolBarButtonState(int state)
 {
     if (state != 0 && state != 1)
         return;
-    const QString suffix = state == 1 ? QStringLiteral("_on.png") : QStringLiteral("_nor.png");
     DNButton *buttons[] = {toolBarInfo_, toolBarEdit_, toolBarRename_};
     for (int i = 0; i < 3; ++i)
-        buttons[i]->setNormalImage(QString::fromLatin1(kToolbarButtons[i].stem) + suffix);
+        buttons[i]->setNormalImage(QString::fromLatin1(state == 1 ? kToolbarButtons[i].on : kToolbarButtons[i].normal));
 }
 
 QMenu *DNRootCell::createCellMenu()

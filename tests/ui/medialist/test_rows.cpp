@@ -8,6 +8,7 @@
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
+#include "ui/controls/DNCheckBox.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/controls/NXSwitch.h"
 #include "ui/medialist/DNCellWidgets.h"
@@ -195,6 +196,30 @@ TEST(RowWidgets, ProfileControlHoverAndPressedLooks)
 
     control->setHoverLook(false);
     EXPECT_EQ(left->currentImage().toImage(), DNImageNamed(QStringLiteral("profile_apple_ipad_nor.png")).toImage());
+}
+
+// The title row's check box draws the row's own pictures for its two states.
+TEST(DVDTitleRow, CheckBoxShowsItsPictures)
+{
+    auto dvd = makeDVD({5, 9});
+    dvd->titleAt(1)->setIsSelected(true);
+    RowHost host(dvd);
+    const QImage unchecked = DNImageNamed(QStringLiteral("title_cell_uncheck.png")).toImage();
+    const QImage checked = DNImageNamed(QStringLiteral("title_cell_check.png")).toImage();
+    ASSERT_FALSE(unchecked.isNull());
+    ASSERT_FALSE(checked.isNull());
+    for (int i = 0; i < 2; ++i) {
+        DNCheckBox *box = host.title(i)->check();
+        ASSERT_TRUE(box->drawsPictures());
+        const QImage shown = box->grab().toImage();
+        const QImage &picture = i == 1 ? checked : unchecked;
+        const QPoint middle(picture.width() / 2, picture.height() / 2);
+        const QPoint offset((shown.width() - picture.width()) / 2, (shown.height() - picture.height()) / 2);
+        EXPECT_EQ(shown.pixelColor(middle + offset).rgb(), picture.pixelColor(middle).rgb()) << "title " << i + 1;
+    }
+    QTest::mouseClick(host.title(0)->check(), Qt::LeftButton);
+    EXPECT_TRUE(dvd->titleAt(0)->isSelected());
+    uitest::savePicture(&host.f.window, QStringLiteral("medialist"), QStringLiteral("title_rows_checked"));
 }
 
 TEST(DVDTitleRow, PopUpsListTracksAndTheExtraChoices)
