@@ -60,8 +60,7 @@ inline QApplication &app()
             return true;
         });
         DNSetPowerRequestHandler([](DNPowerRequest) { return false; });
-        DNLogger::shareRoughLog().redirect(homeDir() + QStringLiteral("/log"),
-                                           homeDir() + QStringLiteral("/log/previous"));
+        DNLogger::shareRoughLog().redirect(homeDir() + QStringLiteral("/log"));
         return created;
     }();
     return *application;
