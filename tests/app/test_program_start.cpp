@@ -136,4 +136,37 @@ TEST(ProgramStart, StartsWithoutADisplayAndKeepsRunning)
     program.waitForFinished();
 }
 
+// A DVD image given on the command line (or opened from the file manager) is loaded as a DVD.
+TEST(ProgramStart, LoadsADVDImageGivenOnTheCommandLine)
+{
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+    env.remove(QStringLiteral("TALVANE_PREFIX"));
+    // Not the first run: no start page is opened.
+    QDir().mkpath(home.filePath(QStringLiteral("config/Harnvale")));
+    QFile settings(home.filePath(QStringLiteral("config/Harnvale/Talvane.conf")));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nkAppCustomizeLanguage=en\n");
+    settings.close();
+
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(testsupport::buildDir() + QStringLiteral("/bin/talvane"),
+                  {testsupport::fixturePath(QStringLiteral("dvd/ntsc.iso"))});
+    ASSERT_TRUE(program.waitForStarted());
+    const QString log = home.filePath(QStringLiteral("data/Harnvale/Talvane/Talvane.log"));
+    const auto logged = [&] {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains("Finished add Node to Table View");
+    };
+    EXPECT_TRUE(waitFor(logged, 60000)) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished();
+}
+
 } // namespace
