@@ -407,4 +407,40 @@ TEST(FileRow, GroupMembersTakeTheMemberStyle)
     }
 }
 
+// Every text of every row stays readable whatever the row's state: selected or not, under the
+// pointer or not, a main title's own background, trimmed times in red.
+TEST(RowLooks, TextsStayReadableInEveryState)
+{
+    auto dvd = makeDVD({100, 9});
+    dvd->titleAt(0)->setIsMainTitle(true);
+    dvd->titleAt(1)->setIsSelected(true);
+    auto trimmed = dvd->titleAt(1)->setting();
+    trimmed->setTrimEnable(true);
+    trimmed->setTrimStartPercent(0.1f);
+    trimmed->setTrimEndPercent(0.9f);
+    RowHost host(dvd);
+    auto file = makeFile(QStringLiteral("/m/holiday.mp4"));
+    host.f.table->addMovieNode(file);
+    QList<DNCell *> rows{host.root(), host.title(0), host.title(1), DNCell::cellOfNode(file.get())};
+    for (int state : {DNCell::StateUnselected, DNCell::StateSelected}) {
+        for (bool focused : {false, true}) {
+            for (DNCell *row : rows) {
+                row->setState(state);
+                row->setIsFocused(focused);
+                const QImage picture = row->grab().toImage();
+                for (QLabel *label : row->findChildren<QLabel *>()) {
+                    if (!label->isVisibleTo(row) || label->text().isEmpty() || !label->pixmap().isNull())
+                        continue;
+                    const QRect area(label->mapTo(row, QPoint(0, 0)), label->size());
+                    EXPECT_GE(uitest::inkContrast(picture, area), 3.0)
+                        << row->metaObject()->className() << " " << label->objectName().toStdString() << " \""
+                        << label->text().left(40).toStdString() << "\" state " << state << " focused " << focused;
+                }
+            }
+            uitest::savePicture(&host.f.window, QStringLiteral("medialist"),
+                                QStringLiteral("rows_state%1%2").arg(state).arg(focused ? "_focused" : ""));
+        }
+    }
+}
+
 } // namespace
