@@ -4,6 +4,7 @@
 
 #include "../mainwindow/shell_test_support.h"
 
+#include "convert/files/DNCaptureController.h"
 #include "ui/controls/DNButton.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/medialist/DNCellWidgets.h"
@@ -32,7 +33,12 @@ struct Window
         controller.onApplicationDidFinishLaunching();
         ui.window->show();
     }
-    ~Window() { delete ui.window; }
+    ~Window()
+    {
+        // A thumbnail still being made would paint while the process tears Qt down.
+        DNCaptureController::shareCaptureQueue().waitForDone();
+        delete ui.window;
+    }
 
     void answer(const QString &button)
     {
