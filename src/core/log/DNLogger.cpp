@@ -17,13 +17,13 @@
 
 namespace {
 
-// An exclusive lock on a file beside the log, held while a writer decides whether to move the
+// An exclusive lock on the log's folder, held while a writer decides whether to move the
 // generations, so that two processes starting together do not both move them.
 class StartLock
 {
 public:
-    explicit StartLock(const QString &path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644))
+    explicit StartLock(const QString &folder)
+        : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
         if (fd_ >= 0)
             while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
@@ -119,7 +119,7 @@ void DNLogger::start(const QString &folder)
         m_roughLogFile = path;
         return;
     }
-    const StartLock startLock(path + QStringLiteral(".lock"));
+    const StartLock startLock(folder);
     if (QFileInfo::exists(path) && !heldByAnotherWriter(path) && moveGenerationsBack(folder))
         m_roughLogFileLastSaved = generationPath(folder, 1);
     open(path);

@@ -15,7 +15,7 @@
 // A log that another live process writes (the program, while the developer aid runs) is never
 // moved: every writer holds a shared lock on its open log, a new writer moves the generations
 // only when it can take the lock alone, and otherwise appends to the live log. The decision is
-// made under a lock file beside the log, so two processes starting together agree.
+// made under a lock on the log's folder, so two processes starting together agree.
 //
 // DNRoughLog writes stamped lines "date [application]: message\n"; DNRoughLogRaw writes the
 // text alone (the engines' own output). Both may be called from any thread: each write is made
