@@ -47,18 +47,20 @@ void DNDVDNode::setThumbnail(const QImage &v)
 
 void DNDVDNode::setTitleSelected(int v)
 {
-    if (titleSelected_ == v)
-        return;
-    titleSelected_ = v;
-    if (dataView())
-        dataView()->nodeContentChanged();
+    setObserved(titleSelected_, v);
 }
 
 void DNDVDNode::setMergeIntoOne(bool v)
 {
-    if (mergeIntoOne_ == v)
+    setObserved(mergeIntoOne_, v);
+}
+
+template <typename T>
+void DNDVDNode::setObserved(T &field, T value)
+{
+    if (field == value)
         return;
-    mergeIntoOne_ = v;
+    field = value;
     if (dataView())
         dataView()->nodeContentChanged();
 }

@@ -170,6 +170,9 @@ public:
     void setExtraSubtitleFontSize(quint32 v);
 
 private:
+    // Stores a value the row shows and tells the row when it changed.
+    template <typename T>
+    void setObserved(T &field, T value);
     std::shared_ptr<DNDVDTitleSetting> selectedSetting() const;
     DNDVDTVideoPtr selectedVideo() const;
     std::shared_ptr<class DNDVDTExtSubtitle> selectedExtraSubtitle() const;
