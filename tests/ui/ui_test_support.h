@@ -2,6 +2,7 @@
 
 // Shared by the DVD, progress and tag sheet tests: one application object, waiting on the event
 // loop for something that another thread or a timer does, and saving pictures of windows.
+#include "convert/files/DNCaptureController.h"
 #include "support/paths.h"
 
 #include <QApplication>
@@ -16,7 +17,23 @@
 #include <cmath>
 #include <functional>
 
+#include <gtest/gtest.h>
+
 namespace uitest {
+
+// Thumbnails still being made when the tests end would paint while the process tears Qt down:
+// the tests' end waits for them, before any exit handler runs.
+class CaptureQueueDrain : public ::testing::Environment
+{
+public:
+    void TearDown() override { DNCaptureController::shareCaptureQueue().waitForDone(); }
+};
+
+inline void drainCapturesAtTheEnd()
+{
+    static const bool added = (::testing::AddGlobalTestEnvironment(new CaptureQueueDrain), true);
+    Q_UNUSED(added);
+}
 
 inline QApplication &app()
 {
@@ -26,6 +43,7 @@ inline QApplication &app()
     // Never destroyed: torn down among other static objects at exit it would outlive the
     // platform's input devices it owns.
     static QApplication *application = new QApplication(argc, argv);
+    drainCapturesAtTheEnd();
     return *application;
 }
 
