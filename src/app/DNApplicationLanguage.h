@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lang/DNPreferredLanguages.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,13 +17,6 @@ class QSettings;
 // "Default" and the ten interface languages, in menu order: a Language menu item's tag is its
 // index here.
 const QStringList &DNInterfaceLanguageCodes();
-
-// The system's preferred languages in the form the language list uses: the language alone
-// ("de" for de_DE), with its script for Chinese ("zh-Hant", "zh-Hans") and its region where the
-// list tells regions apart or the region is not the language's own ("pt-PT", "en-GB").
-QStringList DNSystemPreferredLanguages();
-// The same for a list of locale tags ("de-DE", "zh-Hant-TW"), in order, each code once.
-QStringList DNPreferredLanguagesFromLocaleTags(const QStringList &tags);
 
 // The set-up: reads the choice, rewrites "AppleLanguages" as needed. A stored value of the
 // wrong shape (an empty or non-text "AppleLanguages") prints "configure application language

@@ -1,5 +1,6 @@
 #include "DNApplicationLanguage.h"
 #include "DNMainInterface.h"
+#include "DNProgramIdentity.h"
 
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/progress/DNLoginManagerPower.h"
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
                                      DNEffectiveInterfaceLanguage(settings, DNSystemPreferredLanguages()));
     }
     application.setQuitOnLastWindowClosed(true);
+    DNSetProgramIdentity(application);
 
     // Shutting down after a batch asks the login manager (tests never install it).
     DNInstallLoginManagerPowerHandler();

@@ -3,7 +3,6 @@
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileManager.h"
 
-
 DNDVDNode::DNDVDNode()
     // The most recently used DVD profile (already a copy), so a new source converts as the last did.
     : profile_(DNProfileManager::profileManager().lastProfileOfType(DNProfileKindDVD)),
@@ -37,6 +36,33 @@ void DNDVDNode::initializeConfigOnDidLoadDVDInfo()
     nodeInfo_->setDisplayName(base);
     nodeInfo_->setGenre(QStringLiteral("Movie"));
     nodeInfo_->setArtist(QStringLiteral("Talvane"));
+}
+
+void DNDVDNode::setThumbnail(const QImage &v)
+{
+    thumbnail_ = v;
+    if (dataView())
+        dataView()->nodeThumbnailChanged();
+}
+
+void DNDVDNode::setTitleSelected(int v)
+{
+    setObserved(titleSelected_, v);
+}
+
+void DNDVDNode::setMergeIntoOne(bool v)
+{
+    setObserved(mergeIntoOne_, v);
+}
+
+template <typename T>
+void DNDVDNode::setObserved(T &field, T value)
+{
+    if (field == value)
+        return;
+    field = value;
+    if (dataView())
+        dataView()->nodeContentChanged();
 }
 
 void DNDVDNode::setProfile(const std::shared_ptr<DNProfile> &profile)

@@ -37,11 +37,13 @@ public:
 
     // --- fields
     QImage thumbnail() const { return thumbnail_; }
-    void setThumbnail(const QImage &v) { thumbnail_ = v; }
+    // Tells the row view (a cover may arrive after the row is made).
+    void setThumbnail(const QImage &v);
     bool dvdCover() const { return dvdCover_; }
     void setDvdCover(bool v) { dvdCover_ = v; }
     int titleSelected() const { return titleSelected_; }
-    void setTitleSelected(int v) { titleSelected_ = v; }
+    // Tells the row view when the value changes.
+    void setTitleSelected(int v);
     const NXDVDSourceInfoPtr &sourceInfo() const { return sourceInfo_; }
     void setSourceInfo(NXDVDSourceInfoPtr v) { sourceInfo_ = std::move(v); }
     const std::shared_ptr<DNProfile> &profile() const { return profile_; }
@@ -50,7 +52,11 @@ public:
     const DNNodeInfoPtr &nodeInfo() const { return nodeInfo_; }
     void setNodeInfo(DNNodeInfoPtr v) { nodeInfo_ = std::move(v); }
     bool mergeIntoOne() const { return mergeIntoOne_; }
-    void setMergeIntoOne(bool v) { mergeIntoOne_ = v; }
+    // Tells the row view when the value changes.
+    void setMergeIntoOne(bool v);
+    // The same without telling the row view: the row clears it itself for profiles that cannot
+    // join titles.
+    void setMergeIntoOneQuietly(bool v) { mergeIntoOne_ = v; }
 
     // The titles in node order (the children, typed). appendTitle adds a title without
     // changing its parent (a group title shares its base item's titles).
@@ -164,6 +170,9 @@ public:
     void setExtraSubtitleFontSize(quint32 v);
 
 private:
+    // Stores a value the row shows and tells the row when it changed.
+    template <typename T>
+    void setObserved(T &field, T value);
     std::shared_ptr<DNDVDTitleSetting> selectedSetting() const;
     DNDVDTVideoPtr selectedVideo() const;
     std::shared_ptr<class DNDVDTExtSubtitle> selectedExtraSubtitle() const;

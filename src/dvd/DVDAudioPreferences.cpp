@@ -1,9 +1,7 @@
 #include "dvd/DVDAudioPreferences.h"
 
 #include "core/settings/DNSetting.h"
-
-#include <QLocale>
-#include <QStringList>
+#include "core/util/DNSystemInfo.h"
 
 QString dvdPreferredAudioLanguage()
 {
@@ -13,9 +11,8 @@ QString dvdPreferredAudioLanguage()
 
 QString dvdSystemLanguageCode()
 {
-    const QStringList languages = QLocale::system().uiLanguages();
-    if (languages.isEmpty())
-        return QString();
-    const QString first = languages.first();
+    // The interface-language choice first, as for file items: a user who chose French hears the
+    // French track when the preferred audio language is not on the disc.
+    const QString first = DNFirstPreferredLanguage();
     return first.size() >= 3 ? first.left(2) : first;
 }

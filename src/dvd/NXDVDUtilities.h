@@ -58,8 +58,13 @@ public:
                               const QString &listPath = QString());
 
     // A folder or image source for a path; a VIDEO_TS folder stands for the folder above it,
-    // so all three forms of one DVD get the same source name.
-    static NXDVDSourceInfoPtr sourceInfoForDVDPath(const QString &path);
+    // so all three forms of one DVD get the same source name. A mounted disc's mount point or its
+    // drive, and an optical drive with no mount, give a disc source, as the disc chooser would.
+    static NXDVDSourceInfoPtr sourceInfoForDVDPath(const QString &path, const QString &sysBlockRoot = QString(),
+                                                   const QString &mountInfoPath = QString());
+    // Whether a path handed to the program is a DVD rather than a media file: a folder holding
+    // VIDEO_TS, a VIDEO_TS folder, an ISO image or a block device (an optical drive).
+    static bool isDVDSourcePath(const QString &path);
     // Reads a source and makes its node with the main title chosen and selected (what the
     // loading assistant does on its thread, without the subtitle-file search). Null, with
     // error set, when the read fails.

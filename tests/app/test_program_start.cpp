@@ -99,13 +99,12 @@ TEST(AppRelauncher, RefusesBadArguments)
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("marker"))));
 }
 
-// The program reaches its main window (the launch sequence logs its build date) and keeps
-// running; a file it is started with is taken as a request to open it, not as an option.
-TEST(ProgramStart, StartsWithoutADisplayAndKeepsRunning)
+// Starts the program without a display, as a first run in home, with argument as the path it is
+// asked to open. The start page a first run opens goes to a stand-in for the system's opener,
+// which records it in home/opened.
+void startProgram(QProcess &program, const QTemporaryDir &home, const QString &argument)
 {
-    QTemporaryDir home;
     QDir().mkpath(home.filePath(QStringLiteral("bin")));
-    // The first run opens the start page: a stand-in for the system's opener records it.
     QFile opener(home.filePath(QStringLiteral("bin/xdg-open")));
     ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
     opener.write(QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1'\n").arg(home.filePath(QStringLiteral("opened"))).toUtf8());
@@ -118,20 +117,41 @@ TEST(ProgramStart, StartsWithoutADisplayAndKeepsRunning)
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("PATH"), home.filePath(QStringLiteral("bin")) + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     env.remove(QStringLiteral("TALVANE_PREFIX"));
-
-    QProcess program;
     program.setProcessEnvironment(env);
-    program.start(testsupport::buildDir() + QStringLiteral("/bin/talvane"),
-                  {testsupport::fixturePath(QStringLiteral("media/clip.mp4"))});
+    program.start(testsupport::buildDir() + QStringLiteral("/bin/talvane"), {argument});
     ASSERT_TRUE(program.waitForStarted());
-    const QString log = home.filePath(QStringLiteral("data/Harnvale/Talvane/Talvane.log"));
-    const auto logged = [&] {
-        QFile file(log);
-        return file.open(QIODevice::ReadOnly) && file.readAll().contains("BUILD DATE:");
-    };
-    EXPECT_TRUE(waitFor(logged, 60000)) << program.readAllStandardError().toStdString();
+}
+
+bool logHolds(const QTemporaryDir &home, const QByteArray &text)
+{
+    QFile file(home.filePath(QStringLiteral("data/Harnvale/Talvane/Talvane.log")));
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains(text);
+}
+
+// The program reaches its main window (the launch sequence logs its build date) and keeps
+// running; a file it is started with is taken as a request to open it, not as an option.
+TEST(ProgramStart, StartsWithoutADisplayAndKeepsRunning)
+{
+    QTemporaryDir home;
+    QProcess program;
+    startProgram(program, home, testsupport::fixturePath(QStringLiteral("media/clip.mp4")));
+    EXPECT_TRUE(waitFor([&] { return logHolds(home, "BUILD DATE:"); }, 60000))
+        << program.readAllStandardError().toStdString();
     EXPECT_EQ(program.state(), QProcess::Running);
     EXPECT_TRUE(waitFor([&] { return QFileInfo::exists(home.filePath(QStringLiteral("opened"))); }));
+    program.kill();
+    program.waitForFinished();
+}
+
+// A DVD image given on the command line (or opened from the file manager) is loaded as a DVD.
+TEST(ProgramStart, LoadsADVDImageGivenOnTheCommandLine)
+{
+    QTemporaryDir home;
+    QProcess program;
+    startProgram(program, home, testsupport::fixturePath(QStringLiteral("dvd/ntsc.iso")));
+    EXPECT_TRUE(waitFor([&] { return logHolds(home, "Finished add Node to Table View"); }, 60000))
+        << program.readAllStandardError().toStdString();
+    EXPECT_EQ(program.state(), QProcess::Running);
     program.kill();
     program.waitForFinished();
 }

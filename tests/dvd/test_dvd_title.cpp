@@ -1,5 +1,11 @@
 // A DVD title's default audio choice and the guard on the track indices of its setting.
+#include "core/settings/DNAppSetting.h"
+#include "core/settings/DNSetting.h"
 #include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileNode.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -119,5 +125,44 @@ TEST(DVDTitle, IndexOfMainTitleIsTheFirstLongest)
         }
         const auto node = DNDVDNode::dvdNodeWithData(titles, NXDVDSourceInfo::sourceInfoWithPath(QStringLiteral("/x/Film.iso")));
         EXPECT_EQ(node->indexOfMainTitle(), c.expected);
+    }
+}
+
+// With the preferred audio language absent from the title, the user's interface-language choice
+// picks the track, as it does for file items; a regional system language needs no choice.
+TEST(DVDTitle, DefaultAudioFollowsTheInterfaceLanguageChoice)
+{
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    DNSetting::shareSetting().appSetting()->setAudioLanguage(QStringLiteral("Japanese"));
+    const struct
+    {
+        const char *choice;
+        int expected;
+    } cases[] = {{"fr", 1}, {"de", 2}, {"pt-PT", 0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.choice);
+        {
+            QSettings user(QStringLiteral("Harnvale"), QStringLiteral("Talvane"));
+            user.setValue(QStringLiteral("AppleLanguages"), QStringList{QString::fromLatin1(c.choice)});
+        }
+        DNDVDTitle title;
+        const char *languages[] = {"English", "French", "German"};
+        for (int i = 0; i < 3; ++i) {
+            title.audioTracks().append(track(languages[i], "ac3", 2, 0x80 + i));
+            title.audioTracks().last()->setIndex(i);
+        }
+        title.initializeTracksIndexOnDidLoadDVDTitleInfo();
+        EXPECT_EQ(title.setting()->audioIndex(), c.expected);
+
+        DNFileNode file;
+        for (const char *language : languages) {
+            auto audio = std::make_shared<DNTAudio>();
+            audio->language = QString::fromLatin1(language);
+            audio->channel = 2;
+            file.audioTracks() << audio;
+        }
+        file.initializeTracksIndexOnDidLoadVideoInfo();
+        EXPECT_EQ(file.setting()->audioIndex(), title.setting()->audioIndex()) << "as a file item chooses";
     }
 }

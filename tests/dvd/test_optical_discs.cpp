@@ -1,5 +1,6 @@
 // Finding mounted optical discs from a block-device tree and a mount table (fake ones here).
 #include "dvd/NXDVDUtilities.h"
+#include "support/paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,4 +81,49 @@ TEST(OpticalDiscs, StructureReaderGetsTheDriveBehindAMountPointWithoutIfoFiles)
     EXPECT_EQ(NXDVDUtilities::pathForStructureReader(mount.path(), fake.sys, fake.mountinfo), mount.path());
     QTemporaryDir elsewhere;
     EXPECT_EQ(NXDVDUtilities::pathForStructureReader(elsewhere.path(), fake.sys, fake.mountinfo), elsewhere.path());
+}
+
+// What a path handed to the program is: a DVD (folder, VIDEO_TS folder, image, drive) or not.
+TEST(OpticalDiscs, DVDSourcePathsAreToldFromMediaFiles)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("Film.ISO")), "x");
+    writeFile(dir.filePath(QStringLiteral("clip.mp4")), "x");
+    QDir(dir.path()).mkpath(QStringLiteral("empty"));
+    const struct
+    {
+        QString path;
+        bool dvd;
+    } cases[] = {
+        {testsupport::fixturePath(QStringLiteral("dvd/ntsc")), true},
+        {testsupport::fixturePath(QStringLiteral("dvd/ntsc/VIDEO_TS")), true},
+        {testsupport::fixturePath(QStringLiteral("dvd/ntsc.iso")), true},
+        {dir.filePath(QStringLiteral("Film.ISO")), true},
+        {dir.filePath(QStringLiteral("clip.mp4")), false},
+        {dir.filePath(QStringLiteral("empty")), false},
+        {dir.filePath(QStringLiteral("missing.iso")), false},
+        {QStringLiteral("/dev/null"), false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(NXDVDUtilities::isDVDSourcePath(c.path), c.dvd) << c.path.toStdString();
+}
+
+// A mounted disc's mount point or drive stands for the disc, as the disc chooser gives it.
+TEST(OpticalDiscs, AMountedDiscsPathsGiveTheDisc)
+{
+    FakeSystem fake;
+    QTemporaryDir mount;
+    QDir(mount.path()).mkpath(QStringLiteral("VIDEO_TS"));
+    writeFile(fake.mountinfo, QStringLiteral("41 22 11:1 / %1 ro - udf /dev/sr1 ro\n").arg(mount.path()).toUtf8());
+    for (const QString &path : {mount.path(), mount.path() + QStringLiteral("/VIDEO_TS/"), QStringLiteral("/dev/sr1")}) {
+        const auto source = NXDVDUtilities::sourceInfoForDVDPath(path, fake.sys, fake.mountinfo);
+        ASSERT_TRUE(source) << path.toStdString();
+        EXPECT_EQ(source->sourceType(), NXDVDSourceInfo::SourceDisc) << path.toStdString();
+        EXPECT_EQ(source->devicePath(), QStringLiteral("/dev/sr1"));
+        EXPECT_EQ(source->path(), mount.path());
+    }
+    const auto folder = NXDVDUtilities::sourceInfoForDVDPath(testsupport::fixturePath(QStringLiteral("dvd/pal")),
+                                                             fake.sys, fake.mountinfo);
+    EXPECT_EQ(folder->sourceType(), NXDVDSourceInfo::SourceFolder);
+    EXPECT_EQ(folder->name(), QStringLiteral("pal"));
 }

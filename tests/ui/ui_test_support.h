@@ -2,17 +2,38 @@
 
 // Shared by the DVD, progress and tag sheet tests: one application object, waiting on the event
 // loop for something that another thread or a timer does, and saving pictures of windows.
+#include "convert/files/DNCaptureController.h"
 #include "support/paths.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
+#include <QImage>
 #include <QThread>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
+#include <gtest/gtest.h>
+
 namespace uitest {
+
+// Thumbnails still being made when the tests end would paint while the process tears Qt down:
+// the tests' end waits for them, before any exit handler runs.
+class CaptureQueueDrain : public ::testing::Environment
+{
+public:
+    void TearDown() override { DNCaptureController::shareCaptureQueue().waitForDone(); }
+};
+
+inline void drainCapturesAtTheEnd()
+{
+    static const bool added = (::testing::AddGlobalTestEnvironment(new CaptureQueueDrain), true);
+    Q_UNUSED(added);
+}
 
 inline QApplication &app()
 {
@@ -22,6 +43,7 @@ inline QApplication &app()
     // Never destroyed: torn down among other static objects at exit it would outlive the
     // platform's input devices it owns.
     static QApplication *application = new QApplication(argc, argv);
+    drainCapturesAtTheEnd();
     return *application;
 }
 
@@ -49,6 +71,38 @@ inline void serve(int ms)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(5);
     }
+}
+
+// How readable the text in area of a picture is: the contrast ratio (1 to 21, counted as the web's
+// accessibility guidelines count it) between the area's most common colour, its background, and
+// the colour that stands out most from it, the ink.
+inline double inkContrast(const QImage &picture, const QRect &area)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto channel = [](int value) {
+            const double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+    };
+    QHash<QRgb, int> counts;
+    const QRect inside = area.intersected(picture.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[picture.pixel(x, y) | 0xff000000u];
+    if (counts.isEmpty())
+        return 1.0;
+    QRgb background = counts.constBegin().key();
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+        if (it.value() > counts.value(background))
+            background = it.key();
+    const double back = luminance(background);
+    double best = 1.0;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        const double ink = luminance(it.key());
+        best = std::max(best, (std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05));
+    }
+    return best;
 }
 
 inline QString savePicture(QWidget *widget, const QString &test, const QString &name)

@@ -1,5 +1,5 @@
 // Draws the main window's pictures (top-bar icons, menu icons, preview controls, switch and
-// progress-bar parts) into resources/images/mainwindow. Run by hand after a change:
+// progress-bar parts, the Convert and Stop buttons' pictures) into resources/images/mainwindow. Run by hand after a change:
 //   g++ -std=c++17 -fPIC make_window_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/mkimg
 //   QT_QPA_PLATFORM=offscreen /tmp/mkimg ../mainwindow
 #include "DrawnImage.h"
@@ -167,6 +167,29 @@ const Glyph camera = [](QPainter &p, const QColor &c) {
     p.drawEllipse(QPointF(16, 17.5), 3, 3);
 };
 const Glyph openFolder = [](QPainter &p, const QColor &c) { folder(p, c, QRectF(3, 6, 26, 20)); };
+// Convert: a play mark running out of a strip of film.
+const Glyph run = [](QPainter &p, const QColor &c) {
+    QPainterPath film;
+    film.addRoundedRect(QRectF(2, 9, 13, 14), 2, 2);
+    for (int i = 0; i < 3; ++i)
+        film.addRect(QRectF(4 + i * 3.5, 11, 2, 2));
+    p.fillPath(film, c);
+    QPainterPath play;
+    play.moveTo(17, 6);
+    play.lineTo(30, 16);
+    play.lineTo(17, 26);
+    play.closeSubpath();
+    p.fillPath(play, c);
+};
+// Stop: a white square on a red disc, readable on the light progress sheet.
+const Glyph stop = [](QPainter &p, const QColor &c) {
+    p.setPen(QPen(c.darker(130), 1));
+    p.setBrush(c);
+    p.drawEllipse(QRectF(2, 2, 28, 28));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(11, 11, 10, 10), 1.5, 1.5);
+};
 
 void topIcon(const QString &base, const Glyph &glyph)
 {
@@ -201,6 +224,9 @@ int main(int argc, char **argv)
     topIcon("main_contact", contact);
     topIcon("right_snapshot", camera);
     topIcon("right_open_video", openFolder);
+    save("right_run_on.png", QSize(32, 32), [](QPainter &p, QSizeF) { run(p, QColor(255, 255, 255)); });
+    save("Convert_Stop_nor.png", QSize(32, 32), [](QPainter &p, QSizeF) { stop(p, QColor(196, 58, 52)); });
+    save("Convert_Stop_on.png", QSize(32, 32), [](QPainter &p, QSizeF) { stop(p, QColor(232, 82, 68)); });
 
     menuIcon("menu_dvd_disc_nor.png", dvdDisc);
     menuIcon("dvd_path_nor.png", dvdFolder);

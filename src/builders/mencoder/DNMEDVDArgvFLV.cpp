@@ -38,9 +38,8 @@ Argument *DVD_To_FLV_With_MEncoder(NXBasicMediaNode *node, int titleIndex, Video
     AppendArgument(argument, QStringLiteral("abr:br=%1").arg(profileValue(build.profile->audioQuality())));
     AppendArguments(argument, {"-ovc", "lavc", "-lavcopts"});
     const char *codecOptions = options.highQuality ? HighQualityCodecOptions : CodecOptions;
-    AppendArgument(argument, QString::fromLatin1(codecOptions).arg(profileValue(build.profile->videoQuality()))
-                                 + passSuffix(build));
-    writePassLogFile(build);
+    // Single pass: a two-pass run gets this vector twice, and the driver runs it once.
+    AppendArgument(argument, QString::fromLatin1(codecOptions).arg(profileValue(build.profile->videoQuality())));
     AppendArguments(argument, {"-sws", "2"});
     writeAspect(build);
     writeFilterChain(build);
@@ -48,7 +47,7 @@ Argument *DVD_To_FLV_With_MEncoder(NXBasicMediaNode *node, int titleIndex, Video
     if (!writeAudioStream(build, BuilderName))
         return nullptr;
     writeSubtitles(build);
-    writeOutput(build, true);
+    writeOutput(build, false);
     writeEnd(build);
     writeSafeMode(build);
     return finishTitleBuild(build);

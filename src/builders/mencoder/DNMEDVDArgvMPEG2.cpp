@@ -53,7 +53,7 @@ QString codecOptions(const MPEG2Row &row, const DVDTitleBuild &build)
     text.replace(QLatin1String("%1"), videoBitrate(row, build));
     text.replace(QLatin1String("%2"), profileValue(build.profile->audioQuality()));
     text.replace(QLatin1String("%3"), QString::number(build.options.cpuCore));
-    return text + passSuffix(build);
+    return text;
 }
 
 Argument *buildMPEG2(const MPEG2Row &row, NXBasicMediaNode *node, int titleIndex, const VideoConvertOptions &options)
@@ -93,14 +93,14 @@ Argument *buildMPEG2(const MPEG2Row &row, NXBasicMediaNode *node, int titleIndex
     }
     writeFilterChain(build);
     AppendArgument(argument, "-lavcopts");
+    // Single pass: a two-pass run gets this vector twice, and the driver runs it once.
     AppendArgument(argument, codecOptions(row, build));
-    writePassLogFile(build);
     writeFrameRate(build);
     writeTags(build);
     if (!writeAudioStream(build, row.builderName))
         return nullptr;
     writeSubtitles(build);
-    writeOutput(build, true);
+    writeOutput(build, false);
     writeEnd(build);
     if (row.alwaysSafeModeWord)
         AppendArguments(argument, {"-mc", "0"});

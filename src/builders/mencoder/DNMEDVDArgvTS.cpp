@@ -44,14 +44,13 @@ Argument *DVD_To_TS_H264_Default_With_MEncoder(NXBasicMediaNode *node, int title
     AppendArguments(argument, {"-oac", "faac", "-faacopts"});
     AppendArgument(argument, QStringLiteral("br=%1:mpeg=4:object=2:raw").arg(profileValue(build.profile->audioQuality())));
     AppendArguments(argument, {"-ovc", "x264", "-x264encopts"});
-    AppendArgument(argument, QString::fromLatin1(X264Options).arg(profileValue(build.profile->videoQuality()))
-                                 + passSuffix(build, "pass"));
-    writePassLogFile(build);
+    // Single pass: a two-pass run gets this vector twice, and the driver runs it once.
+    AppendArgument(argument, QString::fromLatin1(X264Options).arg(profileValue(build.profile->videoQuality())));
     writeTags(build);
     if (!writeAudioStream(build, H264BuilderName))
         return nullptr;
     writeSubtitles(build);
-    writeOutput(build, true);
+    writeOutput(build, false);
     writeEnd(build);
     writeSafeMode(build);
     return finishTitleBuild(build);

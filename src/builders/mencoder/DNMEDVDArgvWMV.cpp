@@ -27,13 +27,9 @@ Argument *DVD_To_WMV_MP3_Default_With_MEncoder(NXBasicMediaNode *node, int title
     writeDevice(build);
     writeStart(build);
     AppendArguments(argument, {"-of", "lavf", "-lavfopts", container, "-ovc", "lavc", "-lavcopts"});
-    // Without a bitrate the codec's own default is used. The second of two passes cannot plan
-    // towards no target (the rate control gives up), so a two-pass run names the profile's.
-    QString codecOptions = QStringLiteral("aglobal=1:vglobal=1:vcodec=wmv2:autoaspect");
-    if (options.twoPass)
-        codecOptions += QStringLiteral(":vbitrate=") + profileValue(build.profile->videoQuality());
-    AppendArgument(argument, codecOptions + passSuffix(build));
-    writePassLogFile(build);
+    // Without a bitrate the codec's own default is used. Single pass: a two-pass run gets this
+    // vector twice, and the driver runs it once.
+    AppendArgument(argument, "aglobal=1:vglobal=1:vcodec=wmv2:autoaspect");
     AppendArgument(argument, "-srate");
     AppendArgument(argument, sampleRate);
     AppendArgument(argument, "-channels");
@@ -49,7 +45,7 @@ Argument *DVD_To_WMV_MP3_Default_With_MEncoder(NXBasicMediaNode *node, int title
     if (!writeAudioStream(build, BuilderName))
         return nullptr;
     writeSubtitles(build);
-    writeOutput(build, true);
+    writeOutput(build, false);
     writeEnd(build);
     return finishTitleBuild(build);
 }

@@ -46,8 +46,13 @@ DNCaptureController &DNCaptureController::shareCaptureQueue()
     if (!controller) {
         controller = new DNCaptureController;
         // The thumbnails reach the items on the main thread, whoever asked first.
-        if (QCoreApplication *app = QCoreApplication::instance())
+        if (QCoreApplication *app = QCoreApplication::instance()) {
             controller->moveToThread(app->thread());
+            // A capture paints: it must end while the application object, and the painting it
+            // owns, still exist, not only at exit.
+            QObject::connect(app, &QCoreApplication::aboutToQuit, controller,
+                             [] { controller->captureQueue_.waitForDone(); });
+        }
         // The queue outlives main(): a capture still running then would meet the engine
         // bridge and the temporary folder half torn down, so the process waits for it first.
         std::atexit([] { controller->captureQueue_.waitForDone(); });

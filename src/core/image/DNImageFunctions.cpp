@@ -64,7 +64,7 @@ DNImage DNImageWithCenteredImage(const QImage &base, const QImage &overlay)
 
 QString DNPlaceholderImageResource()
 {
-    return QStringLiteral("images/placeholder.png");
+    return QStringLiteral("images/medialist/placeholder.png");
 }
 
 DNImage DNPlaceholderImage(double width, double height, const QString &text)

@@ -13,9 +13,9 @@ QImage DNCGImageFromImage(const QImage &image);
 // own size in the centre.
 DNImage DNImageWithCenteredImage(const QImage &base, const QImage &overlay);
 // A black image of width x height. With a text: the text centred in bold 60-point red. Without:
-// the placeholder picture (share/talvane/images/placeholder.png) centred at its own size; when
-// the picture is missing the image stays black. Text needs a GUI application object (fonts);
-// without one the image stays black rather than failing.
+// the placeholder picture (share/talvane/images/medialist/placeholder.png) centred at its own
+// size; when the picture is missing the image stays black. Text needs a GUI application object
+// (fonts); without one the image stays black rather than failing.
 DNImage DNPlaceholderImage(double width, double height, const QString &text = QString());
 // The image with a soft white gloss over its upper part.
 DNImage DNGlossyImage(const QImage &image);

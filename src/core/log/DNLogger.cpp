@@ -1,6 +1,5 @@
 #include "core/log/DNLogger.h"
 
-#include "core/platform/DNTemporaryFolder.h"
 #include "core/util/DNPaths.h"
 #include "core/util/DNSystemInfo.h"
 
@@ -9,13 +8,70 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <cerrno>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+// An exclusive lock on the log's folder, held while a writer decides whether to move the
+// generations, so that two processes starting together do not both move them.
+class StartLock
+{
+public:
+    explicit StartLock(const QString &folder)
+        : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~StartLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    StartLock(const StartLock &) = delete;
+    StartLock &operator=(const StartLock &) = delete;
+
+private:
+    int fd_;
+};
+
+// Whether a live writer holds the log open: each holds a shared lock on it, which makes an
+// exclusive one fail. A log nobody can open is treated as held, so it is left alone.
+bool heldByAnotherWriter(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
+}
+
+// The oldest generation goes; each other moves one back; the current log becomes the first.
+bool moveGenerationsBack(const QString &folder)
+{
+    QFile::remove(DNLogger::generationPath(folder, DNLogger::kKeptGenerations));
+    for (int n = DNLogger::kKeptGenerations - 1; n >= 0; --n) {
+        const QString from = DNLogger::generationPath(folder, n);
+        if (QFileInfo::exists(from) && !QFile::rename(from, DNLogger::generationPath(folder, n + 1)) && n == 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 DNLogger &DNLogger::shareRoughLog()
 {
     // Made on first use and never destroyed: threads may still log while statics are torn down.
     static DNLogger *shared = [] {
-        auto *logger = new DNLogger(DNApplicationDataDirectory(), DNTemporaryFolder::path());
+        auto *logger = new DNLogger(DNApplicationDataDirectory());
         if (QCoreApplication *app = QCoreApplication::instance())
             QObject::connect(app, &QCoreApplication::aboutToQuit, app, [logger] { logger->logFinish(); });
         return logger;
@@ -30,9 +86,15 @@ QString DNLogger::logFileName()
     return name + QStringLiteral(".log");
 }
 
-DNLogger::DNLogger(const QString &folder, const QString &previousLogFolder)
+QString DNLogger::generationPath(const QString &folder, int n)
 {
-    start(folder, previousLogFolder);
+    const QString current = folder + QLatin1Char('/') + logFileName();
+    return n == 0 ? current : current + QLatin1Char('.') + QString::number(n);
+}
+
+DNLogger::DNLogger(const QString &folder)
+{
+    start(folder);
 }
 
 DNLogger::~DNLogger()
@@ -40,25 +102,29 @@ DNLogger::~DNLogger()
     logFinish();
 }
 
-void DNLogger::redirect(const QString &folder, const QString &previousLogFolder)
+void DNLogger::redirect(const QString &folder)
 {
-    start(folder, previousLogFolder);
+    start(folder);
 }
 
-void DNLogger::start(const QString &folder, const QString &previousLogFolder)
+void DNLogger::start(const QString &folder)
 {
     std::lock_guard lock(m_mutex);
+    // Closing gives up this writer's own hold on the log it wrote so far.
     m_file.close();
     m_finished = false;
     m_roughLogFileLastSaved.clear();
-    const QString path = folder + QLatin1Char('/') + logFileName();
-    if (QFileInfo::exists(path) && !previousLogFolder.isEmpty()) {
-        const QString target = previousLogFolder + QLatin1Char('/') + QFileInfo(path).fileName();
-        QFile::remove(target);
-        if (QFile::rename(path, target))
-            m_roughLogFileLastSaved = target;
+    const QString path = generationPath(folder, 0);
+    if (!QFileInfo(folder).isDir()) {
+        m_roughLogFile = path;
+        return;
     }
+    const StartLock startLock(folder);
+    if (QFileInfo::exists(path) && !heldByAnotherWriter(path) && moveGenerationsBack(folder))
+        m_roughLogFileLastSaved = generationPath(folder, 1);
     open(path);
+    if (m_file.isOpen())
+        ::flock(m_file.handle(), LOCK_SH | LOCK_NB);
 }
 
 void DNLogger::open(const QString &path)

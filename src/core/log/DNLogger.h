@@ -10,8 +10,14 @@
 #include <mutex>
 
 // The program's log: one text file per run, "Talvane.log" in the per-user data folder. The
-// folder is made by the start-up, not here. At the first use of a run the previous run's file
-// is moved into the run's temporary folder, where the shell can attach it to a problem report.
+// folder is made by the start-up, not here. At the first use of a run the earlier logs move one
+// generation back beside it ("Talvane.log.1" is the run before, up to "Talvane.log.4"; the oldest
+// goes), so the run before can still be read or attached to a problem report after this one.
+//
+// A log that another live process writes (the program, while the developer aid runs) is never
+// moved: every writer holds a shared lock on its open log, a new writer moves the generations
+// only when it can take the lock alone, and otherwise appends to the live log. The decision is
+// made under a lock on the log's folder, so two processes starting together agree.
 //
 // DNRoughLog writes stamped lines "date [application]: message\n"; DNRoughLogRaw writes the
 // text alone (the engines' own output). Both may be called from any thread: each write is made
@@ -22,9 +28,11 @@ public:
     // The process-wide writer, made at first use in the program's data folder.
     static DNLogger &shareRoughLog();
 
-    // A writer of its own on folder/Talvane.log; the previous file there, if any, goes to
-    // previousLogFolder (which must exist). Tests use this; the program uses shareRoughLog().
-    DNLogger(const QString &folder, const QString &previousLogFolder);
+    // The earlier logs kept beside the current one.
+    static constexpr int kKeptGenerations = 4;
+
+    // A writer of its own on folder/Talvane.log. Tests use this; the program uses shareRoughLog().
+    explicit DNLogger(const QString &folder);
     ~DNLogger();
     DNLogger(const DNLogger &) = delete;
     DNLogger &operator=(const DNLogger &) = delete;
@@ -33,11 +41,14 @@ public:
 
     // Starts this writer afresh on folder/Talvane.log, as at construction. Tests point the
     // shared writer at a folder of their own with it, so no run of theirs touches the user's log.
-    void redirect(const QString &folder, const QString &previousLogFolder);
+    void redirect(const QString &folder);
 
     QString roughLogFile() const;
-    // The previous run's log after the move; empty when there was none.
+    // The previous run's log after the move ("Talvane.log.1"); empty when there was none, or when
+    // the log was another live process's and so was not moved.
     QString roughLogFileLastSaved() const;
+    // The path of generation n (0 is the current log).
+    static QString generationPath(const QString &folder, int n);
 
     // A stamped line: date as "yyyy:MM:dd h:mm AP", the application name, the message, "\n".
     void roughLog(const QString &message);
@@ -62,7 +73,7 @@ public:
     void removeListener(ListenerId id);
 
 private:
-    void start(const QString &folder, const QString &previousLogFolder);
+    void start(const QString &folder);
     void open(const QString &path); // caller holds m_mutex
     void logex(const QString &text); // caller holds m_mutex
     void tell(EntryKind kind, const QString &text); // caller holds m_mutex

@@ -1,5 +1,6 @@
 #include "core/util/DNSystemInfo.h"
 
+#include "core/lang/DNPreferredLanguages.h"
 #include "core/util/DNFormat.h"
 
 #include <QFile>
@@ -90,14 +91,18 @@ QString DNLanguageCodeForPreferredLanguage(const QString &preferred)
     return QStringLiteral("en");
 }
 
-QString DNFirstPreferredLanguage()
+QString DNFirstPreferredLanguage(const QSettings &settings, const QStringList &systemLocaleTags)
 {
-    const QSettings settings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"));
     const QStringList stored = settings.value(QStringLiteral("AppleLanguages")).toStringList();
     if (!stored.isEmpty())
         return stored.first();
-    const QStringList system = QLocale::system().uiLanguages();
-    return system.isEmpty() ? QString() : system.first();
+    return DNPreferredLanguagesFromLocaleTags(systemLocaleTags).value(0);
+}
+
+QString DNFirstPreferredLanguage()
+{
+    const QSettings settings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"));
+    return DNFirstPreferredLanguage(settings, QLocale::system().uiLanguages());
 }
 
 QString DNPreferredLanguageCode()

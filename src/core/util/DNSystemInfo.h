@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+class QSettings;
 
 // Processors online; 1 when unknown.
 unsigned int DNNumberOfCPUCores();
@@ -21,7 +24,9 @@ QString DNSupportMailTitle();
 // The interface language code for a preferred language ("zh-Hant" -> "zh-hant"); "en" for
 // any language outside the program's ten.
 QString DNLanguageCodeForPreferredLanguage(const QString &preferred);
-// The user's first preferred language: the stored "AppleLanguages" list's first entry, else the
-// system's first interface language.
+// The user's first preferred language: the stored "AppleLanguages" list's first entry (the
+// interface-language choice), else the system's first preferred language in the list's form
+// (a regional "de-DE" is "de").
 QString DNFirstPreferredLanguage();
+QString DNFirstPreferredLanguage(const QSettings &settings, const QStringList &systemLocaleTags);
 QString DNPreferredLanguageCode();

@@ -2,6 +2,11 @@
 
 #include "core/model/NXMediaType.h"
 
+DNFileGroupNode::DNFileGroupNode()
+{
+    recommendFirstProfileAgain();
+}
+
 std::shared_ptr<DNFileGroupNode> DNFileGroupNode::fileGroupNodeWithNodes(const QList<DNFileNodePtr> &nodes)
 {
     Q_ASSERT_X(!nodes.isEmpty(), "fileGroupNodeWithNodes", "a group needs at least one member");
@@ -13,6 +18,8 @@ std::shared_ptr<DNFileGroupNode> DNFileGroupNode::fileGroupNodeWithNodes(const Q
     for (const auto &node : nodes) {
         node->setMediaType(NXMediaTypeFileGroupMember);
         node->setParent(group.get());
+        if (node->dataView())
+            node->dataView()->setViewType(NXNodeViewTypeMember);
     }
     return group;
 }

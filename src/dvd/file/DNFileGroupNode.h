@@ -7,10 +7,12 @@
 class DNFileGroupNode : public DNFileNode
 {
 public:
+    // The first profile (the last-used file profile) takes the profile's normal quality phase.
+    DNFileGroupNode();
     QString className() const override { return QStringLiteral("DNFileGroupNode"); }
 
-    // nodes must not be empty. Each member gets mediaType 6 and the group as parent, and its row
-    // view (when it has one) is left to the media list, which styles member rows by mediaType.
+    // nodes must not be empty. Each member gets mediaType 6, the group as parent and, when it is
+    // shown, the member-row style of its row view.
     static std::shared_ptr<DNFileGroupNode> fileGroupNodeWithNodes(const QList<DNFileNodePtr> &nodes);
 
     // Path and tags from the first member; output name = the display name.

@@ -108,8 +108,10 @@ void DNFileNode::recommendInto(DNProfile &profile) const
     const QSizeF source = track ? QSizeF(track->width, track->height) : QSizeF();
     const auto resolution = profile.videoResolution();
     const QSizeF target = ResolutionSizeFromString(resolution ? resolution->currentValue() : QString(), source);
-    // The item held no profile when this profile arrived, which counts as the first phase.
-    const float rate = profile.recommendFileBitrate(source, target, 0);
+    // The item held no profile when this profile arrived, which counts as the first phase; any
+    // other kind of item (a group) takes the profile's normal phase.
+    const float rate = isExactlyFileNode() ? profile.recommendFileBitrate(source, target, 0)
+                                           : profile.recommendBitrate(this, target);
     if (const auto quality = profile.videoQuality())
         quality->setCurrentValue(QString::asprintf("%.f", double(rate)));
 }
@@ -135,6 +137,13 @@ void DNFileNode::applyPendingBitrateRecommendation()
         return;
     recommendationPending_ = false;
     recommendInto(*profile_);
+}
+
+void DNFileNode::recommendFirstProfileAgain()
+{
+    recommendationPending_ = false;
+    if (profile_)
+        recommendInto(*profile_);
 }
 
 float DNFileNode::recommendBitrate(const DNProfile &profile, QSizeF size) const

@@ -193,9 +193,14 @@ public:
     void setExtraSubtitleFontSize(quint32 v);
     void selectSubtitleAtIndex(quint32 index, bool extraSubtitle);
 
+protected:
+    // Makes the first profile's recommendation again, by this item's own kind: the base
+    // constructor gave the first profile before a subclass's kind was known.
+    void recommendFirstProfileAgain();
+
 private:
     DNTExtSubtitlePtr lastExtraSubtitle() const;
-    // Video bitrate of profile := the recommendation for the selected track.
+    // Video bitrate of profile := the recommendation for this item (recommendBitrate).
     void recommendInto(DNProfile &profile) const;
 
     QString path_;

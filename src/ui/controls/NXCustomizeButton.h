@@ -4,7 +4,8 @@
 
 // The toggle between the resolution list and a custom size. Its title follows its state:
 // "Customize" while the list is in use (state 1), "Cancel" while a custom size is (state 0).
-// A click flips the state before clicked() is emitted, as a toggle button does.
+// A click flips the state before clicked() is emitted, as a toggle button does. It draws itself:
+// a grey box with corners of radius 6 and a faint shadow, the title in white.
 class NXCustomizeButton : public QPushButton
 {
     Q_OBJECT
@@ -12,6 +13,7 @@ public:
     explicit NXCustomizeButton(QWidget *parent = nullptr);
 
     int state() const { return state_; }
+    QSize sizeHint() const override;
     void setState(int state);
 
 signals:
@@ -20,6 +22,7 @@ signals:
 protected:
     void nextCheckState() override;
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void updateTitle();

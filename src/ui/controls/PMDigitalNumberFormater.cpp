@@ -1,5 +1,7 @@
 #include "ui/controls/PMDigitalNumberFormater.h"
 
+#include "profiles/NXProfileValue.h"
+
 PMDigitalNumberFormater *PMDigitalNumberFormater::formater(QObject *parent)
 {
     return new PMDigitalNumberFormater(parent);
@@ -8,6 +10,18 @@ PMDigitalNumberFormater *PMDigitalNumberFormater::formater(QObject *parent)
 QString PMDigitalNumberFormater::stringForObjectValue(int value)
 {
     return QString::asprintf("%d", value);
+}
+
+bool PMDigitalNumberFormater::getObjectValue(int *value, const QString &text, QString *errorDescription)
+{
+    if (text.isNull()) {
+        if (errorDescription)
+            *errorDescription = tr("Couldn't convert  to int");
+        return false;
+    }
+    if (value)
+        *value = NXIntValue(text);
+    return true;
 }
 
 bool PMDigitalNumberFormater::isPartialStringValid(const QString &partial)

@@ -16,6 +16,9 @@ public:
     static PMDigitalNumberFormater *formater(QObject *parent = nullptr);
 
     static QString stringForObjectValue(int value);
+    // The value for a text: its integer value (leading digits; 0 when there are none), true. A
+    // null text gives no value and false, with the message "Couldn't convert  to int" when asked.
+    static bool getObjectValue(int *value, const QString &text, QString *errorDescription = nullptr);
     // The rule for partial input: at most four characters, each a digit 0 to 9.
     static bool isPartialStringValid(const QString &partial);
 

@@ -8,6 +8,7 @@
 #include "dvd/DVDMountTable.h"
 #include "dvd/NXDVDUtilities.h"
 #include "dvd/loading/NXDVDSourceLoading.h"
+#include "ui/controls/DNOpenPanelFolder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -216,6 +217,7 @@ void NXDiscScanerController::broweToSelectISOFile()
     panel->setOption(QFileDialog::DontUseNativeDialog);
     panel->setFileMode(QFileDialog::ExistingFile);
     panel->setNameFilter(tr("DVD image (*.iso *.ISO)"));
+    DNPrepareOpenPanel(panel, QStringLiteral("DVDImage"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     connect(panel, &QFileDialog::fileSelected, this,
             [this](const QString &path) { browseISOPanelDidEnd(1, path); });
@@ -230,6 +232,7 @@ void NXDiscScanerController::broweToSelectDVDFolder()
     panel->setFileMode(QFileDialog::Directory);
     panel->setOption(QFileDialog::ShowDirsOnly);
     panel->setAttribute(Qt::WA_DeleteOnClose);
+    DNPrepareOpenPanel(panel, QStringLiteral("DVDFolder"));
     connect(panel, &QFileDialog::fileSelected, this,
             [this](const QString &path) { browseDVDFolderPanelDidEnd(1, path); });
     panel->open();

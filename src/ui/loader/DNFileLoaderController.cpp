@@ -2,7 +2,9 @@
 
 #include "DNFileLoaderSheet.h"
 #include "core/util/DNFileTypes.h"
+#include "ui/controls/DNOpenPanelFolder.h"
 
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
@@ -56,6 +58,7 @@ void DNFileLoaderController::showVideoLoaderWithOpenPanel(QWidget *window, std::
     for (const QString &extension : DNVideoExtensions())
         patterns << QStringLiteral("*.") + extension;
     panel->setNameFilter(tr("Video files (%1)").arg(patterns.join(QLatin1Char(' '))));
+    DNPrepareOpenPanel(panel, QStringLiteral("Video"));
     connect(panel, &QFileDialog::filesSelected, this, [this](const QStringList &files) {
         QTimer::singleShot(300, this, [this, files] { showLoadVideoProgress(files); });
     });
@@ -77,10 +80,14 @@ void DNFileLoaderController::showPhotoLoaderWithOpenPanel(QWidget *window, std::
     auto *panel = new QFileDialog(window);
     panel->setWindowModality(Qt::WindowModal);
     panel->setAttribute(Qt::WA_DeleteOnClose);
-    // Several folders: the native dialog offers one at a time, Qt's own allows a selection.
+    // Several folders: the native dialog offers one at a time; Qt's own hands over every selected
+    // folder once its views allow a selection of more than one.
     panel->setFileMode(QFileDialog::Directory);
     panel->setOption(QFileDialog::ShowDirsOnly);
     panel->setOption(QFileDialog::DontUseNativeDialog);
+    for (QAbstractItemView *view : panel->findChildren<QAbstractItemView *>())
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    DNPrepareOpenPanel(panel, QStringLiteral("Photo"));
     connect(panel, &QFileDialog::filesSelected, this, [this](const QStringList &folders) {
         QTimer::singleShot(300, this, [this, folders] { showLoadPhotoPrgress(folders); });
     });

@@ -283,7 +283,8 @@ public:
     void block_loadDragPhotosNode(const NXMediaNodePtr &node);
     void actionForDVDScaner(const NXMediaNodePtr &node);
     void updateTableView();
-    // 0.75 s later adds each existing path as a file entry.
+    // 0.75 s later adds each existing path as a file entry, and loads a DVD folder, image or
+    // drive among them as a DVD.
     void addFilesFromContentOfFilesWithDelay(const QStringList &paths);
     void addFilesFromContentOfFiles(const QStringList &paths);
     void addFileFromContentOfFile(const QString &path);

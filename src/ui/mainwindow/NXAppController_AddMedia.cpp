@@ -10,6 +10,7 @@
 #include "core/log/DNLogger.h"
 #include "core/model/DNNodeInfoApplyToAll.h"
 #include "dvd/DNDVDNode.h"
+#include "dvd/NXDVDUtilities.h"
 #include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
 #include "ui/dvd/NXDiscScanerController.h"
@@ -327,7 +328,7 @@ void NXAppController::block_loadVideoNode(const NXMediaNodePtr &node)
 {
     if (!node || !tableView)
         return;
-    tableView->hiddenGroupForType(NXMediaTypeFileGroup);
+    tableView->hiddenGroupForType(NXMediaTypeDVD);
     tableView->addMovieNode(node);
     updateTableView();
 }
@@ -342,7 +343,7 @@ void NXAppController::block_loadDragVideoNode(const NXMediaNodePtr &node)
     if (!node || !tableView)
         return;
     tableView->addMovieNode(node);
-    tableView->hiddenGroupForType(NXMediaTypeFileGroup);
+    tableView->hiddenGroupForType(NXMediaTypeDVD);
     tableView->reloadData();
 }
 
@@ -350,7 +351,7 @@ void NXAppController::block_loadDragPhotosNode(const NXMediaNodePtr &node)
 {
     if (!node || !tableView)
         return;
-    tableView->hiddenGroupForType(NXMediaTypeFileGroup);
+    tableView->hiddenGroupForType(NXMediaTypeDVD);
     tableView->addMovieNode(node);
     updateTableView();
 }
@@ -361,7 +362,7 @@ void NXAppController::actionForDVDScaner(const NXMediaNodePtr &node)
         return;
     try {
         DNRoughLog(QStringLiteral("will add Node to Table View"));
-        tableView->hiddenGroupForType(NXMediaTypeFileGroup);
+        tableView->hiddenGroupForType(NXMediaTypeDVD);
         tableView->addMovieNode(node);
         DNRoughLog(QStringLiteral("Finished add Node to Table View"));
         auto dvd = std::dynamic_pointer_cast<DNDVDNode>(node);
@@ -393,10 +394,29 @@ void NXAppController::addFilesFromContentOfFilesWithDelay(const QStringList &pat
 void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
 {
     private_flag.isNeedPreSelect = mediaFiles->isEmpty();
-    if (paths.isEmpty())
+    // A DVD folder, image or drive handed over (given on the command line, opened from the file
+    // manager) is loaded as a DVD, as a dropped one is; the rest are media files.
+    QStringList files;
+    QStringList dvdSources;
+    for (const QString &path : paths)
+        (NXDVDUtilities::isDVDSourcePath(path) ? dvdSources : files) << path;
+    if (!dvdSources.isEmpty()) {
+        // A list holds DVD sources or other media, never both: the DVDs win, and a list of
+        // other media is emptied only when the user agrees.
+        if (!files.isEmpty())
+            DNRoughLog(QStringLiteral("-->%d media files handed over with DVD sources are left out."),
+                       int(files.size()));
+        const auto loadDVDs = [this, dvdSources] { movieViewDragedFilesEntered(dvdSources, 2); };
+        if (canAddMediaWithType(true))
+            loadDVDs();
+        else
+            askForMakeSoure2ClearAdded(loadDVDs);
+        return;
+    }
+    if (files.isEmpty())
         return;
     bool added = false;
-    for (const QString &path : paths) {
+    for (const QString &path : files) {
         if (!QFileInfo(path).isFile())
             continue;
         if (DNFileNodePtr node = fileNodeWithFile(path)) {

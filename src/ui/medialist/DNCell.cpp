@@ -15,15 +15,25 @@ class DNCellNodeView : public NXNodeView
 public:
     explicit DNCellNodeView(DNCell *cell) : cell_(cell) {}
     QRectF frame() const override { return cell_ ? QRectF(cell_->geometry()) : QRectF(); }
-    void nodePlayingChanged(bool) override
+    void nodePlayingChanged(bool playing) override
     {
         if (cell_)
-            cell_->updateCellContent();
+            cell_->observedPlayingChanged(playing);
     }
     void nodeThumbnailChanged() override
     {
         if (cell_)
+            cell_->observedThumbnailChanged();
+    }
+    void nodeContentChanged() override
+    {
+        if (cell_)
             cell_->updateCellContent();
+    }
+    void setViewType(int type) override
+    {
+        if (cell_)
+            cell_->setType(type);
     }
     DNCell *cell() const { return cell_; }
 

@@ -81,6 +81,13 @@ public:
 
     // Hooks of the concrete rows.
     virtual void updateCellContent() {}
+    // What the row observes of its node; the base refreshes the whole row.
+    virtual void observedPlayingChanged(bool playing)
+    {
+        Q_UNUSED(playing);
+        updateCellContent();
+    }
+    virtual void observedThumbnailChanged() { updateCellContent(); }
     virtual void setEditState(bool editing) { Q_UNUSED(editing); }
     virtual void setEnabled(bool enabled) { Q_UNUSED(enabled); }
     virtual void mouseDoubleClick() {}

@@ -6,11 +6,14 @@
 
 QPixmap DNCellBackgroundImage(int index, bool withLine)
 {
-    static const char *names[] = {"cell_hi_h", "cell_nor_h", "cell_hi_d", "cell_nor_d"};
+    // Slots 1 to 4, with the bottom line and without.
+    static const char *const names[2][4] = {
+        {"cell_hi_h.png", "cell_nor_h.png", "cell_hi_d.png", "cell_nor_d.png"},
+        {"cell_hi_h_noline.png", "cell_nor_h_noline.png", "cell_hi_d_noline.png", "cell_nor_d_noline.png"},
+    };
     if (index < 1 || index > 4)
         return QPixmap();
-    return DNImageNamed(QString::fromLatin1(names[index - 1])
-                        + (withLine ? QStringLiteral(".png") : QStringLiteral("_noline.png")));
+    return DNImageNamed(QString::fromLatin1(names[withLine ? 0 : 1][index - 1]));
 }
 
 void DNDrawCellBackground(QPainter &painter, const QRect &rect, int index, bool withLine)

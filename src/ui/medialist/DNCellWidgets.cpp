@@ -5,6 +5,7 @@
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
+#include "ui/controls/DNProgressIndicator.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -57,16 +58,33 @@ QString DNTrimRangeString(int start, int end, int length)
     return QStringLiteral("%1 - %2").arg(part(start, start > 0), part(end, end < length));
 }
 
+namespace {
+constexpr int kSpinnerSize = 30;
+}
+
 DNCellTrackImageView::DNCellTrackImageView(const QRect &frame, QWidget *parent) : QWidget(parent)
 {
     setGeometry(frame);
+    spinner_ = new DNProgressIndicator(this);
+    spinner_->setObjectName(QStringLiteral("thumbnailSpinner"));
+    spinner_->setGeometry((width() - kSpinnerSize) / 2, (height() - kSpinnerSize) / 2, kSpinnerSize, kSpinnerSize);
+    spinner_->startAnimation();
 }
 
 void DNCellTrackImageView::setImage(const QImage &image)
 {
+    if (image.isNull())
+        return;
+    spinner_->stopAnimation();
+    spinner_->hide();
     source_ = image;
     makeShownImage();
     update();
+}
+
+bool DNCellTrackImageView::isWaitingForImage() const
+{
+    return spinner_->isAnimating();
 }
 
 void DNCellTrackImageView::setImageScaling(int scaling)
@@ -138,9 +156,18 @@ void DNCellTrackImageView::resizeEvent(QResizeEvent *)
     makeShownImage();
     if (playIcon_)
         playIcon_->move((width() - 32) / 2, (height() - 32) / 2);
+    spinner_->move((width() - kSpinnerSize) / 2, (height() - kSpinnerSize) / 2);
 }
 
 namespace {
+// The icons are drawn at their own size, at most 48 points, so they fit inside the frames.
+QPixmap fitted(const QPixmap &p)
+{
+    return p.isNull() || (p.width() <= 48 && p.height() <= 48)
+               ? p
+               : p.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 QPixmap centred(const QString &frameName, const QPixmap &icon)
 {
     QPixmap frame = DNImageNamed(frameName);
@@ -167,43 +194,54 @@ DNCellProfileImageView::DNCellProfileImageView(const QRect &frame, QWidget *pare
     setting2_->setFlat(true);
     setting2_->setToolTip(tr("Edit Profile"));
     setting1_->raise();
-    setting2_->setNormalImage(DNImageNamed(QStringLiteral("setting_icon_nor.png")));
-    setting2_->setHighlightImage(centred(QStringLiteral("right_frame_state1.png"),
-                                         DNImageNamed(QStringLiteral("setting_icon_on.png"))));
-    setting2_->setAlternateImage(centred(QStringLiteral("right_frame_state3.png"),
-                                         DNImageNamed(QStringLiteral("setting_icon_on.png"))));
-    connect(setting1_, &QPushButton::clicked, this, &DNCellProfileImageView::changeCurProfileClicked);
-    connect(setting2_, &QPushButton::clicked, this, &DNCellProfileImageView::changeProfileTypeClicked);
+    rightIconOn_ = fitted(DNImageNamed(QStringLiteral("setting_icon_on.png")));
+    rightIconNormal_ = fitted(DNImageNamed(QStringLiteral("setting_icon_nor.png")));
+    setting2_->setAlternateImage(centred(QStringLiteral("right_frame_state3.png"), rightIconOn_));
+    setting1_->setMouseDownAction([this](DNButton *) { onSetting1MouseDown(); });
+    setting2_->setMouseDownAction([this](DNButton *) { onSetting2MouseDown(); });
+    connect(setting1_, &QPushButton::clicked, this, [this] {
+        Q_EMIT changeCurProfileClicked();
+        setHoverLook(true);
+    });
+    connect(setting2_, &QPushButton::clicked, this, [this] {
+        Q_EMIT changeProfileTypeClicked();
+        setHoverLook(true);
+    });
     updateDisplayImage(QString());
+    setHoverLook(false);
 }
 
 void DNCellProfileImageView::updateDisplayImage(const QString &iconName)
 {
     iconName_ = iconName.isEmpty() ? QStringLiteral("icon_default") : iconName;
-    QPixmap normal = DNImageNamed(iconName_ + QStringLiteral("_nor.png"));
-    QPixmap on = DNImageNamed(iconName_ + QStringLiteral("_on.png"));
-    if (normal.isNull())
-        normal = on = DNImageNamed(iconName_ + QStringLiteral(".png"));
-    if (normal.isNull()) {
-        normal = DNImageNamed(QStringLiteral("icon_default_nor.png"));
-        on = DNImageNamed(QStringLiteral("icon_default_on.png"));
+    leftIconNormal_ = fitted(DNImageNamed(iconName_ + QStringLiteral("_nor.png")));
+    leftIconOn_ = fitted(DNImageNamed(iconName_ + QStringLiteral("_on.png")));
+    if (leftIconNormal_.isNull()) {
+        leftIconNormal_ = fitted(DNImageNamed(QStringLiteral("icon_default_nor.png")));
+        leftIconOn_ = fitted(DNImageNamed(QStringLiteral("icon_default_on.png")));
     }
-    auto fit = [](const QPixmap &p) {
-        return p.isNull() || (p.width() <= 48 && p.height() <= 48)
-                   ? p
-                   : p.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    };
-    normal = fit(normal);
-    on = fit(on.isNull() ? normal : on);
-    setting1_->setNormalImage(normal);
-    setting1_->setHighlightImage(centred(QStringLiteral("left_frame_state1.png"), on));
-    setting1_->setAlternateImage(centred(QStringLiteral("left_frame_state2.png"), on));
+    if (leftIconOn_.isNull())
+        leftIconOn_ = leftIconNormal_;
+    setting1_->setNormalImage(leftIconNormal_);
+    setting1_->setAlternateImage(centred(QStringLiteral("left_frame_state2.png"), leftIconOn_));
 }
 
 void DNCellProfileImageView::setHoverLook(bool hover)
 {
-    Q_UNUSED(hover);
-    update();
+    setting1_->setNormalImage(hover ? centred(QStringLiteral("left_frame_state1.png"), leftIconOn_) : leftIconNormal_);
+    setting2_->setNormalImage(hover ? centred(QStringLiteral("right_frame_state1.png"), rightIconOn_)
+                                    : rightIconNormal_);
+}
+
+void DNCellProfileImageView::onSetting1MouseDown()
+{
+    // The left button shows its own pressed look while held; the right one joins the frame.
+    setting2_->setNormalImage(centred(QStringLiteral("right_frame_state2.png"), rightIconOn_));
+}
+
+void DNCellProfileImageView::onSetting2MouseDown()
+{
+    setting1_->setNormalImage(centred(QStringLiteral("left_frame_state3.png"), leftIconOn_));
 }
 
 DNTextField::DNTextField(QWidget *parent) : QLineEdit(parent)
@@ -214,17 +252,24 @@ DNTextField::DNTextField(QWidget *parent) : QLineEdit(parent)
 }
 
 namespace {
-// The toolbar's buttons: picture stem, position in the bar, tooltip.
+// The toolbar's buttons: object name, pictures (normal, highlighted, pressed), position in the
+// bar and tooltip. The picture names stand in full so that the resource check finds them.
 struct ToolbarButton
 {
     const char *stem;
+    const char *normal;
+    const char *on;
+    const char *down;
     int x;
     const char *tip;
 };
 const ToolbarButton kToolbarButtons[] = {
-    {"toolbar_info", 0, QT_TRANSLATE_NOOP("DNCellToolbar", "Media Information")},
-    {"toolbar_edit", 160, QT_TRANSLATE_NOOP("DNCellToolbar", "Edit")},
-    {"toolbar_rename", 320, QT_TRANSLATE_NOOP("DNCellToolbar", "Tags")},
+    {"toolbar_info", "toolbar_info_nor.png", "toolbar_info_on.png", "toolbar_info_down.png", 0,
+     QT_TRANSLATE_NOOP("DNCellToolbar", "Media Information")},
+    {"toolbar_edit", "toolbar_edit_nor.png", "toolbar_edit_on.png", "toolbar_edit_down.png", 160,
+     QT_TRANSLATE_NOOP("DNCellToolbar", "Edit")},
+    {"toolbar_rename", "toolbar_rename_nor.png", "toolbar_rename_on.png", "toolbar_rename_down.png", 320,
+     QT_TRANSLATE_NOOP("DNCellToolbar", "Tags")},
 };
 }
 
@@ -237,13 +282,12 @@ DNCellToolbar::DNCellToolbar(QWidget *parent) : QWidget(parent)
                                           &DNCellToolbar::renameClicked};
     for (int i = 0; i < 3; ++i) {
         const ToolbarButton &b = kToolbarButtons[i];
-        const QString stem = QString::fromLatin1(b.stem);
-        DNButton *button =
-            DNCellImageButton(stem + QStringLiteral("_nor.png"), stem + QStringLiteral("_down.png"), this);
-        button->setObjectName(stem);
+        DNButton *button = DNCellImageButton(QString::fromLatin1(b.normal), QString::fromLatin1(b.down), this);
+        button->setObjectName(QString::fromLatin1(b.stem));
         button->setGeometry(b.x, 2, 70, 20);
         button->setToolTip(tr(b.tip));
-        button->setProperty("pictureStem", stem);
+        button->setProperty("normalPicture", QString::fromLatin1(b.normal));
+        button->setProperty("highlightedPicture", QString::fromLatin1(b.on));
         connect(button, &QPushButton::clicked, this, clicked[i]);
         *fields[i] = button;
     }
@@ -253,9 +297,9 @@ void DNCellToolbar::setButtonsState(int state, const QList<DNButton *> &buttons)
 {
     if (state != 0 && state != 1)
         return;
-    const QString suffix = state == 1 ? QStringLiteral("_on.png") : QStringLiteral("_nor.png");
+    const char *picture = state == 1 ? "highlightedPicture" : "normalPicture";
     for (DNButton *button : buttons)
-        button->setNormalImage(button->property("pictureStem").toString() + suffix);
+        button->setNormalImage(button->property(picture).toString());
 }
 
 DNPopUpButton::DNPopUpButton(QWidget *parent) : QComboBox(parent)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class DNButton;
+class DNProgressIndicator;
 
 // The glossy thumbnail: the image fitted into size on background, then a faint white sheen
 // across the top whose lower edge rises from 20 % of the height at the left to 90 % at the right.
@@ -17,21 +18,23 @@ QImage DNGlossyThumbnail(const QImage &image, const QSize &size, const QColor &b
 // translucent dark red, an untrimmed one in black.
 QString DNTrimRangeString(int start, int end, int length);
 
-// A row's thumbnail: a dark-grey placeholder until an image arrives, the glossy image after; an
-// optional play button in the middle, hidden until the row shows it.
+// A row's thumbnail: a dark-grey placeholder with a spinner until an image arrives, the glossy
+// image after; an optional play button in the middle, hidden until the row shows it.
 class DNCellTrackImageView : public QWidget
 {
     Q_OBJECT
 public:
     explicit DNCellTrackImageView(const QRect &frame, QWidget *parent = nullptr);
 
-    // A null image leaves the placeholder.
+    // A null image (none made yet) changes nothing; the first image stops the spinner.
     void setImage(const QImage &image);
     // 0 (the default) scales the image down keeping its proportions, 1 fills the view, each
     // axis scaled on its own.
     void setImageScaling(int scaling);
     QImage shownImage() const { return shown_; }
     bool hasImage() const { return !shown_.isNull(); }
+    // The spinner turns while no image has arrived.
+    bool isWaitingForImage() const;
 
     bool drawPlayIcon() const { return playIcon_ != nullptr; }
     // YES builds a fresh, hidden play button when there is none; NO removes it.
@@ -54,6 +57,7 @@ private:
     QImage shown_;
     DNButton *playIcon_ = nullptr;
     int imageScaling_ = 0;
+    DNProgressIndicator *spinner_ = nullptr;
 };
 
 // The preview of a photo-folder row: the thumbnail fills the view, with no play button.
@@ -65,7 +69,9 @@ public:
 };
 
 // The two-button profile control: the left button shows the output profile's icon (choose a
-// profile), the right one a settings icon (edit the profile).
+// profile), the right one a settings icon (edit the profile). The pair looks like one split
+// button: under the pointer both show their frames, and holding one down shows the other's frame
+// in the pressed look.
 class DNCellProfileImageView : public QWidget
 {
     Q_OBJECT
@@ -76,6 +82,7 @@ public:
     QString iconName() const { return iconName_; }
     DNButton *leftButton() const { return setting1_; }
     DNButton *rightButton() const { return setting2_; }
+    // The row's pointer entered (hover look: both frames) or left (plain look: icons alone).
     void setHoverLook(bool hover);
 
 Q_SIGNALS:
@@ -83,9 +90,16 @@ Q_SIGNALS:
     void changeProfileTypeClicked();
 
 private:
+    void onSetting1MouseDown();
+    void onSetting2MouseDown();
+
     DNButton *setting1_ = nullptr;
     DNButton *setting2_ = nullptr;
     QString iconName_;
+    QPixmap leftIconOn_;
+    QPixmap leftIconNormal_;
+    QPixmap rightIconOn_;
+    QPixmap rightIconNormal_;
 };
 
 // An editable name field without a frame that shows white only while it is being edited.

@@ -177,8 +177,9 @@ void DNDVDRootCell::updateCellContent()
 
     const int major = profile ? profile->majorClassID() : 0;
     const int klass = profile ? profile->profileClassID() : 0;
+    // The merge flag is cleared here without telling the observers: this row is the observer.
     if (major == 13) {
-        node->setMergeIntoOne(false);
+        node->setMergeIntoOneQuietly(false);
         mergeSwitch_->setOn(false);
         mergeSwitch_->setEnable(false);
     } else {
@@ -196,11 +197,24 @@ void DNDVDRootCell::updateCellContent()
     } else {
         openupButton_->show();
         if (klass == 3) {
-            node->setMergeIntoOne(false);
+            node->setMergeIntoOneQuietly(false);
             mergeSwitch_->setOn(false);
             mergeSwitch_->setEnable(false);
         }
     }
+}
+
+void DNDVDRootCell::observedThumbnailChanged()
+{
+    if (const auto node = dvd())
+        thumbnailView_->setImage(node->thumbnail());
+}
+
+void DNDVDRootCell::observedPlayingChanged(bool playing)
+{
+    // The play button shows only under the pointer, and not while the disc plays.
+    if (isFocused())
+        thumbnailView_->setPlayIconHidden(playing);
 }
 
 void DNDVDRootCell::setIsOpenup(bool open)

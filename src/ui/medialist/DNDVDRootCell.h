@@ -24,6 +24,8 @@ public:
 
     void setData(const NXMediaNodePtr &node) override;
     void updateCellContent() override;
+    void observedPlayingChanged(bool playing) override;
+    void observedThumbnailChanged() override;
     void setEditState(bool editing) override;
     bool isOpenup() const { return isOpenup_; }
     void setIsOpenup(bool open) override;

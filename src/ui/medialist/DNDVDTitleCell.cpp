@@ -32,6 +32,8 @@ DNDVDTitleCell::DNDVDTitleCell(const QRect &frame, QWidget *parent) : DNCell(fra
     check_ = new DNCheckBox(this);
     check_->setObjectName(QStringLiteral("check"));
     check_->setFocusPolicy(Qt::NoFocus);
+    check_->setImages(DNImageNamed(QStringLiteral("title_cell_uncheck.png")),
+                      DNImageNamed(QStringLiteral("title_cell_check.png")));
     check_->resize(18, 18);
     connect(check_, &QCheckBox::clicked, this, &DNDVDTitleCell::onCheckTitle);
 
@@ -130,10 +132,15 @@ void DNDVDTitleCell::setData(const NXMediaNodePtr &node)
 void DNDVDTitleCell::setEditPictures(bool active)
 {
     editActive_ = active;
-    const QString base = active ? QStringLiteral("title_celll_edit_active_") : QStringLiteral("title_celll_edit_inactive_");
-    edit_->setNormalImage(DNImageNamed(base + QStringLiteral("nor.png")));
-    edit_->setHighlightImage(DNImageNamed(base + QStringLiteral("on.png")));
-    edit_->setAlternateImage(DNImageNamed(base + QStringLiteral("down.png")));
+    // Normal, highlighted and pressed pictures of the two looks.
+    static const char *const pictures[2][3] = {
+        {"title_celll_edit_inactive_nor.png", "title_celll_edit_inactive_on.png", "title_celll_edit_inactive_down.png"},
+        {"title_celll_edit_active_nor.png", "title_celll_edit_active_on.png", "title_celll_edit_active_down.png"},
+    };
+    const char *const *look = pictures[active ? 1 : 0];
+    edit_->setNormalImage(DNImageNamed(QString::fromLatin1(look[0])));
+    edit_->setHighlightImage(DNImageNamed(QString::fromLatin1(look[1])));
+    edit_->setAlternateImage(DNImageNamed(QString::fromLatin1(look[2])));
 }
 
 void DNDVDTitleCell::updateCellContent()

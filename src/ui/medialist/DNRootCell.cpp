@@ -11,6 +11,7 @@
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
+#include "ui/controls/DNOpenPanelFolder.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -373,6 +374,7 @@ void DNRootCell::loadExtSubtitle()
     panel->setFileMode(QFileDialog::ExistingFile);
     panel->setWindowModality(Qt::WindowModal);
     panel->setAttribute(Qt::WA_DeleteOnClose);
+    DNPrepareOpenPanel(panel, QStringLiteral("Subtitle"));
     connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
         const QStringList files = panel->selectedFiles();
         addExtSubtitlePath(result == QDialog::Accepted && !files.isEmpty() ? files.last() : QString());
@@ -382,10 +384,11 @@ void DNRootCell::loadExtSubtitle()
 
 void DNRootCell::loadExtAudio()
 {
-    auto *panel = new QFileDialog(window(), QString(), QDir::homePath());
+    auto *panel = new QFileDialog(window());
     panel->setFileMode(QFileDialog::ExistingFile);
     panel->setWindowModality(Qt::WindowModal);
     panel->setAttribute(Qt::WA_DeleteOnClose);
+    DNPrepareOpenPanel(panel, QStringLiteral("Audio"));
     connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
         const QStringList files = panel->selectedFiles();
         addExtAudioPath(result == QDialog::Accepted && !files.isEmpty() ? files.last() : QString());

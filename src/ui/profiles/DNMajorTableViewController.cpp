@@ -29,8 +29,13 @@ void DNMajorTableViewController::loadDataSourceWithCurrentType()
     };
     QList<Row> rows;
     for (const Group &group : groups) {
+        const auto items = profileManager().major_ProfileCategoriesOfType(medioType_, group.membership);
+        // A header over nothing (the file catalogue has no DVD backups) would only puzzle; the
+        // first group always has its recent-profiles row.
+        if (items.isEmpty() && group.membership != NXProfileMembershipFrequently)
+            continue;
         rows << Row {tr(group.header), nullptr};
-        for (const auto &item : profileManager().major_ProfileCategoriesOfType(medioType_, group.membership))
+        for (const auto &item : items)
             rows << Row {QString(), item};
     }
     setRows(rows);

@@ -175,13 +175,20 @@ void NXProfileController::buildPanel()
         if (!reloading_)
             setEnableTwopassEncode(on);
     });
+    // The typed text reaches the sheet as the formatter's value for it.
     connect(inputWidth_, &QLineEdit::textEdited, this, [this](const QString &text) {
-        setResolutionWidthChange(text);
+        int width = 0;
+        if (!PMDigitalNumberFormater::getObjectValue(&width, text))
+            return;
+        setResolutionWidthChange(QString::number(width));
         reloadSizeControls();
         reloadBitrateControls();
     });
     connect(inputHeight_, &QLineEdit::textEdited, this, [this](const QString &text) {
-        setResolutionHeightChange(text);
+        int height = 0;
+        if (!PMDigitalNumberFormater::getObjectValue(&height, text))
+            return;
+        setResolutionHeightChange(QString::number(height));
         reloadSizeControls();
         reloadBitrateControls();
     });

@@ -150,9 +150,11 @@ void NXProfilePreviewCell::updateColors()
         label->setPalette(palette);
     }
     if (recommand_label) {
+        // Greens that stay readable: a pale one on the blue of a selected card, a darker one on
+        // white.
         QPalette palette = recommand_label->palette();
         palette.setColor(QPalette::WindowText,
-                         selected_ ? QColor::fromRgbF(0, 0.8f, 0) : QColor::fromRgbF(0, 0.7f, 0.3f));
+                         selected_ ? QColor(190, 255, 190) : QColor::fromRgbF(0, 0.6f, 0.25f));
         recommand_label->setPalette(palette);
     }
 }

@@ -5,6 +5,7 @@
 #include "ui/progress/NXPhotoFrameView.h"
 
 #include "core/log/DNLogger.h"
+#include "ui/controls/DNButton.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -145,7 +146,12 @@ void NXProgressController::buildPanel()
     shutdownButton_->setObjectName(QStringLiteral("shutdownButton"));
     openButton_ = new QCheckBox(tr("Open the output folder when done"));
     openButton_->setObjectName(QStringLiteral("openButton"));
-    stopButton_ = new QPushButton(tr("Stop"));
+    auto *stop = new DNButton(tr("Stop"));
+    stop->setNormalImage(QStringLiteral("Convert_Stop_nor.png"));
+    stop->setHighlightImage(QStringLiteral("Convert_Stop_on.png"));
+    stop->setFlat(true);
+    stop->setCursor(Qt::PointingHandCursor);
+    stopButton_ = stop;
     stopButton_->setObjectName(QStringLiteral("stopButton"));
     stopButton_->setEnabled(false);
     connect(stopButton_, &QPushButton::clicked, this, &NXProgressController::stopProgress);

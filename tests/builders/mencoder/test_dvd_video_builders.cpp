@@ -72,12 +72,13 @@ const VideoCase cases[] = {
       "2", "-af", "volnorm=1", "-srate", "$SR", "-channels", "$CH", "-vf", "$VF", "-oac", "faac", "-faacopts",
       "br=$AB:mpeg=4:object=2:raw", "-ovc", "x264", "-x264encopts", X264, "-info", "$TAGS", "-aid", "0", "-o", "$OUT"},
      0},
-    {"m2ts h264: safe mode, trimmed, no audio, half volume, first of two passes", DVD_To_TS_H264_Default_With_MEncoder,
+    {"m2ts h264: safe mode, trimmed, no audio, half volume; the first of two passes is the single pass",
+     DVD_To_TS_H264_Default_With_MEncoder,
      "M2TS_Video_H264.plist", 1, false, true, false, true, 50, -1, Subtitle::None, "16x9", "29.97", 1, "_T2.m2ts",
      {"encoder", "dvd://2", "-dvd-device", "$DEV", "-ss", "2", "-of", "lavf", "-lavfopts", "format=mpegts", "-sws",
       "2", "-af", "volume=-10", "-srate", "$SR", "-channels", "$CH", "-aspect", "16:9", "-vf", "$VF", "-ofps",
       "30000/1001", "-oac", "faac", "-faacopts", "br=$AB:mpeg=4:object=2:raw", "-ovc", "x264", "-x264encopts",
-      X264 + ":pass=1", "-passlogfile", "$LOG", "-info", "$TAGS", "-nosound", "-o", "/dev/null", "-endpos", "5",
+      X264, "-info", "$TAGS", "-nosound", "-o", "$OUT", "-endpos", "5",
       "-mc", "0"},
      5},
     {"m2ts mpeg4: second pass, disc subtitle, channels after the audio choice", DVD_To_TS_MPEG4_Default_With_MEncoder,
@@ -138,10 +139,11 @@ const VideoCase cases[] = {
       "abitrate=$AB:autoaspect:vmax_b_frames=2:vb_strategy=1:threads=4",
       "-ofps", "24000/1001", "-info", "$TAGS", "-aid", "0", "-o", "$OUT", "-endpos", "5", "-mc", "0"},
      5},
-    {"wmv: no -mc in safe mode; the second pass names the bitrate it plans for", DVD_To_WMV_MP3_Default_With_MEncoder, "PCGen_WMV_MP3.plist", 0, false,
+    {"wmv: no -mc in safe mode; the second of two passes is the single pass", DVD_To_WMV_MP3_Default_With_MEncoder,
+     "PCGen_WMV_MP3.plist", 0, false,
      true, false, false, 150, 0, Subtitle::None, "4x3", "23.976", 2, "_T1.wmv",
      {"encoder", "dvd://1", "-dvd-device", "$DEV", "-ss", "0", "-of", "lavf", "-lavfopts", "format=wmv", "-ovc", "lavc",
-      "-lavcopts", "aglobal=1:vglobal=1:vcodec=wmv2:autoaspect:vbitrate=$VB:vpass=2", "-passlogfile", "$LOG", "-srate", "$SR",
+      "-lavcopts", "aglobal=1:vglobal=1:vcodec=wmv2:autoaspect", "-srate", "$SR",
       "-channels", "$CH", "-oac", "mp3lame", "-lameopts", "mode=0:cbr:br=$AB", "-af", "lavcresample=$SR,volume=8",
       "-vf", "$VF", "-aspect", "4:3", "-ofps", "24000/1001", "-info", "$TAGS", "-aid", "0", "-o", "$OUT"},
      0},
@@ -290,5 +292,42 @@ TEST(DVDVideoBuilders, VectorsForFixtureTitles)
         EXPECT_EQ(argument->argc, expected.size());
         EXPECT_EQ(argument->endpos, c.expectedEndpos);
         EXPECT_EQ(title->outputName(), output) << "the real path on every pass";
+    }
+}
+
+// The single-pass families read none of the pass fields: both passes of a two-pass run get the
+// single-pass vector, which the driver then runs once.
+TEST(DVDVideoBuilders, SinglePassFamiliesGiveBothPassesTheSingleVector)
+{
+    const struct
+    {
+        ArgvAssemblerFunction builder;
+        const char *profileFile;
+    } rows[] = {
+        {DVD_To_TS_H264_Default_With_MEncoder, "TS_Video_H264.plist"},
+        {DVD_To_TS_MPEG2_Default_With_MEncoder, "M2TS_Video_MPEG2.plist"},
+        {DVD_To_MPEG2_MP2_Reencode_Default_With_MEncoder, "PCGen_MPEG2_MP2.plist"},
+        {DVD_To_MPEG2_AC3_Copy_Default_With_MEncoder, "SonyPS3_MPEG2.plist"},
+        {DVD_To_MPEG2_AC3_Reencode_Default_With_MEncoder, "PCGen_MPEG_MPEG2.plist"},
+        {DVD_To_WMV_MP3_Default_With_MEncoder, "PCGen_WMV_MP3.plist"},
+        {DVD_To_FLV_With_MEncoder, "Video_Youtube_FLV.plist"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.profileFile);
+        QTemporaryDir out;
+        DNDVDNodePtr node = loadDisc(QStringLiteral("dvd/ntsc"), QString::fromLatin1(row.profileFile));
+        ASSERT_TRUE(node);
+        const VideoConvertOptions single = passOptions(out.path());
+        const ArgumentPtr singleVector(row.builder(node.get(), 0, single));
+        ASSERT_TRUE(singleVector);
+        for (int pass = 0; pass < 2; ++pass) {
+            VideoConvertOptions options = single;
+            options.twoPass = 1;
+            options.passIndex = pass;
+            ASSERT_TRUE(SetOptionText(options.passLogFile, out.filePath(QStringLiteral("HV_pass.log"))));
+            const ArgumentPtr passVector(row.builder(node.get(), 0, options));
+            ASSERT_TRUE(passVector);
+            EXPECT_EQ(words(passVector.get()), words(singleVector.get())) << "pass " << pass + 1;
+        }
     }
 }

@@ -55,6 +55,7 @@ TEST(ConversionDriver, TwoPassSwitchGivesOneOutputAndRunsPassesOnlyWhereTheyDiff
     } cases[] = {
         {"MacGen_MP4_MPEG4.plist", 2, "mpeg4", "aac"},
         {"Music_MP3.plist", 1, "", "mp3"},
+        {"PCGen_WMV_MP3.plist", 1, "wmv2", "mp3"},
         {"DVDMainBackup.plist", 1, "mpeg2video", "ac3"},
     };
     for (const Case &c : cases) {

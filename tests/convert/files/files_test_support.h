@@ -36,8 +36,7 @@ inline QString media(const QString &name)
 inline QString freshLog(const QTemporaryDir &dir)
 {
     QDir().mkpath(dir.filePath(QStringLiteral("log")));
-    QDir().mkpath(dir.filePath(QStringLiteral("previous")));
-    DNLogger::shareRoughLog().redirect(dir.filePath(QStringLiteral("log")), dir.filePath(QStringLiteral("previous")));
+    DNLogger::shareRoughLog().redirect(dir.filePath(QStringLiteral("log")));
     return DNLogger::shareRoughLog().roughLogFile();
 }
 

@@ -1,5 +1,4 @@
 #include "core/log/DNLogger.h"
-#include "core/platform/DNTemporaryFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -30,7 +30,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
 struct Folders
 {
     QTemporaryDir data;
-    QTemporaryDir previous;
 };
 
 const QRegularExpression kStamp(
@@ -41,31 +40,66 @@ const QRegularExpression kStamp(
 TEST(DNLogger, FirstRunStartsWithHeaderAndMovesNothing)
 {
     Folders f;
-    DNLogger log(f.data.path(), f.previous.path());
+    DNLogger log(f.data.path());
     EXPECT_EQ(log.roughLogFile(), f.data.path() + "/Talvane.log");
     EXPECT_TRUE(log.roughLogFileLastSaved().isEmpty());
     const QString text = readAll(log.roughLogFile());
     EXPECT_TRUE(text.startsWith("Log Created on ")) << text.toStdString();
     EXPECT_TRUE(text.endsWith("\n\n"));
     EXPECT_EQ(text.count('\n'), 2);
-    EXPECT_TRUE(QDir(f.previous.path()).isEmpty());
+    EXPECT_FALSE(QFile::exists(f.data.filePath("Talvane.log.1")));
 }
 
-TEST(DNLogger, PreviousRunsLogIsMovedAsideReplacingAnOlderCopy)
+// Each run moves the earlier logs one generation back beside the new one; the oldest goes.
+TEST(DNLogger, EarlierRunsStayBesideTheNewLogForFourGenerations)
 {
     Folders f;
-    writeFile(f.data.filePath("Talvane.log"), "last run\n");
-    writeFile(f.previous.filePath("Talvane.log"), "run before last\n");
-    DNLogger log(f.data.path(), f.previous.path());
-    EXPECT_EQ(log.roughLogFileLastSaved(), f.previous.filePath("Talvane.log"));
-    EXPECT_EQ(readAll(f.previous.filePath("Talvane.log")), "last run\n");
-    EXPECT_FALSE(readAll(log.roughLogFile()).contains("last run"));
+    for (int run = 1; run <= 6; ++run) {
+        DNLogger log(f.data.path());
+        log.roughLog(QStringLiteral("run %1").arg(run));
+        EXPECT_EQ(log.roughLogFileLastSaved(), run == 1 ? QString() : f.data.filePath("Talvane.log.1"));
+    }
+    EXPECT_TRUE(readAll(f.data.filePath("Talvane.log")).contains("]: run 6\n"));
+    for (int n = 1; n <= DNLogger::kKeptGenerations; ++n) {
+        const QString text = readAll(f.data.filePath(QStringLiteral("Talvane.log.%1").arg(n)));
+        EXPECT_TRUE(text.contains(QStringLiteral("]: run %1\n").arg(6 - n))) << n;
+        EXPECT_EQ(text.count("]: "), 1) << n;
+    }
+    EXPECT_FALSE(QFile::exists(f.data.filePath("Talvane.log.5"))) << "the oldest went";
+}
+
+// A writer that starts while another holds the log (the developer aid while the program runs)
+// adds to the live log instead of moving it away from under its writer.
+TEST(DNLogger, ALiveWritersLogIsNeverMoved)
+{
+    Folders f;
+    writeFile(f.data.filePath("Talvane.log"), "the run before\n");
+    auto running = std::make_unique<DNLogger>(f.data.path());
+    running->roughLog("program");
+    {
+        DNLogger second(f.data.path());
+        EXPECT_TRUE(second.roughLogFileLastSaved().isEmpty());
+        second.roughLog("developer aid");
+    }
+    running->roughLog("program again");
+    const QString live = readAll(f.data.filePath("Talvane.log"));
+    EXPECT_TRUE(live.contains("]: program\n")) << live.toStdString();
+    EXPECT_TRUE(live.contains("]: developer aid\n"));
+    EXPECT_TRUE(live.contains("]: program again\n"));
+    EXPECT_EQ(readAll(f.data.filePath("Talvane.log.1")), "the run before\n");
+    EXPECT_FALSE(QFile::exists(f.data.filePath("Talvane.log.2")));
+
+    // Once the program has ended, the next start moves its log back as usual.
+    running.reset();
+    DNLogger next(f.data.path());
+    EXPECT_TRUE(readAll(f.data.filePath("Talvane.log.1")).contains("]: program again\n"));
+    EXPECT_EQ(readAll(f.data.filePath("Talvane.log.2")), "the run before\n");
 }
 
 TEST(DNLogger, StampedAndRawLines)
 {
     Folders f;
-    DNLogger log(f.data.path(), f.previous.path());
+    DNLogger log(f.data.path());
     log.roughLog("x");
     log.roughLog("two\nlines\n");
     log.rawLog("raw text");
@@ -97,7 +131,7 @@ TEST(DNLogger, StampFollowsTheDateForm)
 TEST(DNLogger, NothingIsWrittenAfterFinish)
 {
     Folders f;
-    DNLogger log(f.data.path(), f.previous.path());
+    DNLogger log(f.data.path());
     log.roughLog("before");
     log.logFinish();
     log.roughLog("after");
@@ -110,10 +144,10 @@ TEST(DNLogger, NothingIsWrittenAfterFinish)
 TEST(DNLogger, RedirectStartsAFreshFileElsewhere)
 {
     Folders f, g;
-    DNLogger log(f.data.path(), f.previous.path());
+    DNLogger log(f.data.path());
     log.roughLog("first");
     log.logFinish();
-    log.redirect(g.data.path(), g.previous.path());
+    log.redirect(g.data.path());
     log.roughLog("second");
     EXPECT_EQ(log.roughLogFile(), g.data.filePath("Talvane.log"));
     EXPECT_FALSE(readAll(f.data.filePath("Talvane.log")).contains("second"));
@@ -123,7 +157,7 @@ TEST(DNLogger, RedirectStartsAFreshFileElsewhere)
 TEST(DNLogger, MissingFolderLosesLinesQuietly)
 {
     Folders f;
-    DNLogger log(f.data.filePath("not-made"), f.previous.path());
+    DNLogger log(f.data.filePath("not-made"));
     log.roughLog("lost");
     EXPECT_FALSE(QFile::exists(f.data.filePath("not-made")));
 }
@@ -131,7 +165,7 @@ TEST(DNLogger, MissingFolderLosesLinesQuietly)
 TEST(DNLogger, ConcurrentWritersNeverTearLines)
 {
     Folders f;
-    DNLogger log(f.data.path(), f.previous.path());
+    DNLogger log(f.data.path());
     const int threads = 8, perThread = 400;
     std::vector<std::thread> pool;
     for (int t = 0; t < threads; ++t) {
@@ -166,8 +200,8 @@ TEST(DNLogger, ConcurrentWritersNeverTearLines)
     EXPECT_EQ(seen.size(), threads * perThread);
 }
 
-// The shared writer of the program: in the per-user data folder, previous log into the run's
-// temporary folder. Runs once per process, so it is the only test here that touches it.
+// The shared writer of the program: in the per-user data folder, the previous log beside it. Runs
+// once per process, so it is the only test here that touches it.
 TEST(DNRoughLog, SharedWriterUsesTheDataFolder)
 {
     QTemporaryDir home;
@@ -182,7 +216,7 @@ TEST(DNRoughLog, SharedWriterUsesTheDataFolder)
     DNRoughLogRaw("engine line %d\n", 7);
 
     EXPECT_EQ(DNCurrentRoughLogPath(), folder + "/Talvane.log");
-    EXPECT_EQ(DNLastSavedRoughLogPath(), DNTemporaryFolder::path() + "/Talvane.log");
+    EXPECT_EQ(DNLastSavedRoughLogPath(), folder + "/Talvane.log.1");
     EXPECT_EQ(readAll(DNLastSavedRoughLogPath()), "previous\n");
     const QString text = readAll(DNCurrentRoughLogPath());
     EXPECT_TRUE(text.contains("]: disc has 3 titles\nengine line 7\n")) << text.toStdString();
@@ -193,7 +227,7 @@ TEST(DNRoughLog, SharedWriterUsesTheDataFolder)
 TEST(DNLogger, ListenersHearEntriesAfterWhatWasWrittenBefore)
 {
     Folders f;
-    DNLogger log(f.data.path(), f.previous.path());
+    DNLogger log(f.data.path());
     log.roughLog("first message");
     QString backlog;
     QStringList heard;

@@ -1,6 +1,8 @@
 #include "core/util/DNSystemInfo.h"
 
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(DNLanguageCode, MapsTheTenLanguagesAndFallsBackToEnglish)
@@ -17,6 +19,39 @@ TEST(DNLanguageCode, MapsTheTenLanguagesAndFallsBackToEnglish)
     };
     for (const auto &c : cases)
         EXPECT_EQ(DNLanguageCodeForPreferredLanguage(c.preferred), c.code) << c.preferred;
+}
+
+// The interface-language choice wins; without one the system's language counts, its region
+// dropped where it is the language's own, so a German system gives the German interface code.
+TEST(DNLanguageCode, FirstPreferredLanguageFromTheChoiceElseTheSystem)
+{
+    const struct
+    {
+        const char *stored;       // "AppleLanguages", nullptr: absent
+        QStringList systemTags;
+        const char *first;
+        const char *code;
+    } cases[] = {
+        {nullptr, {"de-DE", "de"}, "de", "de"},
+        {nullptr, {"fr-FR"}, "fr", "fr"},
+        {nullptr, {"pt-PT"}, "pt-PT", "pt-pt"},
+        {nullptr, {"zh-Hant-TW"}, "zh-Hant", "zh-hant"},
+        {nullptr, {"en-GB"}, "en-GB", "en"},
+        {nullptr, {"sv-SE"}, "sv", "en"},
+        {"ja", {"de-DE"}, "ja", "ja"},
+        {"en", {"fr-FR"}, "en", "en"},
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.systemTags.join(u' ').toStdString());
+        QSettings settings(dir.filePath(QStringLiteral("user.ini")), QSettings::IniFormat);
+        settings.clear();
+        if (c.stored)
+            settings.setValue(QStringLiteral("AppleLanguages"), QStringList{QString::fromLatin1(c.stored)});
+        const QString first = DNFirstPreferredLanguage(settings, c.systemTags);
+        EXPECT_EQ(first, QString::fromLatin1(c.first));
+        EXPECT_EQ(DNLanguageCodeForPreferredLanguage(first), QString::fromLatin1(c.code));
+    }
 }
 
 TEST(DNSystemInfo, TitlesAndFacts)

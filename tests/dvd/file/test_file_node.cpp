@@ -1,7 +1,11 @@
+#include "core/platform/DNBundle.h"
 #include "core/platform/DNTemporaryFolder.h"
 #include "dvd/file/DNFileFormatTests.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "dvd/file/DNFileNode.h"
+#include "profiles/DNProfile.h"
+#include "profiles/DNProfileKind.h"
+#include "profiles/DNProfileManager.h"
 
 #include <gtest/gtest.h>
 
@@ -219,6 +223,26 @@ TEST(FileNode, GroupTakesTheFirstMembersNamesAndFewestChannels)
     const auto silent = DNFileGroupNode::fileGroupNodeWithNodes({fileWithVideo()});
     EXPECT_EQ(silent->audioChannelOfSelectTrack(), 100);
     EXPECT_EQ(fileWithVideo()->audioChannelOfSelectTrack(), 100);
+}
+
+// A group's first profile is the last-used file profile with the profile's normal quality phase,
+// whatever bitrate the user left in it; a single file's waits for its probe.
+TEST(FileNode, AGroupsFirstProfileTakesTheNormalQualityPhase)
+{
+    const QString path = DNBundle::pathForResource(QStringLiteral("profiles/Video/Video_MP4_H264.plist"));
+    const auto lastUsed = DNProfile::parserFromContentOfFile(path);
+    ASSERT_TRUE(lastUsed) << path.toStdString();
+    const QStringList phases = lastUsed->videoQuality()->videoBitratePhases();
+    ASSERT_EQ(phases.size(), 3);
+    lastUsed->videoQuality()->setCurrentValue(QStringLiteral("4321"));
+    DNProfileManager::profileManager().recordCurrentUsingProfile(lastUsed.get(), DNProfileKindVideo);
+
+    const auto group = DNFileGroupNode::fileGroupNodeWithNodes({fileWithVideo(), fileWithVideo()});
+    ASSERT_TRUE(group->profile());
+    EXPECT_EQ(group->profile()->videoQuality()->currentValue(), QString::number(phases.at(1).toInt()));
+    EXPECT_EQ(DNFileNode().profile()->videoQuality()->currentValue(), QStringLiteral("4321"))
+        << "a file item without tracks keeps the value until its probe";
+    DNProfileManager::profileManager().recordCurrentUsingProfile(nullptr, DNProfileKindVideo);
 }
 
 TEST(FileNode, ContainerTestsLookAtTheExactClass)

@@ -51,6 +51,46 @@ TEST(PMDigitalNumberFormater, TypingIntoAFieldKeepsOnlyWhatItAccepts)
     EXPECT_EQ(edit.text(), QStringLiteral("1234"));
 }
 
+TEST(PMDigitalNumberFormater, ValueForAText)
+{
+    const struct
+    {
+        QString text;
+        bool ok;
+        int value;
+    } cases[] = {
+        {QStringLiteral("640"), true, 640},
+        {QStringLiteral("0"), true, 0},
+        {QStringLiteral(""), true, 0},
+        {QStringLiteral("12x"), true, 12},
+        {QString(), false, -7},
+    };
+    for (const auto &c : cases) {
+        int value = -7;
+        QString error;
+        EXPECT_EQ(PMDigitalNumberFormater::getObjectValue(&value, c.text, &error), c.ok) << c.text.toStdString();
+        EXPECT_EQ(value, c.value) << c.text.toStdString();
+        EXPECT_EQ(error, c.ok ? QString() : QStringLiteral("Couldn't convert  to int"));
+    }
+}
+
+// A grey box with rounded corners and a white title, whatever the style.
+TEST(NXCustomizeButton, DrawsAGreyRoundedBoxWithAWhiteTitle)
+{
+    app();
+    NXCustomizeButton button;
+    button.resize(button.sizeHint());
+    const QImage picture = button.grab().toImage();
+    uitest::savePicture(&button, QStringLiteral("controls"), QStringLiteral("customize_button"));
+    EXPECT_EQ(picture.pixelColor(3, picture.height() / 2).rgb(), QColor(147, 147, 147).rgb());
+    EXPECT_NE(picture.pixelColor(0, 0).rgb(), QColor(147, 147, 147).rgb()) << "the corner is cut round";
+    int white = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            white += picture.pixelColor(x, y).lightness() > 240;
+    EXPECT_GT(white, 10) << "the title is drawn in white";
+}
+
 TEST(NXCustomizeButton, TitleFollowsStateAndAClickFlipsIt)
 {
     app();

@@ -6,11 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,4 +111,37 @@ TEST(FileLoaderSheet, PhotoFailureAlertsOnTheWindow)
     EXPECT_FALSE(controller.panel()->isVisible());
     EXPECT_TRUE(alert->grab().save(outputFolder() + QStringLiteral("/load_photo_failed.png")));
     alert->buttons().first()->click();
+}
+
+// The photo panel hands over every folder the user selects in it.
+TEST(FileLoaderSheet, PhotoPanelTakesSeveralFolders)
+{
+    app();
+    QTemporaryDir settingsHome;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsHome.path());
+    QTemporaryDir albums;
+    for (const char *name : {"summer", "winter"})
+        ASSERT_TRUE(QDir(albums.path()).mkdir(QString::fromLatin1(name)));
+    QMainWindow window;
+    window.resize(640, 420);
+    window.show();
+    DNFileLoaderController controller;
+    controller.showPhotoLoaderWithOpenPanel(&window, NXAction::action());
+    QFileDialog *panel = window.findChild<QFileDialog *>();
+    ASSERT_TRUE(panel);
+    ASSERT_EQ(panel->fileMode(), QFileDialog::Directory);
+    panel->setDirectory(albums.path());
+    QStringList chosen;
+    QObject::connect(panel, &QFileDialog::filesSelected, [&chosen](const QStringList &folders) { chosen = folders; });
+
+    auto *list = panel->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    auto *model = panel->findChild<QFileSystemModel *>();
+    ASSERT_TRUE(model);
+    ASSERT_TRUE(uitest::waitFor([&] { return model->rowCount(model->index(albums.path())) == 2; }));
+    list->selectAll();
+    QMetaObject::invokeMethod(panel, "accept");
+    chosen.sort();
+    EXPECT_EQ(chosen, (QStringList{albums.filePath(QStringLiteral("summer")), albums.filePath(QStringLiteral("winter"))}));
 }

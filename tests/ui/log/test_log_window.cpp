@@ -20,7 +20,6 @@ namespace {
 struct LogFolders
 {
     QTemporaryDir data;
-    QTemporaryDir previous;
 };
 
 QString shown(const NXLogController &window)
@@ -57,7 +56,7 @@ TEST(LogWindow, FollowsTheLogWithItsEarlierLinesFirst)
 {
     uitest::app();
     LogFolders f;
-    DNLogger logger(f.data.path(), f.previous.path());
+    DNLogger logger(f.data.path());
     logger.roughLog(QStringLiteral("before the window"));
     NXLogController window(logger);
     EXPECT_TRUE(shown(window).startsWith(QStringLiteral("Log Created on")));
@@ -88,7 +87,7 @@ TEST(LogWindow, LinesFromOtherThreadsKeepTheirOrder)
 {
     uitest::app();
     LogFolders f;
-    DNLogger logger(f.data.path(), f.previous.path());
+    DNLogger logger(f.data.path());
     NXLogController window(logger);
     window.clearLog();
     std::vector<std::thread> writers;

@@ -7,6 +7,7 @@
 #include "core/log/DNLogger.h"
 #include "core/util/DNSystemActions.h"
 #include "support/paths.h"
+#include "ui/ui_test_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,6 +54,7 @@ inline QApplication &app()
         // Never destroyed: tearing the application down in the exit handlers, after Qt's own
         // globals are gone, crashes the test process on its way out.
         auto *created = new QApplication(argc, argv);
+        uitest::drainCapturesAtTheEnd();
         QCoreApplication::setOrganizationName(QStringLiteral("Harnvale"));
         QCoreApplication::setApplicationName(QStringLiteral("Talvane"));
         DNSetOpenHandler([](const QString &target) {
@@ -60,8 +62,7 @@ inline QApplication &app()
             return true;
         });
         DNSetPowerRequestHandler([](DNPowerRequest) { return false; });
-        DNLogger::shareRoughLog().redirect(homeDir() + QStringLiteral("/log"),
-                                           homeDir() + QStringLiteral("/log/previous"));
+        DNLogger::shareRoughLog().redirect(homeDir() + QStringLiteral("/log"));
         return created;
     }();
     return *application;

@@ -175,6 +175,37 @@ TEST(AddMedia, DroppedPhotoFolderBecomesASlideshowRow)
     EXPECT_EQ(w.controller.mediaFiles->size(), 1);
 }
 
+// A DVD image or folder handed over (the command line, the file manager) loads as a DVD, as a
+// dropped one does; into a list of other media only after the kind question.
+TEST(AddMedia, DVDSourcesHandedOverLoadAsDVDs)
+{
+    Window w;
+    w.controller.addFilesFromContentOfFiles({testsupport::fixturePath(QStringLiteral("dvd/ntsc.iso"))});
+    ASSERT_TRUE(uitest::waitFor([&] { return !w.controller.mediaFiles->isEmpty(); }));
+    auto dvd = std::dynamic_pointer_cast<DNDVDNode>(w.controller.mediaFiles->first());
+    ASSERT_TRUE(dvd);
+    EXPECT_EQ(dvd->sourceInfo()->sourceType(), NXDVDSourceInfo::SourceImage);
+    EXPECT_EQ(dvd->titleCount(), 3);
+    ASSERT_TRUE(uitest::waitFor([&] { return w.chooserShown(); }));
+    EXPECT_EQ(w.controller.profileController->profileChooseController()->profileType(), 1) << "DVD profiles";
+    w.controller.profileController->profileChooseController()->choosePanel()->hide();
+
+    Window files;
+    files.controller.addFileFromContentOfFile(testsupport::fixturePath(QStringLiteral("media/clip.mp4")));
+    ASSERT_EQ(files.controller.mediaFiles->size(), 1);
+    files.controller.addFilesFromContentOfFiles({testsupport::fixturePath(QStringLiteral("dvd/pal")),
+                                                 testsupport::fixturePath(QStringLiteral("media/clip.mp4"))});
+    ASSERT_TRUE(files.controller.kindQuestionAlert);
+    EXPECT_TRUE(files.controller.kindQuestionAlert->isVisible());
+    files.answer(QStringLiteral("Continue"));
+    ASSERT_TRUE(uitest::waitFor([&] {
+        return files.controller.mediaFiles->size() == 1
+               && std::dynamic_pointer_cast<DNDVDNode>(files.controller.mediaFiles->first()) != nullptr;
+    }));
+    EXPECT_EQ(std::dynamic_pointer_cast<DNDVDNode>(files.controller.mediaFiles->first())->sourceInfo()->sourceType(),
+              NXDVDSourceInfo::SourceFolder);
+}
+
 TEST(AddMedia, ChooserFollowsOnlyALoadIntoAnEmptyList)
 {
     Window w;
@@ -190,6 +221,27 @@ TEST(AddMedia, ChooserFollowsOnlyALoadIntoAnEmptyList)
     ASSERT_TRUE(w.chooserShown());
     NXProfileChooserController *chooser = w.controller.profileController->profileChooseController();
     EXPECT_EQ(chooser->profileType(), 1);
+}
+
+TEST(AddMedia, ASecondDVDClosesTheTitleRowsOfTheFirst)
+{
+    Window w;
+    w.controller.private_flag.isNeedPreSelect = false;
+    auto first = makeDVD({5, 9}, QStringLiteral("FIRST"));
+    w.controller.actionForDVDScaner(first);
+    ASSERT_FALSE(first->isHiddenChildren());
+    auto *firstRow = qobject_cast<DNDVDRootCell *>(DNCell::cellOfNode(first.get()));
+    ASSERT_TRUE(firstRow);
+    ASSERT_TRUE(firstRow->isOpenup());
+
+    auto second = makeDVD({7}, QStringLiteral("SECOND"));
+    w.controller.actionForDVDScaner(second);
+    EXPECT_TRUE(first->isHiddenChildren());
+    EXPECT_FALSE(firstRow->isOpenup());
+    for (const DNDVDTitlePtr &title : first->titles())
+        EXPECT_TRUE(DNCell::cellOfNode(title.get())->isHidden());
+    EXPECT_FALSE(second->isHiddenChildren());
+    EXPECT_FALSE(DNCell::cellOfNode(second->titleAt(0).get())->isHidden());
 }
 
 TEST(AddMedia, ARowsProfileButtonOpensTheChooserForItsEntry)

@@ -5,11 +5,16 @@
 
 #include "core/model/file/DNTAudio.h"
 #include "core/model/file/DNTSubtitle.h"
+#include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
+#include "ui/controls/DNButton.h"
+#include "ui/controls/DNCheckBox.h"
+#include "ui/controls/DNImageNamed.h"
 #include "ui/controls/NXSwitch.h"
 #include "ui/medialist/DNCellWidgets.h"
 
 #include <QLabel>
+#include <QTest>
 
 using namespace medialisttest;
 
@@ -105,6 +110,116 @@ TEST(DVDSourceRow, OutputNameTakesTheProfileSuffix)
     dvd->setProfile(profileWith("mkv", 2000001));
     host.root()->updateCellContent();
     EXPECT_EQ(host.root()->trackNameOutput()->text(), QStringLiteral("movie.mkv"));
+}
+
+// The row follows its disc: a cover found after the row was made, the merge flag set elsewhere,
+// and the playing state, which hides the play button under the pointer.
+TEST(DVDSourceRow, ObservesItsDiscsCoverMergeFlagAndPlayingState)
+{
+    auto dvd = makeDVD({5, 9});
+    for (const DNDVDTitlePtr &title : dvd->titles())
+        title->setIsSelected(true);
+    RowHost host(dvd);
+    DNDVDRootCell *root = host.root();
+    DNCellTrackImageView *thumbnail = root->thumbnailView();
+    EXPECT_TRUE(thumbnail->isWaitingForImage()) << "a spinner while the cover is looked up";
+    EXPECT_FALSE(thumbnail->hasImage());
+    uitest::savePicture(&host.f.window, QStringLiteral("medialist"), QStringLiteral("dvd_row_cover_pending"));
+
+    QImage cover(160, 120, QImage::Format_RGB32);
+    cover.fill(QColor(200, 40, 40));
+    dvd->setThumbnail(cover);
+    EXPECT_TRUE(thumbnail->hasImage());
+    EXPECT_FALSE(thumbnail->isWaitingForImage());
+    const QColor middle = thumbnail->shownImage().pixelColor(thumbnail->width() / 2, thumbnail->height() - 10);
+    EXPECT_GT(middle.red(), 150);
+    EXPECT_LT(middle.green(), 80);
+
+    dvd->setMergeIntoOne(true);
+    EXPECT_TRUE(root->mergeSwitch()->isOn());
+    dvd->setMergeIntoOne(false);
+    EXPECT_FALSE(root->mergeSwitch()->isOn());
+
+    root->onDNNotificationScrollWheel(root->mapToGlobal(QPoint(5, 5)));
+    ASSERT_TRUE(root->isFocused());
+    ASSERT_TRUE(thumbnail->playIcon());
+    EXPECT_FALSE(thumbnail->playIcon()->isHidden());
+    dvd->setIsPlaying(true);
+    EXPECT_TRUE(thumbnail->playIcon()->isHidden());
+    dvd->setIsPlaying(false);
+    EXPECT_FALSE(thumbnail->playIcon()->isHidden());
+    uitest::savePicture(&host.f.window, QStringLiteral("medialist"), QStringLiteral("dvd_row_cover_arrived"));
+}
+
+// The profile control's two buttons look like one split button: the frames show under the
+// pointer, and holding one button shows the other in the matching pressed frame.
+TEST(RowWidgets, ProfileControlHoverAndPressedLooks)
+{
+    uitest::app();
+    QWidget window;
+    window.resize(120, 80);
+    auto *control = new DNCellProfileImageView(QRect(10, 10, 80, 60), &window);
+    control->updateDisplayImage(QStringLiteral("profile_apple_ipad"));
+    window.show();
+    DNButton *left = control->leftButton();
+    DNButton *right = control->rightButton();
+    // A point of the frame that no icon covers tells which frame a button shows.
+    auto framed = [](DNButton *button, const char *frame) {
+        const QImage shown = button->currentImage().toImage();
+        const QImage picture = DNImageNamed(QString::fromLatin1(frame)).toImage();
+        return !shown.isNull() && shown.size() == picture.size()
+               && shown.pixelColor(2, picture.height() / 2) == picture.pixelColor(2, picture.height() / 2);
+    };
+    EXPECT_EQ(left->currentImage().toImage(), DNImageNamed(QStringLiteral("profile_apple_ipad_nor.png")).toImage());
+    EXPECT_EQ(right->currentImage().toImage(), DNImageNamed(QStringLiteral("setting_icon_nor.png")).toImage());
+
+    control->setHoverLook(true);
+    EXPECT_TRUE(framed(left, "left_frame_state1.png"));
+    EXPECT_TRUE(framed(right, "right_frame_state1.png"));
+    uitest::savePicture(&window, QStringLiteral("medialist"), QStringLiteral("profile_control_hover"));
+
+    int chosen = 0;
+    QObject::connect(control, &DNCellProfileImageView::changeCurProfileClicked, [&chosen] { ++chosen; });
+    QTest::mousePress(left, Qt::LeftButton);
+    EXPECT_TRUE(framed(left, "left_frame_state2.png"));
+    EXPECT_TRUE(framed(right, "right_frame_state2.png"));
+    uitest::savePicture(&window, QStringLiteral("medialist"), QStringLiteral("profile_control_left_pressed"));
+    QTest::mouseRelease(left, Qt::LeftButton);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_TRUE(framed(left, "left_frame_state1.png")) << "back to the hover look after the click";
+
+    QTest::mousePress(right, Qt::LeftButton);
+    EXPECT_TRUE(framed(right, "right_frame_state3.png"));
+    EXPECT_TRUE(framed(left, "left_frame_state3.png"));
+    uitest::savePicture(&window, QStringLiteral("medialist"), QStringLiteral("profile_control_right_pressed"));
+    QTest::mouseRelease(right, Qt::LeftButton);
+
+    control->setHoverLook(false);
+    EXPECT_EQ(left->currentImage().toImage(), DNImageNamed(QStringLiteral("profile_apple_ipad_nor.png")).toImage());
+}
+
+// The title row's check box draws the row's own pictures for its two states.
+TEST(DVDTitleRow, CheckBoxShowsItsPictures)
+{
+    auto dvd = makeDVD({5, 9});
+    dvd->titleAt(1)->setIsSelected(true);
+    RowHost host(dvd);
+    const QImage unchecked = DNImageNamed(QStringLiteral("title_cell_uncheck.png")).toImage();
+    const QImage checked = DNImageNamed(QStringLiteral("title_cell_check.png")).toImage();
+    ASSERT_FALSE(unchecked.isNull());
+    ASSERT_FALSE(checked.isNull());
+    for (int i = 0; i < 2; ++i) {
+        DNCheckBox *box = host.title(i)->check();
+        ASSERT_TRUE(box->drawsPictures());
+        const QImage shown = box->grab().toImage();
+        const QImage &picture = i == 1 ? checked : unchecked;
+        const QPoint middle(picture.width() / 2, picture.height() / 2);
+        const QPoint offset((shown.width() - picture.width()) / 2, (shown.height() - picture.height()) / 2);
+        EXPECT_EQ(shown.pixelColor(middle + offset).rgb(), picture.pixelColor(middle).rgb()) << "title " << i + 1;
+    }
+    QTest::mouseClick(host.title(0)->check(), Qt::LeftButton);
+    EXPECT_TRUE(dvd->titleAt(0)->isSelected());
+    uitest::savePicture(&host.f.window, QStringLiteral("medialist"), QStringLiteral("title_rows_checked"));
 }
 
 TEST(DVDTitleRow, PopUpsListTracksAndTheExtraChoices)
@@ -269,6 +384,63 @@ TEST(FileRow, AudioAndSubtitleLabels)
     choose(silentRow->audioTracks(), 0);
     EXPECT_EQ(silent->setting()->audioIndex(), 0);
     uitest::savePicture(&f.window, QStringLiteral("medialist"), QStringLiteral("file_rows"));
+}
+
+// Files joined into a group take the member-row style the moment the group is made.
+TEST(FileRow, GroupMembersTakeTheMemberStyle)
+{
+    ListFixture f;
+    auto first = makeFile(QStringLiteral("/m/first.mp4"));
+    auto second = makeFile(QStringLiteral("/m/second.mp4"));
+    f.table->addMovieNode(first);
+    f.table->addMovieNode(second);
+    auto *firstRow = qobject_cast<DNRootCell *>(f.row(0));
+    ASSERT_TRUE(firstRow);
+    ASSERT_EQ(firstRow->type(), 0);
+    ASSERT_FALSE(firstRow->profileName()->isHidden());
+    const auto group = DNFileGroupNode::fileGroupNodeWithNodes({first, second});
+    for (const auto &member : {first, second}) {
+        auto *row = qobject_cast<DNRootCell *>(DNCell::cellOfNode(member.get()));
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->type(), 1);
+        EXPECT_TRUE(row->profileName()->isHidden()) << "a member shows no profile of its own";
+    }
+}
+
+// Every text of every row stays readable whatever the row's state: selected or not, under the
+// pointer or not, a main title's own background, trimmed times in red.
+TEST(RowLooks, TextsStayReadableInEveryState)
+{
+    auto dvd = makeDVD({100, 9});
+    dvd->titleAt(0)->setIsMainTitle(true);
+    dvd->titleAt(1)->setIsSelected(true);
+    auto trimmed = dvd->titleAt(1)->setting();
+    trimmed->setTrimEnable(true);
+    trimmed->setTrimStartPercent(0.1f);
+    trimmed->setTrimEndPercent(0.9f);
+    RowHost host(dvd);
+    auto file = makeFile(QStringLiteral("/m/holiday.mp4"));
+    host.f.table->addMovieNode(file);
+    QList<DNCell *> rows{host.root(), host.title(0), host.title(1), DNCell::cellOfNode(file.get())};
+    for (int state : {DNCell::StateUnselected, DNCell::StateSelected}) {
+        for (bool focused : {false, true}) {
+            for (DNCell *row : rows) {
+                row->setState(state);
+                row->setIsFocused(focused);
+                const QImage picture = row->grab().toImage();
+                for (QLabel *label : row->findChildren<QLabel *>()) {
+                    if (!label->isVisibleTo(row) || label->text().isEmpty() || !label->pixmap().isNull())
+                        continue;
+                    const QRect area(label->mapTo(row, QPoint(0, 0)), label->size());
+                    EXPECT_GE(uitest::inkContrast(picture, area), 3.0)
+                        << row->metaObject()->className() << " " << label->objectName().toStdString() << " \""
+                        << label->text().left(40).toStdString() << "\" state " << state << " focused " << focused;
+                }
+            }
+            uitest::savePicture(&host.f.window, QStringLiteral("medialist"),
+                                QStringLiteral("rows_state%1%2").arg(state).arg(focused ? "_focused" : ""));
+        }
+    }
 }
 
 } // namespace

@@ -40,8 +40,7 @@ struct Environment
         manager = std::make_unique<DNProfileManager>(
             [settings] { return std::make_unique<QSettings>(settings, QSettings::IniFormat); });
         QDir().mkpath(dir.filePath(QStringLiteral("log")));
-        QDir().mkpath(dir.filePath(QStringLiteral("previous")));
-        DNLogger::shareRoughLog().redirect(dir.filePath(QStringLiteral("log")), dir.filePath(QStringLiteral("previous")));
+        DNLogger::shareRoughLog().redirect(dir.filePath(QStringLiteral("log")));
     }
 
     QString log() const

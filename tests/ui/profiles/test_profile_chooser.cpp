@@ -114,6 +114,13 @@ TEST_F(ProfileChooser, OpensOnTheRecentProfilesOrElseTheSecondCategory)
     EXPECT_EQ(chooser.majorTableController()->selectedRow(), 2);
     EXPECT_EQ(chooser.majorTableController()->rows().at(0).header, QStringLiteral("Frequently Used Profile"));
     EXPECT_FALSE(cardTitles().isEmpty());
+    // Every group header stands over at least one category: the file catalogue has no backups.
+    const auto &rows = chooser.majorTableController()->rows();
+    for (int i = 0; i < rows.size(); ++i)
+        if (!rows.at(i).item)
+            EXPECT_TRUE(i + 1 < rows.size() && rows.at(i + 1).item) << rows.at(i).header.toStdString();
+    for (const auto &row : rows)
+        EXPECT_NE(row.header, QStringLiteral("DVD Backup Profile"));
 }
 
 TEST_F(ProfileChooser, BrowsingThreeLevelsAndDoneHandsOverTheChosenProfile)
@@ -274,3 +281,27 @@ TEST_F(ProfileChooser, HidingCancelMovesDoneToTheRightEdge)
 }
 
 } // namespace
+
+// The recommended mark and every other text of a card stay readable on a selected card's blue.
+TEST(ProfileCards, TextsStayReadableSelectedOrNot)
+{
+    profileui::app();
+    NXProfilePreviewCell card(nullptr);
+    card.setProfileTitle(QStringLiteral("iPad 2 H.264"));
+    card.setDescribe(QStringLiteral("H.264 video with AAC audio in MP4, 1024x768"));
+    card.setBottomOtherInfomationText(QStringLiteral("1024x768, 1800 kbps"));
+    card.setRecommend(true);
+    card.show();
+    for (bool selected : {false, true}) {
+        card.setSelected(selected);
+        const QImage picture = card.grab().toImage();
+        for (QLabel *label : card.findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            EXPECT_GE(uitest::inkContrast(picture, label->geometry()), 3.0)
+                << label->text().toStdString() << (selected ? " on a selected card" : "");
+        }
+        uitest::savePicture(&card, QStringLiteral("profiles"), selected ? QStringLiteral("card_selected")
+                                                                        : QStringLiteral("card"));
+    }
+}

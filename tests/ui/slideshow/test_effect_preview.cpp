@@ -201,7 +201,7 @@ TEST(EffectPreviewStrip, FiltersAreSetUpForTheTiles)
     QTemporaryDir logDir;
     QDir().mkpath(logDir.filePath(QStringLiteral("log")));
     QDir().mkpath(logDir.filePath(QStringLiteral("previous")));
-    DNLogger::shareRoughLog().redirect(logDir.filePath(QStringLiteral("log")), logDir.filePath(QStringLiteral("previous")));
+    DNLogger::shareRoughLog().redirect(logDir.filePath(QStringLiteral("log")));
     StripFixture f;
     const QList<NXFilterPtr> filters = [&] {
         QList<NXFilterPtr> list;

@@ -1,5 +1,6 @@
-// Draws the media list's pictures (row backgrounds, row buttons, track icons, the empty list's
-// three add buttons) into resources/images/medialist. Run by hand after a change:
+// Draws the media list's pictures (row backgrounds, row buttons, track icons, the title rows'
+// check box, the thumbnail placeholder, the empty list's three add buttons) into
+// resources/images/medialist. Run by hand after a change:
 //   g++ -std=c++17 -fPIC make_medialist_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/mkml
 //   QT_QPA_PLATFORM=offscreen /tmp/mkml ..
 #include "../../generator/DrawnImage.h"
@@ -126,6 +127,48 @@ void folderIcon(QPainter &p, QRectF r, QColor c)
     path.lineTo(r.left(), r.bottom() - r.height() * 0.1);
     path.closeSubpath();
     p.fillPath(path, c);
+}
+
+// A rounded box that reads on the white, blue and yellow row backgrounds alike: a dark edge
+// around white, or a filled blue box with a white tick.
+void checkBox(const QString &name, bool checked)
+{
+    save(name, QSize(18, 18), [checked](QPainter &p, QSizeF s) {
+        const QRectF box(2, 2, s.width() - 4, s.height() - 4);
+        p.setPen(QPen(checked ? QColor(30, 80, 160) : QColor(110, 118, 132), 1.2));
+        p.setBrush(checked ? QColor(52, 120, 214) : QColor(255, 255, 255));
+        p.drawRoundedRect(box, 3, 3);
+        if (!checked)
+            return;
+        p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({QPointF(5.2, 9.2), QPointF(7.9, 12), QPointF(12.8, 6)}));
+    });
+}
+
+// The thumbnail of an item with no picture of its own (a DVD folder or image, a file whose frame
+// cannot be grabbed): a grey film frame with a play mark, drawn over black at its own size.
+void placeholder(const QString &name)
+{
+    save(name, QSize(160, 120), [](QPainter &p, QSizeF s) {
+        const QColor grey(120, 124, 134);
+        const QRectF film(18, 22, s.width() - 36, s.height() - 44);
+        QPainterPath strip;
+        strip.addRoundedRect(film, 6, 6);
+        for (int i = 0; i < 7; ++i) {
+            strip.addRoundedRect(QRectF(film.left() + 8 + i * 16, film.top() + 5, 8, 6), 1.5, 1.5);
+            strip.addRoundedRect(QRectF(film.left() + 8 + i * 16, film.bottom() - 11, 8, 6), 1.5, 1.5);
+        }
+        strip.setFillRule(Qt::OddEvenFill);
+        p.fillPath(strip, grey);
+        QPainterPath play;
+        const QPointF c = film.center();
+        play.moveTo(c.x() - 9, c.y() - 12);
+        play.lineTo(c.x() + 13, c.y());
+        play.lineTo(c.x() - 9, c.y() + 12);
+        play.closeSubpath();
+        p.fillPath(play, QColor(40, 42, 48));
+    });
 }
 
 void isoIcon(QPainter &p, QRectF r, QColor c)
@@ -274,6 +317,9 @@ int main(int argc, char **argv)
     editButton("title_celll_edit_active_nor.png", QColor(255, 238, 200), QColor(170, 100, 20));
     editButton("title_celll_edit_active_on.png", QColor(255, 228, 176), QColor(150, 85, 10));
     editButton("title_celll_edit_active_down.png", QColor(245, 210, 150), QColor(120, 65, 5));
+    checkBox("title_cell_uncheck.png", false);
+    checkBox("title_cell_check.png", true);
+    placeholder("placeholder.png");
     // The empty list's three add buttons: disc (large), folder, ISO image.
     bigButton("forceground_video.png", QSize(324, 215), QColor(70, 120, 200), "Load a DVD disc", discIcon);
     bigButton("forceground_photo.png", QSize(106, 106), QColor(220, 160, 60), "DVD folder", folderIcon);

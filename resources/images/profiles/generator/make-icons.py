@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the profile chooser's pictures: one icon per category and profile icon id named in the
-catalogue tables, the default icons and the back button. Plain Python (zlib + struct), so it
+catalogue tables, the default icons and the back button; and the media-list rows' profile
+buttons: each profile icon id in its normal ("_nor") and highlighted ("_on") look. Plain Python (zlib + struct), so it
 runs anywhere; the PNGs it writes are committed next to this folder.
 
 Usage: make-icons.py CATALOGUE_TABLE_DIR OUTPUT_DIR
@@ -138,8 +139,14 @@ def pictogram(name):
     return "play"
 
 
-def icon(path, name, size):
-    colour = COLOURS[zlib.crc32(name.encode()) % len(COLOURS)] + (255,)
+def lit(colour):
+    """The highlighted look: the colour a third of the way to white."""
+    return tuple(int(c + (255 - c) / 3) for c in colour)
+
+
+def icon(path, name, size, highlighted=False):
+    colour = COLOURS[zlib.crc32(name.encode()) % len(COLOURS)]
+    colour = (lit(colour) if highlighted else colour) + (255,)
     layers = [(rrect(0.06, 0.06, 0.94, 0.94, 0.2), colour)] + PICTOS[pictogram(name)]
     png(path, size, size, render((size, size), layers))
 
@@ -172,7 +179,10 @@ def main():
     for table in ("dvd.tsv", "video.tsv"):
         for name in sorted(names_in(os.path.join(tables, table), "icon")):
             icon(os.path.join(out, name + ".png"), name, 32)
+            icon(os.path.join(out, name + "_nor.png"), name, 32)
+            icon(os.path.join(out, name + "_on.png"), name, 32, True)
     icon(os.path.join(out, "icon_default_nor.png"), "icon_default_nor", 24)
+    icon(os.path.join(out, "icon_default_on.png"), "icon_default_nor", 24, True)
     icon(os.path.join(out, "secondary_default.png"), "secondary_default", 24)
     back_button(os.path.join(out, "profile_back_nor.png"), False)
     back_button(os.path.join(out, "profile_back_down.png"), True)

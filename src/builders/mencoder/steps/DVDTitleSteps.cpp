@@ -315,11 +315,11 @@ void writePassLogFile(DVDTitleBuild &build)
     put(build, OptionText(build.options.passLogFile));
 }
 
-QString passSuffix(const DVDTitleBuild &build, const char *passKey)
+QString passSuffix(const DVDTitleBuild &build)
 {
     if (!build.options.twoPass)
         return QString();
-    return QStringLiteral(":%1=%2").arg(QLatin1String(passKey)).arg(build.options.passIndex + 1);
+    return QStringLiteral(":vpass=%1").arg(build.options.passIndex + 1);
 }
 
 QString profileValue(const std::shared_ptr<NXProfileInfoBase> &field)

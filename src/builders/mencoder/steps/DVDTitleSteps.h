@@ -81,8 +81,8 @@ void writeSafeMode(DVDTitleBuild &build);
 void writeAspect(DVDTitleBuild &build);
 // "-passlogfile" and the log path, only during a two-pass run.
 void writePassLogFile(DVDTitleBuild &build);
-// The codec options' pass ending (":vpass=N" with the given key) during a two-pass run, else "".
-QString passSuffix(const DVDTitleBuild &build, const char *passKey = "vpass");
+// The codec options' pass ending (":vpass=N") during a two-pass run, else "".
+QString passSuffix(const DVDTitleBuild &build);
 
 // The current value of a profile field; null when the profile lacks the field.
 QString profileValue(const std::shared_ptr<NXProfileInfoBase> &field);
