@@ -12,11 +12,15 @@ constexpr AVFileStep MPEG2Steps[] = {
     stepNoSubtitles,    stepPlayablePixelFormat, stepChapters,        stepOutput,
 };
 
+// The ".mpg" suffix alone makes the encoder write an MPEG-1 system stream, whose AC-3 packets
+// read back with broken timestamps (a skip and a repeat of audio): this output names the MPEG-2
+// program stream its video belongs in.
 constexpr AVFileStep MPEG2AC3Steps[] = {
     stepHead,           stepMPEG2InputDecoder, stepTrimBeforeInput,   stepInput,          stepTrimAfterInput,
     stepMPEGStandardFrameRate, stepVideoBitrate, stepAspect,          stepVideoCodec,     stepMPEGVideoTuning,
     stepRateControl,    stepFilterGraph,     stepAudio,               stepVolume,         stepTags,
-    stepStreamMapping,  stepNoSubtitles,     stepPlayablePixelFormat, stepChapters,       stepOutput,
+    stepStreamMapping,  stepNoSubtitles,     stepPlayablePixelFormat, stepMPEG2ProgramStream, stepChapters,
+    stepOutput,
 };
 
 constexpr AVFileRecipe MPEG2Recipe{

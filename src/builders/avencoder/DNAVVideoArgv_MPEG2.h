@@ -9,5 +9,6 @@ class NXBasicMediaNode;
 // made.
 Argument *Video_To_MPEG2_With_AVEncoder(NXBasicMediaNode *fileNode, int titleIndex, VideoConvertOptions options);
 
-// The same with AC-3 audio; an MPEG-2 source ("mp2v") is read with the MPEG-2 decoder.
+// The same with AC-3 audio in an MPEG-2 program stream; an MPEG-2 source ("mp2v") is read with
+// the MPEG-2 decoder.
 Argument *Video_To_MPEG2AC3_With_AVEncoder(NXBasicMediaNode *fileNode, int titleIndex, VideoConvertOptions options);

@@ -15,17 +15,11 @@ namespace {
 
 // --- VOB
 
-// [B20]
-void stepVOBContainer(AVFileBuild &build)
-{
-    AppendArguments(build.argument.get(), {"-f", "vob"});
-}
-
 constexpr AVFileStep VOBSteps[] = {
     stepHead,         stepTrimBeforeInput, stepInput,       stepTrimAfterInput, stepFrameRate,
     stepVideoBitrate, stepAspect,          stepVideoCodec,  stepMPEGVideoTuning, stepRateControl,
     stepFilterGraph,  stepAudio,           stepVolume,      stepTags,           stepStreamMapping,
-    stepNoSubtitles,  stepPlayablePixelFormat, stepVOBContainer, stepChapters,     stepOutput,
+    stepNoSubtitles,  stepPlayablePixelFormat, stepMPEG2ProgramStream, stepChapters,     stepOutput,
 };
 
 constexpr AVFileRecipe VOBRecipe{

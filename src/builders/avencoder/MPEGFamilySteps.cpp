@@ -78,3 +78,8 @@ void stepMPEG2InputDecoder(AVFileBuild &build)
     if (build.video->codec == QLatin1String("mp2v"))
         AppendArguments(build.argument.get(), {"-c:v", "mpeg2video"});
 }
+
+void stepMPEG2ProgramStream(AVFileBuild &build)
+{
+    AppendArguments(build.argument.get(), {"-f", "vob"});
+}

@@ -45,6 +45,9 @@ void stepMPEGVideoTuning(AVFileBuild &build);
 // [after B3] "-c:v" "mpeg2video" before the input for a source whose codec reads exactly
 // "mp2v", so that the input is read with the MPEG-2 decoder.
 void stepMPEG2InputDecoder(AVFileBuild &build);
+// [B20] "-f" "vob": an MPEG-2 program stream.
+void stepMPEG2ProgramStream(AVFileBuild &build);
+
 inline constexpr AVOptionWord MPEG2VideoCodecWords[] = {{"-c:v", "mpeg2video"}};
 
 inline constexpr AVOptionWord MPEGVideoHighQuality[] = {{"-qscale:v", "2"}, {"-qmin", "2"}, {"-qmax", "15"}};

@@ -129,7 +129,8 @@ TEST(MPEGFamilyBuilders, PlainItemsGiveTheirVectorsWordForWord)
                     + QStringList{"-c:a", "mp2", "-b:a", "224k", "-ar", "48000", "-ac", "2", "-sn", "-pix_fmt", "yuv420p"},
          "mpg"},
         {MPEG2AC3, picture + QStringList{"-c:v", "mpeg2video"} + kMPEGTuning + mpegRate
-                       + QStringList{"-c:a", "ac3", "-b:a", "192k", "-ar", "48000", "-ac", "2", "-sn", "-pix_fmt", "yuv420p"},
+                       + QStringList{"-c:a", "ac3", "-b:a", "192k", "-ar", "48000", "-ac", "2", "-sn", "-pix_fmt", "yuv420p",
+                                     "-f", "vob"},
          "mpg"},
         {VOB, picture + QStringList{"-c:v", "mpeg2video"} + kMPEGTuning + mpegRate
                   + QStringList{"-c:a", "mp2", "-b:a", "224k", "-ar", "48000", "-ac", "2", "-sn", "-pix_fmt", "yuv420p",
