@@ -41,8 +41,9 @@ void stepSourceFrameRate(AVFileBuild &build)
         return;
     }
     const float fps = build.video->fps;
-    // A wild rate is no rate of the frame-rate table, so it meant the film rate; the table now
-    // passes plain rates on, which would carry the wild one into the output.
+    // A wild rate (a misread one, or a timestamp clock) is replaced by the film rate: written as
+    // the source rate, GetFrameRateString would pass it on and the encoder would repeat frames
+    // hundreds of times over.
     if (fps < 0.0f || fps > kWildestKeptRate)
         writeRate(build, QStringLiteral("23.97"));
     else if (build.options.engineSafeMode || IsRealMediaFile(build.item))

@@ -3,8 +3,8 @@
 #include "builders/avencoder/frame/AVFileBuild.h"
 
 // Steps and constants that the MPEG-family file builders share (H.264 in high definition,
-// MPEG-4 Part 2 in MP4 and AVI, MPEG-1, MPEG-2, VOB), in the frame's step labels. Each stands in for a frame step of the same
-// label, or comes between two of them where the comment says so.
+// MPEG-4 Part 2 in MP4 and AVI, MPEG-1, MPEG-2, VOB), in the frame's step labels. Each stands in
+// for the frame's step of the same label, or comes between two of them where its comment says.
 
 // [B19] "-pix_fmt" "yuv420p" for every source, where the frame writes it for a 2vuy source
 // only: the players these outputs are for take 8-bit 4:2:0 pictures, and an encoder that can
