@@ -91,3 +91,32 @@ TEST(DevtoolFileRoad, FailuresExitNonZeroWithOneLine)
         EXPECT_TRUE(output.last().contains(QLatin1String(row.reason))) << output.last().toStdString();
     }
 }
+
+// Each MPEG-family profile converts a second of a file from the command line, into the container
+// its suffix names.
+class DevtoolMPEGFamilyConvert : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(DevtoolMPEGFamilyConvert, WritesTheProfilesOutput)
+{
+    QTemporaryDir out;
+    const QString profile = QString::fromLatin1(GetParam());
+    const auto run = devtool({QStringLiteral("convert"), fixture("fileroad/h264_aac.mp4"), QStringLiteral("0"),
+                              profile + QStringLiteral(".plist"), out.path(), QStringLiteral("--trim"), QStringLiteral("0"),
+                              QStringLiteral("1")});
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    const QStringList output = lines(run.output);
+    ASSERT_FALSE(output.isEmpty());
+    const QString written = output.last();
+    EXPECT_EQ(QFileInfo(written).absolutePath(), out.path());
+    const QJsonObject probe = testsupport::ffprobe(written);
+    EXPECT_FALSE(testsupport::codecsOf(probe, QStringLiteral("video")).isEmpty()) << written.toStdString();
+    EXPECT_NEAR(testsupport::durationOf(probe), 1.0, 0.5) << written.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(MPEGFamily, DevtoolMPEGFamilyConvert,
+                         ::testing::Values("Video_HD_H264", "Video_MP4_MPEG4", "Video_MP4_MP3", "Video_AVI", "Video_WMV",
+                                           "Video_MPEG1", "Video_MPEG2", "Video_MPEG2_AC3", "Video_VOB",
+                                           "Video_NTSC_DVD", "Video_PAL_DVD"),
+                         [](const ::testing::TestParamInfo<const char *> &info) { return std::string(info.param); });

@@ -55,6 +55,19 @@ QString GenVolumeFilter(const DNFileNode &item, const VideoConvertOptions &optio
 QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                             bool withSubtitle, QString *failure = nullptr);
 
+// The frame a builder asks the picture filters for in place of the profile's resolution and the
+// item's own choice: a DVD's frame is fixed, always filled out, and its pixels are not square.
+struct AVPictureFrame
+{
+    QString resolution;        // "<w>x<h>"
+    double pixelAspect = 1.0;  // how much wider than tall a pixel of the frame is shown
+};
+
+// GenVideoFilterChain with the picture fitted into frame, keeping its shape as shown, and padded
+// out to it.
+QString GenVideoFilterChainForFrame(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
+                                    bool withSubtitle, const AVPictureFrame &frame, QString *failure = nullptr);
+
 // The subtitle stage for a subtitle text file: "[VA]subtitles=filename=<copy>", with
 // ":charenc=<charset>" for an SRT copy that is not UTF-8. Null when the copy cannot be made.
 QString GenExtSubtitleFilter(const QString &path, const QString &charset);

@@ -106,7 +106,12 @@ PictureGeometry pictureGeometry(const PictureEdits &edits)
     // The frame is filled by the picture as it leaves the orientation piece; the scale before it
     // works on the picture still unturned.
     const QSize picture = turned(working);
-    const QSize fit = DNAspectFitSize(picture.width(), picture.height(), target.width(), target.height());
+    // In a frame whose pixels are not square (a DVD's) the picture keeps its shape as shown: it
+    // is fitted into the frame as shown, and its width taken back to the frame's pixels.
+    const double pixelAspect = edits.pixelAspect > 0 ? edits.pixelAspect : 1.0;
+    QSize fit = DNAspectFitSize(picture.width(), picture.height(), target.width() * pixelAspect, target.height());
+    if (pixelAspect != 1.0)
+        fit.setWidth(int(std::lround(fit.width() / pixelAspect)));
     geometry.logLines << QStringLiteral("videoSize: %1, OutputSize: %2 FitSize: %3")
                              .arg(sizeText(working), sizeText(target), sizeText(fit));
     const QSize scaled = turned(raised(fit));

@@ -18,6 +18,7 @@ struct PictureEdits
     bool mirror = false;
     QString resolution;        // the profile's value: "keep origin" or "<w>x<h>"
     bool expandToFrame = false;  // pad out to the profile's frame
+    double pixelAspect = 1.0;  // how much wider than tall a pixel of the frame is shown
 };
 
 struct PictureGeometry

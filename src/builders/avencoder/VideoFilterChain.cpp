@@ -107,10 +107,8 @@ QString watermarkPiece(DNFileNode &item, QSize output)
     return QStringLiteral("movie=%1[WM];%2[WM]overlay=%3:%4").arg(picture, kWatermarkIn).arg(x).arg(y);
 }
 
-} // namespace
-
-QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
-                            bool withSubtitle, QString *failure)
+QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
+                    bool withSubtitle, const AVPictureFrame *frame, QString *failure)
 {
     const auto setting = item.setting();
     const int videoIndex = setting ? setting->videoIndex() : -1;
@@ -130,8 +128,9 @@ QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options
     edits.cropRect = setting->cropRectPercent();
     edits.rotation = setting->normalizedRotation();
     edits.mirror = setting->mirror();
-    edits.resolution = resolution;
-    edits.expandToFrame = setting->autoExpandToProfile();
+    edits.resolution = frame ? frame->resolution : resolution;
+    edits.expandToFrame = frame ? true : setting->autoExpandToProfile();
+    edits.pixelAspect = frame ? frame->pixelAspect : 1.0;
     const PictureGeometry geometry = pictureGeometry(edits);
     for (const QString &line : geometry.logLines)
         argumentLogLine(line);
@@ -165,6 +164,20 @@ QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options
         return {};
     }
     return mark + graph;
+}
+
+} // namespace
+
+QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
+                            bool withSubtitle, QString *failure)
+{
+    return filterGraph(item, options, extraFilter, withSubtitle, nullptr, failure);
+}
+
+QString GenVideoFilterChainForFrame(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
+                                    bool withSubtitle, const AVPictureFrame &frame, QString *failure)
+{
+    return filterGraph(item, options, extraFilter, withSubtitle, &frame, failure);
 }
 
 QString GenExtSubtitleFilter(const QString &path, const QString &charset)

@@ -29,12 +29,16 @@ struct ConversionRow
     const char *fileFormat = ""; // the profile's file format ("" its own)
     int audioIndex = 0;          // the audio track chosen
     const char *resolution = ""; // the profile's frame ("" its own)
+    const char *container = "";  // ffprobe's format name ("" not checked)
+    double fps = 0;              // the picture's rate (0 not checked)
 };
 
 void PrintTo(const ConversionRow &row, std::ostream *out)
 {
     *out << row.name;
 }
+
+const char *const kMP4 = "mov,mp4,m4a,3gp,3g2,mj2";
 
 const ConversionRow rows[] = {
     {"H264_MP4", "fileroad/h264_aac.mp4", "Video_MP4_H264.plist", "h264", "aac", 640, 360, 440, 3, "isom"},
@@ -49,6 +53,36 @@ const ConversionRow rows[] = {
     {"H264_odd_size_into_640x480", "fileroad/odd_718x478.mp4", "Video_MP4_H264.plist", "h264", "aac", 640, 428,
      440, 3, "", "", "", 0, "640x480"},
     {"H264_phone_clip", "fileroad/phone_rotated.mp4", "Video_MP4_H264.plist", "h264", "aac", 180, 320},
+    // MPEG family
+    {.name = "HD_H264_MP4", .source = "fileroad/h264_aac.mp4", .profile = "Video_HD_H264.plist", .videoCodec = "h264",
+     .audioCodec = "aac", .width = 1920, .height = 1080, .brand = "isom", .container = kMP4, .fps = 25},
+    {.name = "HD_H264_from_10bit_422", .source = "fileroad/yuv422p10.mov", .profile = "Video_HD_H264.plist",
+     .videoCodec = "h264", .audioCodec = "aac", .width = 1920, .height = 1080, .container = kMP4, .fps = 25},
+    {.name = "MPEG4_MP4_second_track", .source = "fileroad/two_audio.mov", .profile = "Video_MP4_MPEG4.plist",
+     .videoCodec = "mpeg4", .audioCodec = "aac", .width = 320, .height = 240, .toneHz = 880, .brand = "isom",
+     .audioIndex = 1, .container = kMP4, .fps = 25},
+    {.name = "MPEG4_iPod_without_audio", .source = "fileroad/mpeg4_silent.avi", .profile = "Video_MP4_MPEG4.plist",
+     .videoCodec = "mpeg4", .audioCodec = "", .width = 320, .height = 240, .brand = "M4V ", .suffix = "m4v",
+     .fileFormat = "iPod", .container = kMP4, .fps = 25},
+    {.name = "MP4_MP3_phone_clip", .source = "fileroad/phone_rotated.mp4", .profile = "Video_MP4_MP3.plist",
+     .videoCodec = "mpeg4", .audioCodec = "mp3", .width = 180, .height = 320, .brand = "isom", .container = kMP4,
+     .fps = 30},
+    {.name = "AVI_50fps_mono", .source = "fileroad/fps50.mp4", .profile = "Video_AVI.plist", .videoCodec = "mpeg4",
+     .audioCodec = "mp3", .width = 320, .height = 240, .container = "avi", .fps = 50},
+    {.name = "WMV_odd_size_six_channels", .source = "fileroad/odd_718x478.mp4", .profile = "Video_WMV.plist",
+     .videoCodec = "wmv2", .audioCodec = "wmav2", .width = 720, .height = 480, .container = "asf", .fps = 25},
+    {.name = "MPEG1", .source = "fileroad/h264_aac.mp4", .profile = "Video_MPEG1.plist", .videoCodec = "mpeg1video",
+     .audioCodec = "mp2", .width = 352, .height = 200, .container = "mpeg", .fps = 25},
+    {.name = "MPEG2_from_10bit_422", .source = "fileroad/yuv422p10.mov", .profile = "Video_MPEG2.plist",
+     .videoCodec = "mpeg2video", .audioCodec = "mp2", .width = 720, .height = 408, .container = "mpeg", .fps = 25},
+    {.name = "MPEG2_AC3", .source = "fileroad/two_audio.mov", .profile = "Video_MPEG2_AC3.plist",
+     .videoCodec = "mpeg2video", .audioCodec = "ac3", .width = 640, .height = 480, .container = "mpeg", .fps = 25},
+    {.name = "VOB_from_MKV", .source = "fileroad/subtitle.mkv", .profile = "Video_VOB.plist", .videoCodec = "mpeg2video",
+     .audioCodec = "mp2", .width = 640, .height = 480, .container = "mpeg", .fps = 25},
+    {.name = "NTSC_DVD", .source = "fileroad/h264_aac.mp4", .profile = "Video_NTSC_DVD.plist",
+     .videoCodec = "mpeg2video", .audioCodec = "ac3", .width = 720, .height = 480, .container = "mpeg", .fps = 29.97},
+    {.name = "PAL_DVD_phone_clip", .source = "fileroad/phone_rotated.mp4", .profile = "Video_PAL_DVD.plist",
+     .videoCodec = "mpeg2video", .audioCodec = "ac3", .width = 720, .height = 576, .container = "mpeg", .fps = 25},
 };
 
 class FileProfileConversion : public ::testing::TestWithParam<ConversionRow>
@@ -63,6 +97,12 @@ int shownWidth(const QJsonObject &video, bool height)
         if (side.toObject().value(QStringLiteral("rotation")).toInt() % 180 != 0)
             std::swap(w, h);
     return height ? h : w;
+}
+
+double frameRateOf(const QJsonObject &video)
+{
+    const QStringList rate = video.value(QStringLiteral("avg_frame_rate")).toString().split(QLatin1Char('/'));
+    return rate.size() == 2 && rate.at(1).toDouble() > 0 ? rate.at(0).toDouble() / rate.at(1).toDouble() : 0;
 }
 
 } // namespace
@@ -106,6 +146,12 @@ TEST_P(FileProfileConversion, WritesTheProfilesMedia)
         EXPECT_EQ(shownWidth(video, false), row.width);
         EXPECT_EQ(shownWidth(video, true), row.height);
         EXPECT_EQ(video.value(QStringLiteral("pix_fmt")).toString(), QStringLiteral("yuv420p"));
+    }
+    if (*row.container) {
+        EXPECT_EQ(testsupport::formatNameOf(probe), QString::fromLatin1(row.container));
+    }
+    if (row.fps > 0) {
+        EXPECT_NEAR(frameRateOf(firstStream(probe, QStringLiteral("video"))), row.fps, 0.01);
     }
     EXPECT_NEAR(durationOf(probe), row.seconds, 0.5);
     if (!audioCodec.isEmpty()) {

@@ -69,11 +69,14 @@ bool burnsSubtitle(const AVFileBuild &build)
     return build.setting->subtitleIndex() >= 0;
 }
 
-void writeFilterGraph(AVFileBuild &build, bool withSubtitle)
+} // namespace
+
+void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFrame *frame)
 {
     const QString extra = build.options.safeMode ? QString::fromLatin1(kSafeModeTimestamps) : QString();
     QString failure;
-    const QString graph = GenVideoFilterChain(*build.item, build.options, extra, withSubtitle, &failure);
+    const QString graph = frame ? GenVideoFilterChainForFrame(*build.item, build.options, extra, withSubtitle, *frame, &failure)
+                                : GenVideoFilterChain(*build.item, build.options, extra, withSubtitle, &failure);
     if (!failure.isEmpty()) {
         failAVFileBuild(build, failure);
         return;
@@ -84,6 +87,8 @@ void writeFilterGraph(AVFileBuild &build, bool withSubtitle)
     put(build, graph);
     build.graphWritten = true;
 }
+
+namespace {
 
 const AVQualityPhaseRow *rowForPhase(std::span<const AVQualityPhaseRow> rows, int phase)
 {

@@ -3,6 +3,7 @@
 #include "builders/avencoder/frame/AVFileBuild.h"
 
 class DNNodeInfo;
+struct AVPictureFrame;
 
 // The shared steps of the AV-encoder builders, in the order the H.264 builder takes them. The
 // label in brackets is the step's name in the frame every builder follows; a builder that
@@ -30,6 +31,10 @@ void stepPixelFormat(AVFileBuild &build);       // [B19] "-pix_fmt" "yuv420p" fo
 void stepMP4Container(AVFileBuild &build);      // [B20] "-f" ipod, mov or mp4
 void stepChapters(AVFileBuild &build);          // [B21] "-map_chapters" "-1" when the length changed
 void stepOutput(AVFileBuild &build);            // [B22] the output path, last; the item's output name
+
+// "-filter_complex" and the item's picture graph, when there is one (frame: the frame a builder
+// fixes in place of the profile's, see GenVideoFilterChainForFrame).
+void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFrame *frame = nullptr);
 
 // Writers the join builder shares with the steps.
 // "-metadata" "title=..." / "artist=..." / "genre=..." for each tag that is not null.

@@ -1,6 +1,12 @@
 #include "convert/registry/ArgvAssemblerFamilies.h"
 
+#include "builders/avencoder/DNAVVideoArgv_AVI.h"
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
+#include "builders/avencoder/DNAVVideoArgv_MPEG1.h"
+#include "builders/avencoder/DNAVVideoArgv_MPEG2.h"
+#include "builders/avencoder/DNAVVideoArgv_MPEG4.h"
+#include "builders/avencoder/DNAVVideoArgv_VOB.h"
+#include "builders/avencoder/DNAVVideoArgv_WMV.h"
 
 // The rows of the file builder table, one block per family of AV-encoder builders (the table's
 // own order comes from ArgvAssemblerNames). A row whose builder is not built yet is a
@@ -12,17 +18,17 @@ std::span<const ArgvAssemblerRow> FileArgvAssemblerRows()
     static constexpr ArgvAssemblerRow rows[] = {
         // H.264, MPEG-4, Windows Media, AVI, MPEG-1/2, VOB and DVD video
         BuilderRow("Video_To_H264_With_AVEncoder", Video_To_H264_With_AVEncoder),
-        PendingRow<"Video_To_HD_H264_With_AVEncoder">(),
-        PendingRow<"Video_To_MPEG4_With_AVEncoder">(),
-        PendingRow<"Video_To_WMV2_With_AVEncoder">(),
-        PendingRow<"Video_To_AVI_With_AVEncoder">(),
-        PendingRow<"Video_To_MP4_MP3Audio_With_AVEncoder">(),
-        PendingRow<"Video_To_MPEG2_With_AVEncoder">(),
-        PendingRow<"Video_To_MPEG2AC3_With_AVEncoder">(),
-        PendingRow<"Video_To_MPEG1_With_AVEncoder">(),
-        PendingRow<"Video_To_VOB_With_AVEncoder">(),
-        PendingRow<"Video_To_NTSCDVD_With_AVEncoder">(),
-        PendingRow<"Video_To_PALDVD_With_AVEncoder">(),
+        BuilderRow("Video_To_HD_H264_With_AVEncoder", Video_To_HD_H264_With_AVEncoder),
+        BuilderRow("Video_To_MPEG4_With_AVEncoder", Video_To_MPEG4_With_AVEncoder),
+        BuilderRow("Video_To_WMV2_With_AVEncoder", Video_To_WMV2_With_AVEncoder),
+        BuilderRow("Video_To_AVI_With_AVEncoder", Video_To_AVI_With_AVEncoder),
+        BuilderRow("Video_To_MP4_MP3Audio_With_AVEncoder", Video_To_MP4_MP3Audio_With_AVEncoder),
+        BuilderRow("Video_To_MPEG2_With_AVEncoder", Video_To_MPEG2_With_AVEncoder),
+        BuilderRow("Video_To_MPEG2AC3_With_AVEncoder", Video_To_MPEG2AC3_With_AVEncoder),
+        BuilderRow("Video_To_MPEG1_With_AVEncoder", Video_To_MPEG1_With_AVEncoder),
+        BuilderRow("Video_To_VOB_With_AVEncoder", Video_To_VOB_With_AVEncoder),
+        BuilderRow("Video_To_NTSCDVD_With_AVEncoder", Video_To_NTSCDVD_With_AVEncoder),
+        BuilderRow("Video_To_PALDVD_With_AVEncoder", Video_To_PALDVD_With_AVEncoder),
 
         // audio only
         PendingRow<"Video_To_AAC_With_AVEncoder">(),

@@ -1,0 +1,86 @@
+#include "builders/avencoder/MPEGFamilySteps.h"
+
+#include "builders/avencoder/frame/AVFileSteps.h"
+#include "builders/common/FrameRate.h"
+#include "dvd/file/DNFileFormatTests.h"
+#include "dvd/file/DNFileNode.h"
+#include "profiles/DNProfile.h"
+#include "profiles/DNProfileKeepOrigin.h"
+
+namespace {
+
+// A source rate outside this range is no rate to keep.
+constexpr float kWildestKeptRate = 150.0f;
+// Below this the MPEG-1/2 encoders have no frame rate code.
+constexpr float kSlowestMPEGRate = 20.0f;
+
+QString profileFrameRate(const AVFileBuild &build)
+{
+    const auto field = build.profile->videoFrameRate();
+    return field ? field->currentValue() : QString();
+}
+
+void writeRate(AVFileBuild &build, const QString &profileText)
+{
+    AppendArgument(build.argument.get(), "-r");
+    AppendArgument(build.argument.get(), GetFrameRateString(profileText));
+}
+
+} // namespace
+
+void stepPlayablePixelFormat(AVFileBuild &build)
+{
+    AppendArguments(build.argument.get(), {"-pix_fmt", "yuv420p"});
+}
+
+void stepSourceFrameRate(AVFileBuild &build)
+{
+    const QString rate = profileFrameRate(build);
+    if (!IsKeepOriginFrameRate(rate)) {
+        writeRate(build, rate);
+        return;
+    }
+    const float fps = build.video->fps;
+    // A wild rate (a misread one, or a timestamp clock) is replaced by the film rate: written as
+    // the source rate, GetFrameRateString would pass it on and the encoder would repeat frames
+    // hundreds of times over.
+    if (fps < 0.0f || fps > kWildestKeptRate)
+        writeRate(build, QStringLiteral("23.97"));
+    else if (build.options.engineSafeMode || IsRealMediaFile(build.item))
+        writeRate(build, QString::asprintf("%.3f", double(fps)));
+}
+
+void stepMPEG4RateControl(AVFileBuild &build)
+{
+    const auto quality = build.profile->videoQuality();
+    const bool cbr = quality && quality->curBitrateModel() != 0;
+    if (cbr && build.profile->fileFormat().toLower() == QLatin1String("ipod"))
+        return;
+    stepRateControl(build);
+}
+
+void stepMPEGStandardFrameRate(AVFileBuild &build)
+{
+    const QString rate = profileFrameRate(build);
+    if (!IsKeepOriginFrameRate(rate))
+        writeRate(build, rate);
+    else if (build.video->fps < kSlowestMPEGRate || build.video->fps > kWildestKeptRate)
+        writeRate(build, QStringLiteral("25"));
+}
+
+void stepMPEGVideoTuning(AVFileBuild &build)
+{
+    AppendArguments(build.argument.get(),
+                    {"-g", "12", "-mbd", "rd", "-trellis", "1", "-flags", "+mv0", "-cmp", "0", "-subcmp", "2"});
+}
+
+void stepMPEG2InputDecoder(AVFileBuild &build)
+{
+    if (build.video->codec == QLatin1String("mp2v"))
+        AppendArguments(build.argument.get(), {"-c:v", "mpeg2video"});
+}
+
+void stepMPEG2ProgramStream(AVFileBuild &build)
+{
+    AppendArguments(build.argument.get(), {"-f", "vob"});
+}
