@@ -18,7 +18,7 @@ TEST(FileBuilderTable, HoldsEveryRowInTableOrder)
         EXPECT_NE(table[i].function, nullptr) << names[i];
     }
     EXPECT_FALSE(IsPendingArgvAssembler("Video_To_H264_With_AVEncoder"));
-    EXPECT_TRUE(IsPendingArgvAssembler("Video_To_ProRes422Poxy_With_AVEncoder"));
+    EXPECT_FALSE(IsPendingArgvAssembler("Video_To_ProRes422Poxy_With_AVEncoder"));
 }
 
 TEST(FileBuilderTable, LooksNamesUpByteForByte)

@@ -31,6 +31,10 @@ void stepMP4Container(AVFileBuild &build);      // [B20] "-f" ipod, mov or mp4
 void stepChapters(AVFileBuild &build);          // [B21] "-map_chapters" "-1" when the length changed
 void stepOutput(AVFileBuild &build);            // [B22] the output path, last; the item's output name
 
+// The recipe's VBR row for the profile's quality phase (nothing when no row serves it), for
+// builders whose rate control writes other words around it.
+void putQualityPhaseWords(AVFileBuild &build);
+
 // Writers the join builder shares with the steps.
 // "-metadata" "title=..." / "artist=..." / "genre=..." for each tag that is not null.
 void appendTagArguments(Argument *argument, const DNNodeInfo *info);
