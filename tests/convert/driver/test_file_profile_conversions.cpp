@@ -29,6 +29,11 @@ struct ConversionRow
     const char *fileFormat = ""; // the profile's file format ("" its own)
     int audioIndex = 0;          // the audio track chosen
     const char *resolution = ""; // the profile's frame ("" its own)
+    const char *codecChoice = "";  // the profile's video codec ("" its own)
+    const char *format = "";       // ffprobe's format name ("" not checked)
+    const char *pixelFormat = "yuv420p";
+    const char *videoProfile = ""; // the video codec's profile as ffprobe names it ("" not checked)
+    const char *frameRate = "";    // the video's rate as ffprobe gives it ("" not checked)
 };
 
 void PrintTo(const ConversionRow &row, std::ostream *out)
@@ -49,6 +54,39 @@ const ConversionRow rows[] = {
     {"H264_odd_size_into_640x480", "fileroad/odd_718x478.mp4", "Video_MP4_H264.plist", "h264", "aac", 640, 428,
      440, 3, "", "", "", 0, "640x480"},
     {"H264_phone_clip", "fileroad/phone_rotated.mp4", "Video_MP4_H264.plist", "h264", "aac", 180, 320},
+    {.name = "FLV_H263", .source = "fileroad/h264_aac.mp4", .profile = "Video_FLV.plist", .videoCodec = "flv1",
+     .audioCodec = "mp3", .width = 640, .height = 360, .format = "flv", .frameRate = "25/1"},
+    {.name = "FLV_H264_from_50fps_mono", .source = "fileroad/fps50.mp4", .profile = "Video_FLV.plist",
+     .videoCodec = "h264", .audioCodec = "mp3", .width = 480, .height = 360, .resolution = "480x360",
+     .codecChoice = "h264", .format = "flv", .frameRate = "25/1"},
+    {.name = "F4V", .source = "fileroad/h264_aac.mp4", .profile = "Video_F4V.plist", .videoCodec = "h264",
+     .audioCodec = "mp3", .width = 856, .height = 480, .brand = "f4v ", .format = "mov,mp4,m4a,3gp,3g2,mj2"},
+    {.name = "DV_NTSC", .source = "fileroad/h264_aac.mp4", .profile = "Video_DV.plist", .videoCodec = "dvvideo",
+     .audioCodec = "pcm_s16le", .width = 720, .height = 480, .format = "dv", .pixelFormat = "yuv411p",
+     .frameRate = "30000/1001"},
+    {.name = "DV_PAL_from_50fps_mono", .source = "fileroad/fps50.mp4", .profile = "Video_DV.plist",
+     .videoCodec = "dvvideo", .audioCodec = "pcm_s16le", .width = 720, .height = 576, .resolution = "720x576",
+     .format = "dv", .frameRate = "25/1"},
+    {.name = "SWF", .source = "fileroad/h264_aac.mp4", .profile = "Video_SWF.plist", .videoCodec = "flv1",
+     .audioCodec = "mp3", .width = 640, .height = 360, .format = "swf", .frameRate = "25/1"},
+    {.name = "RM_odd_size", .source = "fileroad/odd_718x478.mp4", .profile = "Video_RM.plist", .videoCodec = "rv20",
+     .audioCodec = "ac3", .width = 640, .height = 428, .format = "rm", .frameRate = "25/1"},
+    {.name = "ProRes_422_Proxy", .source = "fileroad/h264_aac.mp4", .profile = "Video_ProRes_422Proxy.plist",
+     .videoCodec = "prores", .audioCodec = "aac", .width = 640, .height = 360, .brand = "qt  ", .format = "mov,mp4,m4a,3gp,3g2,mj2",
+     .pixelFormat = "yuv422p10le", .videoProfile = "Proxy"},
+    {.name = "ProRes_422_LT", .source = "fileroad/h264_aac.mp4", .profile = "Video_ProRes_422LT.plist",
+     .videoCodec = "prores", .audioCodec = "aac", .width = 640, .height = 360, .brand = "qt  ",
+     .pixelFormat = "yuv422p10le", .videoProfile = "LT"},
+    {.name = "ProRes_422", .source = "fileroad/h264_aac.mp4", .profile = "Video_ProRes_422.plist",
+     .videoCodec = "prores", .audioCodec = "aac", .width = 640, .height = 360, .brand = "qt  ",
+     .pixelFormat = "yuv422p10le", .videoProfile = "Standard"},
+    {.name = "ProRes_422_HQ_from_10bit", .source = "fileroad/yuv422p10.mov", .profile = "Video_ProRes_422HQ.plist",
+     .videoCodec = "prores", .audioCodec = "aac", .width = 480, .height = 272, .brand = "qt  ",
+     .pixelFormat = "yuv422p10le", .videoProfile = "HQ", .frameRate = "25/1"},
+    // The decoder gives ProRes 4444 as 12-bit pictures.
+    {.name = "ProRes_4444", .source = "fileroad/h264_aac.mp4", .profile = "Video_ProRes_4444.plist",
+     .videoCodec = "prores", .audioCodec = "aac", .width = 640, .height = 360, .brand = "qt  ",
+     .pixelFormat = "yuv444p12le", .videoProfile = "4444"},
 };
 
 class FileProfileConversion : public ::testing::TestWithParam<ConversionRow>
@@ -82,6 +120,8 @@ TEST_P(FileProfileConversion, WritesTheProfilesMedia)
         profile->setFileFormat(QString::fromLatin1(row.fileFormat));
     if (*row.resolution)
         profile->videoResolution()->setCurrentValue(QString::fromLatin1(row.resolution));
+    if (*row.codecChoice)
+        profile->videoCodec()->setCurrentValue(QString::fromLatin1(row.codecChoice));
     item->setting()->setAudioIndex(row.audioIndex);
 
     StateLog log;
@@ -94,6 +134,8 @@ TEST_P(FileProfileConversion, WritesTheProfilesMedia)
     EXPECT_TRUE(testsupport::decodesToEnd(output, &errors)) << errors.toStdString();
 
     const QJsonObject probe = testsupport::ffprobe(output);
+    if (*row.format)
+        EXPECT_EQ(testsupport::formatNameOf(probe), QString::fromLatin1(row.format));
     if (*row.brand)
         EXPECT_EQ(testsupport::tagValue(probe.value(QStringLiteral("format")).toObject(), QStringLiteral("major_brand")),
                   QString::fromLatin1(row.brand));
@@ -105,9 +147,15 @@ TEST_P(FileProfileConversion, WritesTheProfilesMedia)
         const QJsonObject video = firstStream(probe, QStringLiteral("video"));
         EXPECT_EQ(shownWidth(video, false), row.width);
         EXPECT_EQ(shownWidth(video, true), row.height);
-        EXPECT_EQ(video.value(QStringLiteral("pix_fmt")).toString(), QStringLiteral("yuv420p"));
+        EXPECT_EQ(video.value(QStringLiteral("pix_fmt")).toString(), QString::fromLatin1(row.pixelFormat));
+        if (*row.videoProfile)
+            EXPECT_EQ(video.value(QStringLiteral("profile")).toString(), QString::fromLatin1(row.videoProfile));
+        if (*row.frameRate)
+            EXPECT_EQ(video.value(QStringLiteral("r_frame_rate")).toString(), QString::fromLatin1(row.frameRate));
     }
-    EXPECT_NEAR(durationOf(probe), row.seconds, 0.5);
+    // A SWF header holds no length: its packets tell it.
+    const double seconds = durationOf(probe) > 0 ? durationOf(probe) : testsupport::packetEndOf(output);
+    EXPECT_NEAR(seconds, row.seconds, 0.5);
     if (!audioCodec.isEmpty()) {
         const auto tone = testsupport::measureTone(output, 0, 0.5, 2.0);
         ASSERT_TRUE(tone);
