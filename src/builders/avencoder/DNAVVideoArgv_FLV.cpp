@@ -1,5 +1,6 @@
 #include "builders/avencoder/DNAVVideoArgv_FLV.h"
 
+#include "builders/avencoder/X264QualityRows.h"
 #include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "profiles/DNProfile.h"
@@ -28,16 +29,6 @@ constexpr AVOptionWord FlashH264Words[] = {
     {"-direct-pred", "1"},
     {"-trellis", "1"},
     {"-wpredp", "2"},
-};
-
-constexpr AVOptionWord LowQuality[] = {{"-crf", "24"}, {"-qmin", "2"}, {"-qmax", "41"}};
-constexpr AVOptionWord HighQuality[] = {{"-crf", "15"}, {"-qmin", "2"}, {"-qmax", "15"}};
-constexpr AVOptionWord NormalQuality[] = {{"-crf", "22"}, {"-qmin", "2"}, {"-qmax", "30"}};
-
-constexpr AVQualityPhaseRow FlashQualityRows[] = {
-    {0, LowQuality},
-    {2, HighQuality},
-    {AnyOtherPhase, NormalQuality},
 };
 
 // A VBR profile gets its quality words and the rate ceiling without a buffer; CBR is the
@@ -81,11 +72,11 @@ constexpr AVFileStep F4VSteps[] = {
 };
 
 constexpr AVFileRecipe FLVRecipe{
-    "Video_To_FLV_With_AVEncoder", FLVSteps, FlashH264Words, FlashQualityRows, "libmp3lame",
+    "Video_To_FLV_With_AVEncoder", FLVSteps, FlashH264Words, X264QualityRows, "libmp3lame",
 };
 
 constexpr AVFileRecipe F4VRecipe{
-    "Video_To_F4V_With_AVEncoder", F4VSteps, FlashH264Words, FlashQualityRows, "libmp3lame",
+    "Video_To_F4V_With_AVEncoder", F4VSteps, FlashH264Words, X264QualityRows, "libmp3lame",
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
 
+#include "builders/avencoder/X264QualityRows.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 
 namespace {
@@ -39,18 +40,8 @@ constexpr AVOptionWord H264CodecWords[] = {
     {"-coder", "0"},
 };
 
-constexpr AVOptionWord LowQuality[] = {{"-crf", "24"}, {"-qmin", "2"}, {"-qmax", "41"}};
-constexpr AVOptionWord HighQuality[] = {{"-crf", "15"}, {"-qmin", "2"}, {"-qmax", "15"}};
-constexpr AVOptionWord NormalQuality[] = {{"-crf", "22"}, {"-qmin", "2"}, {"-qmax", "30"}};
-
-constexpr AVQualityPhaseRow H264QualityRows[] = {
-    {0, LowQuality},
-    {2, HighQuality},
-    {AnyOtherPhase, NormalQuality},
-};
-
 constexpr AVFileRecipe H264Recipe{
-    "Video_To_H264_With_AVEncoder", H264Steps, H264CodecWords, H264QualityRows, "libfdk_aac",
+    "Video_To_H264_With_AVEncoder", H264Steps, H264CodecWords, X264QualityRows, "libfdk_aac",
 };
 
 } // namespace

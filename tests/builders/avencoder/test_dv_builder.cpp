@@ -68,26 +68,3 @@ TEST(DVFileBuilder, WritesNoCodecRateOrAudioOptions)
         EXPECT_FALSE(w.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(valueOf(w, QStringLiteral("-filter_complex")).endsWith(QStringLiteral("setpts=N/(FRAME_RATE*TB)[video]")));
 }
-
-TEST(DVFileBuilder, TrimAndChapters)
-{
-    DVRun trimmed("keep origin");
-    trimmed.trim(0.1f, 0.6f);
-    ArgumentPtr argument = trimmed.run();
-    ASSERT_TRUE(argument);
-    QStringList w = words(argument.get());
-    EXPECT_EQ(w.mid(3, 6), (QStringList{"-ss", "10", "-t", "50", "-i", "/media/clip.mp4"}));
-    EXPECT_EQ(argument->endpos, 50);
-    EXPECT_EQ(w.mid(w.size() - 3, 2), (QStringList{"-map_chapters", "-1"}));
-
-    DVRun fractional("keep origin", 95.5f);
-    argument = fractional.run();
-    ASSERT_TRUE(argument);
-    EXPECT_EQ(argument->endpos, 95);
-    EXPECT_TRUE(words(argument.get()).contains(QStringLiteral("-map_chapters")));
-
-    // No audio chosen from a file that has some: the video is named and the audio left out.
-    DVRun silent("keep origin");
-    silent.item->setting()->setAudioIndex(-1);
-    EXPECT_TRUE(silent.runWords().join(' ').contains(QStringLiteral("-map 0:#1 -an -sn")));
-}

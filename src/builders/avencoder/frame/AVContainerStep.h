@@ -1,24 +1,12 @@
 #pragma once
 
 #include "builders/avencoder/frame/AVFileSteps.h"
-
-#include <cstddef>
+#include "builders/common/TemplateText.h"
 
 // The container step of builders whose container never changes: "-f" and its name, listed in a
 // recipe as stepContainer<"flv">.
 
-template <std::size_t N>
-struct AVContainerName
-{
-    char text[N];
-    constexpr AVContainerName(const char (&name)[N])
-    {
-        for (std::size_t i = 0; i < N; ++i)
-            text[i] = name[i];
-    }
-};
-
-template <AVContainerName Name>
+template <TemplateText Name>
 void stepContainer(AVFileBuild &build)
 {
     AppendArguments(build.argument.get(), {"-f", Name.text});
@@ -26,7 +14,7 @@ void stepContainer(AVFileBuild &build)
 
 // The whole frame for a builder with a fixed container whose video and audio are its recipe's
 // codec words and audio codec, with no rate control of its own.
-template <AVContainerName Container>
+template <TemplateText Container>
 inline constexpr AVFileStep PlainFrameSteps[] = {
     stepHead,        stepTrimBeforeInput, stepInput,        stepTrimAfterInput, stepFrameRate,
     stepVideoBitrate, stepAspect,         stepVideoCodec,   stepFilterGraph,    stepAudio,
