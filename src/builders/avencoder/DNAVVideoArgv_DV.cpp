@@ -27,8 +27,8 @@ void stepFilterGraphExpandedToFrame(AVFileBuild &build)
 }
 
 constexpr AVFileStep DVSteps[] = {
-    stepHead,   stepTrimBeforeInput, stepInput,     stepTrimAfterInput, stepDVTarget,    stepAspect,
-    stepFilterGraphExpandedToFrame,  stepVolume,    stepTags,           stepStreamMapping, stepNoSubtitles,
+    stepHead, stepTrimBeforeInput, stepInput, stepTrimAfterInput, stepDVTarget, stepAspect,
+    stepFilterGraphExpandedToFrame, stepVolume, stepTags, stepStreamMapping, stepNoSubtitles,
     stepContainer<"dv">, stepChapters, stepOutput,
 };
 

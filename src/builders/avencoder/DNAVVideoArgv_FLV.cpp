@@ -58,17 +58,15 @@ void stepFlashVideoCodec(AVFileBuild &build)
 }
 
 constexpr AVFileStep FLVSteps[] = {
-    stepHead,        stepTrimBeforeInput, stepInput,         stepTrimAfterInput,     stepFrameRate,
-    stepVideoBitrate, stepAspect,         stepFlashVideoCodec, stepFilterGraph,      stepAudio,
-    stepVolume,      stepTags,            stepStreamMapping, stepNoSubtitles,        stepContainer<"flv">,
-    stepChapters,    stepOutput,
+    stepHead, stepTrimBeforeInput, stepInput, stepTrimAfterInput, stepFrameRate, stepVideoBitrate,
+    stepAspect, stepFlashVideoCodec, stepFilterGraph, stepAudio, stepVolume, stepTags, stepStreamMapping,
+    stepNoSubtitles, stepContainer<"flv">, stepChapters, stepOutput,
 };
 
 constexpr AVFileStep F4VSteps[] = {
-    stepHead,         stepTrimBeforeInput, stepInput,       stepThreads,          stepTrimAfterInput,
-    stepFrameRate,    stepVideoBitrate,    stepAspect,      stepVideoCodec,       stepFlashRateControl,
-    stepFilterGraph,  stepAudio,           stepVolume,      stepTags,             stepStreamMapping,
-    stepNoSubtitles,  stepContainer<"f4v">, stepChapters,   stepOutput,
+    stepHead, stepTrimBeforeInput, stepInput, stepThreads, stepTrimAfterInput, stepFrameRate,
+    stepVideoBitrate, stepAspect, stepVideoCodec, stepFlashRateControl, stepFilterGraph, stepAudio,
+    stepVolume, stepTags, stepStreamMapping, stepNoSubtitles, stepContainer<"f4v">, stepChapters, stepOutput,
 };
 
 constexpr AVFileRecipe FLVRecipe{

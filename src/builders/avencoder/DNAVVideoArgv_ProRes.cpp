@@ -38,10 +38,10 @@ void stepProResPixelFormat(AVFileBuild &build)
 }
 
 constexpr AVFileStep ProResSteps[] = {
-    stepHead,         stepTrimBeforeInput, stepInput,           stepThreads,          stepTrimAfterInput,
-    stepFrameRate,    stepAspect,          stepVideoCodec,      stepProResRateControl, stepProResProfile,
-    stepFilterGraph,  stepAudio,           stepVolume,          stepTags,             stepStreamMapping,
-    stepNoSubtitles,  stepProResPixelFormat, stepContainer<"mov">, stepChapters,      stepOutput,
+    stepHead, stepTrimBeforeInput, stepInput, stepThreads, stepTrimAfterInput, stepFrameRate, stepAspect,
+    stepVideoCodec, stepProResRateControl, stepProResProfile, stepFilterGraph, stepAudio, stepVolume,
+    stepTags, stepStreamMapping, stepNoSubtitles, stepProResPixelFormat, stepContainer<"mov">, stepChapters,
+    stepOutput,
 };
 
 constexpr AVOptionWord ProResCodecWords[] = {{"-c:v", "prores"}};

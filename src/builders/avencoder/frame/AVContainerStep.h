@@ -16,8 +16,7 @@ void stepContainer(AVFileBuild &build)
 // codec words and audio codec, with no rate control of its own.
 template <TemplateText Container>
 inline constexpr AVFileStep PlainFrameSteps[] = {
-    stepHead,        stepTrimBeforeInput, stepInput,        stepTrimAfterInput, stepFrameRate,
-    stepVideoBitrate, stepAspect,         stepVideoCodec,   stepFilterGraph,    stepAudio,
-    stepVolume,      stepTags,            stepStreamMapping, stepNoSubtitles,   stepContainer<Container>,
-    stepChapters,    stepOutput,
+    stepHead, stepTrimBeforeInput, stepInput, stepTrimAfterInput, stepFrameRate, stepVideoBitrate,
+    stepAspect, stepVideoCodec, stepFilterGraph, stepAudio, stepVolume, stepTags, stepStreamMapping,
+    stepNoSubtitles, stepContainer<Container>, stepChapters, stepOutput,
 };
