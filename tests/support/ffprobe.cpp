@@ -5,6 +5,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 namespace testsupport {
 QJsonObject ffprobe(const QString &path)
 {
@@ -56,5 +58,21 @@ double durationOf(const QJsonObject &probe)
 QString formatNameOf(const QJsonObject &probe)
 {
     return probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("format_name")).toString();
+}
+
+double packetEndOf(const QString &path)
+{
+    const ProcessResult probe = runProcess(QStringLiteral("ffprobe"),
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+         QStringLiteral("packet=pts_time,duration_time"), QStringLiteral("-of"), QStringLiteral("csv=p=0"), path});
+    if (!probe.finished || probe.exitCode != 0)
+        return 0;
+    double end = 0;
+    for (const QByteArray &line : probe.output.split('\n')) {
+        const QList<QByteArray> fields = line.trimmed().split(',');
+        if (fields.size() == 2)
+            end = std::max(end, fields[0].toDouble() + fields[1].toDouble());
+    }
+    return end;
 }
 } // namespace testsupport

@@ -19,4 +19,8 @@ QJsonObject firstStream(const QJsonObject &probe, const QString &type);
 QStringList codecsOf(const QJsonObject &probe, const QString &type);
 double durationOf(const QJsonObject &probe);
 QString formatNameOf(const QJsonObject &probe);
+
+// The length of path as its packets tell it (the end of the last one), for containers whose
+// header holds none; 0 when nothing can be read.
+double packetEndOf(const QString &path);
 } // namespace testsupport

@@ -23,8 +23,9 @@ std::optional<Tone> measureTone(const QString &path, int audioIndex, double star
     if (!raw.open())
         return std::nullopt;
     const ProcessResult decode = runProcess(QStringLiteral("ffmpeg"),
+        // The start is sought by decoding, as some containers (SWF) cannot seek at all.
         {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-         QStringLiteral("-ss"), QString::number(startSeconds), QStringLiteral("-i"), path,
+         QStringLiteral("-i"), path, QStringLiteral("-ss"), QString::number(startSeconds),
          QStringLiteral("-t"), QString::number(seconds), QStringLiteral("-map"),
          QStringLiteral("0:a:%1").arg(audioIndex), QStringLiteral("-ac"), QStringLiteral("1"),
          QStringLiteral("-ar"), QString::number(kRate), QStringLiteral("-f"), QStringLiteral("s16le"),

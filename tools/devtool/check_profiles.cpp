@@ -1,5 +1,6 @@
-// check-profiles [FOLDER]: every DVD profile must name a builder the DVD table holds, and every
-// file profile one the file table holds built. A folder given is checked as DVD profiles.
+// check-profiles [FOLDER]: every DVD profile must name a builder the DVD table holds, every
+// file profile one the file table holds built, and every row of the file table must be built.
+// A folder given is checked as DVD profiles.
 #include "DevtoolCommand.h"
 
 #include "convert/registry/ArgvAssemblerRegistry.h"
@@ -12,5 +13,6 @@ int checkProfilesCommand(const QStringList &arguments)
         return CheckDVDArgvAssemblers(arguments.first(), stdout) ? 0 : 1;
     const bool dvd = CheckDVDArgvAssemblers();
     const bool files = CheckVideoArgvAssemblers();
-    return dvd && files ? 0 : 1;
+    const bool table = CheckVideoArgvAssemblerTable();
+    return dvd && files && table ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
 
 #include "builders/avencoder/MPEGFamilySteps.h"
+#include "builders/avencoder/X264QualityRows.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "profiles/DNProfile.h"
 
@@ -41,18 +42,8 @@ constexpr AVOptionWord H264CodecWords[] = {
     {"-coder", "0"},
 };
 
-constexpr AVOptionWord LowQuality[] = {{"-crf", "24"}, {"-qmin", "2"}, {"-qmax", "41"}};
-constexpr AVOptionWord HighQuality[] = {{"-crf", "15"}, {"-qmin", "2"}, {"-qmax", "15"}};
-constexpr AVOptionWord NormalQuality[] = {{"-crf", "22"}, {"-qmin", "2"}, {"-qmax", "30"}};
-
-constexpr AVQualityPhaseRow H264QualityRows[] = {
-    {0, LowQuality},
-    {2, HighQuality},
-    {AnyOtherPhase, NormalQuality},
-};
-
 constexpr AVFileRecipe H264Recipe{
-    "Video_To_H264_With_AVEncoder", H264Steps, H264CodecWords, H264QualityRows, "libfdk_aac",
+    "Video_To_H264_With_AVEncoder", H264Steps, H264CodecWords, X264QualityRows, "libfdk_aac",
 };
 
 // High definition: the encoder's own "slow" preset in place of the tuning list, and one fixed

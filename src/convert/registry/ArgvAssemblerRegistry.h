@@ -38,3 +38,6 @@ bool CheckDVDArgvAssemblers();
 bool CheckDVDArgvAssemblers(const QString &profileFolder, std::FILE *out);
 bool CheckVideoArgvAssemblers();
 bool CheckVideoArgvAssemblers(const QString &profileFolder, std::FILE *out);
+// Developer self-check of the file builder table itself: every one of its rows is found and
+// built. One line per row that is not, and a summary line; true when all are.
+bool CheckVideoArgvAssemblerTable(std::FILE *out = stdout);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builders/common/ArgvAssembler.h"
+#include "builders/common/TemplateText.h"
 
 #include <cstddef>
 #include <span>
@@ -26,25 +27,12 @@ constexpr ArgvAssemblerRow ForwardRow(const char *name, const char *target)
     return {name, nullptr, target};
 }
 
-// A name as a template argument, so that each pending row gets a stand-in of its own that can
-// say which builder is missing.
-template <std::size_t N>
-struct ArgvAssemblerName
-{
-    char text[N];
-    constexpr ArgvAssemblerName(const char (&name)[N])
-    {
-        for (std::size_t i = 0; i < N; ++i)
-            text[i] = name[i];
-    }
-};
-
 // "<name>: the builder is not built yet, no vector made", in the run's log.
 void logPendingBuilder(const char *name);
 
 // The stand-in of a table row whose builder is not built yet: every call makes no vector and
 // logs why, so the pass fails with a clear line instead of the profile finding no builder.
-template <ArgvAssemblerName Name>
+template <TemplateText Name>
 Argument *PendingBuilder(NXBasicMediaNode *, int, VideoConvertOptions)
 {
     logPendingBuilder(Name.text);
@@ -52,7 +40,7 @@ Argument *PendingBuilder(NXBasicMediaNode *, int, VideoConvertOptions)
 }
 
 // A table row whose builder is not built yet; replace it by BuilderRow once the builder exists.
-template <ArgvAssemblerName Name>
+template <TemplateText Name>
 constexpr ArgvAssemblerRow PendingRow()
 {
     return {Name.text, PendingBuilder<Name>, nullptr, true};

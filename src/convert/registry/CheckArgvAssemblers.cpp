@@ -1,5 +1,7 @@
 #include "convert/registry/ArgvAssemblerRegistry.h"
 
+#include "convert/registry/ArgvAssemblerNames.h"
+
 #include "core/platform/DNBundle.h"
 #include "core/plist/DNPropertyList.h"
 
@@ -71,4 +73,23 @@ bool CheckVideoArgvAssemblers()
 bool CheckVideoArgvAssemblers(const QString &profileFolder, std::FILE *out)
 {
     return checkProfileFolder(profileFolder, out, "Video", VideoArgvAssemblerForName, QDir::Hidden);
+}
+
+bool CheckVideoArgvAssemblerTable(std::FILE *out)
+{
+    const auto names = VideoArgvAssemblerNames();
+    int built = 0;
+    for (const char *name : names) {
+        if (!VideoArgvAssemblerForName(name))
+            std::fprintf(out, "Video table lacks the row: %s\n", name);
+        else if (IsPendingArgvAssembler(name))
+            std::fprintf(out, "Code没有实现转换函数: %s\n", name);
+        else
+            ++built;
+    }
+    const bool passed = built == int(names.size());
+    std::fprintf(out, "Video table:  %d rows, %d built, check %s\n", int(names.size()), built,
+                 passed ? "passed ✅" : "failed ❌");
+    std::fflush(out);
+    return passed;
 }

@@ -175,8 +175,7 @@ void stepRateControl(AVFileBuild &build)
         return;
     }
     if (quality->curBitrateModel() == 0) {
-        if (const AVQualityPhaseRow *row = rowForPhase(build.recipe->vbrRows, build.profile->qualityPhase()))
-            putWords(build, row->words);
+        putQualityPhaseWords(build);
         put(build, "-maxrate");
         put(build, QStringLiteral("%1k").arg(quality->maxVideoBitrate()));
     } else {
@@ -187,6 +186,12 @@ void stepRateControl(AVFileBuild &build)
     }
     put(build, "-bufsize");
     put(build, QStringLiteral("%1k").arg(kRateBufferKbit));
+}
+
+void putQualityPhaseWords(AVFileBuild &build)
+{
+    if (const AVQualityPhaseRow *row = rowForPhase(build.recipe->vbrRows, build.profile->qualityPhase()))
+        putWords(build, row->words);
 }
 
 void stepFilterGraph(AVFileBuild &build)

@@ -35,6 +35,9 @@ void stepOutput(AVFileBuild &build);            // [B22] the output path, last; 
 // "-filter_complex" and the item's picture graph, when there is one (frame: the frame a builder
 // fixes in place of the profile's, see GenVideoFilterChainForFrame).
 void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFrame *frame = nullptr);
+// The recipe's VBR row for the profile's quality phase (nothing when no row serves it), for
+// builders whose rate control writes other words around it.
+void putQualityPhaseWords(AVFileBuild &build);
 
 // Writers the join builder shares with the steps.
 // "-metadata" "title=..." / "artist=..." / "genre=..." for each tag that is not null.

@@ -1,10 +1,15 @@
 #include "convert/registry/ArgvAssemblerFamilies.h"
 
 #include "builders/avencoder/DNAVVideoArgv_AVI.h"
+#include "builders/avencoder/DNAVVideoArgv_DV.h"
+#include "builders/avencoder/DNAVVideoArgv_FLV.h"
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
 #include "builders/avencoder/DNAVVideoArgv_MPEG1.h"
 #include "builders/avencoder/DNAVVideoArgv_MPEG2.h"
 #include "builders/avencoder/DNAVVideoArgv_MPEG4.h"
+#include "builders/avencoder/DNAVVideoArgv_ProRes.h"
+#include "builders/avencoder/DNAVVideoArgv_RM.h"
+#include "builders/avencoder/DNAVVideoArgv_SWF.h"
 #include "builders/avencoder/DNAVVideoArgv_VOB.h"
 #include "builders/avencoder/DNAVVideoArgv_WMV.h"
 
@@ -55,16 +60,16 @@ std::span<const ArgvAssemblerRow> FileArgvAssemblerRows()
         PendingRow<"Video_To_3G2_With_AVEncoder">(),
 
         // Flash, DV, SWF, RealMedia and ProRes
-        PendingRow<"Video_To_FLV_With_AVEncoder">(),
-        PendingRow<"Video_To_F4V_With_AVEncoder">(),
-        PendingRow<"Video_To_DV_With_AVEncoder">(),
-        PendingRow<"Video_To_SWF_With_AVEncoder">(),
-        PendingRow<"Video_To_RM_With_AVEncoder">(),
-        PendingRow<"Video_To_ProRes4444_With_AVEncoder">(),
-        PendingRow<"Video_To_ProRes422HQ_With_AVEncoder">(),
-        PendingRow<"Video_To_ProRes422_With_AVEncoder">(),
-        PendingRow<"Video_To_ProRes422LT_With_AVEncoder">(),
-        PendingRow<"Video_To_ProRes422Poxy_With_AVEncoder">(),
+        BuilderRow("Video_To_FLV_With_AVEncoder", Video_To_FLV_With_AVEncoder),
+        BuilderRow("Video_To_F4V_With_AVEncoder", Video_To_F4V_With_AVEncoder),
+        BuilderRow("Video_To_DV_With_AVEncoder", Video_To_DV_With_AVEncoder),
+        BuilderRow("Video_To_SWF_With_AVEncoder", Video_To_SWF_With_AVEncoder),
+        BuilderRow("Video_To_RM_With_AVEncoder", Video_To_RM_With_AVEncoder),
+        BuilderRow("Video_To_ProRes4444_With_AVEncoder", Video_To_ProRes4444_With_AVEncoder),
+        BuilderRow("Video_To_ProRes422HQ_With_AVEncoder", Video_To_ProRes422HQ_With_AVEncoder),
+        BuilderRow("Video_To_ProRes422_With_AVEncoder", Video_To_ProRes422_With_AVEncoder),
+        BuilderRow("Video_To_ProRes422LT_With_AVEncoder", Video_To_ProRes422LT_With_AVEncoder),
+        BuilderRow("Video_To_ProRes422Poxy_With_AVEncoder", Video_To_ProRes422Poxy_With_AVEncoder),
     };
     static_assert(std::size(rows) == 42, "one entry per row of the file builder table");
     return rows;
