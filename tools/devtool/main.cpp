@@ -16,6 +16,7 @@ int argvCommand(const QStringList &arguments);
 int checkProfilesCommand(const QStringList &arguments);
 int convertCommand(const QStringList &arguments);
 int probeCommand(const QStringList &arguments);
+int recordScreenCommand(const QStringList &arguments);
 
 namespace {
 
@@ -25,6 +26,7 @@ const DevtoolCommand commands[] = {
     {"check-profiles", "[FOLDER]    the builder self-check over every shipped DVD profile", checkProfilesCommand},
     {"convert", "SOURCE TITLE PROFILE OUTDIR    one DVD title through the conversion driver, progress on standard error", convertCommand},
     {"probe", "FILE    the file item the loader makes of a media file (tracks, tags, lengths, side-car subtitles, default audio), as JSON", probeCommand},
+    {"record-screen", "SECONDS OUTDIR [--region W:H:X:Y]    a recording of the X display (or a region, in pixels from the top left) through the screen recorder's session", recordScreenCommand},
 };
 
 int usage(FILE *to)
