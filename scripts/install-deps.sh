@@ -21,6 +21,9 @@ packages=(
   dvdauthor genisoimage xorriso lsdvd
   # desktop helpers, offscreen and real-window runs
   xdg-utils xvfb xauth fonts-dejavu-core fontconfig
+  # the recorders: pointer clicks (XInput 2); tests click with xdotool and record a private
+  # PulseAudio server's output
+  libxcb-xinput-dev xdotool pulseaudio
   # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)
   fonts-droid-fallback
 )

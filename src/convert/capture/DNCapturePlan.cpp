@@ -57,7 +57,7 @@ QStringList DNCaptureArguments(const DNCapturePlan &plan)
         // Each 100 ms of sound becomes one "lavfi.astats.Overall.RMS_level=<dB>" line; the
         // level's "file" is escaped twice, once for the graph and once for the filter's options.
         words << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-af")
-              << QStringLiteral(R"(asetnsamples=n=4800,astats=metadata=1:reset=1:measure_perchannel=none:measure_overall=RMS_level,ametadata=mode=print:key=lavfi.astats.Overall.RMS_level:file=pipe\\\:2)")
+              << QStringLiteral(R"(asetnsamples=n=4800,astats=metadata=1:reset=1:measure_perchannel=none:measure_overall=RMS_level,ametadata=mode=print:key=lavfi.astats.Overall.RMS_level:file=pipe\\\:2:direct=1)")
               << QStringLiteral("-f") << QStringLiteral("null") << QStringLiteral("-");
     return words;
 }
