@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/capture/DNCaptureSession.h"
+#include "convert/capture/DNScreenClickMarker.h"
 #include "convert/capture/DNScreenCaptureSource.h"
 #include "convert/capture/DNSessionPreset.h"
 
@@ -32,17 +33,6 @@ public:
         Q_UNUSED(path);
         Q_UNUSED(problem);
     }
-};
-
-// Shows where the pointer clicks while a recording runs (the recorder draws the pointer, the
-// marker the clicks); the windows provide one, the recorder starts and ends it with each
-// recording when clicks are to be captured.
-class DNScreenClickMarker
-{
-public:
-    virtual ~DNScreenClickMarker() = default;
-    virtual void startMarking() = 0;
-    virtual void stopMarking() = 0;
 };
 
 // The screen recorder's capture engine: the session display (or a rectangle of it) with the

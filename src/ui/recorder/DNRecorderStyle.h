@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The recorder windows' look: a dark frame around the live picture, light text.
+QString DNRecorderStyleSheet();
