@@ -6,7 +6,7 @@ QString DNRecorderStyleSheet()
 DNToolWindow { background: #2b2e35; }
 DNToolWindow > QLabel, DNToolWindow > QCheckBox { color: #dfe2e8; }
 #recordRegionField { color: white; font-weight: bold; }
-#statusItemView { background: #2b2e35; border: 1px solid #15171b; }
+#statusItemView, #statusItemWindow { background: #2b2e35; border: 1px solid #15171b; }
 #statusItemView QLabel { color: white; font-weight: bold; }
 )");
 }

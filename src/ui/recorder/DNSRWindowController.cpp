@@ -213,6 +213,7 @@ void DNSRWindowController::readyStartRecording()
     if (recordRegion != mainScreenFrame()) {
         recordFrame = new DNRecordFrame(recordRegion);
         recordFrame->displayFrame();
+        statusBarItem->raise();
     }
     const QString folder = DNRecordingFolderOrDefault(setting->targetFolder());
     const QString path = DNRecordingPath(folder, kScreenRecordingNameFormat, QDateTime::currentDateTime());
@@ -232,6 +233,8 @@ void DNSRWindowController::readyStartRecording()
     recorderState = Recording;
     StartButton->setEnabled(true);
     recordDurationUpdate = new QTimer(this);
+    // A coarse timer may fire a little early and show the same second twice.
+    recordDurationUpdate->setTimerType(Qt::PreciseTimer);
     connect(recordDurationUpdate, &QTimer::timeout, this, &DNSRWindowController::timerCallback_updateDuration);
     recordDurationUpdate->start(1000);
     dateOfStartRecording = QDateTime::currentDateTime();

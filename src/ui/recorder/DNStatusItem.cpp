@@ -1,5 +1,7 @@
 #include "DNStatusItem.h"
 
+#include "DNRecorderStyle.h"
+
 #include "ui/controls/DNImageNamed.h"
 
 #include <QGuiApplication>
@@ -32,8 +34,11 @@ DNStatusItem::DNStatusItem(const QString &title, QWidget *statusItemView, std::f
         tray_->show();
         return;
     }
-    floating_ = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // Above the window manager's windows, as the record frame is, so the frame never covers it.
+    floating_ = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                                         | Qt::X11BypassWindowManagerHint);
     floating_->setObjectName(QStringLiteral("statusItemWindow"));
+    floating_->setStyleSheet(DNRecorderStyleSheet());
     floating_->setWindowTitle(title);
     floating_->setAttribute(Qt::WA_ShowWithoutActivating);
     if (view_) {
@@ -62,6 +67,12 @@ DNStatusItem::~DNStatusItem()
         }
         delete floating_;
     }
+}
+
+void DNStatusItem::raise()
+{
+    if (floating_)
+        floating_->raise();
 }
 
 void DNStatusItem::setDuration(const QString &text)

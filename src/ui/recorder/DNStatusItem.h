@@ -24,6 +24,8 @@ public:
     ~DNStatusItem() override;
 
     void setDuration(const QString &text);
+    // Brings the floating window above the windows shown after it (the record frame).
+    void raise();
     bool inSystemTray() const { return tray_ != nullptr; }
     // The floating window when there is no tray.
     QWidget *floatingWindow() const { return floating_; }

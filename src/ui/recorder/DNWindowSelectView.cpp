@@ -41,7 +41,8 @@ void DNWindowCenterCell::drawShelteInView(QPainter &painter, const DNAreaSelecto
     const QString label = QStringLiteral("%1\n%2").arg(int(std::fabs(f.width()))).arg(int(std::fabs(f.height())));
     painter.save();
     QFont font = painter.font();
-    font.setPointSizeF(8);
+    // The sizes are the original's points, which are the screen's logical pixels.
+    font.setPixelSize(8);
     painter.setFont(font);
     painter.setPen(Qt::red);
     const QRectF box = QFontMetricsF(font).boundingRect(QRectF(0, 0, 200, 200), Qt::AlignLeft, label);
@@ -94,7 +95,7 @@ QFont DNWindowSelectView::recordingButtonTitleFont()
 {
     QFont font;
     font.setBold(true);
-    font.setPointSizeF(13);
+    font.setPixelSize(13);
     return font;
 }
 
