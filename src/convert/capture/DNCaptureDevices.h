@@ -29,6 +29,8 @@ public:
     virtual DNCaptureDeviceList audioDevices() const = 0;
     // The source recording video (required) with audio (may be null).
     virtual DNCaptureSourcePtr sourceFor(const DNCaptureDevice &video, const DNCaptureDevice *audio) const = 0;
+    // Whether the desktop's sound output takes sound from the engine (a PulseAudio server runs).
+    virtual bool canPlaySound() const = 0;
 };
 
 // Cameras are the V4L2 devices (/dev/video*) that capture pictures, by their driver's card name;
@@ -39,6 +41,8 @@ public:
     DNCaptureDeviceList videoDevices() const override;
     DNCaptureDeviceList audioDevices() const override;
     DNCaptureSourcePtr sourceFor(const DNCaptureDevice &video, const DNCaptureDevice *audio) const override;
+    // A server answers with at least one source (the monitor of its output).
+    bool canPlaySound() const override { return !audioDevices().isEmpty(); }
 };
 
 // A camera recorded through ffmpeg's V4L2 input, with a PulseAudio source's sound when named.

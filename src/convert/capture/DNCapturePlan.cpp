@@ -59,5 +59,9 @@ QStringList DNCaptureArguments(const DNCapturePlan &plan)
         words << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-af")
               << QStringLiteral(R"(asetnsamples=n=4800,astats=metadata=1:reset=1:measure_perchannel=none:measure_overall=RMS_level,ametadata=mode=print:key=lavfi.astats.Overall.RMS_level:file=pipe\\\:2:direct=1)")
               << QStringLiteral("-f") << QStringLiteral("null") << QStringLiteral("-");
+    if (audio && plan.monitorVolume >= 0)
+        words << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-af")
+              << QStringLiteral("volume=%1").arg(plan.monitorVolume, 0, 'f', 2) << QStringLiteral("-f")
+              << QStringLiteral("pulse") << QStringLiteral("Talvane sound preview");
     return words;
 }

@@ -25,6 +25,9 @@ struct DNCapturePlan
     double maxSeconds = 0;
     // The sound's level (RMS, dBFS) ten times a second, as lines on standard error.
     bool audioLevel = false;
+    // The sound played on the desktop's PulseAudio output at this volume (1 unchanged), so the
+    // user hears what is recorded; negative: not played.
+    double monitorVolume = -1;
 };
 
 // The words after the program's own, for /usr/bin/ffmpeg. Progress goes to standard error as

@@ -31,6 +31,7 @@ DNCapturePlan DNCaptureSession::basePlan() const
     plan.previewMirrored = previewMirrored_;
     plan.previewFramesPerSecond = previewFramesPerSecond_;
     plan.audioLevel = audioLevelWanted_;
+    plan.monitorVolume = monitorVolume_;
     return plan;
 }
 
@@ -46,6 +47,23 @@ void DNCaptureSession::stopRunning()
     running_ = false;
     if (run_ && run_->isRunning() && run_->plan().moviePath.isEmpty())
         run_->stop();
+}
+
+void DNCaptureSession::setAudioMonitorVolume(double volume)
+{
+    if (volume == monitorVolume_)
+        return;
+    monitorVolume_ = volume;
+    restartPreview();
+}
+
+void DNCaptureSession::restartPreview()
+{
+    // A stopped preview run starts again by itself when it has ended (onRunEnded).
+    if (running_ && run_ && run_->isRunning() && run_->plan().moviePath.isEmpty())
+        run_->stop();
+    else if (running_ && !recording_ && (!run_ || !run_->isRunning()))
+        startPreviewRun();
 }
 
 void DNCaptureSession::endNow()

@@ -31,6 +31,9 @@ public:
     // Preview pictures of this size (empty: none), mirrored left to right when asked.
     void setPreview(QSize size, bool mirrored = false, int framesPerSecond = 10);
     void setAudioLevelWanted(bool wanted) { audioLevelWanted_ = wanted; }
+    // Plays the sound on the desktop's output at this volume (negative: not played); a preview
+    // running takes the new volume at once.
+    void setAudioMonitorVolume(double volume);
     // The recorded picture fits inside this size (empty: as captured); applies to the next
     // recording.
     void setMaxVideoSize(QSize size) { maxVideoSize_ = size; }
@@ -43,6 +46,9 @@ public:
     void startRunning();
     // Ends the preview; a recording in progress goes on until stopRecording().
     void stopRunning();
+    // The source (or how it is shown) changed: a preview running starts over with it; a
+    // recording keeps what it has until it ends.
+    void restartPreview();
     bool isRunning() const { return running_; }
     // Ends whatever runs and waits for it, a recording being finished first (window closing,
     // program quitting).
@@ -83,6 +89,7 @@ private:
     bool previewMirrored_ = false;
     int previewFramesPerSecond_ = 10;
     bool audioLevelWanted_ = false;
+    double monitorVolume_ = -1;
     QSize maxVideoSize_;
     double maxRecordedSeconds_ = 0;
 

@@ -150,5 +150,6 @@ void DNBuildScreenRecorderWindow(DNSRWindowController *c, DNToolWindow *window)
 
     buildStatusView(c, window);
     buildSettingSheet(c, window);
-    window->setFixedSize(window->sizeHint());
+    // The window keeps its layout's size, also when the controller sets pictures later.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
