@@ -71,6 +71,7 @@ void NXAppController::onApplicationDidFinishLaunching()
     doPrepertyWork();
     addPlaybackViewIfNeed();
     bindConversionOptions();
+    setupRecorderWindows();
 }
 
 void NXAppController::onApplicationWillTerminate()

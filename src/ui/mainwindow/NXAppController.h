@@ -14,7 +14,6 @@
 
 #include <atomic>
 #include <functional>
-#include <functional>
 #include <optional>
 #include <memory>
 
@@ -30,6 +29,8 @@
 
 class DNButton;
 class DNCell;
+class DNSRWindowController;
+class NXCameraRecorderController;
 class DNMenuButton;
 class DNWindow;
 class NXAction;
@@ -56,6 +57,7 @@ using NXMediaListPtr = std::shared_ptr<NXMediaList>;
 //   NXAppController_Settings.cpp  the conversion options bound to the settings object
 //   NXAppController_Convert.cpp   the Convert command and the conversion run
 //   NXAppController_AddMedia.cpp  adding media and the media-list delegate (media list's part)
+//   NXAppController_Recorders.cpp the recorder windows: opening them, their recordings' hand-back
 //
 // Everything runs on the main thread except the conversion run's convertVideos (the progress
 // sheet's worker thread) and convertStateChanged (whatever thread the engine reports from).
@@ -242,6 +244,26 @@ public:
     void onDNNotificationApplytoAllProfileSetting(const DNNotification &notification);
     void onDNNotificationApplytoAllNodeInfo(const DNNotification &notification);
     void onDNNotificationApplytoAllEditSetting(const DNNotification &notification);
+
+    // ------------------------------------------------------------------ recorder windows
+    // Defined in NXAppController_Recorders.cpp.
+
+    QPointer<DNButton> recordBUtton;   // the screen recorder
+    QPointer<DNButton> cameraButton;
+    // The open recorder windows' controllers (children of this controller), null when closed.
+    QPointer<DNSRWindowController> screenRecord;
+    QPointer<NXCameraRecorderController> cameraRecorderController;
+
+    // The buttons' pictures and actions and the hand-back's registrations (at start-up).
+    void setupRecorderWindows();
+    // The screen recorder button (the command takes this name as the field has the original's).
+    void screenRecordCommand();
+    void cameraRecord();
+    void onDNScreenRecorderWillDisappear(const DNNotification &notification);
+    void onNXCamerraRecorderWindowWillCloseNotification(const DNNotification &notification);
+    // Switches from one window to the other, the second centred where the first was, then runs
+    // endAction.
+    void flipRecorderWindow(QWidget *from, QWidget *to, bool forward, const std::function<void()> &endAction);
 
 Q_SIGNALS:
     // The conversion run ended (finished, failed or stopped); emitted on the worker thread.

@@ -1,0 +1,120 @@
+// The main window's part for the recorder windows: its two buttons open them (one of each at a
+// time), and when one closes, the main window comes back and the recording it hands back goes
+// into the media list.
+#include "NXAppController.h"
+
+#include "DNWindow.h"
+
+#include "ui/controls/DNButton.h"
+#include "ui/recorder/DNSRWindowController.h"
+#include "ui/recorder/DNToolWindow.h"
+#include "ui/recorder/NXCameraRecorderController.h"
+
+namespace {
+
+// A window's frame; a missing window counts as the zero frame.
+QRect frameOf(const QWidget *window)
+{
+    return window ? window->frameGeometry() : QRect();
+}
+
+// Moves window so that its centre lies on the centre of frame.
+void centreOn(QWidget *window, const QRect &frame)
+{
+    if (!window)
+        return;
+    const QSize size = window->frameGeometry().size();
+    window->move(frame.x() + frame.width() / 2 - size.width() / 2, frame.y() + frame.height() / 2 - size.height() / 2);
+}
+
+} // namespace
+
+void NXAppController::setupRecorderWindows()
+{
+    const struct
+    {
+        QPointer<DNButton> NXAppController::*button;
+        const char *highlight;
+        void (NXAppController::*command)();
+    } rows[] = {
+        {&NXAppController::recordBUtton, "screen_recorder_on.png", &NXAppController::screenRecordCommand},
+        {&NXAppController::cameraButton, "camera_recorder_on.png", &NXAppController::cameraRecord},
+    };
+    for (const auto &row : rows) {
+        if (DNButton *button = this->*row.button) {
+            button->setHighlightImage(QString::fromLatin1(row.highlight));
+            connect(button, &QPushButton::clicked, this, row.command);
+        }
+    }
+    auto &center = DNNotificationCenter::defaultCenter();
+    center.addObserver(this, QStringLiteral("DNScreenRecorderWillDisappear_"),
+                       [this](const DNNotification &n) { onDNScreenRecorderWillDisappear(n); });
+    center.addObserver(this, QStringLiteral("NXCameraRecorderWindowWillCloseNotification"),
+                       [this](const DNNotification &n) { onNXCamerraRecorderWindowWillCloseNotification(n); });
+}
+
+void NXAppController::screenRecordCommand()
+{
+    if (screenRecord) {
+        screenRecord->window()->raise();
+        screenRecord->window()->activateWindow();
+        return;
+    }
+    screenRecord = new DNSRWindowController(this);
+    flipRecorderWindow(mainWindow, screenRecord->window(), true, {});
+}
+
+void NXAppController::cameraRecord()
+{
+    if (cameraRecorderController) {
+        cameraRecorderController->window()->raise();
+        cameraRecorderController->window()->activateWindow();
+        return;
+    }
+    cameraRecorderController = new NXCameraRecorderController(nullptr, this);
+    flipRecorderWindow(mainWindow, cameraRecorderController->window(), true, {});
+}
+
+// Both recorders hand back alike: the main window centred on the closing window, the flip back,
+// then the recordings added; the closing controller goes.
+template <typename Controller>
+static void handBack(NXAppController *app, QPointer<Controller> &field)
+{
+    Controller *closing = field.data();
+    if (!closing)
+        return;
+    QWidget *window = closing->window();
+    centreOn(app->mainWindow, frameOf(window));
+    const QStringList files = closing->fileListNeedToConvert();
+    app->flipRecorderWindow(window, app->mainWindow, false, [app, files] { app->addFilesFromContentOfFiles(files); });
+    field = nullptr;
+    closing->deleteLater();
+}
+
+void NXAppController::onDNScreenRecorderWillDisappear(const DNNotification &)
+{
+    handBack(this, screenRecord);
+}
+
+void NXAppController::onNXCamerraRecorderWindowWillCloseNotification(const DNNotification &)
+{
+    handBack(this, cameraRecorderController);
+}
+
+void NXAppController::flipRecorderWindow(QWidget *from, QWidget *to, bool forward, const std::function<void()> &endAction)
+{
+    Q_UNUSED(forward);
+    // The animated flip between the windows belongs here; until it is in, the same hand-over
+    // without the animation: the first window goes, the second shows centred where it was.
+    if (from && to)
+        centreOn(to, frameOf(from));
+    if (from)
+        from->hide();
+    if (to) {
+        to->show();
+        to->raise();
+        to->activateWindow();
+    }
+    if (endAction)
+        endAction();
+}
