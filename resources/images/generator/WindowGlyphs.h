@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QTransform>
 
+#include "DrawnImage.h"
+
 #include <functional>
 
 // A glyph drawn in a colour on a 32x32 canvas.
@@ -24,6 +26,8 @@ inline void folder(QPainter &p, const QColor &c, QRectF r)
     path.closeSubpath();
     p.fillPath(path, c);
 }
+
+inline const Glyph openFolder = [](QPainter &p, const QColor &c) { folder(p, c, QRectF(3, 6, 26, 20)); };
 
 inline const Glyph gear = [](QPainter &p, const QColor &c) {
     QPainterPath teeth;
@@ -54,3 +58,12 @@ inline const Glyph camera = [](QPainter &p, const QColor &c) {
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(16, 17.5), 3, 3);
 };
+
+// A button's two pictures: "<base>_nor.png" in the normal colour and "<base>_on.png" in the
+// highlight colour, 32x32, in folder.
+inline void saveGlyphPair(const QString &folder, const QString &base, const Glyph &glyph, const QColor &normal,
+                          const QColor &highlight)
+{
+    saveDrawnImage(folder + "/" + base + "_nor.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, normal); });
+    saveDrawnImage(folder + "/" + base + "_on.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, highlight); });
+}

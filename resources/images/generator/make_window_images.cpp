@@ -122,7 +122,6 @@ const Glyph contact = [](QPainter &p, const QColor &c) {
     p.setPen(QPen(QColor(40, 44, 52), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygonF({QPointF(4, 9.5), QPointF(16, 18), QPointF(28, 9.5)}));
 };
-const Glyph openFolder = [](QPainter &p, const QColor &c) { folder(p, c, QRectF(3, 6, 26, 20)); };
 // A screen with a red recording dot.
 const Glyph screenRecorder = [](QPainter &p, const QColor &c) {
     p.setPen(QPen(c, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -148,8 +147,7 @@ const Glyph cameraRecorder = [](QPainter &p, const QColor &c) {
 
 void topIcon(const QString &base, const Glyph &glyph)
 {
-    save(base + "_nor.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, QColor(222, 226, 234)); });
-    save(base + "_on.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, QColor(255, 255, 255)); });
+    saveGlyphPair(outDir, base, glyph, QColor(222, 226, 234), QColor(255, 255, 255));
 }
 
 void menuIcon(const QString &name, const Glyph &glyph)

@@ -3,6 +3,7 @@
 #include "DNCapturePreviewView.h"
 #include "DNCountDown.h"
 #include "DNRecordFrame.h"
+#include "DNRecorderWidgets.h"
 #include "DNStatusItem.h"
 #include "DNToolWindow.h"
 
@@ -119,7 +120,7 @@ void DNSRWindowController::createCaptureRecorder()
                                 ? tr("Only X11 sessions can be recorded; this session runs on Wayland.")
                                 : tr("Only X11 sessions can be recorded; this session has no X display.");
         captureView->setMessage(why);
-        showSheetAlert(QMessageBox::Critical, tr("Screen Record Unavailable!"), why,
+        DNRecorderSheetAlert(window_, QMessageBox::Critical, tr("Screen Record Unavailable!"), why,
                        [this](int result) { alertLowSystemVersionDidEnd(result == QMessageBox::Ok ? 1 : 0); });
         return;
     }
@@ -305,7 +306,7 @@ void DNSRWindowController::screenRecorderDidFailRecording(DNScreenRecorder *, co
     // The engine may have ended on its own while the window waits minimised.
     if (recorderState == Recording)
         endRecordingState();
-    showSheetAlert(QMessageBox::Warning, tr("The recording could not be finished."), problem);
+    DNRecorderSheetAlert(window_, QMessageBox::Warning, tr("The recording could not be finished."), problem);
 }
 
 void DNSRWindowController::onOpenRecordLocation()
@@ -325,7 +326,7 @@ bool DNSRWindowController::onCloseMainWindow()
 {
     if (recorderState == Idle)
         return true;
-    showSheetAlert(QMessageBox::Warning, tr("Please stop video recording before leaving screen recorder."), QStringLiteral(" "));
+    DNRecorderSheetAlert(window_, QMessageBox::Warning, tr("Please stop video recording before leaving screen recorder."), QStringLiteral(" "));
     return false;
 }
 
@@ -348,16 +349,4 @@ QStringList DNSRWindowController::fileListNeedToConvert() const
     if (settings()->addToConvertList() && !recordFiles.isEmpty())
         return {recordFiles.last()};
     return {};
-}
-
-void DNSRWindowController::showSheetAlert(QMessageBox::Icon icon, const QString &message, const QString &informative,
-                                          std::function<void(int)> done)
-{
-    auto *alert = new QMessageBox(icon, message, message, QMessageBox::Ok, window_);
-    alert->setInformativeText(informative);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    if (done)
-        connect(alert, &QMessageBox::finished, this, std::move(done));
-    alert->open();
 }

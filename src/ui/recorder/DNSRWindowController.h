@@ -8,7 +8,6 @@
 #include "convert/capture/DNScreenRecorder.h"
 
 #include <QDateTime>
-#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -153,8 +152,6 @@ private:
     void updateRegionField();
     void applyRegionToRecorder();
     void endRecordingState();
-    void showSheetAlert(QMessageBox::Icon icon, const QString &message, const QString &informative,
-                        std::function<void(int)> done = {});
 
     QPointer<DNToolWindow> window_;
     std::function<DNCaptureDeviceList()> audioDeviceLister_;

@@ -4,6 +4,7 @@
 
 #include "ui/medialist/DNCellWidgets.h"
 #include "DNStepper.h"
+#include "DNRecorderWidgets.h"
 #include "DNToolWindow.h"
 
 #include "convert/capture/DNRecordingName.h"
@@ -13,7 +14,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -172,16 +172,8 @@ void DNSRWindowController::onAudioDeviceChanged()
 
 void DNSRWindowController::onBrowseOutputFolder()
 {
-    auto *panel = new QFileDialog(settingPannel, tr("Choose a folder"), DNRecordingFolderOrDefault(settings()->targetFolder()));
-    panel->setFileMode(QFileDialog::Directory);
-    panel->setOption(QFileDialog::ShowDirsOnly);
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setWindowModality(Qt::WindowModal);
-    connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
-        const QStringList chosen = panel->selectedFiles();
-        openBrowsePanelDidEnd(result == QDialog::Accepted ? 1 : 0, chosen.isEmpty() ? QString() : chosen.last());
-    });
-    panel->open();
+    DNRecorderChooseFolder(settingPannel, DNRecordingFolderOrDefault(settings()->targetFolder()),
+                           [this](int returnCode, const QString &folder) { openBrowsePanelDidEnd(returnCode, folder); });
 }
 
 void DNSRWindowController::openBrowsePanelDidEnd(int returnCode, const QString &folder)

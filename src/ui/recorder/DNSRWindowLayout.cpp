@@ -1,13 +1,13 @@
 // The widgets of the screen recorder window, its status view and its settings sheet; the
 // controller gives them their pictures and actions (windowDidLoad, connectSettingControls).
 #include "DNCapturePreviewView.h"
-#include "ui/medialist/DNCellWidgets.h"
-#include "DNRecorderStyle.h"
+#include "DNRecorderWidgets.h"
 #include "DNSRWindowController.h"
 #include "DNStepper.h"
 #include "DNToolWindow.h"
 
 #include "ui/controls/DNButton.h"
+#include "ui/medialist/DNCellWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,15 +27,6 @@ constexpr QSize kPreviewSize(400, 225);
 constexpr int kSmallButton = 32;
 constexpr int kStartButton = 64;
 
-DNButton *imageButton(QWidget *parent, int side)
-{
-    auto *button = new DNButton(parent);
-    button->setFixedSize(side, side);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
 void buildStatusView(DNSRWindowController *c, QWidget *window)
 {
     auto *view = new QWidget(window);
@@ -43,9 +34,7 @@ void buildStatusView(DNSRWindowController *c, QWidget *window)
     auto *row = new QHBoxLayout(view);
     row->setContentsMargins(8, 4, 8, 4);
     c->statusStopButton = new QPushButton(QObject::tr("Stop"), view);
-    c->statusStopButton->setObjectName(QStringLiteral("statusStopButton"));
     c->recordDurationField = new QLabel(QStringLiteral("00:00:00"), view);
-    c->recordDurationField->setObjectName(QStringLiteral("recordDurationField"));
     row->addWidget(c->statusStopButton);
     row->addWidget(c->recordDurationField);
     view->hide();
@@ -54,75 +43,51 @@ void buildStatusView(DNSRWindowController *c, QWidget *window)
 
 void buildSettingSheet(DNSRWindowController *c, QWidget *window)
 {
-    auto *sheet = new QDialog(window);
-    sheet->setObjectName(QStringLiteral("screenRecorderSettings"));
-    sheet->setWindowTitle(QObject::tr("Screen Recorder Settings"));
-    auto *form = new QFormLayout;
-    c->sessionPreset = new QComboBox(sheet);
-    form->addRow(QObject::tr("Quality:"), c->sessionPreset);
+    const DNRecorderSheet sheet =
+        DNMakeRecorderSheet(window, QStringLiteral("screenRecorderSettings"), QObject::tr("Screen Recorder Settings"));
+    c->sessionPreset = new QComboBox(sheet.dialog);
+    sheet.form->addRow(QObject::tr("Quality:"), c->sessionPreset);
 
     auto *rate = new QHBoxLayout;
-    c->maxframerateSlider = new QSlider(Qt::Horizontal, sheet);
+    c->maxframerateSlider = new QSlider(Qt::Horizontal, sheet.dialog);
     c->maxframerateSlider->setRange(1, 30);
-    c->maxframerateField = new QLabel(sheet);
+    c->maxframerateField = new QLabel(sheet.dialog);
     c->maxframerateField->setMinimumWidth(24);
     rate->addWidget(c->maxframerateSlider, 1);
     rate->addWidget(c->maxframerateField);
-    rate->addWidget(new QLabel(QObject::tr("frames per second"), sheet));
-    form->addRow(QObject::tr("Frame rate:"), rate);
+    rate->addWidget(new QLabel(QObject::tr("frames per second"), sheet.dialog));
+    sheet.form->addRow(QObject::tr("Frame rate:"), rate);
 
-    c->audioDevices = new DNPopUpButton(sheet);
+    c->audioDevices = new DNPopUpButton(sheet.dialog);
     c->audioDevices->setMinimumWidth(240);
-    form->addRow(QObject::tr("Audio:"), c->audioDevices);
-
-    auto *folder = new QHBoxLayout;
-    c->targetFolder = new QLineEdit(sheet);
-    c->targetFolder->setReadOnly(true);
-    c->targetFolder->setMinimumWidth(240);
-    c->browseButton = new QPushButton(QObject::tr("Choose..."), sheet);
-    folder->addWidget(c->targetFolder, 1);
-    folder->addWidget(c->browseButton);
-    form->addRow(QObject::tr("Save to:"), folder);
+    sheet.form->addRow(QObject::tr("Audio:"), c->audioDevices);
+    DNAddRecorderFolderRow(sheet, c->targetFolder, c->browseButton);
 
     auto *countdown = new QHBoxLayout;
-    c->countdownField = new QLineEdit(sheet);
+    c->countdownField = new QLineEdit(sheet.dialog);
     c->countdownField->setReadOnly(true);
     c->countdownField->setFixedWidth(40);
-    c->countStepper = new DNStepper(sheet);
+    c->countStepper = new DNStepper(sheet.dialog);
     countdown->addWidget(c->countdownField);
     countdown->addWidget(c->countStepper);
-    countdown->addWidget(new QLabel(QObject::tr("seconds"), sheet));
+    countdown->addWidget(new QLabel(QObject::tr("seconds"), sheet.dialog));
     countdown->addStretch(1);
-    form->addRow(QObject::tr("Countdown:"), countdown);
+    sheet.form->addRow(QObject::tr("Countdown:"), countdown);
 
-    c->captureMouse = new QCheckBox(QObject::tr("Show mouse clicks"), sheet);
-    c->openRecordMovie = new QCheckBox(QObject::tr("Open the movie when the recording ends"), sheet);
-    c->addToConvertList = new QCheckBox(QObject::tr("Add the movie to the conversion list"), sheet);
-    for (QCheckBox *box : {c->captureMouse.data(), c->openRecordMovie.data(), c->addToConvertList.data()})
-        form->addRow(QString(), box);
-
-    auto *buttons = new QDialogButtonBox(sheet);
-    c->settingOKButton = buttons->addButton(QDialogButtonBox::Ok);
-    c->settingCancelButton = buttons->addButton(QDialogButtonBox::Cancel);
-    auto *layout = new QVBoxLayout(sheet);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
-    c->settingPannel = sheet;
+    DNAddRecorderSwitches(sheet, {{&c->captureMouse, QObject::tr("Show mouse clicks")},
+                                  {&c->openRecordMovie, QObject::tr("Open the movie when the recording ends")},
+                                  {&c->addToConvertList, QObject::tr("Add the movie to the conversion list")}});
+    c->settingOKButton = sheet.buttons->addButton(QDialogButtonBox::Ok);
+    c->settingCancelButton = sheet.buttons->addButton(QDialogButtonBox::Cancel);
+    c->settingPannel = sheet.dialog;
 }
 
 } // namespace
 
 void DNBuildScreenRecorderWindow(DNSRWindowController *c, DNToolWindow *window)
 {
-    window->setObjectName(QStringLiteral("screenRecorderWindow"));
-    window->setStyleSheet(DNRecorderStyleSheet());
-    auto *layout = new QVBoxLayout(window);
-    layout->setContentsMargins(16, 16, 16, 12);
-    layout->setSpacing(10);
-
-    c->captureView = new DNCapturePreviewView(window);
-    c->captureView->setFixedSize(kPreviewSize);
-    layout->addWidget(c->captureView, 0, Qt::AlignHCenter);
+    QVBoxLayout *column = DNRecorderWindowLayout(window, QStringLiteral("screenRecorderWindow"));
+    c->captureView = DNRecorderPreview(window, column, kPreviewSize);
 
     auto *region = new QHBoxLayout;
     region->addWidget(new QLabel(QObject::tr("Record region:"), window));
@@ -132,24 +97,23 @@ void DNBuildScreenRecorderWindow(DNSRWindowController *c, DNToolWindow *window)
     region->addStretch(1);
     c->fullscreen = new QCheckBox(QObject::tr("Full Screen"), window);
     region->addWidget(c->fullscreen);
-    c->cropButton = imageButton(window, kSmallButton);
+    c->cropButton = DNRecorderImageButton(window, kSmallButton);
     region->addWidget(c->cropButton);
-    layout->addLayout(region);
+    column->addLayout(region);
 
     auto *commands = new QHBoxLayout;
-    c->openFolderButton = imageButton(window, kSmallButton);
-    c->settingButton = imageButton(window, kSmallButton);
+    c->openFolderButton = DNRecorderImageButton(window, kSmallButton);
+    c->settingButton = DNRecorderImageButton(window, kSmallButton);
     commands->addWidget(c->openFolderButton);
     commands->addWidget(c->settingButton);
     commands->addStretch(1);
-    c->StartButton = imageButton(window, kStartButton);
+    c->StartButton = DNRecorderImageButton(window, kStartButton);
     commands->addWidget(c->StartButton);
     commands->addStretch(1);
+    // As wide as the buttons on the left, so Start stands in the middle.
     commands->addSpacing(2 * kSmallButton + commands->spacing());
-    layout->addLayout(commands);
+    column->addLayout(commands);
 
     buildStatusView(c, window);
     buildSettingSheet(c, window);
-    // The window keeps its layout's size, also when the controller sets pictures later.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }

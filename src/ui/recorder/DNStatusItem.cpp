@@ -1,6 +1,6 @@
 #include "DNStatusItem.h"
 
-#include "DNRecorderStyle.h"
+#include "DNRecorderWidgets.h"
 
 #include "ui/controls/DNImageNamed.h"
 

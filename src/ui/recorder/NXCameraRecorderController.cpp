@@ -1,6 +1,7 @@
 #include "NXCameraRecorderController.h"
 
 #include "DNCapturePreviewView.h"
+#include "DNRecorderWidgets.h"
 #include "DNToolWindow.h"
 #include "NXCameraRecorderViews.h"
 #include "NXCameraValueTransformers.h"
@@ -228,12 +229,7 @@ void NXCameraRecorderController::captureOutputDidFinishRecording(const DNCapture
     showNoCameraState();
     if (!result.finished) {
         DNRoughLog(QStringLiteral("Camera recording failed: %@"), result.problem);
-        auto *alert = new QMessageBox(QMessageBox::Warning, tr("The recording could not be finished."),
-                                      tr("The recording could not be finished."), QMessageBox::Ok, window_);
-        alert->setInformativeText(result.problem);
-        alert->setWindowModality(Qt::WindowModal);
-        alert->setAttribute(Qt::WA_DeleteOnClose);
-        alert->open();
+        DNRecorderSheetAlert(window_, QMessageBox::Warning, tr("The recording could not be finished."), result.problem);
         return;
     }
     lastRecordedFile = result.path;
@@ -248,13 +244,8 @@ bool NXCameraRecorderController::windowShouldClose()
 {
     if (!isRecording())
         return true;
-    auto *alert = new QMessageBox(QMessageBox::Warning, tr("Please stop video recording before leaving screen recorder."),
-                                  tr("Please stop video recording before leaving screen recorder."), QMessageBox::Ok,
-                                  window_);
-    alert->setInformativeText(QString());
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->open();
+    DNRecorderSheetAlert(window_, QMessageBox::Warning, tr("Please stop video recording before leaving screen recorder."),
+                         QString());
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "NXCameraRecorderController.h"
 
 #include "NXCameraValueTransformers.h"
+#include "DNRecorderWidgets.h"
 #include "DNToolWindow.h"
 
 #include "convert/capture/DNRecordingName.h"
@@ -12,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,16 +48,8 @@ void NXCameraRecorderController::setResolutions(QSize size)
 
 void NXCameraRecorderController::chooseRecordTargetFolder()
 {
-    auto *panel = new QFileDialog(settingPanel, tr("Choose a folder"), recordingFolder());
-    panel->setFileMode(QFileDialog::Directory);
-    panel->setOption(QFileDialog::ShowDirsOnly);
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setWindowModality(Qt::WindowModal);
-    connect(panel, &QFileDialog::finished, this, [this, panel](int result) {
-        const QStringList chosen = panel->selectedFiles();
-        recordTargetOpenPanelDidEnd(result == QDialog::Accepted ? 1 : 0, chosen.isEmpty() ? QString() : chosen.last());
-    });
-    panel->open();
+    DNRecorderChooseFolder(settingPanel, recordingFolder(),
+                           [this](int returnCode, const QString &folder) { recordTargetOpenPanelDidEnd(returnCode, folder); });
 }
 
 void NXCameraRecorderController::recordTargetOpenPanelDidEnd(int returnCode, const QString &folder)

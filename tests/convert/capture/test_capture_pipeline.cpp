@@ -6,6 +6,7 @@
 #include "convert/capture/DNCaptureSession.h"
 #include "convert/capture/DNRecordingName.h"
 
+#include "capture_test_support.h"
 #include "support/eventloop.h"
 #include "support/ffprobe.h"
 
@@ -20,21 +21,6 @@
 #include <csignal>
 
 namespace {
-
-// Serves events until done() holds; false after a generous limit (a hang, not a speed measure).
-bool waitFor(const std::function<bool()> &done, int limitMs = 60000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
 
 QStringList entries(const QString &folder)
 {
@@ -75,17 +61,17 @@ TEST(CapturePipeline, AThreeSecondRecordingHasItsSizeLengthAndSound)
     Session s;
     s.session.setPreview(QSize(160, 120));
     s.session.startRunning();
-    ASSERT_TRUE(waitFor([&] { return !s.frames.empty(); }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return !s.frames.empty(); }));
     const QString finalPath = s.record(folder.path());
-    ASSERT_TRUE(waitFor([&] { return s.session.recordedSeconds() >= 1.0; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 1.0; }));
     // While it records, the movie exists only under its hidden name.
     EXPECT_FALSE(QFileInfo::exists(finalPath));
     const QStringList during = entries(folder.path());
     ASSERT_EQ(during.size(), 1);
     EXPECT_TRUE(during.first().startsWith(QLatin1Char('.')));
-    ASSERT_TRUE(waitFor([&] { return s.session.recordedSeconds() >= 3.0; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 3.0; }));
     s.session.stopRecording();
-    ASSERT_TRUE(waitFor([&] { return s.finished(); }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
 
     ASSERT_TRUE(s.results.front().finished) << s.results.front().problem.toStdString();
     EXPECT_EQ(s.results.front().path, finalPath);
@@ -99,7 +85,7 @@ TEST(CapturePipeline, AThreeSecondRecordingHasItsSizeLengthAndSound)
     EXPECT_NEAR(testsupport::durationOf(probe), 3.0, 0.3);
     // The preview goes on after the recording.
     s.frames.clear();
-    EXPECT_TRUE(waitFor([&] { return !s.frames.empty(); }));
+    EXPECT_TRUE(capturetest::waitFor([&] { return !s.frames.empty(); }));
     s.session.stopRunning();
 }
 
@@ -108,9 +94,9 @@ TEST(CapturePipeline, StoppedEarlyItIsPlayable)
     QTemporaryDir folder;
     Session s;
     const QString finalPath = s.record(folder.path());
-    ASSERT_TRUE(waitFor([&] { return s.session.recordedSeconds() >= 0.5; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 0.5; }));
     s.session.stopRecording();
-    ASSERT_TRUE(waitFor([&] { return s.finished(); }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
     ASSERT_TRUE(s.results.front().finished);
     const QJsonObject probe = testsupport::ffprobe(finalPath);
     EXPECT_GT(testsupport::durationOf(probe), 0.3);
@@ -130,10 +116,10 @@ TEST(CapturePipeline, AKilledEngineLeavesNothing)
     plan.moviePath = DNRecordingFile::hiddenPathIn(folder.path(), QStringLiteral("killed"));
     const QString finalPath = folder.path() + QStringLiteral("/killed.mov");
     ASSERT_TRUE(run.start(plan, [finalPath] { return finalPath; }));
-    ASSERT_TRUE(waitFor([&] { return run.recordedSeconds() >= 1.0; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return run.recordedSeconds() >= 1.0; }));
     // As a crash or the system would end it: no chance to write the movie's index.
     ::kill(pid_t(run.processID()), SIGKILL);
-    ASSERT_TRUE(waitFor([&] { return ending.has_value(); }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return ending.has_value(); }));
     EXPECT_FALSE(ending->movie.finished);
     EXPECT_TRUE(entries(folder.path()).isEmpty()) << entries(folder.path()).join(QLatin1Char(' ')).toStdString();
 }
@@ -146,7 +132,7 @@ TEST(CapturePipeline, ARecordingThatCannotBeWrittenIsReportedNotFinished)
     const QString finalPath = missing + QStringLiteral("/movie.mov");
     ASSERT_TRUE(s.session.startRecording(DNRecordingFile::hiddenPathIn(missing, QStringLiteral("movie")),
                                          [finalPath] { return finalPath; }));
-    ASSERT_TRUE(waitFor([&] { return s.finished(); }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
     EXPECT_FALSE(s.results.front().finished);
     EXPECT_FALSE(s.results.front().problem.isEmpty());
     EXPECT_FALSE(s.session.isRecording());
@@ -158,7 +144,7 @@ TEST(CapturePipeline, PreviewPicturesAndSoundLevel)
     s.session.setPreview(QSize(200, 100), true, 10);
     s.session.setAudioLevelWanted(true);
     s.session.startRunning();
-    ASSERT_TRUE(waitFor([&] { return s.frames.size() >= 2 && s.levels.size() >= 2; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.frames.size() >= 2 && s.levels.size() >= 2; }));
     EXPECT_EQ(s.frames.back().size(), QSize(200, 100));
     // A 4:3 picture in a 2:1 box: black bars left and right, the picture in the middle.
     EXPECT_EQ(qGray(s.frames.back().pixel(5, 50)), 0);
@@ -176,7 +162,7 @@ TEST(CapturePipeline, TheMovieFitsInsideTheLargestSize)
     s.session.setMaxRecordedDuration(1.0);
     const QString finalPath = s.record(folder.path());
     // A limited recording ends by itself.
-    ASSERT_TRUE(waitFor([&] { return s.finished(); }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
     ASSERT_TRUE(s.results.front().finished);
     const QJsonObject probe = testsupport::ffprobe(finalPath);
     const QJsonObject video = testsupport::firstStream(probe, QStringLiteral("video"));

@@ -6,6 +6,7 @@
 #include "convert/capture/DNRecordingName.h"
 #include "convert/capture/DNScreenRecorder.h"
 
+#include "capture_test_support.h"
 #include "support/eventloop.h"
 #include "support/ffprobe.h"
 #include "support/paths.h"
@@ -27,20 +28,6 @@ namespace {
 std::string text(const QStringList &list)
 {
     return list.join(QStringLiteral(" | ")).toStdString();
-}
-
-bool waitFor(const std::function<bool()> &done, int limitMs = 60000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
 }
 
 struct Reports : DNScreenRecorderDelegate
@@ -77,9 +64,9 @@ protected:
         const QString path = DNRecordingPath(folder_.path(), kScreenRecordingNameFormat, QDateTime::currentDateTime());
         const int before = reports.count();
         recorder.startRecord(path);
-        EXPECT_TRUE(waitFor([&] { return recorder.recordedSeconds() >= 3.0 || reports.count() > before; }));
+        EXPECT_TRUE(capturetest::waitFor([&] { return recorder.recordedSeconds() >= 3.0 || reports.count() > before; }));
         recorder.stopRecord();
-        EXPECT_TRUE(waitFor([&] { return reports.count() > before; }));
+        EXPECT_TRUE(capturetest::waitFor([&] { return reports.count() > before; }));
         return path;
     }
 
@@ -153,7 +140,7 @@ TEST_F(ScreenSession, ASourceThatIsGoneIsReportedNotFinished)
     recorder.setAudioDevice(QStringLiteral("talvane_no_such_source"));
     const QString path = DNRecordingPath(folder_.path(), kScreenRecordingNameFormat, QDateTime::currentDateTime());
     recorder.startRecord(path);
-    ASSERT_TRUE(waitFor([&] { return reports.count() > 0; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return reports.count() > 0; }));
     EXPECT_EQ(text(reports.failed), text({path}));
     EXPECT_TRUE(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }

@@ -35,6 +35,23 @@ int redPixels(const QImage &image, const QRect &area)
     return count;
 }
 
+// When a countdown's action ran, and the number it showed then.
+struct CountdownWatch
+{
+    QElapsedTimer clock;
+    qint64 firedAt = -1;
+    int shownAtEnd = -1;
+
+    void watch(DNCountDown *countdown)
+    {
+        countdown->setAction([this, countdown] {
+            firedAt = clock.elapsed();
+            shownAtEnd = countdown->reserve()->number();
+        });
+        clock.start();
+    }
+};
+
 // A bright page over the whole screen, so that darkening and plates show against it.
 struct Backdrop : QWidget
 {
@@ -56,14 +73,8 @@ TEST_F(RecordingOverlays, CountdownShowsEachNumberForASecondThenCallsItsOwner)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     // 300 by 200 in the middle of the screen.
     EXPECT_EQ(countdown->geometry(), QRect((screen.width() - 300) / 2, (screen.height() - 200) / 2, 300, 200));
-    QElapsedTimer clock;
-    qint64 firedAt = -1;
-    int shownAtEnd = -1;
-    countdown->setAction([&] {
-        firedAt = clock.elapsed();
-        shownAtEnd = countdown->reserve()->number();
-    });
-    clock.start();
+    CountdownWatch watch;
+    watch.watch(countdown);
     countdown->displayCountdown();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(countdown));
     std::vector<int> seen;
@@ -89,26 +100,20 @@ TEST_F(RecordingOverlays, CountdownShowsEachNumberForASecondThenCallsItsOwner)
         return false;
     }));
     EXPECT_EQ(seen, (std::vector<int>{3, 2, 1}));
-    EXPECT_EQ(shownAtEnd, 0);
-    EXPECT_NEAR(double(firedAt), 3000.0, 400.0);
+    EXPECT_EQ(watch.shownAtEnd, 0);
+    EXPECT_NEAR(double(watch.firedAt), 3000.0, 400.0);
 }
 
 TEST_F(RecordingOverlays, CountdownFromOneFiresAfterOneSecond)
 {
     DNCountDown *countdown = DNCountDown::countDown();
     countdown->setCountDownNumber(1);
-    QElapsedTimer clock;
-    qint64 firedAt = -1;
-    int shownAtEnd = -1;
-    countdown->setAction([&] {
-        firedAt = clock.elapsed();
-        shownAtEnd = countdown->reserve()->number();
-    });
-    clock.start();
+    CountdownWatch watch;
+    watch.watch(countdown);
     countdown->displayCountdown();
-    ASSERT_TRUE(recordertest::waitFor([&] { return firedAt >= 0; }));
-    EXPECT_NEAR(double(firedAt), 1000.0, 400.0);
-    EXPECT_EQ(shownAtEnd, 0);
+    ASSERT_TRUE(recordertest::waitFor([&] { return watch.firedAt >= 0; }));
+    EXPECT_NEAR(double(watch.firedAt), 1000.0, 400.0);
+    EXPECT_EQ(watch.shownAtEnd, 0);
 }
 
 TEST_F(RecordingOverlays, RecordFrameDarkensAllButTheRegionAndLetsClicksThrough)

@@ -47,8 +47,7 @@ void roundButton(const QString &base, QColor colour, const std::function<void(QP
 
 void smallIcon(const QString &base, const Glyph &glyph)
 {
-    save(base + "_nor.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, QColor(205, 210, 220)); });
-    save(base + "_on.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, QColor(255, 255, 255)); });
+    saveGlyphPair(outDir, base, glyph, QColor(205, 210, 220), QColor(255, 255, 255));
 }
 
 // Two crop corners.
@@ -58,7 +57,6 @@ const Glyph crop = [](QPainter &p, const QColor &c) {
     p.drawPolyline(QPolygonF({QPointF(9, 3), QPointF(9, 23), QPointF(29, 23)}));
     p.drawPolyline(QPolygonF({QPointF(3, 9), QPointF(23, 9), QPointF(23, 29)}));
 };
-const Glyph openFolder = [](QPainter &p, const QColor &c) { folder(p, c, QRectF(3, 6, 26, 20)); };
 } // namespace
 
 int main(int argc, char **argv)
