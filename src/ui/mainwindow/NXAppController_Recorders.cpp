@@ -5,6 +5,8 @@
 
 #include "DNWindow.h"
 
+#include <QCoreApplication>
+
 #include "ui/controls/DNButton.h"
 #include "ui/recorder/DNSRWindowController.h"
 #include "ui/recorder/DNToolWindow.h"
@@ -46,6 +48,12 @@ void NXAppController::setupRecorderWindows()
             connect(button, &QPushButton::clicked, this, row.command);
         }
     }
+    // A recording still going when the program quits is finished under its name, not cut off
+    // with the program: the controllers end their sessions as they go.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        delete screenRecord.data();
+        delete cameraRecorderController.data();
+    });
     auto &center = DNNotificationCenter::defaultCenter();
     center.addObserver(this, QStringLiteral("DNScreenRecorderWillDisappear_"),
                        [this](const DNNotification &n) { onDNScreenRecorderWillDisappear(n); });

@@ -104,6 +104,20 @@ TEST(CapturePipeline, StoppedEarlyItIsPlayable)
     EXPECT_FALSE(testsupport::firstStream(probe, QStringLiteral("video")).isEmpty());
 }
 
+TEST(CapturePipeline, EndingTheSessionFinishesTheRecordingFirst)
+{
+    QTemporaryDir folder;
+    QString finalPath;
+    {
+        Session s;
+        finalPath = s.record(folder.path());
+        ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 0.5; }));
+        // The program quitting, or the window's controller going, while it records.
+    }
+    EXPECT_FALSE(testsupport::firstStream(testsupport::ffprobe(finalPath), QStringLiteral("video")).isEmpty());
+    EXPECT_EQ(entries(folder.path()), QStringList{QFileInfo(finalPath).fileName()});
+}
+
 TEST(CapturePipeline, AKilledEngineLeavesNothing)
 {
     testsupport::application();
