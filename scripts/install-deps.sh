@@ -25,6 +25,9 @@ packages=(
   xdg-utils xvfb xauth fonts-dejavu-core fontconfig
   # OpenGL on the private X display of the drawing tests: Mesa's software renderer
   libgl1-mesa-dri libglx-mesa0
+  # the recorders: pointer clicks (XInput 2); tests click with xdotool and record a private
+  # PulseAudio server's output
+  libxcb-xinput-dev xdotool pulseaudio
   # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)
   fonts-droid-fallback
 )

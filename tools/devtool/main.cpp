@@ -17,6 +17,7 @@ int checkProfilesCommand(const QStringList &arguments);
 int convertCommand(const QStringList &arguments);
 int probeCommand(const QStringList &arguments);
 int joinCommand(const QStringList &arguments);
+int recordScreenCommand(const QStringList &arguments);
 
 namespace {
 
@@ -27,6 +28,7 @@ const DevtoolCommand commands[] = {
     {"convert", "SOURCE TITLE PROFILE OUTDIR [--trim S E] [--volume V] [--rotate DEG] [--crop W:H:X:Y] [--subtitle FILE]    one DVD title or media file through the conversion driver, progress on standard error", convertCommand},
     {"join", "PROFILE OUTDIR FILE FILE...    media files joined into one output as a file group", joinCommand},
     {"probe", "FILE    the file item the loader makes of a media file (tracks, tags, lengths, side-car subtitles, default audio), as JSON", probeCommand},
+    {"record-screen", "SECONDS OUTDIR [--region W:H:X:Y]    a recording of the X display (or a region, in pixels from the top left) through the screen recorder's session", recordScreenCommand},
 };
 
 int usage(FILE *to)

@@ -3,6 +3,7 @@
 //   g++ -std=c++17 -fPIC make_window_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/mkimg
 //   QT_QPA_PLATFORM=offscreen /tmp/mkimg ../mainwindow
 #include "DrawnImage.h"
+#include "WindowGlyphs.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -20,9 +21,6 @@ void save(const QString &name, QSize size, const std::function<void(QPainter &, 
     saveDrawnImage(outDir + "/" + name, size, draw);
 }
 
-// A glyph drawn in a colour on a 32x32 canvas.
-using Glyph = std::function<void(QPainter &, const QColor &)>;
-
 void disc(QPainter &p, const QColor &c, QPointF centre, double r)
 {
     QPainterPath path;
@@ -32,19 +30,6 @@ void disc(QPainter &p, const QColor &c, QPointF centre, double r)
     p.setPen(QPen(QColor(0, 0, 0, 60), 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, r * 0.62, r * 0.62);
-}
-
-void folder(QPainter &p, const QColor &c, QRectF r)
-{
-    QPainterPath path;
-    path.moveTo(r.left(), r.top() + 3);
-    path.lineTo(r.left() + r.width() * 0.38, r.top() + 3);
-    path.lineTo(r.left() + r.width() * 0.46, r.top() + 6);
-    path.lineTo(r.right(), r.top() + 6);
-    path.lineTo(r.right(), r.bottom());
-    path.lineTo(r.left(), r.bottom());
-    path.closeSubpath();
-    p.fillPath(path, c);
 }
 
 void plusBadge(QPainter &p, const QColor &c)
@@ -120,24 +105,6 @@ const Glyph clearAll = [](QPainter &p, const QColor &c) {
     for (double x : {12.5, 16.0, 19.5})
         p.drawLine(QPointF(x, 13), QPointF(x, 26));
 };
-const Glyph gear = [](QPainter &p, const QColor &c) {
-    QPainterPath teeth;
-    for (int i = 0; i < 8; ++i) {
-        p.save();
-        QTransform t;
-        t.translate(16, 16);
-        t.rotate(i * 45);
-        QPainterPath tooth;
-        tooth.addRoundedRect(QRectF(-2.5, -14, 5, 7), 1, 1);
-        teeth.addPath(t.map(tooth));
-        p.restore();
-    }
-    teeth.addEllipse(QPointF(16, 16), 9.5, 9.5);
-    teeth.setFillRule(Qt::WindingFill);
-    QPainterPath hole;
-    hole.addEllipse(QPointF(16, 16), 4, 4);
-    p.fillPath(teeth.subtracted(hole), c);
-};
 const Glyph update = [](QPainter &p, const QColor &c) {
     p.setPen(QPen(c, 3, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
@@ -155,18 +122,28 @@ const Glyph contact = [](QPainter &p, const QColor &c) {
     p.setPen(QPen(QColor(40, 44, 52), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygonF({QPointF(4, 9.5), QPointF(16, 18), QPointF(28, 9.5)}));
 };
-const Glyph camera = [](QPainter &p, const QColor &c) {
-    QPainterPath body;
-    body.addRoundedRect(QRectF(3, 9, 26, 17), 3, 3);
-    body.addRect(QRectF(11, 6, 10, 4));
-    QPainterPath lens;
-    lens.addEllipse(QPointF(16, 17.5), 5.5, 5.5);
-    p.fillPath(body.subtracted(lens), c);
-    p.setBrush(c);
+// A screen with a red recording dot.
+const Glyph screenRecorder = [](QPainter &p, const QColor &c) {
+    p.setPen(QPen(c, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(3, 5, 26, 18), 2, 2);
+    p.drawLine(QPointF(16, 23), QPointF(16, 27));
+    p.drawLine(QPointF(10, 28), QPointF(22, 28));
     p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(16, 17.5), 3, 3);
+    p.setBrush(QColor(232, 64, 56));
+    p.drawEllipse(QPointF(16, 14), 4.5, 4.5);
 };
-const Glyph openFolder = [](QPainter &p, const QColor &c) { folder(p, c, QRectF(3, 6, 26, 20)); };
+// A film camera: body and lens hood.
+const Glyph cameraRecorder = [](QPainter &p, const QColor &c) {
+    QPainterPath body;
+    body.addRoundedRect(QRectF(2, 9, 20, 15), 3, 3);
+    body.addPolygon(QPolygonF({QPointF(22, 14), QPointF(30, 9.5), QPointF(30, 23.5), QPointF(22, 19)}));
+    body.setFillRule(Qt::WindingFill);
+    p.fillPath(body, c);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(232, 64, 56));
+    p.drawEllipse(QPointF(8, 14), 2.5, 2.5);
+};
 // Convert: a play mark running out of a strip of film.
 const Glyph run = [](QPainter &p, const QColor &c) {
     QPainterPath film;
@@ -193,8 +170,7 @@ const Glyph stop = [](QPainter &p, const QColor &c) {
 
 void topIcon(const QString &base, const Glyph &glyph)
 {
-    save(base + "_nor.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, QColor(222, 226, 234)); });
-    save(base + "_on.png", QSize(32, 32), [&](QPainter &p, QSizeF) { glyph(p, QColor(255, 255, 255)); });
+    saveGlyphPair(outDir, base, glyph, QColor(222, 226, 234), QColor(255, 255, 255));
 }
 
 void menuIcon(const QString &name, const Glyph &glyph)
@@ -227,6 +203,8 @@ int main(int argc, char **argv)
     save("right_run_on.png", QSize(32, 32), [](QPainter &p, QSizeF) { run(p, QColor(255, 255, 255)); });
     save("Convert_Stop_nor.png", QSize(32, 32), [](QPainter &p, QSizeF) { stop(p, QColor(196, 58, 52)); });
     save("Convert_Stop_on.png", QSize(32, 32), [](QPainter &p, QSizeF) { stop(p, QColor(232, 82, 68)); });
+    topIcon("screen_recorder", screenRecorder);
+    topIcon("camera_recorder", cameraRecorder);
 
     menuIcon("menu_dvd_disc_nor.png", dvdDisc);
     menuIcon("dvd_path_nor.png", dvdFolder);

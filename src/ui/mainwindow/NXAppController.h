@@ -29,6 +29,8 @@
 
 class DNButton;
 class DNCell;
+class DNSRWindowController;
+class NXCameraRecorderController;
 class DNMenuButton;
 class DNNodeTagController;
 class DNWindow;
@@ -88,6 +90,7 @@ using NXMediaListPtr = std::shared_ptr<NXMediaList>;
 //   NXAppController_RowRequests.cpp   what a list row asks for (profile, tags, editor)
 //   NXAppController_Windows.cpp   output folder, preferences, about box, update check, tool windows
 //   NXAppController_Playback.cpp  the preview's controls and the player's notifications
+//   NXAppController_Recorders.cpp the recorder windows: opening them, their recordings' hand-back
 //
 // Everything runs on the main thread except the conversion run's convertVideos (the progress
 // sheet's worker thread) and convertStateChanged (whatever thread the engine reports from).
@@ -181,10 +184,8 @@ public:
     QPointer<NXAboutInfoController> aboutInfoController;
     QPointer<DNYTBUpdateController> u2bUpdateController;
 
-    // Tool windows while one is open (nothing opens them yet); each hands its recordings back
-    // when it closes. youtube always stays empty.
-    std::unique_ptr<NXToolWindowController> screenRecord;
-    std::unique_ptr<NXToolWindowController> cameraRecorderController;
+    // The online-video window while it is open (nothing opens it yet); it hands its files back
+    // when it closes. The recorder windows have fields of their own (recorder windows below).
     std::unique_ptr<NXToolWindowController> youtube;
 
     // isNeedPreSelect: an add of media began while the list was empty.
@@ -336,8 +337,6 @@ public:
     void checkNewVersion();
     // A tool window closed: the main window flips back in its place and then adds the
     // recordings; the tool window's controller is released.
-    void onDNScreenRecorderWillDisappear();
-    void onNXCamerraRecorderWindowWillCloseNotification();
     void onNXYoutubeWindowWillCloseNotification();
     void handBackToolWindow(std::unique_ptr<NXToolWindowController> &field);
 
@@ -367,6 +366,26 @@ public:
     // Object: the entries about to be removed (NXMediaNodeList).
     void onCellWillRemoved(const DNNotification &notification);
     void onCellWasClear(const DNNotification &notification);
+
+    // ------------------------------------------------------------------ recorder windows
+    // Defined in NXAppController_Recorders.cpp.
+
+    QPointer<DNButton> recordBUtton;   // the screen recorder
+    QPointer<DNButton> cameraButton;
+    // The open recorder windows' controllers (children of this controller), null when closed.
+    QPointer<DNSRWindowController> screenRecord;
+    QPointer<NXCameraRecorderController> cameraRecorderController;
+
+    // The buttons' pictures and actions and the hand-back's registrations (at start-up).
+    void setupRecorderWindows();
+    // The screen recorder button (the command takes this name as the field has the original's).
+    void screenRecordCommand();
+    void cameraRecord();
+    void onDNScreenRecorderWillDisappear(const DNNotification &notification);
+    void onNXCamerraRecorderWindowWillCloseNotification(const DNNotification &notification);
+    // Switches from one window to the other, the second centred where the first was, then runs
+    // endAction.
+    void flipRecorderWindow(QWidget *from, QWidget *to, bool forward, const std::function<void()> &endAction);
 
 Q_SIGNALS:
     // isVideoLoading may have changed.

@@ -81,16 +81,6 @@ void NXAppController::checkAppNewVersion()
         Qt::QueuedConnection);
 }
 
-void NXAppController::onDNScreenRecorderWillDisappear()
-{
-    handBackToolWindow(screenRecord);
-}
-
-void NXAppController::onNXCamerraRecorderWindowWillCloseNotification()
-{
-    handBackToolWindow(cameraRecorderController);
-}
-
 void NXAppController::onNXYoutubeWindowWillCloseNotification()
 {
     handBackToolWindow(youtube);

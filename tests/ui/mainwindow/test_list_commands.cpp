@@ -375,11 +375,11 @@ TEST(ListCommands, AClosingToolWindowHandsItsRecordingsBack)
     recorder->tool->show();
     recorder->recordings = {testsupport::fixturePath(QStringLiteral("media/clip.mp4"))};
     QPointer<QWidget> tool = recorder->tool;
-    c.screenRecord = std::move(recorder);
+    c.youtube = std::move(recorder);
     w.ui.window->hide();
 
-    c.onDNScreenRecorderWillDisappear();
-    EXPECT_FALSE(c.screenRecord);
+    c.onNXYoutubeWindowWillCloseNotification();
+    EXPECT_FALSE(c.youtube);
     EXPECT_TRUE(tool.isNull()) << "the controller and its window are released";
     EXPECT_FALSE(w.ui.window->isVisible()) << "the main window appears only when the flip ends";
     EXPECT_TRUE(c.mediaFiles->isEmpty());

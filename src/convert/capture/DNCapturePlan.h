@@ -1,0 +1,35 @@
+#pragma once
+
+#include "convert/capture/DNCaptureSource.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// One ffmpeg run of a capture session: the source, and what the run makes of it. A run always
+// shows preview pictures when asked; it writes a movie only while recording.
+struct DNCapturePlan
+{
+    DNCaptureSourcePtr source;
+    // The movie (QuickTime, H.264 and AAC) is written here; empty: the run only previews.
+    QString moviePath;
+    // The movie's picture fits inside this size, keeping its shape and never enlarged; an
+    // empty size keeps the captured size. Either way its sides are made even, as H.264 wants.
+    QSize maxVideoSize;
+    // Preview pictures of exactly this size (the picture fitted inside, black around it) on
+    // standard output, as 32-bit BGRA; an empty size: none.
+    QSize previewSize;
+    int previewFramesPerSecond = 10;
+    bool previewMirrored = false;
+    // The movie ends by itself after this many seconds; 0: when the run is stopped.
+    double maxSeconds = 0;
+    // The sound's level (RMS, dBFS) ten times a second, as lines on standard error.
+    bool audioLevel = false;
+    // The sound played on the desktop's PulseAudio output at this volume (1 unchanged), so the
+    // user hears what is recorded; negative: not played.
+    double monitorVolume = -1;
+};
+
+// The words after the program's own, for /usr/bin/ffmpeg. Progress goes to standard error as
+// "key=value" lines when a movie is written; ffmpeg's own messages stay at the error level.
+QStringList DNCaptureArguments(const DNCapturePlan &plan);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// A recording is written under a hidden name beside where it goes, and takes its own name only
+// once it reads whole; what cannot be read is removed, so no broken movie ever carries a
+// recording's name.
+namespace DNRecordingFile {
+
+// ".<base>.talvane-<process id>-<n>.mov" in folder: hidden from file browsers, on the final
+// name's file system (the last step is a rename), with the extension ffmpeg's muxer expects,
+// and naming the process that writes it.
+QString hiddenPathIn(const QString &folder, const QString &baseName);
+
+// Whether path is a movie that reads to its end: ffprobe reads every packet without a
+// complaint and finds at least one picture.
+bool readsWhole(const QString &path);
+
+struct Outcome
+{
+    bool finished = false;
+    QString path;     // the recording's own name when finished
+    QString problem;  // why not, for the log
+};
+// hiddenPath becomes finalPath (or the first free name after it, " (1)" and so on, when that is
+// taken) when it reads whole; otherwise it is removed.
+Outcome finish(const QString &hiddenPath, const QString &finalPath);
+
+} // namespace DNRecordingFile

@@ -1,0 +1,189 @@
+// The recording pipeline both recorders share, run for real with ffmpeg's own test pictures and
+// tone as the source (the one thing not exercised is opening a camera or the screen): movies of
+// the right size, length and streams under their own names, hidden names while recording,
+// playable or nothing when stopped early or killed, and the live preview and sound level.
+#include "convert/capture/DNCaptureRun.h"
+#include "convert/capture/DNCaptureSession.h"
+#include "convert/capture/DNRecordingName.h"
+
+#include "capture_test_support.h"
+#include "support/eventloop.h"
+#include "support/ffprobe.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+struct Session
+{
+    DNCaptureSession session;
+    std::vector<DNCaptureSession::Result> results;
+    std::vector<QImage> frames;
+    std::vector<double> levels;
+
+    explicit Session(QSize size = QSize(320, 240), bool audio = true)
+    {
+        testsupport::application();
+        session.setSourceProvider([size, audio] { return std::make_shared<DNTestCaptureSource>(size, 25, audio); });
+        QObject::connect(&session, &DNCaptureSession::recordingFinished,
+                         [this](const DNCaptureSession::Result &r) { results.push_back(r); });
+        QObject::connect(&session, &DNCaptureSession::previewFrame, [this](const QImage &f) { frames.push_back(f); });
+        QObject::connect(&session, &DNCaptureSession::audioLevel, [this](double l) { levels.push_back(l); });
+    }
+
+    // Starts a recording named like the camera's into folder.
+    QString record(const QString &folder)
+    {
+        const QString finalPath = DNRecordingPath(folder, kCameraRecordingNameFormat, QDateTime::currentDateTime());
+        EXPECT_TRUE(session.startRecording(DNRecordingFile::hiddenPathIn(folder, QStringLiteral("test")),
+                                           [finalPath] { return finalPath; }));
+        return finalPath;
+    }
+    bool finished() const { return !results.empty(); }
+};
+
+TEST(CapturePipeline, AThreeSecondRecordingHasItsSizeLengthAndSound)
+{
+    QTemporaryDir folder;
+    Session s;
+    s.session.setPreview(QSize(160, 120));
+    s.session.startRunning();
+    ASSERT_TRUE(capturetest::waitFor([&] { return !s.frames.empty(); }));
+    const QString finalPath = s.record(folder.path());
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 1.0; }));
+    // While it records, the movie exists only under its hidden name.
+    EXPECT_FALSE(QFileInfo::exists(finalPath));
+    const QStringList during = entries(folder.path());
+    ASSERT_EQ(during.size(), 1);
+    EXPECT_TRUE(during.first().startsWith(QLatin1Char('.')));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 3.0; }));
+    s.session.stopRecording();
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
+
+    ASSERT_TRUE(s.results.front().finished) << s.results.front().problem.toStdString();
+    EXPECT_EQ(s.results.front().path, finalPath);
+    EXPECT_EQ(entries(folder.path()), QStringList{QFileInfo(finalPath).fileName()});
+    const QJsonObject probe = testsupport::ffprobe(finalPath);
+    const QJsonObject video = testsupport::firstStream(probe, QStringLiteral("video"));
+    EXPECT_EQ(video.value(QStringLiteral("width")).toInt(), 320);
+    EXPECT_EQ(video.value(QStringLiteral("height")).toInt(), 240);
+    EXPECT_EQ(video.value(QStringLiteral("codec_name")).toString(), QStringLiteral("h264"));
+    EXPECT_EQ(testsupport::codecsOf(probe, QStringLiteral("audio")), QStringList{QStringLiteral("aac")});
+    EXPECT_NEAR(testsupport::durationOf(probe), 3.0, 0.3);
+    // The preview goes on after the recording.
+    s.frames.clear();
+    EXPECT_TRUE(capturetest::waitFor([&] { return !s.frames.empty(); }));
+    s.session.stopRunning();
+}
+
+TEST(CapturePipeline, StoppedEarlyItIsPlayable)
+{
+    QTemporaryDir folder;
+    Session s;
+    const QString finalPath = s.record(folder.path());
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 0.5; }));
+    s.session.stopRecording();
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
+    ASSERT_TRUE(s.results.front().finished);
+    const QJsonObject probe = testsupport::ffprobe(finalPath);
+    EXPECT_GT(testsupport::durationOf(probe), 0.3);
+    EXPECT_LT(testsupport::durationOf(probe), 2.0);
+    EXPECT_FALSE(testsupport::firstStream(probe, QStringLiteral("video")).isEmpty());
+}
+
+TEST(CapturePipeline, EndingTheSessionFinishesTheRecordingFirst)
+{
+    QTemporaryDir folder;
+    QString finalPath;
+    {
+        Session s;
+        finalPath = s.record(folder.path());
+        ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 0.5; }));
+        // The program quitting, or the window's controller going, while it records.
+    }
+    EXPECT_FALSE(testsupport::firstStream(testsupport::ffprobe(finalPath), QStringLiteral("video")).isEmpty());
+    EXPECT_EQ(entries(folder.path()), QStringList{QFileInfo(finalPath).fileName()});
+}
+
+TEST(CapturePipeline, AKilledEngineLeavesNothing)
+{
+    testsupport::application();
+    QTemporaryDir folder;
+    DNCaptureRun run;
+    std::optional<DNCaptureRun::Ending> ending;
+    QObject::connect(&run, &DNCaptureRun::ended, [&](const DNCaptureRun::Ending &e) { ending = e; });
+    DNCapturePlan plan;
+    plan.source = std::make_shared<DNTestCaptureSource>(QSize(320, 240), 25, true);
+    plan.moviePath = DNRecordingFile::hiddenPathIn(folder.path(), QStringLiteral("killed"));
+    const QString finalPath = folder.path() + QStringLiteral("/killed.mov");
+    ASSERT_TRUE(run.start(plan, [finalPath] { return finalPath; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return run.recordedSeconds() >= 1.0; }));
+    // As a crash or the system would end it: no chance to write the movie's index.
+    ::kill(pid_t(run.processID()), SIGKILL);
+    ASSERT_TRUE(capturetest::waitFor([&] { return ending.has_value(); }));
+    EXPECT_FALSE(ending->movie.finished);
+    EXPECT_TRUE(entries(folder.path()).isEmpty()) << entries(folder.path()).join(QLatin1Char(' ')).toStdString();
+}
+
+TEST(CapturePipeline, ARecordingThatCannotBeWrittenIsReportedNotFinished)
+{
+    QTemporaryDir folder;
+    Session s;
+    const QString missing = folder.path() + QStringLiteral("/gone");
+    const QString finalPath = missing + QStringLiteral("/movie.mov");
+    ASSERT_TRUE(s.session.startRecording(DNRecordingFile::hiddenPathIn(missing, QStringLiteral("movie")),
+                                         [finalPath] { return finalPath; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
+    EXPECT_FALSE(s.results.front().finished);
+    EXPECT_FALSE(s.results.front().problem.isEmpty());
+    EXPECT_FALSE(s.session.isRecording());
+}
+
+TEST(CapturePipeline, PreviewPicturesAndSoundLevel)
+{
+    Session s(QSize(320, 240), true);
+    s.session.setPreview(QSize(200, 100), true, 10);
+    s.session.setAudioLevelWanted(true);
+    s.session.startRunning();
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.frames.size() >= 2 && s.levels.size() >= 2; }));
+    EXPECT_EQ(s.frames.back().size(), QSize(200, 100));
+    // A 4:3 picture in a 2:1 box: black bars left and right, the picture in the middle.
+    EXPECT_EQ(qGray(s.frames.back().pixel(5, 50)), 0);
+    EXPECT_GT(qGray(s.frames.back().pixel(100, 50)) + qGray(s.frames.back().pixel(100, 20)), 0);
+    // The test tone (a sine at an eighth of full scale, about -21 dBFS RMS) is far above silence.
+    EXPECT_GT(s.levels.back(), -30.0);
+    s.session.stopRunning();
+}
+
+TEST(CapturePipeline, TheMovieFitsInsideTheLargestSize)
+{
+    QTemporaryDir folder;
+    Session s(QSize(640, 480), false);
+    s.session.setMaxVideoSize(QSize(320, 200));
+    s.session.setMaxRecordedDuration(1.0);
+    const QString finalPath = s.record(folder.path());
+    // A limited recording ends by itself.
+    ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
+    ASSERT_TRUE(s.results.front().finished);
+    const QJsonObject probe = testsupport::ffprobe(finalPath);
+    const QJsonObject video = testsupport::firstStream(probe, QStringLiteral("video"));
+    EXPECT_EQ(video.value(QStringLiteral("height")).toInt(), 200);
+    EXPECT_EQ(video.value(QStringLiteral("width")).toInt(), 266);
+    EXPECT_TRUE(testsupport::codecsOf(probe, QStringLiteral("audio")).isEmpty());
+    EXPECT_NEAR(testsupport::durationOf(probe), 1.0, 0.05);
+}
+
+} // namespace
