@@ -1,5 +1,6 @@
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
 
+#include "builders/avencoder/AVEncoderCodecOptions.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 
 namespace {
@@ -11,46 +12,8 @@ constexpr AVFileStep H264Steps[] = {
     stepNoSubtitles,  stepPixelFormat,     stepMP4Container, stepChapters,     stepOutput,
 };
 
-constexpr AVOptionWord H264CodecWords[] = {
-    {"-c:v", "libx264"},
-    {"-flags", "+loop"},
-    {"-cmp", "chroma"},
-    {"-deblock", "0:0"},
-    {"-bt", "256k"},
-    {"-me_method", "full"},
-    {"-me_range", "16"},
-    {"-subq", "5"},
-    {"-partitions", "+parti4x4+parti8x8+partp8x8"},
-    {"-g", "250"},
-    {"-keyint_min", "25"},
-    {"-trellis", "0"},
-    {"-sc_threshold", "40"},
-    {"-i_qfactor", "0.71"},
-    {"-b_strategy", "1"},
-    {"-qcomp", "0.6"},
-    {"-qdiff", "4"},
-    {"-refs", "2"},
-    {"-direct-pred", "1"},
-    {"-wpredp", "2"},
-    {"-rc_lookahead", "30"},
-    {"-profile:v", "baseline"},
-    {"-level", "30"},
-    {"-bf", "0"},
-    {"-coder", "0"},
-};
-
-constexpr AVOptionWord LowQuality[] = {{"-crf", "24"}, {"-qmin", "2"}, {"-qmax", "41"}};
-constexpr AVOptionWord HighQuality[] = {{"-crf", "15"}, {"-qmin", "2"}, {"-qmax", "15"}};
-constexpr AVOptionWord NormalQuality[] = {{"-crf", "22"}, {"-qmin", "2"}, {"-qmax", "30"}};
-
-constexpr AVQualityPhaseRow H264QualityRows[] = {
-    {0, LowQuality},
-    {2, HighQuality},
-    {AnyOtherPhase, NormalQuality},
-};
-
 constexpr AVFileRecipe H264Recipe{
-    "Video_To_H264_With_AVEncoder", H264Steps, H264CodecWords, H264QualityRows, "libfdk_aac",
+    "Video_To_H264_With_AVEncoder", H264Steps, AVEncoderH264Words, AVEncoderH264QualityRows, "libfdk_aac",
 };
 
 } // namespace
