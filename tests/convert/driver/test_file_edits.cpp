@@ -220,9 +220,9 @@ TEST_F(FileEdits, MissingTracksAndAudioOnlyFilesFailWithAReason)
     EXPECT_TRUE(readText(logFile).contains(QLatin1String("has no video track 2")));
 
     // A profile whose builder is not built yet.
-    item = loadFile(QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("Video_MKV.plist"));
+    item = loadFile(QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("Video_ProRes_422Proxy.plist"));
     EXPECT_EQ(convert(item.get()), ConvertResultFailed);
-    EXPECT_TRUE(readText(logFile).contains(QLatin1String("Video_To_MKV_With_AVEncoder: the builder is not built yet")));
+    EXPECT_TRUE(readText(logFile).contains(QLatin1String("Video_To_ProRes422Poxy_With_AVEncoder: the builder is not built yet")));
     EXPECT_TRUE(filesIn(out.path()).isEmpty());
     EXPECT_EQ(DNVideoConverterState().running, 0);
 }

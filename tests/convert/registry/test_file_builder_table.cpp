@@ -55,7 +55,7 @@ TEST(CheckVideoArgvAssemblers, ReportsEveryProfileWithoutABuiltBuilder)
     const auto profile = [&](const char *file, const QVariant &builder) { registrytest::writeProfile(dir, file, builder); };
     profile("A.plist", QStringLiteral("Video_To_H264_With_AVEncoder"));
     profile("B.plist", QStringLiteral("Video_To_H264_With_AVEncoder"));
-    profile("C.plist", QStringLiteral("Video_To_MKV_With_AVEncoder"));
+    profile("C.plist", QStringLiteral("Video_To_ProRes422Poxy_With_AVEncoder"));
     profile("D.plist", QStringLiteral("Video_To_Nothing_With_AVEncoder"));
     profile("Category_Major_Profile.plist", QVariant());
     profile(".hidden", QVariant());
@@ -64,7 +64,7 @@ TEST(CheckVideoArgvAssemblers, ReportsEveryProfileWithoutABuiltBuilder)
     const QString report = testsupport::capturedText([&](std::FILE *f) { passed = CheckVideoArgvAssemblers(dir.path(), f); });
     EXPECT_FALSE(passed);
     EXPECT_EQ(report, QStringLiteral("Plist没有定义转换函数: .hidden\n"
-                                     "Code没有实现转换函数: Video_To_MKV_With_AVEncoder\n"
+                                     "Code没有实现转换函数: Video_To_ProRes422Poxy_With_AVEncoder\n"
                                      "Code没有实现转换函数: Video_To_Nothing_With_AVEncoder\n"
                                      "Video:  总计5个Profile, 3个函数, 检查失败 ❌\n"));
 

@@ -1,6 +1,11 @@
 #include "convert/registry/ArgvAssemblerFamilies.h"
 
+#include "builders/avencoder/DNAVVideoArgv_3GP.h"
+#include "builders/avencoder/DNAVVideoArgv_ASF.h"
+#include "builders/avencoder/DNAVVideoArgv_AudioOnly.h"
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
+#include "builders/avencoder/DNAVVideoArgv_MKV.h"
+#include "builders/avencoder/DNAVVideoArgv_WEBM.h"
 
 // The rows of the file builder table, one block per family of AV-encoder builders (the table's
 // own order comes from ArgvAssemblerNames). A row whose builder is not built yet is a
@@ -25,28 +30,28 @@ std::span<const ArgvAssemblerRow> FileArgvAssemblerRows()
         PendingRow<"Video_To_PALDVD_With_AVEncoder">(),
 
         // audio only
-        PendingRow<"Video_To_AAC_With_AVEncoder">(),
-        PendingRow<"Video_To_AC3_With_AVEncoder">(),
-        PendingRow<"Video_To_AIFF_With_AVEncoder">(),
-        PendingRow<"Video_To_ALAC_With_AVEncoder">(),
-        PendingRow<"Video_To_AU_With_AVEncoder">(),
-        PendingRow<"Video_To_CAF_With_AVEncoder">(),
-        PendingRow<"Video_To_DTS_With_AVEncoder">(),
-        PendingRow<"Video_To_FLAC_With_AVEncoder">(),
-        PendingRow<"Video_To_M4R_With_AVEncoder">(),
-        PendingRow<"Video_To_MP3_With_AVEncoder">(),
-        PendingRow<"Video_To_OGG_With_AVEncoder">(),
-        PendingRow<"Video_To_RA_With_AVEncoder">(),
-        PendingRow<"Video_To_WAV_With_AVEncoder">(),
-        PendingRow<"Video_To_WMA_With_AVEncoder">(),
+        BuilderRow("Video_To_AAC_With_AVEncoder", Video_To_AAC_With_AVEncoder),
+        BuilderRow("Video_To_AC3_With_AVEncoder", Video_To_AC3_With_AVEncoder),
+        BuilderRow("Video_To_AIFF_With_AVEncoder", Video_To_AIFF_With_AVEncoder),
+        BuilderRow("Video_To_ALAC_With_AVEncoder", Video_To_ALAC_With_AVEncoder),
+        BuilderRow("Video_To_AU_With_AVEncoder", Video_To_AU_With_AVEncoder),
+        BuilderRow("Video_To_CAF_With_AVEncoder", Video_To_CAF_With_AVEncoder),
+        BuilderRow("Video_To_DTS_With_AVEncoder", Video_To_DTS_With_AVEncoder),
+        BuilderRow("Video_To_FLAC_With_AVEncoder", Video_To_FLAC_With_AVEncoder),
+        BuilderRow("Video_To_M4R_With_AVEncoder", Video_To_M4R_With_AVEncoder),
+        BuilderRow("Video_To_MP3_With_AVEncoder", Video_To_MP3_With_AVEncoder),
+        BuilderRow("Video_To_OGG_With_AVEncoder", Video_To_OGG_With_AVEncoder),
+        BuilderRow("Video_To_RA_With_AVEncoder", Video_To_RA_With_AVEncoder),
+        BuilderRow("Video_To_WAV_With_AVEncoder", Video_To_WAV_With_AVEncoder),
+        BuilderRow("Video_To_WMA_With_AVEncoder", Video_To_WMA_With_AVEncoder),
 
         // Matroska, WebM, ASF and 3GP/3G2
-        PendingRow<"Video_To_MKV_With_AVEncoder">(),
-        PendingRow<"Video_To_HD_MKV_With_AVEncoder">(),
-        PendingRow<"Video_To_WEBM_With_AVEncoder">(),
-        PendingRow<"Video_To_ASF_With_AVEncoder">(),
-        PendingRow<"Video_To_3GP_With_AVEncoder">(),
-        PendingRow<"Video_To_3G2_With_AVEncoder">(),
+        BuilderRow("Video_To_MKV_With_AVEncoder", Video_To_MKV_With_AVEncoder),
+        BuilderRow("Video_To_HD_MKV_With_AVEncoder", Video_To_HD_MKV_With_AVEncoder),
+        BuilderRow("Video_To_WEBM_With_AVEncoder", Video_To_WEBM_With_AVEncoder),
+        BuilderRow("Video_To_ASF_With_AVEncoder", Video_To_ASF_With_AVEncoder),
+        BuilderRow("Video_To_3GP_With_AVEncoder", Video_To_3GP_With_AVEncoder),
+        BuilderRow("Video_To_3G2_With_AVEncoder", Video_To_3G2_With_AVEncoder),
 
         // Flash, DV, SWF, RealMedia and ProRes
         PendingRow<"Video_To_FLV_With_AVEncoder">(),
