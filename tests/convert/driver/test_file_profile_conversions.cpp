@@ -6,6 +6,7 @@
 
 #include "FileRoadTestSupport.h"
 
+#include "convert/files/DNMediaInfo.h"
 #include "support/testname.h"
 
 #include <QTemporaryDir>
@@ -29,6 +30,14 @@ struct ConversionRow
     const char *fileFormat = ""; // the profile's file format ("" its own)
     int audioIndex = 0;          // the audio track chosen
     const char *resolution = ""; // the profile's frame ("" its own)
+    const char *videoChoice = "";// the profile's video codec ("" its own)
+    const char *audioChoice = "";// the profile's audio codec ("" its own)
+    const char *container = "";  // one of the names ffprobe gives the format ("" not checked)
+    int sampleRate = 0;          // of the audio track (0 not checked)
+    int channels = 0;            // of the audio track (0 not checked)
+    double fps = 0;              // of the video track (0 not checked)
+    const char *title = nullptr; // tags the output holds (null not checked)
+    const char *artist = nullptr;
 };
 
 void PrintTo(const ConversionRow &row, std::ostream *out)
@@ -49,6 +58,67 @@ const ConversionRow rows[] = {
     {"H264_odd_size_into_640x480", "fileroad/odd_718x478.mp4", "Video_MP4_H264.plist", "h264", "aac", 640, 428,
      440, 3, "", "", "", 0, "640x480"},
     {"H264_phone_clip", "fileroad/phone_rotated.mp4", "Video_MP4_H264.plist", "h264", "aac", 180, 320},
+    // Matroska, WebM, ASF, 3GP and 3G2, tags from the source.
+    {.name = "MKV", .source = "fileroad/h264_aac.mp4", .profile = "Video_MKV.plist", .videoCodec = "h264",
+     .audioCodec = "aac", .width = 640, .height = 360, .container = "matroska", .sampleRate = 44100, .channels = 2,
+     .fps = 25, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "MKV_Xvid_MP3", .source = "fileroad/two_audio.mov", .profile = "Video_MKV.plist", .videoCodec = "mpeg4",
+     .audioCodec = "mp3", .width = 320, .height = 240, .toneHz = 880, .audioIndex = 1, .videoChoice = "libxvid",
+     .audioChoice = "libmp3lame", .container = "matroska", .sampleRate = 44100, .channels = 2, .fps = 25},
+    {.name = "HD_MKV", .source = "fileroad/h264_aac.mp4", .profile = "Video_HD_MKV.plist", .videoCodec = "h264",
+     .audioCodec = "aac", .width = 1920, .height = 1080, .container = "matroska", .sampleRate = 48000, .channels = 2,
+     .fps = 25, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "WEBM", .source = "fileroad/h264_aac.mp4", .profile = "Video_WEBM.plist", .videoCodec = "vp8",
+     .audioCodec = "vorbis", .width = 856, .height = 480, .container = "webm", .sampleRate = 44100, .channels = 2,
+     .fps = 25, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "WEBM_without_audio", .source = "fileroad/mpeg4_silent.avi", .profile = "Video_WEBM.plist",
+     .videoCodec = "vp8", .audioCodec = "", .width = 640, .height = 480, .container = "webm", .fps = 25},
+    {.name = "ASF", .source = "fileroad/h264_aac.mp4", .profile = "Video_ASF.plist", .videoCodec = "mpeg4",
+     .audioCodec = "wmav2", .width = 640, .height = 360, .container = "asf", .sampleRate = 44100, .channels = 2,
+     .fps = 25, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "3GP_MPEG4", .source = "fileroad/h264_aac.mp4", .profile = "Video_3GP.plist", .videoCodec = "mpeg4",
+     .audioCodec = "aac", .width = 320, .height = 180, .brand = "3gp4", .sampleRate = 44100, .channels = 2, .fps = 15,
+     .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "3GP_H264", .source = "fileroad/h264_aac.mp4", .profile = "Video_3GP.plist", .videoCodec = "h264",
+     .audioCodec = "aac", .width = 320, .height = 180, .brand = "3gp6", .videoChoice = "h264", .sampleRate = 44100,
+     .channels = 2, .fps = 15},
+    {.name = "3G2_MPEG4_from_AVI", .source = "fileroad/mpeg4_silent.avi", .profile = "Video_3G2.plist",
+     .videoCodec = "mpeg4", .audioCodec = "", .width = 176, .height = 132, .brand = "3g2a", .fps = 15},
+    {.name = "3G2_H264", .source = "fileroad/phone_rotated.mp4", .profile = "Video_3G2.plist", .videoCodec = "h264",
+     .audioCodec = "aac", .width = 84, .height = 144, .brand = "3g2b", .videoChoice = "h264", .sampleRate = 44100,
+     .channels = 2, .fps = 15, .title = "phone_rotated"},
+    // The fourteen audio-only formats, from a stereo 48 kHz source with tags.
+    {.name = "Audio_AAC", .source = "fileroad/h264_aac.mp4", .profile = "Audio_AAC.plist", .audioCodec = "aac",
+     .container = "mp4", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "Audio_AC3", .source = "fileroad/h264_aac.mp4", .profile = "Audio_AC3.plist", .audioCodec = "ac3",
+     .container = "ac3", .sampleRate = 48000, .channels = 2},
+    {.name = "Audio_AIFF", .source = "fileroad/h264_aac.mp4", .profile = "Audio_AIFF.plist",
+     .audioCodec = "pcm_s16be", .container = "aiff", .sampleRate = 44100, .channels = 2, .title = "H264 Clip"},
+    {.name = "Audio_ALAC", .source = "fileroad/h264_aac.mp4", .profile = "Audio_ALAC.plist", .audioCodec = "alac",
+     .container = "mp4", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "Audio_AU", .source = "fileroad/h264_aac.mp4", .profile = "Audio_AU.plist", .audioCodec = "pcm_s16be",
+     .container = "au", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "Audio_CAF", .source = "fileroad/h264_aac.mp4", .profile = "Audio_CAF.plist", .audioCodec = "pcm_s16be",
+     .container = "caf", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "Audio_DTS", .source = "fileroad/h264_aac.mp4", .profile = "Audio_DTS.plist", .audioCodec = "dts",
+     .container = "dts", .sampleRate = 48000, .channels = 2},
+    {.name = "Audio_FLAC", .source = "fileroad/h264_aac.mp4", .profile = "Audio_FLAC.plist", .audioCodec = "flac",
+     .container = "flac", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "Audio_M4R", .source = "fileroad/h264_aac.mp4", .profile = "Audio_M4R.plist", .audioCodec = "aac",
+     .brand = "isom", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "Audio_MP3", .source = "fileroad/h264_aac.mp4", .profile = "Audio_MP3.plist", .audioCodec = "mp3",
+     .container = "mp3", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "Audio_MP3_second_track", .source = "fileroad/two_audio.mov", .profile = "Audio_MP3.plist",
+     .audioCodec = "mp3", .toneHz = 880, .audioIndex = 1, .container = "mp3", .sampleRate = 44100, .channels = 2,
+     .title = "Two Voices", .artist = "Talvane Tests"},
+    {.name = "Audio_OGG", .source = "fileroad/h264_aac.mp4", .profile = "Audio_OGG.plist", .audioCodec = "vorbis",
+     .container = "ogg", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
+    {.name = "Audio_RA", .source = "fileroad/h264_aac.mp4", .profile = "Audio_RA.plist", .audioCodec = "ac3",
+     .container = "rm", .sampleRate = 44100, .channels = 2, .title = "H264 Clip"},
+    {.name = "Audio_WAV_from_mono", .source = "fileroad/fps50.mp4", .profile = "Audio_WAV.plist",
+     .audioCodec = "pcm_s16le", .container = "wav", .sampleRate = 44100, .channels = 2},
+    {.name = "Audio_WMA", .source = "fileroad/h264_aac.mp4", .profile = "Audio_WMA.plist", .audioCodec = "wmav2",
+     .container = "asf", .sampleRate = 44100, .channels = 2, .title = "H264 Clip", .artist = "Talvane Tests"},
 };
 
 class FileProfileConversion : public ::testing::TestWithParam<ConversionRow>
@@ -63,6 +133,30 @@ int shownWidth(const QJsonObject &video, bool height)
         if (side.toObject().value(QStringLiteral("rotation")).toInt() % 180 != 0)
             std::swap(w, h);
     return height ? h : w;
+}
+
+// The average rate, or for a container that keeps none (ASF) the stream's base rate.
+double frameRateOf(const QJsonObject &video)
+{
+    for (const char *key : {"avg_frame_rate", "r_frame_rate"}) {
+        const QStringList rate = video.value(QLatin1String(key)).toString().split(QLatin1Char('/'));
+        if (rate.size() == 2 && rate.at(0).toDouble() > 0 && rate.at(1).toDouble() > 0)
+            return rate.at(0).toDouble() / rate.at(1).toDouble();
+    }
+    return 0;
+}
+
+// A tag as ffprobe reads it from the format or the audio stream (Ogg keeps tags there), else as
+// MediaInfo reads it (ffprobe does not read the tags of 3GPP files back).
+QString tagOf(const QString &output, const QJsonObject &probe, const QString &key)
+{
+    for (const QJsonObject &holder : {probe.value(QStringLiteral("format")).toObject(), firstStream(probe, QStringLiteral("audio"))})
+        if (const QString value = testsupport::tagValue(holder, key); !value.isEmpty())
+            return value;
+    DNMediaInfo info;
+    if (!info.open(output))
+        return {};
+    return info.get(DNMediaInfo::General, 0, key == QLatin1String("artist") ? QStringLiteral("Performer") : QStringLiteral("Title"));
 }
 
 } // namespace
@@ -82,6 +176,10 @@ TEST_P(FileProfileConversion, WritesTheProfilesMedia)
         profile->setFileFormat(QString::fromLatin1(row.fileFormat));
     if (*row.resolution)
         profile->videoResolution()->setCurrentValue(QString::fromLatin1(row.resolution));
+    if (*row.videoChoice)
+        profile->videoCodec()->setCurrentValue(QString::fromLatin1(row.videoChoice));
+    if (*row.audioChoice)
+        profile->audioCodec()->setCurrentValue(QString::fromLatin1(row.audioChoice));
     item->setting()->setAudioIndex(row.audioIndex);
 
     StateLog log;
@@ -107,6 +205,20 @@ TEST_P(FileProfileConversion, WritesTheProfilesMedia)
         EXPECT_EQ(shownWidth(video, true), row.height);
         EXPECT_EQ(video.value(QStringLiteral("pix_fmt")).toString(), QStringLiteral("yuv420p"));
     }
+    if (*row.container)
+        EXPECT_TRUE(testsupport::formatNameOf(probe).split(QLatin1Char(',')).contains(QLatin1String(row.container)))
+            << testsupport::formatNameOf(probe).toStdString();
+    if (row.fps > 0)
+        EXPECT_NEAR(frameRateOf(firstStream(probe, QStringLiteral("video"))), row.fps, 0.1);
+    const QJsonObject audio = firstStream(probe, QStringLiteral("audio"));
+    if (row.sampleRate > 0)
+        EXPECT_EQ(audio.value(QStringLiteral("sample_rate")).toString().toInt(), row.sampleRate);
+    if (row.channels > 0)
+        EXPECT_EQ(audio.value(QStringLiteral("channels")).toInt(), row.channels);
+    if (row.title)
+        EXPECT_EQ(tagOf(output, probe, QStringLiteral("title")), QString::fromUtf8(row.title));
+    if (row.artist)
+        EXPECT_EQ(tagOf(output, probe, QStringLiteral("artist")), QString::fromUtf8(row.artist));
     EXPECT_NEAR(durationOf(probe), row.seconds, 0.5);
     if (!audioCodec.isEmpty()) {
         const auto tone = testsupport::measureTone(output, 0, 0.5, 2.0);
