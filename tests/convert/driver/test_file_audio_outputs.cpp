@@ -7,7 +7,6 @@
 #include "core/platform/DNTemporaryFolder.h"
 #include "support/testname.h"
 
-#include <QTemporaryDir>
 
 using namespace fileroadtest;
 
@@ -53,7 +52,7 @@ DNFileGroupNodePtr audioGroup(const QStringList &sources, const char *profile)
     return group;
 }
 
-class AudioJoin : public ::testing::TestWithParam<AudioFormat>
+class AudioJoin : public FileRoadTest, public ::testing::WithParamInterface<AudioFormat>
 {
 };
 
@@ -62,10 +61,6 @@ class AudioJoin : public ::testing::TestWithParam<AudioFormat>
 TEST_P(AudioJoin, ClipsOfEveryLayoutBecomeOneFileOfTheirSummedLength)
 {
     const AudioFormat &format = GetParam();
-    app();
-    QTemporaryDir logDir, out;
-    const QString logFile = freshLog(logDir);
-    useOutputFolder(out.path());
     // Stereo at 48 kHz, mono at 44.1 kHz and 5.1, three seconds each.
     const DNFileGroupNodePtr group = audioGroup({QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("fileroad/fps50.mp4"),
                                                  QStringLiteral("fileroad/odd_718x478.mp4")},
@@ -97,12 +92,10 @@ INSTANTIATE_TEST_SUITE_P(EveryAudioFormat, AudioJoin, ::testing::ValuesIn(format
                              return testsupport::testName(info.param.profile);
                          });
 
-TEST(AudioJoin, AMemberWithoutAudioEndsTheGroupWithoutAFile)
+using AudioOutput = FileRoadTest;
+
+TEST_F(AudioOutput, AGroupMemberWithoutAudioEndsTheGroupWithoutAFile)
 {
-    app();
-    QTemporaryDir logDir, out;
-    const QString logFile = freshLog(logDir);
-    useOutputFolder(out.path());
     const DNFileGroupNodePtr group =
         audioGroup({QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("fileroad/mpeg4_silent.avi")}, "Audio_MP3");
     ASSERT_TRUE(group);
@@ -111,18 +104,10 @@ TEST(AudioJoin, AMemberWithoutAudioEndsTheGroupWithoutAFile)
     EXPECT_TRUE(filesIn(out.path()).isEmpty());
 }
 
-TEST(AudioOutput, KeepsTheTrimWindowAndTheVolume)
+TEST_F(AudioOutput, KeepsTheTrimWindowAndTheVolume)
 {
-    app();
-    QTemporaryDir logDir, out;
-    freshLog(logDir);
-    useOutputFolder(out.path());
     const auto convertMP3 = [&](const std::function<void(DNFileNode &)> &edit) {
-        DNFileNodePtr item = loadFile(QStringLiteral("fileroad/quadrants.mp4"), QStringLiteral("Audio_MP3.plist"));
-        if (!item)
-            return QString();
-        edit(*item);
-        return convert(item.get()) == 0 ? item->outputName() : QString();
+        return convertWith("fileroad/quadrants.mp4", edit, "Audio_MP3.plist");
     };
     const QString whole = convertMP3([](DNFileNode &) {});
     const QString trimmed = convertMP3([](DNFileNode &item) {

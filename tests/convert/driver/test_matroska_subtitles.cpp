@@ -7,7 +7,6 @@
 #include "support/process.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 using namespace fileroadtest;
 
@@ -15,26 +14,9 @@ namespace {
 
 const QString kFirstCue = QStringLiteral("Grüße 你好 – Talvane");
 
-class MatroskaSubtitles : public ::testing::Test
+class MatroskaSubtitles : public FileRoadTest
 {
 protected:
-    void SetUp() override
-    {
-        app();
-        logFile = freshLog(logDir);
-        useOutputFolder(out.path());
-    }
-
-    // Converts source with profile after edit; the output path (empty on failure).
-    QString convertWith(const char *source, const char *profile, const std::function<void(DNFileNode &)> &edit)
-    {
-        DNFileNodePtr item = loadFile(QString::fromLatin1(source), QString::fromLatin1(profile));
-        if (!item)
-            return {};
-        edit(*item);
-        return convert(item.get()) == 0 ? item->outputName() : QString();
-    }
-
     // The first subtitle stream of output as SRT text.
     QString subtitleText(const QString &output)
     {
@@ -46,21 +28,7 @@ protected:
         QFile::remove(srt);
         return text;
     }
-
-    QTemporaryDir logDir, out;
-    QString logFile;
 };
-
-// The position of the side-car whose file name ends in sideCar, or of the first inner stream.
-int subtitleIndexOf(const DNFileNode &item, const char *sideCar)
-{
-    for (int i = 0; i < item.subtitleTracks().size(); ++i) {
-        const auto file = std::dynamic_pointer_cast<DNTExtSubtitle>(item.subtitleTracks().at(i));
-        if (*sideCar ? file && file->path().endsWith(QLatin1String(sideCar)) : !file)
-            return i;
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -76,11 +44,14 @@ TEST_F(MatroskaSubtitles, TheChosenSubtitleReadsBackAsItsText)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        const QString output = convertWith(row.source, row.profile, [&](DNFileNode &item) {
-            const int index = subtitleIndexOf(item, row.sideCar);
-            ASSERT_GE(index, 0);
-            item.setting()->setSubtitleIndex(index);
-        });
+        const QString output = convertWith(
+            row.source,
+            [&](DNFileNode &item) {
+                const int index = subtitleIndexOf(item, row.sideCar);
+                ASSERT_GE(index, 0);
+                item.setting()->setSubtitleIndex(index);
+            },
+            row.profile);
         ASSERT_FALSE(output.isEmpty()) << readText(logFile).right(3000).toStdString();
         const QJsonObject probe = testsupport::ffprobe(output);
         EXPECT_EQ(codecsOf(probe, QStringLiteral("subtitle")), QStringList{QStringLiteral("subrip")});
@@ -93,12 +64,15 @@ TEST_F(MatroskaSubtitles, TheChosenSubtitleReadsBackAsItsText)
 
 TEST_F(MatroskaSubtitles, ATrimCutsTheMovieAndTheSideCarAlike)
 {
-    const QString output = convertWith("fileroad/sidecar/movie.mp4", "Video_MKV.plist", [&](DNFileNode &item) {
-        item.setting()->setSubtitleIndex(subtitleIndexOf(item, "movie.utf16.srt"));
-        item.setEnableTrimming(true);
-        item.setTrimStartTime(1);
-        item.setTrimEndTime(3);
-    });
+    const QString output = convertWith(
+        "fileroad/sidecar/movie.mp4",
+        [&](DNFileNode &item) {
+            item.setting()->setSubtitleIndex(subtitleIndexOf(item, "movie.utf16.srt"));
+            item.setEnableTrimming(true);
+            item.setTrimStartTime(1);
+            item.setTrimEndTime(3);
+        },
+        "Video_MKV.plist");
     ASSERT_FALSE(output.isEmpty()) << readText(logFile).right(3000).toStdString();
     EXPECT_NEAR(durationOf(testsupport::ffprobe(output)), 2.0, 0.5);
     // "Ende" starts at 2.8 s of the source, so 1.8 s into the cut.
@@ -111,8 +85,8 @@ TEST_F(MatroskaSubtitles, ATrimCutsTheMovieAndTheSideCarAlike)
 
 TEST_F(MatroskaSubtitles, NoSubtitleChosenLeavesNoneInTheFile)
 {
-    const QString output = convertWith("fileroad/subtitle.mkv", "Video_MKV.plist",
-                                       [](DNFileNode &item) { item.setting()->setSubtitleIndex(-1); });
+    const QString output = convertWith(
+        "fileroad/subtitle.mkv", [](DNFileNode &item) { item.setting()->setSubtitleIndex(-1); }, "Video_MKV.plist");
     ASSERT_FALSE(output.isEmpty());
     const QJsonObject probe = testsupport::ffprobe(output);
     EXPECT_TRUE(codecsOf(probe, QStringLiteral("subtitle")).isEmpty());
