@@ -65,10 +65,6 @@ void printSystemError(const char *message)
     std::fprintf(stderr, "%s: %s\n", message, std::strerror(errno ? errno : EILSEQ));
 }
 
-} // namespace
-
-namespace {
-
 // Writes path's text, read in the character set ICU knows as converterName, to copy as UTF-8.
 bool reencodeToUTF8(const QString &path, const char *converterName, const QString &copy)
 {
@@ -111,9 +107,7 @@ QString ConvertSRTToUTF8(const QString &path, QString &charset)
 
 QString CopySubtitleAsUTF8(const QString &path, QString &charset)
 {
-    const QString upper = charset.toUpper();
-    if (charset.isEmpty() || upper == QLatin1String("UTF-8") || upper == QLatin1String("US-ASCII")
-        || reencodedCharset(charset))
+    if (charset.isEmpty() || charset.toUpper() == QLatin1String("UTF-8") || reencodedCharset(charset))
         return ConvertSRTToUTF8(path, charset);
     const QString copy = subtitleCopyPath(path);
     if (copy.isEmpty() || !reencodeToUTF8(path, charset.toLatin1().constData(), copy))

@@ -27,7 +27,6 @@ void put(AVFileBuild &build, const char *text)
     AppendArgument(build.argument.get(), text);
 }
 
-
 QString fieldValue(const std::shared_ptr<NXProfileInfoBase> &field)
 {
     return field ? field->currentValue() : QString();
@@ -129,8 +128,8 @@ void stepSourceFrameRate(AVFileBuild &build)
     const float fps = build.video->fps;
     const bool wild = fps < 0.0f || fps > kWildestKeptRate;
     const bool keep = IsKeepOriginFrameRate(fieldValue(build.profile->videoFrameRate()));
-    // A RealMedia stream's timestamps, and those the engine's safe mode rebuilds, do not carry
-    // the source's rate, so it is written out.
+    // RealMedia timestamps are often irregular, and the engine's safe mode leaves nothing to the
+    // engine's guess: the source's rate is written out.
     if (keep && !wild && (build.options.engineSafeMode || IsRealMediaFile(build.item))) {
         put(build, "-r");
         put(build, GetFrameRateString(QString::asprintf("%.3f", double(fps))));
