@@ -23,15 +23,15 @@ DNTSubtitlePtr chosenSubtitle(AVFileBuild &build)
     return build.item->subtitleTracks().at(index);
 }
 
-DNTExtSubtitle *subtitleFile(AVFileBuild &build)
+DNTExtSubtitlePtr subtitleFile(AVFileBuild &build)
 {
-    return dynamic_cast<DNTExtSubtitle *>(chosenSubtitle(build).get());
+    return std::dynamic_pointer_cast<DNTExtSubtitle>(chosenSubtitle(build));
 }
 
 // A chosen subtitle file is the second input, as UTF-8 text (the stream is copied as it is).
 void stepSubtitleFileInput(AVFileBuild &build)
 {
-    DNTExtSubtitle *file = subtitleFile(build);
+    const DNTExtSubtitlePtr file = subtitleFile(build);
     if (!file)
         return;
     QString charset = file->codePage();
