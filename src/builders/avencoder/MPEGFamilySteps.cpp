@@ -2,7 +2,6 @@
 
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "builders/common/FrameRate.h"
-#include "dvd/file/DNFileFormatTests.h"
 #include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
@@ -31,23 +30,6 @@ void writeRate(AVFileBuild &build, const QString &profileText)
 void stepPlayablePixelFormat(AVFileBuild &build)
 {
     AppendArguments(build.argument.get(), {"-pix_fmt", "yuv420p"});
-}
-
-void stepSourceFrameRate(AVFileBuild &build)
-{
-    const QString rate = profileFrameRate(build);
-    if (!IsKeepOriginFrameRate(rate)) {
-        writeRate(build, rate);
-        return;
-    }
-    const float fps = build.video->fps;
-    // A wild rate (a misread one, or a timestamp clock) is replaced by the film rate: written as
-    // the source rate, GetFrameRateString would pass it on and the encoder would repeat frames
-    // hundreds of times over.
-    if (fps < 0.0f || fps > kWildestKeptRate)
-        writeRate(build, QStringLiteral("23.97"));
-    else if (build.options.engineSafeMode || IsRealMediaFile(build.item))
-        writeRate(build, QString::asprintf("%.3f", double(fps)));
 }
 
 void stepMPEG4RateControl(AVFileBuild &build)

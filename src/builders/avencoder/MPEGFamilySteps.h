@@ -13,10 +13,6 @@ void stepPlayablePixelFormat(AVFileBuild &build);
 
 // --- MPEG-4 Part 2 (the MPEG-4, AVI and MP4-with-MP3 builders)
 
-// [B8] The profile's rate; under "keep origin" the film rate for a wild source rate (below 0 or
-// above 150), the source's own rate when the engine's safe mode is on or the file is RealMedia
-// (whose rates the encoder misreads), else none.
-void stepSourceFrameRate(AVFileBuild &build);
 // [B12] The frame's rate control with the MPEG-4 quantiser rows, except that a CBR profile for
 // the iPod writes no rate words at all (its "-b:v" is the only one).
 void stepMPEG4RateControl(AVFileBuild &build);

@@ -1,0 +1,84 @@
+#include "builders/avencoder/DNAVVideoArgv_3GP.h"
+
+#include "builders/avencoder/AVEncoderCodecOptions.h"
+#include "builders/avencoder/FixedContainer.h"
+#include "builders/avencoder/frame/AVFileSteps.h"
+#include "dvd/file/DNFileFormatTests.h"
+#include "dvd/file/DNFileNode.h"
+#include "profiles/DNProfile.h"
+#include "profiles/DNProfileKeepOrigin.h"
+
+namespace {
+
+constexpr int ThirdGeneration2 = 1;  // the container switch of the 3G2 selector
+
+// [B10] For "keep origin", an AVI source's display shape as the probe read it is written out.
+void stepAspectOfAVISource(AVFileBuild &build)
+{
+    const auto aspect = build.profile->videoAspect();
+    if (!aspect || !IsKeepOriginAspect(aspect->currentValue()) || !IsAVIFile(build.item)) {
+        stepAspect(build);
+        return;
+    }
+    AppendArgument(build.argument.get(), "-aspect");
+    AppendArgument(build.argument.get(), FormatAspectString(build.video->aspectRatio, QStringLiteral(":")));
+}
+
+constexpr AVFileStep XVIDSteps[] = {
+    stepHead,         stepTrimBeforeInput,   stepInput,        stepTrimAfterInput, stepSourceFrameRate,
+    stepVideoBitrate, stepAspectOfAVISource, stepMPEG4Options, stepFilterGraph,    stepAudio,
+    stepVolume,       stepTags,              stepStreamMapping, stepNoSubtitles,   stepFixedContainer,
+    stepChapters,     stepOutput,
+};
+
+constexpr AVFileStep H264Steps[] = {
+    stepHead,         stepTrimBeforeInput, stepInput,       stepThreads,      stepTrimAfterInput,
+    stepFrameRate,    stepVideoBitrate,    stepAspect,      stepVideoCodec,   stepRateControl,
+    stepFilterGraph,  stepAudio,           stepVolume,      stepTags,         stepStreamMapping,
+    stepNoSubtitles,  stepFixedContainer,  stepChapters,    stepOutput,
+};
+
+constexpr AVOptionWord XVIDCodec[] = {{"-c:v", "libxvid"}};
+
+constexpr AVFileContainerRecipe XVID3GP{{"Video_To_GP_XVID_With_AVEncoder", XVIDSteps, XVIDCodec, {}, "libfaac"},
+                                        "3gp"};
+constexpr AVFileContainerRecipe XVID3G2{{"Video_To_GP_XVID_With_AVEncoder", XVIDSteps, XVIDCodec, {}, "libfaac"},
+                                        "3g2"};
+constexpr AVFileContainerRecipe H2643GP{
+    {"Video_To_GP_H264_With_AVEncoder", H264Steps, AVEncoderH264Words, AVEncoderH264QualityRows, "libfaac"}, "3gp"};
+constexpr AVFileContainerRecipe H2643G2{
+    {"Video_To_GP_H264_With_AVEncoder", H264Steps, AVEncoderH264Words, AVEncoderH264QualityRows, "libfaac"}, "3g2"};
+
+Argument *select(int container, NXBasicMediaNode *fileNode, int titleIndex, VideoConvertOptions options)
+{
+    const auto *file = dynamic_cast<const DNFileNode *>(fileNode);
+    const auto profile = file ? file->profile() : nullptr;
+    const auto codec = profile ? profile->videoCodec() : nullptr;
+    if (codec && codec->currentValue() == QLatin1String("h264"))
+        return Video_To_GP_H264_With_AVEncoder(fileNode, container, titleIndex, options);
+    return Video_To_GP_XVID_With_AVEncoder(container, fileNode, titleIndex, options);
+}
+
+} // namespace
+
+Argument *Video_To_GP_XVID_With_AVEncoder(int container, NXBasicMediaNode *fileNode, int titleIndex,
+                                          VideoConvertOptions options)
+{
+    return BuildAVFileArgument(container == ThirdGeneration2 ? XVID3G2 : XVID3GP, fileNode, titleIndex, options);
+}
+
+Argument *Video_To_GP_H264_With_AVEncoder(NXBasicMediaNode *fileNode, int container, int titleIndex,
+                                          VideoConvertOptions options)
+{
+    return BuildAVFileArgument(container == ThirdGeneration2 ? H2643G2 : H2643GP, fileNode, titleIndex, options);
+}
+
+Argument *Video_To_3GP_With_AVEncoder(NXBasicMediaNode *fileNode, int titleIndex, VideoConvertOptions options)
+{
+    return select(0, fileNode, titleIndex, options);
+}
+
+Argument *Video_To_3G2_With_AVEncoder(NXBasicMediaNode *fileNode, int titleIndex, VideoConvertOptions options)
+{
+    return select(ThirdGeneration2, fileNode, titleIndex, options);
+}
