@@ -42,16 +42,3 @@ void stepMPEG4Options(AVFileBuild &build)
     else if (AVEncoder_MPEG4_Options(build.argument.get(), codec.front().value, *build.profile) < 0)
         failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
 }
-
-void stepVBRQualityWords(AVFileBuild &build)
-{
-    const std::shared_ptr<NXVideoQuality> quality = build.profile->videoQuality();
-    if (!quality) {
-        failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
-        return;
-    }
-    if (quality->curBitrateModel() != 0)
-        return;
-    if (const AVQualityPhaseRow *row = qualityPhaseRow(build.recipe->vbrRows, build.profile->qualityPhase()))
-        appendOptionWords(build.argument.get(), row->words);
-}

@@ -1,7 +1,7 @@
 #include "builders/avencoder/DNAVVideoArgv_3GP.h"
 
 #include "builders/avencoder/AVEncoderCodecOptions.h"
-#include "builders/avencoder/FixedContainer.h"
+#include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "dvd/file/DNFileFormatTests.h"
 #include "dvd/file/DNFileNode.h"
@@ -24,30 +24,29 @@ void stepAspectOfAVISource(AVFileBuild &build)
     AppendArgument(build.argument.get(), FormatAspectString(build.video->aspectRatio, QStringLiteral(":")));
 }
 
+// One recipe per builder and container ("3gp" or "3g2").
+template <TemplateText Container>
 constexpr AVFileStep XVIDSteps[] = {
     stepHead,         stepTrimBeforeInput,   stepInput,        stepTrimAfterInput, stepSourceFrameRate,
     stepVideoBitrate, stepAspectOfAVISource, stepMPEG4Options, stepFilterGraph,    stepAudio,
-    stepVolume,       stepTags,              stepStreamMapping, stepNoSubtitles,   stepFixedContainer,
+    stepVolume,       stepTags,              stepStreamMapping, stepNoSubtitles,   stepContainer<Container>,
     stepChapters,     stepOutput,
 };
 
+template <TemplateText Container>
 constexpr AVFileStep H264Steps[] = {
     stepHead,         stepTrimBeforeInput, stepInput,       stepThreads,      stepTrimAfterInput,
     stepFrameRate,    stepVideoBitrate,    stepAspect,      stepVideoCodec,   stepRateControl,
     stepFilterGraph,  stepAudio,           stepVolume,      stepTags,         stepStreamMapping,
-    stepNoSubtitles,  stepFixedContainer,  stepChapters,    stepOutput,
+    stepNoSubtitles,  stepContainer<Container>, stepChapters, stepOutput,
 };
 
-constexpr AVOptionWord XVIDCodec[] = {{"-c:v", "libxvid"}};
+template <TemplateText Container>
+constexpr AVFileRecipe XVIDRecipe{"Video_To_GP_XVID_With_AVEncoder", XVIDSteps<Container>, AVEncoderXviDCodec, {}, "libfaac"};
 
-constexpr AVFileContainerRecipe XVID3GP{{"Video_To_GP_XVID_With_AVEncoder", XVIDSteps, XVIDCodec, {}, "libfaac"},
-                                        "3gp"};
-constexpr AVFileContainerRecipe XVID3G2{{"Video_To_GP_XVID_With_AVEncoder", XVIDSteps, XVIDCodec, {}, "libfaac"},
-                                        "3g2"};
-constexpr AVFileContainerRecipe H2643GP{
-    {"Video_To_GP_H264_With_AVEncoder", H264Steps, AVEncoderH264Words, AVEncoderH264QualityRows, "libfaac"}, "3gp"};
-constexpr AVFileContainerRecipe H2643G2{
-    {"Video_To_GP_H264_With_AVEncoder", H264Steps, AVEncoderH264Words, AVEncoderH264QualityRows, "libfaac"}, "3g2"};
+template <TemplateText Container>
+constexpr AVFileRecipe H264Recipe{"Video_To_GP_H264_With_AVEncoder", H264Steps<Container>, AVEncoderH264Words,
+                                  AVEncoderH264QualityRows, "libfaac"};
 
 Argument *select(int container, NXBasicMediaNode *fileNode, int titleIndex, VideoConvertOptions options)
 {
@@ -64,13 +63,15 @@ Argument *select(int container, NXBasicMediaNode *fileNode, int titleIndex, Vide
 Argument *Video_To_GP_XVID_With_AVEncoder(int container, NXBasicMediaNode *fileNode, int titleIndex,
                                           VideoConvertOptions options)
 {
-    return BuildAVFileArgument(container == ThirdGeneration2 ? XVID3G2 : XVID3GP, fileNode, titleIndex, options);
+    const AVFileRecipe &recipe = container == ThirdGeneration2 ? XVIDRecipe<"3g2"> : XVIDRecipe<"3gp">;
+    return BuildAVFileArgument(recipe, fileNode, titleIndex, options);
 }
 
 Argument *Video_To_GP_H264_With_AVEncoder(NXBasicMediaNode *fileNode, int container, int titleIndex,
                                           VideoConvertOptions options)
 {
-    return BuildAVFileArgument(container == ThirdGeneration2 ? H2643G2 : H2643GP, fileNode, titleIndex, options);
+    const AVFileRecipe &recipe = container == ThirdGeneration2 ? H264Recipe<"3g2"> : H264Recipe<"3gp">;
+    return BuildAVFileArgument(recipe, fileNode, titleIndex, options);
 }
 
 Argument *Video_To_3GP_With_AVEncoder(NXBasicMediaNode *fileNode, int titleIndex, VideoConvertOptions options)

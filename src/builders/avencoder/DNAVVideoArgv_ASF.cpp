@@ -1,7 +1,7 @@
 #include "builders/avencoder/DNAVVideoArgv_ASF.h"
 
 #include "builders/avencoder/AVEncoderCodecOptions.h"
-#include "builders/avencoder/FixedContainer.h"
+#include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 
 namespace {
@@ -9,13 +9,11 @@ namespace {
 constexpr AVFileStep ASFSteps[] = {
     stepHead,         stepTrimBeforeInput, stepInput,       stepTrimAfterInput, stepSourceFrameRate,
     stepVideoBitrate, stepAspect,          stepMPEG4Options, stepFilterGraph,   stepAudio,
-    stepVolume,       stepTags,            stepStreamMapping, stepNoSubtitles,  stepFixedContainer,
+    stepVolume,       stepTags,            stepStreamMapping, stepNoSubtitles,  stepContainer<"asf">,
     stepChapters,     stepOutput,
 };
 
-constexpr AVOptionWord MPEG4Codec[] = {{"-c:v", "mpeg4"}};
-
-constexpr AVFileContainerRecipe ASFRecipe{{"Video_To_ASF_With_AVEncoder", ASFSteps, MPEG4Codec, {}, "wmav2"}, "asf"};
+constexpr AVFileRecipe ASFRecipe{"Video_To_ASF_With_AVEncoder", ASFSteps, AVEncoderMPEG4Codec, {}, "wmav2"};
 
 } // namespace
 

@@ -2,7 +2,7 @@
 
 #include "builders/avencoder/AVEncoderCodecOptions.h"
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
-#include "builders/avencoder/FixedContainer.h"
+#include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
@@ -94,7 +94,7 @@ constexpr AVFileStep MKVSteps[] = {
     stepHead,         stepTrimBeforeInput,    stepInput,                      stepSubtitleFileInput,
     stepTrimAfterInput, stepSourceFrameRate,  stepVideoBitrate,               stepAspect,
     stepMatroskaVideoCodec, stepFilterGraphWithoutSubtitle, stepAudio,        stepVolume,
-    stepSubtitleCopy, stepTags,               stepMatroskaStreamMapping,      stepFixedContainer,
+    stepSubtitleCopy, stepTags,               stepMatroskaStreamMapping,      stepContainer<"matroska">,
     stepChapters,     stepOutput,
 };
 
@@ -103,17 +103,13 @@ constexpr AVFileStep HDMKVSteps[] = {
     stepTrimAfterInput, stepFrameRate,        stepVideoBitrate,               stepAspect,
     stepVideoCodec,   stepVBRQualityWords,    stepFilterGraphWithoutSubtitle, stepAudio,
     stepVolume,       stepSubtitleCopy,       stepTags,                       stepMatroskaStreamMapping,
-    stepFixedContainer, stepChapters,      stepOutput,
+    stepContainer<"matroska">, stepChapters, stepOutput,
 };
 
-constexpr AVOptionWord HDMKVCodecWords[] = {{"-c:v", "libx264"}, {"-preset", "slow"}};
-constexpr AVOptionWord HDMKVQuality[] = {{"-crf", "20"}, {"-qp", "0"}};
-constexpr AVQualityPhaseRow HDMKVQualityRows[] = {{AnyOtherPhase, HDMKVQuality}};
-
 // The profile's own audio codec.
-constexpr AVFileContainerRecipe MKVRecipe{{"Video_To_MKV_With_AVEncoder", MKVSteps, {}, {}, nullptr}, "matroska"};
-constexpr AVFileContainerRecipe HDMKVRecipe{
-    {"Video_To_HD_MKV_With_AVEncoder", HDMKVSteps, HDMKVCodecWords, HDMKVQualityRows, "libfaac"}, "matroska"};
+constexpr AVFileRecipe MKVRecipe{"Video_To_MKV_With_AVEncoder", MKVSteps, {}, {}, nullptr};
+constexpr AVFileRecipe HDMKVRecipe{
+    "Video_To_HD_MKV_With_AVEncoder", HDMKVSteps, AVEncoderHDH264Words, AVEncoderHDH264QualityRows, "libfaac"};
 
 } // namespace
 

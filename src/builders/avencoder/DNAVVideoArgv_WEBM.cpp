@@ -1,7 +1,6 @@
 #include "builders/avencoder/DNAVVideoArgv_WEBM.h"
 
-#include "builders/avencoder/AVEncoderCodecOptions.h"
-#include "builders/avencoder/FixedContainer.h"
+#include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "profiles/DNProfile.h"
 
@@ -27,7 +26,7 @@ constexpr AVFileStep WEBMSteps[] = {
     stepHead,        stepTrimBeforeInput, stepInput,       stepThreadCount,     stepTrimAfterInput,
     stepFrameRate,   stepVideoBitrate,    stepAspect,      stepVideoCodec,      stepWebMRateControl,
     stepFilterGraph, stepAudio,           stepVolume,      stepTags,            stepStreamMapping,
-    stepNoSubtitles, stepFixedContainer,   stepChapters,    stepOutput,
+    stepNoSubtitles, stepContainer<"webm">, stepChapters,    stepOutput,
 };
 
 constexpr AVOptionWord VP8Words[] = {{"-c:v", "vp8"}};
@@ -40,8 +39,7 @@ constexpr AVQualityPhaseRow VP8QualityRows[] = {
     {AnyOtherPhase, NormalQuality},
 };
 
-constexpr AVFileContainerRecipe WEBMRecipe{{"Video_To_WEBM_With_AVEncoder", WEBMSteps, VP8Words, VP8QualityRows, "libvorbis"},
-                                           "webm"};
+constexpr AVFileRecipe WEBMRecipe{"Video_To_WEBM_With_AVEncoder", WEBMSteps, VP8Words, VP8QualityRows, "libvorbis"};
 
 } // namespace
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-// A source rate outside this range is no rate to keep.
-constexpr float kWildestKeptRate = 150.0f;
 // Below this the MPEG-1/2 encoders have no frame rate code.
 constexpr float kSlowestMPEGRate = 20.0f;
 
@@ -32,21 +30,12 @@ void stepPlayablePixelFormat(AVFileBuild &build)
     AppendArguments(build.argument.get(), {"-pix_fmt", "yuv420p"});
 }
 
-void stepMPEG4RateControl(AVFileBuild &build)
-{
-    const auto quality = build.profile->videoQuality();
-    const bool cbr = quality && quality->curBitrateModel() != 0;
-    if (cbr && build.profile->fileFormat().toLower() == QLatin1String("ipod"))
-        return;
-    stepRateControl(build);
-}
-
 void stepMPEGStandardFrameRate(AVFileBuild &build)
 {
     const QString rate = profileFrameRate(build);
     if (!IsKeepOriginFrameRate(rate))
         writeRate(build, rate);
-    else if (build.video->fps < kSlowestMPEGRate || build.video->fps > kWildestKeptRate)
+    else if (build.video->fps < kSlowestMPEGRate || isWildSourceRate(build.video->fps))
         writeRate(build, QStringLiteral("25"));
 }
 
@@ -60,9 +49,4 @@ void stepMPEG2InputDecoder(AVFileBuild &build)
 {
     if (build.video->codec == QLatin1String("mp2v"))
         AppendArguments(build.argument.get(), {"-c:v", "mpeg2video"});
-}
-
-void stepMPEG2ProgramStream(AVFileBuild &build)
-{
-    AppendArguments(build.argument.get(), {"-f", "vob"});
 }

@@ -13,8 +13,6 @@ namespace {
 
 // The encoders' buffer for the rate limits, in kbit.
 constexpr int kRateBufferKbit = 1835;
-// A source rate outside this range is no rate to keep.
-constexpr float kWildestKeptRate = 150.0f;
 const char *const kSafeModeTimestamps = "setpts=N/(FRAME_RATE*TB)";
 
 void put(AVFileBuild &build, const QString &text)
@@ -112,13 +110,18 @@ void stepTrimAfterInput(AVFileBuild &build)
         writeTrim(build);
 }
 
+bool isWildSourceRate(float fps)
+{
+    return fps < 0.0f || fps > 150.0f;
+}
+
 void stepFrameRate(AVFileBuild &build)
 {
     const QString rate = fieldValue(build.profile->videoFrameRate());
     if (!IsKeepOriginFrameRate(rate)) {
         put(build, "-r");
         put(build, GetFrameRateString(rate));
-    } else if (build.video->fps < 0.0f || build.video->fps > kWildestKeptRate) {
+    } else if (isWildSourceRate(build.video->fps)) {
         put(build, "-r");
         put(build, GetFrameRateString(QStringLiteral("23.97")));
     }
@@ -127,13 +130,12 @@ void stepFrameRate(AVFileBuild &build)
 void stepSourceFrameRate(AVFileBuild &build)
 {
     const float fps = build.video->fps;
-    const bool wild = fps < 0.0f || fps > kWildestKeptRate;
     const bool keep = IsKeepOriginFrameRate(fieldValue(build.profile->videoFrameRate()));
     // RealMedia timestamps are often irregular, and the engine's safe mode leaves nothing to the
     // engine's guess: the source's rate is written out. A wild rate (a misread one, or a timestamp
     // clock) is not: stepFrameRate replaces it by the film rate, since passed on as it stands the
     // encoder would repeat frames hundreds of times over.
-    if (keep && !wild && (build.options.engineSafeMode || IsRealMediaFile(build.item))) {
+    if (keep && !isWildSourceRate(fps) && (build.options.engineSafeMode || IsRealMediaFile(build.item))) {
         put(build, "-r");
         put(build, GetFrameRateString(QString::asprintf("%.3f", double(fps))));
         return;
@@ -167,10 +169,15 @@ void stepRateControl(AVFileBuild &build)
         failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
 }
 
-void putQualityPhaseWords(AVFileBuild &build)
+void stepVBRQualityWords(AVFileBuild &build)
 {
-    if (const AVQualityPhaseRow *row = qualityPhaseRow(build.recipe->vbrRows, build.profile->qualityPhase()))
-        appendOptionWords(build.argument.get(), row->words);
+    const std::shared_ptr<NXVideoQuality> quality = build.profile->videoQuality();
+    if (!quality) {
+        failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
+        return;
+    }
+    if (quality->curBitrateModel() == 0)
+        appendQualityPhaseWords(build.argument.get(), *build.profile, build.recipe->vbrRows);
 }
 
 void stepFilterGraph(AVFileBuild &build)
@@ -308,16 +315,19 @@ void appendOptionWords(Argument *argument, std::span<const AVOptionWord> words)
     }
 }
 
-const AVQualityPhaseRow *qualityPhaseRow(std::span<const AVQualityPhaseRow> rows, int phase)
+void appendQualityPhaseWords(Argument *argument, const DNProfile &profile, std::span<const AVQualityPhaseRow> rows)
 {
-    const AVQualityPhaseRow *other = nullptr;
+    const AVQualityPhaseRow *chosen = nullptr;
     for (const AVQualityPhaseRow &row : rows) {
-        if (row.qualityPhase == phase)
-            return &row;
+        if (row.qualityPhase == profile.qualityPhase()) {
+            chosen = &row;
+            break;
+        }
         if (row.qualityPhase == AnyOtherPhase)
-            other = &row;
+            chosen = &row;
     }
-    return other;
+    if (chosen)
+        appendOptionWords(argument, chosen->words);
 }
 
 bool appendRateControl(Argument *argument, const DNProfile &profile, std::span<const AVQualityPhaseRow> vbrRows)
@@ -326,8 +336,7 @@ bool appendRateControl(Argument *argument, const DNProfile &profile, std::span<c
     if (!quality)
         return false;
     if (quality->curBitrateModel() == 0) {
-        if (const AVQualityPhaseRow *row = qualityPhaseRow(vbrRows, profile.qualityPhase()))
-            appendOptionWords(argument, row->words);
+        appendQualityPhaseWords(argument, profile, vbrRows);
         AppendArgument(argument, "-maxrate");
         AppendArgument(argument, QStringLiteral("%1k").arg(quality->maxVideoBitrate()));
     } else {

@@ -22,6 +22,8 @@ void stepAspect(AVFileBuild &build);            // [B10] "-aspect" w:h, unless k
 void stepVideoCodec(AVFileBuild &build);        // [B11] the recipe's videoCodecWords
 void stepRateControl(AVFileBuild &build);       // [B12] VBR: the recipe's row for the quality phase, then
                                                 //       "-maxrate" "-bufsize"; CBR: "-minrate" "-maxrate" "-bufsize"
+void stepVBRQualityWords(AVFileBuild &build);   // [B12] for encoders that take a quality instead of rate limits:
+                                                //       VBR: the recipe's row for the quality phase alone; CBR: nothing
 void stepFilterGraph(AVFileBuild &build);       // [B13] "-filter_complex" graph, a subtitle burnt in
 void stepFilterGraphWithoutSubtitle(AVFileBuild &build);  // [B13] the same without the subtitle
 void stepAudio(AVFileBuild &build);             // [B14] "-c:a" the recipe's audioCodec (none: the profile's), "-b:a" "-ar" "-ac"
@@ -37,9 +39,9 @@ void stepOutput(AVFileBuild &build);            // [B22] the output path, last; 
 // "-filter_complex" and the item's picture graph, when there is one (frame: the frame a builder
 // fixes in place of the profile's, see GenVideoFilterChainForFrame).
 void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFrame *frame = nullptr);
-// The recipe's VBR row for the profile's quality phase (nothing when no row serves it), for
-// builders whose rate control writes other words around it.
-void putQualityPhaseWords(AVFileBuild &build);
+// A source rate below 0 or above 150 frames a second: a misread rate, or a timestamp clock,
+// which is no rate to keep.
+bool isWildSourceRate(float fps);
 
 // Writers the join builder shares with the steps.
 // "-metadata" "title=..." / "artist=..." / "genre=..." for each tag that is not null.
@@ -50,8 +52,9 @@ QString appendOutputArgument(Argument *argument, DNFileNode &item, const VideoCo
 
 // Each option and its value, in order.
 void appendOptionWords(Argument *argument, std::span<const AVOptionWord> words);
-// The row of rows for a quality phase: its own, else the AnyOtherPhase row; null when neither.
-const AVQualityPhaseRow *qualityPhaseRow(std::span<const AVQualityPhaseRow> rows, int phase);
+// The words of rows for the profile's quality phase: its own row, else the AnyOtherPhase row;
+// nothing when neither.
+void appendQualityPhaseWords(Argument *argument, const DNProfile &profile, std::span<const AVQualityPhaseRow> rows);
 // The rate words of stepRateControl for profile. False, writing nothing, when the profile has no
 // video quality.
 bool appendRateControl(Argument *argument, const DNProfile &profile, std::span<const AVQualityPhaseRow> vbrRows);
