@@ -10,9 +10,6 @@ using namespace avbuildertest;
 
 namespace {
 
-const QStringList kMPEG4Words = {"-mbd", "2", "-flags", "+mv4+aic", "-trellis", "2", "-cmp", "2", "-subcmp", "2",
-                                 "-bf", "0", "-g", "250", "-profile:v", "1", "-level", "3"};
-
 QStringList blockOf(const std::function<int(Argument *)> &write)
 {
     const ArgumentPtr argument(CreateArgument());
@@ -42,7 +39,7 @@ TEST(CodecOptionBlocks, MPEG4RateControlByModelPhaseAndFormat)
         profile->videoQuality()->setMaxVideoBitrate(768);
         profile->setFileFormat(QString::fromLatin1(row.format));
         QStringList expected{"-c:v", "libxvid"};
-        expected << kMPEG4Words << row.rate;
+        expected << kMPEG4BlockWords << row.rate;
         EXPECT_EQ(blockOf([&](Argument *a) { return AVEncoder_MPEG4_Options(a, "libxvid", *profile); }), expected);
     }
 }

@@ -1,10 +1,9 @@
 // The Matroska, HD Matroska, WebM, ASF and 3GP/3G2 builders: each one's plain vector word for
 // word, then what sets it apart from the frame (subtitle streams, source rates, rate words,
-// thread count, codec choice, container choice, an AVI source's shape), and groups.
+// thread count, codec choice, container choice, an AVI source's shape).
 
 #include "AVBuilderTestSupport.h"
 
-#include "builders/avencoder/AVEncoderCodecOptions.h"
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
 #include "builders/avencoder/DNAVVideoArgv_3GP.h"
 #include "builders/avencoder/DNAVVideoArgv_ASF.h"
@@ -19,14 +18,6 @@ using namespace avbuildertest;
 namespace {
 
 using Builder = Argument *(*)(NXBasicMediaNode *, int, VideoConvertOptions);
-
-QStringList optionWords(std::span<const AVOptionWord> words)
-{
-    QStringList out;
-    for (const AVOptionWord &word : words)
-        out << QString::fromLatin1(word.option) << QString::fromLatin1(word.value);
-    return out;
-}
 
 // An item of facts with profile on it: no picture filter (keep-origin frame), VBR phase 1 at
 // 1000 kbps with a 3000 kbps ceiling, the machine's own thread count.
@@ -67,15 +58,14 @@ TEST(ContainerBuilders, PlainVectorsWordForWord)
     const QStringList vbrCeiling{"-maxrate", "3000k", "-bufsize", "1835k"};
     const Row rows[] = {
         {"MKV", Video_To_MKV_With_AVEncoder, "Video_MKV.plist",
-         optionWords(AVEncoderH264Words) + QStringList{"-crf", "22", "-qmin", "2", "-qmax", "30"} + vbrCeiling
+         kH264BlockWords + QStringList{"-crf", "22", "-qmin", "2", "-qmax", "30"} + vbrCeiling
              + audioWords("aac", "128k", "44100"),
          {"-sn", "-f", "matroska"}},
         {"HD MKV", Video_To_HD_MKV_With_AVEncoder, "Video_HD_MKV.plist",
          QStringList{"-c:v", "libx264", "-preset", "slow", "-crf", "20", "-qp", "0"} + audioWords("libfaac", "160k", "48000"),
          {"-sn", "-f", "matroska"}},
         {"ASF", Video_To_ASF_With_AVEncoder, "Video_ASF.plist",
-         QStringList{"-c:v", "mpeg4", "-mbd", "2", "-flags", "+mv4+aic", "-trellis", "2", "-cmp", "2", "-subcmp", "2",
-                     "-bf", "0", "-g", "250", "-profile:v", "1", "-level", "3", "-qmin", "2", "-qmax", "28", "-qscale:v", "3"}
+         QStringList{"-c:v", "mpeg4"} + kMPEG4BlockWords + QStringList{"-qmin", "2", "-qmax", "28", "-qscale:v", "3"}
              + vbrCeiling + audioWords("wmav2", "128k", "44100"),
          {"-sn", "-f", "asf"}},
     };
@@ -231,26 +221,5 @@ TEST(ContainerBuilders, AnAVISourceKeepsItsShapeOnTheMPEG4Road)
         build.item->profile()->videoAspect()->setCurrentValue(QString::fromLatin1(row.profileAspect));
         EXPECT_EQ(valueOf(build.run(Video_To_3G2_With_AVEncoder), QStringLiteral("-aspect")),
                   row.aspect ? QString::fromLatin1(row.aspect) : QString());
-    }
-}
-
-TEST(ContainerBuilders, GroupsGoToTheJoin)
-{
-    QTemporaryDir out;
-    for (Builder builder : {Video_To_MKV_With_AVEncoder, Video_To_HD_MKV_With_AVEncoder, Video_To_WEBM_With_AVEncoder,
-                            Video_To_ASF_With_AVEncoder, Video_To_3GP_With_AVEncoder, Video_To_3G2_With_AVEncoder}) {
-        QList<DNFileNodePtr> members{makeItem(), makeItem({.path = QStringLiteral("/media/b.mp4")})};
-        members[0]->setOutputName(out.filePath(QStringLiteral("part1")));
-        members[1]->setOutputName(out.filePath(QStringLiteral("part2")));
-        const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes(members);
-        group->setProfile(videoProfile(QStringLiteral("Video_3G2.plist")));
-        group->profile()->videoCodec()->setCurrentValue(QStringLiteral("h264"));
-        const ArgumentPtr argument(builder(group.get(), -1, passOptions(out.path(), 2)));
-        ASSERT_TRUE(argument);
-        const QStringList w = words(argument.get());
-        EXPECT_EQ(w.mid(0, 6), (QStringList{"encoder", "-d", "-y", "-f", "concat", "-i"}));
-        EXPECT_FALSE(w.contains(QStringLiteral("libx264")));
-        EXPECT_EQ(QFileInfo(w.last()).suffix(), QStringLiteral("3g2"));
-        EXPECT_EQ(argument->endpos, 200);
     }
 }
