@@ -258,9 +258,10 @@ TEST_P(FileProfileConversion, WritesTheProfilesMedia)
     EXPECT_TRUE(testsupport::decodesToEnd(output, &errors)) << errors.toStdString();
 
     const QJsonObject probe = testsupport::ffprobe(output);
-    if (*row.brand)
+    if (*row.brand) {
         EXPECT_EQ(testsupport::tagValue(probe.value(QStringLiteral("format")).toObject(), QStringLiteral("major_brand")),
                   QString::fromLatin1(row.brand));
+    }
     const QString videoCodec = QString::fromLatin1(row.videoCodec);
     EXPECT_EQ(codecsOf(probe, QStringLiteral("video")), videoCodec.isEmpty() ? QStringList() : QStringList{videoCodec});
     const QString audioCodec = QString::fromLatin1(row.audioCodec);
@@ -270,23 +271,30 @@ TEST_P(FileProfileConversion, WritesTheProfilesMedia)
         EXPECT_EQ(shownWidth(video, false), row.width);
         EXPECT_EQ(shownWidth(video, true), row.height);
         EXPECT_EQ(video.value(QStringLiteral("pix_fmt")).toString(), QString::fromLatin1(row.pixelFormat));
-        if (*row.videoProfile)
+        if (*row.videoProfile) {
             EXPECT_EQ(video.value(QStringLiteral("profile")).toString(), QString::fromLatin1(row.videoProfile));
+        }
     }
-    if (*row.container)
+    if (*row.container) {
         EXPECT_TRUE(testsupport::formatNameOf(probe).split(QLatin1Char(',')).contains(QLatin1String(row.container)))
             << testsupport::formatNameOf(probe).toStdString();
-    if (row.fps > 0)
+    }
+    if (row.fps > 0) {
         EXPECT_NEAR(frameRateOf(firstStream(probe, QStringLiteral("video"))), row.fps, 0.01);
+    }
     const QJsonObject audio = firstStream(probe, QStringLiteral("audio"));
-    if (row.sampleRate > 0)
+    if (row.sampleRate > 0) {
         EXPECT_EQ(audio.value(QStringLiteral("sample_rate")).toString().toInt(), row.sampleRate);
-    if (row.channels > 0)
+    }
+    if (row.channels > 0) {
         EXPECT_EQ(audio.value(QStringLiteral("channels")).toInt(), row.channels);
-    if (row.title)
+    }
+    if (row.title) {
         EXPECT_EQ(tagOf(output, probe, QStringLiteral("title")), QString::fromUtf8(row.title));
-    if (row.artist)
+    }
+    if (row.artist) {
         EXPECT_EQ(tagOf(output, probe, QStringLiteral("artist")), QString::fromUtf8(row.artist));
+    }
     // A SWF header holds no length: its packets tell it.
     const double seconds = durationOf(probe) > 0 ? durationOf(probe) : testsupport::packetEndOf(output);
     EXPECT_NEAR(seconds, row.seconds, 0.5);
