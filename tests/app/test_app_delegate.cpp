@@ -130,8 +130,9 @@ TEST(AppLaunch, DamagedCatalogueAlertsAndEndsTheLaunch)
         EXPECT_FALSE(shell->delegate.isApplicationFinishedLanch());
         EXPECT_TRUE(shell->controller.outputFolderField->text().isEmpty());
         EXPECT_EQ(shelltest::openedTargets().size(), download ? 1 : 0);
-        if (download)
+        if (download) {
             EXPECT_TRUE(shelltest::openedTargets().first().contains(QStringLiteral("download")));
+        }
     }
 }
 

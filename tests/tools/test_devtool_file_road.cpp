@@ -6,6 +6,7 @@
 #include "support/paths.h"
 #include "support/process.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -26,6 +27,18 @@ QString fixture(const char *relative)
 QStringList lines(const QByteArray &output)
 {
     return QString::fromUtf8(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// A copy of the shipped H.264 profile in dir that names builder instead; its path.
+QString profileNamingBuilder(const QTemporaryDir &dir, const char *builder)
+{
+    QFile shipped(testsupport::buildDir() + QStringLiteral("/share/talvane/profiles/Video/Video_MP4_H264.plist"));
+    EXPECT_TRUE(shipped.open(QIODevice::ReadOnly)) << shipped.fileName().toStdString();
+    const QByteArray text = shipped.readAll().replace("Video_To_H264_With_AVEncoder", builder);
+    const QString path = dir.filePath(QStringLiteral("Unknown_Builder.plist"));
+    QFile copy(path);
+    EXPECT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(text) == text.size()) << path.toStdString();
+    return path;
 }
 
 } // namespace
@@ -70,13 +83,14 @@ TEST(DevtoolFileRoad, FailuresExitNonZeroWithOneLine)
 {
     QTemporaryDir out;
     const QString file = fixture("fileroad/h264_aac.mp4");
+    const QString unknownBuilder = profileNamingBuilder(out, "Video_To_Nothing_With_AVEncoder");
     struct Row { const char *name; QStringList arguments; const char *reason; };
     const Row rows[] = {
         {"missing file", {"convert", out.filePath("gone.mp4"), "0", "Video_MP4_H264.plist", out.path()}, "does not exist"},
         {"unknown profile", {"argv", file, "0", "Nothing.plist"}, "no profile Nothing.plist"},
         {"bad flag", {"argv", file, "0", "Video_MP4_H264.plist", "--crop", "1:2"}, "bad option --crop"},
         {"no subtitle file", {"argv", file, "0", "Video_MP4_H264.plist", "--subtitle", out.filePath("x.srt")}, "no subtitle file"},
-        {"builder not built", {"convert", file, "0", "Video_MKV.plist", out.path()}, "the conversion failed"},
+        {"unknown builder", {"convert", file, "0", unknownBuilder, out.path()}, "the conversion failed"},
         {"audio-only file", {"convert", fixture("fileroad/tone.m4a"), "0", "Video_MP4_H264.plist", out.path()}, "no video stream"},
         {"group of one", {"join", "Video_MP4_H264.plist", out.path(), file}, "usage:"},
     };

@@ -29,6 +29,11 @@ QString makeAVOutputPath(const QString &folder, const QString &outputName, const
 // for a re-encoding, a failed copy is silent.
 QString ConvertSRTToUTF8(const QString &path, QString &charset);
 
+// The same copy in UTF-8 whatever the charset (any ICU knows, GB18030 and windows-1252 among
+// them), for a subtitle carried into the output as a text stream: its bytes reach the output as
+// they are, and text streams are UTF-8. Null, with the same messages, on failure.
+QString CopySubtitleAsUTF8(const QString &path, QString &charset);
+
 // --- stream marks and volume
 
 // The selected video, audio or subtitle stream of item as the encoder names it: by stream id

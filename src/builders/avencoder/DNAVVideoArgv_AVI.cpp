@@ -1,6 +1,8 @@
 #include "builders/avencoder/DNAVVideoArgv_AVI.h"
 
+#include "builders/avencoder/AVEncoderCodecOptions.h"
 #include "builders/avencoder/MPEGFamilySteps.h"
+#include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "profiles/DNProfile.h"
 
@@ -15,38 +17,25 @@ void stepCodecTag(AVFileBuild &build)
     AppendArguments(build.argument.get(), {"-tag:v", divx ? "DIVX" : "XVID"});
 }
 
-// [B20]
-void stepAVIContainer(AVFileBuild &build)
-{
-    AppendArguments(build.argument.get(), {"-f", "avi"});
-}
-
-// [B20] MP4 whatever the profile's format and suffix say.
-void stepMP4OnlyContainer(AVFileBuild &build)
-{
-    AppendArguments(build.argument.get(), {"-f", "mp4"});
-}
-
 constexpr AVFileStep AVISteps[] = {
-    stepHead,            stepTrimBeforeInput, stepInput,       stepThreads,    stepTrimAfterInput,
-    stepSourceFrameRate, stepVideoBitrate,    stepAspect,      stepVideoCodec, stepMPEG4RateControl,
-    stepFilterGraph,     stepAudio,           stepVolume,      stepTags,       stepStreamMapping,
-    stepNoSubtitles,     stepCodecTag,        stepAVIContainer, stepChapters,  stepOutput,
+    stepHead,            stepTrimBeforeInput, stepInput,        stepThreads,      stepTrimAfterInput,
+    stepSourceFrameRate, stepVideoBitrate,    stepAspect,       stepMPEG4Options, stepFilterGraph,
+    stepAudio,           stepVolume,          stepTags,         stepStreamMapping, stepNoSubtitles,
+    stepCodecTag,        stepContainer<"avi">, stepChapters,    stepOutput,
 };
 
+// MP4 whatever the profile's format and suffix say.
 constexpr AVFileStep MP4MP3Steps[] = {
-    stepHead,            stepMPEG2InputDecoder, stepTrimBeforeInput, stepInput,      stepThreads,
-    stepTrimAfterInput,  stepSourceFrameRate,   stepVideoBitrate,    stepAspect,     stepVideoCodec,
-    stepMPEG4RateControl, stepFilterGraph,      stepAudio,           stepVolume,     stepTags,
-    stepStreamMapping,   stepNoSubtitles,       stepMP4OnlyContainer, stepChapters,  stepOutput,
+    stepHead,            stepMPEG2InputDecoder, stepTrimBeforeInput, stepInput,        stepThreads,
+    stepTrimAfterInput,  stepSourceFrameRate,   stepVideoBitrate,    stepAspect,       stepMPEG4Options,
+    stepFilterGraph,     stepAudio,             stepVolume,          stepTags,         stepStreamMapping,
+    stepNoSubtitles,     stepContainer<"mp4">,  stepChapters,        stepOutput,
 };
 
-constexpr AVFileRecipe AVIRecipe{
-    "Video_To_AVI_With_AVEncoder", AVISteps, MPEG4Part2CodecWords, MPEG4Part2QualityRows, "libmp3lame",
-};
+constexpr AVFileRecipe AVIRecipe{"Video_To_AVI_With_AVEncoder", AVISteps, AVEncoderMPEG4Codec, {}, "libmp3lame"};
 
 constexpr AVFileRecipe MP4MP3Recipe{
-    "Video_To_MP4_MP3Audio_With_AVEncoder", MP4MP3Steps, MPEG4Part2CodecWords, MPEG4Part2QualityRows, "libmp3lame",
+    "Video_To_MP4_MP3Audio_With_AVEncoder", MP4MP3Steps, AVEncoderMPEG4Codec, {}, "libmp3lame",
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "builders/avencoder/DNAVVideoArgv_FLV.h"
 
-#include "builders/avencoder/X264QualityRows.h"
+#include "builders/avencoder/AVEncoderCodecOptions.h"
 #include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "profiles/DNProfile.h"
@@ -40,7 +40,7 @@ void stepFlashRateControl(AVFileBuild &build)
         stepRateControl(build);
         return;
     }
-    putQualityPhaseWords(build);
+    appendQualityPhaseWords(build.argument.get(), *build.profile, build.recipe->vbrRows);
     AppendArgument(build.argument.get(), "-maxrate");
     AppendArgument(build.argument.get(), QStringLiteral("%1k").arg(quality->maxVideoBitrate()));
 }
@@ -70,11 +70,11 @@ constexpr AVFileStep F4VSteps[] = {
 };
 
 constexpr AVFileRecipe FLVRecipe{
-    "Video_To_FLV_With_AVEncoder", FLVSteps, FlashH264Words, X264QualityRows, "libmp3lame",
+    "Video_To_FLV_With_AVEncoder", FLVSteps, FlashH264Words, AVEncoderH264QualityRows, "libmp3lame",
 };
 
 constexpr AVFileRecipe F4VRecipe{
-    "Video_To_F4V_With_AVEncoder", F4VSteps, FlashH264Words, X264QualityRows, "libmp3lame",
+    "Video_To_F4V_With_AVEncoder", F4VSteps, FlashH264Words, AVEncoderH264QualityRows, "libmp3lame",
 };
 
 } // namespace

@@ -1,9 +1,8 @@
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
 
+#include "builders/avencoder/AVEncoderCodecOptions.h"
 #include "builders/avencoder/MPEGFamilySteps.h"
-#include "builders/avencoder/X264QualityRows.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
-#include "profiles/DNProfile.h"
 
 namespace {
 
@@ -14,58 +13,19 @@ constexpr AVFileStep H264Steps[] = {
     stepNoSubtitles,  stepPixelFormat,     stepMP4Container, stepChapters,     stepOutput,
 };
 
-constexpr AVOptionWord H264CodecWords[] = {
-    {"-c:v", "libx264"},
-    {"-flags", "+loop"},
-    {"-cmp", "chroma"},
-    {"-deblock", "0:0"},
-    {"-bt", "256k"},
-    {"-me_method", "full"},
-    {"-me_range", "16"},
-    {"-subq", "5"},
-    {"-partitions", "+parti4x4+parti8x8+partp8x8"},
-    {"-g", "250"},
-    {"-keyint_min", "25"},
-    {"-trellis", "0"},
-    {"-sc_threshold", "40"},
-    {"-i_qfactor", "0.71"},
-    {"-b_strategy", "1"},
-    {"-qcomp", "0.6"},
-    {"-qdiff", "4"},
-    {"-refs", "2"},
-    {"-direct-pred", "1"},
-    {"-wpredp", "2"},
-    {"-rc_lookahead", "30"},
-    {"-profile:v", "baseline"},
-    {"-level", "30"},
-    {"-bf", "0"},
-    {"-coder", "0"},
-};
-
 constexpr AVFileRecipe H264Recipe{
-    "Video_To_H264_With_AVEncoder", H264Steps, H264CodecWords, X264QualityRows, "libfdk_aac",
+    "Video_To_H264_With_AVEncoder", H264Steps, AVEncoderH264Words, AVEncoderH264QualityRows, "libfdk_aac",
 };
-
-// High definition: the encoder's own "slow" preset in place of the tuning list, and one fixed
-// quality for VBR; a CBR profile's "-b:v" is its only rate word.
-void stepHDRateControl(AVFileBuild &build)
-{
-    const auto quality = build.profile->videoQuality();
-    if (quality && quality->curBitrateModel() == 0)
-        AppendArguments(build.argument.get(), {"-crf", "20", "-qp", "0"});
-}
 
 constexpr AVFileStep HDH264Steps[] = {
     stepHead,         stepTrimBeforeInput, stepInput,         stepThreads,       stepTrimAfterInput,
-    stepFrameRate,    stepVideoBitrate,    stepAspect,        stepVideoCodec,    stepHDRateControl,
+    stepFrameRate,    stepVideoBitrate,    stepAspect,        stepVideoCodec,    stepVBRQualityWords,
     stepFilterGraph,  stepAudio,           stepVolume,        stepTags,          stepStreamMapping,
     stepNoSubtitles,  stepPlayablePixelFormat, stepMP4Container, stepChapters,   stepOutput,
 };
 
-constexpr AVOptionWord HDH264CodecWords[] = {{"-c:v", "libx264"}, {"-preset", "slow"}};
-
 constexpr AVFileRecipe HDH264Recipe{
-    "Video_To_HD_H264_With_AVEncoder", HDH264Steps, HDH264CodecWords, {}, "libfdk_aac",
+    "Video_To_HD_H264_With_AVEncoder", HDH264Steps, AVEncoderHDH264Words, AVEncoderHDH264QualityRows, "libfdk_aac",
 };
 
 } // namespace

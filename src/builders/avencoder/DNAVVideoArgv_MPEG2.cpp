@@ -1,6 +1,7 @@
 #include "builders/avencoder/DNAVVideoArgv_MPEG2.h"
 
 #include "builders/avencoder/MPEGFamilySteps.h"
+#include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 
 namespace {
@@ -14,12 +15,12 @@ constexpr AVFileStep MPEG2Steps[] = {
 
 // The ".mpg" suffix alone makes the encoder write an MPEG-1 system stream, whose AC-3 packets
 // read back with broken timestamps (a skip and a repeat of audio): this output names the MPEG-2
-// program stream its video belongs in.
+// program stream its video belongs in (the encoder's "vob").
 constexpr AVFileStep MPEG2AC3Steps[] = {
     stepHead,           stepMPEG2InputDecoder, stepTrimBeforeInput,   stepInput,          stepTrimAfterInput,
     stepMPEGStandardFrameRate, stepVideoBitrate, stepAspect,          stepVideoCodec,     stepMPEGVideoTuning,
     stepRateControl,    stepFilterGraph,     stepAudio,               stepVolume,         stepTags,
-    stepStreamMapping,  stepNoSubtitles,     stepPlayablePixelFormat, stepMPEG2ProgramStream, stepChapters,
+    stepStreamMapping,  stepNoSubtitles,     stepPlayablePixelFormat, stepContainer<"vob">, stepChapters,
     stepOutput,
 };
 

@@ -1,19 +1,19 @@
 #include "builders/avencoder/DNAVVideoArgv_MPEG4.h"
 
-#include "builders/avencoder/MPEGFamilySteps.h"
+#include "builders/avencoder/AVEncoderCodecOptions.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 
 namespace {
 
 constexpr AVFileStep MPEG4Steps[] = {
-    stepHead,            stepTrimBeforeInput,  stepInput,       stepThreads,      stepTrimAfterInput,
-    stepSourceFrameRate, stepVideoBitrate,     stepAspect,      stepVideoCodec,   stepMPEG4RateControl,
-    stepFilterGraph,     stepAudio,            stepVolume,      stepTags,         stepStreamMapping,
-    stepNoSubtitles,     stepPixelFormat,      stepMP4Container, stepChapters,    stepOutput,
+    stepHead,            stepTrimBeforeInput, stepInput,        stepThreads,     stepTrimAfterInput,
+    stepSourceFrameRate, stepVideoBitrate,    stepAspect,       stepMPEG4Options, stepFilterGraph,
+    stepAudio,           stepVolume,          stepTags,         stepStreamMapping, stepNoSubtitles,
+    stepPixelFormat,     stepMP4Container,    stepChapters,     stepOutput,
 };
 
 constexpr AVFileRecipe MPEG4Recipe{
-    "Video_To_MPEG4_With_AVEncoder", MPEG4Steps, MPEG4Part2CodecWords, MPEG4Part2QualityRows, "libfdk_aac",
+    "Video_To_MPEG4_With_AVEncoder", MPEG4Steps, AVEncoderMPEG4Codec, {}, "libfdk_aac",
 };
 
 } // namespace

@@ -17,12 +17,12 @@ const ProResRecipe &proresRecipe(const AVFileBuild &build)
     return static_cast<const ProResRecipe &>(*build.recipe);
 }
 
-// ProRes has no bitrate to ask for: a VBR profile only names its quality range, CBR nothing.
+// ProRes has no bitrate to ask for: a VBR profile only names its quality range, CBR nothing; and
+// as no other step reads the video quality, a profile without one has no range to name.
 void stepProResRateControl(AVFileBuild &build)
 {
-    const auto quality = build.profile->videoQuality();
-    if (quality && quality->curBitrateModel() == 0)
-        putQualityPhaseWords(build);
+    if (build.profile->videoQuality())
+        stepVBRQualityWords(build);
 }
 
 void stepProResProfile(AVFileBuild &build)

@@ -2,6 +2,7 @@
 
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
 #include "builders/avencoder/MPEGFamilySteps.h"
+#include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "builders/common/ArgumentLog.h"
 #include "dvd/file/DNFileNode.h"
@@ -19,7 +20,7 @@ constexpr AVFileStep VOBSteps[] = {
     stepHead,         stepTrimBeforeInput, stepInput,       stepTrimAfterInput, stepFrameRate,
     stepVideoBitrate, stepAspect,          stepVideoCodec,  stepMPEGVideoTuning, stepRateControl,
     stepFilterGraph,  stepAudio,           stepVolume,      stepTags,           stepStreamMapping,
-    stepNoSubtitles,  stepPlayablePixelFormat, stepMPEG2ProgramStream, stepChapters,     stepOutput,
+    stepNoSubtitles,  stepPlayablePixelFormat, stepContainer<"vob">, stepChapters,      stepOutput,
 };
 
 constexpr AVFileRecipe VOBRecipe{

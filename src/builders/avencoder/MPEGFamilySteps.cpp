@@ -2,15 +2,12 @@
 
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "builders/common/FrameRate.h"
-#include "dvd/file/DNFileFormatTests.h"
 #include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
 
 namespace {
 
-// A source rate outside this range is no rate to keep.
-constexpr float kWildestKeptRate = 150.0f;
 // Below this the MPEG-1/2 encoders have no frame rate code.
 constexpr float kSlowestMPEGRate = 20.0f;
 
@@ -33,38 +30,12 @@ void stepPlayablePixelFormat(AVFileBuild &build)
     AppendArguments(build.argument.get(), {"-pix_fmt", "yuv420p"});
 }
 
-void stepSourceFrameRate(AVFileBuild &build)
-{
-    const QString rate = profileFrameRate(build);
-    if (!IsKeepOriginFrameRate(rate)) {
-        writeRate(build, rate);
-        return;
-    }
-    const float fps = build.video->fps;
-    // A wild rate (a misread one, or a timestamp clock) is replaced by the film rate: written as
-    // the source rate, GetFrameRateString would pass it on and the encoder would repeat frames
-    // hundreds of times over.
-    if (fps < 0.0f || fps > kWildestKeptRate)
-        writeRate(build, QStringLiteral("23.97"));
-    else if (build.options.engineSafeMode || IsRealMediaFile(build.item))
-        writeRate(build, QString::asprintf("%.3f", double(fps)));
-}
-
-void stepMPEG4RateControl(AVFileBuild &build)
-{
-    const auto quality = build.profile->videoQuality();
-    const bool cbr = quality && quality->curBitrateModel() != 0;
-    if (cbr && build.profile->fileFormat().toLower() == QLatin1String("ipod"))
-        return;
-    stepRateControl(build);
-}
-
 void stepMPEGStandardFrameRate(AVFileBuild &build)
 {
     const QString rate = profileFrameRate(build);
     if (!IsKeepOriginFrameRate(rate))
         writeRate(build, rate);
-    else if (build.video->fps < kSlowestMPEGRate || build.video->fps > kWildestKeptRate)
+    else if (build.video->fps < kSlowestMPEGRate || isWildSourceRate(build.video->fps))
         writeRate(build, QStringLiteral("25"));
 }
 
@@ -78,9 +49,4 @@ void stepMPEG2InputDecoder(AVFileBuild &build)
 {
     if (build.video->codec == QLatin1String("mp2v"))
         AppendArguments(build.argument.get(), {"-c:v", "mpeg2video"});
-}
-
-void stepMPEG2ProgramStream(AVFileBuild &build)
-{
-    AppendArguments(build.argument.get(), {"-f", "vob"});
 }

@@ -3,37 +3,14 @@
 #include "builders/avencoder/frame/AVFileBuild.h"
 
 // Steps and constants that the MPEG-family file builders share (H.264 in high definition,
-// MPEG-4 Part 2 in MP4 and AVI, MPEG-1, MPEG-2, VOB), in the frame's step labels. Each stands in
+// MPEG-4 Part 2 in MP4 with MP3, MPEG-1, MPEG-2, VOB), in the frame's step labels. Each stands in
 // for the frame's step of the same label, or comes between two of them where its comment says.
+// The MPEG-4 Part 2 codec block is AVEncoderCodecOptions.h's.
 
 // [B19] "-pix_fmt" "yuv420p" for every source, where the frame writes it for a 2vuy source
 // only: the players these outputs are for take 8-bit 4:2:0 pictures, and an encoder that can
 // write 4:2:2 or 10-bit pictures (libx264, mpeg2video) keeps what a source has.
 void stepPlayablePixelFormat(AVFileBuild &build);
-
-// --- MPEG-4 Part 2 (the MPEG-4, AVI and MP4-with-MP3 builders)
-
-// [B8] The profile's rate; under "keep origin" the film rate for a wild source rate (below 0 or
-// above 150), the source's own rate when the engine's safe mode is on or the file is RealMedia
-// (whose rates the encoder misreads), else none.
-void stepSourceFrameRate(AVFileBuild &build);
-// [B12] The frame's rate control with the MPEG-4 quantiser rows, except that a CBR profile for
-// the iPod writes no rate words at all (its "-b:v" is the only one).
-void stepMPEG4RateControl(AVFileBuild &build);
-
-inline constexpr AVOptionWord MPEG4Part2CodecWords[] = {
-    {"-c:v", "mpeg4"}, {"-mbd", "2"},    {"-flags", "+mv4+aic"}, {"-trellis", "2"},   {"-cmp", "2"},
-    {"-subcmp", "2"},  {"-bf", "0"},     {"-g", "250"},          {"-profile:v", "1"}, {"-level", "3"},
-};
-
-inline constexpr AVOptionWord MPEG4Part2HighQuality[] = {{"-qmin", "2"}, {"-qmax", "15"}, {"-qscale:v", "1"}};
-inline constexpr AVOptionWord MPEG4Part2LowQuality[] = {{"-qmin", "2"}, {"-qmax", "41"}, {"-qscale:v", "10"}};
-inline constexpr AVOptionWord MPEG4Part2NormalQuality[] = {{"-qmin", "2"}, {"-qmax", "28"}, {"-qscale:v", "3"}};
-inline constexpr AVQualityPhaseRow MPEG4Part2QualityRows[] = {
-    {2, MPEG4Part2HighQuality},
-    {0, MPEG4Part2LowQuality},
-    {AnyOtherPhase, MPEG4Part2NormalQuality},
-};
 
 // --- MPEG-1 and MPEG-2 video (the MPEG-1, MPEG-2 and VOB builders)
 
@@ -43,10 +20,8 @@ void stepMPEGStandardFrameRate(AVFileBuild &build);
 // [B11, after the recipe's "-c:v"] the tuning words every MPEG-1/2 builder writes.
 void stepMPEGVideoTuning(AVFileBuild &build);
 // [after B3] "-c:v" "mpeg2video" before the input for a source whose codec reads exactly
-// "mp2v", so that the input is read with the MPEG-2 decoder.
+// "mp2v", so that the input is read with the MPEG-2 decoder (also the MP4-with-MP3 builder's).
 void stepMPEG2InputDecoder(AVFileBuild &build);
-// [B20] "-f" "vob": an MPEG-2 program stream.
-void stepMPEG2ProgramStream(AVFileBuild &build);
 
 inline constexpr AVOptionWord MPEG2VideoCodecWords[] = {{"-c:v", "mpeg2video"}};
 

@@ -65,31 +65,53 @@ void printSystemError(const char *message)
     std::fprintf(stderr, "%s: %s\n", message, std::strerror(errno ? errno : EILSEQ));
 }
 
-} // namespace
-
-QString ConvertSRTToUTF8(const QString &path, QString &charset)
+// Writes path's text, read in the character set ICU knows as converterName, to copy as UTF-8.
+bool reencodeToUTF8(const QString &path, const char *converterName, const QString &copy)
 {
-    const QString suffix = QFileInfo(path).suffix();
-    const QString copy = DNTemporaryFolder::uniqueFilePath(QStringLiteral("qvsub"),
-                                                           suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
-    if (copy.isEmpty())
-        return {};
-
-    const ReencodedCharset *reencoded = reencodedCharset(charset);
-    if (!reencoded)
-        return QFile::copy(path, copy) ? copy : QString();
-
     QFile source(path);
     QString text;
-    if (!source.open(QIODevice::ReadOnly) || !decodeStrictly(source.readAll(), reencoded->converter, text)) {
+    if (!source.open(QIODevice::ReadOnly) || !decodeStrictly(source.readAll(), converterName, text)) {
         printSystemError("can not read srt subtitle file");
-        return {};
+        return false;
     }
     QSaveFile target(copy);
     if (!target.open(QIODevice::WriteOnly) || target.write(text.toUtf8()) < 0 || !target.commit()) {
         printSystemError("convert srt file to utf-8 failed");
-        return {};
+        return false;
     }
+    return true;
+}
+
+QString subtitleCopyPath(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    return DNTemporaryFolder::uniqueFilePath(QStringLiteral("qvsub"),
+                                             suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+}
+
+} // namespace
+
+QString ConvertSRTToUTF8(const QString &path, QString &charset)
+{
+    const QString copy = subtitleCopyPath(path);
+    if (copy.isEmpty())
+        return {};
+    const ReencodedCharset *reencoded = reencodedCharset(charset);
+    if (!reencoded)
+        return QFile::copy(path, copy) ? copy : QString();
+    if (!reencodeToUTF8(path, reencoded->converter, copy))
+        return {};
+    charset = QStringLiteral("UTF-8");
+    return copy;
+}
+
+QString CopySubtitleAsUTF8(const QString &path, QString &charset)
+{
+    if (charset.isEmpty() || charset.toUpper() == QLatin1String("UTF-8") || reencodedCharset(charset))
+        return ConvertSRTToUTF8(path, charset);
+    const QString copy = subtitleCopyPath(path);
+    if (copy.isEmpty() || !reencodeToUTF8(path, charset.toLatin1().constData(), copy))
+        return {};
     charset = QStringLiteral("UTF-8");
     return copy;
 }

@@ -17,6 +17,18 @@
 
 namespace avbuildertest {
 
+// The H.264 block's codec words, "-c:v" "libx264" to "-coder" "0".
+inline const QStringList kH264BlockWords = {
+    "-c:v", "libx264", "-flags", "+loop", "-cmp", "chroma", "-deblock", "0:0", "-bt", "256k",
+    "-me_method", "full", "-me_range", "16", "-subq", "5", "-partitions", "+parti4x4+parti8x8+partp8x8",
+    "-g", "250", "-keyint_min", "25", "-trellis", "0", "-sc_threshold", "40", "-i_qfactor", "0.71",
+    "-b_strategy", "1", "-qcomp", "0.6", "-qdiff", "4", "-refs", "2", "-direct-pred", "1", "-wpredp", "2",
+    "-rc_lookahead", "30", "-profile:v", "baseline", "-level", "30", "-bf", "0", "-coder", "0"};
+
+// The MPEG-4 Part 2 block's fixed words after "-c:v" and the codec.
+inline const QStringList kMPEG4BlockWords = {"-mbd", "2",   "-flags", "+mv4+aic",   "-trellis", "2", "-cmp", "2", "-subcmp",
+                                             "2",    "-bf", "0",      "-g",         "250",      "-profile:v", "1", "-level", "3"};
+
 inline std::shared_ptr<DNProfile> videoProfile(const QString &fileName)
 {
     const QString path = DNBundle::pathForResource(QStringLiteral("profiles/Video/") + fileName);
@@ -79,6 +91,15 @@ inline VideoConvertOptions passOptions(const QString &outputFolder, int cpuCore,
 }
 
 using buildertest::words;
+
+// The words between the first occurrence of from and the next occurrence of to, both excluded;
+// "<missing>" when either is absent.
+inline QStringList between(const QStringList &words, const QString &from, const QString &to)
+{
+    const qsizetype start = words.indexOf(from);
+    const qsizetype end = words.indexOf(to, start + 1);
+    return start >= 0 && end > start ? words.mid(start + 1, end - start - 1) : QStringList{QStringLiteral("<missing>")};
+}
 
 // The word after the first occurrence of option; null when absent.
 inline QString valueOf(const QStringList &words, const QString &option)

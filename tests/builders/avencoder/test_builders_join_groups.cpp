@@ -1,12 +1,25 @@
-// Every file builder hands a file group whole to the join and returns the join's vector.
+// Every video file builder hands a file group whole to the join and returns the join's vector,
+// whatever its profile would have it encode (the audio-only builders join on a road of their
+// own, test_audio_only_builders.cpp).
 
 #include "AVBuilderRun.h"
 
+#include "builders/avencoder/DNAVVideoArgv_3GP.h"
+#include "builders/avencoder/DNAVVideoArgv_ASF.h"
+#include "builders/avencoder/DNAVVideoArgv_AVI.h"
 #include "builders/avencoder/DNAVVideoArgv_DV.h"
 #include "builders/avencoder/DNAVVideoArgv_FLV.h"
+#include "builders/avencoder/DNAVVideoArgv_H264.h"
+#include "builders/avencoder/DNAVVideoArgv_MKV.h"
+#include "builders/avencoder/DNAVVideoArgv_MPEG1.h"
+#include "builders/avencoder/DNAVVideoArgv_MPEG2.h"
+#include "builders/avencoder/DNAVVideoArgv_MPEG4.h"
 #include "builders/avencoder/DNAVVideoArgv_ProRes.h"
 #include "builders/avencoder/DNAVVideoArgv_RM.h"
 #include "builders/avencoder/DNAVVideoArgv_SWF.h"
+#include "builders/avencoder/DNAVVideoArgv_VOB.h"
+#include "builders/avencoder/DNAVVideoArgv_WEBM.h"
+#include "builders/avencoder/DNAVVideoArgv_WMV.h"
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
 
 using namespace avbuildertest;
@@ -18,6 +31,7 @@ struct GroupRow
     const char *name;
     ArgvAssemblerFunction builder;
     const char *profile;
+    const char *videoCodec = nullptr;  // the profile's choice (null: its own)
 };
 
 void PrintTo(const GroupRow &row, std::ostream *out)
@@ -26,6 +40,24 @@ void PrintTo(const GroupRow &row, std::ostream *out)
 }
 
 const GroupRow groupRows[] = {
+    {"H264", Video_To_H264_With_AVEncoder, "Video_MP4_H264.plist"},
+    {"HD_H264", Video_To_HD_H264_With_AVEncoder, "Video_HD_H264.plist"},
+    {"MPEG4", Video_To_MPEG4_With_AVEncoder, "Video_MP4_MPEG4.plist"},
+    {"MP4_MP3", Video_To_MP4_MP3Audio_With_AVEncoder, "Video_MP4_MP3.plist"},
+    {"AVI", Video_To_AVI_With_AVEncoder, "Video_AVI.plist"},
+    {"WMV", Video_To_WMV2_With_AVEncoder, "Video_WMV.plist"},
+    {"MPEG1", Video_To_MPEG1_With_AVEncoder, "Video_MPEG1.plist"},
+    {"MPEG2", Video_To_MPEG2_With_AVEncoder, "Video_MPEG2.plist"},
+    {"MPEG2_AC3", Video_To_MPEG2AC3_With_AVEncoder, "Video_MPEG2_AC3.plist"},
+    {"VOB", Video_To_VOB_With_AVEncoder, "Video_VOB.plist"},
+    {"NTSC_DVD", Video_To_NTSCDVD_With_AVEncoder, "Video_NTSC_DVD.plist"},
+    {"PAL_DVD", Video_To_PALDVD_With_AVEncoder, "Video_PAL_DVD.plist"},
+    {"MKV", Video_To_MKV_With_AVEncoder, "Video_MKV.plist"},
+    {"HD_MKV", Video_To_HD_MKV_With_AVEncoder, "Video_HD_MKV.plist"},
+    {"WEBM", Video_To_WEBM_With_AVEncoder, "Video_WEBM.plist"},
+    {"ASF", Video_To_ASF_With_AVEncoder, "Video_ASF.plist"},
+    {"3GP", Video_To_3GP_With_AVEncoder, "Video_3GP.plist"},
+    {"3G2_H264", Video_To_3G2_With_AVEncoder, "Video_3G2.plist", "h264"},
     {"FLV", Video_To_FLV_With_AVEncoder, "Video_FLV.plist"},
     {"F4V", Video_To_F4V_With_AVEncoder, "Video_F4V.plist"},
     {"DV", Video_To_DV_With_AVEncoder, "Video_DV.plist"},
@@ -53,11 +85,14 @@ TEST_P(FileBuilderWithGroup, ReturnsTheJoinsVector)
     members[1]->setOutputName(out.filePath(QStringLiteral("part2")));
     const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes(members);
     group->setProfile(videoProfile(QString::fromLatin1(row.profile)));
+    if (row.videoCodec)
+        group->profile()->videoCodec()->setCurrentValue(QString::fromLatin1(row.videoCodec));
     const ArgumentPtr built(row.builder(group.get(), -1, passOptions(out.path(), 2)));
     ASSERT_TRUE(built);
     const QStringList w = words(built.get());
     EXPECT_EQ(w.mid(0, 6), (QStringList{"encoder", "-d", "-y", "-f", "concat", "-i"}));
     EXPECT_EQ(w.mid(7, 2), (QStringList{"-c", "copy"}));
+    EXPECT_EQ(w.indexOf(QStringLiteral("-c:v")), -1);
     EXPECT_EQ(w.last(), group->outputName());
     EXPECT_EQ(QFileInfo(w.last()).suffix(), group->profile()->fileNameSuffix());
     EXPECT_EQ(built->endpos, 30);

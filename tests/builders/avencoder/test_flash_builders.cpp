@@ -21,13 +21,6 @@ ItemFacts flashItem(const char *profile)
     return {.duration = 60.0f, .profile = QString::fromLatin1(profile)};
 }
 
-// The words from the one after `after` up to the one before `before`.
-QStringList between(const QStringList &words, const QString &after, const QString &before)
-{
-    const qsizetype from = words.indexOf(after) + 1;
-    return words.mid(from, words.indexOf(before, from) - from);
-}
-
 } // namespace
 
 TEST(FLVFileBuilder, H264ItemGivesTheWholeVectorWordForWord)

@@ -14,13 +14,6 @@ using namespace avbuildertest;
 
 namespace {
 
-const QStringList kX264Words = {
-    "-c:v", "libx264", "-flags", "+loop", "-cmp", "chroma", "-deblock", "0:0", "-bt", "256k",
-    "-me_method", "full", "-me_range", "16", "-subq", "5", "-partitions", "+parti4x4+parti8x8+partp8x8",
-    "-g", "250", "-keyint_min", "25", "-trellis", "0", "-sc_threshold", "40", "-i_qfactor", "0.71",
-    "-b_strategy", "1", "-qcomp", "0.6", "-qdiff", "4", "-refs", "2", "-direct-pred", "1", "-wpredp", "2",
-    "-rc_lookahead", "30", "-profile:v", "baseline", "-level", "30", "-bf", "0", "-coder", "0"};
-
 struct Build
 {
     QTemporaryDir out;
@@ -55,7 +48,7 @@ TEST(H264FileBuilder, PlainItemGivesTheFramesVectorWordForWord)
     ASSERT_TRUE(argument);
     const QString output = build.out.filePath(QStringLiteral("clip.mp4"));
     QStringList expected{"encoder", "-d", "-y", "-i", "/media/clip.mp4", "-b:v", "1000k"};
-    expected << kX264Words;
+    expected << kH264BlockWords;
     expected << QStringList{"-crf", "22", "-qmin", "2", "-qmax", "30", "-maxrate", "5000k", "-bufsize", "1835k",
                             "-c:a", "libfdk_aac", "-b:a", "128k", "-ar", "44100", "-ac", "2", "-sn", "-f", "mp4", output};
     EXPECT_EQ(words(argument.get()), expected);

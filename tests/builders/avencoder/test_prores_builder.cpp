@@ -14,13 +14,6 @@ ItemFacts proresItem(float duration = 100.0f)
     return {.duration = duration, .profile = QStringLiteral("Video_ProRes_422HQ.plist")};
 }
 
-// The words between "-c:v" "prores" and the first audio word.
-QStringList videoWords(const QStringList &words)
-{
-    const qsizetype from = words.indexOf(QStringLiteral("prores")) + 1;
-    return words.mid(from, words.indexOf(QStringLiteral("-c:a")) - from);
-}
-
 } // namespace
 
 TEST(ProResFileBuilder, HQItemGivesTheVectorWordForWord)
@@ -70,7 +63,7 @@ TEST(ProResFileBuilder, BitrateModelAndQualityPhase)
         run.item->profile()->videoQuality()->setCurBitrateModel(row.model);
         run.item->profile()->setQualityPhase(row.phase);
         const QStringList w = run.runWords();
-        EXPECT_EQ(videoWords(w), row.words) << row.model << " " << row.phase;
+        EXPECT_EQ(between(w, QStringLiteral("prores"), QStringLiteral("-c:a")), row.words) << row.model << " " << row.phase;
         EXPECT_FALSE(w.contains(QStringLiteral("-b:v")));
     }
 }

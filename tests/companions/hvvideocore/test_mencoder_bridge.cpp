@@ -192,9 +192,11 @@ TEST_F(MEncoderBridge, RealPassWritesTheTrimmedPartWithTheChosenTrack)
     EXPECT_EQ(Recorder::shared().count(3298), 1);
     // Progress never goes back and reaches the whole part.
     ASSERT_FALSE(percents.empty());
-    for (size_t i = 1; i < percents.size(); ++i)
-        if (percents[i] != 0 || percents[i - 1] == 0)   // the reset after the pass reads 0
+    for (size_t i = 1; i < percents.size(); ++i) {
+        if (percents[i] != 0 || percents[i - 1] == 0) {  // the reset after the pass reads 0
             EXPECT_GE(percents[i], percents[i - 1]) << "at sample " << i;
+        }
+    }
     EXPECT_EQ(*std::max_element(percents.begin(), percents.end()), 100);
 
     // Both forms of every translated word are in the log.

@@ -48,4 +48,43 @@ inline int convert(NXBasicMediaNode *item, StateLog *log = nullptr)
     return DNVideoConverterStart(item, group ? -1 : 0, log ? StateLog::callback : nullptr, log);
 }
 
+// The position of item's side-car subtitle whose file name ends in sideCar, or for an empty
+// sideCar of its first inner subtitle stream; -1 when there is none.
+inline int subtitleIndexOf(const DNFileNode &item, const char *sideCar)
+{
+    for (int i = 0; i < item.subtitleTracks().size(); ++i) {
+        const auto file = std::dynamic_pointer_cast<DNTExtSubtitle>(item.subtitleTracks().at(i));
+        if (*sideCar ? file && file->path().endsWith(QLatin1String(sideCar)) : !file)
+            return i;
+    }
+    return -1;
+}
+
+// A test with a log and an output folder of its own, converting fixtures into that folder.
+class FileRoadTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        app();
+        logFile = freshLog(logDir);
+        useOutputFolder(out.path());
+    }
+    // Converts the fixture with a shipped profile after edit; the output path ("" on failure).
+    QString convertWith(const char *source, const std::function<void(DNFileNode &)> &edit,
+                        const char *profile = "Video_MP4_H264.plist")
+    {
+        DNFileNodePtr item = loadFile(QString::fromLatin1(source), QString::fromLatin1(profile));
+        if (!item)
+            return {};
+        edit(*item);
+        const int result = convert(item.get());
+        EXPECT_EQ(result, 0) << readText(logFile).right(3000).toStdString();
+        return result == 0 ? item->outputName() : QString();
+    }
+    QTemporaryDir logDir;
+    QTemporaryDir out;
+    QString logFile;
+};
+
 } // namespace fileroadtest

@@ -42,30 +42,7 @@ int brightPixels(const testsupport::Frame &frame, int x, int y, int w, int h)
     return count;
 }
 
-class FileEdits : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        app();
-        logFile = freshLog(logDir);
-        useOutputFolder(out.path());
-    }
-    // Converts the fixture after edit; the output path ("" on failure).
-    QString convertWith(const char *source, const std::function<void(DNFileNode &)> &edit)
-    {
-        DNFileNodePtr item = loadFile(QString::fromLatin1(source));
-        if (!item)
-            return {};
-        edit(*item);
-        const int result = convert(item.get());
-        EXPECT_EQ(result, 0) << readText(logFile).right(3000).toStdString();
-        return result == 0 ? item->outputName() : QString();
-    }
-    QTemporaryDir logDir;
-    QTemporaryDir out;
-    QString logFile;
-};
+using FileEdits = FileRoadTest;
 
 } // namespace
 
@@ -156,12 +133,7 @@ TEST_F(FileEdits, SubtitlesAreBurntIn)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const QString output = convertWith(row.source, [&](DNFileNode &item) {
-            int index = -1;
-            for (int i = 0; i < item.subtitleTracks().size(); ++i) {
-                const auto file = std::dynamic_pointer_cast<DNTExtSubtitle>(item.subtitleTracks().at(i));
-                if (*row.sideCar ? file && file->path().endsWith(QLatin1String(row.sideCar)) : !file)
-                    index = i;
-            }
+            const int index = subtitleIndexOf(item, row.sideCar);
             ASSERT_GE(index, 0);
             item.setting()->setSubtitleIndex(index);
         });
@@ -219,10 +191,11 @@ TEST_F(FileEdits, MissingTracksAndAudioOnlyFilesFailWithAReason)
     EXPECT_EQ(convert(item.get()), ConvertResultFailed);
     EXPECT_TRUE(readText(logFile).contains(QLatin1String("has no video track 2")));
 
-    // A profile whose builder is not built yet.
-    item = loadFile(QStringLiteral("fileroad/h264_aac.mp4"), QStringLiteral("Video_MKV.plist"));
+    // A profile naming a builder the table does not have.
+    item = loadFile(QStringLiteral("fileroad/h264_aac.mp4"));
+    item->profile()->setArgvAssembler(QStringLiteral("Video_To_Nothing_With_AVEncoder"));
     EXPECT_EQ(convert(item.get()), ConvertResultFailed);
-    EXPECT_TRUE(readText(logFile).contains(QLatin1String("Video_To_MKV_With_AVEncoder: the builder is not built yet")));
+    EXPECT_TRUE(readText(logFile).contains(QLatin1String("cannot find argument assember")));
     EXPECT_TRUE(filesIn(out.path()).isEmpty());
     EXPECT_EQ(DNVideoConverterState().running, 0);
 }

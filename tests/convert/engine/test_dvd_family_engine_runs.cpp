@@ -140,9 +140,10 @@ TEST(DVDFamilyEngineRuns, JoiningPassesJoinTheParts)
         ASSERT_EQ(runOnMEncoder(join.get()), 0) << ArgumentText(join.get()).toStdString();
         const QJsonObject probe = testsupport::ffprobe(group->outputName());
         EXPECT_EQ(codecsOf(probe, QStringLiteral("video")), QStringList{QString::fromLatin1(run.videoCodec)});
-        if (group->outputName().endsWith(QLatin1String(".ts")))
+        if (group->outputName().endsWith(QLatin1String(".ts"))) {
             EXPECT_EQ(probe.value(QStringLiteral("format")).toObject().value(QStringLiteral("format_name")).toString(),
                       QStringLiteral("mpegts"));
+        }
         EXPECT_EQ(codecsOf(probe, QStringLiteral("audio")).size(), 1);
         const double partsLength = durationOf(testsupport::ffprobe(node->titleAt(0)->outputName()))
                                    + durationOf(testsupport::ffprobe(node->titleAt(2)->outputName()));

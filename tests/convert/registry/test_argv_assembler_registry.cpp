@@ -68,8 +68,9 @@ TEST(ArgvAssemblerTables, EveryForwardIsATableRowOrLeadsOnFromOne)
                 known.insert(row.forwardsTo);
     for (const auto family : AllArgvAssemblerFamilies())
         for (const ArgvAssemblerRow &row : family())
-            if (row.forwardsTo)
+            if (row.forwardsTo) {
                 EXPECT_TRUE(known.contains(QByteArray(row.name))) << row.name << " can never be reached";
+            }
 }
 
 TEST(ArgvAssemblerLookup, ComparesByteForByte)

@@ -126,11 +126,13 @@ TEST(DVDVideoBuilderRows, ShippedProfilesFitTheirBuilder)
                     || QRegularExpression(QStringLiteral("^[0-9.]+x[0-9.]+$")).match(aspect).hasMatch())
             << aspect.toStdString();
         if (builder == DVD_To_MOV_Or_IPod_MPEG4_With_MEncoder || builder == DVD_To_PSP_MPEG4_With_MEncoder
-            || builder == DVD_To_TS_MPEG4_Default_With_MEncoder)
+            || builder == DVD_To_TS_MPEG4_Default_With_MEncoder) {
             EXPECT_EQ(value(profile->videoCodec()), QStringLiteral("mpeg4"));
-        if (builder == DVD_To_FLV_With_MEncoder)
+        }
+        if (builder == DVD_To_FLV_With_MEncoder) {
             EXPECT_TRUE(QList<QString>({"11025", "22050", "44100"}).contains(value(profile->audioSampleRate())))
                 << "MP3 in FLV takes 11025, 22050 or 44100 Hz";
+        }
 
         DNDVDNodePtr node = loadDisc(QStringLiteral("dvd/ntsc"), QString());
         ASSERT_TRUE(node);

@@ -75,10 +75,12 @@ TEST_P(FamilyEngineRuns, WriteTheProfilesMediaForThreeSeconds)
         << QJsonDocument(probe).toJson().toStdString();
     const QJsonObject video = firstStream(probe, QStringLiteral("video"));
     EXPECT_EQ(video.value(QStringLiteral("codec_name")).toString().toStdString(), run.videoCodec);
-    if (run.videoProfile)
+    if (run.videoProfile) {
         EXPECT_EQ(video.value(QStringLiteral("profile")).toString().toStdString(), run.videoProfile);
-    if (run.videoTag)
+    }
+    if (run.videoTag) {
         EXPECT_EQ(video.value(QStringLiteral("codec_tag_string")).toString().toStdString(), run.videoTag);
+    }
     EXPECT_EQ(video.value(QStringLiteral("width")).toInt(), run.width);
     EXPECT_EQ(video.value(QStringLiteral("height")).toInt(), run.height);
     EXPECT_EQ(firstStream(probe, QStringLiteral("audio")).value(QStringLiteral("codec_name")).toString().toStdString(),

@@ -100,8 +100,9 @@ TEST(LanguageNameForCode, EveryThreeLetterCodeHasOnePlainName)
         EXPECT_FALSE(text.isEmpty()) << code;
         EXPECT_FALSE(text.contains(QLatin1Char(';'))) << code << ": " << name;
         EXPECT_FALSE(text.contains(dated)) << code << ": " << name;
-        if (std::strncmp(code, "cp", 2) != 0)
+        if (std::strncmp(code, "cp", 2) != 0) {
             EXPECT_FALSE(text.contains(QLatin1String(", "))) << code << ": " << name;
+        }
     }
 }
 

@@ -172,8 +172,9 @@ TEST(CoverLookup, DiscCoverFromTheServiceElsePlaceholder)
             EXPECT_EQ(node->thumbnail().size(), QSize(300, 200));
         }
         EXPECT_EQ(server.requests, c.expectRequests);
-        if (!c.tool.isEmpty())
+        if (!c.tool.isEmpty()) {
             EXPECT_EQ(QFile::exists(marker), c.expectToolRun);
+        }
         if (!c.expectRequests.isEmpty()) {
             // The page is saved in the run's temporary folder, whatever became of the picture.
             QFile saved(DNTemporaryFolder::path() + QStringLiteral("/harnvale_html_file"));

@@ -117,8 +117,9 @@ TEST_F(ProfileChooser, OpensOnTheRecentProfilesOrElseTheSecondCategory)
     // Every group header stands over at least one category: the file catalogue has no backups.
     const auto &rows = chooser.majorTableController()->rows();
     for (int i = 0; i < rows.size(); ++i)
-        if (!rows.at(i).item)
+        if (!rows.at(i).item) {
             EXPECT_TRUE(i + 1 < rows.size() && rows.at(i + 1).item) << rows.at(i).header.toStdString();
+        }
     for (const auto &row : rows)
         EXPECT_NE(row.header, QStringLiteral("DVD Backup Profile"));
 }

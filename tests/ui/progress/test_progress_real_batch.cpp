@@ -237,8 +237,9 @@ TEST(ProgressRealBatch, StopEndsTheRunningTitleAndTheBatch)
     // Whichever title Stop caught, nothing was started after it, and nothing failed.
     ASSERT_FALSE(batch.results.isEmpty());
     EXPECT_FALSE(batch.results.contains(ConvertResultFailed));
-    if (batch.results.first() == ConvertResultStopped)
+    if (batch.results.first() == ConvertResultStopped) {
         EXPECT_EQ(batch.results.size(), 1);
+    }
     EXPECT_FALSE(sheet.progressPanel()->isVisible());
     EXPECT_FALSE(DNVideoConverterState().running);
 }

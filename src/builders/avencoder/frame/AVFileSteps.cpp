@@ -4,6 +4,7 @@
 #include "builders/common/FrameRate.h"
 #include "builders/common/TrimSeconds.h"
 #include "core/util/DNSystemInfo.h"
+#include "dvd/file/DNFileFormatTests.h"
 #include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
@@ -12,8 +13,6 @@ namespace {
 
 // The encoders' buffer for the rate limits, in kbit.
 constexpr int kRateBufferKbit = 1835;
-// A source rate outside this range is no rate to keep.
-constexpr float kWildestKeptRate = 150.0f;
 const char *const kSafeModeTimestamps = "setpts=N/(FRAME_RATE*TB)";
 
 void put(AVFileBuild &build, const QString &text)
@@ -24,14 +23,6 @@ void put(AVFileBuild &build, const QString &text)
 void put(AVFileBuild &build, const char *text)
 {
     AppendArgument(build.argument.get(), text);
-}
-
-void putWords(AVFileBuild &build, std::span<const AVOptionWord> words)
-{
-    for (const AVOptionWord &word : words) {
-        put(build, word.option);
-        put(build, word.value);
-    }
 }
 
 QString fieldValue(const std::shared_ptr<NXProfileInfoBase> &field)
@@ -88,22 +79,6 @@ void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFram
     build.graphWritten = true;
 }
 
-namespace {
-
-const AVQualityPhaseRow *rowForPhase(std::span<const AVQualityPhaseRow> rows, int phase)
-{
-    const AVQualityPhaseRow *other = nullptr;
-    for (const AVQualityPhaseRow &row : rows) {
-        if (row.qualityPhase == phase)
-            return &row;
-        if (row.qualityPhase == AnyOtherPhase)
-            other = &row;
-    }
-    return other;
-}
-
-} // namespace
-
 void stepHead(AVFileBuild &build)
 {
     AppendArguments(build.argument.get(), {"encoder", "-d", "-y"});
@@ -135,16 +110,37 @@ void stepTrimAfterInput(AVFileBuild &build)
         writeTrim(build);
 }
 
+bool isWildSourceRate(float fps)
+{
+    return fps < 0.0f || fps > 150.0f;
+}
+
 void stepFrameRate(AVFileBuild &build)
 {
     const QString rate = fieldValue(build.profile->videoFrameRate());
     if (!IsKeepOriginFrameRate(rate)) {
         put(build, "-r");
         put(build, GetFrameRateString(rate));
-    } else if (build.video->fps < 0.0f || build.video->fps > kWildestKeptRate) {
+    } else if (isWildSourceRate(build.video->fps)) {
         put(build, "-r");
         put(build, GetFrameRateString(QStringLiteral("23.97")));
     }
+}
+
+void stepSourceFrameRate(AVFileBuild &build)
+{
+    const float fps = build.video->fps;
+    const bool keep = IsKeepOriginFrameRate(fieldValue(build.profile->videoFrameRate()));
+    // RealMedia timestamps are often irregular, and the engine's safe mode leaves nothing to the
+    // engine's guess: the source's rate is written out. A wild rate (a misread one, or a timestamp
+    // clock) is not: stepFrameRate replaces it by the film rate, since passed on as it stands the
+    // encoder would repeat frames hundreds of times over.
+    if (keep && !isWildSourceRate(fps) && (build.options.engineSafeMode || IsRealMediaFile(build.item))) {
+        put(build, "-r");
+        put(build, GetFrameRateString(QString::asprintf("%.3f", double(fps))));
+        return;
+    }
+    stepFrameRate(build);
 }
 
 void stepVideoBitrate(AVFileBuild &build)
@@ -164,34 +160,24 @@ void stepAspect(AVFileBuild &build)
 
 void stepVideoCodec(AVFileBuild &build)
 {
-    putWords(build, build.recipe->videoCodecWords);
+    appendOptionWords(build.argument.get(), build.recipe->videoCodecWords);
 }
 
 void stepRateControl(AVFileBuild &build)
+{
+    if (!appendRateControl(build.argument.get(), *build.profile, build.recipe->vbrRows))
+        failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
+}
+
+void stepVBRQualityWords(AVFileBuild &build)
 {
     const std::shared_ptr<NXVideoQuality> quality = build.profile->videoQuality();
     if (!quality) {
         failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
         return;
     }
-    if (quality->curBitrateModel() == 0) {
-        putQualityPhaseWords(build);
-        put(build, "-maxrate");
-        put(build, QStringLiteral("%1k").arg(quality->maxVideoBitrate()));
-    } else {
-        put(build, "-minrate");
-        put(build, kbps(quality));
-        put(build, "-maxrate");
-        put(build, kbps(quality));
-    }
-    put(build, "-bufsize");
-    put(build, QStringLiteral("%1k").arg(kRateBufferKbit));
-}
-
-void putQualityPhaseWords(AVFileBuild &build)
-{
-    if (const AVQualityPhaseRow *row = rowForPhase(build.recipe->vbrRows, build.profile->qualityPhase()))
-        putWords(build, row->words);
+    if (quality->curBitrateModel() == 0)
+        appendQualityPhaseWords(build.argument.get(), *build.profile, build.recipe->vbrRows);
 }
 
 void stepFilterGraph(AVFileBuild &build)
@@ -207,7 +193,8 @@ void stepFilterGraphWithoutSubtitle(AVFileBuild &build)
 void stepAudio(AVFileBuild &build)
 {
     put(build, "-c:a");
-    put(build, build.recipe->audioCodec);
+    put(build, build.recipe->audioCodec ? QString::fromLatin1(build.recipe->audioCodec)
+                                        : fieldValue(build.profile->audioCodec()));
     put(build, "-b:a");
     put(build, kbps(build.profile->audioQuality()));
     put(build, "-ar");
@@ -318,4 +305,47 @@ QString appendOutputArgument(Argument *argument, DNFileNode &item, const VideoCo
     item.setOutputName(path);
     AppendArgument(argument, path);
     return path;
+}
+
+void appendOptionWords(Argument *argument, std::span<const AVOptionWord> words)
+{
+    for (const AVOptionWord &word : words) {
+        AppendArgument(argument, word.option);
+        AppendArgument(argument, word.value);
+    }
+}
+
+void appendQualityPhaseWords(Argument *argument, const DNProfile &profile, std::span<const AVQualityPhaseRow> rows)
+{
+    const AVQualityPhaseRow *chosen = nullptr;
+    for (const AVQualityPhaseRow &row : rows) {
+        if (row.qualityPhase == profile.qualityPhase()) {
+            chosen = &row;
+            break;
+        }
+        if (row.qualityPhase == AnyOtherPhase)
+            chosen = &row;
+    }
+    if (chosen)
+        appendOptionWords(argument, chosen->words);
+}
+
+bool appendRateControl(Argument *argument, const DNProfile &profile, std::span<const AVQualityPhaseRow> vbrRows)
+{
+    const std::shared_ptr<NXVideoQuality> quality = profile.videoQuality();
+    if (!quality)
+        return false;
+    if (quality->curBitrateModel() == 0) {
+        appendQualityPhaseWords(argument, profile, vbrRows);
+        AppendArgument(argument, "-maxrate");
+        AppendArgument(argument, QStringLiteral("%1k").arg(quality->maxVideoBitrate()));
+    } else {
+        AppendArgument(argument, "-minrate");
+        AppendArgument(argument, kbps(quality));
+        AppendArgument(argument, "-maxrate");
+        AppendArgument(argument, kbps(quality));
+    }
+    AppendArgument(argument, "-bufsize");
+    AppendArgument(argument, QStringLiteral("%1k").arg(kRateBufferKbit));
+    return true;
 }

@@ -15,14 +15,18 @@ void stepInput(AVFileBuild &build);             // [B5]  "-i" path
 void stepThreads(AVFileBuild &build);           // [B6]  "-threads" n, when n is not the machine's count
 void stepTrimAfterInput(AVFileBuild &build);    // [B7]  the trim words, when a subtitle is burnt in
 void stepFrameRate(AVFileBuild &build);         // [B8]  "-r" the profile's rate (keep origin: only a wild source rate)
+void stepSourceFrameRate(AVFileBuild &build);   // [B8]  the same, but keep origin also writes the source's own rate
+                                                //       when the engine's safe mode is on or the source is RealMedia
 void stepVideoBitrate(AVFileBuild &build);      // [B9]  "-b:v" <kbps>k
 void stepAspect(AVFileBuild &build);            // [B10] "-aspect" w:h, unless keep origin
 void stepVideoCodec(AVFileBuild &build);        // [B11] the recipe's videoCodecWords
 void stepRateControl(AVFileBuild &build);       // [B12] VBR: the recipe's row for the quality phase, then
                                                 //       "-maxrate" "-bufsize"; CBR: "-minrate" "-maxrate" "-bufsize"
+void stepVBRQualityWords(AVFileBuild &build);   // [B12] for encoders that take a quality instead of rate limits:
+                                                //       VBR: the recipe's row for the quality phase alone; CBR: nothing
 void stepFilterGraph(AVFileBuild &build);       // [B13] "-filter_complex" graph, a subtitle burnt in
 void stepFilterGraphWithoutSubtitle(AVFileBuild &build);  // [B13] the same without the subtitle
-void stepAudio(AVFileBuild &build);             // [B14] "-c:a" the recipe's audioCodec, "-b:a" "-ar" "-ac"
+void stepAudio(AVFileBuild &build);             // [B14] "-c:a" the recipe's audioCodec (none: the profile's), "-b:a" "-ar" "-ac"
 void stepVolume(AVFileBuild &build);            // [B15] "-filter:a" volume, unless unchanged
 void stepTags(AVFileBuild &build);              // [B16] "-metadata" title, artist, genre
 void stepStreamMapping(AVFileBuild &build);     // [B17] "-map" video and audio (or "-an"), when needed
@@ -35,9 +39,9 @@ void stepOutput(AVFileBuild &build);            // [B22] the output path, last; 
 // "-filter_complex" and the item's picture graph, when there is one (frame: the frame a builder
 // fixes in place of the profile's, see GenVideoFilterChainForFrame).
 void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFrame *frame = nullptr);
-// The recipe's VBR row for the profile's quality phase (nothing when no row serves it), for
-// builders whose rate control writes other words around it.
-void putQualityPhaseWords(AVFileBuild &build);
+// A source rate below 0 or above 150 frames a second: a misread rate, or a timestamp clock,
+// which is no rate to keep.
+bool isWildSourceRate(float fps);
 
 // Writers the join builder shares with the steps.
 // "-metadata" "title=..." / "artist=..." / "genre=..." for each tag that is not null.
@@ -45,3 +49,12 @@ void appendTagArguments(Argument *argument, const DNNodeInfo *info);
 // The output path for item's output name and profile suffix in the options' folder, written
 // last and given to the item as its output name. Returns the path.
 QString appendOutputArgument(Argument *argument, DNFileNode &item, const VideoConvertOptions &options);
+
+// Each option and its value, in order.
+void appendOptionWords(Argument *argument, std::span<const AVOptionWord> words);
+// The words of rows for the profile's quality phase: its own row, else the AnyOtherPhase row;
+// nothing when neither.
+void appendQualityPhaseWords(Argument *argument, const DNProfile &profile, std::span<const AVQualityPhaseRow> rows);
+// The rate words of stepRateControl for profile. False, writing nothing, when the profile has no
+// video quality.
+bool appendRateControl(Argument *argument, const DNProfile &profile, std::span<const AVQualityPhaseRow> vbrRows);
