@@ -4,6 +4,7 @@
 // for as long as the window is open.
 #include "main_window_fixture.h"
 
+#include "convert/files/DNCaptureController.h"
 #include "dvd/NXDVDUtilities.h"
 #include "dvd/cover/NXDVDInfoCapture.h"
 #include "dvd/loading/NXDVDSourceLoading.h"
@@ -103,6 +104,8 @@ struct Window : shelltest::MainWindowFixture
             paths << testsupport::fixturePath(QStringLiteral("media/") + QLatin1String(name));
         controller.private_flag.isNeedPreSelect = true;
         controller.addFilesFromContentOfFiles(paths);
+        // A row's spinner turns until its thumbnail has come.
+        DNCaptureController::shareCaptureQueue().waitForDone();
     }
     NXProfileChooserController *chooser() const
     {
