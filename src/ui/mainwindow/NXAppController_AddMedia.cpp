@@ -425,21 +425,22 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
     if (tableView) {
         // The files are read on threads of their own while this thread keeps the window
         // answering; the entries ready by the time one slide ends slide in together in the next,
-        // instead of each waiting for a slide of its own.
+        // instead of each waiting for a slide of its own. A slide takes a few dozen at most:
+        // making a row holds the window's thread a moment, and hundreds at once hold it too long.
+        constexpr int kMostRowsPerSlide = 32;
         DNOrderedFileProbe probe(existing);
         QEventLoop wait;
         connect(&probe, &DNOrderedFileProbe::progressed, &wait, &QEventLoop::quit, Qt::QueuedConnection);
-        while (!probe.isDone()) {
-            NXMediaNodeList ready;
+        NXMediaNodeList ready;
+        while (tableView && (!probe.isDone() || !ready.isEmpty())) {
             for (const DNFileNodePtr &node : probe.takeReady())
                 ready << node;
             if (ready.isEmpty()) {
                 wait.exec();
                 continue;
             }
-            if (!tableView)
-                break;
-            tableView->addMovieNodes(ready);
+            tableView->addMovieNodes(ready.mid(0, kMostRowsPerSlide));
+            ready.remove(0, std::min<qsizetype>(ready.size(), kMostRowsPerSlide));
             added = true;
         }
     } else {
