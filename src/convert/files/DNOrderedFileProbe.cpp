@@ -10,9 +10,9 @@
 #include <exception>
 
 namespace {
-// Reading a file's streams waits on the disk about as long as it computes; a few more threads
-// than cores keep both busy, and more than this only crowd the disk.
-constexpr int kMostThreads = 8;
+// Four readers keep well ahead of the slides that add the rows; more only crowd the disk and
+// hold memory of their own.
+constexpr int kMostThreads = 4;
 }
 
 DNOrderedFileProbe::DNOrderedFileProbe(const QStringList &paths, int threads, QObject *parent)
