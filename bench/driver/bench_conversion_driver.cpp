@@ -179,6 +179,14 @@ Outcome throughEngines(const QString &source, const QString &profilePath, const 
         for (const DNDVDTAudioPtr &audio : title->audioTracks())
             facts.audioStreamIds.push_back(audio->audioID());
         facts.seconds = title->length();
+        // As the companion reads the disc: the picture shape decides the scaled height.
+        if (const DNDVDTVideoPtr video = title->selectedVideoTrack()) {
+            const QSizeF aspect = video->videoAspect();
+            if (aspect == QSizeF(16, 9))
+                facts.displayAspect = "16:9";
+            else if (aspect == QSizeF(4, 3))
+                facts.displayAspect = "4:3";
+        }
         return facts;
     };
     environment.inputFacts = [](const std::string &) { return MEncoderInputFacts(); };
@@ -190,6 +198,10 @@ Outcome throughEngines(const QString &source, const QString &profilePath, const 
         std::fprintf(stderr, "the vector cannot run: %s\n", plan.error.c_str());
         return outcome;
     }
+    static bool shown = false;
+    if (!std::exchange(shown, true))
+        std::printf("by hand: mencoder %s\n         ffmpeg %s\n", qPrintable(toQt(plan.mencoder).join(QLatin1Char(' '))),
+                    qPrintable(toQt(plan.ffmpeg).join(QLatin1Char(' '))));
     QElapsedTimer clock;
     clock.start();
     if (!plan.mencoder.empty() && !run(QStringLiteral("mencoder"), toQt(plan.mencoder)))
