@@ -22,6 +22,8 @@
 #include "dvd/NXDVDUtilities.h"
 #include "profiles/DNProfile.h"
 
+#include "common/Median.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -373,15 +375,6 @@ std::pair<double, int> alignedSsim(const QString &output, const QString &sourceV
         }
     }
     return {ssimAgainstSource(output, sourceVob, best), best};
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace

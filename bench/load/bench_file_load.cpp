@@ -16,6 +16,8 @@
 #include "ui/medialist/DNCell.h"
 #include "ui/medialist/NXMediaTableView.h"
 
+#include "common/Median.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -156,15 +158,6 @@ bool runChild(const QString &program, const QString &mediaDir, Figures &figures)
     figures = {words[0].toDouble(), words[1].toDouble(), words[2].toDouble(), words[3].toDouble(),
                words[4].toDouble(), words.value(5, QStringLiteral("-1")).toDouble()};
     return true;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 struct Column
