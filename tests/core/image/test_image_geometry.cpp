@@ -2,33 +2,15 @@
 // pixels are all told apart.
 #include "core/image/DNImageGeometry.h"
 
+#include "support/pixelsquare.h"
+
 #include <QColor>
 #include <gtest/gtest.h>
 
 using namespace DNImageGeometry;
+using namespace testsupport::pixelsquare;
 
 namespace {
-
-const QColor A(255, 0, 0), B(0, 255, 0), C(0, 0, 255), D(255, 255, 255);
-
-// A B
-// C D
-QImage square()
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.setPixelColor(0, 0, A);
-    image.setPixelColor(1, 0, B);
-    image.setPixelColor(0, 1, C);
-    image.setPixelColor(1, 1, D);
-    return image;
-}
-
-// The four pixels of a 2x2 picture, rows top first.
-std::vector<QColor> pixels(const QImage &image)
-{
-    EXPECT_EQ(image.size(), QSize(2, 2));
-    return {image.pixelColor(0, 0), image.pixelColor(1, 0), image.pixelColor(0, 1), image.pixelColor(1, 1)};
-}
 
 QColor numbered(int x, int y)
 {
@@ -77,8 +59,11 @@ TEST(ImageGeometry, TurnsAndMirrorsMovePixelsExactly)
         {"mirrored top to bottom", QTransform::fromScale(1, -1), {C, D, A, B}},
         {"moved as well: the whole result is kept", QTransform().translate(50, 7).rotate(90), {B, D, A, C}},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(pixels(transformed(square(), c.transform)), c.expected) << c.what;
+    for (const Case &c : cases) {
+        const QImage result = transformed(square(), c.transform);
+        EXPECT_EQ(result.size(), QSize(2, 2)) << c.what;
+        EXPECT_EQ(pixels(result), c.expected) << c.what;
+    }
 }
 
 TEST(ImageGeometry, OtherAnglesKeepTheWholeTurnedPicture)

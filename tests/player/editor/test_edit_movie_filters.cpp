@@ -2,35 +2,15 @@
 // the equaliser numbers and the fine steps of its buttons.
 #include "player/editor/NXEditMovieFilters.h"
 
+#include "support/pixelsquare.h"
+
 #include <QColor>
 #include <gtest/gtest.h>
 
 using namespace NXEditMovieFilters;
+using namespace testsupport::pixelsquare;
 
 namespace {
-
-const QColor A(255, 0, 0), B(0, 255, 0), C(0, 0, 255), D(255, 255, 255);
-
-// A B
-// C D
-QImage square()
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.setPixelColor(0, 0, A);
-    image.setPixelColor(1, 0, B);
-    image.setPixelColor(0, 1, C);
-    image.setPixelColor(1, 1, D);
-    return image;
-}
-
-std::vector<QColor> pixels(const QImage &image)
-{
-    std::vector<QColor> all;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            all.push_back(image.pixelColor(x, y));
-    return all;
-}
 
 NXVarsAdjust turned(int stored, bool mirror, QRectF crop = QRectF(0, 0, 30, 20))
 {

@@ -37,40 +37,37 @@ QImage NXEditMovieView::resultOfImageFilterFromImage(const QImage &image) const
 }
 
 // The colour chain reads the values as they stand, so storing one is all a setter must do
-// besides redrawing.
+// besides telling and redrawing.
+void NXEditMovieView::store(float &field, float value, void (NXEditMovieView::*changed)())
+{
+    field = value;
+    Q_EMIT(this->*changed)();
+    update();
+}
+
 void NXEditMovieView::setBrightness(float value)
 {
-    vars_.vBrightness = value;
-    Q_EMIT brightnessChanged();
-    update();
+    store(vars_.vBrightness, value, &NXEditMovieView::brightnessChanged);
 }
 
 void NXEditMovieView::setContrast(float value)
 {
-    vars_.vContrast = value;
-    Q_EMIT contrastChanged();
-    update();
+    store(vars_.vContrast, value, &NXEditMovieView::contrastChanged);
 }
 
 void NXEditMovieView::setSaturation(float value)
 {
-    vars_.vSaturation = value;
-    Q_EMIT saturationChanged();
-    update();
+    store(vars_.vSaturation, value, &NXEditMovieView::saturationChanged);
 }
 
 void NXEditMovieView::setGamma(float value)
 {
-    vars_.vGamma = value;
-    Q_EMIT gammaChanged();
-    update();
+    store(vars_.vGamma, value, &NXEditMovieView::gammaChanged);
 }
 
 void NXEditMovieView::setHue(float value)
 {
-    vars_.vHueAngle = value;
-    Q_EMIT hueChanged();
-    update();
+    store(vars_.vHueAngle, value, &NXEditMovieView::hueChanged);
 }
 
 void NXEditMovieView::setCropRectPercent(const QRectF &fractions)

@@ -136,6 +136,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void store(float &field, float value, void (NXEditMovieView::*changed)());
     void adjustGeometryFilter();
     void tinyChange(int tag, int direction);
 
