@@ -38,9 +38,13 @@ public:
 // receives its frames through its own frame receiver (NXViewMPlayerRender), whose buffer name
 // is new for every receiver.
 //
-// Per item: autoDetect (the receiver), the scale size, factor and limits, then
-// playVideoWidthParams with the item's player arguments. The trim end and the crop flag are kept
-// for the editor; the player does not stop at the trim end.
+// Per item: auto_detect_video_format_with_node (the receiver), the scale size, factor and
+// limits, then playVideoWidthParams with the item's player arguments. The player loops back to
+// the left limit at the end of the clip; the right limit and the crop flag are kept for the
+// editor, and nothing stops playback at the right limit.
+//
+// status() is StatusWaitingCache from a launch until the player has ended (it answers for the
+// whole run); whether it is paused is isPaused().
 //
 // Main thread only.
 class NXViewRenderControl : public QObject, public NXViewMPlayerRenderDelegate
