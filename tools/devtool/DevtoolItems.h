@@ -9,8 +9,6 @@
 
 #include <functional>
 
-#include <functional>
-
 // What the argv, convert and join commands share: finding a profile, loading the item a source
 // names, the edit flags, and running the driver with progress on standard error.
 
@@ -60,3 +58,12 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
 // Converts node through the driver into outDir with the real engines, progress on standard
 // error; the driver's result.
 int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir);
+
+// What a conversion of the developer aid needs set: the output folder and every core.
+void devtoolUseOutputFolder(const QString &outDir);
+// Runs work, writing progressLine() to standard error every second meanwhile; work's result.
+int devtoolRunWithProgress(const std::function<int()> &work, const std::function<QString()> &progressLine);
+// The driver's progress as one line.
+QString devtoolConversionProgressLine();
+// The state callback that says on standard error when a pass starts.
+int devtoolPrintState(void *context, int code);
