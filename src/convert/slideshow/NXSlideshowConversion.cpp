@@ -86,6 +86,10 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     if (stopped(steps))
         return ConvertResultStopped;
     NXFillImageEngineJob(engine, node);
+    // The image engine makes output from its first moment; it reports its start as every engine
+    // does.
+    if (stateCallback)
+        stateCallback(callbackContext, EncodeStateStarted);
     engine.beginEncoding();
     const QString movie = engine.finiallyVideoPath();
     if (stopped(steps) || engine.isStoped()) {

@@ -34,8 +34,9 @@ struct NXSlideshowConversionSteps
     std::function<bool()> stopped;
 };
 
-// Renders node with engine (on the calling thread, which it blocks), gives node the file item of
-// the movie and converts that through the driver. The driver's result, ConvertResultFailed when
+// Renders node with engine (on the calling thread, which it blocks; EncodeStateStarted goes to
+// the state callback as the engine starts), gives node the file item of the movie and converts
+// that through the driver. The driver's result, ConvertResultFailed when
 // no movie was rendered, ConvertResultStopped when stopped. The rendered movie is an
 // intermediate: it is removed once the conversion has succeeded, and whenever the road was
 // stopped.
