@@ -2,15 +2,12 @@
 
 // Shared by the image-to-video tests: a job written as the program writes it, the engine run to
 // its end, and the frame the engine must have drawn at a moment, to compare with what decodes.
-#include "../../slideshow/slideshow_fixture.h"
+#include "../../slideshow/slideshow_frames.h"
 
 #include "core/platform/DNBundle.h"
 #include "core/plist/DNPropertyList.h"
 #include "slideshow/engine/NXImageEngineJob.h"
-#include "slideshow/engine/NXSlideshowTimeline.h"
-#include "slideshow/image/NXEncoderUtility.h"
 #include "slideshow/transitions/NXEffectManager.h"
-#include "support/frames.h"
 #include "support/process.h"
 
 #include <QRegularExpression>
@@ -18,16 +15,9 @@
 
 namespace enginetest {
 
-struct JobSpec
-{
-    QStringList photos;
-    QStringList music;
-    QList<int> effects;
-    double showDuration = 1.0;
-    double fps = 25;
-    QSize size{160, 120};
-    QString target;
-};
+using slideshowframes::JobSpec;
+using slideshowframes::expectedFrame;
+using slideshowframes::meanDifference;
 
 inline QString writeJob(const QString &path, const JobSpec &spec)
 {
@@ -88,37 +78,6 @@ inline EngineRun runEngine(const QString &jobPath)
     run.finished = result.finished;
     run.exitCode = result.exitCode;
     return run;
-}
-
-// The frame the engine draws at frame index of a job, as 8-bit RGB.
-inline QImage expectedFrame(const JobSpec &spec, int frame)
-{
-    const NXSlideshowTimeline timeline(int(spec.photos.size()), spec.showDuration, spec.fps, spec.effects);
-    const NXSlideshowTimeline::Moment moment = timeline.momentOfFrame(frame);
-    const auto picture = [&](int index) {
-        const QString path = index < 0 ? NXEffectManager::blankImagePath() : spec.photos.at(index);
-        return NXEncoderUtility::CGImageForContentOfFile(path, QSizeF(spec.size))
-            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    };
-    return NXMovieFrame(NXSlideshowFrame(*NXEffectManager::instance(), moment, picture(moment.previous),
-                                         picture(moment.photo)),
-                        spec.size);
-}
-
-// The mean difference per channel between a decoded frame and a picture of its size; a large
-// number when the sizes differ.
-inline double meanDifference(const testsupport::Frame &frame, const QImage &picture)
-{
-    if (picture.width() != frame.width || picture.height() != frame.height)
-        return 1e9;
-    double sum = 0;
-    for (int y = 0; y < frame.height; ++y)
-        for (int x = 0; x < frame.width; ++x) {
-            const testsupport::Rgb p = frame.pixel(x, y);
-            const QRgb q = picture.pixel(x, y);
-            sum += std::abs(p.red - qRed(q)) + std::abs(p.green - qGreen(q)) + std::abs(p.blue - qBlue(q));
-        }
-    return sum / (3.0 * frame.width * frame.height);
 }
 
 } // namespace enginetest

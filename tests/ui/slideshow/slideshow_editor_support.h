@@ -12,6 +12,7 @@
 #include "ui/loader/DNFileLoaderController.h"
 #include "ui/mainwindow/NXAppController.h"
 #include "ui/medialist/DNCell.h"
+#include "ui/medialist/NXMediaTableView.h"
 #include "ui/profiles/NXProfileChooserController.h"
 #include "ui/profiles/NXProfileController.h"
 #include "ui/slideshow/DNImageEditor.h"
