@@ -1,6 +1,7 @@
 #include "SlideshowRenderer.h"
 
 #include "EncoderPipe.h"
+#include "FrameConverter.h"
 #include "MovieCheck.h"
 #include "MusicMix.h"
 #include "StopSignal.h"
@@ -82,7 +83,7 @@ const QImage &SlideshowRenderer::picture(int index)
     return found.value();
 }
 
-QImage SlideshowRenderer::frameAt(const NXSlideshowTimeline::Moment &moment)
+const QImage &SlideshowRenderer::frameAt(const NXSlideshowTimeline::Moment &moment)
 {
     // A photo standing alone is the same frame for seconds: made once.
     if (!moment.inTransition() && holdPhoto_ == moment.photo)
@@ -93,8 +94,10 @@ QImage SlideshowRenderer::frameAt(const NXSlideshowTimeline::Moment &moment)
     if (!moment.inTransition()) {
         holdPhoto_ = moment.photo;
         holdFrame_ = frame;
+        return holdFrame_;
     }
-    return frame;
+    transitionFrame_ = frame;
+    return transitionFrame_;
 }
 
 std::vector<std::string> SlideshowRenderer::encoderArguments(const std::vector<std::string> &musicInputs,
@@ -102,9 +105,8 @@ std::vector<std::string> SlideshowRenderer::encoderArguments(const std::vector<s
                                                              const QString &output) const
 {
     const std::string size = std::to_string(job_.frameSize.width()) + "x" + std::to_string(job_.frameSize.height());
-    // QImage's 32-bit pixels lie in memory as blue, green, red, alpha.
     std::vector<std::string> args{"ffmpeg", "-hide_banner", "-nostats", "-loglevel", "error", "-y",
-                                  "-f", "rawvideo", "-pix_fmt", "bgra", "-s", size,
+                                  "-f", "rawvideo", "-pix_fmt", "yuv420p", "-s", size,
                                   "-framerate", rate(job_.fps), "-i", "pipe:0"};
     args.insert(args.end(), musicInputs.begin(), musicInputs.end());
     if (!musicGraph.empty())
@@ -141,11 +143,18 @@ NXImageEngineResult SlideshowRenderer::run(QString *moviePath)
         warn(QStringLiteral("ffmpeg cannot be started"));
         return NXImageEngineEncoderFailed;
     }
+    FrameConverter converter(job_.frameSize);
+    QByteArray planes;
+    int convertedPhoto = -1; // the photo standing alone that planes holds
     bool written = true;
     for (int frame = 0; frame < total && written; ++frame) {
         const NXSlideshowTimeline::Moment moment = timeline_.momentOfFrame(frame);
-        const QImage image = frameAt(moment);
-        written = encoder.write(image.constBits(), size_t(image.sizeInBytes()), stopRequested);
+        const QImage &image = frameAt(moment);
+        // A photo standing alone is the same frame for seconds: converted once.
+        if (moment.inTransition() || convertedPhoto != moment.photo)
+            planes = converter.yuv420(image);
+        convertedPhoto = moment.inTransition() ? -1 : moment.photo;
+        written = !planes.isEmpty() && encoder.write(planes.constData(), size_t(planes.size()), stopRequested);
         if (written)
             printProgress(frame + 1, moment.photo);
     }

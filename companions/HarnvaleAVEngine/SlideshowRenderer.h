@@ -24,8 +24,8 @@ private:
     // A photo fitted to the frame on black; the blank frame for index -1 and for a photo that
     // cannot be read.
     const QImage &picture(int index);
-    // The frame of a moment as the encoder takes it: frame-sized, opaque.
-    QImage frameAt(const NXSlideshowTimeline::Moment &moment);
+    // The frame of a moment: frame-sized, opaque. The same object while one photo stands alone.
+    const QImage &frameAt(const NXSlideshowTimeline::Moment &moment);
     bool anyPhotoReadable() const;
     std::vector<std::string> encoderArguments(const std::vector<std::string> &musicInputs,
                                               const std::string &musicGraph, const QString &output) const;
@@ -37,4 +37,5 @@ private:
     QHash<int, QImage> pictures_; // the few photos in use now
     int holdPhoto_ = -2;          // the photo of holdFrame_
     QImage holdFrame_;
+    QImage transitionFrame_;
 };
