@@ -36,7 +36,9 @@ DNImageEditor::DNImageEditor(QObject *parent) : QObject(parent)
 DNImageEditor::~DNImageEditor()
 {
     stopSlideshowTimer();
-    delete panel_;
+    // The sheet belongs to the window it was shown on once shown; it may be gone already.
+    QPointer<QDialog> panel(panel_);
+    delete panel;
 }
 
 // ------------------------------------------------------------------ opening and closing
@@ -304,11 +306,13 @@ void DNImageEditor::advanceSlideshow()
     const int n = int(all.size());
     if (n == 0)
         return;
-    // A photo that was removed meanwhile: start again from the first.
     const int start = std::max(0, int(all.indexOf(slideshowCurrentAsset_)));
-    const int next = (start + 1) % n;
+    int next = (start + 1) % n;
     if (next == start)
         return;
+    // The photo shown was removed meanwhile: start again from the first.
+    if (slideshowCurrentAsset_ && !all.contains(slideshowCurrentAsset_))
+        next = 0;
     slideshowViewer_->transitionToImage(ThumbnailOfImage(all.at(next)->path(), 600, 400));
     slideshowCurrentAsset_ = all.at(next);
 }
