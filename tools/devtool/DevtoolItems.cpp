@@ -10,6 +10,7 @@
 #include "dvd/NXDVDUtilities.h"
 #include "profiles/DNProfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 
@@ -103,6 +104,22 @@ QString devtoolProfilePath(const QString &argument)
             return shipped;
     }
     return {};
+}
+
+bool devtoolProfileAndOutDir(const QString &profileArgument, const QString &outDirArgument, QString *profilePath,
+                             QString *outDir, QString *error)
+{
+    *profilePath = devtoolProfilePath(profileArgument);
+    if (profilePath->isEmpty()) {
+        *error = QStringLiteral("no profile %1").arg(profileArgument);
+        return false;
+    }
+    *outDir = QDir(outDirArgument).absolutePath();
+    if (!QDir().mkpath(*outDir)) {
+        *error = QStringLiteral("cannot make the folder %1").arg(*outDir);
+        return false;
+    }
+    return true;
 }
 
 bool devtoolIsMediaFile(const QString &source)

@@ -15,6 +15,10 @@
 // A profile file: the path itself, or a file name from the shipped DVD or Video profiles.
 // Empty when there is none.
 QString devtoolProfilePath(const QString &argument);
+// The profile a command's PROFILE argument names and its OUTDIR, made when missing; false with
+// *error set when there is no such profile or the folder cannot be made.
+bool devtoolProfileAndOutDir(const QString &profileArgument, const QString &outDirArgument, QString *profilePath,
+                             QString *outDir, QString *error);
 
 // A media file (any file that is not an ISO image) rather than a DVD source.
 bool devtoolIsMediaFile(const QString &source);

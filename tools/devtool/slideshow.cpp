@@ -10,7 +10,6 @@
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <atomic>
@@ -38,12 +37,9 @@ int slideshowCommand(const QStringList &arguments)
     }
     if (arguments.size() < 3 || folders.isEmpty())
         return devtoolFail(Name, usage);
-    const QString profilePath = devtoolProfilePath(arguments.at(0));
-    if (profilePath.isEmpty())
-        return devtoolFail(Name, QStringLiteral("no profile %1").arg(arguments.at(0)));
-    const QString outDir = QDir(arguments.at(1)).absolutePath();
-    if (!QDir().mkpath(outDir))
-        return devtoolFail(Name, QStringLiteral("cannot make the folder %1").arg(outDir));
+    QString profilePath, outDir, why;
+    if (!devtoolProfileAndOutDir(arguments.at(0), arguments.at(1), &profilePath, &outDir, &why))
+        return devtoolFail(Name, why);
 
     DNGraphicsNodePtr node;
     try {

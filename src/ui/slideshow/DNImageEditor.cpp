@@ -9,6 +9,7 @@
 #include "ui/slideshow/SlideshowView.h"
 
 #include <QDialog>
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QListView>
 #include <QPushButton>
@@ -190,17 +191,32 @@ bool DNImageEditor::imageBrowserMoveItemsAtIndexes(const QList<int> &indexes, in
     return true;
 }
 
-void DNImageEditor::onAddPhotoFolder()
+void DNImageEditor::openPanel(QWidget *parent, const QString &title, const char *name, int fileMode,
+                              const QString &filter, void (DNImageEditor::*done)(int, const QStringList &))
 {
-    auto *dialog = new QFileDialog(panel_, tr("Add Photo Folder"));
-    dialog->setObjectName(QStringLiteral("addPhotoFolderPanel"));
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
+    auto *dialog = new QFileDialog(parent, title);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setFileMode(QFileDialog::FileMode(fileMode));
+    if (fileMode == QFileDialog::Directory) {
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+        // Several folders at once: the dialog's own views take a wider selection.
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        for (QAbstractItemView *view : dialog->findChildren<QAbstractItemView *>())
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    } else
+        dialog->setNameFilter(filter);
+    dialog->setOption(QFileDialog::ReadOnly);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::finished, this, [this, dialog](int result) {
-        addPhotoFolderPanelDidEnd(result == QDialog::Accepted ? 1 : 0, dialog->selectedFiles());
+    connect(dialog, &QFileDialog::finished, this, [this, dialog, done](int result) {
+        (this->*done)(result == QDialog::Accepted ? 1 : 0, dialog->selectedFiles());
     });
     dialog->open();
+}
+
+void DNImageEditor::onAddPhotoFolder()
+{
+    openPanel(panel_, tr("Add Photo Folder"), "addPhotoFolderPanel", QFileDialog::Directory, QString(),
+              &DNImageEditor::addPhotoFolderPanelDidEnd);
 }
 
 void DNImageEditor::addPhotoFolderPanelDidEnd(int returnCode, const QStringList &folders)

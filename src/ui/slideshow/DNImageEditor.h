@@ -161,6 +161,9 @@ private:
     void setDisplayDurations(const QStringList &durations);
     void showValueOfDuration(const QString &text);
     void closeTransitionChoice();
+    // A file panel as a sheet on parent; done gets 1 (OK) or 0 and what was chosen.
+    void openPanel(QWidget *parent, const QString &title, const char *name, int fileMode, const QString &filter,
+                   void (DNImageEditor::*done)(int, const QStringList &));
 
     DNGraphicsNodePtr graphicsNode_;
     DNImageNodePtr nodeDisplaying_;

@@ -50,16 +50,8 @@ void DNImageEditor::reloadMusicTable()
 
 void DNImageEditor::addMovieMusic()
 {
-    auto *dialog = new QFileDialog(audioList_->window(), tr("Add Music"));
-    dialog->setObjectName(QStringLiteral("addMusicPanel"));
-    dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setNameFilter(tr("Music (*.mp3 *.m4a)"));
-    dialog->setOption(QFileDialog::ReadOnly);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::finished, this, [this, dialog](int result) {
-        addMusicPanelDidEnd(result == QDialog::Accepted ? 1 : 0, dialog->selectedFiles());
-    });
-    dialog->open();
+    openPanel(audioList_->window(), tr("Add Music"), "addMusicPanel", QFileDialog::ExistingFiles,
+              tr("Music (*.mp3 *.m4a)"), &DNImageEditor::addMusicPanelDidEnd);
 }
 
 void DNImageEditor::addMusicPanelDidEnd(int returnCode, const QStringList &files)

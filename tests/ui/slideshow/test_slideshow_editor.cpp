@@ -15,6 +15,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListView>
 #include <QMimeData>
@@ -172,12 +174,21 @@ TEST(SlideshowEditor, BrowsesFoldersMovesAndRemovesPhotos)
     EXPECT_FALSE(editor.stateOfGoRoot());
     EXPECT_EQ(e.levelNames(), QStringList{"photos"});
 
-    // Another folder joins at the item's level, and the two folders can change places.
-    editor.addPhotoFolderPanelDidEnd(1, {testsupport::fixturePath("photos/orientations")});
-    EXPECT_EQ(e.levelNames(), (QStringList{"photos", "orientations"}));
-    EXPECT_EQ(editor.videoDurationField()->text(), "00:00:54");
+    // Two more folders, chosen together in the panel, join at the item's level, and folders can
+    // change places.
+    QTest::mouseClick(editor.addFolderButton(), Qt::LeftButton);
+    QFileDialog *panel = editor.panel()->findChild<QFileDialog *>("addPhotoFolderPanel");
+    ASSERT_TRUE(panel && panel->isVisible());
+    panel->setDirectory(testsupport::fixturePath("photos"));
+    panel->selectFile("\"orientations\" \"album\"");
+    QDialogButtonBox *buttons = panel->findChild<QDialogButtonBox *>();
+    ASSERT_TRUE(buttons);
+    buttons->button(QDialogButtonBox::Open)->click();
+    EXPECT_EQ(e.levelNames(), (QStringList{"photos", "orientations", "album"}));
+    // 10 + 8 + 5 photos.
+    EXPECT_EQ(editor.videoDurationField()->text(), "00:01:09");
     ASSERT_TRUE(editor.imageBrowserMoveItemsAtIndexes({1}, 0));
-    EXPECT_EQ(e.levelNames(), (QStringList{"orientations", "photos"}));
+    EXPECT_EQ(e.levelNames(), (QStringList{"orientations", "photos", "album"}));
     EXPECT_EQ(e.photoNames().first(), "o1.jpg");
 }
 
