@@ -108,6 +108,10 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     }
     if (steps.rendered)
         steps.rendered();
+    if (stopped(steps)) {
+        QFile::remove(movie);
+        return ConvertResultStopped;
+    }
     const int result = DNVideoConverterStart(&node, 0, stateCallback, callbackContext);
     if (result == 0 || result == ConvertResultStopped)
         QFile::remove(movie);
