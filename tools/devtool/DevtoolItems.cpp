@@ -10,6 +10,7 @@
 #include "dvd/NXDVDUtilities.h"
 #include "profiles/DNProfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 
@@ -105,6 +106,22 @@ QString devtoolProfilePath(const QString &argument)
     return {};
 }
 
+bool devtoolProfileAndOutDir(const QString &profileArgument, const QString &outDirArgument, QString *profilePath,
+                             QString *outDir, QString *error)
+{
+    *profilePath = devtoolProfilePath(profileArgument);
+    if (profilePath->isEmpty()) {
+        *error = QStringLiteral("no profile %1").arg(profileArgument);
+        return false;
+    }
+    *outDir = QDir(outDirArgument).absolutePath();
+    if (!QDir().mkpath(*outDir)) {
+        *error = QStringLiteral("cannot make the folder %1").arg(*outDir);
+        return false;
+    }
+    return true;
+}
+
 bool devtoolIsMediaFile(const QString &source)
 {
     const QFileInfo info(source);
@@ -190,24 +207,44 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
     return {dvd, [dvd, titleIndex] { return dvd->titleAt(titleIndex)->outputName(); }};
 }
 
-int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir)
+void devtoolUseOutputFolder(const QString &outDir)
 {
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(outDir);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
+}
 
+int devtoolRunWithProgress(const std::function<int()> &work, const std::function<QString()> &progressLine)
+{
     std::atomic<bool> done{false};
-    std::thread progress([&done]() {
+    std::thread progress([&done, &progressLine]() {
         while (!done) {
             std::this_thread::sleep_for(std::chrono::seconds(1));
             if (done)
                 break;
-            ConvertProgressInfo info;
-            DNVideoConverterProgress(&info);
-            std::fprintf(stderr, "%3d%%  %d s  %d fps\n", info.percent, info.time, info.speed);
+            std::fprintf(stderr, "%s\n", progressLine().toLocal8Bit().constData());
         }
     });
-    const int result = DNVideoConverterStart(node, titleIndex, printState, nullptr);
+    const int result = work();
     done = true;
     progress.join();
     return result;
+}
+
+QString devtoolConversionProgressLine()
+{
+    ConvertProgressInfo info;
+    DNVideoConverterProgress(&info);
+    return QString::asprintf("%3d%%  %d s  %d fps", info.percent, info.time, info.speed);
+}
+
+int devtoolPrintState(void *, int code)
+{
+    return printState(nullptr, code);
+}
+
+int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir)
+{
+    devtoolUseOutputFolder(outDir);
+    return devtoolRunWithProgress([&] { return DNVideoConverterStart(node, titleIndex, printState, nullptr); },
+                                  devtoolConversionProgressLine);
 }

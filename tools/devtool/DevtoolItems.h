@@ -9,14 +9,16 @@
 
 #include <functional>
 
-#include <functional>
-
 // What the argv, convert and join commands share: finding a profile, loading the item a source
 // names, the edit flags, and running the driver with progress on standard error.
 
 // A profile file: the path itself, or a file name from the shipped DVD or Video profiles.
 // Empty when there is none.
 QString devtoolProfilePath(const QString &argument);
+// The profile a command's PROFILE argument names and its OUTDIR, made when missing; false with
+// *error set when there is no such profile or the folder cannot be made.
+bool devtoolProfileAndOutDir(const QString &profileArgument, const QString &outDirArgument, QString *profilePath,
+                             QString *outDir, QString *error);
 
 // A media file (any file that is not an ISO image) rather than a DVD source.
 bool devtoolIsMediaFile(const QString &source);
@@ -60,3 +62,12 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
 // Converts node through the driver into outDir with the real engines, progress on standard
 // error; the driver's result.
 int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir);
+
+// What a conversion of the developer aid needs set: the output folder and every core.
+void devtoolUseOutputFolder(const QString &outDir);
+// Runs work, writing progressLine() to standard error every second meanwhile; work's result.
+int devtoolRunWithProgress(const std::function<int()> &work, const std::function<QString()> &progressLine);
+// The driver's progress as one line.
+QString devtoolConversionProgressLine();
+// The state callback that says on standard error when a pass starts.
+int devtoolPrintState(void *context, int code);

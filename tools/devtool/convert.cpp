@@ -5,7 +5,6 @@
 #include "DevtoolItems.h"
 
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -31,12 +30,9 @@ int convertCommand(const QStringList &arguments)
     QString error;
     if (!flags.parse(arguments, 4, mediaFile ? DevtoolEditFlags::FileEdits : 0, &error))
         return devtoolFail(Name, error + QStringLiteral(" (see talvane-devtool help)"));
-    const QString profilePath = devtoolProfilePath(arguments.at(2));
-    if (profilePath.isEmpty())
-        return devtoolFail(Name, QStringLiteral("no profile %1").arg(arguments.at(2)));
-    const QString outDir = QDir(arguments.at(3)).absolutePath();
-    if (!QDir().mkpath(outDir))
-        return devtoolFail(Name, QStringLiteral("cannot make the folder %1").arg(outDir));
+    QString profilePath, outDir;
+    if (!devtoolProfileAndOutDir(arguments.at(2), arguments.at(3), &profilePath, &outDir, &error))
+        return devtoolFail(Name, error);
 
     const DevtoolItem item = devtoolLoadItem(source, titleIndex, profilePath, flags, &error);
     if (!item.node)

@@ -5,7 +5,6 @@
 
 #include "dvd/file/DNFileGroupNode.h"
 
-#include <QDir>
 
 namespace {
 
@@ -17,12 +16,9 @@ int joinCommand(const QStringList &arguments)
 {
     if (arguments.size() < 4)
         return devtoolFail(Name, QStringLiteral("usage: talvane-devtool join PROFILE OUTDIR FILE FILE..."));
-    const QString profilePath = devtoolProfilePath(arguments.at(0));
-    if (profilePath.isEmpty())
-        return devtoolFail(Name, QStringLiteral("no profile %1").arg(arguments.at(0)));
-    const QString outDir = QDir(arguments.at(1)).absolutePath();
-    if (!QDir().mkpath(outDir))
-        return devtoolFail(Name, QStringLiteral("cannot make the folder %1").arg(outDir));
+    QString profilePath, outDir, why;
+    if (!devtoolProfileAndOutDir(arguments.at(0), arguments.at(1), &profilePath, &outDir, &why))
+        return devtoolFail(Name, why);
 
     QList<DNFileNodePtr> members;
     for (const QString &path : arguments.mid(2)) {

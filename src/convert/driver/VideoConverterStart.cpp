@@ -1,6 +1,7 @@
 // The per-item driver: a DVD title (one or two passes, then the cover) or a DVD group title
 // (its members into the temporary folder, then one joining pass); file items and file groups
-// take the file road (FileConversion.cpp).
+// take the file road (FileConversion.cpp), and so does a slideshow, through the file item of
+// its rendered movie.
 
 #include "convert/driver/DVDCoverStep.h"
 #include "convert/driver/DVDEngineChoice.h"
@@ -9,6 +10,7 @@
 #include "core/platform/DNTemporaryFolder.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/file/DNFileGroupNode.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
 
 #include <QFile>
@@ -123,6 +125,12 @@ int _VideoConverter_Start(NXBasicMediaNode *node, int titleIndex, ConvertState *
         return convertFileGroup(static_cast<DNFileGroupNode *>(node), titleIndex, state, options, groupDepth);
     if (typeid(*node) == typeid(DNFileNode))
         return convertFileItem(static_cast<DNFileNode *>(node), titleIndex, options, groupDepth);
-    // Slideshows convert through their rendered file once they are built; any other kind fails.
+    if (typeid(*node) == typeid(DNGraphicsNode)) {
+        // The movie rendered of the slideshow stands in for it; none rendered, nothing to convert.
+        const std::shared_ptr<DNFileNode> rendered = static_cast<DNGraphicsNode *>(node)->fileNode();
+        if (!rendered)
+            return failConversion("the slideshow has no rendered movie to convert... \n");
+        return convertFileItem(rendered.get(), titleIndex, options, groupDepth);
+    }
     return failConversion("not implement(check the type of input node), return... \n");
 }

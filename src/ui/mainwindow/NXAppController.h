@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <memory>
+#include <mutex>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,6 +32,7 @@ class DNButton;
 class DNCell;
 class DNSRWindowController;
 class NXCameraRecorderController;
+class DNImageEditor;
 class DNMenuButton;
 class DNNodeTagController;
 class DNWindow;
@@ -38,6 +40,7 @@ class DNYTBUpdateController;
 class NXAboutInfoController;
 class NXAction;
 class NXDiscScanerController;
+class NXImageEngine;
 class NXMainSettingController;
 class NXMediaPath;
 class NXMediaTableView;
@@ -180,6 +183,7 @@ public:
     NXDiscScanerController *discScanerController = nullptr;
     QPointer<QObject> fileLoader;              // the file and photo-folder loader
     QPointer<DNNodeTagController> nodeTagController;
+    QPointer<DNImageEditor> imageEditor;      // the slideshow editor
     QPointer<NXMainSettingController> mainSettingController;
     QPointer<NXAboutInfoController> aboutInfoController;
     QPointer<DNYTBUpdateController> u2bUpdateController;
@@ -408,11 +412,17 @@ private:
     bool checkOutputFolder();
     void showNoSourceAlert();
     void showInvalidFolderAlert();
-    // Selected DVD titles plus media files and file groups: the runs the batch makes.
+    // Selected DVD titles plus media files, file groups and slideshows: the runs the batch makes.
     int countConversions() const;
+    // A slideshow of the batch: rendered by the image-to-video engine behind the sheet's photo
+    // face, then converted as a file behind its video face; false ends the batch.
+    bool convertSlideshow(const NXMediaNodePtr &entry, QStringList &outputs);
 
     // The entries of the running batch, taken on the main thread when it starts.
     NXMediaList batch_;
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> converting_{false};
+    // The slideshow being rendered; the progress poll and Stop reach it from the main thread.
+    std::mutex imageEngineLock_;
+    std::shared_ptr<NXImageEngine> imageEngine_;
 };
