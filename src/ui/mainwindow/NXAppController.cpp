@@ -78,6 +78,7 @@ void NXAppController::onApplicationDidFinishLaunching()
     doPrepertyWork();
     addPlaybackViewIfNeed();
     bindConversionOptions();
+    setupOnlineVideoWindow();
 }
 
 void NXAppController::onApplicationWillTerminate()

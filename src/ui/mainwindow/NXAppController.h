@@ -88,6 +88,7 @@ using NXMediaListPtr = std::shared_ptr<NXMediaList>;
 //   NXAppController_RowRequests.cpp   what a list row asks for (profile, tags, editor)
 //   NXAppController_Windows.cpp   output folder, preferences, about box, update check, tool windows
 //   NXAppController_Playback.cpp  the preview's controls and the player's notifications
+//   NXAppController_OnlineVideo.cpp  the online-video window: opening it, its hand-back
 //
 // Everything runs on the main thread except the conversion run's convertVideos (the progress
 // sheet's worker thread) and convertStateChanged (whatever thread the engine reports from).
@@ -181,8 +182,8 @@ public:
     QPointer<NXAboutInfoController> aboutInfoController;
     QPointer<DNYTBUpdateController> u2bUpdateController;
 
-    // Tool windows while one is open (nothing opens them yet); each hands its recordings back
-    // when it closes. youtube always stays empty.
+    // Tool windows while one is open; each hands its recordings back when it closes (the
+    // online-video window, in youtube, hands back none).
     std::unique_ptr<NXToolWindowController> screenRecord;
     std::unique_ptr<NXToolWindowController> cameraRecorderController;
     std::unique_ptr<NXToolWindowController> youtube;
@@ -340,6 +341,14 @@ public:
     void onNXCamerraRecorderWindowWillCloseNotification();
     void onNXYoutubeWindowWillCloseNotification();
     void handBackToolWindow(std::unique_ptr<NXToolWindowController> &field);
+
+    // ------------------------------------------------------------------ online-video window
+    // Defined in NXAppController_OnlineVideo.cpp.
+    QPointer<DNButton> youtubeDownloadButton;
+    // The button's picture and action, and the window's hand-back (at start-up).
+    void setupOnlineVideoWindow();
+    // Flips to the online-video window (made when none is open, else brought to the front).
+    void youtubeDownloader();
 
     // ------------------------------------------------------------------ preview playback
     // Defined in NXAppController_Playback.cpp.

@@ -101,6 +101,7 @@ QWidget *buildTopBar(NXAppController *c, QWidget *parent)
     }
     row->addStretch(1);
     static const TopBarButton right[] = {
+        {&NXAppController::youtubeDownloadButton, "Online Video", "online_video_nor.png"},
         {&NXAppController::settingButton, "Preferences", "setting_nor.png"},
         {&NXAppController::checkNewButton, "Update", "check_new_version_nor.png"},
         {&NXAppController::cudaButton, "Contact", "main_contact_nor.png"},
