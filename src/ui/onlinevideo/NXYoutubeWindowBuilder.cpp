@@ -41,7 +41,12 @@ const char *const kStyleSheet = R"(
 class YoutubeWindow : public QWidget
 {
 public:
-    explicit YoutubeWindow(std::function<void()> willClose) : willClose_(std::move(willClose)) {}
+    explicit YoutubeWindow(std::function<void()> willClose) : willClose_(std::move(willClose))
+    {
+        // The main window is hidden while this one shows: closing this one brings it back and
+        // must not count as closing the program's last window.
+        setAttribute(Qt::WA_QuitOnClose, false);
+    }
 
 protected:
     void closeEvent(QCloseEvent *event) override

@@ -13,6 +13,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -167,7 +168,16 @@ TEST(OnlineVideoWindow, TheMainWindowButtonOpensItAndTheMainWindowComesBackWhenI
 
     online->move(online->pos() + QPoint(40, 30));
     const QPoint centre = online->frameGeometry().center();
-    online->close();
+    // Closed inside the program's own event loop, which ends with the last window: it goes on,
+    // as the main window comes back.
+    int lastWindowClosed = 0;
+    QObject::connect(&w.application, &QGuiApplication::lastWindowClosed, &c, [&] { ++lastWindowClosed; });
+    QTimer::singleShot(0, &c, [&] {
+        online->close();
+        QTimer::singleShot(1500, &c, [] { QCoreApplication::exit(7); });
+    });
+    EXPECT_EQ(QApplication::exec(), 7);
+    EXPECT_EQ(lastWindowClosed, 0);
     ASSERT_TRUE(uitest::waitFor([&] { return !c.youtube; }, 3000));
     EXPECT_TRUE(online.isNull()) << "the window and its controller are released";
     ASSERT_TRUE(uitest::waitFor([&] { return w.ui.window->isVisible(); }, 5000));
