@@ -94,6 +94,7 @@ using NXMediaListPtr = std::shared_ptr<NXMediaList>;
 //   NXAppController_Windows.cpp   output folder, preferences, about box, update check, tool windows
 //   NXAppController_Playback.cpp  the preview's controls and the player's notifications
 //   NXAppController_Recorders.cpp the recorder windows: opening them, their recordings' hand-back
+//   NXAppController_OnlineVideo.cpp  the online-video window: opening it, its hand-back
 //
 // Everything runs on the main thread except the conversion run's convertVideos (the progress
 // sheet's worker thread) and convertStateChanged (whatever thread the engine reports from).
@@ -188,8 +189,8 @@ public:
     QPointer<NXAboutInfoController> aboutInfoController;
     QPointer<DNYTBUpdateController> u2bUpdateController;
 
-    // The online-video window while it is open (nothing opens it yet); it hands its files back
-    // when it closes. The recorder windows have fields of their own (recorder windows below).
+    // The online-video window while it is open; it hands back no files when it closes. The
+    // recorder windows have fields of their own (recorder windows below).
     std::unique_ptr<NXToolWindowController> youtube;
 
     // isNeedPreSelect: an add of media began while the list was empty.
@@ -343,6 +344,14 @@ public:
     // recordings; the tool window's controller is released.
     void onNXYoutubeWindowWillCloseNotification();
     void handBackToolWindow(std::unique_ptr<NXToolWindowController> &field);
+
+    // ------------------------------------------------------------------ online-video window
+    // Defined in NXAppController_OnlineVideo.cpp.
+    QPointer<DNButton> youtubeDownloadButton;
+    // The button's picture and action, and the window's hand-back (at start-up).
+    void setupOnlineVideoWindow();
+    // Flips to the online-video window (made when none is open, else brought to the front).
+    void youtubeDownloader();
 
     // ------------------------------------------------------------------ preview playback
     // Defined in NXAppController_Playback.cpp.

@@ -103,6 +103,7 @@ QWidget *buildTopBar(NXAppController *c, QWidget *parent)
     static const TopBarButton right[] = {
         {&NXAppController::recordBUtton, "Screen Recorder", "screen_recorder_nor.png"},
         {&NXAppController::cameraButton, "Camera", "camera_recorder_nor.png"},
+        {&NXAppController::youtubeDownloadButton, "Online Video", "online_video_nor.png"},
         {&NXAppController::settingButton, "Preferences", "setting_nor.png"},
         {&NXAppController::checkNewButton, "Update", "check_new_version_nor.png"},
         {&NXAppController::cudaButton, "Contact", "main_contact_nor.png"},

@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QSettings>
 #include <QStringList>
 #include <QWidget>
@@ -100,6 +103,24 @@ inline void setUserSetting(const QString &key, const QVariant &value)
     else
         settings.remove(key);
     settings.sync();
+}
+
+// Runs this test executable again, with only the test named and role set in its environment,
+// on this process's settings folder (a restart of the program), and answers the JSON object
+// that run prints.
+inline QJsonObject jsonPrintedByAnotherRun(const char *role, const QString &test)
+{
+    QProcess reader;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(role), QStringLiteral("1"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    reader.setProcessEnvironment(env);
+    reader.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + test});
+    EXPECT_TRUE(reader.waitForFinished(60000));
+    const QByteArray out = reader.readAllStandardOutput();
+    const qsizetype start = out.indexOf("{\"");
+    const qsizetype end = out.lastIndexOf('}');
+    return start < 0 ? QJsonObject() : QJsonDocument::fromJson(out.mid(start, end - start + 1)).object();
 }
 
 } // namespace shelltest
