@@ -27,6 +27,8 @@ packages=(
   libgl1-mesa-dri libglx-mesa0
   # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)
   fonts-droid-fallback
+  # Japanese, Korean and Chinese in the interface and the Language menu (Noto Sans CJK)
+  fonts-noto-cjk
 )
 
 SUDO=""
