@@ -223,7 +223,8 @@ QWidget *buildPreviewColumn(NXAppController *c, QWidget *parent)
     c->leftDuration->setGeometry(158, 2, 90, 16);
     c->leftDuration->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *volume = new QLabel(QObject::tr("Volume"), box);
-    volume->setGeometry(252, 32, 76, 14);
+    // Tall enough for the line height of the CJK faces too.
+    volume->setGeometry(252, 30, 76, 18);
     c->capureSnap = new DNButton(box);
     c->capureSnap->setNormalImage(QStringLiteral("right_snapshot_nor.png"));
     c->capureSnap->setToolTip(QObject::tr("Snapshot"));
