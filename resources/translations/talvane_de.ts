@@ -26,6 +26,10 @@
         <source>Tags</source>
         <translation>Tags</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
 </context>
 <context>
     <name>DNDVDNode</name>
@@ -103,6 +107,10 @@
     <message>
         <source>Target format: </source>
         <translation>Zielformat: </translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>Tags bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -783,7 +791,7 @@
     <name>NXNavigationBar</name>
     <message>
         <source>Output Profile Category</source>
-        <translation>Kategorien der Ausgabeprofile</translation>
+        <translation>Profilkategorien</translation>
     </message>
     <message>
         <source>Back</source>
@@ -911,6 +919,14 @@
         <source>No Profile Selected</source>
         <translation>Kein Profil ausgewählt</translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nein</translation>
+    </message>
 </context>
 <context>
     <name>NXProfilePreviewCell</name>
@@ -1023,6 +1039,33 @@
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD-Disc</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>DVD-Disc laden</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVD-Ordner</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>DVD-Ordner</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>ISO-Abbild</translation>
     </message>
 </context>
 <context>

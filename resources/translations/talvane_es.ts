@@ -26,6 +26,10 @@
         <source>Tags</source>
         <translation>Etiquetas</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
 </context>
 <context>
     <name>DNDVDNode</name>
@@ -103,6 +107,10 @@
     <message>
         <source>Target format: </source>
         <translation>Formato de salida: </translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>Editar etiquetas</translation>
     </message>
 </context>
 <context>
@@ -783,7 +791,7 @@
     <name>NXNavigationBar</name>
     <message>
         <source>Output Profile Category</source>
-        <translation>Categorías de perfiles de salida</translation>
+        <translation>Categorías de perfiles</translation>
     </message>
     <message>
         <source>Back</source>
@@ -911,6 +919,14 @@
         <source>No Profile Selected</source>
         <translation>Ningún perfil seleccionado</translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>NXProfilePreviewCell</name>
@@ -1023,6 +1039,33 @@
     <message>
         <source>Stop</source>
         <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>Disco DVD</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>Cargar un disco DVD</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>Carpeta DVD</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>Carpeta DVD</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>Imagen ISO</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,10 @@
         <source>Tags</source>
         <translation>Tags</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Infos</translation>
+    </message>
 </context>
 <context>
     <name>DNDVDNode</name>
@@ -103,6 +107,10 @@
     <message>
         <source>Target format: </source>
         <translation>Format de sortie&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>Modifier les tags</translation>
     </message>
 </context>
 <context>
@@ -783,7 +791,7 @@
     <name>NXNavigationBar</name>
     <message>
         <source>Output Profile Category</source>
-        <translation>Catégories de profils de sortie</translation>
+        <translation>Catégories de profils</translation>
     </message>
     <message>
         <source>Back</source>
@@ -911,6 +919,14 @@
         <source>No Profile Selected</source>
         <translation>Aucun profil sélectionné</translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Non</translation>
+    </message>
 </context>
 <context>
     <name>NXProfilePreviewCell</name>
@@ -1023,6 +1039,33 @@
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>Disque DVD</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>Charger un disque DVD</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>Dossier DVD</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>Dossier DVD</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>Image ISO</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,10 @@
         <source>Tags</source>
         <translation>Tag</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
 </context>
 <context>
     <name>DNDVDNode</name>
@@ -103,6 +107,10 @@
     <message>
         <source>Target format: </source>
         <translation>Formato di destinazione: </translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>Modifica tag</translation>
     </message>
 </context>
 <context>
@@ -783,7 +791,7 @@
     <name>NXNavigationBar</name>
     <message>
         <source>Output Profile Category</source>
-        <translation>Categorie dei profili di output</translation>
+        <translation>Categorie di profili</translation>
     </message>
     <message>
         <source>Back</source>
@@ -911,6 +919,14 @@
         <source>No Profile Selected</source>
         <translation>Nessun profilo selezionato</translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>NXProfilePreviewCell</name>
@@ -1023,6 +1039,33 @@
     <message>
         <source>Stop</source>
         <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>Disco DVD</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>Carica un disco DVD</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>Cartella DVD</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>Cartella DVD</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>Immagine ISO</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,10 @@
         <source>Tags</source>
         <translation>タグ</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>情報</translation>
+    </message>
 </context>
 <context>
     <name>DNDVDNode</name>
@@ -103,6 +107,10 @@
     <message>
         <source>Target format: </source>
         <translation>出力形式：</translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>タグを編集</translation>
     </message>
 </context>
 <context>
@@ -911,6 +919,14 @@
         <source>No Profile Selected</source>
         <translation>プロファイルが選択されていません</translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>いいえ</translation>
+    </message>
 </context>
 <context>
     <name>NXProfilePreviewCell</name>
@@ -1023,6 +1039,33 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVDディスク</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>DVDディスクを読み込む</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVDフォルダ</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>DVDフォルダ</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>ISOイメージ</translation>
     </message>
 </context>
 <context>

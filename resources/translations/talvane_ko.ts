@@ -26,6 +26,10 @@
         <source>Tags</source>
         <translation>태그</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>정보</translation>
+    </message>
 </context>
 <context>
     <name>DNDVDNode</name>
@@ -103,6 +107,10 @@
     <message>
         <source>Target format: </source>
         <translation>출력 형식: </translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>태그 편집</translation>
     </message>
 </context>
 <context>
@@ -911,6 +919,14 @@
         <source>No Profile Selected</source>
         <translation>선택한 프로필 없음</translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>아니요</translation>
+    </message>
 </context>
 <context>
     <name>NXProfilePreviewCell</name>
@@ -1023,6 +1039,33 @@
     <message>
         <source>Stop</source>
         <translation>중지</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 디스크</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>DVD 디스크 불러오기</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVD 폴더</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>DVD 폴더</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>ISO 이미지</translation>
     </message>
 </context>
 <context>

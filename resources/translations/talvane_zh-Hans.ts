@@ -26,6 +26,10 @@
         <source>Tags</source>
         <translation>标签</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
 </context>
 <context>
     <name>DNDVDNode</name>
@@ -103,6 +107,10 @@
     <message>
         <source>Target format: </source>
         <translation>输出格式：</translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>编辑标签</translation>
     </message>
 </context>
 <context>
@@ -911,6 +919,14 @@
         <source>No Profile Selected</source>
         <translation>未选择预设</translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>否</translation>
+    </message>
 </context>
 <context>
     <name>NXProfilePreviewCell</name>
@@ -1023,6 +1039,33 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 光盘</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>载入 DVD 光盘</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVD 文件夹</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>DVD 文件夹</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>ISO 镜像</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,10 @@
         <source>Tags</source>
         <translation>標籤</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>資訊</translation>
+    </message>
 </context>
 <context>
     <name>DNDVDNode</name>
@@ -103,6 +107,10 @@
     <message>
         <source>Target format: </source>
         <translation>輸出格式：</translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>編輯標籤</translation>
     </message>
 </context>
 <context>
@@ -911,6 +919,14 @@
         <source>No Profile Selected</source>
         <translation>未選取設定檔</translation>
     </message>
+    <message>
+        <source>YES</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>否</translation>
+    </message>
 </context>
 <context>
     <name>NXProfilePreviewCell</name>
@@ -1023,6 +1039,33 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 光碟</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>載入 DVD 光碟</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVD 資料夾</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>DVD 資料夾</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>ISO 映像檔</translation>
     </message>
 </context>
 <context>
