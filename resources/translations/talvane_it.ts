@@ -998,7 +998,7 @@
     </message>
     <message>
         <source>Output:</source>
-        <translation>Output:</translation>
+        <translation>Destinazione:</translation>
     </message>
     <message>
         <source>Start:</source>

@@ -998,7 +998,7 @@
     </message>
     <message>
         <source>Output:</source>
-        <translation>Saída:</translation>
+        <translation>Destino:</translation>
     </message>
     <message>
         <source>Start:</source>
