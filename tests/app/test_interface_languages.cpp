@@ -129,6 +129,15 @@ QStringList cutTexts(const QWidget *root)
     return cut;
 }
 
+// No text of shown cut off; a picture of it kept for the languages a reader checks by eye.
+void expectNothingCut(QWidget *shown, const QString &code, const QString &picture)
+{
+    const QStringList cut = cutTexts(shown);
+    EXPECT_TRUE(cut.isEmpty()) << picture.toStdString() << ":\n" << cut.join(QLatin1Char('\n')).toStdString();
+    if (code == QLatin1String("de") || code == QLatin1String("ja"))
+        shelltest::saveWindowPicture(shown, QStringLiteral("app_interface_languages"), picture + QLatin1Char('_') + code);
+}
+
 QString menuTitle(const QMenuBar *bar, int index)
 {
     return bar->actions().value(index) ? bar->actions().value(index)->text() : QString();
@@ -180,18 +189,12 @@ TEST_P(InterfaceIn, MainWindowSheetAndChooserSpeakTheLanguageWithNothingCut)
     EXPECT_TRUE(window->font().families().value(0) == DNInterfaceFontFamily(code)
                 || DNInterfaceFontFamily(code).isEmpty());
 
-    const QStringList cutInWindow = cutTexts(window);
-    EXPECT_TRUE(cutInWindow.isEmpty()) << cutInWindow.join(QLatin1Char('\n')).toStdString();
-    if (code == QLatin1String("de") || code == QLatin1String("ja"))
-        shelltest::saveWindowPicture(window, QStringLiteral("app_interface_languages"), QStringLiteral("main_window_") + code);
+    expectNothingCut(window, code, QStringLiteral("main_window"));
 
     // A DVD's rows: the title rows' Edit pills, the merge switch, the tag link.
     shell->controller.actionForDVDScaner(medialisttest::makeDVD({5, 9}));
     ASSERT_TRUE(uitest::waitFor([&] { return window->findChildren<DNDVDTitleCell *>().size() == 2; }));
-    const QStringList cutInRows = cutTexts(window);
-    EXPECT_TRUE(cutInRows.isEmpty()) << cutInRows.join(QLatin1Char('\n')).toStdString();
-    if (code == QLatin1String("de") || code == QLatin1String("ja"))
-        shelltest::saveWindowPicture(window, QStringLiteral("app_interface_languages"), QStringLiteral("dvd_rows_") + code);
+    expectNothingCut(window, code, QStringLiteral("dvd_rows"));
     shell->controller.clearAll();
     ASSERT_TRUE(uitest::waitFor([&] { return shell->controller.mediaFiles->isEmpty(); }));
 
@@ -203,10 +206,7 @@ TEST_P(InterfaceIn, MainWindowSheetAndChooserSpeakTheLanguageWithNothingCut)
     if (proposal && proposal->choosePanel() && proposal->choosePanel()->isVisible())
         QTest::mouseClick(proposal->doneButton(), Qt::LeftButton);
     ASSERT_TRUE(uitest::waitFor([&] { return window->findChildren<DNRootCell *>().size() == 1; }));
-    const QStringList cutInFileRow = cutTexts(window);
-    EXPECT_TRUE(cutInFileRow.isEmpty()) << cutInFileRow.join(QLatin1Char('\n')).toStdString();
-    if (code == QLatin1String("de") || code == QLatin1String("ja"))
-        shelltest::saveWindowPicture(window, QStringLiteral("app_interface_languages"), QStringLiteral("file_row_") + code);
+    expectNothingCut(window, code, QStringLiteral("file_row"));
     shell->controller.clearAll();
     ASSERT_TRUE(uitest::waitFor([&] { return shell->controller.mediaFiles->isEmpty(); }));
 
@@ -219,8 +219,7 @@ TEST_P(InterfaceIn, MainWindowSheetAndChooserSpeakTheLanguageWithNothingCut)
     }));
     EXPECT_EQ(alert->text(), text(language.noSource));
     EXPECT_TRUE(alert->windowModality() == Qt::WindowModal);
-    const QStringList cutInAlert = cutTexts(alert);
-    EXPECT_TRUE(cutInAlert.isEmpty()) << cutInAlert.join(QLatin1Char('\n')).toStdString();
+    expectNothingCut(alert, code, QStringLiteral("no_source_alert"));
     alert->buttons().first()->click();
 
     // The chooser: the categories and the profiles in the language of the catalogue's own files.
@@ -237,10 +236,7 @@ TEST_P(InterfaceIn, MainWindowSheetAndChooserSpeakTheLanguageWithNothingCut)
     const auto cards = chooser.detaileProfileTableController()->tableView()->dataCells();
     ASSERT_FALSE(cards.isEmpty());
     EXPECT_EQ(cards.first()->profileTitle()->text(), catalogueTranslation(code, QStringLiteral("Main Title Backup (MPEG-2)")));
-    const QStringList cutInChooser = cutTexts(chooser.choosePanel());
-    EXPECT_TRUE(cutInChooser.isEmpty()) << cutInChooser.join(QLatin1Char('\n')).toStdString();
-    if (code == QLatin1String("de") || code == QLatin1String("ja"))
-        shelltest::saveWindowPicture(chooser.choosePanel(), QStringLiteral("app_interface_languages"), QStringLiteral("chooser_") + code);
+    expectNothingCut(chooser.choosePanel(), code, QStringLiteral("chooser"));
     chooser.cancelClick();
 }
 
