@@ -1,6 +1,7 @@
 #include "QuivraVideoConverterAppDelegate.h"
 
 #include "DNApplicationLanguage.h"
+#include "DNInterfaceFont.h"
 
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
@@ -194,6 +195,8 @@ void QuivraVideoConverterAppDelegate::resetMenuBarItemCurrentName()
         if (title.isEmpty())
             title = code;
         QAction *item = list->addAction(title);
+        // Each language in its own script's face, whatever the interface language.
+        item->setFont(DNInterfaceFont(list->font(), code));
         item->setCheckable(true);
         item->setChecked(code == current);
         item->setData(i);

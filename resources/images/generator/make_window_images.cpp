@@ -353,15 +353,8 @@ int main(int argc, char **argv)
             p.setPen(QPen(QColor(0, 0, 0, 70), 1));
             p.setBrush(fill);
             p.drawRoundedRect(track, r, r);
-            QFont f;
-            f.setPixelSize(9);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(QColor(255, 255, 255, enabled ? 235 : 160));
+            // The switch draws its (translated) word beside the knob.
             const double knobX = on ? track.right() - 2 * r + 1 : track.left() + 1;
-            p.drawText(on ? QRectF(track.left() + 4, track.top(), track.width() - 2 * r - 4, track.height())
-                          : QRectF(track.left() + 2 * r, track.top(), track.width() - 2 * r - 4, track.height()),
-                       Qt::AlignCenter, on ? "ON" : "OFF");
             p.setPen(QPen(QColor(0, 0, 0, 60), 1));
             p.setBrush(QColor(250, 250, 252));
             p.drawEllipse(QRectF(knobX, track.top() + 1, 2 * r - 2, 2 * r - 2));

@@ -99,12 +99,36 @@ void DNButton::mouseReleaseEvent(QMouseEvent *event)
     refreshShownImage();
 }
 
+void DNButton::setTitleInImage(const TitleInImage &title)
+{
+    titleInImage_ = title;
+    updateGeometry();
+    update();
+}
+
+QSize DNButton::titleInImageSizeHint(const QSize &picture) const
+{
+    const QFontMetrics metrics(font());
+    const QRectF &area = titleInImage_.area;
+    QSize size = picture;
+    if (titleInImage_.flags & Qt::TextWordWrap) {
+        const QRect needed = metrics.boundingRect(area.toAlignedRect(), titleInImage_.flags, text());
+        size.rheight() += qMax(0, needed.height() - int(area.height()));
+    } else {
+        size.rwidth() += qMax(0, metrics.horizontalAdvance(text()) - int(area.width()));
+        size.rheight() += qMax(0, metrics.height() - int(area.height()));
+    }
+    return size;
+}
+
 QSize DNButton::sizeHint() const
 {
     if (shownImage_.isNull() && normalImage_.isNull())
         return QPushButton::sizeHint();
     const QPixmap &image = normalImage_.isNull() ? shownImage_ : normalImage_;
     QSize size = image.deviceIndependentSize().toSize();
+    if (hasTitleInImage())
+        return titleInImageSizeHint(size);
     if (!text().isEmpty()) {
         const QFontMetrics metrics(font());
         size.setWidth(qMax(size.width(), metrics.horizontalAdvance(text()) + 8));
@@ -139,6 +163,40 @@ void DNButton::paintImage(QPainter &painter, bool drawTitle)
     }
 }
 
+void DNButton::paintTitleInImage(QPainter &painter)
+{
+    const QSizeF natural = shownImage_.deviceIndependentSize();
+    const qreal ends = titleInImage_.endWidth;
+    // Stretched only sideways, between the two ends; otherwise drawn as it is, centred.
+    const qreal extra = ends > 0 ? qMax<qreal>(0, width() - natural.width()) : 0;
+    const QPointF origin((width() - natural.width() - extra) / 2.0, (height() - natural.height()) / 2.0);
+    if (!isEnabled())
+        painter.setOpacity(0.45);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const qreal ratio = shownImage_.devicePixelRatio();
+    if (extra > 0) {
+        const qreal middle = natural.width() - 2 * ends;
+        const QRectF left(origin, QSizeF(ends, natural.height()));
+        const QRectF centre(left.topRight(), QSizeF(middle + extra, natural.height()));
+        const QRectF right(centre.topRight(), QSizeF(ends, natural.height()));
+        painter.drawPixmap(left, shownImage_, QRectF(0, 0, ends * ratio, natural.height() * ratio));
+        painter.drawPixmap(centre, shownImage_, QRectF(ends * ratio, 0, middle * ratio, natural.height() * ratio));
+        painter.drawPixmap(right, shownImage_,
+                           QRectF((ends + middle) * ratio, 0, ends * ratio, natural.height() * ratio));
+    } else {
+        painter.drawPixmap(QRectF(origin, natural), shownImage_, QRectF(QPointF(0, 0), shownImage_.size()));
+    }
+    QColor ink = titleInImage_.normal;
+    if (shownImage_.cacheKey() == alternateImage_.cacheKey() && titleInImage_.pressed.isValid())
+        ink = titleInImage_.pressed;
+    else if (shownImage_.cacheKey() == highlightImage_.cacheKey() && titleInImage_.highlight.isValid())
+        ink = titleInImage_.highlight;
+    const QRectF area = titleInImage_.area.translated(origin).adjusted(0, 0, extra, 0);
+    painter.setPen(ink);
+    painter.setFont(font());
+    painter.drawText(area, titleInImage_.flags, text());
+}
+
 void DNButton::paintEvent(QPaintEvent *event)
 {
     if (shownImage_.isNull()) {
@@ -146,5 +204,8 @@ void DNButton::paintEvent(QPaintEvent *event)
         return;
     }
     QPainter painter(this);
-    paintImage(painter, true);
+    if (hasTitleInImage())
+        paintTitleInImage(painter);
+    else
+        paintImage(painter, true);
 }

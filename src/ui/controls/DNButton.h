@@ -37,6 +37,24 @@ public:
     MouseDownAction mouseDownAction() const { return mouseDownAction_; }
     void setMouseDownAction(MouseDownAction action) { mouseDownAction_ = std::move(action); }
 
+    // A word inside the picture, for pictures drawn with room for one (a pill, a link, a large
+    // add button): the word stays translatable instead of being drawn into the file. area is in
+    // the picture's own coordinates; the colour follows the picture shown (an invalid
+    // highlight or pressed colour falls back to the normal one). A button wider than its picture
+    // stretches the part between the picture's two ends of endWidth pixels, and the area with
+    // it, so a longer word gets the room it needs: the size hint asks for it.
+    struct TitleInImage
+    {
+        QRectF area;
+        QColor normal;
+        QColor highlight;
+        QColor pressed;
+        int flags = Qt::AlignCenter;
+        qreal endWidth = 0; // 0: the picture is drawn as it is, never stretched
+    };
+    void setTitleInImage(const TitleInImage &title);
+    const TitleInImage &titleInImage() const { return titleInImage_; }
+
     // The picture the button shows now (null when it draws as a plain button).
     QPixmap currentImage() const { return shownImage_; }
     bool isPointerInside() const { return pointerInside_; }
@@ -61,6 +79,9 @@ protected:
 private:
     void showImage(const QPixmap &image);
     void refreshShownImage();
+    bool hasTitleInImage() const { return titleInImage_.area.isValid(); }
+    QSize titleInImageSizeHint(const QSize &picture) const;
+    void paintTitleInImage(QPainter &painter);
 
     QPixmap normalImage_;
     QPixmap highlightImage_;
@@ -68,5 +89,6 @@ private:
     QPixmap shownImage_;
     QString highlightImageName_;
     MouseDownAction mouseDownAction_;
+    TitleInImage titleInImage_;
     bool pointerInside_ = false;
 };

@@ -57,11 +57,11 @@ int ConvertStateCallback(void *context, int code)
 }
 
 void showAlertSheet(QWidget *window, QMessageBox::Icon icon, const QString &message,
-                    const QString &informative)
+                    const QString &informative, const QString &button)
 {
     auto *alert = new QMessageBox(icon, message, message, QMessageBox::NoButton, window);
     alert->setInformativeText(informative);
-    alert->addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
+    alert->addButton(button, QMessageBox::AcceptRole);
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->open();
@@ -118,14 +118,16 @@ bool NXAppController::checkOutputFolder()
 void NXAppController::showNoSourceAlert()
 {
     showAlertSheet(mainWindow, QMessageBox::Warning, tr("No video source!"),
-                   tr("Please load a DVD disc, add video clips or photos folder."));
+                   tr("Please load a DVD disc, add video clips or photos folder."), tr("OK"));
 }
 
+// This alert's texts, its button too, stay in English in every interface language.
 void NXAppController::showInvalidFolderAlert()
 {
     showAlertSheet(mainWindow, QMessageBox::Critical, QStringLiteral("Invalid Output Directory!"),
                    QStringLiteral("The destination folder you specified is an invalid path! You must "
-                                  "specify a valid directory name."));
+                                  "specify a valid directory name."),
+                   QStringLiteral("OK"));
 }
 
 void NXAppController::startConvertProgressView()

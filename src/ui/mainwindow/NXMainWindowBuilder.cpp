@@ -22,7 +22,7 @@
 
 namespace {
 
-// Top-bar buttons: a picture over a short title.
+// Top-bar buttons: a picture over a short title (marked for translation, translated when made).
 struct TopBarButton
 {
     QPointer<DNButton> NXAppController::*outlet;
@@ -88,12 +88,12 @@ QWidget *buildTopBar(NXAppController *c, QWidget *parent)
     row->addWidget(c->DVDLoadButton);
 
     static const TopBarButton left[] = {
-        {&NXAppController::DVDDiscLoadButton, "DVD Disc", "DVD_disc_nor.png"},
-        {&NXAppController::DVDFolderLoadButton, "DVD Folder", "DVD_Folder_nor.png"},
-        {&NXAppController::DVDIsoLoadButton, "ISO Image", "DVD_ISO_nor.png"},
-        {&NXAppController::videoLoadButton, "Add Video", "add_video_nor.png"},
-        {&NXAppController::photoLoadButton, "Add Photos", "add_photo_nor.png"},
-        {&NXAppController::DVDClearAllButton, "Clear All", "yt_clear_all_nor.png"},
+        {&NXAppController::DVDDiscLoadButton, QT_TRANSLATE_NOOP("QObject", "DVD Disc"), "DVD_disc_nor.png"},
+        {&NXAppController::DVDFolderLoadButton, QT_TRANSLATE_NOOP("QObject", "DVD Folder"), "DVD_Folder_nor.png"},
+        {&NXAppController::DVDIsoLoadButton, QT_TRANSLATE_NOOP("QObject", "ISO Image"), "DVD_ISO_nor.png"},
+        {&NXAppController::videoLoadButton, QT_TRANSLATE_NOOP("QObject", "Add Video"), "add_video_nor.png"},
+        {&NXAppController::photoLoadButton, QT_TRANSLATE_NOOP("QObject", "Add Photos"), "add_photo_nor.png"},
+        {&NXAppController::DVDClearAllButton, QT_TRANSLATE_NOOP("QObject", "Clear All"), "yt_clear_all_nor.png"},
     };
     for (const TopBarButton &entry : left) {
         c->*entry.outlet = makeTopBarButton(bar, entry.title, entry.normalImage);
@@ -101,12 +101,12 @@ QWidget *buildTopBar(NXAppController *c, QWidget *parent)
     }
     row->addStretch(1);
     static const TopBarButton right[] = {
-        {&NXAppController::recordBUtton, "Screen Recorder", "screen_recorder_nor.png"},
-        {&NXAppController::cameraButton, "Camera", "camera_recorder_nor.png"},
-        {&NXAppController::youtubeDownloadButton, "Online Video", "online_video_nor.png"},
-        {&NXAppController::settingButton, "Preferences", "setting_nor.png"},
-        {&NXAppController::checkNewButton, "Update", "check_new_version_nor.png"},
-        {&NXAppController::cudaButton, "Contact", "main_contact_nor.png"},
+        {&NXAppController::recordBUtton, QT_TRANSLATE_NOOP("QObject", "Screen Recorder"), "screen_recorder_nor.png"},
+        {&NXAppController::cameraButton, QT_TRANSLATE_NOOP("QObject", "Camera"), "camera_recorder_nor.png"},
+        {&NXAppController::youtubeDownloadButton, QT_TRANSLATE_NOOP("QObject", "Online Video"), "online_video_nor.png"},
+        {&NXAppController::settingButton, QT_TRANSLATE_NOOP("QObject", "Preferences"), "setting_nor.png"},
+        {&NXAppController::checkNewButton, QT_TRANSLATE_NOOP("QObject", "Update"), "check_new_version_nor.png"},
+        {&NXAppController::cudaButton, QT_TRANSLATE_NOOP("QObject", "Contact"), "main_contact_nor.png"},
     };
     for (const TopBarButton &entry : right) {
         c->*entry.outlet = makeTopBarButton(bar, entry.title, entry.normalImage);
@@ -139,9 +139,12 @@ QWidget *buildListColumn(NXAppController *c, QWidget *parent)
         QPointer<QPushButton> NXAppController::*outlet;
         const char *title;
     } buttons[] = {
-        {&NXAppController::editButton, "Edit"},     {&NXAppController::renameButton, "Rename"},
-        {&NXAppController::mergeButton, "Merge"},   {&NXAppController::infoButton, "Info"},
-        {&NXAppController::removeButton, "Remove"}, {&NXAppController::clearButton, "Clear"},
+        {&NXAppController::editButton, QT_TRANSLATE_NOOP("QObject", "Edit")},
+        {&NXAppController::renameButton, QT_TRANSLATE_NOOP("QObject", "Rename")},
+        {&NXAppController::mergeButton, QT_TRANSLATE_NOOP("QObject", "Merge")},
+        {&NXAppController::infoButton, QT_TRANSLATE_NOOP("QObject", "Info")},
+        {&NXAppController::removeButton, QT_TRANSLATE_NOOP("QObject", "Remove")},
+        {&NXAppController::clearButton, QT_TRANSLATE_NOOP("QObject", "Clear")},
     };
     for (const auto &entry : buttons) {
         auto *button = new QPushButton(QObject::tr(entry.title), commands);
@@ -223,7 +226,8 @@ QWidget *buildPreviewColumn(NXAppController *c, QWidget *parent)
     c->leftDuration->setGeometry(158, 2, 90, 16);
     c->leftDuration->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *volume = new QLabel(QObject::tr("Volume"), box);
-    volume->setGeometry(252, 32, 76, 14);
+    // Tall enough for the line height of the CJK faces too.
+    volume->setGeometry(252, 30, 76, 18);
     c->capureSnap = new DNButton(box);
     c->capureSnap->setNormalImage(QStringLiteral("right_snapshot_nor.png"));
     c->capureSnap->setToolTip(QObject::tr("Snapshot"));

@@ -1,0 +1,1329 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>DNCellProfileImageView</name>
+    <message>
+        <source>Output Profile</source>
+        <translation>输出预设</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>编辑预设</translation>
+    </message>
+</context>
+<context>
+    <name>DNCellToolbar</name>
+    <message>
+        <source>Media Information</source>
+        <translation>媒体信息</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+</context>
+<context>
+    <name>DNDVDNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>音轨 %1 [%2]</translation>
+    </message>
+    <message>
+        <source>Forced Subtitle</source>
+        <translation>强制字幕</translation>
+    </message>
+</context>
+<context>
+    <name>DNDVDRootCell</name>
+    <message>
+        <source>Merge titles:</source>
+        <translation>合并标题：</translation>
+    </message>
+    <message>
+        <source>Target: </source>
+        <translation>目标：</translation>
+    </message>
+    <message>
+        <source>Output file:</source>
+        <translation>输出文件：</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Output Profile</source>
+        <translation>输出预设</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>编辑预设</translation>
+    </message>
+    <message>
+        <source>Target File Name</source>
+        <translation>输出文件名</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>No Profile</source>
+        <translation>无预设</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Main title detected: </source>
+        <translation>检测到的主标题：</translation>
+    </message>
+    <message>
+        <source>Titles ready to rip: </source>
+        <translation>准备提取的标题：</translation>
+    </message>
+    <message>
+        <source>No Title</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Target format: </source>
+        <translation>输出格式：</translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>编辑标签</translation>
+    </message>
+</context>
+<context>
+    <name>DNDVDTitleCell</name>
+    <message>
+        <source>title %1</source>
+        <translation>标题 %1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Audio Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>修剪</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Expand</source>
+        <translation>裁剪与扩展</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation>全部取消选择</translation>
+    </message>
+    <message>
+        <source>No Audio</source>
+        <translation>无音频</translation>
+    </message>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>音轨 %1 [%2]</translation>
+    </message>
+    <message>
+        <source>Forced Subtitle</source>
+        <translation>强制字幕</translation>
+    </message>
+    <message>
+        <source>Load Subtitle...</source>
+        <translation>载入字幕…</translation>
+    </message>
+    <message>
+        <source>Disabled Subtitle</source>
+        <translation>关闭字幕</translation>
+    </message>
+    <message>
+        <source>No Subtitle</source>
+        <translation>无字幕</translation>
+    </message>
+</context>
+<context>
+    <name>DNEffectsView</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>DNFileLoaderController</name>
+    <message>
+        <source>Video files (%1)</source>
+        <translation>视频文件 (%1)</translation>
+    </message>
+    <message>
+        <source>Load Photo Failed!</source>
+        <translation>无法载入照片！</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>DNFileLoaderSheet</name>
+    <message>
+        <source>Loading</source>
+        <translation>正在载入</translation>
+    </message>
+    <message>
+        <source>Loading Photos</source>
+        <translation>正在载入照片</translation>
+    </message>
+    <message>
+        <source>Loading %1</source>
+        <translation>正在载入 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DNGroupCell</name>
+    <message>
+        <source>Output file:</source>
+        <translation>输出文件：</translation>
+    </message>
+    <message>
+        <source>Target format: </source>
+        <translation>输出格式：</translation>
+    </message>
+    <message>
+        <source>No Profile</source>
+        <translation>无预设</translation>
+    </message>
+</context>
+<context>
+    <name>DNMajorTableViewController</name>
+    <message>
+        <source>Frequently Used Profile</source>
+        <translation>常用预设</translation>
+    </message>
+    <message>
+        <source>DVD Backup Profile</source>
+        <translation>DVD 备份预设</translation>
+    </message>
+    <message>
+        <source>Mobile Video Profile</source>
+        <translation>移动设备预设</translation>
+    </message>
+    <message>
+        <source>Web Video Profile</source>
+        <translation>网络视频预设</translation>
+    </message>
+    <message>
+        <source>Common Video Profile</source>
+        <translation>常规视频预设</translation>
+    </message>
+    <message>
+        <source>No Profile Selected</source>
+        <translation>未选择预设</translation>
+    </message>
+</context>
+<context>
+    <name>DNNodeTagController</name>
+    <message>
+        <source>Tags</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>输出名称：</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>标题：</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>艺术家：</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>注释：</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>流派：</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>应用于全部</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>DNProfile</name>
+    <message>
+        <source>keep origin</source>
+        <translation>保持原始</translation>
+    </message>
+    <message>
+        <source>original audio</source>
+        <translation>原始音频</translation>
+    </message>
+    <message>
+        <source>Codec: %@+%@ , Resolution: %@</source>
+        <translation>编码：%@+%@，分辨率：%@</translation>
+    </message>
+    <message>
+        <source>Codec: %@, Bit Rate: %@</source>
+        <translation>编码：%@，比特率：%@</translation>
+    </message>
+    <message>
+        <source>Codec: %@, Bit Rate: %@kbps</source>
+        <translation>编码：%@，比特率：%@ kbps</translation>
+    </message>
+</context>
+<context>
+    <name>DNProfileManager</name>
+    <message>
+        <source>%@ is damaged!</source>
+        <translation>%@ 已损坏！</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and can’t be opened. Please delete &quot;%1&quot; and download it again from the official website!</source>
+        <translation>“%1”已损坏，无法打开。请删除“%1”，然后从官方网站重新下载！</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>立即下载</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DNProfilePreviewTableViewController</name>
+    <message>
+        <source>%1 Profile Selected</source>
+        <translation>已选择预设“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>DNRootCell</name>
+    <message>
+        <source>Target format: </source>
+        <translation>输出格式：</translation>
+    </message>
+    <message>
+        <source>Output file:</source>
+        <translation>输出文件：</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>在文件管理器中显示</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>No Audio</source>
+        <translation>无音频</translation>
+    </message>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>音轨 %1 [%2]</translation>
+    </message>
+    <message>
+        <source>Load Subtitle...</source>
+        <translation>载入字幕…</translation>
+    </message>
+    <message>
+        <source>Disabled Subtitle</source>
+        <translation>关闭字幕</translation>
+    </message>
+    <message>
+        <source>No Subtitle</source>
+        <translation>无字幕</translation>
+    </message>
+    <message>
+        <source>No Profile</source>
+        <translation>无预设</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>字幕 (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+</context>
+<context>
+    <name>DNRootPhotoCell</name>
+    <message>
+        <source>%1 photos</source>
+        <translation>%1 张照片</translation>
+    </message>
+</context>
+<context>
+    <name>DNUpdateDialog</name>
+    <message>
+        <source>Software Update</source>
+        <translation>软件更新</translation>
+    </message>
+    <message>
+        <source>Looking for a newer version of %1...</source>
+        <translation>正在查找 %1 的新版本…</translation>
+    </message>
+    <message>
+        <source>Check for a new version on the download page</source>
+        <translation>在下载页面检查新版本</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Visit Web Site</source>
+        <translation>访问网站</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 Update Wizard</source>
+        <translation>%1 更新向导</translation>
+    </message>
+</context>
+<context>
+    <name>DNUpdateViewController</name>
+    <message>
+        <source>The version %1 of this application is now available--you have %2.</source>
+        <translation>此应用程序的 %1 版本现已发布，您当前的版本是 %2。</translation>
+    </message>
+    <message>
+        <source>A new version of this application is available; would you like to visit the web site?</source>
+        <translation>此应用程序有新版本可用，要访问网站吗？</translation>
+    </message>
+    <message>
+        <source>You already have the latest version of this application.</source>
+        <translation>您已经在使用此应用程序的最新版本。</translation>
+    </message>
+</context>
+<context>
+    <name>DNUpgradeController</name>
+    <message>
+        <source>No update service is set, so this copy cannot look for new versions.</source>
+        <translation>未设置更新服务，因此无法查找新版本。</translation>
+    </message>
+    <message>
+        <source>The update service has no information about new versions.</source>
+        <translation>更新服务没有新版本的信息。</translation>
+    </message>
+    <message>
+        <source>The update service answered with information that cannot be read.</source>
+        <translation>无法读取更新服务返回的信息。</translation>
+    </message>
+    <message>
+        <source>Cannot reach the update service. Check the network connection and try again.</source>
+        <translation>无法连接到更新服务。请检查网络连接后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>DNYTBUpdateController</name>
+    <message>
+        <source>The version %1 of %2 is now available--you have %3.
+</source>
+        <translation>%2 的 %1 版本现已发布，您当前的版本是 %3。
+</translation>
+    </message>
+    <message>
+        <source>New version is available for this application. We recommend that you upgrade to the latest version with optimized functionality.</source>
+        <translation>此应用程序有新版本可用。建议您升级到功能经过优化的最新版本。</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the latest version. There is nothing to update.</source>
+        <translation>%1 %2 已是最新版本，无需更新。</translation>
+    </message>
+</context>
+<context>
+    <name>NXAboutInfoController</name>
+    <message>
+        <source>About %1</source>
+        <translation>关于 %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>NXAppController</name>
+    <message>
+        <source>No video source!</source>
+        <translation>没有视频源！</translation>
+    </message>
+    <message>
+        <source>Please load a DVD disc, add video clips or photos folder.</source>
+        <translation>请载入 DVD 光盘，或添加视频片段或照片文件夹。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>NXCategoryTableController</name>
+    <message>
+        <source>%1 Category, please choose the output profile</source>
+        <translation>“%1”类别：请选择输出预设</translation>
+    </message>
+</context>
+<context>
+    <name>NXCustomizeButton</name>
+    <message>
+        <source>Customize</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>NXDiscScanerController</name>
+    <message>
+        <source>No Disc Found</source>
+        <translation>未找到光盘</translation>
+    </message>
+    <message>
+        <source>Choose a DVD image</source>
+        <translation>选择 DVD 镜像</translation>
+    </message>
+    <message>
+        <source>DVD image (*.iso *.ISO)</source>
+        <translation>DVD 镜像 (*.iso *.ISO)</translation>
+    </message>
+    <message>
+        <source>Choose a DVD folder</source>
+        <translation>选择 DVD 文件夹</translation>
+    </message>
+    <message>
+        <source>Loading DVD ...</source>
+        <translation>正在载入 DVD…</translation>
+    </message>
+    <message>
+        <source>Analyzing %1, Please wait...</source>
+        <translation>正在分析 %1，请稍候…</translation>
+    </message>
+    <message>
+        <source>Read DVD Structure Failed!</source>
+        <translation>无法读取 DVD 结构！</translation>
+    </message>
+    <message>
+        <source>Please check the input DVD and try again.</source>
+        <translation>请检查 DVD 后重试。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>Load DVD</source>
+        <translation>载入 DVD</translation>
+    </message>
+    <message>
+        <source>Choose the DVD disc to load:</source>
+        <translation>选择要载入的 DVD 光盘：</translation>
+    </message>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 光盘</translation>
+    </message>
+    <message>
+        <source>Choose a DVD folder (the folder that holds VIDEO_TS, or VIDEO_TS itself):</source>
+        <translation>选择 DVD 文件夹（包含 VIDEO_TS 的文件夹，或 VIDEO_TS 本身）：</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVD 文件夹</translation>
+    </message>
+    <message>
+        <source>Choose a DVD image file (.iso):</source>
+        <translation>选择 DVD 镜像文件 (.iso)：</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Loading DVD</source>
+        <translation>正在载入 DVD</translation>
+    </message>
+</context>
+<context>
+    <name>NXFloatInfoWindowController</name>
+    <message>
+        <source>Media Information</source>
+        <translation>媒体信息</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Total Video Streams</source>
+        <translation>视频流总数</translation>
+    </message>
+    <message>
+        <source>Total Audio Streams</source>
+        <translation>音频流总数</translation>
+    </message>
+    <message>
+        <source>Total Subtitle Streams</source>
+        <translation>字幕流总数</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Video %1</source>
+        <translation>视频 %1</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>视频编码</translation>
+    </message>
+    <message>
+        <source>Stream BitRate</source>
+        <translation>流比特率</translation>
+    </message>
+    <message>
+        <source>Frame Size</source>
+        <translation>画面尺寸</translation>
+    </message>
+    <message>
+        <source>%1x%2 pixels</source>
+        <translation>%1x%2 像素</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>宽高比</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Audio %1</source>
+        <translation>音频 %1</translation>
+    </message>
+    <message>
+        <source>Audio Codec</source>
+        <translation>音频编码</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Subtitle %1</source>
+        <translation>字幕 %1</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Title %1</source>
+        <translation>标题 %1</translation>
+    </message>
+</context>
+<context>
+    <name>NXLogController</name>
+    <message>
+        <source>Log</source>
+        <translation>日志</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>NXMainSettingController</name>
+    <message>
+        <source>At every start</source>
+        <translation>每次启动时</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>每周</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择…</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>输出文件夹：</translation>
+    </message>
+    <message>
+        <source>Snapshot folder:</source>
+        <translation>快照文件夹：</translation>
+    </message>
+    <message>
+        <source>When a conversion is done</source>
+        <translation>转换完成后</translation>
+    </message>
+    <message>
+        <source>Shut down the computer</source>
+        <translation>关闭计算机</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>打开输出文件夹</translation>
+    </message>
+    <message>
+        <source>Add MP4 and M4V files to the video library</source>
+        <translation>将 MP4 和 M4V 文件添加到视频库</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Check for updates:</source>
+        <translation>检查更新：</translation>
+    </message>
+    <message>
+        <source>Default audio language:</source>
+        <translation>默认音频语言：</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>NXNavigationBar</name>
+    <message>
+        <source>Output Profile Category</source>
+        <translation>输出预设类别</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>NXProfileChooserController</name>
+    <message>
+        <source>Output Profile</source>
+        <translation>输出预设</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>应用于全部</translation>
+    </message>
+    <message>
+        <source>Recently Used Profile</source>
+        <translation>最近使用的预设</translation>
+    </message>
+    <message>
+        <source>No Profile Selected</source>
+        <translation>未选择预设</translation>
+    </message>
+</context>
+<context>
+    <name>NXProfileController</name>
+    <message>
+        <source>Disable Video Track</source>
+        <translation>禁用视频轨道</translation>
+    </message>
+    <message>
+        <source>Video Codec: Keep original video</source>
+        <translation>视频编码：保留原始视频</translation>
+    </message>
+    <message>
+        <source>Profile Settings</source>
+        <translation>预设参数</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>预设：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>编码：</translation>
+    </message>
+    <message>
+        <source>Width and height must be from 1 to 9999.</source>
+        <translation>宽度和高度必须在 1 到 9999 之间。</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio:</source>
+        <translation>宽高比：</translation>
+    </message>
+    <message>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <source>CBR</source>
+        <translation>CBR</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>比特率：</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>采样率：</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>声道：</translation>
+    </message>
+    <message>
+        <source>Burn Subtitle:</source>
+        <translation>嵌入字幕：</translation>
+    </message>
+    <message>
+        <source>Two-pass encoding</source>
+        <translation>两遍编码</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>恢复默认值</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>应用于全部</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>No Profile Selected</source>
+        <translation>未选择预设</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>NXProfilePreviewCell</name>
+    <message>
+        <source>Fast</source>
+        <translation>快速</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢速</translation>
+    </message>
+    <message>
+        <source>LQ</source>
+        <translation>低质量</translation>
+    </message>
+    <message>
+        <source>HQ</source>
+        <translation>高质量</translation>
+    </message>
+    <message>
+        <source>➤ Recommended</source>
+        <translation>➤ 推荐</translation>
+    </message>
+</context>
+<context>
+    <name>NXProfileValues</name>
+    <message>
+        <source>keep origin</source>
+        <translation>保持原始</translation>
+    </message>
+    <message>
+        <source>Smart Match</source>
+        <translation>自动</translation>
+    </message>
+</context>
+<context>
+    <name>NXProgressController</name>
+    <message>
+        <source>fetching...</source>
+        <translation>获取中…</translation>
+    </message>
+    <message>
+        <source>%1 / %2 Converting</source>
+        <translation>正在转换 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 / %2 Frame Finished</source>
+        <translation>已完成 %1 / %2 帧</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>等待中…</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>转换中…</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>正在停止…</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>转换中</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>标题：</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>输出：</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>开始：</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>结束：</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>已转换：</translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation>剩余：</translation>
+    </message>
+    <message>
+        <source>FPS:</source>
+        <translation>FPS：</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>帧数：</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when done</source>
+        <translation>完成后关闭计算机</translation>
+    </message>
+    <message>
+        <source>Open the output folder when done</source>
+        <translation>完成后打开输出文件夹</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 光盘</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>载入 DVD 光盘</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVD 文件夹</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>DVD 文件夹</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>ISO 镜像</translation>
+    </message>
+</context>
+<context>
+    <name>NXSwitch</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+</context>
+<context>
+    <name>NXTimePicker</name>
+    <message>
+        <source>Increment</source>
+        <translation>增加</translation>
+    </message>
+    <message>
+        <source>Decrement</source>
+        <translation>减少</translation>
+    </message>
+    <message>
+        <source>Time Picker</source>
+        <translation>时间选择器</translation>
+    </message>
+</context>
+<context>
+    <name>PMDigitalNumberFormater</name>
+    <message>
+        <source>Couldn&apos;t convert  to int</source>
+        <translation>无法转换为整数</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Are your sure you want to restart the application now?</source>
+        <translation>确定要立即重新启动应用程序吗？</translation>
+    </message>
+    <message>
+        <source>Language changes take effect in application the next time you open it.</source>
+        <translation>语言更改将在下次打开应用程序时生效。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Load DVD</source>
+        <translation>载入 DVD</translation>
+    </message>
+    <message>
+        <source>Click to load a DVD disc; hold for more sources</source>
+        <translation>单击载入 DVD 光盘；按住可选择其他来源</translation>
+    </message>
+    <message>
+        <source>Conversion Options</source>
+        <translation>转换选项</translation>
+    </message>
+    <message>
+        <source>High Quality</source>
+        <translation>高质量</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation>去隔行</translation>
+    </message>
+    <message>
+        <source>Safe Mode</source>
+        <translation>安全模式</translation>
+    </message>
+    <message>
+        <source>CPU Cores:</source>
+        <translation>CPU 核心数：</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Open the snapshot folder</source>
+        <translation>打开快照文件夹</translation>
+    </message>
+    <message>
+        <source>Output Folder:</source>
+        <translation>输出文件夹：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>Choose the folder converted files are saved in</source>
+        <translation>选择转换后文件的保存文件夹</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Show the output folder</source>
+        <translation>显示输出文件夹</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Talvane</source>
+        <translation>Talvane</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>显示日志</translation>
+    </message>
+    <message>
+        <source>Cannot Use This Folder</source>
+        <translation>无法使用此文件夹</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be written to.</source>
+        <translation>无法写入文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>Nothing could be saved there. Choose a folder you may write to; the former folder is kept.</source>
+        <translation>无法在该处保存任何内容。请选择您有写入权限的文件夹；原来的文件夹保持不变。</translation>
+    </message>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 光盘</translation>
+    </message>
+    <message>
+        <source>DVD Folder</source>
+        <translation>DVD 文件夹</translation>
+    </message>
+    <message>
+        <source>ISO Image</source>
+        <translation>ISO 镜像</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>添加视频</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>添加照片</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系我们</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合并</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>QuivraVideoConverterAppDelegate</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+</context>
+<context>
+    <name>cropConfigure</name>
+    <message>
+        <source>Free</source>
+        <translation>自由</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原始</translation>
+    </message>
+    <message>
+        <source>Keep Current Ratio</source>
+        <translation>保持当前比例</translation>
+    </message>
+    <message>
+        <source>Keep 16:9 While Dragging</source>
+        <translation>拖动时保持 16:9</translation>
+    </message>
+    <message>
+        <source>Keep 4:3 While Dragging</source>
+        <translation>拖动时保持 4:3</translation>
+    </message>
+    <message>
+        <source>1:1 (Square)</source>
+        <translation>1:1（正方形）</translation>
+    </message>
+    <message>
+        <source>2.35:1 (Cinema)</source>
+        <translation>2.35:1（电影）</translation>
+    </message>
+    <message>
+        <source>Remove Black Borders</source>
+        <translation>去除黑边</translation>
+    </message>
+</context>
+</TS>

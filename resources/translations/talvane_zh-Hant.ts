@@ -1,0 +1,1329 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>DNCellProfileImageView</name>
+    <message>
+        <source>Output Profile</source>
+        <translation>輸出設定檔</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>編輯設定檔</translation>
+    </message>
+</context>
+<context>
+    <name>DNCellToolbar</name>
+    <message>
+        <source>Media Information</source>
+        <translation>媒體資訊</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>資訊</translation>
+    </message>
+</context>
+<context>
+    <name>DNDVDNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>音軌 %1 [%2]</translation>
+    </message>
+    <message>
+        <source>Forced Subtitle</source>
+        <translation>強制字幕</translation>
+    </message>
+</context>
+<context>
+    <name>DNDVDRootCell</name>
+    <message>
+        <source>Merge titles:</source>
+        <translation>合併標題：</translation>
+    </message>
+    <message>
+        <source>Target: </source>
+        <translation>目標：</translation>
+    </message>
+    <message>
+        <source>Output file:</source>
+        <translation>輸出檔案：</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Output Profile</source>
+        <translation>輸出設定檔</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>編輯設定檔</translation>
+    </message>
+    <message>
+        <source>Target File Name</source>
+        <translation>輸出檔名</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>No Profile</source>
+        <translation>無設定檔</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Main title detected: </source>
+        <translation>偵測到的主標題：</translation>
+    </message>
+    <message>
+        <source>Titles ready to rip: </source>
+        <translation>準備轉錄的標題：</translation>
+    </message>
+    <message>
+        <source>No Title</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Target format: </source>
+        <translation>輸出格式：</translation>
+    </message>
+    <message>
+        <source>Edit tags</source>
+        <translation>編輯標籤</translation>
+    </message>
+</context>
+<context>
+    <name>DNDVDTitleCell</name>
+    <message>
+        <source>title %1</source>
+        <translation>標題 %1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Audio Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>修剪</translation>
+    </message>
+    <message>
+        <source>Crop &amp; Expand</source>
+        <translation>裁切與擴展</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation>全部取消選取</translation>
+    </message>
+    <message>
+        <source>No Audio</source>
+        <translation>無音訊</translation>
+    </message>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>音軌 %1 [%2]</translation>
+    </message>
+    <message>
+        <source>Forced Subtitle</source>
+        <translation>強制字幕</translation>
+    </message>
+    <message>
+        <source>Load Subtitle...</source>
+        <translation>載入字幕…</translation>
+    </message>
+    <message>
+        <source>Disabled Subtitle</source>
+        <translation>關閉字幕</translation>
+    </message>
+    <message>
+        <source>No Subtitle</source>
+        <translation>無字幕</translation>
+    </message>
+</context>
+<context>
+    <name>DNEffectsView</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>DNFileLoaderController</name>
+    <message>
+        <source>Video files (%1)</source>
+        <translation>影片檔案 (%1)</translation>
+    </message>
+    <message>
+        <source>Load Photo Failed!</source>
+        <translation>無法載入相片！</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>DNFileLoaderSheet</name>
+    <message>
+        <source>Loading</source>
+        <translation>載入中</translation>
+    </message>
+    <message>
+        <source>Loading Photos</source>
+        <translation>正在載入相片</translation>
+    </message>
+    <message>
+        <source>Loading %1</source>
+        <translation>正在載入 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DNGroupCell</name>
+    <message>
+        <source>Output file:</source>
+        <translation>輸出檔案：</translation>
+    </message>
+    <message>
+        <source>Target format: </source>
+        <translation>輸出格式：</translation>
+    </message>
+    <message>
+        <source>No Profile</source>
+        <translation>無設定檔</translation>
+    </message>
+</context>
+<context>
+    <name>DNMajorTableViewController</name>
+    <message>
+        <source>Frequently Used Profile</source>
+        <translation>常用設定檔</translation>
+    </message>
+    <message>
+        <source>DVD Backup Profile</source>
+        <translation>DVD 備份設定檔</translation>
+    </message>
+    <message>
+        <source>Mobile Video Profile</source>
+        <translation>行動裝置設定檔</translation>
+    </message>
+    <message>
+        <source>Web Video Profile</source>
+        <translation>網路影片設定檔</translation>
+    </message>
+    <message>
+        <source>Common Video Profile</source>
+        <translation>一般影片設定檔</translation>
+    </message>
+    <message>
+        <source>No Profile Selected</source>
+        <translation>未選取設定檔</translation>
+    </message>
+</context>
+<context>
+    <name>DNNodeTagController</name>
+    <message>
+        <source>Tags</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Output Name:</source>
+        <translation>輸出名稱：</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>標題：</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>演出者：</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>註解：</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>套用至全部</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>DNProfile</name>
+    <message>
+        <source>keep origin</source>
+        <translation>保持原始</translation>
+    </message>
+    <message>
+        <source>original audio</source>
+        <translation>原始音訊</translation>
+    </message>
+    <message>
+        <source>Codec: %@+%@ , Resolution: %@</source>
+        <translation>編解碼器：%@+%@，解析度：%@</translation>
+    </message>
+    <message>
+        <source>Codec: %@, Bit Rate: %@</source>
+        <translation>編解碼器：%@，位元速率：%@</translation>
+    </message>
+    <message>
+        <source>Codec: %@, Bit Rate: %@kbps</source>
+        <translation>編解碼器：%@，位元速率：%@ kbps</translation>
+    </message>
+</context>
+<context>
+    <name>DNProfileManager</name>
+    <message>
+        <source>%@ is damaged!</source>
+        <translation>%@ 已損毀！</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged and can’t be opened. Please delete &quot;%1&quot; and download it again from the official website!</source>
+        <translation>「%1」已損毀，無法開啟。請刪除「%1」，然後從官方網站重新下載！</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>立即下載</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DNProfilePreviewTableViewController</name>
+    <message>
+        <source>%1 Profile Selected</source>
+        <translation>已選取設定檔「%1」</translation>
+    </message>
+</context>
+<context>
+    <name>DNRootCell</name>
+    <message>
+        <source>Target format: </source>
+        <translation>輸出格式：</translation>
+    </message>
+    <message>
+        <source>Output file:</source>
+        <translation>輸出檔案：</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>在檔案管理員中顯示</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>No Audio</source>
+        <translation>無音訊</translation>
+    </message>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>音軌 %1 [%2]</translation>
+    </message>
+    <message>
+        <source>Load Subtitle...</source>
+        <translation>載入字幕…</translation>
+    </message>
+    <message>
+        <source>Disabled Subtitle</source>
+        <translation>關閉字幕</translation>
+    </message>
+    <message>
+        <source>No Subtitle</source>
+        <translation>無字幕</translation>
+    </message>
+    <message>
+        <source>No Profile</source>
+        <translation>無設定檔</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>字幕 (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+</context>
+<context>
+    <name>DNRootPhotoCell</name>
+    <message>
+        <source>%1 photos</source>
+        <translation>%1 張相片</translation>
+    </message>
+</context>
+<context>
+    <name>DNUpdateDialog</name>
+    <message>
+        <source>Software Update</source>
+        <translation>軟體更新</translation>
+    </message>
+    <message>
+        <source>Looking for a newer version of %1...</source>
+        <translation>正在尋找 %1 的新版本…</translation>
+    </message>
+    <message>
+        <source>Check for a new version on the download page</source>
+        <translation>在下載頁面檢查新版本</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Visit Web Site</source>
+        <translation>造訪網站</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>%1 Update Wizard</source>
+        <translation>%1 更新精靈</translation>
+    </message>
+</context>
+<context>
+    <name>DNUpdateViewController</name>
+    <message>
+        <source>The version %1 of this application is now available--you have %2.</source>
+        <translation>此應用程式的 %1 版現已推出，您目前的版本是 %2。</translation>
+    </message>
+    <message>
+        <source>A new version of this application is available; would you like to visit the web site?</source>
+        <translation>此應用程式有新版本可用，要造訪網站嗎？</translation>
+    </message>
+    <message>
+        <source>You already have the latest version of this application.</source>
+        <translation>您已經在使用此應用程式的最新版本。</translation>
+    </message>
+</context>
+<context>
+    <name>DNUpgradeController</name>
+    <message>
+        <source>No update service is set, so this copy cannot look for new versions.</source>
+        <translation>尚未設定更新服務，因此無法尋找新版本。</translation>
+    </message>
+    <message>
+        <source>The update service has no information about new versions.</source>
+        <translation>更新服務沒有新版本的資訊。</translation>
+    </message>
+    <message>
+        <source>The update service answered with information that cannot be read.</source>
+        <translation>無法讀取更新服務回傳的資訊。</translation>
+    </message>
+    <message>
+        <source>Cannot reach the update service. Check the network connection and try again.</source>
+        <translation>無法連線到更新服務。請檢查網路連線後再試一次。</translation>
+    </message>
+</context>
+<context>
+    <name>DNYTBUpdateController</name>
+    <message>
+        <source>The version %1 of %2 is now available--you have %3.
+</source>
+        <translation>%2 的 %1 版現已推出，您目前的版本是 %3。
+</translation>
+    </message>
+    <message>
+        <source>New version is available for this application. We recommend that you upgrade to the latest version with optimized functionality.</source>
+        <translation>此應用程式有新版本可用。建議您升級至功能經過最佳化的最新版本。</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the latest version. There is nothing to update.</source>
+        <translation>%1 %2 已是最新版本，無須更新。</translation>
+    </message>
+</context>
+<context>
+    <name>NXAboutInfoController</name>
+    <message>
+        <source>About %1</source>
+        <translation>關於 %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>NXAppController</name>
+    <message>
+        <source>No video source!</source>
+        <translation>沒有影片來源！</translation>
+    </message>
+    <message>
+        <source>Please load a DVD disc, add video clips or photos folder.</source>
+        <translation>請載入 DVD 光碟，或加入影片片段或相片資料夾。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>NXCategoryTableController</name>
+    <message>
+        <source>%1 Category, please choose the output profile</source>
+        <translation>「%1」類別：請選擇輸出設定檔</translation>
+    </message>
+</context>
+<context>
+    <name>NXCustomizeButton</name>
+    <message>
+        <source>Customize</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>NXDiscScanerController</name>
+    <message>
+        <source>No Disc Found</source>
+        <translation>找不到光碟</translation>
+    </message>
+    <message>
+        <source>Choose a DVD image</source>
+        <translation>選擇 DVD 映像檔</translation>
+    </message>
+    <message>
+        <source>DVD image (*.iso *.ISO)</source>
+        <translation>DVD 映像檔 (*.iso *.ISO)</translation>
+    </message>
+    <message>
+        <source>Choose a DVD folder</source>
+        <translation>選擇 DVD 資料夾</translation>
+    </message>
+    <message>
+        <source>Loading DVD ...</source>
+        <translation>正在載入 DVD…</translation>
+    </message>
+    <message>
+        <source>Analyzing %1, Please wait...</source>
+        <translation>正在分析 %1，請稍候…</translation>
+    </message>
+    <message>
+        <source>Read DVD Structure Failed!</source>
+        <translation>無法讀取 DVD 結構！</translation>
+    </message>
+    <message>
+        <source>Please check the input DVD and try again.</source>
+        <translation>請檢查 DVD 後再試一次。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽…</translation>
+    </message>
+    <message>
+        <source>Load DVD</source>
+        <translation>載入 DVD</translation>
+    </message>
+    <message>
+        <source>Choose the DVD disc to load:</source>
+        <translation>選擇要載入的 DVD 光碟：</translation>
+    </message>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 光碟</translation>
+    </message>
+    <message>
+        <source>Choose a DVD folder (the folder that holds VIDEO_TS, or VIDEO_TS itself):</source>
+        <translation>選擇 DVD 資料夾（包含 VIDEO_TS 的資料夾，或 VIDEO_TS 本身）：</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVD 資料夾</translation>
+    </message>
+    <message>
+        <source>Choose a DVD image file (.iso):</source>
+        <translation>選擇 DVD 映像檔 (.iso)：</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Loading DVD</source>
+        <translation>正在載入 DVD</translation>
+    </message>
+</context>
+<context>
+    <name>NXFloatInfoWindowController</name>
+    <message>
+        <source>Media Information</source>
+        <translation>媒體資訊</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Total Video Streams</source>
+        <translation>視訊串流總數</translation>
+    </message>
+    <message>
+        <source>Total Audio Streams</source>
+        <translation>音訊串流總數</translation>
+    </message>
+    <message>
+        <source>Total Subtitle Streams</source>
+        <translation>字幕串流總數</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長度</translation>
+    </message>
+    <message>
+        <source>Video %1</source>
+        <translation>視訊 %1</translation>
+    </message>
+    <message>
+        <source>Video Codec</source>
+        <translation>視訊編解碼器</translation>
+    </message>
+    <message>
+        <source>Stream BitRate</source>
+        <translation>串流位元速率</translation>
+    </message>
+    <message>
+        <source>Frame Size</source>
+        <translation>畫面大小</translation>
+    </message>
+    <message>
+        <source>%1x%2 pixels</source>
+        <translation>%1x%2 像素</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>長寬比</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>影格速率</translation>
+    </message>
+    <message>
+        <source>Audio %1</source>
+        <translation>音訊 %1</translation>
+    </message>
+    <message>
+        <source>Audio Codec</source>
+        <translation>音訊編解碼器</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>聲道</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Subtitle %1</source>
+        <translation>字幕 %1</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Title %1</source>
+        <translation>標題 %1</translation>
+    </message>
+</context>
+<context>
+    <name>NXLogController</name>
+    <message>
+        <source>Log</source>
+        <translation>記錄</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>NXMainSettingController</name>
+    <message>
+        <source>At every start</source>
+        <translation>每次啟動時</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>每週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>永不</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選擇…</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Output folder:</source>
+        <translation>輸出資料夾：</translation>
+    </message>
+    <message>
+        <source>Snapshot folder:</source>
+        <translation>快照資料夾：</translation>
+    </message>
+    <message>
+        <source>When a conversion is done</source>
+        <translation>轉換完成後</translation>
+    </message>
+    <message>
+        <source>Shut down the computer</source>
+        <translation>關閉電腦</translation>
+    </message>
+    <message>
+        <source>Open the output folder</source>
+        <translation>開啟輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Add MP4 and M4V files to the video library</source>
+        <translation>將 MP4 和 M4V 檔案加入影片庫</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Check for updates:</source>
+        <translation>檢查更新：</translation>
+    </message>
+    <message>
+        <source>Default audio language:</source>
+        <translation>預設音訊語言：</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>NXNavigationBar</name>
+    <message>
+        <source>Output Profile Category</source>
+        <translation>輸出設定檔類別</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>NXProfileChooserController</name>
+    <message>
+        <source>Output Profile</source>
+        <translation>輸出設定檔</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>套用至全部</translation>
+    </message>
+    <message>
+        <source>Recently Used Profile</source>
+        <translation>最近使用的設定檔</translation>
+    </message>
+    <message>
+        <source>No Profile Selected</source>
+        <translation>未選取設定檔</translation>
+    </message>
+</context>
+<context>
+    <name>NXProfileController</name>
+    <message>
+        <source>Disable Video Track</source>
+        <translation>停用視訊軌</translation>
+    </message>
+    <message>
+        <source>Video Codec: Keep original video</source>
+        <translation>視訊編解碼器：保留原始影像</translation>
+    </message>
+    <message>
+        <source>Profile Settings</source>
+        <translation>設定檔設定</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>設定檔：</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>視訊</translation>
+    </message>
+    <message>
+        <source>Codec:</source>
+        <translation>編解碼器：</translation>
+    </message>
+    <message>
+        <source>Width and height must be from 1 to 9999.</source>
+        <translation>寬度和高度必須介於 1 到 9999 之間。</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>解析度：</translation>
+    </message>
+    <message>
+        <source>Frame Rate:</source>
+        <translation>影格速率：</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio:</source>
+        <translation>長寬比：</translation>
+    </message>
+    <message>
+        <source>VBR</source>
+        <translation>VBR</translation>
+    </message>
+    <message>
+        <source>CBR</source>
+        <translation>CBR</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>位元速率：</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>取樣率：</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>聲道：</translation>
+    </message>
+    <message>
+        <source>Burn Subtitle:</source>
+        <translation>燒錄字幕：</translation>
+    </message>
+    <message>
+        <source>Two-pass encoding</source>
+        <translation>兩階段編碼</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>還原預設值</translation>
+    </message>
+    <message>
+        <source>Apply to all</source>
+        <translation>套用至全部</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>No Profile Selected</source>
+        <translation>未選取設定檔</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>NXProfilePreviewCell</name>
+    <message>
+        <source>Fast</source>
+        <translation>快速</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢速</translation>
+    </message>
+    <message>
+        <source>LQ</source>
+        <translation>低品質</translation>
+    </message>
+    <message>
+        <source>HQ</source>
+        <translation>高品質</translation>
+    </message>
+    <message>
+        <source>➤ Recommended</source>
+        <translation>➤ 推薦</translation>
+    </message>
+</context>
+<context>
+    <name>NXProfileValues</name>
+    <message>
+        <source>keep origin</source>
+        <translation>保持原始</translation>
+    </message>
+    <message>
+        <source>Smart Match</source>
+        <translation>自動</translation>
+    </message>
+</context>
+<context>
+    <name>NXProgressController</name>
+    <message>
+        <source>fetching...</source>
+        <translation>取得中…</translation>
+    </message>
+    <message>
+        <source>%1 / %2 Converting</source>
+        <translation>正在轉換 %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 / %2 Frame Finished</source>
+        <translation>已完成 %1 / %2 影格</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>等待中…</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>轉換中…</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>正在停止…</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>轉換中</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>標題：</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>輸出：</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>開始：</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>結束：</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>長度：</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>已轉換：</translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation>剩餘：</translation>
+    </message>
+    <message>
+        <source>FPS:</source>
+        <translation>FPS：</translation>
+    </message>
+    <message>
+        <source>Frames:</source>
+        <translation>影格：</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when done</source>
+        <translation>完成後關閉電腦</translation>
+    </message>
+    <message>
+        <source>Open the output folder when done</source>
+        <translation>完成後開啟輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>NXPromptView</name>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 光碟</translation>
+    </message>
+    <message>
+        <source>Load a DVD disc</source>
+        <translation>載入 DVD 光碟</translation>
+    </message>
+    <message>
+        <source>DVD Path</source>
+        <translation>DVD 資料夾</translation>
+    </message>
+    <message>
+        <source>DVD folder</source>
+        <translation>DVD 資料夾</translation>
+    </message>
+    <message>
+        <source>ISO</source>
+        <translation>ISO</translation>
+    </message>
+    <message>
+        <source>ISO image</source>
+        <translation>ISO 映像檔</translation>
+    </message>
+</context>
+<context>
+    <name>NXSwitch</name>
+    <message>
+        <source>Off</source>
+        <translation>關</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開</translation>
+    </message>
+</context>
+<context>
+    <name>NXTimePicker</name>
+    <message>
+        <source>Increment</source>
+        <translation>增加</translation>
+    </message>
+    <message>
+        <source>Decrement</source>
+        <translation>減少</translation>
+    </message>
+    <message>
+        <source>Time Picker</source>
+        <translation>時間選擇器</translation>
+    </message>
+</context>
+<context>
+    <name>PMDigitalNumberFormater</name>
+    <message>
+        <source>Couldn&apos;t convert  to int</source>
+        <translation>無法轉換為整數</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Are your sure you want to restart the application now?</source>
+        <translation>確定要立即重新啟動應用程式嗎？</translation>
+    </message>
+    <message>
+        <source>Language changes take effect in application the next time you open it.</source>
+        <translation>語言變更將在下次開啟應用程式時生效。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Load DVD</source>
+        <translation>載入 DVD</translation>
+    </message>
+    <message>
+        <source>Click to load a DVD disc; hold for more sources</source>
+        <translation>按一下以載入 DVD 光碟；按住可選擇其他來源</translation>
+    </message>
+    <message>
+        <source>Conversion Options</source>
+        <translation>轉換選項</translation>
+    </message>
+    <message>
+        <source>High Quality</source>
+        <translation>高品質</translation>
+    </message>
+    <message>
+        <source>Deinterlace</source>
+        <translation>去交錯</translation>
+    </message>
+    <message>
+        <source>Safe Mode</source>
+        <translation>安全模式</translation>
+    </message>
+    <message>
+        <source>CPU Cores:</source>
+        <translation>CPU 核心數：</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Open the snapshot folder</source>
+        <translation>開啟快照資料夾</translation>
+    </message>
+    <message>
+        <source>Output Folder:</source>
+        <translation>輸出資料夾：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽…</translation>
+    </message>
+    <message>
+        <source>Choose the folder converted files are saved in</source>
+        <translation>選擇轉換後檔案的儲存資料夾</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Show the output folder</source>
+        <translation>顯示輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>轉換</translation>
+    </message>
+    <message>
+        <source>Talvane</source>
+        <translation>Talvane</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>Show Log</source>
+        <translation>顯示記錄</translation>
+    </message>
+    <message>
+        <source>Cannot Use This Folder</source>
+        <translation>無法使用此資料夾</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be written to.</source>
+        <translation>無法寫入資料夾「%1」。</translation>
+    </message>
+    <message>
+        <source>Nothing could be saved there. Choose a folder you may write to; the former folder is kept.</source>
+        <translation>無法在該處儲存任何內容。請選擇您可以寫入的資料夾；原本的資料夾將保留不變。</translation>
+    </message>
+    <message>
+        <source>DVD Disc</source>
+        <translation>DVD 光碟</translation>
+    </message>
+    <message>
+        <source>DVD Folder</source>
+        <translation>DVD 資料夾</translation>
+    </message>
+    <message>
+        <source>ISO Image</source>
+        <translation>ISO 映像檔</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>加入影片</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>加入相片</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>聯絡我們</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合併</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>QuivraVideoConverterAppDelegate</name>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+</context>
+<context>
+    <name>cropConfigure</name>
+    <message>
+        <source>Free</source>
+        <translation>自由</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原始</translation>
+    </message>
+    <message>
+        <source>Keep Current Ratio</source>
+        <translation>保持目前比例</translation>
+    </message>
+    <message>
+        <source>Keep 16:9 While Dragging</source>
+        <translation>拖曳時保持 16:9</translation>
+    </message>
+    <message>
+        <source>Keep 4:3 While Dragging</source>
+        <translation>拖曳時保持 4:3</translation>
+    </message>
+    <message>
+        <source>1:1 (Square)</source>
+        <translation>1:1（正方形）</translation>
+    </message>
+    <message>
+        <source>2.35:1 (Cinema)</source>
+        <translation>2.35:1（電影）</translation>
+    </message>
+    <message>
+        <source>Remove Black Borders</source>
+        <translation>移除黑邊</translation>
+    </message>
+</context>
+</TS>
