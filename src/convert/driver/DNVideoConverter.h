@@ -4,6 +4,8 @@
 #include "convert/engine/ConvertProgressInfo.h"
 #include "convert/engine/EngineCallbacks.h"
 
+#include <QString>
+
 class NXBasicMediaNode;
 
 // The conversion driver: converts one media item at a time and offers stop, progress and state
@@ -32,6 +34,10 @@ int DNVideoConverterVideoLength();
 int DNVideoConverterStateCallback(void *context, int code);
 // Handed to the MEncoder and AV bridges for their log lines; per-frame status lines are dropped.
 void DNVideoConverterLogCallback(const char *line);
+
+// True when every output in folder fits the engines' argument slots whatever its file name:
+// the folder's UTF-8 path, a slash and the longest file name stay below MaxCharLength.
+bool outputFolderFitsEngines(const QString &folder);
 
 // A copy of the state record (for tests and diagnostics).
 ConvertState DNVideoConverterState();

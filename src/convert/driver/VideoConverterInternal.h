@@ -4,8 +4,11 @@
 
 #include "builders/common/Argument.h"
 #include "convert/driver/ConvertState.h"
+#include "convert/driver/PassOutput.h"
 
 #include <QStringList>
+
+#include <memory>
 
 class NXBasicMediaNode;
 
@@ -22,9 +25,23 @@ void setConvertEngineKind(int engineKind);
 int _VideoConverter_Start(NXBasicMediaNode *node, int titleIndex, ConvertState *state, VideoConvertOptions options,
                           int groupDepth);
 
-// One pass. When skipWhenVectorIs is given and the builder makes exactly that vector, no engine
-// runs and *skipped is set (the result is 0): the pass would only repeat the previous one.
-// builtVector, when given, receives the vector the builder made.
+// What a caller asks of one pass beyond running it, and what it learns.
+struct PassRequest
+{
+    // When the builder makes exactly this vector, no engine runs and skipped is set (the result
+    // is 0): the pass would only repeat the previous one.
+    const QStringList *skipWhenVectorIs = nullptr;
+    // Give the verified output its final name. When false (the first of two passes, whose file
+    // may yet become the result) the verified output stays hidden in kept.
+    bool publish = true;
+
+    bool skipped = false;
+    QStringList builtVector;         // the vector the builder made
+    std::unique_ptr<PassOutput> kept;
+};
+
+// One pass: the builder's vector, one engine run writing under a hidden name, the output read to
+// its end, then its final name (or its removal when the pass failed, was stopped or the output
+// is not whole).
 int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
-                    const QStringList *skipWhenVectorIs = nullptr, bool *skipped = nullptr,
-                    QStringList *builtVector = nullptr);
+                    PassRequest *request = nullptr);

@@ -2,11 +2,13 @@
 
 #include "convert/driver/ConvertEngines.h"
 #include "convert/driver/DNVideoConverter.h"
+#include "convert/driver/PassExpectation.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/util/DNTimeText.h"
 #include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
 
 #include <QElapsedTimer>
@@ -16,13 +18,6 @@
 
 namespace {
 
-std::shared_ptr<DNProfile> profileOf(NXBasicMediaNode *node)
-{
-    if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
-        return dvd->profile();
-    return nullptr;
-}
-
 int failPass(const char *message)
 {
     std::fputs(message, stderr);
@@ -30,8 +25,46 @@ int failPass(const char *message)
     return ConvertResultFailed;
 }
 
-int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, const QStringList *skipWhenVectorIs,
-            bool *skipped, QStringList *builtVector)
+// Settles the output of a pass the engine finished with result: removed unless the engine
+// succeeded, the user did not stop, and the file reads whole; then given its final name (or kept
+// hidden for the caller). Returns the pass result.
+int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNode *node, int titleIndex,
+                 int engineKind, PassRequest *request)
+{
+    if (!output->writesFile())
+        return result;
+    if (result != 0 || convertStopped()) {
+        output->discard();
+        return result;
+    }
+    const QString problem = output->verify(passCheckFor(node, titleIndex, engineKind));
+    if (!problem.isEmpty()) {
+        DNRoughLog(QStringLiteral("The pass reported success but its output is not whole: %@. It is removed."), problem);
+        output->discard();
+        return ConvertResultFailed;
+    }
+    if (request && !request->publish) {
+        request->kept = std::move(output);
+        return 0;
+    }
+    const QString given = output->publish();
+    if (given.isEmpty())
+        return ConvertResultFailed;
+    if (given != passOutputName(node, titleIndex))
+        setPassOutputName(node, titleIndex, given);
+    return 0;
+}
+
+std::shared_ptr<DNProfile> profileOf(NXBasicMediaNode *node)
+{
+    if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
+        return dvd->profile();
+    if (auto *file = dynamic_cast<DNFileNode *>(node))
+        return file->profile();
+    return nullptr;
+}
+
+int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, PassRequest *request)
 {
     const std::shared_ptr<DNProfile> profile = profileOf(node);
     if (!profile)
@@ -51,13 +84,18 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
         return ConvertResultFailed;
 
     const QStringList words = ArgumentList(argument.get());
-    if (builtVector)
-        *builtVector = words;
-    if (skipWhenVectorIs && words == *skipWhenVectorIs) {
+    if (request)
+        request->builtVector = words;
+    if (request && request->skipWhenVectorIs && words == *request->skipWhenVectorIs) {
         DNRoughLog(QStringLiteral("The pass would repeat the previous one unchanged; it is not run again."));
-        if (skipped)
-            *skipped = true;
+        request->skipped = true;
         return 0;
+    }
+
+    auto output = std::make_unique<PassOutput>(argument.get(), passOutputName(node, titleIndex));
+    if (!output->problem().isEmpty()) {
+        DNRoughLog(QStringLiteral("The pass cannot run: %@."), output->problem());
+        return ConvertResultFailed;
     }
 
     int engineKind = 0;
@@ -84,16 +122,15 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     }
     engine->end();
     DNRoughLog(QStringLiteral("The encoder took %@ hours"), DNTimeStringFromSeconds(int(clock.elapsed() / 1000)));
-    return result;
+    return settleOutput(std::move(output), result, node, titleIndex, engineKind, request);
 }
 
 } // namespace
 
-int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
-                    const QStringList *skipWhenVectorIs, bool *skipped, QStringList *builtVector)
+int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, PassRequest *request)
 {
     try {
-        return runPass(node, titleIndex, options, skipWhenVectorIs, skipped, builtVector);
+        return runPass(node, titleIndex, options, request);
     } catch (const std::exception &error) {
         DNRoughLog(QStringLiteral("The pass failed: %@"), QString::fromUtf8(error.what()));
     } catch (...) {

@@ -3,10 +3,10 @@
 
 #include "convert/driver/DVDCoverStep.h"
 #include "convert/driver/DVDEngineChoice.h"
+#include "convert/driver/PassExpectation.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
-#include "core/util/DNPaths.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "profiles/DNProfile.h"
 
@@ -45,44 +45,34 @@ void removePassLogFiles(const QString &passLog)
         folder.remove(name);
 }
 
-// Two passes of one title. The builder names the output afresh for each pass; the first pass's
-// file is moved aside so that the second pass writes the same name instead of a " (1)" copy. A
-// builder that makes the same vector again (it has no two-pass form) is not run twice: the
-// first pass's output is the result.
-int convertTwoPasses(DNDVDNode *node, int titleIndex, const DNDVDTitlePtr &title, VideoConvertOptions options)
+// Two passes of one title. The first pass's own file (a builder without a two-pass form writes
+// one) stays hidden: when the second pass's vector is the first one again, that file is the
+// result and takes its final name without a second run; otherwise the second pass writes it.
+int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options)
 {
     const QString passLog = DNTemporaryFolder::uniqueFilePath(QStringLiteral("HV_"));
     if (passLog.isEmpty() || !SetOptionText(options.passLogFile, passLog))
         return fail("no place for the two-pass statistics file, the conversion fails... \n");
     options.twoPass = 1;
     options.passIndex = 0;
-    QStringList firstVector;
-    int result = _VideoConverter(node, titleIndex, options, nullptr, nullptr, &firstVector);
+    PassRequest first;
+    first.publish = false;
+    int result = _VideoConverter(node, titleIndex, options, &first);
     if (result != 0 || convertStopped()) {
         removePassLogFiles(passLog);
         return result;
     }
 
     options.passIndex = 1;
-    const QString firstOutput = title->outputName();
-    QString aside;
-    if (!firstOutput.isEmpty() && QFileInfo(firstOutput).isFile()) {
-        const QFileInfo output(firstOutput);
-        aside = DNUniqueFilePath(output.absolutePath(), QStringLiteral(".") + output.fileName() + QStringLiteral(".pass1"), 0);
-        if (!QFile::rename(firstOutput, aside)) {
-            DNRoughLog(QStringLiteral("The first pass's output %@ cannot be moved aside."), firstOutput);
-            aside.clear();
-        }
-    }
-    bool skipped = false;
-    result = _VideoConverter(node, titleIndex, options, &firstVector, &skipped);
-    if (!aside.isEmpty()) {
-        if (skipped) {
-            QFile::rename(aside, firstOutput);
-            title->setOutputName(firstOutput);
-        } else {
-            QFile::remove(aside);
-        }
+    PassRequest second;
+    second.skipWhenVectorIs = &first.builtVector;
+    result = _VideoConverter(node, titleIndex, options, &second);
+    if (second.skipped && first.kept && first.kept->writesFile()) {
+        const QString given = first.kept->publish();
+        if (given.isEmpty())
+            result = ConvertResultFailed;
+        else
+            setPassOutputName(node, titleIndex, given);
     }
     removePassLogFiles(passLog);
     return result;
@@ -105,7 +95,7 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     int result;
     if (passes == 2) {
-        result = convertTwoPasses(node, titleIndex, title, options);
+        result = convertTwoPasses(node, titleIndex, options);
     } else {
         options.twoPass = 0;
         result = _VideoConverter(node, titleIndex, options);
@@ -113,7 +103,8 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     if (result == 0 && finalOutput && node->dvdCover() && !convertStopped()) {
         try {
-            addCoverToDVDOutput(title->outputName(), node->thumbnail());
+            addCoverToDVDOutput(title->outputName(), node->thumbnail(),
+                                passCheckFor(node, titleIndex, ConvertEngineMEncoder).media);
         } catch (...) {
             DNRoughLog(QStringLiteral("The cover step failed; the output is kept without a cover."));
         }
@@ -146,6 +137,14 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     if (!SetOptionText(memberOptions.outputDirectory, DNTemporaryFolder::path()))
         return fail("no temporary folder for the group's parts... \n");
 
+    // The parts written by this run are only the joining pass's input: whatever becomes of the
+    // group, they go. (A title not reached keeps the output name of an earlier conversion, which
+    // must stay.)
+    QStringList parts;
+    const auto removeParts = [&parts] {
+        for (const QString &part : parts)
+            QFile::remove(part);
+    };
     for (const DNDVDTitlePtr &title : titles) {
         const std::shared_ptr<DNDVDTitleSetting> setting = title->setting();
         const bool autoExpand = setting ? setting->autoExpandToProfile() : false;
@@ -154,11 +153,16 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
         const int result = _VideoConverter_Start(original, title->index(), state, memberOptions, groupDepth + 1);
         if (setting)
             setting->setAutoExpandToProfile(autoExpand);
-        if (convertStopped())
+        if (result == 0)
+            parts << title->outputName();
+        if (convertStopped()) {
+            removeParts();
             return ConvertResultStopped;
+        }
         if (result != 0) {
             std::fputs("Convert Group child failed, so exit merge...\n", stderr);
             DNRoughLog(QStringLiteral("Convert Group child failed, so exit merge..."));
+            removeParts();
             return ConvertResultFailed;
         }
     }
@@ -166,11 +170,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     // Every joining builder makes an MEncoder vector.
     setConvertEngineKind(ConvertEngineMEncoder);
     const int result = _VideoConverter(group, -1, options);
-    if (result == 0) {
-        for (const DNDVDTitlePtr &title : titles)
-            if (!title->outputName().isEmpty())
-                QFile::remove(title->outputName());
-    }
+    removeParts();
     return result;
 }
 
