@@ -4,11 +4,12 @@
 #include "DNUpdateCheckSchedule.h"
 
 #include "convert/engine/PlayerProcessRegistry.h"
+#include "core/log/DNLogSetUp.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNLeftovers.h"
 #include "core/settings/DNSetting.h"
 #include "core/util/DNFileTypes.h"
-#include "core/util/DNPaths.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNSystemInfo.h"
 #include "profiles/DNProfileManager.h"
@@ -114,7 +115,8 @@ bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
         const QString first = settings->value(QStringLiteral("AppleLanguages")).toStringList().value(0);
         DNOpenWebPage(startPageAddress(first));
     }
-    DNCreateDirectory(DNApplicationDataDirectory());
+    DNSetUpProgramLog();
+    DNRemoveLeftoversOfKilledRuns(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
     if (window_)
         window_->setMouseTracking(true);
     if (appController_)
