@@ -1,9 +1,13 @@
 // convert SOURCE TITLE PROFILE OUTDIR: one DVD title through the conversion driver with the real
-// engines, progress on standard error; exit status 0 only when the output was written.
+// engines, progress on standard error; exit status 0 only when the output was written. SIGINT and
+// SIGTERM stop the conversion as the Stop button does (exit status 128 + the signal's number).
 #include "DevtoolCommand.h"
+#include "StopOnSignal.h"
 
 #include "convert/driver/DNVideoConverter.h"
+#include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNLeftovers.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
@@ -43,6 +47,7 @@ int printState(void *, int code)
 
 int convertCommand(const QStringList &arguments)
 {
+    const StopOnSignal stop;
     if (arguments.size() != 4)
         return devtoolFail(Name, QStringLiteral("usage: talvane-devtool convert SOURCE TITLE PROFILE OUTDIR"));
     bool ok = false;
@@ -67,6 +72,7 @@ int convertCommand(const QStringList &arguments)
     node->setProfile(DNProfile::parserFromContentOfFile(profilePath));
     node->setTitleSelected(titleIndex);
 
+    DNRemoveLeftoversOfKilledRuns(outDir);
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(outDir);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
 
@@ -81,12 +87,19 @@ int convertCommand(const QStringList &arguments)
             std::fprintf(stderr, "%3d%%  %d s  %d fps\n", info.percent, info.time, info.speed);
         }
     });
-    const int result = DNVideoConverterStart(node.get(), titleIndex, printState, nullptr);
+    const int result = stop.signalNumber() ? int(ConvertResultStopped)
+                                           : DNVideoConverterStart(node.get(), titleIndex, printState, nullptr);
     done = true;
     progress.join();
 
+    if (stop.signalNumber()) {
+        devtoolFail(Name, QStringLiteral("stopped by signal %1; nothing was written").arg(stop.signalNumber()));
+        return 128 + stop.signalNumber();
+    }
     if (result != 0)
-        return devtoolFail(Name, QStringLiteral("the conversion failed (result %1; see the log)").arg(result));
+        return devtoolFail(Name, QStringLiteral("the conversion failed (result %1; see the log %2)")
+                                     .arg(result)
+                                     .arg(DNCurrentRoughLogPath()));
     devtoolPrint(node->titleAt(titleIndex)->outputName() + QLatin1Char('\n'));
     return 0;
 }
