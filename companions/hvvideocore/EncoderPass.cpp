@@ -82,7 +82,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     log("pass vector: " + joined(argv));
 
     MEncoderEnvironment environment;
-    environment.dvdTitle = readDvdTitle;
+    environment.dvdTitle = [&log](const std::string &device, int title) { return readDvdTitle(device, title, log); };
     environment.inputFacts = readInputFacts;
     environment.temporaryPath = [this](const std::string &extension) -> std::string {
         if (m_temporaryFolder.empty() && !makeTemporaryFolder())

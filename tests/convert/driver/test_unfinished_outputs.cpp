@@ -5,7 +5,9 @@
 #include "DriverTestSupport.h"
 
 #include "convert/engine/OutputReading.h"
+#include "core/log/DNLogger.h"
 #include "core/platform/DNPartialOutput.h"
+#include "support/fixturecopy.h"
 #include "support/process.h"
 #include "support/smallfs.h"
 
@@ -168,6 +170,38 @@ TEST(UnfinishedOutputs, KilledEngineLeavesNoFile)
         EXPECT_NE(running.get(), 0);
         EXPECT_EQ(entriesIn(out.path()), QStringList());
     }
+}
+
+// A disc damaged after it was loaded, where libdvdread itself crashes reading it (one byte of the
+// menu IFO's first-play chain makes it free memory twice): the conversion reads the disc in a
+// child process, so the pass fails with a log line and the program goes on.
+TEST(UnfinishedOutputs, DiscDamagedAfterLoadingCostsOnlyThePass)
+{
+    QTemporaryDir logs;
+    DNLogger::shareRoughLog().redirect(logs.path(), logs.path());
+    for (const char *profile : {"Video_Other_AVI_DIVX.plist", "DVDBackupISO.plist"}) {
+        SCOPED_TRACE(profile);
+        QTemporaryDir work;
+        const QString disc = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), work.path());
+        QString error;
+        DNDVDNodePtr node =
+            NXDVDUtilities::loadDVDNode(NXDVDUtilities::sourceInfoForDVDPath(disc), &error);
+        ASSERT_TRUE(node) << error.toStdString();
+        node->setProfile(shippedProfile(QString::fromLatin1(profile)));
+        trimTitle(node->titleAt(1), 0, 2);
+
+        QFile ifo(disc + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO"));
+        ASSERT_TRUE(ifo.open(QIODevice::ReadWrite) && ifo.seek(1260) && ifo.write(QByteArray(1, char(0xB4))) == 1);
+        ifo.close();
+
+        QTemporaryDir out;
+        useOutputFolder(out.path());
+        EXPECT_NE(DNVideoConverterStart(node.get(), 1, nullptr, nullptr), 0);
+        EXPECT_EQ(entriesIn(out.path()), QStringList());
+    }
+    QFile log(DNCurrentRoughLogPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("the DVD cannot be read: its structure is damaged"));
 }
 
 // Paths the engines cannot take fail the run with a log line; nothing is written elsewhere.
