@@ -10,6 +10,7 @@
 #include "dvd/DNDVDNode.h"
 #include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
+#include "profiles/NXProfileValueCheck.h"
 
 #include <QElapsedTimer>
 
@@ -69,6 +70,11 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     const std::shared_ptr<DNProfile> profile = profileOf(node);
     if (!profile)
         return failPass("the item has no output profile, the pass fails... \n");
+    if (const QStringList problems = profileValueProblems(*profile); !problems.isEmpty()) {
+        DNRoughLog(QStringLiteral("The profile %@ cannot be used: %@. The pass fails."), profile->title(),
+                   problems.join(QStringLiteral("; ")));
+        return ConvertResultFailed;
+    }
     const QByteArray builderName = profile->argvAssembler().toUtf8();
     const ArgvAssemblerFunction builder = ArgvAssemblerForName(builderName.constData());
     if (!builder)
