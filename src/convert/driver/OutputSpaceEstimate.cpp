@@ -1,12 +1,10 @@
 #include "convert/driver/OutputSpaceEstimate.h"
 
-#include "convert/driver/DVDEngineChoice.h"
 #include "convert/driver/ConvertState.h"
+#include "convert/driver/DVDEngineChoice.h"
 #include "convert/driver/PassExpectation.h"
 #include "dvd/DNDVDGroupTitle.h"
-#include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
-#include "profiles/DNProfileKeepOrigin.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -20,15 +18,6 @@ constexpr double kDVDCopyKbps = 10080;
 constexpr double kSourceAudioKbps = 448;
 // Container and rate-control overshoot.
 constexpr double kMargin = 1.05;
-
-std::shared_ptr<DNProfile> profileOf(NXBasicMediaNode *node)
-{
-    if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
-        return dvd->profile();
-    if (auto *file = dynamic_cast<DNFileNode *>(node))
-        return file->profile();
-    return nullptr;
-}
 
 double numberOf(const std::shared_ptr<NXProfileInfoBase> &field, double otherwise)
 {
@@ -75,7 +64,7 @@ qint64 discBytes(const DNDVDNode &node)
 
 qint64 estimatedOutputBytes(NXBasicMediaNode *node, int titleIndex)
 {
-    const std::shared_ptr<DNProfile> profile = profileOf(node);
+    const std::shared_ptr<DNProfile> profile = profileOfItem(node);
     if (!profile)
         return 0;
     if (auto *dvd = dynamic_cast<DNDVDNode *>(node); dvd && engineKindForDVDProfile(*profile) == ConvertEngineISOBackup)

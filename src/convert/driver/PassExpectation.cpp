@@ -28,7 +28,9 @@ bool titleHasAudio(const DNDVDTitlePtr &title)
     return index >= 0 && index < title->audioTracks().size();
 }
 
-std::shared_ptr<DNProfile> profileOf(NXBasicMediaNode *node)
+} // namespace
+
+std::shared_ptr<DNProfile> profileOfItem(NXBasicMediaNode *node)
 {
     if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
         return dvd->profile();
@@ -36,8 +38,6 @@ std::shared_ptr<DNProfile> profileOf(NXBasicMediaNode *node)
         return file->profile();
     return nullptr;
 }
-
-} // namespace
 
 QString passOutputName(NXBasicMediaNode *node, int titleIndex)
 {
@@ -100,7 +100,7 @@ PassCheck passCheckFor(NXBasicMediaNode *node, int titleIndex, int engineKind)
         return check;
     }
     check.media.seconds = expectedOutputSeconds(node, titleIndex);
-    const std::shared_ptr<DNProfile> profile = profileOf(node);
+    const std::shared_ptr<DNProfile> profile = profileOfItem(node);
     const bool videoProfile = profile && profile->videoCodec();
     const bool audioProfile = profile && profile->audioCodec();
     if (auto *dvd = dynamic_cast<DNDVDNode *>(node)) {

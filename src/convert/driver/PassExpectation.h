@@ -4,11 +4,17 @@
 
 #include <QString>
 
+#include <memory>
+
+class DNProfile;
 class NXBasicMediaNode;
 
 // What a pass of an item must write, read from the item itself. Every kind of item the driver
 // converts is named here once: a DVD title (node and index), a DVD group title, a file item or
 // a file group.
+
+// The item's output profile (a DVD node's or group's, a file item's); null for other items.
+std::shared_ptr<DNProfile> profileOfItem(NXBasicMediaNode *node);
 
 // The output path the builder chose and stored on the item (the title's, for a DVD node).
 QString passOutputName(NXBasicMediaNode *node, int titleIndex);

@@ -7,8 +7,6 @@
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/util/DNTimeText.h"
-#include "dvd/DNDVDNode.h"
-#include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
 #include "profiles/NXProfileValueCheck.h"
 
@@ -56,18 +54,9 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
     return 0;
 }
 
-std::shared_ptr<DNProfile> profileOf(NXBasicMediaNode *node)
-{
-    if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
-        return dvd->profile();
-    if (auto *file = dynamic_cast<DNFileNode *>(node))
-        return file->profile();
-    return nullptr;
-}
-
 int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, PassRequest *request)
 {
-    const std::shared_ptr<DNProfile> profile = profileOf(node);
+    const std::shared_ptr<DNProfile> profile = profileOfItem(node);
     if (!profile)
         return failPass("the item has no output profile, the pass fails... \n");
     if (const QStringList problems = profileValueProblems(*profile); !problems.isEmpty()) {

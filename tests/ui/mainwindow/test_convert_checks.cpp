@@ -44,15 +44,27 @@ class ConvertChecks : public ::testing::TestWithParam<CheckCase>
 {
 };
 
+// The main window with its controller started, as after launch.
+struct ShownMainWindow
+{
+    NXAppController controller;
+    std::unique_ptr<DNWindow> window;
+
+    ShownMainWindow()
+    {
+        shelltest::app();
+        window.reset(NXBuildMainWindow(&controller).window);
+        controller.onApplicationDidFinishLaunching();
+        window->show();
+    }
+};
+
 TEST_P(ConvertChecks, RefusesWithTheAlertOfTheFirstFailedCheck)
 {
     const CheckCase &c = GetParam();
-    shelltest::app();
-    NXAppController controller;
-    NXMainWindowInterface ui = NXBuildMainWindow(&controller);
-    std::unique_ptr<DNWindow> window(ui.window);
-    controller.onApplicationDidFinishLaunching();
-    window->show();
+    ShownMainWindow shown;
+    NXAppController &controller = shown.controller;
+    const std::unique_ptr<DNWindow> &window = shown.window;
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("not-a-folder"));
@@ -133,12 +145,9 @@ TEST(ConvertOutputSpace, TooLittleRoomAsksAndTheUserDecides)
         GTEST_SKIP() << "a small file system needs the right to mount here";
     for (const bool convertAnyway : {false, true}) {
         SCOPED_TRACE(convertAnyway ? "Convert Anyway" : "Cancel");
-        shelltest::app();
-        NXAppController controller;
-        NXMainWindowInterface ui = NXBuildMainWindow(&controller);
-        std::unique_ptr<DNWindow> window(ui.window);
-        controller.onApplicationDidFinishLaunching();
-        window->show();
+        ShownMainWindow shown;
+        NXAppController &controller = shown.controller;
+        const std::unique_ptr<DNWindow> &window = shown.window;
         DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(disk.path());
         DNDVDNodePtr dvd = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("MacGen_MP4_H264.plist"));
         ASSERT_TRUE(dvd);
