@@ -95,11 +95,13 @@ void PassOutput::discard()
     if (m_hiddenPath.isEmpty())
         return;
     const QFileInfo hidden(m_hiddenPath);
-    QDir folder = hidden.dir();
-    // The ISO backup tool works in helper files named after its output.
-    const QFileInfoList helpers = folder.entryInfoList({QStringLiteral(".") + hidden.fileName() + QStringLiteral("*")},
-                                                       QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo &helper : helpers) {
+    // The ISO backup tool works in helper files named after its output. Compared as text: a name
+    // may hold characters a wildcard pattern would read as its own.
+    const QString helperStart = QStringLiteral(".") + hidden.fileName();
+    const QFileInfoList entries = hidden.dir().entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo &helper : entries) {
+        if (!helper.fileName().startsWith(helperStart))
+            continue;
         if (helper.isDir() && !helper.isSymLink())
             QDir(helper.filePath()).removeRecursively();
         else
