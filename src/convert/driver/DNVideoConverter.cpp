@@ -122,8 +122,9 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
         result = _VideoConverter_Start(node, titleIndex, &state, options, 0);
     }
 
-    // A stopped job wrote nothing the caller may use, whatever its last engine said.
-    if (convertStopped()) {
+    // A stopped job wrote nothing the caller may use, whatever its last engine said. A stop that
+    // came after the job's output took its final name found the job done.
+    if (convertStopped() && result != 0) {
         DNRoughLog(QStringLiteral("The conversion was stopped by the user."));
         result = ConvertResultStopped;
     }

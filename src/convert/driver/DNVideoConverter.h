@@ -13,9 +13,10 @@ class NXBasicMediaNode;
 //
 // DNVideoConverterStart runs on the conversion worker and blocks until the item is done: node is
 // a DVD node with the index of one of its titles, or a DVD group title with titleIndex -1. It
-// returns 0 when the output named by the title's (or group's) outputName was written;
-// ConvertResultStopped when the user stopped it (nothing counts as written then, and neither the
-// cover nor any after-conversion step may run); ConvertResultFailed when it was refused (another
+// returns 0 when the output named by the title's (or group's) outputName was written (read whole
+// and given its final name; a stop that comes after that finds the job done, and only the cover
+// step is skipped); ConvertResultStopped when the user stopped it before (nothing counts as
+// written then, nothing unfinished is left, and no after-conversion step may run); ConvertResultFailed when it was refused (another
 // conversion runs), the item is not one the driver converts, or a pass failed; or the engine's
 // own non-zero result. Every failure leaves a log line.
 //

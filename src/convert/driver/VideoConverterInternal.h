@@ -40,6 +40,10 @@ struct PassRequest
     std::unique_ptr<PassOutput> kept;
 };
 
+// Gives a verified output its final name and stores that on the item, unless the user stopped
+// first (the output is removed then): 0, ConvertResultStopped or ConvertResultFailed.
+int publishPassOutput(PassOutput &output, NXBasicMediaNode *node, int titleIndex);
+
 // One pass: the builder's vector, one engine run writing under a hidden name, the output read to
 // its end, then its final name (or its removal when the pass failed, was stopped or the output
 // is not whole).

@@ -34,7 +34,7 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
         return result;
     if (result != 0 || convertStopped()) {
         output->discard();
-        return result;
+        return result != 0 ? result : ConvertResultStopped;
     }
     const QString problem = output->verify(passCheckFor(node, titleIndex, engineKind));
     if (!problem.isEmpty()) {
@@ -46,12 +46,7 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
         request->kept = std::move(output);
         return 0;
     }
-    const QString given = output->publish();
-    if (given.isEmpty())
-        return ConvertResultFailed;
-    if (given != passOutputName(node, titleIndex))
-        setPassOutputName(node, titleIndex, given);
-    return 0;
+    return publishPassOutput(*output, node, titleIndex);
 }
 
 int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, PassRequest *request)
@@ -121,6 +116,29 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
 }
 
 } // namespace
+
+int publishPassOutput(PassOutput &output, NXBasicMediaNode *node, int titleIndex)
+{
+    QString given;
+    bool stopped = false;
+    {
+        // A stop and the naming never cross: a stop that came first keeps the name from being
+        // given; one that comes after finds the job done.
+        std::lock_guard<std::mutex> lock(ConvertMutex);
+        stopped = convertState().stopped != 0;
+        if (!stopped)
+            given = output.publish();
+    }
+    if (stopped) {
+        output.discard();
+        return ConvertResultStopped;
+    }
+    if (given.isEmpty())
+        return ConvertResultFailed;
+    if (given != passOutputName(node, titleIndex))
+        setPassOutputName(node, titleIndex, given);
+    return 0;
+}
 
 int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, PassRequest *request)
 {

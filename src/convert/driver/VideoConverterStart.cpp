@@ -60,20 +60,15 @@ int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions
     int result = _VideoConverter(node, titleIndex, options, &first);
     if (result != 0 || convertStopped()) {
         removePassLogFiles(passLog);
-        return result;
+        return result != 0 ? result : ConvertResultStopped;
     }
 
     options.passIndex = 1;
     PassRequest second;
     second.skipWhenVectorIs = &first.builtVector;
     result = _VideoConverter(node, titleIndex, options, &second);
-    if (second.skipped && first.kept && first.kept->writesFile()) {
-        const QString given = first.kept->publish();
-        if (given.isEmpty())
-            result = ConvertResultFailed;
-        else
-            setPassOutputName(node, titleIndex, given);
-    }
+    if (second.skipped && first.kept && first.kept->writesFile())
+        result = publishPassOutput(*first.kept, node, titleIndex);
     removePassLogFiles(passLog);
     return result;
 }
