@@ -30,6 +30,24 @@ DNDVDNodePtr discWithTrimmedTitle(const char *profile, int titleIndex, double se
     return node;
 }
 
+// A conversion of the disc's second title (its first seconds, or all of it for 0) into a folder
+// of its own, running on a worker as the shell runs it.
+struct RunningConversion
+{
+    QTemporaryDir out;
+    DNDVDNodePtr node;
+    StateLog log;
+    std::future<int> result;
+
+    RunningConversion(const char *profile, double seconds)
+    {
+        useOutputFolder(out.path());
+        node = discWithTrimmedTitle(profile, 1, seconds);
+        if (node)
+            result = startOnWorker(node.get(), 1, &log);
+    }
+};
+
 // The output the conversion named, read whole, and nothing else in its folder.
 void expectOnlyTheWholeOutput(const QString &folder, const QString &output)
 {
@@ -105,23 +123,19 @@ TEST(UnfinishedOutputs, StopAtAnyMomentLeavesAWholeFileOrNothing)
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
-    for (int run = 0; run < 20; ++run) {
-        const Engine &engine = engines[run % std::size(engines)];
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const Engine &engine = engines[attempt % std::size(engines)];
         const int delayMs = std::uniform_int_distribution<int>(0, engine.latestStopMs)(random);
         SCOPED_TRACE(std::string(engine.profile) + " stopped after " + std::to_string(delayMs) + " ms");
-        QTemporaryDir out;
-        useOutputFolder(out.path());
-        DNDVDNodePtr node = discWithTrimmedTitle(engine.profile, 1, 3);
-        ASSERT_TRUE(node);
-        StateLog log;
-        std::future<int> running = startOnWorker(node.get(), 1, &log);
+        RunningConversion run(engine.profile, 3);
+        ASSERT_TRUE(run.node);
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         DNVideoConverterStop();
-        const int result = running.get();
+        const int result = run.result.get();
         if (result == 0)
-            expectOnlyTheWholeOutput(out.path(), node->titleAt(1)->outputName());
+            expectOnlyTheWholeOutput(run.out.path(), run.node->titleAt(1)->outputName());
         else
-            EXPECT_EQ(entriesIn(out.path()), QStringList()) << "result " << result;
+            EXPECT_EQ(entriesIn(run.out.path()), QStringList()) << "result " << result;
     }
 }
 
@@ -139,24 +153,20 @@ TEST(UnfinishedOutputs, KilledEngineLeavesNoFile)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.profile);
-        QTemporaryDir out;
-        useOutputFolder(out.path());
-        DNDVDNodePtr node = discWithTrimmedTitle(c.profile, 1, 0);
-        ASSERT_TRUE(node);
-        StateLog log;
-        std::future<int> running = startOnWorker(node.get(), 1, &log);
+        RunningConversion run(c.profile, 0);
+        ASSERT_TRUE(run.node);
         QList<qint64> found;
         ASSERT_TRUE(waitFor([&] {
             found = testsupport::descendantProcesses(QString::fromLatin1(c.engine));
-            return !found.isEmpty() || running.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+            return !found.isEmpty() || run.result.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
         }));
         ASSERT_EQ(found.size(), 1) << "the conversion ended before its engine was seen";
         // Held at once, then let go in short slices until it has written part of its file: quick
         // engines would otherwise end before the kill.
         const qint64 engine = found.first();
         ASSERT_TRUE(holdProcess(engine));
-        const auto written = [&out] {
-            for (const QFileInfo &entry : QDir(out.path()).entryInfoList(QDir::Files | QDir::Hidden))
+        const auto written = [&run] {
+            for (const QFileInfo &entry : QDir(run.out.path()).entryInfoList(QDir::Files | QDir::Hidden))
                 if (entry.size() > 0)
                     return true;
             return false;
@@ -167,8 +177,8 @@ TEST(UnfinishedOutputs, KilledEngineLeavesNoFile)
             ASSERT_TRUE(holdProcess(engine)) << "the engine ended before it could be killed";
         }
         ::kill(pid_t(engine), SIGKILL);
-        EXPECT_NE(running.get(), 0);
-        EXPECT_EQ(entriesIn(out.path()), QStringList());
+        EXPECT_NE(run.result.get(), 0);
+        EXPECT_EQ(entriesIn(run.out.path()), QStringList());
     }
 }
 

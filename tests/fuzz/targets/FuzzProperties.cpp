@@ -8,17 +8,11 @@
 #include "profiles/DNProfile.h"
 #include "profiles/NXProfileValueCheck.h"
 
-#include <QFile>
 #include <QString>
 
 void fuzzProfileReader(const uint8_t *data, size_t size)
 {
-    const QString path = QString::fromLocal8Bit(fuzzScratchFolder()) + QStringLiteral("/profile.plist");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
+    const QString path = QString::fromStdString(writeFuzzScratchFile("profile.plist", data, size));
 
     const std::shared_ptr<DNProfile> profile = DNProfile::parserFromContentOfFile(path);
     const QVariant root = propertyListFromData(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));

@@ -1,5 +1,6 @@
 #include "FuzzTargets.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -32,4 +33,15 @@ const char *fuzzScratchFolder()
         std::atexit(removeScratch);
     }
     return scratch().c_str();
+}
+
+std::string writeFuzzScratchFile(const std::string &relativePath, const uint8_t *data, size_t size)
+{
+    const std::string path = std::string(fuzzScratchFolder()) + "/" + relativePath;
+    if (FILE *file = std::fopen(path.c_str(), "wb")) {
+        if (size)
+            std::fwrite(data, 1, size, file);
+        std::fclose(file);
+    }
+    return path;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // The readers that take what the program does not control (disc structures, property lists the
 // user may have edited, subtitle files, engines' output lines), one entry per fuzz target. The
@@ -38,5 +39,8 @@ inline constexpr FuzzTarget kFuzzTargets[] = {
     {"subtitle_reader", fuzzSubtitleReader}, {"status_lines", fuzzStatusLines},
 };
 
-// A folder of this process's own for inputs that must be files (on /dev/shm when there is one).
+// A folder of this process's own for inputs that must be files (on /dev/shm when there is one),
+// removed when the process ends.
 const char *fuzzScratchFolder();
+// Writes data to the file relativePath inside it (its folder must exist); the file's path.
+std::string writeFuzzScratchFile(const std::string &relativePath, const uint8_t *data, size_t size);

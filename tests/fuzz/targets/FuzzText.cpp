@@ -10,19 +10,13 @@
 #include "convert/engine/MEncoderStatus.h"
 #include "core/lang/TextCharset.h"
 
-#include <QFile>
 #include <QString>
 
 #include <string_view>
 
 void fuzzSubtitleReader(const uint8_t *data, size_t size)
 {
-    const QString path = QString::fromLocal8Bit(fuzzScratchFolder()) + QStringLiteral("/subtitle.srt");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
+    const QString path = QString::fromStdString(writeFuzzScratchFile("subtitle.srt", data, size));
     detectTextFileCharset(path);
 }
 
