@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kReadTimeoutMs = 60000;
+
 int fromBcd(uint8_t value)
 {
     return (value >> 4) * 10 + (value & 0x0f);

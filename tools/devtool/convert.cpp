@@ -92,7 +92,8 @@ int convertCommand(const QStringList &arguments)
     done = true;
     progress.join();
 
-    if (stop.signalNumber()) {
+    // A signal that came after the output took its name found the conversion done.
+    if (stop.signalNumber() && result != 0) {
         devtoolFail(Name, QStringLiteral("stopped by signal %1; nothing was written").arg(stop.signalNumber()));
         return 128 + stop.signalNumber();
     }
