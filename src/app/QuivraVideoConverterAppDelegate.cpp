@@ -3,12 +3,13 @@
 #include "DNApplicationLanguage.h"
 
 #include "convert/engine/PlayerProcessRegistry.h"
+#include "core/log/DNLogSetUp.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNLeftovers.h"
 #include "core/settings/DNSetting.h"
 #include "core/util/DNBuildDate.h"
 #include "core/util/DNFileTypes.h"
-#include "core/util/DNPaths.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNSystemInfo.h"
 #include "profiles/DNProfileManager.h"
@@ -118,7 +119,8 @@ bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
         DNOpenWebPage(startPageAddress(first));
     }
     NXWindowTransition::transition();
-    DNCreateDirectory(DNApplicationDataDirectory());
+    DNSetUpProgramLog();
+    DNRemoveLeftoversOfKilledRuns(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
     if (window_)
         window_->setMouseTracking(true);
     if (appController_)

@@ -14,4 +14,8 @@ struct ProcessResult {
 };
 
 ProcessResult runProcess(const QString &program, const QStringList &arguments, int timeoutMs = 120000);
+
+// The ids of the processes below this one (children, their children, ...) whose command name is
+// name ("mencoder", "HandBrakeCLI"), so that a test ends only engines it started.
+QList<qint64> descendantProcesses(const QString &name);
 } // namespace testsupport

@@ -1,8 +1,13 @@
 #include "DevtoolItems.h"
 
+#include "DevtoolCommand.h"
+#include "StopOnSignal.h"
+
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/files/DNMediaFileProbe.h"
+#include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNLeftovers.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
@@ -190,8 +195,9 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
     return {dvd, [dvd, titleIndex] { return dvd->titleAt(titleIndex)->outputName(); }};
 }
 
-int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir)
+int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir, const StopOnSignal &stop)
 {
+    DNRemoveLeftoversOfKilledRuns(outDir);
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(outDir);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
 
@@ -206,8 +212,21 @@ int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &
             std::fprintf(stderr, "%3d%%  %d s  %d fps\n", info.percent, info.time, info.speed);
         }
     });
-    const int result = DNVideoConverterStart(node, titleIndex, printState, nullptr);
+    const int result =
+        stop.signalNumber() ? int(ConvertResultStopped) : DNVideoConverterStart(node, titleIndex, printState, nullptr);
     done = true;
     progress.join();
     return result;
+}
+
+int devtoolConversionFailed(const char *command, int result, const StopOnSignal &stop)
+{
+    // A signal that came after the output took its name found the conversion done (result 0):
+    // only a stopped one exits as stopped.
+    if (stop.signalNumber()) {
+        devtoolFail(command, QStringLiteral("stopped by signal %1; nothing was written").arg(stop.signalNumber()));
+        return 128 + stop.signalNumber();
+    }
+    return devtoolFail(command,
+                       QStringLiteral("the conversion failed (result %1; see the log %2)").arg(result).arg(DNCurrentRoughLogPath()));
 }

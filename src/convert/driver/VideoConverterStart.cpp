@@ -4,14 +4,13 @@
 
 #include "convert/driver/DVDCoverStep.h"
 #include "convert/driver/DVDEngineChoice.h"
+#include "convert/driver/PassExpectation.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
-
-#include <QFile>
 
 #include <cstdio>
 #include <typeinfo>
@@ -35,10 +34,7 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     int result;
     if (passes == 2) {
-        result = convertTwoPasses(node, titleIndex,
-                                  {[&title] { return title->outputName(); },
-                                   [&title](const QString &name) { title->setOutputName(name); }},
-                                  options);
+        result = convertTwoPasses(node, titleIndex, options);
     } else {
         options.twoPass = 0;
         result = _VideoConverter(node, titleIndex, options);
@@ -46,7 +42,8 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     if (result == 0 && finalOutput && node->dvdCover() && !convertStopped()) {
         try {
-            addCoverToDVDOutput(title->outputName(), node->thumbnail());
+            addCoverToDVDOutput(title->outputName(), node->thumbnail(),
+                                passCheckFor(node, titleIndex, ConvertEngineMEncoder).media);
         } catch (...) {
             DNRoughLog(QStringLiteral("The cover step failed; the output is kept without a cover."));
         }
@@ -79,6 +76,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     if (!SetOptionText(memberOptions.outputDirectory, DNTemporaryFolder::path()))
         return failConversion("no temporary folder for the group's parts... \n");
 
+    GroupParts parts;
     for (const DNDVDTitlePtr &title : titles) {
         const std::shared_ptr<DNDVDTitleSetting> setting = title->setting();
         const bool autoExpand = setting ? setting->autoExpandToProfile() : false;
@@ -87,6 +85,8 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
         const int result = _VideoConverter_Start(original, title->index(), state, memberOptions, groupDepth + 1);
         if (setting)
             setting->setAutoExpandToProfile(autoExpand);
+        if (result == 0)
+            parts.add(title->outputName());
         if (convertStopped())
             return ConvertResultStopped;
         if (result != 0) {
@@ -98,13 +98,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
 
     // Every joining builder makes an MEncoder vector.
     setConvertEngineKind(ConvertEngineMEncoder);
-    const int result = _VideoConverter(group, -1, options);
-    if (result == 0) {
-        for (const DNDVDTitlePtr &title : titles)
-            if (!title->outputName().isEmpty())
-                QFile::remove(title->outputName());
-    }
-    return result;
+    return _VideoConverter(group, -1, options);
 }
 
 } // namespace

@@ -65,7 +65,7 @@ void NXAppController::onStartConvertClick()
         showInvalidFolderAlert();
         return;
     }
-    startConvertProgressView();
+    convertAfterOutputSpaceCheck();
 }
 
 bool NXAppController::checkConvertSource()
@@ -97,7 +97,8 @@ bool NXAppController::checkConvertSource()
 bool NXAppController::checkOutputFolder()
 {
     const QFileInfo folder(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
-    return !folder.filePath().isEmpty() && folder.isDir();
+    // A path the engines cannot take is as unusable as a missing folder.
+    return !folder.filePath().isEmpty() && folder.isDir() && outputFolderFitsEngines(folder.filePath());
 }
 
 void NXAppController::showNoSourceAlert()
