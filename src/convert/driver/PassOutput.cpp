@@ -4,19 +4,12 @@
 #include "convert/driver/DiscImageCheck.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNPartialOutput.h"
-#include "core/util/DNPaths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#include <fcntl.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace {
 
@@ -80,7 +73,7 @@ QString PassOutput::publish()
 {
     if (m_hiddenPath.isEmpty())
         return {};
-    const QString given = publishWithoutReplacing(m_hiddenPath, m_finalPath);
+    const QString given = DNPartialOutput::publish(m_hiddenPath, m_finalPath);
     if (given.isEmpty()) {
         discard();
         return {};
@@ -109,37 +102,6 @@ void PassOutput::discard()
     }
     if (QFile::remove(m_hiddenPath))
         DNRoughLog(QStringLiteral("The unfinished output %@ was removed."), m_hiddenPath);
-}
-
-QString publishWithoutReplacing(const QString &hiddenPath, const QString &finalPath)
-{
-    const QByteArray from = QFile::encodeName(hiddenPath);
-    const QFileInfo wanted(finalPath);
-    QString target = finalPath;
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        const QByteArray to = QFile::encodeName(target);
-        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-            return target;
-        int error = errno;
-        if (error == EINVAL || error == ENOSYS) {
-            // A file system without no-replace renames: a hard link fails just as well on a taken name.
-            if (::link(from.constData(), to.constData()) == 0) {
-                ::unlink(from.constData());
-                return target;
-            }
-            error = errno;
-            if (error != EEXIST && !QFileInfo::exists(target) && ::rename(from.constData(), to.constData()) == 0)
-                return target;
-        }
-        if (error != EEXIST) {
-            DNRoughLog(QStringLiteral("The output %@ cannot be given its name %@: %s"), hiddenPath, target,
-                       std::strerror(error));
-            return {};
-        }
-        target = DNUniqueFilePath(wanted.path(), wanted.fileName(), 1);
-        DNRoughLog(QStringLiteral("%@ was taken while the pass ran; the output is named %@."), finalPath, target);
-    }
-    return {};
 }
 
 bool outputDiskIsFull(const QString &path)

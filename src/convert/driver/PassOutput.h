@@ -57,10 +57,6 @@ private:
     bool m_settled = false;
 };
 
-// Moves hiddenPath to finalPath without replacing a file there (the next free " (n)" name then);
-// the name given, or empty when the rename failed.
-QString publishWithoutReplacing(const QString &hiddenPath, const QString &finalPath);
-
 // True when the output folder's file system had no room left after a pass: an engine that ran out
 // of space may have cut its file short without saying so (mencoder and the player dump do).
 bool outputDiskIsFull(const QString &path);

@@ -2,13 +2,18 @@
 
 #include "core/log/DNLogger.h"
 #include "core/platform/DNOwnerProcess.h"
+#include "core/util/DNPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 
+#include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 
 namespace {
@@ -61,6 +66,37 @@ QString DNPartialOutput::hiddenPathFor(const QString &finalPath)
         if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
             return path;
     }
+}
+
+QString DNPartialOutput::publish(const QString &hiddenPath, const QString &finalPath)
+{
+    const QByteArray from = QFile::encodeName(hiddenPath);
+    const QFileInfo wanted(finalPath);
+    QString target = finalPath;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const QByteArray to = QFile::encodeName(target);
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+            return target;
+        int error = errno;
+        if (error == EINVAL || error == ENOSYS) {
+            // A file system without no-replace renames: a hard link fails just as well on a taken name.
+            if (::link(from.constData(), to.constData()) == 0) {
+                ::unlink(from.constData());
+                return target;
+            }
+            error = errno;
+            if (error != EEXIST && !QFileInfo::exists(target) && ::rename(from.constData(), to.constData()) == 0)
+                return target;
+        }
+        if (error != EEXIST) {
+            DNRoughLog(QStringLiteral("The output %@ cannot be given its name %@: %s"), hiddenPath, target,
+                       std::strerror(error));
+            return {};
+        }
+        target = DNUniqueFilePath(wanted.path(), wanted.fileName(), 1);
+        DNRoughLog(QStringLiteral("%@ was taken while the output was written; it is named %@."), finalPath, target);
+    }
+    return {};
 }
 
 qint64 DNPartialOutput::writerOf(const QString &fileName)

@@ -17,6 +17,11 @@ inline constexpr int kLongestFileName = 255;
 // boundary) when the hidden name would exceed kLongestFileName; empty when even that cannot fit.
 QString hiddenPathFor(const QString &finalPath);
 
+// Gives the whole file at hiddenPath its final name without replacing anything there: finalPath,
+// or the next free " (n)" name when something took that one meanwhile. Returns the name given;
+// empty (with a log line) when the file could not be renamed, which then stays where it was.
+QString publish(const QString &hiddenPath, const QString &finalPath);
+
 // The id of the process that wrote fileName when it is one of these hidden names (or a helper
 // file an engine made beside one, whose name begins with it); 0 otherwise.
 qint64 writerOf(const QString &fileName);
