@@ -28,6 +28,14 @@ bool titleHasAudio(const DNDVDTitlePtr &title)
     return index >= 0 && index < title->audioTracks().size();
 }
 
+// The file's length as the builders take it for a trim: the selected video track's own, not
+// rounded to whole seconds.
+double fileSeconds(const DNFileNode &file)
+{
+    const DNTVideoPtr video = file.selectedVideoTrack();
+    return video ? double(video->duration) : 0;
+}
+
 } // namespace
 
 std::shared_ptr<DNProfile> profileOfItem(NXBasicMediaNode *node)
@@ -78,7 +86,7 @@ double expectedOutputSeconds(NXBasicMediaNode *node, int titleIndex)
         double total = 0;
         for (const NXMediaNodePtr &child : group->children()) {
             const auto *member = dynamic_cast<const DNFileNode *>(child.get());
-            const double seconds = member ? member->currentVideoTrackDuration() : 0;
+            const double seconds = member ? fileSeconds(*member) : 0;
             if (seconds <= 0)
                 return 0;
             total += seconds;
@@ -86,7 +94,7 @@ double expectedOutputSeconds(NXBasicMediaNode *node, int titleIndex)
         return total;
     }
     if (auto *file = dynamic_cast<DNFileNode *>(node))
-        return trimmedSeconds(file->currentVideoTrackDuration(), file->setting().get());
+        return trimmedSeconds(fileSeconds(*file), file->setting().get());
     return 0;
 }
 

@@ -1,7 +1,8 @@
 // The room a batch needs: the selected (trimmed) lengths at the profiles' bitrates, a copy at the
-// DVD's rate, the whole disc for the image backup, against the folder's free space.
+// DVD's rate, the whole disc for the image backup, media files and groups at their own lengths,
+// against the folder's free space.
 
-#include "DriverTestSupport.h"
+#include "FileRoadTestSupport.h"
 
 #include "convert/driver/OutputSpaceEstimate.h"
 
@@ -12,7 +13,8 @@ using namespace drivertest;
 
 namespace {
 
-double kbps(const DNDVDNodePtr &node)
+template <class Item>
+double kbps(const Item &node)
 {
     return node->profile()->videoQuality()->currentValue().toDouble()
         + node->profile()->audioQuality()->currentValue().toDouble();
@@ -67,6 +69,36 @@ TEST(OutputSpaceEstimate, BackupsCountWhatTheyCopy)
     QTemporaryDir out;
     EXPECT_EQ(estimateBatchOutputSpace({image}, out.path()).neededBytes,
               folderBytes(testsupport::fixturePath(QStringLiteral("dvd/ntsc"))));
+}
+
+// A media file at its trimmed length, a group at the sum of its members' whole lengths (the join
+// takes each member whole), each at its own profile's rates.
+TEST(OutputSpaceEstimate, FilesAndGroupsAtTheirLengthsTrimsAndRates)
+{
+    using fileroadtest::loadFile;
+    const DNFileNodePtr file = loadFile(QStringLiteral("fileroad/h264_aac.mp4"));
+    ASSERT_TRUE(file);
+    file->setEnableTrimming(true);
+    file->setTrimStartTime(1);
+    file->setTrimEndTime(2);
+    const DNFileGroupNodePtr group =
+        fileroadtest::groupOf({QStringLiteral("fileroad/fps50.mp4"), QStringLiteral("fileroad/quadrants.mp4")},
+                              QStringLiteral("Joined"));
+    ASSERT_TRUE(group);
+    group->profile()->videoQuality()->setCurrentValue(QStringLiteral("2500"));
+    const auto lengthOf = [](const NXMediaNodePtr &member) {
+        return std::static_pointer_cast<DNFileNode>(member)->selectedVideoTrack()->duration;
+    };
+    const double groupSeconds = lengthOf(group->children().at(0)) + lengthOf(group->children().at(1));
+    ASSERT_GT(groupSeconds, 5);
+
+    QTemporaryDir out;
+    const double fileBytes = 1 * kbps(file) * 1000 / 8 * 1.05;
+    const double groupBytes = groupSeconds * kbps(group) * 1000 / 8 * 1.05;
+    EXPECT_NEAR(double(estimateBatchOutputSpace({file}, out.path()).neededBytes), fileBytes, fileBytes * 0.01);
+    EXPECT_NEAR(double(estimateBatchOutputSpace({group}, out.path()).neededBytes), groupBytes, groupBytes * 0.01);
+    EXPECT_NEAR(double(estimateBatchOutputSpace({file, group}, out.path()).neededBytes), fileBytes + groupBytes,
+                (fileBytes + groupBytes) * 0.01);
 }
 
 TEST(OutputSpaceEstimate, AFolderWithoutRoomIsShort)
