@@ -2,9 +2,8 @@
 // read to its end before it is named, and a pass that runs out of disk, is stopped at any moment,
 // loses its engine or cannot name its output leaves nothing behind. Real engines, the NTSC disc.
 
-#include "DriverTestSupport.h"
+#include "UnfinishedOutputSupport.h"
 
-#include "convert/engine/OutputReading.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNPartialOutput.h"
 #include "support/fixturecopy.h"
@@ -47,22 +46,6 @@ struct RunningConversion
             result = startOnWorker(node.get(), 1, &log);
     }
 };
-
-// The output the conversion named, read whole, and nothing else in its folder.
-void expectOnlyTheWholeOutput(const QString &folder, const QString &output)
-{
-    EXPECT_EQ(filesIn(folder), QStringList{QFileInfo(output).fileName()});
-    if (output.endsWith(QLatin1String(".iso")))
-        return;
-    const OutputReading reading = readOutputToEnd(QFile::encodeName(output).toStdString());
-    EXPECT_TRUE(reading.readable) << reading.why;
-}
-
-// Everything in folder, hidden entries and folders included.
-QStringList entriesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 // The state letter of a process ('T' when held), 0 when it is gone.
 char processState(qint64 pid)
@@ -129,9 +112,11 @@ TEST(UnfinishedOutputs, StopAtAnyMomentLeavesAWholeFileOrNothing)
         SCOPED_TRACE(std::string(engine.profile) + " stopped after " + std::to_string(delayMs) + " ms");
         RunningConversion run(engine.profile, 3);
         ASSERT_TRUE(run.node);
+        FinalNameWatch watch(run.out.path());
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         DNVideoConverterStop();
         const int result = run.result.get();
+        EXPECT_EQ(watch.seenUnfinished(), QStringList());
         if (result == 0)
             expectOnlyTheWholeOutput(run.out.path(), run.node->titleAt(1)->outputName());
         else
