@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Fuzzes the readers of what the program does not control (disc structures, profiles, the
-# settings archive, subtitle files, the engines' status lines) with libFuzzer, AddressSanitizer
-# and UBSan.
+# settings archive, subtitle files, the engines' status lines, the players' output, frame socket
+# and yuv4mpeg stream) with libFuzzer, AddressSanitizer and UBSan.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # Builds the fuzz programs with clang into build-fuzz/ (or $TALVANE_FUZZ_BUILD_DIR) and runs each
 # target (all of them by default: ifo_reading ifo_frames profile_reader settings_archive
-# subtitle_reader status_lines) for SECONDS (default 60). The corpus grows in build-fuzz/corpus/,
+# subtitle_reader status_lines player_status player_wire y4m_stream) for SECONDS (default 60). The corpus grows in build-fuzz/corpus/,
 # starting from tests/fuzz/seeds/ and, for the IFO reader, the authored test discs. A crashing
 # input is written to build-fuzz/crashers/<target>/ and the run of that target stops there: fix the
 # fault, copy the input into tests/fuzz/crashers/<target>/, and the ordinary test FuzzCrashers
@@ -23,7 +23,8 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(ifo_reading ifo_frames profile_reader settings_archive subtitle_reader status_lines)
+  targets=(ifo_reading ifo_frames profile_reader settings_archive subtitle_reader status_lines
+           player_status player_wire y4m_stream)
 fi
 
 # The fuzzing toolchain is needed here only, not by the ordinary build.

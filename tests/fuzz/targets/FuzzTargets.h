@@ -5,7 +5,7 @@
 #include <string>
 
 // The readers that take what the program does not control (disc structures, property lists the
-// user may have edited, subtitle files, engines' output lines), one entry per fuzz target. The
+// user may have edited, subtitle files, engines' and players' output), one entry per fuzz target. The
 // libFuzzer programs (scripts/fuzz.sh) feed them generated inputs; the ordinary test
 // FuzzCrashers feeds them every input that once crashed one, kept in tests/fuzz/crashers/<name>.
 
@@ -26,6 +26,14 @@ void fuzzSubtitleReader(const uint8_t *data, size_t size);
 // Output of the engines and the player, split at random into chunks, through their status-line
 // parsers; the first byte chooses the parser.
 void fuzzStatusLines(const uint8_t *data, size_t size);
+// mplayer's output as the players read it, split at random into chunks: the first byte chooses
+// the preview's, the editor's or the online player's reading.
+void fuzzPlayerStatus(const uint8_t *data, size_t size);
+// The frame socket's lines, split at random into chunks, as the receiver and the player read them.
+void fuzzPlayerWire(const uint8_t *data, size_t size);
+// A yuv4mpeg stream, split at random into chunks, read and packed into the receiver's buffer as
+// the player does; the first byte chooses the packed byte order.
+void fuzzY4MStream(const uint8_t *data, size_t size);
 
 struct FuzzTarget
 {
@@ -37,6 +45,8 @@ inline constexpr FuzzTarget kFuzzTargets[] = {
     {"ifo_reading", replayIfoReading},       {"ifo_frames", fuzzIfoFrames},
     {"profile_reader", fuzzProfileReader},   {"settings_archive", fuzzSettingsArchive},
     {"subtitle_reader", fuzzSubtitleReader}, {"status_lines", fuzzStatusLines},
+    {"player_status", fuzzPlayerStatus},     {"player_wire", fuzzPlayerWire},
+    {"y4m_stream", fuzzY4MStream},
 };
 
 // A folder of this process's own for inputs that must be files (on /dev/shm when there is one),
