@@ -197,7 +197,7 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
 
 int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir, const StopOnSignal &stop)
 {
-    DNRemoveLeftoversOfKilledRuns(outDir);
+    DNRemoveLeftoversOfKilledRuns({outDir});
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(outDir);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
 

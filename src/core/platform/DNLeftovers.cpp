@@ -3,8 +3,14 @@
 #include "core/platform/DNPartialOutput.h"
 #include "core/platform/DNTemporaryFolder.h"
 
-void DNRemoveLeftoversOfKilledRuns(const QString &outputFolder)
+void DNRemoveLeftoversOfKilledRuns(const QStringList &outputFolders)
 {
     DNTemporaryFolder::removeStale();
-    DNPartialOutput::removeStale(outputFolder);
+    QStringList seen;
+    for (const QString &folder : outputFolders) {
+        if (folder.isEmpty() || seen.contains(folder))
+            continue;
+        seen << folder;
+        DNPartialOutput::removeStale(folder);
+    }
 }
