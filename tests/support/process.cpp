@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QProcess>
 
+#include <chrono>
+#include <thread>
+
 #include <unistd.h>
 
 namespace testsupport {
@@ -61,4 +64,15 @@ QList<qint64> descendantProcesses(const QString &name)
     }
     return found;
 }
+bool waitFor(const std::function<bool()> &condition, int timeoutSeconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
 } // namespace testsupport

@@ -13,10 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
-#include <functional>
-#include <thread>
 
 #include <unistd.h>
 
@@ -51,17 +48,6 @@ struct DevtoolRun
                                   QStringLiteral("1"), QString::fromLatin1(profile), output()});
     }
 };
-
-bool waitFor(const std::function<bool()> &condition, int seconds = 60)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
 
 QStringList entriesIn(const QString &folder)
 {
@@ -100,7 +86,7 @@ TEST(DevtoolConvert, SignalStopsTheConversionAndItsLogIsWritten)
         run.start(process, "Video_Other_AVI_DIVX.plist");
         ASSERT_TRUE(process.waitForStarted());
         QByteArray errors;
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(testsupport::waitFor([&] {
             process.waitForReadyRead(10);
             errors += process.readAllStandardError();
             return errors.contains("pass started") || process.state() == QProcess::NotRunning;
@@ -140,7 +126,7 @@ TEST(DevtoolConvert, WhatAKilledRunLeftGoesAtTheNextStart)
         QProcess killed;
         run.start(killed, c.profile);
         ASSERT_TRUE(killed.waitForStarted());
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(testsupport::waitFor([&] {
             if (killed.state() == QProcess::NotRunning)
                 return true;
             if (c.leavesHiddenOutput)
@@ -159,7 +145,7 @@ TEST(DevtoolConvert, WhatAKilledRunLeftGoesAtTheNextStart)
         if (c.leavesHiddenOutput) {
             EXPECT_FALSE(entriesIn(run.output()).isEmpty());
         }
-        EXPECT_TRUE(waitFor([&] { return processesNaming(run.output()).isEmpty(); }, 10));
+        EXPECT_TRUE(testsupport::waitFor([&] { return processesNaming(run.output()).isEmpty(); }, 10));
 
         QProcess next;
         run.start(next, c.profile);
