@@ -6,6 +6,7 @@
 #include "core/util/DNSystemInfo.h"
 #include "profiles/DNProfileKeepOrigin.h"
 #include "profiles/NXProfileValue.h"
+#include "profiles/NXProfileValueCheck.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -157,6 +158,8 @@ bool NXProfileParser::loadValueFromDictionary(const QVariant &value)
     subtitleOptions_ = readField<NXSubtitleOptions>(dictionary);
     if (!subtitleOptions_)
         subtitleOptions_ = NXSubtitleOptions::defaultOptions();
+    // What no engine could take is repaired or left for the conversion to refuse, never passed on.
+    repairProfileValues(*this);
     updateFlag();
     return true;
 }

@@ -1,8 +1,13 @@
 #include "DevtoolItems.h"
 
+#include "DevtoolCommand.h"
+#include "StopOnSignal.h"
+
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/files/DNMediaFileProbe.h"
+#include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNLeftovers.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
@@ -209,6 +214,7 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
 
 void devtoolUseOutputFolder(const QString &outDir)
 {
+    DNRemoveLeftoversOfKilledRuns({outDir});
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(outDir);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
 }
@@ -242,9 +248,25 @@ int devtoolPrintState(void *, int code)
     return printState(nullptr, code);
 }
 
-int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir)
+int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir, const StopOnSignal &stop)
 {
     devtoolUseOutputFolder(outDir);
-    return devtoolRunWithProgress([&] { return DNVideoConverterStart(node, titleIndex, printState, nullptr); },
-                                  devtoolConversionProgressLine);
+    return devtoolRunWithProgress(
+        [&] {
+            return stop.signalNumber() ? int(ConvertResultStopped)
+                                       : DNVideoConverterStart(node, titleIndex, printState, nullptr);
+        },
+        devtoolConversionProgressLine);
+}
+
+int devtoolConversionFailed(const char *command, int result, const StopOnSignal &stop)
+{
+    // A signal that came after the output took its name found the conversion done (result 0):
+    // only a stopped one exits as stopped.
+    if (stop.signalNumber()) {
+        devtoolFail(command, QStringLiteral("stopped by signal %1; nothing was written").arg(stop.signalNumber()));
+        return 128 + stop.signalNumber();
+    }
+    return devtoolFail(command,
+                       QStringLiteral("the conversion failed (result %1; see the log %2)").arg(result).arg(DNCurrentRoughLogPath()));
 }

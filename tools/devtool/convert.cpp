@@ -1,9 +1,10 @@
 // convert SOURCE TITLE PROFILE OUTDIR [flags]: one DVD title, or one media file (TITLE 0) with
 // its edit flags, through the conversion driver with the real engines, progress on standard
-// error; exit status 0 only when the output was written.
+// error; exit status 0 only when the output was written. SIGINT and SIGTERM stop the conversion
+// as the Stop button does (exit status 128 + the signal's number).
 #include "DevtoolCommand.h"
 #include "DevtoolItems.h"
-
+#include "StopOnSignal.h"
 
 #include <QFileInfo>
 
@@ -15,6 +16,7 @@ constexpr const char *Name = "convert";
 
 int convertCommand(const QStringList &arguments)
 {
+    const StopOnSignal stop;
     const QString usage = QStringLiteral("usage: talvane-devtool convert SOURCE TITLE PROFILE OUTDIR [flags] (see talvane-devtool help)");
     if (arguments.size() < 4)
         return devtoolFail(Name, usage);
@@ -38,9 +40,9 @@ int convertCommand(const QStringList &arguments)
     if (!item.node)
         return devtoolFail(Name, error);
 
-    const int result = devtoolRunConversion(item.node.get(), titleIndex, outDir);
+    const int result = devtoolRunConversion(item.node.get(), titleIndex, outDir, stop);
     if (result != 0)
-        return devtoolFail(Name, QStringLiteral("the conversion failed (result %1; see the log)").arg(result));
+        return devtoolConversionFailed(Name, result, stop);
     devtoolPrint(item.outputName() + QLatin1Char('\n'));
     return 0;
 }

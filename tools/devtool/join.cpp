@@ -1,7 +1,9 @@
 // join PROFILE OUTDIR FILE FILE...: media files converted as one file group, joined into one
-// output; exit status 0 only when it was written.
+// output; exit status 0 only when it was written. SIGINT and SIGTERM stop it as the Stop button
+// does (exit status 128 + the signal's number).
 #include "DevtoolCommand.h"
 #include "DevtoolItems.h"
+#include "StopOnSignal.h"
 
 #include "dvd/file/DNFileGroupNode.h"
 
@@ -14,6 +16,7 @@ constexpr const char *Name = "join";
 
 int joinCommand(const QStringList &arguments)
 {
+    const StopOnSignal stop;
     if (arguments.size() < 4)
         return devtoolFail(Name, QStringLiteral("usage: talvane-devtool join PROFILE OUTDIR FILE FILE..."));
     QString profilePath, outDir, why;
@@ -31,9 +34,9 @@ int joinCommand(const QStringList &arguments)
     const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes(members);
     group->setProfile(members.first()->profile());
 
-    const int result = devtoolRunConversion(group.get(), -1, outDir);
+    const int result = devtoolRunConversion(group.get(), -1, outDir, stop);
     if (result != 0)
-        return devtoolFail(Name, QStringLiteral("the join failed (result %1; see the log)").arg(result));
+        return devtoolConversionFailed(Name, result, stop);
     devtoolPrint(group->outputName() + QLatin1Char('\n'));
     return 0;
 }

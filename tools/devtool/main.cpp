@@ -5,6 +5,8 @@
 // then declare it below and add its row to the table.
 #include "DevtoolCommand.h"
 
+#include "core/log/DNLogSetUp.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -59,6 +61,10 @@ void devtoolPrint(const QString &text)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // Named and logging as the program is, so its settings and log are the program's.
+    QCoreApplication::setOrganizationName(QStringLiteral("Harnvale"));
+    QCoreApplication::setApplicationName(QStringLiteral("Talvane"));
+    DNSetUpProgramLog();
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return usage(stderr);

@@ -5,6 +5,7 @@
 
 #include "convert/driver/DVDCoverStep.h"
 #include "convert/driver/DVDEngineChoice.h"
+#include "convert/driver/PassExpectation.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
@@ -12,8 +13,6 @@
 #include "dvd/file/DNFileGroupNode.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
-
-#include <QFile>
 
 #include <cstdio>
 #include <typeinfo>
@@ -37,10 +36,7 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     int result;
     if (passes == 2) {
-        result = convertTwoPasses(node, titleIndex,
-                                  {[&title] { return title->outputName(); },
-                                   [&title](const QString &name) { title->setOutputName(name); }},
-                                  options);
+        result = convertTwoPasses(node, titleIndex, options);
     } else {
         options.twoPass = 0;
         result = _VideoConverter(node, titleIndex, options);
@@ -48,7 +44,8 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     if (result == 0 && finalOutput && node->dvdCover() && !convertStopped()) {
         try {
-            addCoverToDVDOutput(title->outputName(), node->thumbnail());
+            addCoverToDVDOutput(title->outputName(), node->thumbnail(),
+                                passCheckFor(node, titleIndex, ConvertEngineMEncoder).media);
         } catch (...) {
             DNRoughLog(QStringLiteral("The cover step failed; the output is kept without a cover."));
         }
@@ -81,6 +78,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     if (!SetOptionText(memberOptions.outputDirectory, DNTemporaryFolder::path()))
         return failConversion("no temporary folder for the group's parts... \n");
 
+    GroupParts parts;
     for (const DNDVDTitlePtr &title : titles) {
         const std::shared_ptr<DNDVDTitleSetting> setting = title->setting();
         const bool autoExpand = setting ? setting->autoExpandToProfile() : false;
@@ -89,6 +87,8 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
         const int result = _VideoConverter_Start(original, title->index(), state, memberOptions, groupDepth + 1);
         if (setting)
             setting->setAutoExpandToProfile(autoExpand);
+        if (result == 0)
+            parts.add(title->outputName());
         if (convertStopped())
             return ConvertResultStopped;
         if (result != 0) {
@@ -100,13 +100,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
 
     // Every joining builder makes an MEncoder vector.
     setConvertEngineKind(ConvertEngineMEncoder);
-    const int result = _VideoConverter(group, -1, options);
-    if (result == 0) {
-        for (const DNDVDTitlePtr &title : titles)
-            if (!title->outputName().isEmpty())
-                QFile::remove(title->outputName());
-    }
-    return result;
+    return _VideoConverter(group, -1, options);
 }
 
 } // namespace

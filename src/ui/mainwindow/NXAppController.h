@@ -88,6 +88,7 @@ using NXMediaListPtr = std::shared_ptr<NXMediaList>;
 //   NXAppController.cpp           construction, start-up, shut-down, notifications, window frame
 //   NXAppController_Settings.cpp  the conversion options bound to the settings object
 //   NXAppController_Convert.cpp   the Convert command and the conversion run
+//   NXAppController_OutputSpace.cpp  the free-space question before a batch
 //   NXAppController_AddMedia.cpp  adding media and the media-list delegate (media list's part)
 //   NXAppController_ListCommands.cpp  the commands on the selection and their enabling
 //   NXAppController_RowRequests.cpp   what a list row asks for (profile, tags, editor)
@@ -237,6 +238,9 @@ public:
     // ------------------------------------------------------------------ conversion run
     // The Convert button.
     void onStartConvertClick();
+    // Asks before a batch that may not fit the output folder's disk; converts unless the user
+    // declines (at once when the estimate fits).
+    void convertAfterOutputSpaceCheck();
     void startConvertProgressView();
     void startConvert();
     // The batch loop; runs on the progress sheet's worker thread.

@@ -80,7 +80,7 @@ void NXAppController::onStartConvertClick()
         showInvalidFolderAlert();
         return;
     }
-    startConvertProgressView();
+    convertAfterOutputSpaceCheck();
 }
 
 bool NXAppController::checkConvertSource()
@@ -112,7 +112,8 @@ bool NXAppController::checkConvertSource()
 bool NXAppController::checkOutputFolder()
 {
     const QFileInfo folder(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
-    return !folder.filePath().isEmpty() && folder.isDir();
+    // A path the engines cannot take is as unusable as a missing folder.
+    return !folder.filePath().isEmpty() && folder.isDir() && outputFolderFitsEngines(folder.filePath());
 }
 
 void NXAppController::showNoSourceAlert()
