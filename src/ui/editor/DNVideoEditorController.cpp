@@ -19,13 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-const QString DNVideoEditorController::kTabGeneral = QStringLiteral("tabGeneral");
-const QString DNVideoEditorController::kTabTrimming = QStringLiteral("tabTrimming");
-const QString DNVideoEditorController::kTabCrop = QStringLiteral("tabCrop");
-const QString DNVideoEditorController::kTabWatermark = QStringLiteral("tavWatermark");
-const QString DNVideoEditorController::kTabEffect = QStringLiteral("tabEffect");
-const QString DNVideoEditorController::kTabSubtitle = QStringLiteral("tabSubtile");
-
 namespace {
 const QString kApplytoAllEditSetting = QStringLiteral("DNNotificationApplytoAllEditSetting");
 const QString kRefreshAllCells = QStringLiteral("NXMediaTableViewRefreshAllCells 0.0");
@@ -59,7 +52,9 @@ DNVideoEditorController::DNVideoEditorController(QObject *parent) : QObject(pare
 
 DNVideoEditorController::~DNVideoEditorController()
 {
-    setMediaNode(nullptr);
+    // The item goes; the boxes may already be gone with a window closing around the sheet.
+    mediaNode_.reset();
+    item_ = DNEditedItem();
     renderControl_->setVideoControl(nullptr);
     delete watermarkTabItemBackup_;
     delete effectTabItemBackup_;

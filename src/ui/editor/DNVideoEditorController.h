@@ -256,13 +256,13 @@ public:
     template <typename T>
     T *control(const char *name) const;
 
-    // The tab identifiers.
-    static const QString kTabGeneral;
-    static const QString kTabTrimming;
-    static const QString kTabCrop;
-    static const QString kTabWatermark;
-    static const QString kTabEffect;
-    static const QString kTabSubtitle;
+    // The tab identifiers (the misspellings are the identifiers).
+    static inline const QString kTabGeneral = QStringLiteral("tabGeneral");
+    static inline const QString kTabTrimming = QStringLiteral("tabTrimming");
+    static inline const QString kTabCrop = QStringLiteral("tabCrop");
+    static inline const QString kTabWatermark = QStringLiteral("tavWatermark");
+    static inline const QString kTabEffect = QStringLiteral("tabEffect");
+    static inline const QString kTabSubtitle = QStringLiteral("tabSubtile");
 
 private:
     // --- set-up (the interface's loading)
