@@ -170,7 +170,10 @@ void DNVideoEditorController::updateVideoEditConfigureOnEnter()
 
     watermark_->setHidden(!item_.isEnableWatermark());
     watermark_->setTransparency(float(item_.watermarkTransparency()));
-    setWatermarkSelection(DNVideoEditorGeometry::divided(item_.watermarkRect(), flags_.videoScale));
+    watermark_->setFrame(processedPictureFrame());
+    setWatermarkSelection(DNVideoEditorGeometry::ofFractions(
+        DNVideoEditorGeometry::fractionsOf(item_.watermarkRect(), item_.resolutionOfSelectedVideoTrack()),
+        QSizeF(watermark_->size())));
     watermark_->setTextColor(DNVideoEditorGeometry::colorOf(item_.textWatermarkColor()));
     watermark_->setTextFont(DNVideoEditorGeometry::fontOf(item_.textWatermarkFont()));
 
@@ -305,6 +308,7 @@ void DNVideoEditorController::updateVideoEditConfigureOnVideoStart()
 
     setScaleFromSize(source, false);
     setCropSelection(DNVideoEditorGeometry::divided(item_.cropRect(), flags_.videoScale));
+    followProcessedPicture();
     didChange(QStringLiteral("SelectedRectChanged"));
 }
 
@@ -345,6 +349,7 @@ void DNVideoEditorController::onAreaSelectDidChanged(DNAreaSelector *sender)
 {
     if (sender == selectionView_) {
         handCropPercentageToPreview();
+        followProcessedPicture();
         didChange(QStringLiteral("SelectedRectChanged"));
     } else if (sender == watermark_) {
         didChange(QStringLiteral("watermarkFrameChanged"));
@@ -448,7 +453,10 @@ void DNVideoEditorController::updateVideoEditConfigureOnExit()
         view->resetColorAdjust();
         view->resetGeometry();
     }
-    item_.setWatermarkRect(QRectF(watermarkOriginLeft(), watermarkOriginBottom(), watermarkWidth(), watermarkHeight()));
+    // The box's place on the converted picture, kept as the same proportions of the source.
+    item_.setWatermarkRect(DNVideoEditorGeometry::ofFractions(
+        DNVideoEditorGeometry::fractionsOf(watermark_->selectionArea(), QSizeF(watermark_->size())),
+        item_.resolutionOfSelectedVideoTrack()));
     flags_.tabViewItemIndex = 0;
     sendUpdateTableCellsNotification();
 }

@@ -305,6 +305,16 @@ private:
     QRectF boxFrame(const DNAreaSelector *box) const;
     // The crop box's selection handed to the processed preview.
     void handCropPercentageToPreview();
+    // The picture as it will be converted (after the crop and the turn), in source pixels, and
+    // where the processed preview draws it.
+    QSizeF processedPictureSize() const;
+    QRect processedPictureFrame() const;
+    // The watermark box lies over the processed picture, since the watermark is placed in the
+    // converted picture: the box follows the picture's place in the preview and keeps its own
+    // place on the picture in proportion.
+    void followProcessedPicture();
+    // Watermark pixels (of the converted picture) per preview point, across and up.
+    QSizeF watermarkScale() const;
     void setCropSelection(const QRectF &area);
     // One typed value of a box (source pixels), announced under key.
     void editCrop(DNVideoEditorGeometry::BoxEdit edit, float pixels, const QString &key);

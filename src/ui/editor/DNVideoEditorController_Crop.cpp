@@ -23,6 +23,7 @@ void DNVideoEditorController::setEditorEnableCrop(bool on)
         selectionView_->setSelectedAspect(kRemoveBlackBordersPreset);
     if (!on)
         item_.setCropLetterboxAuto(false);
+    followProcessedPicture();
     didChange(QStringLiteral("editorEnableCrop"));
 }
 
@@ -107,6 +108,7 @@ void DNVideoEditorController::editCrop(BoxEdit edit, float pixels, const QString
                                                             QSizeF(selectionView_->size()), flags_.videoScale, edit,
                                                             pixels));
     handCropPercentageToPreview();
+    followProcessedPicture();
     didChange(key);
 }
 
@@ -137,12 +139,33 @@ void DNVideoEditorController::resetVideoCrop()
     setCropSelection(QRectF(0, 0, frame.width(), frame.height()));
     didChange(QStringLiteral("SelectedRectChanged"));
     effectPreview()->resetGeometry();
+    followProcessedPicture();
     setIndexOfCropMode(0);
 }
 
 void DNVideoEditorController::rotateVideo()
 {
     effectPreview()->rotateLeft90();
+    followProcessedPicture();
+}
+
+QSizeF DNVideoEditorController::processedPictureSize() const
+{
+    QSizeF size = item_.resolutionOfSelectedVideoTrack();
+    if (item_.isEnableCrop()) {
+        const DNVideoEditorGeometry::BoxValues crop = cropValues();
+        if (crop.width > 0 && crop.height > 0)
+            size = QSizeF(crop.width, crop.height);
+    }
+    // A quarter turn either way stands the picture on its side, as the builders turn it.
+    const int turn = ((effectPreview()->rotationDegress() % 360) + 360) % 360;
+    return turn / 90 % 2 == 1 ? size.transposed() : size;
+}
+
+QRect DNVideoEditorController::processedPictureFrame() const
+{
+    const QSizeF bounds(effectPreview()->size());
+    return DNVideoEditorGeometry::widgetRect(DNVideoEditorGeometry::fitted(processedPictureSize(), bounds), bounds);
 }
 
 void DNVideoEditorController::flipVideo()

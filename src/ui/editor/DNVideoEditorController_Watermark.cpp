@@ -122,10 +122,34 @@ void DNVideoEditorController::changeFontColor(const QColor &colour)
     item_.setTextWatermarkColor(DNVideoEditorGeometry::colorRef(colour));
 }
 
+void DNVideoEditorController::followProcessedPicture()
+{
+    if (!watermark_)
+        return;
+    const QRect frame = processedPictureFrame();
+    if (frame == watermark_->geometry())
+        return;
+    const QRectF place = DNVideoEditorGeometry::fractionsOf(watermark_->selectionArea(), QSizeF(watermark_->size()));
+    // A new frame puts the box back to its default place; it goes back to where it was.
+    watermark_->setFrame(frame);
+    if (!place.isEmpty())
+        setWatermarkSelection(DNVideoEditorGeometry::ofFractions(place, QSizeF(frame.size())));
+    didChange(QStringLiteral("watermarkFrameChanged"));
+}
+
+QSizeF DNVideoEditorController::watermarkScale() const
+{
+    const QSizeF picture = processedPictureSize();
+    const QSizeF frame = boxFrame(watermark_).size();
+    if (frame.width() <= 0 || frame.height() <= 0)
+        return QSizeF(flags_.videoScale, flags_.videoScale);
+    return QSizeF(picture.width() / frame.width(), picture.height() / frame.height());
+}
+
 DNVideoEditorGeometry::BoxValues DNVideoEditorController::watermarkValues() const
 {
-    return DNVideoEditorGeometry::boxValues(selectionArea(watermark_), boxFrame(watermark_).size(),
-                                            flags_.videoScale, false);
+    return DNVideoEditorGeometry::boxValues(selectionArea(watermark_), boxFrame(watermark_).size(), watermarkScale(),
+                                            false);
 }
 
 float DNVideoEditorController::watermarkWidth() const
@@ -182,7 +206,7 @@ void DNVideoEditorController::setWatermarkSelection(const QRectF &area)
 void DNVideoEditorController::editWatermark(BoxEdit edit, float pixels, const QString &key)
 {
     setWatermarkSelection(DNVideoEditorGeometry::editedSelection(watermark_->selectionArea(), QSizeF(watermark_->size()),
-                                                                 flags_.videoScale, edit, pixels));
+                                                                 watermarkScale(), edit, pixels));
     didChange(key);
 }
 

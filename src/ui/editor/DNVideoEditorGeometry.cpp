@@ -60,28 +60,39 @@ float evenSnapped(double value)
 
 BoxValues boxValues(const QRectF &sel, QSizeF frame, float scale, bool snap)
 {
+    return boxValues(sel, frame, QSizeF(scale, scale), snap);
+}
+
+BoxValues boxValues(const QRectF &sel, QSizeF frame, QSizeF scale, bool snap)
+{
     const auto shown = [snap](double v) { return snap ? evenSnapped(v) : float(v); };
-    const double s = scale;
+    const double sx = scale.width(), sy = scale.height();
     const double top = sel.y() + sel.height();
     double gapAbove = frame.height() - top;
     if (gapAbove <= 0)
         gapAbove = -0.1;
     BoxValues v;
-    v.width = shown(sel.width() * s);
-    v.height = shown(sel.height() * s);
-    v.left = shown(sel.x() * s);
-    v.top = shown((frame.height() - top) * s);
-    v.bottom = float(sel.y() * s);
-    v.maxWidth = shown((frame.width() - sel.x()) * s);
-    v.maxLeft = shown((frame.width() - sel.width()) * s);
-    v.maxTop = shown((frame.height() - sel.height()) * s);
-    v.maxHeight = shown(s * (frame.height() - gapAbove));
+    v.width = shown(sel.width() * sx);
+    v.height = shown(sel.height() * sy);
+    v.left = shown(sel.x() * sx);
+    v.top = shown((frame.height() - top) * sy);
+    v.bottom = float(sel.y() * sy);
+    v.maxWidth = shown((frame.width() - sel.x()) * sx);
+    v.maxLeft = shown((frame.width() - sel.width()) * sx);
+    v.maxTop = shown((frame.height() - sel.height()) * sy);
+    v.maxHeight = shown(sy * (frame.height() - gapAbove));
     return v;
 }
 
 QRectF editedSelection(const QRectF &sel, QSizeF frame, float scale, BoxEdit edit, float pixels)
 {
-    const double points = double(pixels) / double(scale);
+    return editedSelection(sel, frame, QSizeF(scale, scale), edit, pixels);
+}
+
+QRectF editedSelection(const QRectF &sel, QSizeF frame, QSizeF scale, BoxEdit edit, float pixels)
+{
+    const bool across = edit == BoxEdit::Width || edit == BoxEdit::Left;
+    const double points = double(pixels) / (across ? scale.width() : scale.height());
     QRectF area = sel;
     switch (edit) {
     case BoxEdit::Width:
@@ -98,6 +109,20 @@ QRectF editedSelection(const QRectF &sel, QSizeF frame, float scale, BoxEdit edi
         break;
     }
     return area;
+}
+
+QRectF fractionsOf(const QRectF &rect, QSizeF size)
+{
+    if (size.width() <= 0 || size.height() <= 0)
+        return QRectF();
+    return QRectF(rect.x() / size.width(), rect.y() / size.height(), rect.width() / size.width(),
+                  rect.height() / size.height());
+}
+
+QRectF ofFractions(const QRectF &fractions, QSizeF size)
+{
+    return QRectF(fractions.x() * size.width(), fractions.y() * size.height(), fractions.width() * size.width(),
+                  fractions.height() * size.height());
 }
 
 QColor colorOf(const DNColorRef &colour)

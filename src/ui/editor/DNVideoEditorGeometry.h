@@ -39,11 +39,18 @@ struct BoxValues
     float maxWidth = 0, maxHeight = 0, maxLeft = 0, maxTop = 0;
 };
 BoxValues boxValues(const QRectF &sel, QSizeF frame, float scale, bool snap);
+// The same with a scale of its own for each axis (pixels per point across, then up).
+BoxValues boxValues(const QRectF &sel, QSizeF frame, QSizeF scale, bool snap);
 
 // The selection after one value was typed (source pixels); the height keeps the top edge, the
 // top keeps the height.
 enum class BoxEdit { Width, Height, Left, Top };
 QRectF editedSelection(const QRectF &sel, QSizeF frame, float scale, BoxEdit edit, float pixels);
+QRectF editedSelection(const QRectF &sel, QSizeF frame, QSizeF scale, BoxEdit edit, float pixels);
+
+// A rectangle as fractions of size (x / W, y / H, ...), and back.
+QRectF fractionsOf(const QRectF &rect, QSizeF size);
+QRectF ofFractions(const QRectF &fractions, QSizeF size);
 
 QColor colorOf(const DNColorRef &colour);
 DNColorRef colorRef(const QColor &colour);

@@ -155,8 +155,10 @@ TEST(VideoEditor, DoneWritesTheBoxesAndThePreviewsTurnBackAndStopsThePlayer)
     EXPECT_NEAR(crop.y(), 120, 0.01);
     EXPECT_NEAR(crop.width(), 320, 0.01);
     EXPECT_NEAR(crop.height(), 240, 0.01);
-    EXPECT_NEAR(file->watermarkRect().x(), 64, 1);
-    EXPECT_NEAR(file->watermarkRect().width(), 128, 1);
+    // The watermark's place is counted on the converted picture (the 320 x 240 crop): the same
+    // proportions of it are kept.
+    EXPECT_NEAR(file->setting()->watermarkRectPercent().x, 64.0 / 320, 0.005);
+    EXPECT_NEAR(file->setting()->watermarkRectPercent().width, 128.0 / 320, 0.005);
     EXPECT_EQ(refreshes, 1);
     // The previews forget the item's picture and its turn.
     EXPECT_TRUE(w.editor.effectPreview()->currentVideoFrame().isNull());
@@ -290,6 +292,18 @@ TEST(VideoEditor, ASubtitleFileForADVDTitleAsksItsLanguageAFileItemsDoesNot)
     }
     EXPECT_EQ(dvd->titleAt(1)->setting()->subtitleIndex(), int(dvd->titleAt(1)->subtitleTracks().size()) - 1);
     EXPECT_EQ(file->setting()->subtitleIndex(), int(file->subtitleTracks().size()) - 1);
+}
+
+TEST(VideoEditor, ARowsSubtitleRequestOpensTheSubtitlePage)
+{
+    shelltest::MainWindowFixture f(QSize(1040, 700));
+    NXAppController &c = f.controller;
+    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    ASSERT_TRUE(file);
+    c.block_loadVideoNode(file);
+    clickRow(c, file);
+    c.movieViewCellRequestLoadSubtitle(NXMediaPath(0, -1));
+    shelltest::expectVideoEditorOpenOn(c, file, kSubtitle);
 }
 
 TEST(VideoEditor, ApplyToAllGivesEveryDVDTitleACopyOfItsOwn)

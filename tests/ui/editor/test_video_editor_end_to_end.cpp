@@ -5,6 +5,8 @@
 
 #include "core/settings/DNSetting.h"
 #include "dvd/DNDVDNode.h"
+#include "player/NXMPlayerGeometry.h"
+#include "ui/editor/controls/DNWatermarkView.h"
 #include "support/frames.h"
 #include "support/tone.h"
 
@@ -107,9 +109,15 @@ TEST(VideoEditorEndToEnd, AFileTrimmedCroppedTurnedMarkedAndQuieterConvertsSo)
     editor->control<QSlider>("transparencySlider")->setValue(0);
 
     saveEveryTab(*editor, QStringLiteral("file_edited"));
-    // What the user sees: the processed preview turned upright on its side.
+    // What the user sees: the processed preview turned upright on its side, and the watermark
+    // box over that picture, where the output will place the watermark.
     const QImage shown = editor->effectPreview()->resultOfImageFilterFromImage(editor->effectPreview()->currentVideoFrame());
     EXPECT_GT(shown.height(), shown.width());
+    const QRectF drawn = NXMPlayerGeometry::fittedPicture(QSizeF(editor->effectPreview()->size()), QSizeF(shown.size()));
+    const QRect box = editor->watermark()->geometry();
+    EXPECT_NEAR(box.x(), drawn.x(), 1.5);
+    EXPECT_NEAR(box.width(), drawn.width(), 1.5);
+    EXPECT_NEAR(box.height(), drawn.height(), 1.5);
 
     ASSERT_TRUE(pressDone(*editor));
     const auto setting = file->setting();
