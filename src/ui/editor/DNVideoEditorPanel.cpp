@@ -26,6 +26,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 constexpr int kPreviewWidth = 400;
 constexpr int kPreviewHeight = 300;
@@ -85,6 +87,18 @@ QSpinBox *pixelField(const char *name)
     return field;
 }
 
+// The sheet has no Cancel: closing its window or pressing Escape closes it as Done does, so
+// what the boxes and the previews hold is written back all the same.
+class EditorPanel : public QDialog
+{
+public:
+    explicit EditorPanel(std::function<void()> close) : close_(std::move(close)) {}
+    void reject() override { close_(); }
+
+private:
+    std::function<void()> close_;
+};
+
 QSlider *horizontalSlider(int minimum, int maximum, const char *name)
 {
     auto *slider = named(new QSlider(Qt::Horizontal), name);
@@ -96,7 +110,7 @@ QSlider *horizontalSlider(int minimum, int maximum, const char *name)
 
 void DNVideoEditorController::buildPanel()
 {
-    panel_ = new QDialog;
+    panel_ = new EditorPanel([this] { onEditorDone(); });
     panel_->setObjectName(QStringLiteral("DNVideoEditorController"));
     panel_->setWindowTitle(tr("Edit Video"));
     auto *main = new QVBoxLayout(panel_);

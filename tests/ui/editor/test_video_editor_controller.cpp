@@ -11,7 +11,10 @@
 #include "dvd/DNDVDNode.h"
 #include "player/HVPlayerProcess.h"
 #include "ui/editor/controls/DNWatermarkView.h"
+#include "ui/info/NXFloatInfoWindowController.h"
 
+#include <QColorDialog>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -125,6 +128,9 @@ TEST(VideoEditor, DoneWritesTheBoxesAndThePreviewsTurnBackAndStopsThePlayer)
     ASSERT_TRUE(file);
     w.open(file);
     ASSERT_TRUE(playing(w.editor));
+    // The times of the play position follow the player each second.
+    EXPECT_TRUE(waitFor([&] { return w.editor.editLeftTime()->text() != QStringLiteral("-00:00:00"); }, 5000));
+    EXPECT_TRUE(w.editor.editLeftTime()->text().startsWith(QStringLiteral("-00:00:0")));
     int refreshes = 0;
     QObject observer;
     DNNotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("NXMediaTableViewRefreshAllCells 0.0"),
@@ -303,7 +309,63 @@ TEST(VideoEditor, ARowsSubtitleRequestOpensTheSubtitlePage)
     c.block_loadVideoNode(file);
     clickRow(c, file);
     c.movieViewCellRequestLoadSubtitle(NXMediaPath(0, -1));
+    ASSERT_TRUE(shownEditor(c));
+    // Its information button shows the item in the information window.
+    QTest::mouseClick(c.videoEditorController->control<QPushButton>("infoButton"), Qt::LeftButton);
+    NXFloatInfoWindowController &info = NXFloatInfoWindowController::shareInstance();
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(info.windowTitle(), QStringLiteral("letterbox_quadrants.mp4"));
+    info.hiddenTheWindow();
     shelltest::expectVideoEditorOpenOn(c, file, kSubtitle);
+}
+
+// Escape (or the window's close button) closes the sheet as Done does: nothing the boxes and
+// the previews hold is lost.
+TEST(VideoEditor, EscapeClosesTheSheetAsDoneDoes)
+{
+    EditorWindow w;
+    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    ASSERT_TRUE(file);
+    w.open(file);
+    ASSERT_TRUE(playing(w.editor));
+    w.editor.rotateVideo();
+    QTest::keyClick(w.editor.panel(), Qt::Key_Escape);
+    EXPECT_FALSE(w.editor.panel()->isVisible());
+    EXPECT_EQ(file->rotationAngle(), 90);
+    EXPECT_TRUE(PlayerProcessRegistry::shared().pids().empty());
+}
+
+TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
+{
+    EditorWindow w;
+    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    ASSERT_TRUE(file);
+    w.open(file, 4);
+    ASSERT_TRUE(playing(w.editor));
+    click(w.editor, "watermarkCheck");
+    EXPECT_FALSE(w.editor.watermark()->isHidden());
+    click(w.editor, "watermarkTextRadio");
+    EXPECT_EQ(file->typeOfWatermark(), 1u);
+    EXPECT_FALSE(w.editor.watermarkImageAddress()->isEnabled());
+    QTest::keyClicks(w.editor.watermarkTextInput(), QStringLiteral("TALVANE"));
+    EXPECT_EQ(file->textOfWatermark(), QStringLiteral("TALVANE"));
+    EXPECT_EQ(w.editor.watermark()->text(), QStringLiteral("TALVANE"));
+    EXPECT_FALSE(w.editor.watermark()->image().isNull());
+
+    // The font and colour panels change the text as the user picks.
+    click(w.editor, "watermarkFontButton");
+    auto *fonts = w.editor.panel()->findChild<QFontDialog *>(QStringLiteral("watermarkFontPanel"));
+    auto *colours = w.editor.panel()->findChild<QColorDialog *>(QStringLiteral("watermarkColourPanel"));
+    ASSERT_TRUE(fonts && colours);
+    EXPECT_TRUE(fonts->isVisible() && colours->isVisible());
+    fonts->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 30));
+    colours->setCurrentColor(QColor(10, 200, 30));
+    ASSERT_TRUE(file->textWatermarkFont());
+    EXPECT_EQ(file->textWatermarkFont()->family, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(*file->textWatermarkColor(), (DNColor{10, 200, 30, 255}));
+    EXPECT_EQ(w.editor.watermark()->textColor(), QColor(10, 200, 30));
+    fonts->reject();
+    EXPECT_FALSE(colours->isVisible());
 }
 
 TEST(VideoEditor, ApplyToAllGivesEveryDVDTitleACopyOfItsOwn)
