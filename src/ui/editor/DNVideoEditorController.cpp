@@ -16,6 +16,7 @@
 #include "ui/info/NXFloatInfoWindowController.h"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -501,6 +502,21 @@ void DNVideoEditorController::onApplytoAll()
 void DNVideoEditorController::infoButtonClicked()
 {
     NXFloatInfoWindowController::shareInstance().showWindowWithNode(mediaNode_);
+}
+
+void DNVideoEditorController::openFilePanel(const QString &title, const char *name, const QString &filter,
+                                            void (DNVideoEditorController::*done)(int, const QString &))
+{
+    auto *dialog = new QFileDialog(panel_, title);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::ReadOnly);
+    dialog->setNameFilter(filter);
+    connect(dialog, &QFileDialog::finished, this, [this, dialog, done](int result) {
+        (this->*done)(result == QDialog::Accepted ? 1 : 0, dialog->selectedFiles().value(0));
+    });
+    dialog->open();
 }
 
 void DNVideoEditorController::forceUserChooseLanguagePanel()

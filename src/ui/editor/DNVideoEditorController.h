@@ -27,9 +27,11 @@ class DNWatermarkView;
 class NXSegmentSlider;
 class NXTimePicker;
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 // The video editor sheet: the user edits one media file or one DVD source (through the title the
 // source has selected) while the editor player plays it in a loop in two previews, the source
@@ -274,6 +276,22 @@ private:
     QWidget *buildEffectPage();
     QWidget *buildSubtitlePage();
     void buildLanguagePanel();
+    // A switch showing value and calling set when clicked.
+    QCheckBox *boundCheckBox(const QString &title, const char *name, const QString &key,
+                             bool (DNVideoEditorController::*value)() const,
+                             void (DNVideoEditorController::*set)(bool));
+    // A box's value in pixels, with its limits (no minimum: 0).
+    struct PixelField
+    {
+        const char *name;
+        QString label;
+        QString key;
+        float (DNVideoEditorController::*value)() const;
+        float (DNVideoEditorController::*maximum)() const;
+        float (DNVideoEditorController::*minimum)() const;
+        void (DNVideoEditorController::*set)(float);
+    };
+    QSpinBox *boundPixelField(const PixelField &field);
     void declareDependencies();
     void makeInit();
 
@@ -287,6 +305,10 @@ private:
     void update_UI_timer_callback();
     void videoEditorDidEnd();
     void setBusyIndicatorsRunning(bool running);
+    // A panel choosing one existing file, as a sheet on the editor; done gets 1 (chosen) or 0
+    // and the path.
+    void openFilePanel(const QString &title, const char *name, const QString &filter,
+                       void (DNVideoEditorController::*done)(int, const QString &));
     // The time fields and the length show the part from start to end (seconds).
     void showTrimInFields(float start, float end);
     void sendUpdateTableCellsNotification();

@@ -7,7 +7,6 @@
 #include "ui/editor/controls/DNEffectsView.h"
 #include "ui/editor/preview/NXEditMovieView.h"
 
-#include <QFileDialog>
 #include <QSettings>
 
 namespace {
@@ -120,16 +119,9 @@ void DNVideoEditorController::setCurLanguageDic(const QVariantMap &language)
 
 void DNVideoEditorController::openPanelForChooseSRTFile()
 {
-    auto *dialog = new QFileDialog(panel_, tr("Choose a Subtitle File"));
-    dialog->setObjectName(QStringLiteral("subtitleFilePanel"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(tr("Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)"));
-    connect(dialog, &QFileDialog::finished, this, [this, dialog](int result) {
-        const QStringList chosen = dialog->selectedFiles();
-        openPanelForChooseSRTFileDidEnd(result == QDialog::Accepted ? 1 : 0, chosen.value(0));
-    });
-    dialog->open();
+    openFilePanel(tr("Choose a Subtitle File"), "subtitleFilePanel",
+                  tr("Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)"),
+                  &DNVideoEditorController::openPanelForChooseSRTFileDidEnd);
 }
 
 void DNVideoEditorController::openPanelForChooseSRTFileDidEnd(int returnCode, const QString &path)

@@ -7,7 +7,6 @@
 #include "ui/editor/panel/DNTabView.h"
 
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QImage>
@@ -62,19 +61,12 @@ void DNVideoEditorController::textWatermarkNewInput(const QString &text)
 
 void DNVideoEditorController::openImageForWatermark()
 {
-    auto *dialog = new QFileDialog(panel_, tr("Choose a Watermark Picture"));
-    dialog->setObjectName(QStringLiteral("watermarkImagePanel"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFile);
     QStringList patterns;
     for (const QString &type : DNWatermarkImageTypes())
         patterns << QStringLiteral("*.") + type;
-    dialog->setNameFilter(tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))));
-    connect(dialog, &QFileDialog::finished, this, [this, dialog](int result) {
-        const QStringList chosen = dialog->selectedFiles();
-        openImageWatermarkPanelDidEnd(result == QDialog::Accepted ? 1 : 0, chosen.value(0));
-    });
-    dialog->open();
+    openFilePanel(tr("Choose a Watermark Picture"), "watermarkImagePanel",
+                  tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))),
+                  &DNVideoEditorController::openImageWatermarkPanelDidEnd);
 }
 
 void DNVideoEditorController::openImageWatermarkPanelDidEnd(int returnCode, const QString &path)
@@ -205,8 +197,8 @@ void DNVideoEditorController::setWatermarkSelection(const QRectF &area)
 
 void DNVideoEditorController::editWatermark(BoxEdit edit, float pixels, const QString &key)
 {
-    setWatermarkSelection(DNVideoEditorGeometry::editedSelection(watermark_->selectionArea(), QSizeF(watermark_->size()),
-                                                                 watermarkScale(), edit, pixels));
+    setWatermarkSelection(DNVideoEditorGeometry::editedSelection(
+        watermark_->selectionArea(), QSizeF(watermark_->size()), watermarkScale(), edit, pixels));
     didChange(key);
 }
 

@@ -196,6 +196,32 @@ void DNVideoEditorController::buildPanel()
     buildLanguagePanel();
 }
 
+QCheckBox *DNVideoEditorController::boundCheckBox(const QString &title, const char *name, const QString &key,
+                                                  bool (DNVideoEditorController::*value)() const,
+                                                  void (DNVideoEditorController::*set)(bool))
+{
+    auto *box = named(new QCheckBox(title), name);
+    connect(box, &QCheckBox::toggled, this, set);
+    observers_.observe(key, [this, box, value] {
+        const QSignalBlocker quiet(box);
+        box->setChecked((this->*value)());
+    });
+    return box;
+}
+
+// A field shows its value and its limits in pixels and sets the box when typed.
+QSpinBox *DNVideoEditorController::boundPixelField(const PixelField &f)
+{
+    QSpinBox *field = pixelField(f.name);
+    connect(field, &QSpinBox::valueChanged, this, [this, set = f.set](int v) { (this->*set)(float(v)); });
+    observers_.observe(f.key, [this, field, f] {
+        const QSignalBlocker quiet(field);
+        field->setRange(f.minimum ? int((this->*f.minimum)()) : 0, int((this->*f.maximum)()));
+        field->setValue(int((this->*f.value)()));
+    });
+    return field;
+}
+
 QWidget *DNVideoEditorController::buildGeneralPage()
 {
     auto *page = new QWidget;
@@ -218,12 +244,9 @@ QWidget *DNVideoEditorController::buildGeneralPage()
     volumeRow->addStretch(1);
     form->addRow(tr("Volume:"), volumeRow);
 
-    auto *expand = named(new QCheckBox(tr("Fill the profile's picture size with black bands")), "expandCheck");
-    connect(expand, &QCheckBox::toggled, this, &DNVideoEditorController::setCanExpand);
-    observers_.observe(QStringLiteral("canExpand"), [this, expand] {
-        const QSignalBlocker quiet(expand);
-        expand->setChecked(canExpand());
-    });
+    QCheckBox *expand = boundCheckBox(tr("Fill the profile's picture size with black bands"), "expandCheck",
+                                      QStringLiteral("canExpand"), &DNVideoEditorController::canExpand,
+                                      &DNVideoEditorController::setCanExpand);
     form->addRow(QString(), expand);
     auto *profileSize = named(new QLabel, "profileSize");
     observers_.observe(QStringLiteral("videoResolutionStringValue"),
@@ -246,14 +269,12 @@ QWidget *DNVideoEditorController::buildGeneralPage()
 QWidget *DNVideoEditorController::buildTrimmingPage()
 {
     auto *page = new QWidget;
-    auto *toggle = named(new QCheckBox(tr("Trim")), "trimCheck");
-    connect(toggle, &QCheckBox::toggled, this, &DNVideoEditorController::setEditEnableTrimming);
-    observers_.observe(QStringLiteral("editEnableTrimming"), [this, toggle] {
-        const QSignalBlocker quiet(toggle);
-        toggle->setChecked(editEnableTrimming());
-    });
-    QVBoxLayout *layout = pageLayout(page, toggle, tr("Keep the part between the start and the end; drag the "
-                                                      "slider's limit knobs or type the times."));
+    QVBoxLayout *layout = pageLayout(page,
+                                     boundCheckBox(tr("Trim"), "trimCheck", QStringLiteral("editEnableTrimming"),
+                                                   &DNVideoEditorController::editEnableTrimming,
+                                                   &DNVideoEditorController::setEditEnableTrimming),
+                                     tr("Keep the part between the start and the end; drag the slider's "
+                                        "limit knobs or type the times."));
     auto *times = new QHBoxLayout;
     startTrimTime_ = named(new NXTimePicker, "startTrimTime");
     endTrimTime_ = named(new NXTimePicker, "endTrimTime");
@@ -272,21 +293,19 @@ QWidget *DNVideoEditorController::buildTrimmingPage()
     times->addWidget(reset);
     layout->addLayout(times);
     layout->addStretch(1);
-    observers_.observe(QStringLiteral("editEnableTrimming"), [this, reset] { reset->setEnabled(editEnableTrimming()); });
+    observers_.observe(QStringLiteral("editEnableTrimming"),
+                       [this, reset] { reset->setEnabled(editEnableTrimming()); });
     return page;
 }
 
 QWidget *DNVideoEditorController::buildCropPage()
 {
     auto *page = new QWidget;
-    auto *toggle = named(new QCheckBox(tr("Crop")), "cropCheck");
-    connect(toggle, &QCheckBox::toggled, this, &DNVideoEditorController::setEditorEnableCrop);
-    observers_.observe(QStringLiteral("editorEnableCrop"), [this, toggle] {
-        const QSignalBlocker quiet(toggle);
-        toggle->setChecked(editorEnableCrop());
-    });
-    QVBoxLayout *layout = pageLayout(page, toggle, tr("Drag the box over the original picture, or choose a "
-                                                      "preset."));
+    QVBoxLayout *layout = pageLayout(page,
+                                     boundCheckBox(tr("Crop"), "cropCheck", QStringLiteral("editorEnableCrop"),
+                                                   &DNVideoEditorController::editorEnableCrop,
+                                                   &DNVideoEditorController::setEditorEnableCrop),
+                                     tr("Drag the box over the original picture, or choose a preset."));
     auto *grid = new QGridLayout;
     auto *preset = named(new QComboBox, "cropPresetPopUp");
     preset->addItems(NXCropCfgValueTransform::transformedValue(selectionView_->cropConfigItems()));
@@ -298,17 +317,7 @@ QWidget *DNVideoEditorController::buildCropPage()
     grid->addWidget(new QLabel(tr("Preset:")), 0, 0);
     grid->addWidget(preset, 0, 1, 1, 3);
 
-    // Each field shows its value and its limits in source pixels and sets the box when typed.
-    const struct
-    {
-        const char *name;
-        QString label;
-        QString key;
-        float (DNVideoEditorController::*value)() const;
-        float (DNVideoEditorController::*maximum)() const;
-        float (DNVideoEditorController::*minimum)() const;
-        void (DNVideoEditorController::*set)(float);
-    } fields[] = {
+    const PixelField fields[] = {
         {"cropWidth", tr("Width:"), QStringLiteral("videoCropWidth"), &DNVideoEditorController::videoCropWidth,
          &DNVideoEditorController::videoMaxCropWidth, &DNVideoEditorController::videoMinCropWidth,
          &DNVideoEditorController::setVideoCropWidth},
@@ -321,16 +330,9 @@ QWidget *DNVideoEditorController::buildCropPage()
          &DNVideoEditorController::videoMaxCropTop, nullptr, &DNVideoEditorController::setVideoCropOriginTop},
     };
     int column = 0;
-    for (const auto &f : fields) {
-        QSpinBox *field = pixelField(f.name);
-        connect(field, &QSpinBox::valueChanged, this, [this, set = f.set](int v) { (this->*set)(float(v)); });
-        observers_.observe(f.key, [this, field, f] {
-            const QSignalBlocker quiet(field);
-            field->setRange(f.minimum ? int((this->*f.minimum)()) : 0, int((this->*f.maximum)()));
-            field->setValue(int((this->*f.value)()));
-        });
+    for (const PixelField &f : fields) {
         grid->addWidget(new QLabel(f.label), 1 + column / 2, (column % 2) * 2);
-        grid->addWidget(field, 1 + column / 2, (column % 2) * 2 + 1);
+        grid->addWidget(boundPixelField(f), 1 + column / 2, (column % 2) * 2 + 1);
         ++column;
     }
     grid->setColumnStretch(4, 1);
@@ -363,15 +365,13 @@ QWidget *DNVideoEditorController::buildCropPage()
 QWidget *DNVideoEditorController::buildWatermarkPage()
 {
     auto *page = new QWidget;
-    auto *toggle = named(new QCheckBox(tr("Watermark")), "watermarkCheck");
-    connect(toggle, &QCheckBox::toggled, this, &DNVideoEditorController::setEnableWaterMark);
-    observers_.observe(QStringLiteral("enableWaterMark"), [this, toggle] {
-        const QSignalBlocker quiet(toggle);
-        toggle->setChecked(enableWaterMark());
-    });
-    observers_.observe(QStringLiteral("canEnableWaterMark"), [this, toggle] { toggle->setEnabled(canEnableWaterMark()); });
-    QVBoxLayout *layout = pageLayout(page, toggle, tr("Lay a picture or a text over the video; drag its box over "
-                                                      "the preview."));
+    QCheckBox *toggle = boundCheckBox(tr("Watermark"), "watermarkCheck", QStringLiteral("enableWaterMark"),
+                                      &DNVideoEditorController::enableWaterMark,
+                                      &DNVideoEditorController::setEnableWaterMark);
+    observers_.observe(QStringLiteral("canEnableWaterMark"),
+                       [this, toggle] { toggle->setEnabled(canEnableWaterMark()); });
+    QVBoxLayout *layout =
+        pageLayout(page, toggle, tr("Lay a picture or a text over the video; drag its box over the preview."));
     auto *grid = new QGridLayout;
     auto *kinds = new QButtonGroup(page);
     auto *picture = named(new QRadioButton(tr("Picture:")), "watermarkPictureRadio");
@@ -421,36 +421,21 @@ QWidget *DNVideoEditorController::buildWatermarkPage()
     grid->addWidget(new QLabel(tr("Transparency:")), 2, 0);
     grid->addLayout(transparencyRow, 2, 1, 1, 2);
 
-    const struct
-    {
-        const char *name;
-        QString label;
-        QString key;
-        float (DNVideoEditorController::*value)() const;
-        float (DNVideoEditorController::*maximum)() const;
-        void (DNVideoEditorController::*set)(float);
-    } fields[] = {
+    const PixelField fields[] = {
         {"watermarkWidth", tr("Width:"), QStringLiteral("watermarkWidth"), &DNVideoEditorController::watermarkWidth,
-         &DNVideoEditorController::watermarkMaxWidth, &DNVideoEditorController::setWatermarkWidth},
+         &DNVideoEditorController::watermarkMaxWidth, nullptr, &DNVideoEditorController::setWatermarkWidth},
         {"watermarkHeight", tr("Height:"), QStringLiteral("watermarkHeight"), &DNVideoEditorController::watermarkHeight,
-         &DNVideoEditorController::watermarkMaxHeight, &DNVideoEditorController::setWatermarkHeight},
+         &DNVideoEditorController::watermarkMaxHeight, nullptr, &DNVideoEditorController::setWatermarkHeight},
         {"watermarkLeft", tr("Left:"), QStringLiteral("watermarkOriginLeft"),
-         &DNVideoEditorController::watermarkOriginLeft, &DNVideoEditorController::watermarkMaxLeft,
+         &DNVideoEditorController::watermarkOriginLeft, &DNVideoEditorController::watermarkMaxLeft, nullptr,
          &DNVideoEditorController::setWatermarkOriginLeft},
         {"watermarkTop", tr("Top:"), QStringLiteral("watermarkOriginTop"), &DNVideoEditorController::watermarkOriginTop,
-         &DNVideoEditorController::watermarkMaxTop, &DNVideoEditorController::setWatermarkOriginTop},
+         &DNVideoEditorController::watermarkMaxTop, nullptr, &DNVideoEditorController::setWatermarkOriginTop},
     };
     auto *place = new QHBoxLayout;
-    for (const auto &f : fields) {
-        QSpinBox *field = pixelField(f.name);
-        connect(field, &QSpinBox::valueChanged, this, [this, set = f.set](int v) { (this->*set)(float(v)); });
-        observers_.observe(f.key, [this, field, f] {
-            const QSignalBlocker quiet(field);
-            field->setRange(0, int((this->*f.maximum)()));
-            field->setValue(int((this->*f.value)()));
-        });
+    for (const PixelField &f : fields) {
         place->addWidget(new QLabel(f.label));
-        place->addWidget(field);
+        place->addWidget(boundPixelField(f));
         place->addSpacing(8);
     }
     place->addStretch(1);
@@ -463,13 +448,11 @@ QWidget *DNVideoEditorController::buildWatermarkPage()
 QWidget *DNVideoEditorController::buildEffectPage()
 {
     auto *page = new QWidget;
-    auto *toggle = named(new QCheckBox(tr("Effect")), "effectCheck");
-    connect(toggle, &QCheckBox::toggled, this, &DNVideoEditorController::setEnableVideoEffect);
-    observers_.observe(QStringLiteral("enableVideoEffect"), [this, toggle] {
-        const QSignalBlocker quiet(toggle);
-        toggle->setChecked(enableVideoEffect());
-    });
-    QVBoxLayout *layout = pageLayout(page, toggle, tr("Colour the picture."));
+    QVBoxLayout *layout = pageLayout(page,
+                                     boundCheckBox(tr("Effect"), "effectCheck", QStringLiteral("enableVideoEffect"),
+                                                   &DNVideoEditorController::enableVideoEffect,
+                                                   &DNVideoEditorController::setEnableVideoEffect),
+                                     tr("Colour the picture."));
     effectView_ = named(new DNEffectsView(QRect(0, 0, 560, 110)), "effectsGrid");
     effectView_->setFixedSize(560, 110);
     auto *pageLabel = named(new QLabel, "effectsPageLabel");
@@ -482,13 +465,12 @@ QWidget *DNVideoEditorController::buildEffectPage()
 QWidget *DNVideoEditorController::buildSubtitlePage()
 {
     auto *page = new QWidget;
-    auto *toggle = named(new QCheckBox(tr("Subtitles")), "subtitleCheck");
-    connect(toggle, &QCheckBox::toggled, this, &DNVideoEditorController::setEnableVideoSubtitle);
-    observers_.observe(QStringLiteral("enableVideoSubtitle"), [this, toggle] {
-        const QSignalBlocker quiet(toggle);
-        toggle->setChecked(enableVideoSubtitle());
-    });
-    QVBoxLayout *layout = pageLayout(page, toggle, tr("Burn a subtitle stream or a subtitle file into the picture."));
+    QVBoxLayout *layout = pageLayout(page,
+                                     boundCheckBox(tr("Subtitles"), "subtitleCheck",
+                                                   QStringLiteral("enableVideoSubtitle"),
+                                                   &DNVideoEditorController::enableVideoSubtitle,
+                                                   &DNVideoEditorController::setEnableVideoSubtitle),
+                                     tr("Burn a subtitle stream or a subtitle file into the picture."));
     auto *grid = new QGridLayout;
     auto *modes = new QButtonGroup(page);
     auto *inner = named(new QRadioButton(tr("Subtitle stream:")), "innerSubtitleRadio");
