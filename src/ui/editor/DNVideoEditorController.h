@@ -32,6 +32,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
 
 // The video editor sheet: the user edits one media file or one DVD source (through the title the
 // source has selected) while the editor player plays it in a loop in two previews, the source
@@ -276,10 +277,18 @@ private:
     QWidget *buildEffectPage();
     QWidget *buildSubtitlePage();
     void buildLanguagePanel();
-    // A switch showing value and calling set when clicked.
-    QCheckBox *boundCheckBox(const QString &title, const char *name, const QString &key,
-                             bool (DNVideoEditorController::*value)() const,
-                             void (DNVideoEditorController::*set)(bool));
+    // A switch: its title and name, the value it shows and what it calls when clicked.
+    struct Switch
+    {
+        QString title;
+        const char *name;
+        QString key;
+        bool (DNVideoEditorController::*value)() const;
+        void (DNVideoEditorController::*set)(bool);
+    };
+    QCheckBox *boundCheckBox(const Switch &sw);
+    // A page headed by its switch and a line saying what the page does.
+    QVBoxLayout *switchedPageLayout(QWidget *page, const Switch &pageSwitch, const QString &hint);
     // A box's value in pixels, with its limits (no minimum: 0).
     struct PixelField
     {

@@ -196,17 +196,21 @@ void DNVideoEditorController::buildPanel()
     buildLanguagePanel();
 }
 
-QCheckBox *DNVideoEditorController::boundCheckBox(const QString &title, const char *name, const QString &key,
-                                                  bool (DNVideoEditorController::*value)() const,
-                                                  void (DNVideoEditorController::*set)(bool))
+QCheckBox *DNVideoEditorController::boundCheckBox(const Switch &sw)
 {
-    auto *box = named(new QCheckBox(title), name);
-    connect(box, &QCheckBox::toggled, this, set);
-    observers_.observe(key, [this, box, value] {
+    auto *box = named(new QCheckBox(sw.title), sw.name);
+    connect(box, &QCheckBox::toggled, this, sw.set);
+    observers_.observe(sw.key, [this, box, value = sw.value] {
         const QSignalBlocker quiet(box);
         box->setChecked((this->*value)());
     });
     return box;
+}
+
+QVBoxLayout *DNVideoEditorController::switchedPageLayout(QWidget *page, const Switch &pageSwitch,
+                                                        const QString &hint)
+{
+    return pageLayout(page, boundCheckBox(pageSwitch), hint);
 }
 
 // A field shows its value and its limits in pixels and sets the box when typed.
@@ -244,9 +248,9 @@ QWidget *DNVideoEditorController::buildGeneralPage()
     volumeRow->addStretch(1);
     form->addRow(tr("Volume:"), volumeRow);
 
-    QCheckBox *expand = boundCheckBox(tr("Fill the profile's picture size with black bands"), "expandCheck",
-                                      QStringLiteral("canExpand"), &DNVideoEditorController::canExpand,
-                                      &DNVideoEditorController::setCanExpand);
+    QCheckBox *expand = boundCheckBox({tr("Fill the profile's picture size with black bands"), "expandCheck",
+                                       QStringLiteral("canExpand"), &DNVideoEditorController::canExpand,
+                                       &DNVideoEditorController::setCanExpand});
     form->addRow(QString(), expand);
     auto *profileSize = named(new QLabel, "profileSize");
     observers_.observe(QStringLiteral("videoResolutionStringValue"),
@@ -269,12 +273,12 @@ QWidget *DNVideoEditorController::buildGeneralPage()
 QWidget *DNVideoEditorController::buildTrimmingPage()
 {
     auto *page = new QWidget;
-    QVBoxLayout *layout = pageLayout(page,
-                                     boundCheckBox(tr("Trim"), "trimCheck", QStringLiteral("editEnableTrimming"),
-                                                   &DNVideoEditorController::editEnableTrimming,
-                                                   &DNVideoEditorController::setEditEnableTrimming),
-                                     tr("Keep the part between the start and the end; drag the slider's "
-                                        "limit knobs or type the times."));
+    const Switch pageSwitch{tr("Trim"), "trimCheck", QStringLiteral("editEnableTrimming"),
+                            &DNVideoEditorController::editEnableTrimming,
+                            &DNVideoEditorController::setEditEnableTrimming};
+    QVBoxLayout *layout = switchedPageLayout(
+        page, pageSwitch,
+        tr("Keep the part between the start and the end; drag the slider's limit knobs or type the times."));
     auto *times = new QHBoxLayout;
     startTrimTime_ = named(new NXTimePicker, "startTrimTime");
     endTrimTime_ = named(new NXTimePicker, "endTrimTime");
@@ -301,11 +305,10 @@ QWidget *DNVideoEditorController::buildTrimmingPage()
 QWidget *DNVideoEditorController::buildCropPage()
 {
     auto *page = new QWidget;
-    QVBoxLayout *layout = pageLayout(page,
-                                     boundCheckBox(tr("Crop"), "cropCheck", QStringLiteral("editorEnableCrop"),
-                                                   &DNVideoEditorController::editorEnableCrop,
-                                                   &DNVideoEditorController::setEditorEnableCrop),
-                                     tr("Drag the box over the original picture, or choose a preset."));
+    const Switch pageSwitch{tr("Crop"), "cropCheck", QStringLiteral("editorEnableCrop"),
+                            &DNVideoEditorController::editorEnableCrop, &DNVideoEditorController::setEditorEnableCrop};
+    QVBoxLayout *layout =
+        switchedPageLayout(page, pageSwitch, tr("Drag the box over the original picture, or choose a preset."));
     auto *grid = new QGridLayout;
     auto *preset = named(new QComboBox, "cropPresetPopUp");
     preset->addItems(NXCropCfgValueTransform::transformedValue(selectionView_->cropConfigItems()));
@@ -365,9 +368,9 @@ QWidget *DNVideoEditorController::buildCropPage()
 QWidget *DNVideoEditorController::buildWatermarkPage()
 {
     auto *page = new QWidget;
-    QCheckBox *toggle = boundCheckBox(tr("Watermark"), "watermarkCheck", QStringLiteral("enableWaterMark"),
-                                      &DNVideoEditorController::enableWaterMark,
-                                      &DNVideoEditorController::setEnableWaterMark);
+    QCheckBox *toggle = boundCheckBox({tr("Watermark"), "watermarkCheck", QStringLiteral("enableWaterMark"),
+                                       &DNVideoEditorController::enableWaterMark,
+                                       &DNVideoEditorController::setEnableWaterMark});
     observers_.observe(QStringLiteral("canEnableWaterMark"),
                        [this, toggle] { toggle->setEnabled(canEnableWaterMark()); });
     QVBoxLayout *layout =
@@ -448,11 +451,10 @@ QWidget *DNVideoEditorController::buildWatermarkPage()
 QWidget *DNVideoEditorController::buildEffectPage()
 {
     auto *page = new QWidget;
-    QVBoxLayout *layout = pageLayout(page,
-                                     boundCheckBox(tr("Effect"), "effectCheck", QStringLiteral("enableVideoEffect"),
-                                                   &DNVideoEditorController::enableVideoEffect,
-                                                   &DNVideoEditorController::setEnableVideoEffect),
-                                     tr("Colour the picture."));
+    const Switch pageSwitch{tr("Effect"), "effectCheck", QStringLiteral("enableVideoEffect"),
+                            &DNVideoEditorController::enableVideoEffect,
+                            &DNVideoEditorController::setEnableVideoEffect};
+    QVBoxLayout *layout = switchedPageLayout(page, pageSwitch, tr("Colour the picture."));
     effectView_ = named(new DNEffectsView(QRect(0, 0, 560, 110)), "effectsGrid");
     effectView_->setFixedSize(560, 110);
     auto *pageLabel = named(new QLabel, "effectsPageLabel");
@@ -465,12 +467,11 @@ QWidget *DNVideoEditorController::buildEffectPage()
 QWidget *DNVideoEditorController::buildSubtitlePage()
 {
     auto *page = new QWidget;
-    QVBoxLayout *layout = pageLayout(page,
-                                     boundCheckBox(tr("Subtitles"), "subtitleCheck",
-                                                   QStringLiteral("enableVideoSubtitle"),
-                                                   &DNVideoEditorController::enableVideoSubtitle,
-                                                   &DNVideoEditorController::setEnableVideoSubtitle),
-                                     tr("Burn a subtitle stream or a subtitle file into the picture."));
+    const Switch pageSwitch{tr("Subtitles"), "subtitleCheck", QStringLiteral("enableVideoSubtitle"),
+                            &DNVideoEditorController::enableVideoSubtitle,
+                            &DNVideoEditorController::setEnableVideoSubtitle};
+    QVBoxLayout *layout =
+        switchedPageLayout(page, pageSwitch, tr("Burn a subtitle stream or a subtitle file into the picture."));
     auto *grid = new QGridLayout;
     auto *modes = new QButtonGroup(page);
     auto *inner = named(new QRadioButton(tr("Subtitle stream:")), "innerSubtitleRadio");
