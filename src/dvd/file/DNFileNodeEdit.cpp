@@ -218,8 +218,12 @@ void DNFileNode::setExtraSubtitleFontSize(quint32 v)
 
 void DNFileNode::selectSubtitleAtIndex(quint32 index, bool extraSubtitle)
 {
-    if (!setting_->subtitleEnable())
+    // Subtitles switched off choose none, as on a DVD title: the builders burn in whatever
+    // the index names.
+    if (!setting_->subtitleEnable()) {
+        setting_->setSubtitleIndex(-1);
         return;
+    }
     const qint64 count = subtitleTracks_.size();
     const qint64 chosen = extraSubtitle ? count - 1 : qint64(index);
     setting_->setSubtitleIndex(chosen >= 0 && chosen < count ? int(chosen) : -1);

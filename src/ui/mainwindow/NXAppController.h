@@ -33,6 +33,7 @@ class DNCell;
 class DNSRWindowController;
 class NXCameraRecorderController;
 class DNImageEditor;
+class DNVideoEditorController;
 class DNMenuButton;
 class DNNodeTagController;
 class DNWindow;
@@ -186,6 +187,7 @@ public:
     QPointer<QObject> fileLoader;              // the file and photo-folder loader
     QPointer<DNNodeTagController> nodeTagController;
     QPointer<DNImageEditor> imageEditor;      // the slideshow editor
+    QPointer<DNVideoEditorController> videoEditorController; // the video editor
     QPointer<NXMainSettingController> mainSettingController;
     QPointer<NXAboutInfoController> aboutInfoController;
     QPointer<DNYTBUpdateController> u2bUpdateController;

@@ -39,6 +39,34 @@ TEST(EditMovieFilters, TheMirrorFollowsTheTurn)
     EXPECT_EQ(geometryTransform(turned(90, false)), QTransform(0, 1, -1, 0, 0, 0));
 }
 
+// Where the top-left quarter of a four-coloured picture ends up for each turn the editor speaks
+// of, with and without the mirror: the converted files show the same (the file-edit tests of the
+// conversion driver hold the same table), so what the user sees is what is written.
+TEST(EditMovieFilters, TurnsAndTheMirrorPlaceTheCornersAsTheOutputDoes)
+{
+    QImage picture(320, 240, QImage::Format_RGB32);
+    const QColor topLeft(255, 255, 128), topRight(0, 255, 128), bottomLeft(255, 0, 128), bottomRight(0, 0, 128);
+    picture.fill(topLeft);
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 320; ++x)
+            picture.setPixelColor(x, y, y < 120 ? (x < 160 ? topLeft : topRight) : (x < 160 ? bottomLeft : bottomRight));
+    struct Row { int rotation; bool mirror; QSize size; QColor corner; };
+    const Row rows[] = {
+        {90, false, {240, 320}, bottomLeft}, {180, false, {320, 240}, bottomRight},
+        {270, false, {240, 320}, topRight},  {0, true, {320, 240}, topRight},
+        {90, true, {240, 320}, topLeft},     {180, true, {320, 240}, bottomLeft},
+        {270, true, {240, 320}, bottomRight},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::to_string(row.rotation) + (row.mirror ? " mirrored" : ""));
+        // As the editor gives the view its rotation: the turn applied is 360 minus it.
+        const NXVarsAdjust vars = turned(360 - row.rotation, row.mirror, QRectF(0, 0, 320, 240));
+        const QImage shown = filterChain(picture, vars, false, false, geometryTransform(vars));
+        EXPECT_EQ(shown.size(), row.size);
+        EXPECT_EQ(shown.pixelColor(4, 4), row.corner);
+    }
+}
+
 TEST(EditMovieFilters, TheChainCropsColoursAndTurnsInThatOrder)
 {
     NXVarsAdjust vars;

@@ -6,6 +6,9 @@
 // and the folder that window pictures are saved in.
 #include "core/log/DNLogger.h"
 #include "core/util/DNSystemActions.h"
+#include "ui/editor/DNVideoEditorController.h"
+#include "ui/editor/panel/DNTabView.h"
+#include "ui/mainwindow/NXAppController.h"
 #include "support/paths.h"
 #include "ui/ui_test_support.h"
 
@@ -14,6 +17,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPushButton>
 #include <QProcess>
 #include <QSettings>
 #include <QStringList>
@@ -121,6 +125,19 @@ inline QJsonObject jsonPrintedByAnotherRun(const char *role, const QString &test
     const qsizetype start = out.indexOf("{\"");
     const qsizetype end = out.lastIndexOf('}');
     return start < 0 ? QJsonObject() : QJsonDocument::fromJson(out.mid(start, end - start + 1)).object();
+}
+
+// The video editor the main window opened shows item on the page named tab; Done closes it
+// once the item plays.
+inline void expectVideoEditorOpenOn(NXAppController &controller, const NXMediaNodePtr &item, const QString &tab)
+{
+    DNVideoEditorController *editor = controller.videoEditorController;
+    ASSERT_TRUE(editor && editor->panel()->isVisible());
+    EXPECT_EQ(editor->mediaNode(), item);
+    EXPECT_EQ(editor->editorTabView()->selectedTabViewItem()->identifier(), tab);
+    ASSERT_TRUE(uitest::waitFor([&] { return editor->doneButton()->isEnabled(); }, 30000));
+    editor->doneButton()->click();
+    EXPECT_FALSE(editor->panel()->isVisible());
 }
 
 } // namespace shelltest
