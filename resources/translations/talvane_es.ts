@@ -512,7 +512,7 @@
     </message>
     <message>
         <source>Crop Region</source>
-        <translation>Elegir la zona que grabar</translation>
+        <translation>Elegir la zona de grabación</translation>
     </message>
     <message>
         <source>Open</source>
