@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>Fotoordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>Diese Musik entfernen</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>Musik (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diashow</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>Vorschau abspielen</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Übergänge</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>An die Musik angepasst</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>Sekunden pro Foto:</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>Video:</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>Musik:</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>Alle Ordner</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Ordner hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>GPS-Position</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Erstellungsdatum</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Sortieren nach:</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>Musik hinzufügen …</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> – Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>Aufnahmebereich wählen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>Nur X11-Sitzungen können aufgenommen werden; diese Sitzung läuft unter Wayland.</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>Nur X11-Sitzungen können aufgenommen werden; diese Sitzung hat kein X-Display.</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>Bildschirmaufnahme nicht verfügbar!</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>Die Aufnahme konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Bitte beenden Sie die Aufnahme, bevor Sie den Rekorder schließen.</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Nicht genügend freier Speicherplatz</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>Im Ausgabeordner ist möglicherweise nicht genügend Speicherplatz frei.</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>Die Konvertierung benötigt etwa %1; auf dem Datenträger von „%2“ sind %3 frei. Eine Konvertierung, die den Datenträger füllt, schlägt fehl und hinterlässt nichts.</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>Trotzdem konvertieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> – Videoaufnahme</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>Die Kamera konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>Es wurde keine Kamera gefunden. Schließen Sie eine Kamera an, um Video aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>Wählen Sie in den Einstellungen eine Kamera.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>Die Aufnahme konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Bitte beenden Sie die Aufnahme, bevor Sie den Rekorder schließen.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>Höchste Auflösung</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>Download-Optionen</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Speichern in:</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>Download-Geschwindigkeit begrenzen</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>Zielordner nach den Downloads öffnen</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>Computer nach den Downloads ausschalten</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>Proxy:</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>Geben Sie die Adresse des Proxys und einen Port von 1 bis 65535 ein.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>Geben Sie die Adresse eines Online-Videos ein, die mit http:// oder https:// beginnt.</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>Diese Anzeige bietet kein OpenGL, daher können hier keine Online-Videos gezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>Verbindung mit %1 wird hergestellt …</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>Das Bild wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>%1 wird wiedergegeben</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>%1 wird geladen …</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Gestoppt.</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>Das Video unter %1 konnte nicht abgespielt werden: Die Adresse liefert kein Video oder ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>Die Verbindung zu %1 ist bei %2 von %3 abgebrochen; die Wiedergabe wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>Wiedergabe von %1 beendet.</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>Online-Video</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>Talvane spielt Online-Videos ab, lädt sie aber nicht herunter.</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>Adresse eines Online-Videos einfügen (http:// oder https://)</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>Video unter dieser Adresse abspielen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>Download-Optionen</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Anhalten oder fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>Bild des Videos speichern</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>Download-Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>Downloads: keine (nur Wiedergabe)</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>Fertige entfernen</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>Jetzt herunterladen</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Speichern in:</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>Einstellungen der Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>Bilder pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Bildrate:</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>Ton:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>Countdown:</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>Mausklicks anzeigen</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>Video nach der Aufnahme öffnen</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>Video zur Konvertierungsliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>Aufnahmebereich:</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>Einstellungen der Videoaufnahme</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Kamera:</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>Mikrofon:</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>Maximale Größe:</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>Vorschau-Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>Video im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>

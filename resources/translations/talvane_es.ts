@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>Añadir carpeta de fotos</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>Quitar esta música</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>Música (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>Reproducir la vista previa</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Transiciones</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>Ajustado a la música</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>Segundos por foto:</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>Vídeo:</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>Música:</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>Todas las carpetas</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Añadir carpeta…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>Posición GPS</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Fecha de creación</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Ordenar por:</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Descendente</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>Añadir música…</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> - Grabador de pantalla</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>Elegir la zona de grabación</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>Solo se pueden grabar las sesiones X11; esta sesión usa Wayland.</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>Solo se pueden grabar las sesiones X11; esta sesión no tiene pantalla X.</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>¡La grabación de pantalla no está disponible!</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>No se ha podido terminar la grabación.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Detén la grabación antes de cerrar el grabador.</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener la grabación</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Iniciar la grabación</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>No hay suficiente espacio libre</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>Puede que la carpeta de salida no tenga suficiente espacio libre.</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>La conversión necesita unos %1; el disco de «%2» tiene %3 libres. Una conversión que llena el disco falla y no conserva nada.</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>Convertir de todos modos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> - Grabador de vídeo</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>No se ha podido abrir la cámara.</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>No se ha encontrado ninguna cámara. Conecta una cámara para grabar vídeo.</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>Elige una cámara en los ajustes.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>No se ha podido terminar la grabación.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Detén la grabación antes de cerrar el grabador.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>Máxima definición</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>Opciones de descarga</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolución:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Guardar en:</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>Limitar la velocidad de descarga</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>Abrir la carpeta de destino al terminar las descargas</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>Apagar el equipo al terminar las descargas</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>Proxy:</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>Introduce la dirección del proxy y un puerto del 1 al 65535.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>Introduce la dirección de un vídeo en línea que empiece por http:// o https://.</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>Esta pantalla no ofrece OpenGL, así que aquí no se pueden mostrar vídeos en línea.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>Conectando con %1…</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>La imagen se ha guardado en %1.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pausa.</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>Reproduciendo %1</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>Cargando %1…</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenido.</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>No se ha podido reproducir el vídeo de %1: la dirección no contiene ningún vídeo o no se puede acceder a ella.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>Se ha perdido la conexión con %1 en %2 de %3; la reproducción se ha detenido.</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>Reproducción de %1 terminada.</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>Grabar pantalla</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>Vídeo en línea</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>Talvane reproduce vídeos en línea, pero no los descarga.</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>Pega la dirección de un vídeo en línea (http:// o https://)</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>Reproducir el vídeo de esta dirección</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>Opciones de descarga</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pausar o reanudar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>Guardar una imagen del vídeo</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>Abrir la carpeta de descargas</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>Descargas: ninguna (solo reproducción)</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>Borrar terminadas</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>Descargar ahora</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Guardar en:</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Elige una carpeta</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>Ajustes del grabador de pantalla</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Velocidad de fotogramas:</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>Audio:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>Cuenta atrás:</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>Mostrar los clics del ratón</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>Abrir el vídeo al terminar la grabación</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>Añadir el vídeo a la lista de conversión</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>Zona de grabación:</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>Ajustes del grabador de vídeo</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Cámara:</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>Micrófono:</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>Tamaño máximo:</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>Volumen de la vista previa:</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>Mostrar el vídeo en su carpeta</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>Ajouter un dossier de photos</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>Supprimer cette musique</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Ajouter de la musique</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>Musique (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diaporama</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>Lire l’aperçu</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Transitions</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>Ajusté à la musique</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>Secondes par photo&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>Vidéo&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>Musique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>Tous les dossiers</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Ajouter un dossier…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>Position GPS</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Date de création</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom de fichier</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Trier par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Décroissant</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>Ajouter de la musique…</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> - Enregistreur d’écran</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>Choisir la zone à enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>Seules les sessions X11 peuvent être enregistrées&#xa0;; cette session fonctionne sous Wayland.</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>Seules les sessions X11 peuvent être enregistrées&#xa0;; cette session n’a pas d’affichage X.</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>Enregistrement de l’écran indisponible&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>L’enregistrement n’a pas pu être terminé.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Arrêtez l’enregistrement avant de fermer l’enregistreur.</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Démarrer l’enregistrement</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Espace libre insuffisant</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>Le dossier de sortie n’a peut-être pas assez d’espace libre.</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>La conversion nécessite environ %1&#xa0;; le disque de «&#xa0;%2&#xa0;» dispose de %3 libres. Une conversion qui remplit le disque échoue et ne conserve rien.</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>Convertir quand même</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> - Enregistreur vidéo</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>Impossible d’ouvrir la caméra.</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>Aucune caméra n’a été trouvée. Branchez une caméra pour enregistrer une vidéo.</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>Choisissez une caméra dans les réglages.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>L’enregistrement n’a pas pu être terminé.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Arrêtez l’enregistrement avant de fermer l’enregistreur.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>Définition maximale</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>Options de téléchargement</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Résolution&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Enregistrer dans&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>Limiter la vitesse de téléchargement</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>Ouvrir le dossier de destination à la fin des téléchargements</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>Éteindre l’ordinateur à la fin des téléchargements</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>Proxy&#xa0;:</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>Saisissez l’adresse du proxy et un port de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>Saisissez l’adresse d’une vidéo en ligne commençant par http:// ou https://.</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>Cet affichage ne prend pas en charge OpenGL&#xa0;: les vidéos en ligne ne peuvent pas s’afficher ici.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>Connexion à %1…</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>L’image a été enregistrée dans %1.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pause.</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>Chargement de %1…</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêté.</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>La vidéo à l’adresse %1 n’a pas pu être lue&#xa0;: l’adresse ne fournit aucune vidéo ou est injoignable.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>La connexion à %1 a été perdue à %2 sur %3&#xa0;; la lecture s’est arrêtée.</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>Lecture de %1 terminée.</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>Enregistrer l’écran</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>Vidéo en ligne</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>Talvane lit les vidéos en ligne, mais ne les télécharge pas.</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>Collez l’adresse d’une vidéo en ligne (http:// ou https://)</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>Lire la vidéo à cette adresse</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>Options de téléchargement</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Mettre en pause ou reprendre</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>Enregistrer une image de la vidéo</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>Ouvrir le dossier des téléchargements</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>Téléchargements&#xa0;: aucun (lecture seule)</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>Effacer les terminés</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Enregistrer dans&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>Réglages de l’enregistreur d’écran</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>images par seconde</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Fréquence d’images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>Audio&#xa0;:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>Compte à rebours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>Afficher les clics de souris</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>Ouvrir la vidéo à la fin de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>Ajouter la vidéo à la liste de conversion</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>Zone d’enregistrement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>Réglages de l’enregistreur vidéo</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Caméra&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>Micro&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>Taille maximale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>Volume de l’aperçu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>Afficher la vidéo dans son dossier</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>

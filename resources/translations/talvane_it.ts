@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>Aggiungi cartella di foto</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>Rimuovi questa musica</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Aggiungi musica</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>Musica (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Presentazione</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>Riproduci l’anteprima</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Transizioni</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>Adattato alla musica</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>Secondi per foto:</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>Video:</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>Musica:</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>Tutte le cartelle</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Aggiungi cartella…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>Posizione GPS</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Data di creazione</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Ordina per:</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Crescente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Decrescente</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>Aggiungi musica…</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> - Registrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>Scegli l’area da registrare</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>Si possono registrare solo le sessioni X11; questa sessione usa Wayland.</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>Si possono registrare solo le sessioni X11; questa sessione non ha un display X.</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>Registrazione dello schermo non disponibile!</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>Impossibile completare la registrazione.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Interrompi la registrazione prima di chiudere il registratore.</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Interrompi registrazione</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Avvia registrazione</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Spazio libero insufficiente</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>La cartella di destinazione potrebbe non avere abbastanza spazio libero.</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>La conversione richiede circa %1; sul disco di «%2» restano %3 liberi. Una conversione che riempie il disco non riesce e non lascia nulla.</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>Converti comunque</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> - Registrazione video</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>Impossibile aprire la videocamera.</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>Nessuna videocamera trovata. Collega una videocamera per registrare video.</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>Scegli una videocamera nelle impostazioni.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>Impossibile completare la registrazione.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Interrompi la registrazione prima di chiudere il registratore.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinita</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>Massima definizione</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>Opzioni di download</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Risoluzione:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Salva in:</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>Limita la velocità di download</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>Apri la cartella di destinazione al termine dei download</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>Spegni il computer al termine dei download</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>Proxy:</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>Inserisci l’indirizzo del proxy e una porta da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>Inserisci l’indirizzo di un video online che inizi con http:// o https://.</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>Questo display non offre OpenGL, quindi qui non è possibile mostrare video online.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>Connessione a %1…</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>L’immagine è stata salvata in %1.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>In pausa.</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>Riproduzione di %1</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>Caricamento di %1…</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Interrotto.</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>Impossibile riprodurre il video all’indirizzo %1: l’indirizzo non contiene un video oppure non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>La connessione a %1 si è interrotta a %2 di %3; la riproduzione si è fermata.</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>Riproduzione di %1 terminata.</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>Registra schermo</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Videocamera</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>Video online</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>Talvane riproduce i video online, ma non li scarica.</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>Incolla l’indirizzo di un video online (http:// o https://)</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>Riproduci il video a questo indirizzo</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>Opzioni di download</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Metti in pausa o riprendi</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>Salva un’immagine del video</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>Apri la cartella dei download</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>Download: nessuno (solo riproduzione)</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>Rimuovi completati</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>Scarica ora</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Salva in:</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Scegli una cartella</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>Impostazioni della registrazione dello schermo</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualità:</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>fotogrammi al secondo</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Frequenza fotogrammi:</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>Audio:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>Conto alla rovescia:</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>Mostra i clic del mouse</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>Apri il video al termine della registrazione</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>Aggiungi il video all’elenco di conversione</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>Area di registrazione:</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>Impostazioni della registrazione video</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Videocamera:</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>Microfono:</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>Dimensione massima:</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>Volume dell’anteprima:</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>Mostra il video nella sua cartella</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>写真フォルダを追加</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>この音楽を削除</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>音楽を追加</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>音楽 (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>スライドショー</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>プレビューを再生</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>トランジション</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>音楽の長さに合わせています</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>写真1枚の秒数：</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>ビデオ：</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>音楽：</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>すべてのフォルダ</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>フォルダを追加…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>GPS位置</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>作成日</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>並べ替え：</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>昇順</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>降順</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音楽</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>音楽を追加…</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> - 画面録画</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>録画範囲を選択</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>録画できるのはX11セッションだけです。このセッションはWaylandで動作しています。</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>録画できるのはX11セッションだけです。このセッションにはXディスプレイがありません。</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>画面録画を使用できません！</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>録画を完了できませんでした。</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>レコーダーを閉じる前に録画を停止してください。</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>録画を停止</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>録画を開始</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>空き容量が不足しています</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>出力フォルダの空き容量が足りない可能性があります。</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>変換には約%1が必要ですが、「%2」のディスクの空き容量は%3です。ディスクがいっぱいになると変換は失敗し、何も残りません。</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>変換を続ける</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> - ビデオ録画</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>カメラを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>カメラが見つかりません。ビデオを録画するにはカメラを接続してください。</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>設定でカメラを選択してください。</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>録画を完了できませんでした。</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>レコーダーを閉じる前に録画を停止してください。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>最高画質</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>ダウンロードオプション</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>フォーマット：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>解像度：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>保存先：</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>ダウンロード速度を制限</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>ダウンロード完了後に保存先フォルダを開く</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>ダウンロード完了後にコンピュータをシステム終了</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>プロキシ：</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>プロキシのアドレスと、1～65535のポート番号を入力してください。</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>アドレス：</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>ポート：</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>http:// または https:// で始まるオンラインビデオのアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>このディスプレイはOpenGLに対応していないため、ここではオンラインビデオを表示できません。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>%1 に接続しています…</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>画像を %1 に保存しました。</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>一時停止中です。</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>%1 を再生中</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>%1 を読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>停止しました。</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>%1 のビデオを再生できませんでした。アドレスにビデオがないか、接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>%1 への接続が %2 / %3 の時点で切れたため、再生を停止しました。</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>%1 の再生が終わりました。</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>画面録画</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>オンラインビデオ</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>Talvaneはオンラインビデオを再生しますが、ダウンロードはしません。</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>オンラインビデオのアドレスを貼り付け（http:// または https://）</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>このアドレスのビデオを再生</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>ダウンロードオプション</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>一時停止／再開</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>ビデオの画像を保存</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>ダウンロードフォルダを開く</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>ダウンロード：なし（再生のみ）</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>完了分をクリア</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>今すぐダウンロード</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>保存先：</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>フォルダを選択</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>画面録画の設定</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画質：</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>フレーム/秒</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>フレームレート：</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>音声：</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>カウントダウン：</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>マウスのクリックを表示</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>録画の終了後にビデオを開く</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>ビデオを変換リストに追加</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>録画範囲：</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>ビデオ録画の設定</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>カメラ：</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>マイク：</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>最大サイズ：</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>プレビューの音量：</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>ビデオをフォルダで表示</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>사진 폴더 추가</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>이 음악 제거</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>음악 추가</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>음악 (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>슬라이드쇼</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>미리 보기 재생</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>전환 효과</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>음악 길이에 맞춤</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>사진당 시간(초):</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>동영상:</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>음악:</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>모든 폴더</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>폴더 추가...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>제거</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>GPS 위치</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>생성 날짜</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>정렬 기준:</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>오름차순</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>내림차순</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>음악</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>음악 추가...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> - 화면 녹화</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>녹화 영역 선택</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>X11 세션만 녹화할 수 있습니다. 이 세션은 Wayland에서 실행 중입니다.</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>X11 세션만 녹화할 수 있습니다. 이 세션에는 X 디스플레이가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>화면 녹화를 사용할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>녹화를 완료할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>레코더를 닫기 전에 녹화를 중지하세요.</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>낮음</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>높음</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>사진</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>녹화 중지</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>녹화 시작</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>여유 공간 부족</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>출력 폴더의 여유 공간이 부족할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>변환에 약 %1이(가) 필요하지만 &apos;%2&apos; 디스크의 여유 공간은 %3입니다. 변환 중 디스크가 가득 차면 변환이 실패하고 아무것도 남지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>그래도 변환</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> - 동영상 녹화</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>카메라를 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>카메라를 찾을 수 없습니다. 동영상을 녹화하려면 카메라를 연결하세요.</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>설정에서 카메라를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>녹화를 완료할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>레코더를 닫기 전에 녹화를 중지하세요.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>최고 화질</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>다운로드 옵션</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>형식:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>해상도:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>찾아보기...</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>저장 위치:</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>다운로드 속도 제한</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>다운로드가 끝나면 대상 폴더 열기</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>다운로드가 끝나면 컴퓨터 끄기</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>프록시:</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>켬</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>프록시 주소와 1~65535 사이의 포트를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>주소:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>포트:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>http:// 또는 https://로 시작하는 온라인 동영상 주소를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>이 디스플레이는 OpenGL을 지원하지 않으므로 여기에 온라인 동영상을 표시할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>%1에 연결하는 중...</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>이미지를 %1에 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>일시 정지되었습니다.</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>%1 재생 중</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>%1 불러오는 중...</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>%1의 동영상을 재생할 수 없습니다. 주소에 동영상이 없거나 연결할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>%1 연결이 %2/%3 지점에서 끊어져 재생이 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>%1 재생을 마쳤습니다.</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>화면 녹화</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>카메라</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>온라인 동영상</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>Talvane은 온라인 동영상을 재생하지만 다운로드하지는 않습니다.</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>온라인 동영상 주소 붙여넣기(http:// 또는 https://)</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>이 주소의 동영상 재생</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>다운로드 옵션</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>일시 정지 또는 재개</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>동영상 이미지 저장</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>다운로드 폴더 열기</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>다운로드: 없음(재생만 가능)</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>완료 항목 지우기</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>지금 다운로드</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>선택...</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>저장 위치:</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>폴더 선택</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>화면 녹화 설정</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>화질:</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>프레임/초</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>프레임 속도:</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>오디오:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>카운트다운:</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>마우스 클릭 표시</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>녹화가 끝나면 동영상 열기</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>동영상을 변환 목록에 추가</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>녹화 영역:</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>동영상 녹화 설정</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>카메라:</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>마이크:</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>최대 크기:</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>미리 보기 음량:</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>폴더에서 동영상 보기</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>Adicionar pasta de fotografias</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>Remover esta música</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>Música (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Apresentação</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>Reproduzir a pré-visualização</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>Transições</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>Ajustado à música</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>Segundos por fotografia:</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>Vídeo:</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>Música:</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>Todas as pastas</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Adicionar pasta…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>Posição GPS</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Data de criação</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome do ficheiro</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Ordenar por:</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Descendente</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>Adicionar música…</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> - Gravador de ecrã</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>Escolher a área a gravar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>Só é possível gravar sessões X11; esta sessão usa o Wayland.</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>Só é possível gravar sessões X11; esta sessão não tem ecrã X.</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>Gravação do ecrã indisponível!</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>Não foi possível concluir a gravação.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Pare a gravação antes de fechar o gravador.</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baixa</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Fotografia</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Parar a gravação</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>Iniciar a gravação</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>Espaço livre insuficiente</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>A pasta de destino pode não ter espaço livre suficiente.</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>A conversão precisa de cerca de %1; o disco de &quot;%2&quot; tem %3 livres. Uma conversão que encha o disco falha e não guarda nada.</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>Converter mesmo assim</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> - Gravador de vídeo</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>Não foi possível abrir a câmara.</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>Não foi encontrada nenhuma câmara. Ligue uma câmara para gravar vídeo.</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>Escolha uma câmara nas definições.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>Não foi possível concluir a gravação.</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>Pare a gravação antes de fechar o gravador.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinição</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>Definição máxima</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>Opções de transferência</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolução:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Guardar em:</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>Limitar a velocidade de transferência</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>Abrir a pasta de destino no fim das transferências</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>Encerrar o computador no fim das transferências</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>Proxy:</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>Introduza o endereço do proxy e uma porta de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Endereço:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>Introduza o endereço de um vídeo online começado por http:// ou https://.</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>Este ecrã não oferece OpenGL, por isso não é possível mostrar aqui vídeos online.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>A ligar a %1…</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>A imagem foi guardada em %1.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Em pausa.</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>A reproduzir %1</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>A carregar %1…</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Parado.</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>Não foi possível reproduzir o vídeo em %1: o endereço não tem nenhum vídeo ou não está acessível.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>A ligação a %1 perdeu-se em %2 de %3; a reprodução parou.</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>Reprodução de %1 concluída.</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>Gravar ecrã</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Câmara</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>Vídeo online</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>O Talvane reproduz vídeos online, mas não os transfere.</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>Cole o endereço de um vídeo online (http:// ou https://)</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>Reproduzir o vídeo deste endereço</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>Opções de transferência</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pausar ou retomar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>Guardar uma imagem do vídeo</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>Abrir a pasta de transferências</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>Transferências: nenhuma (só reprodução)</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>Limpar concluídas</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>Transferir agora</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Guardar em:</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Escolher uma pasta</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>Definições do gravador de ecrã</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualidade:</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Taxa de fotogramas:</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>Áudio:</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>Contagem decrescente:</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>Mostrar os cliques do rato</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>Abrir o vídeo no fim da gravação</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>Adicionar o vídeo à lista de conversão</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>Área de gravação:</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>Definições do gravador de vídeo</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>Câmara:</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>Microfone:</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>Tamanho máximo:</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>Volume da pré-visualização:</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>Mostrar o vídeo na pasta</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
     </message>
 </context>
 <context>

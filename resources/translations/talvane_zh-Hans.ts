@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>添加照片文件夹</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>移除这首音乐</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>添加音乐</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>音乐 (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>幻灯片</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>播放预览</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>转场效果</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>配合音乐长度</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>每张照片秒数：</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>视频：</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>音乐：</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>所有文件夹</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>添加文件夹…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>GPS 位置</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>创建日期</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>排序方式：</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>升序</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>降序</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>添加音乐…</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> - 屏幕录制</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>选择录制区域</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>只能录制 X11 会话；此会话使用的是 Wayland。</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>只能录制 X11 会话；此会话没有 X 显示。</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>无法使用屏幕录制！</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>无法完成录制。</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>请先停止录制，再关闭录制窗口。</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>照片</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止录制</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>开始录制</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>可用空间不足</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>输出文件夹的可用空间可能不足。</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>转换约需 %1，但“%2”所在的磁盘只剩 %3 可用空间。如果转换时磁盘已满，转换将失败，且不会保留任何文件。</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>仍然转换</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> - 视频录制</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>无法打开摄像头。</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>未找到摄像头。请连接摄像头以录制视频。</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>请在设置中选择摄像头。</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>无法完成录制。</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>请先停止录制，再关闭录制窗口。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>最高清晰度</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>下载选项</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>保存到：</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>限制下载速度</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>下载完成后打开目标文件夹</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>下载完成后关闭计算机</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>代理服务器：</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>请输入代理服务器的地址，以及 1 到 65535 之间的端口。</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>请输入以 http:// 或 https:// 开头的在线视频地址。</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>此显示器不支持 OpenGL，因此无法在此显示在线视频。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>正在连接到 %1…</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>图片已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>已暂停。</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>正在播放 %1</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>正在载入 %1…</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>无法播放 %1 的视频：该地址没有视频，或无法访问。</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>与 %1 的连接在 %2 / %3 处中断，播放已停止。</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>%1 已播放完毕。</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>清除</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>屏幕录制</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>在线视频</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>Talvane 可播放在线视频，但不会下载。</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>粘贴在线视频地址（http:// 或 https://）</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>播放此地址的视频</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>下载选项</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>暂停或继续</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>保存视频画面</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>打开下载文件夹</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>下载：无（仅播放）</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>清除已完成</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>立即下载</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>保存到：</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>屏幕录制设置</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画质：</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>帧/秒</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>音频：</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>倒计时：</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>显示鼠标点击</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>录制结束后打开视频</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>将视频添加到转换列表</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>录制区域：</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>视频录制设置</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>摄像头：</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>麦克风：</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>最大尺寸：</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>预览音量：</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>在文件夹中显示视频</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
     </message>
 </context>
 <context>

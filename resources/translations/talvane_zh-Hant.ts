@@ -225,6 +225,113 @@
     </message>
 </context>
 <context>
+    <name>DNImageEditor</name>
+    <message>
+        <source>Add Photo Folder</source>
+        <translation>加入相片資料夾</translation>
+    </message>
+    <message>
+        <source>Remove this music</source>
+        <translation>移除這首音樂</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>加入音樂</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.m4a)</source>
+        <translation>音樂 (*.mp3 *.m4a)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>幻燈片秀</translation>
+    </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>播放預覽</translation>
+    </message>
+    <message>
+        <source>Transitions</source>
+        <translation>轉場效果</translation>
+    </message>
+    <message>
+        <source>Fitted to the music</source>
+        <translation>配合音樂長度</translation>
+    </message>
+    <message>
+        <source>Seconds per photo:</source>
+        <translation>每張相片秒數：</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>影片：</translation>
+    </message>
+    <message>
+        <source>Music:</source>
+        <translation>音樂：</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>所有資料夾</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>加入資料夾…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>GPS 位置</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>建立日期</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>排序方式：</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>遞增</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>遞減</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音樂</translation>
+    </message>
+    <message>
+        <source>Add Music...</source>
+        <translation>加入音樂…</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長度</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
     <name>DNMajorTableViewController</name>
     <message>
         <source>Frequently Used Profile</source>
@@ -398,6 +505,76 @@
     </message>
 </context>
 <context>
+    <name>DNSRWindowController</name>
+    <message>
+        <source> - Screen Recorder</source>
+        <translation> - 螢幕錄影</translation>
+    </message>
+    <message>
+        <source>Crop Region</source>
+        <translation>選擇錄影範圍</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session runs on Wayland.</source>
+        <translation>只能錄製 X11 工作階段；此工作階段使用的是 Wayland。</translation>
+    </message>
+    <message>
+        <source>Only X11 sessions can be recorded; this session has no X display.</source>
+        <translation>只能錄製 X11 工作階段；此工作階段沒有 X 顯示器。</translation>
+    </message>
+    <message>
+        <source>Screen Record Unavailable!</source>
+        <translation>無法使用螢幕錄影！</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>無法完成錄影。</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>請先停止錄影，再關閉錄影視窗。</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>320x240</source>
+        <translation>320x240</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>相片</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+</context>
+<context>
+    <name>DNStatusItem</name>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止錄影</translation>
+    </message>
+</context>
+<context>
     <name>DNUpdateDialog</name>
     <message>
         <source>Software Update</source>
@@ -463,6 +640,13 @@
     </message>
 </context>
 <context>
+    <name>DNWindowSelectView</name>
+    <message>
+        <source>Start Recording</source>
+        <translation>開始錄影</translation>
+    </message>
+</context>
+<context>
     <name>DNYTBUpdateController</name>
     <message>
         <source>The version %1 of %2 is now available--you have %3.
@@ -503,6 +687,61 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Not enough free space</source>
+        <translation>可用空間不足</translation>
+    </message>
+    <message>
+        <source>The output folder may not have enough free space.</source>
+        <translation>輸出資料夾的可用空間可能不足。</translation>
+    </message>
+    <message>
+        <source>The conversion needs about %1; the disk of &quot;%2&quot; has %3 free. A conversion that fills the disk fails and keeps nothing.</source>
+        <translation>轉換約需 %1，但「%2」所在的磁碟只剩 %3 可用空間。若轉換時磁碟已滿，轉換將會失敗，且不會留下任何檔案。</translation>
+    </message>
+    <message>
+        <source>Convert Anyway</source>
+        <translation>仍要轉換</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>NXCameraRecorderController</name>
+    <message>
+        <source> - Video Recorder</source>
+        <translation> - 視訊錄影</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>無法開啟攝影機。</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera to record video.</source>
+        <translation>找不到攝影機。請連接攝影機以錄製影片。</translation>
+    </message>
+    <message>
+        <source>Choose a camera in the settings.</source>
+        <translation>請在設定中選擇攝影機。</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>無法完成錄影。</translation>
+    </message>
+    <message>
+        <source>Please stop video recording before leaving screen recorder.</source>
+        <translation>請先停止錄影，再關閉錄影視窗。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1334,120 @@
     </message>
 </context>
 <context>
+    <name>NXVideoDownloadOption</name>
+    <message>
+        <source>Highest Definition</source>
+        <translation>最高畫質</translation>
+    </message>
+    <message>
+        <source>Download Options</source>
+        <translation>下載選項</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>解析度：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>儲存位置：</translation>
+    </message>
+    <message>
+        <source>Limit the download speed</source>
+        <translation>限制下載速度</translation>
+    </message>
+    <message>
+        <source>Open the target folder when downloads finish</source>
+        <translation>下載完成後開啟目標資料夾</translation>
+    </message>
+    <message>
+        <source>Shut down the computer when downloads finish</source>
+        <translation>下載完成後關閉電腦</translation>
+    </message>
+    <message>
+        <source>Proxy:</source>
+        <translation>代理伺服器：</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Enter the proxy&apos;s address and a port from 1 to 65535.</source>
+        <translation>請輸入代理伺服器的位址，以及 1 到 65535 之間的連接埠。</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>位址：</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>連接埠：</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>NXYoutubeControlller</name>
+    <message>
+        <source>Enter the address of an online video, beginning with http:// or https://.</source>
+        <translation>請輸入以 http:// 或 https:// 開頭的線上影片網址。</translation>
+    </message>
+    <message>
+        <source>This display offers no OpenGL, so online videos cannot be shown here.</source>
+        <translation>此顯示器不支援 OpenGL，因此無法在此顯示線上影片。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 ...</source>
+        <translation>正在連線到 %1…</translation>
+    </message>
+    <message>
+        <source>The picture is saved in %1.</source>
+        <translation>圖片已儲存至 %1。</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>已暫停。</translation>
+    </message>
+    <message>
+        <source>Playing %1</source>
+        <translation>正在播放 %1</translation>
+    </message>
+    <message>
+        <source>Loading %1 ...</source>
+        <translation>正在載入 %1…</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>已停止。</translation>
+    </message>
+    <message>
+        <source>The video at %1 could not be played: the address gave no video, or it could not be reached.</source>
+        <translation>無法播放 %1 的影片：該網址沒有影片，或無法連線。</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost at %2 of %3; playback has stopped.</source>
+        <translation>與 %1 的連線在 %2 / %3 處中斷，播放已停止。</translation>
+    </message>
+    <message>
+        <source>Finished playing %1.</source>
+        <translation>%1 已播放完畢。</translation>
+    </message>
+</context>
+<context>
     <name>PMDigitalNumberFormater</name>
     <message>
         <source>Couldn&apos;t convert  to int</source>
@@ -1282,6 +1635,150 @@
     <message>
         <source>Clear</source>
         <translation>清除</translation>
+    </message>
+    <message>
+        <source>Screen Recorder</source>
+        <translation>螢幕錄影</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>攝影機</translation>
+    </message>
+    <message>
+        <source>Online Video</source>
+        <translation>線上影片</translation>
+    </message>
+    <message>
+        <source>Talvane plays online videos; it does not download them.</source>
+        <translation>Talvane 可播放線上影片，但不會下載。</translation>
+    </message>
+    <message>
+        <source>Paste the address of an online video (http:// or https://)</source>
+        <translation>貼上線上影片網址（http:// 或 https://）</translation>
+    </message>
+    <message>
+        <source>Play the video at this address</source>
+        <translation>播放此網址的影片</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Download options</source>
+        <translation>下載選項</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>暫停或繼續</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Save a picture of the video</source>
+        <translation>儲存影片畫面</translation>
+    </message>
+    <message>
+        <source>Open the download folder</source>
+        <translation>開啟下載資料夾</translation>
+    </message>
+    <message>
+        <source>Downloads: none (playing only)</source>
+        <translation>下載：無（僅播放）</translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation>清除已完成</translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation>立即下載</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選擇…</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>儲存位置：</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>選擇資料夾</translation>
+    </message>
+    <message>
+        <source>Screen Recorder Settings</source>
+        <translation>螢幕錄影設定</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>畫質：</translation>
+    </message>
+    <message>
+        <source>frames per second</source>
+        <translation>影格/秒</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>影格速率：</translation>
+    </message>
+    <message>
+        <source>Audio:</source>
+        <translation>音訊：</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Countdown:</source>
+        <translation>倒數計時：</translation>
+    </message>
+    <message>
+        <source>Show mouse clicks</source>
+        <translation>顯示滑鼠點按</translation>
+    </message>
+    <message>
+        <source>Open the movie when the recording ends</source>
+        <translation>錄影結束後開啟影片</translation>
+    </message>
+    <message>
+        <source>Add the movie to the conversion list</source>
+        <translation>將影片加入轉換清單</translation>
+    </message>
+    <message>
+        <source>Record region:</source>
+        <translation>錄影範圍：</translation>
+    </message>
+    <message>
+        <source>Video Recorder Settings</source>
+        <translation>視訊錄影設定</translation>
+    </message>
+    <message>
+        <source>Camera:</source>
+        <translation>攝影機：</translation>
+    </message>
+    <message>
+        <source>Microphone:</source>
+        <translation>麥克風：</translation>
+    </message>
+    <message>
+        <source>Largest size:</source>
+        <translation>最大尺寸：</translation>
+    </message>
+    <message>
+        <source>Preview volume:</source>
+        <translation>預覽音量：</translation>
+    </message>
+    <message>
+        <source>Show the movie in its folder</source>
+        <translation>在資料夾中顯示影片</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,20 @@
 // The interface in each of its languages, as the program starts it: the translations built into
 // share/talvane/translations, the face of the language's script, the main window's menus and
 // Convert button, the sheet Convert opens on an empty list, the profile chooser with the
-// catalogue's own translations, no text cut off anywhere; and a choice in the Language menu
-// that brings the program back in the chosen language.
+// catalogue's own translations, no text cut off anywhere (the tool windows too: recorders,
+// online video, slideshow editor); and a choice in the Language menu that brings the program
+// back in the chosen language.
 #include "app/DNApplicationLanguage.h"
 #include "app/DNInterfaceFont.h"
 #include "app/DNMainInterface.h"
 
 #include "../ui/mainwindow/shell_test_support.h"
 #include "../ui/medialist/medialist_test_support.h"
+#include "../ui/slideshow/slideshow_editor_support.h"
 
+#include "convert/capture/DNCaptureDevices.h"
 #include "core/platform/DNBundle.h"
+#include "core/settings/DNSetting.h"
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileManager.h"
 #include "profiles/NXProfileCategory.h"
@@ -19,20 +23,27 @@
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/medialist/DNCellWidgets.h"
 #include "ui/medialist/DNDVDRootCell.h"
+#include "ui/onlinevideo/NXYoutubeControlller.h"
 #include "ui/progress/NXProgressController.h"
 #include "ui/profiles/NXProfileController.h"
 #include "ui/profiles/DNProfilePreviewTableViewController.h"
 #include "ui/profiles/NXNavigationBar.h"
 #include "ui/profiles/NXProfileChooserController.h"
 #include "ui/profiles/NXProfilePreviewCell.h"
+#include "ui/recorder/DNSRWindowController.h"
+#include "ui/recorder/DNToolWindow.h"
+#include "ui/recorder/NXCameraRecorderController.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -100,7 +111,20 @@ private:
     QFont font_;
 };
 
-// Shown labels and buttons whose text does not fit: smaller than their size hint.
+// What a line edit keeps around its text: the frame, Qt's two-pixel margin on each side, the
+// text margins and the clear button's place when it has one.
+int placeholderMargins(const QLineEdit *field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QMargins text = field->textMargins();
+    const int clear = field->isClearButtonEnabled() ? field->height() : 0;
+    return 2 * frame + 2 * 2 + text.left() + text.right() + clear;
+}
+
+// Shown labels and buttons whose text does not fit: smaller than their size hint; and empty
+// fields whose placeholder does not fit.
 QStringList cutTexts(const QWidget *root)
 {
     QStringList cut;
@@ -114,6 +138,16 @@ QStringList cutTexts(const QWidget *root)
             shown = label->text();
         } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
             shown = button->text();
+        } else if (const auto *field = qobject_cast<const QLineEdit *>(widget)) {
+            // An empty field's hint at what to type is read whole.
+            const QString hint = field->text().isEmpty() ? field->placeholderText() : QString();
+            const int room = field->width() - placeholderMargins(field);
+            if (!hint.isEmpty() && field->fontMetrics().horizontalAdvance(hint) > room)
+                cut << QStringLiteral("%1 placeholder \"%2\" %3 wide, needs %4")
+                           .arg(QString::fromLatin1(widget->metaObject()->className()), hint)
+                           .arg(room)
+                           .arg(field->fontMetrics().horizontalAdvance(hint));
+            continue;
         }
         if (shown.isEmpty())
             continue;
@@ -273,9 +307,97 @@ void closeAllBut(QWidget *main)
     uitest::serve(50);
 }
 
+// No text cut in the windows open beside the main window; their pictures kept in German; then
+// every one of them closed.
+void expectOpenWindowsFit(QWidget *main, const QString &code, const QString &name)
+{
+    uitest::serve(50);
+    const QStringList cut = cutInOpenWindows();
+    EXPECT_TRUE(cut.isEmpty()) << name.toStdString() << ":\n" << cut.join(QLatin1Char('\n')).toStdString();
+    if (code == QLatin1String("de")) {
+        QWidgetList shown;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window != main && window->isVisible())
+                shown << window;
+        // A window with a sheet: a picture of each, named after it.
+        for (QWidget *window : shown) {
+            const QString which = window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
+                                                                 : window->objectName();
+            shelltest::saveWindowPicture(window, QStringLiteral("app_interface_languages"),
+                                         shown.size() == 1 ? QStringLiteral("%1_%2").arg(name, code)
+                                                           : QStringLiteral("%1_%2_%3").arg(name, which, code));
+        }
+    }
+    closeAllBut(main);
+}
+
+// A microphone and no camera: the camera recorder shows all its texts and opens no device.
+class MicrophoneOnly : public DNCaptureDeviceCatalogue
+{
+public:
+    DNCaptureDeviceList videoDevices() const override { return {}; }
+    DNCaptureDeviceList audioDevices() const override
+    {
+        return {{QStringLiteral("test.mic"), QStringLiteral("Built-in Audio Analog Stereo"), false}};
+    }
+    DNCaptureSourcePtr sourceFor(const DNCaptureDevice &, const DNCaptureDevice *) const override { return nullptr; }
+    bool canPlaySound() const override { return false; }
+};
+
+// No X display while it lives: the screen recorder built offscreen says it cannot record, as
+// it would on a machine without one, instead of recording the screen the tests run beside.
+class WithoutDisplay
+{
+public:
+    WithoutDisplay() : display_(qgetenv("DISPLAY")) { qunsetenv("DISPLAY"); }
+    ~WithoutDisplay()
+    {
+        if (!display_.isEmpty())
+            qputenv("DISPLAY", display_);
+    }
+
+private:
+    QByteArray display_;
+};
+
+// The progress sheet of a batch that waits until it is stopped; the photo face (a slideshow's
+// pictures being rendered) or the video face.
+void expectProgressSheetFits(QWidget *window, const QString &code, const NXMediaNodePtr &node, bool photos,
+                             const QString &picture)
+{
+    std::promise<void> stopped;
+    NXProgressController sheet;
+    const QVariantMap rendering{{QStringLiteral("EncodeCategory"), 0},
+                                {QStringLiteral("currentFrame"), 120},
+                                {QStringLiteral("totalFrames"), 600},
+                                {QStringLiteral("currentImage"), slideshowfixture::photoPath(0)}};
+    sheet.showWithInWindow(
+        window,
+        [&](QObject *) {
+            sheet.setTotalConvertCount(1);
+            sheet.setInfoWithNode(node);
+            sheet.converterStateDidChanged(NXProgressController::kEncodeStateStarted);
+            stopped.get_future().wait();
+        },
+        [&](QObject *) { return photos ? std::optional<QVariantMap>(rendering) : std::optional<QVariantMap>(); },
+        [&](QObject *) { stopped.set_value(); }, photos, window);
+    ASSERT_TRUE(uitest::waitFor([&] { return sheet.stopButton()->isEnabled(); }));
+    if (photos) {
+        ASSERT_TRUE(uitest::waitFor([&] { return sheet.encodeFrameLabel()->text().contains(QLatin1String("600")); }));
+    }
+    const QStringList cut = cutInOpenWindows();
+    EXPECT_TRUE(cut.isEmpty()) << picture.toStdString() << ":\n" << cut.join(QLatin1Char('\n')).toStdString();
+    if (code == QLatin1String("de"))
+        shelltest::saveWindowPicture(sheet.progressPanel(), QStringLiteral("app_interface_languages"), picture + QStringLiteral("_de"));
+    QTest::mouseClick(sheet.stopButton(), Qt::LeftButton);
+    ASSERT_TRUE(uitest::waitFor([&] { return !sheet.progressPanel()->isVisible(); }));
+}
+
 // The main window's other windows and sheets: preferences, about box, log, update check, the
 // DVD folder panel, and for a DVD its tag sheet, its profile settings sheet and the media
-// information window; and the progress sheet of a batch.
+// information window; the screen and camera recorders with their settings sheets and the
+// capture-area window, the online-video window with its download options, the slideshow
+// editor; and the progress sheet of a batch, on its video face and on its photo face.
 TEST_P(InterfaceIn, EveryOtherWindowAndSheetFitsItsTexts)
 {
     const QString code = QString::fromLatin1(GetParam().code);
@@ -293,6 +415,10 @@ TEST_P(InterfaceIn, EveryOtherWindowAndSheetFitsItsTexts)
     dvd->setProfile(DNProfile::parserFromContentOfFile(
         DNBundle::pathForResource(QStringLiteral("profiles/DVD/iPhone5_H264.plist"))));
     const auto dvdRow = [&] { return window->findChild<DNDVDRootCell *>(); };
+    const WithoutDisplay noDisplay;
+    DNSRWindowController screenRecorder;
+    NXCameraRecorderController cameraRecorder(std::make_shared<MicrophoneOnly>());
+    NXYoutubeControlller onlineVideo;
     const struct
     {
         const char *name;
@@ -310,6 +436,24 @@ TEST_P(InterfaceIn, EveryOtherWindowAndSheetFitsItsTexts)
          }},
         {"profile_settings", [&] { Q_EMIT dvdRow()->profileView()->changeProfileTypeClicked(); }},
         {"media_information", [&] { NXFloatInfoWindowController::shareInstance().showWindowWithNode(dvd); }},
+        {"screen_recorder", [&] { screenRecorder.window()->show(); }},
+        {"screen_recorder_settings", [&] {
+             screenRecorder.window()->show();
+             screenRecorder.showSettingPannel();
+         }},
+        {"capture_area", [&] { screenRecorder.onSetRecordRegion(); }},
+        {"camera_recorder", [&] { cameraRecorder.window()->show(); }},
+        {"camera_recorder_settings", [&] {
+             cameraRecorder.window()->show();
+             cameraRecorder.recorderRequestSetting();
+         }},
+        {"online_video", [&] { onlineVideo.window()->show(); }},
+        {"download_options", [&] {
+             // With the proxy fields, at the sheet's larger height.
+             DNSetting::shareSetting().downloadSetting()->setIsProxyEnabled(true);
+             onlineVideo.window()->show();
+             onlineVideo.showDownloadOptions();
+         }},
     };
     for (const auto &step : steps) {
         SCOPED_TRACE(step.name);
@@ -323,40 +467,26 @@ TEST_P(InterfaceIn, EveryOtherWindowAndSheetFitsItsTexts)
             if (looked || visibleWindows() <= before)
                 return;
             looked = true;
-            uitest::serve(50);
-            const QStringList cut = cutInOpenWindows();
-            EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
-            if (code == QLatin1String("de"))
-                for (QWidget *shown : QApplication::topLevelWidgets())
-                    if (shown != window && shown->isVisible())
-                        shelltest::saveWindowPicture(shown, QStringLiteral("app_interface_languages"),
-                                                     QStringLiteral("%1_%2").arg(QLatin1String(step.name), code));
-            closeAllBut(window);
+            expectOpenWindowsFit(window, code, QLatin1String(step.name));
         });
         look.start();
         step.open();
         EXPECT_TRUE(uitest::waitFor([&] { return looked; }, 5000));
     }
 
-    // The progress sheet of a batch that waits until it is stopped.
-    std::promise<void> stopped;
-    NXProgressController sheet;
-    sheet.showWithInWindow(
-        window,
-        [&](QObject *) {
-            sheet.setTotalConvertCount(1);
-            sheet.setInfoWithNode(dvd->titleAt(0));
-            sheet.converterStateDidChanged(NXProgressController::kEncodeStateStarted);
-            stopped.get_future().wait();
-        },
-        [](QObject *) { return std::optional<QVariantMap>(); }, [&](QObject *) { stopped.set_value(); }, false, window);
-    ASSERT_TRUE(uitest::waitFor([&] { return sheet.stopButton()->isEnabled(); }));
-    const QStringList cutInProgress = cutInOpenWindows();
-    EXPECT_TRUE(cutInProgress.isEmpty()) << cutInProgress.join(QLatin1Char('\n')).toStdString();
-    if (code == QLatin1String("de"))
-        shelltest::saveWindowPicture(sheet.progressPanel(), QStringLiteral("app_interface_languages"), QStringLiteral("progress_de"));
-    QTest::mouseClick(sheet.stopButton(), Qt::LeftButton);
-    ASSERT_TRUE(uitest::waitFor([&] { return !sheet.progressPanel()->isVisible(); }));
+    DNSetting::shareSetting().downloadSetting()->setIsProxyEnabled(false);
+
+    // The slideshow editor on a photo folder's slideshow; the DVD makes way for it, as the list
+    // holds one kind of media.
+    c.clearAll();
+    ASSERT_TRUE(uitest::waitFor([&] { return c.mediaFiles->isEmpty(); }));
+    const DNGraphicsNodePtr slideshow = slideshowui::dropPhotoFolder(c, slideshowfixture::photosFolder());
+    ASSERT_TRUE(slideshow);
+    ASSERT_TRUE(slideshowui::openEditor(c, slideshow));
+    expectOpenWindowsFit(window, code, QStringLiteral("slideshow_editor"));
+
+    expectProgressSheetFits(window, code, dvd->titleAt(0), false, QStringLiteral("progress"));
+    expectProgressSheetFits(window, code, slideshow, true, QStringLiteral("progress_photos"));
 }
 
 // Every profile's card and every category title in the chooser's title bars, in the language:

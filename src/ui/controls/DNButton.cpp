@@ -106,6 +106,32 @@ void DNButton::setTitleInImage(const TitleInImage &title)
     update();
 }
 
+void DNButton::setTitleWrapWidth(int width)
+{
+    titleWrapWidth_ = width;
+    updateGeometry();
+    update();
+}
+
+QStringList DNButton::titleLines() const
+{
+    const QString title = text();
+    const QFontMetrics metrics(font());
+    if (titleWrapWidth_ <= 0 || metrics.horizontalAdvance(title) <= titleWrapWidth_)
+        return {title};
+    QStringList best{title};
+    int bestWidth = metrics.horizontalAdvance(title);
+    for (qsizetype at = title.indexOf(QLatin1Char(' ')); at > 0; at = title.indexOf(QLatin1Char(' '), at + 1)) {
+        const QStringList lines{title.left(at), title.mid(at + 1)};
+        const int wider = qMax(metrics.horizontalAdvance(lines.first()), metrics.horizontalAdvance(lines.last()));
+        if (wider < bestWidth) {
+            best = lines;
+            bestWidth = wider;
+        }
+    }
+    return best;
+}
+
 QSize DNButton::titleInImageSizeHint(const QSize &picture) const
 {
     const QFontMetrics metrics(font());
@@ -131,8 +157,10 @@ QSize DNButton::sizeHint() const
         return titleInImageSizeHint(size);
     if (!text().isEmpty()) {
         const QFontMetrics metrics(font());
-        size.setWidth(qMax(size.width(), metrics.horizontalAdvance(text()) + 8));
-        size.setHeight(size.height() + metrics.height() + 2);
+        const QStringList lines = titleLines();
+        for (const QString &line : lines)
+            size.setWidth(qMax(size.width(), metrics.horizontalAdvance(line) + 8));
+        size.setHeight(size.height() + int(lines.size()) * metrics.height() + 2);
     }
     return size;
 }
@@ -142,8 +170,10 @@ void DNButton::paintImage(QPainter &painter, bool drawTitle)
     QRect area = rect();
     const QFontMetrics metrics(font());
     const bool withTitle = drawTitle && !text().isEmpty();
+    const QStringList lines = withTitle ? titleLines() : QStringList();
+    const int titleHeight = int(lines.size()) * metrics.height();
     if (withTitle)
-        area.setBottom(area.bottom() - metrics.height() - 2);
+        area.setBottom(area.bottom() - titleHeight - 2);
     if (!isEnabled())
         painter.setOpacity(0.45);
     const QSizeF natural = shownImage_.deviceIndependentSize();
@@ -158,8 +188,8 @@ void DNButton::paintImage(QPainter &painter, bool drawTitle)
     if (withTitle) {
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::ButtonText));
-        painter.drawText(QRect(0, area.bottom() + 2, width(), metrics.height()),
-                         Qt::AlignHCenter | Qt::AlignVCenter, text());
+        painter.drawText(QRect(0, area.bottom() + 2, width(), titleHeight), Qt::AlignHCenter | Qt::AlignVCenter,
+                         lines.join(QLatin1Char('\n')));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -55,6 +56,14 @@ public:
     void setTitleInImage(const TitleInImage &title);
     const TitleInImage &titleInImage() const { return titleInImage_; }
 
+    // A title under the picture wider than width pixels breaks at the blank that leaves its
+    // longer line shortest, onto a second line (0, the default: never). A row of such buttons
+    // then stays narrow in languages whose words are long; a title with no blank stays whole.
+    void setTitleWrapWidth(int width);
+    int titleWrapWidth() const { return titleWrapWidth_; }
+    // The title under the picture as it is drawn: one line, or two when it wraps.
+    QStringList titleLines() const;
+
     // The picture the button shows now (null when it draws as a plain button).
     QPixmap currentImage() const { return shownImage_; }
     bool isPointerInside() const { return pointerInside_; }
@@ -90,5 +99,6 @@ private:
     QString highlightImageName_;
     MouseDownAction mouseDownAction_;
     TitleInImage titleInImage_;
+    int titleWrapWidth_ = 0;
     bool pointerInside_ = false;
 };

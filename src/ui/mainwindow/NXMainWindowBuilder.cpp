@@ -30,6 +30,15 @@ struct TopBarButton
     const char *normalImage;
 };
 
+// A top-bar title wider than this takes two lines, so thirteen buttons keep to the window's
+// width in languages with long words.
+constexpr int kTopBarTitleWidth = 96;
+// The bar is this high with one line of titles, and grows for a second line.
+constexpr int kTopBarHeight = 66;
+
+constexpr QSize kWindowSize(1040, 660);
+constexpr QSize kLeastWindowSize(900, 560);
+
 constexpr int kPreviewWidth = 336;
 constexpr int kPreviewHeight = 189;
 // The preview control strip that holds the two sliders at the frames the controller gives them.
@@ -61,12 +70,20 @@ const char *const kStyleSheet = R"(
 #convertButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #62a2f5, stop:1 #3a7bdc); }
 )";
 
-DNButton *makeTopBarButton(QWidget *parent, const char *title, const char *image)
+// Pictures at one height however many lines their titles take.
+void addTopBarButton(QHBoxLayout *row, DNButton *button)
+{
+    button->setTitleWrapWidth(kTopBarTitleWidth);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(button, 0, Qt::AlignTop);
+}
+
+DNButton *makeTopBarButton(QHBoxLayout *row, QWidget *parent, const char *title, const char *image)
 {
     auto *button = new DNButton(QObject::tr(title), parent);
     button->setNormalImage(QString::fromLatin1(image));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    addTopBarButton(row, button);
     return button;
 }
 
@@ -74,18 +91,17 @@ QWidget *buildTopBar(NXAppController *c, QWidget *parent)
 {
     auto *bar = new QFrame(parent);
     bar->setObjectName(QStringLiteral("topBar"));
-    bar->setFixedHeight(66);
+    bar->setMinimumHeight(kTopBarHeight);
+    bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(10, 4, 10, 4);
+    row->setContentsMargins(10, 8, 10, 4);
     row->setSpacing(6);
 
     c->DVDLoadButton = new DNMenuButton(QObject::tr("Load DVD"), bar);
     c->DVDLoadButton->setNormalImage(QStringLiteral("DVD_load_nor.png"));
     c->DVDLoadButton->setHighlightImage(QStringLiteral("DVD_load_on.png"));
-    c->DVDLoadButton->setCursor(Qt::PointingHandCursor);
-    c->DVDLoadButton->setFocusPolicy(Qt::NoFocus);
     c->DVDLoadButton->setToolTip(QObject::tr("Click to load a DVD disc; hold for more sources"));
-    row->addWidget(c->DVDLoadButton);
+    addTopBarButton(row, c->DVDLoadButton);
 
     static const TopBarButton left[] = {
         {&NXAppController::DVDDiscLoadButton, QT_TRANSLATE_NOOP("QObject", "DVD Disc"), "DVD_disc_nor.png"},
@@ -95,10 +111,8 @@ QWidget *buildTopBar(NXAppController *c, QWidget *parent)
         {&NXAppController::photoLoadButton, QT_TRANSLATE_NOOP("QObject", "Add Photos"), "add_photo_nor.png"},
         {&NXAppController::DVDClearAllButton, QT_TRANSLATE_NOOP("QObject", "Clear All"), "yt_clear_all_nor.png"},
     };
-    for (const TopBarButton &entry : left) {
-        c->*entry.outlet = makeTopBarButton(bar, entry.title, entry.normalImage);
-        row->addWidget(c->*entry.outlet);
-    }
+    for (const TopBarButton &entry : left)
+        c->*entry.outlet = makeTopBarButton(row, bar, entry.title, entry.normalImage);
     row->addStretch(1);
     static const TopBarButton right[] = {
         {&NXAppController::recordBUtton, QT_TRANSLATE_NOOP("QObject", "Screen Recorder"), "screen_recorder_nor.png"},
@@ -108,10 +122,8 @@ QWidget *buildTopBar(NXAppController *c, QWidget *parent)
         {&NXAppController::checkNewButton, QT_TRANSLATE_NOOP("QObject", "Update"), "check_new_version_nor.png"},
         {&NXAppController::cudaButton, QT_TRANSLATE_NOOP("QObject", "Contact"), "main_contact_nor.png"},
     };
-    for (const TopBarButton &entry : right) {
-        c->*entry.outlet = makeTopBarButton(bar, entry.title, entry.normalImage);
-        row->addWidget(c->*entry.outlet);
-    }
+    for (const TopBarButton &entry : right)
+        c->*entry.outlet = makeTopBarButton(row, bar, entry.title, entry.normalImage);
     return bar;
 }
 
@@ -312,8 +324,6 @@ NXMainWindowInterface NXBuildMainWindow(NXAppController *c)
     ui.window->setObjectName(QStringLiteral("mainWindow"));
     ui.window->setWindowTitle(QStringLiteral("Talvane"));
     ui.window->setStyleSheet(QString::fromLatin1(kStyleSheet));
-    ui.window->resize(1040, 660);
-    ui.window->setMinimumSize(900, 560);
     c->mainWindow = ui.window;
 
     auto *central = new QWidget(ui.window);
@@ -332,5 +342,10 @@ NXMainWindowInterface NXBuildMainWindow(NXAppController *c)
 
     c->tableView = c->makeMediaTableView(c->mediaListSlot);
     buildMenus(ui);
+    // Never narrower than its texts need, in whatever language they are.
+    ui.window->ensurePolished();
+    const QSize least = kLeastWindowSize.expandedTo(ui.window->minimumSizeHint());
+    ui.window->setMinimumSize(least);
+    ui.window->resize(kWindowSize.expandedTo(least));
     return ui;
 }

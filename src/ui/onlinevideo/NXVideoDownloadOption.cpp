@@ -31,6 +31,8 @@ std::shared_ptr<NXVideoDownloadSetting> record()
 constexpr int kTakeHeightDelayMs = 500;
 constexpr int kResizeAnimationMs = 200;
 
+const char *const kHighestDefinition = QT_TRANSLATE_NOOP("NXVideoDownloadOption", "Highest Definition");
+
 QString textOf(const QLineEdit *field)
 {
     return field ? field->text() : QString();
@@ -70,9 +72,10 @@ void NXVideoDownloadOption::buildPanel()
     grid->addWidget(formatPopUp, 0, 1);
     grid->addWidget(new QLabel(tr("Resolution:"), optionPanel), 0, 2);
     grid->addWidget(resolutionPopUp, 0, 3);
-    connect(formatPopUp, &QComboBox::activated, this, [this](int) { setSelectedFormat(formatPopUp->currentText()); });
+    connect(formatPopUp, &QComboBox::activated, this,
+            [this](int) { setSelectedFormat(formatPopUp->currentData().toString()); });
     connect(resolutionPopUp, &QComboBox::activated, this,
-            [this](int) { setSelectedResolution(resolutionPopUp->currentText()); });
+            [this](int) { setSelectedResolution(resolutionPopUp->currentData().toString()); });
 
     targetFolderField = new QLineEdit(optionPanel);
     targetFolderField->setReadOnly(true);
@@ -119,9 +122,9 @@ void NXVideoDownloadOption::buildPanel()
     auto *box = new QHBoxLayout(optionalBox);
     box->setContentsMargins(12, 0, 0, 0);
     proxyAddress = new QLineEdit(optionalBox);
-    proxyAddress->setPlaceholderText(tr("proxy.example.org"));
+    proxyAddress->setPlaceholderText(QStringLiteral("proxy.example.org"));
     proxyPort = new QLineEdit(optionalBox);
-    proxyPort->setPlaceholderText(tr("8080"));
+    proxyPort->setPlaceholderText(QStringLiteral("8080"));
     proxyPort->setMaximumWidth(70);
     wrongNotice = new QLabel(optionalBox);
     wrongNotice->setObjectName(QStringLiteral("wrongNotice"));
@@ -151,16 +154,19 @@ void NXVideoDownloadOption::setChoiceLists()
     formatsList_ = {QStringLiteral("mp4"), QStringLiteral("webm"), QStringLiteral("flv"), QStringLiteral("3gp")};
     Q_EMIT formatsListChanged();
     resolutionsList_ = {QStringLiteral("240P"), QStringLiteral("360P"), QStringLiteral("480P"),
-                        QStringLiteral("720P"), QStringLiteral("1080P"), QStringLiteral("Highest Definition")};
+                        QStringLiteral("720P"), QStringLiteral("1080P"), QString::fromLatin1(kHighestDefinition)};
     Q_EMIT resolutionsListChanged();
 }
 
 void NXVideoDownloadOption::fillControls()
 {
     const auto settings = record();
+    // The entries are what the settings store; the pop-ups show them translated where they are
+    // words.
     const auto fillChoice = [](QComboBox *popUp, const QStringList &entries, const QString &chosen) {
         popUp->clear();
-        popUp->addItems(entries);
+        for (const QString &entry : entries)
+            popUp->addItem(entry == QLatin1String(kHighestDefinition) ? tr(kHighestDefinition) : entry, entry);
         // A stored entry no list holds shows the first one; nothing is written until the user
         // picks.
         popUp->setCurrentIndex(qMax(0, int(entries.indexOf(chosen))));

@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kVideoWidth = 560;
 constexpr int kVideoHeight = 315;
+// The address field's frame, padding and clear button around its text.
+constexpr int kAddressFieldMargins = 48;
 
 const char *const kStyleSheet = R"(
 #youtubeWindow { background: #2b2e35; }
@@ -95,6 +97,9 @@ QWidget *buildTopBar(NXYoutubeControlller *c, NXOVPlayerControl *p, QWidget *par
     c->addressField->setObjectName(QStringLiteral("addressField"));
     c->addressField->setPlaceholderText(QObject::tr("Paste the address of an online video (http:// or https://)"));
     c->addressField->setClearButtonEnabled(true);
+    // The whole hint at what to paste shows, in any language, beside the clear button.
+    c->addressField->setMinimumWidth(
+        c->addressField->fontMetrics().horizontalAdvance(c->addressField->placeholderText()) + kAddressFieldMargins);
     QObject::connect(c->addressField, &QLineEdit::returnPressed, c, &NXYoutubeControlller::playAddress);
     row->addWidget(c->addressField, 1);
     p->addNewPageLink = imageButton<DNButton>(bar, QObject::tr("Play"), "yt_add_url_nor.png",
