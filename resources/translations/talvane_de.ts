@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>Spur %1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>Der Update-Dienst ist nicht erreichbar. Prüfen Sie die Netzwerkverbindung und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>Keine Untertitel</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>Untertiteldatei auswählen</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>Untertitel (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>Bild für das Wasserzeichen auswählen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>Video bearbeiten</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Wiedergabe oder Pause</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Trimmen</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effekt</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>Auf alle anwenden</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>Diese Bearbeitungen auf jeden DVD-Titel der Liste anwenden</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>Bildgröße des Profils mit schwarzen Balken auffüllen</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>Bildgröße des Profils:</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>Erst bei der Wiedergabe bekannt</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>Bildgröße der Quelle:</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>Nur der Teil zwischen Beginn und Ende bleibt erhalten; ziehen Sie die Randmarken des Schiebereglers oder geben Sie die Zeiten ein.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Beginn:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Ende:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>Ziehen Sie den Rahmen über dem Originalbild oder wählen Sie eine Vorgabe.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Vorgabe:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Links:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Oben:</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>Um 90° drehen</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>Bild um eine Vierteldrehung im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Bild horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>Legt ein Bild oder einen Text über das Video; ziehen Sie seinen Rahmen in der Vorschau.</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>Anzuzeigender Text</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Schrift …</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparenz:</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>Versieht das Bild mit einem Farbeffekt.</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>Brennt eine Untertitelspur oder eine Untertiteldatei ins Bild ein.</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>Untertitelspur:</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>Untertiteldatei:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>Untertitelsprache</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>In welcher Sprache ist die Untertiteldatei?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

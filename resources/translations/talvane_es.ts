@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>Pista %1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>No se puede conectar con el servicio de actualización. Comprueba la conexión de red e inténtalo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>Sin subtítulos</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>En el centro</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>Elegir un archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>Subtítulos (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>Elegir la imagen de la marca de agua</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>Editar vídeo</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Reproducir o pausar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca de agua</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Efecto</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>Aplicar a todos</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>Aplicar estas ediciones a todos los títulos de DVD de la lista</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volumen:</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>Completar el tamaño de imagen del perfil con bandas negras</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>Tamaño de imagen del perfil:</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>Se conocerá al reproducir</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>Tamaño de imagen de origen:</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>Conserva la parte entre el inicio y el fin; arrastra los límites del control deslizante o escribe los tiempos.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Fin:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>Arrastra el recuadro sobre la imagen original o elige un preajuste.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Preajuste:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Izquierda:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Arriba:</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>Girar 90°</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>Girar la imagen un cuarto de vuelta en el sentido de las agujas del reloj</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Reflejar</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Reflejar la imagen horizontalmente</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>Superpone una imagen o un texto al vídeo; arrastra su recuadro en la vista previa.</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Imagen:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>Texto que se mostrará</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Fuente…</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparencia:</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>Aplica un efecto de color a la imagen.</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>Incrusta en la imagen una pista o un archivo de subtítulos.</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>Pista de subtítulos:</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>Archivo de subtítulos:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Posición:</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>Idioma de los subtítulos</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>¿En qué idioma está el archivo de subtítulos?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>Piste %1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>Impossible de joindre le service de mise à jour. Vérifiez la connexion réseau et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>Aucun sous-titre</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>En haut</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Au centre</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>En bas</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>Choisir un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>Sous-titres (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>Choisir l’image du filigrane</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>Modifier la vidéo</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Lire ou mettre en pause</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrer</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effet</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>Appliquer à tout</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>Appliquer ces modifications à chaque titre DVD de la liste</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>Compléter jusqu’à la taille d’image du profil par des bandes noires</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>Taille d’image du profil&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>Inconnue avant la lecture</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>Taille d’image de la source&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>Conserve la partie entre le début et la fin&#xa0;; faites glisser les bornes du curseur ou saisissez les temps.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Début&#xa0;:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Fin&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>Faites glisser le cadre sur l’image d’origine ou choisissez un préréglage.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Préréglage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Gauche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Haut&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>Pivoter de 90°</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>Faire pivoter l’image d’un quart de tour dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Retourner l’image horizontalement</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>Superpose une image ou un texte à la vidéo&#xa0;; faites glisser son cadre dans l’aperçu.</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Image&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>Texte à afficher</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Police…</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>Applique un effet de couleur à l’image.</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>Incruste une piste ou un fichier de sous-titres dans l’image.</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>Piste de sous-titres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>Fichier de sous-titres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>Langue des sous-titres</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>Dans quelle langue est le fichier de sous-titres&#xa0;?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

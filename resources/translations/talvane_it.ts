@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>Traccia %1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>Impossibile raggiungere il servizio di aggiornamento. Controlla la connessione di rete e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>Nessun sottotitolo</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>In alto</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Al centro</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>In basso</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>Scegli un file di sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>Sottotitoli (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>Scegli l’immagine della filigrana</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>Modifica video</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Riproduci o metti in pausa</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Ritaglia</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrana</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effetto</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>Applica a tutti</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>Applica queste modifiche a ogni titolo DVD dell’elenco</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>Riempi la dimensione dell’immagine del profilo con bande nere</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>Dimensione immagine del profilo:</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>Nota solo durante la riproduzione</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>Dimensione immagine sorgente:</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>Mantiene la parte tra l’inizio e la fine; trascina i cursori dei limiti o digita i tempi.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Inizio:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Fine:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durata:</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>Trascina il riquadro sull’immagine originale o scegli una preimpostazione.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Preimpostazione:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Larghezza:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Altezza:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Da sinistra:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Dall’alto:</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>Ruota di 90°</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>Ruota l’immagine di un quarto di giro in senso orario</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchia</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Specchia l’immagine da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>Sovrapponi un’immagine o un testo al video; trascinane il riquadro nell’anteprima.</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Immagine:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Testo:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>Testo da mostrare</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Carattere…</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Trasparenza:</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>Applica un effetto di colore all’immagine.</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>Imprime nell’immagine una traccia o un file di sottotitoli.</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>Traccia di sottotitoli:</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>File di sottotitoli:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Lingua:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>Lingua dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>In quale lingua è il file di sottotitoli?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

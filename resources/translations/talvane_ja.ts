@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>トラック%1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>アップデートサービスに接続できません。ネットワーク接続を確認して、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>字幕なし</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上部</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下部</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>字幕ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>字幕 (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>透かしの画像を選択</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>画像 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>ビデオを編集</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>オリジナル</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>再生／一時停止</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>クロップ</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>エフェクト</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>すべてに適用</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>この編集内容をリスト内のすべての DVD タイトルに適用します</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>プロファイルの画面サイズまで黒帯で埋める</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>プロファイルの画面サイズ：</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>再生が始まると表示されます</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>ソースの画面サイズ：</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>開始から終了までの部分を残します。スライダーの両端のつまみをドラッグするか、時間を入力してください。</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>開始：</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>終了：</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>長さ：</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>オリジナルの映像の上で枠をドラッグするか、プリセットを選択してください。</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>プリセット：</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>幅：</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高さ：</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>左端：</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>上端：</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>90°回転</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>映像を時計回りに 90° 回転します</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>映像を左右反転します</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>ビデオに画像またはテキストを重ねます。プレビュー上で枠をドラッグしてください。</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>画像：</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>テキスト：</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>表示するテキスト</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>フォント…</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>映像に色の効果をかけます。</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>字幕ストリームまたは字幕ファイルを映像に焼き込みます。</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>字幕ストリーム：</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>字幕ファイル：</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>言語：</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>字幕の言語</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>字幕ファイルの言語を選択してください。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

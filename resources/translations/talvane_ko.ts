@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>트랙 %1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>업데이트 서비스에 연결할 수 없습니다. 네트워크 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>자막 없음</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>위쪽</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>가운데</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>아래쪽</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>자막 파일 선택</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>자막 (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>워터마크 이미지 선택</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>이미지 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>동영상 편집</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>원본</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>미리 보기</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>재생 또는 일시 정지</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>자막</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>자르기</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>크롭</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>워터마크</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>효과</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>모두에 적용</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>이 편집 내용을 목록의 모든 DVD 타이틀에 적용합니다</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>음량:</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>프로필의 화면 크기까지 검은 띠로 채우기</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>프로필 화면 크기:</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>재생하면 표시됩니다</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>원본 화면 크기:</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>시작과 끝 사이의 구간만 남깁니다. 슬라이더 양쪽 끝의 손잡이를 드래그하거나 시간을 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>재설정</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>시작:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>종료:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>길이:</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>원본 화면 위의 상자를 드래그하거나 프리셋을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>프리셋:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>너비:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>높이:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>왼쪽:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>위쪽:</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>90° 회전</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>화면을 시계 방향으로 90° 회전합니다</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>화면을 좌우로 반전합니다</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>동영상 위에 이미지나 텍스트를 겹칩니다. 미리 보기에서 상자를 드래그하세요.</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>이미지:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>텍스트:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>선택...</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>표시할 텍스트</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>글꼴...</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>투명도:</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>화면에 색상 효과를 적용합니다.</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>자막</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>자막 스트림이나 자막 파일을 화면에 입힙니다.</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>자막 스트림:</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>자막 파일:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>언어:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>위치:</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>자막 언어</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>자막 파일은 어떤 언어입니까?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>Faixa %1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>Não é possível contactar o serviço de atualização. Verifique a ligação à rede e tente novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>Sem legendas</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Em cima</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Ao centro</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Em baixo</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>Escolher um ficheiro de legendas</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>Legendas (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>Escolher a imagem da marca de água</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imagens (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>Editar vídeo</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Reproduzir ou pausar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca de água</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Efeito</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informações</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>Aplicar a todos</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>Aplicar estas edições a todos os títulos de DVD da lista</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>Preencher o tamanho de imagem do perfil com barras pretas</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>Tamanho de imagem do perfil:</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>Conhecido durante a reprodução</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>Tamanho de imagem da origem:</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>Mantém a parte entre o início e o fim; arraste os limites do controlo deslizante ou escreva os tempos.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Início:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Fim:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Duração:</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>Arraste a caixa sobre a imagem original ou escolha uma predefinição.</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Predefinição:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largura:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Esquerda:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Topo:</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>Rodar 90°</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>Rodar a imagem um quarto de volta no sentido dos ponteiros do relógio</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>Espelhar a imagem horizontalmente</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>Sobrepõe uma imagem ou um texto ao vídeo; arraste a respetiva caixa na pré-visualização.</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Imagem:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>Texto a mostrar</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Tipo de letra…</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparência:</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>Aplica um efeito de cor à imagem.</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Legendas</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>Incorpora na imagem uma faixa ou um ficheiro de legendas.</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>Faixa de legendas:</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>Ficheiro de legendas:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Posição:</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>Idioma das legendas</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>Em que idioma está o ficheiro de legendas?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

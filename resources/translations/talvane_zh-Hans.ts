@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>音轨 %1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>无法连接到更新服务。请检查网络连接后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>无字幕</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>顶部</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>底部</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>选择字幕文件</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>字幕 (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>选择水印图片</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>编辑视频</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原始画面</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>播放或暂停</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>修剪</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>水印</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>效果</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>应用于全部</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>将这些编辑应用于列表中的每个 DVD 标题</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>用黑边补足预设的画面尺寸</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>预设画面尺寸：</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>开始播放后显示</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>源画面尺寸：</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>保留开始与结束之间的部分；拖动滑块两端的手柄，或输入时间。</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>开始：</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>结束：</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>在原始画面上拖动方框，或选择一个预置方案。</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>预置方案：</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>宽度：</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高度：</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>左边距：</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>上边距：</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>旋转 90°</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>将画面顺时针旋转 90°</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>镜像</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>将画面左右翻转</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>在视频上叠加图片或文字；在预览中拖动其方框。</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>图片：</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>文字：</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择…</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>要显示的文字</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>字体…</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>为画面应用色彩效果。</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>将字幕流或字幕文件压制到画面中。</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>字幕流：</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>字幕文件：</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>语言：</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>字幕语言</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>字幕文件是哪种语言？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,13 @@
     </message>
 </context>
 <context>
+    <name>DNFileNode</name>
+    <message>
+        <source>Track%1 [%2]</source>
+        <translation>音軌 %1 [%2]</translation>
+    </message>
+</context>
+<context>
     <name>DNGroupCell</name>
     <message>
         <source>Output file:</source>
@@ -637,6 +644,245 @@
     <message>
         <source>Cannot reach the update service. Check the network connection and try again.</source>
         <translation>無法連線到更新服務。請檢查網路連線後再試一次。</translation>
+    </message>
+</context>
+<context>
+    <name>DNVideoEditorController</name>
+    <message>
+        <source>No Subtitle</source>
+        <translation>無字幕</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上方</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中間</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下方</translation>
+    </message>
+    <message>
+        <source>Choose a Subtitle File</source>
+        <translation>選擇字幕檔案</translation>
+    </message>
+    <message>
+        <source>Subtitles (*.srt *.ass *.ssa *.json *.aqt *.sub)</source>
+        <translation>字幕 (*.srt *.ass *.ssa *.json *.aqt *.sub)</translation>
+    </message>
+    <message>
+        <source>Choose a Watermark Picture</source>
+        <translation>選擇浮水印圖片</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>圖片 (%1)</translation>
+    </message>
+    <message>
+        <source>Edit Video</source>
+        <translation>編輯影片</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原始畫面</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>播放或暫停</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation>修剪</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>裁切</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>浮水印</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>效果</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>Apply to All</source>
+        <translation>套用至全部</translation>
+    </message>
+    <message>
+        <source>Give these edits to every DVD title in the list</source>
+        <translation>將這些編輯套用至清單中的每個 DVD 標題</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Fill the profile&apos;s picture size with black bands</source>
+        <translation>以黑邊補滿設定檔的畫面大小</translation>
+    </message>
+    <message>
+        <source>Profile picture size:</source>
+        <translation>設定檔畫面大小：</translation>
+    </message>
+    <message>
+        <source>Unknown until it plays</source>
+        <translation>開始播放後顯示</translation>
+    </message>
+    <message>
+        <source>Source picture size:</source>
+        <translation>來源畫面大小：</translation>
+    </message>
+    <message>
+        <source>Keep the part between the start and the end; drag the slider&apos;s limit knobs or type the times.</source>
+        <translation>保留開始與結束之間的部分；拖曳滑桿兩端的控點，或輸入時間。</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>開始：</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>結束：</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>長度：</translation>
+    </message>
+    <message>
+        <source>Drag the box over the original picture, or choose a preset.</source>
+        <translation>在原始畫面上拖曳方框，或選擇預設集。</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>預設集：</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>寬度：</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高度：</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>左邊距：</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>上邊距：</translation>
+    </message>
+    <message>
+        <source>Rotate 90°</source>
+        <translation>旋轉 90°</translation>
+    </message>
+    <message>
+        <source>Turn the picture a quarter turn clockwise</source>
+        <translation>將畫面順時針旋轉 90°</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>鏡像</translation>
+    </message>
+    <message>
+        <source>Mirror the picture left to right</source>
+        <translation>將畫面左右翻轉</translation>
+    </message>
+    <message>
+        <source>Lay a picture or a text over the video; drag its box over the preview.</source>
+        <translation>在影片上疊加圖片或文字；在預覽中拖曳其方框。</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>圖片：</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>文字：</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選擇…</translation>
+    </message>
+    <message>
+        <source>The text to show</source>
+        <translation>要顯示的文字</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>字型…</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Colour the picture.</source>
+        <translation>為畫面套用色彩效果。</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Burn a subtitle stream or a subtitle file into the picture.</source>
+        <translation>將字幕軌或字幕檔案燒錄至畫面中。</translation>
+    </message>
+    <message>
+        <source>Subtitle stream:</source>
+        <translation>字幕軌：</translation>
+    </message>
+    <message>
+        <source>Subtitle file:</source>
+        <translation>字幕檔案：</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>語言：</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>Subtitle Language</source>
+        <translation>字幕語言</translation>
+    </message>
+    <message>
+        <source>Which language is the subtitle file in?</source>
+        <translation>字幕檔案是哪種語言？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
