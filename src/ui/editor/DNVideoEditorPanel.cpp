@@ -55,6 +55,8 @@ QVBoxLayout *pageLayout(QWidget *page, QCheckBox *toggle, const QString &hint)
     head->addWidget(toggle);
     auto *note = new QLabel(hint);
     note->setEnabled(false);
+    // Wrapped: a longer translation takes a second line instead of widening the sheet.
+    note->setWordWrap(true);
     head->addSpacing(12);
     head->addWidget(note, 1);
     layout->addLayout(head);

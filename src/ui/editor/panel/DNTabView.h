@@ -60,6 +60,10 @@ public:
     DNTabViewItem *selectedTabViewItem() const { return items_.value(currentIndex()); }
     // An index past the last tab selects nothing new.
     void selectTabViewItemAtIndex(int index);
+    // Sized by its tallest page whichever page shows, so the sheet keeps its size from page to
+    // page: Qt would size a page whose text wraps by the page in front alone. A wrapped text
+    // still gets its room, as the pages are at least as wide as their size hints.
+    bool hasHeightForWidth() const override { return false; }
 
 Q_SIGNALS:
     void didSelectTabViewItem(DNTabViewItem *item);
