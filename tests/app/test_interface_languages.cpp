@@ -8,6 +8,7 @@
 #include "app/DNInterfaceFont.h"
 #include "app/DNMainInterface.h"
 
+#include "../ui/editor/video_editor_support.h"
 #include "../ui/mainwindow/shell_test_support.h"
 #include "../ui/medialist/medialist_test_support.h"
 #include "../ui/slideshow/slideshow_editor_support.h"
@@ -44,6 +45,7 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -123,8 +125,8 @@ int placeholderMargins(const QLineEdit *field)
     return 2 * frame + 2 * 2 + text.left() + text.right() + clear;
 }
 
-// Shown labels and buttons whose text does not fit: smaller than their size hint; and empty
-// fields whose placeholder does not fit.
+// Shown labels, buttons and tab bars whose text does not fit: smaller than their size hint; and
+// empty fields whose placeholder does not fit.
 QStringList cutTexts(const QWidget *root)
 {
     QStringList cut;
@@ -147,6 +149,14 @@ QStringList cutTexts(const QWidget *root)
                            .arg(QString::fromLatin1(widget->metaObject()->className()), hint)
                            .arg(room)
                            .arg(field->fontMetrics().horizontalAdvance(hint));
+            continue;
+        } else if (const auto *tabs = qobject_cast<const QTabBar *>(widget)) {
+            // A tab bar narrower than its titles shortens them or scrolls them away.
+            if (tabs->width() < tabs->sizeHint().width())
+                cut << QStringLiteral("QTabBar \"%1\" %2 wide, needs %3")
+                           .arg(tabs->tabText(tabs->count() - 1))
+                           .arg(tabs->width())
+                           .arg(tabs->sizeHint().width());
             continue;
         }
         if (shown.isEmpty())
@@ -307,14 +317,15 @@ void closeAllBut(QWidget *main)
     uitest::serve(50);
 }
 
-// No text cut in the windows open beside the main window; their pictures kept in German; then
-// every one of them closed.
-void expectOpenWindowsFit(QWidget *main, const QString &code, const QString &name)
+// No text cut in the windows open beside the main window; their pictures kept in the languages
+// pictured.
+void expectShownWindowsFit(QWidget *main, const QString &code, const QString &name,
+                           const QStringList &pictured = {QStringLiteral("de")})
 {
     uitest::serve(50);
     const QStringList cut = cutInOpenWindows();
     EXPECT_TRUE(cut.isEmpty()) << name.toStdString() << ":\n" << cut.join(QLatin1Char('\n')).toStdString();
-    if (code == QLatin1String("de")) {
+    if (pictured.contains(code)) {
         QWidgetList shown;
         for (QWidget *window : QApplication::topLevelWidgets())
             if (window != main && window->isVisible())
@@ -328,7 +339,38 @@ void expectOpenWindowsFit(QWidget *main, const QString &code, const QString &nam
                                                            : QStringLiteral("%1_%2_%3").arg(name, which, code));
         }
     }
+}
+
+// The same, then every one of them closed.
+void expectOpenWindowsFit(QWidget *main, const QString &code, const QString &name)
+{
+    expectShownWindowsFit(main, code, name);
     closeAllBut(main);
+}
+
+// The video editor the Edit command opens on row, once it plays (the source's picture size
+// shown): each of its pages, and for a DVD title the sheet asking a subtitle file's language;
+// pictures in German and Japanese. The sheet is closed again.
+void expectVideoEditorFits(NXAppController &c, QWidget *main, const QString &code, const NXMediaNodePtr &row,
+                           const QString &name)
+{
+    editortest::clickRow(c, row);
+    QTest::mouseClick(c.editButton, Qt::LeftButton);
+    DNVideoEditorController *editor = editortest::shownEditor(c);
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(editortest::playing(*editor));
+    const QStringList pictured{QStringLiteral("de"), QStringLiteral("ja")};
+    for (const QString &page : editortest::tabIdentifiers(*editor)) {
+        editortest::clickTab(*editor, page);
+        expectShownWindowsFit(main, code, name + QLatin1Char('_') + page, pictured);
+    }
+    if (editor->isForDVDEdit()) {
+        editor->forceUserChooseLanguagePanel();
+        ASSERT_TRUE(uitest::waitFor([&] { return editor->languageChoosePanel()->isVisible(); }));
+        expectShownWindowsFit(main, code, name + QStringLiteral("_language"), pictured);
+        editor->doneForceLanguageChoose();
+    }
+    ASSERT_TRUE(editortest::pressDone(*editor));
 }
 
 // A microphone and no camera: the camera recorder shows all its texts and opens no device.
@@ -397,7 +439,8 @@ void expectProgressSheetFits(QWidget *window, const QString &code, const NXMedia
 // DVD folder panel, and for a DVD its tag sheet, its profile settings sheet and the media
 // information window; the screen and camera recorders with their settings sheets and the
 // capture-area window, the online-video window with its download options, the slideshow
-// editor; and the progress sheet of a batch, on its video face and on its photo face.
+// editor; the progress sheet of a batch, on its video face and on its photo face; and the video
+// editor on a media file and on a DVD title.
 TEST_P(InterfaceIn, EveryOtherWindowAndSheetFitsItsTexts)
 {
     const QString code = QString::fromLatin1(GetParam().code);
@@ -487,6 +530,25 @@ TEST_P(InterfaceIn, EveryOtherWindowAndSheetFitsItsTexts)
 
     expectProgressSheetFits(window, code, dvd->titleAt(0), false, QStringLiteral("progress"));
     expectProgressSheetFits(window, code, slideshow, true, QStringLiteral("progress_photos"));
+
+    // The video editor on a media file, then on a DVD title: each in a list of its own kind.
+    c.clearAll();
+    ASSERT_TRUE(uitest::waitFor([&] { return c.mediaFiles->isEmpty(); }));
+    const DNFileNodePtr file =
+        fileNodeWithFile(testsupport::fixturePath(QStringLiteral("editor/letterbox_quadrants.mp4")), false);
+    ASSERT_TRUE(file);
+    file->setProfile(DNProfile::parserFromContentOfFile(
+        DNBundle::pathForResource(QStringLiteral("profiles/Video/Video_MP4_H264.plist"))));
+    c.block_loadVideoNode(file);
+    expectVideoEditorFits(c, window, code, file, QStringLiteral("video_editor_file"));
+
+    c.clearAll();
+    ASSERT_TRUE(uitest::waitFor([&] { return c.mediaFiles->isEmpty(); }));
+    const DNDVDNodePtr disc = dvdbuildertest::loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("MacGen_MP4_H264.plist"));
+    ASSERT_TRUE(disc);
+    c.actionForDVDScaner(disc);
+    ASSERT_TRUE(uitest::waitFor([&] { return DNCell::cellOfNode(disc->titleAt(1).get()) != nullptr; }));
+    expectVideoEditorFits(c, window, code, disc->titleAt(1), QStringLiteral("video_editor_dvd"));
 }
 
 // Every profile's card and every category title in the chooser's title bars, in the language:
