@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>Lay a picture or a text over the video; drag its box over the preview.</source>
-        <translation>Sovrapponi un’immagine o un testo al video; trascinane il riquadro nell’anteprima.</translation>
+        <translation>Sovrappone un’immagine o un testo al video; trascinane il riquadro nell’anteprima.</translation>
     </message>
     <message>
         <source>Picture:</source>
@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>Burn a subtitle stream or a subtitle file into the picture.</source>
-        <translation>Imprime nell’immagine una traccia o un file di sottotitoli.</translation>
+        <translation>Sovrimprime all’immagine una traccia o un file di sottotitoli.</translation>
     </message>
     <message>
         <source>Subtitle stream:</source>

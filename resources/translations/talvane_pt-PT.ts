@@ -750,7 +750,7 @@
     </message>
     <message>
         <source>Unknown until it plays</source>
-        <translation>Conhecido durante a reprodução</translation>
+        <translation>Só é conhecido durante a reprodução</translation>
     </message>
     <message>
         <source>Source picture size:</source>

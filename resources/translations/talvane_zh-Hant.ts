@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>Burn a subtitle stream or a subtitle file into the picture.</source>
-        <translation>將字幕軌或字幕檔案燒錄至畫面中。</translation>
+        <translation>將字幕軌或字幕檔案嵌入畫面中。</translation>
     </message>
     <message>
         <source>Subtitle stream:</source>
