@@ -14,11 +14,13 @@ set(_pg_out ${TALVANE_SHARE_DIR}/profiles)
 set(_pg_header_dir ${CMAKE_BINARY_DIR}/generated)
 set(_pg_header ${_pg_header_dir}/profiles/DNProfileCatalogueDigest.h)
 set(_pg_stamp ${CMAKE_BINARY_DIR}/generated/profiles/catalogue.stamp)
+file(GLOB _pg_translations CONFIGURE_DEPENDS ${_pg_tables}/translations/*.tsv)
 add_custom_command(
   OUTPUT ${_pg_stamp} ${_pg_header}
   COMMAND talvane-profilegen ${_pg_tables} ${_pg_out} ${_pg_header}
   COMMAND ${CMAKE_COMMAND} -E touch ${_pg_stamp}
   DEPENDS talvane-profilegen ${_pg_tables}/dvd.tsv ${_pg_tables}/video.tsv ${_pg_tables}/categories.tsv
+          ${_pg_translations}
   COMMENT "Generating the profile catalogue"
   VERBATIM)
 add_custom_target(talvane_profile_catalogue ALL DEPENDS ${_pg_stamp} ${_pg_header})

@@ -30,6 +30,8 @@ packages=(
   libxcb-xinput-dev xdotool pulseaudio
   # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)
   fonts-droid-fallback
+  # Japanese, Korean and Chinese in the interface and the Language menu (Noto Sans CJK)
+  fonts-noto-cjk
 )
 
 SUDO=""

@@ -1,5 +1,6 @@
 #include "DiscFileCopier.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <memory>
 
@@ -26,6 +27,18 @@ std::string fileName(int titleSet, const char *tail)
         std::snprintf(name, sizeof name, "VTS_%02d_%s", titleSet, tail);
     return name;
 }
+
+// libdvdread would print its notices on standard output, the progress channel; they go to
+// standard error with the tool's name, where the bridge logs them.
+void dvdreadMessage(void *, dvd_logger_level_t level, const char *format, va_list arguments)
+{
+    if (level == DVD_LOGGER_LEVEL_DEBUG)
+        return;
+    char text[512];
+    std::vsnprintf(text, sizeof text, format, arguments);
+    std::fprintf(stderr, "HVDVDISOBackup: libdvdread: %s\n", text);
+}
+const dvd_logger_cb dvdreadLogger{dvdreadMessage};
 } // namespace
 
 DiscFileCopier::~DiscFileCopier()
@@ -36,7 +49,7 @@ DiscFileCopier::~DiscFileCopier()
 
 bool DiscFileCopier::open(const std::string &source, std::string &why)
 {
-    m_dvd = DVDOpen(source.c_str());
+    m_dvd = DVDOpen2(nullptr, &dvdreadLogger, source.c_str());
     if (!m_dvd) {
         why = "cannot open " + source + " as a DVD";
         return false;

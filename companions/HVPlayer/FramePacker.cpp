@@ -2,12 +2,17 @@
 
 #include "player/channel/MPlayerOSXVOWire.h"
 
+#include <cstring>
+
 extern "C" {
 #include <libavutil/pixfmt.h>
 #include <libswscale/swscale.h>
 }
 
 namespace {
+// Room past each packed row for what swscale writes beyond it, and the rows' alignment.
+constexpr int kRowSlack = 64;
+
 AVPixelFormat planarFormat(Y4MStreamReader::Chroma chroma)
 {
     switch (chroma) {
@@ -38,6 +43,9 @@ bool FramePacker::pack(const Y4MStreamReader::Format &format, const std::uint8_t
                                    format.height, packed, SWS_POINT, nullptr, nullptr, nullptr);
         m_format = format;
         m_pixelFormat = pixelFormat;
+        const int rowBytes = packedWidth(format) * 2;
+        m_rowStride = (rowBytes + kRowSlack + kRowSlack - 1) / kRowSlack * kRowSlack;
+        m_rows.assign(std::size_t(m_rowStride) * std::size_t(format.height) + kRowSlack, 0);
     }
     if (!m_context)
         return false;
@@ -45,7 +53,13 @@ bool FramePacker::pack(const Y4MStreamReader::Format &format, const std::uint8_t
     const std::size_t chroma = std::size_t(format.chromaWidth) * std::size_t(format.chromaHeight);
     const std::uint8_t *source[4] = {planes, planes + luma, planes + luma + chroma, nullptr};
     const int sourceStrides[4] = {format.width, format.chromaWidth, format.chromaWidth, 0};
-    std::uint8_t *targets[4] = {target, nullptr, nullptr, nullptr};
-    const int targetStrides[4] = {packedWidth(format) * 2, 0, 0, 0};
-    return sws_scale(m_context, source, sourceStrides, 0, format.height, targets, targetStrides) == format.height;
+    std::uint8_t *rows[4] = {m_rows.data(), nullptr, nullptr, nullptr};
+    const int rowStrides[4] = {m_rowStride, 0, 0, 0};
+    if (sws_scale(m_context, source, sourceStrides, 0, format.height, rows, rowStrides) != format.height)
+        return false;
+    const std::size_t rowBytes = std::size_t(packedWidth(format)) * 2;
+    for (int row = 0; row < format.height; ++row)
+        std::memcpy(target + std::size_t(row) * rowBytes, m_rows.data() + std::size_t(row) * std::size_t(m_rowStride),
+                    rowBytes);
+    return true;
 }

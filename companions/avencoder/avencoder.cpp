@@ -3,6 +3,7 @@
 
 #include "MediaProbe.h"
 #include "convert/engine/AVEncoderTable.h"
+#include "convert/engine/EngineFigures.h"
 #include "convert/engine/EngineProcess.h"
 #include "convert/engine/FFmpegArgumentTranslation.h"
 #include "convert/engine/FFmpegProgress.h"
@@ -168,7 +169,7 @@ int avRun(int argc, char *argv[])
         std::lock_guard<std::mutex> lock(runLock);
         if (!isJob) {
             status = {};
-            status.expectedSeconds = int32_t(expected);
+            status.expectedSeconds = int32_t(engineFigure(expected, kMostEngineSeconds));
         }
         if (!process.start(kFFmpeg, command, {}, true)) {
             logLine(process.errorText());
@@ -232,7 +233,7 @@ int avRun(int argc, char *argv[])
         }
     }
     if (!isJob && expected > 0)
-        status.secondsDone = int32_t(expected + 0.5);
+        status.secondsDone = int32_t(engineFigure(expected + 0.5, kMostEngineSeconds));
     return 0;
 }
 

@@ -1,10 +1,20 @@
 #include "DvdTitleReader.h"
 
+#include "isolated_child.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
 #include <dvdread/dvd_reader.h>
 #include <dvdread/ifo_read.h>
 #include <dvdread/ifo_types.h>
 
 namespace {
+
+constexpr int kReadTimeoutMs = 60000;
+
 int fromBcd(uint8_t value)
 {
     return (value >> 4) * 10 + (value & 0x0f);
@@ -30,12 +40,32 @@ int audioStreamId(int format, int stream)
     default: return 0x80 + stream;
     }
 }
-} // namespace
 
-MEncoderDvdTitle readDvdTitle(const std::string &device, int titleNumber)
+// The reading process's answer, one line each: "log <text>", then the title's facts.
+void sendLine(int fd, const std::string &line)
+{
+    const std::string text = line + "\n";
+    isolatedWriteAll(fd, text.data(), text.size());
+}
+
+// libdvdread's messages (it would print them on standard output) go back as log lines.
+void dvdreadMessage(void *fd, dvd_logger_level_t level, const char *format, va_list arguments)
+{
+    if (level == DVD_LOGGER_LEVEL_DEBUG)
+        return;
+    char text[512];
+    std::vsnprintf(text, sizeof text, format, arguments);
+    std::string line = "log libdvdread: ";
+    for (const char *c = text; *c; ++c)
+        line.push_back(*c == '\n' ? ' ' : *c);
+    sendLine(*static_cast<int *>(fd), line);
+}
+
+MEncoderDvdTitle readInThisProcess(const std::string &device, int titleNumber, int fd)
 {
     MEncoderDvdTitle result;
-    dvd_reader_t *dvd = DVDOpen(device.c_str());
+    const dvd_logger_cb logger{dvdreadMessage};
+    dvd_reader_t *dvd = DVDOpen2(&fd, &logger, device.c_str());
     if (!dvd)
         return result;
     ifo_handle_t *vmg = ifoOpen(dvd, 0);
@@ -78,5 +108,72 @@ MEncoderDvdTitle readDvdTitle(const std::string &device, int titleNumber)
     if (vmg)
         ifoClose(vmg);
     DVDClose(dvd);
+    return result;
+}
+
+struct ReadRequest
+{
+    std::string device;
+    int titleNumber;
+};
+
+void readInChild(int fd, void *argument)
+{
+    const auto *request = static_cast<const ReadRequest *>(argument);
+    const MEncoderDvdTitle title = readInThisProcess(request->device, request->titleNumber, fd);
+    if (!title.known)
+        return;
+    // Plain formatting only: in a child of a threaded process, stream and locale locks another
+    // thread held at the fork would never be released.
+    char seconds[64];
+    std::snprintf(seconds, sizeof seconds, "seconds %.17g", title.seconds);
+    sendLine(fd, seconds);
+    sendLine(fd, "aspect " + title.displayAspect);
+    for (int id : title.audioStreamIds)
+        sendLine(fd, "audio " + std::to_string(id));
+    for (int stream : title.subtitleStreams)
+        sendLine(fd, "subtitle " + std::to_string(stream));
+    sendLine(fd, "known");
+}
+
+} // namespace
+
+MEncoderDvdTitle readDvdTitle(const std::string &device, int titleNumber,
+                              const std::function<void(const std::string &)> &log)
+{
+    MEncoderDvdTitle result;
+    ReadRequest request{device, titleNumber};
+    IsolatedResult run;
+    if (!isolatedRun(readInChild, &request, kReadTimeoutMs, &run)) {
+        result.unreadable = "the reading process cannot be started";
+        return result;
+    }
+    std::istringstream lines(std::string(run.data ? run.data : "", run.size));
+    isolatedResultFree(&run);
+    for (std::string line; std::getline(lines, line);) {
+        const size_t blank = line.find(' ');
+        const std::string key = line.substr(0, blank);
+        const std::string value = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+        if (key == "log" && log)
+            log(value);
+        else if (key == "seconds")
+            result.seconds = std::strtod(value.c_str(), nullptr);
+        else if (key == "aspect")
+            result.displayAspect = value;
+        else if (key == "audio")
+            result.audioStreamIds.push_back(std::atoi(value.c_str()));
+        else if (key == "subtitle")
+            result.subtitleStreams.push_back(std::atoi(value.c_str()));
+        else if (key == "known")
+            result.known = run.complete && run.signal == 0;
+    }
+    if (!run.complete)
+        result.unreadable = "reading its structure took too long and was stopped";
+    else if (run.signal != 0)
+        result.unreadable = "its structure is damaged (the reader stopped with signal " + std::to_string(run.signal) + ")";
+    if (!result.known) {
+        result.audioStreamIds.clear();
+        result.subtitleStreams.clear();
+    }
     return result;
 }

@@ -55,8 +55,10 @@ EncoderPass::~EncoderPass()
 
 bool EncoderPass::makeTemporaryFolder()
 {
+    // The process id in the name lets the program's next start remove a folder a killed run left.
     const char *base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/hvvideocore-XXXXXX";
+    std::string pattern =
+        std::string(base && *base ? base : "/tmp") + "/hvvideocore-" + std::to_string(::getpid()) + "-XXXXXX";
     if (!::mkdtemp(pattern.data()))
         return false;
     m_temporaryFolder = pattern;
@@ -80,7 +82,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     log("pass vector: " + joined(argv));
 
     MEncoderEnvironment environment;
-    environment.dvdTitle = readDvdTitle;
+    environment.dvdTitle = [&log](const std::string &device, int title) { return readDvdTitle(device, title, log); };
     environment.inputFacts = readInputFacts;
     environment.temporaryPath = [this](const std::string &extension) -> std::string {
         if (m_temporaryFolder.empty() && !makeTemporaryFolder())

@@ -21,6 +21,7 @@ StateCallback g_stateCallback = nullptr;
 LogCallback g_logCallback = nullptr;
 bool g_safeMode = false;
 std::shared_ptr<EncoderPass> g_pass;   // the running pass, or the last one until Clear
+EncoderPass::Progress g_endedProgress; // where the last pass ended, read after Clear
 
 void logLine(const std::string &line)
 {
@@ -79,6 +80,7 @@ HV_EXPORT int HV_Encoder_Entry(int argc, char *argv[], int endpos)
         std::lock_guard<std::mutex> lock(g_lock);
         // One pass at a time: the bridge joins each pass before it starts the next.
         g_pass = pass;
+        g_endedProgress = {};
     }
     return pass->run(words, endpos);
 }
@@ -104,16 +106,26 @@ HV_EXPORT void HV_Encoder_Progress(int *info)
         std::lock_guard<std::mutex> lock(g_lock);
         pass = g_pass;
     }
-    const EncoderPass::Progress p = pass ? pass->progress() : EncoderPass::Progress{};
+    EncoderPass::Progress p;
+    if (pass) {
+        p = pass->progress();
+    } else {
+        std::lock_guard<std::mutex> lock(g_lock);
+        p = g_endedProgress;
+    }
     info[0] = p.seconds;
     info[1] = p.speed;
     info[2] = p.frame;
     info[3] = p.percent;
 }
 
+// The pass is released; its last progress stays readable until the next pass, so that the
+// end of a pass reads as its end and not as a fresh start.
 HV_EXPORT void HV_Encoder_Clear()
 {
     std::lock_guard<std::mutex> lock(g_lock);
+    if (g_pass)
+        g_endedProgress = g_pass->progress();
     g_pass.reset();
 }
 

@@ -10,7 +10,7 @@
 #include <string.h>
 #include <unistd.h>
 
-static _Atomic(DVDInfoDebugLogFunction) debugLog = NULL;
+static _Atomic(DVDInfoDebugLogFunction) debugLog; /* zero: none set */
 static int logPipe = -1;
 
 IFO_EXPORT void SetDebugLogFunction(DVDInfoDebugLogFunction function)

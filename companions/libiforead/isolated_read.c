@@ -7,34 +7,14 @@
 #define _GNU_SOURCE
 #include "iforead_internal.h"
 
-#include <errno.h>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
+#include "isolated_child.h"
+
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 enum { ReadTimeoutMs = 120000, MaxVideoTracks = 9 };
-
-static int writeAll(int fd, const void *data, size_t size)
-{
-    const char *p = data;
-    while (size > 0) {
-        const ssize_t n = write(fd, p, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return 0;
-        p += n;
-        size -= (size_t)n;
-    }
-    return 1;
-}
 
 static size_t titleArraysSize(const DVDInfoTitleEntry *t)
 {
@@ -42,8 +22,9 @@ static size_t titleArraysSize(const DVDInfoTitleEntry *t)
            + t->subtitle_count * sizeof(DVDInfoSubtitleEntry);
 }
 
-static void childRead(int fd, const char *path)
+static void childRead(int fd, void *argument)
 {
+    const char *path = argument;
     ifoLogToPipe(fd);
     DVDInfoRecord *record = ifoReadRecord(path);
     int ok = record != NULL;
@@ -51,57 +32,17 @@ static void childRead(int fd, const char *path)
         const DVDInfoTitleEntry *t = &record->titles[i];
         const uint32_t length = (uint32_t)(sizeof *t + titleArraysSize(t));
         const char type = 'T';
-        ok = writeAll(fd, &type, 1) && writeAll(fd, &length, sizeof length) && writeAll(fd, t, sizeof *t)
-             && writeAll(fd, t->videos, t->video_count * sizeof(DVDInfoVideoEntry))
-             && writeAll(fd, t->audios, t->audio_count * sizeof(DVDInfoAudioEntry))
-             && writeAll(fd, t->subtitles, t->subtitle_count * sizeof(DVDInfoSubtitleEntry));
+        ok = isolatedWriteAll(fd, &type, 1) && isolatedWriteAll(fd, &length, sizeof length) && isolatedWriteAll(fd, t, sizeof *t)
+             && isolatedWriteAll(fd, t->videos, t->video_count * sizeof(DVDInfoVideoEntry))
+             && isolatedWriteAll(fd, t->audios, t->audio_count * sizeof(DVDInfoAudioEntry))
+             && isolatedWriteAll(fd, t->subtitles, t->subtitle_count * sizeof(DVDInfoSubtitleEntry));
     }
     if (ok) {
         const char type = 'E';
         const uint32_t length = 0;
-        ok = writeAll(fd, &type, 1) && writeAll(fd, &length, sizeof length);
+        ok = isolatedWriteAll(fd, &type, 1) && isolatedWriteAll(fd, &length, sizeof length);
     }
     _exit(ok ? 0 : 1);
-}
-
-/* Everything the child wrote, until it closes the pipe or the time is up (returns 0 then). */
-static int readAll(int fd, char **data, size_t *size)
-{
-    size_t capacity = 65536;
-    *size = 0;
-    *data = malloc(capacity);
-    if (!*data)
-        return 0;
-    struct timespec start;
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    for (;;) {
-        struct timespec now;
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        const long elapsed = (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
-        if (elapsed >= ReadTimeoutMs)
-            return 0;
-        struct pollfd p = {fd, POLLIN, 0};
-        const int ready = poll(&p, 1, (int)(ReadTimeoutMs - elapsed));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
-            return 0;
-        if (*size == capacity) {
-            char *grown = realloc(*data, capacity * 2);
-            if (!grown)
-                return 0;
-            *data = grown;
-            capacity *= 2;
-        }
-        const ssize_t n = read(fd, *data + *size, capacity - *size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return 0;
-        if (n == 0)
-            return 1;
-        *size += (size_t)n;
-    }
 }
 
 static int appendTitle(DVDInfoRecord *record, const char *payload, uint32_t length)
@@ -136,8 +77,7 @@ static int appendTitle(DVDInfoRecord *record, const char *payload, uint32_t leng
     return 1;
 }
 
-/* Rebuilds the record from the frames; NULL unless the child reached its end frame. */
-static DVDInfoRecord *recordOfFrames(const char *data, size_t size)
+DVDInfoRecord *ifoRecordOfFrames(const char *data, size_t size)
 {
     DVDInfoRecord *record = calloc(1, sizeof *record);
     if (!record)
@@ -179,42 +119,18 @@ IFO_EXPORT DVDInfoRecord *get_dvd_info(const char *path)
 {
     if (!path || !*path)
         return NULL;
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) {
-        ifoLog("iforead: %s: cannot make a pipe for the reading process", path);
-        return NULL;
-    }
-    const pid_t pid = fork();
-    if (pid < 0) {
-        close(fds[0]);
-        close(fds[1]);
+    IsolatedResult run;
+    if (!isolatedRun(childRead, (void *)path, ReadTimeoutMs, &run)) {
         ifoLog("iforead: %s: cannot start the reading process", path);
         return NULL;
     }
-    if (pid == 0) {
-        close(fds[0]);
-        childRead(fds[1], path);
-    }
-    close(fds[1]);
-
-    char *data = NULL;
-    size_t size = 0;
-    const int complete = readAll(fds[0], &data, &size);
-    close(fds[0]);
-    if (!complete)
-        kill(pid, SIGKILL); /* our own child, stuck on the disc */
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-
     DVDInfoRecord *record = NULL;
-    if (complete && data)
-        record = recordOfFrames(data, size);
-    free(data);
-    if (!complete)
+    if (run.complete && run.data)
+        record = ifoRecordOfFrames(run.data, run.size);
+    isolatedResultFree(&run);
+    if (!run.complete)
         ifoLog("iforead: %s: reading the disc took too long and was stopped", path);
-    else if (WIFSIGNALED(status))
-        ifoLog("iforead: %s: the disc's structure is damaged (the reader stopped with signal %d)", path,
-               WTERMSIG(status));
+    else if (run.signal)
+        ifoLog("iforead: %s: the disc's structure is damaged (the reader stopped with signal %d)", path, run.signal);
     return record;
 }

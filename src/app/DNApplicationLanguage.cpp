@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -31,6 +32,17 @@ QString firstStoredLanguage(const QSettings &settings)
     if (list.isEmpty() || list.first().isEmpty())
         throw LanguageSetupError{};
     return list.first();
+}
+
+// Qt's own texts (the standard buttons, the file dialogs), where Qt has them for the language.
+void installQtTranslator(QCoreApplication &application, const QString &code)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(translator);
+    else
+        delete translator;
 }
 }
 
@@ -85,6 +97,7 @@ bool DNInstallInterfaceTranslator(QCoreApplication &application, const QString &
 {
     if (code.isEmpty() || code == QLatin1String("en"))
         return false;
+    installQtTranslator(application, code);
     const QString path = DNBundle::pathForResource(
         QStringLiteral("translations/talvane_%1.qm").arg(code));
     if (!QFileInfo::exists(path))

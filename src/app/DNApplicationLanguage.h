@@ -30,5 +30,6 @@ void configureApplicationLanguage();
 QString DNEffectiveInterfaceLanguage(const QSettings &settings, const QStringList &systemPreferred);
 
 // Loads share/talvane/translations/talvane_<code>.qm (English text as key) into the
-// application when it exists; English needs none. Returns whether a translation was installed.
+// application when it exists, with Qt's own translation of its dialogs for the language when Qt
+// has one; English needs none. Returns whether the program's translation was installed.
 bool DNInstallInterfaceTranslator(QCoreApplication &application, const QString &code);

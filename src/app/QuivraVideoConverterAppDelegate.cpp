@@ -1,14 +1,19 @@
 #include "QuivraVideoConverterAppDelegate.h"
 
 #include "DNApplicationLanguage.h"
+#include "DNInterfaceFont.h"
 
 #include "convert/engine/PlayerProcessRegistry.h"
+#include "core/log/DNLogSetUp.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNLeftovers.h"
+#include "core/settings/DNScreenRecorderSetting.h"
 #include "core/settings/DNSetting.h"
+#include "core/settings/DNSettingFolders.h"
+#include "core/settings/NXCameraRecorderSetting.h"
 #include "core/util/DNBuildDate.h"
 #include "core/util/DNFileTypes.h"
-#include "core/util/DNPaths.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNSystemInfo.h"
 #include "profiles/DNProfileManager.h"
@@ -43,6 +48,18 @@ const char *const kJapaneseStartPage = "www.harnvale.com/jp/talvane/start.html";
 QSettings *newUserSettings(QObject *parent = nullptr)
 {
     return new QSettings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"), parent);
+}
+
+// Where the program's outputs go: converted files, and the recorders' movies (the default output
+// folder while the user has chosen no folder for them).
+QStringList foldersWrittenTo()
+{
+    const DNSetting &settings = DNSetting::shareSetting();
+    const auto orDefault = [](const QString &folder) {
+        return folder.isEmpty() ? DNSettingFolders::defaultMoviesFolder() : folder;
+    };
+    return {settings.appSetting()->videoOutputDirectory(), orDefault(settings.cameraSetting()->defaultTargetPlace()),
+            orDefault(settings.screenRecordSetting()->targetFolder())};
 }
 
 bool askDamaged(QWidget *window, const DNAppDamageReport &report)
@@ -121,7 +138,8 @@ bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
         DNSetting::shareSetting().save();
     }
     NXWindowTransition::transition();
-    DNCreateDirectory(DNApplicationDataDirectory());
+    DNSetUpProgramLog();
+    DNRemoveLeftoversOfKilledRuns(foldersWrittenTo());
     if (window_)
         window_->setMouseTracking(true);
     if (appController_)
@@ -197,6 +215,8 @@ void QuivraVideoConverterAppDelegate::resetMenuBarItemCurrentName()
         if (title.isEmpty())
             title = code;
         QAction *item = list->addAction(title);
+        // Each language in its own script's face, whatever the interface language.
+        item->setFont(DNInterfaceFont(list->font(), code));
         item->setCheckable(true);
         item->setChecked(code == current);
         item->setData(i);

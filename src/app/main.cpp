@@ -1,4 +1,5 @@
 #include "DNApplicationLanguage.h"
+#include "DNInterfaceFont.h"
 #include "DNMainInterface.h"
 #include "DNProgramIdentity.h"
 
@@ -18,8 +19,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Talvane"));
     {
         const QSettings settings;
-        DNInstallInterfaceTranslator(application,
-                                     DNEffectiveInterfaceLanguage(settings, DNSystemPreferredLanguages()));
+        const QString language = DNEffectiveInterfaceLanguage(settings, DNSystemPreferredLanguages());
+        DNInstallInterfaceTranslator(application, language);
+        DNApplyInterfaceFont(application, language);
     }
     application.setQuitOnLastWindowClosed(true);
     DNSetProgramIdentity(application);

@@ -76,7 +76,10 @@ DNDVDTitlePtr titleOfEntry(const DVDInfoTitleEntry &entry, int index)
 {
     auto title = std::make_shared<DNDVDTitle>();
     title->setIndex(index);
-    title->setLength(entry.hours * 3600 + entry.minutes * 60 + entry.seconds);
+    // A disc's playing time is at most 99:59:59; anything else is damage, and an unknown length.
+    const bool sensible = entry.hours >= 0 && entry.hours <= 99 && entry.minutes >= 0 && entry.minutes <= 59
+        && entry.seconds >= 0 && entry.seconds <= 59;
+    title->setLength(sensible ? entry.hours * 3600 + entry.minutes * 60 + entry.seconds : 0);
     title->setFrames(float(entry.frames));
     title->setFps(fpsOfRate(entry.frame_rate));
     if (entry.main_title == 1) {

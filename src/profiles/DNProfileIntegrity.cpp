@@ -5,6 +5,7 @@
 #include "core/util/DNSystemInfo.h"
 #include "profiles/DNProfileCatalogueDigest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -19,6 +20,11 @@ bool fileMatchesDigest(const QString &path, const char *digest)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     return DNMD5(file.readAll()).compare(QLatin1String(digest), Qt::CaseInsensitive) == 0;
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("DNProfileManager", text);
 }
 
 } // namespace
@@ -43,13 +49,15 @@ DNAppDamageReport DNProfileManager::checkWhetherAppDamaged()
     if (dvd && video)
         return report;
     const QString name = DNApplicationName();
-    const QString quoted = QStringLiteral("\"%1\"").arg(name);
     report.damaged = true;
-    report.messageText = DNFormat(QStringLiteral("%@ is damaged!"), name);
-    report.informativeText = quoted + QStringLiteral(" is damaged and can\u2019t be opened. Please delete ") + quoted
-        + QStringLiteral(" and download it again from the official website!");
-    report.defaultButton = QStringLiteral("Download Now");
-    report.alternateButton = QStringLiteral("Cancel");
+    // Whole sentences for the translators; in English they read exactly as the pieces joined.
+    report.messageText = DNFormat(translated(QT_TRANSLATE_NOOP("DNProfileManager", "%@ is damaged!")), name);
+    report.informativeText = translated(QT_TRANSLATE_NOOP("DNProfileManager",
+                                                          "\"%1\" is damaged and can’t be opened. Please delete \"%1\" "
+                                                          "and download it again from the official website!"))
+                                 .arg(name);
+    report.defaultButton = translated(QT_TRANSLATE_NOOP("DNProfileManager", "Download Now"));
+    report.alternateButton = translated(QT_TRANSLATE_NOOP("DNProfileManager", "Cancel"));
     report.downloadPage = DNFirstPreferredLanguage().startsWith(QLatin1String("ja"))
         ? QStringLiteral("https://www.harnvale.com/ja/talvane/download.html")
         : QStringLiteral("https://www.harnvale.com/talvane/download.html");

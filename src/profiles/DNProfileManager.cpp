@@ -136,15 +136,19 @@ void DNProfileManager::addRecentUseProfile(const DNProfile *profile, int kind)
 {
     if (!profile)
         return;
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto *list = recentList(kind);
-    if (!list)
-        return;
-    auto copy = profile->copy();
-    if (list->size() >= kRecentKept)
-        list->removeLast();
-    list->removeIf([&](const std::shared_ptr<DNProfile> &entry) { return entry->GlobalID() == copy->GlobalID(); });
-    list->prepend(copy);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto *list = recentList(kind);
+        if (!list)
+            return;
+        auto copy = profile->copy();
+        if (list->size() >= kRecentKept)
+            list->removeLast();
+        list->removeIf([&](const std::shared_ptr<DNProfile> &entry) { return entry->GlobalID() == copy->GlobalID(); });
+        list->prepend(copy);
+    }
+    // Saved at once, as the settings are: a run that ends without an orderly quit keeps them.
+    saveRecentUseProfiles();
 }
 
 QList<std::shared_ptr<DNProfile>> DNProfileManager::recentDVDProfiles() const

@@ -59,7 +59,7 @@ public:
     // A copy of the profile last confirmed for the kind; null when none or another kind.
     std::shared_ptr<DNProfile> lastProfileOfType(int kind) const;
     void recordCurrentUsingProfile(const DNProfile *profile, int kind);
-    // Newest first, each id once, at most six kept.
+    // Newest first, each id once, at most six kept; the lists are saved at once.
     void addRecentUseProfile(const DNProfile *profile, int kind);
     // The first five of the recent list (copies, so the caller may edit them).
     QList<std::shared_ptr<DNProfile>> recentDVDProfiles() const;

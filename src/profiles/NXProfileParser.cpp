@@ -6,6 +6,7 @@
 #include "core/util/DNSystemInfo.h"
 #include "profiles/DNProfileKeepOrigin.h"
 #include "profiles/NXProfileValue.h"
+#include "profiles/NXProfileValueCheck.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -30,8 +31,11 @@ QString localized(const char *text)
     return QCoreApplication::translate("DNProfile", text);
 }
 
+// A field value shown in the summary: "keep origin" has a translation, codec names and sizes
+// stay as they are.
 QString localizedValue(const QString &value)
 {
+    [[maybe_unused]] static const char *const translatedValue = QT_TRANSLATE_NOOP("DNProfile", "keep origin");
     return value.isNull() ? value : QCoreApplication::translate("DNProfile", value.toUtf8().constData());
 }
 
@@ -154,6 +158,8 @@ bool NXProfileParser::loadValueFromDictionary(const QVariant &value)
     subtitleOptions_ = readField<NXSubtitleOptions>(dictionary);
     if (!subtitleOptions_)
         subtitleOptions_ = NXSubtitleOptions::defaultOptions();
+    // What no engine could take is repaired or left for the conversion to refuse, never passed on.
+    repairProfileValues(*this);
     updateFlag();
     return true;
 }
@@ -308,15 +314,16 @@ QString NXProfileParser::profileSummary() const
         const QStringList audioValues = audioCodec_ ? audioCodec_->values() : QStringList();
         QString audio = audioValues.join(QLatin1Char('/'));
         if (audioValues.size() == 1 && audioValues.first().toLower() == DNKeepOriginText())
-            audio = localized("original audio");
+            audio = localized(QT_TRANSLATE_NOOP("DNProfile", "original audio"));
         const QString resolution = videoResolution_ ? localizedValue(videoResolution_->currentValue()) : QString();
-        return DNFormat(localized("Codec: %@+%@ , Resolution: %@"), videoCodec_->values().join(QLatin1Char('/')),
+        return DNFormat(localized(QT_TRANSLATE_NOOP("DNProfile", "Codec: %@+%@ , Resolution: %@")), videoCodec_->values().join(QLatin1Char('/')),
                         audio, resolution);
     }
     if (audioCodec_) {
         const QString bitrate = audioQuality_ ? audioQuality_->currentValue() : QString();
-        const char *format = bitrate.startsWith(QLatin1String("Smart Match")) ? "Codec: %@, Bit Rate: %@"
-                                                                               : "Codec: %@, Bit Rate: %@kbps";
+        const char *format = bitrate.startsWith(QLatin1String("Smart Match"))
+            ? QT_TRANSLATE_NOOP("DNProfile", "Codec: %@, Bit Rate: %@")
+            : QT_TRANSLATE_NOOP("DNProfile", "Codec: %@, Bit Rate: %@kbps");
         return DNFormat(localized(format), localizedValue(audioCodec_->currentValue()), bitrate);
     }
     return QString(QLatin1String(""));

@@ -7,6 +7,8 @@
 #include "convert/engine/EngineProcess.h"
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/platform/DNBundle.h"
+#include "core/settings/DNAppSetting.h"
+#include "core/settings/NXCameraRecorderSetting.h"
 #include "core/settings/DNSetting.h"
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKind.h"
@@ -28,6 +30,7 @@
 
 #include <signal.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -136,6 +139,44 @@ TEST(AppLaunch, DamagedCatalogueAlertsAndEndsTheLaunch)
             EXPECT_TRUE(shelltest::openedTargets().first().contains(QStringLiteral("download")));
         }
     }
+}
+
+// At launch, what killed runs left goes: an unfinished output in the output folder, an unfinished
+// recording in a recorder's folder, and a private temporary folder. The work of a process that
+// still runs stays.
+TEST(AppLaunch, RemovesWhatKilledRunsLeft)
+{
+    app();
+    QTemporaryDir out;
+    QTemporaryDir recordings;
+    QTemporaryDir temporary;
+    const QByteArray savedTemporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(out.path());
+    DNSetting::shareSetting().cameraSetting()->setDefaultTargetPlace(recordings.path());
+    const QString own = QStringLiteral(".Film_T1.talvane-%1-1.mp4").arg(::getpid());
+    for (const QString &name : {QStringLiteral(".Film_T2.talvane-999999999-4.mp4"), own, QStringLiteral("Film_T3.mp4")}) {
+        QFile file(out.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    // The name a recording killed with the program was written under.
+    QFile killedRecording(recordings.filePath(QStringLiteral(".Quivra Camera Recorder.talvane-999999999-1.mov")));
+    ASSERT_TRUE(killedRecording.open(QIODevice::WriteOnly));
+    killedRecording.close();
+    for (const QString &name : {QStringLiteral("talvane-999999999-AbCdEf"), QStringLiteral("hvvideocore-999999999-x1"),
+                                QStringLiteral("talvane-%1-living").arg(::getpid()), QStringLiteral("talvane-other")})
+        ASSERT_TRUE(QDir().mkpath(temporary.filePath(name) + QStringLiteral("/inside")));
+
+    auto shell = DNLoadMainInterface();
+    ASSERT_TRUE(shell->delegate.applicationDidFinishLaunching());
+    qputenv("TMPDIR", savedTemporary);
+
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{own, QStringLiteral("Film_T3.mp4")}));
+    EXPECT_EQ(QDir(recordings.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    DNSetting::shareSetting().cameraSetting()->setDefaultTargetPlace(QString());
+    EXPECT_EQ(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{QStringLiteral("talvane-%1-living").arg(::getpid()), QStringLiteral("talvane-other")}));
 }
 
 TEST(AppLaunch, OpenFileAnswersForSupportedVideoFilesOnly)

@@ -61,6 +61,9 @@ TEST(DVDRecordTitles, LengthFramesAndRate)
         {0, 0, 10, 1, 250, 10, 25.0f},
         {0, 1, 0, 0, 0, 60, 0.0f},   // no rate code: fps 0
         {0, 0, 0, 2, 0, 0, 0.0f},
+        // A damaged record's time (no disc plays longer than 99:59:59) is an unknown length.
+        {1560281088, 0, 0, 1, 0, 0, 25.0f},
+        {0, -5, 10, 1, 0, 0, 25.0f},
     };
     for (const Case &c : cases) {
         OneTitleRecord r;

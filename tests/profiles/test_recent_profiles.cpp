@@ -84,6 +84,18 @@ TEST_F(RecentProfiles, NewestFirstOneEntryPerIdAtMostSixKeptFiveShown)
     }
 }
 
+// A run that ends without an orderly quit (a crash, a kill) keeps what it recorded.
+TEST_F(RecentProfiles, SavedAsSoonAsTheyChange)
+{
+    DNProfileManager manager(settings());
+    manager.addRecentUseProfile(profile(1).get(), DNProfileKindDVD);
+    EXPECT_EQ(storedDvdIds(), QList<int>({1}));
+    manager.addRecentUseProfile(profile(2).get(), DNProfileKindDVD);
+    EXPECT_EQ(storedDvdIds(), QList<int>({2, 1}));
+    DNProfileManager other(settings());
+    EXPECT_EQ(ids(other.recentDVDProfiles()), QList<int>({2, 1}));
+}
+
 TEST_F(RecentProfiles, KindsAreKeptApartAndOtherKindsIgnored)
 {
     DNProfileManager manager(settings());

@@ -1,8 +1,13 @@
 #include "DevtoolItems.h"
 
+#include "DevtoolCommand.h"
+#include "StopOnSignal.h"
+
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/files/DNMediaFileProbe.h"
+#include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNLeftovers.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
@@ -10,6 +15,7 @@
 #include "dvd/NXDVDUtilities.h"
 #include "profiles/DNProfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 
@@ -105,6 +111,22 @@ QString devtoolProfilePath(const QString &argument)
     return {};
 }
 
+bool devtoolProfileAndOutDir(const QString &profileArgument, const QString &outDirArgument, QString *profilePath,
+                             QString *outDir, QString *error)
+{
+    *profilePath = devtoolProfilePath(profileArgument);
+    if (profilePath->isEmpty()) {
+        *error = QStringLiteral("no profile %1").arg(profileArgument);
+        return false;
+    }
+    *outDir = QDir(outDirArgument).absolutePath();
+    if (!QDir().mkpath(*outDir)) {
+        *error = QStringLiteral("cannot make the folder %1").arg(*outDir);
+        return false;
+    }
+    return true;
+}
+
 bool devtoolIsMediaFile(const QString &source)
 {
     const QFileInfo info(source);
@@ -190,24 +212,61 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
     return {dvd, [dvd, titleIndex] { return dvd->titleAt(titleIndex)->outputName(); }};
 }
 
-int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir)
+void devtoolUseOutputFolder(const QString &outDir)
 {
+    DNRemoveLeftoversOfKilledRuns({outDir});
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(outDir);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
+}
 
+int devtoolRunWithProgress(const std::function<int()> &work, const std::function<QString()> &progressLine)
+{
     std::atomic<bool> done{false};
-    std::thread progress([&done]() {
+    std::thread progress([&done, &progressLine]() {
         while (!done) {
             std::this_thread::sleep_for(std::chrono::seconds(1));
             if (done)
                 break;
-            ConvertProgressInfo info;
-            DNVideoConverterProgress(&info);
-            std::fprintf(stderr, "%3d%%  %d s  %d fps\n", info.percent, info.time, info.speed);
+            std::fprintf(stderr, "%s\n", progressLine().toLocal8Bit().constData());
         }
     });
-    const int result = DNVideoConverterStart(node, titleIndex, printState, nullptr);
+    const int result = work();
     done = true;
     progress.join();
     return result;
+}
+
+QString devtoolConversionProgressLine()
+{
+    ConvertProgressInfo info;
+    DNVideoConverterProgress(&info);
+    return QString::asprintf("%3d%%  %d s  %d fps", info.percent, info.time, info.speed);
+}
+
+int devtoolPrintState(void *, int code)
+{
+    return printState(nullptr, code);
+}
+
+int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir, const StopOnSignal &stop)
+{
+    devtoolUseOutputFolder(outDir);
+    return devtoolRunWithProgress(
+        [&] {
+            return stop.signalNumber() ? int(ConvertResultStopped)
+                                       : DNVideoConverterStart(node, titleIndex, printState, nullptr);
+        },
+        devtoolConversionProgressLine);
+}
+
+int devtoolConversionFailed(const char *command, int result, const StopOnSignal &stop)
+{
+    // A signal that came after the output took its name found the conversion done (result 0):
+    // only a stopped one exits as stopped.
+    if (stop.signalNumber()) {
+        devtoolFail(command, QStringLiteral("stopped by signal %1; nothing was written").arg(stop.signalNumber()));
+        return 128 + stop.signalNumber();
+    }
+    return devtoolFail(command,
+                       QStringLiteral("the conversion failed (result %1; see the log %2)").arg(result).arg(DNCurrentRoughLogPath()));
 }

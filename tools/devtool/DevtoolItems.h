@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include <functional>
+class StopOnSignal;
 
 // What the argv, convert and join commands share: finding a profile, loading the item a source
 // names, the edit flags, and running the driver with progress on standard error.
@@ -17,6 +17,10 @@
 // A profile file: the path itself, or a file name from the shipped DVD or Video profiles.
 // Empty when there is none.
 QString devtoolProfilePath(const QString &argument);
+// The profile a command's PROFILE argument names and its OUTDIR, made when missing; false with
+// *error set when there is no such profile or the folder cannot be made.
+bool devtoolProfileAndOutDir(const QString &profileArgument, const QString &outDirArgument, QString *profilePath,
+                             QString *outDir, QString *error);
 
 // A media file (any file that is not an ISO image) rather than a DVD source.
 bool devtoolIsMediaFile(const QString &source);
@@ -58,5 +62,20 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
                             const DevtoolEditFlags &flags, QString *error);
 
 // Converts node through the driver into outDir with the real engines, progress on standard
-// error; the driver's result.
-int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir);
+// error; the driver's result. What killed runs left in outDir goes first, as at the program's
+// start; a signal stop caught (before or during the run) stops the conversion.
+int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir, const StopOnSignal &stop);
+
+// The exit status of a command whose conversion ended with the non-zero result: 128 + the
+// signal's number when a signal stopped it, otherwise 1 with the log named for the reason.
+int devtoolConversionFailed(const char *command, int result, const StopOnSignal &stop);
+
+// What a conversion of the developer aid needs set: the output folder (with what killed runs
+// left there removed) and every core.
+void devtoolUseOutputFolder(const QString &outDir);
+// Runs work, writing progressLine() to standard error every second meanwhile; work's result.
+int devtoolRunWithProgress(const std::function<int()> &work, const std::function<QString()> &progressLine);
+// The driver's progress as one line.
+QString devtoolConversionProgressLine();
+// The state callback that says on standard error when a pass starts.
+int devtoolPrintState(void *context, int code);

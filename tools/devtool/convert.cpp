@@ -1,11 +1,11 @@
 // convert SOURCE TITLE PROFILE OUTDIR [flags]: one DVD title, or one media file (TITLE 0) with
 // its edit flags, through the conversion driver with the real engines, progress on standard
-// error; exit status 0 only when the output was written.
+// error; exit status 0 only when the output was written. SIGINT and SIGTERM stop the conversion
+// as the Stop button does (exit status 128 + the signal's number).
 #include "DevtoolCommand.h"
 #include "DevtoolItems.h"
+#include "StopOnSignal.h"
 
-
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -16,6 +16,7 @@ constexpr const char *Name = "convert";
 
 int convertCommand(const QStringList &arguments)
 {
+    const StopOnSignal stop;
     const QString usage = QStringLiteral("usage: talvane-devtool convert SOURCE TITLE PROFILE OUTDIR [flags] (see talvane-devtool help)");
     if (arguments.size() < 4)
         return devtoolFail(Name, usage);
@@ -31,20 +32,17 @@ int convertCommand(const QStringList &arguments)
     QString error;
     if (!flags.parse(arguments, 4, mediaFile ? DevtoolEditFlags::FileEdits : 0, &error))
         return devtoolFail(Name, error + QStringLiteral(" (see talvane-devtool help)"));
-    const QString profilePath = devtoolProfilePath(arguments.at(2));
-    if (profilePath.isEmpty())
-        return devtoolFail(Name, QStringLiteral("no profile %1").arg(arguments.at(2)));
-    const QString outDir = QDir(arguments.at(3)).absolutePath();
-    if (!QDir().mkpath(outDir))
-        return devtoolFail(Name, QStringLiteral("cannot make the folder %1").arg(outDir));
+    QString profilePath, outDir;
+    if (!devtoolProfileAndOutDir(arguments.at(2), arguments.at(3), &profilePath, &outDir, &error))
+        return devtoolFail(Name, error);
 
     const DevtoolItem item = devtoolLoadItem(source, titleIndex, profilePath, flags, &error);
     if (!item.node)
         return devtoolFail(Name, error);
 
-    const int result = devtoolRunConversion(item.node.get(), titleIndex, outDir);
+    const int result = devtoolRunConversion(item.node.get(), titleIndex, outDir, stop);
     if (result != 0)
-        return devtoolFail(Name, QStringLiteral("the conversion failed (result %1; see the log)").arg(result));
+        return devtoolConversionFailed(Name, result, stop);
     devtoolPrint(item.outputName() + QLatin1Char('\n'));
     return 0;
 }

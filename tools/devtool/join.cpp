@@ -1,11 +1,12 @@
 // join PROFILE OUTDIR FILE FILE...: media files converted as one file group, joined into one
-// output; exit status 0 only when it was written.
+// output; exit status 0 only when it was written. SIGINT and SIGTERM stop it as the Stop button
+// does (exit status 128 + the signal's number).
 #include "DevtoolCommand.h"
 #include "DevtoolItems.h"
+#include "StopOnSignal.h"
 
 #include "dvd/file/DNFileGroupNode.h"
 
-#include <QDir>
 
 namespace {
 
@@ -15,14 +16,12 @@ constexpr const char *Name = "join";
 
 int joinCommand(const QStringList &arguments)
 {
+    const StopOnSignal stop;
     if (arguments.size() < 4)
         return devtoolFail(Name, QStringLiteral("usage: talvane-devtool join PROFILE OUTDIR FILE FILE..."));
-    const QString profilePath = devtoolProfilePath(arguments.at(0));
-    if (profilePath.isEmpty())
-        return devtoolFail(Name, QStringLiteral("no profile %1").arg(arguments.at(0)));
-    const QString outDir = QDir(arguments.at(1)).absolutePath();
-    if (!QDir().mkpath(outDir))
-        return devtoolFail(Name, QStringLiteral("cannot make the folder %1").arg(outDir));
+    QString profilePath, outDir, why;
+    if (!devtoolProfileAndOutDir(arguments.at(0), arguments.at(1), &profilePath, &outDir, &why))
+        return devtoolFail(Name, why);
 
     QList<DNFileNodePtr> members;
     for (const QString &path : arguments.mid(2)) {
@@ -35,9 +34,9 @@ int joinCommand(const QStringList &arguments)
     const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes(members);
     group->setProfile(members.first()->profile());
 
-    const int result = devtoolRunConversion(group.get(), -1, outDir);
+    const int result = devtoolRunConversion(group.get(), -1, outDir, stop);
     if (result != 0)
-        return devtoolFail(Name, QStringLiteral("the join failed (result %1; see the log)").arg(result));
+        return devtoolConversionFailed(Name, result, stop);
     devtoolPrint(group->outputName() + QLatin1Char('\n'));
     return 0;
 }

@@ -5,6 +5,8 @@
 // then declare it below and add its row to the table.
 #include "DevtoolCommand.h"
 
+#include "core/log/DNLogSetUp.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -18,6 +20,7 @@ int convertCommand(const QStringList &arguments);
 int probeCommand(const QStringList &arguments);
 int joinCommand(const QStringList &arguments);
 int recordScreenCommand(const QStringList &arguments);
+int slideshowCommand(const QStringList &arguments);
 
 namespace {
 
@@ -27,6 +30,7 @@ const DevtoolCommand commands[] = {
     {"check-profiles", "[FOLDER]    the builder self-check over every shipped DVD and file profile", checkProfilesCommand},
     {"convert", "SOURCE TITLE PROFILE OUTDIR [--trim S E] [--volume V] [--rotate DEG] [--crop W:H:X:Y] [--subtitle FILE]    one DVD title or media file through the conversion driver, progress on standard error", convertCommand},
     {"join", "PROFILE OUTDIR FILE FILE...    media files joined into one output as a file group", joinCommand},
+    {"slideshow", "PROFILE OUTDIR FOLDER... [--music FILE]...    the photos of the folders as a slideshow, rendered by the image-to-video engine and converted with the profile", slideshowCommand},
     {"probe", "FILE    the file item the loader makes of a media file (tracks, tags, lengths, side-car subtitles, default audio), as JSON", probeCommand},
     {"record-screen", "SECONDS OUTDIR [--region W:H:X:Y]    a recording of the X display (or a region, in pixels from the top left) through the screen recorder's session", recordScreenCommand},
 };
@@ -57,6 +61,10 @@ void devtoolPrint(const QString &text)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // Named and logging as the program is, so its settings and log are the program's.
+    QCoreApplication::setOrganizationName(QStringLiteral("Harnvale"));
+    QCoreApplication::setApplicationName(QStringLiteral("Talvane"));
+    DNSetUpProgramLog();
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return usage(stderr);

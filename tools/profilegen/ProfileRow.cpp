@@ -38,7 +38,8 @@ bool flag(const CatalogueRow &row, const char *column)
 
 } // namespace
 
-QVariantMap profileDictionaryFromRow(const CatalogueRow &row, QString *error)
+QVariantMap profileDictionaryFromRow(const CatalogueRow &row, const CatalogueTranslations &translations,
+                                     QString *error)
 {
     const QString where = row.value(QStringLiteral("#line"));
     auto fail = [&](const QString &message) {
@@ -59,9 +60,8 @@ QVariantMap profileDictionaryFromRow(const CatalogueRow &row, QString *error)
 
     QVariantMap profile;
     profile.insert(QStringLiteral("ID"), id);
-    profile.insert(QStringLiteral("Titles"), QVariantMap{{QStringLiteral("en"), row.value(QStringLiteral("title"))}});
-    profile.insert(QStringLiteral("Descriptions"),
-                   QVariantMap{{QStringLiteral("en"), row.value(QStringLiteral("description"))}});
+    profile.insert(QStringLiteral("Titles"), translations.localised(row.value(QStringLiteral("title"))));
+    profile.insert(QStringLiteral("Descriptions"), translations.localised(row.value(QStringLiteral("description"))));
     profile.insert(QStringLiteral("IconID"), row.value(QStringLiteral("icon")));
     profile.insert(QStringLiteral("CustomFormat"), false);
     profile.insert(QStringLiteral("ToiTunes"), false);

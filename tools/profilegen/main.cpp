@@ -1,10 +1,12 @@
 // Builds the shipped profile catalogue from its source tables:
 //   talvane-profilegen TABLE_DIR PROFILES_OUT_DIR DIGEST_HEADER
-// TABLE_DIR holds dvd.tsv, video.tsv (one row per profile) and categories.tsv. The profiles and
+// TABLE_DIR holds dvd.tsv, video.tsv (one row per profile), categories.tsv and translations/ (the
+// titles and descriptions in the other interface languages). The profiles and
 // the two category lists of each kind are written as property lists under PROFILES_OUT_DIR/DVD
 // and PROFILES_OUT_DIR/Video; DIGEST_HEADER receives the digests of the DVD category lists,
 // which the start-up check compares. Files are rewritten only when their content changes.
 #include "CatalogueTable.h"
+#include "CatalogueTranslations.h"
 #include "ProfileRow.h"
 
 #include "core/plist/DNPropertyList.h"
@@ -49,14 +51,10 @@ bool writeList(const QString &path, const QVariant &value, QByteArray *written =
     return writeIfChanged(path, data);
 }
 
-QVariant titleOf(const QString &text)
-{
-    return QVariantMap{{QStringLiteral("en"), text}};
-}
-
 // Writes one kind's profiles and category lists; the category lists' bytes go to the caller.
 bool buildKind(const QString &kind, const QList<CatalogueRow> &profiles, const QList<CatalogueRow> &categories,
-               const QString &outDir, QByteArray *majorData, QByteArray *secondaryData)
+               const CatalogueTranslations &translations, const QString &outDir, QByteArray *majorData,
+               QByteArray *secondaryData)
 {
     QDir dir(outDir);
     if (!dir.mkpath(QStringLiteral(".")))
@@ -67,7 +65,7 @@ bool buildKind(const QString &kind, const QList<CatalogueRow> &profiles, const Q
     QMap<QString, QStringList> members; // category id -> profile files in table order
     for (const CatalogueRow &row : profiles) {
         QString error;
-        const QVariantMap profile = profileDictionaryFromRow(row, &error);
+        const QVariantMap profile = profileDictionaryFromRow(row, translations, &error);
         if (profile.isEmpty())
             return fail(error);
         const QString file = row.value(QStringLiteral("file"));
@@ -92,7 +90,7 @@ bool buildKind(const QString &kind, const QList<CatalogueRow> &profiles, const Q
         known.insert(id);
         QVariantMap item;
         item.insert(QStringLiteral("ID"), id);
-        item.insert(QStringLiteral("Title"), titleOf(row.value(QStringLiteral("title"))));
+        item.insert(QStringLiteral("Title"), translations.localised(row.value(QStringLiteral("title"))));
         item.insert(QStringLiteral("IconID"), row.value(QStringLiteral("icon")));
         const QString memberType = row.value(QStringLiteral("member_type"));
         item.insert(QStringLiteral("ContentMemberType"), memberType);
@@ -133,14 +131,18 @@ int main(int argc, char **argv)
 
     QString error;
     QList<CatalogueRow> dvd, video, categories;
+    CatalogueTranslations translations;
     if (!readCatalogueTable(tables.filePath(QStringLiteral("dvd.tsv")), &dvd, &error)
         || !readCatalogueTable(tables.filePath(QStringLiteral("video.tsv")), &video, &error)
-        || !readCatalogueTable(tables.filePath(QStringLiteral("categories.tsv")), &categories, &error))
+        || !readCatalogueTable(tables.filePath(QStringLiteral("categories.tsv")), &categories, &error)
+        || !translations.read(tables.filePath(QStringLiteral("translations")), &error))
         return fail(error) ? 0 : 1;
 
     QByteArray dvdMajor, dvdSecondary, unused1, unused2;
-    if (!buildKind(QStringLiteral("DVD"), dvd, categories, out.filePath(QStringLiteral("DVD")), &dvdMajor, &dvdSecondary)
-        || !buildKind(QStringLiteral("Video"), video, categories, out.filePath(QStringLiteral("Video")), &unused1, &unused2))
+    if (!buildKind(QStringLiteral("DVD"), dvd, categories, translations, out.filePath(QStringLiteral("DVD")), &dvdMajor,
+                   &dvdSecondary)
+        || !buildKind(QStringLiteral("Video"), video, categories, translations, out.filePath(QStringLiteral("Video")),
+                      &unused1, &unused2))
         return 1;
 
     const QByteArray header = QStringLiteral(

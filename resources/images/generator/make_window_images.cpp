@@ -1,5 +1,6 @@
 // Draws the main window's pictures (top-bar icons, menu icons, preview controls, switch and
-// progress-bar parts, the Convert and Stop buttons' pictures) into resources/images/mainwindow. Run by hand after a change:
+// progress-bar parts, the Convert and Stop buttons' pictures) into resources/images/mainwindow,
+// and those of the online-video window, which shares their glyphs. Run by hand after a change:
 //   g++ -std=c++17 -fPIC make_window_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/mkimg
 //   QT_QPA_PLATFORM=offscreen /tmp/mkimg ../mainwindow
 #include "DrawnImage.h"
@@ -168,6 +169,59 @@ const Glyph stop = [](QPainter &p, const QColor &c) {
     p.drawRoundedRect(QRectF(11, 11, 10, 10), 1.5, 1.5);
 };
 
+// A globe: its outline, the equator and two meridians.
+void globe(QPainter &p, const QColor &c, QPointF centre, double r)
+{
+    p.setPen(QPen(c, 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, r, r);
+    p.drawEllipse(centre, r * 0.45, r);
+    p.drawLine(QPointF(centre.x() - r, centre.y()), QPointF(centre.x() + r, centre.y()));
+}
+
+void playBadge(QPainter &p)
+{
+    p.setBrush(QColor(80, 200, 120));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(25, 25), 6.5, 6.5);
+    QPainterPath mark;
+    mark.moveTo(23, 21.5);
+    mark.lineTo(29, 25);
+    mark.lineTo(23, 28.5);
+    mark.closeSubpath();
+    p.fillPath(mark, Qt::white);
+}
+
+// The online-video window: a globe with a play mark.
+const Glyph onlineVideo = [](QPainter &p, const QColor &c) {
+    globe(p, c, QPointF(14, 14), 11);
+    playBadge(p);
+};
+// Playing an address: a chain link with a play mark.
+const Glyph addUrl = [](QPainter &p, const QColor &c) {
+    p.setPen(QPen(c, 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.save();
+    p.translate(13, 13);
+    p.rotate(-45);
+    p.drawRoundedRect(QRectF(-11, -4.5, 12, 9), 4.5, 4.5);
+    p.drawRoundedRect(QRectF(-1, -4.5, 12, 9), 4.5, 4.5);
+    p.restore();
+    playBadge(p);
+};
+// Clearing finished downloads: a ticked circle with a red minus.
+const Glyph clearFinished = [](QPainter &p, const QColor &c) {
+    p.setPen(QPen(c, 2.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(14, 14), 11, 11);
+    p.setPen(QPen(c, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(8.5, 14.5), QPointF(12.5, 18.5), QPointF(19.5, 9.5)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 70, 60));
+    p.drawEllipse(QPointF(25, 25), 6, 6);
+    p.fillRect(QRectF(21.5, 24, 7, 2), Qt::white);
+};
+
 void topIcon(const QString &base, const Glyph &glyph)
 {
     saveGlyphPair(outDir, base, glyph, QColor(222, 226, 234), QColor(255, 255, 255));
@@ -205,6 +259,44 @@ int main(int argc, char **argv)
     save("Convert_Stop_on.png", QSize(32, 32), [](QPainter &p, QSizeF) { stop(p, QColor(232, 82, 68)); });
     topIcon("screen_recorder", screenRecorder);
     topIcon("camera_recorder", cameraRecorder);
+
+    // The online-video window's pictures.
+    topIcon("online_video", onlineVideo);
+    topIcon("yt_add_url", addUrl);
+    topIcon("yt_clear_finished", clearFinished);
+    topIcon("yt_setting", gear);
+    topIcon("yt_check_new_version", update);
+    // Download Now: a green pill; the button draws its title on it.
+    const auto pill = [](QColor top, QColor bottom) {
+        return [top, bottom](QPainter &p, QSizeF s) {
+            QLinearGradient g(0, 0, 0, s.height());
+            g.setColorAt(0, top);
+            g.setColorAt(1, bottom);
+            p.setPen(QPen(bottom.darker(140), 1));
+            p.setBrush(g);
+            p.drawRoundedRect(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1), s.height() / 2, s.height() / 2);
+        };
+    };
+    save("yt_download_now_nor.png", QSize(132, 28), pill(QColor(98, 196, 112), QColor(46, 140, 64)));
+    save("yt_download_now_on.png", QSize(132, 28), pill(QColor(120, 214, 134), QColor(60, 160, 80)));
+    // The warning beside proxy fields that cannot be used: a red disc with a white mark.
+    save("yt_wrong_notice.png", QSize(18, 18), [](QPainter &p, QSizeF s) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(214, 58, 48));
+        p.drawEllipse(QRectF(1, 1, s.width() - 2, s.height() - 2));
+        p.fillRect(QRectF(8, 4, 2, 7), Qt::white);
+        p.fillRect(QRectF(8, 12.5, 2, 2), Qt::white);
+    });
+    // The maker's mark in the online-video window's top bar: a small disc and the name.
+    save("yt_company_logo.png", QSize(104, 28), [](QPainter &p, QSizeF s) {
+        disc(p, QColor(90, 160, 255), QPointF(14, s.height() / 2), 11);
+        QFont name;
+        name.setPixelSize(15);
+        name.setBold(true);
+        p.setFont(name);
+        p.setPen(QColor(236, 240, 247));
+        p.drawText(QRectF(30, 0, s.width() - 30, s.height()), Qt::AlignLeft | Qt::AlignVCenter, "Talvane");
+    });
 
     menuIcon("menu_dvd_disc_nor.png", dvdDisc);
     menuIcon("dvd_path_nor.png", dvdFolder);
@@ -261,15 +353,8 @@ int main(int argc, char **argv)
             p.setPen(QPen(QColor(0, 0, 0, 70), 1));
             p.setBrush(fill);
             p.drawRoundedRect(track, r, r);
-            QFont f;
-            f.setPixelSize(9);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(QColor(255, 255, 255, enabled ? 235 : 160));
+            // The switch draws its (translated) word beside the knob.
             const double knobX = on ? track.right() - 2 * r + 1 : track.left() + 1;
-            p.drawText(on ? QRectF(track.left() + 4, track.top(), track.width() - 2 * r - 4, track.height())
-                          : QRectF(track.left() + 2 * r, track.top(), track.width() - 2 * r - 4, track.height()),
-                       Qt::AlignCenter, on ? "ON" : "OFF");
             p.setPen(QPen(QColor(0, 0, 0, 60), 1));
             p.setBrush(QColor(250, 250, 252));
             p.drawEllipse(QRectF(knobX, track.top() + 1, 2 * r - 2, 2 * r - 2));

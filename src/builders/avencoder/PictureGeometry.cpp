@@ -30,14 +30,17 @@ void keepInside(int &size, int &offset, int whole)
     offset = std::clamp(offset, 0, std::max(0, whole - size));
 }
 
+// The editor's preview mirrors the picture left to right as it stands after the turn, so the
+// mirror follows a quarter turn here too: put before it, it would flip the turned picture top
+// to bottom. A half turn folds the mirror in (a half turn and a mirror is a vertical flip).
 QString orientationPiece(int rotation, bool mirror)
 {
     const int quarters = rotation >= 1 && rotation <= 359 ? rotation / 90 : 0;
     const QString flip = mirror ? QStringLiteral("hflip,") : QString();
     switch (quarters) {
-    case 1: return flip + QStringLiteral("transpose=dir=1,");
+    case 1: return QStringLiteral("transpose=dir=1,") + flip;
     case 2: return mirror ? QStringLiteral("vflip,") : QStringLiteral("vflip,hflip,");
-    case 3: return flip + QStringLiteral("transpose=dir=2,");
+    case 3: return QStringLiteral("transpose=dir=2,") + flip;
     default: return flip;
     }
 }

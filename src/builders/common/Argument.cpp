@@ -77,6 +77,18 @@ bool AppendArgument(Argument *argument, const char *text)
     return true;
 }
 
+bool ReplaceArgument(Argument *argument, int index, const QString &text)
+{
+    if (!argument || index < 0 || index >= argument->argc || !argument->argv[index])
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    if (bytes.size() >= MaxCharLength)
+        return false;
+    std::memset(argument->argv[index], 0, MaxCharLength);
+    std::memcpy(argument->argv[index], bytes.constData(), size_t(bytes.size()));
+    return true;
+}
+
 bool AppendArgument(Argument *argument, const QByteArray &text)
 {
     // A NUL inside the text would silently cut the argument short.

@@ -64,6 +64,11 @@ bool AppendArgument(Argument *argument, const QByteArray &text);
 bool AppendArgumentFormat(Argument *argument, const char *format, ...)
     __attribute__((format(printf, 2, 3)));
 
+// Writes text over the argument at index (below argc). False, leaving the vector unchanged, when
+// the index is out of range or the UTF-8 text needs MaxCharLength bytes or more. The driver uses
+// it to send a pass's output to a hidden name; builders only append.
+bool ReplaceArgument(Argument *argument, int index, const QString &text);
+
 // Appends every text in order; false as soon as one does not fit.
 bool AppendArguments(Argument *argument, std::initializer_list<const char *> texts);
 

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-// The engine the recorders run and the reader that checks what they wrote.
+// The engine the recorders run.
 namespace DNCaptureTools {
 inline QString ffmpeg() { return QStringLiteral("/usr/bin/ffmpeg"); }
-inline QString ffprobe() { return QStringLiteral("/usr/bin/ffprobe"); }
 } // namespace DNCaptureTools

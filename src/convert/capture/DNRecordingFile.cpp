@@ -1,53 +1,21 @@
 #include "convert/capture/DNRecordingFile.h"
 
-#include "convert/capture/DNCaptureTools.h"
-#include "convert/engine/EngineProcess.h"
-#include "core/util/DNPaths.h"
+#include "convert/engine/OutputReading.h"
+#include "core/platform/DNPartialOutput.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
-
-#include <unistd.h>
-
-namespace {
-std::atomic<quint64> hiddenCounter{0};
-} // namespace
-
 QString DNRecordingFile::hiddenPathIn(const QString &folder, const QString &baseName)
 {
-    for (;;) {
-        const QString path = QStringLiteral("%1/.%2.talvane-%3-%4.mov")
-                                 .arg(folder, baseName)
-                                 .arg(::getpid())
-                                 .arg(++hiddenCounter);
-        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-            return path;
-    }
+    return DNPartialOutput::hiddenPathFor(folder + QLatin1Char('/') + baseName + QStringLiteral(".mov"));
 }
 
 bool DNRecordingFile::readsWhole(const QString &path)
 {
-    EngineProcess probe;
-    const std::string program = DNCaptureTools::ffprobe().toStdString();
-    const std::vector<std::string> args{program, "-v", "error", "-count_packets", "-show_entries",
-                                        "stream=codec_type,nb_read_packets", "-of", "csv=p=0",
-                                        QFile::encodeName(path).toStdString()};
-    if (!probe.start(program, args))
-        return false;
-    std::string out, err;
-    const int status = probe.wait([&](std::string_view chunk) { out.append(chunk); },
-                                  [&](std::string_view chunk) { err.append(chunk); });
-    if (status != 0 || !err.empty())
-        return false;
-    // "video,75" for each picture stream with its packet count.
-    for (const QString &line : QString::fromStdString(out).split(QLatin1Char('\n'))) {
-        const QStringList fields = line.trimmed().split(QLatin1Char(','));
-        if (fields.size() >= 2 && fields.at(0) == QLatin1String("video") && fields.at(1).toLongLong() > 0)
-            return true;
-    }
-    return false;
+    OutputExpectation picture;
+    picture.video = true;
+    return wholeOutputProblem(readOutputToEnd(QFile::encodeName(path).toStdString()), picture).empty();
 }
 
 DNRecordingFile::Outcome DNRecordingFile::finish(const QString &hiddenPath, const QString &finalPath)
@@ -62,13 +30,10 @@ DNRecordingFile::Outcome DNRecordingFile::finish(const QString &hiddenPath, cons
         outcome.problem = QStringLiteral("the movie does not read to its end");
         return outcome;
     }
-    const QFileInfo target(finalPath);
-    const QString path = DNUniqueFilePath(target.path(), target.fileName(), 0);
-    // QFile::rename refuses a name that is taken, so nothing is replaced. A movie that cannot be
-    // named stays where it is, hidden but whole.
-    QFile movie(hiddenPath);
-    if (!movie.rename(path)) {
-        outcome.problem = QStringLiteral("cannot name it %1: %2").arg(path, movie.errorString());
+    // A movie that cannot be named stays where it is, hidden but whole.
+    const QString path = DNPartialOutput::publish(hiddenPath, finalPath);
+    if (path.isEmpty()) {
+        outcome.problem = QStringLiteral("cannot name it %1").arg(finalPath);
         outcome.path = hiddenPath;
         return outcome;
     }

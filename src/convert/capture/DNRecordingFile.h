@@ -7,13 +7,13 @@
 // recording's name.
 namespace DNRecordingFile {
 
-// ".<base>.talvane-<process id>-<n>.mov" in folder: hidden from file browsers, on the final
-// name's file system (the last step is a rename), with the extension ffmpeg's muxer expects,
-// and naming the process that writes it.
+// The hidden name every output of the program is written under (DNPartialOutput), for a movie
+// <base>.mov in folder: ".<base>.talvane-<process id>-<n>.mov", so a start after a killed
+// recording removes it as it removes any unfinished output.
 QString hiddenPathIn(const QString &folder, const QString &baseName);
 
-// Whether path is a movie that reads to its end: ffprobe reads every packet without a
-// complaint and finds at least one picture.
+// Whether path is a movie that reads to its end, as a conversion's output is read: every packet
+// without a complaint, and at least one picture.
 bool readsWhole(const QString &path);
 
 struct Outcome

@@ -9,10 +9,8 @@
 inline constexpr const char *kScreenRecordingNameFormat = "Quivra Screen Recorder %@.mov";
 inline constexpr const char *kCameraRecordingNameFormat = "Quivra Camera Recorder %@.mov";
 
-// date in the recordings' pattern, e.g. "2024-03-07 at PM 01.05.09" for 13:05:09. The markers
-// are the C locale's "AM" and "PM", so names do not change with the interface language.
-QString DNRecordingDateText(const QDateTime &date);
-// nameFormat with its %@ replaced by DNRecordingDateText(date).
+// nameFormat with its %@ replaced by the date as the program's files name it (DNFileNameDateText:
+// "AM"/"PM" whatever the interface language).
 QString DNRecordingFileName(const char *nameFormat, const QDateTime &date);
 // The first free path for that name in folder (" (1)", " (2)" ... before the extension when
 // the name is taken).

@@ -5,11 +5,10 @@
 #include "convert/driver/VideoConverterInternal.h"
 #include "convert/engine/DNMEncoder.h"
 #include "core/log/DNLogger.h"
+#include "core/platform/DNPartialOutput.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
-
-#include <QDir>
 
 #include <atomic>
 #include <cstdio>
@@ -20,16 +19,21 @@ namespace {
 ConvertState state;
 std::atomic<int> runCounter{0};
 
-// The output folder the settings name; the home folder when its path is too long for the
-// option record; empty when none is set.
+// The output folder the settings name; empty (with a log line) when none is set or its path is
+// too long for the engines. A folder that does not fit is refused rather than replaced by
+// another one: the user would look for the outputs where they asked for them.
 QString outputFolderFromSettings()
 {
     const QString folder = DNSetting::shareSetting().appSetting()->videoOutputDirectory();
-    if (folder.isEmpty())
+    if (folder.isEmpty()) {
+        DNRoughLog(QStringLiteral("No output folder is set: the conversion cannot start."));
         return folder;
-    if (folder.toUtf8().size() >= MaxCharLength) {
-        DNRoughLog(QStringLiteral("Warrning: the output path is too long to use for encoder, So replace it with home directory."));
-        return QDir::homePath();
+    }
+    if (!outputFolderFitsEngines(folder)) {
+        DNRoughLog(QStringLiteral("The output folder path is %d bytes long; with a file name it must fit the "
+                                  "engines' %d bytes. The conversion cannot start: choose a shorter output folder."),
+                   int(folder.toUtf8().size()), MaxCharLength - 1);
+        return QString();
     }
     return folder;
 }
@@ -51,6 +55,11 @@ void clearStateAfterRun()
 ConvertState &convertState()
 {
     return state;
+}
+
+bool outputFolderFitsEngines(const QString &folder)
+{
+    return folder.toUtf8().size() + 1 + DNPartialOutput::kLongestFileName < MaxCharLength;
 }
 
 bool convertStopped()
@@ -108,13 +117,14 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
     if (!node) {
         DNRoughLog(QStringLiteral("Nothing to convert: no item was given."));
     } else if (outputFolder.isEmpty() || !SetOptionText(options.outputDirectory, outputFolder)) {
-        DNRoughLog(QStringLiteral("No output folder is set: the conversion cannot start."));
+        // Logged where the folder was refused.
     } else {
         result = _VideoConverter_Start(node, titleIndex, &state, options, 0);
     }
 
-    // A stopped job wrote nothing the caller may use, whatever its last engine said.
-    if (convertStopped()) {
+    // A stopped job wrote nothing the caller may use, whatever its last engine said. A stop that
+    // came after the job's output took its final name found the job done.
+    if (convertStopped() && result != 0) {
         DNRoughLog(QStringLiteral("The conversion was stopped by the user."));
         result = ConvertResultStopped;
     }

@@ -4,6 +4,8 @@
 #include "convert/engine/ConvertProgressInfo.h"
 #include "convert/engine/EngineCallbacks.h"
 
+#include <QString>
+
 class NXBasicMediaNode;
 
 // The conversion driver: converts one media item at a time and offers stop, progress and state
@@ -11,9 +13,10 @@ class NXBasicMediaNode;
 //
 // DNVideoConverterStart runs on the conversion worker and blocks until the item is done: node is
 // a DVD node with the index of one of its titles, or a DVD group title with titleIndex -1. It
-// returns 0 when the output named by the title's (or group's) outputName was written;
-// ConvertResultStopped when the user stopped it (nothing counts as written then, and neither the
-// cover nor any after-conversion step may run); ConvertResultFailed when it was refused (another
+// returns 0 when the output named by the title's (or group's) outputName was written (read whole
+// and given its final name; a stop that comes after that finds the job done, and only the cover
+// step is skipped); ConvertResultStopped when the user stopped it before (nothing counts as
+// written then, nothing unfinished is left, and no after-conversion step may run); ConvertResultFailed when it was refused (another
 // conversion runs), the item is not one the driver converts, or a pass failed; or the engine's
 // own non-zero result. Every failure leaves a log line.
 //
@@ -32,6 +35,10 @@ int DNVideoConverterVideoLength();
 int DNVideoConverterStateCallback(void *context, int code);
 // Handed to the MEncoder and AV bridges for their log lines; per-frame status lines are dropped.
 void DNVideoConverterLogCallback(const char *line);
+
+// True when every output in folder fits the engines' argument slots whatever its file name:
+// the folder's UTF-8 path, a slash and the longest file name stay below MaxCharLength.
+bool outputFolderFitsEngines(const QString &folder);
 
 // A copy of the state record (for tests and diagnostics).
 ConvertState DNVideoConverterState();

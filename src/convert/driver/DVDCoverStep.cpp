@@ -2,13 +2,15 @@
 
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNPartialOutput.h"
 #include "core/platform/DNTemporaryFolder.h"
-#include "core/util/DNPaths.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 namespace {
 const int toolTimeoutMs = 10 * 60 * 1000;
@@ -28,7 +30,7 @@ QString atomicParsleyPath()
     return QStandardPaths::findExecutable(QStringLiteral("AtomicParsley"));
 }
 
-bool addCoverToDVDOutput(const QString &outputPath, const QImage &cover)
+bool addCoverToDVDOutput(const QString &outputPath, const QImage &cover, const OutputExpectation &expected)
 {
     if (!takesCover(outputPath) || cover.isNull() || !QFileInfo(outputPath).isFile())
         return false;
@@ -39,36 +41,37 @@ bool addCoverToDVDOutput(const QString &outputPath, const QImage &cover)
         return false;
     QFile::remove(imagePath);
     bool tagged = false;
+    const QString tool = atomicParsleyPath();
+    const QString taggedPath = DNPartialOutput::hiddenPathFor(outputPath);
     if (!cover.save(imagePath, "PNG")) {
         DNRoughLog(QStringLiteral("The cover image cannot be written to %@."), imagePath);
+    } else if (tool.isEmpty()) {
+        DNRoughLog(QStringLiteral("No AtomicParsley: the output keeps no cover."));
+    } else if (taggedPath.isEmpty()) {
+        DNRoughLog(QStringLiteral("No name beside %@ for its tagged copy: the output keeps no cover."), outputPath);
     } else {
-        const QFileInfo output(outputPath);
-        const QString hiddenPath =
-            DNUniqueFilePath(output.absolutePath(), QStringLiteral(".") + output.fileName(), 0);
-        const QString tool = atomicParsleyPath();
-        if (tool.isEmpty()) {
-            DNRoughLog(QStringLiteral("No AtomicParsley: the output keeps no cover."));
-        } else if (!QFile::rename(outputPath, hiddenPath)) {
-            DNRoughLog(QStringLiteral("The output cannot be moved to %@ for tagging."), hiddenPath);
-        } else {
-            QProcess process;
-            process.setProcessChannelMode(QProcess::MergedChannels);
-            process.start(tool, {hiddenPath, QStringLiteral("--artwork"), imagePath, QStringLiteral("-o"), outputPath});
-            const bool finished = process.waitForStarted() && process.waitForFinished(toolTimeoutMs);
-            if (!finished && process.state() != QProcess::NotRunning) {
-                process.kill();
-                process.waitForFinished();
-            }
-            tagged = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0
-                     && QFileInfo(outputPath).isFile();
-            if (tagged) {
-                QFile::remove(hiddenPath);
-            } else {
-                DNRoughLog(QStringLiteral("AtomicParsley failed (%@): the output is kept without a cover."),
-                           QString::fromUtf8(process.readAll()).trimmed());
-                QFile::remove(outputPath);
-                QFile::rename(hiddenPath, outputPath);
-            }
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(tool, {outputPath, QStringLiteral("--artwork"), imagePath, QStringLiteral("-o"), taggedPath});
+        const bool finished = process.waitForStarted() && process.waitForFinished(toolTimeoutMs);
+        if (!finished && process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+        QString problem;
+        if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+            problem = QString::fromUtf8(process.readAll()).trimmed();
+        else if (QFileInfo(taggedPath).size() < QFileInfo(outputPath).size())
+            problem = QStringLiteral("the tagged copy is shorter than the output");
+        else
+            problem = QString::fromStdString(
+                wholeOutputProblem(readOutputToEnd(QFile::encodeName(taggedPath).toStdString()), expected));
+        if (problem.isEmpty() && ::rename(QFile::encodeName(taggedPath).constData(), QFile::encodeName(outputPath).constData()) != 0)
+            problem = QStringLiteral("the tagged copy cannot replace the output");
+        tagged = problem.isEmpty();
+        if (!tagged) {
+            DNRoughLog(QStringLiteral("AtomicParsley failed (%@): the output is kept without a cover."), problem);
+            QFile::remove(taggedPath);
         }
     }
     QFile::remove(imagePath);

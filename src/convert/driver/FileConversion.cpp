@@ -8,7 +8,6 @@
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -121,13 +120,6 @@ QList<DNFileNodePtr> membersOf(const DNFileGroupNode &group)
     return members;
 }
 
-void removeParts(const QList<DNFileNodePtr> &members)
-{
-    for (const DNFileNodePtr &member : members)
-        if (!member->outputName().isEmpty())
-            QFile::remove(member->outputName());
-}
-
 } // namespace
 
 int convertFileItem(DNFileNode *item, int titleIndex, VideoConvertOptions options, int groupDepth)
@@ -142,14 +134,10 @@ int convertFileItem(DNFileNode *item, int titleIndex, VideoConvertOptions option
     setJobShape(groupDepth, ConvertJobFile, passes, passes);
     setConvertEngineKind(ConvertEngineAVEncoder);
     if (passes == 2) {
-        return convertTwoPasses(item, titleIndex,
-                                {[item] { return item->outputName(); },
-                                 [item](const QString &name) { item->setOutputName(name); },
-                                 [](int passIndex) {
-                                     DNRoughLog(passIndex == 0 ? QStringLiteral("two pass encode - first encode..")
-                                                               : QStringLiteral("two pass encode - second encode.."));
-                                 }},
-                                options);
+        return convertTwoPasses(item, titleIndex, options, [](int passIndex) {
+            DNRoughLog(passIndex == 0 ? QStringLiteral("two pass encode - first encode..")
+                                      : QStringLiteral("two pass encode - second encode.."));
+        });
     }
     options.twoPass = 0;
     return _VideoConverter(item, titleIndex, options);
@@ -170,6 +158,7 @@ int convertFileGroup(DNFileGroupNode *group, int titleIndex, ConvertState *state
         return failConversion("no temporary folder for the group's parts... \n");
     const GroupFrame frame = groupFrame(*profile, members);
     const QString groupPath = group->path();
+    GroupParts parts;
     for (const DNFileNodePtr &member : members) {
         // The progress sheet names the group by the member under way.
         group->setPath(member->path());
@@ -178,6 +167,8 @@ int convertFileGroup(DNFileGroupNode *group, int titleIndex, ConvertState *state
             const GroupPart part(*member, *group, frame);
             result = _VideoConverter_Start(member.get(), titleIndex, state, partOptions, groupDepth + 1);
         }
+        if (result == 0)
+            parts.add(member->outputName());
         if (convertStopped() || result != 0) {
             group->setPath(groupPath);
             if (convertStopped())
@@ -190,8 +181,5 @@ int convertFileGroup(DNFileGroupNode *group, int titleIndex, ConvertState *state
     group->setPath(groupPath);
 
     setConvertEngineKind(ConvertEngineAVEncoder);
-    const int result = _VideoConverter(group, titleIndex, options);
-    if (result == 0)
-        removeParts(members);
-    return result;
+    return _VideoConverter(group, titleIndex, options);
 }

@@ -3,7 +3,6 @@
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
-#include "core/util/DNPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,49 +40,47 @@ void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses
     }
 }
 
-// The builder names the output afresh for each pass; the first pass's file is moved aside so
-// that the second pass writes the same name instead of a " (1)" copy. A builder that makes the
-// same vector again (it has no two-pass form) is not run twice: the first pass's output is the
-// result.
-int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, const PassOutput &output, VideoConvertOptions options)
+// The first pass's own file (a builder without a two-pass form writes one) stays hidden: when the
+// second pass's vector is the first one again, that file is the result and takes its final name
+// without a second run; otherwise the second pass writes it.
+int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
+                     const std::function<void(int passIndex)> &beforePass)
 {
     const QString passLog = DNTemporaryFolder::uniqueFilePath(QStringLiteral("HV_"));
     if (passLog.isEmpty() || !SetOptionText(options.passLogFile, passLog))
         return failConversion("no place for the two-pass statistics file, the conversion fails... \n");
     options.twoPass = 1;
     options.passIndex = 0;
-    QStringList firstVector;
-    if (output.beforePass)
-        output.beforePass(0);
-    int result = _VideoConverter(node, titleIndex, options, nullptr, nullptr, &firstVector);
+    if (beforePass)
+        beforePass(0);
+    PassRequest first;
+    first.publish = false;
+    int result = _VideoConverter(node, titleIndex, options, &first);
     if (result != 0 || convertStopped()) {
         removePassLogFiles(passLog);
-        return result;
+        return result != 0 ? result : ConvertResultStopped;
     }
 
     options.passIndex = 1;
-    const QString firstOutput = output.name();
-    QString aside;
-    if (!firstOutput.isEmpty() && QFileInfo(firstOutput).isFile()) {
-        const QFileInfo written(firstOutput);
-        aside = DNUniqueFilePath(written.absolutePath(), QStringLiteral(".") + written.fileName() + QStringLiteral(".pass1"), 0);
-        if (!QFile::rename(firstOutput, aside)) {
-            DNRoughLog(QStringLiteral("The first pass's output %@ cannot be moved aside."), firstOutput);
-            aside.clear();
-        }
-    }
-    bool skipped = false;
-    if (output.beforePass)
-        output.beforePass(1);
-    result = _VideoConverter(node, titleIndex, options, &firstVector, &skipped);
-    if (!aside.isEmpty()) {
-        if (skipped) {
-            QFile::rename(aside, firstOutput);
-            output.setName(firstOutput);
-        } else {
-            QFile::remove(aside);
-        }
-    }
+    if (beforePass)
+        beforePass(1);
+    PassRequest second;
+    second.skipWhenVectorIs = &first.builtVector;
+    result = _VideoConverter(node, titleIndex, options, &second);
+    if (second.skipped && first.kept && first.kept->writesFile())
+        result = publishPassOutput(*first.kept, node, titleIndex);
     removePassLogFiles(passLog);
     return result;
+}
+
+GroupParts::~GroupParts()
+{
+    for (const QString &part : m_paths)
+        QFile::remove(part);
+}
+
+void GroupParts::add(const QString &path)
+{
+    if (!path.isEmpty())
+        m_paths << path;
 }

@@ -1,15 +1,17 @@
 #pragma once
 
-// What the driver's files share: the per-item driver, the one-pass runner, the two-pass run and
-// the state record.
+// What the driver's files share: the per-item driver, the one-pass runner, the two-pass run, the
+// parts of a group and the state record.
 
 #include "builders/common/Argument.h"
 #include "convert/driver/ConvertState.h"
+#include "convert/driver/PassOutput.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class DNFileGroupNode;
 class DNFileNode;
@@ -34,24 +36,53 @@ int failConversion(const char *message);
 int _VideoConverter_Start(NXBasicMediaNode *node, int titleIndex, ConvertState *state, VideoConvertOptions options,
                           int groupDepth);
 
-// One pass. When skipWhenVectorIs is given and the builder makes exactly that vector, no engine
-// runs and *skipped is set (the result is 0): the pass would only repeat the previous one.
-// builtVector, when given, receives the vector the builder made.
-int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
-                    const QStringList *skipWhenVectorIs = nullptr, bool *skipped = nullptr,
-                    QStringList *builtVector = nullptr);
-
-// Where a pass writes: the item's output name, which the builder sets afresh for each pass;
-// beforePass, when given, is told each pass (0, 1) as it begins.
-struct PassOutput
+// What a caller asks of one pass beyond running it, and what it learns.
+struct PassRequest
 {
-    std::function<QString()> name;
-    std::function<void(const QString &)> setName;
-    std::function<void(int passIndex)> beforePass = {};
+    // When the builder makes exactly this vector, no engine runs and skipped is set (the result
+    // is 0): the pass would only repeat the previous one.
+    const QStringList *skipWhenVectorIs = nullptr;
+    // Give the verified output its final name. When false (the first of two passes, whose file
+    // may yet become the result) the verified output stays hidden in kept.
+    bool publish = true;
+
+    bool skipped = false;
+    QStringList builtVector;         // the vector the builder made
+    std::unique_ptr<PassOutput> kept;
 };
 
+// Gives a verified output its final name and stores that on the item, unless the user stopped
+// first (the output is removed then): 0, ConvertResultStopped or ConvertResultFailed.
+int publishPassOutput(PassOutput &output, NXBasicMediaNode *node, int titleIndex);
+
+// One pass: the builder's vector, one engine run writing under a hidden name, the output read to
+// its end, then its final name (or its removal when the pass failed, was stopped or the output
+// is not whole).
+int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
+                    PassRequest *request = nullptr);
+
 // Both passes of a two-pass item, ending in one output under the name a single pass gives.
-int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, const PassOutput &output, VideoConvertOptions options);
+// beforePass, when given, is told each pass (0, 1) as it begins.
+int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
+                     const std::function<void(int passIndex)> &beforePass = {});
+
+// The parts a group's run wrote into the temporary folder. They are only the joining pass's
+// input, so whatever becomes of the group (joined, failed or stopped) they go with this. A member
+// the run did not reach keeps the output name of an earlier conversion, which is not this run's
+// to remove: only what add() names goes.
+class GroupParts
+{
+public:
+    GroupParts() = default;
+    ~GroupParts();
+    GroupParts(const GroupParts &) = delete;
+    GroupParts &operator=(const GroupParts &) = delete;
+
+    void add(const QString &path);
+
+private:
+    QStringList m_paths;
+};
 
 // The file road: one file item (one or two passes through the AV encoder), and a file group
 // (its members into the temporary folder, then one joining pass into the output folder).

@@ -2,65 +2,82 @@
 
 #include "convert/driver/ConvertEngines.h"
 #include "convert/driver/DNVideoConverter.h"
+#include "convert/driver/PassExpectation.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/util/DNTimeText.h"
-#include "dvd/DNDVDNode.h"
-#include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
+#include "profiles/NXProfileValueCheck.h"
 
 #include <QElapsedTimer>
 
-#include <cstdio>
 #include <exception>
 
 namespace {
 
-std::shared_ptr<DNProfile> profileOf(NXBasicMediaNode *node)
+// Settles the output of a pass the engine finished with result: removed unless the engine
+// succeeded, the user did not stop, and the file reads whole; then given its final name (or kept
+// hidden for the caller). Returns the pass result.
+int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNode *node, int titleIndex,
+                 int engineKind, PassRequest *request)
 {
-    if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
-        return dvd->profile();
-    if (auto *file = dynamic_cast<DNFileNode *>(node))
-        return file->profile();
-    return nullptr;
+    if (!output->writesFile())
+        return result;
+    if (result != 0 || convertStopped()) {
+        output->discard();
+        return result != 0 ? result : ConvertResultStopped;
+    }
+    const QString problem = output->verify(passCheckFor(node, titleIndex, engineKind));
+    if (!problem.isEmpty()) {
+        DNRoughLog(QStringLiteral("The pass reported success but its output is not whole: %@. It is removed."), problem);
+        output->discard();
+        return ConvertResultFailed;
+    }
+    if (request && !request->publish) {
+        request->kept = std::move(output);
+        return 0;
+    }
+    return publishPassOutput(*output, node, titleIndex);
 }
 
-int failPass(const char *message)
+int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, PassRequest *request)
 {
-    std::fputs(message, stderr);
-    DNRoughLog(QStringLiteral("%@"), QString::fromUtf8(message).trimmed());
-    return ConvertResultFailed;
-}
-
-int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, const QStringList *skipWhenVectorIs,
-            bool *skipped, QStringList *builtVector)
-{
-    const std::shared_ptr<DNProfile> profile = profileOf(node);
+    const std::shared_ptr<DNProfile> profile = profileOfItem(node);
     if (!profile)
-        return failPass("the item has no output profile, the pass fails... \n");
+        return failConversion("the item has no output profile, the pass fails... \n");
+    if (const QStringList problems = profileValueProblems(*profile); !problems.isEmpty()) {
+        DNRoughLog(QStringLiteral("The profile %@ cannot be used: %@. The pass fails."), profile->title(),
+                   problems.join(QStringLiteral("; ")));
+        return ConvertResultFailed;
+    }
     const QByteArray builderName = profile->argvAssembler().toUtf8();
     const ArgvAssemblerFunction builder = ArgvAssemblerForName(builderName.constData());
     if (!builder)
-        return failPass("cannot find argument assember, check the profile configure file... \n");
+        return failConversion("cannot find argument assember, check the profile configure file... \n");
 
     ArgumentPtr argument(builder(node, titleIndex, options));
     if (!argument) {
         DNRoughLog(QStringLiteral("construc arguments failed, exit...."));
-        return failPass("the builder made no argument vector, the pass fails... \n");
+        return failConversion("the builder made no argument vector, the pass fails... \n");
     }
     DNRoughLog(QStringLiteral("%@"), ArgumentText(argument.get()));
     if (!CheckArgumentForPass(argument.get()))
         return ConvertResultFailed;
 
     const QStringList words = ArgumentList(argument.get());
-    if (builtVector)
-        *builtVector = words;
-    if (skipWhenVectorIs && words == *skipWhenVectorIs) {
+    if (request)
+        request->builtVector = words;
+    if (request && request->skipWhenVectorIs && words == *request->skipWhenVectorIs) {
         DNRoughLog(QStringLiteral("The pass would repeat the previous one unchanged; it is not run again."));
-        if (skipped)
-            *skipped = true;
+        request->skipped = true;
         return 0;
+    }
+
+    auto output = std::make_unique<PassOutput>(argument.get(), passOutputName(node, titleIndex));
+    if (!output->problem().isEmpty()) {
+        DNRoughLog(QStringLiteral("The pass cannot run: %@."), output->problem());
+        return ConvertResultFailed;
     }
 
     int engineKind = 0;
@@ -73,7 +90,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     }
     const ConvertEngine *engine = convertEngineForKind(engineKind);
     if (!engine)
-        return failPass("No Convert Module\n");
+        return failConversion("No Convert Module\n");
 
     QElapsedTimer clock;
     clock.start();
@@ -87,16 +104,38 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     }
     engine->end();
     DNRoughLog(QStringLiteral("The encoder took %@ hours"), DNTimeStringFromSeconds(int(clock.elapsed() / 1000)));
-    return result;
+    return settleOutput(std::move(output), result, node, titleIndex, engineKind, request);
 }
 
 } // namespace
 
-int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
-                    const QStringList *skipWhenVectorIs, bool *skipped, QStringList *builtVector)
+int publishPassOutput(PassOutput &output, NXBasicMediaNode *node, int titleIndex)
+{
+    QString given;
+    bool stopped = false;
+    {
+        // A stop and the naming never cross: a stop that came first keeps the name from being
+        // given; one that comes after finds the job done.
+        std::lock_guard<std::mutex> lock(ConvertMutex);
+        stopped = convertState().stopped != 0;
+        if (!stopped)
+            given = output.publish();
+    }
+    if (stopped) {
+        output.discard();
+        return ConvertResultStopped;
+    }
+    if (given.isEmpty())
+        return ConvertResultFailed;
+    if (given != passOutputName(node, titleIndex))
+        setPassOutputName(node, titleIndex, given);
+    return 0;
+}
+
+int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options, PassRequest *request)
 {
     try {
-        return runPass(node, titleIndex, options, skipWhenVectorIs, skipped, builtVector);
+        return runPass(node, titleIndex, options, request);
     } catch (const std::exception &error) {
         DNRoughLog(QStringLiteral("The pass failed: %@"), QString::fromUtf8(error.what()));
     } catch (...) {

@@ -1,17 +1,18 @@
 // The per-item driver: a DVD title (one or two passes, then the cover) or a DVD group title
 // (its members into the temporary folder, then one joining pass); file items and file groups
-// take the file road (FileConversion.cpp).
+// take the file road (FileConversion.cpp), and so does a slideshow, through the file item of
+// its rendered movie.
 
 #include "convert/driver/DVDCoverStep.h"
 #include "convert/driver/DVDEngineChoice.h"
+#include "convert/driver/PassExpectation.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/file/DNFileGroupNode.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
-
-#include <QFile>
 
 #include <cstdio>
 #include <typeinfo>
@@ -35,10 +36,7 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     int result;
     if (passes == 2) {
-        result = convertTwoPasses(node, titleIndex,
-                                  {[&title] { return title->outputName(); },
-                                   [&title](const QString &name) { title->setOutputName(name); }},
-                                  options);
+        result = convertTwoPasses(node, titleIndex, options);
     } else {
         options.twoPass = 0;
         result = _VideoConverter(node, titleIndex, options);
@@ -46,7 +44,8 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
 
     if (result == 0 && finalOutput && node->dvdCover() && !convertStopped()) {
         try {
-            addCoverToDVDOutput(title->outputName(), node->thumbnail());
+            addCoverToDVDOutput(title->outputName(), node->thumbnail(),
+                                passCheckFor(node, titleIndex, ConvertEngineMEncoder).media);
         } catch (...) {
             DNRoughLog(QStringLiteral("The cover step failed; the output is kept without a cover."));
         }
@@ -79,6 +78,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     if (!SetOptionText(memberOptions.outputDirectory, DNTemporaryFolder::path()))
         return failConversion("no temporary folder for the group's parts... \n");
 
+    GroupParts parts;
     for (const DNDVDTitlePtr &title : titles) {
         const std::shared_ptr<DNDVDTitleSetting> setting = title->setting();
         const bool autoExpand = setting ? setting->autoExpandToProfile() : false;
@@ -87,6 +87,8 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
         const int result = _VideoConverter_Start(original, title->index(), state, memberOptions, groupDepth + 1);
         if (setting)
             setting->setAutoExpandToProfile(autoExpand);
+        if (result == 0)
+            parts.add(title->outputName());
         if (convertStopped())
             return ConvertResultStopped;
         if (result != 0) {
@@ -98,13 +100,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
 
     // Every joining builder makes an MEncoder vector.
     setConvertEngineKind(ConvertEngineMEncoder);
-    const int result = _VideoConverter(group, -1, options);
-    if (result == 0) {
-        for (const DNDVDTitlePtr &title : titles)
-            if (!title->outputName().isEmpty())
-                QFile::remove(title->outputName());
-    }
-    return result;
+    return _VideoConverter(group, -1, options);
 }
 
 } // namespace
@@ -123,6 +119,12 @@ int _VideoConverter_Start(NXBasicMediaNode *node, int titleIndex, ConvertState *
         return convertFileGroup(static_cast<DNFileGroupNode *>(node), titleIndex, state, options, groupDepth);
     if (typeid(*node) == typeid(DNFileNode))
         return convertFileItem(static_cast<DNFileNode *>(node), titleIndex, options, groupDepth);
-    // Slideshows convert through their rendered file once they are built; any other kind fails.
+    if (typeid(*node) == typeid(DNGraphicsNode)) {
+        // The movie rendered of the slideshow stands in for it; none rendered, nothing to convert.
+        const std::shared_ptr<DNFileNode> rendered = static_cast<DNGraphicsNode *>(node)->fileNode();
+        if (!rendered)
+            return failConversion("the slideshow has no rendered movie to convert... \n");
+        return convertFileItem(rendered.get(), titleIndex, options, groupDepth);
+    }
     return failConversion("not implement(check the type of input node), return... \n");
 }

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <chrono>
 #include <cstdio>
 #include <dlfcn.h>
 #include <mutex>
@@ -121,8 +120,8 @@ int Encoder_Start(int argc, char *argv[], int endpos)
     // The pass runs on a thread of its own, joined at once: the caller blocks for the pass.
     std::thread pass([&]() { result = entry(argc, argv, endpos); });
     pass.join();
-    // The core settles its children and files before it is reset.
-    std::this_thread::sleep_for(std::chrono::seconds(1));
+    // The core has waited for its engines and closed its files by the time the pass returns, so
+    // it is reset at once: a fixed wait here would only delay a stop and every batch.
     if (auto clear = entryPoint<VoidFunction>(libraryHandle, "HV_Encoder_Clear"))
         clear();
     return result;

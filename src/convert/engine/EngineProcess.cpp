@@ -6,12 +6,36 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+// Writes text to a pipe whose reader may be gone. Such a write raises SIGPIPE, which would end
+// this process (the program, or whatever loaded a companion) unless something ignores it: the
+// signal is blocked in this thread for the write, and one the write raised is taken before the
+// mask is restored.
+void writeIgnoringClosedReader(int fd, const std::string &text)
+{
+    sigset_t pipeSignal, previous;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    ::pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    const ssize_t written = ::write(fd, text.data(), text.size());
+    if (written < 0 && errno == EPIPE) {
+        sigset_t pending;
+        sigemptyset(&pending);
+        if (::sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE)) {
+            const timespec now{0, 0};
+            ::sigtimedwait(&pipeSignal, nullptr, &now);
+        }
+    }
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
 long long nowMilliseconds()
 {
     using namespace std::chrono;
@@ -132,8 +156,7 @@ void EngineProcess::requestStop(const StopPlan &plan)
     m_stopRequested = true;
     if (!plan.stdinText.empty() && m_stdin >= 0) {
         // The child may already have closed its end: a failed write only moves to the signals.
-        const ssize_t w = ::write(m_stdin, plan.stdinText.data(), plan.stdinText.size());
-        (void)w;
+        writeIgnoringClosedReader(m_stdin, plan.stdinText);
     }
     if (plan.firstSignal > 0)
         ::kill(child, plan.firstSignal);

@@ -1,5 +1,7 @@
 #include "convert/engine/FFmpegProgress.h"
 
+#include "convert/engine/EngineFigures.h"
+
 #include <charconv>
 #include <string>
 
@@ -28,10 +30,10 @@ void FFmpegProgress::feedLine(std::string_view line)
     if (key == "out_time_us" || key == "out_time_ms") {
         // Both carry microseconds (out_time_ms is a misnamed twin).
         if (parseNumber(value, number) && number >= 0)
-            m_seconds = number / 1e6;
+            m_seconds = engineFigure(number / 1e6, kMostEngineSeconds);
     } else if (key == "fps") {
         if (parseNumber(value, number) && number >= 0) {
-            m_fps = number;
+            m_fps = engineFigure(number, kMostEngineSpeed);
             m_hasFps = true;
         }
     } else if (key == "progress") {

@@ -1,5 +1,7 @@
 #include "convert/engine/MEncoderStatus.h"
 
+#include "convert/engine/EngineFigures.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -43,13 +45,13 @@ bool parseMEncoderStatusLine(std::string_view line, MEncoderStatus &status)
     if (!readNumber(line, i, percent) || !expect(line, i, '%'))
         return false;
     MEncoderStatus parsed;
-    parsed.seconds = seconds < 0 ? 0 : seconds;
-    parsed.frames = frames < 0 ? 0 : long(frames);
-    parsed.percent = percent < 0 ? 0 : (percent > 100 ? 100 : int(percent));
+    parsed.seconds = engineFigure(seconds, kMostEngineSeconds);
+    parsed.frames = long(engineFigure(frames, kMostEngineFrames));
+    parsed.percent = int(engineFigure(percent, 100));
     // The speed is optional: the first lines of a run can carry an empty figure.
     size_t j = i;
     if (expect(line, j, ')') && readNumber(line, j, fps) && line.substr(j, 3) == "fps")
-        parsed.fps = fps < 0 ? 0 : fps;
+        parsed.fps = engineFigure(fps, kMostEngineSpeed);
     status = parsed;
     return true;
 }

@@ -700,6 +700,11 @@ MEncoderPlan planMEncoderPass(const std::vector<std::string> &argv, const MEncod
             c.dvdDevice = "/dev/dvd";
         if (environment.dvdTitle)
             c.dvd = environment.dvdTitle(c.dvdDevice, c.dvdTitleNumber);
+        // mencoder would read the same damaged structure, with no better outcome.
+        if (!c.dvd.unreadable.empty()) {
+            plan.error = "the DVD cannot be read: " + c.dvd.unreadable;
+            return plan;
+        }
     } else if (environment.inputFacts) {
         for (const std::string &input : c.fileInputs)
             c.fileFacts.push_back(environment.inputFacts(input));

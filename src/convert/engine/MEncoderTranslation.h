@@ -19,6 +19,7 @@ struct MEncoderDvdTitle
     std::vector<int> subtitleStreams;  // by track position: the sub-picture stream -sid wants
     double seconds = 0;                // title length, 0 when unknown
     std::string displayAspect;         // "4:3" or "16:9", empty when unknown
+    std::string unreadable;            // why the disc could not be read at all (damaged), else empty
 };
 
 // What libavformat tells about an input file of a join.

@@ -10,4 +10,8 @@ class DNDVDTitleSetting : public DNTrackEditSetting
 public:
     DNDVDTitleSetting();
     std::shared_ptr<DNBaseEditSetting> copy() const override;
+
+    // A title's record holding the edits of any item's record: a title's as it is; another
+    // kind's edits and, where it has them, its track positions.
+    static DNDVDTitleSetting settingWithEdits(const DNBaseEditSetting &edits);
 };

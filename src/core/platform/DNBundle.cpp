@@ -27,7 +27,16 @@ QString DNBundle::prefixPath()
     const QByteArray env = qgetenv("TALVANE_PREFIX");
     if (!env.isEmpty())
         return QDir::cleanPath(QString::fromLocal8Bit(env));
-    return QDir::cleanPath(executableDir() + QStringLiteral("/.."));
+    return prefixForExecutableFolder(executableDir());
+}
+
+QString DNBundle::prefixForExecutableFolder(const QString &folder)
+{
+    const QString clean = QDir::cleanPath(folder);
+    const QString companions = QStringLiteral("/lib/talvane/fws");
+    if (clean.endsWith(companions))
+        return clean.left(clean.size() - companions.size());
+    return QDir::cleanPath(clean + QStringLiteral("/.."));
 }
 
 QString DNBundle::resourcePath()

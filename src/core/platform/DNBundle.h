@@ -7,9 +7,12 @@
 class DNBundle
 {
 public:
-    // The prefix above bin/: TALVANE_PREFIX when set (tests and tools running elsewhere),
-    // otherwise the parent of the executable's folder.
+    // The prefix: TALVANE_PREFIX when set (tests and tools running elsewhere), otherwise the one
+    // the executable's folder lies in (prefixForExecutableFolder).
     static QString prefixPath();
+    // The prefix of a program in folder: a companion in <prefix>/lib/talvane/fws finds the same
+    // share/ as the program in <prefix>/bin; anything else is taken to sit one folder below it.
+    static QString prefixForExecutableFolder(const QString &folder);
     // share/talvane: the profiles, helper lists, fonts and images.
     static QString resourcePath();
     // lib/talvane/fws: the companion libraries and executables.

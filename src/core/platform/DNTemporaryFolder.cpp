@@ -1,14 +1,20 @@
 #include "core/platform/DNTemporaryFolder.h"
 
+#include "core/log/DNLogger.h"
+#include "core/platform/DNOwnerProcess.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <atomic>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+
+#include <unistd.h>
 
 namespace {
 
@@ -64,7 +70,7 @@ QString DNTemporaryFolder::path()
     auto &dir = folder();
     if (!dir || !dir->isValid() || !QFileInfo::exists(dir->path())) {
         const QString base = QDir::tempPath();
-        dir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/talvane-XXXXXX"));
+        dir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/talvane-%1-XXXXXX").arg(::getpid()));
         if (!dir->isValid()) {
             dir.reset();
             return QString();
@@ -92,4 +98,23 @@ void DNTemporaryFolder::remove()
 {
     std::lock_guard lock(folderMutex());
     folder().reset();
+}
+
+int DNTemporaryFolder::removeStale()
+{
+    static const QRegularExpression ours(QStringLiteral("^(?:talvane|hvvideocore)-(\\d+)-[^/]+$"));
+    int removed = 0;
+    const QFileInfoList entries = QDir(QDir::tempPath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        const QRegularExpressionMatch match = ours.match(entry.fileName());
+        if (!match.hasMatch() || entry.isSymLink() || entry.ownerId() != ::getuid())
+            continue;
+        if (!DNOwnerProcessIsGone(match.captured(1).toLongLong(), entry.lastModified()))
+            continue;
+        if (QDir(entry.filePath()).removeRecursively()) {
+            ++removed;
+            DNRoughLog(QStringLiteral("Removed the temporary folder %@ of a run that was killed."), entry.filePath());
+        }
+    }
+    return removed;
 }

@@ -3,9 +3,10 @@
 #include <QString>
 
 // The run's private temporary folder. Everything the program writes to a temporary place goes
-// inside it: a folder of mode 0700 under $TMPDIR (or /tmp) with an unpredictable name, made at
-// first use and removed with its contents when the process exits. Files in it therefore never
-// sit under a guessable name in a folder other users can write to.
+// inside it: a folder of mode 0700 under $TMPDIR (or /tmp) named "talvane-<pid>-" and random
+// letters, made at first use and removed with its contents when the process exits. Files in it
+// therefore never sit under a guessable name in a folder other users can write to, and a run
+// that was killed before it could tidy up is told by the process id in the name.
 class DNTemporaryFolder
 {
 public:
@@ -17,4 +18,9 @@ public:
     // Removes the folder and its contents now (the exit hook calls this; tests call it too).
     // A later path() makes a new folder.
     static void remove();
+
+    // Removes the private temporary folders that runs of this program (and the MEncoder
+    // companion, "hvvideocore-<pid>-...") left in $TMPDIR when they were killed: only folders of
+    // this user, named so, whose process is gone. Returns how many were removed; each is logged.
+    static int removeStale();
 };

@@ -64,3 +64,14 @@ void DNDateComponentsBetweenDates(const QDateTime &from, const QDateTime &to, in
     if (seconds)
         *seconds = sign * static_cast<int>(rest);
 }
+
+QString DNFileNameDateText(const QDateTime &date)
+{
+    const QTime time = date.time();
+    return QStringLiteral("%1 at %2 %3.%4.%5")
+        .arg(date.date().toString(QStringLiteral("yyyy-MM-dd")),
+             time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"))
+        .arg(time.hour() % 12, 2, 10, QLatin1Char('0'))
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.second(), 2, 10, QLatin1Char('0'));
+}

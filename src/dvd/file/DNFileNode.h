@@ -191,6 +191,8 @@ public:
     void setExtraSubtitleLanguage(const QString &v);
     quint32 extraSubtitleFontSize() const;
     void setExtraSubtitleFontSize(quint32 v);
+    // With subtitles on: the external file (extraSubtitle) or stream index, -1 for an index
+    // past the list; with subtitles off: none (-1).
     void selectSubtitleAtIndex(quint32 index, bool extraSubtitle);
 
 protected:

@@ -1,5 +1,7 @@
 #include "DNFileNode.h"
 
+#include <QCoreApplication>
+
 #include <typeinfo>
 
 void DNFileNode::setEditSetting(const DNNodeSetting &setting)
@@ -143,7 +145,9 @@ QStringList DNFileNode::innerSubtitlesName(const QString &noSubtitleText) const
         if (!track || typeid(*track) != typeid(DNTSubtitle))
             continue;
         const QString language = track->language.isEmpty() ? QStringLiteral("undef") : track->language;
-        names << QStringLiteral("Track%1 [%2]").arg(names.size() + 1).arg(language);
+        // The editor's pop-up, beside the row's own list of the same tracks: in the interface's
+        // language like it.
+        names << QCoreApplication::translate("DNFileNode", "Track%1 [%2]").arg(names.size() + 1).arg(language);
     }
     if (names.isEmpty())
         names << noSubtitleText;
@@ -218,8 +222,12 @@ void DNFileNode::setExtraSubtitleFontSize(quint32 v)
 
 void DNFileNode::selectSubtitleAtIndex(quint32 index, bool extraSubtitle)
 {
-    if (!setting_->subtitleEnable())
+    // Subtitles switched off choose none, as on a DVD title: the builders burn in whatever
+    // the index names.
+    if (!setting_->subtitleEnable()) {
+        setting_->setSubtitleIndex(-1);
         return;
+    }
     const qint64 count = subtitleTracks_.size();
     const qint64 chosen = extraSubtitle ? count - 1 : qint64(index);
     setting_->setSubtitleIndex(chosen >= 0 && chosen < count ? int(chosen) : -1);

@@ -71,6 +71,15 @@ void DNGraphicsNode::setNodeInfoOfSelectTrack(const DNNodeInfo &info)
         nodeInfo_->applyTagsFrom(info);
 }
 
+QList<DNImageNodePtr> DNGraphicsNode::allImagesNodesWithoutFolderNode() const
+{
+    QList<DNImageNodePtr> photos;
+    for (const DNImageNodePtr &folder : imageNodes_)
+        if (folder && folder->type() == DNImageNode::Folder)
+            photos += folder->imageNodes();
+    return photos;
+}
+
 int DNGraphicsNode::countOfPhotos() const
 {
     return std::accumulate(imageNodes_.cbegin(), imageNodes_.cend(), 0,

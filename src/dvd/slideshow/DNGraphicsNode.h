@@ -65,6 +65,8 @@ public:
     static void fetchThumbnail(const DNGraphicsNodePtr &node);
     // The first photo's path, looking into folders; empty when there is none.
     QString firstPhotoPathInNodes() const;
+    // Every photo of every top-level folder, in showing order.
+    QList<DNImageNodePtr> allImagesNodesWithoutFolderNode() const;
 
     int countOfPhotos() const;
     qint32 sizeOfPhotos() const;

@@ -155,7 +155,7 @@ void Y4MStreamReader::takeLine()
         if (!parseHeader(m_line, format, m_error))
             return;
         m_format = format;
-        m_frame.resize(format.frameBytes);
+        m_frame.resize(format.frameBytes + kFramePadding);
         m_state = State::FrameHeader;
         if (m_onHeader)
             m_onHeader(m_format);

@@ -37,7 +37,10 @@ public:
     };
 
     using HeaderHandler = std::function<void(const Format &)>;
-    // The frame's planes one after the other: Y, then Cb and Cr (none for Chroma::Mono).
+    // The frame's planes one after the other: Y, then Cb and Cr (none for Chroma::Mono), followed
+    // by kFramePadding bytes that belong to no plane: picture converters read whole vector blocks,
+    // which may reach past the end of the last row.
+    static constexpr std::size_t kFramePadding = 64;
     using FrameHandler = std::function<void(const Format &, const std::uint8_t *planes)>;
 
     Y4MStreamReader(HeaderHandler onHeader, FrameHandler onFrame)

@@ -1,5 +1,8 @@
 #include "slideshow/transitions/NXSampler.h"
 
+#include <thread>
+#include <vector>
+
 NXColor NXColor::fromRgb(QRgb p)
 {
     constexpr float k = 1.0f / 255.0f;
@@ -62,4 +65,27 @@ QSize NXUnionSize(const QImage &a, const QImage &b)
     if (b.isNull())
         return a.size();
     return QSize(std::max(a.width(), b.width()), std::max(a.height(), b.height()));
+}
+
+int NXRenderThreadCount(qint64 pixels)
+{
+    constexpr qint64 kPixelsPerThread = 64 * 1024;
+    const int processors = int(std::max(1u, std::thread::hardware_concurrency()));
+    return int(std::clamp<qint64>(pixels / kPixelsPerThread, 1, std::min(processors, 8)));
+}
+
+void NXRunRowBands(int height, int threads, const std::function<void(int first, int end)> &rows)
+{
+    if (threads <= 1 || height < threads) {
+        rows(0, height);
+        return;
+    }
+    std::vector<std::thread> bands;
+    bands.reserve(size_t(threads - 1));
+    const int step = (height + threads - 1) / threads;
+    for (int first = step; first < height; first += step)
+        bands.emplace_back(rows, first, std::min(height, first + step));
+    rows(0, std::min(height, step));
+    for (std::thread &band : bands)
+        band.join();
 }

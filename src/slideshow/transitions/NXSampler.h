@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 // A colour in premultiplied form, each channel 0..1, as the transition programs compute it.
 struct NXColor
@@ -70,19 +71,30 @@ private:
 // The size that holds both images (a transition's output covers both inputs).
 QSize NXUnionSize(const QImage &a, const QImage &b);
 
+// How many threads a picture of pixels is drawn on: one for small ones (a thread costs more
+// than it saves there), else one per processor, up to 8.
+int NXRenderThreadCount(qint64 pixels);
+// Runs rows(first, end) over the rows 0 to height split among threads bands, and waits.
+void NXRunRowBands(int height, int threads, const std::function<void(int first, int end)> &rows);
+
 // An image of size whose every pixel is program(centre of that pixel in the programs'
-// coordinates).
+// coordinates). The programs are pure functions of the point, so the rows are drawn in bands on
+// several threads.
 template <class Program>
 QImage NXRenderImage(QSize size, Program &&program)
 {
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
     const int w = size.width();
     const int h = size.height();
-    for (int row = 0; row < h; ++row) {
-        auto *line = reinterpret_cast<QRgb *>(out.scanLine(row));
-        const double y = h - row - 0.5;
-        for (int col = 0; col < w; ++col)
-            line[col] = program(QPointF(col + 0.5, y)).toRgb();
-    }
+    uchar *bits = out.bits();
+    const qsizetype stride = out.bytesPerLine();
+    NXRunRowBands(h, NXRenderThreadCount(qint64(w) * h), [&](int first, int end) {
+        for (int row = first; row < end; ++row) {
+            auto *line = reinterpret_cast<QRgb *>(bits + row * stride);
+            const double y = h - row - 0.5;
+            for (int col = 0; col < w; ++col)
+                line[col] = program(QPointF(col + 0.5, y)).toRgb();
+        }
+    });
     return out;
 }

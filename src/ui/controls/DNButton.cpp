@@ -99,16 +99,68 @@ void DNButton::mouseReleaseEvent(QMouseEvent *event)
     refreshShownImage();
 }
 
+void DNButton::setTitleInImage(const TitleInImage &title)
+{
+    titleInImage_ = title;
+    updateGeometry();
+    update();
+}
+
+void DNButton::setTitleWrapWidth(int width)
+{
+    titleWrapWidth_ = width;
+    updateGeometry();
+    update();
+}
+
+QStringList DNButton::titleLines() const
+{
+    const QString title = text();
+    const QFontMetrics metrics(font());
+    if (titleWrapWidth_ <= 0 || metrics.horizontalAdvance(title) <= titleWrapWidth_)
+        return {title};
+    QStringList best{title};
+    int bestWidth = metrics.horizontalAdvance(title);
+    for (qsizetype at = title.indexOf(QLatin1Char(' ')); at > 0; at = title.indexOf(QLatin1Char(' '), at + 1)) {
+        const QStringList lines{title.left(at), title.mid(at + 1)};
+        const int wider = qMax(metrics.horizontalAdvance(lines.first()), metrics.horizontalAdvance(lines.last()));
+        if (wider < bestWidth) {
+            best = lines;
+            bestWidth = wider;
+        }
+    }
+    return best;
+}
+
+QSize DNButton::titleInImageSizeHint(const QSize &picture) const
+{
+    const QFontMetrics metrics(font());
+    const QRectF &area = titleInImage_.area;
+    QSize size = picture;
+    if (titleInImage_.flags & Qt::TextWordWrap) {
+        const QRect needed = metrics.boundingRect(area.toAlignedRect(), titleInImage_.flags, text());
+        size.rheight() += qMax(0, needed.height() - int(area.height()));
+    } else {
+        size.rwidth() += qMax(0, metrics.horizontalAdvance(text()) - int(area.width()));
+        size.rheight() += qMax(0, metrics.height() - int(area.height()));
+    }
+    return size;
+}
+
 QSize DNButton::sizeHint() const
 {
     if (shownImage_.isNull() && normalImage_.isNull())
         return QPushButton::sizeHint();
     const QPixmap &image = normalImage_.isNull() ? shownImage_ : normalImage_;
     QSize size = image.deviceIndependentSize().toSize();
+    if (hasTitleInImage())
+        return titleInImageSizeHint(size);
     if (!text().isEmpty()) {
         const QFontMetrics metrics(font());
-        size.setWidth(qMax(size.width(), metrics.horizontalAdvance(text()) + 8));
-        size.setHeight(size.height() + metrics.height() + 2);
+        const QStringList lines = titleLines();
+        for (const QString &line : lines)
+            size.setWidth(qMax(size.width(), metrics.horizontalAdvance(line) + 8));
+        size.setHeight(size.height() + int(lines.size()) * metrics.height() + 2);
     }
     return size;
 }
@@ -118,8 +170,10 @@ void DNButton::paintImage(QPainter &painter, bool drawTitle)
     QRect area = rect();
     const QFontMetrics metrics(font());
     const bool withTitle = drawTitle && !text().isEmpty();
+    const QStringList lines = withTitle ? titleLines() : QStringList();
+    const int titleHeight = int(lines.size()) * metrics.height();
     if (withTitle)
-        area.setBottom(area.bottom() - metrics.height() - 2);
+        area.setBottom(area.bottom() - titleHeight - 2);
     if (!isEnabled())
         painter.setOpacity(0.45);
     const QSizeF natural = shownImage_.deviceIndependentSize();
@@ -134,9 +188,43 @@ void DNButton::paintImage(QPainter &painter, bool drawTitle)
     if (withTitle) {
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::ButtonText));
-        painter.drawText(QRect(0, area.bottom() + 2, width(), metrics.height()),
-                         Qt::AlignHCenter | Qt::AlignVCenter, text());
+        painter.drawText(QRect(0, area.bottom() + 2, width(), titleHeight), Qt::AlignHCenter | Qt::AlignVCenter,
+                         lines.join(QLatin1Char('\n')));
     }
+}
+
+void DNButton::paintTitleInImage(QPainter &painter)
+{
+    const QSizeF natural = shownImage_.deviceIndependentSize();
+    const qreal ends = titleInImage_.endWidth;
+    // Stretched only sideways, between the two ends; otherwise drawn as it is, centred.
+    const qreal extra = ends > 0 ? qMax<qreal>(0, width() - natural.width()) : 0;
+    const QPointF origin((width() - natural.width() - extra) / 2.0, (height() - natural.height()) / 2.0);
+    if (!isEnabled())
+        painter.setOpacity(0.45);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const qreal ratio = shownImage_.devicePixelRatio();
+    if (extra > 0) {
+        const qreal middle = natural.width() - 2 * ends;
+        const QRectF left(origin, QSizeF(ends, natural.height()));
+        const QRectF centre(left.topRight(), QSizeF(middle + extra, natural.height()));
+        const QRectF right(centre.topRight(), QSizeF(ends, natural.height()));
+        painter.drawPixmap(left, shownImage_, QRectF(0, 0, ends * ratio, natural.height() * ratio));
+        painter.drawPixmap(centre, shownImage_, QRectF(ends * ratio, 0, middle * ratio, natural.height() * ratio));
+        painter.drawPixmap(right, shownImage_,
+                           QRectF((ends + middle) * ratio, 0, ends * ratio, natural.height() * ratio));
+    } else {
+        painter.drawPixmap(QRectF(origin, natural), shownImage_, QRectF(QPointF(0, 0), shownImage_.size()));
+    }
+    QColor ink = titleInImage_.normal;
+    if (shownImage_.cacheKey() == alternateImage_.cacheKey() && titleInImage_.pressed.isValid())
+        ink = titleInImage_.pressed;
+    else if (shownImage_.cacheKey() == highlightImage_.cacheKey() && titleInImage_.highlight.isValid())
+        ink = titleInImage_.highlight;
+    const QRectF area = titleInImage_.area.translated(origin).adjusted(0, 0, extra, 0);
+    painter.setPen(ink);
+    painter.setFont(font());
+    painter.drawText(area, titleInImage_.flags, text());
 }
 
 void DNButton::paintEvent(QPaintEvent *event)
@@ -146,5 +234,8 @@ void DNButton::paintEvent(QPaintEvent *event)
         return;
     }
     QPainter painter(this);
-    paintImage(painter, true);
+    if (hasTitleInImage())
+        paintTitleInImage(painter);
+    else
+        paintImage(painter, true);
 }

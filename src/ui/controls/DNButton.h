@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -37,6 +38,32 @@ public:
     MouseDownAction mouseDownAction() const { return mouseDownAction_; }
     void setMouseDownAction(MouseDownAction action) { mouseDownAction_ = std::move(action); }
 
+    // A word inside the picture, for pictures drawn with room for one (a pill, a link, a large
+    // add button): the word stays translatable instead of being drawn into the file. area is in
+    // the picture's own coordinates; the colour follows the picture shown (an invalid
+    // highlight or pressed colour falls back to the normal one). A button wider than its picture
+    // stretches the part between the picture's two ends of endWidth pixels, and the area with
+    // it, so a longer word gets the room it needs: the size hint asks for it.
+    struct TitleInImage
+    {
+        QRectF area;
+        QColor normal;
+        QColor highlight;
+        QColor pressed;
+        int flags = Qt::AlignCenter;
+        qreal endWidth = 0; // 0: the picture is drawn as it is, never stretched
+    };
+    void setTitleInImage(const TitleInImage &title);
+    const TitleInImage &titleInImage() const { return titleInImage_; }
+
+    // A title under the picture wider than width pixels breaks at the blank that leaves its
+    // longer line shortest, onto a second line (0, the default: never). A row of such buttons
+    // then stays narrow in languages whose words are long; a title with no blank stays whole.
+    void setTitleWrapWidth(int width);
+    int titleWrapWidth() const { return titleWrapWidth_; }
+    // The title under the picture as it is drawn: one line, or two when it wraps.
+    QStringList titleLines() const;
+
     // The picture the button shows now (null when it draws as a plain button).
     QPixmap currentImage() const { return shownImage_; }
     bool isPointerInside() const { return pointerInside_; }
@@ -61,6 +88,9 @@ protected:
 private:
     void showImage(const QPixmap &image);
     void refreshShownImage();
+    bool hasTitleInImage() const { return titleInImage_.area.isValid(); }
+    QSize titleInImageSizeHint(const QSize &picture) const;
+    void paintTitleInImage(QPainter &painter);
 
     QPixmap normalImage_;
     QPixmap highlightImage_;
@@ -68,5 +98,7 @@ private:
     QPixmap shownImage_;
     QString highlightImageName_;
     MouseDownAction mouseDownAction_;
+    TitleInImage titleInImage_;
+    int titleWrapWidth_ = 0;
     bool pointerInside_ = false;
 };

@@ -73,21 +73,55 @@ void NXSlider::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double h = height();
-    const QRectF bounds = rect();
-    QPainterPath track;
-    track.addRoundedRect(bounds.adjusted(0.2 * h, 0.2 * h, -0.2 * h, -0.2 * h), 0.3 * h, 0.3 * h);
+    beginClip(painter);
+    drawBackground(painter);
+    drawBehindValue(painter);
+    drawValue(painter);
+    drawBackgroundBorder(painter);
+    endClip(painter);
+    drawKnob(painter);
+}
 
-    const double p = fillWidth();
+QPainterPath NXSlider::trackPath() const
+{
+    const double h = height();
+    QPainterPath track;
+    track.addRoundedRect(QRectF(rect()).adjusted(0.2 * h, 0.2 * h, -0.2 * h, -0.2 * h), 0.3 * h, 0.3 * h);
+    return track;
+}
+
+void NXSlider::beginClip(QPainter &painter)
+{
     painter.save();
-    painter.setClipPath(track);
-    painter.fillRect(bounds, backgroundColor_);
-    painter.fillRect(QRectF(0, 1, p, h - 2), isEnable_ ? fillColor_ : fillColor_.darker(160));
+    painter.setClipPath(trackPath());
+}
+
+void NXSlider::drawBackground(QPainter &painter)
+{
+    painter.fillRect(QRectF(rect()), backgroundColor_);
+}
+
+void NXSlider::drawValue(QPainter &painter)
+{
+    painter.fillRect(QRectF(0, 1, fillWidth(), height() - 2), isEnable_ ? fillColor_ : fillColor_.darker(160));
+}
+
+void NXSlider::drawBackgroundBorder(QPainter &painter)
+{
     painter.setPen(QPen(borderColor_, borderWidth_));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(track);
-    painter.restore();
+    painter.drawPath(trackPath());
+}
 
+void NXSlider::endClip(QPainter &painter)
+{
+    painter.restore();
+}
+
+void NXSlider::drawKnob(QPainter &painter)
+{
+    const double h = height();
+    const double p = fillWidth();
     QPainterPath knob;
     const QRectF knobRect(p - 0.5 * h + 1.0, 1.0, h - 2.0, h - 2.0);
     knob.addRoundedRect(knobRect, 0.5 * h, 0.5 * h);

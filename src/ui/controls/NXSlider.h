@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QPainterPath>
 #include <QWidget>
 
 #include <functional>
+
+class QPainter;
 
 // A flat horizontal slider drawn in the application's own style: a dark rounded track, a blue
 // fill up to the value and a light round knob.
@@ -72,7 +75,17 @@ Q_SIGNALS:
     void valueChangeRequested(NXSlider *slider);
 
 protected:
+    // The drawing steps, in the order paintEvent runs them.
     void paintEvent(QPaintEvent *event) override;
+    void beginClip(QPainter &painter);
+    void drawBackground(QPainter &painter);
+    // What a subclass shows on the track under the value bar; nothing here.
+    virtual void drawBehindValue(QPainter &) {}
+    void drawValue(QPainter &painter);
+    void drawBackgroundBorder(QPainter &painter);
+    void endClip(QPainter &painter);
+    void drawKnob(QPainter &painter);
+    QPainterPath trackPath() const;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QLocale>
 #include <QPainter>
 
 NXSwitch::NXSwitch(QWidget *parent)
@@ -82,10 +83,32 @@ QPixmap NXSwitch::currentImage() const
     return onFlag_ ? onImage_ : offImage_;
 }
 
+// What the picture shows: a disabled switch shows the off look.
+QString NXSwitch::stateWord() const
+{
+    return QLocale().toUpper(onFlag_ && enable_ ? tr("On") : tr("Off"));
+}
+
+QFont NXSwitch::wordFont(int height) const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    // 9 pixels on the pictures' 20-pixel track.
+    bold.setPixelSize(qMax(7, height * 9 / 20));
+    return bold;
+}
+
 QSize NXSwitch::sizeHint() const
 {
-    if (style_ == 0 && !onImage_.isNull())
-        return onImage_.deviceIndependentSize().toSize();
+    if (style_ == 0 && !onImage_.isNull()) {
+        // The word beside the knob (a knob as wide as the track is high) gets the room it needs.
+        QSize size = onImage_.deviceIndependentSize().toSize();
+        const QFontMetrics metrics(wordFont(size.height()));
+        const int word = qMax(metrics.horizontalAdvance(QLocale().toUpper(tr("On"))),
+                              metrics.horizontalAdvance(QLocale().toUpper(tr("Off"))));
+        size.setWidth(qMax(size.width(), size.height() + word + 6));
+        return size;
+    }
     return textField_ ? textField_->sizeHint() : QSize(40, 18);
 }
 
@@ -97,6 +120,13 @@ void NXSwitch::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRectF(rect()), image, QRectF(QPointF(0, 0), image.size()));
+    // The word, translated, on the track beside the knob.
+    const qreal knob = height() - 2;
+    const QRectF word = onFlag_ && enable_ ? QRectF(3, 0, width() - knob - 4, height())
+                                           : QRectF(knob + 1, 0, width() - knob - 4, height());
+    painter.setFont(wordFont(height()));
+    painter.setPen(QColor(255, 255, 255, enable_ ? 235 : 160));
+    painter.drawText(word, Qt::AlignCenter, stateWord());
 }
 
 void NXSwitch::mousePressEvent(QMouseEvent *event)

@@ -48,6 +48,8 @@ protected:
 private:
     void setup(unsigned int switchStyle);
     void placeTextField();
+    QString stateWord() const;
+    QFont wordFont(int height) const;
 
     bool onFlag_ = false;
     QPixmap offImage_;

@@ -14,22 +14,16 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("NXFloatInfoWindowController", text);
-}
-
 // Labels of a file item go through the translation table; a DVD's stay as written except
 // its "Title %d".
-using Label = QString (*)(const char *);
-QString asWritten(const char *text)
+struct Localised
 {
-    return QString::fromLatin1(text);
-}
+    Q_DECLARE_TR_FUNCTIONS(NXFloatInfoWindowController)
+};
 
-QString languageText(const QString &language, Label label)
+QString languageText(const QString &language, const QString &unknown)
 {
-    return language.size() < 2 ? label("Unknown") : language;
+    return language.size() < 2 ? unknown : language;
 }
 
 QString kbps(int bitRate)
@@ -47,7 +41,7 @@ QString lastPathComponent(const QString &path)
 
 NXFloatInfoContent fileContent(const DNFileNode &file)
 {
-    const Label label = tr;
+    const QString unknown = Localised::tr("Unknown");
     NXFloatInfoContent content;
     content.title = lastPathComponent(file.path());
     // An audio-only file has no video track to take the duration from: its first audio track's.
@@ -56,61 +50,61 @@ NXFloatInfoContent fileContent(const DNFileNode &file)
         duration = file.videoTracks().first()->durationString;
     else if (!file.audioTracks().isEmpty())
         duration = file.audioTracks().first()->durationString;
-    content.rows << NXObjKV::group(label("General"),
-                                   {NXObjKV::kvWithKey(label("Total Video Streams"), QString::number(file.videoTracks().size())),
-                                    NXObjKV::kvWithKey(label("Total Audio Streams"), QString::number(file.audioTracks().size())),
-                                    NXObjKV::kvWithKey(label("Total Subtitle Streams"), QString::number(file.subtitleTracks().size())),
-                                    NXObjKV::kvWithKey(label("Duration"), duration)});
+    content.rows << NXObjKV::group(Localised::tr("General"),
+                                   {NXObjKV::kvWithKey(Localised::tr("Total Video Streams"), QString::number(file.videoTracks().size())),
+                                    NXObjKV::kvWithKey(Localised::tr("Total Audio Streams"), QString::number(file.audioTracks().size())),
+                                    NXObjKV::kvWithKey(Localised::tr("Total Subtitle Streams"), QString::number(file.subtitleTracks().size())),
+                                    NXObjKV::kvWithKey(Localised::tr("Duration"), duration)});
     int n = 0;
     for (const DNTVideoPtr &video : file.videoTracks())
-        content.rows << NXObjKV::group(label("Video %1").arg(++n),
-                                       {NXObjKV::kvWithKey(label("Video Codec"), video->codec),
-                                        NXObjKV::kvWithKey(label("Stream BitRate"), kbps(video->bitRate)),
-                                        NXObjKV::kvWithKey(label("Frame Size"), label("%1x%2 pixels").arg(video->width).arg(video->height)),
-                                        NXObjKV::kvWithKey(label("Aspect Ratio"), video->aspectRatio),
-                                        NXObjKV::kvWithKey(label("Frame Rate"), QString::asprintf("%.2f fps", video->fps))});
+        content.rows << NXObjKV::group(Localised::tr("Video %1").arg(++n),
+                                       {NXObjKV::kvWithKey(Localised::tr("Video Codec"), video->codec),
+                                        NXObjKV::kvWithKey(Localised::tr("Stream BitRate"), kbps(video->bitRate)),
+                                        NXObjKV::kvWithKey(Localised::tr("Frame Size"), Localised::tr("%1x%2 pixels").arg(video->width).arg(video->height)),
+                                        NXObjKV::kvWithKey(Localised::tr("Aspect Ratio"), video->aspectRatio),
+                                        NXObjKV::kvWithKey(Localised::tr("Frame Rate"), QString::asprintf("%.2f fps", video->fps))});
     n = 0;
     for (const DNTAudioPtr &audio : file.audioTracks())
-        content.rows << NXObjKV::group(label("Audio %1").arg(++n),
-                                       {NXObjKV::kvWithKey(label("Audio Codec"), audio->codec),
-                                        NXObjKV::kvWithKey(label("Channels"), QString::number(audio->channel)),
-                                        NXObjKV::kvWithKey(label("Stream BitRate"), kbps(audio->bitRate)),
-                                        NXObjKV::kvWithKey(label("Language"), languageText(audio->language, label))});
+        content.rows << NXObjKV::group(Localised::tr("Audio %1").arg(++n),
+                                       {NXObjKV::kvWithKey(Localised::tr("Audio Codec"), audio->codec),
+                                        NXObjKV::kvWithKey(Localised::tr("Channels"), QString::number(audio->channel)),
+                                        NXObjKV::kvWithKey(Localised::tr("Stream BitRate"), kbps(audio->bitRate)),
+                                        NXObjKV::kvWithKey(Localised::tr("Language"), languageText(audio->language, unknown))});
     n = 0;
     for (const DNTSubtitlePtr &subtitle : file.subtitleTracks())
-        content.rows << NXObjKV::group(label("Subtitle %1").arg(++n),
-                                       {NXObjKV::kvWithKey(label("Format"), languageText(subtitle->format, label)),
-                                        NXObjKV::kvWithKey(label("Language"), languageText(subtitle->language, label))});
+        content.rows << NXObjKV::group(Localised::tr("Subtitle %1").arg(++n),
+                                       {NXObjKV::kvWithKey(Localised::tr("Format"), languageText(subtitle->format, unknown)),
+                                        NXObjKV::kvWithKey(Localised::tr("Language"), languageText(subtitle->language, unknown))});
     return content;
 }
 
 NXObjKV titleRow(const DNDVDTitle &title)
 {
-    const Label label = asWritten;
+    const QString unknown = QStringLiteral("Unknown");
     QList<NXObjKV> rows;
     const DNDVDTVideoPtr video = title.selectedVideoTrack();
-    rows << NXObjKV::kvWithKey(label("Codec"), video ? video->videoCodec() : QString())
-         << NXObjKV::kvWithKey(label("Resolution"),
+    rows << NXObjKV::kvWithKey(QStringLiteral("Codec"), video ? video->videoCodec() : QString())
+         << NXObjKV::kvWithKey(QStringLiteral("Resolution"),
                                video ? QString::asprintf("%.0fx%.0f", video->videoResolution().width(),
                                                          video->videoResolution().height())
                                      : QString())
-         << NXObjKV::kvWithKey(label("Duration"), DNTimeStringFromSeconds(title.length()));
+         << NXObjKV::kvWithKey(QStringLiteral("Duration"), DNTimeStringFromSeconds(title.length()));
     int n = 0;
     for (const DNDVDTAudioPtr &audio : title.audioTracks())
-        rows << NXObjKV::group(label("Audio %1").arg(++n),
-                               {NXObjKV::kvWithKey(label("Codec"), audio->audioCodec()),
-                                NXObjKV::kvWithKey(label("Channels"), QString::number(audio->channel())),
-                                NXObjKV::kvWithKey(label("Language"), languageText(audio->audioLang(), label))});
+        rows << NXObjKV::group(QStringLiteral("Audio %1").arg(++n),
+                               {NXObjKV::kvWithKey(QStringLiteral("Codec"), audio->audioCodec()),
+                                NXObjKV::kvWithKey(QStringLiteral("Channels"), QString::number(audio->channel())),
+                                NXObjKV::kvWithKey(QStringLiteral("Language"), languageText(audio->audioLang(), unknown))});
     n = 0;
     for (const DNDVDTSubtitlePtr &subtitle : title.subtitleTracks()) {
         // The user's own subtitle files are not part of the disc.
         if (std::dynamic_pointer_cast<DNDVDTExtSubtitle>(subtitle))
             continue;
-        rows << NXObjKV::group(label("Subtitle %1").arg(++n),
-                               {NXObjKV::kvWithKey(label("Index"), QString::number(subtitle->index())),
-                                NXObjKV::kvWithKey(label("Language"), languageText(subtitle->subtitleName(), label))});
+        rows << NXObjKV::group(QStringLiteral("Subtitle %1").arg(++n),
+                               {NXObjKV::kvWithKey(QStringLiteral("Index"), QString::number(subtitle->index())),
+                                NXObjKV::kvWithKey(QStringLiteral("Language"), languageText(subtitle->subtitleName(), unknown))});
     }
-    return NXObjKV::group(tr("Title %1").arg(title.index() + 1), rows);
+    return NXObjKV::group(Localised::tr("Title %1").arg(title.index() + 1), rows);
 }
 
 NXFloatInfoContent dvdContent(const DNDVDNode &dvd)

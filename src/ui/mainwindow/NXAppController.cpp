@@ -79,6 +79,7 @@ void NXAppController::onApplicationDidFinishLaunching()
     addPlaybackViewIfNeed();
     bindConversionOptions();
     setupRecorderWindows();
+    setupOnlineVideoWindow();
 }
 
 void NXAppController::onApplicationWillTerminate()

@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <memory>
+#include <mutex>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,6 +32,8 @@ class DNButton;
 class DNCell;
 class DNSRWindowController;
 class NXCameraRecorderController;
+class DNImageEditor;
+class DNVideoEditorController;
 class DNMenuButton;
 class DNNodeTagController;
 class DNWindow;
@@ -38,6 +41,7 @@ class DNYTBUpdateController;
 class NXAboutInfoController;
 class NXAction;
 class NXDiscScanerController;
+class NXImageEngine;
 class NXMainSettingController;
 class NXMediaPath;
 class NXMediaTableView;
@@ -85,12 +89,14 @@ using NXMediaListPtr = std::shared_ptr<NXMediaList>;
 //   NXAppController.cpp           construction, start-up, shut-down, notifications, window frame
 //   NXAppController_Settings.cpp  the conversion options bound to the settings object
 //   NXAppController_Convert.cpp   the Convert command and the conversion run
+//   NXAppController_OutputSpace.cpp  the free-space question before a batch
 //   NXAppController_AddMedia.cpp  adding media and the media-list delegate (media list's part)
 //   NXAppController_ListCommands.cpp  the commands on the selection and their enabling
 //   NXAppController_RowRequests.cpp   what a list row asks for (profile, tags, editor)
 //   NXAppController_Windows.cpp   output folder, preferences, about box, update check, tool windows
 //   NXAppController_Playback.cpp  the preview's controls and the player's notifications
 //   NXAppController_Recorders.cpp the recorder windows: opening them, their recordings' hand-back
+//   NXAppController_OnlineVideo.cpp  the online-video window: opening it, its hand-back
 //
 // Everything runs on the main thread except the conversion run's convertVideos (the progress
 // sheet's worker thread) and convertStateChanged (whatever thread the engine reports from).
@@ -180,12 +186,14 @@ public:
     NXDiscScanerController *discScanerController = nullptr;
     QPointer<QObject> fileLoader;              // the file and photo-folder loader
     QPointer<DNNodeTagController> nodeTagController;
+    QPointer<DNImageEditor> imageEditor;      // the slideshow editor
+    QPointer<DNVideoEditorController> videoEditorController; // the video editor
     QPointer<NXMainSettingController> mainSettingController;
     QPointer<NXAboutInfoController> aboutInfoController;
     QPointer<DNYTBUpdateController> u2bUpdateController;
 
-    // The online-video window while it is open (nothing opens it yet); it hands its files back
-    // when it closes. The recorder windows have fields of their own (recorder windows below).
+    // The online-video window while it is open; it hands back no files when it closes. The
+    // recorder windows have fields of their own (recorder windows below).
     std::unique_ptr<NXToolWindowController> youtube;
 
     // isNeedPreSelect: an add of media began while the list was empty.
@@ -232,6 +240,9 @@ public:
     // ------------------------------------------------------------------ conversion run
     // The Convert button.
     void onStartConvertClick();
+    // Asks before a batch that may not fit the output folder's disk; converts unless the user
+    // declines (at once when the estimate fits).
+    void convertAfterOutputSpaceCheck();
     void startConvertProgressView();
     void startConvert();
     // The batch loop; runs on the progress sheet's worker thread.
@@ -340,6 +351,14 @@ public:
     void onNXYoutubeWindowWillCloseNotification();
     void handBackToolWindow(std::unique_ptr<NXToolWindowController> &field);
 
+    // ------------------------------------------------------------------ online-video window
+    // Defined in NXAppController_OnlineVideo.cpp.
+    QPointer<DNButton> youtubeDownloadButton;
+    // The button's picture and action, and the window's hand-back (at start-up).
+    void setupOnlineVideoWindow();
+    // Flips to the online-video window (made when none is open, else brought to the front).
+    void youtubeDownloader();
+
     // ------------------------------------------------------------------ preview playback
     // Defined in NXAppController_Playback.cpp.
     bool isVideoLoading() const;
@@ -408,11 +427,17 @@ private:
     bool checkOutputFolder();
     void showNoSourceAlert();
     void showInvalidFolderAlert();
-    // Selected DVD titles plus media files and file groups: the runs the batch makes.
+    // Selected DVD titles plus media files, file groups and slideshows: the runs the batch makes.
     int countConversions() const;
+    // A slideshow of the batch: rendered by the image-to-video engine behind the sheet's photo
+    // face, then converted as a file behind its video face; false ends the batch.
+    bool convertSlideshow(const NXMediaNodePtr &entry, QStringList &outputs);
 
     // The entries of the running batch, taken on the main thread when it starts.
     NXMediaList batch_;
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> converting_{false};
+    // The slideshow being rendered; the progress poll and Stop reach it from the main thread.
+    std::mutex imageEngineLock_;
+    std::shared_ptr<NXImageEngine> imageEngine_;
 };

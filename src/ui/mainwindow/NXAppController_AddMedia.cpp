@@ -541,11 +541,14 @@ void NXAppController::onDNNotificationApplytoAllNodeInfo(const DNNotification &n
 
 void NXAppController::onDNNotificationApplytoAllEditSetting(const DNNotification &notification)
 {
-    const auto setting = notification.object.value<std::shared_ptr<DNDVDTitleSetting>>();
+    const auto setting = notification.object.value<std::shared_ptr<DNBaseEditSetting>>();
     if (!setting)
         return;
+    // Each title takes a copy of its own: one shared object would carry a later edit of one
+    // title over to all of them.
+    const DNDVDTitleSetting edits = DNDVDTitleSetting::settingWithEdits(*setting);
     for (const NXMediaNodePtr &entry : *mediaFiles)
         if (auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry))
             for (const DNDVDTitlePtr &title : dvd->titles())
-                title->setSetting(*setting);
+                title->setSetting(edits);
 }

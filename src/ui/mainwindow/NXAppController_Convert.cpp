@@ -1,5 +1,6 @@
 // The Convert command and the conversion run: the checks before a batch, the batch loop on the
-// progress sheet's worker thread, the one-second progress dictionary and the stop request.
+// progress sheet's worker thread (slideshows rendered, then converted as files), the one-second
+// progress dictionary and the stop request.
 #include "NXAppController.h"
 
 #include "DNWindow.h"
@@ -7,11 +8,13 @@
 #include "convert/driver/ConvertState.h"
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/engine/PlayerProcessRegistry.h"
+#include "convert/slideshow/NXSlideshowConversion.h"
 #include "core/log/DNLogger.h"
 #include "core/settings/DNSetting.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/DNDVDNode.h"
 #include "dvd/file/DNFileGroupNode.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfileKind.h"
 #include "profiles/DNProfileManager.h"
 #include "ui/progress/NXProgressController.h"
@@ -35,6 +38,18 @@ bool isConvertibleFileEntry(const NXMediaNodePtr &entry)
     return entry && (typeid(*entry) == typeid(DNFileNode) || typeid(*entry) == typeid(DNFileGroupNode));
 }
 
+// A slideshow with photos converts through the movie the image-to-video engine renders of it.
+bool isConvertibleSlideshow(const NXMediaNodePtr &entry)
+{
+    return entry && typeid(*entry) == typeid(DNGraphicsNode)
+        && std::static_pointer_cast<DNGraphicsNode>(entry)->countOfPhotos() > 0;
+}
+
+bool isConvertibleEntry(const NXMediaNodePtr &entry)
+{
+    return isConvertibleFileEntry(entry) || isConvertibleSlideshow(entry);
+}
+
 int ConvertStateCallback(void *context, int code)
 {
     static_cast<NXAppController *>(context)->convertStateChanged(code);
@@ -42,11 +57,11 @@ int ConvertStateCallback(void *context, int code)
 }
 
 void showAlertSheet(QWidget *window, QMessageBox::Icon icon, const QString &message,
-                    const QString &informative)
+                    const QString &informative, const QString &button)
 {
     auto *alert = new QMessageBox(icon, message, message, QMessageBox::NoButton, window);
     alert->setInformativeText(informative);
-    alert->addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
+    alert->addButton(button, QMessageBox::AcceptRole);
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->open();
@@ -65,7 +80,7 @@ void NXAppController::onStartConvertClick()
         showInvalidFolderAlert();
         return;
     }
-    startConvertProgressView();
+    convertAfterOutputSpaceCheck();
 }
 
 bool NXAppController::checkConvertSource()
@@ -73,10 +88,10 @@ bool NXAppController::checkConvertSource()
     if (mediaFiles->isEmpty())
         return false;
     // The list holds one kind of media, so its last entry tells the kind; a DVD group title is
-    // not a DVD source. A list of media files needs one file or file group to convert.
+    // not a DVD source. A list of other media needs one file, file group or slideshow.
     const NXMediaNodePtr &last = mediaFiles->last();
     if (!last || typeid(*last) != typeid(DNDVDNode))
-        return std::any_of(mediaFiles->cbegin(), mediaFiles->cend(), isConvertibleFileEntry);
+        return std::any_of(mediaFiles->cbegin(), mediaFiles->cend(), isConvertibleEntry);
     for (const NXMediaNodePtr &entry : *mediaFiles) {
         if (const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry);
             dvd && dvd->profile() && dvd->profile()->GlobalID() == kISOBackupProfileID)
@@ -97,20 +112,23 @@ bool NXAppController::checkConvertSource()
 bool NXAppController::checkOutputFolder()
 {
     const QFileInfo folder(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
-    return !folder.filePath().isEmpty() && folder.isDir();
+    // A path the engines cannot take is as unusable as a missing folder.
+    return !folder.filePath().isEmpty() && folder.isDir() && outputFolderFitsEngines(folder.filePath());
 }
 
 void NXAppController::showNoSourceAlert()
 {
     showAlertSheet(mainWindow, QMessageBox::Warning, tr("No video source!"),
-                   tr("Please load a DVD disc, add video clips or photos folder."));
+                   tr("Please load a DVD disc, add video clips or photos folder."), tr("OK"));
 }
 
+// This alert's texts, its button too, stay in English in every interface language.
 void NXAppController::showInvalidFolderAlert()
 {
     showAlertSheet(mainWindow, QMessageBox::Critical, QStringLiteral("Invalid Output Directory!"),
                    QStringLiteral("The destination folder you specified is an invalid path! You must "
-                                  "specify a valid directory name."));
+                                  "specify a valid directory name."),
+                   QStringLiteral("OK"));
 }
 
 void NXAppController::startConvertProgressView()
@@ -126,12 +144,16 @@ void NXAppController::startConvert()
     // The batch works on the entries as they are now; the sheet keeps the list from changing
     // while it is open, and the worker never reads the shared array itself.
     batch_ = *mediaFiles;
+    // A batch that begins with a slideshow opens on the photo face.
+    const auto first = std::find_if(batch_.cbegin(), batch_.cend(),
+                                    [](const NXMediaNodePtr &entry) { return isConvertibleEntry(entry); });
+    const bool photoFace = first != batch_.cend() && isConvertibleSlideshow(*first);
     progressController->showWithInWindow(
         mainWindow,
         [](QObject *target) { static_cast<NXAppController *>(target)->convertVideos(); },
         [](QObject *target) { return static_cast<NXAppController *>(target)->updaterConvert(); },
         [](QObject *target) { static_cast<NXAppController *>(target)->interruptConvert(); },
-        false, this);
+        photoFace, this);
 }
 
 int NXAppController::countConversions() const
@@ -142,9 +164,46 @@ int NXAppController::countConversions() const
             for (const DNDVDTitlePtr &title : dvd->titles())
                 count += title && title->isSelected() ? 1 : 0;
         }
-        count += isConvertibleFileEntry(entry) ? 1 : 0;
+        count += isConvertibleEntry(entry) ? 1 : 0;
     }
     return count;
+}
+
+bool NXAppController::convertSlideshow(const NXMediaNodePtr &entry, QStringList &outputs)
+{
+    const auto slideshow = std::static_pointer_cast<DNGraphicsNode>(entry);
+    if (slideshow->profile())
+        DNProfileManager::profileManager().addRecentUseProfile(slideshow->profile().get(), DNProfileKindVideo);
+    NXProgressController *sheet = progressController;
+    sheet->setInfoWithNode(entry);
+    QMetaObject::invokeMethod(sheet, [sheet] { sheet->showPhotos2VideoView(); }, Qt::QueuedConnection);
+    const auto engine = std::make_shared<NXImageEngine>();
+    {
+        std::lock_guard<std::mutex> guard(imageEngineLock_);
+        imageEngine_ = engine;
+    }
+    converting_ = true;
+    NXSlideshowConversionSteps steps;
+    steps.rendered = [this, sheet, slideshow] {
+        {
+            std::lock_guard<std::mutex> guard(imageEngineLock_);
+            imageEngine_.reset();
+        }
+        // The sheet follows the movie's conversion as it does a file's.
+        sheet->setConvertingNode(slideshow->fileNode());
+        QMetaObject::invokeMethod(sheet, [sheet] { sheet->showConvertViewView(); }, Qt::QueuedConnection);
+    };
+    steps.stopped = [this] { return stopRequested_.load(); };
+    const int result = NXConvertSlideshowItem(*slideshow, *engine, ConvertStateCallback, this, steps);
+    {
+        std::lock_guard<std::mutex> guard(imageEngineLock_);
+        imageEngine_.reset();
+    }
+    sheet->setStartConvertFailed(result < 0 && result != ConvertResultStopped);
+    if (result < 0)
+        return false;
+    outputs.append(slideshow->fileNode()->outputName());
+    return true;
 }
 
 void NXAppController::convertVideos()
@@ -185,10 +244,16 @@ void NXAppController::convertVideos()
             QThread::msleep(kEntryPauseMs);
             continue;
         }
+        if (isConvertibleSlideshow(entry)) {
+            if (!convertSlideshow(entry, outputs))
+                break;
+            QThread::msleep(kEntryPauseMs);
+            continue;
+        }
         const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry);
         if (!dvd) {
-            // The Convert command's checks keep other media out of a batch (photo folders wait
-            // for the slideshow road).
+            // The Convert command's checks keep other media out of a batch (a slideshow without
+            // photos has nothing to render).
             converting_ = false;
             DNRoughLog(QStringLiteral("the kind of %s node type, it should NOT come here.."),
                        typeid(*entry).name());
@@ -230,6 +295,19 @@ std::optional<QVariantMap> NXAppController::updaterConvert()
 {
     if (!converting_)
         return std::nullopt;
+    std::shared_ptr<NXImageEngine> engine;
+    {
+        std::lock_guard<std::mutex> guard(imageEngineLock_);
+        engine = imageEngine_;
+    }
+    if (engine) {
+        return QVariantMap{
+            {QStringLiteral("EncodeCategory"), 0},
+            {QStringLiteral("currentFrame"), engine->currentFrame()},
+            {QStringLiteral("totalFrames"), engine->totalFrames()},
+            {QStringLiteral("currentImage"), engine->currentImagePath().value_or(QString())},
+        };
+    }
     ConvertProgressInfo info;
     DNVideoConverterProgress(&info);
     return QVariantMap{
@@ -244,6 +322,11 @@ std::optional<QVariantMap> NXAppController::updaterConvert()
 void NXAppController::interruptConvert()
 {
     stopRequested_ = true;
+    {
+        std::lock_guard<std::mutex> guard(imageEngineLock_);
+        if (imageEngine_)
+            imageEngine_->stopEncoding();
+    }
     if (converting_)
         DNVideoConverterStop();
 }

@@ -1,15 +1,17 @@
 // What a row of the media list asks of the main window: the profile chooser or the profile
-// sheet for its entry, the tag sheet, and the editor.
+// sheet for its entry, the tag sheet, and the editors.
 #include "NXAppController.h"
 
 #include "DNWindow.h"
 
 #include "core/action/NXAction.h"
-#include "core/log/DNLogger.h"
 #include "core/model/NXMediaType.h"
-#include "dvd/file/DNFileNode.h"
+#include "dvd/edit/DNEditedItem.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 #include "ui/medialist/NXMediaTableView.h"
 #include "ui/profiles/NXProfileController.h"
+#include "ui/editor/DNVideoEditorController.h"
+#include "ui/slideshow/DNImageEditor.h"
 #include "ui/tags/DNNodeTagController.h"
 
 namespace {
@@ -89,12 +91,22 @@ void NXAppController::openEditorForNode(const NXMediaNodePtr &node, int tabIndex
 {
     if (!node)
         return;
-    // Neither editor is part of this build yet: the request is recorded, so that what the
-    // user asked for is not lost silently.
-    const auto file = std::dynamic_pointer_cast<DNFileNode>(node);
-    const QString what = file ? file->path() : QStringLiteral("an entry of media type %1").arg(node->mediaType());
-    if (node->mediaType() == NXMediaTypeGraphics)
-        DNRoughLog(QStringLiteral("-->slideshow edit request for %@: no slideshow editor in this build."), what);
-    else
-        DNRoughLog(QStringLiteral("-->edit request for %@ on page %d: no video editor in this build."), what, tabIndex);
+    if (node->mediaType() == NXMediaTypeGraphics) {
+        // Made at the first request, with the window as its owner; it has no pages.
+        if (!imageEditor)
+            imageEditor = new DNImageEditor(mainWindow ? static_cast<QObject *>(mainWindow.data()) : this);
+        imageEditor->setGraphicsNode(std::static_pointer_cast<DNGraphicsNode>(node));
+        imageEditor->displayOnWindow(mainWindow);
+        return;
+    }
+    // The video editor edits media files and DVD sources only.
+    if (DNEditedItem(node).isEmpty())
+        return;
+    // Made at the first request, with the window as its owner; reused for every opening.
+    if (!videoEditorController)
+        videoEditorController =
+            new DNVideoEditorController(mainWindow ? static_cast<QObject *>(mainWindow.data()) : this);
+    videoEditorController->setTabViewAppearItemIndex(tabIndex);
+    videoEditorController->setMediaNode(node);
+    videoEditorController->displayVideoEditorPanel(mainWindow);
 }

@@ -22,13 +22,22 @@
 
 namespace {
 
-// Top-bar buttons: a picture over a short title.
+// Top-bar buttons: a picture over a short title (marked for translation, translated when made).
 struct TopBarButton
 {
     QPointer<DNButton> NXAppController::*outlet;
     const char *title;
     const char *normalImage;
 };
+
+// A top-bar title wider than this takes two lines, so thirteen buttons keep to the window's
+// width in languages with long words.
+constexpr int kTopBarTitleWidth = 96;
+// The bar is this high with one line of titles, and grows for a second line.
+constexpr int kTopBarHeight = 66;
+
+constexpr QSize kWindowSize(1040, 660);
+constexpr QSize kLeastWindowSize(900, 560);
 
 constexpr int kPreviewWidth = 336;
 constexpr int kPreviewHeight = 189;
@@ -61,12 +70,20 @@ const char *const kStyleSheet = R"(
 #convertButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #62a2f5, stop:1 #3a7bdc); }
 )";
 
-DNButton *makeTopBarButton(QWidget *parent, const char *title, const char *image)
+// Pictures at one height however many lines their titles take.
+void addTopBarButton(QHBoxLayout *row, DNButton *button)
+{
+    button->setTitleWrapWidth(kTopBarTitleWidth);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(button, 0, Qt::AlignTop);
+}
+
+DNButton *makeTopBarButton(QHBoxLayout *row, QWidget *parent, const char *title, const char *image)
 {
     auto *button = new DNButton(QObject::tr(title), parent);
     button->setNormalImage(QString::fromLatin1(image));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    addTopBarButton(row, button);
     return button;
 }
 
@@ -74,43 +91,39 @@ QWidget *buildTopBar(NXAppController *c, QWidget *parent)
 {
     auto *bar = new QFrame(parent);
     bar->setObjectName(QStringLiteral("topBar"));
-    bar->setFixedHeight(66);
+    bar->setMinimumHeight(kTopBarHeight);
+    bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(10, 4, 10, 4);
+    row->setContentsMargins(10, 8, 10, 4);
     row->setSpacing(6);
 
     c->DVDLoadButton = new DNMenuButton(QObject::tr("Load DVD"), bar);
     c->DVDLoadButton->setNormalImage(QStringLiteral("DVD_load_nor.png"));
     c->DVDLoadButton->setHighlightImage(QStringLiteral("DVD_load_on.png"));
-    c->DVDLoadButton->setCursor(Qt::PointingHandCursor);
-    c->DVDLoadButton->setFocusPolicy(Qt::NoFocus);
     c->DVDLoadButton->setToolTip(QObject::tr("Click to load a DVD disc; hold for more sources"));
-    row->addWidget(c->DVDLoadButton);
+    addTopBarButton(row, c->DVDLoadButton);
 
     static const TopBarButton left[] = {
-        {&NXAppController::DVDDiscLoadButton, "DVD Disc", "DVD_disc_nor.png"},
-        {&NXAppController::DVDFolderLoadButton, "DVD Folder", "DVD_Folder_nor.png"},
-        {&NXAppController::DVDIsoLoadButton, "ISO Image", "DVD_ISO_nor.png"},
-        {&NXAppController::videoLoadButton, "Add Video", "add_video_nor.png"},
-        {&NXAppController::photoLoadButton, "Add Photos", "add_photo_nor.png"},
-        {&NXAppController::DVDClearAllButton, "Clear All", "yt_clear_all_nor.png"},
+        {&NXAppController::DVDDiscLoadButton, QT_TRANSLATE_NOOP("QObject", "DVD Disc"), "DVD_disc_nor.png"},
+        {&NXAppController::DVDFolderLoadButton, QT_TRANSLATE_NOOP("QObject", "DVD Folder"), "DVD_Folder_nor.png"},
+        {&NXAppController::DVDIsoLoadButton, QT_TRANSLATE_NOOP("QObject", "ISO Image"), "DVD_ISO_nor.png"},
+        {&NXAppController::videoLoadButton, QT_TRANSLATE_NOOP("QObject", "Add Video"), "add_video_nor.png"},
+        {&NXAppController::photoLoadButton, QT_TRANSLATE_NOOP("QObject", "Add Photos"), "add_photo_nor.png"},
+        {&NXAppController::DVDClearAllButton, QT_TRANSLATE_NOOP("QObject", "Clear All"), "yt_clear_all_nor.png"},
     };
-    for (const TopBarButton &entry : left) {
-        c->*entry.outlet = makeTopBarButton(bar, entry.title, entry.normalImage);
-        row->addWidget(c->*entry.outlet);
-    }
+    for (const TopBarButton &entry : left)
+        c->*entry.outlet = makeTopBarButton(row, bar, entry.title, entry.normalImage);
     row->addStretch(1);
     static const TopBarButton right[] = {
-        {&NXAppController::recordBUtton, "Screen Recorder", "screen_recorder_nor.png"},
-        {&NXAppController::cameraButton, "Camera", "camera_recorder_nor.png"},
-        {&NXAppController::settingButton, "Preferences", "setting_nor.png"},
-        {&NXAppController::checkNewButton, "Update", "check_new_version_nor.png"},
-        {&NXAppController::cudaButton, "Contact", "main_contact_nor.png"},
+        {&NXAppController::recordBUtton, QT_TRANSLATE_NOOP("QObject", "Screen Recorder"), "screen_recorder_nor.png"},
+        {&NXAppController::cameraButton, QT_TRANSLATE_NOOP("QObject", "Camera"), "camera_recorder_nor.png"},
+        {&NXAppController::youtubeDownloadButton, QT_TRANSLATE_NOOP("QObject", "Online Video"), "online_video_nor.png"},
+        {&NXAppController::settingButton, QT_TRANSLATE_NOOP("QObject", "Preferences"), "setting_nor.png"},
+        {&NXAppController::checkNewButton, QT_TRANSLATE_NOOP("QObject", "Update"), "check_new_version_nor.png"},
+        {&NXAppController::cudaButton, QT_TRANSLATE_NOOP("QObject", "Contact"), "main_contact_nor.png"},
     };
-    for (const TopBarButton &entry : right) {
-        c->*entry.outlet = makeTopBarButton(bar, entry.title, entry.normalImage);
-        row->addWidget(c->*entry.outlet);
-    }
+    for (const TopBarButton &entry : right)
+        c->*entry.outlet = makeTopBarButton(row, bar, entry.title, entry.normalImage);
     return bar;
 }
 
@@ -138,9 +151,12 @@ QWidget *buildListColumn(NXAppController *c, QWidget *parent)
         QPointer<QPushButton> NXAppController::*outlet;
         const char *title;
     } buttons[] = {
-        {&NXAppController::editButton, "Edit"},     {&NXAppController::renameButton, "Rename"},
-        {&NXAppController::mergeButton, "Merge"},   {&NXAppController::infoButton, "Info"},
-        {&NXAppController::removeButton, "Remove"}, {&NXAppController::clearButton, "Clear"},
+        {&NXAppController::editButton, QT_TRANSLATE_NOOP("QObject", "Edit")},
+        {&NXAppController::renameButton, QT_TRANSLATE_NOOP("QObject", "Rename")},
+        {&NXAppController::mergeButton, QT_TRANSLATE_NOOP("QObject", "Merge")},
+        {&NXAppController::infoButton, QT_TRANSLATE_NOOP("QObject", "Info")},
+        {&NXAppController::removeButton, QT_TRANSLATE_NOOP("QObject", "Remove")},
+        {&NXAppController::clearButton, QT_TRANSLATE_NOOP("QObject", "Clear")},
     };
     for (const auto &entry : buttons) {
         auto *button = new QPushButton(QObject::tr(entry.title), commands);
@@ -222,7 +238,8 @@ QWidget *buildPreviewColumn(NXAppController *c, QWidget *parent)
     c->leftDuration->setGeometry(158, 2, 90, 16);
     c->leftDuration->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *volume = new QLabel(QObject::tr("Volume"), box);
-    volume->setGeometry(252, 32, 76, 14);
+    // Tall enough for the line height of the CJK faces too.
+    volume->setGeometry(252, 30, 76, 18);
     c->capureSnap = new DNButton(box);
     c->capureSnap->setNormalImage(QStringLiteral("right_snapshot_nor.png"));
     c->capureSnap->setToolTip(QObject::tr("Snapshot"));
@@ -307,8 +324,6 @@ NXMainWindowInterface NXBuildMainWindow(NXAppController *c)
     ui.window->setObjectName(QStringLiteral("mainWindow"));
     ui.window->setWindowTitle(QStringLiteral("Talvane"));
     ui.window->setStyleSheet(QString::fromLatin1(kStyleSheet));
-    ui.window->resize(1040, 660);
-    ui.window->setMinimumSize(900, 560);
     c->mainWindow = ui.window;
 
     auto *central = new QWidget(ui.window);
@@ -327,5 +342,10 @@ NXMainWindowInterface NXBuildMainWindow(NXAppController *c)
 
     c->tableView = c->makeMediaTableView(c->mediaListSlot);
     buildMenus(ui);
+    // Never narrower than its texts need, in whatever language they are.
+    ui.window->ensurePolished();
+    const QSize least = kLeastWindowSize.expandedTo(ui.window->minimumSizeHint());
+    ui.window->setMinimumSize(least);
+    ui.window->resize(kWindowSize.expandedTo(least));
     return ui;
 }

@@ -253,7 +253,8 @@ DNTextField::DNTextField(QWidget *parent) : QLineEdit(parent)
 
 namespace {
 // The toolbar's buttons: object name, pictures (normal, highlighted, pressed), position in the
-// bar and tooltip. The picture names stand in full so that the resource check finds them.
+// bar, tooltip and the word beside the picture's glyph. The picture names stand in full so that
+// the resource check finds them.
 struct ToolbarButton
 {
     const char *stem;
@@ -262,15 +263,29 @@ struct ToolbarButton
     const char *down;
     int x;
     const char *tip;
+    const char *word;
 };
 const ToolbarButton kToolbarButtons[] = {
     {"toolbar_info", "toolbar_info_nor.png", "toolbar_info_on.png", "toolbar_info_down.png", 0,
-     QT_TRANSLATE_NOOP("DNCellToolbar", "Media Information")},
+     QT_TRANSLATE_NOOP("DNCellToolbar", "Media Information"), QT_TRANSLATE_NOOP("DNCellToolbar", "Info")},
     {"toolbar_edit", "toolbar_edit_nor.png", "toolbar_edit_on.png", "toolbar_edit_down.png", 160,
-     QT_TRANSLATE_NOOP("DNCellToolbar", "Edit")},
+     QT_TRANSLATE_NOOP("DNCellToolbar", "Edit"), QT_TRANSLATE_NOOP("DNCellToolbar", "Edit")},
     {"toolbar_rename", "toolbar_rename_nor.png", "toolbar_rename_on.png", "toolbar_rename_down.png", 320,
-     QT_TRANSLATE_NOOP("DNCellToolbar", "Tags")},
+     QT_TRANSLATE_NOOP("DNCellToolbar", "Tags"), QT_TRANSLATE_NOOP("DNCellToolbar", "Tags")},
 };
+
+// The word's colour in the normal, highlighted and pressed pictures (the picture generator's
+// inks), and its room right of the glyph. The pill stretches between its ends (the glyph stays
+// in the left one) when a word needs more room.
+const QColor kToolbarInkNormal(112, 120, 134);
+const QColor kToolbarInkHighlighted(50, 100, 180);
+const QColor kToolbarInkPressed(30, 64, 130);
+
+DNButton::TitleInImage toolbarWord(bool highlighted)
+{
+    return {QRectF(28, 0, 38, 20), highlighted ? kToolbarInkHighlighted : kToolbarInkNormal, {}, kToolbarInkPressed,
+            Qt::AlignLeft | Qt::AlignVCenter, 27};
+}
 }
 
 DNCellToolbar::DNCellToolbar(QWidget *parent) : QWidget(parent)
@@ -284,8 +299,13 @@ DNCellToolbar::DNCellToolbar(QWidget *parent) : QWidget(parent)
         const ToolbarButton &b = kToolbarButtons[i];
         DNButton *button = DNCellImageButton(QString::fromLatin1(b.normal), QString::fromLatin1(b.down), this);
         button->setObjectName(QString::fromLatin1(b.stem));
-        button->setGeometry(b.x, 2, 70, 20);
         button->setToolTip(tr(b.tip));
+        QFont font = button->font();
+        font.setPixelSize(10);
+        button->setFont(font);
+        button->setText(tr(b.word));
+        button->setTitleInImage(toolbarWord(false));
+        button->setGeometry(b.x, 2, qMax(70, button->sizeHint().width()), 20);
         button->setProperty("normalPicture", QString::fromLatin1(b.normal));
         button->setProperty("highlightedPicture", QString::fromLatin1(b.on));
         connect(button, &QPushButton::clicked, this, clicked[i]);
@@ -298,8 +318,10 @@ void DNCellToolbar::setButtonsState(int state, const QList<DNButton *> &buttons)
     if (state != 0 && state != 1)
         return;
     const char *picture = state == 1 ? "highlightedPicture" : "normalPicture";
-    for (DNButton *button : buttons)
+    for (DNButton *button : buttons) {
         button->setNormalImage(button->property(picture).toString());
+        button->setTitleInImage(toolbarWord(state == 1));
+    }
 }
 
 DNPopUpButton::DNPopUpButton(QWidget *parent) : QComboBox(parent)

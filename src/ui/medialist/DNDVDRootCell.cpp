@@ -61,6 +61,14 @@ DNDVDRootCell::DNDVDRootCell(const QRect &frame, QWidget *parent) : DNCell(frame
     setTagButton_ = DNCellImageButton(QStringLiteral("set_tag_on.png"), QStringLiteral("set_tag_down.png"), this);
     setTagButton_->setObjectName(QStringLiteral("setTagButton"));
     setTagButton_->setToolTip(tr("Tags"));
+    // A link: underlined words on the picture's clear ground.
+    QFont linkFont = setTagButton_->font();
+    linkFont.setPixelSize(10);
+    linkFont.setUnderline(true);
+    setTagButton_->setFont(linkFont);
+    setTagButton_->setText(tr("Edit tags"));
+    setTagButton_->setTitleInImage({QRectF(0, 0, 69, 16), QColor(70, 110, 180), {}, QColor(40, 70, 130),
+                                    Qt::AlignLeft | Qt::AlignVCenter, 1});
     connect(setTagButton_, &QPushButton::clicked, this, &DNDVDRootCell::onSetTag);
 
     up_ = actionButton("cell_move_up.png", "cell_move_up_down.png", "Move Up", this);
@@ -112,7 +120,7 @@ void DNDVDRootCell::layoutRow()
     profileName_->setGeometry(col3, 10, col3Width, 16);
     outputLabel_->setGeometry(col3, 30, col3Width, 16);
     trackName_output_->setGeometry(col3 + 12, 47, col3Width - 12, 18);
-    setTagButton_->setGeometry(col3 + 12, 67, 69, 16);
+    setTagButton_->setGeometry(col3 + 12, 67, qMax(69, setTagButton_->sizeHint().width()), 16);
     profileView_->move(w - 120, (h - 60) / 2);
     up_->setGeometry(w - 21, 10, 14, 12);
     down_->setGeometry(w - 21, 25, 14, 12);

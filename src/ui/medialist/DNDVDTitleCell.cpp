@@ -63,9 +63,15 @@ DNDVDTitleCell::DNDVDTitleCell(const QRect &frame, QWidget *parent) : DNCell(fra
     edit_->setFlat(true);
     edit_->setFocusPolicy(Qt::NoFocus);
     edit_->setToolTip(tr("Edit"));
-    edit_->resize(53, 20);
+    edit_->setText(tr("Edit"));
+    QFont editFont = edit_->font();
+    editFont.setPixelSize(10);
+    editFont.setBold(true);
+    edit_->setFont(editFont);
     connect(edit_, &QPushButton::clicked, this, &DNDVDTitleCell::onCellEdit);
     setEditPictures(false);
+    // The pill grows with a longer word.
+    edit_->resize(qMax(53, edit_->sizeHint().width()), 20);
 
     cellMenu_ = createCellMenu();
     layoutRow();
@@ -137,10 +143,17 @@ void DNDVDTitleCell::setEditPictures(bool active)
         {"title_celll_edit_inactive_nor.png", "title_celll_edit_inactive_on.png", "title_celll_edit_inactive_down.png"},
         {"title_celll_edit_active_nor.png", "title_celll_edit_active_on.png", "title_celll_edit_active_down.png"},
     };
+    // The word's colour in each picture (the picture generator's inks).
+    static const QColor inks[2][3] = {
+        {QColor(120, 128, 140), QColor(60, 100, 170), QColor(40, 70, 130)},
+        {QColor(170, 100, 20), QColor(150, 85, 10), QColor(120, 65, 5)},
+    };
     const char *const *look = pictures[active ? 1 : 0];
+    const QColor *ink = inks[active ? 1 : 0];
     edit_->setNormalImage(DNImageNamed(QString::fromLatin1(look[0])));
     edit_->setHighlightImage(DNImageNamed(QString::fromLatin1(look[1])));
     edit_->setAlternateImage(DNImageNamed(QString::fromLatin1(look[2])));
+    edit_->setTitleInImage({QRectF(5, 2, 43, 16), ink[0], ink[1], ink[2], Qt::AlignCenter, 8});
 }
 
 void DNDVDTitleCell::updateCellContent()

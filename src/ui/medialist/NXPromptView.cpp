@@ -32,15 +32,16 @@ void NXPromptView::setThreeButton()
         DNButton *NXPromptView::*button;
         const char *image;
         const char *tip;
+        const char *word;
         QRect frame;
         void (NXPromptView::*action)();
     } rows[] = {
-        {&NXPromptView::buttonOne_, "forceground_video.png", "DVD Disc", QRect(0, 0, 324, 215),
-         &NXPromptView::addActionForDisc},
-        {&NXPromptView::buttonTwo_, "forceground_photo.png", "DVD Path", QRect(327, 0, 106, 106),
-         &NXPromptView::addActionForFolder},
-        {&NXPromptView::buttonThree_, "forceground_dvd.png", "ISO", QRect(327, 109, 106, 106),
-         &NXPromptView::addActionForISO},
+        {&NXPromptView::buttonOne_, "forceground_video.png", QT_TR_NOOP("DVD Disc"), QT_TR_NOOP("Load a DVD disc"),
+         QRect(0, 0, 324, 215), &NXPromptView::addActionForDisc},
+        {&NXPromptView::buttonTwo_, "forceground_photo.png", QT_TR_NOOP("DVD Path"), QT_TR_NOOP("DVD folder"),
+         QRect(327, 0, 106, 106), &NXPromptView::addActionForFolder},
+        {&NXPromptView::buttonThree_, "forceground_dvd.png", QT_TR_NOOP("ISO"), QT_TR_NOOP("ISO image"),
+         QRect(327, 109, 106, 106), &NXPromptView::addActionForISO},
     };
     for (const auto &row : rows) {
         auto *button = new DNButton(container_);
@@ -49,6 +50,17 @@ void NXPromptView::setThreeButton()
         button->setAlternateImage(DNImageNamed(QString::fromLatin1(row.image)));
         button->setFlat(true);
         button->setToolTip(tr(row.tip));
+        // The word under the picture's icon: the icon takes 45 % of the inner square from 14 %
+        // of its height down (as the picture generator draws it).
+        const QRectF inner(3, 3, row.frame.width() - 6, row.frame.height() - 6);
+        const qreal iconBottom = inner.top() + inner.height() * 0.14 + qMin(inner.width(), inner.height()) * 0.45;
+        QFont font = button->font();
+        font.setPixelSize(row.frame.height() > 150 ? 17 : 12);
+        font.setBold(true);
+        button->setFont(font);
+        button->setText(tr(row.word));
+        button->setTitleInImage({QRectF(inner.left() + 2, iconBottom + 4, inner.width() - 4, inner.bottom() - iconBottom - 6),
+                                 QColor(70, 78, 92), {}, {}, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap});
         button->setCursor(Qt::PointingHandCursor);
         button->setGeometry(row.frame);
         connect(button, &QPushButton::clicked, this, row.action);

@@ -2,8 +2,10 @@
 
 #include "NXMPlayerOpenGLView.h"
 
+#include "player/PackedYCbCr.h"
 #include "player/channel/MPlayerOSXVOWire.h"
 
+#include <QGenericMatrix>
 #include <QMetaObject>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -22,7 +24,8 @@ void main()
 )";
 
 // Packed 4:2:2 arrives as one RGBA texel per pixel pair: 'yuvs' holds Y0 Cb Y1 Cr, '2vuy'
-// Cb Y0 Cr Y1. Studio-range Y'CbCr to RGB with the matrix the frame height suggests.
+// Cb Y0 Cr Y1. Studio-range Y'CbCr to RGB with the matrix the frame height suggests
+// (PackedYCbCr).
 const char *const kFragmentShader = R"(
 #ifdef GL_ES
 precision highp float;
@@ -49,11 +52,13 @@ void main()
 }
 )";
 
-// Columns of the Y'CbCr -> R'G'B' matrices (GLSL matrices are column-major).
-constexpr float kBT601[9] = {1.0f, 1.0f, 1.0f, 0.0f, -0.344136f, 1.772f, 1.402f, -0.714136f, 0.0f};
-constexpr float kBT709[9] = {1.0f, 1.0f, 1.0f, 0.0f, -0.187324f, 1.8556f, 1.5748f, -0.468124f, 0.0f};
-// Standard-definition frames use BT.601, larger ones BT.709.
-constexpr int kLargestStandardDefinitionHeight = 576;
+// The Y'CbCr -> R'G'B' matrix of a frame of that height, as the shader's mat3.
+QMatrix3x3 toRGBForHeight(int height)
+{
+    const PackedYCbCr::Matrix &m = PackedYCbCr::matrixForHeight(height);
+    const float rows[9] = {1.0f, 0.0f, m.crToRed, 1.0f, m.cbToGreen, m.crToGreen, 1.0f, m.cbToBlue, 0.0f};
+    return QMatrix3x3(rows);
+}
 } // namespace
 
 MPlayerVideoRenderer::MPlayerVideoRenderer(NXMPlayerOpenGLView *view, const QString &connectionName,
@@ -228,7 +233,7 @@ void MPlayerVideoRenderer::renderOpenGL()
     program_->setUniformValue("frame", 0);
     program_->setUniformValue("lumaWidth", GLfloat(frame_.width));
     program_->setUniformValue("cbFirst", frame_.pixelFormat == MPlayerOSXVOWire::kPixelFormat2VUY ? 1.0f : 0.0f);
-    program_->setUniformValue("toRGB", QMatrix3x3(frame_.height > kLargestStandardDefinitionHeight ? kBT709 : kBT601).transposed());
+    program_->setUniformValue("toRGB", toRGBForHeight(frame_.height));
     program_->enableAttributeArray("position");
     program_->enableAttributeArray("texturePosition");
     program_->setAttributeArray("position", positions, 2);

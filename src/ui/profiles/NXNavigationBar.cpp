@@ -30,9 +30,11 @@ QLabel *NXNavigationBar::makeTitleField(const QString &title)
     return label;
 }
 
+// Centred, clear of the back button on either side.
 QRect NXNavigationBar::centredTitleRect() const
 {
-    return QRect((width() - 200) / 2, (height() - 22) / 2, 200, 22);
+    const int side = 56 + 2;
+    return QRect(side, (height() - 22) / 2, qMax(0, width() - 2 * side), 22);
 }
 
 void NXNavigationBar::resizeEvent(QResizeEvent *)

@@ -66,9 +66,14 @@ void NXProfileChooserController::buildPanel()
     apply2AllButton_ = new QPushButton(tr("Apply to all"), choosePanel_);
     cancelButton_->setAutoDefault(false);
     apply2AllButton_->setAutoDefault(false);
-    apply2AllButton_->setGeometry(kPanelWidth - 20 - 110, kButtonY, 110, kButtonHeight);
-    doneButton_->setGeometry(apply2AllButton_->x() - 100, kButtonY, 96, kButtonHeight);
-    cancelButton_->setGeometry(doneButton_->x() - 100, kButtonY, 96, kButtonHeight);
+    // A button is wider than its usual size when its word needs it.
+    const auto buttonWidth = [](QPushButton *button, int usual) { return qMax(usual, button->sizeHint().width()); };
+    const int applyWidth = buttonWidth(apply2AllButton_, 110);
+    apply2AllButton_->setGeometry(kPanelWidth - 20 - applyWidth, kButtonY, applyWidth, kButtonHeight);
+    const int doneWidth = buttonWidth(doneButton_, 96);
+    doneButton_->setGeometry(apply2AllButton_->x() - doneWidth - 4, kButtonY, doneWidth, kButtonHeight);
+    const int cancelWidth = buttonWidth(cancelButton_, 96);
+    cancelButton_->setGeometry(doneButton_->x() - cancelWidth - 4, kButtonY, cancelWidth, kButtonHeight);
 
     connect(doneButton_, &QPushButton::clicked, this, &NXProfileChooserController::doneClick);
     connect(cancelButton_, &QPushButton::clicked, this, &NXProfileChooserController::cancelClick);

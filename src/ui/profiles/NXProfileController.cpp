@@ -139,6 +139,11 @@ void NXProfileController::beginSheetAtWindow(QWidget *window)
     if (window && settingPanel_->parentWidget() != window)
         settingPanel_->setParent(window, settingPanel_->windowFlags() | Qt::Sheet);
     settingPanel_->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
+    // Every row of this profile at its full height: a profile shows other rows than the last
+    // one, and the faces of some languages have taller lines. (The panel's own minimum, worked
+    // out for the wrapped description, can fall short of that.)
+    settingPanel_->ensurePolished();
+    settingPanel_->resize(settingPanel_->sizeHint().expandedTo(settingPanel_->minimumSize()));
     settingPanel_->open();
 }
 

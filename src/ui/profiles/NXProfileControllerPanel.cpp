@@ -8,6 +8,7 @@
 #include "ui/profiles/NXProfileImages.h"
 #include "ui/profiles/NXProfileValueTransformers.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +29,19 @@ QComboBox *makePopup(QWidget *parent)
 QStringList identity(const QStringList &values)
 {
     return values;
+}
+
+// The subtitle choice's words read in the interface language; the values stay "YES" and "NO".
+QStringList subtitleOptionTexts(const QStringList &values)
+{
+    [[maybe_unused]] static const char *const words[] = {
+        QT_TRANSLATE_NOOP("NXProfileController", "YES"),
+        QT_TRANSLATE_NOOP("NXProfileController", "NO"),
+    };
+    QStringList texts;
+    for (const QString &value : values)
+        texts << QCoreApplication::translate("NXProfileController", value.toUtf8().constData());
+    return texts;
 }
 
 } // namespace
@@ -253,7 +267,7 @@ void NXProfileController::reloadBindings()
                   p && customisable(p->audioSampleRate()));
     fillListPopup(channelPopup_, audioChannel(), identity(audioChannel()), currentChannel(),
                   p && customisable(p->audioChannel()));
-    fillListPopup(subtitlePopup_, subtitleOptions(), identity(subtitleOptions()), currentSubtitleOptions(),
+    fillListPopup(subtitlePopup_, subtitleOptions(), subtitleOptionTexts(subtitleOptions()), currentSubtitleOptions(),
                   isEnableSubtitleOptions());
 
     reloadSizeControls();
@@ -291,7 +305,11 @@ void NXProfileController::reloadBitrateControls()
     bitrateModelPopup_->setCurrentIndex(bitrateModelIndex());
     bitrateEdit_->clear();
     bitrateEdit_->addItems(bitrateLists_);
-    bitrateEdit_->setEditText(hasQuality ? bitrateValue() : QString());
+    // "Smart Match" reads in the interface language, as in the lists; a bitrate stays a number.
+    const QString bitrate = hasQuality ? bitrateValue() : QString();
+    bitrateEdit_->setEditText(bitrate.startsWith(QLatin1String("Smart Match"))
+                                  ? KBPSValueTransformer::transformedValue({bitrate}).value(0)
+                                  : bitrate);
     bitrateEdit_->setEnabled(hasQuality && canEditBitrate());
     reloading_ = wasReloading;
 }

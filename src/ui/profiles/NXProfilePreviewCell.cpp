@@ -4,6 +4,17 @@
 
 namespace {
 
+// A frame at least one line of font high, grown about its middle: the faces of Japanese, Korean
+// and Chinese have taller lines than the frames were drawn for. The line is measured as a label
+// lays out a text mixing the scripts the cards show.
+QRect lineFrame(const QRect &frame, const QFont &font)
+{
+    QLabel probe(QStringLiteral("ÅgÉ高한"));
+    probe.setFont(font);
+    const int missing = probe.sizeHint().height() - frame.height();
+    return missing > 0 ? frame.adjusted(0, -missing / 2, 0, missing - missing / 2) : frame;
+}
+
 QLabel *makeLabel(QWidget *parent, const QRect &rect, int pixelSize, bool bold,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
@@ -12,10 +23,30 @@ QLabel *makeLabel(QWidget *parent, const QRect &rect, int pixelSize, bool bold,
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     label->setFont(font);
-    label->setGeometry(rect);
+    label->setGeometry(lineFrame(rect, font));
     label->setAlignment(alignment);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
+}
+
+// Shows text whole in label's one line: a long text is drawn in a smaller face, down to
+// smallest pixels, and only then cut with an ellipsis, the whole text in the tooltip. The
+// catalogue's names and descriptions (and their translations) vary much in length.
+void setFittedText(QLabel *label, const QString &text, int smallest)
+{
+    if (!label->property("pixelSize").isValid())
+        label->setProperty("pixelSize", label->font().pixelSize());
+    QFont font = label->font();
+    font.setPixelSize(label->property("pixelSize").toInt());
+    const auto shownIn = [&](const QFont &face) {
+        return QFontMetrics(face).elidedText(text, Qt::ElideRight, label->width());
+    };
+    while (font.pixelSize() > smallest && shownIn(font) != text)
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    const QString shown = shownIn(font);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
 }
 
 const QColor kSelectedFill = QColor::fromRgbF(0.2196f, 0.4588f, 0.8431f);
@@ -45,8 +76,8 @@ void NXProfilePreviewCell::makeTitle()
 
 void NXProfilePreviewCell::makeDescribe(int height)
 {
-    describe_ = makeLabel(this, describeRect(false), 10, false);
-    describe_->resize(describe_->width(), height);
+    const QRect frame = describeRect(false);
+    describe_ = makeLabel(this, QRect(frame.topLeft(), QSize(frame.width(), height)), 10, false);
     describe_->setWordWrap(height > 14);
 }
 
@@ -99,19 +130,23 @@ void NXProfilePreviewCell::setRecommend(bool recommend)
     }
     if (describe_) {
         const QRect rect = describeRect(recommend);
-        describe_->move(rect.topLeft());
+        describe_->move(lineFrame(QRect(rect.topLeft(), describe_->size()), describe_->font()).topLeft());
     }
     updateColors();
 }
 
 void NXProfilePreviewCell::setProfileTitle(const QString &title)
 {
-    profileTitle_->setText(title);
+    setFittedText(profileTitle_, title, 11);
 }
 
 void NXProfilePreviewCell::setDescribe(const QString &description)
 {
-    describe_->setText(description.isNull() ? QString(QLatin1String("")) : description);
+    const QString text = description.isNull() ? QString(QLatin1String("")) : description;
+    if (describe_->wordWrap())
+        describe_->setText(text);
+    else
+        setFittedText(describe_, text, 9);
 }
 
 void NXProfilePreviewCell::setConvert_model(int model)
@@ -126,7 +161,7 @@ void NXProfilePreviewCell::setConvert_model(int model)
 void NXProfilePreviewCell::setBottomOtherInfomationText(const QString &text)
 {
     if (otherInfo_)
-        otherInfo_->setText(text);
+        setFittedText(otherInfo_, text, 9);
 }
 
 void NXProfilePreviewCell::sliderTrackEvent()

@@ -6,8 +6,13 @@
 
 namespace {
 
+// The value words that show translated in the settings sheet's lists.
 QString localised(const QString &text)
 {
+    [[maybe_unused]] static const char *const translatedValues[] = {
+        QT_TRANSLATE_NOOP("NXProfileValues", "keep origin"),
+        QT_TRANSLATE_NOOP("NXProfileValues", "Smart Match"),
+    };
     return QCoreApplication::translate("NXProfileValues", text.toUtf8().constData());
 }
 

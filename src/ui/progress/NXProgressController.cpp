@@ -1,7 +1,7 @@
 #include "ui/progress/NXProgressController.h"
 
-#include "ui/progress/NXPhotoFrameView.h"
 #include "ui/progress/NXProgressItemTimes.h"
+#include "ui/slideshow/ImgEncodeProgressView.h"
 
 #include "core/log/DNLogger.h"
 #include "core/notify/DNNotificationCenter.h"
@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
-#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -210,7 +209,7 @@ void NXProgressController::updateInfomation()
         // A slideshow that reports no frames yet has nothing done, not a division by zero.
         encodePhotoProgress_->setValue(total > 0 ? int(qint64(frame) * 100 / total) : 0);
         encodeFrameLabel_->setText(tr("%1 / %2 Frame Finished").arg(frame).arg(total));
-        photoEncodeProgress_->imageBeginEncoding(info->value(QStringLiteral("currentImage")).value<QImage>());
+        photoEncodeProgress_->imageBeginEncoding(info->value(QStringLiteral("currentImage")).toString());
         return;
     }
 

@@ -11,7 +11,7 @@
 #include <mutex>
 #include <optional>
 
-class NXPhotoFrameView;
+class ImgEncodeProgressView;
 class QCheckBox;
 class QDialog;
 class QLabel;
@@ -90,7 +90,7 @@ public:
     QPushButton *stopButton() const { return stopButton_; }
     QWidget *videoConvertView() const { return videoConvertView_; }
     QWidget *photoEncodeView() const { return photoEncodeView_; }
-    NXPhotoFrameView *photoEncodeProgress() const { return photoEncodeProgress_; }
+    ImgEncodeProgressView *photoEncodeProgress() const { return photoEncodeProgress_; }
     QLabel *convertfps() const { return convertfps_; }
     QLabel *totalFrams() const { return totalFrams_; }
     QLabel *converttime() const { return converttime_; }
@@ -128,7 +128,7 @@ private:
     QWidget *faceArea_ = nullptr;
     QWidget *videoConvertView_ = nullptr;
     QWidget *photoEncodeView_ = nullptr;
-    NXPhotoFrameView *photoEncodeProgress_ = nullptr;
+    ImgEncodeProgressView *photoEncodeProgress_ = nullptr;
     QLabel *convertfps_ = nullptr;
     QLabel *totalFrams_ = nullptr;
     QLabel *converttime_ = nullptr;

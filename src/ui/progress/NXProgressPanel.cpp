@@ -2,7 +2,7 @@
 // face (frames of a slideshow and the image being encoded), and the sliding change between them.
 #include "ui/progress/NXProgressController.h"
 
-#include "ui/progress/NXPhotoFrameView.h"
+#include "ui/slideshow/ImgEncodeProgressView.h"
 
 #include "core/log/DNLogger.h"
 #include "ui/controls/DNButton.h"
@@ -21,7 +21,9 @@
 namespace {
 
 constexpr int kFaceWidth = 520;
-constexpr int kFaceHeight = 170;
+constexpr int kFaceHeight = 220;
+// The photo face's picture: the card stack at the left, the movie at the right.
+constexpr int kPhotoPictureHeight = 170;
 
 QLabel *valueLabel(const QString &text, const char *name)
 {
@@ -130,13 +132,14 @@ void NXProgressController::buildPanel()
     photoEncodeView_->setGeometry(0, 0, kFaceWidth, kFaceHeight);
     auto *photo = new QVBoxLayout(photoEncodeView_);
     photo->setContentsMargins(0, 0, 0, 0);
-    photoEncodeProgress_ = new NXPhotoFrameView;
+    photoEncodeProgress_ = new ImgEncodeProgressView(QSize(kFaceWidth, kPhotoPictureHeight));
     photoEncodeProgress_->setObjectName(QStringLiteral("photoEncodeProgress"));
     encodePhotoProgress_ = new QProgressBar;
     encodePhotoProgress_->setObjectName(QStringLiteral("encodePhotoProgress"));
     encodePhotoProgress_->setRange(0, 100);
     encodeFrameLabel_ = valueLabel(QString(), "encodeFrameLabel");
-    photo->addWidget(photoEncodeProgress_, 1);
+    photo->addWidget(photoEncodeProgress_);
+    photo->addStretch(1);
     photo->addWidget(encodePhotoProgress_);
     photo->addWidget(encodeFrameLabel_);
     photoEncodeView_->hide();

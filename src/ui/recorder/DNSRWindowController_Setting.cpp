@@ -26,15 +26,23 @@ std::shared_ptr<DNScreenRecorderSetting> settings()
     return DNSetting::shareSetting().screenRecordSetting();
 }
 
-// The preset pop-up's titles, in the settings' index order; the sizes are shown as they are.
+// The preset pop-up's titles, in the settings' index order; the sizes other than the first are
+// shown as they are.
 struct PresetTitle
 {
     const char *title;
     bool localized;
 };
 constexpr PresetTitle kPresetTitles[kSessionPresetCount] = {
-    {"Low", true},      {"Medium", true},   {"High", true},     {"320x240", true},  {"352x288", false},
-    {"640x480", false}, {"960x540", false}, {"1280x720", false}, {"Photo", true},
+    {QT_TRANSLATE_NOOP("DNSRWindowController", "Low"), true},
+    {QT_TRANSLATE_NOOP("DNSRWindowController", "Medium"), true},
+    {QT_TRANSLATE_NOOP("DNSRWindowController", "High"), true},
+    {QT_TRANSLATE_NOOP("DNSRWindowController", "320x240"), true},
+    {"352x288", false},
+    {"640x480", false},
+    {"960x540", false},
+    {"1280x720", false},
+    {QT_TRANSLATE_NOOP("DNSRWindowController", "Photo"), true},
 };
 
 } // namespace

@@ -11,6 +11,8 @@
 
 namespace {
 constexpr QSize kButtonSize(130, 38);
+// Room between the title and the plate's rounded ends.
+constexpr int kTitleMargin = 14;
 } // namespace
 
 void DNWindowDragCell::drawCellInView(QPainter &painter, const DNAreaSelector &view) const
@@ -62,6 +64,17 @@ DNRecordingButton::DNRecordingButton(const QPixmap &background, const QString &t
     setCursor(Qt::PointingHandCursor);
 }
 
+QSize DNRecordingButton::sizeHint() const
+{
+    return sizeForTitle(text());
+}
+
+QSize DNRecordingButton::sizeForTitle(const QString &title)
+{
+    const QFontMetrics metrics(DNWindowSelectView::recordingButtonTitleFont());
+    return kButtonSize.expandedTo(QSize(metrics.horizontalAdvance(title) + 2 * kTitleMargin, metrics.height()));
+}
+
 void DNRecordingButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -103,8 +116,10 @@ void DNWindowSelectView::creatWidgetInCenterArea()
 {
     if (done_)
         return;
-    done_ = new DNRecordingButton(recordingButtonBackgroundImage(kButtonSize), tr("Start Recording"), this);
-    done_->resize(kButtonSize);
+    const QString title = tr("Start Recording");
+    const QSize size = DNRecordingButton::sizeForTitle(title);
+    done_ = new DNRecordingButton(recordingButtonBackgroundImage(size), title, this);
+    done_->resize(size);
     connect(done_, &QAbstractButton::clicked, this, &DNWindowSelectView::onDoneClicked);
     placeDoneButton();
     done_->show();
@@ -115,8 +130,9 @@ void DNWindowSelectView::placeDoneButton()
     if (!done_)
         return;
     const QRectF s = selectionArea();
-    const QRectF button(s.x() + (s.width() - kButtonSize.width()) * 0.5, s.y() + (s.height() - kButtonSize.height()) * 0.5,
-                        kButtonSize.width(), kButtonSize.height());
+    const QSizeF size = done_->size();
+    const QRectF button(s.x() + (s.width() - size.width()) * 0.5, s.y() + (s.height() - size.height()) * 0.5,
+                        size.width(), size.height());
     done_->move(viewRect(button).topLeft().toPoint());
 }
 

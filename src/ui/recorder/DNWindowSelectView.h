@@ -31,6 +31,11 @@ class DNRecordingButton : public QAbstractButton
 public:
     DNRecordingButton(const QPixmap &background, const QString &title, QWidget *parent);
 
+    // The plate's size, wider where the title needs it.
+    QSize sizeHint() const override;
+    // The size a button with title takes: 130 by 38, or wider for a longer title.
+    static QSize sizeForTitle(const QString &title);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

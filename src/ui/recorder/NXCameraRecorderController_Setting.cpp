@@ -105,9 +105,12 @@ void NXCameraRecorderController::initializeSettingControls()
     QVariantList sizes;
     for (const QSize &size : videoResolutions)
         sizes.append(size);
+    // The transformers' titles stay the items' values; only "Default" is a word to translate.
     resolutionPopUp->clear();
-    resolutionPopUp->addItems(NXRArrayTransformer::transformedValue(sizes).toStringList());
-    resolutionPopUp->setCurrentText(NXResolutionTransformer::transformedValue(resolutions()).toString());
+    for (const QString &title : NXRArrayTransformer::transformedValue(sizes).toStringList())
+        resolutionPopUp->addItem(title == QLatin1String("Default") ? tr("Default") : title, title);
+    resolutionPopUp->setCurrentIndex(
+        resolutionPopUp->findData(NXResolutionTransformer::transformedValue(resolutions()).toString()));
 
     volumeSlider->setValue(qRound(cameraSetting()->volume() * 100));
     volumeSlider->setEnabled(canPlaySound_);
@@ -131,7 +134,7 @@ void NXCameraRecorderController::connectSettingControls()
                                    : std::nullopt);
     });
     connect(resolutionPopUp, &QComboBox::activated, this, [this](int) {
-        setResolutions(NXResolutionTransformer::reverseTransformedValue(resolutionPopUp->currentText()).toSize());
+        setResolutions(NXResolutionTransformer::reverseTransformedValue(resolutionPopUp->currentData()).toSize());
     });
     connect(volumeSlider, &QSlider::valueChanged, this, [this](int value) { setAudioPreviewVolume(float(value) / 100.0f); });
     connect(chooseTargetButton, &QPushButton::clicked, this, &NXCameraRecorderController::chooseRecordTargetFolder);

@@ -82,7 +82,7 @@ TEST(VideoFilterChain, EachEditHasItsPiece)
         {"180", {640, 480}, [](Chain &c) { c.item->setRotationAngle(180); }, "[0:#1]vflip,hflip[video]"},
         {"180 mirrored", {640, 480}, [](Chain &c) { c.item->setRotationAngle(180); c.item->setMirror(true); }, "[0:#1]vflip[video]"},
         {"270 mirrored", {640, 480}, [](Chain &c) { c.item->setRotationAngle(270); c.item->setMirror(true); },
-         "[0:#1]hflip,transpose=dir=2[video]"},
+         "[0:#1]transpose=dir=2,hflip[video]"},
         {"crop", {640, 480},
          [](Chain &c) {
              c.item->setEnableCrop(true);

@@ -99,6 +99,13 @@ void onLog(const char *line)
 }
 
 // One pass the way the conversion driver runs it.
+// The percent the bridge reports once the pass has returned, before the library is unloaded.
+int &percentAfterPass()
+{
+    static int percent = -1;
+    return percent;
+}
+
 int runPass(const std::vector<std::string> &words, int endpos = 0)
 {
     std::vector<std::string> copy = words;
@@ -109,6 +116,9 @@ int runPass(const std::vector<std::string> &words, int endpos = 0)
     Encoder_SetLogCallback(onLog);
     Encoder_Config(0);
     const int result = Encoder_Start(int(argv.size()), argv.data(), endpos);
+    ConvertProgressInfo after;
+    Encoder_Progress(&after);
+    percentAfterPass() = after.percent;
     Encoder_Unload();
     return result;
 }
@@ -197,7 +207,7 @@ TEST_F(MEncoderBridge, RealPassWritesTheTrimmedPartWithTheChosenTrack)
             EXPECT_GE(percents[i], percents[i - 1]) << "at sample " << i;
         }
     }
-    EXPECT_EQ(*std::max_element(percents.begin(), percents.end()), 100);
+    EXPECT_EQ(percentAfterPass(), 100);
 
     // Both forms of every translated word are in the log.
     EXPECT_TRUE(Recorder::shared().logged("dvd-audio-stream-id: -aid 1 -> -aid 0"));

@@ -1,6 +1,7 @@
 // Recording names: the date pattern "yyyy-MM-dd 'at' a KK.mm.ss" (KK counts the hours of each half
 // day from 00 to 11), the two name formats, and a taken name counted on rather than replaced.
 #include "convert/capture/DNRecordingName.h"
+#include "core/util/DNTimeText.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ TEST(RecordingNames, DatePatternCountsHalfDayHoursFromZero)
         {QTime(23, 59, 59), "2024-03-07 at PM 11.59.59"},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(DNRecordingDateText(QDateTime(QDate(2024, 3, 7), row.time)), QString::fromLatin1(row.text));
+        EXPECT_EQ(DNFileNameDateText(QDateTime(QDate(2024, 3, 7), row.time)), QString::fromLatin1(row.text));
 }
 
 TEST(RecordingNames, ScreenAndCameraNames)

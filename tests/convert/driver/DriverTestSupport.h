@@ -9,6 +9,7 @@
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
 #include "support/ffprobe.h"
+#include "support/process.h"
 #include "support/tone.h"
 
 #include "../../builders/mencoder/DVDBuilderTestSupport.h"
@@ -65,18 +66,7 @@ inline std::future<int> startOnWorker(NXBasicMediaNode *node, int titleIndex, St
                       [=]() { return DNVideoConverterStart(node, titleIndex, StateLog::callback, log); });
 }
 
-// Waits until condition holds (polling), at most timeoutSeconds; false on timeout.
-inline bool waitFor(const std::function<bool()> &condition, int timeoutSeconds = 120)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
+using testsupport::waitFor;
 using testsupport::codecsOf;
 using testsupport::durationOf;
 using testsupport::firstStream;

@@ -41,6 +41,30 @@ inline DNFileNodePtr loadFile(const QString &relative, const QString &profile = 
     return item;
 }
 
+// A file group of the fixture files sources (each with the H.264 profile), joined with the
+// same profile into outputName.
+inline DNFileGroupNodePtr groupOf(const QStringList &sources, const QString &outputName)
+{
+    QList<DNFileNodePtr> members;
+    for (const QString &source : sources) {
+        DNFileNodePtr member = loadFile(source);
+        if (!member)
+            return nullptr;
+        members << member;
+    }
+    const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes(members);
+    group->setProfile(videoProfile(QStringLiteral("Video_MP4_H264.plist")));
+    group->nodeInfo()->setOutputName(outputName);
+    group->nodeInfo()->setDisplayName(QStringLiteral("Joined"));
+    return group;
+}
+
+// The parts of a group (MP4 files, hidden or not) left in folder.
+inline QStringList partsLeftIn(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::Hidden);
+}
+
 // Converts item (title 0; a group with -1) through the driver; the driver's result.
 inline int convert(NXBasicMediaNode *item, StateLog *log = nullptr)
 {

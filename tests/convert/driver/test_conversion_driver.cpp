@@ -290,6 +290,10 @@ TEST(ConversionDriver, UnsupportedItemsAndMissingBuildersFail)
     // A title index the item does not have.
     node = trimmedDisc("iPod5_H264.plist", 0);
     EXPECT_EQ(DNVideoConverterStart(node.get(), 7, StateLog::callback, &log), ConvertResultFailed);
+    // A value no engine takes, set after the profile was read: refused before any engine runs.
+    node = trimmedDisc("iPod5_H264.plist", 0);
+    node->profile()->audioSampleRate()->setCurrentValue(QStringLiteral("abc"));
+    EXPECT_EQ(DNVideoConverterStart(node.get(), 0, StateLog::callback, &log), ConvertResultFailed);
 
     EXPECT_EQ(log.codes, 0);
     EXPECT_TRUE(filesIn(out.path()).isEmpty());

@@ -78,7 +78,10 @@ TEST_F(FileEdits, TurnsAndMirrorMoveTheCorners)
         {180, false, {320, 240}, kBottomRight},
         {270, false, {240, 320}, kTopRight},
         {0, true, {320, 240}, kTopRight},
-        {90, true, {240, 320}, kBottomRight},
+        // Mirrored left to right as the editor's preview shows it, after the turn.
+        {90, true, {240, 320}, kTopLeft},
+        {180, true, {320, 240}, kBottomLeft},
+        {270, true, {240, 320}, kBottomRight},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::to_string(row.rotation) + (row.mirror ? " mirrored" : ""));

@@ -11,31 +11,6 @@
 
 using namespace fileroadtest;
 
-namespace {
-
-DNFileGroupNodePtr groupOf(const QStringList &sources, const QString &outputName)
-{
-    QList<DNFileNodePtr> members;
-    for (const QString &source : sources) {
-        DNFileNodePtr member = loadFile(source);
-        if (!member)
-            return nullptr;
-        members << member;
-    }
-    const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes(members);
-    group->setProfile(videoProfile(QStringLiteral("Video_MP4_H264.plist")));
-    group->nodeInfo()->setOutputName(outputName);
-    group->nodeInfo()->setDisplayName(QStringLiteral("Joined"));
-    return group;
-}
-
-QStringList partsLeftIn(const QString &folder)
-{
-    return QDir(folder).entryList({QStringLiteral("*.mp4")}, QDir::Files | QDir::Hidden);
-}
-
-} // namespace
-
 TEST(FileGroups, MembersOfEveryShapeJoinIntoOnePlayableFile)
 {
     app();
@@ -101,6 +76,8 @@ TEST(FileGroups, AFailingMemberEndsTheGroupWithoutAJoin)
     EXPECT_EQ(convert(group.get()), ConvertResultFailed);
     EXPECT_TRUE(readText(logFile).contains(QLatin1String("Convert Group child failed, so exit merge...")));
     EXPECT_TRUE(filesIn(out.path()).isEmpty());
+    // The part the first member made goes too.
+    EXPECT_EQ(partsLeftIn(DNTemporaryFolder::path()), QStringList());
 }
 
 TEST(FileItems, TwoPassesEndInOneOutput)

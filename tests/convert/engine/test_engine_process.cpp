@@ -25,6 +25,25 @@ TEST(EngineProcess, StopWordOnStandardInputEndsACooperativeChild)
     EXPECT_TRUE(p.stopRequested());
 }
 
+// A stop that comes as the child closes its input (ffmpeg ending on its own): the stop word finds
+// no reader, and that must not end this process with SIGPIPE.
+TEST(EngineProcess, AStopWordToAChildThatClosedItsInputIsHarmless)
+{
+    EngineProcess p;
+    ASSERT_TRUE(p.start("/bin/sh", {"sh", "-c", "exec 0<&-; echo closed; sleep 0.2; exit 4"}, {}, true));
+    bool asked = false;
+    const int rc = p.wait(
+        [&](std::string_view c) {
+            if (!asked && c.find("closed") != std::string_view::npos) {
+                asked = true;
+                p.requestStop({"q", 0, 5000});
+            }
+        },
+        {});
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(rc, 4);
+}
+
 TEST(EngineProcess, AChildDeafToStopWordsAndSignalsIsKilledByItsId)
 {
     EngineProcess p;

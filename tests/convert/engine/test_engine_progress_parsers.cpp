@@ -44,6 +44,11 @@ TEST(FFmpegProgress, ReadsSecondsAndSpeedPerBlockAndTheEnd)
     EXPECT_DOUBLE_EQ(p.secondsDone(), 4.0);
     EXPECT_DOUBLE_EQ(p.framesPerSecond(), 24.5);
     EXPECT_TRUE(p.ended());
+    // A garbled figure stays within what an engine can mean.
+    for (const char *l : {"out_time_us=1e300", "fps=inf"})
+        p.feedLine(l);
+    EXPECT_DOUBLE_EQ(p.secondsDone(), 1e7);
+    EXPECT_DOUBLE_EQ(p.framesPerSecond(), 0);
 }
 
 TEST(ISOBackupProgressLine, ReadsTheToolsLineAndRejectsOthers)

@@ -25,6 +25,9 @@ TEST(MEncoderStatus, StatusLines)
         // The speed field can be missing early in a run.
         {"Pos:   0.1s      3f (32%)", true, 0.1, 3, 32, 0},
         {"Pos:   1.0s     30f (250%)  1.00fps", true, 1.0, 30, 100, 1.0},
+        // Garbled figures stay within what an engine can mean (found by fuzzing).
+        {"Pos:   3.1s     511111111111111111111111111f (64%) inf fps", true, 3.1, 2000000000, 64, 0},
+        {"Pos: 1e300s 12f (nan%) 1e300fps", true, 1e7, 12, 0, 1e6},
         {"Video stream:  943.458 kbit/s  (117932 B/s)  size: 956207 bytes  8.108 secs  245 frames", false, 0, 0, 0, 0},
         {"Pos: garbled", false, 0, 0, 0, 0},
         {"Pos:   3.0s  (63%)", false, 0, 0, 0, 0},

@@ -21,3 +21,14 @@ TEST(DNBundle, OverrideWinsAndClears)
     DNBundle::setPrefixOverride({});
     EXPECT_NE(DNBundle::prefixPath(), "/opt/x");
 }
+
+// A companion executable in fws/ (the image-to-video engine reads the slideshow's pictures from
+// share/) resolves the same prefix as the program in bin/.
+TEST(DNBundle, CompanionFolderResolvesTheProgramsPrefix)
+{
+    EXPECT_EQ(DNBundle::prefixForExecutableFolder("/opt/t/bin"), "/opt/t");
+    EXPECT_EQ(DNBundle::prefixForExecutableFolder("/opt/t/lib/talvane/fws"), "/opt/t");
+    EXPECT_EQ(DNBundle::prefixForExecutableFolder("/opt/t/lib/talvane/fws/"), "/opt/t");
+    EXPECT_EQ(DNBundle::prefixForExecutableFolder("/opt/t/tests-bin"), "/opt/t");
+    EXPECT_EQ(DNBundle::prefixForExecutableFolder("/opt/t/lib/other"), "/opt/t/lib");
+}

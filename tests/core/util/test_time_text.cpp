@@ -51,3 +51,10 @@ TEST(DNDateHelpers, TodayWithReplacedParts)
     const QDateTime u = DNTodayDateWithTime(2020, 2, 29, 0, 0, 0);
     EXPECT_EQ(u.date(), QDate(2020, 2, 29));
 }
+
+TEST(DNDateHelpers, FileNameDateCountsHoursInHalfDays)
+{
+    EXPECT_EQ(DNFileNameDateText(QDateTime(QDate(2024, 5, 1), QTime(15, 4, 5))), "2024-05-01 at PM 03.04.05");
+    EXPECT_EQ(DNFileNameDateText(QDateTime(QDate(2024, 12, 31), QTime(0, 0, 9))), "2024-12-31 at AM 00.00.09");
+    EXPECT_EQ(DNFileNameDateText(QDateTime(QDate(2024, 1, 2), QTime(12, 30, 0))), "2024-01-02 at PM 00.30.00");
+}

@@ -187,7 +187,7 @@ TEST(FileNode, SubtitleFacadeKeepsOneExternalTrackLast)
     EXPECT_EQ(node->indexOfInnerSubtitle(), 1u);
 
     node->selectSubtitleAtIndex(2, true);
-    EXPECT_EQ(node->setting()->subtitleIndex(), 1) << "subtitles disabled: nothing changes";
+    EXPECT_EQ(node->setting()->subtitleIndex(), -1) << "subtitles switched off choose none";
     node->setEnableSubtitleEdit(true);
     node->selectSubtitleAtIndex(0, true);
     EXPECT_EQ(node->setting()->subtitleIndex(), 3);

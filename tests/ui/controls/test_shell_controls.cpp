@@ -86,6 +86,38 @@ TEST(DNButton, MouseDownActionComesAtThePressAndTheClickAtTheRelease)
     EXPECT_EQ(events, (QStringList{QStringLiteral("down"), QStringLiteral("click")}));
 }
 
+// A long title under the picture takes two lines, split where the longer line is shortest; a
+// title that fits, or has no blank to break at, keeps one line; the size hint holds every line.
+TEST(DNButton, LongTitleUnderThePictureWrapsOntoTwoBalancedLines)
+{
+    app();
+    const QFontMetrics metrics(QApplication::font());
+    const struct
+    {
+        const char *title;
+        QStringList lines;
+    } cases[] = {
+        {"Add Video", {"Add Video"}},
+        {"Screen Recorder", {"Screen", "Recorder"}},
+        {"word word word word", {"word word", "word word"}},
+        {"Bildschirmaufnahmeeinstellungen", {"Bildschirmaufnahmeeinstellungen"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.title);
+        DNButton button(QString::fromUtf8(c.title));
+        button.setNormalImage(filled(Qt::red, QSize(32, 30)));
+        button.setTitleWrapWidth(metrics.horizontalAdvance(QStringLiteral("Add Video")));
+        EXPECT_EQ(button.titleLines(), c.lines);
+        int widest = 0;
+        for (const QString &line : c.lines)
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        EXPECT_EQ(button.sizeHint(), QSize(qMax(32, widest + 8), 30 + int(c.lines.size()) * metrics.height() + 2));
+    }
+    // Without a wrap width nothing wraps.
+    DNButton plain(QStringLiteral("Screen Recorder"));
+    EXPECT_EQ(plain.titleLines(), QStringList{QStringLiteral("Screen Recorder")});
+}
+
 TEST(DNMenuButton, ShortClickActsAndHeldPressShowsTheMenuInstead)
 {
     app();

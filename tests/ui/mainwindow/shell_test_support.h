@@ -6,12 +6,19 @@
 // and the folder that window pictures are saved in.
 #include "core/log/DNLogger.h"
 #include "core/util/DNSystemActions.h"
+#include "ui/editor/DNVideoEditorController.h"
+#include "ui/editor/panel/DNTabView.h"
+#include "ui/mainwindow/NXAppController.h"
 #include "support/paths.h"
 #include "ui/ui_test_support.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QProcess>
 #include <QSettings>
 #include <QStringList>
 #include <QWidget>
@@ -100,6 +107,37 @@ inline void setUserSetting(const QString &key, const QVariant &value)
     else
         settings.remove(key);
     settings.sync();
+}
+
+// Runs this test executable again, with only the test named and role set in its environment,
+// on this process's settings folder (a restart of the program), and answers the JSON object
+// that run prints.
+inline QJsonObject jsonPrintedByAnotherRun(const char *role, const QString &test)
+{
+    QProcess reader;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(role), QStringLiteral("1"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    reader.setProcessEnvironment(env);
+    reader.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + test});
+    EXPECT_TRUE(reader.waitForFinished(60000));
+    const QByteArray out = reader.readAllStandardOutput();
+    const qsizetype start = out.indexOf("{\"");
+    const qsizetype end = out.lastIndexOf('}');
+    return start < 0 ? QJsonObject() : QJsonDocument::fromJson(out.mid(start, end - start + 1)).object();
+}
+
+// The video editor the main window opened shows item on the page named tab; Done closes it
+// once the item plays.
+inline void expectVideoEditorOpenOn(NXAppController &controller, const NXMediaNodePtr &item, const QString &tab)
+{
+    DNVideoEditorController *editor = controller.videoEditorController;
+    ASSERT_TRUE(editor && editor->panel()->isVisible());
+    EXPECT_EQ(editor->mediaNode(), item);
+    EXPECT_EQ(editor->editorTabView()->selectedTabViewItem()->identifier(), tab);
+    ASSERT_TRUE(uitest::waitFor([&] { return editor->doneButton()->isEnabled(); }, 30000));
+    editor->doneButton()->click();
+    EXPECT_FALSE(editor->panel()->isVisible());
 }
 
 } // namespace shelltest

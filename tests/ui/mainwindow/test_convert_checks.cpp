@@ -11,7 +11,10 @@
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/mainwindow/NXAppController.h"
 #include "ui/mainwindow/NXMainWindowBuilder.h"
+#include "support/smallfs.h"
 
+#include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -22,7 +25,7 @@ namespace {
 using dvdbuildertest::loadDisc;
 
 enum class ListShape { Empty, DVD, DVDThenOtherMedia, DVDThenGroupTitle, MediaFile, OtherMediaOnly };
-enum class Folder { Exists, Missing, IsAFile };
+enum class Folder { Exists, Missing, IsAFile, PathTooLong };
 
 struct CheckCase
 {
@@ -42,22 +45,41 @@ class ConvertChecks : public ::testing::TestWithParam<CheckCase>
 {
 };
 
+// The main window with its controller started, as after launch.
+struct ShownMainWindow
+{
+    NXAppController controller;
+    std::unique_ptr<DNWindow> window;
+
+    ShownMainWindow()
+    {
+        shelltest::app();
+        window.reset(NXBuildMainWindow(&controller).window);
+        controller.onApplicationDidFinishLaunching();
+        window->show();
+    }
+};
+
 TEST_P(ConvertChecks, RefusesWithTheAlertOfTheFirstFailedCheck)
 {
     const CheckCase &c = GetParam();
-    shelltest::app();
-    NXAppController controller;
-    NXMainWindowInterface ui = NXBuildMainWindow(&controller);
-    std::unique_ptr<DNWindow> window(ui.window);
-    controller.onApplicationDidFinishLaunching();
-    window->show();
+    ShownMainWindow shown;
+    NXAppController &controller = shown.controller;
+    const std::unique_ptr<DNWindow> &window = shown.window;
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("not-a-folder"));
     QFile(file).open(QIODevice::WriteOnly);
-    const QString folder = c.folder == Folder::Exists ? dir.path()
-                         : c.folder == Folder::IsAFile ? file
-                                                       : dir.filePath(QStringLiteral("gone"));
+    QString deep = dir.path();
+    while (deep.toUtf8().size() < 2048)
+        deep += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    if (c.folder == Folder::PathTooLong) {
+        ASSERT_TRUE(QDir().mkpath(deep));
+    }
+    const QString folder = c.folder == Folder::Exists    ? dir.path()
+                         : c.folder == Folder::IsAFile     ? file
+                         : c.folder == Folder::PathTooLong ? deep
+                                                           : dir.filePath(QStringLiteral("gone"));
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(folder);
 
     if (c.list == ListShape::MediaFile)
@@ -120,8 +142,50 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"MissingFolder", ListShape::DVD, true, "MacGen_MP4_H264.plist", Folder::Missing,
                   kBadFolder, QMessageBox::Critical},
         CheckCase{"FolderIsAFile", ListShape::DVD, true, "MacGen_MP4_H264.plist", Folder::IsAFile,
-                  kBadFolder, QMessageBox::Critical}),
+                  kBadFolder, QMessageBox::Critical},
+        // A folder whose path the engines cannot take is refused, not replaced by another one.
+        CheckCase{"FolderPathTooLongForTheEngines", ListShape::DVD, true, "MacGen_MP4_H264.plist",
+                  Folder::PathTooLong, kBadFolder, QMessageBox::Critical}),
     [](const ::testing::TestParamInfo<CheckCase> &info) { return std::string(info.param.name); });
+
+// A batch that may not fit the output folder's disk asks first; the user may convert all the same.
+TEST(ConvertOutputSpace, TooLittleRoomAsksAndTheUserDecides)
+{
+    testsupport::SmallFileSystem disk(64 * 1024);
+    if (!disk.isMounted())
+        GTEST_SKIP() << "a small file system needs the right to mount here";
+    for (const bool convertAnyway : {false, true}) {
+        SCOPED_TRACE(convertAnyway ? "Convert Anyway" : "Cancel");
+        ShownMainWindow shown;
+        NXAppController &controller = shown.controller;
+        const std::unique_ptr<DNWindow> &window = shown.window;
+        DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(disk.path());
+        DNDVDNodePtr dvd = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("MacGen_MP4_H264.plist"));
+        ASSERT_TRUE(dvd);
+        controller.mediaFiles->append(dvd);
+
+        controller.onStartConvertClick();
+        const QList<QMessageBox *> questions = window->findChildren<QMessageBox *>();
+        ASSERT_EQ(questions.size(), 1);
+        QMessageBox *question = questions.first();
+        EXPECT_EQ(question->text(), QStringLiteral("The output folder may not have enough free space."));
+        EXPECT_TRUE(question->informativeText().contains(disk.path()));
+        EXPECT_EQ(question->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(controller.progressController, nullptr);
+        QAbstractButton *answer = nullptr;
+        for (QAbstractButton *button : question->buttons())
+            if (button->text() == (convertAnyway ? QStringLiteral("Convert Anyway") : QStringLiteral("Cancel")))
+                answer = button;
+        ASSERT_TRUE(answer);
+        answer->click();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(controller.progressController != nullptr, convertAnyway);
+        if (controller.progressController) {
+            controller.interruptConvert();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !controller.isConverting(); }, 60000));
+        }
+    }
+}
 
 TEST(MediaLibraryOutputs, OnlyExistingMp4AndM4vFilesAreHandedOn)
 {

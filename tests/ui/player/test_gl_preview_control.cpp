@@ -16,47 +16,10 @@
 #include <QTest>
 
 using playertest::NotificationCounter;
+using playertest::StandInPlayer;
 using playertest::waitFor;
 
 namespace {
-
-// A prefix whose fws/HVPlayer writes its arguments to "launches" and the lines it reads to
-// "commands" in its working folder, and ends at "quit".
-class StandInPlayer
-{
-public:
-    StandInPlayer()
-    {
-        const QString fws = prefix_.path() + QStringLiteral("/lib/talvane/fws");
-        QDir().mkpath(fws);
-        QFile script(fws + QStringLiteral("/HVPlayer"));
-        script.open(QIODevice::WriteOnly);
-        script.write("#!/bin/sh\n"
-                     "{ printf '%s\\n' \"$@\"; echo ----; } >> \"$PWD/launches\"\n"
-                     "while IFS= read -r line; do\n"
-                     "  printf '%s\\n' \"$line\" >> \"$PWD/commands\"\n"
-                     "  [ \"$line\" = quit ] && exit 0\n"
-                     "done\n");
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
-        DNBundle::setPrefixOverride(prefix_.path());
-        folder_ = playertest::freshSnapshotFolder();
-    }
-    ~StandInPlayer() { DNBundle::setPrefixOverride(QString()); }
-
-    QStringList launches() const { return read(QStringLiteral("launches")).split(QStringLiteral("----\n"), Qt::SkipEmptyParts); }
-    QStringList commands() const { return read(QStringLiteral("commands")).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-    bool awaitCommands(int count) const { return waitFor([&] { return commands().size() >= count; }, 5000); }
-
-private:
-    QString read(const QString &name) const
-    {
-        QFile file(folder_ + QLatin1Char('/') + name);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-    QTemporaryDir prefix_;
-    QString folder_;
-};
 
 NXMediaNodePtr fileAt(const QString &path)
 {

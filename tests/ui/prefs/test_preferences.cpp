@@ -17,7 +17,6 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,23 +42,6 @@ struct Sheet : shelltest::MainWindowFixture
         prefs = controller.mainSettingController;
     }
 };
-
-// What a new process reads back from the user settings, as JSON on standard output.
-QJsonObject readInAnotherProcess()
-{
-    QProcess reader;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(kChildRole), QStringLiteral("1"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_CONFIG_HOME"));
-    reader.setProcessEnvironment(env);
-    reader.start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--gtest_filter=Preferences.EveryValueIsStoredAndSurvivesARestart")});
-    EXPECT_TRUE(reader.waitForFinished(60000));
-    const QByteArray out = reader.readAllStandardOutput();
-    const qsizetype start = out.indexOf("{\"");
-    const qsizetype end = out.lastIndexOf('}');
-    return start < 0 ? QJsonObject() : QJsonDocument::fromJson(out.mid(start, end - start + 1)).object();
-}
 
 void printStoredValues()
 {
@@ -134,7 +116,8 @@ TEST(Preferences, EveryValueIsStoredAndSurvivesARestart)
     const QDateTime checked = QDateTime::fromString(QStringLiteral("2024-03-05T10:00:00"), Qt::ISODate);
     NXMainSettingController::setLastCheckUpdateTime(checked);
     s.controller.onApplicationWillTerminate();
-    const QJsonObject stored = readInAnotherProcess();
+    const QJsonObject stored = shelltest::jsonPrintedByAnotherRun(
+        kChildRole, QStringLiteral("Preferences.EveryValueIsStoredAndSurvivesARestart"));
     ASSERT_FALSE(stored.isEmpty());
     EXPECT_EQ(stored.value("video").toString(), video.path());
     EXPECT_EQ(stored.value("snapshot").toString(), snapshots.path());

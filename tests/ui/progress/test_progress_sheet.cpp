@@ -2,6 +2,7 @@
 // Stop, the end of the batch with its after-conversion choices and its notification.
 #include "ui/progress/DNLoginManagerPower.h"
 #include "ui/progress/NXProgressController.h"
+#include "ui/slideshow/ImgEncodeProgressView.h"
 
 #include "ui/ui_test_support.h"
 
@@ -415,12 +416,11 @@ TEST(ProgressSheet, PhotoFaceShowsFramesAndTheImage)
 {
     uitest::app();
     AfterBatch quiet;
-    QImage frame(64, 48, QImage::Format_RGB32);
-    frame.fill(Qt::darkCyan);
+    const QString photo = testsupport::fixturePath(QStringLiteral("slideshow/photos/p03.jpg"));
     std::optional<QVariantMap> info = QVariantMap{{QStringLiteral("EncodeCategory"), 0},
                                                   {QStringLiteral("currentFrame"), 30},
                                                   {QStringLiteral("totalFrames"), 120},
-                                                  {QStringLiteral("currentImage"), frame}};
+                                                  {QStringLiteral("currentImage"), photo}};
     std::atomic<bool> go{false};
     NXProgressController sheet;
     QObject target;
@@ -430,6 +430,8 @@ TEST(ProgressSheet, PhotoFaceShowsFramesAndTheImage)
     sheet.updateInfomation();
     EXPECT_EQ(sheet.encodePhotoProgress()->value(), 25);
     EXPECT_EQ(sheet.encodeFrameLabel()->text(), QStringLiteral("30 / 120 Frame Finished"));
+    // The photo being encoded tops the stack of the photo picture.
+    EXPECT_FALSE(sheet.photoEncodeProgress()->myCurrentLayer().contents.isNull());
     uitest::savePicture(sheet.progressPanel(), kTest, QStringLiteral("photo_face"));
 
     // The faces slide; while they do, photo progress is not drawn.

@@ -98,6 +98,8 @@ TEST_F(RecorderHandBack, ScreenRecorderOpensInPlaceAndHandsItsRecordingBack)
     const QString movie = recorder->recordFiles.last();
 
     QPointer<DNSRWindowController> closing = recorder;
+    // Closing it while the main window is away must not end the program.
+    EXPECT_FALSE(recorder->window()->testAttribute(Qt::WA_QuitOnClose));
     EXPECT_TRUE(recorder->window()->close());
     EXPECT_FALSE(c.screenRecord);
     // The recording joins the list once the flip back has ended.

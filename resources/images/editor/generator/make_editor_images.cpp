@@ -1,5 +1,6 @@
-// Draws the video editor's trim-slider pictures (track parts, trim segment, play-position knob,
-// left and right limit knobs) into resources/images/editor. Run by hand after a change:
+// Draws the video editor's pictures into resources/images/editor: the trim slider's (track
+// parts, trim segment, play-position knob, left and right limit knobs), the tabs' on and off
+// marks and the play and pause button. Run by hand after a change:
 //   g++ -std=c++17 -fPIC -I../../generator make_editor_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/mkimg
 //   QT_QPA_PLATFORM=offscreen /tmp/mkimg ..
 //
@@ -11,6 +12,7 @@
 
 #include <QGuiApplication>
 #include <QLinearGradient>
+#include <QRadialGradient>
 #include <QPainterPath>
 
 #include <functional>
@@ -69,6 +71,33 @@ std::function<void(QPainter &, QSizeF)> limitKnob(bool left)
             p.drawLine(QPointF(2.5, y), QPointF(7.5, y));
     };
 }
+// A small round lamp lit from above.
+std::function<void(QPainter &, QSizeF)> tabLamp(QColor light, QColor dark)
+{
+    return [light, dark](QPainter &p, QSizeF s) {
+        QRadialGradient g(s.width() * 0.4, s.height() * 0.35, s.width() * 0.6);
+        g.setColorAt(0, light);
+        g.setColorAt(1, dark);
+        p.setPen(QPen(dark.darker(150), 0.8));
+        p.setBrush(g);
+        p.drawEllipse(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1));
+    };
+}
+
+std::function<void(QPainter &, QSizeF)> playButton(std::function<void(QPainter &)> sign)
+{
+    return [sign](QPainter &p, QSizeF s) {
+        QLinearGradient g(0, 0, 0, s.height());
+        g.setColorAt(0, QColor(88, 92, 100));
+        g.setColorAt(1, QColor(34, 36, 42));
+        p.setPen(QPen(QColor(20, 21, 24), 1));
+        p.setBrush(g);
+        p.drawEllipse(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(250, 250, 250));
+        sign(p);
+    };
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -111,5 +140,23 @@ int main(int argc, char **argv)
 
     save("editVideoSliderdragLeft.png", QSize(10, 30), limitKnob(true));
     save("editVideoSliderdragRight.png", QSize(10, 30), limitKnob(false));
+
+    // A tab's mark before its label: a lit green lamp while its edit is on, a dark one off.
+    save("tabViewItemImageon.png", QSize(8, 8), tabLamp(QColor(110, 230, 90), QColor(36, 150, 40)));
+    save("tabViewItemImageoff.png", QSize(8, 8), tabLamp(QColor(200, 200, 200), QColor(120, 120, 120)));
+
+    // The editor's play and pause button: a dark disc with a white sign.
+    save("edit_play_video.png", QSize(24, 24), playButton([](QPainter &p) {
+        QPainterPath triangle;
+        triangle.moveTo(9.5, 7);
+        triangle.lineTo(17.5, 12);
+        triangle.lineTo(9.5, 17);
+        triangle.closeSubpath();
+        p.drawPath(triangle);
+    }));
+    save("edit_pause_video.png", QSize(24, 24), playButton([](QPainter &p) {
+        p.drawRoundedRect(QRectF(8, 7, 3, 10), 0.8, 0.8);
+        p.drawRoundedRect(QRectF(13, 7, 3, 10), 0.8, 0.8);
+    }));
     return 0;
 }

@@ -61,6 +61,7 @@ QPainterPath triangle(QSizeF s, bool up)
     return path;
 }
 
+// The title row's Edit pill; the button draws its (translated) word inside.
 void editButton(const QString &name, QColor fill, QColor ink)
 {
     save(name, QSize(53, 20), [=](QPainter &p, QSizeF s) {
@@ -68,16 +69,11 @@ void editButton(const QString &name, QColor fill, QColor ink)
         p.setPen(QPen(ink.darker(120), 1));
         p.setBrush(fill);
         p.drawRoundedRect(r, 7, 7);
-        QFont f("DejaVu Sans");
-        f.setPixelSize(10);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(ink);
-        p.drawText(r, Qt::AlignCenter, "Edit");
     });
 }
 
-void bigButton(const QString &name, QSize size, QColor accent, const QString &label,
+// The empty list's add buttons; the prompt draws the (translated) word under the icon.
+void bigButton(const QString &name, QSize size, QColor accent,
                const std::function<void(QPainter &, QRectF, QColor)> &icon)
 {
     save(name, size, [=](QPainter &p, QSizeF s) {
@@ -91,13 +87,6 @@ void bigButton(const QString &name, QSize size, QColor accent, const QString &la
         const double side = qMin(r.width(), r.height()) * 0.45;
         QRectF iconRect(r.center().x() - side / 2, r.top() + r.height() * 0.14, side, side);
         icon(p, iconRect, accent);
-        QFont f("DejaVu Sans");
-        f.setPixelSize(s.height() > 150 ? 17 : 12);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(70, 78, 92));
-        p.drawText(QRectF(r.left(), iconRect.bottom() + 4, r.width(), r.bottom() - iconRect.bottom() - 8),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, label);
     });
 }
 
@@ -271,15 +260,9 @@ int main(int argc, char **argv)
         p.drawLine(QPointF(9.5, 9.5), QPointF(12, 9.5));
         p.drawLine(QPointF(4, 6.5), QPointF(12, 6.5));
     });
-    for (auto [name, colour] : {std::pair{"set_tag_on.png", QColor(70, 110, 180)}, std::pair{"set_tag_down.png", QColor(40, 70, 130)}})
-        save(name, QSize(69, 16), [colour = colour](QPainter &p, QSizeF s) {
-            QFont f("DejaVu Sans");
-            f.setPixelSize(10);
-            f.setUnderline(true);
-            p.setFont(f);
-            p.setPen(colour);
-            p.drawText(QRectF(0, 0, s.width(), s.height()), Qt::AlignLeft | Qt::AlignVCenter, "Edit tags");
-        });
+    // The tag link: the button draws its (translated) underlined words on this clear ground.
+    for (const char *name : {"set_tag_on.png", "set_tag_down.png"})
+        save(name, QSize(69, 16), [](QPainter &, QSizeF) {});
     // The profile control's settings half and its frames.
     for (auto [name, colour] : {std::pair{"setting_icon_nor.png", QColor(120, 128, 140)}, std::pair{"setting_icon_on.png", QColor(50, 100, 180)}})
         save(name, QSize(20, 20), [colour = colour](QPainter &p, QSizeF s) {
@@ -321,8 +304,8 @@ int main(int argc, char **argv)
     checkBox("title_cell_check.png", true);
     placeholder("placeholder.png");
     // The empty list's three add buttons: disc (large), folder, ISO image.
-    bigButton("forceground_video.png", QSize(324, 215), QColor(70, 120, 200), "Load a DVD disc", discIcon);
-    bigButton("forceground_photo.png", QSize(106, 106), QColor(220, 160, 60), "DVD folder", folderIcon);
-    bigButton("forceground_dvd.png", QSize(106, 106), QColor(110, 130, 160), "ISO image", isoIcon);
+    bigButton("forceground_video.png", QSize(324, 215), QColor(70, 120, 200), discIcon);
+    bigButton("forceground_photo.png", QSize(106, 106), QColor(220, 160, 60), folderIcon);
+    bigButton("forceground_dvd.png", QSize(106, 106), QColor(110, 130, 160), isoIcon);
     return 0;
 }

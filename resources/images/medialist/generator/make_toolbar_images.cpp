@@ -20,8 +20,9 @@ struct Look
     QColor ink;
 };
 
-// Pill of 70 x 20 with the glyph on the left and the word beside it.
-void toolbarButton(const QString &kind, const QString &word, const std::function<void(QPainter &, QColor)> &glyph)
+// Pill of 70 x 20 with the glyph on the left; the row's toolbar draws the (translated) word in
+// the room beside it (28, 0, 40, 20).
+void toolbarButton(const QString &kind, const std::function<void(QPainter &, QColor)> &glyph)
 {
     const Look looks[] = {
         {"nor", QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(112, 120, 134)},
@@ -44,12 +45,6 @@ void toolbarButton(const QString &kind, const QString &word, const std::function
             p.translate(10, 3);
             glyph(p, look.ink);
             p.restore();
-            QFont font(QStringLiteral("DejaVu Sans"));
-            font.setPixelSize(10);
-            font.setBold(look.border.alpha() != 0);
-            p.setFont(font);
-            p.setPen(look.ink);
-            p.drawText(QRectF(28, 0, 40, 20), Qt::AlignVCenter | Qt::AlignLeft, word);
         }
         image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .save(QStringLiteral("%1/toolbar_%2_%3.png").arg(outDir, kind, QString::fromLatin1(look.state)));
@@ -62,7 +57,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     // Glyphs fill a 14 x 14 box.
-    toolbarButton(QStringLiteral("info"), QStringLiteral("Info"), [](QPainter &p, QColor ink) {
+    toolbarButton(QStringLiteral("info"), [](QPainter &p, QColor ink) {
         p.setPen(QPen(ink, 1.4));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(0.7, 0.7, 12.6, 12.6));
@@ -71,7 +66,7 @@ int main(int argc, char **argv)
         p.drawEllipse(QRectF(6, 3, 2, 2));
         p.drawRect(QRectF(6.1, 6, 1.8, 5));
     });
-    toolbarButton(QStringLiteral("edit"), QStringLiteral("Edit"), [](QPainter &p, QColor ink) {
+    toolbarButton(QStringLiteral("edit"), [](QPainter &p, QColor ink) {
         QPainterPath pencil;
         pencil.moveTo(1, 13);
         pencil.lineTo(2, 9.5);
@@ -83,7 +78,7 @@ int main(int argc, char **argv)
         p.setBrush(ink);
         p.drawPath(pencil);
     });
-    toolbarButton(QStringLiteral("rename"), QStringLiteral("Tags"), [](QPainter &p, QColor ink) {
+    toolbarButton(QStringLiteral("rename"), [](QPainter &p, QColor ink) {
         QPainterPath tag;
         tag.moveTo(1, 1);
         tag.lineTo(7, 1);

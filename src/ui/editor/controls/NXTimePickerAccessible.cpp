@@ -20,7 +20,7 @@ public:
         if (t == QAccessible::Value)
             return picker()->stringValue();
         if (t == QAccessible::Description)
-            return QStringLiteral("Time Picker");
+            return QCoreApplication::translate("NXTimePicker", "Time Picker");
         return QAccessibleWidget::text(t);
     }
 

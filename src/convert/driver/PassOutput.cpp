@@ -1,0 +1,113 @@
+#include "convert/driver/PassOutput.h"
+
+#include "builders/common/Argument.h"
+#include "convert/driver/DiscImageCheck.h"
+#include "core/log/DNLogger.h"
+#include "core/platform/DNPartialOutput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/statvfs.h>
+
+namespace {
+
+// Below this much free space after a pass the disk is taken to have filled up during it.
+constexpr unsigned long long kFullDiskBytes = 64 * 1024;
+
+int wordIndex(const Argument *argument, const QByteArray &word)
+{
+    for (int i = 0; i < argument->argc; ++i)
+        if (argument->argv[i] && word == argument->argv[i])
+            return i;
+    return -1;
+}
+
+} // namespace
+
+PassOutput::PassOutput(Argument *argument, const QString &finalPath)
+    : m_finalPath(finalPath)
+{
+    if (!argument || finalPath.isEmpty())
+        return;
+    const int index = wordIndex(argument, finalPath.toUtf8());
+    if (index < 0)
+        return;
+    m_writes = true;
+    const QByteArray fileName = QFileInfo(finalPath).fileName().toUtf8();
+    if (fileName.size() > DNPartialOutput::kLongestFileName) {
+        m_problem = QStringLiteral("the output file name %1 is %2 bytes long; file systems take %3 at most")
+                        .arg(QFileInfo(finalPath).fileName())
+                        .arg(fileName.size())
+                        .arg(DNPartialOutput::kLongestFileName);
+        return;
+    }
+    const QString hidden = DNPartialOutput::hiddenPathFor(finalPath);
+    if (hidden.isEmpty() || !ReplaceArgument(argument, index, hidden)) {
+        m_problem = QStringLiteral("the output path %1 is too long for the engines").arg(finalPath);
+        return;
+    }
+    m_hiddenPath = hidden;
+}
+
+PassOutput::~PassOutput()
+{
+    if (!m_settled)
+        discard();
+}
+
+QString PassOutput::verify(const PassCheck &check) const
+{
+    if (m_hiddenPath.isEmpty())
+        return {};
+    if (outputDiskIsFull(m_hiddenPath))
+        return QStringLiteral("the disk of %1 ran out of space during the pass").arg(QFileInfo(m_finalPath).path());
+    if (check.discImage)
+        return discImageProblem(m_hiddenPath, check.discTitles);
+    const OutputReading reading = readOutputToEnd(QFile::encodeName(m_hiddenPath).toStdString());
+    return QString::fromStdString(wholeOutputProblem(reading, check.media));
+}
+
+QString PassOutput::publish()
+{
+    if (m_hiddenPath.isEmpty())
+        return {};
+    const QString given = DNPartialOutput::publish(m_hiddenPath, m_finalPath);
+    if (given.isEmpty()) {
+        discard();
+        return {};
+    }
+    m_settled = true;
+    return given;
+}
+
+void PassOutput::discard()
+{
+    m_settled = true;
+    if (m_hiddenPath.isEmpty())
+        return;
+    const QFileInfo hidden(m_hiddenPath);
+    // The ISO backup tool works in helper files named after its output. Compared as text: a name
+    // may hold characters a wildcard pattern would read as its own.
+    const QString helperStart = QStringLiteral(".") + hidden.fileName();
+    const QFileInfoList entries = hidden.dir().entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo &helper : entries) {
+        if (!helper.fileName().startsWith(helperStart))
+            continue;
+        if (helper.isDir() && !helper.isSymLink())
+            QDir(helper.filePath()).removeRecursively();
+        else
+            QFile::remove(helper.filePath());
+    }
+    if (QFile::remove(m_hiddenPath))
+        DNRoughLog(QStringLiteral("The unfinished output %@ was removed."), m_hiddenPath);
+}
+
+bool outputDiskIsFull(const QString &path)
+{
+    struct statvfs info {};
+    if (::statvfs(QFile::encodeName(QFileInfo(path).path()).constData(), &info) != 0)
+        return false;
+    return (unsigned long long)info.f_bavail * info.f_frsize < kFullDiskBytes;
+}

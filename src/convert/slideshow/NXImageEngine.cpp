@@ -1,0 +1,186 @@
+#include "convert/slideshow/NXImageEngine.h"
+
+#include "core/log/DNLogger.h"
+#include "core/platform/DNBundle.h"
+#include "core/platform/DNTemporaryFolder.h"
+#include "core/plist/DNPropertyList.h"
+#include "core/settings/DNAppSetting.h"
+#include "core/settings/DNSetting.h"
+#include "core/util/DNSystemInfo.h"
+#include "core/util/DNTimeText.h"
+#include "slideshow/engine/NXImageEngineJob.h"
+#include "slideshow/transitions/NXEffectManager.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+// The engine stops at once on SIGTERM; a hung one is ended after a second.
+constexpr int kStopGraceMs = 1000;
+} // namespace
+
+QVariantMap &NXImageEngine::storage()
+{
+    if (!storage_info_) {
+        QVariantMap job;
+        job.insert(NXImageEngineKey::shadingImage, NXEffectManager::shadingImagePath());
+        job.insert(NXImageEngineKey::blankImage, NXEffectManager::blankImagePath());
+        const auto appSetting = DNSetting::shareSetting().appSetting();
+        const QString folder = appSetting ? appSetting->videoOutputDirectory() : QString();
+        job.insert(NXImageEngineKey::targetPath,
+                   folder + QStringLiteral("/Quivra Converter %1.mov").arg(DNFileNameDateText(QDateTime::currentDateTime())));
+        storage_info_ = job;
+    }
+    return *storage_info_;
+}
+
+void NXImageEngine::setShowDuration(float seconds)
+{
+    storage().insert(NXImageEngineKey::showDuration, double(seconds));
+}
+
+void NXImageEngine::setEffectList(const QVariant &types)
+{
+    storage().insert(NXImageEngineKey::effectList, types);
+}
+
+void NXImageEngine::setDataSource(const QVariant &photos)
+{
+    storage().insert(NXImageEngineKey::imageSquenes, photos);
+}
+
+void NXImageEngine::setAudioList(const QVariant &music)
+{
+    storage().insert(NXImageEngineKey::audioList, music);
+}
+
+void NXImageEngine::setFrameRate(float fps)
+{
+    storage().insert(NXImageEngineKey::videoFPS, double(fps));
+}
+
+void NXImageEngine::setVideoFrameResolution(QSizeF size)
+{
+    storage().insert(NXImageEngineKey::videoSize, NXStringFromSize(size));
+}
+
+QString NXImageEngine::execute_bin_path(int systemVersion)
+{
+    // Older systems had an engine of their own; here one engine serves all, and the choice is
+    // only logged.
+    if (systemVersion > 4207)
+        DNRoughLog(QStringLiteral("Convert image to video, use AV engine"));
+    else
+        DNRoughLog(QStringLiteral("Convert image to video, use QT engine"));
+    return DNBundle::pathForCompanion(QStringLiteral("HarnvaleAVEngine"));
+}
+
+QString NXImageEngine::execute_bin_path() const
+{
+    return execute_bin_path(DNSystemVersion());
+}
+
+void NXImageEngine::beginEncoding()
+{
+    isStoped_ = false;
+    lines_ = OutputLineSplitter();
+    const QString jobPath = DNTemporaryFolder::uniqueFilePath(QStringLiteral("I2V_"), QStringLiteral(".plist"));
+    QString error;
+    if (!writePropertyList(storage(), jobPath, DNPropertyListFormat::XML, &error))
+        DNRoughLog(QStringLiteral("The image-to-video job cannot be written to %@: %@"), jobPath, error);
+
+    const QString engine = execute_bin_path();
+    auto task = std::make_unique<EngineProcess>();
+    if (!task->start(QFile::encodeName(engine).toStdString(),
+                     {"HarnvaleAVEngine", QFile::encodeName(jobPath).toStdString()})) {
+        DNRoughLog(QStringLiteral("The image-to-video engine %@ cannot be started: %s"), engine,
+                   task->errorText().c_str());
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        currentTask_ = task.get();
+        // A stop that came while the engine was being started ends it now.
+        if (isStoped_)
+            task->requestStop({{}, SIGTERM, kStopGraceMs});
+    }
+    task->wait([this](std::string_view chunk) { onMPlayerOutputChanged(chunk); },
+               [](std::string_view chunk) {
+                   const QString text = QString::fromUtf8(chunk.data(), qsizetype(chunk.size())).trimmed();
+                   if (!text.isEmpty())
+                       DNRoughLogRaw(text + QLatin1Char('\n'));
+               });
+    lines_.finish([this](std::string_view line) { onOutputLine(line); });
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        currentTask_ = nullptr;
+    }
+    // An engine that was ended before its result may have left its hidden file.
+    if (finiallyVideoPath().isEmpty()) {
+        const QString hidden = NXHiddenRenderPath(storage().value(NXImageEngineKey::targetPath).toString());
+        if (QFileInfo::exists(hidden))
+            QFile::remove(hidden);
+    }
+}
+
+void NXImageEngine::stopEncoding()
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    isStoped_ = true;
+    if (currentTask_) {
+        currentTask_->requestStop({{}, SIGTERM, kStopGraceMs});
+        currentTask_ = nullptr;
+    }
+}
+
+void NXImageEngine::onMPlayerOutputChanged(std::string_view chunk)
+{
+    lines_.feed(chunk, [this](std::string_view line) { onOutputLine(line); });
+}
+
+void NXImageEngine::onOutputLine(std::string_view line)
+{
+    const QString text = QString::fromUtf8(line.data(), qsizetype(line.size()));
+    if (text.startsWith(QLatin1String("progress:"))) {
+        // A photo path with a ":" in it makes more parts: such a line is passed over.
+        const QStringList parts = text.split(QLatin1Char(':'));
+        if (parts.size() != 4)
+            return;
+        total_ = parts.at(1).toUInt();
+        curr_ = parts.at(2).toUInt();
+        std::lock_guard<std::mutex> guard(lock_);
+        currentImagePath_ = parts.at(3);
+    } else if (text.startsWith(QLatin1String("result:"))) {
+        // The path is the rest of the line, ":" and all: an output folder may hold one.
+        const qsizetype codeEnd = text.indexOf(QLatin1Char(':'), 7);
+        if (codeEnd < 0)
+            return;
+        const int code = text.mid(7, codeEnd - 7).toInt();
+        QString path = text.mid(codeEnd + 1);
+        path.remove(QLatin1Char('\n'));
+        std::lock_guard<std::mutex> guard(lock_);
+        if (code != 0) {
+            DNRoughLog(QStringLiteral("err for encode image to video"));
+            finiallyImagePath_.clear();
+        } else {
+            finiallyImagePath_ = path;
+            DNRoughLog(QStringLiteral("success for encode image to video:%@"), path);
+        }
+    }
+}
+
+std::optional<QString> NXImageEngine::currentImagePath() const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return currentImagePath_;
+}
+
+QString NXImageEngine::finiallyVideoPath() const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return finiallyImagePath_;
+}

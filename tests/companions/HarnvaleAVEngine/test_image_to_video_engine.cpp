@@ -1,0 +1,241 @@
+// The image-to-video engine run for real on the authored slideshow: the movie's length, what its
+// frames show (the right photo, or the right transition between the right photos), its music,
+// and that only a finished movie ever carries a name.
+#include "engine_test_support.h"
+
+#include "support/ffprobe.h"
+#include "support/testname.h"
+#include "support/tone.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace enginetest;
+using namespace slideshowfixture;
+
+QGuiApplication &app()
+{
+    static int argc = 1;
+    static char name[] = "test";
+    static char *argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    return application;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+double videoSeconds(const QString &path)
+{
+    return testsupport::firstStream(testsupport::ffprobe(path), QStringLiteral("video"))
+        .value(QStringLiteral("duration")).toString().toDouble();
+}
+
+// Photos 3 to 6 (the fourth upright) at 1 s each: slots of 2 s, 8 s in all; the music (3 s and
+// 2 s) plays once and then again from its start.
+TEST(ImageToVideoEngine, DrawsEveryPhotoAndTransitionWithTheMusic)
+{
+    app();
+    QTemporaryDir dir;
+    JobSpec spec;
+    spec.photos = photoPaths().mid(2, 4);
+    spec.music = {lowMusic(), highMusic()};
+    spec.effects = {7, 11}; // push, fade
+    spec.target = dir.filePath("Quivra Converter test.mov");
+    const EngineRun run = runEngine(writeJob(dir.filePath("job.plist"), spec));
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.path, spec.target);
+    EXPECT_EQ(filesIn(dir.path()), (QStringList{"Quivra Converter test.mov", "job.plist"}));
+
+    // 200 frames, each reported with the photo it brings in or shows.
+    ASSERT_EQ(run.progress.size(), 200);
+    EXPECT_EQ(run.progress.first(), "progress:200:1:" + spec.photos.at(0));
+    EXPECT_EQ(run.progress.at(60), "progress:200:61:" + spec.photos.at(1));
+    EXPECT_EQ(run.progress.last(), "progress:200:200:" + spec.photos.at(3));
+
+    EXPECT_NEAR(videoSeconds(run.path), 8.0, 1.0 / 25);
+    EXPECT_TRUE(testsupport::decodesToEnd(run.path));
+
+    // Each photo alone in the second half of its slot.
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        const auto frame = testsupport::grabFrame(run.path, 2.0 * k + 1.5);
+        ASSERT_TRUE(frame);
+        EXPECT_EQ(photoShown(*frame), k + 2);
+        EXPECT_LT(meanDifference(*frame, expectedFrame(spec, int(std::lround((2.0 * k + 1.5) * 25)))), 4.0);
+    }
+    // The upright photo stands between black bands.
+    const auto upright = testsupport::grabFrame(run.path, 2 * (kUprightPhoto - 2) + 1.5);
+    ASSERT_TRUE(upright);
+    EXPECT_LT(distance(upright->mean(0, 0, 20, 120), qRgb(0, 0, 0)), 30);
+
+    // Half-way through each transition: the transition of its turn between the photo before
+    // (the blank frame before the first) and its photo, unlike either.
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        const int index = 50 * k + 12;
+        const auto frame = testsupport::grabFrame(run.path, index / 25.0);
+        ASSERT_TRUE(frame);
+        EXPECT_LT(meanDifference(*frame, expectedFrame(spec, index)), 6.0);
+        EXPECT_GT(meanDifference(*frame, expectedFrame(spec, 50 * k + 40)), 20.0);
+        if (k > 0)
+            EXPECT_GT(meanDifference(*frame, expectedFrame(spec, 50 * k - 5)), 20.0);
+    }
+
+    // 3 s of the low tone, 2 s of the high one, then the low one again until the end.
+    struct Heard { double at; double hz; };
+    for (const Heard &heard : {Heard{0.5, kLowHz}, Heard{3.5, kHighHz}, Heard{5.5, kLowHz}, Heard{7.4, kLowHz}}) {
+        SCOPED_TRACE(heard.at);
+        const auto tone = testsupport::measureTone(run.path, 0, heard.at, 0.4);
+        ASSERT_TRUE(tone);
+        EXPECT_NEAR(tone->frequencyHz, heard.hz, 15);
+    }
+    const QJsonObject audio = testsupport::firstStream(testsupport::ffprobe(run.path), QStringLiteral("audio"));
+    EXPECT_NEAR(audio.value(QStringLiteral("duration")).toString().toDouble(), 8.0, 0.05);
+}
+
+// Music longer than the movie is cut at its end; no music makes a movie without sound; no
+// transitions cut from photo to photo.
+TEST(ImageToVideoEngine, CutsLongMusicAndMakesSilentMoviesWithoutIt)
+{
+    app();
+    QTemporaryDir dir;
+    JobSpec spec;
+    spec.photos = photoPaths().mid(0, 1);
+    spec.showDuration = 1.0;
+    spec.music = {lowMusic()};
+    spec.target = dir.filePath("cut.mov");
+    EngineRun run = runEngine(writeJob(dir.filePath("cut.plist"), spec));
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    const QJsonObject audio = testsupport::firstStream(testsupport::ffprobe(run.path), QStringLiteral("audio"));
+    EXPECT_NEAR(audio.value(QStringLiteral("duration")).toString().toDouble(), 2.0, 0.05);
+
+    spec.music.clear();
+    spec.photos = photoPaths().mid(0, 2);
+    spec.target = dir.filePath("silent.mov");
+    run = runEngine(writeJob(dir.filePath("silent.plist"), spec));
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    EXPECT_TRUE(testsupport::codecsOf(testsupport::ffprobe(run.path), QStringLiteral("audio")).isEmpty());
+    // The cut: the second photo from the first frame of its slot on.
+    const auto frame = testsupport::grabFrame(run.path, 2.0);
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(photoShown(*frame), 1);
+}
+
+TEST(ImageToVideoEngine, AMovieAlreadyThereKeepsItsName)
+{
+    app();
+    QTemporaryDir dir;
+    JobSpec spec;
+    spec.photos = photoPaths().mid(0, 1);
+    spec.target = dir.filePath("show.mov");
+    QFile existing(spec.target);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("keep me");
+    existing.close();
+    const EngineRun run = runEngine(writeJob(dir.filePath("job.plist"), spec));
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    EXPECT_EQ(run.path, dir.filePath("show (1).mov"));
+    QFile kept(spec.target);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "keep me");
+}
+
+struct Refusal
+{
+    const char *what;
+    int code;
+    std::function<QString(QTemporaryDir &)> job; // the job file's path
+};
+
+class ImageToVideoEngineRefusal : public ::testing::TestWithParam<Refusal>
+{
+};
+
+// Whatever goes wrong, the engine says so in its result line, exits with a failure and leaves
+// no file.
+TEST_P(ImageToVideoEngineRefusal, ReportsItsCodeAndLeavesNothing)
+{
+    app();
+    QTemporaryDir dir;
+    const QString job = GetParam().job(dir);
+    const QStringList before = filesIn(dir.path());
+    const EngineRun run = runEngine(job);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.code, GetParam().code) << run.output.toStdString();
+    EXPECT_TRUE(run.path.isEmpty());
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_EQ(filesIn(dir.path()), before);
+}
+
+JobSpec onePhotoInto(QTemporaryDir &dir)
+{
+    JobSpec spec;
+    spec.photos = photoPaths().mid(0, 1);
+    spec.target = dir.filePath("out.mov");
+    return spec;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ImageToVideoEngineRefusal,
+    ::testing::Values(
+        Refusal{"no job file", NXImageEngineBadJob, [](QTemporaryDir &dir) { return dir.filePath("none.plist"); }},
+        Refusal{"a job that is no property list", NXImageEngineBadJob,
+                [](QTemporaryDir &dir) {
+                    QFile f(dir.filePath("job.plist"));
+                    f.open(QIODevice::WriteOnly);
+                    f.write("not a list");
+                    return f.fileName();
+                }},
+        Refusal{"no readable photo", NXImageEngineNoPhoto,
+                [](QTemporaryDir &dir) {
+                    JobSpec spec = onePhotoInto(dir);
+                    spec.photos = {dir.filePath("missing.jpg"), testsupport::fixturePath("photos/album/broken.jpg")};
+                    return writeJob(dir.filePath("job.plist"), spec);
+                }},
+        Refusal{"an output folder that does not exist", NXImageEngineEncoderFailed,
+                [](QTemporaryDir &dir) {
+                    JobSpec spec = onePhotoInto(dir);
+                    spec.target = dir.filePath("gone/out.mov");
+                    return writeJob(dir.filePath("job.plist"), spec);
+                }}),
+    [](const auto &info) { return testsupport::testName(info.param.what); });
+
+// SIGTERM (what the program's Stop sends) ends the engine and its ffmpeg at once; neither the
+// movie nor its hidden file is left.
+TEST(ImageToVideoEngine, StopLeavesNoFile)
+{
+    app();
+    QTemporaryDir dir;
+    JobSpec spec;
+    spec.photos = photoPaths();
+    spec.showDuration = 10;
+    spec.music = {lowMusic()};
+    spec.target = dir.filePath("stopped.mov");
+    const QString job = writeJob(dir.filePath("job.plist"), spec);
+    QProcess engine;
+    engine.start(enginePath(), {job});
+    ASSERT_TRUE(engine.waitForStarted());
+    QByteArray output;
+    while (!output.contains("progress:") && engine.waitForReadyRead(30000))
+        output += engine.readAllStandardOutput();
+    ASSERT_TRUE(output.contains("progress:"));
+    engine.terminate();
+    ASSERT_TRUE(engine.waitForFinished(10000));
+    output += engine.readAllStandardOutput();
+    EXPECT_EQ(parseEngineOutput(QString::fromUtf8(output)).code, NXImageEngineStopped);
+    EXPECT_NE(engine.exitCode(), 0);
+    EXPECT_EQ(filesIn(dir.path()), QStringList{"job.plist"});
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+// The room a batch needs: the selected (trimmed) lengths at the profiles' bitrates, a copy at the
+// DVD's rate, the whole disc for the image backup, media files and groups at their own lengths,
+// against the folder's free space.
+
+#include "FileRoadTestSupport.h"
+
+#include "convert/driver/OutputSpaceEstimate.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+
+using namespace drivertest;
+
+namespace {
+
+template <class Item>
+double kbps(const Item &node)
+{
+    return node->profile()->videoQuality()->currentValue().toDouble()
+        + node->profile()->audioQuality()->currentValue().toDouble();
+}
+
+qint64 folderBytes(const QString &path)
+{
+    qint64 total = 0;
+    QDirIterator files(path, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        files.next();
+        total += files.fileInfo().size();
+    }
+    return total;
+}
+
+} // namespace
+
+TEST(OutputSpaceEstimate, SelectedLengthsAtTheProfilesRates)
+{
+    DNDVDNodePtr node = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("MacGen_MP4_H264.plist"));
+    ASSERT_TRUE(node);
+    for (const DNDVDTitlePtr &title : node->titles())
+        title->setIsSelected(title->index() != 0);
+    trimTitle(node->titleAt(2), 0, 2);
+    const double perSecond = kbps(node) * 1000 / 8;
+    const double seconds = node->titleAt(1)->length() + 2;
+
+    QTemporaryDir out;
+    const OutputSpaceEstimate estimate = estimateBatchOutputSpace({node}, out.path());
+    EXPECT_NEAR(double(estimate.neededBytes), seconds * perSecond * 1.05, perSecond * 0.1);
+    EXPECT_GT(estimate.availableBytes, 0);
+    EXPECT_FALSE(estimate.isShort());
+
+    // Joined into one file: the same lengths.
+    node->setMergeIntoOne(true);
+    EXPECT_NEAR(double(estimateBatchOutputSpace({node}, out.path()).neededBytes), double(estimate.neededBytes),
+                perSecond * 0.1);
+}
+
+TEST(OutputSpaceEstimate, BackupsCountWhatTheyCopy)
+{
+    DNDVDNodePtr dump = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("DVDFullBackup.plist"));
+    ASSERT_TRUE(dump);
+    for (const DNDVDTitlePtr &title : dump->titles())
+        title->setIsSelected(title->index() == 1);
+    EXPECT_NEAR(double(estimatedOutputBytes(dump.get(), 1)), dump->titleAt(1)->length() * 10080.0 * 1000 / 8 * 1.05,
+                1000);
+
+    DNDVDNodePtr image = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("DVDBackupISO.plist"));
+    ASSERT_TRUE(image);
+    QTemporaryDir out;
+    EXPECT_EQ(estimateBatchOutputSpace({image}, out.path()).neededBytes,
+              folderBytes(testsupport::fixturePath(QStringLiteral("dvd/ntsc"))));
+}
+
+// A media file at its trimmed length, a group at the sum of its members' whole lengths (the join
+// takes each member whole), each at its own profile's rates.
+TEST(OutputSpaceEstimate, FilesAndGroupsAtTheirLengthsTrimsAndRates)
+{
+    using fileroadtest::loadFile;
+    const DNFileNodePtr file = loadFile(QStringLiteral("fileroad/h264_aac.mp4"));
+    ASSERT_TRUE(file);
+    file->setEnableTrimming(true);
+    file->setTrimStartTime(1);
+    file->setTrimEndTime(2);
+    const DNFileGroupNodePtr group =
+        fileroadtest::groupOf({QStringLiteral("fileroad/fps50.mp4"), QStringLiteral("fileroad/quadrants.mp4")},
+                              QStringLiteral("Joined"));
+    ASSERT_TRUE(group);
+    group->profile()->videoQuality()->setCurrentValue(QStringLiteral("2500"));
+    const auto lengthOf = [](const NXMediaNodePtr &member) {
+        return std::static_pointer_cast<DNFileNode>(member)->selectedVideoTrack()->duration;
+    };
+    const double groupSeconds = lengthOf(group->children().at(0)) + lengthOf(group->children().at(1));
+    ASSERT_GT(groupSeconds, 5);
+
+    QTemporaryDir out;
+    const double fileBytes = 1 * kbps(file) * 1000 / 8 * 1.05;
+    const double groupBytes = groupSeconds * kbps(group) * 1000 / 8 * 1.05;
+    EXPECT_NEAR(double(estimateBatchOutputSpace({file}, out.path()).neededBytes), fileBytes, fileBytes * 0.01);
+    EXPECT_NEAR(double(estimateBatchOutputSpace({group}, out.path()).neededBytes), groupBytes, groupBytes * 0.01);
+    EXPECT_NEAR(double(estimateBatchOutputSpace({file, group}, out.path()).neededBytes), fileBytes + groupBytes,
+                (fileBytes + groupBytes) * 0.01);
+}
+
+TEST(OutputSpaceEstimate, AFolderWithoutRoomIsShort)
+{
+    OutputSpaceEstimate estimate;
+    estimate.neededBytes = 100;
+    estimate.availableBytes = 99;
+    EXPECT_TRUE(estimate.isShort());
+    estimate.availableBytes = -1;   // the disk could not be asked: no question is put
+    EXPECT_FALSE(estimate.isShort());
+}

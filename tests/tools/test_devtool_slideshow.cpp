@@ -1,0 +1,87 @@
+// talvane-devtool slideshow: a photo folder and its music rendered and converted with a profile
+// as the Convert command does it, and a one-line reason with a non-zero exit status otherwise.
+#include "../slideshow/slideshow_fixture.h"
+
+#include "support/ffprobe.h"
+#include "support/frames.h"
+#include "support/process.h"
+#include "support/tone.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace slideshowfixture;
+
+testsupport::ProcessResult devtool(const QStringList &arguments)
+{
+    return testsupport::runProcess(testsupport::buildDir() + QStringLiteral("/bin/talvane-devtool"), arguments);
+}
+
+// Twelve photos at the default 2 s: slots of 3 s, 36 s in all, with the two tunes in turn.
+TEST(DevtoolSlideshow, RendersAndConvertsAPhotoFolder)
+{
+    QTemporaryDir out;
+    const auto run = devtool({"slideshow", "Video_MP4_H264.plist", out.path(), photosFolder(), "--music", lowMusic(),
+                              "--music", highMusic()});
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    const QString output = QDir(out.path()).filePath("photos.mp4");
+    EXPECT_TRUE(QString::fromUtf8(run.output).contains(output + "\n"));
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"photos.mp4"});
+
+    const QJsonObject probe = testsupport::ffprobe(output);
+    const QJsonObject video = testsupport::firstStream(probe, "video");
+    EXPECT_NEAR(video.value("duration").toString().toDouble(), 36.0, 1.0 / 25);
+    // The frame of the biggest photo, the first of them.
+    EXPECT_EQ(video.value("width").toInt(), 320);
+    EXPECT_EQ(video.value("height").toInt(), 240);
+    for (int k : {0, 5, 11}) {
+        SCOPED_TRACE(k);
+        const auto frame = testsupport::grabFrame(output, 3.0 * k + 2.0);
+        ASSERT_TRUE(frame);
+        EXPECT_EQ(photoShown(*frame), k);
+    }
+    const auto tone = testsupport::measureTone(output, 0, 3.5, 1.0);
+    ASSERT_TRUE(tone);
+    EXPECT_NEAR(tone->frequencyHz, kHighHz, 15);
+}
+
+struct Refusal
+{
+    const char *what;
+    QStringList arguments; // after "slideshow"; "OUT" stands for the output folder
+    const char *says;
+};
+
+class DevtoolSlideshowRefusal : public ::testing::TestWithParam<Refusal>
+{
+};
+
+TEST_P(DevtoolSlideshowRefusal, SaysWhyInOneLine)
+{
+    QTemporaryDir out;
+    QStringList arguments{"slideshow"};
+    for (const QString &a : GetParam().arguments)
+        arguments << (a == "OUT" ? out.path() : a);
+    const auto run = devtool(arguments);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.output.contains(GetParam().says)) << run.output.toStdString();
+    EXPECT_TRUE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DevtoolSlideshowRefusal,
+    ::testing::Values(
+        Refusal{"no folder", {"Video_MP4_H264.plist", "OUT"}, "usage:"},
+        Refusal{"no profile", {"Nothing.plist", "OUT", photosFolder()}, "no profile"},
+        Refusal{"a folder without photos",
+                {"Video_MP4_H264.plist", "OUT", testsupport::fixturePath("photos/noPhotos")},
+                "There is no photo found at"},
+        Refusal{"music that is not there", {"Video_MP4_H264.plist", "OUT", photosFolder(), "--music", "/none.mp3"},
+                "no music file"}),
+    [](const auto &info) { return std::to_string(info.index); });
+
+} // namespace
