@@ -13,6 +13,7 @@
 #include "builders/common/Argument.h"
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/engine/MEncoderTranslation.h"
+#include "convert/engine/OutputReading.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/platform/DNBundle.h"
 #include "core/settings/DNAppSetting.h"
@@ -47,6 +48,7 @@ struct Outcome
 {
     double seconds = -1;
     double secondStep = 0; // the hand run's second step alone (0: none, or run beside the first)
+    double reading = 0;    // the driver's output read to its end, as the driver checks it
     QString output;
 };
 
@@ -153,6 +155,11 @@ Outcome throughDriver(const QString &source, const QString &profilePath, const Q
     if (result == 0) {
         outcome.seconds = clock.elapsed() / 1000.0;
         outcome.output = node->titleAt(0)->outputName();
+        // The same reading the driver made of the output before it named it.
+        clock.restart();
+        if (!readOutputToEnd(QFile::encodeName(outcome.output).toStdString()).readable)
+            std::fprintf(stderr, "the driver's output does not read to its end\n");
+        outcome.reading = clock.nsecsElapsed() / 1e9;
     } else {
         std::fprintf(stderr, "the driver failed with %d\n", result);
     }
@@ -464,6 +471,9 @@ int main(int argc, char **argv)
     std::vector<double> shares;
     for (const Outcome &o : outcomes[Direct])
         shares.push_back(o.secondStep / o.seconds);
+    std::vector<double> readings;
+    for (const Outcome &o : outcomes[Driver])
+        readings.push_back(o.reading);
     std::printf("\nmedians of %d runs\n%-16s %10s %10s %12s %8s %13s\n", runs, "road", "seconds", "vs direct",
                 "vs HandBrake", "SSIM", "extra frames");
     for (int road = 0; road < RoadCount; ++road)
@@ -472,5 +482,7 @@ int main(int argc, char **argv)
     std::printf("second step of a hand run: %.1f %% of its time%s\n", median(shares) * 100,
                 median(shares) == 0 ? " (none after the first, or run beside it)" : "");
     std::printf("SSIM driver - HandBrakeCLI: %+.4f\n", ssim[Driver] - ssim[HandBrake]);
+    std::printf("the driver's check of its output (read to its end): %.3f s, %.2f %% of its pass\n", median(readings),
+                median(readings) / medians[Driver] * 100);
     return 0;
 }
