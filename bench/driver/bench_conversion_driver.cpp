@@ -1,16 +1,19 @@
-// Converts the long fixture title three ways and compares them: through the conversion driver,
-// through the engine commands the driver's MEncoder companion runs for the same vector (run
-// directly, without the driver, bridge or companion), and through HandBrakeCLI with matched
-// settings. Prints the wall-clock times, their ratios to the direct run, and each output's SSIM
-// against the source title.
+// Converts the long fixture title three ways, in alternating rounds, and compares them: through
+// the conversion driver (Talvane); through the engine commands the MEncoder companion plans for
+// the same vector, run by hand (mencoder, then the ffmpeg step after it, or both at once where
+// the plan overlaps them); and through HandBrakeCLI given the same x264 options, frame size and
+// audio bitrate. Prints each run, the medians, their ratios, the share of the second (audio)
+// step in a hand run, and each road's SSIM against the source title.
 //
-// usage: talvane-bench-driver [MEDIA_DIR] [PROFILE]
+// usage: talvane-bench-driver [MEDIA_DIR] [PROFILE] [RUNS]
 //   MEDIA_DIR  where tests/fixtures/make-long-title.sh writes (default <build>/bench-media)
 //   PROFILE    a shipped DVD profile file name (default iPod5_H264.plist, H.264 + AAC in MP4)
+//   RUNS       rounds (default 5)
 
 #include "builders/common/Argument.h"
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/engine/MEncoderTranslation.h"
+#include "convert/engine/OutputReading.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/platform/DNBundle.h"
 #include "core/settings/DNAppSetting.h"
@@ -19,6 +22,8 @@
 #include "dvd/DNDVDTitle.h"
 #include "dvd/NXDVDUtilities.h"
 #include "profiles/DNProfile.h"
+
+#include "common/Median.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +36,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
+#include <functional>
+#include <tuple>
+#include <map>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,10 +48,10 @@ const int benchSeconds = 45;
 
 struct Outcome
 {
-    QString name;
     double seconds = -1;
+    double secondStep = 0; // the hand run's second step alone (0: none, or run beside the first)
+    double reading = 0;    // the driver's output read to its end, as the driver checks it
     QString output;
-    double ssim = -1;
 };
 
 QStringList toQt(const std::vector<std::string> &words)
@@ -51,6 +60,12 @@ QStringList toQt(const std::vector<std::string> &words)
     for (const std::string &word : words)
         list << QString::fromStdString(word);
     return list;
+}
+
+QString valueAfter(const QStringList &words, const QString &option)
+{
+    const qsizetype at = words.lastIndexOf(option);
+    return at >= 0 && at + 1 < words.size() ? words.at(at + 1) : QString();
 }
 
 bool run(const QString &program, const QStringList &arguments, QString *output = nullptr)
@@ -101,10 +116,35 @@ VideoConvertOptions optionsFor(const QString &folder)
     return options;
 }
 
+// The builder's vector for the title, as the driver hands it to the companion.
+struct Vector
+{
+    QStringList words;
+    int endpos = 0;
+    DNDVDNodePtr node;
+};
+
+Vector vectorFor(const QString &source, const QString &profilePath, const QString &folder)
+{
+    Vector v;
+    v.node = loadTitle(source, profilePath);
+    if (!v.node)
+        return v;
+    const QByteArray name = v.node->profile()->argvAssembler().toUtf8();
+    const ArgvAssemblerFunction builder = ArgvAssemblerForName(name.constData());
+    ArgumentPtr argument(builder ? builder(v.node.get(), 0, optionsFor(folder)) : nullptr);
+    if (!ArgumentIsUsable(argument.get())) {
+        std::fprintf(stderr, "no vector from %s\n", name.constData());
+        return v;
+    }
+    v.words = ArgumentList(argument.get());
+    v.endpos = argument->endpos;
+    return v;
+}
+
 Outcome throughDriver(const QString &source, const QString &profilePath, const QString &folder)
 {
     Outcome outcome;
-    outcome.name = QStringLiteral("driver");
     DNDVDNodePtr node = loadTitle(source, profilePath);
     if (!node)
         return outcome;
@@ -117,6 +157,11 @@ Outcome throughDriver(const QString &source, const QString &profilePath, const Q
     if (result == 0) {
         outcome.seconds = clock.elapsed() / 1000.0;
         outcome.output = node->titleAt(0)->outputName();
+        // The same reading the driver made of the output before it named it.
+        clock.restart();
+        if (!readOutputToEnd(QFile::encodeName(outcome.output).toStdString()).readable)
+            std::fprintf(stderr, "the driver's output does not read to its end\n");
+        outcome.reading = clock.nsecsElapsed() / 1e9;
     } else {
         std::fprintf(stderr, "the driver failed with %d\n", result);
     }
@@ -124,26 +169,18 @@ Outcome throughDriver(const QString &source, const QString &profilePath, const Q
 }
 
 // The same builder vector, planned as the MEncoder companion plans it, its mencoder and ffmpeg
-// steps run directly.
+// steps run by hand.
 Outcome throughEngines(const QString &source, const QString &profilePath, const QString &folder)
 {
     Outcome outcome;
-    outcome.name = QStringLiteral("engines direct");
-    DNDVDNodePtr node = loadTitle(source, profilePath);
-    if (!node)
+    const Vector v = vectorFor(source, profilePath, folder);
+    if (v.words.isEmpty())
         return outcome;
-    const QByteArray name = node->profile()->argvAssembler().toUtf8();
-    const ArgvAssemblerFunction builder = ArgvAssemblerForName(name.constData());
-    ArgumentPtr argument(builder ? builder(node.get(), 0, optionsFor(folder)) : nullptr);
-    if (!ArgumentIsUsable(argument.get())) {
-        std::fprintf(stderr, "no vector from %s\n", name.constData());
-        return outcome;
-    }
     std::vector<std::string> words;
-    for (const QString &word : ArgumentList(argument.get()))
+    for (const QString &word : v.words)
         words.push_back(word.toStdString());
 
-    const DNDVDTitlePtr title = node->titleAt(0);
+    const DNDVDTitlePtr title = v.node->titleAt(0);
     QTemporaryDir scratch;
     int scratchCount = 0;
     MEncoderEnvironment environment;
@@ -153,46 +190,150 @@ Outcome throughEngines(const QString &source, const QString &profilePath, const 
         for (const DNDVDTAudioPtr &audio : title->audioTracks())
             facts.audioStreamIds.push_back(audio->audioID());
         facts.seconds = title->length();
+        // As the companion reads the disc: the picture shape decides the scaled height.
+        if (const DNDVDTVideoPtr video = title->selectedVideoTrack()) {
+            const QSizeF aspect = video->videoAspect();
+            if (aspect == QSizeF(16, 9))
+                facts.displayAspect = "16:9";
+            else if (aspect == QSizeF(4, 3))
+                facts.displayAspect = "4:3";
+        }
         return facts;
     };
     environment.inputFacts = [](const std::string &) { return MEncoderInputFacts(); };
     environment.temporaryPath = [&](const std::string &extension) {
         return (scratch.path() + QStringLiteral("/part%1").arg(++scratchCount)).toStdString() + extension;
     };
-    const MEncoderPlan plan = planMEncoderPass(words, environment, argument->endpos);
+    const MEncoderPlan plan = planMEncoderPass(words, environment, v.endpos);
     if (!plan.error.empty()) {
         std::fprintf(stderr, "the vector cannot run: %s\n", plan.error.c_str());
         return outcome;
     }
+    static bool shown = false;
+    if (!std::exchange(shown, true))
+        std::printf("by hand: mencoder %s\n         ffmpeg %s\n", qPrintable(toQt(plan.mencoder).join(QLatin1Char(' '))),
+                    qPrintable(toQt(plan.ffmpeg).join(QLatin1Char(' '))));
     QElapsedTimer clock;
     clock.start();
+    if (!plan.streamPath.empty()) {
+        // The plan overlaps the two: ffmpeg reads the FIFO while mencoder writes it.
+        if (::mkfifo(plan.streamPath.c_str(), 0600) != 0)
+            return outcome;
+        QProcess reader;
+        reader.setProcessChannelMode(QProcess::MergedChannels);
+        reader.start(QStringLiteral("ffmpeg"), toQt(plan.ffmpeg));
+        if (!reader.waitForStarted() || !run(QStringLiteral("mencoder"), toQt(plan.mencoder)))
+            return outcome;
+        if (!reader.waitForFinished(-1) || reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
+            std::fprintf(stderr, "ffmpeg failed:\n%s\n", reader.readAll().right(2000).constData());
+            return outcome;
+        }
+        outcome.seconds = clock.elapsed() / 1000.0;
+        outcome.output = QString::fromStdString(plan.output);
+        return outcome;
+    }
     if (!plan.mencoder.empty() && !run(QStringLiteral("mencoder"), toQt(plan.mencoder)))
         return outcome;
+    const double first = clock.elapsed() / 1000.0;
     if (!plan.ffmpeg.empty() && !run(QStringLiteral("ffmpeg"), toQt(plan.ffmpeg)))
         return outcome;
     outcome.seconds = clock.elapsed() / 1000.0;
+    outcome.secondStep = plan.ffmpeg.empty() ? 0 : outcome.seconds - first;
     outcome.output = QString::fromStdString(plan.output);
     return outcome;
 }
 
-// HandBrakeCLI with the profile's size, bitrates and codecs.
-Outcome throughHandBrake(const QString &source, const QString &profilePath, const QString &folder)
+// mencoder's x264encopts as x264's own option names (HandBrakeCLI's -x): the words mencoder
+// renamed, "noX" as X=0, a bare X as X=1; the rate control and the profile are given to
+// HandBrakeCLI by its own options, the container's header is the muxer's. The level goes in -x
+// as mencoder sets it: HandBrakeCLI's --encoder-level would also cut the reference frames and
+// the rate to the level's limits, which mencoder leaves as the options say.
+struct HandBrakeVideo
+{
+    QString encopts;
+    QString bitrate;
+    QString quality;
+    QString profile;
+};
+
+HandBrakeVideo handBrakeVideoOf(const QString &x264encopts)
+{
+    static const std::map<QString, QString> renamed = {
+        {QStringLiteral("frameref"), QStringLiteral("ref")},
+        {QStringLiteral("subq"), QStringLiteral("subme")},
+        {QStringLiteral("level_idc"), QStringLiteral("level")},
+        {QStringLiteral("keyint_min"), QStringLiteral("min-keyint")},
+        {QStringLiteral("vbv_maxrate"), QStringLiteral("vbv-maxrate")},
+        {QStringLiteral("vbv_bufsize"), QStringLiteral("vbv-bufsize")},
+    };
+    HandBrakeVideo video;
+    QStringList options;
+    for (const QString &item : x264encopts.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        QString key = item.section(QLatin1Char('='), 0, 0);
+        QString value = item.contains(QLatin1Char('=')) ? item.section(QLatin1Char('='), 1) : QStringLiteral("1");
+        if (!item.contains(QLatin1Char('=')) && key.startsWith(QLatin1String("no"))) {
+            key = key.mid(2);
+            value = QStringLiteral("0");
+        }
+        if (const auto it = renamed.find(key); it != renamed.end())
+            key = it->second;
+        // mencoder takes the last rate-control word.
+        if (key == QLatin1String("bitrate")) {
+            video.bitrate = value;
+            video.quality.clear();
+        } else if (key == QLatin1String("crf")) {
+            video.quality = value;
+            video.bitrate.clear();
+        } else if (key == QLatin1String("profile")) {
+            video.profile = value;
+        } else if (key != QLatin1String("global_header") && key != QLatin1String("sar")) {
+            options << key + QLatin1Char('=') + value;
+        }
+    }
+    video.encopts = options.join(QLatin1Char(':'));
+    return video;
+}
+
+// HandBrakeCLI with the vector's x264 options, the driver output's frame size and the vector's
+// audio bitrate, rate and channels; no filter, no crop.
+Outcome throughHandBrake(const QString &source, const Vector &v, const QSize &size, const QString &folder)
 {
     Outcome outcome;
-    outcome.name = QStringLiteral("HandBrakeCLI");
-    const auto profile = DNProfile::parserFromContentOfFile(profilePath);
-    const QSizeF size = profile->videoResultion();
-    const QString videoBitrate = profile->videoQuality() ? profile->videoQuality()->currentValue() : QStringLiteral("1500");
-    const QString audioBitrate = profile->audioQuality() ? profile->audioQuality()->currentValue() : QStringLiteral("128");
-    const QString output = folder + QStringLiteral("/handbrake.") + profile->fileNameSuffix();
-    const QStringList arguments = {
-        QStringLiteral("-i"), source, QStringLiteral("-t"), QStringLiteral("1"),
-        QStringLiteral("-e"), QStringLiteral("x264"), QStringLiteral("-b"), videoBitrate,
-        QStringLiteral("-w"), QString::number(int(size.width())), QStringLiteral("-l"), QString::number(int(size.height())),
-        QStringLiteral("--custom-anamorphic"), QStringLiteral("--pixel-aspect"), QStringLiteral("1:1"),
-        QStringLiteral("-E"), QStringLiteral("av_aac"), QStringLiteral("-B"), audioBitrate,
-        QStringLiteral("-a"), QStringLiteral("1"), QStringLiteral("--stop-at"),
-        QStringLiteral("duration:%1").arg(benchSeconds), QStringLiteral("-o"), output};
+    const HandBrakeVideo video = handBrakeVideoOf(valueAfter(v.words, QStringLiteral("-x264encopts")));
+    QString audioBitrate = QStringLiteral("128");
+    const QRegularExpression br(QStringLiteral("(?:^|:)(?:br|abitrate)=(\\d+)"));
+    for (const QString &options : {valueAfter(v.words, QStringLiteral("-faacopts")), valueAfter(v.words, QStringLiteral("-lavcopts"))})
+        if (const QRegularExpressionMatch m = br.match(options); m.hasMatch())
+            audioBitrate = m.captured(1);
+    const QString rate = valueAfter(v.words, QStringLiteral("-srate"));
+    const QString output = folder + QStringLiteral("/handbrake.mp4");
+    QStringList arguments = {QStringLiteral("-i"), source, QStringLiteral("-t"), QStringLiteral("1"),
+                             QStringLiteral("--start-at"), QStringLiteral("duration:0"), QStringLiteral("--stop-at"),
+                             QStringLiteral("duration:%1").arg(benchSeconds), QStringLiteral("-e"),
+                             QStringLiteral("x264"), QStringLiteral("-x"), video.encopts};
+    if (!video.bitrate.isEmpty())
+        arguments << QStringLiteral("-b") << video.bitrate;
+    else if (!video.quality.isEmpty())
+        arguments << QStringLiteral("-q") << video.quality;
+    if (!video.profile.isEmpty())
+        arguments << QStringLiteral("--encoder-profile") << video.profile;
+    arguments << QStringLiteral("-w") << QString::number(size.width()) << QStringLiteral("-l")
+              << QString::number(size.height()) << QStringLiteral("--custom-anamorphic")
+              << QStringLiteral("--pixel-aspect") << QStringLiteral("1:1") << QStringLiteral("--crop")
+              << QStringLiteral("0:0:0:0");
+    for (const char *off : {"--no-comb-detect", "--no-deinterlace", "--no-decomb", "--no-detelecine", "--no-hqdn",
+                            "--no-nlmeans", "--no-chroma-smooth", "--no-unsharp", "--no-lapsharp", "--no-deblock"})
+        arguments << QString::fromLatin1(off);
+    arguments << QStringLiteral("-a") << QStringLiteral("1") << QStringLiteral("-E") << QStringLiteral("av_aac")
+              << QStringLiteral("-B") << audioBitrate << QStringLiteral("-6")
+              << (valueAfter(v.words, QStringLiteral("-channels")) == QLatin1String("1") ? QStringLiteral("mono")
+                                                                                          : QStringLiteral("stereo"));
+    if (!rate.isEmpty())
+        arguments << QStringLiteral("-R") << QString::number(rate.toDouble() / 1000.0);
+    arguments << QStringLiteral("-o") << output;
+    static bool shown = false;
+    if (!std::exchange(shown, true))
+        std::printf("HandBrakeCLI %s\n", qPrintable(arguments.join(QLatin1Char(' '))));
     QElapsedTimer clock;
     clock.start();
     if (!run(QStringLiteral("HandBrakeCLI"), arguments))
@@ -202,38 +343,79 @@ Outcome throughHandBrake(const QString &source, const QString &profilePath, cons
     return outcome;
 }
 
-// Mean SSIM of output against the source, both scaled to the output's picture size.
-double ssimAgainstSource(const QString &output, const QString &sourceVob)
+QSize videoSize(const QString &file)
 {
     QString text;
     if (!run(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
                                          QStringLiteral("v:0"), QStringLiteral("-show_entries"),
                                          QStringLiteral("stream=width,height"), QStringLiteral("-of"),
-                                         QStringLiteral("csv=p=0"), output},
+                                         QStringLiteral("csv=p=0"), file},
              &text))
-        return -1;
+        return {};
     const QStringList size = text.trimmed().split(QLatin1Char(','));
-    if (size.size() != 2)
+    return size.size() == 2 ? QSize(size.at(0).toInt(), size.at(1).toInt()) : QSize();
+}
+
+// Mean SSIM of output against the source, both scaled to the output's picture size and compared
+// frame by frame from their first frames (the VOB's clock does not start at 0), with the
+// output's frames moved by offset (a road may repeat or drop a frame at its start). seconds
+// limits the comparison (0: all).
+double ssimAgainstSource(const QString &output, const QString &sourceVob, int offset, double seconds = 0)
+{
+    const QSize size = videoSize(output);
+    if (size.isEmpty())
         return -1;
-    const QString filter = QStringLiteral("[0:v]scale=%1:%2,setsar=1[a];[1:v]scale=%1:%2,setsar=1[b];[a][b]ssim=shortest=1")
-                               .arg(size.at(0), size.at(1));
-    if (!run(QStringLiteral("ffmpeg"), {QStringLiteral("-hide_banner"), QStringLiteral("-i"), output, QStringLiteral("-i"),
-                                        sourceVob, QStringLiteral("-lavfi"), filter, QStringLiteral("-f"),
-                                        QStringLiteral("null"), QStringLiteral("-")},
-             &text))
+    const QString shift = offset > 0 ? QStringLiteral("trim=start_frame=%1,").arg(offset) : QString();
+    const QString sourceShift = offset < 0 ? QStringLiteral("trim=start_frame=%1,").arg(-offset) : QString();
+    const QString filter = QStringLiteral("[0:v]%3setpts=PTS-STARTPTS,scale=%1:%2,setsar=1[a];"
+                                          "[1:v]%4setpts=PTS-STARTPTS,scale=%1:%2,setsar=1[b];[a][b]ssim=shortest=1")
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(shift, sourceShift);
+    QStringList arguments = {QStringLiteral("-hide_banner")};
+    if (seconds > 0)
+        arguments << QStringLiteral("-t") << QString::number(seconds);
+    arguments << QStringLiteral("-i") << output;
+    if (seconds > 0)
+        arguments << QStringLiteral("-t") << QString::number(seconds);
+    arguments << QStringLiteral("-i") << sourceVob << QStringLiteral("-lavfi") << filter << QStringLiteral("-f")
+              << QStringLiteral("null") << QStringLiteral("-");
+    QString text;
+    if (!run(QStringLiteral("ffmpeg"), arguments, &text))
         return -1;
     const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("All:([0-9.]+)")).match(text);
     return match.hasMatch() ? match.captured(1).toDouble() : -1;
+}
+
+// The SSIM at the frame offset that matches the source best (found on the first seconds), and
+// that offset.
+std::pair<double, int> alignedSsim(const QString &output, const QString &sourceVob)
+{
+    int best = 0;
+    double bestSsim = -1;
+    for (int offset = -3; offset <= 3; ++offset) {
+        const double ssim = ssimAgainstSource(output, sourceVob, offset, 8);
+        if (ssim > bestSsim) {
+            bestSsim = ssim;
+            best = offset;
+        }
+    }
+    return {ssimAgainstSource(output, sourceVob, best), best};
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // The driver reads and stores the settings: a home of the benchmark's own keeps the user's.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
     const QString mediaDir = arguments.value(0, QStringLiteral(TALVANE_BUILD_DIR "/bench-media"));
     const QString profileFile = arguments.value(1, QStringLiteral("iPod5_H264.plist"));
+    const int runs = std::max(1, arguments.value(2, QStringLiteral("5")).toInt());
     const QString profilePath = QFileInfo(profileFile).isFile()
                                     ? profileFile
                                     : DNBundle::pathForResource(QStringLiteral("profiles/DVD/") + profileFile);
@@ -246,27 +428,80 @@ int main(int argc, char **argv)
     const QString source = mediaDir + QStringLiteral("/dvd/long");
     const QString sourceVob = source + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB");
 
-    QTemporaryDir driverOut, directOut, handbrakeOut;
-    std::vector<Outcome> outcomes = {throughDriver(source, profilePath, driverOut.path()),
-                                     throughEngines(source, profilePath, directOut.path()),
-                                     throughHandBrake(source, profilePath, handbrakeOut.path())};
-    for (Outcome &outcome : outcomes)
-        if (!outcome.output.isEmpty())
-            outcome.ssim = ssimAgainstSource(outcome.output, sourceVob);
+    QTemporaryDir scratch;
+    const Vector vector = vectorFor(source, profilePath, scratch.path());
+    if (vector.words.isEmpty())
+        return 1;
+    std::printf("profile %s, source %s: first %d s of its 60 s PAL title, %d rounds\n", qPrintable(profileFile),
+                qPrintable(source), benchSeconds, runs);
+    std::printf("vector: %s\n", qPrintable(vector.words.join(QLatin1Char(' '))));
 
-    const double direct = outcomes[1].seconds;
-    std::printf("profile %s, source %s: first %d s of its 60 s PAL title\n", qPrintable(profileFile),
-                qPrintable(source), benchSeconds);
-    std::printf("%-16s %10s %12s %8s\n", "road", "seconds", "vs direct", "SSIM");
-    bool ok = true;
-    for (const Outcome &outcome : outcomes) {
-        if (outcome.seconds < 0) {
-            std::printf("%-16s %10s\n", qPrintable(outcome.name), "failed");
-            ok = false;
-            continue;
+    enum Road { Driver, Direct, HandBrake, RoadCount };
+    const char *names[RoadCount] = {"driver", "engines direct", "HandBrakeCLI"};
+    std::vector<Outcome> outcomes[RoadCount];
+    double ssim[RoadCount] = {-1, -1, -1};
+    int offsets[RoadCount] = {0, 0, 0};
+    QSize size;
+    std::printf("%-16s %4s %10s %12s\n", "road", "run", "seconds", "2nd step s");
+    for (int round = 0; round < runs; ++round) {
+        // Each round begins with another road, so that none always runs on a cold or warm cache.
+        for (int i = 0; i < RoadCount; ++i) {
+            const Road road = Road((round + i) % RoadCount);
+            QTemporaryDir folder;
+            Outcome outcome;
+            if (road == Driver)
+                outcome = throughDriver(source, profilePath, folder.path());
+            else if (road == Direct)
+                outcome = throughEngines(source, profilePath, folder.path());
+            else if (size.isValid())
+                outcome = throughHandBrake(source, vector, size, folder.path());
+            else
+                continue; // its frame size is the driver's: it waits for the driver's first output
+            if (outcome.seconds < 0) {
+                std::printf("%-16s %4d %10s\n", names[road], round + 1, "failed");
+                return 1;
+            }
+            if (road == Driver && !size.isValid())
+                size = videoSize(outcome.output);
+            if (ssim[road] < 0)
+                std::tie(ssim[road], offsets[road]) = alignedSsim(outcome.output, sourceVob);
+            outcomes[road].push_back(outcome);
+            std::printf("%-16s %4d %10.2f %12.2f\n", names[road], round + 1, outcome.seconds, outcome.secondStep);
+            std::fflush(stdout);
         }
-        std::printf("%-16s %10.2f %12s %8.4f\n", qPrintable(outcome.name), outcome.seconds,
-                    direct > 0 ? qPrintable(QString::number(outcome.seconds / direct, 'f', 3)) : "-", outcome.ssim);
     }
-    return ok ? 0 : 1;
+    // A round that began with HandBrakeCLI before any driver output ran without it: run it once more.
+    while (int(outcomes[HandBrake].size()) < runs) {
+        QTemporaryDir folder;
+        const Outcome outcome = throughHandBrake(source, vector, size, folder.path());
+        if (outcome.seconds < 0)
+            return 1;
+        outcomes[HandBrake].push_back(outcome);
+        std::printf("%-16s %4d %10.2f\n", names[HandBrake], int(outcomes[HandBrake].size()), outcome.seconds);
+    }
+
+    double medians[RoadCount];
+    for (int road = 0; road < RoadCount; ++road) {
+        std::vector<double> seconds;
+        for (const Outcome &o : outcomes[road])
+            seconds.push_back(o.seconds);
+        medians[road] = median(seconds);
+    }
+    std::vector<double> shares;
+    for (const Outcome &o : outcomes[Direct])
+        shares.push_back(o.secondStep / o.seconds);
+    std::vector<double> readings;
+    for (const Outcome &o : outcomes[Driver])
+        readings.push_back(o.reading);
+    std::printf("\nmedians of %d runs\n%-16s %10s %10s %12s %8s %13s\n", runs, "road", "seconds", "vs direct",
+                "vs HandBrake", "SSIM", "extra frames");
+    for (int road = 0; road < RoadCount; ++road)
+        std::printf("%-16s %10.2f %10.3f %12.3f %8.4f %13d\n", names[road], medians[road],
+                    medians[road] / medians[Direct], medians[road] / medians[HandBrake], ssim[road], offsets[road]);
+    std::printf("second step of a hand run: %.1f %% of its time%s\n", median(shares) * 100,
+                median(shares) == 0 ? " (none after the first, or run beside it)" : "");
+    std::printf("SSIM driver - HandBrakeCLI: %+.4f\n", ssim[Driver] - ssim[HandBrake]);
+    std::printf("the driver's check of its output (read to its end): %.3f s, %.2f %% of its pass\n", median(readings),
+                median(readings) / medians[Driver] * 100);
+    return 0;
 }

@@ -6,12 +6,18 @@
 #include "convert/engine/FFmpegProgress.h"
 #include "convert/engine/MEncoderStatus.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <thread>
+
+#include <fcntl.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -97,10 +103,12 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
         removeTemporaries(plan);
         return -1;
     }
+    const bool sideBySide = !plan.streamPath.empty() && !plan.mencoder.empty() && !plan.ffmpeg.empty();
     {
         std::lock_guard<std::mutex> lock(m_lock);
         m_partSeconds = plan.partSeconds;
-        m_hasFinishStep = !plan.mencoder.empty() && !plan.ffmpeg.empty();
+        m_sideBySide = sideBySide;
+        m_hasFinishStep = !sideBySide && !plan.mencoder.empty() && !plan.ffmpeg.empty();
     }
 
     if (plan.output != "/dev/null") {
@@ -121,7 +129,20 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     }
 
     int result = 0;
-    if (!plan.mencoder.empty()) {
+    if (sideBySide) {
+        std::vector<std::string> mencoderArgs = plan.mencoder;
+        mencoderArgs.insert(mencoderArgs.begin(), kMEncoderPath);
+        std::vector<std::string> ffmpegArgs = plan.ffmpeg;
+        ffmpegArgs.insert(ffmpegArgs.begin(), kFFmpegPath);
+        if (::mkfifo(plan.streamPath.c_str(), 0600) != 0) {
+            log("pass failed: cannot make the FIFO " + plan.streamPath + " (" + std::strerror(errno) + ")");
+            removeTemporaries(plan);
+            return -1;
+        }
+        log("mencoder: " + joined(mencoderArgs));
+        log("ffmpeg, reading beside it: " + joined(ffmpegArgs));
+        result = runSideBySide(plan, mencoderArgs, ffmpegArgs);
+    } else if (!plan.mencoder.empty()) {
         std::vector<std::string> args = plan.mencoder;
         args.insert(args.begin(), kMEncoderPath);   // the builder's program word "encoder"
         log("mencoder: " + joined(args));
@@ -129,7 +150,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
         if (result != 0 && result != -2)
             log("pass failed: mencoder ended with status " + std::to_string(result));
     }
-    if (result == 0 && !plan.ffmpeg.empty()) {
+    if (result == 0 && !sideBySide && !plan.ffmpeg.empty()) {
         if (!plan.concatListPath.empty()) {
             std::ofstream list(plan.concatListPath, std::ios::binary | std::ios::trunc);
             list << plan.concatList;
@@ -169,6 +190,60 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     return 0;
 }
 
+namespace {
+// Opens the FIFO from the other side for a moment: an engine still waiting in its open() for
+// the one that has ended is let go (a writer then fails writing, a reader reads the end), and
+// one that has it open already is not disturbed.
+void releaseFifo(const std::string &path, int otherSide)
+{
+    const int fd = ::open(path.c_str(), otherSide | O_NONBLOCK);
+    if (fd >= 0)
+        ::close(fd);
+}
+
+// The other engine may not have reached its open() yet when the first one ends: it is let go
+// again until it has ended too.
+void releaseUntil(const std::string &path, int otherSide, const std::atomic<bool> &otherEnded)
+{
+    while (!otherEnded.load()) {
+        releaseFifo(path, otherSide);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+} // namespace
+
+int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::string> &mencoderArgs,
+                               const std::vector<std::string> &ffmpegArgs)
+{
+    int ffmpegResult = -1;
+    std::atomic<bool> ffmpegEnded = false;
+    std::atomic<bool> mencoderEnded = false;
+    std::thread reader([&] {
+        ffmpegResult = runStep(kFFmpegPath, ffmpegArgs, false);
+        ffmpegEnded = true;
+        if (ffmpegResult != 0 && ffmpegResult != -2) {
+            if (m_hooks.log)
+                m_hooks.log("hvvideocore: pass failed: ffmpeg ended with status " + std::to_string(ffmpegResult));
+            // Without its reader mencoder's writes fail: it is not left to encode the rest for nothing.
+            std::lock_guard<std::mutex> lock(m_lock);
+            for (EngineProcess *process : m_processes)
+                process->requestStop({std::string(), SIGTERM, kStopGraceMilliseconds});
+        }
+        releaseUntil(plan.streamPath, O_RDONLY, mencoderEnded);
+    });
+    const int mencoderResult = runStep(kMEncoderPath, mencoderArgs, true);
+    mencoderEnded = true;
+    if (mencoderResult != 0 && mencoderResult != -2 && m_hooks.log)
+        m_hooks.log("hvvideocore: pass failed: mencoder ended with status " + std::to_string(mencoderResult));
+    releaseUntil(plan.streamPath, O_WRONLY, ffmpegEnded);
+    reader.join();
+    if (mencoderResult == -2 || ffmpegResult == -2)
+        return -2;
+    if (ffmpegResult != 0)
+        return ffmpegResult;   // the cause; mencoder's failure then only follows from it
+    return mencoderResult;
+}
+
 // Runs one engine to its end: its exit status, -2 when stopped, -1 when it could not start.
 int EncoderPass::runStep(const std::string &program, const std::vector<std::string> &args, bool mencoderOutput)
 {
@@ -182,7 +257,7 @@ int EncoderPass::runStep(const std::string &program, const std::vector<std::stri
                 m_hooks.log("hvvideocore: pass failed: " + process.errorText());
             return -1;
         }
-        m_process = &process;
+        m_processes.push_back(&process);
     }
 
     const auto message = [this](std::string_view line) {
@@ -219,7 +294,7 @@ int EncoderPass::runStep(const std::string &program, const std::vector<std::stri
     ffmpegErrors.finish(message);
 
     std::lock_guard<std::mutex> lock(m_lock);
-    m_process = nullptr;
+    m_processes.erase(std::remove(m_processes.begin(), m_processes.end(), &process), m_processes.end());
     return m_stopped ? -2 : status;
 }
 
@@ -228,6 +303,9 @@ void EncoderPass::onStatus(double seconds, long frames, int percent, double fps,
     bool announce = false;
     {
         std::lock_guard<std::mutex> lock(m_lock);
+        // Beside mencoder, ffmpeg only follows it: its figures are mencoder's again.
+        if (!mencoderOutput && m_sideBySide)
+            return;
         MEncoderStatus status;
         status.seconds = seconds;
         status.frames = frames;
@@ -260,8 +338,8 @@ void EncoderPass::stop()
 {
     std::lock_guard<std::mutex> lock(m_lock);
     m_stopped = true;
-    if (m_process)
-        m_process->requestStop({std::string(), SIGTERM, kStopGraceMilliseconds});
+    for (EngineProcess *process : m_processes)
+        process->requestStop({std::string(), SIGTERM, kStopGraceMilliseconds});
 }
 
 EncoderPass::Progress EncoderPass::progress() const

@@ -9,8 +9,9 @@
 #include <vector>
 
 // One conversion pass of the MEncoder library: the builder's vector translated for the engines
-// installed here, mencoder run as a child process (then ffmpeg where the translation needs it),
-// progress read from their output, and the output checked before the pass counts as done.
+// installed here, mencoder run as a child process (then ffmpeg, or ffmpeg beside it, where the
+// translation needs it), progress read from their output, and the output checked before the pass
+// counts as done.
 class EncoderPass
 {
 public:
@@ -47,18 +48,22 @@ public:
 
 private:
     int runStep(const std::string &program, const std::vector<std::string> &args, bool mencoderOutput);
+    // mencoder and ffmpeg at once, joined by the plan's FIFO: the first failure of the two.
+    int runSideBySide(const MEncoderPlan &plan, const std::vector<std::string> &mencoderArgs,
+                      const std::vector<std::string> &ffmpegArgs);
     void onStatus(double seconds, long frames, int percent, double fps, bool mencoderOutput);
     bool makeTemporaryFolder();
     void removeTemporaries(const MEncoderPlan &plan);
 
     Hooks m_hooks;
     mutable std::mutex m_lock;
-    EngineProcess *m_process = nullptr;   // the running step, under m_lock
+    std::vector<EngineProcess *> m_processes;   // the running steps, under m_lock
     bool m_stopped = false;
     bool m_startedSent = false;
     Progress m_progress;
     double m_partSeconds = 0;
     bool m_hasFinishStep = false;
+    bool m_sideBySide = false;   // ffmpeg runs beside mencoder: mencoder's progress is the pass's
     std::string m_temporaryFolder;
     int m_temporaryCount = 0;
 };

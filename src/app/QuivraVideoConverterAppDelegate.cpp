@@ -133,6 +133,9 @@ bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
         const QScopedPointer<QSettings> settings(newUserSettings());
         const QString first = settings->value(QStringLiteral("AppleLanguages")).toStringList().value(0);
         DNOpenWebPage(startPageAddress(first));
+        // The settings carry the version that has run; stored only when the program ends, a run
+        // that never ended cleanly would leave the next start a first run, start page and all.
+        DNSetting::shareSetting().save();
     }
     NXWindowTransition::transition();
     DNSetUpProgramLog();

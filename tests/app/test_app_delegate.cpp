@@ -67,6 +67,8 @@ TEST(AppLaunch, RunsTheLaunchSequenceAndStartsTheController)
     // A fresh settings object is a first run: the start page opens once.
     ASSERT_EQ(shelltest::openedTargets().size(), 1);
     EXPECT_TRUE(shelltest::openedTargets().first().contains(QStringLiteral("talvane/start.html")));
+    // Ended without its termination sequence (killed, crashed), the next start is no first run.
+    EXPECT_FALSE(DNSetting::restoreFromUserDefaults()->firstRun());
     EXPECT_TRUE(QFileInfo(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Harnvale/Talvane")).isDir());
     EXPECT_TRUE(shelltest::logText().contains(QStringLiteral("BUILD DATE:")));
 

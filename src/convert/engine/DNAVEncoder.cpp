@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -30,10 +31,14 @@ struct AVEncoderContext
 std::mutex AVEncoderMutex;
 AVEncoderContext *currentContext = nullptr;
 
-// Opens the library and fetches its table; logs why not and returns false.
-bool openLibrary(void *&handle, AVEncoderTable *&table)
+QString libraryPath()
 {
-    const QString path = DNBundle::pathForCompanion(QString::fromLatin1(kLibraryName));
+    return DNBundle::pathForCompanion(QString::fromLatin1(kLibraryName));
+}
+
+// Opens the library and fetches its table; logs why not and returns false.
+bool openLibrary(const QString &path, void *&handle, AVEncoderTable *&table)
+{
     handle = nullptr;
     table = nullptr;
     if (!QFileInfo::exists(path)) {
@@ -76,12 +81,32 @@ void setFontConfiguration()
         std::fprintf(stderr, "set fontconfig file env failed\n");
 }
 
-// Runs one vector through an instance of the library of its own, with the mutex held.
-int runJob(const QStringList &arguments)
+// The library as the one-shot jobs and the media queries use it: loaded on the first of them and
+// kept for the life of the process. Its jobs and queries keep to themselves (a process and a
+// reader of their own each, the pass's status untouched), so they run beside each other and beside
+// a pass without the pass's mutex: a probe never waits for a thumbnail's engine to finish, and a
+// progress query from the window never waits for either.
+AVEncoderTable *sharedTable()
 {
+    static std::mutex loading;
+    static std::map<QString, AVEncoderTable *> loaded;
+    const QString path = libraryPath();
+    std::lock_guard<std::mutex> lock(loading);
+    if (const auto it = loaded.find(path); it != loaded.end())
+        return it->second;
     void *handle = nullptr;
     AVEncoderTable *table = nullptr;
-    if (!openLibrary(handle, table))
+    // A library that cannot be loaded is not remembered: the next call tries again.
+    if (!openLibrary(path, handle, table))
+        return nullptr;
+    loaded.emplace(path, table);
+    return table;
+}
+
+int runJob(const QStringList &arguments)
+{
+    AVEncoderTable *table = sharedTable();
+    if (!table)
         return -1;
     std::vector<QByteArray> storage;
     std::vector<char *> argv;
@@ -93,7 +118,6 @@ int runJob(const QStringList &arguments)
     table->begin();
     const int result = table->run(int(storage.size()), argv.data());
     table->end();
-    ::dlclose(handle);
     return result;
 }
 
@@ -128,7 +152,7 @@ int AVEncoderInit(EngineStateCallback callback, void *context)
         return 0;
     }
     auto *c = new AVEncoderContext;
-    if (!openLibrary(c->handle, c->table)) {
+    if (!openLibrary(libraryPath(), c->handle, c->table)) {
         delete c;
         return -1;
     }
@@ -241,7 +265,6 @@ int AVEncoderExtractSubFile(const char *input, int index, const char *output)
 {
     if (!input || !output || index < 0)
         return -1;
-    std::lock_guard<std::mutex> lock(AVEncoderMutex);
     return runJob(AVEncoderSubtitleArguments(QString::fromUtf8(input), index, QString::fromUtf8(output)));
 }
 
@@ -249,7 +272,6 @@ QByteArray AVEncoderExtractImage(const QString &path, float width, const void *,
 {
     if (path.isEmpty())
         return {};
-    std::lock_guard<std::mutex> lock(AVEncoderMutex);
     const QString output = DNTemporaryFolder::uniqueFilePath(QStringLiteral("qvimg"), QStringLiteral(".jpg"));
     if (output.isEmpty())
         return {};
@@ -267,13 +289,10 @@ std::unique_ptr<AVMediaInformation> AVEncoderMediaInfo(const char *path)
 {
     if (!path)
         return nullptr;
-    std::lock_guard<std::mutex> lock(AVEncoderMutex);
-    void *handle = nullptr;
-    AVEncoderTable *table = nullptr;
-    if (!openLibrary(handle, table))
+    AVEncoderTable *table = sharedTable();
+    if (!table)
         return nullptr;
     auto record = std::make_unique<AVMediaInformation>();
     const int result = table->mediaInformation(path, record.get());
-    ::dlclose(handle);
     return result == 0 ? std::move(record) : nullptr;
 }

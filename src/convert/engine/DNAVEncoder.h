@@ -12,8 +12,8 @@
 // The bridge to the AV encoder library (fws/avencoder.so). The conversion driver runs one pass
 // with AVEncoderInit, AVEncoderSetLogCallback, AVEncoderEncode (blocks) and AVEncoderRelease on
 // its worker thread; progress, speed, time and stop may come from other threads meanwhile.
-// The media-file code uses the three one-shot jobs, which are serialised with each other and
-// with the progress queries.
+// The media-file code uses the three one-shot jobs, which may run at the same time as each other
+// and as a pass, on the library loaded once for them.
 //
 // A library that cannot be loaded fails the pass (or the job) with a log line; it never ends the
 // program.

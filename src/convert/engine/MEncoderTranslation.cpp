@@ -528,8 +528,11 @@ std::string ruleLavcAudioMp2(Context &c)
 }
 
 // AAC and AC-3 audio: mencoder has no faac and its lavc audio encoders fail (or write nothing
-// and exit 0). mencoder writes the video with PCM audio into an intermediate file; ffmpeg then
-// encodes the audio and writes the container the builder asked for, at the builder's path.
+// and exit 0). mencoder writes the video with PCM audio into an intermediate; ffmpeg encodes the
+// audio and writes the container the builder asked for, at the builder's path. The intermediate
+// of a picture is a NUT stream in a FIFO, written in one go, which ffmpeg reads while mencoder
+// writes it: the audio is encoded beside the picture instead of after it. An AVI intermediate (of
+// sound alone, or for an AVI) is patched at its end, so it stays a file, read after mencoder.
 std::string ruleAudioThroughFFmpeg(Context &c)
 {
     if (c.words.list.empty() || c.words.has("-nosound"))
@@ -561,11 +564,12 @@ std::string ruleAudioThroughFFmpeg(Context &c)
     const std::string of = c.words.value("-of");
     const std::string muxer = ffmpegMuxer(c.words, c.plan.output, encoder);
     const bool audioOnly = of == "rawaudio";
-    const std::string extension = (of == "avi" || audioOnly) ? ".avi" : ".mov";
+    const bool streamed = of != "avi" && !audioOnly;
+    const std::string extension = streamed ? ".nut" : ".avi";
     // The muxer of the intermediate takes PCM; the one the builder named may not (ipod, 3gp).
-    if (extension == ".mov") {
+    if (streamed) {
         c.words.set("-of", "lavf");
-        c.words.set("-lavfopts", "format=mov");
+        c.words.set("-lavfopts", "format=nut");
         c.words.remove("-mpegopts");
     } else {
         c.words.set("-of", "avi");
@@ -582,6 +586,8 @@ std::string ruleAudioThroughFFmpeg(Context &c)
     }
     c.words.set("-o", intermediate);
     c.plan.temporaries.push_back(intermediate);
+    if (streamed)
+        c.plan.streamPath = intermediate;
 
     std::vector<std::string> args = ffmpegHead();
     args.emplace_back("-i");
@@ -607,8 +613,8 @@ std::string ruleAudioThroughFFmpeg(Context &c)
     }
     args.push_back(c.plan.output);
     c.plan.ffmpeg = args;
-    return before + " -> -oac pcm -of " + c.words.value("-of") + " -o " + intermediate + ", then ffmpeg "
-        + joined(args);
+    return before + " -> -oac pcm -of " + c.words.value("-of") + " -o " + intermediate
+        + (streamed ? " (a FIFO), with ffmpeg reading it meanwhile: " : ", then ffmpeg ") + joined(args);
 }
 
 struct NamedRule

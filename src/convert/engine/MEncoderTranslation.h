@@ -8,7 +8,8 @@
 // or changed some of it, and some words it accepts make it write a broken file while it exits 0.
 // This turns one builder vector into the steps that give the output the builder meant: one
 // mencoder run, possibly followed by one ffmpeg run (audio encoders mencoder lost, joins mencoder
-// can no longer write), and says what each rule changed so the log shows both forms.
+// can no longer write) or run beside it, and says what each rule changed so the log shows both
+// forms.
 // Standard library only: the MEncoder companion builds this file.
 
 // What the DVD tells about one title (read with libdvdread by the companion).
@@ -49,6 +50,10 @@ struct MEncoderPlan
     // The text of a concat list the ffmpeg run reads (written to concatListPath first).
     std::string concatList;
     std::string concatListPath;
+
+    // Not empty: the mencoder run writes its intermediate into this FIFO (made before either
+    // starts) and the ffmpeg run reads it as it is written, so the two run at the same time.
+    std::string streamPath;
 
     std::string output;          // the file the builder asked for ("-o"); "/dev/null" for a first pass
     std::vector<std::string> temporaries;   // files to remove when the pass ends

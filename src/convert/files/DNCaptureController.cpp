@@ -9,6 +9,7 @@
 #include <QRunnable>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -62,7 +63,9 @@ DNCaptureController &DNCaptureController::shareCaptureQueue()
 
 DNCaptureController::DNCaptureController() : captureQueue_(this)
 {
-    captureQueue_.setMaxThreadCount(1);
+    // Most of a grab is the engine starting up, not decoding: a few side by side fill a long
+    // list several times as fast, and leave the other cores to the rest of the program.
+    captureQueue_.setMaxThreadCount(std::clamp(QThread::idealThreadCount() / 2, 1, 4));
 }
 
 DNCaptureController::~DNCaptureController()

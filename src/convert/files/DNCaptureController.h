@@ -25,7 +25,7 @@ struct DNCapture
     QImage main() const;
 };
 
-// The process's thumbnail queue: one job at a time, in the order they were added. Items whose
+// The process's thumbnail queue: a few jobs at a time, started in the order they were added. Items whose
 // picture cannot be grabbed get placeholders (a plain one; "DRM" for protected video). The
 // thumbnails are set on the thread this object lives in (the main thread once an application
 // exists), and thumbnailChanged tells the media list.

@@ -7,7 +7,6 @@
 #include "core/model/file/MediaInfoValues.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -23,7 +22,7 @@ QString textOr(const QString &text, const QString &fallback)
 }
 
 // NSPredicate-style LIKE[c]: "*" any run, "?" one character, everything else literal.
-bool likeIgnoringCase(const QString &text, const QString &pattern)
+QRegularExpression likeIgnoringCase(const QString &pattern)
 {
     QString expression;
     for (const QChar c : pattern) {
@@ -34,9 +33,8 @@ bool likeIgnoringCase(const QString &text, const QString &pattern)
         else
             expression += QRegularExpression::escape(QString(c));
     }
-    const QRegularExpression re(QRegularExpression::anchoredPattern(expression),
-                                QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    return re.match(text).hasMatch();
+    return QRegularExpression(QRegularExpression::anchoredPattern(expression),
+                              QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
 }
 
 // The MediaInfo of Debian 12 no longer answers the old "Codec", "Codec/String" and "Codec/CC"
@@ -211,21 +209,55 @@ bool loadMediaFile(DNFileNode &node, const QString &path, QString *error)
     return true;
 }
 
-void loadExtraSubtitleAtPath(DNFileNode &node, const QString &folder)
+namespace {
+
+// Whether a relative path beginning with prefix (a folder's path and its "/") can still match
+// "name*": its characters match the name's as far as both go ("?" in the name matches any one).
+// Past the name's end anything matches; a "*" inside the name can stretch over any folder.
+bool folderCanHoldAMatch(const QString &prefix, const QString &name)
 {
-    const QString pattern = QFileInfo(node.path()).completeBaseName().toLower() + QLatin1Char('*');
-    QStringList entries;
-    const QDir base(folder);
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString relative = base.relativeFilePath(it.next());
-        if (QFileInfo(relative).suffix().toLower() != QLatin1String("srt"))
+    if (name.contains(QLatin1Char('*')))
+        return true;
+    const qsizetype n = std::min(prefix.size(), name.size());
+    for (qsizetype i = 0; i < n; ++i)
+        if (name.at(i) != QLatin1Char('?') && name.at(i) != prefix.at(i))
+            return false;
+    return true;
+}
+
+// Walks folder and the sub-folders whose relative path can begin a match, as the whole tree
+// would be walked, without reading the folders where no match can be: in a full videos folder
+// the rest of the tree is most of it, and each movie would read it all again.
+void collectSideCars(const QString &folder, const QString &prefix, const QString &name,
+                     const QRegularExpression &pattern, QStringList &entries)
+{
+    const QFileInfoList infos = QDir(folder).entryInfoList(
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+    for (const QFileInfo &info : infos) {
+        const QString relative = prefix + info.fileName();
+        if (info.isDir()) {
+            // As the tree walk does, a linked folder is not entered.
+            if (!info.isSymLink() && folderCanHoldAMatch(relative.toLower() + QLatin1Char('/'), name))
+                collectSideCars(info.filePath(), relative + QLatin1Char('/'), name, pattern, entries);
+            continue;
+        }
+        if (info.suffix().toLower() != QLatin1String("srt"))
             continue;
         const QString withoutExtension = relative.left(relative.size() - 4).toLower();
-        if (likeIgnoringCase(withoutExtension, pattern))
+        if (pattern.match(withoutExtension).hasMatch())
             entries << relative;
     }
+}
+
+} // namespace
+
+void loadExtraSubtitleAtPath(DNFileNode &node, const QString &folder)
+{
+    const QString name = QFileInfo(node.path()).completeBaseName().toLower();
+    QStringList entries;
+    collectSideCars(folder, QString(), name, likeIgnoringCase(name + QLatin1Char('*')), entries);
     std::sort(entries.begin(), entries.end());
+    const QDir base(folder);
     for (const QString &entry : std::as_const(entries))
         node.subtitleTracks().append(DNTExtSubtitle::extSubtitleTrack(base.filePath(entry)));
 }

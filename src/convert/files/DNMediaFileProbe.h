@@ -24,7 +24,8 @@ DNFileNodePtr fileNodeWithFile(const QString &path, bool snapshot = true, QStrin
 // Fills node from path; false when the file cannot be opened or has no video stream.
 bool loadMediaFile(DNFileNode &node, const QString &path, QString *error = nullptr);
 // Appends an external subtitle track for every "*.srt" under folder (sub-folders included) whose
-// name starts with the movie's base name (letter case ignored), in name order.
+// path below folder, without the extension, starts with the movie's base name (letter case
+// ignored), in name order.
 void loadExtraSubtitleAtPath(DNFileNode &node, const QString &folder);
 
 QList<DNTVideoPtr> loadVideoInfo(const DNMediaInfo &info, int count);

@@ -148,13 +148,11 @@ void NoodleStickyRowExtensions::_updateStickyRowHeaderImageWithRow(int row)
     if (rowRect.isEmpty())
         return;
     const qreal dpr = view_->devicePixelRatioF();
-    auto fitImage = [&](QImage &image) {
-        const QSize pixels = (QSizeF(rowRect.size()) * dpr).toSize();
-        if (image.isNull() || image.size() != pixels) {
-            image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(dpr);
-        }
+    auto rowSizedImage = [&] {
+        QImage image((QSizeF(rowRect.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
         image.fill(Qt::transparent);
+        return image;
     };
 
     // A row above the top has a negative y: the further it has gone, the stronger the picture.
@@ -167,27 +165,32 @@ void NoodleStickyRowExtensions::_updateStickyRowHeaderImageWithRow(int row)
         drawStickyRow(painter, row, rowRect);
     };
 
+    QImage picture = rowSizedImage();
     switch (stickyRowHeaderTransition()) {
     case NoodleStickyRowTransitionNone:
-        fitImage(header->image);
-        drawRowInto(header->image);
+        drawRowInto(picture);
         break;
     case NoodleStickyRowTransitionFadeIn: {
-        fitImage(header->alternateImage);
-        drawRowInto(header->alternateImage);
-        fitImage(header->image);
-        QPainter painter(&header->image);
+        QImage alternate = rowSizedImage();
+        drawRowInto(alternate);
+        QPainter painter(&picture);
         painter.setOpacity(std::clamp(std::min(fraction, 0.9), 0.0, 1.0));
-        painter.drawImage(QPoint(0, 0), header->alternateImage);
+        painter.drawImage(QPoint(0, 0), alternate);
+        painter.end();
+        header->alternateImage = std::move(alternate);
         break;
     }
     default: {
-        fitImage(header->image);
-        QPainter painter(&header->image);
+        QPainter painter(&picture);
         painter.drawText(QRect(QPoint(0, 0), rowRect.size()), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("You returned a bad NoodleStickyRowTransition value. Tsk. Tsk."));
         break;
     }
     }
+    // This runs inside the table's own paint, and the header's repaint repaints the table under
+    // it: asking for one when the picture is the same would paint the two forever.
+    if (picture == header->image)
+        return;
+    header->image = std::move(picture);
     header->update();
 }

@@ -6,6 +6,7 @@
 #include "DNWindow.h"
 
 #include "convert/files/DNMediaFileProbe.h"
+#include "convert/files/DNOrderedFileProbe.h"
 #include "core/action/NXAction.h"
 #include "core/log/DNLogger.h"
 #include "core/model/DNNodeInfoApplyToAll.h"
@@ -24,6 +25,7 @@
 #include "ui/profiles/DNProfileApplyToAll.h"
 #include "ui/profiles/NXProfileController.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -415,16 +417,38 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
     }
     if (files.isEmpty())
         return;
+    QStringList existing;
+    for (const QString &path : std::as_const(files))
+        if (QFileInfo(path).isFile())
+            existing << path;
     bool added = false;
-    for (const QString &path : files) {
-        if (!QFileInfo(path).isFile())
-            continue;
-        if (DNFileNodePtr node = fileNodeWithFile(path)) {
-            if (tableView)
-                tableView->addMovieNode(node);
-            else
-                mediaFiles->append(node);
+    if (tableView) {
+        // The files are read on threads of their own while this thread keeps the window
+        // answering; the entries ready by the time one slide ends slide in together in the next,
+        // instead of each waiting for a slide of its own. A slide takes a few dozen at most:
+        // making a row holds the window's thread a moment, and hundreds at once hold it too long.
+        constexpr int kMostRowsPerSlide = 32;
+        DNOrderedFileProbe probe(existing);
+        QEventLoop wait;
+        connect(&probe, &DNOrderedFileProbe::progressed, &wait, &QEventLoop::quit, Qt::QueuedConnection);
+        NXMediaNodeList ready;
+        while (tableView && (!probe.isDone() || !ready.isEmpty())) {
+            for (const DNFileNodePtr &node : probe.takeReady())
+                ready << node;
+            if (ready.isEmpty()) {
+                wait.exec();
+                continue;
+            }
+            tableView->addMovieNodes(ready.mid(0, kMostRowsPerSlide));
+            ready.remove(0, std::min<qsizetype>(ready.size(), kMostRowsPerSlide));
             added = true;
+        }
+    } else {
+        for (const QString &path : std::as_const(existing)) {
+            if (DNFileNodePtr node = fileNodeWithFile(path)) {
+                mediaFiles->append(node);
+                added = true;
+            }
         }
     }
     if (added && tableView)

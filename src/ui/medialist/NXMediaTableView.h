@@ -79,6 +79,8 @@ public:
 
     // --- tree changes
     void addMovieNode(const NXMediaNodePtr &node);
+    // Several entries added at once slide in together, in one animation.
+    void addMovieNodes(const NXMediaNodeList &nodes);
     void insertMovieNode(const NXMediaNodePtr &node, NXMediaPath path);
     void insertMovieNodes(const NXMediaNodeList &nodes, const QList<NXMediaPath> &paths);
     void removeNodeAtPath(const NXMediaPath &path);

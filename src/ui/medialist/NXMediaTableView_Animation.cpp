@@ -74,7 +74,13 @@ void NXMediaTableView::fade(const QList<DNCell *> &cells, bool in, bool linear)
 
 void NXMediaTableView::addMovieNode(const NXMediaNodePtr &node)
 {
-    if (!node)
+    if (node)
+        addMovieNodes({node});
+}
+
+void NXMediaTableView::addMovieNodes(const NXMediaNodeList &nodes)
+{
+    if (nodes.isEmpty())
         return;
     if (datasource_->isEmpty()) {
         document_->setEnableStickCell(true);
@@ -83,7 +89,7 @@ void NXMediaTableView::addMovieNode(const NXMediaNodePtr &node)
         document_->setEnableStickCell(false);
         repostionAllCellViewsWithoutAnimation();
     }
-    animationWithType(AnimAdd, {node}, {});
+    animationWithType(AnimAdd, nodes, {});
 }
 
 void NXMediaTableView::insertMovieNode(const NXMediaNodePtr &node, NXMediaPath path)

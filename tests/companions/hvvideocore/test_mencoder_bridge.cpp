@@ -457,21 +457,32 @@ TEST_F(MEncoderBridge, BrokenPassesFailWithTheirReason)
         std::vector<std::string> extra;   // after the DVD input
         QString output;                   // relative to the temporary folder
         const char *logged;
+        bool aacInMp4 = false;            // mencoder and ffmpeg side by side, joined by a FIFO
     };
     const QString file = out.path() + QStringLiteral("/plain-file");
     QFile(file).open(QIODevice::WriteOnly);
+    QDir(out.path()).mkdir(QStringLiteral("folder.mp4"));
     const Case cases[] = {
         {"an option mencoder does not know", {"-bogus-option", "1"}, QStringLiteral("a.avi"), "mencoder ended with status"},
         {"a track the title does not have: a file without sound, exit 0", {"-aid", "5"}, QStringLiteral("b.avi"),
          "has no audio stream"},
         {"an output folder that does not exist", {}, QStringLiteral("missing/c.avi"), "cannot be written"},
         {"an output folder that is a file", {}, QStringLiteral("plain-file/d.avi"), "cannot be written"},
+        // Whichever of the two engines fails, the other is let go: the pass neither hangs nor succeeds.
+        {"side by side, mencoder ends before it opens the FIFO", {"-bogus-option", "1"}, QStringLiteral("e.mp4"),
+         "mencoder ended with status", true},
+        {"side by side, ffmpeg cannot write its output", {}, QStringLiteral("folder.mp4"), "ffmpeg ended with status",
+         true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         Recorder::shared().reset();
-        std::vector<std::string> words = {"encoder", "dvd://3", "-dvd-device", fixture("dvd/ntsc.iso"), "-ovc", "lavc",
-                                          "-lavcopts", "vcodec=mpeg4", "-oac", "mp3lame", "-of", "avi"};
+        std::vector<std::string> words = {"encoder", "dvd://3", "-dvd-device", fixture("dvd/ntsc.iso")};
+        const std::vector<std::string> codecs = c.aacInMp4
+            ? std::vector<std::string>{"-ovc", "x264", "-x264encopts", "bitrate=500", "-oac", "faac", "-faacopts",
+                                       "br=96:mpeg=4:object=2", "-of", "lavf", "-lavfopts", "format=mp4"}
+            : std::vector<std::string>{"-ovc", "lavc", "-lavcopts", "vcodec=mpeg4", "-oac", "mp3lame", "-of", "avi"};
+        words.insert(words.end(), codecs.begin(), codecs.end());
         words.insert(words.end(), c.extra.begin(), c.extra.end());
         words.push_back("-o");
         words.push_back((out.path() + QLatin1Char('/') + c.output).toStdString());

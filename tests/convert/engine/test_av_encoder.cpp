@@ -283,6 +283,45 @@ TEST(AVEncoderFrameGrab, GivesAJpegOfTheAskedWidth)
     EXPECT_TRUE(AVEncoderExtractImage(QString(), 160, nullptr, 1).isEmpty());
 }
 
+// The one-shot jobs share the library loaded once and run side by side: a thumbnail of one file
+// being made while another file is probed, as the file list does when many files come at once.
+TEST(AVEncoderJobs, RunSideBySideWithTheirOwnResults)
+{
+    const struct
+    {
+        const char *file;
+        int video;
+        int audio;
+        int width;
+    } files[] = {{"media/clip.mp4", 1, 1, 96}, {"media/clip.mkv", 1, 2, 112}, {"media/clip.avi", 1, 1, 128},
+                 {"media/clip.mov", 1, 1, 144}};
+    std::vector<std::future<std::string>> runs;
+    for (int round = 0; round < 3; ++round) {
+        for (const auto &f : files) {
+            runs.push_back(std::async(std::launch::async, [f]() -> std::string {
+                const QString path = testsupport::fixturePath(QString::fromLatin1(f.file));
+                const auto info = AVEncoderMediaInfo(path.toUtf8().constData());
+                if (!info || info->videoStreams != f.video || info->audioStreams != f.audio)
+                    return std::string(f.file) + ": wrong stream counts";
+                const QByteArray jpeg = AVEncoderExtractImage(path, float(f.width), nullptr, 1);
+                QTemporaryDir dir;
+                QFile frame(dir.filePath(QStringLiteral("frame.jpg")));
+                if (!frame.open(QIODevice::WriteOnly) || frame.write(jpeg) != jpeg.size())
+                    return std::string(f.file) + ": no frame";
+                frame.close();
+                const int width = testsupport::ffprobe(frame.fileName())
+                                      .value(QStringLiteral("streams")).toArray().at(0).toObject()
+                                      .value(QStringLiteral("width")).toInt();
+                if (width != f.width)
+                    return std::string(f.file) + ": frame " + std::to_string(width) + " wide";
+                return {};
+            }));
+        }
+    }
+    for (auto &run : runs)
+        EXPECT_EQ(run.get(), "");
+}
+
 TEST(AVEncoderSubtitleExtraction, WritesTheChosenStreamAsSubRipText)
 {
     QTemporaryDir dir;

@@ -96,24 +96,24 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
          "dvd://1 -dvd-device /d -of mpeg -mpegopts format=mpeg2 -oac twolame -ovc lavc -lavcopts vcodec=mpeg2video:vbitrate=5000 "
          "-aid 128 -o /o/h.mpg -ac a52, -twolameopts br=224",
          ""},
-        {"audio-through-ffmpeg",   // faac: video and PCM into an intermediate, ffmpeg writes AAC into the container
+        {"audio-through-ffmpeg",   // faac: video and PCM into a streamed intermediate, ffmpeg writes AAC into the container
          "dvd://2 -dvd-device /d -of lavf -lavfopts format=ipod -ovc x264 -x264encopts bitrate=800 "
          "-oac faac -faacopts br=128:mpeg=4:object=2:raw -aid 0 -o /o/d.mp4",
-         "dvd://2 -dvd-device /d -of lavf -lavfopts format=mov -ovc x264 -x264encopts bitrate=800 -oac pcm -aid 128 "
-         "-o /tmp/t/part1.mov -ac a52,",
-         kHead + "-i /tmp/t/part1.mov -map 0:v? -map 0:a? -c:v copy -c:a aac -b:a 128k -f ipod /o/d.mp4"},
+         "dvd://2 -dvd-device /d -of lavf -lavfopts format=nut -ovc x264 -x264encopts bitrate=800 -oac pcm -aid 128 "
+         "-o /tmp/t/part1.nut -ac a52,",
+         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a aac -b:a 128k -f ipod /o/d.mp4"},
         {"audio-through-ffmpeg",   // lavc AC-3 into a transport stream
          "dvd://1 -dvd-device /d -of lavf -lavfopts format=mpegts -oac lavc -ovc lavc -lavcopts vcodec=mpeg4:acodec=ac3:abitrate=384 "
          "-aid 0 -o /o/i.ts",
-         "dvd://1 -dvd-device /d -of lavf -lavfopts format=mov -oac pcm -ovc lavc -lavcopts vcodec=mpeg4 -aid 128 "
-         "-o /tmp/t/part1.mov -ac a52,",
-         kHead + "-i /tmp/t/part1.mov -map 0:v? -map 0:a? -c:v copy -c:a ac3 -b:a 384k -f mpegts /o/i.ts"},
+         "dvd://1 -dvd-device /d -of lavf -lavfopts format=nut -oac pcm -ovc lavc -lavcopts vcodec=mpeg4 -aid 128 "
+         "-o /tmp/t/part1.nut -ac a52,",
+         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a ac3 -b:a 384k -f mpegts /o/i.ts"},
         {"audio-through-ffmpeg",   // lavc libfaac into an MPEG program stream muxer: the DVD muxer of ffmpeg
          "dvd://1 -dvd-device /d -of mpeg -mpegopts format=dvd:tsaf -oac lavc -ovc lavc -lavcopts vcodec=mpeg2video:acodec=libfaac "
          "-aid 0 -o /o/k.mpg",
-         "dvd://1 -dvd-device /d -of lavf -oac pcm -ovc lavc -lavcopts vcodec=mpeg2video -aid 128 -o /tmp/t/part1.mov -ac a52, "
-         "-lavfopts format=mov",
-         kHead + "-i /tmp/t/part1.mov -map 0:v? -map 0:a? -c:v copy -c:a aac -b:a 128k -f dvd /o/k.mpg"},
+         "dvd://1 -dvd-device /d -of lavf -oac pcm -ovc lavc -lavcopts vcodec=mpeg2video -aid 128 -o /tmp/t/part1.nut -ac a52, "
+         "-lavfopts format=nut",
+         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a aac -b:a 128k -f dvd /o/k.mpg"},
         {"audio-through-ffmpeg",   // audio only: the PCM goes through an AVI, ffmpeg writes an ADTS stream
          "dvd://1 -dvd-device /d -ovc frameno -of rawaudio -oac faac -faacopts br=160:mpeg=4:object=2 -aid 0 -o /o/e.aac",
          "dvd://1 -dvd-device /d -ovc frameno -of avi -oac pcm -aid 128 -o /tmp/t/part1.avi -ac a52,",
@@ -121,7 +121,7 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
         {"audio-through-ffmpeg",   // a first pass of two: the run of the second, its output thrown away
          "dvd://1 -dvd-device /d -of lavf -lavfopts format=ipod -ovc lavc -lavcopts vcodec=mpeg4:vpass=1:acodec=libfaac:abitrate=128 "
          "-oac lavc -passlogfile /tmp/HV_x -aid 0 -o /dev/null",
-         "dvd://1 -dvd-device /d -of lavf -lavfopts format=mov -ovc lavc -lavcopts vcodec=mpeg4:vpass=1 -oac pcm "
+         "dvd://1 -dvd-device /d -of lavf -lavfopts format=nut -ovc lavc -lavcopts vcodec=mpeg4:vpass=1 -oac pcm "
          "-passlogfile /tmp/HV_x -aid 128 -o /dev/null -ac a52,",
          ""},
         {"lavf-copy-join",   // joined MP4 parts: ffmpeg's concat reader, streams copied
@@ -160,6 +160,9 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
             EXPECT_TRUE(plan.notes.empty());
         // Intermediates go away after the pass; the builder's output is what the pass must leave.
         EXPECT_EQ(plan.temporaries.size(), size_t(temporaries));
+        // A NUT intermediate is a FIFO that ffmpeg reads while mencoder writes it; an AVI one a file.
+        const std::string nut = temporaries > 0 ? "/tmp/t/part1.nut" : "";
+        EXPECT_EQ(plan.streamPath, mencoderOptionValue(plan.mencoder, "-o") == nut ? nut : std::string());
         EXPECT_EQ(plan.output, mencoderOptionValue(argv, "-o"));
     }
 }

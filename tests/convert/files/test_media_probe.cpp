@@ -177,6 +177,44 @@ TEST_F(MediaProbe, SideCarSubtitlesWithTheirCharsets)
     EXPECT_EQ(names, (QStringList{"clip.en.SRT", "clip.srt"}));
 }
 
+// A side-car lies where its path below the movie's folder starts with the movie's name: in the
+// folder itself, or in a sub-folder whose own path starts that way. Only those folders are read.
+TEST_F(MediaProbe, SideCarsInSubFoldersWhosePathsStartWithTheName)
+{
+    const struct
+    {
+        const char *movie;
+        std::vector<const char *> files;
+        QStringList found;
+    } cases[] = {
+        {"Clip.mov",
+         {"clip.srt", "clips/a.srt", "CLIP extras/deep/b.SRT", "cl/ip.srt", "c/lip.srt", "other/clip.srt",
+          "clip.d/.hidden.srt"},
+         {"CLIP extras/deep/b.SRT", "clip.d/.hidden.srt", "clip.srt", "clips/a.srt"}},
+        // "?" stands for any one character, "/" included; a "*" for any run.
+        {"c?ip.mov", {"c/ip.srt", "cxip.srt", "cx/ip.srt", "dxip.srt"}, {"c/ip.srt", "cxip.srt"}},
+        {"a*b.mov", {"a/x/b.srt", "ab.srt", "b/a.srt"}, {"a/x/b.srt", "ab.srt"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.movie);
+        QTemporaryDir dir;
+        const QString movie = dir.filePath(QString::fromUtf8(c.movie));
+        ASSERT_TRUE(QFile::copy(media(QStringLiteral("clip.mov")), movie));
+        for (const char *name : c.files) {
+            const QString path = dir.filePath(QString::fromUtf8(name));
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            ASSERT_TRUE(QFile::copy(media(QStringLiteral("subtitled/movie.srt")), path));
+        }
+        DNFileNode node;
+        node.setPath(movie);
+        loadExtraSubtitleAtPath(node, dir.path());
+        QStringList found;
+        for (const auto &track : node.subtitleTracks())
+            found << QDir(dir.path()).relativeFilePath(std::static_pointer_cast<DNTExtSubtitle>(track)->path());
+        EXPECT_EQ(found, c.found);
+    }
+}
+
 TEST_F(MediaProbe, UnusableFilesGiveNoItem)
 {
     QTemporaryDir dir;

@@ -53,7 +53,9 @@ TEST_F(Thumbnails, GrabSecondAndSizeFollowTheFirstVideoTrack)
     }
 }
 
-TEST_F(Thumbnails, RealFramesArriveOneAtATimeInOrder)
+// A few grabs run side by side (most of a grab is the engine starting); each item gets its own
+// frame, once.
+TEST_F(Thumbnails, RealFramesArriveOncePerItem)
 {
     auto &queue = DNCaptureController::shareCaptureQueue();
     QSignalSpy spy(&queue, &DNCaptureController::thumbnailChanged);
@@ -64,8 +66,12 @@ TEST_F(Thumbnails, RealFramesArriveOneAtATimeInOrder)
         ASSERT_TRUE(node);
     ASSERT_TRUE(filestest::waitFor([&] { return spy.size() >= 3; }));
     queue.waitForDone();
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(spy.at(i).at(0).value<DNFileNodePtr>(), nodes.at(i)) << "in the order queued";
+    QList<DNFileNodePtr> delivered;
+    for (const QList<QVariant> &signal : std::as_const(spy))
+        delivered << signal.at(0).value<DNFileNodePtr>();
+    ASSERT_EQ(delivered.size(), 3);
+    for (const DNFileNodePtr &node : std::as_const(nodes))
+        EXPECT_EQ(delivered.count(node), 1);
 
     const QImage mp4 = nodes.at(0)->thumbnail();
     EXPECT_EQ(mp4.size(), QSize(296, 222));

@@ -45,7 +45,7 @@ TEST(CoverFlowRealList, ThirtyThumbnailsScrollAndSelect)
     auto *row = qobject_cast<DNGroupCell *>(table->cellAtPath(NXMediaPath(0, -1)));
     ASSERT_TRUE(row);
     MBCoverFlowView *strip = row->iconsContainer();
-    // The thumbnails come one at a time; the row looks again every second until it has them all.
+    // The thumbnails come over a while; the row looks again every second until it has them all.
     ASSERT_TRUE(uitest::waitFor([&] { return strip->content().size() == kItems && !row->isRetryingIcons(); }));
     for (int i = 0; i < kItems; ++i)
         ASSERT_TRUE(strip->itemHasImage(i)) << i;

@@ -145,6 +145,35 @@ TEST(AddMedia, FilesHandedOverSkipMissingPathsAndStillReportTheLoad)
     shelltest::saveWindowPicture(w.ui.window, QStringLiteral("medialist"), QStringLiteral("file_added"));
 }
 
+// Many files handed over at once (read side by side, added a few dozen per slide) end in the
+// list in the order given, each under the one before, with one notification for the whole load.
+TEST(AddMedia, ManyFilesHandedOverKeepTheirOrder)
+{
+    Window w;
+    Posts finished(QStringLiteral("NXMediaFileLoadFinished o.o"));
+    QStringList paths;
+    QStringList expected;
+    for (int round = 0; round < 16; ++round) {
+        for (const char *name : {"clip.mkv", "clip.mp4", "clip.avi", "clip.mov"}) {
+            paths << testsupport::fixturePath(QStringLiteral("media/") + QLatin1String(name));
+            expected << paths.last();
+        }
+        paths << QStringLiteral("/missing/%1.mp4").arg(round);
+    }
+    w.controller.addFilesFromContentOfFiles(paths);
+    EXPECT_EQ(finished.objects.size(), 1);
+    QStringList listed;
+    int bottom = 0;
+    for (const NXMediaNodePtr &entry : *w.controller.mediaFiles) {
+        listed << std::static_pointer_cast<DNFileNode>(entry)->path();
+        DNCell *row = DNCell::cellOfNode(entry.get());
+        ASSERT_TRUE(row);
+        EXPECT_EQ(row->y(), bottom);
+        bottom = row->geometry().bottom() + 1;
+    }
+    EXPECT_EQ(listed, expected);
+}
+
 // A dropped photo folder becomes a slideshow with its photo row; a folder without photos ends
 // with the alert, and the list stays as it was.
 TEST(AddMedia, DroppedPhotoFolderBecomesASlideshowRow)
