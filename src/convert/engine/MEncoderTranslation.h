@@ -36,7 +36,7 @@ struct MEncoderEnvironment
 {
     std::function<MEncoderDvdTitle(const std::string &device, int title)> dvdTitle;
     std::function<MEncoderInputFacts(const std::string &path)> inputFacts;
-    // A fresh path for an intermediate file with the given extension (".mov"); empty: none can be made.
+    // A fresh path for an intermediate file with the given extension (".nut"); empty: none can be made.
     std::function<std::string(const std::string &extension)> temporaryPath;
 };
 
