@@ -1,6 +1,7 @@
 #include "DNCaptureController.h"
 
 #include "convert/engine/DNAVEncoder.h"
+#include "core/platform/DNBackgroundWork.h"
 #include "core/image/DNImageFunctions.h"
 #include "core/util/DNAspect.h"
 #include "dvd/file/DNFileFormatTests.h"
@@ -55,8 +56,8 @@ DNCaptureController &DNCaptureController::shareCaptureQueue()
                              [] { controller->captureQueue_.waitForDone(); });
         }
         // The queue outlives main(): a capture still running then would meet the engine
-        // bridge and the temporary folder half torn down, so the process waits for it first.
-        std::atexit([] { controller->captureQueue_.waitForDone(); });
+        // bridge, the image readers and the temporary folder half torn down.
+        DNRegisterBackgroundPool(&controller->captureQueue_);
     }
     return *controller;
 }

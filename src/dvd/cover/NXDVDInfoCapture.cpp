@@ -4,6 +4,7 @@
 
 #include "core/image/DNImageFunctions.h"
 #include "core/log/DNLogger.h"
+#include "core/platform/DNBackgroundWork.h"
 #include "core/platform/DNBundle.h"
 #include "core/platform/DNTemporaryFolder.h"
 
@@ -77,6 +78,8 @@ NXDVDInfoCapture &NXDVDInfoCapture::DVDInfoCapture()
 {
     // A function-local static is made exactly once even when two loading threads race here.
     static NXDVDInfoCapture shared;
+    static const bool registered = (DNRegisterBackgroundPool(&shared.taskQueue_), true);
+    (void)registered;
     return shared;
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/image/DNImageFunctions.h"
 #include "core/model/NXMediaType.h"
+#include "core/platform/DNBackgroundWork.h"
 #include "slideshow/records/DNImageNodeSort.h"
 #include "slideshow/records/DNPhotoFolderScan.h"
 
@@ -104,8 +105,8 @@ void DNGraphicsNode::fetchThumbnail(const DNGraphicsNodePtr &node)
     const QString path = node->firstPhotoPathInNodes();
     if (path.isEmpty())
         return;
-    // The global pool's threads are waited for when the program ends, so no thumbnail work
-    // outlives what it uses.
+    // The pool is waited for when the program ends, so no thumbnail work outlives what it uses.
+    DNRegisterBackgroundPool(QThreadPool::globalInstance());
     std::weak_ptr<DNGraphicsNode> weak = node;
     QThreadPool::globalInstance()->start([weak, path] {
         const QImage image = ThumbnailOfImage(path, 400, 300);

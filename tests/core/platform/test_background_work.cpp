@@ -1,0 +1,32 @@
+#include "core/platform/DNBackgroundWork.h"
+
+#include <QThread>
+#include <QThreadPool>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+// A job that hands more work to another pool, even one already waited for in the same round, is
+// waited for to the end of that work too.
+TEST(BackgroundWork, WaitsForWorkThatJobsHandOnToOtherPools)
+{
+    // Registered pools live to the end of the program, as the program's own do.
+    QThreadPool &first = *new QThreadPool;
+    QThreadPool &second = *new QThreadPool;
+    DNRegisterBackgroundPool(&second);
+    DNRegisterBackgroundPool(&first);
+    DNRegisterBackgroundPool(&first);   // once is enough; twice changes nothing
+    std::atomic_bool done{false};
+    first.start([&] {
+        QThread::msleep(100);
+        second.start([&] {
+            QThread::msleep(100);
+            done = true;
+        });
+    });
+    DNWaitForBackgroundWork();
+    EXPECT_TRUE(done.load());
+    EXPECT_EQ(first.activeThreadCount(), 0);
+    EXPECT_EQ(second.activeThreadCount(), 0);
+}
