@@ -1,8 +1,8 @@
 #include "DNCaptureController.h"
 
 #include "convert/engine/DNAVEncoder.h"
-#include "core/platform/DNBackgroundWork.h"
 #include "core/image/DNImageFunctions.h"
+#include "core/platform/DNBackgroundWork.h"
 #include "core/util/DNAspect.h"
 #include "dvd/file/DNFileFormatTests.h"
 
