@@ -48,15 +48,10 @@ DNCaptureController &DNCaptureController::shareCaptureQueue()
     if (!controller) {
         controller = new DNCaptureController;
         // The thumbnails reach the items on the main thread, whoever asked first.
-        if (QCoreApplication *app = QCoreApplication::instance()) {
+        if (QCoreApplication *app = QCoreApplication::instance())
             controller->moveToThread(app->thread());
-            // A capture paints: it must end while the application object, and the painting it
-            // owns, still exist, not only at exit.
-            QObject::connect(app, &QCoreApplication::aboutToQuit, controller,
-                             [] { controller->captureQueue_.waitForDone(); });
-        }
-        // The queue outlives main(): a capture still running then would meet the engine
-        // bridge, the image readers and the temporary folder half torn down.
+        // The queue outlives main(): a capture paints, and one still running at the end would
+        // meet the painting, the engine bridge and the temporary folder half torn down.
         DNRegisterBackgroundPool(&controller->captureQueue_);
     }
     return *controller;

@@ -9,6 +9,7 @@
 
 namespace {
 std::mutex poolsLock;
+bool quitHooked = false;   // under poolsLock
 
 std::vector<QThreadPool *> &pools()
 {
@@ -27,6 +28,14 @@ void DNRegisterBackgroundPool(QThreadPool *pool)
         return;
     if (registered.empty())
         qAddPostRoutine(DNWaitForBackgroundWork);
+    // At quit the windows, fonts and painting a job may use still exist; by the application
+    // object's destructor they are gone, so that wait is only the last resort.
+    if (!quitHooked) {
+        if (QCoreApplication *app = QCoreApplication::instance()) {
+            QObject::connect(app, &QCoreApplication::aboutToQuit, app, DNWaitForBackgroundWork);
+            quitHooked = true;
+        }
+    }
     registered.push_back(pool);
 }
 

@@ -1,7 +1,10 @@
 #include "core/platform/DNBackgroundWork.h"
+#include "support/eventloop.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -29,4 +32,21 @@ TEST(BackgroundWork, WaitsForWorkThatJobsHandOnToOtherPools)
     EXPECT_TRUE(done.load());
     EXPECT_EQ(first.activeThreadCount(), 0);
     EXPECT_EQ(second.activeThreadCount(), 0);
+}
+
+// At quit a job still running is waited for while the application, and the painting a job may
+// do, still exist: exec() returns only once it has ended.
+TEST(BackgroundWork, QuitWaitsForTheJobsStillRunning)
+{
+    QCoreApplication &app = testsupport::application();
+    QThreadPool &pool = *new QThreadPool;
+    DNRegisterBackgroundPool(&pool);
+    std::atomic_bool done{false};
+    pool.start([&] {
+        QThread::msleep(200);
+        done = true;
+    });
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    app.exec();
+    EXPECT_TRUE(done.load());
 }
