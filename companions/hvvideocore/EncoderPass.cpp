@@ -5,6 +5,7 @@
 
 #include "convert/engine/FFmpegProgress.h"
 #include "convert/engine/MEncoderStatus.h"
+#include "core/platform/DNProcessIdentity.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -55,28 +57,31 @@ EncoderPass::EncoderPass(Hooks hooks)
 
 EncoderPass::~EncoderPass()
 {
-    if (!m_temporaryFolder.empty())
-        ::rmdir(m_temporaryFolder.c_str());
+    removeTemporaryFolder();
 }
 
 bool EncoderPass::makeTemporaryFolder()
 {
-    // The process id in the name lets the program's next start remove a folder a killed run left.
-    const char *base = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(base && *base ? base : "/tmp") + "/hvvideocore-" + std::to_string(::getpid()) + "-XXXXXX";
-    if (!::mkdtemp(pattern.data()))
-        return false;
-    m_temporaryFolder = pattern;
-    return true;
+    // Marked, so that the program's next start removes it when this run is killed.
+    m_temporaryFolder = DNProcessIdentity::makeMarkedTemporaryFolder("hvvideocore");
+    return !m_temporaryFolder.empty();
+}
+
+// The folder is the pass's own: it goes whole, with whatever an engine left in it.
+void EncoderPass::removeTemporaryFolder()
+{
+    if (m_temporaryFolder.empty())
+        return;
+    std::error_code error;
+    std::filesystem::remove_all(m_temporaryFolder, error);
+    m_temporaryFolder.clear();
 }
 
 void EncoderPass::removeTemporaries(const MEncoderPlan &plan)
 {
     for (const std::string &path : plan.temporaries)
         ::unlink(path.c_str());
-    if (!m_temporaryFolder.empty() && ::rmdir(m_temporaryFolder.c_str()) == 0)
-        m_temporaryFolder.clear();
+    removeTemporaryFolder();
 }
 
 int EncoderPass::run(const std::vector<std::string> &argv, int endpos)

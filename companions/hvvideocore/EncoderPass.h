@@ -53,6 +53,7 @@ private:
                       const std::vector<std::string> &ffmpegArgs);
     void onStatus(double seconds, long frames, int percent, double fps, bool mencoderOutput);
     bool makeTemporaryFolder();
+    void removeTemporaryFolder();
     void removeTemporaries(const MEncoderPlan &plan);
 
     Hooks m_hooks;

@@ -8,10 +8,7 @@
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 #include "core/platform/DNLeftovers.h"
-#include "core/settings/DNScreenRecorderSetting.h"
 #include "core/settings/DNSetting.h"
-#include "core/settings/DNSettingFolders.h"
-#include "core/settings/NXCameraRecorderSetting.h"
 #include "core/util/DNBuildDate.h"
 #include "core/util/DNFileTypes.h"
 #include "core/util/DNSystemActions.h"
@@ -48,18 +45,6 @@ const char *const kJapaneseStartPage = "www.harnvale.com/jp/talvane/start.html";
 QSettings *newUserSettings(QObject *parent = nullptr)
 {
     return new QSettings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"), parent);
-}
-
-// Where the program's outputs go: converted files, and the recorders' movies (the default output
-// folder while the user has chosen no folder for them).
-QStringList foldersWrittenTo()
-{
-    const DNSetting &settings = DNSetting::shareSetting();
-    const auto orDefault = [](const QString &folder) {
-        return folder.isEmpty() ? DNSettingFolders::defaultMoviesFolder() : folder;
-    };
-    return {settings.appSetting()->videoOutputDirectory(), orDefault(settings.cameraSetting()->defaultTargetPlace()),
-            orDefault(settings.screenRecordSetting()->targetFolder())};
 }
 
 bool askDamaged(QWidget *window, const DNAppDamageReport &report)
@@ -139,7 +124,7 @@ bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
     }
     NXWindowTransition::transition();
     DNSetUpProgramLog();
-    DNRemoveLeftoversOfKilledRuns(foldersWrittenTo());
+    DNRemoveLeftoversOfKilledRuns();
     if (window_)
         window_->setMouseTracking(true);
     if (appController_)

@@ -22,17 +22,19 @@ DNRecordingFile::Outcome DNRecordingFile::finish(const QString &hiddenPath, cons
 {
     Outcome outcome;
     if (!QFileInfo::exists(hiddenPath)) {
+        DNPartialOutput::forget(hiddenPath);
         outcome.problem = QStringLiteral("nothing was written");
         return outcome;
     }
     if (!readsWhole(hiddenPath)) {
-        QFile::remove(hiddenPath);
+        DNPartialOutput::discard(hiddenPath);
         outcome.problem = QStringLiteral("the movie does not read to its end");
         return outcome;
     }
     // A movie that cannot be named stays where it is, hidden but whole.
     const QString path = DNPartialOutput::publish(hiddenPath, finalPath);
     if (path.isEmpty()) {
+        DNPartialOutput::forget(hiddenPath);
         outcome.problem = QStringLiteral("cannot name it %1").arg(finalPath);
         outcome.path = hiddenPath;
         return outcome;

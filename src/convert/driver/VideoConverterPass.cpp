@@ -4,6 +4,7 @@
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/driver/PassExpectation.h"
 #include "convert/driver/VideoConverterInternal.h"
+#include "convert/engine/EngineStallWatch.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/util/DNTimeText.h"
@@ -13,8 +14,30 @@
 #include <QElapsedTimer>
 
 #include <exception>
+#include <vector>
 
 namespace {
+
+// Runs the engine's pass, ended by its process id as a stop ends it when it shows no progress
+// (its figures, the bytes of its output) for as long as the settings allow.
+int runWatchedEngine(const ConvertEngine &engine, Argument &argument, const PassOutput &output)
+{
+    const EngineStallWatch watch(
+        EngineStallWatch::limitFromSettings(),
+        [&engine, &output] {
+            ConvertProgressInfo info{};
+            const float percent = engine.progress(&info);
+            // The speed is left out: it may be made up where an engine reports none.
+            return std::vector<double>{percent, double(info.time), double(info.frame), double(output.bytesWritten())};
+        },
+        [&engine] { engine.stop(); });
+    const int result = engine.start(argument.argc, argument.argv, argument.endpos);
+    if (!watch.stalled())
+        return result;
+    DNRoughLog(QStringLiteral("The pass failed: the engine stopped answering (no progress for %d s); it was ended."),
+               int(watch.limit().count() / 1000));
+    return ConvertResultFailed;
+}
 
 // Settles the output of a pass the engine finished with result: removed unless the engine
 // succeeded, the user did not stop, and the file reads whole; then given its final name (or kept
@@ -98,7 +121,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     if (engine->begin(DNVideoConverterStateCallback, DNVideoConverterLogCallback, options.engineSafeMode) == 0) {
         // A stop that came while the engine was being prepared found nothing to stop.
         if (!convertStopped())
-            result = engine->start(argument->argc, argument->argv, argument->endpos);
+            result = runWatchedEngine(*engine, *argument, *output);
     } else {
         DNRoughLog(QStringLiteral("The %@ engine cannot be used: the pass fails."), QString::fromLatin1(engine->name));
     }

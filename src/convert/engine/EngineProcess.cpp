@@ -48,6 +48,24 @@ void closeFd(int &fd)
         ::close(fd);
     fd = -1;
 }
+
+// This process's environment with the given "NAME=value" entries in place of those of the same
+// names.
+std::vector<std::string> childEnvironment(const std::vector<std::string> &changes)
+{
+    std::vector<std::string> result;
+    const auto nameOf = [](const std::string &entry) { return entry.substr(0, entry.find('=')); };
+    for (char **entry = environ; entry && *entry; ++entry) {
+        const std::string text(*entry);
+        bool replaced = false;
+        for (const std::string &change : changes)
+            replaced = replaced || nameOf(change) == nameOf(text);
+        if (!replaced)
+            result.push_back(text);
+    }
+    result.insert(result.end(), changes.begin(), changes.end());
+    return result;
+}
 } // namespace
 
 EngineProcess::~EngineProcess()
@@ -64,7 +82,8 @@ EngineProcess::~EngineProcess()
 }
 
 bool EngineProcess::start(const std::string &program, const std::vector<std::string> &args,
-                          const std::string &workingDirectory, bool wantStdin)
+                          const std::string &workingDirectory, bool wantStdin,
+                          const std::vector<std::string> &environment)
 {
     m_errorText.clear();
     m_stopRequested = false;
@@ -83,6 +102,13 @@ bool EngineProcess::start(const std::string &program, const std::vector<std::str
     if (argv.empty())
         argv.push_back(const_cast<char *>(program.c_str()));
     argv.push_back(nullptr);
+    const std::vector<std::string> environmentText =
+        environment.empty() ? std::vector<std::string>() : childEnvironment(environment);
+    std::vector<char *> envp;
+    envp.reserve(environmentText.size() + 1);
+    for (const std::string &entry : environmentText)
+        envp.push_back(const_cast<char *>(entry.c_str()));
+    envp.push_back(nullptr);
 
     int in[2] = {-1, -1}, out[2] = {-1, -1}, err[2] = {-1, -1};
     if ((wantStdin && ::pipe2(in, O_CLOEXEC) != 0) || ::pipe2(out, O_CLOEXEC) != 0
@@ -121,7 +147,10 @@ bool EngineProcess::start(const std::string &program, const std::vector<std::str
         ::dup2(err[1], STDERR_FILENO);
         if (dir && ::chdir(dir) != 0)
             ::_exit(127);
-        ::execv(program.c_str(), argv.data());
+        if (environment.empty())
+            ::execv(program.c_str(), argv.data());
+        else
+            ::execve(program.c_str(), argv.data(), envp.data());
         ::_exit(127);
     }
 

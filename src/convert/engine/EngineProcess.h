@@ -33,9 +33,11 @@ public:
 
     // Starts program with args (args[0] is the program word the child sees). With wantStdin the
     // child's standard input is a pipe kept open for stop words; otherwise it reads /dev/null.
-    // Returns false (with errorText set) when the program cannot be started.
+    // environment holds "NAME=value" entries that the child gets in place of, or besides, this
+    // process's own. Returns false (with errorText set) when the program cannot be started.
     bool start(const std::string &program, const std::vector<std::string> &args,
-               const std::string &workingDirectory = {}, bool wantStdin = false);
+               const std::string &workingDirectory = {}, bool wantStdin = false,
+               const std::vector<std::string> &environment = {});
 
     // Blocks until the child has exited, handing every chunk of its output to the callbacks
     // (either may be empty). Returns the exit status, or 128 + signal number when a signal

@@ -1,5 +1,7 @@
 #include "convert/engine/HandBrakeJsonStream.h"
 
+#include "convert/engine/EngineFigures.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -64,9 +66,10 @@ HandBrakeWorkState readHandBrakeProgress(const QJsonObject &block)
     const QJsonObject working = block.value(QStringLiteral("Working")).toObject();
     const QJsonObject muxing = block.value(QStringLiteral("Muxing")).toObject();
     const QJsonObject &figures = working.isEmpty() ? muxing : working;
-    s.progress = figures.value(QStringLiteral("Progress")).toDouble();
-    s.rate = figures.value(QStringLiteral("Rate")).toDouble();
-    s.rateAvg = figures.value(QStringLiteral("RateAvg")).toDouble();
+    // Figures within what they can mean: they are turned into floats and ints further on.
+    s.progress = engineFigure(figures.value(QStringLiteral("Progress")).toDouble(), 1);
+    s.rate = engineFigure(figures.value(QStringLiteral("Rate")).toDouble(), kMostEngineSpeed);
+    s.rateAvg = engineFigure(figures.value(QStringLiteral("RateAvg")).toDouble(), kMostEngineSpeed);
     s.etaHours = figures.value(QStringLiteral("Hours")).toInt(-1);
     s.etaMinutes = figures.value(QStringLiteral("Minutes")).toInt(-1);
     s.etaSeconds = figures.value(QStringLiteral("Seconds")).toInt(-1);
@@ -86,8 +89,9 @@ int handBrakeTitleSeconds(const QJsonObject &titleSet, int titleIndex)
         if (title.value(QStringLiteral("Index")).toInt() != titleIndex)
             continue;
         const QJsonObject d = title.value(QStringLiteral("Duration")).toObject();
-        return d.value(QStringLiteral("Hours")).toInt() * 3600 + d.value(QStringLiteral("Minutes")).toInt() * 60
-            + d.value(QStringLiteral("Seconds")).toInt();
+        const double seconds = d.value(QStringLiteral("Hours")).toDouble() * 3600
+            + d.value(QStringLiteral("Minutes")).toDouble() * 60 + d.value(QStringLiteral("Seconds")).toDouble();
+        return int(engineFigure(seconds, kMostEngineSeconds));
     }
     return -1;
 }

@@ -4,12 +4,11 @@
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/files/DNGraphicsNodeFile.h"
 #include "core/log/DNLogger.h"
+#include "core/platform/DNPartialOutput.h"
 #include "dvd/file/DNFileNode.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -93,8 +92,7 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     engine.beginEncoding();
     const QString movie = engine.finiallyVideoPath();
     if (stopped(steps) || engine.isStoped()) {
-        if (!movie.isEmpty())
-            QFile::remove(movie);
+        DNPartialOutput::discard(movie);
         return ConvertResultStopped;
     }
     if (movie.isEmpty()) {
@@ -104,16 +102,17 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     convertGraphicsNodeToFileNode(node, movie);
     if (!node.fileNode()) {
         DNRoughLog(QStringLiteral("The rendered slideshow %@ holds no video; it is not converted."), movie);
+        DNPartialOutput::discard(movie);
         return ConvertResultFailed;
     }
     if (steps.rendered)
         steps.rendered();
     if (stopped(steps)) {
-        QFile::remove(movie);
+        DNPartialOutput::discard(movie);
         return ConvertResultStopped;
     }
+    // The movie is this road's intermediate whatever becomes of its conversion.
     const int result = DNVideoConverterStart(&node, 0, stateCallback, callbackContext);
-    if (result == 0 || result == ConvertResultStopped)
-        QFile::remove(movie);
+    DNPartialOutput::discard(movie);
     return result;
 }

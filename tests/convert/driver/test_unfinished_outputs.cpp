@@ -233,9 +233,9 @@ TEST(UnfinishedOutputs, PathsTooLongForTheEnginesFailTheRun)
     EXPECT_EQ(entriesIn(out.path()), QStringList());
 }
 
-// The hidden names: beside the output, with its extension and the writer's id, short enough for
-// the file system, and removed at a start only when their writer is gone.
-TEST(UnfinishedOutputs, HiddenNamesCarryTheirWriter)
+// The hidden names: beside the output, with its extension, short enough for the file system,
+// and noted as this run's until they are settled.
+TEST(UnfinishedOutputs, HiddenNamesAreNotedUntilSettled)
 {
     QTemporaryDir out;
     const QString hidden = DNPartialOutput::hiddenPathFor(out.filePath(QStringLiteral("Movie_T1.mp4")));
@@ -243,20 +243,20 @@ TEST(UnfinishedOutputs, HiddenNamesCarryTheirWriter)
     EXPECT_EQ(info.path(), out.path());
     EXPECT_TRUE(info.fileName().startsWith(QLatin1String(".Movie_T1.")));
     EXPECT_EQ(info.suffix(), QStringLiteral("mp4"));
-    EXPECT_EQ(DNPartialOutput::writerOf(info.fileName()), ::getpid());
-    EXPECT_EQ(DNPartialOutput::writerOf(QStringLiteral("Movie_T1.mp4")), 0);
-    EXPECT_EQ(DNPartialOutput::writerOf(QStringLiteral(".") + info.fileName() + QStringLiteral(".77.files")), ::getpid());
 
     const QString longName = DNPartialOutput::hiddenPathFor(out.filePath(QString(250, QChar(0x00e9)) + ".mkv"));
     EXPECT_LE(QFileInfo(longName).fileName().toUtf8().size(), DNPartialOutput::kLongestFileName);
     EXPECT_TRUE(longName.endsWith(QLatin1String(".mkv")));
+    DNPartialOutput::forget(longName);
 
-    // A name of this process and one of a process that is gone: only the second goes.
-    for (const QString &name : {QFileInfo(hidden).fileName(), QStringLiteral(".Old_T1.talvane-999999999-1.avi"),
-                                QStringLiteral("Movie_T2.avi")}) {
-        QFile file(out.filePath(name));
+    // The file, a helper an engine made beside it, and a user's file: a discard takes the first two.
+    const QString helper = out.filePath(QStringLiteral(".") + info.completeBaseName() + QStringLiteral(".rendering.mp4"));
+    for (const QString &path : {hidden, helper, out.filePath(QStringLiteral(".Movie_T1.mp4.notes"))}) {
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("0123456789");
     }
-    EXPECT_EQ(DNPartialOutput::removeStale(out.path()), 1);
-    EXPECT_EQ(entriesIn(out.path()), (QStringList{QFileInfo(hidden).fileName(), QStringLiteral("Movie_T2.avi")}));
+    EXPECT_EQ(DNPartialOutput::bytesWritten(hidden), 20);
+    EXPECT_TRUE(DNPartialOutput::discard(hidden));
+    EXPECT_EQ(entriesIn(out.path()), QStringList{QStringLiteral(".Movie_T1.mp4.notes")});
 }
