@@ -10,8 +10,12 @@
 #include "support/process.h"
 #include "support/smallfs.h"
 
+#include "convert/files/DNMediaFileProbe.h"
+#include "core/platform/DNBundle.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -47,30 +51,6 @@ struct RunningConversion
     }
 };
 
-// The state letter of a process ('T' when held), 0 when it is gone.
-char processState(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray line = stat.readAll();
-    const qsizetype at = line.lastIndexOf(')') + 2;
-    return at > 1 && at < line.size() ? line.at(at) : 0;
-}
-
-// Stops the process (SIGSTOP) and waits until it is held; false when it ended first.
-bool holdProcess(qint64 pid)
-{
-    ::kill(pid_t(pid), SIGSTOP);
-    for (int wait = 0; wait < 5000; ++wait) {
-        const char state = processState(pid);
-        if (state != 'R' && state != 'S' && state != 'D')
-            return state == 'T';
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
-    return false;
-}
-
 } // namespace
 
 // A disk that fills up during the pass: mencoder says nothing and exits 0 with a cut AVI whose
@@ -88,6 +68,55 @@ TEST(UnfinishedOutputs, FullDiskLeavesNoFile)
         ASSERT_TRUE(node);
         EXPECT_NE(DNVideoConverterStart(node.get(), 1, nullptr, nullptr), 0);
         EXPECT_EQ(entriesIn(disk.path()), QStringList());
+    }
+}
+
+// A disk left with less room than a page of a file after the pass: a whole output is kept, by
+// the mencoder road and by the file road.
+TEST(UnfinishedOutputs, ANearlyFullDiskKeepsAWholeOutput)
+{
+    const struct
+    {
+        const char *profile;
+        bool file;
+    } cases[] = {{"Music_MP3.plist", false}, {"Audio_MP3.plist", true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.profile);
+        const auto item = [&]() -> NXMediaNodePtr {
+            if (c.file) {
+                DNFileNodePtr file;
+                QString error;
+                file = fileNodeWithFile(testsupport::fixturePath(QStringLiteral("fileroad/h264_aac.mp4")), false, &error);
+                if (file)
+                    file->setProfile(DNProfile::parserFromContentOfFile(
+                        DNBundle::pathForResource(QStringLiteral("profiles/Video/") + QLatin1String(c.profile))));
+                return file;
+            }
+            return discWithTrimmedTitle(c.profile, 1, 6);
+        };
+        const auto outputOf = [&](const NXMediaNodePtr &node) {
+            return c.file ? std::static_pointer_cast<DNFileNode>(node)->outputName()
+                          : std::static_pointer_cast<DNDVDNode>(node)->titleAt(1)->outputName();
+        };
+        const int titleIndex = c.file ? 0 : 1;
+        // The size of the output, measured on a roomy disk first.
+        QTemporaryDir roomy;
+        useOutputFolder(roomy.path());
+        const NXMediaNodePtr first = item();
+        ASSERT_TRUE(first);
+        ASSERT_EQ(DNVideoConverterStart(first.get(), titleIndex, nullptr, nullptr), 0);
+        const qint64 size = QFileInfo(outputOf(first)).size();
+        ASSERT_GT(size, 0);
+
+        testsupport::SmallFileSystem disk(size + 40 * 1024);
+        ASSERT_TRUE(disk.isValid());
+        if (!disk.isMounted())
+            GTEST_SKIP() << "no file system of a given size can be mounted here";
+        useOutputFolder(disk.path());
+        const NXMediaNodePtr second = item();
+        ASSERT_EQ(DNVideoConverterStart(second.get(), titleIndex, nullptr, nullptr), 0);
+        expectOnlyTheWholeOutput(disk.path(), outputOf(second));
+        EXPECT_LT(QStorageInfo(disk.path()).bytesAvailable(), 64 * 1024);
     }
 }
 
