@@ -1,3 +1,4 @@
+#include "convert/engine/EngineFigures.h"
 #include "convert/engine/EngineProcess.h"
 #include "convert/engine/FFmpegProgress.h"
 #include "convert/engine/HandBrakeArguments.h"
@@ -58,7 +59,9 @@ TEST(ISOBackupProgressLine, ReadsTheToolsLineAndRejectsOthers)
     EXPECT_EQ(line.percent, 37);
     EXPECT_EQ(line.readSectors, 1200);
     EXPECT_EQ(line.totalSectors, 3400);
-    for (const char *bad : {"libdvdread: Encrypted DVD support unavailable.", "<abc>", "", " <5% 1 2>"}) {
+    // Figures beyond what a disc holds are no progress line of the tool's.
+    for (const char *bad : {"libdvdread: Encrypted DVD support unavailable.", "<abc>", "", " <5% 1 2>",
+                            "<101% 1 2>", "<5% 99999999999999999999 2>", "<5% 1 -2>", "<-1% 1 2>"}) {
         ISOBackupProgressLine untouched{1, 2, 3};
         EXPECT_FALSE(parseISOBackupProgress(bad, untouched)) << bad;
         EXPECT_EQ(untouched.percent, 1);
@@ -115,5 +118,31 @@ TEST(HandBrakeJsonStream, ReadsBlocksSpanningLinesBesideLogLines)
     EXPECT_DOUBLE_EQ(states[0].rate, 61.5);
     EXPECT_EQ(states[1].error, 0);
     EXPECT_EQ(logLines, std::vector<std::string>{"[20:17:02] scan: title 2 has 3 chapters"});
+}
+
+// HandBrakeCLI's figures are turned into floats and ints: garbled ones stay within what they can
+// mean.
+TEST(HandBrakeJsonStream, GarbledFiguresStayWithinWhatTheyCanMean)
+{
+    std::vector<HandBrakeWorkState> states;
+    int titleSeconds = 0;
+    HandBrakeJsonStream stream(
+        [&](const QString &name, const QJsonObject &block) {
+            if (name == QLatin1String("Progress"))
+                states.push_back(readHandBrakeProgress(block));
+            else
+                titleSeconds = handBrakeTitleSeconds(block, 1);
+        },
+        [](std::string_view) {});
+    for (const char *l : {"Progress: {\"State\": \"WORKING\", \"Working\": {\"Progress\": 8.9e89, \"Rate\": 1e300, "
+                          "\"RateAvg\": -5}}",
+                          "JSON Title Set: {\"TitleList\": [{\"Index\": 1, \"Duration\": {\"Hours\": 2147483647, "
+                          "\"Minutes\": 2147483647, \"Seconds\": 1e300}}]}"})
+        stream.feedLine(l);
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_DOUBLE_EQ(states[0].progress, 1.0);
+    EXPECT_DOUBLE_EQ(states[0].rate, kMostEngineSpeed);
+    EXPECT_DOUBLE_EQ(states[0].rateAvg, 0);
+    EXPECT_EQ(titleSeconds, int(kMostEngineSeconds));
 }
 } // namespace
