@@ -47,15 +47,18 @@ void EngineStallWatch::watch()
         lock.unlock();
         const std::vector<double> now = m_signs();
         const Clock::time_point at = Clock::now();
+        lock.lock();
         if (now != last) {
             last = now;
             changed = at;
-        } else if (at - changed >= m_limit) {
+            continue;
+        }
+        // Under the lock: once the watch is being ended (the engine's pass is over) no stop goes
+        // out that could reach the next pass.
+        if (at - changed >= m_limit && !m_done) {
             m_stalled = true;
             m_onStall();
-            lock.lock();
             return;
         }
-        lock.lock();
     }
 }

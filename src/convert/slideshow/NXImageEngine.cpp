@@ -89,7 +89,6 @@ QString NXImageEngine::execute_bin_path() const
 void NXImageEngine::beginEncoding()
 {
     isStoped_ = false;
-    stalled_ = false;
     lines_ = OutputLineSplitter();
     // The movie is only the input of the conversion that follows: the engine makes it under a
     // hidden name of this run's beside the target (its own working file beside that), so that
@@ -139,8 +138,7 @@ void NXImageEngine::beginEncoding()
                        if (!text.isEmpty())
                            DNRoughLogRaw(text + QLatin1Char('\n'));
                    });
-        stalled_ = watch.stalled();
-        if (stalled_)
+        if (watch.stalled())
             DNRoughLog(QStringLiteral("The slideshow was not rendered: the engine stopped answering (no progress for "
                                       "%d s); it was ended."),
                        int(watch.limit().count() / 1000));

@@ -44,8 +44,6 @@ public:
     // Ends the running engine (by its process id); nothing when none runs.
     void stopEncoding();
     bool isStoped() const { return isStoped_.load(); }
-    // The last run was ended because the engine showed no progress for too long.
-    bool stalled() const { return stalled_.load(); }
 
     // Reads the engine's standard output: each complete line is a "progress:" or a "result:"
     // line or is ignored.
@@ -69,7 +67,6 @@ private:
     std::optional<QVariantMap> storage_info_;
     EngineProcess *currentTask_ = nullptr;
     std::atomic<bool> isStoped_{false};
-    std::atomic<bool> stalled_{false};
     std::optional<QString> currentImagePath_;
     QString finiallyImagePath_;
     std::atomic<unsigned> total_{0};
