@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+
 namespace devtooltest {
 
 inline QString devtool()
@@ -80,6 +83,32 @@ inline QStringList processesNaming(const QString &folder)
             found << pid;
     }
     return found;
+}
+
+// Reads what the run says on standard error until condition holds or the run ends; false when it
+// ended first.
+inline bool runUntil(QProcess &process, QByteArray &errors, const std::function<bool()> &condition)
+{
+    const bool held = testsupport::waitFor([&] {
+        process.waitForReadyRead(10);
+        errors += process.readAllStandardError();
+        return condition() || process.state() == QProcess::NotRunning;
+    });
+    return held && process.state() == QProcess::Running;
+}
+
+// Sends signal to the running aid and checks that it stopped as Stop does: exit status 128 + the
+// signal's number with its line, nothing in the output folder, no engine left running for it.
+inline void expectStoppedBySignal(QProcess &process, int signal, QByteArray &errors, const DevtoolRun &run)
+{
+    ::kill(pid_t(process.processId()), signal);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    errors += process.readAllStandardError();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+    EXPECT_EQ(process.exitCode(), 128 + signal) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("stopped by signal")) << errors.toStdString();
+    EXPECT_EQ(entriesIn(run.output()), QStringList());
+    EXPECT_TRUE(testsupport::waitFor([&] { return processesNaming(run.output()).isEmpty(); }, 10));
 }
 
 } // namespace devtooltest

@@ -30,19 +30,8 @@ TEST(DevtoolConvert, SignalStopsTheConversionAndItsLogIsWritten)
         run.start(process, convertArguments("Video_Other_AVI_DIVX.plist"));
         ASSERT_TRUE(process.waitForStarted());
         QByteArray errors;
-        ASSERT_TRUE(testsupport::waitFor([&] {
-            process.waitForReadyRead(10);
-            errors += process.readAllStandardError();
-            return errors.contains("pass started") || process.state() == QProcess::NotRunning;
-        })) << errors.toStdString();
-        ::kill(pid_t(process.processId()), signal);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        errors += process.readAllStandardError();
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
-        EXPECT_EQ(process.exitCode(), 128 + signal) << errors.toStdString();
-        EXPECT_TRUE(errors.contains("stopped by signal")) << errors.toStdString();
-        EXPECT_EQ(entriesIn(run.output()), QStringList());
-        EXPECT_EQ(processesNaming(run.output()), QStringList());
+        ASSERT_TRUE(runUntil(process, errors, [&] { return errors.contains("pass started"); })) << errors.toStdString();
+        expectStoppedBySignal(process, signal, errors, run);
 
         QFile log(run.data() + QStringLiteral("/Harnvale/Talvane/Talvane.log"));
         ASSERT_TRUE(log.open(QIODevice::ReadOnly)) << log.fileName().toStdString();

@@ -89,18 +89,6 @@ using namespace devtooltest;
 const QStringList kSlideshow{QStringLiteral("slideshow"), QStringLiteral("Video_MP4_H264.plist"), QStringLiteral("OUT"),
                              photosFolder(), QStringLiteral("--music"), lowMusic()};
 
-// Reads what the run says on standard error until condition holds or the run ends; false when it
-// ended first.
-bool runUntil(QProcess &process, QByteArray &errors, const std::function<bool()> &condition)
-{
-    const bool held = testsupport::waitFor([&] {
-        process.waitForReadyRead(10);
-        errors += process.readAllStandardError();
-        return condition() || process.state() == QProcess::NotRunning;
-    });
-    return held && process.state() == QProcess::Running;
-}
-
 // The image engine runs (a grandchild of the test, through the developer aid).
 bool imageEngineRuns()
 {
@@ -116,14 +104,7 @@ TEST(DevtoolSlideshow, SignalStopsTheRenderingAsStopDoes)
         run.start(process, kSlideshow);
         QByteArray errors;
         ASSERT_TRUE(runUntil(process, errors, imageEngineRuns)) << errors.toStdString();
-        ::kill(pid_t(process.processId()), signal);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        errors += process.readAllStandardError();
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
-        EXPECT_EQ(process.exitCode(), 128 + signal) << errors.toStdString();
-        EXPECT_TRUE(errors.contains("stopped by signal")) << errors.toStdString();
-        EXPECT_EQ(entriesIn(run.output()), QStringList());
-        EXPECT_TRUE(testsupport::waitFor([&] { return processesNaming(run.output()).isEmpty(); }, 10));
+        expectStoppedBySignal(process, signal, errors, run);
     }
 }
 
