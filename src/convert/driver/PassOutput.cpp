@@ -5,7 +5,6 @@
 #include "core/log/DNLogger.h"
 #include "core/platform/DNPartialOutput.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 

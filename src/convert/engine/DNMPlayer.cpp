@@ -10,8 +10,8 @@
 #include <cctype>
 #include <cmath>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 #include <string>
 
