@@ -12,7 +12,7 @@
 
 #include "builders/common/Argument.h"
 #include "convert/driver/DNVideoConverter.h"
-#include "convert/engine/MEncoderTranslation.h"
+#include "hvvideocore/MEncoderTranslation.h"
 #include "convert/engine/OutputReading.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/platform/DNBundle.h"

@@ -3,8 +3,8 @@
 #include "DvdTitleReader.h"
 #include "MediaFacts.h"
 
-#include "convert/engine/FFmpegProgress.h"
-#include "convert/engine/MEncoderStatus.h"
+#include "enginekit/FFmpegProgress.h"
+#include "hvvideocore/MEncoderStatus.h"
 
 #include <algorithm>
 #include <atomic>

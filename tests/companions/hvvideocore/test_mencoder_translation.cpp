@@ -1,4 +1,4 @@
-#include "convert/engine/MEncoderTranslation.h"
+#include "hvvideocore/MEncoderTranslation.h"
 
 #include <gtest/gtest.h>
 
