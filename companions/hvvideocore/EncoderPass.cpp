@@ -90,6 +90,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     MEncoderEnvironment environment;
     environment.dvdTitle = [&log](const std::string &device, int title) { return readDvdTitle(device, title, log); };
     environment.inputFacts = readInputFacts;
+    environment.processors = std::thread::hardware_concurrency();
     environment.temporaryPath = [this](const std::string &extension) -> std::string {
         if (m_temporaryFolder.empty() && !makeTemporaryFolder())
             return {};
