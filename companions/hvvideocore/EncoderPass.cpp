@@ -5,6 +5,7 @@
 
 #include "enginekit/FFmpegProgress.h"
 #include "hvvideocore/MEncoderStatus.h"
+#include "hvvideocore/MEncoderWords.h"
 
 #include <algorithm>
 #include <atomic>
@@ -22,22 +23,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using mencoder_words::joined;
+
 namespace {
 // mencoder finishes its file on SIGTERM; what still runs after this long is ended harder.
 constexpr int kStopGraceMilliseconds = 600;
 // With a second (ffmpeg) step the mencoder run makes up this share of the pass.
 constexpr int kFirstStepPercent = 95;
-
-std::string joined(const std::vector<std::string> &words)
-{
-    std::string text;
-    for (const std::string &w : words) {
-        if (!text.empty())
-            text += ' ';
-        text += w;
-    }
-    return text;
-}
 
 std::string folderOf(const std::string &path)
 {

@@ -31,27 +31,6 @@ bool isNeutralEq2(const std::string &filter)
     return true;
 }
 
-std::vector<std::string> splitCommas(const std::string &text)
-{
-    std::vector<std::string> items;
-    size_t start = 0;
-    for (;;) {
-        const size_t end = text.find(',', start);
-        items.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos)
-            return items;
-        start = end + 1;
-    }
-}
-
-std::string joinCommas(const std::vector<std::string> &items)
-{
-    std::string text;
-    for (const std::string &i : items)
-        text += (text.empty() ? "" : ",") + i;
-    return text;
-}
-
 // Threads enough to keep the filters fed; MPEG-2 at DVD size gains nothing from more.
 constexpr unsigned kMostDecoderThreads = 4;
 
@@ -63,7 +42,7 @@ std::string ruleIdentityEq2(Context &c)
     for (size_t i = 0; i + 1 < c.words.list.size(); ++i) {
         if (c.words.list[i] != "-vf")
             continue;
-        std::vector<std::string> filters = splitCommas(c.words.list[i + 1]);
+        std::vector<std::string> filters = splitOn(c.words.list[i + 1], ',');
         const auto kept = std::remove_if(filters.begin(), filters.end(), isNeutralEq2);
         if (kept == filters.end())
             continue;
@@ -74,7 +53,7 @@ std::string ruleIdentityEq2(Context &c)
             note = "-vf " + before + " -> (no -vf)";
             --i;
         } else {
-            c.words.list[i + 1] = joinCommas(filters);
+            c.words.list[i + 1] = joinWith(filters, ',');
             note = "-vf " + before + " -> -vf " + c.words.list[i + 1];
         }
     }

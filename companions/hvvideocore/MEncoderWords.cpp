@@ -16,25 +16,12 @@ bool isFlag(std::string_view word)
     return std::find(kFlagOptions.begin(), kFlagOptions.end(), word) != kFlagOptions.end();
 }
 
-std::string joined(const std::vector<std::string> &words)
-{
-    std::string text;
-    for (const std::string &w : words) {
-        if (!text.empty())
-            text += ' ';
-        text += w;
-    }
-    return text;
-}
-
-// ---- sub-option lists ("key=value:flag:key=value") -------------------------------------------
-
-std::vector<std::string> splitColons(const std::string &text)
+std::vector<std::string> splitOn(const std::string &text, char separator)
 {
     std::vector<std::string> items;
     size_t start = 0;
     while (start <= text.size()) {
-        const size_t end = text.find(':', start);
+        const size_t end = text.find(separator, start);
         const std::string item = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!item.empty())
             items.push_back(item);
@@ -45,15 +32,32 @@ std::vector<std::string> splitColons(const std::string &text)
     return items;
 }
 
-std::string joinColons(const std::vector<std::string> &items)
+std::string joinWith(const std::vector<std::string> &items, char separator)
 {
     std::string text;
     for (const std::string &i : items) {
         if (!text.empty())
-            text += ':';
+            text += separator;
         text += i;
     }
     return text;
+}
+
+std::string joined(const std::vector<std::string> &words)
+{
+    return joinWith(words, ' ');
+}
+
+// ---- sub-option lists ("key=value:flag:key=value") -------------------------------------------
+
+std::vector<std::string> splitColons(const std::string &text)
+{
+    return splitOn(text, ':');
+}
+
+std::string joinColons(const std::vector<std::string> &items)
+{
+    return joinWith(items, ':');
 }
 
 std::string itemKey(const std::string &item)

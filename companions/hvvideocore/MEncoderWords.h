@@ -13,6 +13,9 @@ namespace mencoder_words {
 
 // mencoder options that take no value; every other "-word" takes the word after it.
 bool isFlag(std::string_view word);
+// The items of text between separators; empty items are left out.
+std::vector<std::string> splitOn(const std::string &text, char separator);
+std::string joinWith(const std::vector<std::string> &items, char separator);
 std::string joined(const std::vector<std::string> &words);
 std::vector<std::string> splitColons(const std::string &text);
 std::string joinColons(const std::vector<std::string> &items);
