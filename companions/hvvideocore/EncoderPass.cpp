@@ -3,9 +3,10 @@
 #include "DvdTitleReader.h"
 #include "MediaFacts.h"
 
-#include "convert/engine/FFmpegProgress.h"
-#include "convert/engine/MEncoderStatus.h"
-#include "core/platform/DNProcessIdentity.h"
+#include "enginekit/FFmpegProgress.h"
+#include "enginekit/ProcessIdentity.h"
+#include "hvvideocore/MEncoderStatus.h"
+#include "hvvideocore/MEncoderWords.h"
 
 #include <algorithm>
 #include <atomic>
@@ -24,22 +25,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using mencoder_words::joined;
+
 namespace {
 // mencoder finishes its file on SIGTERM; what still runs after this long is ended harder.
 constexpr int kStopGraceMilliseconds = 600;
 // With a second (ffmpeg) step the mencoder run makes up this share of the pass.
 constexpr int kFirstStepPercent = 95;
-
-std::string joined(const std::vector<std::string> &words)
-{
-    std::string text;
-    for (const std::string &w : words) {
-        if (!text.empty())
-            text += ' ';
-        text += w;
-    }
-    return text;
-}
 
 std::string folderOf(const std::string &path)
 {
@@ -63,7 +55,7 @@ EncoderPass::~EncoderPass()
 bool EncoderPass::makeTemporaryFolder()
 {
     // Marked, so that the program's next start removes it when this run is killed.
-    m_temporaryFolder = DNProcessIdentity::makeMarkedTemporaryFolder("hvvideocore");
+    m_temporaryFolder = ProcessIdentity::makeMarkedTemporaryFolder("hvvideocore");
     return !m_temporaryFolder.empty();
 }
 
@@ -95,6 +87,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     MEncoderEnvironment environment;
     environment.dvdTitle = [&log](const std::string &device, int title) { return readDvdTitle(device, title, log); };
     environment.inputFacts = readInputFacts;
+    environment.processors = std::thread::hardware_concurrency();
     environment.temporaryPath = [this](const std::string &extension) -> std::string {
         if (m_temporaryFolder.empty() && !makeTemporaryFolder())
             return {};

@@ -2,12 +2,12 @@
 // its "--json" progress through the callback the bridge registers.
 
 #include "MediaProbe.h"
-#include "convert/engine/DVD2MKVLibrary.h"
-#include "convert/engine/EngineFigures.h"
-#include "convert/engine/EngineProcess.h"
-#include "convert/engine/HandBrakeArguments.h"
-#include "convert/engine/HandBrakeJsonStream.h"
-#include "core/platform/DNProcessIdentity.h"
+#include "enginekit/DVD2MKVLibrary.h"
+#include "enginekit/EngineFigures.h"
+#include "enginekit/EngineProcess.h"
+#include "enginekit/ProcessIdentity.h"
+#include "libdvd2mkv/HandBrakeArguments.h"
+#include "libdvd2mkv/HandBrakeJsonStream.h"
 
 #include <algorithm>
 #include <atomic>
@@ -89,7 +89,7 @@ int listLength(const std::string &list)
 class PassFolder
 {
 public:
-    PassFolder() : m_path(DNProcessIdentity::makeMarkedTemporaryFolder("dvd2mkv")) {}
+    PassFolder() : m_path(ProcessIdentity::makeMarkedTemporaryFolder("dvd2mkv")) {}
     ~PassFolder()
     {
         std::error_code error;

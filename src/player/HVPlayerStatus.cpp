@@ -1,6 +1,6 @@
 #include "HVPlayerStatus.h"
 
-#include "convert/engine/EngineFigures.h"
+#include "enginekit/EngineFigures.h"
 #include "core/regex/DNRegex.h"
 
 namespace HVPlayerStatus {

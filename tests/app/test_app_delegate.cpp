@@ -4,11 +4,11 @@
 
 #include "../ui/mainwindow/shell_test_support.h"
 
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/platform/DNBundle.h"
 #include "core/platform/DNOwnedOutputs.h"
-#include "core/platform/DNProcessIdentity.h"
+#include "enginekit/ProcessIdentity.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNSetting.h"
 #include "profiles/DNProfile.h"
@@ -157,7 +157,7 @@ TEST(AppLaunch, RemovesWhatKilledRunsLeft)
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(out.path());
     // A process that has ended: no process has this id.
     std::string ticks, boot;
-    std::istringstream(DNProcessIdentity::current()) >> ticks >> ticks >> boot;
+    std::istringstream(ProcessIdentity::current()) >> ticks >> ticks >> boot;
     const std::string ended = "999999999 " + ticks + ' ' + boot;
     const QString own = QStringLiteral(".Film_T1.talvane-%1-1.mp4").arg(::getpid());
     const QString killedOutput = out.filePath(QStringLiteral(".Film_T2.talvane-999999999-4.mp4"));
@@ -173,8 +173,8 @@ TEST(AppLaunch, RemovesWhatKilledRunsLeft)
     for (const QString &name : {QStringLiteral("talvane-999999999-AbCdEf"), QStringLiteral("talvane-%1-living").arg(::getpid()),
                                 QStringLiteral("talvane-2024-notes")})
         ASSERT_TRUE(QDir().mkpath(temporary.filePath(name) + QStringLiteral("/inside")));
-    ASSERT_TRUE(DNProcessIdentity::markFolder(QFile::encodeName(temporary.filePath(QStringLiteral("talvane-999999999-AbCdEf"))).toStdString(), ended));
-    ASSERT_TRUE(DNProcessIdentity::markFolder(
+    ASSERT_TRUE(ProcessIdentity::markFolder(QFile::encodeName(temporary.filePath(QStringLiteral("talvane-999999999-AbCdEf"))).toStdString(), ended));
+    ASSERT_TRUE(ProcessIdentity::markFolder(
         QFile::encodeName(temporary.filePath(QStringLiteral("talvane-%1-living").arg(::getpid()))).toStdString()));
 
     auto shell = DNLoadMainInterface();

@@ -1,7 +1,7 @@
 #include "convert/engine/DNDVD2MKV.h"
 
-#include "convert/engine/DVD2MKVLibrary.h"
-#include "convert/engine/EngineFigures.h"
+#include "enginekit/DVD2MKVLibrary.h"
+#include "enginekit/EngineFigures.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 

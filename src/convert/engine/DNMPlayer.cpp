@@ -1,6 +1,6 @@
 #include "convert/engine/DNMPlayer.h"
 
-#include "convert/engine/EngineFigures.h"
+#include "enginekit/EngineFigures.h"
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"

@@ -43,7 +43,7 @@ bool readNote(const QString &file, Note &note)
         else if (line.startsWith("helpers "))
             note.helperPrefix = QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(8)));
     }
-    return DNProcessIdentity::isIdentity(note.owner) && QFileInfo(note.path).isAbsolute();
+    return ProcessIdentity::isIdentity(note.owner) && QFileInfo(note.path).isAbsolute();
 }
 
 bool isOwnEntry(const QFileInfo &entry)
@@ -146,7 +146,7 @@ int DNOwnedOutputs::removeLeftovers()
                 QFile::remove(file.filePath());
             continue;
         }
-        if (!DNProcessIdentity::isGone(note.owner))
+        if (!ProcessIdentity::isGone(note.owner))
             continue;
         removed += removeNoted(note);
         QFile::remove(file.filePath());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/DNProcessIdentity.h"
+#include "enginekit/ProcessIdentity.h"
 
 #include <QString>
 
@@ -9,7 +9,7 @@
 // The record of what this process writes under hidden names outside its temporary folder (an
 // unfinished output, a recording, a rendered slideshow): one small file per output in the
 // program's data folder, naming the output, the start of the names of the helper files an engine
-// makes beside it, and the process (DNProcessIdentity). A later start removes what a process
+// makes beside it, and the process (ProcessIdentity). A later start removes what a process
 // that has ended left on the record, and nothing else, whatever its name.
 namespace DNOwnedOutputs {
 
@@ -17,7 +17,7 @@ namespace DNOwnedOutputs {
 // beside it whose names begin with helperPrefix (none when empty). False, with a log line, when
 // the note cannot be written: the output is made all the same, but a kill would leave it.
 bool claim(const QString &path, const QString &helperPrefix = {},
-           const std::string &owner = DNProcessIdentity::current());
+           const std::string &owner = ProcessIdentity::current());
 
 // path is settled (named, removed, or handed to the user as it is): its note goes.
 void release(const QString &path);

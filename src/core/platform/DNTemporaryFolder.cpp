@@ -1,7 +1,7 @@
 #include "core/platform/DNTemporaryFolder.h"
 
 #include "core/log/DNLogger.h"
-#include "core/platform/DNProcessIdentity.h"
+#include "enginekit/ProcessIdentity.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,7 +77,7 @@ QString DNTemporaryFolder::path()
         }
         dir->setAutoRemove(true);
         // The marker, not the name, tells a later start that the folder is this program's.
-        DNProcessIdentity::markFolder(QFile::encodeName(dir->path()).toStdString());
+        ProcessIdentity::markFolder(QFile::encodeName(dir->path()).toStdString());
     }
     return dir->path();
 }
@@ -109,8 +109,8 @@ int DNTemporaryFolder::removeStale()
     for (const QFileInfo &entry : entries) {
         if (entry.isSymLink() || entry.ownerId() != ::getuid())
             continue;
-        const std::string owner = DNProcessIdentity::folderOwner(QFile::encodeName(entry.filePath()).toStdString());
-        if (owner.empty() || !DNProcessIdentity::isGone(owner))
+        const std::string owner = ProcessIdentity::folderOwner(QFile::encodeName(entry.filePath()).toStdString());
+        if (owner.empty() || !ProcessIdentity::isGone(owner))
             continue;
         if (QDir(entry.filePath()).removeRecursively()) {
             ++removed;

@@ -6,7 +6,7 @@
 // inside it: a folder of mode 0700 under $TMPDIR (or /tmp) named "talvane-<pid>-" and random
 // letters, made at first use and removed with its contents when the process exits. Files in it
 // therefore never sit under a guessable name in a folder other users can write to. The folder
-// holds a marker naming the process that made it (DNProcessIdentity), by which a later start
+// holds a marker naming the process that made it (ProcessIdentity), by which a later start
 // tells the folder of a run that was killed from anything else in $TMPDIR.
 class DNTemporaryFolder
 {

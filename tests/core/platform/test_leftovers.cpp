@@ -4,7 +4,7 @@
 
 #include "core/platform/DNLeftovers.h"
 #include "core/platform/DNOwnedOutputs.h"
-#include "core/platform/DNProcessIdentity.h"
+#include "enginekit/ProcessIdentity.h"
 #include "core/platform/DNTemporaryFolder.h"
 
 #include <QDir>
@@ -41,7 +41,7 @@ struct Words
 Words currentWords()
 {
     Words words;
-    std::istringstream in(DNProcessIdentity::current());
+    std::istringstream in(ProcessIdentity::current());
     in >> words.pid >> words.ticks >> words.boot;
     return words;
 }
@@ -79,9 +79,9 @@ private:
 
 TEST(ProcessIdentity, TellsEndedProcessesFromLivingOnes)
 {
-    const std::string self = DNProcessIdentity::current();
-    ASSERT_TRUE(DNProcessIdentity::isIdentity(self)) << self;
-    EXPECT_FALSE(DNProcessIdentity::isGone(self));
+    const std::string self = ProcessIdentity::current();
+    ASSERT_TRUE(ProcessIdentity::isIdentity(self)) << self;
+    EXPECT_FALSE(ProcessIdentity::isGone(self));
     const Words now = currentWords();
     const struct
     {
@@ -93,11 +93,11 @@ TEST(ProcessIdentity, TellsEndedProcessesFromLivingOnes)
         {"another boot", now.pid + ' ' + now.ticks + " 00000000-0000-0000-0000-000000000000"},
     };
     for (const auto &c : ended)
-        EXPECT_TRUE(DNProcessIdentity::isGone(c.identity)) << c.what;
+        EXPECT_TRUE(ProcessIdentity::isGone(c.identity)) << c.what;
     // Nothing is known of a text that is no identity: it never counts as ended.
     for (const char *text : {"", "12", "x 1 boot", "12 34 boot extra", "-5 1 boot"}) {
-        EXPECT_FALSE(DNProcessIdentity::isIdentity(text)) << text;
-        EXPECT_FALSE(DNProcessIdentity::isGone(text)) << text;
+        EXPECT_FALSE(ProcessIdentity::isIdentity(text)) << text;
+        EXPECT_FALSE(ProcessIdentity::isGone(text)) << text;
     }
 }
 
@@ -112,13 +112,13 @@ TEST(Leftovers, OnlyMarkedFoldersOfEndedRunsGo)
         return path;
     };
     const auto mark = [](const QString &path, const std::string &owner) {
-        EXPECT_TRUE(DNProcessIdentity::markFolder(QFile::encodeName(path).toStdString(), owner));
+        EXPECT_TRUE(ProcessIdentity::markFolder(QFile::encodeName(path).toStdString(), owner));
     };
     mark(folder(QStringLiteral("talvane-999999999-AbCdEf")), endedRun());
     mark(folder(QStringLiteral("dvd2mkv-999999999-x1")), endedRun());
     // The marker is the proof, not the name.
     mark(folder(QStringLiteral("renamed by hand")), endedRun());
-    mark(folder(QStringLiteral("talvane-%1-living").arg(::getpid())), DNProcessIdentity::current());
+    mark(folder(QStringLiteral("talvane-%1-living").arg(::getpid())), ProcessIdentity::current());
     // A user's folders named like the program's, one with a file of the marker's name that is not
     // a marker.
     folder(QStringLiteral("talvane-2024-notes"));
@@ -142,7 +142,7 @@ TEST(Leftovers, OnlyMarkedFoldersOfEndedRunsGo)
     EXPECT_TRUE(QFileInfo(outside).isDir());
     // The program's own folder is marked as this process's.
     const QString own = DNTemporaryFolder::path();
-    EXPECT_EQ(DNProcessIdentity::folderOwner(QFile::encodeName(own).toStdString()), DNProcessIdentity::current());
+    EXPECT_EQ(ProcessIdentity::folderOwner(QFile::encodeName(own).toStdString()), ProcessIdentity::current());
     DNTemporaryFolder::remove();
 }
 
@@ -164,7 +164,7 @@ TEST(Leftovers, OnlyNotedOutputsOfEndedRunsGo)
     claim(QStringLiteral(".line\nbreak.talvane-999999999-6.mp4"), endedRun());
     writeFile(out.filePath(QStringLiteral(".line")));
     // Work of this process, which still runs.
-    claim(QStringLiteral(".Film_T1.talvane-%1-1.mp4").arg(::getpid()), DNProcessIdentity::current());
+    claim(QStringLiteral(".Film_T1.talvane-%1-1.mp4").arg(::getpid()), ProcessIdentity::current());
     // A user's files named like the program's hidden outputs, never noted.
     for (const QString &name : {QStringLiteral(".backup.talvane-99999-1.tar"), QStringLiteral(".Film_T3.talvane-999999999-5.mp4"),
                                 QStringLiteral("Film_T3.mp4")})

@@ -7,8 +7,9 @@
 // ended left: a process id alone is given again after a while, and a folder that merely looks
 // like the program's may be a user's.
 //
-// Standard library and POSIX only: the companions that make folders of their own build this file.
-namespace DNProcessIdentity {
+// Standard library and POSIX only: the program and the companions that make folders of their own
+// both mark them with it.
+namespace ProcessIdentity {
 
 // This process as "<process id> <start in clock ticks after boot> <boot id>".
 std::string current();
@@ -35,4 +36,4 @@ std::string makeMarkedTemporaryFolder(const std::string &namePrefix);
 // (a missing or foreign marker, a link in its place, a text that is no identity).
 std::string folderOwner(const std::string &folder);
 
-} // namespace DNProcessIdentity
+} // namespace ProcessIdentity

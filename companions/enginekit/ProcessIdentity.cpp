@@ -1,4 +1,4 @@
-#include "core/platform/DNProcessIdentity.h"
+#include "enginekit/ProcessIdentity.h"
 
 #include <cerrno>
 #include <csignal>
@@ -75,7 +75,7 @@ bool parse(const std::string &identity, Parsed &parsed)
 
 } // namespace
 
-std::string DNProcessIdentity::current()
+std::string ProcessIdentity::current()
 {
     const long long pid = ::getpid();
     const std::string ticks = startTicks(pid);
@@ -83,13 +83,13 @@ std::string DNProcessIdentity::current()
     return std::to_string(pid) + ' ' + (ticks.empty() ? "0" : ticks) + ' ' + (boot.empty() ? "-" : boot);
 }
 
-bool DNProcessIdentity::isIdentity(const std::string &text)
+bool ProcessIdentity::isIdentity(const std::string &text)
 {
     Parsed parsed;
     return parse(text, parsed);
 }
 
-bool DNProcessIdentity::isGone(const std::string &identity)
+bool ProcessIdentity::isGone(const std::string &identity)
 {
     Parsed owner;
     if (!parse(identity, owner))
@@ -103,7 +103,7 @@ bool DNProcessIdentity::isGone(const std::string &identity)
     return !ticks.empty() && owner.ticks != "0" && ticks != owner.ticks;
 }
 
-bool DNProcessIdentity::markFolder(const std::string &folder, const std::string &identity)
+bool ProcessIdentity::markFolder(const std::string &folder, const std::string &identity)
 {
     const std::string path = folder + '/' + kFolderMarker;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -114,7 +114,7 @@ bool DNProcessIdentity::markFolder(const std::string &folder, const std::string 
     return ::close(fd) == 0 && written;
 }
 
-std::string DNProcessIdentity::makeMarkedTemporaryFolder(const std::string &namePrefix)
+std::string ProcessIdentity::makeMarkedTemporaryFolder(const std::string &namePrefix)
 {
     const char *base = std::getenv("TMPDIR");
     std::string pattern =
@@ -125,7 +125,7 @@ std::string DNProcessIdentity::makeMarkedTemporaryFolder(const std::string &name
     return pattern;
 }
 
-std::string DNProcessIdentity::folderOwner(const std::string &folder)
+std::string ProcessIdentity::folderOwner(const std::string &folder)
 {
     struct stat info {};
     if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())

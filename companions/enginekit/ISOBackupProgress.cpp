@@ -1,6 +1,6 @@
-#include "convert/engine/ISOBackupProgress.h"
+#include "enginekit/ISOBackupProgress.h"
 
-#include "convert/engine/EngineFigures.h"
+#include "enginekit/EngineFigures.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
-#include "convert/engine/HandBrakeJsonStream.h"
+#include "libdvd2mkv/HandBrakeJsonStream.h"
 
-#include "convert/engine/EngineFigures.h"
+#include "enginekit/EngineFigures.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
