@@ -265,7 +265,7 @@ TEST_F(MediaProbe, PathsWithSpacesQuotesAndNonAsciiCharacters)
     ASSERT_TRUE(QFile::copy(media(QStringLiteral("clip.mkv")), odd));
     const auto node = fileNodeWithFile(odd, false);
     ASSERT_TRUE(node);
-    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("Été «clip» 'one' \"two\" 你好"));
+    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("Été «clip» 'one' \"two\" 你好.mkv"));
     EXPECT_EQ(node->audioTracks().size(), 2);
     EXPECT_TRUE(node->sameStreams()) << "the AV encoder's probe reads the path too";
 }
@@ -297,7 +297,7 @@ TEST_F(MediaProbe, DevtoolPrintsTheItemAsJson)
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
     const QJsonObject item = QJsonDocument::fromJson(result.output).object();
     EXPECT_EQ(item.value("fileFormat").toString(), QStringLiteral("MPEG-4"));
-    EXPECT_EQ(item.value("output").toObject().value("outputName").toString(), QStringLiteral("movie"));
+    EXPECT_EQ(item.value("output").toObject().value("outputName").toString(), QStringLiteral("movie.mp4"));
     EXPECT_EQ(item.value("defaultAudio").toInt(), 0);
     EXPECT_EQ(item.value("videoTracks").toArray().first().toObject().value("width").toInt(), 320);
     const QJsonArray subtitles = item.value("subtitleTracks").toArray();
