@@ -57,12 +57,12 @@ TEST_F(MediaProbe, FixtureFilesBecomeFileItems)
         QStringList audioCodecs;
         const char *outputName;
     } cases[] = {
-        {"clip.mp4", "MPEG-4", "MP4 Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip"},
-        {"clip.mov", "MPEG-4", "MOV Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip"},
+        {"clip.mp4", "MPEG-4", "MP4 Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip.mp4"},
+        {"clip.mov", "MPEG-4", "MOV Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip.mov"},
         // MediaInfo reports no performer for Matroska's ARTIST tag.
-        {"clip.mkv", "Matroska", "MKV Clip", "", 640, 360, "AVC", {"AC3", "AAC"}, "clip"},
-        {"clip.avi", "AVI", "AVI Clip", "", 320, 240, "MPEG-4 Visual", {"MP3"}, "clip"},
-        {"clip.mpg", "MPEG-PS", "", "", 320, 240, "MPEG Video", {"MP2"}, "clip"},
+        {"clip.mkv", "Matroska", "MKV Clip", "", 640, 360, "AVC", {"AC3", "AAC"}, "clip.mkv"},
+        {"clip.avi", "AVI", "AVI Clip", "", 320, 240, "MPEG-4 Visual", {"MP3"}, "clip.avi"},
+        {"clip.mpg", "MPEG-PS", "", "", 320, 240, "MPEG Video", {"MP2"}, "clip.mpg"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
