@@ -109,7 +109,7 @@ constexpr AVFileStep MKVSteps[] = {
     stepHead,         stepTrimBeforeInput,    stepInput,                      stepSubtitleFileInput,
     stepTrimAfterInput, stepSourceFrameRate,  stepVideoBitrate,               stepAspect,
     stepMatroskaVideoCodec, stepFilterGraphWithoutSubtitle, stepAudio,        stepVolume,
-    stepSubtitleCodec, stepTags,               stepMatroskaStreamMapping,      stepContainer<"matroska">,
+    stepSubtitleCodec, stepTags,              stepMatroskaStreamMapping,      stepContainer<"matroska">,
     stepChapters,     stepOutput,
 };
 
@@ -117,7 +117,7 @@ constexpr AVFileStep HDMKVSteps[] = {
     stepHead,         stepTrimBeforeInput,    stepInput,                      stepSubtitleFileInput,
     stepTrimAfterInput, stepFrameRate,        stepVideoBitrate,               stepAspect,
     stepVideoCodec,   stepVBRQualityWords,    stepFilterGraphWithoutSubtitle, stepAudio,
-    stepVolume,       stepSubtitleCodec,       stepTags,                       stepMatroskaStreamMapping,
+    stepVolume,       stepSubtitleCodec,      stepTags,                       stepMatroskaStreamMapping,
     stepContainer<"matroska">, stepChapters, stepOutput,
 };
 
