@@ -347,7 +347,10 @@ TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
     click(w.editor, "watermarkTextRadio");
     EXPECT_EQ(file->typeOfWatermark(), 1u);
     EXPECT_FALSE(w.editor.watermarkImageAddress()->isEnabled());
+    // Taken when the typing is finished.
     QTest::keyClicks(w.editor.watermarkTextInput(), QStringLiteral("TALVANE"));
+    EXPECT_TRUE(file->textOfWatermark().isEmpty());
+    QTest::keyClick(w.editor.watermarkTextInput(), Qt::Key_Return);
     EXPECT_EQ(file->textOfWatermark(), QStringLiteral("TALVANE"));
     EXPECT_EQ(w.editor.watermark()->text(), QStringLiteral("TALVANE"));
     EXPECT_FALSE(w.editor.watermark()->image().isNull());
