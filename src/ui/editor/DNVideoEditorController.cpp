@@ -17,6 +17,7 @@
 #include "ui/info/NXFloatInfoWindowController.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -402,6 +403,15 @@ bool DNVideoEditorController::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == effectPreview() && event->type() == QEvent::Paint)
         handCropToPreviewWhenFramed();
+    // Return in the text field finishes the text; it must not reach the sheet, whose default
+    // button would close it.
+    if (watched == watermarkTextInput_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            textWatermarkNewInput(watermarkTextInput_->text());
+            return true;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 

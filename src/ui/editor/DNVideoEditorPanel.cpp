@@ -394,6 +394,7 @@ QWidget *DNVideoEditorController::buildWatermarkPage()
     // sized by the first text it gets, which must be the whole text and not its first letter.
     connect(watermarkTextInput_, &QLineEdit::editingFinished, this,
             [this] { textWatermarkNewInput(watermarkTextInput_->text()); });
+    watermarkTextInput_->installEventFilter(this);
     auto *font = button(tr("Font..."), "watermarkFontButton");
     connect(font, &QPushButton::clicked, this, &DNVideoEditorController::openFontSetPanel);
     grid->addWidget(picture, 0, 0);
