@@ -371,6 +371,26 @@ TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
     EXPECT_FALSE(colours->isVisible());
 }
 
+// The item's text reaching the box at opening does not size the box again: the place and size
+// the user gave the watermark come back.
+TEST(VideoEditor, AStoredTextWatermarkComesBackInItsOwnBox)
+{
+    EditorWindow w;
+    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    ASSERT_TRUE(file);
+    file->setEnableWatermark(true);
+    file->setTypeOfWatermark(1);
+    file->setTextOfWatermark(QStringLiteral("Stored"));
+    file->setWatermarkRect(QRectF(64, 48, 320, 96));
+    w.open(file, 4);
+    ASSERT_TRUE(playing(w.editor));
+    EXPECT_EQ(w.editor.watermark()->text(), QStringLiteral("Stored"));
+    EXPECT_NEAR(w.editor.watermarkWidth(), 320, 2);
+    EXPECT_NEAR(w.editor.watermarkHeight(), 96, 2);
+    EXPECT_NEAR(w.editor.watermarkOriginLeft(), 64, 2);
+    EXPECT_NEAR(w.editor.watermarkOriginBottom(), 48, 2);
+}
+
 TEST(VideoEditor, ApplyToAllGivesEveryDVDTitleACopyOfItsOwn)
 {
     shelltest::MainWindowFixture f(QSize(1040, 700));
