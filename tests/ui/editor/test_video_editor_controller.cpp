@@ -32,35 +32,6 @@ const QString kTrim = DNVideoEditorController::kTabTrimming;
 const QString kCrop = DNVideoEditorController::kTabCrop;
 const QString kWatermark = DNVideoEditorController::kTabWatermark;
 
-// The editor over a window of its own, as the main window opens it.
-struct EditorWindow
-{
-    QApplication &application = shelltest::app();
-    QWidget window;
-    DNVideoEditorController editor;
-
-    EditorWindow()
-    {
-        window.resize(900, 700);
-        window.show();
-    }
-    ~EditorWindow()
-    {
-        if (editor.panel()->isVisible())
-            editor.onEditorDone();
-    }
-    void open(const NXMediaNodePtr &item, int tab = 0)
-    {
-        editor.setTabViewAppearItemIndex(tab);
-        editor.setMediaNode(item);
-        editor.displayVideoEditorPanel(&window);
-    }
-    DNTabViewItem *tab(const QString &identifier) const
-    {
-        return editor.editorTabView()->tabViewItemWithIdentifier(identifier);
-    }
-};
-
 DNFileNodePtr fileItem(const char *relative)
 {
     return std::dynamic_pointer_cast<DNFileNode>(playertest::fileItem(QString::fromLatin1(relative)));

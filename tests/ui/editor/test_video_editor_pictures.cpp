@@ -26,37 +26,13 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 using namespace editortest;
 
 namespace {
 
 constexpr int kCropTab = 3;
-
-// The editor over a window of its own, as the main window opens it.
-struct EditorWindow
-{
-    QApplication &application = shelltest::app();
-    QWidget window;
-    DNVideoEditorController editor;
-
-    EditorWindow()
-    {
-        window.resize(900, 700);
-        window.show();
-    }
-    ~EditorWindow()
-    {
-        if (editor.panel()->isVisible())
-            editor.onEditorDone();
-    }
-    void open(const NXMediaNodePtr &item, int tab)
-    {
-        editor.setTabViewAppearItemIndex(tab);
-        editor.setMediaNode(item);
-        editor.displayVideoEditorPanel(&window);
-    }
-};
 
 // Runs ffmpeg to author a clip; the arguments come after the input options' common head.
 bool author(const QStringList &arguments)
@@ -68,6 +44,56 @@ bool author(const QStringList &arguments)
     return result.finished && result.exitCode == 0;
 }
 
+QImage imageOf(const testsupport::Frame &frame)
+{
+    return QImage(reinterpret_cast<const uchar *>(frame.rgb.constData()), frame.width, frame.height,
+                  frame.width * 3, QImage::Format_RGB888)
+        .copy();
+}
+
+// A 4 s H.264 clip of the lavfi picture source through filters, with a tone, at dir/name.
+QString authorClip(const QTemporaryDir &dir, const char *name, const QString &source, const QString &filters = {})
+{
+    const QString clip = dir.filePath(QString::fromLatin1(name));
+    const QString video =
+        source + QStringLiteral(":rate=25:duration=4") + (filters.isEmpty() ? QString() : QLatin1Char(',') + filters);
+    const bool made = author({"-f", "lavfi", "-i", video, "-f", "lavfi", "-i",
+                              "sine=frequency=440:sample_rate=48000:duration=4", "-c:v", "libx264", "-preset",
+                              "veryfast", "-pix_fmt", "yuv420p", "-g", "5", "-c:a", "aac", "-shortest", clip});
+    return made ? clip : QString();
+}
+
+// An authored clip in the main window's list, converted to H.264 in MP4, opened in the editor
+// with its Edit command.
+struct ClipInEditor
+{
+    Batch batch;
+    DNFileNodePtr file;
+    DNVideoEditorController *editor = nullptr;
+
+    explicit ClipInEditor(const QString &clip)
+    {
+        if (!clip.isEmpty())
+            file = batch.addFileAt(clip, "Video_MP4_H264.plist");
+        if (file)
+            editor = editFromList(batch, file);
+    }
+};
+
+// Convert runs the list; a frame of file's output, saved as name for the eye.
+std::optional<testsupport::Frame> convertedFrame(Batch &batch, const DNFileNodePtr &file, const QString &name)
+{
+    if (!batch.run())
+        return std::nullopt;
+    const QString output = file->outputName();
+    EXPECT_TRUE(QFileInfo(output).isFile()) << output.toStdString();
+    auto frame = testsupport::grabFrame(output, 1.0);
+    if (frame)
+        imageOf(*frame).save(testsupport::buildDir() + QStringLiteral("/test-output/ui_editor/") + name
+                             + QStringLiteral(".png"));
+    return frame;
+}
+
 // The bounding box of the pixels of image that match.
 QRect boundsOf(const QImage &image, const std::function<bool(QColor)> &matches)
 {
@@ -77,13 +103,6 @@ QRect boundsOf(const QImage &image, const std::function<bool(QColor)> &matches)
             if (matches(image.pixelColor(x, y)))
                 box |= QRect(x, y, 1, 1);
     return box;
-}
-
-QImage imageOf(const testsupport::Frame &frame)
-{
-    return QImage(reinterpret_cast<const uchar *>(frame.rgb.constData()), frame.width, frame.height,
-                  frame.width * 3, QImage::Format_RGB888)
-        .copy();
 }
 
 bool white(QColor c)
@@ -185,19 +204,11 @@ TEST(VideoEditorPictures, RemovedBlackBordersLeaveNoBlackLineInTheConvertedFile)
     for (const int top : {104, 88}) {
         SCOPED_TRACE("picture from row " + std::to_string(top));
         QTemporaryDir dir;
-        const QString clip = dir.filePath(QStringLiteral("scope.mp4"));
-        ASSERT_TRUE(author({"-f", "lavfi", "-i",
-                            QStringLiteral("testsrc2=size=640x272:rate=25:duration=4,pad=640:480:0:%1:black").arg(top),
-                            "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=4", "-c:v", "libx264",
-                            "-preset", "veryfast", "-pix_fmt", "yuv420p", "-g", "5", "-c:a", "aac", "-shortest", clip}));
-        Batch batch;
-        const DNFileNodePtr file = batch.addFileAt(clip, "Video_MP4_H264.plist");
-        ASSERT_TRUE(file);
-        clickRow(batch.controller, file);
-        QTest::mouseClick(batch.controller.editButton, Qt::LeftButton);
-        DNVideoEditorController *editor = shownEditor(batch.controller);
-        ASSERT_TRUE(editor);
-        ASSERT_TRUE(playing(*editor));
+        ClipInEditor c(authorClip(dir, "scope.mp4", QStringLiteral("testsrc2=size=640x272"),
+                                  QStringLiteral("pad=640:480:0:%1:black").arg(top)));
+        ASSERT_TRUE(c.editor);
+        DNVideoEditorController *editor = c.editor;
+        const DNFileNodePtr file = c.file;
         clickTab(*editor, DNVideoEditorController::kTabCrop);
         click(*editor, "cropCheck");
         pick(*editor, "cropPresetPopUp", 1);
@@ -213,12 +224,8 @@ TEST(VideoEditorPictures, RemovedBlackBordersLeaveNoBlackLineInTheConvertedFile)
         EXPECT_EQ(editor->videoCropWidth(), 640);
 
         ASSERT_TRUE(pressDone(*editor));
-        ASSERT_TRUE(batch.run());
-        const QString output = file->outputName();
-        ASSERT_TRUE(QFileInfo(output).isFile()) << output.toStdString();
-        const auto frame = testsupport::grabFrame(output, 1.0);
+        const auto frame = convertedFrame(c.batch, file, QStringLiteral("black_borders_%1_output").arg(top));
         ASSERT_TRUE(frame);
-        imageOf(*frame).save(testsupport::buildDir() + QStringLiteral("/test-output/ui_editor/black_borders_%1_output.png").arg(top));
         EXPECT_GE(frame->height, 264);
         // No black line at any edge: testsrc2's bars make every line of the picture bright.
         for (const int row : {0, 1, frame->height - 2, frame->height - 1})
@@ -234,18 +241,10 @@ TEST(VideoEditorPictures, RemovedBlackBordersLeaveNoBlackLineInTheConvertedFile)
 TEST(VideoEditorPictures, ATypedTextSizesItsBoxAndTheFileShowsItAsThePreviewDoes)
 {
     QTemporaryDir dir;
-    const QString clip = dir.filePath(QStringLiteral("grey.mp4"));
-    ASSERT_TRUE(author({"-f", "lavfi", "-i", "color=gray:size=640x480:rate=25:duration=4", "-f", "lavfi", "-i",
-                        "sine=frequency=440:sample_rate=48000:duration=4", "-c:v", "libx264", "-preset", "veryfast",
-                        "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest", clip}));
-    Batch batch;
-    const DNFileNodePtr file = batch.addFileAt(clip, "Video_MP4_H264.plist");
-    ASSERT_TRUE(file);
-    clickRow(batch.controller, file);
-    QTest::mouseClick(batch.controller.editButton, Qt::LeftButton);
-    DNVideoEditorController *editor = shownEditor(batch.controller);
-    ASSERT_TRUE(editor);
-    ASSERT_TRUE(playing(*editor));
+    ClipInEditor c(authorClip(dir, "grey.mp4", QStringLiteral("color=gray:size=640x480")));
+    ASSERT_TRUE(c.editor);
+    DNVideoEditorController *editor = c.editor;
+    const DNFileNodePtr file = c.file;
 
     clickTab(*editor, DNVideoEditorController::kTabWatermark);
     click(*editor, "watermarkCheck");
@@ -290,13 +289,9 @@ TEST(VideoEditorPictures, ATypedTextSizesItsBoxAndTheFileShowsItAsThePreviewDoes
     EXPECT_NEAR(QColor(shown.pixel(picture.center().x(), picture.top() + 4)).red(), 128, 12);
 
     ASSERT_TRUE(pressDone(*editor));
-    ASSERT_TRUE(batch.run());
-    const QString output = file->outputName();
-    ASSERT_TRUE(QFileInfo(output).isFile()) << output.toStdString();
-    const auto frame = testsupport::grabFrame(output, 1.0);
+    const auto frame = convertedFrame(c.batch, file, QStringLiteral("text_watermark_output"));
     ASSERT_TRUE(frame);
     const QImage converted = imageOf(*frame);
-    converted.save(testsupport::buildDir() + QStringLiteral("/test-output/ui_editor/text_watermark_output.png"));
     const QRect outputText = boundsOf(converted, red);
     ASSERT_FALSE(outputText.isEmpty());
 
