@@ -185,10 +185,6 @@ QRectF extentByDividingBlackRegion(const QImage &image)
     return QRectF(left, std::trunc(height - bottom), right - left, bottom - top);
 }
 
-} // namespace DNBlackRegion
-
-namespace DNBlackRegion {
-
 QRectF pictureInSource(const QImage &frame, QSizeF source)
 {
     const QRectF whole(QPointF(0, 0), source);

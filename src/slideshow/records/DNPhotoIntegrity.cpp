@@ -128,18 +128,15 @@ bool DNPhotoIsWhole(const QString &path, const QByteArray &format)
         return !decoder.read().isNull();
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
         return false;
-    const qint64 size = file.size();
-    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    Bytes bytes{file.map(0, file.size()), file.size()};
+    // A file that cannot be mapped (on a file system without it) is read instead.
     QByteArray read;
-    if (!mapped && size > 0) {
+    if (!bytes.data) {
         read = file.readAll();
-        mapped = reinterpret_cast<uchar *>(read.data());
+        bytes = {reinterpret_cast<const uchar *>(read.constData()), read.size()};
     }
-    const Bytes bytes{mapped, mapped ? qint64(read.isEmpty() ? size : read.size()) : 0};
-    if (!bytes.data)
-        return false;
     if (jpeg)
         return jpegIsWhole(bytes);
     return format == "png" ? pngIsWhole(bytes) : bmpIsWhole(bytes);

@@ -17,8 +17,8 @@
 #include "ui/info/NXFloatInfoWindowController.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 

@@ -26,7 +26,7 @@ public:
     // An empty text clears the image.
     void setText(const QString &text);
     QFont textFont() const { return textFont_; }
-    // Only the face is kept; no font means the bold system font.
+    // Only the family is kept, as the item keeps it; no font means the bold system font.
     void setTextFont(const std::optional<QFont> &font);
     QColor textColor() const { return textColor_; }
     void setTextColor(const QColor &colour);
@@ -38,7 +38,6 @@ public:
     // Renders the text into the box's image. Refused, keeping the image, without a colour.
     void updateContextImage();
 
-    static constexpr int kRenderSize = 144;
     static constexpr int kMeasureSize = 52;
 
 private:
