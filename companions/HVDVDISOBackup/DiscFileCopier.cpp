@@ -59,7 +59,7 @@ bool DiscFileCopier::open(const std::string &source, std::string &why)
     // Whatever the IFO files give must be there before anything is copied: an image maker fills
     // a VOB that is cut short with bytes that were never on the disc.
     DVDLayoutReport layout;
-    dvdLayoutCheck(m_dvd, 0, &layout);
+    dvdLayoutCheck(m_dvd, 0, 0, &layout);
     if (!layout.whole) {
         why = std::string("the DVD's data is damaged: ") + layout.problem;
         return false;

@@ -284,7 +284,8 @@ static double navigationSeconds(dvd_reader_t *dvd, int set, const pgc_t *pgc)
     return total;
 }
 
-static void checkProgramChain(dvd_reader_t *dvd, int title, int set, const pgc_t *pgc, DVDLayoutReport *report)
+static void checkProgramChain(dvd_reader_t *dvd, int title, int set, const pgc_t *pgc, int spanTime,
+                              DVDLayoutReport *report)
 {
     report->ifoSeconds = playbackSeconds(&pgc->playback_time);
     long long end = 0;
@@ -305,10 +306,11 @@ static void checkProgramChain(dvd_reader_t *dvd, int title, int set, const pgc_t
                 name, several ? "" : "s", have, megabytes(missing));
         return;
     }
-    report->dataSeconds = navigationSeconds(dvd, set, pgc);
+    if (spanTime)
+        report->dataSeconds = navigationSeconds(dvd, set, pgc);
 }
 
-static void checkTitle(dvd_reader_t *dvd, int title, DVDLayoutReport *report)
+static void checkTitle(dvd_reader_t *dvd, int title, int spanTime, DVDLayoutReport *report)
 {
     ifo_handle_t *vmg = ifoOpen(dvd, 0);
     if (!vmg || !vmg->tt_srpt) {
@@ -341,13 +343,13 @@ static void checkTitle(dvd_reader_t *dvd, int title, DVDLayoutReport *report)
             pgc = vts->vts_pgcit->pgci_srp[number - 1].pgc;
     }
     if (pgc)
-        checkProgramChain(dvd, title, set, pgc, report);
+        checkProgramChain(dvd, title, set, pgc, spanTime, report);
     else
         problem(report, "title %d has no program chain in title set %d", title, set);
     ifoClose(vts);
 }
 
-void dvdLayoutCheck(struct dvd_reader_s *dvd, int title, DVDLayoutReport *report)
+void dvdLayoutCheck(struct dvd_reader_s *dvd, int title, int spanTime, DVDLayoutReport *report)
 {
     memset(report, 0, sizeof *report);
     report->whole = 1;
@@ -358,5 +360,5 @@ void dvdLayoutCheck(struct dvd_reader_s *dvd, int title, DVDLayoutReport *report
     else if (title <= 0)
         checkWholeDisc(dvd, report);
     else
-        checkTitle(dvd, title, report);
+        checkTitle(dvd, title, spanTime, report);
 }

@@ -9,7 +9,8 @@
  * its end; every title set's menu and title VOBs hold the sectors the IFO's layout and cell
  * tables give. One title (n > 0): its title set's IFO reads, the sectors of its program chain's
  * cells are there, and the report gives its playing time twice: as the program chain states it
- * and as its cells' navigation packs span it.
+ * and, when spanTime is set, as its cells' navigation packs span it. That takes two reads a cell,
+ * cheap in a file and slow on a drive, which seeks for each.
  *
  * Plain C over libdvdread, so that every companion can build it. libdvdread may crash on damaged
  * IFO data: run it in a process that can afford that (a companion executable or an isolated
@@ -23,7 +24,7 @@ extern "C" {
 
 struct dvd_reader_s;
 
-void dvdLayoutCheck(struct dvd_reader_s *dvd, int title, DVDLayoutReport *report);
+void dvdLayoutCheck(struct dvd_reader_s *dvd, int title, int spanTime, DVDLayoutReport *report);
 
 #ifdef __cplusplus
 }

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include <dvdread/dvd_reader.h>
 #include <dvdread/ifo_read.h>
 #include <dvdread/ifo_types.h>
@@ -100,9 +102,12 @@ MEncoderDvdTitle readInThisProcess(const std::string &device, int titleNumber, i
                 }
                 result.seconds = playbackSeconds(pgc->playback_time);
                 // A program chain whose stated time its cells' own data do not bear out (a damaged
-                // IFO): mencoder reads the data, so its span is the title's length.
+                // IFO): mencoder reads the data, so its span is the title's length. A drive, which
+                // would seek for each cell, keeps the stated time.
+                struct stat source {};
+                const bool drive = ::stat(device.c_str(), &source) == 0 && S_ISBLK(source.st_mode);
                 DVDLayoutReport layout;
-                dvdLayoutCheck(dvd, titleNumber, &layout);
+                dvdLayoutCheck(dvd, titleNumber, !drive, &layout);
                 if (layout.dataSeconds > 0 && std::abs(layout.dataSeconds - result.seconds) > kStatedTimeSlackSeconds)
                     result.seconds = layout.dataSeconds;
                 switch (mat->vts_video_attr.display_aspect_ratio) {

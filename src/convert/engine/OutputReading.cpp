@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <cstdio>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -58,7 +58,7 @@ struct StreamSpan
     Run previous;
     double olderRuns = 0;      // the seconds of the runs before those two
     double firstRunStart = 0;  // later runs may begin before the first one
-    OutputReading::Jump widest;
+    OutputReading::Jump worst;
 
     void add(double at, double until)
     {
@@ -72,8 +72,8 @@ struct StreamSpan
         } else if (runs > 1 && previous.holds(at)) {
             previous.take(at, until);
         } else {
-            if (std::abs(at - current.end) > std::abs(widest.to - widest.from))
-                widest = {current.end, at};
+            if (const OutputReading::Jump seen{current.end, at}; seen.worseThan(worst))
+                worst = seen;
             if (runs > 1)
                 olderRuns += previous.end - previous.start;
             previous = current;
@@ -84,14 +84,13 @@ struct StreamSpan
             firstRunStart = runs == 1 ? current.start : previous.start;
     }
 
-    // From origin to the end of its last packet; by runs, what the runs cover after the gap
-    // before the first.
-    double seconds(double origin, bool byRuns) const
+    // From origin to the end of its last packet.
+    double seconds(double origin) const { return end > start ? end - origin : 0; }
+    // What its runs cover, after the gap between origin and the first.
+    double playedSeconds(double origin) const
     {
         if (end <= start)
             return 0;
-        if (!byRuns)
-            return end - origin;
         return firstRunStart - origin + olderRuns + (runs > 1 ? previous.end - previous.start : 0) + current.end - current.start;
     }
 };
@@ -186,31 +185,37 @@ OutputReading readOutputToEnd(const std::string &path)
     // Opened without a look at the streams, a container's duration is the one its header states.
     if (input.context->duration != AV_NOPTS_VALUE && input.context->duration > 0)
         reading.statedSeconds = double(input.context->duration) / AV_TIME_BASE;
-    double origin = std::numeric_limits<double>::infinity();
-    for (unsigned i = 0; i < spans.size(); ++i)
-        if (plays(kindOf(input.context->streams[i])) && spans[i].timed > 0)
-            origin = std::min(origin, reading.timestampsMayRestart ? spans[i].firstRunStart : spans[i].start);
-    const auto widest = [](OutputReading::Jump &kept, const OutputReading::Jump &seen) {
-        if (std::abs(seen.to - seen.from) > std::abs(kept.to - kept.from))
-            kept = seen;
+    double origin = std::numeric_limits<double>::infinity(), playedOrigin = origin;
+    for (unsigned i = 0; i < spans.size(); ++i) {
+        if (plays(kindOf(input.context->streams[i])) && spans[i].timed > 0) {
+            origin = std::min(origin, spans[i].start);
+            playedOrigin = std::min(playedOrigin, spans[i].firstRunStart);
+        }
+    }
+    const auto keepWorst = [&origin](OutputReading::Jump &kept, const OutputReading::Jump &seen) {
+        const OutputReading::Jump fromOrigin{seen.from - origin, seen.to - origin};
+        if (seen.found() && fromOrigin.worseThan(kept))
+            kept = fromOrigin;
     };
     for (unsigned i = 0; i < spans.size(); ++i) {
         const Kind kind = kindOf(input.context->streams[i]);
         const StreamSpan &span = spans[i];
         if (kind == Kind::Other || span.packets == 0)
             continue;
-        const double seconds = span.seconds(origin, reading.timestampsMayRestart);
+        const double seconds = span.seconds(origin), played = span.playedSeconds(playedOrigin);
         if (kind == Kind::Subtitle) {
             if (span.timed > 0)
                 reading.subtitleSeconds = std::max(reading.subtitleSeconds, seconds);
         } else if (kind == Kind::Video) {
             reading.videoPackets += span.packets;
             reading.videoSeconds = std::max(reading.videoSeconds, seconds);
-            widest(reading.videoJump, span.widest);
+            reading.videoPlayedSeconds = std::max(reading.videoPlayedSeconds, played);
+            keepWorst(reading.videoJump, span.worst);
         } else {
             reading.audioPackets += span.packets;
             reading.audioSeconds = std::max(reading.audioSeconds, seconds);
-            widest(reading.audioJump, span.widest);
+            reading.audioPlayedSeconds = std::max(reading.audioPlayedSeconds, played);
+            keepWorst(reading.audioJump, span.worst);
         }
     }
     if (reading.videoPackets + reading.audioPackets == 0) {
@@ -231,8 +236,12 @@ std::string wholeOutputProblem(const OutputReading &reading, const OutputExpecta
         return "the output holds no audio";
     constexpr const char *tooLong = "the output is longer than its title: the disc's data is damaged";
     if (expected.bounded && !reading.timestampsMayRestart) {
+        // A step back is damage; a step ahead may be a still picture, unless it lands past the end.
+        const auto broken = [&](const OutputReading::Jump &jump) {
+            return jump.back() || (expected.seconds > 0 && jump.to > expected.seconds + kOutputLengthMarginSeconds);
+        };
         for (const auto &[kind, jump] : {std::pair{"video", reading.videoJump}, std::pair{"audio", reading.audioJump}})
-            if (jump.found())
+            if (jump.found() && broken(jump))
                 return std::string(tooLong) + " (its " + kind + " timestamps jump from " + secondsText(jump.from) + " to "
                     + secondsText(jump.to) + ")";
     }
@@ -259,9 +268,13 @@ std::string wholeOutputProblem(const OutputReading &reading, const OutputExpecta
                 + secondsText(expected.seconds) + ")";
         return {};
     };
+    // A title's output whose timestamps may start again is as long as what its runs play.
+    const bool byRuns = expected.bounded && reading.timestampsMayRestart;
     const double audioWanted = expected.audioSeconds > 0 ? std::min(expected.audioSeconds, expected.seconds) : expected.seconds;
-    std::string problem = measure("video", reading.videoPackets, reading.videoSeconds, expected.seconds);
+    std::string problem = measure("video", reading.videoPackets, byRuns ? reading.videoPlayedSeconds : reading.videoSeconds,
+                                  expected.seconds);
     if (problem.empty())
-        problem = measure("audio", reading.audioPackets, reading.audioSeconds, audioWanted);
+        problem = measure("audio", reading.audioPackets, byRuns ? reading.audioPlayedSeconds : reading.audioSeconds,
+                          audioWanted);
     return problem;
 }

@@ -15,17 +15,29 @@ struct OutputReading
     long long videoPackets = 0;  // of the video streams (cover pictures not counted)
     long long audioPackets = 0;
     // From the file's first timestamp to the end of the last packet of the kind; -1 with no packet.
-    // In a container whose timestamps may start again (MPEG program and transport streams), the
-    // runs between such breaks are added up instead.
     double videoSeconds = -1;
     double audioSeconds = -1;
-    // The widest break in a kind's timestamps (more than kTimestampJumpSeconds forward or back
-    // from the packets before it); from == to when there is none.
+    // The same with the breaks left out: the runs between them added up. In a container whose
+    // timestamps may start again (MPEG program and transport streams) this is what plays.
+    double videoPlayedSeconds = -1;
+    double audioPlayedSeconds = -1;
+    // A break in a kind's timestamps: more than kTimestampJumpSeconds forward or back from the
+    // packets before it, in seconds from the file's first timestamp; from == to when there is
+    // none. The one kept is the widest step back, else the step ahead that lands furthest.
     struct Jump
     {
         double from = 0;
         double to = 0;
         bool found() const { return from != to; }
+        bool back() const { return to < from; }
+        bool worseThan(const Jump &other) const
+        {
+            if (!found() || !other.found())
+                return found();
+            if (back() != other.back())
+                return back();
+            return back() ? from - to > other.from - other.to : to > other.to;
+        }
     };
     Jump videoJump;
     Jump audioJump;
