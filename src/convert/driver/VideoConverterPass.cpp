@@ -3,6 +3,7 @@
 #include "convert/driver/ConvertEngines.h"
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/driver/PassExpectation.h"
+#include "convert/driver/PassSource.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/log/DNLogger.h"
@@ -20,7 +21,7 @@ namespace {
 // succeeded, the user did not stop, and the file reads whole; then given its final name (or kept
 // hidden for the caller). Returns the pass result.
 int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNode *node, int titleIndex,
-                 int engineKind, PassRequest *request)
+                 int engineKind, const PassSource &source, PassRequest *request)
 {
     if (!output->writesFile())
         return result;
@@ -28,7 +29,7 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
         output->discard();
         return result != 0 ? result : ConvertResultStopped;
     }
-    const QString problem = output->verify(passCheckFor(node, titleIndex, engineKind));
+    const QString problem = output->verify(passCheckFor(node, titleIndex, engineKind, source.titleSeconds));
     if (!problem.isEmpty()) {
         DNRoughLog(QStringLiteral("The pass reported success but its output is not whole: %@. It is removed."), problem);
         output->discard();
@@ -92,6 +93,14 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     if (!engine)
         return failConversion("No Convert Module\n");
 
+    const PassSource source = checkPassSource(node, titleIndex, engineKind);
+    if (!source.problem.isEmpty()) {
+        DNRoughLog(QStringLiteral("The pass cannot run: the DVD's data is damaged: %@."), source.problem);
+        return ConvertResultFailed;
+    }
+    if (request)
+        request->titleSecondsRead = source.titleSeconds;
+
     QElapsedTimer clock;
     clock.start();
     int result = ConvertResultFailed;
@@ -104,7 +113,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     }
     engine->end();
     DNRoughLog(QStringLiteral("The encoder took %@ hours"), DNTimeStringFromSeconds(int(clock.elapsed() / 1000)));
-    return settleOutput(std::move(output), result, node, titleIndex, engineKind, request);
+    return settleOutput(std::move(output), result, node, titleIndex, engineKind, source, request);
 }
 
 } // namespace
