@@ -43,8 +43,8 @@ public:
     QByteArray errorTail() const { return errorTail_; }
 
 Q_SIGNALS:
-    // A chunk of standard output (as read, decoded as UTF-8; a chunk that is not UTF-8 is
-    // skipped).
+    // A chunk of standard output (as read, decoded as UTF-8; bytes that are not UTF-8 are
+    // replaced by U+FFFD).
     void outputChunk(const QString &text);
     // The complete lines of the output so far, split as the protocol splits them (an unfinished
     // line waits for the next chunk, or for the end).
