@@ -38,9 +38,13 @@ bool HVPlayerProcess::launch(const QString &program, const QStringList &argument
     connect(process_, &QProcess::readyReadStandardError, this, &HVPlayerProcess::readErrors);
     connect(process_, &QProcess::finished, this, &HVPlayerProcess::onFinished);
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            onFinished();
+        if (error != QProcess::FailedToStart)
+            return;
+        // The error text goes with the process; the caller reads it after the launch.
+        startError_ = process_->errorString();
+        onFinished();
     });
+    startError_.clear();
     process_->start();
     if (!process_->waitForStarted())
         return false;

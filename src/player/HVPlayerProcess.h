@@ -41,6 +41,8 @@ public:
 
     // The last few kilobytes the player wrote to its standard error (for the log).
     QByteArray errorTail() const { return errorTail_; }
+    // Why the last launch failed, as the system said it; empty after a good launch.
+    QString startError() const { return startError_; }
 
 Q_SIGNALS:
     // A chunk of standard output (as read, decoded as UTF-8; bytes that are not UTF-8 are
@@ -61,5 +63,6 @@ private:
     QStringDecoder decoder_{QStringDecoder::Utf8};
     QString pendingLine_;
     QByteArray errorTail_;
+    QString startError_;
     qint64 registeredPid_ = 0;
 };

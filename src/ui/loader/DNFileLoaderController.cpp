@@ -16,6 +16,7 @@ DNFileLoaderController::DNFileLoaderController(QObject *parent) : QObject(parent
     connect(&loader_, &DNFileLoader::statusTextChanged, sheet_, &DNFileLoaderSheet::setStatusText);
     connect(&loader_, &DNFileLoader::loadDidEnd, sheet_, &DNFileLoaderSheet::end);
     connect(&loader_, &DNFileLoader::photoLoadFailed, this, &DNFileLoaderController::displayLoadPhotoFailedWarnning);
+    connect(&loader_, &DNFileLoader::filesRefused, this, &DNFileLoaderController::displayFilesRefused);
 }
 
 DNFileLoaderController::~DNFileLoaderController()
@@ -100,6 +101,18 @@ void DNFileLoaderController::showPhotoLoaderWithoutOpenPanel(QWidget *window, co
     attachWindow_ = window;
     loader_.setHandlerLoader(std::move(action));
     showLoadPhotoPrgress(folders);
+}
+
+void DNFileLoaderController::displayFilesRefused(const QStringList &lines)
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, tr("Some files were not added"),
+                                  tr("These files could not be added:"), QMessageBox::NoButton, attachWindow_);
+    alert->setInformativeText(lines.join(QLatin1Char('\n')));
+    alert->addButton(tr("OK"), QMessageBox::AcceptRole);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setObjectName(QStringLiteral("filesRefusedAlert"));
+    alert->open();
 }
 
 void DNFileLoaderController::displayLoadPhotoFailedWarnning(const QString &description)

@@ -497,14 +497,8 @@ void NXAppController::makeApply2AllOnChooserDone(const std::shared_ptr<DNProfile
 
 void NXAppController::makeApply2All(const std::shared_ptr<DNProfile> &profile)
 {
-    if (profile) {
-        for (const NXMediaNodePtr &entry : *mediaFiles) {
-            if (auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry))
-                dvd->setCurProfileOfSelectTrack(profile);
-            else if (auto file = std::dynamic_pointer_cast<DNFileNode>(entry))
-                file->setCurProfileOfSelectTrack(profile);
-        }
-    }
+    if (profile)
+        applyProfileToAllEntries(profile);
     QTimer::singleShot(0, this, [this] {
         if (profileController)
             profileController->setChooserDoneAction(nullptr);
@@ -518,14 +512,18 @@ void NXAppController::onDNNotificationApplytoAllProfileSetting(const DNNotificat
     const auto profile = DNProfileFromNotification(notification);
     if (!profile)
         return;
-    for (const NXMediaNodePtr &entry : *mediaFiles) {
-        if (auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry))
-            dvd->setCurProfileOfSelectTrack(profile);
-        else if (auto file = std::dynamic_pointer_cast<DNFileNode>(entry))
-            file->setCurProfileOfSelectTrack(profile);
-    }
+    applyProfileToAllEntries(profile);
     if (tableView)
         tableView->refreshAllCells();
+}
+
+void NXAppController::applyProfileToAllEntries(const std::shared_ptr<DNProfile> &profile)
+{
+    // Every entry that holds a profile of its own: DVD sources, files, file groups and
+    // slideshows alike.
+    for (const NXMediaNodePtr &entry : *mediaFiles)
+        if (const DNProfileProtocolPtr item = DNProfileProtocolForNode(entry))
+            item->setCurProfileOfSelectTrack(profile);
 }
 
 void NXAppController::onDNNotificationApplytoAllNodeInfo(const DNNotification &notification)

@@ -2,6 +2,8 @@
 // player, and the player's notifications put them in the state of the playback.
 #include "NXAppController.h"
 
+#include "DNWindow.h"
+
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNTimeText.h"
@@ -14,6 +16,7 @@
 #include "ui/player/NXMPlayerView.h"
 
 #include <QLabel>
+#include <QMessageBox>
 
 namespace {
 constexpr int kPlaybackTimerMs = 1000;
@@ -262,6 +265,18 @@ void NXAppController::showPlaybackStopped()
         durationSlider->setDoubleValue(0);
     showSeconds(leftDuration, 0);
     showSeconds(playedDuration, 0);
+}
+
+void NXAppController::showPreviewCannotPlay(const QString &reason)
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, tr("The preview cannot be played"),
+                                  tr("The preview cannot be played"), QMessageBox::NoButton, mainWindow.data());
+    alert->setObjectName(QStringLiteral("previewCannotPlayAlert"));
+    alert->setInformativeText(reason);
+    alert->addButton(tr("OK"), QMessageBox::AcceptRole);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->open();
 }
 
 void NXAppController::mplayerEndedNotification(const DNNotification &)

@@ -16,6 +16,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -70,6 +71,10 @@ void NXProgressController::showWithInWindow(QWidget *window, ConvertEntry conver
                                             InterruptEntry interrupter, bool beginView, QObject *target)
 {
     setStartConvertFailed(false);
+    {
+        std::lock_guard lock(workerMutex_);
+        failures_.clear();
+    }
     stopRequested_ = false;
     const auto appSetting = DNSetting::shareSetting().appSetting();
     shutdownButton_->setChecked(appSetting && appSetting->isShutdowWhenDone());
@@ -142,6 +147,19 @@ bool NXProgressController::startConvertFailed() const
 {
     std::lock_guard lock(workerMutex_);
     return convert_init_status_;
+}
+
+void NXProgressController::reportConvertFailure(const QString &item, const QString &reason)
+{
+    DNRoughLog(QStringLiteral("The conversion of %@ failed: %@"), item, reason);
+    std::lock_guard lock(workerMutex_);
+    failures_.append(reason.isEmpty() ? item : QStringLiteral("%1: %2").arg(item, reason));
+}
+
+QStringList NXProgressController::convertFailures() const
+{
+    std::lock_guard lock(workerMutex_);
+    return failures_;
 }
 
 void NXProgressController::converterStateDidChanged(int code)
@@ -310,10 +328,11 @@ void NXProgressController::cleanAllFieldData()
 void NXProgressController::progressDidEnd()
 {
     currentConvertCount_ = 0;
+    const QStringList failures = convertFailures();
     // Shutting down is for a batch that ran to its end: never after Stop, never after a
-    // conversion that failed to start (the user would come back to a machine that is off and a
-    // batch that is not done).
-    if (shutdownButton_->isChecked() && !stopRequested_ && !startConvertFailed())
+    // conversion that failed (the user would come back to a machine that is off, a batch that is
+    // not done and no word of why).
+    if (shutdownButton_->isChecked() && !stopRequested_ && !startConvertFailed() && failures.isEmpty())
         DNShutdownComputer();
     DNRoughLog(QStringLiteral("progressDidEnd"));
     if (openButton_->isChecked()) {
@@ -325,9 +344,26 @@ void NXProgressController::progressDidEnd()
     }
     progressPanel_->done(QDialog::Accepted);
     running_ = false;
+    if (!failures.isEmpty())
+        showConvertFailures(failures);
     DNNotificationCenter::defaultCenter().enqueueNotification(progressDidEndNotificationName(),
                                                               QVariant(startConvertFailed() ? 1 : 0));
     onConvertStopped();
+}
+
+void NXProgressController::showConvertFailures(const QStringList &failures)
+{
+    QWidget *window = progressPanel_->parentWidget();
+    auto *alert = new QMessageBox(QMessageBox::Critical, tr("Conversion Failed"),
+                                  tr("These items could not be converted:"),
+                                  QMessageBox::NoButton, window);
+    alert->setObjectName(QStringLiteral("convertFailedAlert"));
+    alert->setInformativeText(failures.join(QLatin1Char('\n')));
+    alert->addButton(tr("OK"), QMessageBox::AcceptRole);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    failureAlert_ = alert;
+    alert->open();
 }
 
 void NXProgressController::progressSheetDidEnd()
