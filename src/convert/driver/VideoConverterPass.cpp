@@ -27,10 +27,6 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
     if (!output->writesFile())
         return result;
     if (result != 0 || convertStopped()) {
-        // A full disk is the cause whatever the engine made of it.
-        if (result != 0 && !convertStopped() && outputDiskIsFull(output->finalPath()))
-            noteConvertFailure(QStringLiteral("the disk of %1 ran out of space during the pass")
-                                   .arg(QFileInfo(output->finalPath()).path()));
         output->discard();
         return result != 0 ? result : ConvertResultStopped;
     }
@@ -112,6 +108,10 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
         // A stop that came while the engine was being prepared found nothing to stop.
         if (!convertStopped())
             result = engine->start(argument->argc, argument->argv, argument->endpos);
+        // A full disk is the cause whatever the engine made of it.
+        if (result != 0 && !convertStopped() && output->writesFile() && outputDiskIsFull(output->finalPath()))
+            noteConvertFailure(QStringLiteral("the disk of %1 ran out of space during the pass")
+                                   .arg(QFileInfo(output->finalPath()).path()));
         if (result != 0 && !convertStopped()) {
             const QString why = engineFailureReason();
             noteConvertFailure(why.isEmpty() ? QStringLiteral("the %1 engine failed (result %2)")
