@@ -21,7 +21,9 @@
 #include "ui/profiles/NXProfileChooserController.h"
 #include "ui/profiles/NXProfileController.h"
 
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 
 using playertest::NotificationCounter;
@@ -243,4 +245,71 @@ TEST(MainWindowPreview, PlayOnADVDTitleRowPlaysItsSource)
     w.click(c.playAndStop);
     ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
     EXPECT_TRUE(w.stoppedControls());
+}
+
+// A user whose home has no Pictures folder: Play plays all the same, and a snapshot lands in the
+// folder, which was made for it.
+TEST(MainWindowPreview, PlaysWhereThePicturesFolderIsMissing)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldPictures = qgetenv("XDG_PICTURES_DIR");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_PICTURES_DIR");
+    const QString pictures = home.path() + QStringLiteral("/Pictures");
+    ASSERT_FALSE(QFileInfo::exists(pictures));
+    DNSetting::shareSetting().appSetting()->setSnapshotDirectory(pictures);
+
+    w.addFiles({QStringLiteral("player/quadrants.mp4")});
+    w.select(0);
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 1 && w.player().renderer()->framesDrawn() >= 3; }));
+    EXPECT_TRUE(QFileInfo(pictures).isDir());
+    EXPECT_EQ(w.player().snapshotSavePath(), pictures);
+    EXPECT_FALSE(w.ui.window->findChild<QMessageBox *>(QStringLiteral("previewCannotPlayAlert")));
+    w.click(c.capureSnap);
+    EXPECT_TRUE(waitFor([&] { return !QDir(pictures).entryList({QStringLiteral("*.png")}).isEmpty(); }));
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    qputenv("HOME", oldHome);
+    if (!oldPictures.isEmpty())
+        qputenv("XDG_PICTURES_DIR", oldPictures);
+}
+
+// A player that cannot be started says so on the window, and the controls stay stopped.
+TEST(MainWindowPreview, APlayerThatCannotStartSaysSo)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    w.addFiles({QStringLiteral("player/quadrants.mp4")});
+    QTemporaryDir prefix;
+    const QString fws = prefix.path() + QStringLiteral("/lib/talvane/fws");
+    QDir().mkpath(fws);
+    QFile player(fws + QStringLiteral("/HVPlayer"));
+    ASSERT_TRUE(player.open(QIODevice::WriteOnly));
+    player.write("not a program\n");
+    player.close();
+    player.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    DNBundle::setPrefixOverride(prefix.path());
+    w.select(0);
+    w.click(c.playAndStop);
+    QMessageBox *alert = nullptr;
+    const bool shown = waitFor([&] {
+        alert = w.ui.window->findChild<QMessageBox *>(QStringLiteral("previewCannotPlayAlert"));
+        return alert && alert->isVisible();
+    });
+    DNBundle::setPrefixOverride(QString());
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(alert->text(), QStringLiteral("The preview cannot be played"));
+    EXPECT_TRUE(alert->informativeText().startsWith(QStringLiteral("The player cannot be started: ")))
+        << alert->informativeText().toStdString();
+    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
+    shelltest::saveWindowPicture(alert, QStringLiteral("ui_mainwindow"), QStringLiteral("preview_cannot_play_alert"));
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_TRUE(w.stoppedControls());
+    alert->close();
 }
