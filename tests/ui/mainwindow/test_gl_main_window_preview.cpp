@@ -4,6 +4,7 @@
 #include "../player/player_test_support.h"
 
 #include "support/packedyuv.h"
+#include "support/process.h"
 #include "dvd/DNDVDNode.h"
 #include "player/HVPlayerProcess.h"
 #include "ui/controls/DNButton.h"
@@ -21,6 +22,7 @@
 #include "ui/profiles/NXProfileChooserController.h"
 #include "ui/profiles/NXProfileController.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -312,4 +314,67 @@ TEST(MainWindowPreview, APlayerThatCannotStartSaysSo)
     ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
     EXPECT_TRUE(w.stoppedControls());
     alert->close();
+}
+
+// Leaving full screen, with the control bar shown or after it went, neither moves nor ends the
+// playback: the time the player reports afterwards goes on from where it was. The margin is what
+// the player itself reported to have played meanwhile, and a second besides.
+TEST(MainWindowPreview, LeavingFullScreenKeepsThePlaybackWhereItWas)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    QTemporaryDir folder;
+    const QString clip = folder.filePath(QStringLiteral("long.mp4"));
+    const testsupport::ProcessResult made = testsupport::runProcess(
+        QStringLiteral("ffmpeg"), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=60",
+                                   "-f", "lavfi", "-i", "sine=frequency=440:duration=60", "-c:v", "libx264", "-preset",
+                                   "ultrafast", "-c:a", "aac", "-shortest", clip});
+    ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
+    c.addFilesFromContentOfFiles({clip});
+    if (auto *chooser = c.profileController ? c.profileController->profileChooseController() : nullptr)
+        if (chooser->choosePanel() && chooser->choosePanel()->isVisible())
+            QTest::mouseClick(chooser->doneButton(), Qt::LeftButton);
+    w.select(0);
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 1 && w.player().currentPlaybackTime() > 0.5f; }));
+    NXMPlayerView *view = w.player().playbackView();
+
+    // The playback time the player reports, read over a short while so that a seek shows.
+    const auto playingOnFrom = [&](float before, const QElapsedTimer &clock, const char *what) {
+        SCOPED_TRACE(what);
+        QTest::qWait(1500);
+        const float after = w.player().currentPlaybackTime();
+        EXPECT_TRUE(w.player().isPlayerBegin());
+        EXPECT_GE(after, before - 0.5f);
+        EXPECT_LE(after, before + clock.elapsed() / 1000.0f + 1.0f);
+    };
+
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        w.click(c.fullScreenButton);
+        ASSERT_EQ(w.player().playbackMode(), 1u);
+        ASSERT_TRUE(waitFor([&] { return view->isFullScreen() || view->isWindow(); }));
+        // Into the picture, then onto the bar.
+        QTest::mouseMove(view, QPoint(200, 200));
+        QTest::mouseMove(view, QPoint(220, view->height() - 5));
+        ASSERT_TRUE(waitFor([&] { return view->controlBar() != nullptr; }));
+        // The main window's timer moves the bar's slider as the playback goes on.
+        QTest::qWait(2200);
+        if (round == 1) {
+            // The bar fades and goes without movement.
+            ASSERT_TRUE(waitFor([&] { return view->controlBar() == nullptr; }, 15000));
+        }
+        const float before = w.player().currentPlaybackTime();
+        QElapsedTimer clock;
+        clock.start();
+        if (round == 2)
+            w.player().exitFullScreenMode();
+        else
+            QTest::keyClick(view, Qt::Key_Escape);
+        EXPECT_EQ(w.player().playbackMode(), 0u);
+        playingOnFrom(before, clock, "after leaving full screen");
+    }
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
 }
