@@ -70,16 +70,6 @@ void DNFileLoader::endSheet(const QStringList &refused)
     });
 }
 
-namespace {
-// A line of the refusal message: the reason in the file's name rather than its whole path.
-QString refusalLine(const QString &path, const QString &name, const QString &why)
-{
-    QString reason = why;
-    reason.replace(path, name);
-    return reason.contains(name) ? reason : QStringLiteral("%1: %2").arg(name, reason);
-}
-} // namespace
-
 void DNFileLoader::doLoadVideo(const QStringList &paths)
 {
     QStringList refused;
@@ -102,16 +92,13 @@ void DNFileLoader::doLoadVideo(const QStringList &paths)
                 why = QString::fromUtf8(e.what());
                 item.reset();
             }
-            if (item) {
+            if (item)
                 DNRoughLog(QStringLiteral("create video node ok %@"), path);
-            } else {
-                if (why.isEmpty())
-                    why = QStringLiteral("%1 is no media file this program reads").arg(path);
+            else
                 DNRoughLog(QStringLiteral("Create video node failed %@: %@"), path, why);
-            }
         }
         if (!item)
-            refused << refusalLine(path, name, why);
+            refused << DNFileRefusalLine(path, why);
         if (item) {
             DNRoughLog(QStringLiteral("add node to user interface..."));
             if (handlerLoader_)

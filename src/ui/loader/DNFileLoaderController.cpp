@@ -16,7 +16,8 @@ DNFileLoaderController::DNFileLoaderController(QObject *parent) : QObject(parent
     connect(&loader_, &DNFileLoader::statusTextChanged, sheet_, &DNFileLoaderSheet::setStatusText);
     connect(&loader_, &DNFileLoader::loadDidEnd, sheet_, &DNFileLoaderSheet::end);
     connect(&loader_, &DNFileLoader::photoLoadFailed, this, &DNFileLoaderController::displayLoadPhotoFailedWarnning);
-    connect(&loader_, &DNFileLoader::filesRefused, this, &DNFileLoaderController::displayFilesRefused);
+    connect(&loader_, &DNFileLoader::filesRefused, this,
+            [this](const QStringList &lines) { displayFilesRefused(lines); });
 }
 
 DNFileLoaderController::~DNFileLoaderController()
@@ -105,8 +106,13 @@ void DNFileLoaderController::showPhotoLoaderWithoutOpenPanel(QWidget *window, co
 
 void DNFileLoaderController::displayFilesRefused(const QStringList &lines)
 {
+    displayFilesRefused(attachWindow_, lines);
+}
+
+void DNFileLoaderController::displayFilesRefused(QWidget *window, const QStringList &lines)
+{
     auto *alert = new QMessageBox(QMessageBox::Warning, tr("Some files were not added"),
-                                  tr("These files could not be added:"), QMessageBox::NoButton, attachWindow_);
+                                  tr("These files could not be added:"), QMessageBox::NoButton, window);
     alert->setInformativeText(lines.join(QLatin1Char('\n')));
     alert->addButton(tr("OK"), QMessageBox::AcceptRole);
     alert->setWindowModality(Qt::WindowModal);

@@ -422,6 +422,7 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
         if (QFileInfo(path).isFile())
             existing << path;
     bool added = false;
+    QStringList refused;
     if (tableView) {
         // The files are read on threads of their own while this thread keeps the window
         // answering; the entries ready by the time one slide ends slide in together in the next,
@@ -443,14 +444,21 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
             ready.remove(0, std::min<qsizetype>(ready.size(), kMostRowsPerSlide));
             added = true;
         }
+        refused = probe.refusals();
     } else {
         for (const QString &path : std::as_const(existing)) {
-            if (DNFileNodePtr node = fileNodeWithFile(path)) {
+            QString why;
+            if (DNFileNodePtr node = fileNodeWithFile(path, true, &why)) {
                 mediaFiles->append(node);
                 added = true;
+            } else {
+                refused << DNFileRefusalLine(path, why);
             }
         }
     }
+    // What could not be added is named, as the Add dialog names it.
+    if (!refused.isEmpty() && mainWindow)
+        DNFileLoaderController::displayFilesRefused(mainWindow, refused);
     if (added && tableView)
         tableView->reloadData();
     DNNotificationCenter::defaultCenter().postNotification(QStringLiteral("NXMediaFileLoadFinished o.o"), QVariant(),
