@@ -2,6 +2,7 @@
 
 #include "DNFileLoaderSheet.h"
 #include "core/util/DNFileTypes.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNOpenPanelFolder.h"
 
 #include <QAbstractItemView>
@@ -111,14 +112,9 @@ void DNFileLoaderController::displayFilesRefused(const QStringList &lines)
 
 void DNFileLoaderController::displayFilesRefused(QWidget *window, const QStringList &lines)
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, tr("Some files were not added"),
-                                  tr("These files could not be added:"), QMessageBox::NoButton, window);
-    alert->setInformativeText(lines.join(QLatin1Char('\n')));
-    alert->addButton(tr("OK"), QMessageBox::AcceptRole);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setObjectName(QStringLiteral("filesRefusedAlert"));
-    alert->open();
+    DNOpenAlertSheet(window, QMessageBox::Warning, tr("Some files were not added"), tr("These files could not be added:"),
+                     lines.join(QLatin1Char('\n')), tr("OK"))
+        ->setObjectName(QStringLiteral("filesRefusedAlert"));
 }
 
 void DNFileLoaderController::displayLoadPhotoFailedWarnning(const QString &description)

@@ -17,6 +17,7 @@
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfileKind.h"
 #include "profiles/DNProfileManager.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/progress/NXProgressController.h"
 #include "ui/progress/NXProgressItemTimes.h"
 #include "ui/scripting/NXAppleScriptHandle.h"
@@ -74,12 +75,7 @@ int ConvertStateCallback(void *context, int code)
 void showAlertSheet(QWidget *window, QMessageBox::Icon icon, const QString &message,
                     const QString &informative, const QString &button)
 {
-    auto *alert = new QMessageBox(icon, message, message, QMessageBox::NoButton, window);
-    alert->setInformativeText(informative);
-    alert->addButton(button, QMessageBox::AcceptRole);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->open();
+    DNOpenAlertSheet(window, icon, message, message, informative, button);
 }
 }
 

@@ -7,6 +7,7 @@
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNTimeText.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/controls/NXSlider.h"
@@ -269,14 +270,9 @@ void NXAppController::showPlaybackStopped()
 
 void NXAppController::showPreviewCannotPlay(const QString &reason)
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, tr("The preview cannot be played"),
-                                  tr("The preview cannot be played"), QMessageBox::NoButton, mainWindow.data());
-    alert->setObjectName(QStringLiteral("previewCannotPlayAlert"));
-    alert->setInformativeText(reason);
-    alert->addButton(tr("OK"), QMessageBox::AcceptRole);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->open();
+    const QString title = tr("The preview cannot be played");
+    DNOpenAlertSheet(mainWindow.data(), QMessageBox::Warning, title, title, reason, tr("OK"))
+        ->setObjectName(QStringLiteral("previewCannotPlayAlert"));
 }
 
 void NXAppController::mplayerEndedNotification(const DNNotification &)

@@ -1,5 +1,6 @@
 #include "ui/progress/NXProgressController.h"
 
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/progress/NXProgressItemTimes.h"
 #include "ui/slideshow/ImgEncodeProgressView.h"
 
@@ -353,17 +354,10 @@ void NXProgressController::progressDidEnd()
 
 void NXProgressController::showConvertFailures(const QStringList &failures)
 {
-    QWidget *window = progressPanel_->parentWidget();
-    auto *alert = new QMessageBox(QMessageBox::Critical, tr("Conversion Failed"),
-                                  tr("These items could not be converted:"),
-                                  QMessageBox::NoButton, window);
-    alert->setObjectName(QStringLiteral("convertFailedAlert"));
-    alert->setInformativeText(failures.join(QLatin1Char('\n')));
-    alert->addButton(tr("OK"), QMessageBox::AcceptRole);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    failureAlert_ = alert;
-    alert->open();
+    failureAlert_ = DNOpenAlertSheet(progressPanel_->parentWidget(), QMessageBox::Critical, tr("Conversion Failed"),
+                                     tr("These items could not be converted:"), failures.join(QLatin1Char('\n')),
+                                     tr("OK"));
+    failureAlert_->setObjectName(QStringLiteral("convertFailedAlert"));
 }
 
 void NXProgressController::progressSheetDidEnd()
