@@ -87,14 +87,14 @@ void NXAppController::onStartConvertClick()
         showNoSourceAlert();
         return;
     }
+    if (!checkOutputFolder()) {
+        showInvalidFolderAlert();
+        return;
+    }
     // An entry without a profile has no output to make: refused before any work, so that a
     // slideshow is not rendered for a minute only to fail.
     if (const QStringList missing = entriesWithoutProfile(); !missing.isEmpty()) {
         showNoProfileAlert(missing);
-        return;
-    }
-    if (!checkOutputFolder()) {
-        showInvalidFolderAlert();
         return;
     }
     convertAfterOutputSpaceCheck();
