@@ -1,5 +1,6 @@
 // The two passes of one item and the shared pieces of the per-item drivers.
 
+#include "convert/driver/ConvertFailureNote.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
@@ -26,7 +27,9 @@ void removePassLogFiles(const QString &passLog)
 int failConversion(const char *message)
 {
     std::fputs(message, stderr);
-    DNRoughLog(QStringLiteral("%@"), QString::fromUtf8(message).trimmed());
+    const QString text = QString::fromUtf8(message).trimmed();
+    DNRoughLog(QStringLiteral("%@"), text);
+    noteConvertFailure(text);
     return ConvertResultFailed;
 }
 
