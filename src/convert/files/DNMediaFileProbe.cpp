@@ -171,6 +171,14 @@ bool compareStreamCounts(int mediaInfoVideo, int mediaInfoAudio, int avVideo, in
     return same;
 }
 
+QString DNFileRefusalLine(const QString &path, const QString &why)
+{
+    const QString name = QFileInfo(path).fileName();
+    QString reason = why.isEmpty() ? QStringLiteral("%1 is no media file this program reads").arg(path) : why;
+    reason.replace(path, name);
+    return reason.contains(name) ? reason : QStringLiteral("%1: %2").arg(name, reason);
+}
+
 bool loadMediaFile(DNFileNode &node, const QString &path, QString *error)
 {
     const auto fail = [error](const QString &why) {

@@ -90,6 +90,10 @@ void NXImageEngine::beginEncoding()
 {
     isStoped_ = false;
     lines_ = OutputLineSplitter();
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        failureText_.clear();
+    }
     // The movie is only the input of the conversion that follows: the engine makes it under a
     // hidden name of this run's beside the target (its own working file beside that), so that
     // no intermediate ever carries a final name, two jobs never share a name, and a start after
@@ -109,6 +113,8 @@ void NXImageEngine::beginEncoding()
         DNRoughLog(QStringLiteral("The image-to-video engine %@ cannot be started: %s"), engine,
                    task->errorText().c_str());
         DNPartialOutput::discard(movie);
+        std::lock_guard<std::mutex> guard(lock_);
+        failureText_ = QString::fromStdString(task->errorText());
         return;
     }
     {
@@ -133,15 +139,21 @@ void NXImageEngine::beginEncoding()
                     currentTask_->requestStop({{}, SIGTERM, kStopGraceMs});
             });
         task->wait([this](std::string_view chunk) { onMPlayerOutputChanged(chunk); },
-                   [](std::string_view chunk) {
+                   [this](std::string_view chunk) {
                        const QString text = QString::fromUtf8(chunk.data(), qsizetype(chunk.size())).trimmed();
-                       if (!text.isEmpty())
-                           DNRoughLogRaw(text + QLatin1Char('\n'));
+                       if (text.isEmpty())
+                           return;
+                       DNRoughLogRaw(text + QLatin1Char('\n'));
+                       std::lock_guard<std::mutex> guard(lock_);
+                       failureText_ = text.section(QLatin1Char('\n'), -1).trimmed();
                    });
-        if (watch.stalled())
+        if (watch.stalled()) {
             DNRoughLog(QStringLiteral("The slideshow was not rendered: the engine stopped answering (no progress for "
                                       "%d s); it was ended."),
                        int(watch.limit().count() / 1000));
+            std::lock_guard<std::mutex> guard(lock_);
+            failureText_ = QStringLiteral("the engine stopped answering");
+        }
     }
     lines_.finish([this](std::string_view line) { onOutputLine(line); });
     {
@@ -197,6 +209,12 @@ void NXImageEngine::onOutputLine(std::string_view line)
             DNRoughLog(QStringLiteral("success for encode image to video:%@"), path);
         }
     }
+}
+
+QString NXImageEngine::failureText() const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return failureText_;
 }
 
 std::optional<QString> NXImageEngine::currentImagePath() const

@@ -80,8 +80,13 @@ void NXFillImageEngineJob(NXImageEngine &engine, const DNGraphicsNode &node)
 }
 
 int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineStateCallback stateCallback,
-                           void *callbackContext, const NXSlideshowConversionSteps &steps)
+                           void *callbackContext, const NXSlideshowConversionSteps &steps, QString *failure)
 {
+    const auto fail = [failure](const QString &why) {
+        if (failure)
+            *failure = why;
+        return ConvertResultFailed;
+    };
     if (stopped(steps))
         return ConvertResultStopped;
     NXFillImageEngineJob(engine, node);
@@ -97,13 +102,15 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     }
     if (movie.isEmpty()) {
         DNRoughLog(QStringLiteral("The slideshow %@ was not rendered; it is not converted."), node.path());
-        return ConvertResultFailed;
+        const QString why = engine.failureText();
+        return fail(why.isEmpty() ? QStringLiteral("the image-to-video engine made no movie")
+                                  : QStringLiteral("the image-to-video engine made no movie: %1").arg(why));
     }
     convertGraphicsNodeToFileNode(node, movie);
     if (!node.fileNode()) {
         DNRoughLog(QStringLiteral("The rendered slideshow %@ holds no video; it is not converted."), movie);
         DNPartialOutput::discard(movie);
-        return ConvertResultFailed;
+        return fail(QStringLiteral("the rendered slideshow holds no video"));
     }
     if (steps.rendered)
         steps.rendered();
@@ -114,5 +121,7 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     // The movie is this road's intermediate whatever becomes of its conversion.
     const int result = DNVideoConverterStart(&node, 0, stateCallback, callbackContext);
     DNPartialOutput::discard(movie);
+    if (result != 0 && result != ConvertResultStopped && failure)
+        *failure = DNVideoConverterFailureReason();
     return result;
 }

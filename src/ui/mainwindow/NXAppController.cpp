@@ -68,8 +68,10 @@ NXAppController::~NXAppController()
 
 void NXAppController::onApplicationDidFinishLaunching()
 {
-    if (!mplayerControl)
+    if (!mplayerControl) {
         mplayerControl = new NXMPlayerControl(this);
+        connect(mplayerControl, &NXMPlayerControl::playerCannotStart, this, &NXAppController::showPreviewCannotPlay);
+    }
     setupAppNotifications();
     resetMainAppViewVideoOutputFolder();
     setHighlightImages();
