@@ -40,8 +40,9 @@ DNDVDNodePtr disc(const char *profile)
 }
 
 // Runs the road's conversion on a worker, holds its engine as soon as it runs, and waits for the
-// pass to end. False when the conversion ended before its engine could be held.
-bool holdEngineOf(const Road &road, const QString &out, int &result)
+// pass to end; reason is why the conversion failed. False when the conversion ended before its
+// engine could be held.
+bool holdEngineOf(const Road &road, const QString &out, int &result, QString &reason)
 {
     useOutputFolder(out);
     const NXMediaNodePtr item = road.item();
@@ -51,8 +52,10 @@ bool holdEngineOf(const Road &road, const QString &out, int &result)
     NXImageEngine imageEngine;
     std::future<int> run = std::async(std::launch::async, [&] {
         if (auto *slideshow = dynamic_cast<DNGraphicsNode *>(item.get()))
-            return NXConvertSlideshowItem(*slideshow, imageEngine, nullptr, nullptr);
-        return DNVideoConverterStart(item.get(), road.titleIndex, nullptr, nullptr);
+            return NXConvertSlideshowItem(*slideshow, imageEngine, nullptr, nullptr, {}, &reason);
+        const int result = DNVideoConverterStart(item.get(), road.titleIndex, nullptr, nullptr);
+        reason = DNVideoConverterFailureReason();
+        return result;
     });
     QList<qint64> found;
     EXPECT_TRUE(waitFor([&] {
@@ -99,10 +102,13 @@ TEST_P(EngineStalls, AHeldEngineEndsItsPassWithItsMessage)
         const QString log = freshLog(logs);
         QTemporaryDir out;
         int result = 0;
-        held = holdEngineOf(road, out.path(), result);
+        QString reason;
+        held = holdEngineOf(road, out.path(), result, reason);
         if (!held)
             continue;
         EXPECT_NE(result, 0);
+        // The reason the user is shown.
+        EXPECT_TRUE(reason.contains(QLatin1String("the engine stopped answering"))) << reason.toStdString();
         EXPECT_TRUE(readText(log).contains(QLatin1String("the engine stopped answering"))) << readText(log).toStdString();
         EXPECT_EQ(entriesIn(out.path()), QStringList());
         EXPECT_TRUE(waitFor([&] { return testsupport::descendantProcesses(QString::fromLatin1(road.engine)).isEmpty(); }))
