@@ -11,6 +11,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 class ImgEncodeProgressView;
 class QCheckBox;
@@ -159,6 +160,9 @@ private:
     UpdaterEntry ptrUpdater_;
     InterruptEntry ptrInterrupter_;
     QPointer<QObject> target_;
+    // The batch's thread; joined before the next batch and when the sheet goes, so that no batch
+    // outlives the controller it calls.
+    std::thread worker_;
     QTimer *updateTimer_ = nullptr;
     QPointer<QMessageBox> failureAlert_;
 
