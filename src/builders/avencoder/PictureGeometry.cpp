@@ -55,6 +55,25 @@ QSize raised(QSize size)
     return QSize(raiseToMultipleOf4(size.width()), raiseToMultipleOf4(size.height()));
 }
 
+QString scalePiece(QSize size)
+{
+    return QStringLiteral("scale=%1:%2,").arg(size.width()).arg(size.height());
+}
+
+// Two shapes this close are one: the readings of an aspect wander by a hair (a DVD's 16:9
+// flag on 720 pixels, a probe's rounded pixel aspect).
+constexpr double kSameRatio = 0.01;
+
+bool isSquare(double pixelAspect)
+{
+    return std::abs(pixelAspect - 1.0) < kSameRatio;
+}
+
+double validAspect(double aspect)
+{
+    return aspect > 0 && std::isfinite(aspect) ? aspect : 1.0;
+}
+
 // The crop piece and the size it leaves; the source size when nothing is cropped.
 QSize cropWindow(const PictureEdits &edits, PictureGeometry &geometry)
 {
@@ -84,43 +103,69 @@ int raiseToMultipleOf4(int value)
     return value % 4 == 0 ? value : value / 4 * 4 + 4;
 }
 
+double shownPictureRatio(const PictureEdits &edits)
+{
+    PictureGeometry scratch;
+    const QSize working = cropWindow(edits, scratch);
+    const double ratio = working.width() * validAspect(edits.sourcePixelAspect) / std::max(1, working.height());
+    return turnsAQuarter(edits.rotation) ? 1.0 / ratio : ratio;
+}
+
 PictureGeometry pictureGeometry(const PictureEdits &edits)
 {
     PictureGeometry geometry;
     const QSize working = cropWindow(edits, geometry);
     geometry.orientationPiece = orientationPiece(edits.rotation, edits.mirror);
     const bool quarter = turnsAQuarter(edits.rotation);
-    const auto turned = [quarter](QSize size) { return quarter ? size.transposed() : size; };
+    const auto turned = [quarter](auto size) { return quarter ? size.transposed() : size; };
+    const double sourceAspect = validAspect(edits.sourcePixelAspect);
+    // The picture as shown, still unturned: the scale works on it before the orientation piece.
+    const QSizeF shown(working.width() * sourceAspect, working.height());
+    // A frame the output cannot flag is shown with square pixels.
+    const double frameAspect = edits.squarePixels || !(edits.frameAspect > 0) ? 0.0 : edits.frameAspect;
 
+    QSizeF target;
     if (IsKeepOriginResolution(edits.resolution)) {
-        QSize output = working;
-        if (working.width() % 4 != 0 || working.height() % 4 != 0) {
-            output = raised(working);
-            geometry.scalePiece = QStringLiteral("scale=%1:%2,").arg(output.width()).arg(output.height());
-            geometry.logLines << QStringLiteral("Fore Size Divided by 4: %1").arg(sizeText(output));
+        // A flag that gives the picture its own shape changes nothing.
+        const bool ownShape = frameAspect == 0.0 || std::abs(frameAspect / shownPictureRatio(edits) - 1.0) < kSameRatio;
+        if (ownShape && (!edits.squarePixels || isSquare(sourceAspect))) {
+            QSize output = working;
+            if (working.width() % 4 != 0 || working.height() % 4 != 0) {
+                output = raised(working);
+                geometry.scalePiece = scalePiece(output);
+                geometry.logLines << QStringLiteral("Fore Size Divided by 4: %1").arg(sizeText(output));
+            }
+            geometry.outputSize = turned(output);
+            return geometry;
         }
-        geometry.outputSize = turned(output);
-        return geometry;
+        if (frameAspect == 0.0) {
+            // Square pixels for an output that shows no others: the shown width in pixels.
+            const QSize square = raised(QSize(int(std::lround(shown.width())), working.height()));
+            geometry.scalePiece = scalePiece(square);
+            geometry.logLines << QStringLiteral("videoSize: %1, square pixels: %2").arg(sizeText(working), sizeText(square));
+            geometry.outputSize = turned(square);
+            return geometry;
+        }
+        // The picture's own frame, flagged with another shape.
+        target = turned(QSizeF(raised(working)));
+    } else {
+        target = ResolutionSizeFromString(edits.resolution, working);
+        if (target.width() < 1 || target.height() < 1)
+            target = working;  // a frame of no size: keep the picture's
     }
 
-    QSizeF target = ResolutionSizeFromString(edits.resolution, working);
-    if (target.width() < 1 || target.height() < 1)
-        target = working;  // a frame of no size: keep the picture's
-    // The frame is filled by the picture as it leaves the orientation piece; the scale before it
-    // works on the picture still unturned.
-    const QSize picture = turned(working);
-    // In a frame whose pixels are not square (a DVD's) the picture keeps its shape as shown: it
-    // is fitted into the frame as shown, and its width taken back to the frame's pixels.
-    const double pixelAspect = edits.pixelAspect > 0 ? edits.pixelAspect : 1.0;
-    QSize fit = DNAspectFitSize(picture.width(), picture.height(), target.width() * pixelAspect, target.height());
-    if (pixelAspect != 1.0)
-        fit.setWidth(int(std::lround(fit.width() / pixelAspect)));
+    const QSize frame = raised(QSize(int(target.width()), int(target.height())));
+    // How much wider than tall the frame's pixels are shown: as its flag makes them, else square.
+    const double pixelAspect = frameAspect > 0 ? frameAspect * frame.height() / frame.width() : 1.0;
+    // The frame filled by the picture as it leaves the orientation piece, both as shown; the
+    // width is then taken back to the frame's pixels.
+    const QSizeF picture = turned(shown);
+    const QSize shownFit = DNAspectFitSize(picture.width(), picture.height(), target.width() * pixelAspect, target.height());
+    const QSize fit(int(std::lround(shownFit.width() / pixelAspect)), shownFit.height());
     geometry.logLines << QStringLiteral("videoSize: %1, OutputSize: %2 FitSize: %3")
                              .arg(sizeText(working), sizeText(target), sizeText(fit));
-    const QSize scaled = turned(raised(fit));
-    geometry.scalePiece = QStringLiteral("scale=%1:%2,").arg(scaled.width()).arg(scaled.height());
-    if (edits.expandToFrame) {
-        const QSize frame = raised(QSize(int(target.width()), int(target.height())));
+    geometry.scalePiece = scalePiece(turned(raised(fit)));
+    if (edits.expandToFrame || frameAspect > 0) {
         geometry.padPiece = QStringLiteral("pad=%1:%2:(ow-iw)/2:(oh-ih)/2,").arg(frame.width()).arg(frame.height());
         geometry.outputSize = QSize(int(target.width()), int(target.height()));
     } else {
