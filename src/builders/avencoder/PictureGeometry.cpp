@@ -121,14 +121,18 @@ PictureGeometry pictureGeometry(const PictureEdits &edits)
     const double sourceAspect = validAspect(edits.sourcePixelAspect);
     // The picture as shown, still unturned: the scale works on it before the orientation piece.
     const QSizeF shown(working.width() * sourceAspect, working.height());
-    // A frame the output cannot flag is shown with square pixels.
-    const double frameAspect = edits.squarePixels || !(edits.frameAspect > 0) ? 0.0 : edits.frameAspect;
+    // The display aspect the output is flagged with describes the frame when the picture is
+    // padded out to it; else it describes the picture, and one that is not the picture's own
+    // shape needs a frame of that shape to pad the picture into. A flag the output cannot show
+    // asks nothing.
+    const bool hasFlag = !edits.squarePixels && edits.frameAspect > 0;
+    const bool ownShape = hasFlag && std::abs(edits.frameAspect / shownPictureRatio(edits) - 1.0) < kSameRatio;
+    const bool padded = edits.expandToFrame || (hasFlag && !ownShape);
+    const bool flaggedFrame = hasFlag && (edits.expandToFrame || !ownShape);
 
     QSizeF target;
     if (IsKeepOriginResolution(edits.resolution)) {
-        // A flag that gives the picture its own shape changes nothing.
-        const bool ownShape = frameAspect == 0.0 || std::abs(frameAspect / shownPictureRatio(edits) - 1.0) < kSameRatio;
-        if (ownShape && (!edits.squarePixels || isSquare(sourceAspect))) {
+        if ((!hasFlag || ownShape) && (!edits.squarePixels || isSquare(sourceAspect))) {
             QSize output = working;
             if (working.width() % 4 != 0 || working.height() % 4 != 0) {
                 output = raised(working);
@@ -138,7 +142,7 @@ PictureGeometry pictureGeometry(const PictureEdits &edits)
             geometry.outputSize = turned(output);
             return geometry;
         }
-        if (frameAspect == 0.0) {
+        if (!hasFlag) {
             // Square pixels for an output that shows no others: the shown width in pixels.
             const QSize square = raised(QSize(int(std::lround(shown.width())), working.height()));
             geometry.scalePiece = scalePiece(square);
@@ -156,7 +160,7 @@ PictureGeometry pictureGeometry(const PictureEdits &edits)
 
     const QSize frame = raised(QSize(int(target.width()), int(target.height())));
     // How much wider than tall the frame's pixels are shown: as its flag makes them, else square.
-    const double pixelAspect = frameAspect > 0 ? frameAspect * frame.height() / frame.width() : 1.0;
+    const double pixelAspect = flaggedFrame ? edits.frameAspect * frame.height() / frame.width() : 1.0;
     // The frame filled by the picture as it leaves the orientation piece, both as shown; the
     // width is then taken back to the frame's pixels.
     const QSizeF picture = turned(shown);
@@ -165,7 +169,7 @@ PictureGeometry pictureGeometry(const PictureEdits &edits)
     geometry.logLines << QStringLiteral("videoSize: %1, OutputSize: %2 FitSize: %3")
                              .arg(sizeText(working), sizeText(target), sizeText(fit));
     geometry.scalePiece = scalePiece(turned(raised(fit)));
-    if (edits.expandToFrame || frameAspect > 0) {
+    if (padded) {
         geometry.padPiece = QStringLiteral("pad=%1:%2:(ow-iw)/2:(oh-ih)/2,").arg(frame.width()).arg(frame.height());
         geometry.outputSize = QSize(int(target.width()), int(target.height()));
     } else {

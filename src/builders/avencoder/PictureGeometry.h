@@ -25,9 +25,9 @@ struct PictureEdits
     bool mirror = false;
     QString resolution;        // the frame: "keep origin" or "<w>x<h>"
     bool expandToFrame = false;  // pad out to the frame
-    // The display aspect (width over height) the output's frame is flagged with; 0 when the
-    // vector flags none. A flagged frame is always padded out: the flag stretches whatever
-    // fills the frame to it.
+    // The display aspect (width over height) the output is flagged with; 0 when the vector
+    // flags none. The flag stretches whatever the output holds to it: unless it is the picture's
+    // own shape, the picture is padded out to a frame of that shape.
     double frameAspect = 0.0;
     // The output cannot flag a pixel aspect (Sorenson H.263, RealVideo): its pixels are shown
     // square, whatever the vector flags.

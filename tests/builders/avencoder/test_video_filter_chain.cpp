@@ -164,6 +164,7 @@ TEST(PictureGeometry, KeepsThePicturesShapeAsShown)
         QSize source;
         double sourcePixel;
         const char *resolution;
+        bool expand;
         double frameAspect;
         bool squarePixels;
         int rotation;
@@ -171,20 +172,24 @@ TEST(PictureGeometry, KeepsThePicturesShapeAsShown)
         QSize output;
     };
     const Row rows[] = {
-        {"DVD rip into a square 640x360 frame", {720, 576}, 64.0 / 45, "640x360", 0, false, 0, "scale=640:360,", {640, 360}},
-        {"DVD rip kept, pixels and all", {720, 576}, 64.0 / 45, "keep origin", 0, false, 0, "", {720, 576}},
-        {"DVD rip kept for square pixels", {720, 576}, 64.0 / 45, "keep origin", 0, true, 0, "scale=1024:576,", {1024, 576}},
-        {"DVD rip flagged with its own shape", {720, 576}, 64.0 / 45, "keep origin", 16.0 / 9, false, 0, "", {720, 576}},
-        {"16:9 into a PAL DVD frame flagged 16:9", {640, 360}, 1, "720x576", 16.0 / 9, false, 0,
+        {"DVD rip into a square 640x360 frame", {720, 576}, 64.0 / 45, "640x360", false, 0, false, 0, "scale=640:360,", {640, 360}},
+        {"DVD rip kept, pixels and all", {720, 576}, 64.0 / 45, "keep origin", false, 0, false, 0, "", {720, 576}},
+        {"DVD rip kept for square pixels", {720, 576}, 64.0 / 45, "keep origin", false, 0, true, 0, "scale=1024:576,", {1024, 576}},
+        {"DVD rip flagged with its own shape", {720, 576}, 64.0 / 45, "keep origin", false, 16.0 / 9, false, 0, "", {720, 576}},
+        {"16:9 into a PAL DVD frame flagged 16:9", {640, 360}, 1, "720x576", true, 16.0 / 9, false, 0,
          "scale=720:576,pad=720:576:(ow-iw)/2:(oh-ih)/2,", {720, 576}},
-        {"4:3 into an NTSC frame flagged 16:9", {640, 480}, 1, "720x480", 16.0 / 9, false, 0,
+        {"4:3 into an NTSC frame flagged 16:9", {640, 480}, 1, "720x480", true, 16.0 / 9, false, 0,
          "scale=540:480,pad=720:480:(ow-iw)/2:(oh-ih)/2,", {720, 480}},
-        {"DVD rip into an NTSC frame flagged 4:3", {720, 576}, 64.0 / 45, "720x480", 4.0 / 3, false, 0,
+        {"DVD rip into an NTSC frame flagged 4:3", {720, 576}, 64.0 / 45, "720x480", true, 4.0 / 3, false, 0,
          "scale=720:360,pad=720:480:(ow-iw)/2:(oh-ih)/2,", {720, 480}},
-        {"4:3 kept and flagged 16:9", {320, 240}, 1, "keep origin", 16.0 / 9, false, 0,
+        {"a flag of the picture's own shape, not padded", {640, 360}, 1, "640x480", false, 16.0 / 9, false, 0,
+         "scale=640:360,", {640, 360}},
+        {"4:3 into 640x480 flagged 16:9, padded though not asked", {320, 240}, 1, "640x480", false, 16.0 / 9, false, 0,
+         "scale=480:480,pad=640:480:(ow-iw)/2:(oh-ih)/2,", {640, 480}},
+        {"4:3 kept and flagged 16:9", {320, 240}, 1, "keep origin", false, 16.0 / 9, false, 0,
          "scale=240:240,pad=320:240:(ow-iw)/2:(oh-ih)/2,", {320, 240}},
-        {"a flag square pixels cannot show", {640, 480}, 1, "640x360", 16.0 / 9, true, 0, "scale=480:360,", {480, 360}},
-        {"DVD rip turned a quarter into 640x480", {720, 576}, 64.0 / 45, "640x480", 0, false, 90,
+        {"a flag square pixels cannot show", {640, 480}, 1, "640x360", false, 16.0 / 9, true, 0, "scale=480:360,", {480, 360}},
+        {"DVD rip turned a quarter into 640x480", {720, 576}, 64.0 / 45, "640x480", false, 0, false, 90,
          "scale=480:272,transpose=dir=1,", {270, 480}},
     };
     for (const Row &row : rows) {
@@ -192,6 +197,7 @@ TEST(PictureGeometry, KeepsThePicturesShapeAsShown)
         edits.sourceSize = row.source;
         edits.sourcePixelAspect = row.sourcePixel;
         edits.resolution = QString::fromLatin1(row.resolution);
+        edits.expandToFrame = row.expand;
         edits.frameAspect = row.frameAspect;
         edits.squarePixels = row.squarePixels;
         edits.rotation = row.rotation;
