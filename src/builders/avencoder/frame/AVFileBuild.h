@@ -37,6 +37,7 @@ struct AVFileBuild
     bool graphWritten = false;   // a "-filter_complex" graph was written
     double flaggedAspect = 0.0;  // the display aspect an "-aspect" word flags; 0 when none was written
     bool squarePixels = false;   // the output's pixels are shown square, whatever is flagged
+    bool inputTrimmed = false;   // the trim words stand before the input: they cut the input alone
     bool failed = false;         // a step could not write what it must: no vector is made
 };
 
