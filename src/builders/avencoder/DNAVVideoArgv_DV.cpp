@@ -26,7 +26,8 @@ void stepDVTarget(AVFileBuild &build)
 void stepDVFilterGraph(AVFileBuild &build)
 {
     const double aspect = build.flaggedAspect > 0 ? build.flaggedAspect : nearerStandardAspect(build);
-    const AVPictureFrame frame{isNTSC(build) ? QStringLiteral("720x480") : QStringLiteral("720x576"), true, aspect, false};
+    const AVPictureFrame frame{isNTSC(build) ? QStringLiteral("720x480") : QStringLiteral("720x576"), true, aspect,
+                               false};
     writeFilterGraph(build, true, &frame);
 }
 
@@ -38,9 +39,11 @@ void stepDVAudioFilter(AVFileBuild &build)
 {
     if (build.item->audioTracks().isEmpty() || build.setting->audioIndex() < 0)
         return;
-    const QString volume = GenVolumeFilter(*build.item, build.options);
+    QString filter = QStringLiteral("aresample=first_pts=0");
+    if (const QString volume = GenVolumeFilter(*build.item, build.options); !volume.isNull())
+        filter += QLatin1Char(',') + volume;
     AppendArgument(build.argument.get(), "-filter:a");
-    AppendArgument(build.argument.get(), QStringLiteral("aresample=first_pts=0") + (volume.isNull() ? QString() : QLatin1Char(',') + volume));
+    AppendArgument(build.argument.get(), filter);
 }
 
 constexpr AVFileStep DVSteps[] = {

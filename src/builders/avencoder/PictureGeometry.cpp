@@ -107,7 +107,9 @@ double shownPictureRatio(const PictureEdits &edits)
 {
     PictureGeometry scratch;
     const QSize working = cropWindow(edits, scratch);
-    const double ratio = working.width() * validAspect(edits.sourcePixelAspect) / std::max(1, working.height());
+    if (working.width() <= 0 || working.height() <= 0)
+        return 0.0;
+    const double ratio = working.width() * validAspect(edits.sourcePixelAspect) / working.height();
     return turnsAQuarter(edits.rotation) ? 1.0 / ratio : ratio;
 }
 

@@ -97,10 +97,8 @@ AVPictureFrame pictureFrameOf(const AVFileBuild &build)
 double nearerStandardAspect(const AVFileBuild &build)
 {
     constexpr double wide = 16.0 / 9.0, narrow = 4.0 / 3.0;
-    const auto field = build.profile->videoAspect();
-    const QString aspect = field ? field->currentValue() : DNKeepOriginText();
-    const double flagged = IsKeepOriginAspect(aspect) ? 0.0 : AspectWordRatio(FormatAspectString(aspect, QStringLiteral(":")));
-    const double ratio = flagged > 0 ? flagged : GenShownPictureRatio(*build.item);
+    const double chosen = ProfilePictureFrame(*build.item).displayAspect;
+    const double ratio = chosen > 0 ? chosen : GenShownPictureRatio(*build.item);
     return ratio >= std::sqrt(wide * narrow) ? wide : narrow;
 }
 
