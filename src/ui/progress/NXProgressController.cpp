@@ -42,7 +42,7 @@ NXProgressController::NXProgressController(QObject *parent) : QObject(parent)
 NXProgressController::~NXProgressController()
 {
     if (worker_.joinable()) {
-        if (ptrInterrupter_)
+        if (workerRunning_ && ptrInterrupter_)
             ptrInterrupter_(target_.data());
         worker_.join();
     }
@@ -120,9 +120,11 @@ void NXProgressController::startConvertProgress()
     QObject *target = target_.data();
     if (worker_.joinable())
         worker_.join();
-    worker_ = std::thread([self, converter, target] {
+    workerRunning_ = true;
+    worker_ = std::thread([this, self, converter, target] {
         if (converter)
             converter(target);
+        workerRunning_ = false;
         // The sheet waits for this thread before it goes, so it is still there.
         QMetaObject::invokeMethod(self.data(), [self] { if (self) self->progressDidEnd(); }, Qt::QueuedConnection);
     });

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QVariantMap>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -163,6 +164,7 @@ private:
     // The batch's thread; joined before the next batch and when the sheet goes, so that no batch
     // outlives the controller it calls.
     std::thread worker_;
+    std::atomic<bool> workerRunning_{false};
     QTimer *updateTimer_ = nullptr;
     QPointer<QMessageBox> failureAlert_;
 
