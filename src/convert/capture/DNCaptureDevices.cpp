@@ -114,8 +114,11 @@ DNCaptureSourcePtr DNSystemCaptureDevices::sourceFor(const DNCaptureDevice &vide
 
 QStringList DNCameraCaptureSource::inputArguments() const
 {
-    return QStringList{QStringLiteral("-thread_queue_size"), QStringLiteral("512"), QStringLiteral("-f"),
-                       QStringLiteral("v4l2"), QStringLiteral("-i"), devicePath_}
+    // The kernel stamps a camera's pictures with its monotonic clock; "abs" turns them into wall
+    // clock time, as the sound's.
+    return QStringList{QStringLiteral("-thread_queue_size"), DNPictureInputQueue(), QStringLiteral("-f"),
+                       QStringLiteral("v4l2"), QStringLiteral("-timestamps"), QStringLiteral("abs"),
+                       QStringLiteral("-i"), devicePath_}
         + DNPulseAudioInput(audioSource_);
 }
 

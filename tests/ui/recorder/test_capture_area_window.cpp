@@ -127,7 +127,7 @@ TEST_F(CaptureAreaWindow, StartTellsTheDelegateThenHidesEscapeOnlyHides)
     // In screen coordinates, origin at the top left: 720 - 560 = 160 from the top.
     EXPECT_EQ(listener_.area, QRectF(screen_.x() + 100, screen_.y() + screen_.height() - 560, 640, 360));
     EXPECT_TRUE(window_->isVisible());
-    EXPECT_TRUE(recordertest::waitFor([&] { return !window_->isVisible(); }, 2000));
+    EXPECT_TRUE(recordertest::waitFor([&] { return !window_->isVisible(); }));
 }
 
 TEST_F(CaptureAreaWindow, LooksOverTheScreen)
