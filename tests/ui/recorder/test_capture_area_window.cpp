@@ -142,10 +142,12 @@ TEST_F(CaptureAreaWindow, LooksOverTheScreen)
     recordertest::serve(100);
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    recordertest::serve(150);
-    const QImage shot = recordertest::screenPicture();
-    recordertest::savePicture(shot, QStringLiteral("capture_area_window"));
     const QRect area = window_->selectionArea().toRect();
+    // Drawn once the darkening is on the screen.
+    const QImage shot = recordertest::screenShowing([&](const QImage &p) {
+        return qGray(p.pixel(20, 20)) < 120 && qGray(p.pixel(area.left() + 20, area.top() + 20)) > 200;
+    });
+    recordertest::savePicture(shot, QStringLiteral("capture_area_window"));
     // The screen shows through the area; around it, it is darkened.
     EXPECT_GT(qGray(shot.pixel(area.left() + 20, area.top() + 20)), 200);
     EXPECT_LT(qGray(shot.pixel(20, 20)), 120);
