@@ -3,8 +3,9 @@
 #include "DvdTitleReader.h"
 #include "MediaFacts.h"
 
-#include "convert/engine/FFmpegProgress.h"
-#include "convert/engine/MEncoderStatus.h"
+#include "enginekit/FFmpegProgress.h"
+#include "hvvideocore/MEncoderStatus.h"
+#include "hvvideocore/MEncoderWords.h"
 
 #include <algorithm>
 #include <atomic>
@@ -22,22 +23,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using mencoder_words::joined;
+
 namespace {
 // mencoder finishes its file on SIGTERM; what still runs after this long is ended harder.
 constexpr int kStopGraceMilliseconds = 600;
 // With a second (ffmpeg) step the mencoder run makes up this share of the pass.
 constexpr int kFirstStepPercent = 95;
-
-std::string joined(const std::vector<std::string> &words)
-{
-    std::string text;
-    for (const std::string &w : words) {
-        if (!text.empty())
-            text += ' ';
-        text += w;
-    }
-    return text;
-}
 
 std::string folderOf(const std::string &path)
 {
@@ -90,6 +82,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     MEncoderEnvironment environment;
     environment.dvdTitle = [&log](const std::string &device, int title) { return readDvdTitle(device, title, log); };
     environment.inputFacts = readInputFacts;
+    environment.processors = std::thread::hardware_concurrency();
     environment.temporaryPath = [this](const std::string &extension) -> std::string {
         if (m_temporaryFolder.empty() && !makeTemporaryFolder())
             return {};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "convert/engine/EngineProcess.h"
-#include "convert/engine/MEncoderTranslation.h"
+#include "enginekit/EngineProcess.h"
+#include "hvvideocore/MEncoderTranslation.h"
 
 #include <functional>
 #include <mutex>

@@ -2,10 +2,10 @@
 // its "--json" progress through the callback the bridge registers.
 
 #include "MediaProbe.h"
-#include "convert/engine/DVD2MKVLibrary.h"
-#include "convert/engine/EngineProcess.h"
-#include "convert/engine/HandBrakeArguments.h"
-#include "convert/engine/HandBrakeJsonStream.h"
+#include "enginekit/DVD2MKVLibrary.h"
+#include "enginekit/EngineProcess.h"
+#include "libdvd2mkv/HandBrakeArguments.h"
+#include "libdvd2mkv/HandBrakeJsonStream.h"
 
 #include <algorithm>
 #include <atomic>

@@ -4,7 +4,7 @@
 
 #include "../ui/mainwindow/shell_test_support.h"
 
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/platform/DNBundle.h"
 #include "core/settings/DNAppSetting.h"

@@ -287,6 +287,9 @@ TEST_P(InterfaceIn, MainWindowSheetAndChooserSpeakTheLanguageWithNothingCut)
 // Texts cut in any window on the screen, each line naming its window.
 QStringList cutInOpenWindows()
 {
+    // A text set a moment ago is laid out by a request still waiting in the queue: what the user
+    // sees is the text after it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QStringList cut;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!window->isVisible())

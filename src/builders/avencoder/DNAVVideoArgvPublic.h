@@ -16,10 +16,12 @@ class NXBasicMediaNode;
 // --- output path and subtitle copy
 
 // The output file: folder/<name without extension>.<suffix>, or with " (n)" before the
-// extension when that exists. A null name gives "Untitled"; a null or empty folder the home
-// folder; a name whose extension is the suffix (letter case ignored), or the other one of
-// mp4/m4v, keeps its own extension.
-QString makeAVOutputPath(const QString &folder, const QString &outputName, const QString &suffix);
+// extension when that exists. A null name gives "Untitled", and so does a name of nothing but
+// blanks and dots (the output's extension aside) unless sourcePath gives its name; a null or empty
+// folder the home folder; a name whose extension is the suffix (letter case ignored), or the
+// other one of mp4/m4v, keeps its own extension.
+QString makeAVOutputPath(const QString &folder, const QString &outputName, const QString &suffix,
+                         const QString &sourcePath = QString());
 
 // A copy of a subtitle text file in the temporary folder (prefix "qvsub", the source's
 // extension) for the encoder's subtitle filter. Text in UTF-16 (a byte-order mark honoured),
@@ -55,8 +57,9 @@ QString GenVolumeFilter(const DNFileNode &item, const VideoConvertOptions &optio
 // stream's mark to the output label "[video]": deinterlace, crop, scale to the profile's frame,
 // rotate and mirror, pad to the frame, the burnt-in subtitle (withSubtitle), the watermark and
 // extraFilter last. Null when there is nothing to filter. When the item has no track the graph
-// needs (the selected video or subtitle track), the result is null and *failure, when given,
-// says why; the builder must then fail.
+// needs (the selected video or subtitle track), or the chosen subtitle cannot be burnt in (its
+// text cannot be taken out of the movie, or its file read), the result is null and *failure,
+// when given, says why; the builder must then fail.
 QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                             bool withSubtitle, QString *failure = nullptr);
 

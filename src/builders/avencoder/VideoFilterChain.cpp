@@ -32,12 +32,25 @@ QString simpleChain(const PictureGeometry &geometry, bool deinterlace)
     return chain;
 }
 
-// The inner text subtitle taken out of the movie into an SRT file, then read as a file.
+// The position of the inner subtitle track at index among the movie's own subtitle streams: the
+// item's list also holds the subtitle files added beside the movie.
+int innerSubtitlePosition(const DNFileNode &item, int index)
+{
+    int position = 0;
+    for (int i = 0; i < index; ++i)
+        position += dynamic_cast<const DNTExtSubtitle *>(item.subtitleTracks().at(i).get()) ? 0 : 1;
+    return position;
+}
+
+// The inner text subtitle taken out of the movie into an SRT file, then read as a file. Null
+// when it cannot be taken out.
 QString innerTextSubtitlePiece(const DNFileNode &item, int index)
 {
     const QString extracted = DNTemporaryFolder::uniqueFilePath(QStringLiteral("qvsubsrt"), QStringLiteral(".srt"));
     if (extracted.isEmpty()
-        || AVEncoderExtractSubtitle(item.path().toUtf8().constData(), index, extracted.toUtf8().constData()) != 0) {
+        || AVEncoderExtractSubtitle(item.path().toUtf8().constData(), innerSubtitlePosition(item, index),
+                                    extracted.toUtf8().constData())
+               != 0) {
         argumentLogLine(QStringLiteral(
             "abandone subtitle!!!! buildin subtitle(text based), but we cannot extrat the subtitle from video file"));
         return {};
@@ -60,32 +73,38 @@ QString innerPictureSubtitlePiece(const QString &mark, QSize output, const DNTVi
     return mark + QStringLiteral("scale=%1:%2,lut=u=128:v=128[sub];").arg(output.width()).arg(output.height()) + overlay;
 }
 
-// The subtitle stage of the selected subtitle; an empty text when there is none to burn in.
-// False when the selected subtitle track does not exist.
+// The subtitle stage of the selected subtitle; an empty text when none is chosen. False, with
+// *failure saying why, when the chosen subtitle cannot be burnt in: the track does not exist, or
+// its text cannot be taken out or read. A conversion that left it out would look finished while
+// it lacks what the user asked for.
 bool subtitlePiece(DNFileNode &item, const VideoConvertOptions &options, QSize output, const DNTVideo &video,
                    QString &piece, QString *failure)
 {
+    const auto fail = [failure](const QString &why) {
+        if (failure)
+            *failure = why;
+        return false;
+    };
     const int index = item.setting()->subtitleIndex();
     if (index < 0)
         return true;
-    if (index >= item.subtitleTracks().size() || !item.subtitleTracks().at(index)) {
-        if (failure)
-            *failure = QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index);
-        return false;
-    }
+    if (index >= item.subtitleTracks().size() || !item.subtitleTracks().at(index))
+        return fail(QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index));
     const DNTSubtitlePtr &track = item.subtitleTracks().at(index);
     if (const auto *file = dynamic_cast<const DNTExtSubtitle *>(track.get())) {
         argumentLogLine(QStringLiteral("convert extern subtitle file (%1) with codepage: %2").arg(file->path(), file->codePage()));
         piece = GenExtSubtitleFilter(file->path(), file->codePage());
+        if (piece.isNull())
+            return fail(QStringLiteral("the subtitle file %1 cannot be read to be burnt in").arg(file->path()));
     } else if (track->isTextformat()) {
         piece = innerTextSubtitlePiece(item, index);
+        if (piece.isNull())
+            return fail(QStringLiteral("the subtitle track %1 (%2) of %3 cannot be taken out to be burnt in")
+                            .arg(index).arg(track->format.trimmed(), item.path()));
     } else {
         const QString mark = GenSubtitleStreamMark(item, options, true);
-        if (mark.isNull()) {
-            if (failure)
-                *failure = QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index);
-            return false;
-        }
+        if (mark.isNull())
+            return fail(QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index));
         piece = innerPictureSubtitlePiece(mark, output, video);
     }
     return true;

@@ -1,7 +1,7 @@
 #include "convert/capture/DNCaptureRun.h"
 
 #include "convert/capture/DNCaptureTools.h"
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 #include "core/log/DNLogger.h"
 
 #include <QFile>

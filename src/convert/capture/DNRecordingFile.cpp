@@ -1,7 +1,7 @@
 #include "convert/capture/DNRecordingFile.h"
 
 #include "convert/capture/DNCaptureTools.h"
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 #include "convert/engine/OutputReading.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNPartialOutput.h"

@@ -1,6 +1,6 @@
 #include "convert/engine/DNDVD2MKV.h"
 
-#include "convert/engine/DVD2MKVLibrary.h"
+#include "enginekit/DVD2MKVLibrary.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 
 #include <QSizeF>
 #include <QString>

@@ -4,6 +4,7 @@
 #include "AVBuilderTestSupport.h"
 
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
+#include "builders/avencoder/SubtitleCueStart.h"
 
 #include "support/capture.h"
 
@@ -33,18 +34,30 @@ TEST(AVOutputPath, KeepsTheNamesContainerAndCountsUpWhenTaken)
 {
     QTemporaryDir dir;
     const QString d = dir.path();
-    struct Row { const char *name; const char *suffix; const char *expected; };
+    const QString source = QStringLiteral("/media/Trip.day1.mp4");
+    struct Row { const char *name; const char *suffix; QString source; const char *expected; };
     const Row rows[] = {
-        {"clip.avi", "mp4", "clip.mp4"},
-        {"clip.M4V", "mp4", "clip.m4v"},
-        {"clip.MP4", "mp4", "clip.MP4"},
-        {"clip.MP4", "m4v", "clip.mp4"},
-        {"clip", "mov", "clip.mov"},
-        {"", "mp4", ".mp4"},
+        {"clip.avi", "mp4", {}, "clip.mp4"},
+        {"clip.M4V", "mp4", {}, "clip.m4v"},
+        {"clip.MP4", "mp4", {}, "clip.MP4"},
+        {"clip.MP4", "m4v", {}, "clip.mp4"},
+        {"clip", "mov", {}, "clip.mov"},
+        // Only the name's own extension goes: the rest of a dotted name stays.
+        {"Trip.day1.mp4", "mp4", source, "Trip.day1.mp4"},
+        {"Trip.day1.mp4", "mkv", source, "Trip.day1.mkv"},
+        {"Trip.day1.mkv", "mp4", source, "Trip.day1.mp4"},
+        // A name with nothing of its own (a cleared or dotted name field) takes the source's.
+        {"", "mp4", source, "Trip.day1.mp4"},
+        {".", "mp4", source, "Trip.day1.mp4"},
+        {".mp4", "mp4", source, "Trip.day1.mp4"},
+        {"..mp4", "mp4", source, "Trip.day1.mp4"},
+        {" ", "avi", source, "Trip.day1.avi"},
+        {"", "mp4", {}, "Untitled.mp4"},
+        {".", "mp4", {}, "Untitled.mp4"},
     };
     for (const Row &row : rows)
-        EXPECT_EQ(makeAVOutputPath(d, QString::fromUtf8(row.name), QString::fromLatin1(row.suffix)),
-                  d + QLatin1Char('/') + QString::fromLatin1(row.expected)) << row.name;
+        EXPECT_EQ(makeAVOutputPath(d, QString::fromUtf8(row.name), QString::fromLatin1(row.suffix), row.source),
+                  d + QLatin1Char('/') + QString::fromLatin1(row.expected)) << '"' << row.name << "\" " << row.suffix;
     EXPECT_EQ(makeAVOutputPath(d, QString(), QStringLiteral("mp4")), d + QStringLiteral("/Untitled.mp4"));
     EXPECT_TRUE(makeAVOutputPath(QString(), QStringLiteral("clip"), QStringLiteral("mp4")).startsWith(QDir::homePath()));
 
@@ -95,6 +108,38 @@ TEST(SubtitleCopy, ABig5FileThatIsNoBig5FailsWithItsMessage)
     EXPECT_TRUE(capture.text().startsWith(QLatin1String("can not read srt subtitle file")));
     EXPECT_EQ(charset, QStringLiteral("Big5"));
     EXPECT_TRUE(GenExtSubtitleFilter(path, QStringLiteral("Big5")).isNull());
+}
+
+// A cue still showing at a trim's start (5 s) is made to begin there; those before and after
+// stay as they are, for the engine to drop or shift.
+TEST(SubtitleCueStart, CuesShowingAtTheStartBeginThere)
+{
+    QTemporaryDir dir;
+    struct Row { const char *file; QByteArray text; QByteArray cut; };
+    const Row rows[] = {
+        {"a.srt", "1\n00:00:01,000 --> 00:00:02,000\nBefore\n\n2\n00:00:04,500 --> 00:00:06,250\nAcross\n\n"
+                  "3\n00:00:07,000 --> 00:00:08,000\nAfter\n",
+         "1\n00:00:01,000 --> 00:00:02,000\nBefore\n\n2\n00:00:05,000 --> 00:00:06,250\nAcross\n\n"
+         "3\n00:00:07,000 --> 00:00:08,000\nAfter\n"},
+        {"b.srt", "1\r\n00:00:00,000 --> 00:01:00,000\r\nLong\r\n", "1\r\n00:00:05,000 --> 00:01:00,000\r\nLong\r\n"},
+        {"c.vtt", "WEBVTT\n\n00:04.000 --> 00:05.500\nAcross\n\n00:05.000 --> 00:06.000\nAt\n",
+         "WEBVTT\n\n00:00:05.000 --> 00:05.500\nAcross\n\n00:05.000 --> 00:06.000\nAt\n"},
+        {"d.ass", "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+                  "Dialogue: 0,0:00:03.50,0:00:09.00,Default,,0,0,0,,Across, with a comma\n"
+                  "Dialogue: 0,0:00:01.00,0:00:04.99,Default,,0,0,0,,Before\n",
+         "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+         "Dialogue: 0,0:00:05.00,0:00:09.00,Default,,0,0,0,,Across, with a comma\n"
+         "Dialogue: 0,0:00:01.00,0:00:04.99,Default,,0,0,0,,Before\n"},
+        // Formats without known timing lines are left alone.
+        {"e.sub", "{100}{200}Micro\n", "{100}{200}Micro\n"},
+    };
+    for (const Row &row : rows) {
+        const QString path = dir.filePath(QString::fromLatin1(row.file));
+        writeBytes(path, row.text);
+        EXPECT_TRUE(startCuesAt(path, 5)) << row.file;
+        EXPECT_EQ(readAll(path), row.cut) << row.file;
+    }
+    EXPECT_FALSE(startCuesAt(dir.filePath(QStringLiteral("gone.srt")), 5));
 }
 
 TEST(StreamMarks, NameStreamsByIdOrPosition)

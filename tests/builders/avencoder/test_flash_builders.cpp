@@ -112,7 +112,7 @@ TEST(F4VFileBuilder, ThreadCountOtherThanTheMachinesFollowsTheInput)
     BuilderRun subtitled(Video_To_F4V_With_AVEncoder, flashItem("Video_F4V.plist"));
     subtitled.cpuCore = machine + 1;
     subtitled.trim(0.25f, 0.75f);
-    subtitled.item->addExtraSubtitle(QStringLiteral("/media/clip.srt"));
+    addSubtitleFile(*subtitled.item, subtitled.out.path());
     subtitled.item->setting()->setSubtitleIndex(0);
     const ArgumentPtr argument = subtitled.run();
     ASSERT_TRUE(argument);

@@ -52,6 +52,14 @@ int failingExtraction(const char *, int, const char *)
     return 1;
 }
 
+// The stream position the last recording extraction was asked for.
+int extractedIndex = -1;
+int recordingExtraction(const char *input, int index, const char *output)
+{
+    extractedIndex = index;
+    return fakeExtraction(input, index, output);
+}
+
 } // namespace
 
 TEST(VideoFilterChain, NothingToFilterGivesNoGraph)
@@ -201,18 +209,55 @@ TEST(VideoFilterChain, SubtitleFileAndWatermarkChainInOrder)
 
 TEST(VideoFilterChain, InnerTextSubtitleIsTakenOutFirst)
 {
-    Chain chain({640, 480});
-    auto text = std::make_shared<DNTSubtitle>();
-    text->sid = 3;
-    text->codecID = QStringLiteral("S_TEXT/UTF8");
-    chain.item->subtitleTracks() << text;
-    chain.item->setting()->setSubtitleIndex(0);
+    // Every kind of text stream is burnt from its words; a picture one is laid over as it is.
+    struct Kind { const char *codecID; bool text; };
+    for (const Kind &kind : {Kind{"S_TEXT/UTF8", true}, Kind{"S_TEXT/ASS", true}, Kind{"D_WEBVTT/SUBTITLES", true},
+                             Kind{"tx3g", true}, Kind{"text", true}, Kind{"S_VOBSUB", false}}) {
+        Chain chain({640, 480});
+        auto stream = std::make_shared<DNTSubtitle>();
+        stream->sid = 3;
+        stream->codecID = QString::fromLatin1(kind.codecID);
+        chain.item->subtitleTracks() << stream;
+        chain.item->setting()->setSubtitleIndex(0);
+        SetAVSubtitleExtractor(fakeExtraction);
+        const QString graph = chain.graph();
+        SetAVSubtitleExtractor(nullptr);
+        EXPECT_EQ(QRegularExpression(QStringLiteral("^\\[0:#1\\]null\\[VA\\];\\[VA\\]subtitles=filename=.+\\.srt\\[video\\]$"))
+                      .match(graph).hasMatch(),
+                  kind.text) << kind.codecID << ": " << graph.toStdString();
+    }
+}
 
-    SetAVSubtitleExtractor(fakeExtraction);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\[0:#1\\]null\\[VA\\];\\[VA\\]subtitles=filename=.+\\.srt\\[video\\]$"))
-                    .match(chain.graph()).hasMatch()) << chain.graph().toStdString();
-    // A subtitle that cannot be taken out is left out; the rest of the conversion goes on.
+TEST(VideoFilterChain, InnerTextSubtitleThatCannotBeTakenOutFailsTheGraph)
+{
+    QTemporaryDir dir;
+    const QString srt = dir.filePath(QStringLiteral("x.srt"));
+    writeText(srt, QByteArray("1\n00:00:00,500 --> 00:00:01,500\nText\n"));
+    Chain chain({640, 480});
+    // The movie's second text stream, after a side-car file in the item's list: the engine is
+    // asked for its position among the movie's own streams.
+    chain.item->addExtraSubtitle(srt);
+    for (const char *codec : {"S_TEXT/UTF8", "tx3g"}) {
+        auto stream = std::make_shared<DNTSubtitle>();
+        stream->codecID = QString::fromLatin1(codec);
+        chain.item->subtitleTracks() << stream;
+    }
+    chain.item->setting()->setSubtitleIndex(2);
+    SetAVSubtitleExtractor(recordingExtraction);
+    EXPECT_FALSE(chain.graph().isNull());
+    EXPECT_EQ(extractedIndex, 1);
+
+    // Left out, the conversion would look finished without the subtitle asked for.
     SetAVSubtitleExtractor(failingExtraction);
-    EXPECT_TRUE(chain.graph().isNull());
+    QString failure;
+    EXPECT_TRUE(GenVideoFilterChain(*chain.item, chain.options, {}, true, &failure).isNull());
+    EXPECT_TRUE(failure.contains(QLatin1String("cannot be taken out to be burnt in"))) << failure.toStdString();
     SetAVSubtitleExtractor(nullptr);
+
+    // So does a subtitle file that cannot be read.
+    QFile::remove(srt);
+    chain.item->setting()->setSubtitleIndex(0);
+    failure.clear();
+    EXPECT_TRUE(GenVideoFilterChain(*chain.item, chain.options, {}, true, &failure).isNull());
+    EXPECT_TRUE(failure.contains(QLatin1String("cannot be read to be burnt in"))) << failure.toStdString();
 }

@@ -57,12 +57,12 @@ TEST_F(MediaProbe, FixtureFilesBecomeFileItems)
         QStringList audioCodecs;
         const char *outputName;
     } cases[] = {
-        {"clip.mp4", "MPEG-4", "MP4 Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip"},
-        {"clip.mov", "MPEG-4", "MOV Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip"},
+        {"clip.mp4", "MPEG-4", "MP4 Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip.mp4"},
+        {"clip.mov", "MPEG-4", "MOV Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip.mov"},
         // MediaInfo reports no performer for Matroska's ARTIST tag.
-        {"clip.mkv", "Matroska", "MKV Clip", "", 640, 360, "AVC", {"AC3", "AAC"}, "clip"},
-        {"clip.avi", "AVI", "AVI Clip", "", 320, 240, "MPEG-4 Visual", {"MP3"}, "clip"},
-        {"clip.mpg", "MPEG-PS", "", "", 320, 240, "MPEG Video", {"MP2"}, "clip"},
+        {"clip.mkv", "Matroska", "MKV Clip", "", 640, 360, "AVC", {"AC3", "AAC"}, "clip.mkv"},
+        {"clip.avi", "AVI", "AVI Clip", "", 320, 240, "MPEG-4 Visual", {"MP3"}, "clip.avi"},
+        {"clip.mpg", "MPEG-PS", "", "", 320, 240, "MPEG Video", {"MP2"}, "clip.mpg"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
@@ -265,7 +265,7 @@ TEST_F(MediaProbe, PathsWithSpacesQuotesAndNonAsciiCharacters)
     ASSERT_TRUE(QFile::copy(media(QStringLiteral("clip.mkv")), odd));
     const auto node = fileNodeWithFile(odd, false);
     ASSERT_TRUE(node);
-    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("Été «clip» 'one' \"two\" 你好"));
+    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("Été «clip» 'one' \"two\" 你好.mkv"));
     EXPECT_EQ(node->audioTracks().size(), 2);
     EXPECT_TRUE(node->sameStreams()) << "the AV encoder's probe reads the path too";
 }
@@ -297,7 +297,7 @@ TEST_F(MediaProbe, DevtoolPrintsTheItemAsJson)
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
     const QJsonObject item = QJsonDocument::fromJson(result.output).object();
     EXPECT_EQ(item.value("fileFormat").toString(), QStringLiteral("MPEG-4"));
-    EXPECT_EQ(item.value("output").toObject().value("outputName").toString(), QStringLiteral("movie"));
+    EXPECT_EQ(item.value("output").toObject().value("outputName").toString(), QStringLiteral("movie.mp4"));
     EXPECT_EQ(item.value("defaultAudio").toInt(), 0);
     EXPECT_EQ(item.value("videoTracks").toArray().first().toObject().value("width").toInt(), 320);
     const QJsonArray subtitles = item.value("subtitleTracks").toArray();

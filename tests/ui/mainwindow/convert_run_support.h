@@ -81,8 +81,14 @@ struct Batch
     // A fixture media file with a shipped file profile, added as the file loader hands it over.
     DNFileNodePtr addFile(const char *relative, const char *profile)
     {
+        return addFileAt(testsupport::fixturePath(QString::fromLatin1(relative)), profile);
+    }
+
+    // A file authored by the test itself.
+    DNFileNodePtr addFileAt(const QString &path, const char *profile)
+    {
         QString error;
-        DNFileNodePtr file = fileNodeWithFile(testsupport::fixturePath(QString::fromLatin1(relative)), false, &error);
+        DNFileNodePtr file = fileNodeWithFile(path, false, &error);
         EXPECT_TRUE(file) << error.toStdString();
         if (!file)
             return file;

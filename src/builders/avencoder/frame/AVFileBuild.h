@@ -35,6 +35,7 @@ struct AVFileBuild
     int endpos = 0;              // the expected length in whole seconds
     bool selection = false;      // explicit stream mapping is needed
     bool graphWritten = false;   // a "-filter_complex" graph was written
+    bool inputTrimmed = false;   // the trim words stand before the input: they cut the input alone
     bool failed = false;         // a step could not write what it must: no vector is made
 };
 

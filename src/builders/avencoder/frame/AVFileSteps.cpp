@@ -39,20 +39,18 @@ QString kbps(const std::shared_ptr<NXProfileInfoBase> &field)
 // in needs the input's own timestamps, so its trim follows the input).
 void writeTrim(AVFileBuild &build)
 {
-    const float duration = build.video->duration;
-    if (!build.setting->trimEnable() || duration <= 0.0f)
+    const std::optional<AVTrim> trim = trimOf(build);
+    if (!trim)
         return;
-    const int start = trimSeconds(build.setting->trimStartPercent() * duration);
-    const int length = trimSeconds((build.setting->trimEndPercent() - build.setting->trimStartPercent()) * duration);
-    if (length <= 0) {
+    if (trim->length <= 0) {
         failAVFileBuild(build, QStringLiteral("the trim of %1 keeps less than a second").arg(build.item->path()));
         return;
     }
     put(build, "-ss");
-    put(build, QString::number(start));
+    put(build, QString::number(trim->start));
     put(build, "-t");
-    put(build, QString::number(length));
-    build.endpos = length;
+    put(build, QString::number(trim->length));
+    build.endpos = trim->length;
 }
 
 bool burnsSubtitle(const AVFileBuild &build)
@@ -86,8 +84,10 @@ void stepHead(AVFileBuild &build)
 
 void stepTrimBeforeInput(AVFileBuild &build)
 {
-    if (!burnsSubtitle(build))
-        writeTrim(build);
+    if (burnsSubtitle(build))
+        return;
+    writeTrim(build);
+    build.inputTrimmed = trimOf(build).has_value();
 }
 
 void stepInput(AVFileBuild &build)
@@ -268,10 +268,22 @@ void stepMP4Container(AVFileBuild &build)
 
 void stepChapters(AVFileBuild &build)
 {
-    if (build.endpos == 0 || float(build.endpos) == build.video->duration)
+    // The engine copies the source's chapters, moved to a trim's start and cut at its end. A trim
+    // before the input bounds the input alone: the output is bounded too, or the chapters after
+    // the trim's end stay (and an MP4's chapter track makes the file that much longer).
+    if (!build.inputTrimmed)
         return;
-    put(build, "-map_chapters");
-    put(build, QString::number(-1));
+    put(build, "-t");
+    put(build, QString::number(build.endpos));
+}
+
+std::optional<AVTrim> trimOf(const AVFileBuild &build)
+{
+    const float duration = build.video->duration;
+    if (!build.setting->trimEnable() || duration <= 0.0f)
+        return std::nullopt;
+    return AVTrim{trimSeconds(build.setting->trimStartPercent() * duration),
+                  trimSeconds((build.setting->trimEndPercent() - build.setting->trimStartPercent()) * duration)};
 }
 
 void stepOutput(AVFileBuild &build)
@@ -301,7 +313,7 @@ QString appendOutputArgument(Argument *argument, DNFileNode &item, const VideoCo
 {
     const QString suffix = item.profile() ? item.profile()->fileNameSuffix() : QString();
     const QString name = item.nodeInfo() ? item.nodeInfo()->outputName() : QString();
-    const QString path = makeAVOutputPath(OptionText(options.outputDirectory), name, suffix);
+    const QString path = makeAVOutputPath(OptionText(options.outputDirectory), name, suffix, item.path());
     item.setOutputName(path);
     AppendArgument(argument, path);
     return path;

@@ -2,6 +2,8 @@
 
 #include "builders/avencoder/frame/AVFileBuild.h"
 
+#include <optional>
+
 class DNNodeInfo;
 struct AVPictureFrame;
 
@@ -33,8 +35,18 @@ void stepStreamMapping(AVFileBuild &build);     // [B17] "-map" video and audio 
 void stepNoSubtitles(AVFileBuild &build);       // [B18] "-sn"
 void stepPixelFormat(AVFileBuild &build);       // [B19] "-pix_fmt" "yuv420p" for a 2vuy source
 void stepMP4Container(AVFileBuild &build);      // [B20] "-f" ipod, mov or mp4
-void stepChapters(AVFileBuild &build);          // [B21] "-map_chapters" "-1" when the length changed
+void stepChapters(AVFileBuild &build);          // [B21] "-t" length again after the inputs, when the trim
+                                                //       went before the input (so the chapters end with the output)
 void stepOutput(AVFileBuild &build);            // [B22] the output path, last; the item's output name
+
+// A trim in whole seconds of the selected video track.
+struct AVTrim
+{
+    int start = 0;
+    int length = 0;
+};
+// The item's trim; none when trimming is off or the track's length is unknown.
+std::optional<AVTrim> trimOf(const AVFileBuild &build);
 
 // "-filter_complex" and the item's picture graph, when there is one (frame: the frame a builder
 // fixes in place of the profile's, see GenVideoFilterChainForFrame).

@@ -126,6 +126,16 @@ QRectF aspectLocked(const QRectF &proposed, const QRectF &current, QSizeF aspect
     return p;
 }
 
+QRectF placedWithin(const QRectF &area, QSizeF bounds)
+{
+    const double W = bounds.width(), H = bounds.height();
+    if (W <= 0 || H <= 0 || area.width() <= 0 || area.height() <= 0)
+        return intersection(QRectF(QPointF(0, 0), bounds), area);
+    const double shrink = std::min({1.0, W / area.width(), H / area.height()});
+    const double w = area.width() * shrink, h = area.height() * shrink;
+    return QRectF(std::clamp(area.x(), 0.0, W - w), std::clamp(area.y(), 0.0, H - h), w, h);
+}
+
 QRectF fractionsOf(const QRectF &area, QSizeF bounds)
 {
     const double W = bounds.width(), H = bounds.height();

@@ -47,6 +47,9 @@ QRectF centredFit(QSizeF ratio, QSizeF bounds);
 // the height; a matched side that would leave the bounds (right or top) refuses the proposal
 // as a whole. A lock with a side of 0 (or an invalid size) locks nothing.
 QRectF aspectLocked(const QRectF &proposed, const QRectF &current, QSizeF aspect, QSizeF bounds);
+// area inside bounds (from 0 to the bounds' size): made smaller with its proportions kept when
+// it is larger, then moved in as little as takes; its origin stays where it fits.
+QRectF placedWithin(const QRectF &area, QSizeF bounds);
 // area as fractions of bounds (x / W, y / H, width / W, height / H); zero for empty bounds.
 QRectF fractionsOf(const QRectF &area, QSizeF bounds);
 

@@ -1,4 +1,4 @@
-#include "convert/engine/ISOBackupProgress.h"
+#include "enginekit/ISOBackupProgress.h"
 
 #include <algorithm>
 #include <cstdio>

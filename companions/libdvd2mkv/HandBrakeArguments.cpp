@@ -1,4 +1,4 @@
-#include "convert/engine/HandBrakeArguments.h"
+#include "libdvd2mkv/HandBrakeArguments.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "convert/engine/FFmpegProgress.h"
+#include "enginekit/FFmpegProgress.h"
 
-#include "convert/engine/EngineFigures.h"
+#include "enginekit/EngineFigures.h"
 
 #include <charconv>
 #include <string>

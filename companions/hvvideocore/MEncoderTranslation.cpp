@@ -1,4 +1,6 @@
-#include "convert/engine/MEncoderTranslation.h"
+#include "hvvideocore/MEncoderTranslation.h"
+#include "hvvideocore/MEncoderRules.h"
+#include "hvvideocore/MEncoderWords.h"
 
 #include <algorithm>
 #include <array>
@@ -8,192 +10,7 @@
 
 namespace {
 
-// mencoder options that take no value; every other "-word" takes the word after it.
-constexpr std::array<std::string_view, 16> kFlagOptions{
-    "-nosound", "-novideo", "-forcedsubsonly", "-dumpstream", "-noskip", "-quiet", "-really-quiet",
-    "-noautosub", "-nocache", "-idx", "-forceidx", "-noidx", "-nosub", "-noodml", "-utf8", "-unicode",
-};
-
-bool isFlag(std::string_view word)
-{
-    return std::find(kFlagOptions.begin(), kFlagOptions.end(), word) != kFlagOptions.end();
-}
-
-std::string joined(const std::vector<std::string> &words)
-{
-    std::string text;
-    for (const std::string &w : words) {
-        if (!text.empty())
-            text += ' ';
-        text += w;
-    }
-    return text;
-}
-
-// ---- sub-option lists ("key=value:flag:key=value") -------------------------------------------
-
-std::vector<std::string> splitColons(const std::string &text)
-{
-    std::vector<std::string> items;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t end = text.find(':', start);
-        const std::string item = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!item.empty())
-            items.push_back(item);
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return items;
-}
-
-std::string joinColons(const std::vector<std::string> &items)
-{
-    std::string text;
-    for (const std::string &i : items) {
-        if (!text.empty())
-            text += ':';
-        text += i;
-    }
-    return text;
-}
-
-std::string itemKey(const std::string &item)
-{
-    return item.substr(0, item.find('='));
-}
-
-std::string itemValue(const std::vector<std::string> &items, const std::string &key)
-{
-    for (const std::string &i : items) {
-        const size_t eq = i.find('=');
-        if (eq != std::string::npos && i.compare(0, eq, key) == 0)
-            return i.substr(eq + 1);
-    }
-    return {};
-}
-
-// Removes the items whose key is one of keys; true when one was there.
-bool removeItems(std::vector<std::string> &items, std::initializer_list<std::string_view> keys)
-{
-    const auto before = items.size();
-    items.erase(std::remove_if(items.begin(), items.end(),
-                               [&](const std::string &i) {
-                                   const std::string k = itemKey(i);
-                                   return std::find(keys.begin(), keys.end(), k) != keys.end();
-                               }),
-                items.end());
-    return items.size() != before;
-}
-
-// ---- the words of one vector ------------------------------------------------------------------
-
-struct Words
-{
-    std::vector<std::string> list;
-
-    // Index of the last occurrence of option, -1 when absent (mencoder takes the last).
-    int last(std::string_view option) const
-    {
-        for (int i = int(list.size()) - 1; i >= 0; --i)
-            if (list[size_t(i)] == option)
-                return i;
-        return -1;
-    }
-    bool has(std::string_view option) const { return last(option) >= 0; }
-    std::string value(std::string_view option) const
-    {
-        const int i = last(option);
-        return (i >= 0 && size_t(i) + 1 < list.size()) ? list[size_t(i) + 1] : std::string();
-    }
-    // Sets the value of every occurrence; appends the pair when there is none.
-    void set(std::string_view option, const std::string &value)
-    {
-        bool found = false;
-        for (size_t i = 0; i + 1 < list.size(); ++i) {
-            if (list[i] == option) {
-                list[i + 1] = value;
-                found = true;
-            }
-        }
-        if (!found) {
-            list.emplace_back(option);
-            list.push_back(value);
-        }
-    }
-    // Removes every occurrence with its value.
-    bool remove(std::string_view option)
-    {
-        bool found = false;
-        for (size_t i = 0; i < list.size();) {
-            if (list[i] == option) {
-                list.erase(list.begin() + long(i), list.begin() + long(std::min(i + 2, list.size())));
-                found = true;
-            } else {
-                ++i;
-            }
-        }
-        return found;
-    }
-    // The words that are neither options nor option values: the inputs.
-    std::vector<std::string> inputs() const
-    {
-        std::vector<std::string> found;
-        for (size_t i = 0; i < list.size(); ++i) {
-            const std::string &w = list[i];
-            if (w.size() > 1 && w[0] == '-') {
-                if (!isFlag(w))
-                    ++i;
-            } else {
-                found.push_back(w);
-            }
-        }
-        return found;
-    }
-};
-
-// Writes a -lavcopts list back; an emptied list leaves the option out (mencoder refuses "").
-void setLavcopts(Words &words, const std::vector<std::string> &items)
-{
-    if (!words.has("-lavcopts"))
-        return;
-    if (items.empty())
-        words.remove("-lavcopts");
-    else
-        words.set("-lavcopts", joinColons(items));
-}
-
-struct Context
-{
-    Context(Words w, const MEncoderEnvironment &e, MEncoderPlan &p) : words(std::move(w)), environment(e), plan(p) {}
-
-    Words words;
-    const MEncoderEnvironment &environment;
-    MEncoderPlan &plan;
-    bool dvdInput = false;
-    std::string dvdDevice;
-    int dvdTitleNumber = 0;
-    MEncoderDvdTitle dvd;
-    std::vector<std::string> fileInputs;
-    std::vector<MEncoderInputFacts> fileFacts;
-};
-
-bool isDvdUrl(const std::string &word)
-{
-    return word.rfind("dvd://", 0) == 0 || word.rfind("dvdnav://", 0) == 0;
-}
-
-std::string lowerExtension(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    const size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return {};
-    std::string ext = path.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return ext;
-}
+using namespace mencoder_words;
 
 // The lavc audio encoder names of the builders and what ffmpeg calls the encoder today.
 std::string ffmpegAudioEncoder(const std::string &lavcName)
@@ -251,10 +68,6 @@ std::vector<std::string> ffmpegHead()
 }
 
 // ---- the rules --------------------------------------------------------------------------------
-// Each rule looks at the words, changes them when it applies, and returns the note for the log
-// ("before -> after"); an empty note means it did not apply.
-
-using Rule = std::string (*)(Context &);
 
 // mplayer's -aid wants the DVD stream id (0x80 + n for AC-3 ...); the builders write the track's
 // position in the title. Read from the title's audio control, since a disc's tracks need not be
@@ -624,8 +437,8 @@ struct NamedRule
 };
 
 // In the order they apply: the join replaces the whole mencoder run, so it comes before the
-// audio rules, which only touch a run that is left.
-constexpr std::array<NamedRule, 11> kRules{{
+// audio rules, which only touch a run that is left; the rules that only save time come last.
+constexpr std::array<NamedRule, 13> kRules{{
     {"dvd-audio-stream-id", ruleDvdAudioStreamId},
     {"dvd-display-aspect", ruleDvdDisplayAspect},
     {"dvd-title-end", ruleDvdTitleEnd},
@@ -637,6 +450,8 @@ constexpr std::array<NamedRule, 11> kRules{{
     {"lavf-copy-join", ruleLavfCopyJoin},
     {"lavc-audio-mp2", ruleLavcAudioMp2},
     {"audio-through-ffmpeg", ruleAudioThroughFFmpeg},
+    {"identity-eq2", ruleIdentityEq2},
+    {"dvd-decoder-threads", ruleDvdDecoderThreads},
 }};
 
 } // namespace

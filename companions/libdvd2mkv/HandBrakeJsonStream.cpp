@@ -1,4 +1,4 @@
-#include "convert/engine/HandBrakeJsonStream.h"
+#include "libdvd2mkv/HandBrakeJsonStream.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
-#include "convert/engine/MEncoderStatus.h"
+#include "hvvideocore/MEncoderStatus.h"
 
-#include "convert/engine/EngineFigures.h"
+#include "enginekit/EngineFigures.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "convert/engine/FFmpegArgumentTranslation.h"
+#include "avencoder/FFmpegArgumentTranslation.h"
 
 #include <algorithm>
 #include <array>

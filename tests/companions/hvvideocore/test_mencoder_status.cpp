@@ -1,4 +1,4 @@
-#include "convert/engine/MEncoderStatus.h"
+#include "hvvideocore/MEncoderStatus.h"
 
 #include <gtest/gtest.h>
 

@@ -38,6 +38,8 @@ struct MEncoderEnvironment
     std::function<MEncoderInputFacts(const std::string &path)> inputFacts;
     // A fresh path for an intermediate file with the given extension (".nut"); empty: none can be made.
     std::function<std::string(const std::string &extension)> temporaryPath;
+    // The machine's processors, 0 when unknown: how many threads may decode a DVD's picture.
+    unsigned processors = 0;
 };
 
 struct MEncoderPlan

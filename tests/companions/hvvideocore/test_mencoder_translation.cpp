@@ -1,4 +1,4 @@
-#include "convert/engine/MEncoderTranslation.h"
+#include "hvvideocore/MEncoderTranslation.h"
 
 #include <gtest/gtest.h>
 
@@ -134,9 +134,15 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
          "/t/a.avi /t/b.avi -of avi -oac copy -ovc copy -o /o/j.avi -cache 8192", ""},
         {"",   // words this mencoder takes as they are
          "dvd://1 -dvd-device /d -ss 0 -ovc x264 -x264encopts bitrate=900:threads=4 -oac mp3lame -lameopts abr:br=128 "
-         "-vf pp,scale=640:-2,eq2=1:1:0:1,harddup,fixpts -ofps 30000/1001 -nosound -o /o/m.mp4 -of lavf -lavfopts format=mp4",
+         "-vf pp,scale=640:-2,harddup,fixpts -ofps 30000/1001 -nosound -o /o/m.mp4 -of lavf -lavfopts format=mp4",
          "dvd://1 -dvd-device /d -ss 0 -ovc x264 -x264encopts bitrate=900:threads=4 -oac mp3lame -lameopts abr:br=128 "
-         "-vf pp,scale=640:-2,eq2=1:1:0:1,harddup,fixpts -ofps 30000/1001 -nosound -o /o/m.mp4 -of lavf -lavfopts format=mp4",
+         "-vf pp,scale=640:-2,harddup,fixpts -ofps 30000/1001 -nosound -o /o/m.mp4 -of lavf -lavfopts format=mp4",
+         ""},
+        {"identity-eq2",   // the builders' neutral eq2 changes no pixel: mencoder is spared it
+         "dvd://1 -dvd-device /d -ss 0 -ovc x264 -x264encopts bitrate=900 -vf pp,scale=640:-2,eq2=1:1:0:1,harddup,fixpts "
+         "-nosound -o /o/m.mp4 -of lavf -lavfopts format=mp4",
+         "dvd://1 -dvd-device /d -ss 0 -ovc x264 -x264encopts bitrate=900 -vf pp,scale=640:-2,harddup,fixpts "
+         "-nosound -o /o/m.mp4 -of lavf -lavfopts format=mp4",
          ""},
     };
     for (const Case &c : cases) {
@@ -311,4 +317,42 @@ TEST(MEncoderTranslation, TimeValues)
     };
     for (const auto &[text, seconds] : cases)
         EXPECT_DOUBLE_EQ(mencoderTimeValue(text), seconds) << text;
+}
+
+// Rules that only save time: what goes is what changes no picture, and the decoder's threads are
+// given only where mencoder decodes a DVD's picture.
+TEST(MEncoderTranslation, TimeSavingRulesKeepEveryWordThatChangesThePicture)
+{
+    struct Case
+    {
+        std::string vector;
+        unsigned processors;
+        std::string mencoder;
+    };
+    const std::string tail = " -ovc lavc -nosound -o /o/a.avi";
+    const Case cases[] = {
+        {"/t/a.mpg -vf eq2" + tail, 0, "/t/a.mpg" + tail},
+        {"/t/a.mpg -vf scale=320:-2,eq2=1.0:1:0:1:1:1:1:0.5,harddup" + tail, 0, "/t/a.mpg -vf scale=320:-2,harddup" + tail},
+        {"/t/a.mpg -vf eq2=1:1.2:0:1,harddup" + tail, 0, "/t/a.mpg -vf eq2=1:1.2:0:1,harddup" + tail},
+        {"/t/a.mpg -vf eq2=1:1:0.1,eq2=1:1:0:1" + tail, 0, "/t/a.mpg -vf eq2=1:1:0.1" + tail},
+        {"/t/a.mpg -vf eq2=1:1:0:1:1:0.9,eq2=x" + tail, 0, "/t/a.mpg -vf eq2=1:1:0:1:1:0.9,eq2=x" + tail},
+        {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6" + tail, 8,
+         "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6" + tail + " -lavdopts threads=4"},
+        {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6" + tail, 2,
+         "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6" + tail + " -lavdopts threads=2"},
+        {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6" + tail, 1, "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6" + tail},
+        {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -lavdopts threads=1" + tail, 8,
+         "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -lavdopts threads=1" + tail},
+        {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -ovc copy -oac copy -o /o/a.mpg", 8,
+         "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -ovc copy -oac copy -o /o/a.mpg"},
+        {"/t/a.mpg" + tail, 8, "/t/a.mpg" + tail},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.vector);
+        int temporaries = 0;
+        MEncoderEnvironment environment = fakeEnvironment(&temporaries, false);
+        environment.processors = c.processors;
+        const MEncoderPlan plan = planMEncoderPass(split("encoder " + c.vector), environment);
+        EXPECT_EQ(plan.mencoder, split(c.mencoder));
+    }
 }

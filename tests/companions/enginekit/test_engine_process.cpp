@@ -1,4 +1,4 @@
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 
 #include <gtest/gtest.h>
 
