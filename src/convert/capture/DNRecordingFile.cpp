@@ -1,10 +1,10 @@
 #include "convert/capture/DNRecordingFile.h"
 
 #include "convert/capture/DNCaptureTools.h"
-#include "enginekit/EngineProcess.h"
 #include "convert/engine/OutputReading.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNPartialOutput.h"
+#include "enginekit/EngineProcess.h"
 
 #include <QFile>
 #include <QFileInfo>

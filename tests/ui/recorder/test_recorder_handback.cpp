@@ -1,8 +1,9 @@
 // The recorder windows from the main window: its buttons open them in its place, and closing one
 // brings the main window back with the last recording in the media list when the recorder's
-// setting asks for it (and nothing otherwise).
+// setting asks for it (and nothing otherwise), converted under its whole name.
 #include "recorder_test_support.h"
 
+#include "builders/avencoder/DNAVVideoArgvPublic.h"
 #include "convert/capture/DNCaptureSession.h"
 #include "convert/capture/DNRecordingName.h"
 #include "core/settings/DNSetting.h"
@@ -109,6 +110,12 @@ TEST_F(RecorderHandBack, ScreenRecorderOpensInPlaceAndHandsItsRecordingBack)
     ASSERT_TRUE(node);
     EXPECT_EQ(node->path(), movie);
     EXPECT_FALSE(node->videoTracks().isEmpty());
+    // Converted, it keeps its whole name, seconds and all ("... 06.26.41.mp4", not "... 06.26.mp4"):
+    // two recordings of one minute do not share a name.
+    const QString out = folder_.path() + QStringLiteral("/out");
+    ASSERT_TRUE(node->nodeInfo());
+    EXPECT_EQ(makeAVOutputPath(out, node->nodeInfo()->outputName(), QStringLiteral("mp4"), node->path()),
+              out + QLatin1Char('/') + QFileInfo(movie).completeBaseName() + QStringLiteral(".mp4"));
     // The closed recorder's controller is released.
     EXPECT_TRUE(recordertest::waitFor([&] { return closing.isNull(); }));
 }
