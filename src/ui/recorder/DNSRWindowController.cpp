@@ -131,6 +131,9 @@ void DNSRWindowController::createCaptureRecorder()
     connect(screenRecorder.get(), &DNScreenRecorder::previewFrame, captureView, &DNCapturePreviewView::showFrame);
     // The live picture is fetched at the size the view shows it, in the screen's pixels.
     screenRecorder->addCaptureVideoPreview(captureView->size() * captureView->devicePixelRatio());
+    // Recording works without it; the log says why it is missing.
+    if (!screenRecorder->preview().isRunning())
+        captureView->setMessage(tr("The live picture of the screen cannot be shown here."));
     screenRecorder->setSessionPreset(DNSessionPresetAtIndex(setting->sessionPresetIndex()));
     screenRecorder->setMaxScreenInputFramerate(float(setting->maxFramerate()));
     screenRecorder->setCaptureMouseClicks(setting->captureMouse());
