@@ -48,15 +48,21 @@ double clockTicks()
     return ticks;
 }
 
-// Processor seconds of a process from /proc (user and system); -1 when it is gone.
-double processSeconds(qint64 pid)
+// The fields of /proc/PID/stat after the command name (which may hold blanks and parentheses),
+// from the state on; empty when the process is gone.
+QList<QByteArray> statFields(qint64 pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
-        return -1;
+        return {};
     const QByteArray text = stat.readAll();
-    // The fields after the command name, which may hold blanks and parentheses.
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return text.mid(text.lastIndexOf(')') + 2).split(' ');
+}
+
+// Processor seconds of a process (user and system); -1 when it is gone.
+double processSeconds(qint64 pid)
+{
+    const QList<QByteArray> fields = statFields(pid);
     if (fields.size() < 13)
         return -1;
     return (fields[11].toDouble() + fields[12].toDouble()) / clockTicks();
@@ -78,14 +84,10 @@ std::map<qint64, double> engines(qint64 serverPid)
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool ok = false;
         const qint64 pid = entry.toLongLong(&ok);
-        if (!ok)
+        if (!ok || pid == serverPid)
             continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields[1].toLongLong() == self && pid != serverPid)
+        const QList<QByteArray> fields = statFields(pid);
+        if (fields.size() > 1 && fields[1].toLongLong() == self)
             found[pid] = processSeconds(pid);
     }
     return found;
