@@ -21,6 +21,11 @@ constexpr size_t kKeptErrorBytes = 4096;
 const std::string_view kProgressFrames = "frame=";
 const std::string_view kLevel = "lavfi.astats.Overall.RMS_level=";
 
+qint64 steadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 } // namespace
 
 DNCaptureRun::DNCaptureRun(QObject *parent)
@@ -34,13 +39,6 @@ DNCaptureRun::~DNCaptureRun()
 {
     finish();
 }
-
-namespace {
-qint64 steadyMilliseconds()
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-} // namespace
 
 bool DNCaptureRun::start(const DNCapturePlan &plan, FinalPathChooser finalPath)
 {
@@ -130,8 +128,10 @@ void DNCaptureRun::checkStopPoint()
     if (stopPoint < 0 || quitSent_.load())
         return;
     const qint64 deadline = drainDeadline_.load();
-    const double written = framesWritten_.load() * 1e6 / movieFramesPerSecond_;
-    if (written >= double(stopPoint) || (deadline > 0 && steadyMilliseconds() >= deadline))
+    // Within a picture of the stop point is there: the movie's limit may end it a picture short.
+    const double picture = 1e6 / movieFramesPerSecond_;
+    const double written = framesWritten_.load() * picture;
+    if (written + picture > double(stopPoint) || (deadline > 0 && steadyMilliseconds() >= deadline))
         quitEngine();
 }
 

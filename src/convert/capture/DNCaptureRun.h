@@ -35,7 +35,7 @@ public:
     using FinalPathChooser = std::function<QString()>;
 
     explicit DNCaptureRun(QObject *parent = nullptr);
-    // finish()
+    // Ends as finish() does.
     ~DNCaptureRun() override;
 
     // Starts the engine; false, with errorText() set, when it cannot be started. A plan with a
