@@ -70,11 +70,11 @@ TEST(CaptureArguments, AMovieRunsOnOneTimelineFromItsStartAtAConstantRate)
     EXPECT_GT(words.indexOf(QStringLiteral("-copyts")), words.lastIndexOf(QStringLiteral("-i")));
     EXPECT_EQ(valueAfter(words, QStringLiteral("-fps_mode:v")), QStringLiteral("cfr"));
     EXPECT_EQ(valueAfter(words, QStringLiteral("-r:v")), QStringLiteral("12"));
-    // A camera gives its own rate: the movie takes 30; its kernel times become wall-clock times.
+    // A camera gives its own rate: the movie takes 30; its pictures are stamped by the wall clock.
     plan.source = std::make_shared<DNCameraCaptureSource>(QStringLiteral("/dev/video0"), QString());
     const QStringList camera = DNCaptureArguments(plan);
     EXPECT_EQ(valueAfter(camera, QStringLiteral("-r:v")), QStringLiteral("30"));
-    EXPECT_EQ(valueAfter(camera, QStringLiteral("-timestamps")), QStringLiteral("abs"));
+    EXPECT_EQ(valueAfter(camera, QStringLiteral("-use_wallclock_as_timestamps")), QStringLiteral("1"));
     // A run that only previews keeps the inputs' own times.
     plan.moviePath.clear();
     plan.timelineOriginMicroseconds = 0;
