@@ -181,8 +181,11 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
                 + std::to_string(workDoneError) + ")" + (lastError.empty() ? "" : ": " + lastError));
         return rc != 0 ? rc : workDoneError;
     }
+    // A trimmed part is held to its length here. A whole title's length comes from the scan, that
+    // is from the IFO's stated time, which a damaged disc may get wrong: the program measures it
+    // against what the title's data holds.
     std::string why;
-    if (!outputIsCompleteMedia(output, lengthSeconds, why)) {
+    if (!outputIsCompleteMedia(output, stopAt > 0 ? stopAt : 0, why)) {
         logLine("HandBrakeCLI reported success but " + why);
         return 1;
     }

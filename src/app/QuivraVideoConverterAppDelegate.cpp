@@ -193,14 +193,15 @@ void QuivraVideoConverterAppDelegate::openFiles(const QStringList &paths)
 void QuivraVideoConverterAppDelegate::resetMenuBarItemCurrentName()
 {
     const QString name = DNApplicationName();
+    // Each in the interface language, with the program's name in it.
     if (aboutMainMenuBarItem_)
-        aboutMainMenuBarItem_->setText(QStringLiteral("About ") + name);
+        aboutMainMenuBarItem_->setText(tr("About %1").arg(name));
     if (hiddenMainMenuBarItem_)
-        hiddenMainMenuBarItem_->setText(QStringLiteral("Hide ") + name);
+        hiddenMainMenuBarItem_->setText(tr("Hide %1").arg(name));
     if (quiteMainMenuBarItem_)
-        quiteMainMenuBarItem_->setText(QStringLiteral("Quit ") + name);
+        quiteMainMenuBarItem_->setText(tr("Quit %1").arg(name));
     if (helpMainMenuBarItem_)
-        helpMainMenuBarItem_->setText(name + QStringLiteral(" Help"));
+        helpMainMenuBarItem_->setText(tr("%1 Help").arg(name));
 
     if (!helpMenu_ || languageMenu_)
         return;
@@ -211,7 +212,9 @@ void QuivraVideoConverterAppDelegate::resetMenuBarItemCurrentName()
     const QStringList &codes = DNInterfaceLanguageCodes();
     for (int i = 0; i < codes.size(); ++i) {
         const QString &code = codes.at(i);
-        QString title = code == QLatin1String("Default") ? code : QLocale(code).nativeLanguageName();
+        // "Default" follows the system: it is a word of the interface language, the others each
+        // name themselves in their own.
+        QString title = code == QLatin1String("Default") ? tr("Default") : QLocale(code).nativeLanguageName();
         if (title.isEmpty())
             title = code;
         QAction *item = list->addAction(title);

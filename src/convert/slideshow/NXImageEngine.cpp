@@ -88,6 +88,10 @@ void NXImageEngine::beginEncoding()
 {
     isStoped_ = false;
     lines_ = OutputLineSplitter();
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        failureText_.clear();
+    }
     const QString jobPath = DNTemporaryFolder::uniqueFilePath(QStringLiteral("I2V_"), QStringLiteral(".plist"));
     QString error;
     if (!writePropertyList(storage(), jobPath, DNPropertyListFormat::XML, &error))
@@ -99,6 +103,8 @@ void NXImageEngine::beginEncoding()
                      {"HarnvaleAVEngine", QFile::encodeName(jobPath).toStdString()})) {
         DNRoughLog(QStringLiteral("The image-to-video engine %@ cannot be started: %s"), engine,
                    task->errorText().c_str());
+        std::lock_guard<std::mutex> guard(lock_);
+        failureText_ = QString::fromStdString(task->errorText());
         return;
     }
     {
@@ -109,10 +115,13 @@ void NXImageEngine::beginEncoding()
             task->requestStop({{}, SIGTERM, kStopGraceMs});
     }
     task->wait([this](std::string_view chunk) { onMPlayerOutputChanged(chunk); },
-               [](std::string_view chunk) {
+               [this](std::string_view chunk) {
                    const QString text = QString::fromUtf8(chunk.data(), qsizetype(chunk.size())).trimmed();
-                   if (!text.isEmpty())
-                       DNRoughLogRaw(text + QLatin1Char('\n'));
+                   if (text.isEmpty())
+                       return;
+                   DNRoughLogRaw(text + QLatin1Char('\n'));
+                   std::lock_guard<std::mutex> guard(lock_);
+                   failureText_ = text.section(QLatin1Char('\n'), -1).trimmed();
                });
     lines_.finish([this](std::string_view line) { onOutputLine(line); });
     {
@@ -171,6 +180,12 @@ void NXImageEngine::onOutputLine(std::string_view line)
             DNRoughLog(QStringLiteral("success for encode image to video:%@"), path);
         }
     }
+}
+
+QString NXImageEngine::failureText() const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return failureText_;
 }
 
 std::optional<QString> NXImageEngine::currentImagePath() const

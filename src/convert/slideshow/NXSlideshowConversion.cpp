@@ -81,8 +81,13 @@ void NXFillImageEngineJob(NXImageEngine &engine, const DNGraphicsNode &node)
 }
 
 int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineStateCallback stateCallback,
-                           void *callbackContext, const NXSlideshowConversionSteps &steps)
+                           void *callbackContext, const NXSlideshowConversionSteps &steps, QString *failure)
 {
+    const auto fail = [failure](const QString &why) {
+        if (failure)
+            *failure = why;
+        return ConvertResultFailed;
+    };
     if (stopped(steps))
         return ConvertResultStopped;
     NXFillImageEngineJob(engine, node);
@@ -99,12 +104,14 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     }
     if (movie.isEmpty()) {
         DNRoughLog(QStringLiteral("The slideshow %@ was not rendered; it is not converted."), node.path());
-        return ConvertResultFailed;
+        const QString why = engine.failureText();
+        return fail(why.isEmpty() ? QStringLiteral("the image-to-video engine made no movie")
+                                  : QStringLiteral("the image-to-video engine made no movie: %1").arg(why));
     }
     convertGraphicsNodeToFileNode(node, movie);
     if (!node.fileNode()) {
         DNRoughLog(QStringLiteral("The rendered slideshow %@ holds no video; it is not converted."), movie);
-        return ConvertResultFailed;
+        return fail(QStringLiteral("the rendered slideshow holds no video"));
     }
     if (steps.rendered)
         steps.rendered();
@@ -115,5 +122,7 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     const int result = DNVideoConverterStart(&node, 0, stateCallback, callbackContext);
     if (result == 0 || result == ConvertResultStopped)
         QFile::remove(movie);
+    else if (failure)
+        *failure = DNVideoConverterFailureReason();
     return result;
 }

@@ -39,6 +39,7 @@ struct NXSlideshowConversionSteps
 // that through the driver. The driver's result, ConvertResultFailed when
 // no movie was rendered, ConvertResultStopped when stopped. The rendered movie is an
 // intermediate: it is removed once the conversion has succeeded, and whenever the road was
-// stopped.
+// stopped. On a failure, failure (when given) receives why, in the failing step's words.
 int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineStateCallback stateCallback,
-                           void *callbackContext, const NXSlideshowConversionSteps &steps = {});
+                           void *callbackContext, const NXSlideshowConversionSteps &steps = {},
+                           QString *failure = nullptr);

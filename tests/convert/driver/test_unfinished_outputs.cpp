@@ -207,7 +207,7 @@ TEST(UnfinishedOutputs, DiscDamagedAfterLoadingCostsOnlyThePass)
     }
     QFile log(DNCurrentRoughLogPath());
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(log.readAll().contains("the DVD cannot be read: its structure is damaged"));
+    EXPECT_TRUE(log.readAll().contains("the DVD's data is damaged: the disc's structure is damaged (the reader stopped"));
 }
 
 // Paths the engines cannot take fail the run with a log line; nothing is written elsewhere.

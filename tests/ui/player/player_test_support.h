@@ -93,15 +93,18 @@ inline QString freshSnapshotFolder()
 class StandInPlayer
 {
 public:
-    StandInPlayer()
+    // greeting, when given, is shell the player runs before it reads its commands (to print
+    // what a real player prints, say).
+    explicit StandInPlayer(const QByteArray &greeting = {})
     {
         const QString fws = prefix_.path() + QStringLiteral("/lib/talvane/fws");
         QDir().mkpath(fws);
         QFile script(fws + QStringLiteral("/HVPlayer"));
         script.open(QIODevice::WriteOnly);
         script.write("#!/bin/sh\n"
-                     "{ printf '%s\\n' \"$@\"; echo ----; } >> \"$PWD/launches\"\n"
-                     "while IFS= read -r line; do\n"
+                     "{ printf '%s\\n' \"$@\"; echo ----; } >> \"$PWD/launches\"\n");
+        script.write(greeting);
+        script.write("while IFS= read -r line; do\n"
                      "  printf '%s\\n' \"$line\" >> \"$PWD/commands\"\n"
                      "  [ \"$line\" = quit ] && exit 0\n"
                      "done\n");

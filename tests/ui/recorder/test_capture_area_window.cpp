@@ -85,6 +85,11 @@ TEST_F(CaptureAreaWindow, DrawnAreasTakeTheMinimumCentredOnEachShortAxis)
     EXPECT_EQ(view_->selectionArea(), QRectF((bounds.width() - 100) * 0.5, (bounds.height() - 80) * 0.5, 100, 80));
     drag(QPointF(20, 30), QPointF(320, 40));
     EXPECT_EQ(view_->selectionArea(), QRectF(20, (bounds.height() - 80) * 0.5, 300, 80));
+    // A flat drag (no height at all) and a drag straight down (no width) keep their other axis.
+    drag(QPointF(60, 30), QPointF(460, 30));
+    EXPECT_EQ(view_->selectionArea(), QRectF(60, (bounds.height() - 80) * 0.5, 400, 80));
+    drag(QPointF(70, 20), QPointF(70, 320));
+    EXPECT_EQ(view_->selectionArea(), QRectF((bounds.width() - 100) * 0.5, 20, 100, 300));
     // The button follows every change.
     EXPECT_EQ(buttonArea().center(), view_->selectionArea().center());
 }

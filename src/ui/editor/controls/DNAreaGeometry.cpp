@@ -48,6 +48,18 @@ QRectF intersection(const QRectF &a, const QRectF &b)
     return QRectF(left, bottom, right - left, top - bottom);
 }
 
+QRectF clampedInto(const QRectF &bounds, const QRectF &r)
+{
+    const auto axis = [](double low, double extent, double boundLow, double boundExtent) {
+        const double from = std::clamp(low, boundLow, boundLow + boundExtent);
+        const double to = std::clamp(low + extent, boundLow, boundLow + boundExtent);
+        return std::pair{from, std::max(0.0, to - from)};
+    };
+    const auto [x, width] = axis(r.x(), r.width(), bounds.x(), bounds.width());
+    const auto [y, height] = axis(r.y(), r.height(), bounds.y(), bounds.height());
+    return QRectF(x, y, width, height);
+}
+
 QRectF draggedArea(int tag, const QRectF &r, QPointF d)
 {
     double x = r.x(), y = r.y(), w = r.width(), h = r.height();

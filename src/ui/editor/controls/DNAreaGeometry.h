@@ -32,6 +32,9 @@ QRectF centredFrame(QPointF centre, QSizeF size);
 bool pointInRect(QPointF p, const QRectF &r);
 // The common part of a and b; the zero rectangle when they do not overlap.
 QRectF intersection(const QRectF &a, const QRectF &b);
+// r cut at the edges of bounds axis by axis: an axis of no extent (a flat drag) keeps its place
+// and the other axis its own, where intersection() would give the zero rectangle.
+QRectF clampedInto(const QRectF &bounds, const QRectF &r);
 
 // What dragging cell `tag` by d does to r; tags outside 1 to 9 change nothing.
 QRectF draggedArea(int tag, const QRectF &r, QPointF d);
