@@ -151,7 +151,7 @@ TEST_F(RecordingOverlays, AClickPutsUpARingForAMoment)
     QElapsedTimer clock;
     clock.start();
     marker.showClick(QPoint(400, 300));
-    // The ring's yellow on its edge, the centre left alone.
+    // The ring's yellow on its edge.
     const auto ringShows = [](const QImage &p) {
         const QColor edge = p.pixelColor(400 + DNClickRing::kDiameter / 2 - 5, 300);
         return edge.red() > 200 && edge.green() > 150 && edge.blue() < 80;
