@@ -30,6 +30,8 @@ packages=(
   # the recorders: pointer clicks (XInput 2); tests click with xdotool and record a private
   # PulseAudio server's output
   libxcb-xinput-dev xdotool pulseaudio
+  # the screen recorder's live picture: the X server scales the screen (RENDER) when it changed (DAMAGE)
+  libxcb-render0-dev libxcb-damage0-dev
   # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)
   fonts-droid-fallback
   # Japanese, Korean and Chinese in the interface and the Language menu (Noto Sans CJK)

@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>Das Live-Bild des Bildschirms kann hier nicht angezeigt werden.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>La imagen en directo de la pantalla no se puede mostrar aquí.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

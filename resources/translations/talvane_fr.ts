@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>Aucun</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>L&apos;image en direct de l&apos;écran ne peut pas être affichée ici.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>Nessuno</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>L&apos;immagine dal vivo dello schermo non può essere mostrata qui.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>なし</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>画面のライブ映像をここに表示できません。</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>없음</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>화면의 실시간 영상을 여기에 표시할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

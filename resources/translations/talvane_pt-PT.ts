@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>Nenhum</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>A imagem em direto do ecrã não pode ser mostrada aqui.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

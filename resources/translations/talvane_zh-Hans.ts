@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>无</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>无法在此显示屏幕的实时画面。</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

@@ -581,6 +581,10 @@
         <source>None</source>
         <translation>無</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>無法在此顯示螢幕的即時畫面。</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>

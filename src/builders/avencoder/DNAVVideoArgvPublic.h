@@ -2,6 +2,7 @@
 
 #include "builders/common/Argument.h"
 
+#include <QSize>
 #include <QString>
 
 class DNFileNode;
@@ -39,8 +40,9 @@ QString CopySubtitleAsUTF8(const QString &path, QString &charset);
 // --- stream marks and volume
 
 // The selected video, audio or subtitle stream of item as the encoder names it: by stream id
-// ("0:#2") for a probed track outside Matroska, WebM and MPEG program streams when the engine's
-// safe mode is off, else by position among the streams of its kind ("0:v:0", "0:a:1", "0:s:0").
+// ("0:#2") when the item's streams have ids of their own, all different, that the encoder reads
+// (not in Matroska, WebM, MPEG program streams or Ogg), and the engine's safe mode is off; else
+// by position among the streams of its kind ("0:v:0", "0:a:1", "0:s:0").
 // bracketed gives the filter-graph form ("[0:#2]"). A null text, with a log line, when the item
 // has no track of that kind at the selected index.
 QString GenVideoStreamMark(const DNFileNode &item, const VideoConvertOptions &options, bool bracketed);
@@ -63,18 +65,36 @@ QString GenVolumeFilter(const DNFileNode &item, const VideoConvertOptions &optio
 QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                             bool withSubtitle, QString *failure = nullptr);
 
-// The frame a builder asks the picture filters for in place of the profile's resolution and the
-// item's own choice: a DVD's frame is fixed, always filled out, and its pixels are not square.
+// The frame the picture filters fit the picture into, keeping its shape as shown.
 struct AVPictureFrame
 {
-    QString resolution;        // "<w>x<h>"
-    double pixelAspect = 1.0;  // how much wider than tall a pixel of the frame is shown
+    QString resolution;          // "keep origin" or "<w>x<h>"
+    bool expand = false;         // padded out to the frame
+    double displayAspect = 0.0;  // the display aspect (width / height) the vector flags; 0: none
+    bool squarePixels = false;   // the output cannot flag a pixel aspect: its pixels are shown square
 };
 
-// GenVideoFilterChain with the picture fitted into frame, keeping its shape as shown, and padded
-// out to it.
+// The display aspect an "-aspect" word flags, read as the encoder reads it ("16:9", "1.78"); 0
+// for a word that gives none.
+double AspectWordRatio(const QString &word);
+
+// The frame GenVideoFilterChain takes: the profile's resolution, the profile's aspect unless it
+// is "keep origin", and the item's own choice to pad.
+AVPictureFrame ProfilePictureFrame(const DNFileNode &item);
+
+// GenVideoFilterChain with the picture fitted into frame in place of the profile's: a builder
+// whose frame is fixed (a DVD's, a DV stream's), whose vector flags another aspect, or whose
+// output shows only square pixels.
 QString GenVideoFilterChainForFrame(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                                     bool withSubtitle, const AVPictureFrame &frame, QString *failure = nullptr);
+
+// The size of the picture the filters hand the encoder for frame (the source's own when nothing
+// is filtered); an empty size when the item has no selected video track.
+QSize GenPictureOutputSize(const DNFileNode &item, const AVPictureFrame &frame);
+
+// The width over the height of the item's edited picture (cropped, turned) as it is shown; 0
+// when the item has no selected video track.
+double GenShownPictureRatio(const DNFileNode &item);
 
 // The subtitle stage for a subtitle text file: "[VA]subtitles=filename=<copy>", with
 // ":charenc=<charset>" for an SRT copy that is not UTF-8. Null when the copy cannot be made.

@@ -57,7 +57,7 @@ void stepMatroskaVideoCodec(AVFileBuild &build)
     const auto codec = build.profile->videoCodec();
     const bool xvid = codec && codec->currentValue().toLower() == QLatin1String("libxvid");
     const int written = xvid ? AVEncoder_MPEG4_Options(build.argument.get(), "libxvid", *build.profile)
-                             : AVEncoder_H264_Options(build.argument.get(), *build.profile);
+                             : AVEncoder_H264_Options(build.argument.get(), *build.profile, H264LevelOf(build));
     if (written < 0)
         failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
 }

@@ -126,37 +126,49 @@ QString watermarkPiece(DNFileNode &item, QSize output)
     return QStringLiteral("movie=%1[WM];%2[WM]overlay=%3:%4").arg(picture, kWatermarkIn).arg(x).arg(y);
 }
 
-QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
-                    bool withSubtitle, const AVPictureFrame *frame, QString *failure)
+// The selected video track; null, with *failure saying why when given, when there is none.
+const DNTVideo *selectedVideo(const DNFileNode &item, QString *failure)
 {
     const auto setting = item.setting();
     const int videoIndex = setting ? setting->videoIndex() : -1;
     if (!setting || videoIndex < 0 || videoIndex >= item.videoTracks().size() || !item.videoTracks().at(videoIndex)) {
         if (failure)
             *failure = QStringLiteral("%1 has no video track %2").arg(item.path()).arg(videoIndex);
-        return {};
+        return nullptr;
     }
-    const DNTVideo &video = *item.videoTracks().at(videoIndex);
-    const std::shared_ptr<DNProfile> profile = item.profile();
-    const QString resolution = profile && profile->videoResolution() ? profile->videoResolution()->currentValue()
-                                                                     : DNKeepOriginText();
+    return item.videoTracks().at(videoIndex).get();
+}
 
+PictureEdits pictureEditsOf(const DNFileNode &item, const DNTVideo &video, const AVPictureFrame &frame)
+{
+    const auto setting = item.setting();
     PictureEdits edits;
     edits.sourceSize = QSize(video.width, video.height);
+    edits.sourcePixelAspect = video.pixelAspect;
     edits.crop = setting->cropEnable();
     edits.cropRect = setting->cropRectPercent();
     edits.rotation = setting->normalizedRotation();
     edits.mirror = setting->mirror();
-    edits.resolution = frame ? frame->resolution : resolution;
-    edits.expandToFrame = frame ? true : setting->autoExpandToProfile();
-    edits.pixelAspect = frame ? frame->pixelAspect : 1.0;
-    const PictureGeometry geometry = pictureGeometry(edits);
+    edits.resolution = frame.resolution;
+    edits.expandToFrame = frame.expand;
+    edits.frameAspect = frame.displayAspect;
+    edits.squarePixels = frame.squarePixels;
+    return edits;
+}
+
+QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
+                    bool withSubtitle, const AVPictureFrame &frame, QString *failure)
+{
+    const DNTVideo *video = selectedVideo(item, failure);
+    if (!video)
+        return {};
+    const PictureGeometry geometry = pictureGeometry(pictureEditsOf(item, *video, frame));
     for (const QString &line : geometry.logLines)
         argumentLogLine(line);
 
     const QString chain = simpleChain(geometry, options.deinterlace != 0);
     QString subtitle;
-    if (withSubtitle && !subtitlePiece(item, options, geometry.outputSize, video, subtitle, failure))
+    if (withSubtitle && !subtitlePiece(item, options, geometry.outputSize, *video, subtitle, failure))
         return {};
     const QString watermark = watermarkPiece(item, geometry.outputSize);
 
@@ -179,7 +191,7 @@ QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const 
     const QString mark = GenVideoStreamMark(item, options, true);
     if (mark.isNull()) {
         if (failure)
-            *failure = QStringLiteral("%1 has no video track %2").arg(item.path()).arg(videoIndex);
+            *failure = QStringLiteral("%1 has no video track %2").arg(item.path()).arg(item.setting()->videoIndex());
         return {};
     }
     return mark + graph;
@@ -187,16 +199,49 @@ QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const 
 
 } // namespace
 
+double AspectWordRatio(const QString &word)
+{
+    const QStringList parts = word.split(QLatin1Char(':'));
+    const double ratio = parts.size() == 2 ? parts.at(0).toDouble() / parts.at(1).toDouble()
+                                           : parts.size() == 1 ? parts.at(0).toDouble() : 0.0;
+    return ratio > 0 && std::isfinite(ratio) ? ratio : 0.0;
+}
+
+AVPictureFrame ProfilePictureFrame(const DNFileNode &item)
+{
+    const std::shared_ptr<DNProfile> profile = item.profile();
+    AVPictureFrame frame;
+    frame.resolution = profile && profile->videoResolution() ? profile->videoResolution()->currentValue()
+                                                             : DNKeepOriginText();
+    frame.expand = item.setting() && item.setting()->autoExpandToProfile();
+    const QString aspect = profile && profile->videoAspect() ? profile->videoAspect()->currentValue() : DNKeepOriginText();
+    if (!IsKeepOriginAspect(aspect))
+        frame.displayAspect = AspectWordRatio(FormatAspectString(aspect, QStringLiteral(":")));
+    return frame;
+}
+
 QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                             bool withSubtitle, QString *failure)
 {
-    return filterGraph(item, options, extraFilter, withSubtitle, nullptr, failure);
+    return filterGraph(item, options, extraFilter, withSubtitle, ProfilePictureFrame(item), failure);
 }
 
 QString GenVideoFilterChainForFrame(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                                     bool withSubtitle, const AVPictureFrame &frame, QString *failure)
 {
-    return filterGraph(item, options, extraFilter, withSubtitle, &frame, failure);
+    return filterGraph(item, options, extraFilter, withSubtitle, frame, failure);
+}
+
+QSize GenPictureOutputSize(const DNFileNode &item, const AVPictureFrame &frame)
+{
+    const DNTVideo *video = selectedVideo(item, nullptr);
+    return video ? pictureGeometry(pictureEditsOf(item, *video, frame)).outputSize : QSize();
+}
+
+double GenShownPictureRatio(const DNFileNode &item)
+{
+    const DNTVideo *video = selectedVideo(item, nullptr);
+    return video ? shownPictureRatio(pictureEditsOf(item, *video, ProfilePictureFrame(item))) : 0.0;
 }
 
 QString GenExtSubtitleFilter(const QString &path, const QString &charset)

@@ -182,7 +182,8 @@ public:
     // Sheets and loaders, made on first use with the main window as parent (Qt ownership:
     // they live as long as the window).
     QPointer<NXProfileController> profileController;
-    NXProgressController *progressController = nullptr;
+    // Owned by the main window when there is one: it may go first.
+    QPointer<NXProgressController> progressController;
     NXDiscScanerController *discScanerController = nullptr;
     QPointer<QObject> fileLoader;              // the file and photo-folder loader
     QPointer<DNNodeTagController> nodeTagController;

@@ -41,6 +41,11 @@ NXProgressController::NXProgressController(QObject *parent) : QObject(parent)
 
 NXProgressController::~NXProgressController()
 {
+    if (worker_.joinable()) {
+        if (workerRunning_ && ptrInterrupter_)
+            ptrInterrupter_(target_.data());
+        worker_.join();
+    }
     stopTimer();
     QPointer<QDialog> panel(progressPanel_);
     delete panel;
@@ -112,13 +117,17 @@ void NXProgressController::startConvertProgress()
 {
     QPointer<NXProgressController> self(this);
     ConvertEntry converter = ptrConverter_;
-    QPointer<QObject> target = target_;
-    std::thread([self, converter, target] {
+    QObject *target = target_.data();
+    if (worker_.joinable())
+        worker_.join();
+    workerRunning_ = true;
+    worker_ = std::thread([this, self, converter, target] {
         if (converter)
-            converter(target.data());
-        if (self)
-            QMetaObject::invokeMethod(self.data(), [self] { if (self) self->progressDidEnd(); }, Qt::QueuedConnection);
-    }).detach();
+            converter(target);
+        workerRunning_ = false;
+        // The sheet waits for this thread before it goes, so it is still there.
+        QMetaObject::invokeMethod(self.data(), [self] { if (self) self->progressDidEnd(); }, Qt::QueuedConnection);
+    });
 }
 
 // --- called by the batch

@@ -7,10 +7,12 @@
 #include <QPointer>
 #include <QVariantMap>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 class ImgEncodeProgressView;
 class QCheckBox;
@@ -159,6 +161,10 @@ private:
     UpdaterEntry ptrUpdater_;
     InterruptEntry ptrInterrupter_;
     QPointer<QObject> target_;
+    // The batch's thread; joined before the next batch and when the sheet goes, so that no batch
+    // outlives the controller it calls.
+    std::thread worker_;
+    std::atomic<bool> workerRunning_{false};
     QTimer *updateTimer_ = nullptr;
     QPointer<QMessageBox> failureAlert_;
 

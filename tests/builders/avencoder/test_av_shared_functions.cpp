@@ -163,6 +163,28 @@ TEST(StreamMarks, NameStreamsByIdOrPosition)
     DNFileNodePtr unprobed = makeItem();
     unprobed->videoTracks().first()->vid = -1;
     EXPECT_EQ(GenVideoStreamMark(*unprobed, MakeVideoConvertOptions(), false), QStringLiteral("0:v:0"));
+}
+
+// An id names one stream only where every stream has its own: Flash video, DV and SWF give
+// none (an id read as 0 for all would take video and audio at once), Ogg's are serial numbers
+// the encoder does not know. A side-car subtitle has no id and is no stream of the file.
+TEST(StreamMarks, IdsThatDoNotNameOneStreamGiveWayToPositions)
+{
+    const VideoConvertOptions options = MakeVideoConvertOptions();
+    DNFileNodePtr flash = makeItem({.format = QStringLiteral("Flash Video")});
+    flash->videoTracks().first()->vid = 0;
+    flash->audioTracks().first()->aid = 0;
+    EXPECT_EQ(GenVideoStreamMark(*flash, options, true), QStringLiteral("[0:v:0]"));
+    EXPECT_EQ(GenAudioStreamMark(*flash, options, false), QStringLiteral("0:a:0"));
+    flash->audioTracks().first()->aid = -1;
+    EXPECT_EQ(GenVideoStreamMark(*flash, options, false), QStringLiteral("0:v:0"));
+
+    DNFileNodePtr ogg = makeItem({.format = QStringLiteral("Ogg")});
+    EXPECT_EQ(GenVideoStreamMark(*ogg, options, false), QStringLiteral("0:v:0"));
+
+    DNFileNodePtr sideCar = makeItem();
+    sideCar->subtitleTracks() << DNTExtSubtitle::extSubtitleTrack(QStringLiteral("/media/clip.srt"));
+    EXPECT_EQ(GenVideoStreamMark(*sideCar, options, false), QStringLiteral("0:#1"));
 
     // A track the item does not have gives no mark (the pass then fails), not a crash.
     DNFileNodePtr silent = makeItem({.audioTracks = 0});

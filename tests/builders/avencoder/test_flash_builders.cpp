@@ -16,9 +16,10 @@ const QStringList kFlashX264Words = {
     "-sc_threshold", "40", "-i_qfactor", "0.71", "-b_strategy", "1", "-qcomp", "0.6", "-qdiff", "4",
     "-bf", "3", "-coder", "1", "-refs", "3", "-direct-pred", "1", "-trellis", "1", "-wpredp", "2"};
 
+// A 16:9 picture, the shape the word-for-word vector flags.
 ItemFacts flashItem(const char *profile)
 {
-    return {.duration = 60.0f, .profile = QString::fromLatin1(profile)};
+    return {.size = {640, 360}, .duration = 60.0f, .profile = QString::fromLatin1(profile)};
 }
 
 } // namespace

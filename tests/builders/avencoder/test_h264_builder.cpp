@@ -166,6 +166,30 @@ TEST(H264FileBuilder, FrameRateAspectContainerAndPixelFormat)
     EXPECT_TRUE(comesBefore(yuv.runWords(), QStringLiteral("-pix_fmt"), QStringLiteral("-f")));
 }
 
+// The level word is one the stream keeps: 3.0 for a picture it holds, the lowest that holds a
+// larger one at the rate the vector gives (the picture as the filters hand it over, turned or
+// cropped).
+TEST(H264FileBuilder, LevelHoldsThePictureAtItsRate)
+{
+    struct Row { QSize size; const char *resolution; const char *rate; int rotation; const char *level; };
+    const Row rows[] = {
+        {{640, 360}, "keep origin", "keep origin", 0, "30"},
+        {{1280, 720}, "keep origin", "keep origin", 0, "31"},
+        {{640, 360}, "1280x720", "29.97", 0, "31"},
+        {{1920, 1080}, "keep origin", "25", 0, "40"},
+        {{1920, 1080}, "854x480", "29.97", 0, "31"},
+        {{1920, 1080}, "720x480", "keep origin", 90, "30"},
+    };
+    for (const Row &row : rows) {
+        Build build({.size = row.size});
+        build.item->profile()->videoResolution()->setCurrentValue(QString::fromLatin1(row.resolution));
+        build.item->profile()->videoFrameRate()->setCurrentValue(QString::fromLatin1(row.rate));
+        build.item->setRotationAngle(row.rotation);
+        EXPECT_EQ(valueOf(build.runWords(), QStringLiteral("-level")), QLatin1String(row.level))
+            << row.size.width() << "x" << row.size.height() << " into " << row.resolution;
+    }
+}
+
 TEST(H264FileBuilder, TagsVolumeAndSafeModeFilter)
 {
     Build build;

@@ -161,6 +161,60 @@ TEST(PictureGeometry, EveryPieceGivesAValidPicture)
     EXPECT_EQ(g.scalePiece + g.padPiece, QStringLiteral("scale=304:204,pad=352:204:(ow-iw)/2:(oh-ih)/2,"));
 }
 
+// The picture is fitted as it is shown: the source's pixels (a DVD's 64:45) and the frame's (as
+// its flagged aspect makes them) are applied, so a round thing stays round; an output that
+// shows only square pixels gets them.
+TEST(PictureGeometry, KeepsThePicturesShapeAsShown)
+{
+    struct Row
+    {
+        const char *name;
+        QSize source;
+        double sourcePixel;
+        const char *resolution;
+        bool expand;
+        double frameAspect;
+        bool squarePixels;
+        int rotation;
+        const char *pieces;  // scale, orientation and pad
+        QSize output;
+    };
+    const Row rows[] = {
+        {"DVD rip into a square 640x360 frame", {720, 576}, 64.0 / 45, "640x360", false, 0, false, 0, "scale=640:360,", {640, 360}},
+        {"DVD rip kept, pixels and all", {720, 576}, 64.0 / 45, "keep origin", false, 0, false, 0, "", {720, 576}},
+        {"DVD rip kept for square pixels", {720, 576}, 64.0 / 45, "keep origin", false, 0, true, 0, "scale=1024:576,", {1024, 576}},
+        {"DVD rip flagged with its own shape", {720, 576}, 64.0 / 45, "keep origin", false, 16.0 / 9, false, 0, "", {720, 576}},
+        {"16:9 into a PAL DVD frame flagged 16:9", {640, 360}, 1, "720x576", true, 16.0 / 9, false, 0,
+         "scale=720:576,pad=720:576:(ow-iw)/2:(oh-ih)/2,", {720, 576}},
+        {"4:3 into an NTSC frame flagged 16:9", {640, 480}, 1, "720x480", true, 16.0 / 9, false, 0,
+         "scale=540:480,pad=720:480:(ow-iw)/2:(oh-ih)/2,", {720, 480}},
+        {"DVD rip into an NTSC frame flagged 4:3", {720, 576}, 64.0 / 45, "720x480", true, 4.0 / 3, false, 0,
+         "scale=720:360,pad=720:480:(ow-iw)/2:(oh-ih)/2,", {720, 480}},
+        {"a flag of the picture's own shape, not padded", {640, 360}, 1, "640x480", false, 16.0 / 9, false, 0,
+         "scale=640:360,", {640, 360}},
+        {"4:3 into 640x480 flagged 16:9, padded though not asked", {320, 240}, 1, "640x480", false, 16.0 / 9, false, 0,
+         "scale=480:480,pad=640:480:(ow-iw)/2:(oh-ih)/2,", {640, 480}},
+        {"4:3 kept and flagged 16:9", {320, 240}, 1, "keep origin", false, 16.0 / 9, false, 0,
+         "scale=240:240,pad=320:240:(ow-iw)/2:(oh-ih)/2,", {320, 240}},
+        {"a flag square pixels cannot show", {640, 480}, 1, "640x360", false, 16.0 / 9, true, 0, "scale=480:360,", {480, 360}},
+        {"DVD rip turned a quarter into 640x480", {720, 576}, 64.0 / 45, "640x480", false, 0, false, 90,
+         "scale=480:272,transpose=dir=1,", {270, 480}},
+    };
+    for (const Row &row : rows) {
+        PictureEdits edits;
+        edits.sourceSize = row.source;
+        edits.sourcePixelAspect = row.sourcePixel;
+        edits.resolution = QString::fromLatin1(row.resolution);
+        edits.expandToFrame = row.expand;
+        edits.frameAspect = row.frameAspect;
+        edits.squarePixels = row.squarePixels;
+        edits.rotation = row.rotation;
+        const PictureGeometry g = pictureGeometry(edits);
+        EXPECT_EQ(g.scalePiece + g.orientationPiece + g.padPiece, QString::fromLatin1(row.pieces)) << row.name;
+        EXPECT_EQ(g.outputSize, row.output) << row.name;
+    }
+}
+
 TEST(VideoFilterChain, PictureSubtitlesOverlayTheBottomCentre)
 {
     Chain large({640, 480}, "1280x720");

@@ -122,6 +122,39 @@ TEST_F(MediaProbe, MatroskaTracksLanguagesAndDefaultAudio)
     EXPECT_EQ(node->NXMPlayerPlaybackParameters().mid(3), (QStringList{"-aid", "1"}));
 }
 
+// The pixel aspect of a DVD rip and of a phone clip stored turned (shown as the picture stands
+// upright), and the ids of streams whose container gives them none: -1, not 0 for all.
+TEST_F(MediaProbe, PixelAspectsAndStreamIdsAsTheFilesHaveThem)
+{
+    const struct {
+        const char *file;
+        QSize shown;
+        float pixelAspect;
+        int videoId;
+        QList<int> audioIds;
+    } cases[] = {
+        {"shapes/anamorphic.mpg", {720, 576}, 64.0f / 45.0f, 224, {192}},
+        {"shapes/square.mp4", {640, 360}, 1.0f, 1, {2}},
+        {"shapes/phone.mp4", {180, 320}, 1.0f, 1, {2}},
+        {"shapes/flash.flv", {320, 240}, 1.0f, -1, {-1}},
+        {"shapes/tracks.mkv", {640, 360}, 1.0f, 1, {2, 3}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        QString why;
+        const auto node = fileNodeWithFile(testsupport::fixturePath(QString::fromLatin1(c.file)), false, &why);
+        ASSERT_TRUE(node) << why.toStdString();
+        const auto &video = *node->videoTracks().first();
+        EXPECT_EQ(QSize(video.width, video.height), c.shown);
+        EXPECT_NEAR(video.pixelAspect, c.pixelAspect, 0.005);
+        EXPECT_EQ(video.vid, c.videoId);
+        QList<int> audioIds;
+        for (const auto &audio : node->audioTracks())
+            audioIds << audio->aid;
+        EXPECT_EQ(audioIds, c.audioIds);
+    }
+}
+
 TEST_F(MediaProbe, NewItemGetsTheBitrateRecommendedForItsTrack)
 {
     auto &catalogue = DNProfileManager::profileManager();

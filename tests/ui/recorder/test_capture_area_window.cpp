@@ -132,7 +132,7 @@ TEST_F(CaptureAreaWindow, StartTellsTheDelegateThenHidesEscapeOnlyHides)
     // In screen coordinates, origin at the top left: 720 - 560 = 160 from the top.
     EXPECT_EQ(listener_.area, QRectF(screen_.x() + 100, screen_.y() + screen_.height() - 560, 640, 360));
     EXPECT_TRUE(window_->isVisible());
-    EXPECT_TRUE(recordertest::waitFor([&] { return !window_->isVisible(); }, 2000));
+    EXPECT_TRUE(recordertest::waitFor([&] { return !window_->isVisible(); }));
 }
 
 TEST_F(CaptureAreaWindow, LooksOverTheScreen)
@@ -147,10 +147,12 @@ TEST_F(CaptureAreaWindow, LooksOverTheScreen)
     recordertest::serve(100);
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    recordertest::serve(150);
-    const QImage shot = recordertest::screenPicture();
-    recordertest::savePicture(shot, QStringLiteral("capture_area_window"));
     const QRect area = window_->selectionArea().toRect();
+    // Drawn once the darkening is on the screen.
+    const QImage shot = recordertest::screenShowing([&](const QImage &p) {
+        return qGray(p.pixel(20, 20)) < 120 && qGray(p.pixel(area.left() + 20, area.top() + 20)) > 200;
+    });
+    recordertest::savePicture(shot, QStringLiteral("capture_area_window"));
     // The screen shows through the area; around it, it is darkened.
     EXPECT_GT(qGray(shot.pixel(area.left() + 20, area.top() + 20)), 200);
     EXPECT_LT(qGray(shot.pixel(20, 20)), 120);

@@ -9,6 +9,8 @@
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
 
+#include <cmath>
+
 namespace {
 
 // The encoders' buffer for the rate limits, in kbit.
@@ -64,8 +66,8 @@ void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFram
 {
     const QString extra = build.options.safeMode ? QString::fromLatin1(kSafeModeTimestamps) : QString();
     QString failure;
-    const QString graph = frame ? GenVideoFilterChainForFrame(*build.item, build.options, extra, withSubtitle, *frame, &failure)
-                                : GenVideoFilterChain(*build.item, build.options, extra, withSubtitle, &failure);
+    const QString graph = GenVideoFilterChainForFrame(*build.item, build.options, extra, withSubtitle,
+                                                      frame ? *frame : pictureFrameOf(build), &failure);
     if (!failure.isEmpty()) {
         failAVFileBuild(build, failure);
         return;
@@ -75,6 +77,29 @@ void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFram
     put(build, "-filter_complex");
     put(build, graph);
     build.graphWritten = true;
+}
+
+void writeAspectFlag(AVFileBuild &build, const QString &word)
+{
+    put(build, "-aspect");
+    put(build, word);
+    build.flaggedAspect = AspectWordRatio(word);
+}
+
+AVPictureFrame pictureFrameOf(const AVFileBuild &build)
+{
+    AVPictureFrame frame = ProfilePictureFrame(*build.item);
+    frame.displayAspect = build.flaggedAspect;
+    frame.squarePixels = build.squarePixels;
+    return frame;
+}
+
+double nearerStandardAspect(const AVFileBuild &build)
+{
+    constexpr double wide = 16.0 / 9.0, narrow = 4.0 / 3.0;
+    const double chosen = ProfilePictureFrame(*build.item).displayAspect;
+    const double ratio = chosen > 0 ? chosen : GenShownPictureRatio(*build.item);
+    return ratio >= std::sqrt(wide * narrow) ? wide : narrow;
 }
 
 void stepHead(AVFileBuild &build)
@@ -152,10 +177,8 @@ void stepVideoBitrate(AVFileBuild &build)
 void stepAspect(AVFileBuild &build)
 {
     const QString aspect = fieldValue(build.profile->videoAspect());
-    if (IsKeepOriginAspect(aspect))
-        return;
-    put(build, "-aspect");
-    put(build, FormatAspectString(aspect, QStringLiteral(":")));
+    if (!IsKeepOriginAspect(aspect))
+        writeAspectFlag(build, FormatAspectString(aspect, QStringLiteral(":")));
 }
 
 void stepVideoCodec(AVFileBuild &build)

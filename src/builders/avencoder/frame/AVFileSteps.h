@@ -49,8 +49,17 @@ struct AVTrim
 std::optional<AVTrim> trimOf(const AVFileBuild &build);
 
 // "-filter_complex" and the item's picture graph, when there is one (frame: the frame a builder
-// fixes in place of the profile's, see GenVideoFilterChainForFrame).
+// fixes in place of the profile's, see GenVideoFilterChainForFrame; else pictureFrameOf).
 void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFrame *frame = nullptr);
+// "-aspect" and word; the build remembers the shape it flags, which the picture filters keep.
+void writeAspectFlag(AVFileBuild &build, const QString &word);
+// The profile's frame as this vector flags it: its resolution, the aspect written so far, the
+// item's choice to pad, and whether the output shows only square pixels.
+AVPictureFrame pictureFrameOf(const AVFileBuild &build);
+// DVD-Video and DV flag their frames with one of two display aspects, 16:9 or 4:3; a player knows
+// no other. The profile's aspect, or under "keep origin" the edited picture's shape as shown,
+// taken to the nearer of the two.
+double nearerStandardAspect(const AVFileBuild &build);
 // A source rate below 0 or above 150 frames a second: a misread rate, or a timestamp clock,
 // which is no rate to keep.
 bool isWildSourceRate(float fps);
