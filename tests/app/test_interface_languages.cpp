@@ -535,7 +535,7 @@ TEST_P(InterfaceIn, EveryOtherWindowAndSheetFitsItsTexts)
         });
         look.start();
         step.open();
-        EXPECT_TRUE(uitest::waitFor([&] { return looked; }, 5000));
+        EXPECT_TRUE(uitest::waitFor([&] { return looked; }, 60000));
     }
 
     DNSetting::shareSetting().downloadSetting()->setIsProxyEnabled(false);

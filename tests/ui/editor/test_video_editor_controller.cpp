@@ -100,7 +100,7 @@ TEST(VideoEditor, DoneWritesTheBoxesAndThePreviewsTurnBackAndStopsThePlayer)
     w.open(file);
     ASSERT_TRUE(playing(w.editor));
     // The times of the play position follow the player each second.
-    EXPECT_TRUE(waitFor([&] { return w.editor.editLeftTime()->text() != QStringLiteral("-00:00:00"); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return w.editor.editLeftTime()->text() != QStringLiteral("-00:00:00"); }, 60000));
     EXPECT_TRUE(w.editor.editLeftTime()->text().startsWith(QStringLiteral("-00:00:0")));
     int refreshes = 0;
     QObject observer;
@@ -161,7 +161,7 @@ TEST(VideoEditor, APlayerThatStopsIsStartedAgainThreeTimesAtMost)
                             kPlayTimeoutMs)) << "start " << start;
     }
     ::kill(pid_t(playerPid(w.editor)), SIGKILL);
-    ASSERT_TRUE(waitFor([&] { return w.editor.renderControl()->playerProcess() == nullptr; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return w.editor.renderControl()->playerProcess() == nullptr; }, 60000));
     uitest::serve(500);
     EXPECT_EQ(playerPid(w.editor), 0);
     EXPECT_TRUE(w.editor.doneButton()->isEnabled());
@@ -179,7 +179,7 @@ TEST(VideoEditor, AStoredCropShowsInTheProcessedPreviewAtOnce)
     file->setCropRect(QRectF(0, 60, 640, 360));
     w.open(file);
     ASSERT_TRUE(playing(w.editor));
-    ASSERT_TRUE(waitFor([&] { return w.editor.effectPreview()->varsAdjust().needCrop == 100; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return w.editor.effectPreview()->varsAdjust().needCrop == 100; }, 60000));
     const QRectF crop = w.editor.effectPreview()->cropRect();
     EXPECT_NEAR(crop.y(), 37.5, 1);
     EXPECT_NEAR(crop.height(), 225, 1);
@@ -243,7 +243,7 @@ TEST(VideoEditor, ASubtitleFileForADVDTitleAsksItsLanguageAFileItemsDoesNot)
         EXPECT_TRUE(w.editor.isForExtraSubtitle());
         click(w.editor, "subtitleChooseButton");
         answerFilePanel(w.editor, "subtitleFilePanel", subtitles);
-        ASSERT_TRUE(waitFor([&] { return w.editor.extraSRTFilePath() == subtitles; }, 5000));
+        ASSERT_TRUE(waitFor([&] { return w.editor.extraSRTFilePath() == subtitles; }, 60000));
         EXPECT_EQ(w.editor.control<QLineEdit>("extraSubtitlePath")->text(), subtitles);
         const bool asked = waitFor([&] { return w.editor.languageChoosePanel()->isVisible(); }, 1000);
         EXPECT_EQ(asked, row.asksLanguage);

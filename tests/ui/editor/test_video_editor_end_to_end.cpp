@@ -104,8 +104,8 @@ TEST(VideoEditorEndToEnd, AFileTrimmedCroppedTurnedMarkedAndQuieterConvertsSo)
     // Crop: switched on, the black borders go by themselves; then a quarter turn.
     clickTab(*editor, DNVideoEditorController::kTabCrop);
     click(*editor, "cropCheck");
-    ASSERT_TRUE(waitFor([&] { return file->isCropLetterboxAuto(); }, 5000));
-    ASSERT_TRUE(waitFor([&] { return editor->videoCropHeight() < 380; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return file->isCropLetterboxAuto(); }, 60000));
+    ASSERT_TRUE(waitFor([&] { return editor->videoCropHeight() < 380; }, 60000));
     EXPECT_NEAR(editor->videoCropHeight(), 360, 4);
     EXPECT_EQ(editor->videoCropWidth(), 640);
     click(*editor, "rotateButton");
@@ -117,7 +117,7 @@ TEST(VideoEditorEndToEnd, AFileTrimmedCroppedTurnedMarkedAndQuieterConvertsSo)
     click(*editor, "watermarkPictureRadio");
     click(*editor, "watermarkChooseButton");
     answerFilePanel(*editor, "watermarkImagePanel", logo);
-    ASSERT_TRUE(waitFor([&] { return file->imagePathOfWatermark() == logo; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return file->imagePathOfWatermark() == logo; }, 60000));
     EXPECT_EQ(editor->watermarkImageAddress()->text(), logo);
     editor->control<QSlider>("transparencySlider")->setValue(0);
 
@@ -221,7 +221,7 @@ TEST(VideoEditorEndToEnd, ADVDTitleTrimmedCroppedAndLouderConvertsSo)
     clickTab(*editor, DNVideoEditorController::kTabCrop);
     click(*editor, "cropCheck");
     pick(*editor, "cropPresetPopUp", 8);
-    ASSERT_TRUE(waitFor([&] { return std::abs(editor->videoCropWidth() - 540) < 4; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return std::abs(editor->videoCropWidth() - 540) < 4; }, 60000));
     EXPECT_EQ(editor->videoCropHeight(), 480);
     saveEveryTab(*editor, QStringLiteral("dvd_edited"));
 

@@ -212,7 +212,7 @@ TEST(VideoEditorPictures, RemovedBlackBordersLeaveNoBlackLineInTheConvertedFile)
         clickTab(*editor, DNVideoEditorController::kTabCrop);
         click(*editor, "cropCheck");
         pick(*editor, "cropPresetPopUp", 1);
-        ASSERT_TRUE(waitFor([&] { return file->isCropLetterboxAuto(); }, 5000));
+        ASSERT_TRUE(waitFor([&] { return file->isCropLetterboxAuto(); }, 60000));
         uitest::serve(100);
         saveEditorPicture(*editor, QStringLiteral("black_borders_%1").arg(top));
 

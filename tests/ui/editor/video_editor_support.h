@@ -151,7 +151,7 @@ inline void answerFilePanel(DNVideoEditorController &editor, const char *panelNa
     ASSERT_TRUE(waitFor([&] {
         panel = editor.panel()->findChild<QFileDialog *>(QString::fromLatin1(panelName));
         return panel && panel->isVisible();
-    }, 10000)) << panelName;
+    }, 60000)) << panelName;
     panel->setDirectory(QFileInfo(path).absolutePath());
     panel->selectFile(QFileInfo(path).fileName());
     QDialogButtonBox *buttons = panel->findChild<QDialogButtonBox *>();
@@ -169,7 +169,7 @@ inline QString saveEditorPicture(DNVideoEditorController &editor, const QString 
 inline bool pressDone(DNVideoEditorController &editor)
 {
     QTest::mouseClick(editor.doneButton(), Qt::LeftButton);
-    return waitFor([&] { return !editor.panel()->isVisible(); }, 10000);
+    return waitFor([&] { return !editor.panel()->isVisible(); }, 60000);
 }
 
 } // namespace editortest

@@ -108,7 +108,7 @@ struct Batch
         if (whileRunning)
             whileRunning();
         const bool ended = QTest::qWaitFor([this] { return runsEnded.load() > 0; }, kRunTimeoutMs)
-            && QTest::qWaitFor([this] { return !controller.progressController->isRunning(); }, 10000);
+            && QTest::qWaitFor([this] { return !controller.progressController->isRunning(); }, 60000);
         sampler.stop();
         return ended;
     }

@@ -106,7 +106,7 @@ TEST(ConvertFailures, AFullDiskAfterConvertAnywayIsNamed)
     batch.sampler.start();
     QTest::mouseClick(batch.controller.right_run_btn.data(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return batch.runsEnded.load() > 0; }, kRunTimeoutMs));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !batch.controller.progressController->isRunning(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !batch.controller.progressController->isRunning(); }, 60000));
     EXPECT_TRUE(askedFirst);
 
     QMessageBox *alert = failureAlert(batch);

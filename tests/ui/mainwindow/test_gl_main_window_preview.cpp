@@ -363,7 +363,7 @@ TEST(MainWindowPreview, LeavingFullScreenKeepsThePlaybackWhereItWas)
         QTest::qWait(2200);
         if (round == 1) {
             // The bar fades and goes without movement.
-            ASSERT_TRUE(waitFor([&] { return view->controlBar() == nullptr; }, 15000));
+            ASSERT_TRUE(waitFor([&] { return view->controlBar() == nullptr; }, 60000));
         }
         const float before = w.player().currentPlaybackTime();
         QElapsedTimer clock;

@@ -117,7 +117,7 @@ TEST(AddMedia, AnotherKindAsksFirstAndContinueStartsOver)
     w.answer(QStringLiteral("Continue"));
     EXPECT_TRUE(w.controller.mediaFiles->isEmpty());
     EXPECT_FALSE(w.controller.fileLoader) << "the open panel comes half a second later";
-    ASSERT_TRUE(uitest::waitFor([&] { return !w.controller.fileLoader.isNull(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return !w.controller.fileLoader.isNull(); }, 60000));
     // Whether a list holds DVD sources is decided by its last entry alone.
     w.controller.mediaFiles->append(makeFile(QStringLiteral("/m/a.mp4")));
     w.controller.mediaFiles->append(makeDVD({3}));

@@ -218,7 +218,7 @@ TEST(GroupRows, GroupRowWaitsForEveryThumbnail)
 
     // The last picture arrives; the retry a second later shows all and stops trying.
     g.files[1]->setThumbnail(coverflowtest::numbered(2));
-    ASSERT_TRUE(uitest::waitFor([&] { return g.coverFlowNames(0).size() == 3; }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return g.coverFlowNames(0).size() == 3; }, 60000));
     EXPECT_FALSE(row->isRetryingIcons());
 }
 

@@ -118,7 +118,7 @@ public:
     QString folder() const { return folder_; }
     QStringList launches() const { return read(QStringLiteral("launches")).split(QStringLiteral("----\n"), Qt::SkipEmptyParts); }
     QStringList commands() const { return read(QStringLiteral("commands")).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-    bool awaitCommands(int count) const { return waitFor([&] { return commands().size() >= count; }, 5000); }
+    bool awaitCommands(int count) const { return waitFor([&] { return commands().size() >= count; }, 60000); }
 
 private:
     QString read(const QString &name) const

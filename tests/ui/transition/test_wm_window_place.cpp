@@ -49,7 +49,7 @@ protected:
         ui.window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ui.window));
         // The window manager frames the window a moment after it shows.
-        ASSERT_TRUE(uitest::waitFor([&] { return ui.window->frameGeometry() != ui.window->geometry(); }, 5000));
+        ASSERT_TRUE(uitest::waitFor([&] { return ui.window->frameGeometry() != ui.window->geometry(); }, 60000));
         uitest::serve(300);
     }
     void TearDown() override { delete ui.window; }
@@ -59,7 +59,7 @@ protected:
     {
         QTest::mouseClick((controller.*GetParam().button).data(), Qt::LeftButton);
         QWidget *tool = GetParam().window(controller);
-        if (!tool || !uitest::waitFor([&] { return tool->isVisible() && settled(); }, 5000))
+        if (!tool || !uitest::waitFor([&] { return tool->isVisible() && settled(); }, 60000))
             return nullptr;
         uitest::serve(300);
         return tool;
@@ -67,7 +67,7 @@ protected:
     bool closeTool(QWidget *tool)
     {
         tool->close();
-        return uitest::waitFor([&] { return ui.window->isVisible() && settled(); }, 5000) && (uitest::serve(300), true);
+        return uitest::waitFor([&] { return ui.window->isVisible() && settled(); }, 60000) && (uitest::serve(300), true);
     }
 
     NXAppController controller;
@@ -91,7 +91,7 @@ TEST_P(WindowPlace, TheMainWindowComesBackWhereItWas)
     QWidget *tool = openTool();
     ASSERT_TRUE(tool);
     tool->move(tool->pos() + QPoint(120, 60));
-    ASSERT_TRUE(uitest::waitFor([&] { return tool->frameGeometry().center() != placed.center(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return tool->frameGeometry().center() != placed.center(); }, 60000));
     uitest::serve(300);
     const QPoint toolCentre = tool->frameGeometry().center();
     ASSERT_TRUE(closeTool(tool));

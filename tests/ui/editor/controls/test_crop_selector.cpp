@@ -177,7 +177,7 @@ TEST(DNAreaSelectView, BlackBorderRemovalTakesTheFoundPicturesPlaceUnlockedAndTe
     expectRect(f.crop->selectionArea(), QRectF(0, 60, 400, 210));
     EXPECT_EQ(f.crop->aspect(), QSizeF(0, 0));
     EXPECT_TRUE(f.editor.reports.isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.editor.reports.isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.editor.reports.isEmpty(); }, 60000));
     EXPECT_EQ(f.editor.reports.size(), 1);
 
     // An empty area has no ratio: the box stays where it is.
