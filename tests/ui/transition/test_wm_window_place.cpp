@@ -13,6 +13,7 @@
 #include "ui/recorder/NXCameraRecorderController.h"
 #include "ui/transition/NXWindowTransition.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTest>
 
@@ -23,6 +24,24 @@ namespace {
 bool settled()
 {
     return !NXWindowTransition::transition().isAnimating();
+}
+
+// The window manager frames and places a window some time after it shows, later still on a busy
+// machine: a window has arrived when it is framed and its frame has held still for a while.
+bool arrived(QWidget *window)
+{
+    constexpr int stillFor = 400;
+    QRect last;
+    QElapsedTimer still;
+    return uitest::waitFor([&] {
+        const QRect now = window->frameGeometry();
+        if (!window->isVisible() || now == window->geometry() || now != last) {
+            last = now;
+            still.start();
+            return false;
+        }
+        return still.elapsed() >= stillFor;
+    });
 }
 
 struct ToolCase
@@ -49,8 +68,7 @@ protected:
         ui.window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ui.window));
         // The window manager frames the window a moment after it shows.
-        ASSERT_TRUE(uitest::waitFor([&] { return ui.window->frameGeometry() != ui.window->geometry(); }, 60000));
-        uitest::serve(300);
+        ASSERT_TRUE(arrived(ui.window));
     }
     void TearDown() override { delete ui.window; }
 
@@ -59,15 +77,14 @@ protected:
     {
         QTest::mouseClick((controller.*GetParam().button).data(), Qt::LeftButton);
         QWidget *tool = GetParam().window(controller);
-        if (!tool || !uitest::waitFor([&] { return tool->isVisible() && settled(); }, 60000))
+        if (!tool || !uitest::waitFor([&] { return tool->isVisible() && settled(); }) || !arrived(tool))
             return nullptr;
-        uitest::serve(300);
         return tool;
     }
     bool closeTool(QWidget *tool)
     {
         tool->close();
-        return uitest::waitFor([&] { return ui.window->isVisible() && settled(); }, 60000) && (uitest::serve(300), true);
+        return uitest::waitFor([&] { return ui.window->isVisible() && settled(); }) && arrived(ui.window);
     }
 
     NXAppController controller;
@@ -91,8 +108,8 @@ TEST_P(WindowPlace, TheMainWindowComesBackWhereItWas)
     QWidget *tool = openTool();
     ASSERT_TRUE(tool);
     tool->move(tool->pos() + QPoint(120, 60));
-    ASSERT_TRUE(uitest::waitFor([&] { return tool->frameGeometry().center() != placed.center(); }, 60000));
-    uitest::serve(300);
+    ASSERT_TRUE(uitest::waitFor([&] { return tool->frameGeometry().center() != placed.center(); }));
+    ASSERT_TRUE(arrived(tool));
     const QPoint toolCentre = tool->frameGeometry().center();
     ASSERT_TRUE(closeTool(tool));
     EXPECT_LE((ui.window->frameGeometry().center() - toolCentre).manhattanLength(), 4);
