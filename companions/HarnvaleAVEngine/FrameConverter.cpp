@@ -16,11 +16,17 @@ FrameConverter::~FrameConverter()
     sws_freeContext(context_);
 }
 
+bool FrameConverter::takes(const QImage &frame, QSize size)
+{
+    return frame.size() == size
+           && (frame.format() == QImage::Format_RGB32 || frame.format() == QImage::Format_ARGB32_Premultiplied);
+}
+
 QByteArray FrameConverter::yuv420(const QImage &frame)
 {
     const int w = size_.width(), h = size_.height();
     QByteArray planes(qsizetype(w) * h * 3 / 2, Qt::Uninitialized);
-    if (!context_ || frame.size() != size_)
+    if (!context_ || !takes(frame, size_))
         return QByteArray();
     uint8_t *out[3] = {reinterpret_cast<uint8_t *>(planes.data()), nullptr, nullptr};
     out[1] = out[0] + qsizetype(w) * h;

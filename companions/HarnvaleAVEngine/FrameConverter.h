@@ -5,9 +5,8 @@
 
 struct SwsContext;
 
-// Frames as the encoder takes them: 32-bit RGB pictures turned into planar YUV 4:2:0 here, so
-// that the pipe carries less than half the bytes and the encoder converts nothing, and a photo
-// standing alone for seconds is converted once.
+// Frames as the encoder takes them: 32-bit RGB pictures turned into planar YUV 4:2:0, with the
+// conversion ffmpeg itself would make. One converter serves one thread.
 class FrameConverter
 {
 public:
@@ -16,8 +15,10 @@ public:
     FrameConverter(const FrameConverter &) = delete;
     FrameConverter &operator=(const FrameConverter &) = delete;
 
-    // frame must be of the converter's size, in QImage::Format_RGB32.
+    // frame must be of the converter's size, in QImage::Format_RGB32 or premultiplied ARGB32
+    // (whose colour laid over black is its own colour: the alpha is not read).
     QByteArray yuv420(const QImage &frame);
+    static bool takes(const QImage &frame, QSize size);
 
 private:
     QSize size_;

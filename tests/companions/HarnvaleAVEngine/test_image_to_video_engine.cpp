@@ -104,6 +104,45 @@ TEST(ImageToVideoEngine, DrawsEveryPhotoAndTransitionWithTheMusic)
     EXPECT_NEAR(audio.value(QStringLiteral("duration")).toString().toDouble(), 8.0, 0.05);
 }
 
+// The tiles play in the movie as in the editor: half-way, bands 20 rows high alternate, and in
+// each band the new photo has come in from one side while the old one still fills the other.
+TEST(ImageToVideoEngine, TilesSlideInAndOutInAlternatingBands)
+{
+    app();
+    QTemporaryDir dir;
+    JobSpec spec;
+    spec.photos = photoPaths().mid(0, 3); // red, green, blue
+    spec.effects = {12, 13};              // photo 1 tiles in, photo 2 tiles out
+    spec.target = dir.filePath("tiles.mov");
+    const EngineRun run = runEngine(writeJob(dir.filePath("job.plist"), spec));
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+
+    // The photo a patch of the frame shows; rows count from the top. Rows 86 to 95 lie in a band
+    // whose tiles come from the left, rows 106 to 115 in one whose tiles come from the right.
+    const auto shown = [](const testsupport::Frame &frame, int x, int row) {
+        const testsupport::Rgb c = frame.mean(x, row, 20, 10);
+        for (int i = 0; i < kPhotoCount; ++i)
+            if (distance(c, kColours[i]) <= 60)
+                return i;
+        return -1;
+    };
+    struct Half { int frame; int from; int to; bool tilesIn; };
+    for (const Half &half : {Half{62, 0, 1, true}, Half{112, 1, 2, false}}) {
+        SCOPED_TRACE(half.frame);
+        const auto frame = testsupport::grabFrame(run.path, half.frame / 25.0);
+        ASSERT_TRUE(frame);
+        EXPECT_LT(meanDifference(*frame, expectedFrame(spec, half.frame)), 6.0);
+        // Tiles in bring the new photo to the left half of the first band and the right half of
+        // the second; tiles out uncover it on the other sides.
+        const int leftFirst = half.tilesIn ? half.to : half.from;
+        const int rightFirst = half.tilesIn ? half.from : half.to;
+        EXPECT_EQ(shown(*frame, 20, 86), leftFirst);
+        EXPECT_EQ(shown(*frame, 120, 86), rightFirst);
+        EXPECT_EQ(shown(*frame, 20, 106), rightFirst);
+        EXPECT_EQ(shown(*frame, 120, 106), leftFirst);
+    }
+}
+
 // Music longer than the movie is cut at its end; no music makes a movie without sound; no
 // transitions cut from photo to photo.
 TEST(ImageToVideoEngine, CutsLongMusicAndMakesSilentMoviesWithoutIt)
