@@ -77,7 +77,7 @@ std::vector<std::string> SlideshowRenderer::encoderArguments(const std::vector<s
     args.insert(args.end(), musicInputs.begin(), musicInputs.end());
     if (!musicGraph.empty())
         args.insert(args.end(), {"-filter_complex", musicGraph, "-map", "0:v", "-map", "[music]",
-                                 "-c:a", "aac", "-b:a", "256k"});
+                                 "-c:a", "pcm_s16le"});
     // The pictures come encoded; the length is the frames piped in (a frame limit here would end
     // the music early as well).
     args.insert(args.end(), {"-c:v", "copy", QFile::encodeName(output).toStdString()});

@@ -15,6 +15,25 @@ NXSampler::NXSampler(const QImage &image)
 {
 }
 
+void NXSampler::readRow(QRgb *out, int count, double x0, int j) const
+{
+    if (!bits_ || unsigned(j) >= unsigned(h_) || !std::isfinite(x0) || std::fabs(x0) > 1e9) {
+        std::fill(out, out + count, QRgb(0));
+        return;
+    }
+    const double fx = x0 - 0.5;
+    const double first = std::floor(fx);
+    const uint wx = NXWeight(fx - first);
+    const QRgb *row = line(j);
+    int i = int(first);
+    for (int k = 0; k < count; ++k, ++i) {
+        if (i >= 0 && i + 1 < w_)
+            out[k] = wx ? NXLerp(row[i], row[i + 1], wx) : row[i];
+        else
+            out[k] = NXLerp(at(i, j), at(i + 1, j), wx);
+    }
+}
+
 QSize NXUnionSize(const QImage &a, const QImage &b)
 {
     if (a.isNull())

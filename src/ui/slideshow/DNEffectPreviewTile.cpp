@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,6 +15,41 @@ double now()
 {
     return QDateTime::currentMSecsSinceEpoch() / 1000.0;
 }
+
+// The beat of every animating sample: one timer of 1/30 s for them all, running while any
+// sample listens, so that their redraws fall in the same pass of the window's painting.
+class PreviewBeat : public QObject
+{
+public:
+    static PreviewBeat &instance()
+    {
+        static PreviewBeat *beat = new PreviewBeat;
+        return *beat;
+    }
+    void listen(QWidget *sample)
+    {
+        if (connect(&timer_, &QTimer::timeout, sample, qOverload<>(&QWidget::update), Qt::UniqueConnection))
+            ++listeners_;
+        if (!timer_.isActive())
+            timer_.start();
+    }
+    void leave(QWidget *sample)
+    {
+        if (disconnect(&timer_, &QTimer::timeout, sample, nullptr))
+            --listeners_;
+        if (listeners_ <= 0)
+            timer_.stop();
+    }
+
+private:
+    PreviewBeat()
+    {
+        timer_.setInterval(33); // 1/30 s
+        timer_.setTimerType(Qt::PreciseTimer);
+    }
+    QTimer timer_;
+    int listeners_ = 0;
+};
 } // namespace
 
 EffectPreview::EffectPreview(const QRect &frame, QWidget *parent) : QWidget(parent)
@@ -26,23 +62,62 @@ EffectPreview::~EffectPreview()
     stopPreview();
 }
 
+void EffectPreview::setTransition(NXFilterPtr filter)
+{
+    transition_ = std::move(filter);
+    forgetFrames();
+}
+
+void EffectPreview::setSourceImage(const QImage &image)
+{
+    sourceImage_ = image;
+    forgetFrames();
+}
+
+void EffectPreview::setTargetImage(const QImage &image)
+{
+    targetImage_ = image;
+    forgetFrames();
+}
+
 void EffectPreview::startPreview()
 {
     if (!transition_ || sourceImage_.isNull() || targetImage_.isNull())
         return;
     base_ = now();
-    if (!timer_) {
-        timer_ = new QTimer(this);
-        timer_->setInterval(33); // 1/30 s
-        connect(timer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
-        timer_->start();
+    if (!animating_) {
+        animating_ = true;
+        PreviewBeat::instance().listen(this);
     }
 }
 
 void EffectPreview::stopPreview()
 {
-    delete timer_;
-    timer_ = nullptr;
+    if (animating_) {
+        animating_ = false;
+        PreviewBeat::instance().leave(this);
+    }
+    forgetFrames();
+}
+
+void EffectPreview::forgetFrames()
+{
+    loop_.clear();
+}
+
+int EffectPreview::keptFrames() const
+{
+    return int(std::count_if(loop_.begin(), loop_.end(), [](const QImage &frame) { return !frame.isNull(); }));
+}
+
+const QImage &EffectPreview::loopFrame(int index)
+{
+    if (loop_.empty())
+        loop_.resize(kLoopFrames);
+    QImage &frame = loop_[size_t(std::clamp(index, 0, kLoopFrames - 1))];
+    if (frame.isNull())
+        frame = imageAtTime(index / double(kFramesPerSecond) * 0.4);
+    return frame;
 }
 
 QImage EffectPreview::imageAtTime(double t) const
@@ -58,7 +133,11 @@ QImage EffectPreview::imageAtTime(double t) const
 
 void EffectPreview::paintEvent(QPaintEvent *)
 {
-    const QImage frame = imageAtTime((now() - base_) * 0.4);
+    if (!transition_ || sourceImage_.isNull() || targetImage_.isNull())
+        return;
+    // The frame of the beat the clock is at; 0.4 s of animation time per second.
+    const long long beat = std::llround(std::floor((now() - base_) * kFramesPerSecond));
+    const QImage &frame = loopFrame(int(((beat % kLoopFrames) + kLoopFrames) % kLoopFrames));
     if (frame.isNull())
         return;
     QPainter p(this);
