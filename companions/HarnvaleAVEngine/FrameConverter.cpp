@@ -45,17 +45,19 @@ QByteArray FrameConverter::yuv420(const QImage &frame) const
     auto *y = reinterpret_cast<uint8_t *>(planes.data());
     uint8_t *u = y + qsizetype(w) * h;
     uint8_t *v = u + qsizetype(cw) * ch;
-    for (int row = 0; row < h; ++row) {
-        const auto *in = reinterpret_cast<const uint32_t *>(frame.constScanLine(row));
-        uint8_t *out = y + qsizetype(row) * w;
-        for (int x = 0; x < w; ++x)
-            out[x] = luma(in[x]);
-    }
     const int pairs = w / 2;
+    // Two rows at a time: their luma, then the chroma of their blocks while they are still in
+    // the cache.
     for (int row = 0; row < ch; ++row) {
-        // An odd last row or column pairs with itself.
-        const auto *top = reinterpret_cast<const uint32_t *>(frame.constScanLine(2 * row));
-        const auto *bottom = reinterpret_cast<const uint32_t *>(frame.constScanLine(std::min(2 * row + 1, h - 1)));
+        const int upper = 2 * row, lower = std::min(2 * row + 1, h - 1); // an odd last row pairs with itself
+        const auto *top = reinterpret_cast<const uint32_t *>(frame.constScanLine(upper));
+        const auto *bottom = reinterpret_cast<const uint32_t *>(frame.constScanLine(lower));
+        uint8_t *yTop = y + qsizetype(upper) * w;
+        uint8_t *yBottom = y + qsizetype(lower) * w;
+        for (int x = 0; x < w; ++x)
+            yTop[x] = luma(top[x]);
+        for (int x = 0; x < w; ++x)
+            yBottom[x] = luma(bottom[x]);
         uint8_t *outU = u + qsizetype(row) * cw;
         uint8_t *outV = v + qsizetype(row) * cw;
         for (int x = 0; x < pairs; ++x)

@@ -9,9 +9,11 @@ extern "C" {
 
 namespace {
 
-// MPEG-2's finest quantiser scale: as close to the pictures as the H.264 master this replaces
-// (about 50 dB), and still quick to encode and decode.
-constexpr int kQuality = 1;
+// MPEG-2's quantiser scales: the finest for a photo standing still (closer to the pictures
+// than the H.264 master this replaces, about 50 dB), the next for a frame of a transition, which
+// is seen for 40 ms and costs half as much to decode.
+constexpr int kStillQuality = 1;
+constexpr int kMotionQuality = 2;
 // Encoded pictures from one intra picture to the next, so that a reader can start anywhere
 // within a few seconds.
 constexpr int kGopPictures = 50;
@@ -71,8 +73,8 @@ bool VideoEncoder::open(QSize size, const std::string &rate, int threads, Sink s
     codec_->gop_size = kGopPictures;
     codec_->max_b_frames = 0;
     codec_->flags |= AV_CODEC_FLAG_QSCALE;
-    codec_->qmin = kQuality;
-    codec_->global_quality = FF_QP2LAMBDA * kQuality;
+    codec_->qmin = kStillQuality;
+    codec_->global_quality = FF_QP2LAMBDA * kMotionQuality;
     codec_->thread_count = threads;
     codec_->thread_type = FF_THREAD_SLICE;
     // A rate MPEG-2 has no code for (12.5, 7) is written as the nearest one; the timestamps
@@ -170,7 +172,17 @@ bool VideoEncoder::addPicture(const QByteArray &planes, int firstFrame, int fram
     frame->format = AV_PIX_FMT_YUV420P;
     frame->width = w;
     frame->height = h;
-    auto *bytes = reinterpret_cast<uint8_t *>(const_cast<char *>(planes.constData()));
+    // The frame holds a share of the planes: the encoder keeps it without a copy.
+    auto *share = new QByteArray(planes);
+    frame->buf[0] = av_buffer_create(reinterpret_cast<uint8_t *>(const_cast<char *>(share->constData())),
+                                     int(share->size()), [](void *held, uint8_t *) { delete static_cast<QByteArray *>(held); },
+                                     share, AV_BUFFER_FLAG_READONLY);
+    if (!frame->buf[0]) {
+        delete share;
+        av_frame_free(&frame);
+        return false;
+    }
+    auto *bytes = frame->buf[0]->data;
     frame->data[0] = bytes;
     frame->data[1] = bytes + qsizetype(w) * h;
     frame->data[2] = frame->data[1] + qsizetype(cw) * ch;
@@ -178,7 +190,7 @@ bool VideoEncoder::addPicture(const QByteArray &planes, int firstFrame, int fram
     frame->linesize[1] = frame->linesize[2] = cw;
     frame->pts = firstFrame;
     // A fixed scale is asked for picture by picture.
-    frame->quality = codec_->global_quality;
+    frame->quality = FF_QP2LAMBDA * (frames > 1 ? kStillQuality : kMotionQuality);
     // Without a repeat picture for the size, a still is encoded frame by frame.
     const int repeats = repeat_.isEmpty() ? 1 : frames;
     if (repeats > 1)

@@ -34,6 +34,21 @@ void NXSampler::readRow(QRgb *out, int count, double x0, int j) const
     }
 }
 
+QImage NXBlend(const NXSampler &from, const NXSampler &to, QSize size, uint w, bool opaque)
+{
+    const int width = size.width();
+    return NXRenderRows(size, [&](QRgb *line, int j) {
+        std::vector<QRgb> scratch(2 * size_t(width));
+        const QRgb *a = from.lineOf(j, width, scratch.data());
+        const QRgb *b = to.lineOf(j, width, scratch.data() + width);
+        for (int i = 0; i < width; ++i)
+            line[i] = NXLerp(a[i], b[i], w);
+        if (opaque)
+            for (int i = 0; i < width; ++i)
+                line[i] = NXOpaque(line[i]);
+    });
+}
+
 QSize NXUnionSize(const QImage &a, const QImage &b)
 {
     if (a.isNull())

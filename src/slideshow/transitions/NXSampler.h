@@ -10,6 +10,10 @@
 #include <cmath>
 #include <functional>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // A colour in premultiplied form, each channel 0..1, as the transition programs compute it.
 struct NXColor
 {
@@ -102,6 +106,33 @@ inline QRgb NXOpaque(QRgb p)
     return p | 0xFF000000u;
 }
 
+// The pixel between two pixels of a row (bottom[0], bottom[1]) and the two above them, with the
+// weights of the right ones and the upper ones. Four channels at once where the processor
+// has SSE2 (every x86-64 does).
+inline QRgb NXBilinear(const QRgb *bottom, const QRgb *top, uint wx, uint wy)
+{
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(bottom)), zero);
+    const __m128i high = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(top)), zero);
+    const __m128i half = _mm_set1_epi16(128);
+    // Up first (both columns at once), then across; each step rounds.
+    const __m128i up = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(low, _mm_set1_epi16(short(256 - wy))),
+                                                                  _mm_mullo_epi16(high, _mm_set1_epi16(short(wy)))),
+                                                    half),
+                                      8);
+    const __m128i across = _mm_srli_epi16(
+        _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(up, _mm_set1_epi16(short(256 - wx))),
+                                    _mm_mullo_epi16(_mm_srli_si128(up, 8), _mm_set1_epi16(short(wx)))),
+                      half),
+        8);
+    return QRgb(_mm_cvtsi128_si32(_mm_packus_epi16(across, across)));
+#else
+    const QRgb lower = NXLerp(bottom[0], bottom[1], wx);
+    return wy ? NXLerp(lower, NXLerp(top[0], top[1], wx), wy) : lower;
+#endif
+}
+
 // Where a point falls among pixel centres: the pixel below and left of it and the weights of
 // the ones to its right and above, worked out once for every image read there.
 struct NXSpot
@@ -178,14 +209,8 @@ public:
         if (!bits_ || spot.far)
             return 0;
         const int i = spot.i, j = spot.j;
-        if (i >= 0 && j >= 0 && i + 1 < w_ && j + 1 < h_) {
-            const QRgb *bottom = line(j) + i;
-            const QRgb low = spot.wx ? NXLerp(bottom[0], bottom[1], spot.wx) : bottom[0];
-            if (!spot.wy)
-                return low;
-            const QRgb *top = line(j + 1) + i;
-            return NXLerp(low, spot.wx ? NXLerp(top[0], top[1], spot.wx) : top[0], spot.wy);
-        }
+        if (i >= 0 && j >= 0 && i + 1 < w_ && j + 1 < h_)
+            return NXBilinear(line(j) + i, line(j + 1) + i, spot.wx, spot.wy);
         if (i < -1 || j < -1 || i >= w_ || j >= h_)
             return 0;
         const QRgb low = NXLerp(at(i, j), at(i + 1, j), spot.wx);
@@ -243,6 +268,9 @@ QImage NXRenderRows(QSize size, Rows &&rows)
     });
     return out;
 }
+
+// The two images mixed pixel by pixel (w of 256 of the second), made opaque when asked.
+QImage NXBlend(const NXSampler &from, const NXSampler &to, QSize size, uint w, bool opaque);
 
 // An image of size whose every pixel is program(x, y) at its centre in the programs'
 // coordinates, for programs that move each pixel their own way. The picture is drawn in strips

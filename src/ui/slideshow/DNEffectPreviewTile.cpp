@@ -26,14 +26,14 @@ public:
         static PreviewBeat *beat = new PreviewBeat;
         return *beat;
     }
-    void listen(QWidget *sample)
+    void listen(EffectPreview *sample)
     {
-        if (connect(&timer_, &QTimer::timeout, sample, qOverload<>(&QWidget::update), Qt::UniqueConnection))
+        if (connect(&timer_, &QTimer::timeout, sample, &EffectPreview::advance, Qt::UniqueConnection))
             ++listeners_;
         if (!timer_.isActive())
             timer_.start();
     }
-    void leave(QWidget *sample)
+    void leave(EffectPreview *sample)
     {
         if (disconnect(&timer_, &QTimer::timeout, sample, nullptr))
             --listeners_;
@@ -50,6 +50,19 @@ private:
     QTimer timer_;
     int listeners_ = 0;
 };
+bool isOpaque(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return true;
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+    }
+    return true;
+}
 } // namespace
 
 EffectPreview::EffectPreview(const QRect &frame, QWidget *parent) : QWidget(parent)
@@ -103,6 +116,9 @@ void EffectPreview::stopPreview()
 void EffectPreview::forgetFrames()
 {
     loop_.clear();
+    shown_ = -1;
+    if (testAttribute(Qt::WA_OpaquePaintEvent))
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 int EffectPreview::keptFrames() const
@@ -115,9 +131,35 @@ const QImage &EffectPreview::loopFrame(int index)
     if (loop_.empty())
         loop_.resize(kLoopFrames);
     QImage &frame = loop_[size_t(std::clamp(index, 0, kLoopFrames - 1))];
-    if (frame.isNull())
+    if (frame.isNull()) {
         frame = imageAtTime(index / double(kFramesPerSecond) * 0.4);
+        // An opaque frame is kept without its alpha: drawn, it is a copy, not a blend.
+        if (isOpaque(frame))
+            frame = frame.convertToFormat(QImage::Format_RGB32);
+    }
     return frame;
+}
+
+int EffectPreview::frameNow() const
+{
+    // 0.4 s of animation time per second, kFramesPerSecond frames a second.
+    const long long beat = std::llround(std::floor((now() - base_) * kFramesPerSecond));
+    return int(((beat % kLoopFrames) + kLoopFrames) % kLoopFrames);
+}
+
+void EffectPreview::advance()
+{
+    if (!transition_ || sourceImage_.isNull() || targetImage_.isNull())
+        return;
+    shown_ = frameNow();
+    const QImage &frame = loopFrame(shown_);
+    // A frame that fills the view without a see-through pixel hides what lies under it: only it
+    // is redrawn.
+    const bool covers = frame.format() == QImage::Format_RGB32 && frame.width() >= width() && frame.height() >= height();
+    // Changing the attribute makes the window work out again what hides what: only on a change.
+    if (testAttribute(Qt::WA_OpaquePaintEvent) != covers)
+        setAttribute(Qt::WA_OpaquePaintEvent, covers);
+    update();
 }
 
 QImage EffectPreview::imageAtTime(double t) const
@@ -135,9 +177,7 @@ void EffectPreview::paintEvent(QPaintEvent *)
 {
     if (!transition_ || sourceImage_.isNull() || targetImage_.isNull())
         return;
-    // The frame of the beat the clock is at; 0.4 s of animation time per second.
-    const long long beat = std::llround(std::floor((now() - base_) * kFramesPerSecond));
-    const QImage &frame = loopFrame(int(((beat % kLoopFrames) + kLoopFrames) % kLoopFrames));
+    const QImage &frame = loopFrame(shown_ >= 0 ? shown_ : frameNow());
     if (frame.isNull())
         return;
     QPainter p(this);

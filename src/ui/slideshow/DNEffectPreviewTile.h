@@ -45,12 +45,15 @@ public:
     // The frame of the loop shown at frame index (of kLoopFrames), drawn on first use.
     const QImage &loopFrame(int index);
     int keptFrames() const;
+    // Moves to the frame of the beat the clock is at and asks for its redraw.
+    void advance();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void forgetFrames();
+    int frameNow() const;
 
     NXFilterPtr transition_;
     QImage sourceImage_;
@@ -58,6 +61,7 @@ private:
     double base_ = 0.0; // seconds since the epoch when the animation started
     bool animating_ = false;
     std::vector<QImage> loop_;
+    int shown_ = -1; // the loop frame painted next; -1: the one the clock says
 };
 
 // One tile of the strip: the sample above a check box that says whether the slideshow may use

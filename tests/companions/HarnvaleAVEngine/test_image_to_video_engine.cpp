@@ -65,6 +65,10 @@ TEST(ImageToVideoEngine, DrawsEveryPhotoAndTransitionWithTheMusic)
 
     EXPECT_NEAR(videoSeconds(run.path), 8.0, 1.0 / 25);
     EXPECT_TRUE(testsupport::decodesToEnd(run.path));
+    // A picture for every frame, 25 a second, as a player and the conversion that follows expect.
+    const QJsonObject video = testsupport::firstStream(testsupport::ffprobe(run.path), QStringLiteral("video"));
+    EXPECT_EQ(video.value(QStringLiteral("nb_frames")).toString().toInt(), 200);
+    EXPECT_EQ(video.value(QStringLiteral("avg_frame_rate")).toString(), QStringLiteral("25/1"));
 
     // Each photo alone in the second half of its slot.
     for (int k = 0; k < 4; ++k) {
@@ -102,6 +106,33 @@ TEST(ImageToVideoEngine, DrawsEveryPhotoAndTransitionWithTheMusic)
     }
     const QJsonObject audio = testsupport::firstStream(testsupport::ffprobe(run.path), QStringLiteral("audio"));
     EXPECT_NEAR(audio.value(QStringLiteral("duration")).toString().toDouble(), 8.0, 0.05);
+}
+
+// A photo standing alone is drawn and encoded once: every later frame of it shows exactly the
+// same picture, however much detail it holds, and it is the photo as drawn.
+TEST(ImageToVideoEngine, AStandingPhotoIsOnePictureShownAgainExactly)
+{
+    app();
+    QTemporaryDir dir;
+    const QString detailed = dir.filePath(QStringLiteral("detailed.jpg"));
+    const testsupport::ProcessResult made = testsupport::runProcess(
+        QStringLiteral("ffmpeg"), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                   "testsrc2=size=320x240:rate=1,noise=c0s=20:allf=t", "-frames:v", "1", detailed});
+    ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
+    JobSpec spec;
+    spec.photos = {detailed};
+    spec.showDuration = 2.0; // one second in from the blank frame, then 50 frames standing
+    spec.target = dir.filePath(QStringLiteral("standing.mov"));
+    const EngineRun run = runEngine(writeJob(dir.filePath(QStringLiteral("job.plist")), spec));
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    const QJsonObject video = testsupport::firstStream(testsupport::ffprobe(run.path), QStringLiteral("video"));
+    EXPECT_EQ(video.value(QStringLiteral("nb_frames")).toString().toInt(), 75);
+    const auto first = testsupport::grabFrame(run.path, 1.02);
+    const auto last = testsupport::grabFrame(run.path, 2.94);
+    ASSERT_TRUE(first && last);
+    EXPECT_EQ(first->rgb, last->rgb);
+    // Fine detail loses some colour to 4:2:0, as in any movie.
+    EXPECT_LT(meanDifference(*last, expectedFrame(spec, 73)), 8.0);
 }
 
 // The tiles play in the movie as in the editor: half-way, bands 20 rows high alternate, and in

@@ -19,17 +19,7 @@ public:
 
     QImage render(const NXSampler &source, const NXSampler &target, QSize size, double time) const
     {
-        const uint w = NXWeight(std::clamp(time, 0.0, 1.0));
-        const int width = size.width();
-        return NXRenderRows(size, [&](QRgb *line, int j) {
-            std::vector<QRgb> scratch(2 * size_t(width));
-            const QRgb *from = source.lineOf(j, width, scratch.data());
-            const QRgb *to = target.lineOf(j, width, scratch.data() + width);
-            for (int i = 0; i < width; ++i) {
-                const QRgb c = NXLerp(from[i], to[i], w);
-                line[i] = Opaque ? NXOpaque(c) : c;
-            }
-        });
+        return NXBlend(source, target, size, NXWeight(std::clamp(time, 0.0, 1.0)), Opaque);
     }
 };
 

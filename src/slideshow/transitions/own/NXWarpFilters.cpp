@@ -21,7 +21,9 @@ public:
         const QPointF c(W / 2.0, H / 2.0);
         const double r = H - 20.0;
         const double A = t >= 0.5 ? (1.0 - t) * 7.0 : t * 7.0;
-        const uint mix = NXWeight(t);
+        // Both images are read at the same turned point and mixed there: mixed first, they are
+        // read once.
+        const NXSampler mixed(NXBlend(source, target, size, NXWeight(t), false));
         // The turn depends on the distance from the centre alone.
         const double reach = std::max(r, 1.0);
         const int steps = std::max(4096, int(reach * 16));
@@ -42,8 +44,7 @@ public:
                 qx = vx * cs - vy * sn + c.x();
                 qy = vx * sn + vy * cs + c.y();
             }
-            const NXSpot spot(qx, qy);
-            return NXOpaque(NXLerp(source.read(spot), target.read(spot), mix));
+            return NXOpaque(mixed.read(qx, qy));
         });
     }
 };
