@@ -23,11 +23,15 @@ packages=(
   exiv2   # EXIF written into the fixture photos
   # desktop helpers, offscreen and real-window runs
   xdg-utils xvfb xauth fonts-dejavu-core fontconfig
+  # a window manager that frames windows, for the tests of where windows go (test_wm_*)
+  openbox x11-utils
   # OpenGL on the private X display of the drawing tests: Mesa's software renderer
   libgl1-mesa-dri libglx-mesa0
   # the recorders: pointer clicks (XInput 2); tests click with xdotool and record a private
   # PulseAudio server's output
   libxcb-xinput-dev xdotool pulseaudio
+  # the screen recorder's live picture: the X server scales the screen (RENDER) when it changed (DAMAGE)
+  libxcb-render0-dev libxcb-damage0-dev
   # free stand-ins for the subtitle fonts (copied into share/talvane/fonts by the build)
   fonts-droid-fallback
   # Japanese, Korean and Chinese in the interface and the Language menu (Noto Sans CJK)

@@ -2,8 +2,9 @@
 // the conversion driver (Talvane); through the engine commands the MEncoder companion plans for
 // the same vector, run by hand (mencoder, then the ffmpeg step after it, or both at once where
 // the plan overlaps them); and through HandBrakeCLI given the same x264 options, frame size and
-// audio bitrate. Prints each run, the medians, their ratios, the share of the second (audio)
-// step in a hand run, and each road's SSIM against the source title.
+// audio bitrate. Prints each run's wall and processor seconds with the machine's load average,
+// the medians, the median of each round's ratios, the share of the second (audio) step in a hand
+// run, and each road's SSIM against the source title, aligned a second of pictures at a time.
 //
 // usage: talvane-bench-driver [MEDIA_DIR] [PROFILE] [RUNS]
 //   MEDIA_DIR  where tests/fixtures/make-long-title.sh writes (default <build>/bench-media)
@@ -12,7 +13,7 @@
 
 #include "builders/common/Argument.h"
 #include "convert/driver/DNVideoConverter.h"
-#include "convert/engine/MEncoderTranslation.h"
+#include "hvvideocore/MEncoderTranslation.h"
 #include "convert/engine/OutputReading.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/platform/DNBundle.h"
@@ -24,6 +25,7 @@
 #include "profiles/DNProfile.h"
 
 #include "common/Median.h"
+#include "common/RoadClock.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +39,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <thread>
 #include <tuple>
 #include <map>
 
@@ -51,6 +54,8 @@ struct Outcome
     double seconds = -1;
     double secondStep = 0; // the hand run's second step alone (0: none, or run beside the first)
     double reading = 0;    // the driver's output read to its end, as the driver checks it
+    double processor = 0;  // processor seconds of the road, its engines included
+    double load = -1;      // the machine's load average when it ended
     QString output;
 };
 
@@ -151,17 +156,18 @@ Outcome throughDriver(const QString &source, const QString &profilePath, const Q
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(folder);
     DNSetting::shareSetting().mainWindowSetting()->setSafemode(true);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
-    QElapsedTimer clock;
-    clock.start();
+    const RoadClock clock;
     const int result = DNVideoConverterStart(node.get(), 0, nullptr, nullptr);
     if (result == 0) {
-        outcome.seconds = clock.elapsed() / 1000.0;
+        outcome.seconds = clock.wallSeconds();
+        outcome.processor = clock.processorSeconds();
         outcome.output = node->titleAt(0)->outputName();
         // The same reading the driver made of the output before it named it.
-        clock.restart();
+        QElapsedTimer reading;
+        reading.start();
         if (!readOutputToEnd(QFile::encodeName(outcome.output).toStdString()).readable)
             std::fprintf(stderr, "the driver's output does not read to its end\n");
-        outcome.reading = clock.nsecsElapsed() / 1e9;
+        outcome.reading = reading.nsecsElapsed() / 1e9;
     } else {
         std::fprintf(stderr, "the driver failed with %d\n", result);
     }
@@ -201,6 +207,7 @@ Outcome throughEngines(const QString &source, const QString &profilePath, const 
         return facts;
     };
     environment.inputFacts = [](const std::string &) { return MEncoderInputFacts(); };
+    environment.processors = std::thread::hardware_concurrency();
     environment.temporaryPath = [&](const std::string &extension) {
         return (scratch.path() + QStringLiteral("/part%1").arg(++scratchCount)).toStdString() + extension;
     };
@@ -213,8 +220,7 @@ Outcome throughEngines(const QString &source, const QString &profilePath, const 
     if (!std::exchange(shown, true))
         std::printf("by hand: mencoder %s\n         ffmpeg %s\n", qPrintable(toQt(plan.mencoder).join(QLatin1Char(' '))),
                     qPrintable(toQt(plan.ffmpeg).join(QLatin1Char(' '))));
-    QElapsedTimer clock;
-    clock.start();
+    const RoadClock clock;
     if (!plan.streamPath.empty()) {
         // The plan overlaps the two: ffmpeg reads the FIFO while mencoder writes it.
         if (::mkfifo(plan.streamPath.c_str(), 0600) != 0)
@@ -228,16 +234,18 @@ Outcome throughEngines(const QString &source, const QString &profilePath, const 
             std::fprintf(stderr, "ffmpeg failed:\n%s\n", reader.readAll().right(2000).constData());
             return outcome;
         }
-        outcome.seconds = clock.elapsed() / 1000.0;
+        outcome.seconds = clock.wallSeconds();
+        outcome.processor = clock.processorSeconds();
         outcome.output = QString::fromStdString(plan.output);
         return outcome;
     }
     if (!plan.mencoder.empty() && !run(QStringLiteral("mencoder"), toQt(plan.mencoder)))
         return outcome;
-    const double first = clock.elapsed() / 1000.0;
+    const double first = clock.wallSeconds();
     if (!plan.ffmpeg.empty() && !run(QStringLiteral("ffmpeg"), toQt(plan.ffmpeg)))
         return outcome;
-    outcome.seconds = clock.elapsed() / 1000.0;
+    outcome.seconds = clock.wallSeconds();
+    outcome.processor = clock.processorSeconds();
     outcome.secondStep = plan.ffmpeg.empty() ? 0 : outcome.seconds - first;
     outcome.output = QString::fromStdString(plan.output);
     return outcome;
@@ -334,11 +342,11 @@ Outcome throughHandBrake(const QString &source, const Vector &v, const QSize &si
     static bool shown = false;
     if (!std::exchange(shown, true))
         std::printf("HandBrakeCLI %s\n", qPrintable(arguments.join(QLatin1Char(' '))));
-    QElapsedTimer clock;
-    clock.start();
+    const RoadClock clock;
     if (!run(QStringLiteral("HandBrakeCLI"), arguments))
         return outcome;
-    outcome.seconds = clock.elapsed() / 1000.0;
+    outcome.seconds = clock.wallSeconds();
+    outcome.processor = clock.processorSeconds();
     outcome.output = output;
     return outcome;
 }
@@ -356,51 +364,84 @@ QSize videoSize(const QString &file)
     return size.size() == 2 ? QSize(size.at(0).toInt(), size.at(1).toInt()) : QSize();
 }
 
-// Mean SSIM of output against the source, both scaled to the output's picture size and compared
-// frame by frame from their first frames (the VOB's clock does not start at 0), with the
-// output's frames moved by offset (a road may repeat or drop a frame at its start). seconds
-// limits the comparison (0: all).
-double ssimAgainstSource(const QString &output, const QString &sourceVob, int offset, double seconds = 0)
+// The SSIM of each of the output's frames against the source, both scaled to the output's picture
+// size and compared from their first frames (the VOB's clock does not start at 0), with the
+// output's frames moved by offset: frame n of the output against frame n - offset of the source.
+std::vector<double> ssimPerFrame(const QString &output, const QString &sourceVob, int offset)
 {
     const QSize size = videoSize(output);
+    QTemporaryDir folder;
+    const QString stats = folder.filePath(QStringLiteral("ssim.txt"));
     if (size.isEmpty())
-        return -1;
+        return {};
     const QString shift = offset > 0 ? QStringLiteral("trim=start_frame=%1,").arg(offset) : QString();
     const QString sourceShift = offset < 0 ? QStringLiteral("trim=start_frame=%1,").arg(-offset) : QString();
     const QString filter = QStringLiteral("[0:v]%3setpts=PTS-STARTPTS,scale=%1:%2,setsar=1[a];"
-                                          "[1:v]%4setpts=PTS-STARTPTS,scale=%1:%2,setsar=1[b];[a][b]ssim=shortest=1")
+                                          "[1:v]%4setpts=PTS-STARTPTS,scale=%1:%2,setsar=1[b];"
+                                          "[a][b]ssim=shortest=1:stats_file='%5'")
                                .arg(size.width())
                                .arg(size.height())
-                               .arg(shift, sourceShift);
-    QStringList arguments = {QStringLiteral("-hide_banner")};
-    if (seconds > 0)
-        arguments << QStringLiteral("-t") << QString::number(seconds);
-    arguments << QStringLiteral("-i") << output;
-    if (seconds > 0)
-        arguments << QStringLiteral("-t") << QString::number(seconds);
-    arguments << QStringLiteral("-i") << sourceVob << QStringLiteral("-lavfi") << filter << QStringLiteral("-f")
-              << QStringLiteral("null") << QStringLiteral("-");
-    QString text;
-    if (!run(QStringLiteral("ffmpeg"), arguments, &text))
-        return -1;
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("All:([0-9.]+)")).match(text);
-    return match.hasMatch() ? match.captured(1).toDouble() : -1;
+                               .arg(shift, sourceShift, stats);
+    if (!run(QStringLiteral("ffmpeg"), {QStringLiteral("-hide_banner"), QStringLiteral("-i"), output, QStringLiteral("-i"),
+                                        sourceVob, QStringLiteral("-lavfi"), filter, QStringLiteral("-f"),
+                                        QStringLiteral("null"), QStringLiteral("-")}))
+        return {};
+    QFile file(stats);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<double> values;
+    const QRegularExpression all(QStringLiteral("All:([0-9.]+)"));
+    while (!file.atEnd())
+        if (const QRegularExpressionMatch m = all.match(QString::fromUtf8(file.readLine())); m.hasMatch())
+            values.push_back(m.captured(1).toDouble());
+    return values;
 }
 
-// The SSIM at the frame offset that matches the source best (found on the first seconds), and
-// that offset.
-std::pair<double, int> alignedSsim(const QString &output, const QString &sourceVob)
+struct AlignedSsim
 {
-    int best = 0;
-    double bestSsim = -1;
-    for (int offset = -3; offset <= 3; ++offset) {
-        const double ssim = ssimAgainstSource(output, sourceVob, offset, 8);
-        if (ssim > bestSsim) {
-            bestSsim = ssim;
-            best = offset;
+    double ssim = -1;
+    int fewestExtra = 0;  // the range of frame offsets the windows took
+    int mostExtra = 0;
+};
+
+// The mean SSIM when each window of a second of pictures is compared at the frame offset that
+// matches it best: a road that repeats or drops a frame somewhere (mencoder's NTSC output drifts
+// by one now and then) is scored on its pictures, not on where its frames fall.
+AlignedSsim alignedSsim(const QString &output, const QString &sourceVob)
+{
+    constexpr int kMostOffset = 3;
+    constexpr size_t kWindow = 25;
+    std::vector<std::vector<double>> byOffset;
+    for (int offset = -kMostOffset; offset <= kMostOffset; ++offset)
+        byOffset.push_back(ssimPerFrame(output, sourceVob, offset));
+    size_t frames = SIZE_MAX;
+    for (const std::vector<double> &values : byOffset)
+        frames = std::min(frames, values.size());
+    AlignedSsim result;
+    if (frames == 0 || frames == SIZE_MAX)
+        return result;
+    double sum = 0;
+    result.fewestExtra = kMostOffset;
+    result.mostExtra = -kMostOffset;
+    for (size_t start = 0; start < frames; start += kWindow) {
+        const size_t end = std::min(frames, start + kWindow);
+        double best = -1;
+        int bestOffset = 0;
+        for (size_t i = 0; i < byOffset.size(); ++i) {
+            double windowSum = 0;
+            for (size_t f = start; f < end; ++f)
+                windowSum += byOffset[i][f];
+            if (windowSum > best) {
+                best = windowSum;
+                bestOffset = int(i) - kMostOffset;
+            }
         }
+        sum += best;
+        result.fewestExtra = std::min(result.fewestExtra, bestOffset);
+        result.mostExtra = std::max(result.mostExtra, bestOffset);
     }
-    return {ssimAgainstSource(output, sourceVob, best), best};
+    result.ssim = sum / double(frames);
+    return result;
 }
 
 } // namespace
@@ -439,10 +480,20 @@ int main(int argc, char **argv)
     enum Road { Driver, Direct, HandBrake, RoadCount };
     const char *names[RoadCount] = {"driver", "engines direct", "HandBrakeCLI"};
     std::vector<Outcome> outcomes[RoadCount];
-    double ssim[RoadCount] = {-1, -1, -1};
-    int offsets[RoadCount] = {0, 0, 0};
+    AlignedSsim ssim[RoadCount];
+    // HandBrakeCLI is given the driver's frame size: one driver run, not counted, tells it (and
+    // warms the caches for every road alike).
     QSize size;
-    std::printf("%-16s %4s %10s %12s\n", "road", "run", "seconds", "2nd step s");
+    {
+        QTemporaryDir folder;
+        const Outcome first = throughDriver(source, profilePath, folder.path());
+        size = first.seconds < 0 ? QSize() : videoSize(first.output);
+        if (size.isEmpty()) {
+            std::printf("the driver's first run failed\n");
+            return 1;
+        }
+    }
+    std::printf("%-16s %4s %9s %11s %9s %11s\n", "road", "run", "seconds", "processor s", "load avg", "2nd step s");
     for (int round = 0; round < runs; ++round) {
         // Each round begins with another road, so that none always runs on a cold or warm cache.
         for (int i = 0; i < RoadCount; ++i) {
@@ -453,55 +504,52 @@ int main(int argc, char **argv)
                 outcome = throughDriver(source, profilePath, folder.path());
             else if (road == Direct)
                 outcome = throughEngines(source, profilePath, folder.path());
-            else if (size.isValid())
-                outcome = throughHandBrake(source, vector, size, folder.path());
             else
-                continue; // its frame size is the driver's: it waits for the driver's first output
+                outcome = throughHandBrake(source, vector, size, folder.path());
             if (outcome.seconds < 0) {
-                std::printf("%-16s %4d %10s\n", names[road], round + 1, "failed");
+                std::printf("%-16s %4d %9s\n", names[road], round + 1, "failed");
                 return 1;
             }
-            if (road == Driver && !size.isValid())
-                size = videoSize(outcome.output);
-            if (ssim[road] < 0)
-                std::tie(ssim[road], offsets[road]) = alignedSsim(outcome.output, sourceVob);
+            outcome.load = RoadClock::loadAverage();
+            if (ssim[road].ssim < 0)
+                ssim[road] = alignedSsim(outcome.output, sourceVob);
             outcomes[road].push_back(outcome);
-            std::printf("%-16s %4d %10.2f %12.2f\n", names[road], round + 1, outcome.seconds, outcome.secondStep);
+            std::printf("%-16s %4d %9.2f %11.2f %9.2f %11.2f\n", names[road], round + 1, outcome.seconds,
+                        outcome.processor, outcome.load, outcome.secondStep);
             std::fflush(stdout);
         }
     }
-    // A round that began with HandBrakeCLI before any driver output ran without it: run it once more.
-    while (int(outcomes[HandBrake].size()) < runs) {
-        QTemporaryDir folder;
-        const Outcome outcome = throughHandBrake(source, vector, size, folder.path());
-        if (outcome.seconds < 0)
-            return 1;
-        outcomes[HandBrake].push_back(outcome);
-        std::printf("%-16s %4d %10.2f\n", names[HandBrake], int(outcomes[HandBrake].size()), outcome.seconds);
-    }
 
-    double medians[RoadCount];
-    for (int road = 0; road < RoadCount; ++road) {
-        std::vector<double> seconds;
+    // Medians of each road, and of the ratios within a round: the roads of one round ran under the
+    // same load, so a paired ratio is steadier than a ratio of medians.
+    const auto medianOf = [&](int road, double Outcome::*field) {
+        std::vector<double> values;
         for (const Outcome &o : outcomes[road])
-            seconds.push_back(o.seconds);
-        medians[road] = median(seconds);
-    }
+            values.push_back(o.*field);
+        return median(values);
+    };
+    const auto pairedRatio = [&](int road, int other) {
+        std::vector<double> ratios;
+        for (int r = 0; r < runs; ++r)
+            ratios.push_back(outcomes[road][size_t(r)].seconds / outcomes[other][size_t(r)].seconds);
+        return median(ratios);
+    };
     std::vector<double> shares;
     for (const Outcome &o : outcomes[Direct])
         shares.push_back(o.secondStep / o.seconds);
-    std::vector<double> readings;
-    for (const Outcome &o : outcomes[Driver])
-        readings.push_back(o.reading);
-    std::printf("\nmedians of %d runs\n%-16s %10s %10s %12s %8s %13s\n", runs, "road", "seconds", "vs direct",
-                "vs HandBrake", "SSIM", "extra frames");
+    std::printf("\nmedians of %d rounds (ratios: the median of each round's ratio)\n"
+                "%-16s %9s %11s %9s %10s %12s %8s %13s\n",
+                runs, "road", "seconds", "processor s", "load avg", "vs direct", "vs HandBrake", "SSIM", "extra frames");
     for (int road = 0; road < RoadCount; ++road)
-        std::printf("%-16s %10.2f %10.3f %12.3f %8.4f %13d\n", names[road], medians[road],
-                    medians[road] / medians[Direct], medians[road] / medians[HandBrake], ssim[road], offsets[road]);
+        std::printf("%-16s %9.2f %11.2f %9.2f %10.3f %12.3f %8.4f %7d..%-5d\n", names[road],
+                    medianOf(road, &Outcome::seconds), medianOf(road, &Outcome::processor),
+                    medianOf(road, &Outcome::load), pairedRatio(road, Direct), pairedRatio(road, HandBrake),
+                    ssim[road].ssim, ssim[road].fewestExtra, ssim[road].mostExtra);
     std::printf("second step of a hand run: %.1f %% of its time%s\n", median(shares) * 100,
                 median(shares) == 0 ? " (none after the first, or run beside it)" : "");
-    std::printf("SSIM driver - HandBrakeCLI: %+.4f\n", ssim[Driver] - ssim[HandBrake]);
-    std::printf("the driver's check of its output (read to its end): %.3f s, %.2f %% of its pass\n", median(readings),
-                median(readings) / medians[Driver] * 100);
+    std::printf("SSIM driver - HandBrakeCLI: %+.4f\n", ssim[Driver].ssim - ssim[HandBrake].ssim);
+    const double reading = medianOf(Driver, &Outcome::reading);
+    std::printf("the driver's check of its output (read to its end): %.3f s, %.2f %% of its pass\n", reading,
+                reading / medianOf(Driver, &Outcome::seconds) * 100);
     return 0;
 }

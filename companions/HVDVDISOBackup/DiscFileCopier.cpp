@@ -1,5 +1,7 @@
 #include "DiscFileCopier.h"
 
+#include "dvd_layout.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <memory>
@@ -52,6 +54,14 @@ bool DiscFileCopier::open(const std::string &source, std::string &why)
     m_dvd = DVDOpen2(nullptr, &dvdreadLogger, source.c_str());
     if (!m_dvd) {
         why = "cannot open " + source + " as a DVD";
+        return false;
+    }
+    // Whatever the IFO files give must be there before anything is copied: an image maker fills
+    // a VOB that is cut short with bytes that were never on the disc.
+    DVDLayoutReport layout;
+    dvdLayoutCheck(m_dvd, 0, 0, &layout);
+    if (!layout.whole) {
+        why = std::string("the DVD's data is damaged: ") + layout.problem;
         return false;
     }
     return listFiles(why);
@@ -186,7 +196,8 @@ bool DiscFileCopier::copyEntry(const Entry &entry, const std::filesystem::path &
         if (blockRead) {
             for (long long b = 0; b < got; ++b) {
                 if (isScrambled(buffer.data() + b * kBlock)) {
-                    why = "the disc is encrypted (CSS) and this system cannot decrypt it: " + entry.name;
+                    why = entry.name + " holds a scrambled pack at sector " + std::to_string(done + b)
+                        + ": the disc is encrypted (CSS), which this system cannot decrypt, or its data is damaged";
                     return false;
                 }
             }

@@ -24,6 +24,8 @@ public:
     };
 
     ~DiscFileCopier();
+    // Opens the source and compares its data with its IFO files; false (why set) when it cannot
+    // be opened or something the IFO files give is missing.
     bool open(const std::string &source, std::string &why);
     const std::vector<Entry> &entries() const { return m_entries; }
     long long totalSectors() const;

@@ -5,8 +5,8 @@
 // when the image was written whole. SIGTERM or SIGINT stops the copy and leaves nothing behind.
 
 #include "DiscFileCopier.h"
-#include "convert/engine/EngineProcess.h"
-#include "convert/engine/ISOBackupProgress.h"
+#include "enginekit/EngineProcess.h"
+#include "enginekit/ISOBackupProgress.h"
 
 #include <atomic>
 #include <csignal>

@@ -2,11 +2,11 @@
 // with libavformat, behind the seven-slot table the AV encoder bridge loads.
 
 #include "MediaProbe.h"
-#include "convert/engine/AVEncoderTable.h"
-#include "convert/engine/EngineFigures.h"
-#include "convert/engine/EngineProcess.h"
-#include "convert/engine/FFmpegArgumentTranslation.h"
-#include "convert/engine/FFmpegProgress.h"
+#include "enginekit/AVEncoderTable.h"
+#include "enginekit/EngineFigures.h"
+#include "enginekit/EngineProcess.h"
+#include "avencoder/FFmpegArgumentTranslation.h"
+#include "enginekit/FFmpegProgress.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,11 +1,15 @@
 #include "DvdTitleReader.h"
 
+#include "dvd_layout.h"
 #include "isolated_child.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+
+#include <sys/stat.h>
 
 #include <dvdread/dvd_reader.h>
 #include <dvdread/ifo_read.h>
@@ -14,6 +18,9 @@
 namespace {
 
 constexpr int kReadTimeoutMs = 60000;
+// How far a program chain's stated time may stray from its cells' data (frames rounded at the
+// ends of cells) before the data's span stands for it.
+constexpr double kStatedTimeSlackSeconds = 1.0;
 
 int fromBcd(uint8_t value)
 {
@@ -94,6 +101,15 @@ MEncoderDvdTitle readInThisProcess(const std::string &device, int titleNumber, i
                         result.subtitleStreams.push_back(int((control >> shift) & 0x1f));
                 }
                 result.seconds = playbackSeconds(pgc->playback_time);
+                // A program chain whose stated time its cells' own data do not bear out (a damaged
+                // IFO): mencoder reads the data, so its span is the title's length. A drive, which
+                // would seek for each cell, keeps the stated time.
+                struct stat source {};
+                const bool drive = ::stat(device.c_str(), &source) == 0 && S_ISBLK(source.st_mode);
+                DVDLayoutReport layout;
+                dvdLayoutCheck(dvd, titleNumber, !drive, &layout);
+                if (layout.dataSeconds > 0 && std::abs(layout.dataSeconds - result.seconds) > kStatedTimeSlackSeconds)
+                    result.seconds = layout.dataSeconds;
                 switch (mat->vts_video_attr.display_aspect_ratio) {
                 case 0: result.displayAspect = "4:3"; break;
                 case 3: result.displayAspect = "16:9"; break;

@@ -3,8 +3,10 @@
 #include "DvdTitleReader.h"
 #include "MediaFacts.h"
 
-#include "convert/engine/FFmpegProgress.h"
-#include "convert/engine/MEncoderStatus.h"
+#include "enginekit/FFmpegProgress.h"
+#include "enginekit/ProcessIdentity.h"
+#include "hvvideocore/MEncoderStatus.h"
+#include "hvvideocore/MEncoderWords.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -22,22 +25,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using mencoder_words::joined;
+
 namespace {
 // mencoder finishes its file on SIGTERM; what still runs after this long is ended harder.
 constexpr int kStopGraceMilliseconds = 600;
 // With a second (ffmpeg) step the mencoder run makes up this share of the pass.
 constexpr int kFirstStepPercent = 95;
-
-std::string joined(const std::vector<std::string> &words)
-{
-    std::string text;
-    for (const std::string &w : words) {
-        if (!text.empty())
-            text += ' ';
-        text += w;
-    }
-    return text;
-}
 
 std::string folderOf(const std::string &path)
 {
@@ -55,28 +49,31 @@ EncoderPass::EncoderPass(Hooks hooks)
 
 EncoderPass::~EncoderPass()
 {
-    if (!m_temporaryFolder.empty())
-        ::rmdir(m_temporaryFolder.c_str());
+    removeTemporaryFolder();
 }
 
 bool EncoderPass::makeTemporaryFolder()
 {
-    // The process id in the name lets the program's next start remove a folder a killed run left.
-    const char *base = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(base && *base ? base : "/tmp") + "/hvvideocore-" + std::to_string(::getpid()) + "-XXXXXX";
-    if (!::mkdtemp(pattern.data()))
-        return false;
-    m_temporaryFolder = pattern;
-    return true;
+    // Marked, so that the program's next start removes it when this run is killed.
+    m_temporaryFolder = ProcessIdentity::makeMarkedTemporaryFolder("hvvideocore");
+    return !m_temporaryFolder.empty();
+}
+
+// The folder is the pass's own: it goes whole, with whatever an engine left in it.
+void EncoderPass::removeTemporaryFolder()
+{
+    if (m_temporaryFolder.empty())
+        return;
+    std::error_code error;
+    std::filesystem::remove_all(m_temporaryFolder, error);
+    m_temporaryFolder.clear();
 }
 
 void EncoderPass::removeTemporaries(const MEncoderPlan &plan)
 {
     for (const std::string &path : plan.temporaries)
         ::unlink(path.c_str());
-    if (!m_temporaryFolder.empty() && ::rmdir(m_temporaryFolder.c_str()) == 0)
-        m_temporaryFolder.clear();
+    removeTemporaryFolder();
 }
 
 int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
@@ -90,6 +87,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     MEncoderEnvironment environment;
     environment.dvdTitle = [&log](const std::string &device, int title) { return readDvdTitle(device, title, log); };
     environment.inputFacts = readInputFacts;
+    environment.processors = std::thread::hardware_concurrency();
     environment.temporaryPath = [this](const std::string &extension) -> std::string {
         if (m_temporaryFolder.empty() && !makeTemporaryFolder())
             return {};

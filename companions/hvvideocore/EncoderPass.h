@@ -1,7 +1,7 @@
 #pragma once
 
-#include "convert/engine/EngineProcess.h"
-#include "convert/engine/MEncoderTranslation.h"
+#include "enginekit/EngineProcess.h"
+#include "hvvideocore/MEncoderTranslation.h"
 
 #include <functional>
 #include <mutex>
@@ -53,6 +53,7 @@ private:
                       const std::vector<std::string> &ffmpegArgs);
     void onStatus(double seconds, long frames, int percent, double fps, bool mencoderOutput);
     bool makeTemporaryFolder();
+    void removeTemporaryFolder();
     void removeTemporaries(const MEncoderPlan &plan);
 
     Hooks m_hooks;

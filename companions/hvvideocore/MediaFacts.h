@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/engine/MEncoderTranslation.h"
+#include "hvvideocore/MEncoderTranslation.h"
 
 #include <string>
 

@@ -2,16 +2,19 @@
 // its "--json" progress through the callback the bridge registers.
 
 #include "MediaProbe.h"
-#include "convert/engine/DVD2MKVLibrary.h"
-#include "convert/engine/EngineProcess.h"
-#include "convert/engine/HandBrakeArguments.h"
-#include "convert/engine/HandBrakeJsonStream.h"
+#include "enginekit/DVD2MKVLibrary.h"
+#include "enginekit/EngineFigures.h"
+#include "enginekit/EngineProcess.h"
+#include "enginekit/ProcessIdentity.h"
+#include "libdvd2mkv/HandBrakeArguments.h"
+#include "libdvd2mkv/HandBrakeJsonStream.h"
 
 #include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -46,16 +49,60 @@ std::string valueAfter(const std::vector<std::string> &a, const std::string &opt
     return it != a.end() && it + 1 != a.end() ? *(it + 1) : std::string();
 }
 
+// A whole number of seconds (or a title number) at the start of text; 0 when there is none or
+// it lies beyond any length.
+int wholeNumber(std::string_view text)
+{
+    long long value = 0;
+    return engineWholeNumber(text, (long long)kMostEngineSeconds, value) ? int(value) : 0;
+}
+
 int durationValue(const std::string &value)
 {
     // "duration:S" is the only trim form the builder writes.
-    return value.starts_with("duration:") ? std::atoi(value.c_str() + 9) : 0;
+    return value.starts_with("duration:") ? wholeNumber(std::string_view(value).substr(9)) : 0;
+}
+
+// "HH:MM:SS" of HandBrakeCLI's scan summary in seconds; -1 when the text is not one.
+int clockSeconds(std::string_view text)
+{
+    long long parts[3] = {0, 0, 0};
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) {
+            if (text.empty() || text.front() != ':')
+                return -1;
+            text.remove_prefix(1);
+        }
+        if (!engineWholeNumber(text, (long long)kMostEngineSeconds, parts[i]))
+            return -1;
+    }
+    return int(engineFigure(double(parts[0]) * 3600 + double(parts[1]) * 60 + double(parts[2]), kMostEngineSeconds));
 }
 
 int listLength(const std::string &list)
 {
     return list.empty() ? 0 : int(std::count(list.begin(), list.end(), ',')) + 1;
 }
+
+// The pass's own temporary folder: HandBrakeCLI makes its "hb.<pid>" folder in $TMPDIR and
+// leaves it there, so it is given this one as $TMPDIR, and the folder goes with the pass.
+class PassFolder
+{
+public:
+    PassFolder() : m_path(ProcessIdentity::makeMarkedTemporaryFolder("dvd2mkv")) {}
+    ~PassFolder()
+    {
+        std::error_code error;
+        if (!m_path.empty())
+            std::filesystem::remove_all(m_path, error);
+    }
+    PassFolder(const PassFolder &) = delete;
+    PassFolder &operator=(const PassFolder &) = delete;
+    const std::string &path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
 
 void report(int state, const HandBrakeWorkState &w, int lengthSeconds)
 {
@@ -100,7 +147,7 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
 
     const std::vector<std::string> &a = t.arguments;
     const std::string output = valueAfter(a, "-o");
-    const int titleIndex = std::atoi(valueAfter(a, "-t").c_str());
+    const int titleIndex = wholeNumber(valueAfter(a, "-t"));
     const int startAt = durationValue(valueAfter(a, "--start-at"));
     const int stopAt = durationValue(valueAfter(a, "--stop-at"));
     const int audioTracks = listLength(valueAfter(a, "-a"));
@@ -108,10 +155,15 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
 
     std::vector<std::string> command{"HandBrakeCLI"};
     command.insert(command.end(), a.begin(), a.end());
+    const PassFolder folder;
+    if (folder.path().empty()) {
+        logLine("no temporary folder can be made for the backup");
+        return -1;
+    }
     EngineProcess process;
     {
         std::lock_guard<std::mutex> guard(lock);
-        if (!process.start(kHandBrake, command)) {
+        if (!process.start(kHandBrake, command, {}, false, {"TMPDIR=" + folder.path()})) {
             logLine(process.errorText());
             return -1;
         }
@@ -144,14 +196,13 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
     const auto onLine = [&](std::string_view line) {
         const size_t t = line.find("+ title ");
         if (t != std::string_view::npos && line.ends_with(":")) {
-            scannedTitle = std::atoi(std::string(line.substr(t + 8)).c_str());
+            scannedTitle = wholeNumber(line.substr(t + 8));
             return;
         }
         const size_t d = line.find("+ duration: ");
-        int h = 0, m = 0, sec = 0;
-        if (d != std::string_view::npos && scannedTitle == titleIndex && lengthSeconds == 0
-            && std::sscanf(std::string(line.substr(d + 12)).c_str(), "%d:%d:%d", &h, &m, &sec) == 3)
-            lengthSeconds = std::max(0, h * 3600 + m * 60 + sec - startAt);
+        const int seconds = d == std::string_view::npos ? -1 : clockSeconds(line.substr(d + 12));
+        if (seconds >= 0 && scannedTitle == titleIndex && lengthSeconds == 0)
+            lengthSeconds = std::max(0, seconds - startAt);
     };
     HandBrakeJsonStream outJson(onBlock, onLine), errJson(onBlock, onLine);
     OutputLineSplitter outLines, errLines;
@@ -181,8 +232,11 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
                 + std::to_string(workDoneError) + ")" + (lastError.empty() ? "" : ": " + lastError));
         return rc != 0 ? rc : workDoneError;
     }
+    // A trimmed part is held to its length here. A whole title's length comes from the scan, that
+    // is from the IFO's stated time, which a damaged disc may get wrong: the program measures it
+    // against what the title's data holds.
     std::string why;
-    if (!outputIsCompleteMedia(output, lengthSeconds, why)) {
+    if (!outputIsCompleteMedia(output, stopAt > 0 ? stopAt : 0, why)) {
         logLine("HandBrakeCLI reported success but " + why);
         return 1;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dvd/DVDInfoRecord.h"
+#include "dvd/DVDLayoutReport.h"
 
 #include <stddef.h>
 
@@ -23,4 +24,5 @@ DVDInfoRecord *ifoRecordOfFrames(const char *data, size_t size);
 
 IFO_EXPORT void free_dvd_info(DVDInfoRecord *record);
 IFO_EXPORT DVDInfoRecord *get_dvd_info(const char *path);
+IFO_EXPORT int check_dvd_layout(const char *path, int title, DVDLayoutReport *report);
 IFO_EXPORT void SetDebugLogFunction(DVDInfoDebugLogFunction function);

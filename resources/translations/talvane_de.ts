@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>Einige Dateien wurden nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Diese Dateien konnten nicht hinzugefügt werden:</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>Keine</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>Das Live-Bild des Bildschirms kann hier nicht angezeigt werden.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>Kein Ausgabeformat!</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>Wählen Sie ein Ausgabeformat für diese Einträge:</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>Die Vorschau kann nicht abgespielt werden</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>Leeren</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>Dieser Bildschirm bietet kein OpenGL, um das Video darzustellen.</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>Der Player kann nicht gestartet werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>Konvertierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>Diese Einträge konnten nicht konvertiert werden:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1 ausblenden</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>%1 beenden</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1-Hilfe</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>Algunos archivos no se han añadido</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>No se han podido añadir estos archivos:</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>La imagen en directo de la pantalla no se puede mostrar aquí.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>¡No hay formato de salida!</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>Elija un formato de salida para estos elementos:</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>No se puede reproducir la vista previa</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>Esta pantalla no ofrece OpenGL para mostrar el vídeo.</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>No se puede iniciar el reproductor: %1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>Error en la conversión</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>No se han podido convertir estos elementos:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Ocultar %1</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Salir de %1</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Ayuda de %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>Certains fichiers n&apos;ont pas été ajoutés</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Ces fichiers n&apos;ont pas pu être ajoutés&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>Aucun</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>L&apos;image en direct de l&apos;écran ne peut pas être affichée ici.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>Aucun format de sortie&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>Choisissez un format de sortie pour ces éléments&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>Impossible de lire l&apos;aperçu</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>Cet écran n&apos;offre pas OpenGL pour afficher la vidéo.</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>Impossible de démarrer le lecteur&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>Échec de la conversion</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>Ces éléments n&apos;ont pas pu être convertis&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Masquer %1</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Quitter %1</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Aide de %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
     </message>
 </context>
 <context>

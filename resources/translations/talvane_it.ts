@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>Alcuni file non sono stati aggiunti</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Non è stato possibile aggiungere questi file:</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>Nessuno</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>L&apos;immagine dal vivo dello schermo non può essere mostrata qui.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>Nessun formato di uscita!</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>Scegli un formato di uscita per questi elementi:</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>Impossibile riprodurre l&apos;anteprima</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>Svuota</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>Questo schermo non offre OpenGL per mostrare il video.</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>Impossibile avviare il lettore: %1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>Conversione non riuscita</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>Non è stato possibile convertire questi elementi:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Nascondi %1</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Esci da %1</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Aiuto di %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinita</translation>
     </message>
 </context>
 <context>

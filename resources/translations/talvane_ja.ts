@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>追加できなかったファイルがあります</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>次のファイルは追加できませんでした：</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>なし</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>画面のライブ映像をここに表示できません。</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>出力形式が選ばれていません！</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>次の項目の出力形式を選んでください：</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>プレビューを再生できません</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>クリア</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>このディスプレイでは OpenGL を使えないため、ビデオを表示できません。</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>プレーヤーを起動できません：%1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>変換に失敗しました</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>次の項目は変換できませんでした：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>言語</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1 を隠す</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>%1 を終了</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1 ヘルプ</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>추가되지 않은 파일이 있습니다</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>다음 파일을 추가할 수 없습니다:</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>없음</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>화면의 실시간 영상을 여기에 표시할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>출력 형식이 없습니다!</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>다음 항목의 출력 형식을 선택하십시오:</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>미리 보기를 재생할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>지우기</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>이 디스플레이에서는 동영상을 표시할 OpenGL을 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>플레이어를 시작할 수 없습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>중지</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>변환 실패</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>다음 항목을 변환할 수 없습니다:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>언어</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 정보</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1 가리기</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>%1 종료</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1 도움말</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>Alguns ficheiros não foram adicionados</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Não foi possível adicionar estes ficheiros:</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>Nenhum</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>A imagem em direto do ecrã não pode ser mostrada aqui.</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>Nenhum formato de saída!</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>Escolha um formato de saída para estes itens:</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>Não é possível reproduzir a pré-visualização</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>Limpar</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>Este ecrã não oferece OpenGL para mostrar o vídeo.</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>Não é possível iniciar o leitor: %1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>A conversão falhou</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>Não foi possível converter estes itens:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca do %1</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Ocultar %1</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Sair do %1</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Ajuda do %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinição</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>有些文件未添加</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>无法添加以下文件：</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>无</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>无法在此显示屏幕的实时画面。</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>没有输出格式！</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>请为以下项目选择输出格式：</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>无法播放预览</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>此显示器不提供 OpenGL，无法显示视频。</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>无法启动播放器：%1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>转换失败</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>无法转换以下项目：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>语言</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>关于 %1</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>隐藏 %1</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>退出 %1</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1 帮助</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
     </message>
 </context>
 <context>

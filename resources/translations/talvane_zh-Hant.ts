@@ -189,6 +189,14 @@
         <source>OK</source>
         <translation>確定</translation>
     </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>有些檔案未加入</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>無法加入以下檔案：</translation>
+    </message>
 </context>
 <context>
     <name>DNFileLoaderSheet</name>
@@ -573,6 +581,10 @@
         <source>None</source>
         <translation>無</translation>
     </message>
+    <message>
+        <source>The live picture of the screen cannot be shown here.</source>
+        <translation>無法在此顯示螢幕的即時畫面。</translation>
+    </message>
 </context>
 <context>
     <name>DNStatusItem</name>
@@ -954,6 +966,18 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>No output format!</source>
+        <translation>沒有輸出格式！</translation>
+    </message>
+    <message>
+        <source>Choose an output format for these items:</source>
+        <translation>請為以下項目選擇輸出格式：</translation>
+    </message>
+    <message>
+        <source>The preview cannot be played</source>
+        <translation>無法播放預覽</translation>
+    </message>
 </context>
 <context>
     <name>NXCameraRecorderController</name>
@@ -1191,6 +1215,17 @@
     <message>
         <source>Clear</source>
         <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>NXMPlayerControl</name>
+    <message>
+        <source>This display offers no OpenGL to draw the video with.</source>
+        <translation>此顯示器不提供 OpenGL，無法顯示影片。</translation>
+    </message>
+    <message>
+        <source>The player cannot be started: %1</source>
+        <translation>無法啟動播放器：%1</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1559,18 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>Conversion Failed</source>
+        <translation>轉換失敗</translation>
+    </message>
+    <message>
+        <source>These items could not be converted:</source>
+        <translation>無法轉換以下項目：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -2032,6 +2079,26 @@
     <message>
         <source>Language</source>
         <translation>語言</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>關於 %1</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>隱藏 %1</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>結束 %1</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1 說明</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,7 @@
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 #include "core/platform/DNLeftovers.h"
-#include "core/settings/DNScreenRecorderSetting.h"
 #include "core/settings/DNSetting.h"
-#include "core/settings/DNSettingFolders.h"
-#include "core/settings/NXCameraRecorderSetting.h"
 #include "core/util/DNBuildDate.h"
 #include "core/util/DNFileTypes.h"
 #include "core/util/DNSystemActions.h"
@@ -48,18 +45,6 @@ const char *const kJapaneseStartPage = "www.harnvale.com/jp/talvane/start.html";
 QSettings *newUserSettings(QObject *parent = nullptr)
 {
     return new QSettings(QStringLiteral("Harnvale"), QStringLiteral("Talvane"), parent);
-}
-
-// Where the program's outputs go: converted files, and the recorders' movies (the default output
-// folder while the user has chosen no folder for them).
-QStringList foldersWrittenTo()
-{
-    const DNSetting &settings = DNSetting::shareSetting();
-    const auto orDefault = [](const QString &folder) {
-        return folder.isEmpty() ? DNSettingFolders::defaultMoviesFolder() : folder;
-    };
-    return {settings.appSetting()->videoOutputDirectory(), orDefault(settings.cameraSetting()->defaultTargetPlace()),
-            orDefault(settings.screenRecordSetting()->targetFolder())};
 }
 
 bool askDamaged(QWidget *window, const DNAppDamageReport &report)
@@ -139,7 +124,7 @@ bool QuivraVideoConverterAppDelegate::applicationDidFinishLaunching()
     }
     NXWindowTransition::transition();
     DNSetUpProgramLog();
-    DNRemoveLeftoversOfKilledRuns(foldersWrittenTo());
+    DNRemoveLeftoversOfKilledRuns();
     if (window_)
         window_->setMouseTracking(true);
     if (appController_)
@@ -193,14 +178,15 @@ void QuivraVideoConverterAppDelegate::openFiles(const QStringList &paths)
 void QuivraVideoConverterAppDelegate::resetMenuBarItemCurrentName()
 {
     const QString name = DNApplicationName();
+    // Each in the interface language, with the program's name in it.
     if (aboutMainMenuBarItem_)
-        aboutMainMenuBarItem_->setText(QStringLiteral("About ") + name);
+        aboutMainMenuBarItem_->setText(tr("About %1").arg(name));
     if (hiddenMainMenuBarItem_)
-        hiddenMainMenuBarItem_->setText(QStringLiteral("Hide ") + name);
+        hiddenMainMenuBarItem_->setText(tr("Hide %1").arg(name));
     if (quiteMainMenuBarItem_)
-        quiteMainMenuBarItem_->setText(QStringLiteral("Quit ") + name);
+        quiteMainMenuBarItem_->setText(tr("Quit %1").arg(name));
     if (helpMainMenuBarItem_)
-        helpMainMenuBarItem_->setText(name + QStringLiteral(" Help"));
+        helpMainMenuBarItem_->setText(tr("%1 Help").arg(name));
 
     if (!helpMenu_ || languageMenu_)
         return;
@@ -211,7 +197,9 @@ void QuivraVideoConverterAppDelegate::resetMenuBarItemCurrentName()
     const QStringList &codes = DNInterfaceLanguageCodes();
     for (int i = 0; i < codes.size(); ++i) {
         const QString &code = codes.at(i);
-        QString title = code == QLatin1String("Default") ? code : QLocale(code).nativeLanguageName();
+        // "Default" follows the system: it is a word of the interface language, the others each
+        // name themselves in their own.
+        QString title = code == QLatin1String("Default") ? tr("Default") : QLocale(code).nativeLanguageName();
         if (title.isEmpty())
             title = code;
         QAction *item = list->addAction(title);

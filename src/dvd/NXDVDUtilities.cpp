@@ -5,16 +5,13 @@
 #include "core/plist/DNPropertyList.h"
 #include "dvd/DVDInfoRecord.h"
 #include "dvd/DVDMountTable.h"
+#include "dvd/IfoReaderLibrary.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
-#include <dlfcn.h>
-
 namespace {
-
-const char *const companionFileName = "libiforead.so";
 
 // The companion's messages for the read running on this thread; the last one explains a failure.
 thread_local QStringList companionMessages;
@@ -24,30 +21,6 @@ extern "C" void collectCompanionMessage(const char *message)
     if (message)
         companionMessages.append(QString::fromUtf8(message).trimmed());
 }
-
-// Closes the companion on every way out of a read.
-class CompanionLibrary
-{
-public:
-    explicit CompanionLibrary(const QString &path)
-        : handle_(dlopen(QFile::encodeName(path).constData(), RTLD_LAZY | RTLD_LOCAL))
-    {
-    }
-    ~CompanionLibrary()
-    {
-        if (handle_)
-            dlclose(handle_);
-    }
-    CompanionLibrary(const CompanionLibrary &) = delete;
-    CompanionLibrary &operator=(const CompanionLibrary &) = delete;
-
-    bool isOpen() const { return handle_ != nullptr; }
-    template <class F>
-    F symbol(const char *name) const { return reinterpret_cast<F>(dlsym(handle_, name)); }
-
-private:
-    void *handle_;
-};
 
 std::optional<NXDVDStructure> failRead(QString *error, const QString &message)
 {
@@ -97,9 +70,9 @@ std::optional<NXDVDStructure> NXDVDUtilities::readDVDIFO(const QString &path, co
 {
     Q_UNUSED(device);
     const QString library = libraryPath.isEmpty()
-                                ? DNBundle::pathForCompanion(QLatin1String(companionFileName))
+                                ? DNBundle::pathForCompanion(QLatin1String(IfoReaderLibrary::fileName))
                                 : libraryPath;
-    CompanionLibrary companion(library);
+    IfoReaderLibrary companion(library);
     if (!companion.isOpen())
         return failRead(error, QStringLiteral("Error On Open Parse DVD Lib: ") + QString::fromLocal8Bit(dlerror()));
 

@@ -38,9 +38,13 @@ bool HVPlayerProcess::launch(const QString &program, const QStringList &argument
     connect(process_, &QProcess::readyReadStandardError, this, &HVPlayerProcess::readErrors);
     connect(process_, &QProcess::finished, this, &HVPlayerProcess::onFinished);
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            onFinished();
+        if (error != QProcess::FailedToStart)
+            return;
+        // The error text goes with the process; the caller reads it after the launch.
+        startError_ = process_->errorString();
+        onFinished();
     });
+    startError_.clear();
     process_->start();
     if (!process_->waitForStarted())
         return false;
@@ -105,12 +109,10 @@ void HVPlayerProcess::readOutput()
     const QByteArray bytes = process_->readAllStandardOutput();
     if (bytes.isEmpty())
         return;
-    // The decoder keeps a character cut by the end of a read for the next one.
+    // The decoder keeps a character cut by the end of a read for the next one. Bytes that are
+    // not UTF-8 (a title tag in Latin-1, say) become U+FFFD: the length and start lines read
+    // in the same chunk must not be lost with them.
     const QString text = decoder_.decode(bytes);
-    if (decoder_.hasError()) {
-        decoder_.resetState();
-        return;
-    }
     Q_EMIT outputChunk(text);
     const QStringList lines = HVPlayerStatus::takeCompleteLines(pendingLine_ + text, pendingLine_);
     if (!lines.isEmpty())

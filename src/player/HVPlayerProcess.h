@@ -41,10 +41,12 @@ public:
 
     // The last few kilobytes the player wrote to its standard error (for the log).
     QByteArray errorTail() const { return errorTail_; }
+    // Why the last launch failed, as the system said it; empty after a good launch.
+    QString startError() const { return startError_; }
 
 Q_SIGNALS:
-    // A chunk of standard output (as read, decoded as UTF-8; a chunk that is not UTF-8 is
-    // skipped).
+    // A chunk of standard output (as read, decoded as UTF-8; bytes that are not UTF-8 are
+    // replaced by U+FFFD).
     void outputChunk(const QString &text);
     // The complete lines of the output so far, split as the protocol splits them (an unfinished
     // line waits for the next chunk, or for the end).
@@ -61,5 +63,6 @@ private:
     QStringDecoder decoder_{QStringDecoder::Utf8};
     QString pendingLine_;
     QByteArray errorTail_;
+    QString startError_;
     qint64 registeredPid_ = 0;
 };

@@ -1,20 +1,31 @@
 #include "HVPlayerStatus.h"
 
+#include "enginekit/EngineFigures.h"
 #include "core/regex/DNRegex.h"
 
 namespace HVPlayerStatus {
 namespace {
 const QString kLineSeparators = QStringLiteral("\\r\\n|[\\n\\x{000B}\\f\\r\\x{0085}\\p{Zl}\\p{Zp}]");
 const QString kTag = QStringLiteral("[HVPlayer]:");
+// No picture is wider or higher.
+constexpr double kLargestSide = 65536;
 
+// A time of the player's output, within what it can mean (a garbled "inf" reads as 0, 8.9e89 as
+// the limit), so that it may be turned into a float or an int where it is used.
 double numberOf(const QString &text)
 {
-    return text.trimmed().toDouble();
+    return engineFigure(text.trimmed().toDouble(), kMostEngineSeconds);
 }
 
-double captureOf(const QString &line, const char *expression)
+QString captureOf(const QString &line, const char *expression)
 {
-    return numberOf(DNRegex::stringByMatching(line, QString::fromLatin1(expression), 1));
+    return DNRegex::stringByMatching(line, QString::fromLatin1(expression), 1);
+}
+
+// A picture's width or height, within the same care.
+int sideOf(const QString &text)
+{
+    return int(engineFigure(text.trimmed().toDouble(), kLargestSide));
 }
 } // namespace
 
@@ -59,13 +70,13 @@ Line classifyLine(const QString &given, bool editorKeys)
         result.kind = LineKind::Paused;
     } else if (line.startsWith(QLatin1String("ID_LENGTH"))) {
         result.kind = LineKind::Length;
-        result.value = captureOf(line, "^ID_LENGTH=(.*)$");
+        result.value = numberOf(captureOf(line, "^ID_LENGTH=(.*)$"));
     } else if (editorKeys && line.startsWith(QLatin1String("ID_VIDEO_WIDTH"))) {
         result.kind = LineKind::VideoWidth;
-        result.value = int(captureOf(line, "^ID_VIDEO_WIDTH=(.*)$"));
+        result.value = sideOf(captureOf(line, "^ID_VIDEO_WIDTH=(.*)$"));
     } else if (editorKeys && line.startsWith(QLatin1String("ID_VIDEO_HEIGHT"))) {
         result.kind = LineKind::VideoHeight;
-        result.value = int(captureOf(line, "^ID_VIDEO_HEIGHT=(.*)$"));
+        result.value = sideOf(captureOf(line, "^ID_VIDEO_HEIGHT=(.*)$"));
     } else if (line.startsWith(QLatin1String("Starting playback..."))) {
         result.kind = LineKind::StartingPlayback;
     }

@@ -197,7 +197,15 @@ void MPlayerFrameReceiver::threadMain()
         imageAspect_ = float(m.aspect) / 100.0f;
         const std::size_t bytes = std::size_t(m.width) * std::size_t(m.height) * std::size_t(m.bytesPerPixel);
         const int fd = ::shm_open(s.sharedMemoryName.c_str(), O_RDONLY, 0400);
-        void *mapping = fd >= 0 ? ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED, fd, 0) : MAP_FAILED;
+        // Pages past the object's end cannot be read (SIGBUS): a player that announces a frame
+        // bigger than the buffer it made gets no stream, not a receiver that dies copying it.
+        struct stat object {};
+        const bool holdsFrame = fd >= 0 && bytes > 0 && ::fstat(fd, &object) == 0 && object.st_size >= 0
+            && std::size_t(object.st_size) >= bytes;
+        if (fd >= 0 && !holdsFrame)
+            DNRoughLog(QStringLiteral("frame receiver: the buffer holds %@ bytes, the stream announces %@; no stream"),
+                       QString::number(qlonglong(object.st_size)), QString::number(qulonglong(bytes)));
+        void *mapping = holdsFrame ? ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED, fd, 0) : MAP_FAILED;
         if (fd >= 0)
             ::close(fd);
         if (mapping == MAP_FAILED) {

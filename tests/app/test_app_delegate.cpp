@@ -4,11 +4,12 @@
 
 #include "../ui/mainwindow/shell_test_support.h"
 
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNOwnedOutputs.h"
+#include "enginekit/ProcessIdentity.h"
 #include "core/settings/DNAppSetting.h"
-#include "core/settings/NXCameraRecorderSetting.h"
 #include "core/settings/DNSetting.h"
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKind.h"
@@ -29,6 +30,7 @@
 #include <QTimer>
 
 #include <signal.h>
+#include <sstream>
 #include <thread>
 #include <unistd.h>
 
@@ -141,9 +143,9 @@ TEST(AppLaunch, DamagedCatalogueAlertsAndEndsTheLaunch)
     }
 }
 
-// At launch, what killed runs left goes: an unfinished output in the output folder, an unfinished
-// recording in a recorder's folder, and a private temporary folder. The work of a process that
-// still runs stays.
+// At launch, what killed runs left goes: an unfinished output and an unfinished recording they
+// noted as theirs, and a temporary folder they marked. A user's folder and file named like the
+// program's, and the work of a process that still runs, stay.
 TEST(AppLaunch, RemovesWhatKilledRunsLeft)
 {
     app();
@@ -153,30 +155,39 @@ TEST(AppLaunch, RemovesWhatKilledRunsLeft)
     const QByteArray savedTemporary = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(out.path());
-    DNSetting::shareSetting().cameraSetting()->setDefaultTargetPlace(recordings.path());
+    // A process that has ended: no process has this id.
+    std::string ticks, boot;
+    std::istringstream(ProcessIdentity::current()) >> ticks >> ticks >> boot;
+    const std::string ended = "999999999 " + ticks + ' ' + boot;
     const QString own = QStringLiteral(".Film_T1.talvane-%1-1.mp4").arg(::getpid());
-    for (const QString &name : {QStringLiteral(".Film_T2.talvane-999999999-4.mp4"), own, QStringLiteral("Film_T3.mp4")}) {
-        QFile file(out.filePath(name));
+    const QString killedOutput = out.filePath(QStringLiteral(".Film_T2.talvane-999999999-4.mp4"));
+    const QString killedRecording = recordings.filePath(QStringLiteral(".Quivra Camera Recorder.talvane-999999999-1.mov"));
+    for (const QString &path : {killedOutput, out.filePath(own), out.filePath(QStringLiteral(".backup.talvane-99999-1.tar")),
+                                out.filePath(QStringLiteral("Film_T3.mp4")), killedRecording}) {
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    // The name a recording killed with the program was written under.
-    QFile killedRecording(recordings.filePath(QStringLiteral(".Quivra Camera Recorder.talvane-999999999-1.mov")));
-    ASSERT_TRUE(killedRecording.open(QIODevice::WriteOnly));
-    killedRecording.close();
-    for (const QString &name : {QStringLiteral("talvane-999999999-AbCdEf"), QStringLiteral("hvvideocore-999999999-x1"),
-                                QStringLiteral("talvane-%1-living").arg(::getpid()), QStringLiteral("talvane-other")})
+    ASSERT_TRUE(DNOwnedOutputs::claim(killedOutput, {}, ended));
+    ASSERT_TRUE(DNOwnedOutputs::claim(killedRecording, {}, ended));
+    ASSERT_TRUE(DNOwnedOutputs::claim(out.filePath(own)));
+    for (const QString &name : {QStringLiteral("talvane-999999999-AbCdEf"), QStringLiteral("talvane-%1-living").arg(::getpid()),
+                                QStringLiteral("talvane-2024-notes")})
         ASSERT_TRUE(QDir().mkpath(temporary.filePath(name) + QStringLiteral("/inside")));
+    ASSERT_TRUE(ProcessIdentity::markFolder(QFile::encodeName(temporary.filePath(QStringLiteral("talvane-999999999-AbCdEf"))).toStdString(), ended));
+    ASSERT_TRUE(ProcessIdentity::markFolder(
+        QFile::encodeName(temporary.filePath(QStringLiteral("talvane-%1-living").arg(::getpid()))).toStdString()));
 
     auto shell = DNLoadMainInterface();
     ASSERT_TRUE(shell->delegate.applicationDidFinishLaunching());
     qputenv("TMPDIR", savedTemporary);
 
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-              (QStringList{own, QStringLiteral("Film_T3.mp4")}));
+              (QStringList{own, QStringLiteral(".backup.talvane-99999-1.tar"), QStringLiteral("Film_T3.mp4")}));
     EXPECT_EQ(QDir(recordings.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-    DNSetting::shareSetting().cameraSetting()->setDefaultTargetPlace(QString());
-    EXPECT_EQ(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
-              (QStringList{QStringLiteral("talvane-%1-living").arg(::getpid()), QStringLiteral("talvane-other")}));
+    QStringList kept{QStringLiteral("talvane-%1-living").arg(::getpid()), QStringLiteral("talvane-2024-notes")};
+    kept.sort();
+    EXPECT_EQ(QDir(temporary.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), kept);
+    DNOwnedOutputs::release(out.filePath(own));
 }
 
 TEST(AppLaunch, OpenFileAnswersForSupportedVideoFilesOnly)

@@ -196,7 +196,7 @@ TEST(EndToEndDVD, OpenTheISOChooseTitlesTracksAndProfileThenConvert)
     isoItem->trigger();
     NXDiscScanerController *scaner = s.c.discScanerController;
     ASSERT_TRUE(scaner);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return scaner->dvdLoadPanel()->isVisible(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scaner->dvdLoadPanel()->isVisible(); }, 60000));
     EXPECT_EQ(scaner->tabView()->currentIndex(), int(NXDiscScanerController::TabISO));
 
     // Browse... and pick the image in the file panel, then OK.
@@ -206,7 +206,7 @@ TEST(EndToEndDVD, OpenTheISOChooseTitlesTracksAndProfileThenConvert)
     ASSERT_TRUE(panel);
     panel->selectFile(iso);
     QMetaObject::invokeMethod(panel, "accept");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return scaner->okbutton()->isEnabled(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scaner->okbutton()->isEnabled(); }, 60000));
     s.picture(QStringLiteral("iso_chosen"), scaner->dvdLoadPanel());
     QTest::mouseClick(scaner->okbutton(), Qt::LeftButton);
 
@@ -230,9 +230,9 @@ TEST(EndToEndDVD, OpenTheISOChooseTitlesTracksAndProfileThenConvert)
     ASSERT_TRUE(chooseProfile(s.chooser(), QStringLiteral("MacGen_MP4_H264.plist")));
     s.picture(QStringLiteral("profile_card"), s.chooser()->choosePanel());
     QTest::mouseClick(s.chooser()->doneButton(), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dvd->profile() != nullptr; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dvd->profile() != nullptr; }, 60000));
     EXPECT_TRUE(dvd->profile()->profilePath().endsWith(QStringLiteral("MacGen_MP4_H264.plist")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.chooserShown(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.chooserShown(); }, 60000));
     EXPECT_EQ(root->profileName()->toolTip(), QStringLiteral("Target format: ") + dvd->profile()->title());
     EXPECT_TRUE(root->trackNameOutput()->text().endsWith(QStringLiteral(".mp4")));
 
@@ -276,7 +276,7 @@ TEST(EndToEndDVD, OpenTheISOChooseTitlesTracksAndProfileThenConvert)
     QTest::qWait(1500);
     s.picture(QStringLiteral("converting"), visibleSheet());
     ASSERT_TRUE(QTest::qWaitFor([&] { return runsEnded.load() > 0; }, kRunTimeoutMs));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.c.progressController->isRunning(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.c.progressController->isRunning(); }, 60000));
     s.picture(QStringLiteral("converted"));
 
     // Two playable H.264 files of the titles' lengths, with the chosen audio tracks.

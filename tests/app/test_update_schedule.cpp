@@ -48,7 +48,7 @@ TEST_P(AutomaticCheck, FollowsTheSchedule)
     if (c.checks) {
         EXPECT_LE(NXMainSettingController::lastCheckUpdateTime().secsTo(QDateTime::currentDateTime()), 5)
             << "the start of the check is stored at once";
-        ASSERT_TRUE(uitest::waitFor([&] { return controller.u2bUpdateController != nullptr; }, 10000));
+        ASSERT_TRUE(uitest::waitFor([&] { return controller.u2bUpdateController != nullptr; }, 60000));
         EXPECT_TRUE(controller.u2bUpdateController->upgradePanel()->isVisible());
         controller.u2bUpdateController->cancelUpdateWindow();
     } else {

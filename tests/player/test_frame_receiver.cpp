@@ -19,6 +19,13 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 const bool logFolderReady = [] {
@@ -173,4 +180,65 @@ TEST(FrameReceiver, KilledPlayerEndsTheStream)
     EXPECT_FALSE(sharedMemoryLeft(run.receiver.connectionName()));
     const QStringList left = QDir(MPlayerFrameReceiver::channelDirectory()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System);
     EXPECT_EQ(left, QStringList({run.receiver.connectionName()}));
+}
+
+// A player that announces a bigger frame than the shared object holds gets no stream: the
+// receiver answers "0" and survives the render that follows (reading past the object's end
+// would end the program).
+TEST(FrameReceiver, AFrameBiggerThanTheBufferIsRefused)
+{
+    testsupport::application();
+    const QString bufferName = QStringLiteral("short-buffer-test");
+    MPlayerFrameReceiver receiver(bufferName);
+    int starts = 0;
+    QObject context;
+    QObject::connect(&receiver, &MPlayerFrameReceiver::streamWillStart, &context, [&] { ++starts; });
+    const std::string directory = QFile::encodeName(MPlayerFrameReceiver::channelDirectory()).toStdString();
+    const std::string shmName = HVPlayerChannel::sharedMemoryName(directory, bufferName.toStdString());
+    const int object = ::shm_open(shmName.c_str(), O_CREAT | O_RDWR, 0600);
+    ASSERT_GE(object, 0);
+    ASSERT_EQ(::ftruncate(object, 4096), 0);
+
+    const int player = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = HVPlayerChannel::socketPath(directory, bufferName.toStdString());
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::connect(player, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    const auto ask = [&](const MPlayerOSXVOWire::Message &message) {
+        const std::string line = MPlayerOSXVOWire::format(message);
+        EXPECT_EQ(::write(player, line.data(), line.size()), ssize_t(line.size()));
+        MPlayerOSXVOWire::LineReader reader;
+        std::optional<std::string> reply;
+        testsupport::spinUntil([&] {
+            char bytes[256];
+            const ssize_t n = ::recv(player, bytes, sizeof bytes, MSG_DONTWAIT);
+            if (n > 0)
+                reader.append(bytes, std::size_t(n));
+            reply = reader.nextLine();
+            return reply.has_value();
+        });
+        return reply.value_or(std::string());
+    };
+    MPlayerOSXVOWire::Message start;
+    start.method = MPlayerOSXVOWire::Method::Start;
+    start.width = 320;
+    start.height = 240;
+    start.bytesPerPixel = 2;
+    start.aspect = 133;
+    std::uint32_t format = 0;
+    EXPECT_FALSE(MPlayerOSXVOWire::parseStartReply(ask(start), format));
+    MPlayerOSXVOWire::Message render;
+    render.method = MPlayerOSXVOWire::Method::Render;
+    EXPECT_EQ(ask(render), std::string(MPlayerOSXVOWire::kRenderReply));
+    EXPECT_EQ(starts, 0);
+
+    // The same frame in an object big enough is mapped.
+    ASSERT_EQ(::ftruncate(object, 320 * 240 * 2), 0);
+    EXPECT_TRUE(MPlayerOSXVOWire::parseStartReply(ask(start), format));
+    testsupport::spinUntil([&] { return starts == 1; });
+    EXPECT_EQ(starts, 1);
+    ::close(player);
+    ::close(object);
+    ::shm_unlink(shmName.c_str());
 }

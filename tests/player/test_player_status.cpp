@@ -83,6 +83,27 @@ TEST(PlayerStatus, EditorReadsTheVideoSize)
     EXPECT_EQ(HVPlayerStatus::classifyLine(QStringLiteral("ID_VIDEO_HEIGHT=576"), true).value, 576);
 }
 
+// The figures are turned into ints and floats where they are used: garbled ones stay within what
+// a picture or a time can be.
+TEST(PlayerStatus, GarbledFiguresStayWithinWhatTheyCanMean)
+{
+    const struct
+    {
+        const char *line;
+        double most;
+    } cases[] = {
+        {"ID_VIDEO_WIDTH=8.9e89", 65536}, {"ID_VIDEO_HEIGHT=-1e30", 65536}, {"ID_VIDEO_WIDTH=nan", 65536},
+        {"ID_LENGTH=inf", 1e7},           {"ID_LENGTH=1e300", 1e7},
+        {"A:   1.0 V: 99999999999999999999999999999999999999999.0 A-V: 0.0", 1e7},
+    };
+    for (const auto &c : cases) {
+        const double value = HVPlayerStatus::classifyLine(QString::fromLatin1(c.line), true).value;
+        EXPECT_TRUE(value >= 0 && value <= c.most) << c.line << " reads " << value;
+    }
+    const HVPlayerStatus::OnlineChunk online = HVPlayerStatus::readOnlineChunk(QStringLiteral("ID_LENGTH=1e400\n"));
+    EXPECT_TRUE(online.length >= 0 && online.length <= 1e7) << online.length;
+}
+
 // Every capture of a full status line: audio time, video time, difference, the three
 // percentages, the first counter and the cache fill.
 TEST(PlayerStatus, StatusExpressionCapturesEveryComponent)

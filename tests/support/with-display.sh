@@ -12,5 +12,17 @@ if ! read -r -t 20 display < "$dir/ready"; then
   cat "$dir/xvfb.log" >&2
   exit 1
 fi
+export DISPLAY=":$display"
+# A window manager when the caller names one (with-desktop.sh): the test starts once it manages
+# the screen.
+if [ -n "${TALVANE_WINDOW_MANAGER:-}" ]; then
+  "$TALVANE_WINDOW_MANAGER" --sm-disable > "$dir/wm.log" 2>&1 &
+  wm=$!
+  trap 'kill "$wm" 2> /dev/null; wait "$wm" 2> /dev/null; kill "$xvfb" 2> /dev/null; wait "$xvfb" 2> /dev/null; rm -rf "$dir"' EXIT
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+fi
 # xcb: the offscreen platform gives widgets no OpenGL.
-DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$@"
+QT_QPA_PLATFORM=xcb "$@"

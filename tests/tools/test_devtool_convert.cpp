@@ -1,17 +1,9 @@
 // The developer aid's convert: a signal stops it as the Stop button does, it logs where the
 // program logs, and a run killed mid-pass leaves nothing the next start does not remove.
 
-#include "support/paths.h"
-#include "support/process.h"
+#include "DevtoolRunSupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 
@@ -19,60 +11,12 @@
 
 namespace {
 
-QString devtool()
+using namespace devtooltest;
+
+QStringList convertArguments(const char *profile)
 {
-    return testsupport::buildDir() + QStringLiteral("/bin/talvane-devtool");
-}
-
-// A devtool run with folders of its own: data (the log), temporary files, output.
-struct DevtoolRun
-{
-    QTemporaryDir home;
-    QString data() const { return home.filePath(QStringLiteral("data")); }
-    QString temporary() const { return home.filePath(QStringLiteral("tmp")); }
-    QString output() const { return home.filePath(QStringLiteral("out")); }
-
-    DevtoolRun()
-    {
-        QDir().mkpath(temporary());
-        QDir().mkpath(output());
-    }
-
-    void start(QProcess &process, const char *profile) const
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), data());
-        environment.insert(QStringLiteral("TMPDIR"), temporary());
-        process.setProcessEnvironment(environment);
-        process.start(devtool(), {QStringLiteral("convert"), testsupport::fixturePath(QStringLiteral("dvd/ntsc")),
-                                  QStringLiteral("1"), QString::fromLatin1(profile), output()});
-    }
-};
-
-QStringList entriesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-bool holdsWrittenFile(const QString &folder)
-{
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
-    for (const QFileInfo &entry : entries)
-        if (entry.size() > 0)
-            return true;
-    return false;
-}
-
-// Processes still running whose command line names folder (engines that outlived the run).
-QStringList processesNaming(const QString &folder)
-{
-    QStringList found;
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (commandLine.open(QIODevice::ReadOnly) && commandLine.readAll().contains(QFile::encodeName(folder)))
-            found << pid;
-    }
-    return found;
+    return {QStringLiteral("convert"), testsupport::fixturePath(QStringLiteral("dvd/ntsc")), QStringLiteral("1"),
+            QString::fromLatin1(profile), QStringLiteral("OUT")};
 }
 
 } // namespace
@@ -83,22 +27,11 @@ TEST(DevtoolConvert, SignalStopsTheConversionAndItsLogIsWritten)
         SCOPED_TRACE(signal);
         DevtoolRun run;
         QProcess process;
-        run.start(process, "Video_Other_AVI_DIVX.plist");
+        run.start(process, convertArguments("Video_Other_AVI_DIVX.plist"));
         ASSERT_TRUE(process.waitForStarted());
         QByteArray errors;
-        ASSERT_TRUE(testsupport::waitFor([&] {
-            process.waitForReadyRead(10);
-            errors += process.readAllStandardError();
-            return errors.contains("pass started") || process.state() == QProcess::NotRunning;
-        })) << errors.toStdString();
-        ::kill(pid_t(process.processId()), signal);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        errors += process.readAllStandardError();
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
-        EXPECT_EQ(process.exitCode(), 128 + signal) << errors.toStdString();
-        EXPECT_TRUE(errors.contains("stopped by signal")) << errors.toStdString();
-        EXPECT_EQ(entriesIn(run.output()), QStringList());
-        EXPECT_EQ(processesNaming(run.output()), QStringList());
+        ASSERT_TRUE(runUntil(process, errors, [&] { return errors.contains("pass started"); })) << errors.toStdString();
+        expectStoppedBySignal(process, signal, errors, run);
 
         QFile log(run.data() + QStringLiteral("/Harnvale/Talvane/Talvane.log"));
         ASSERT_TRUE(log.open(QIODevice::ReadOnly)) << log.fileName().toStdString();
@@ -109,7 +42,8 @@ TEST(DevtoolConvert, SignalStopsTheConversionAndItsLogIsWritten)
 // A run killed in the middle of its pass leaves a hidden part in the output folder (the AVI, which
 // mencoder writes, or the MP4, which ffmpeg writes while it reads mencoder's stream) and, for the
 // MP4, the engine's temporary folder with the stream's FIFO; the next start removes them, and
-// nothing of a process that still runs.
+// nothing else: not the folder of a process that still runs, nor a user's folders and files
+// named like the program's.
 TEST(DevtoolConvert, WhatAKilledRunLeftGoesAtTheNextStart)
 {
     struct Case
@@ -122,10 +56,19 @@ TEST(DevtoolConvert, WhatAKilledRunLeftGoesAtTheNextStart)
         DevtoolRun run;
         const QString living = run.temporary() + QStringLiteral("/talvane-%1-living").arg(::getpid());
         ASSERT_TRUE(QDir().mkpath(living));
-        const QRegularExpression engineFolder(QStringLiteral("^hvvideocore-\\d+-"));
+        QStringList usersTemporary{QFileInfo(living).fileName(), QStringLiteral("hvvideocore-999999999-x1"),
+                                   QStringLiteral("talvane-2024-notes")};
+        for (const QString &name : usersTemporary)
+            ASSERT_TRUE(QDir().mkpath(run.temporary() + QLatin1Char('/') + name + QStringLiteral("/inside")));
+        QStringList usersOutputs{QStringLiteral(".backup.talvane-99999-1.tar"), QStringLiteral(".ntsc_T2.talvane-999999999-1.avi")};
+        for (const QString &name : usersOutputs) {
+            QFile file(run.output() + QLatin1Char('/') + name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        const QRegularExpression engineFolder(QStringLiteral("^hvvideocore-\\d+-\\w{6}$"));
 
         QProcess killed;
-        run.start(killed, c.profile);
+        run.start(killed, convertArguments(c.profile));
         ASSERT_TRUE(killed.waitForStarted());
         ASSERT_TRUE(testsupport::waitFor(
             [&] { return killed.state() == QProcess::NotRunning || holdsWrittenFile(run.output()); }));
@@ -136,15 +79,18 @@ TEST(DevtoolConvert, WhatAKilledRunLeftGoesAtTheNextStart)
         const QStringList leftInTemporary = entriesIn(run.temporary());
         EXPECT_EQ(leftInTemporary.filter(engineFolder).size(), c.leavesEngineFolder ? 1 : 0)
             << leftInTemporary.join(' ').toStdString();
-        EXPECT_FALSE(entriesIn(run.output()).isEmpty());
+        EXPECT_GT(entriesIn(run.output()).size(), usersOutputs.size()) << "the killed run left no part";
         EXPECT_TRUE(testsupport::waitFor([&] { return processesNaming(run.output()).isEmpty(); }, 10));
 
         QProcess next;
-        run.start(next, c.profile);
+        run.start(next, convertArguments(c.profile));
         ASSERT_TRUE(next.waitForFinished(120000));
         ASSERT_EQ(next.exitCode(), 0) << next.readAllStandardError().toStdString();
         const QString output = QString::fromUtf8(next.readAllStandardOutput()).trimmed();
-        EXPECT_EQ(entriesIn(run.output()), QStringList{QFileInfo(output).fileName()});
-        EXPECT_EQ(entriesIn(run.temporary()), QStringList{QFileInfo(living).fileName()});
+        usersOutputs << QFileInfo(output).fileName();
+        usersOutputs.sort();
+        usersTemporary.sort();
+        EXPECT_EQ(entriesIn(run.output()), usersOutputs);
+        EXPECT_EQ(entriesIn(run.temporary()), usersTemporary);
     }
 }

@@ -1,16 +1,16 @@
 // talvane-devtool slideshow: a photo folder and its music rendered and converted with a profile
-// as the Convert command does it, and a one-line reason with a non-zero exit status otherwise.
+// as the Convert command does it, and a one-line reason with a non-zero exit status otherwise. A
+// signal stops it as the Stop button does, and a run killed at any moment leaves nothing under a
+// final name and nothing the next start does not remove.
 #include "../slideshow/slideshow_fixture.h"
+#include "DevtoolRunSupport.h"
 
 #include "support/ffprobe.h"
 #include "support/frames.h"
 #include "support/process.h"
 #include "support/tone.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include <csignal>
 
 namespace {
 
@@ -83,5 +83,72 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"music that is not there", {"Video_MP4_H264.plist", "OUT", photosFolder(), "--music", "/none.mp3"},
                 "no music file"}),
     [](const auto &info) { return std::to_string(info.index); });
+
+using namespace devtooltest;
+
+const QStringList kSlideshow{QStringLiteral("slideshow"), QStringLiteral("Video_MP4_H264.plist"), QStringLiteral("OUT"),
+                             photosFolder(), QStringLiteral("--music"), lowMusic()};
+
+// The image engine runs (a grandchild of the test, through the developer aid).
+bool imageEngineRuns()
+{
+    return !testsupport::descendantProcesses(QStringLiteral("HarnvaleAVEngin")).isEmpty();
+}
+
+TEST(DevtoolSlideshow, SignalStopsTheRenderingAsStopDoes)
+{
+    for (int signal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        DevtoolRun run;
+        QProcess process;
+        run.start(process, kSlideshow);
+        QByteArray errors;
+        ASSERT_TRUE(runUntil(process, errors, imageEngineRuns)) << errors.toStdString();
+        expectStoppedBySignal(process, signal, errors, run);
+    }
+}
+
+// Killed while the movie renders, or just after it rendered while it converts: nothing carries a
+// final name, and the next start removes what the run left.
+TEST(DevtoolSlideshow, WhatAKilledSlideshowLeftGoesAtTheNextStart)
+{
+    const struct
+    {
+        const char *moment;
+        int passesStarted;   // the rendering's, then the conversion's
+    } moments[] = {{"rendering", 1}, {"converting", 2}};
+    for (const auto &m : moments) {
+        SCOPED_TRACE(m.moment);
+        bool killed = false;
+        // A quick conversion on a busy machine may end before the kill; that run says nothing.
+        for (int attempt = 0; attempt < 5 && !killed; ++attempt) {
+            DevtoolRun run;
+            QProcess process;
+            run.start(process, kSlideshow);
+            QByteArray errors;
+            const bool running = runUntil(process, errors, [&] {
+                return errors.count("pass started") >= m.passesStarted && holdsWrittenFile(run.output());
+            });
+            if (!running) {
+                process.waitForFinished(60000);
+                continue;
+            }
+            ::kill(pid_t(process.processId()), SIGKILL);
+            ASSERT_TRUE(process.waitForFinished(30000));
+            killed = true;
+            EXPECT_TRUE(testsupport::waitFor([&] { return processesNaming(run.output()).isEmpty(); }, 10));
+            EXPECT_EQ(visibleEntriesIn(run.output()), QStringList());
+            EXPECT_FALSE(entriesIn(run.output()).isEmpty()) << "the killed run left nothing";
+
+            QProcess next;
+            run.start(next, kSlideshow);
+            ASSERT_TRUE(next.waitForFinished(180000));
+            ASSERT_EQ(next.exitCode(), 0) << next.readAllStandardError().toStdString();
+            EXPECT_EQ(entriesIn(run.output()), QStringList{QStringLiteral("photos.mp4")});
+            EXPECT_EQ(entriesIn(run.temporary()), QStringList());
+        }
+        EXPECT_TRUE(killed) << "the slideshow ended before it could be killed, five times";
+    }
+}
 
 } // namespace

@@ -214,7 +214,7 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
 
 void devtoolUseOutputFolder(const QString &outDir)
 {
-    DNRemoveLeftoversOfKilledRuns({outDir});
+    DNRemoveLeftoversOfKilledRuns();
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(outDir);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
 }

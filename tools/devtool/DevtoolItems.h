@@ -62,16 +62,16 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
                             const DevtoolEditFlags &flags, QString *error);
 
 // Converts node through the driver into outDir with the real engines, progress on standard
-// error; the driver's result. What killed runs left in outDir goes first, as at the program's
-// start; a signal stop caught (before or during the run) stops the conversion.
+// error; the driver's result. What killed runs left goes first, as at the program's start; a
+// signal stop caught (before or during the run) stops the conversion.
 int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir, const StopOnSignal &stop);
 
 // The exit status of a command whose conversion ended with the non-zero result: 128 + the
 // signal's number when a signal stopped it, otherwise 1 with the log named for the reason.
 int devtoolConversionFailed(const char *command, int result, const StopOnSignal &stop);
 
-// What a conversion of the developer aid needs set: the output folder (with what killed runs
-// left there removed) and every core.
+// What a conversion of the developer aid needs set: what killed runs left removed, as at the
+// program's start, the output folder and every core.
 void devtoolUseOutputFolder(const QString &outDir);
 // Runs work, writing progressLine() to standard error every second meanwhile; work's result.
 int devtoolRunWithProgress(const std::function<int()> &work, const std::function<QString()> &progressLine);

@@ -19,7 +19,8 @@ sigset_t stopSignals()
 }
 } // namespace
 
-StopOnSignal::StopOnSignal()
+StopOnSignal::StopOnSignal(std::function<void()> alsoStop)
+    : m_alsoStop(std::move(alsoStop))
 {
     const sigset_t set = stopSignals();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
@@ -44,7 +45,10 @@ void StopOnSignal::watch()
             std::fprintf(stderr, "stopping: signal %d\n", got);
         // Asked again while the conversion goes on: a stop that came while no conversion was
         // under way yet would otherwise be lost.
-        if (m_signal.load() != 0)
+        if (m_signal.load() != 0) {
             DNVideoConverterStop();
+            if (m_alsoStop)
+                m_alsoStop();
+        }
     }
 }

@@ -23,6 +23,7 @@ QJsonObject videoJson(const DNTVideo &v)
             {"fps", double(v.fps)},
             {"bitRateMode", v.bitRateMode},
             {"bitRate", v.bitRate},
+            {"pixelAspect", double(v.pixelAspect)},
             {"aspect", QJsonArray{double(v.aw), double(v.ah)}},
             {"aspectRatio", v.aspectRatio},
             {"codec", v.codec},

@@ -1,9 +1,11 @@
 // slideshow PROFILE OUTDIR FOLDER... [--music FILE]...: the photos of the folders made a
 // slideshow item (as the photo loader makes it), rendered by the image-to-video engine and
 // converted with the profile, as the Convert command does; exit status 0 only when the output
-// was written.
+// was written. SIGINT and SIGTERM stop the rendering or the conversion as the Stop button does
+// (exit status 128 + the signal's number).
 #include "DevtoolCommand.h"
 #include "DevtoolItems.h"
+#include "StopOnSignal.h"
 
 #include "convert/slideshow/NXSlideshowConversion.h"
 #include "dvd/file/DNFileNode.h"
@@ -22,6 +24,8 @@ constexpr const char *Name = "slideshow";
 
 int slideshowCommand(const QStringList &arguments)
 {
+    NXImageEngine engine;
+    const StopOnSignal stop([&engine] { engine.stopEncoding(); });
     const QString usage = QStringLiteral("usage: talvane-devtool slideshow PROFILE OUTDIR FOLDER... [--music FILE]...");
     QStringList folders, music;
     for (int i = 2; i < arguments.size(); ++i) {
@@ -53,18 +57,19 @@ int slideshowCommand(const QStringList &arguments)
         node->audioTracks().append(DNGraphicsAudio::graphicsAudio(path));
 
     devtoolUseOutputFolder(outDir);
-    NXImageEngine engine;
     std::atomic<bool> rendered{false};
     const int result = devtoolRunWithProgress(
         [&] {
             return NXConvertSlideshowItem(*node, engine, devtoolPrintState, nullptr,
-                                          {[&rendered] { rendered = true; }, {}});
+                                          {[&rendered] { rendered = true; }, [&stop] { return stop.signalNumber() != 0; }});
         },
         [&]() -> QString {
             if (rendered)
                 return devtoolConversionProgressLine();
             return QStringLiteral("rendering %1 / %2 frames").arg(engine.currentFrame()).arg(engine.totalFrames());
         });
+    if (result != 0 && stop.signalNumber())
+        return devtoolConversionFailed(Name, result, stop);
     if (result != 0)
         return devtoolFail(Name, QStringLiteral("the slideshow was not made (result %1; see the log)").arg(result));
     devtoolPrint(node->fileNode()->outputName() + QLatin1Char('\n'));

@@ -2,6 +2,8 @@
 
 #include "builders/avencoder/frame/AVFileBuild.h"
 
+#include <QSize>
+
 // The blocks of video-codec options several file builders write right behind "-c:v": the H.264
 // block (libx264, Baseline, level 3.0), the high-definition H.264 block (libx264's "slow" preset)
 // and the MPEG-4 Part 2 block (the built-in encoder or XviD), each with its rate control. The
@@ -76,9 +78,24 @@ inline constexpr AVQualityPhaseRow AVEncoderMPEG4QualityRows[] = {
     {AnyOtherPhase, avencoder_rates::MPEG4Normal},
 };
 
-// The H.264 block and its rate control. The vector's argument count, or -1 (nothing written)
-// when the profile has no video quality.
-int AVEncoder_H264_Options(Argument *argument, const DNProfile &profile);
+// The H.264 block and its rate control, its "-level" word at level (the encoder's number: 30
+// for 3.0). The vector's argument count, or -1 (nothing written) when the profile has no video
+// quality.
+int AVEncoder_H264_Options(Argument *argument, const DNProfile &profile, int level = 30);
+
+// The H.264 level a stream keeps: level floorLevel when it holds a frame of size pictures at fps
+// frames a second (its frame size, its macroblocks a second, its longest side, refs reference
+// frames in its picture buffer) and a rate of maxKbps kbit/s (0: not checked); else the lowest
+// level that holds them (the highest there is when none does).
+int H264LevelFor(QSize size, double fps, int maxKbps, int refs, int floorLevel);
+
+// The level the build's H.264 stream keeps: the H.264 block's own (3.0) unless the picture the
+// filters hand the encoder, at the rate the vector gives it and the profile's rate ceiling, needs
+// a higher one.
+int H264LevelOf(const AVFileBuild &build);
+
+// [B11] The recipe's videoCodecWords with its "-level" word at H264LevelOf.
+void stepH264VideoCodec(AVFileBuild &build);
 
 // "-c:v" codecName ("mpeg4" or "libxvid"), the MPEG-4 Part 2 block and its rate control; a CBR
 // profile of the iPod format gets no rate words (its "-b:v" is the only rate). The vector's

@@ -11,7 +11,7 @@ struct AudioOnlyRecipe : AVFileRecipe
 {
     bool bitrate;                              // "-b:a" from the profile
     bool channels;                             // "-ac" from the profile
-    std::span<const AVOptionWord> extraWords;  // right after the channels ("-strict" "-2", "-aq" "3")
+    std::span<const AVOptionWord> extraWords;  // right after the channels ("-strict" "-2")
     const char *fileFormat;                    // "-f" for a file; null: the output's extension decides
     const char *groupFileFormat;               // "-f" for a joined group; null: the extension decides
     bool groupSampleRate = true;               // "-ar" when joining

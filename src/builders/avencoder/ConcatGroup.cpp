@@ -37,12 +37,22 @@ QString concatListLine(const QString &path)
     return QStringLiteral("file '%1'\n").arg(quoted);
 }
 
-Argument *Video_Concat_With_AVEncoder(NXBasicMediaNode *node, int, VideoConvertOptions options)
+namespace {
+
+// The list of the group's converted members and their whole length, written to the temporary
+// folder; the list's path is null (after a log line) when there is none.
+struct ConcatList
+{
+    QString path;
+    int total = 0;
+};
+
+ConcatList writeConcatList(NXBasicMediaNode *node)
 {
     auto *group = dynamic_cast<DNFileGroupNode *>(node);
     if (!group || group->className() != QLatin1String("DNFileGroupNode")) {
         logNoJoin(QStringLiteral("the item is not a file group"));
-        return nullptr;
+        return {};
     }
     int total = 0;
     QString list;
@@ -50,14 +60,14 @@ Argument *Video_Concat_With_AVEncoder(NXBasicMediaNode *node, int, VideoConvertO
         const auto member = std::dynamic_pointer_cast<DNFileNode>(child);
         if (!member || !member->isExactlyFileNode()) {
             logNoJoin(QStringLiteral("a member of the group is not a media file"));
-            return nullptr;
+            return {};
         }
         const DNTVideoPtr video = selectedVideo(*member);
         if (!video)
             continue;
         if (member->outputName().isEmpty()) {
             logNoJoin(QStringLiteral("%1 has not been converted").arg(member->path()));
-            return nullptr;
+            return {};
         }
         // Whole seconds at each step, as each member's own length is counted.
         total = int(float(total) + video->duration);
@@ -66,17 +76,63 @@ Argument *Video_Concat_With_AVEncoder(NXBasicMediaNode *node, int, VideoConvertO
     const QString listPath = DNTemporaryFolder::uniqueFilePath(QStringLiteral("qvfl"));
     if (listPath.isEmpty() || !writeList(listPath, list)) {
         argumentLogLine(QStringLiteral("can not write concat file list to temp directory!"));
-        return nullptr;
+        return {};
     }
+    return {listPath, total};
+}
 
+void appendConcatInput(Argument *argument, const QString &listPath)
+{
+    AppendArguments(argument, {"encoder", "-d", "-y", "-f", "concat", "-i"});
+    AppendArgument(argument, listPath);
+}
+
+Argument *finishJoin(ArgumentPtr argument, DNFileNode &group, const VideoConvertOptions &options, int total)
+{
+    appendTagArguments(argument.get(), group.nodeInfo().get());
+    appendOutputArgument(argument.get(), group, options);
+    argument->endpos = total;
+    return argument.release();
+}
+
+} // namespace
+
+Argument *Video_Concat_With_AVEncoder(NXBasicMediaNode *node, int, VideoConvertOptions options)
+{
+    const ConcatList list = writeConcatList(node);
+    if (list.path.isNull())
+        return nullptr;
     ArgumentPtr argument(CreateArgument());
     if (!argument)
         return nullptr;
-    AppendArguments(argument.get(), {"encoder", "-d", "-y", "-f", "concat", "-i"});
-    AppendArgument(argument.get(), listPath);
+    appendConcatInput(argument.get(), list.path);
     AppendArguments(argument.get(), {"-c", "copy"});
-    appendTagArguments(argument.get(), group->nodeInfo().get());
-    appendOutputArgument(argument.get(), *group, options);
-    argument->endpos = total;
-    return argument.release();
+    return finishJoin(std::move(argument), *dynamic_cast<DNFileNode *>(node), options, list.total);
+}
+
+Argument *JoinAVFileGroupEncoding(const AVFileRecipe &recipe, NXBasicMediaNode *node, int titleIndex,
+                                  const VideoConvertOptions &options)
+{
+    const ConcatList list = writeConcatList(node);
+    if (list.path.isNull())
+        return nullptr;
+    AVFileBuild build;
+    build.recipe = &recipe;
+    build.item = dynamic_cast<DNFileNode *>(node);
+    build.titleIndex = titleIndex;
+    build.options = options;
+    build.setting = build.item->setting();
+    build.profile = build.item->profile();
+    build.argument.reset(CreateArgument());
+    if (!build.profile || !build.argument) {
+        logNoJoin(QStringLiteral("the group has no profile"));
+        return nullptr;
+    }
+    appendConcatInput(build.argument.get(), list.path);
+    for (const AVFileStep step : recipe.joinSteps) {
+        step(build);
+        if (build.failed)
+            return nullptr;
+    }
+    return finishJoin(std::move(build.argument), *build.item, options, list.total);
 }

@@ -2,6 +2,7 @@
 
 #include "builders/common/Argument.h"
 
+#include <QSize>
 #include <QString>
 
 class DNFileNode;
@@ -16,10 +17,12 @@ class NXBasicMediaNode;
 // --- output path and subtitle copy
 
 // The output file: folder/<name without extension>.<suffix>, or with " (n)" before the
-// extension when that exists. A null name gives "Untitled"; a null or empty folder the home
-// folder; a name whose extension is the suffix (letter case ignored), or the other one of
-// mp4/m4v, keeps its own extension.
-QString makeAVOutputPath(const QString &folder, const QString &outputName, const QString &suffix);
+// extension when that exists. A null name gives "Untitled", and so does a name of nothing but
+// blanks and dots (the output's extension aside) unless sourcePath gives its name; a null or empty
+// folder the home folder; a name whose extension is the suffix (letter case ignored), or the
+// other one of mp4/m4v, keeps its own extension.
+QString makeAVOutputPath(const QString &folder, const QString &outputName, const QString &suffix,
+                         const QString &sourcePath = QString());
 
 // A copy of a subtitle text file in the temporary folder (prefix "qvsub", the source's
 // extension) for the encoder's subtitle filter. Text in UTF-16 (a byte-order mark honoured),
@@ -37,8 +40,9 @@ QString CopySubtitleAsUTF8(const QString &path, QString &charset);
 // --- stream marks and volume
 
 // The selected video, audio or subtitle stream of item as the encoder names it: by stream id
-// ("0:#2") for a probed track outside Matroska, WebM and MPEG program streams when the engine's
-// safe mode is off, else by position among the streams of its kind ("0:v:0", "0:a:1", "0:s:0").
+// ("0:#2") when the item's streams have ids of their own, all different, that the encoder reads
+// (not in Matroska, WebM, MPEG program streams or Ogg), and the engine's safe mode is off; else
+// by position among the streams of its kind ("0:v:0", "0:a:1", "0:s:0").
 // bracketed gives the filter-graph form ("[0:#2]"). A null text, with a log line, when the item
 // has no track of that kind at the selected index.
 QString GenVideoStreamMark(const DNFileNode &item, const VideoConvertOptions &options, bool bracketed);
@@ -55,23 +59,42 @@ QString GenVolumeFilter(const DNFileNode &item, const VideoConvertOptions &optio
 // stream's mark to the output label "[video]": deinterlace, crop, scale to the profile's frame,
 // rotate and mirror, pad to the frame, the burnt-in subtitle (withSubtitle), the watermark and
 // extraFilter last. Null when there is nothing to filter. When the item has no track the graph
-// needs (the selected video or subtitle track), the result is null and *failure, when given,
-// says why; the builder must then fail.
+// needs (the selected video or subtitle track), or the chosen subtitle cannot be burnt in (its
+// text cannot be taken out of the movie, or its file read), the result is null and *failure,
+// when given, says why; the builder must then fail.
 QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                             bool withSubtitle, QString *failure = nullptr);
 
-// The frame a builder asks the picture filters for in place of the profile's resolution and the
-// item's own choice: a DVD's frame is fixed, always filled out, and its pixels are not square.
+// The frame the picture filters fit the picture into, keeping its shape as shown.
 struct AVPictureFrame
 {
-    QString resolution;        // "<w>x<h>"
-    double pixelAspect = 1.0;  // how much wider than tall a pixel of the frame is shown
+    QString resolution;          // "keep origin" or "<w>x<h>"
+    bool expand = false;         // padded out to the frame
+    double displayAspect = 0.0;  // the display aspect (width / height) the vector flags; 0: none
+    bool squarePixels = false;   // the output cannot flag a pixel aspect: its pixels are shown square
 };
 
-// GenVideoFilterChain with the picture fitted into frame, keeping its shape as shown, and padded
-// out to it.
+// The display aspect an "-aspect" word flags, read as the encoder reads it ("16:9", "1.78"); 0
+// for a word that gives none.
+double AspectWordRatio(const QString &word);
+
+// The frame GenVideoFilterChain takes: the profile's resolution, the profile's aspect unless it
+// is "keep origin", and the item's own choice to pad.
+AVPictureFrame ProfilePictureFrame(const DNFileNode &item);
+
+// GenVideoFilterChain with the picture fitted into frame in place of the profile's: a builder
+// whose frame is fixed (a DVD's, a DV stream's), whose vector flags another aspect, or whose
+// output shows only square pixels.
 QString GenVideoFilterChainForFrame(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                                     bool withSubtitle, const AVPictureFrame &frame, QString *failure = nullptr);
+
+// The size of the picture the filters hand the encoder for frame (the source's own when nothing
+// is filtered); an empty size when the item has no selected video track.
+QSize GenPictureOutputSize(const DNFileNode &item, const AVPictureFrame &frame);
+
+// The width over the height of the item's edited picture (cropped, turned) as it is shown; 0
+// when the item has no selected video track.
+double GenShownPictureRatio(const DNFileNode &item);
 
 // The subtitle stage for a subtitle text file: "[VA]subtitles=filename=<copy>", with
 // ":charenc=<charset>" for an SRT copy that is not UTF-8. Null when the copy cannot be made.

@@ -20,8 +20,7 @@ void stepAspectOfAVISource(AVFileBuild &build)
         stepAspect(build);
         return;
     }
-    AppendArgument(build.argument.get(), "-aspect");
-    AppendArgument(build.argument.get(), FormatAspectString(build.video->aspectRatio, QStringLiteral(":")));
+    writeAspectFlag(build, FormatAspectString(build.video->aspectRatio, QStringLiteral(":")));
 }
 
 // One recipe per builder and container ("3gp" or "3g2").
@@ -36,7 +35,7 @@ constexpr AVFileStep XVIDSteps[] = {
 template <TemplateText Container>
 constexpr AVFileStep H264Steps[] = {
     stepHead,         stepTrimBeforeInput, stepInput,       stepThreads,      stepTrimAfterInput,
-    stepFrameRate,    stepVideoBitrate,    stepAspect,      stepVideoCodec,   stepRateControl,
+    stepFrameRate,    stepVideoBitrate,    stepAspect,      stepH264VideoCodec, stepRateControl,
     stepFilterGraph,  stepAudio,           stepVolume,      stepTags,         stepStreamMapping,
     stepNoSubtitles,  stepContainer<Container>, stepChapters, stepOutput,
 };

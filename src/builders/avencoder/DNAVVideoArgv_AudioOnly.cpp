@@ -66,11 +66,10 @@ void stepAudioOnlyContainer(AVFileBuild &build)
 constexpr AVFileStep AudioOnlySteps[] = {
     stepHead,           stepTrimBeforeInput, stepInput, stepTrimAfterInput,     stepNoPicture,
     stepAudioOnlyEncoding, stepAudioOnlyVolume, stepTags, stepAudioTrack, stepAudioOnlyContainer,
-    stepOutput,
+    stepChapters,       stepOutput,
 };
 
 constexpr AVOptionWord DTSWords[] = {{"-strict", "-2"}};
-constexpr AVOptionWord OGGWords[] = {{"-aq", "3"}};
 
 // name, "-c:a" (null: the container's own); "-b:a"; "-ac"; words after "-ac"; "-f" of a file;
 // "-f" of a joined group; "-ar" when joining; the join's filter first.
@@ -79,7 +78,7 @@ constexpr AudioOnlyRecipe AAC{{"Video_To_AAC_With_AVEncoder", AudioOnlySteps, {}
 constexpr AudioOnlyRecipe AC3{{"Video_To_AC3_With_AVEncoder", AudioOnlySteps, {}, {}, "ac3"},
                               true, true, {}, "ac3", "ac3"};
 constexpr AudioOnlyRecipe AIFF{{"Video_To_AIFF_With_AVEncoder", AudioOnlySteps, {}, {}, nullptr},
-                               false, false, {}, "aiff", "aiff", false};
+                               false, true, {}, "aiff", "aiff", false};
 constexpr AudioOnlyRecipe ALAC{{"Video_To_ALAC_With_AVEncoder", AudioOnlySteps, {}, {}, "alac"},
                                false, true, {}, nullptr, nullptr};
 constexpr AudioOnlyRecipe AU{{"Video_To_AU_With_AVEncoder", AudioOnlySteps, {}, {}, nullptr},
@@ -94,8 +93,9 @@ constexpr AudioOnlyRecipe M4R{{"Video_To_M4R_With_AVEncoder", AudioOnlySteps, {}
                               true, true, {}, "mp4", "mp4"};
 constexpr AudioOnlyRecipe MP3{{"Video_To_MP3_With_AVEncoder", AudioOnlySteps, {}, {}, "libmp3lame"},
                               true, true, {}, "mp3", "mp3", true, true};
+// Vorbis takes its bitrate only without a quality ("-aq" would override "-b:a").
 constexpr AudioOnlyRecipe OGG{{"Video_To_OGG_With_AVEncoder", AudioOnlySteps, {}, {}, "libvorbis"},
-                              true, true, OGGWords, nullptr, nullptr};
+                              true, true, {}, nullptr, nullptr};
 constexpr AudioOnlyRecipe RA{{"Video_To_RA_With_AVEncoder", AudioOnlySteps, {}, {}, "ac3"},
                              true, true, {}, "rm", "rm"};
 constexpr AudioOnlyRecipe WAV{{"Video_To_WAV_With_AVEncoder", AudioOnlySteps, {}, {}, nullptr},

@@ -1,34 +1,54 @@
 #include "builders/avencoder/DNAVVideoArgv_DV.h"
 
+#include "builders/avencoder/DNAVVideoArgvPublic.h"
 #include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
-#include "core/model/DNNodeSetting.h"
+#include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
 
 namespace {
 
 // The target fixes codec, frame size and rate, and the audio; only the NTSC frame picks NTSC.
-void stepDVTarget(AVFileBuild &build)
+bool isNTSC(const AVFileBuild &build)
 {
     const auto resolution = build.profile->videoResolution();
-    const bool ntsc = resolution && resolution->currentValue() == QLatin1String("720x480");
-    AppendArguments(build.argument.get(), {"-target", ntsc ? "ntsc-dv" : "pal-dv"});
+    return resolution && resolution->currentValue() == QLatin1String("720x480");
 }
 
-// A DV frame has one size, so the picture is always padded out to it; the user's own choice is
-// given back afterwards. The driver does the same on this thread, and nothing else edits the
-// setting while its item converts.
-void stepFilterGraphExpandedToFrame(AVFileBuild &build)
+void stepDVTarget(AVFileBuild &build)
 {
-    const bool chosen = build.setting->autoExpandToProfile();
-    build.setting->setAutoExpandToProfile(true);
-    stepFilterGraph(build);
-    build.setting->setAutoExpandToProfile(chosen);
+    AppendArguments(build.argument.get(), {"-target", isNTSC(build) ? "ntsc-dv" : "pal-dv"});
+}
+
+// A DV frame has one size and one of two display aspects (the flagged one, else the nearer to
+// the picture's shape): the picture is fitted into it as shown and padded out to it, whatever
+// the item's own choice.
+void stepDVFilterGraph(AVFileBuild &build)
+{
+    const double aspect = build.flaggedAspect > 0 ? build.flaggedAspect : nearerStandardAspect(build);
+    const AVPictureFrame frame{isNTSC(build) ? QStringLiteral("720x480") : QStringLiteral("720x576"), true, aspect,
+                               false};
+    writeFilterGraph(build, true, &frame);
+}
+
+// [B15] A DV frame carries its own share of the audio, so the muxer needs the sound from the
+// picture's first frame on: a source whose audio starts later (Matroska's often does) would
+// leave the first frames without it and stop the muxer. The audio is made to start at 0,
+// silence filling any gap; the volume, when changed, follows.
+void stepDVAudioFilter(AVFileBuild &build)
+{
+    if (build.item->audioTracks().isEmpty() || build.setting->audioIndex() < 0)
+        return;
+    QString filter = QStringLiteral("aresample=first_pts=0");
+    if (const QString volume = GenVolumeFilter(*build.item, build.options); !volume.isNull())
+        filter += QLatin1Char(',') + volume;
+    AppendArgument(build.argument.get(), "-filter:a");
+    AppendArgument(build.argument.get(), filter);
 }
 
 constexpr AVFileStep DVSteps[] = {
     stepHead, stepTrimBeforeInput, stepInput, stepTrimAfterInput, stepDVTarget, stepAspect,
-    stepFilterGraphExpandedToFrame, stepVolume, stepTags, stepStreamMapping, stepNoSubtitles,
+    stepDVFilterGraph, stepDVAudioFilter, stepTags, stepStreamMapping, stepNoSubtitles,
     stepContainer<"dv">, stepChapters, stepOutput,
 };
 

@@ -45,12 +45,14 @@ void stepFlashRateControl(AVFileBuild &build)
     AppendArgument(build.argument.get(), QStringLiteral("%1k").arg(quality->maxVideoBitrate()));
 }
 
-// "h263", spelt exactly so, is Flash's own H.263 (the encoder's "flv"), which takes no tuning.
+// "h263", spelt exactly so, is Flash's own H.263 (the encoder's "flv"), which takes no tuning
+// and flags no pixel aspect.
 void stepFlashVideoCodec(AVFileBuild &build)
 {
     const auto codec = build.profile->videoCodec();
     if (codec && codec->currentValue() == QLatin1String("h263")) {
         AppendArguments(build.argument.get(), {"-c:v", "flv"});
+        build.squarePixels = true;
         return;
     }
     stepVideoCodec(build);

@@ -8,7 +8,7 @@ namespace {
 
 constexpr AVFileStep H264Steps[] = {
     stepHead,         stepTrimBeforeInput, stepInput,       stepThreads,       stepTrimAfterInput,
-    stepFrameRate,    stepVideoBitrate,    stepAspect,      stepVideoCodec,    stepRateControl,
+    stepFrameRate,    stepVideoBitrate,    stepAspect,      stepH264VideoCodec, stepRateControl,
     stepFilterGraph,  stepAudio,           stepVolume,      stepTags,          stepStreamMapping,
     stepNoSubtitles,  stepPixelFormat,     stepMP4Container, stepChapters,     stepOutput,
 };

@@ -2,6 +2,7 @@
 
 #include "builders/avencoder/AVEncoderCodecOptions.h"
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
+#include "builders/avencoder/SubtitleCueStart.h"
 #include "builders/avencoder/frame/AVContainerStep.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 #include "dvd/file/DNFileNode.h"
@@ -28,7 +29,9 @@ DNTExtSubtitlePtr subtitleFile(AVFileBuild &build)
     return std::dynamic_pointer_cast<DNTExtSubtitle>(chosenSubtitle(build));
 }
 
-// A chosen subtitle file is the second input, as UTF-8 text (the stream is copied as it is).
+// A chosen subtitle file is the second input, as UTF-8 text (the stream is copied as it is),
+// its cues showing at a trim's start begun there (the trim follows the inputs, and the engine
+// would drop them).
 void stepSubtitleFileInput(AVFileBuild &build)
 {
     const DNTExtSubtitlePtr file = subtitleFile(build);
@@ -40,6 +43,11 @@ void stepSubtitleFileInput(AVFileBuild &build)
         failAVFileBuild(build, QStringLiteral("the subtitle file %1 cannot be read as %2").arg(file->path(), charset));
         return;
     }
+    const std::optional<AVTrim> trim = trimOf(build);
+    if (trim && !startCuesAt(copy, trim->start)) {
+        failAVFileBuild(build, QStringLiteral("the copy of the subtitle file %1 cannot be written").arg(file->path()));
+        return;
+    }
     AppendArgument(build.argument.get(), "-i");
     AppendArgument(build.argument.get(), copy);
 }
@@ -49,15 +57,22 @@ void stepMatroskaVideoCodec(AVFileBuild &build)
     const auto codec = build.profile->videoCodec();
     const bool xvid = codec && codec->currentValue().toLower() == QLatin1String("libxvid");
     const int written = xvid ? AVEncoder_MPEG4_Options(build.argument.get(), "libxvid", *build.profile)
-                             : AVEncoder_H264_Options(build.argument.get(), *build.profile);
+                             : AVEncoder_H264_Options(build.argument.get(), *build.profile, H264LevelOf(build));
     if (written < 0)
         failAVFileBuild(build, QStringLiteral("the profile has no video quality"));
 }
 
-void stepSubtitleCopy(AVFileBuild &build)
+// The chosen subtitle goes in as it is, except the text kinds Matroska has no place for (the
+// timed text of MP4 and QuickTime files), which go in as SubRip text. A kind Matroska cannot hold
+// fails the pass in the engine, which names it.
+void stepSubtitleCodec(AVFileBuild &build)
 {
-    if (chosenSubtitle(build))
-        AppendArguments(build.argument.get(), {"-c:s", "copy"});
+    const DNTSubtitlePtr subtitle = chosenSubtitle(build);
+    if (!subtitle)
+        return;
+    const bool file = dynamic_cast<const DNTExtSubtitle *>(subtitle.get()) != nullptr;
+    const bool convert = !file && subtitle->isTextformat() && !subtitle->isMatroskaText();
+    AppendArguments(build.argument.get(), {"-c:s", convert ? "srt" : "copy"});
 }
 
 // The video and audio maps of the frame, then the subtitle's. A chosen subtitle always maps,
@@ -94,7 +109,7 @@ constexpr AVFileStep MKVSteps[] = {
     stepHead,         stepTrimBeforeInput,    stepInput,                      stepSubtitleFileInput,
     stepTrimAfterInput, stepSourceFrameRate,  stepVideoBitrate,               stepAspect,
     stepMatroskaVideoCodec, stepFilterGraphWithoutSubtitle, stepAudio,        stepVolume,
-    stepSubtitleCopy, stepTags,               stepMatroskaStreamMapping,      stepContainer<"matroska">,
+    stepSubtitleCodec, stepTags,              stepMatroskaStreamMapping,      stepContainer<"matroska">,
     stepChapters,     stepOutput,
 };
 
@@ -102,7 +117,7 @@ constexpr AVFileStep HDMKVSteps[] = {
     stepHead,         stepTrimBeforeInput,    stepInput,                      stepSubtitleFileInput,
     stepTrimAfterInput, stepFrameRate,        stepVideoBitrate,               stepAspect,
     stepVideoCodec,   stepVBRQualityWords,    stepFilterGraphWithoutSubtitle, stepAudio,
-    stepVolume,       stepSubtitleCopy,       stepTags,                       stepMatroskaStreamMapping,
+    stepVolume,       stepSubtitleCodec,      stepTags,                       stepMatroskaStreamMapping,
     stepContainer<"matroska">, stepChapters, stepOutput,
 };
 

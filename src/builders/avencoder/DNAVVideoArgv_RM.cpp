@@ -6,7 +6,15 @@ namespace {
 
 constexpr AVOptionWord RMCodecWords[] = {{"-c:v", "rv20"}};
 
-constexpr AVFileRecipe RMRecipe{"Video_To_RM_With_AVEncoder", PlainFrameSteps<"rm">, RMCodecWords, {}, "ac3"};
+// Its codec flags no pixel aspect, and the engine cannot copy its packets into another file.
+constexpr AVFileRecipe RMRecipe{
+    .builderName = "Video_To_RM_With_AVEncoder",
+    .steps = PlainFrameSteps<"rm">,
+    .videoCodecWords = RMCodecWords,
+    .audioCodec = "ac3",
+    .squarePixels = true,
+    .joinSteps = PlainJoinSteps,
+};
 
 } // namespace
 

@@ -6,7 +6,15 @@ namespace {
 
 constexpr AVOptionWord SWFCodecWords[] = {{"-c:v", "flv1"}};
 
-constexpr AVFileRecipe SWFRecipe{"Video_To_SWF_With_AVEncoder", PlainFrameSteps<"swf">, SWFCodecWords, {}, "libmp3lame"};
+// Its codec flags no pixel aspect, and the engine cannot copy its packets into another file.
+constexpr AVFileRecipe SWFRecipe{
+    .builderName = "Video_To_SWF_With_AVEncoder",
+    .steps = PlainFrameSteps<"swf">,
+    .videoCodecWords = SWFCodecWords,
+    .audioCodec = "libmp3lame",
+    .squarePixels = true,
+    .joinSteps = PlainJoinSteps,
+};
 
 } // namespace
 

@@ -9,9 +9,6 @@
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
 
-#include <cmath>
-#include <utility>
-
 namespace {
 
 // --- VOB
@@ -38,53 +35,19 @@ struct DVDStandard
 constexpr DVDStandard NTSC{"ntsc-dvd", 720, 480};
 constexpr DVDStandard PAL{"pal-dvd", 720, 576};
 
-// DVD-Video shows its frame at one of two display aspects; a player (and dvdauthor) knows no
-// other. A picture goes to the nearer one.
-constexpr double kWideAspect = 16.0 / 9.0;
-constexpr double kNarrowAspect = 4.0 / 3.0;
-
-// The width over the height of the picture as the user edited it (cropped, turned).
-double editedPictureRatio(const AVFileBuild &build)
-{
-    double width = build.video->width, height = build.video->height;
-    if (build.setting->cropEnable()) {
-        width *= double(build.setting->cropRectPercent().width);
-        height *= double(build.setting->cropRectPercent().height);
-    }
-    const int rotation = build.setting->normalizedRotation();
-    if (rotation >= 1 && rotation <= 359 && (rotation / 90) % 2 == 1)
-        std::swap(width, height);
-    return height > 0 ? width / height : kNarrowAspect;
-}
-
-// The profile's aspect, or under "keep origin" the picture's own, taken to the nearer DVD aspect.
-bool showsWide(const AVFileBuild &build)
-{
-    const auto field = build.profile->videoAspect();
-    const QString aspect = field ? field->currentValue() : DNKeepOriginText();
-    double ratio = editedPictureRatio(build);
-    if (!IsKeepOriginAspect(aspect)) {
-        const QSizeF size = AspectSizeFromString(aspect, QSizeF(1, 1));
-        ratio = size.height() > 0 ? size.width() / size.height() : ratio;
-    }
-    return ratio >= std::sqrt(kWideAspect * kNarrowAspect);
-}
-
 // [B10] Always one of the two DVD aspects, so that the stream carries one a DVD can show.
 void stepDVDAspect(AVFileBuild &build)
 {
-    AppendArguments(build.argument.get(), {"-aspect", showsWide(build) ? "16:9" : "4:3"});
+    writeAspectFlag(build, nearerStandardAspect(build) > 1.5 ? QStringLiteral("16:9") : QStringLiteral("4:3"));
 }
 
-// [B13] The picture fitted into the standard's frame and padded out to it, whatever the item's
-// own choice; the frame's pixels are as wide as its display aspect makes them, so the picture
-// keeps its shape on the screen.
+// [B13] The picture fitted into the standard's frame as it is shown (the frame's pixels are as
+// wide as its display aspect makes them) and padded out to it, whatever the item's own choice.
 template <const DVDStandard &standard>
 void stepDVDFilterGraph(AVFileBuild &build)
 {
-    const double shown = showsWide(build) ? kWideAspect : kNarrowAspect;
-    const AVPictureFrame frame{QStringLiteral("%1x%2").arg(standard.width).arg(standard.height),
-                               shown * standard.height / standard.width};
+    const AVPictureFrame frame{QStringLiteral("%1x%2").arg(standard.width).arg(standard.height), true,
+                               build.flaggedAspect, false};
     writeFilterGraph(build, true, &frame);
 }
 

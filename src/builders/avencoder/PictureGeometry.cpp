@@ -55,6 +55,25 @@ QSize raised(QSize size)
     return QSize(raiseToMultipleOf4(size.width()), raiseToMultipleOf4(size.height()));
 }
 
+QString scalePiece(QSize size)
+{
+    return QStringLiteral("scale=%1:%2,").arg(size.width()).arg(size.height());
+}
+
+// Two shapes this close are one: the readings of an aspect wander by a hair (a DVD's 16:9
+// flag on 720 pixels, a probe's rounded pixel aspect).
+constexpr double kSameRatio = 0.01;
+
+bool isSquare(double pixelAspect)
+{
+    return std::abs(pixelAspect - 1.0) < kSameRatio;
+}
+
+double validAspect(double aspect)
+{
+    return aspect > 0 && std::isfinite(aspect) ? aspect : 1.0;
+}
+
 // The crop piece and the size it leaves; the source size when nothing is cropped.
 QSize cropWindow(const PictureEdits &edits, PictureGeometry &geometry)
 {
@@ -84,43 +103,75 @@ int raiseToMultipleOf4(int value)
     return value % 4 == 0 ? value : value / 4 * 4 + 4;
 }
 
+double shownPictureRatio(const PictureEdits &edits)
+{
+    PictureGeometry scratch;
+    const QSize working = cropWindow(edits, scratch);
+    if (working.width() <= 0 || working.height() <= 0)
+        return 0.0;
+    const double ratio = working.width() * validAspect(edits.sourcePixelAspect) / working.height();
+    return turnsAQuarter(edits.rotation) ? 1.0 / ratio : ratio;
+}
+
 PictureGeometry pictureGeometry(const PictureEdits &edits)
 {
     PictureGeometry geometry;
     const QSize working = cropWindow(edits, geometry);
     geometry.orientationPiece = orientationPiece(edits.rotation, edits.mirror);
     const bool quarter = turnsAQuarter(edits.rotation);
-    const auto turned = [quarter](QSize size) { return quarter ? size.transposed() : size; };
+    const auto turned = [quarter](auto size) { return quarter ? size.transposed() : size; };
+    const double sourceAspect = validAspect(edits.sourcePixelAspect);
+    // The picture as shown, still unturned: the scale works on it before the orientation piece.
+    const QSizeF shown(working.width() * sourceAspect, working.height());
+    // The display aspect the output is flagged with describes the frame when the picture is
+    // padded out to it; else it describes the picture, and one that is not the picture's own
+    // shape needs a frame of that shape to pad the picture into. A flag the output cannot show
+    // asks nothing.
+    const bool hasFlag = !edits.squarePixels && edits.frameAspect > 0;
+    const bool ownShape = hasFlag && std::abs(edits.frameAspect / shownPictureRatio(edits) - 1.0) < kSameRatio;
+    const bool padded = edits.expandToFrame || (hasFlag && !ownShape);
+    const bool flaggedFrame = hasFlag && (edits.expandToFrame || !ownShape);
 
+    QSizeF target;
     if (IsKeepOriginResolution(edits.resolution)) {
-        QSize output = working;
-        if (working.width() % 4 != 0 || working.height() % 4 != 0) {
-            output = raised(working);
-            geometry.scalePiece = QStringLiteral("scale=%1:%2,").arg(output.width()).arg(output.height());
-            geometry.logLines << QStringLiteral("Fore Size Divided by 4: %1").arg(sizeText(output));
+        if ((!hasFlag || ownShape) && (!edits.squarePixels || isSquare(sourceAspect))) {
+            QSize output = working;
+            if (working.width() % 4 != 0 || working.height() % 4 != 0) {
+                output = raised(working);
+                geometry.scalePiece = scalePiece(output);
+                geometry.logLines << QStringLiteral("Fore Size Divided by 4: %1").arg(sizeText(output));
+            }
+            geometry.outputSize = turned(output);
+            return geometry;
         }
-        geometry.outputSize = turned(output);
-        return geometry;
+        if (!hasFlag) {
+            // Square pixels for an output that shows no others: the shown width in pixels.
+            const QSize square = raised(QSize(int(std::lround(shown.width())), working.height()));
+            geometry.scalePiece = scalePiece(square);
+            geometry.logLines << QStringLiteral("videoSize: %1, square pixels: %2").arg(sizeText(working), sizeText(square));
+            geometry.outputSize = turned(square);
+            return geometry;
+        }
+        // The picture's own frame, flagged with another shape.
+        target = turned(QSizeF(raised(working)));
+    } else {
+        target = ResolutionSizeFromString(edits.resolution, working);
+        if (target.width() < 1 || target.height() < 1)
+            target = working;  // a frame of no size: keep the picture's
     }
 
-    QSizeF target = ResolutionSizeFromString(edits.resolution, working);
-    if (target.width() < 1 || target.height() < 1)
-        target = working;  // a frame of no size: keep the picture's
-    // The frame is filled by the picture as it leaves the orientation piece; the scale before it
-    // works on the picture still unturned.
-    const QSize picture = turned(working);
-    // In a frame whose pixels are not square (a DVD's) the picture keeps its shape as shown: it
-    // is fitted into the frame as shown, and its width taken back to the frame's pixels.
-    const double pixelAspect = edits.pixelAspect > 0 ? edits.pixelAspect : 1.0;
-    QSize fit = DNAspectFitSize(picture.width(), picture.height(), target.width() * pixelAspect, target.height());
-    if (pixelAspect != 1.0)
-        fit.setWidth(int(std::lround(fit.width() / pixelAspect)));
+    const QSize frame = raised(QSize(int(target.width()), int(target.height())));
+    // How much wider than tall the frame's pixels are shown: as its flag makes them, else square.
+    const double pixelAspect = flaggedFrame ? edits.frameAspect * frame.height() / frame.width() : 1.0;
+    // The frame filled by the picture as it leaves the orientation piece, both as shown; the
+    // width is then taken back to the frame's pixels.
+    const QSizeF picture = turned(shown);
+    const QSize shownFit = DNAspectFitSize(picture.width(), picture.height(), target.width() * pixelAspect, target.height());
+    const QSize fit(int(std::lround(shownFit.width() / pixelAspect)), shownFit.height());
     geometry.logLines << QStringLiteral("videoSize: %1, OutputSize: %2 FitSize: %3")
                              .arg(sizeText(working), sizeText(target), sizeText(fit));
-    const QSize scaled = turned(raised(fit));
-    geometry.scalePiece = QStringLiteral("scale=%1:%2,").arg(scaled.width()).arg(scaled.height());
-    if (edits.expandToFrame) {
-        const QSize frame = raised(QSize(int(target.width()), int(target.height())));
+    geometry.scalePiece = scalePiece(turned(raised(fit)));
+    if (padded) {
         geometry.padPiece = QStringLiteral("pad=%1:%2:(ow-iw)/2:(oh-ih)/2,").arg(frame.width()).arg(frame.height());
         geometry.outputSize = QSize(int(target.width()), int(target.height()));
     } else {

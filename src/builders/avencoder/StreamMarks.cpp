@@ -4,6 +4,8 @@
 #include "dvd/file/DNFileFormatTests.h"
 #include "dvd/file/DNFileNode.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr quint32 UnchangedVolume = 100;
@@ -15,7 +17,27 @@ struct StreamKind
     char letter;       // 'v', 'a' or 's'
 };
 
-// The stream id of the selected track, or -1 for a track the probe gave no id.
+// Whether the item's streams can be named by their ids: each inner stream has one, no two share
+// it, and the container's ids are the ones the encoder reads. Flash video, DV and SWF give their
+// streams no id, and an id shared by several streams would take them all (a second, unedited
+// video stream in the output); Ogg's ids are serial numbers the encoder does not know.
+bool hasDistinctStreamIds(const DNFileNode &item)
+{
+    if (item.fileFormat().toUpper() == QLatin1String("OGG"))
+        return false;
+    QList<qint32> ids;
+    for (const DNTVideoPtr &video : item.videoTracks())
+        ids << (video ? video->vid : -1);
+    for (const DNTAudioPtr &audio : item.audioTracks())
+        ids << (audio ? audio->aid : -1);
+    for (const DNTSubtitlePtr &subtitle : item.subtitleTracks()) {
+        if (subtitle && !dynamic_cast<const DNTExtSubtitle *>(subtitle.get()))
+            ids << subtitle->sid;
+    }
+    std::sort(ids.begin(), ids.end());
+    return !ids.isEmpty() && ids.first() >= 0 && std::adjacent_find(ids.begin(), ids.end()) == ids.end();
+}
+
 template <class Track>
 QString streamMark(const DNFileNode &item, const VideoConvertOptions &options, bool bracketed,
                    const QList<std::shared_ptr<Track>> &tracks, int index, qint32 Track::*id, StreamKind kind)
@@ -28,6 +50,7 @@ QString streamMark(const DNFileNode &item, const VideoConvertOptions &options, b
     }
     const qint32 streamId = (*tracks.at(index)).*id;
     const QString mark = streamId >= 0 && IsNeitherMatroskaWebMNorPS(&item) && !options.engineSafeMode
+                                 && hasDistinctStreamIds(item)
                              ? QStringLiteral("0:#%1").arg(streamId)
                              : QStringLiteral("0:%1:%2").arg(QLatin1Char(kind.letter)).arg(index);
     return bracketed ? QLatin1Char('[') + mark + QLatin1Char(']') : mark;

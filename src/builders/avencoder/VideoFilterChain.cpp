@@ -32,12 +32,25 @@ QString simpleChain(const PictureGeometry &geometry, bool deinterlace)
     return chain;
 }
 
-// The inner text subtitle taken out of the movie into an SRT file, then read as a file.
+// The position of the inner subtitle track at index among the movie's own subtitle streams: the
+// item's list also holds the subtitle files added beside the movie.
+int innerSubtitlePosition(const DNFileNode &item, int index)
+{
+    int position = 0;
+    for (int i = 0; i < index; ++i)
+        position += dynamic_cast<const DNTExtSubtitle *>(item.subtitleTracks().at(i).get()) ? 0 : 1;
+    return position;
+}
+
+// The inner text subtitle taken out of the movie into an SRT file, then read as a file. Null
+// when it cannot be taken out.
 QString innerTextSubtitlePiece(const DNFileNode &item, int index)
 {
     const QString extracted = DNTemporaryFolder::uniqueFilePath(QStringLiteral("qvsubsrt"), QStringLiteral(".srt"));
     if (extracted.isEmpty()
-        || AVEncoderExtractSubtitle(item.path().toUtf8().constData(), index, extracted.toUtf8().constData()) != 0) {
+        || AVEncoderExtractSubtitle(item.path().toUtf8().constData(), innerSubtitlePosition(item, index),
+                                    extracted.toUtf8().constData())
+               != 0) {
         argumentLogLine(QStringLiteral(
             "abandone subtitle!!!! buildin subtitle(text based), but we cannot extrat the subtitle from video file"));
         return {};
@@ -60,32 +73,38 @@ QString innerPictureSubtitlePiece(const QString &mark, QSize output, const DNTVi
     return mark + QStringLiteral("scale=%1:%2,lut=u=128:v=128[sub];").arg(output.width()).arg(output.height()) + overlay;
 }
 
-// The subtitle stage of the selected subtitle; an empty text when there is none to burn in.
-// False when the selected subtitle track does not exist.
+// The subtitle stage of the selected subtitle; an empty text when none is chosen. False, with
+// *failure saying why, when the chosen subtitle cannot be burnt in: the track does not exist, or
+// its text cannot be taken out or read. A conversion that left it out would look finished while
+// it lacks what the user asked for.
 bool subtitlePiece(DNFileNode &item, const VideoConvertOptions &options, QSize output, const DNTVideo &video,
                    QString &piece, QString *failure)
 {
+    const auto fail = [failure](const QString &why) {
+        if (failure)
+            *failure = why;
+        return false;
+    };
     const int index = item.setting()->subtitleIndex();
     if (index < 0)
         return true;
-    if (index >= item.subtitleTracks().size() || !item.subtitleTracks().at(index)) {
-        if (failure)
-            *failure = QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index);
-        return false;
-    }
+    if (index >= item.subtitleTracks().size() || !item.subtitleTracks().at(index))
+        return fail(QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index));
     const DNTSubtitlePtr &track = item.subtitleTracks().at(index);
     if (const auto *file = dynamic_cast<const DNTExtSubtitle *>(track.get())) {
         argumentLogLine(QStringLiteral("convert extern subtitle file (%1) with codepage: %2").arg(file->path(), file->codePage()));
         piece = GenExtSubtitleFilter(file->path(), file->codePage());
+        if (piece.isNull())
+            return fail(QStringLiteral("the subtitle file %1 cannot be read to be burnt in").arg(file->path()));
     } else if (track->isTextformat()) {
         piece = innerTextSubtitlePiece(item, index);
+        if (piece.isNull())
+            return fail(QStringLiteral("the subtitle track %1 (%2) of %3 cannot be taken out to be burnt in")
+                            .arg(index).arg(track->format.trimmed(), item.path()));
     } else {
         const QString mark = GenSubtitleStreamMark(item, options, true);
-        if (mark.isNull()) {
-            if (failure)
-                *failure = QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index);
-            return false;
-        }
+        if (mark.isNull())
+            return fail(QStringLiteral("%1 has no subtitle track %2").arg(item.path()).arg(index));
         piece = innerPictureSubtitlePiece(mark, output, video);
     }
     return true;
@@ -107,37 +126,49 @@ QString watermarkPiece(DNFileNode &item, QSize output)
     return QStringLiteral("movie=%1[WM];%2[WM]overlay=%3:%4").arg(picture, kWatermarkIn).arg(x).arg(y);
 }
 
-QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
-                    bool withSubtitle, const AVPictureFrame *frame, QString *failure)
+// The selected video track; null, with *failure saying why when given, when there is none.
+const DNTVideo *selectedVideo(const DNFileNode &item, QString *failure)
 {
     const auto setting = item.setting();
     const int videoIndex = setting ? setting->videoIndex() : -1;
     if (!setting || videoIndex < 0 || videoIndex >= item.videoTracks().size() || !item.videoTracks().at(videoIndex)) {
         if (failure)
             *failure = QStringLiteral("%1 has no video track %2").arg(item.path()).arg(videoIndex);
-        return {};
+        return nullptr;
     }
-    const DNTVideo &video = *item.videoTracks().at(videoIndex);
-    const std::shared_ptr<DNProfile> profile = item.profile();
-    const QString resolution = profile && profile->videoResolution() ? profile->videoResolution()->currentValue()
-                                                                     : DNKeepOriginText();
+    return item.videoTracks().at(videoIndex).get();
+}
 
+PictureEdits pictureEditsOf(const DNFileNode &item, const DNTVideo &video, const AVPictureFrame &frame)
+{
+    const auto setting = item.setting();
     PictureEdits edits;
     edits.sourceSize = QSize(video.width, video.height);
+    edits.sourcePixelAspect = video.pixelAspect;
     edits.crop = setting->cropEnable();
     edits.cropRect = setting->cropRectPercent();
     edits.rotation = setting->normalizedRotation();
     edits.mirror = setting->mirror();
-    edits.resolution = frame ? frame->resolution : resolution;
-    edits.expandToFrame = frame ? true : setting->autoExpandToProfile();
-    edits.pixelAspect = frame ? frame->pixelAspect : 1.0;
-    const PictureGeometry geometry = pictureGeometry(edits);
+    edits.resolution = frame.resolution;
+    edits.expandToFrame = frame.expand;
+    edits.frameAspect = frame.displayAspect;
+    edits.squarePixels = frame.squarePixels;
+    return edits;
+}
+
+QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
+                    bool withSubtitle, const AVPictureFrame &frame, QString *failure)
+{
+    const DNTVideo *video = selectedVideo(item, failure);
+    if (!video)
+        return {};
+    const PictureGeometry geometry = pictureGeometry(pictureEditsOf(item, *video, frame));
     for (const QString &line : geometry.logLines)
         argumentLogLine(line);
 
     const QString chain = simpleChain(geometry, options.deinterlace != 0);
     QString subtitle;
-    if (withSubtitle && !subtitlePiece(item, options, geometry.outputSize, video, subtitle, failure))
+    if (withSubtitle && !subtitlePiece(item, options, geometry.outputSize, *video, subtitle, failure))
         return {};
     const QString watermark = watermarkPiece(item, geometry.outputSize);
 
@@ -160,7 +191,7 @@ QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const 
     const QString mark = GenVideoStreamMark(item, options, true);
     if (mark.isNull()) {
         if (failure)
-            *failure = QStringLiteral("%1 has no video track %2").arg(item.path()).arg(videoIndex);
+            *failure = QStringLiteral("%1 has no video track %2").arg(item.path()).arg(item.setting()->videoIndex());
         return {};
     }
     return mark + graph;
@@ -168,16 +199,49 @@ QString filterGraph(DNFileNode &item, const VideoConvertOptions &options, const 
 
 } // namespace
 
+double AspectWordRatio(const QString &word)
+{
+    const QStringList parts = word.split(QLatin1Char(':'));
+    const double ratio = parts.size() == 2 ? parts.at(0).toDouble() / parts.at(1).toDouble()
+                                           : parts.size() == 1 ? parts.at(0).toDouble() : 0.0;
+    return ratio > 0 && std::isfinite(ratio) ? ratio : 0.0;
+}
+
+AVPictureFrame ProfilePictureFrame(const DNFileNode &item)
+{
+    const std::shared_ptr<DNProfile> profile = item.profile();
+    AVPictureFrame frame;
+    frame.resolution = profile && profile->videoResolution() ? profile->videoResolution()->currentValue()
+                                                             : DNKeepOriginText();
+    frame.expand = item.setting() && item.setting()->autoExpandToProfile();
+    const QString aspect = profile && profile->videoAspect() ? profile->videoAspect()->currentValue() : DNKeepOriginText();
+    if (!IsKeepOriginAspect(aspect))
+        frame.displayAspect = AspectWordRatio(FormatAspectString(aspect, QStringLiteral(":")));
+    return frame;
+}
+
 QString GenVideoFilterChain(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                             bool withSubtitle, QString *failure)
 {
-    return filterGraph(item, options, extraFilter, withSubtitle, nullptr, failure);
+    return filterGraph(item, options, extraFilter, withSubtitle, ProfilePictureFrame(item), failure);
 }
 
 QString GenVideoFilterChainForFrame(DNFileNode &item, const VideoConvertOptions &options, const QString &extraFilter,
                                     bool withSubtitle, const AVPictureFrame &frame, QString *failure)
 {
-    return filterGraph(item, options, extraFilter, withSubtitle, &frame, failure);
+    return filterGraph(item, options, extraFilter, withSubtitle, frame, failure);
+}
+
+QSize GenPictureOutputSize(const DNFileNode &item, const AVPictureFrame &frame)
+{
+    const DNTVideo *video = selectedVideo(item, nullptr);
+    return video ? pictureGeometry(pictureEditsOf(item, *video, frame)).outputSize : QSize();
+}
+
+double GenShownPictureRatio(const DNFileNode &item)
+{
+    const DNTVideo *video = selectedVideo(item, nullptr);
+    return video ? shownPictureRatio(pictureEditsOf(item, *video, ProfilePictureFrame(item))) : 0.0;
 }
 
 QString GenExtSubtitleFilter(const QString &path, const QString &charset)

@@ -114,8 +114,12 @@ DNCaptureSourcePtr DNSystemCaptureDevices::sourceFor(const DNCaptureDevice &vide
 
 QStringList DNCameraCaptureSource::inputArguments() const
 {
-    return QStringList{QStringLiteral("-thread_queue_size"), QStringLiteral("512"), QStringLiteral("-f"),
-                       QStringLiteral("v4l2"), QStringLiteral("-i"), devicePath_}
+    // Drivers stamp pictures with clocks of their own (mostly the monotonic one, some none at
+    // all): each picture is stamped with the wall clock as it is taken from the driver instead,
+    // as the sound is.
+    return QStringList{QStringLiteral("-thread_queue_size"), DNPictureInputQueue(), QStringLiteral("-f"),
+                       QStringLiteral("v4l2"), QStringLiteral("-use_wallclock_as_timestamps"), QStringLiteral("1"),
+                       QStringLiteral("-i"), devicePath_}
         + DNPulseAudioInput(audioSource_);
 }
 

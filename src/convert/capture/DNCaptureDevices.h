@@ -53,6 +53,7 @@ public:
         : devicePath_(std::move(devicePath)), audioSource_(std::move(audioSource)) {}
     QStringList inputArguments() const override;
     bool hasAudio() const override { return !audioSource_.isEmpty(); }
+    int framesPerSecond() const override { return 0; }
     QString describe() const override;
 
 private:

@@ -24,7 +24,31 @@ QString previewFilter(const DNCapturePlan &plan)
     return filter;
 }
 
+// The source's words with every input's stamps counted from origin (see DNCapturePlan).
+QStringList inputsFrom(const QStringList &sourceWords, qint64 originMicroseconds)
+{
+    if (originMicroseconds <= 0)
+        return sourceWords;
+    const QString offset = QStringLiteral("-%1.%2")
+                               .arg(originMicroseconds / 1000000)
+                               .arg(originMicroseconds % 1000000, 6, 10, QLatin1Char('0'));
+    QStringList words;
+    for (const QString &word : sourceWords) {
+        if (word == QLatin1String("-i"))
+            words << QStringLiteral("-itsoffset") << offset;
+        words << word;
+    }
+    // Without it each input would start at zero by itself, whenever its device opened.
+    return words << QStringLiteral("-copyts");
+}
+
 } // namespace
+
+int DNMovieFramesPerSecond(const DNCapturePlan &plan)
+{
+    const int rate = plan.source ? plan.source->framesPerSecond() : 0;
+    return rate > 0 ? rate : 30;
+}
 
 QStringList DNCaptureArguments(const DNCapturePlan &plan)
 {
@@ -34,13 +58,15 @@ QStringList DNCaptureArguments(const DNCapturePlan &plan)
                       QStringLiteral("error")};
     if (movie)
         words << QStringLiteral("-progress") << QStringLiteral("pipe:2") << QStringLiteral("-stats_period")
-              << QStringLiteral("0.1");
+              << QStringLiteral("0.05");
     if (plan.source)
-        words += plan.source->inputArguments();
+        words += inputsFrom(plan.source->inputArguments(), plan.timelineOriginMicroseconds);
     if (movie) {
         words << QStringLiteral("-map") << QStringLiteral("0:v") << QStringLiteral("-vf") << movieVideoFilter(plan.maxVideoSize)
               << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset") << QStringLiteral("ultrafast")
-              << QStringLiteral("-tune") << QStringLiteral("zerolatency") << QStringLiteral("-crf") << QStringLiteral("20") << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
+              << QStringLiteral("-tune") << QStringLiteral("zerolatency") << QStringLiteral("-crf") << QStringLiteral("20") << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p")
+              << QStringLiteral("-fps_mode:v") << QStringLiteral("cfr") << QStringLiteral("-r:v")
+              << QString::number(DNMovieFramesPerSecond(plan));
         if (audio)
             words << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-c:a") << QStringLiteral("aac")
                   << QStringLiteral("-b:a") << QStringLiteral("128k");

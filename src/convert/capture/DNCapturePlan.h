@@ -23,6 +23,11 @@ struct DNCapturePlan
     bool previewMirrored = false;
     // The movie ends by itself after this many seconds; 0: when the run is stopped.
     double maxSeconds = 0;
+    // The wall-clock time (microseconds since the epoch) that is the movie's time zero: every
+    // input's stamps are counted from it, so the movie lasts from the moment the run started
+    // (until the engine's first picture the movie shows that picture) and its sound sits where
+    // it was heard. 0: the inputs' own times (a run that only previews).
+    qint64 timelineOriginMicroseconds = 0;
     // The sound's level (RMS, dBFS) ten times a second, as lines on standard error.
     bool audioLevel = false;
     // The sound played on the desktop's PulseAudio output at this volume (1 unchanged), so the
@@ -30,6 +35,11 @@ struct DNCapturePlan
     double monitorVolume = -1;
 };
 
+// Pictures a second of the movie: the source's rate, or 30 where the device decides. The movie
+// keeps that rate constant, repeating a picture the engine could not take in time.
+int DNMovieFramesPerSecond(const DNCapturePlan &plan);
+
 // The words after the program's own, for /usr/bin/ffmpeg. Progress goes to standard error as
-// "key=value" lines when a movie is written; ffmpeg's own messages stay at the error level.
+// "key=value" lines when a movie is written ("frame=" counts the movie's pictures); ffmpeg's own
+// messages stay at the error level.
 QStringList DNCaptureArguments(const DNCapturePlan &plan);

@@ -1,11 +1,12 @@
 #include "convert/capture/DNCaptureRun.h"
 
 #include "convert/capture/DNCaptureTools.h"
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 #include "core/log/DNLogger.h"
 
 #include <QFile>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstring>
@@ -17,8 +18,13 @@ constexpr int kStopGraceMilliseconds = 5000;
 // Enough of ffmpeg's own messages to say why a run failed.
 constexpr size_t kKeptErrorBytes = 4096;
 
-const std::string_view kProgressTime = "out_time_us=";
+const std::string_view kProgressFrames = "frame=";
 const std::string_view kLevel = "lavfi.astats.Overall.RMS_level=";
+
+qint64 steadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 } // namespace
 
@@ -31,8 +37,7 @@ DNCaptureRun::DNCaptureRun(QObject *parent)
 
 DNCaptureRun::~DNCaptureRun()
 {
-    stop();
-    waitUntilEnded();
+    finish();
 }
 
 bool DNCaptureRun::start(const DNCapturePlan &plan, FinalPathChooser finalPath)
@@ -44,7 +49,21 @@ bool DNCaptureRun::start(const DNCapturePlan &plan, FinalPathChooser finalPath)
     plan_ = plan;
     errorText_.clear();
     stopRequested_ = false;
-    recordedMicroseconds_ = 0;
+    quitSent_ = false;
+    framesWritten_ = 0;
+    endedAtMicroseconds_ = -1;
+    drainDeadline_ = 0;
+    movieFramesPerSecond_ = DNMovieFramesPerSecond(plan);
+    // The movie's own limit is a stop point from the start: ffmpeg cuts the movie there, and the
+    // run ends there even when a preview output would keep the engine going.
+    stopPointMicroseconds_ = plan.maxSeconds > 0 ? qint64(plan.maxSeconds * 1e6) : -1;
+    // The movie's time zero is now, by the wall clock its inputs stamp with; the recorded time
+    // is counted from the same moment on the steady clock.
+    startedAt_ = std::chrono::steady_clock::now();
+    if (!plan.moviePath.isEmpty())
+        plan_.timelineOriginMicroseconds = std::chrono::duration_cast<std::chrono::microseconds>(
+                                               std::chrono::system_clock::now().time_since_epoch())
+                                               .count();
     framePending_ = false;
     frameBuffer_.clear();
     errorLines_.clear();
@@ -52,7 +71,7 @@ bool DNCaptureRun::start(const DNCapturePlan &plan, FinalPathChooser finalPath)
 
     const std::string program = DNCaptureTools::ffmpeg().toStdString();
     std::vector<std::string> args{program};
-    const QStringList words = DNCaptureArguments(plan);
+    const QStringList words = DNCaptureArguments(plan_);
     for (const QString &word : words)
         args.push_back(word.toStdString());
     DNRoughLog(QStringLiteral("Capture from %@: ffmpeg %@"), plan.source ? plan.source->describe() : QString(),
@@ -71,10 +90,71 @@ bool DNCaptureRun::start(const DNCapturePlan &plan, FinalPathChooser finalPath)
 
 void DNCaptureRun::stop()
 {
-    if (!running_.load() || !process_)
+    if (!running_.load() || !process_ || stopRequested_.exchange(true))
         return;
-    stopRequested_ = true;
+    const qint64 now = elapsedMicroseconds();
+    if (stopPointMicroseconds_.load() < 0 || now < stopPointMicroseconds_.load())
+        stopPointMicroseconds_ = now;
+    if (plan_.moviePath.isEmpty()) {
+        quitEngine();
+        return;
+    }
+    drainDeadline_ = steadyMilliseconds() + kStopDrainMilliseconds;
+    checkStopPoint();
+    // An engine that says nothing more is ended all the same.
+    QTimer::singleShot(kStopDrainMilliseconds, this, [this] { quitEngine(); });
+}
+
+void DNCaptureRun::finish()
+{
+    stop();
+    // The owner's timer cannot end the drain while the owner waits here.
+    while (running_.load() && !quitSent_.load() && steadyMilliseconds() < drainDeadline_.load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    quitEngine();
+    waitUntilEnded();
+}
+
+void DNCaptureRun::quitEngine()
+{
+    if (!running_.load() || !process_ || quitSent_.exchange(true))
+        return;
     process_->requestStop({"q", 0, kStopGraceMilliseconds});
+}
+
+void DNCaptureRun::checkStopPoint()
+{
+    const qint64 stopPoint = stopPointMicroseconds_.load();
+    if (stopPoint < 0 || quitSent_.load())
+        return;
+    const qint64 deadline = drainDeadline_.load();
+    // Within a picture of the stop point is there: the movie's limit may end it a picture short.
+    const double picture = 1e6 / movieFramesPerSecond_;
+    const double written = framesWritten_.load() * picture;
+    if (written + picture > double(stopPoint) || (deadline > 0 && steadyMilliseconds() >= deadline))
+        quitEngine();
+}
+
+qint64 DNCaptureRun::elapsedMicroseconds() const
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - startedAt_).count();
+}
+
+double DNCaptureRun::recordedSeconds() const
+{
+    if (startedAt_ == std::chrono::steady_clock::time_point())
+        return 0.0;
+    const qint64 ended = endedAtMicroseconds_.load();
+    qint64 us = ended >= 0 ? ended : elapsedMicroseconds();
+    const qint64 stopPoint = stopPointMicroseconds_.load();
+    if (stopPoint >= 0)
+        us = std::min(us, stopPoint);
+    return us / 1e6;
+}
+
+double DNCaptureRun::writtenSeconds() const
+{
+    return framesWritten_.load() / double(movieFramesPerSecond_);
 }
 
 qint64 DNCaptureRun::processID() const
@@ -103,13 +183,17 @@ void DNCaptureRun::work(FinalPathChooser finalPath)
                                        }
                                    });
     takeErrorLine(pendingErrorLine_);
+    endedAtMicroseconds_ = elapsedMicroseconds();
     ending.stopped = stopRequested_.load();
     ending.errors = QString::fromUtf8(errorLines_.data(), qsizetype(errorLines_.size())).trimmed();
     if (!ending.errors.isEmpty())
         DNRoughLog(QStringLiteral("ffmpeg capture says: %@"), ending.errors);
     if (!plan_.moviePath.isEmpty()) {
         ending.hadMovie = true;
-        ending.movie = DNRecordingFile::finish(plan_.moviePath, finalPath ? finalPath() : plan_.moviePath);
+        // What was recorded when it was stopped or reached its limit; a movie that ended by
+        // itself before either is as long as the engine made it.
+        const double lasts = stopPointMicroseconds_.load() >= 0 ? recordedSeconds() : 0.0;
+        ending.movie = DNRecordingFile::finish(plan_.moviePath, finalPath ? finalPath() : plan_.moviePath, lasts);
         if (ending.movie.finished)
             DNRoughLog(QStringLiteral("Recording finished: %@"), ending.movie.path);
         else
@@ -125,6 +209,7 @@ void DNCaptureRun::work(FinalPathChooser finalPath)
 
 void DNCaptureRun::takeOutput(std::string_view chunk)
 {
+    checkStopPoint();
     const QSize size = plan_.previewSize;
     if (size.isEmpty())
         return;
@@ -147,11 +232,11 @@ void DNCaptureRun::takeErrorLine(std::string_view line)
 {
     if (line.empty())
         return;
-    if (line.substr(0, kProgressTime.size()) == kProgressTime) {
-        // "N/A" before the first packet parses as nothing.
-        const qint64 us = QByteArray(line.data() + kProgressTime.size(), qsizetype(line.size() - kProgressTime.size())).toLongLong();
-        if (us > 0)
-            recordedMicroseconds_ = us;
+    if (line.substr(0, kProgressFrames.size()) == kProgressFrames) {
+        const qint64 frames = QByteArray(line.data() + kProgressFrames.size(), qsizetype(line.size() - kProgressFrames.size())).toLongLong();
+        if (frames > 0)
+            framesWritten_ = frames;
+        checkStopPoint();
         return;
     }
     if (line.substr(0, kLevel.size()) == kLevel) {

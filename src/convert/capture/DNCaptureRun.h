@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -19,9 +20,12 @@ class EngineProcess;
 // level lines, and when the engine has ended finishes the movie it wrote (read to its end, then
 // named, or removed); the results come back as signals on the owner's thread.
 //
-// stop() ends the engine as a user expects a recording to end: "q" on its standard input
-// (ffmpeg closes the movie properly), then SIGINT, then SIGKILL by its process id, each after a
-// grace period.
+// A recording lasts from start() to stop() by the clock, whatever the engine's pace: its movie's
+// time zero is the moment start() ran (DNCapturePlan::timelineOriginMicroseconds), and stop()
+// lets the engine write what it took up to that moment, then ends it. The engine is ended as a
+// user expects a recording to end: "q" on its standard input (ffmpeg closes the movie properly;
+// what it had not written yet is left out), then SIGINT, then SIGKILL by its process id, each
+// after a grace period.
 class DNCaptureRun : public QObject
 {
     Q_OBJECT
@@ -31,13 +35,20 @@ public:
     using FinalPathChooser = std::function<QString()>;
 
     explicit DNCaptureRun(QObject *parent = nullptr);
-    // Stops a running engine and waits for the worker, movie finish included.
+    // Ends as finish() does.
     ~DNCaptureRun() override;
 
     // Starts the engine; false, with errorText() set, when it cannot be started. A plan with a
     // movie needs finalPath.
     bool start(const DNCapturePlan &plan, FinalPathChooser finalPath = {});
+    // Ends the movie at this moment: the engine is ended once it has written the pictures taken
+    // until now, or kStopDrainMilliseconds later when it cannot catch up. A run without a movie
+    // ends at once.
     void stop();
+    // stop(), then blocks until the engine has ended and the movie is finished (the window or
+    // the program going away).
+    void finish();
+    static constexpr int kStopDrainMilliseconds = 3000;
     // Blocks until the worker is done (the engine ended and the movie finished).
     void waitUntilEnded();
 
@@ -47,8 +58,11 @@ public:
     QString errorText() const { return errorText_; }
     // The engine's process id while it runs, else -1.
     qint64 processID() const;
-    // Seconds of movie written so far, from the engine's progress.
-    double recordedSeconds() const { return recordedMicroseconds_.load() / 1e6; }
+    // Seconds recorded: from start() until now, until stop() or until the movie's own limit,
+    // whichever came first. The movie lasts as long, whenever the engine writes it.
+    double recordedSeconds() const;
+    // Seconds of movie the engine has written so far, from its progress.
+    double writtenSeconds() const;
 
     struct Ending
     {
@@ -69,6 +83,10 @@ private:
     void work(FinalPathChooser finalPath);
     void takeOutput(std::string_view chunk);
     void takeErrorLine(std::string_view line);
+    qint64 elapsedMicroseconds() const;
+    // Any thread: ends the engine once it has written up to the stop point (or the drain ran out).
+    void checkStopPoint();
+    void quitEngine();
 
     DNCapturePlan plan_;
     QString errorText_;
@@ -76,7 +94,15 @@ private:
     std::thread worker_;
     std::atomic<bool> running_{false};
     std::atomic<bool> stopRequested_{false};
-    std::atomic<qint64> recordedMicroseconds_{0};
+    std::atomic<qint64> framesWritten_{0};
+    int movieFramesPerSecond_ = 30;
+    // Where the movie is to end, in microseconds of its time; -1: nowhere yet.
+    std::atomic<qint64> stopPointMicroseconds_{-1};
+    // When the engine is ended whether or not it has caught up (steady clock, milliseconds); 0: no limit.
+    std::atomic<qint64> drainDeadline_{0};
+    std::atomic<qint64> endedAtMicroseconds_{-1};
+    std::atomic<bool> quitSent_{false};
+    std::chrono::steady_clock::time_point startedAt_;
     std::atomic<bool> framePending_{false};
     QByteArray frameBuffer_;
     std::string errorLines_;

@@ -71,8 +71,7 @@ void DNCaptureSession::endNow()
     running_ = false;
     if (!run_)
         return;
-    run_->stop();
-    run_->waitUntilEnded();
+    run_->finish();
     // Nothing is reported after this: the owner is going away. The movie itself was finished
     // by the run's worker.
     run_.reset();

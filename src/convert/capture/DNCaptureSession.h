@@ -57,9 +57,11 @@ public:
     // Records into hiddenPath; finalPath names the movie once it is finished. False when a
     // recording is already going or there is no source.
     bool startRecording(const QString &hiddenPath, DNCaptureRun::FinalPathChooser finalPath);
+    // The movie ends at this moment (DNCaptureRun::stop).
     void stopRecording();
     // From startRecording until its recordingFinished.
     bool isRecording() const { return recording_; }
+    // Seconds recorded by the clock (DNCaptureRun::recordedSeconds): what the movie will last.
     double recordedSeconds() const;
 
     struct Result

@@ -23,7 +23,9 @@ struct Outcome
     QString problem;  // why not, for the log
 };
 // hiddenPath becomes finalPath (or the first free name after it, " (1)" and so on, when that is
-// taken) when it reads whole; otherwise it is removed.
-Outcome finish(const QString &hiddenPath, const QString &finalPath);
+// taken) when it reads whole; otherwise it is removed. A movie that runs on well past
+// lastsSeconds, what was recorded (the engine took its first picture only after the recording
+// had been stopped, or was slow to stop), is first cut there; 0 leaves it as it is.
+Outcome finish(const QString &hiddenPath, const QString &finalPath, double lastsSeconds = 0);
 
 } // namespace DNRecordingFile

@@ -4,9 +4,10 @@
 
 QStringList DNScreenCaptureSource::inputArguments() const
 {
-    QStringList words{QStringLiteral("-thread_queue_size"), QStringLiteral("512"), QStringLiteral("-f"),
+    // x11grab stamps each picture with the wall clock when it takes it.
+    QStringList words{QStringLiteral("-thread_queue_size"), DNPictureInputQueue(), QStringLiteral("-f"),
                       QStringLiteral("x11grab"), QStringLiteral("-framerate"),
-                      QString::number(qMax(1, input_.framesPerSecond)), QStringLiteral("-draw_mouse"),
+                      QString::number(framesPerSecond()), QStringLiteral("-draw_mouse"),
                       input_.drawsPointer ? QStringLiteral("1") : QStringLiteral("0")};
     // Without a size x11grab takes the whole display.
     if (!input_.cropRect.isEmpty())

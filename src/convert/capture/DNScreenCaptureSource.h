@@ -23,6 +23,7 @@ public:
     explicit DNScreenCaptureSource(DNScreenCaptureInput input) : input_(std::move(input)) {}
     QStringList inputArguments() const override;
     bool hasAudio() const override { return !input_.audioSource.isEmpty(); }
+    int framesPerSecond() const override { return qMax(1, input_.framesPerSecond); }
     QString describe() const override;
     const DNScreenCaptureInput &input() const { return input_; }
 

@@ -23,7 +23,9 @@ QString displayNameFor(unsigned displayID)
 
 DNScreenRecorder::DNScreenRecorder(QObject *parent)
     : QObject(parent)
+    , preview_(std::make_unique<DNScreenPreview>())
 {
+    connect(preview_.get(), &DNScreenPreview::frame, this, &DNScreenRecorder::previewFrame);
     if (!createCaptureSession())
         DNRoughLog(QStringLiteral("create capture session failed."));
     maxFramerate_ = 24.0f;
@@ -39,7 +41,6 @@ DNScreenRecorder::~DNScreenRecorder()
 bool DNScreenRecorder::createCaptureSession()
 {
     captureSession_ = std::make_unique<DNCaptureSession>();
-    connect(captureSession_.get(), &DNCaptureSession::previewFrame, this, &DNScreenRecorder::previewFrame);
     connect(captureSession_.get(), &DNCaptureSession::recordingFinished, this, &DNScreenRecorder::onRecordingFinished);
     captureSession_->setSourceProvider([this] { return currentSource(); });
     setSessionPreset(DNSessionPreset::Medium);
@@ -61,9 +62,16 @@ DNCaptureSourcePtr DNScreenRecorder::currentSource() const
 
 void DNScreenRecorder::addCaptureVideoPreview(QSize previewSize)
 {
-    captureSession_->setPreview(previewSize);
-    if (!captureSession_->isRunning())
-        captureSession_->startRunning();
+    preview_->setViewSize(previewSize);
+    preview_->setRegion(captureScreenInput_.cropRect);
+    preview_->setFramesPerSecond(captureScreenInput_.framesPerSecond);
+    if (sessionBuilt_ && !preview_->isRunning())
+        preview_->start(captureScreenInput_.display);
+}
+
+void DNScreenRecorder::stopPreview()
+{
+    preview_->stop();
 }
 
 void DNScreenRecorder::setSessionPreset(DNSessionPreset preset)
@@ -75,6 +83,7 @@ void DNScreenRecorder::setSessionPreset(DNSessionPreset preset)
 void DNScreenRecorder::setMaxScreenInputFramerate(float rate)
 {
     captureScreenInput_.framesPerSecond = qMax(1, int(rate));
+    preview_->setFramesPerSecond(captureScreenInput_.framesPerSecond);
 }
 
 void DNScreenRecorder::setAudioDevice(const QString &sourceName)
@@ -84,12 +93,15 @@ void DNScreenRecorder::setAudioDevice(const QString &sourceName)
 
 void DNScreenRecorder::addDislayInputTocaptureSession(unsigned displayID, const QRect &cropRect)
 {
+    captureScreenInput_.cropRect = cropRect;
+    preview_->setRegion(cropRect);
     if (displayID != displayID_) {
         captureScreenInput_.display = displayNameFor(displayID);
         displayID_ = displayID;
         setMaxScreenInputFramerate(maxFramerate_);
+        if (preview_->isRunning())
+            preview_->start(captureScreenInput_.display);
     }
-    captureScreenInput_.cropRect = cropRect;
 }
 
 void DNScreenRecorder::startRecord(const QString &path)

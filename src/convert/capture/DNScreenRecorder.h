@@ -3,6 +3,7 @@
 #include "convert/capture/DNCaptureSession.h"
 #include "convert/capture/DNScreenClickMarker.h"
 #include "convert/capture/DNScreenCaptureSource.h"
+#include "convert/capture/DNScreenPreview.h"
 #include "convert/capture/DNSessionPreset.h"
 
 #include <QImage>
@@ -37,8 +38,9 @@ public:
 
 // The screen recorder's capture engine: the session display (or a rectangle of it) with the
 // pointer drawn and, when chosen, one sound source, recorded into a QuickTime movie through the
-// shared capture pipeline. It draws nothing itself: a live preview comes as pictures for the
-// view the owner gives them to.
+// shared capture pipeline. It draws nothing itself: a live preview of what it records (the
+// region, once one is chosen) comes as pictures for the view the owner gives them to, fetched
+// only when the screen changes (DNScreenPreview); the engine runs only while it records.
 class DNScreenRecorder : public QObject
 {
     Q_OBJECT
@@ -58,11 +60,15 @@ public:
     void setDelegate(DNScreenRecorderDelegate *delegate) { delegate_ = delegate; }
     void setClickMarker(DNScreenClickMarker *marker) { clickMarker_ = marker; }
 
-    // Starts the live session with preview pictures of this size (previewFrame).
+    // Starts the live picture, fitted inside this size (previewFrame).
     void addCaptureVideoPreview(QSize previewSize);
+    // The live picture rests (its view went away); a recording goes on.
+    void stopPreview();
+    const DNScreenPreview &preview() const { return *preview_; }
     void setSessionPreset(DNSessionPreset preset);
     DNSessionPreset sessionPreset() const { return sessionPreset_; }
-    // Pictures a second of the current screen input: the rate truncated to a whole number.
+    // Pictures a second of the current screen input (and its live picture): the rate truncated
+    // to a whole number.
     void setMaxScreenInputFramerate(float rate);
     void setCaptureMouseClicks(bool capture) { capturesMouseClicks_ = capture; }
     bool capturesMouseClicks() const { return capturesMouseClicks_; }
@@ -99,6 +105,7 @@ private:
     DNScreenClickMarker *clickMarker_ = nullptr;
     unsigned displayID_ = kMainDisplayID;
     std::unique_ptr<DNCaptureSession> captureSession_;
+    std::unique_ptr<DNScreenPreview> preview_;
     DNScreenCaptureInput captureScreenInput_;
     QString captureAudioInput_;
     DNSessionPreset sessionPreset_ = DNSessionPreset::Medium;

@@ -1,6 +1,7 @@
 #include "convert/driver/DNVideoConverter.h"
 
 #include "convert/driver/ConvertEngines.h"
+#include "convert/driver/ConvertFailureNote.h"
 #include "convert/driver/ConvertProgressArithmetic.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "convert/engine/DNMEncoder.h"
@@ -103,6 +104,7 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
         state.totalPasses = 0;
         state.lastPercent = 0;
     }
+    beginConvertFailureNote();
 
     int result = ConvertResultFailed;
     const QString outputFolder = outputFolderFromSettings();
@@ -116,8 +118,11 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
     options.cpuCore = mainWindow->cpuCore();
     if (!node) {
         DNRoughLog(QStringLiteral("Nothing to convert: no item was given."));
+        noteConvertFailure(QStringLiteral("no item was given"));
     } else if (outputFolder.isEmpty() || !SetOptionText(options.outputDirectory, outputFolder)) {
         // Logged where the folder was refused.
+        noteConvertFailure(outputFolder.isEmpty() ? QStringLiteral("no usable output folder is set")
+                                                  : QStringLiteral("the output folder cannot be used"));
     } else {
         result = _VideoConverter_Start(node, titleIndex, &state, options, 0);
     }
@@ -130,8 +135,17 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
     }
     clearStateAfterRun();
     const int finished = ++runCounter;
-    DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Did Finished \n"),
-               finished);
+    if (result == 0) {
+        DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Did Finished \n"),
+                   finished);
+    } else if (result == ConvertResultStopped) {
+        DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Was Stopped \n"),
+                   finished);
+    } else {
+        noteConvertFailure(QStringLiteral("the conversion failed (result %1)").arg(result));
+        DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Failed: %@ \n"),
+                   finished, convertFailureNote());
+    }
     return result;
 }
 
@@ -163,6 +177,11 @@ void DNVideoConverterProgress(ConvertProgressInfo *info)
     info->percent = int(percent);
 }
 
+QString DNVideoConverterFailureReason()
+{
+    return convertFailureNote();
+}
+
 int DNVideoConverterVideoLength()
 {
     std::lock_guard<std::mutex> lock(ConvertMutex);
@@ -190,6 +209,7 @@ void DNVideoConverterLogCallback(const char *line)
     const QString text = QString::fromUtf8(line);
     if (text.size() >= 7 && text.startsWith(QLatin1String("frame=")))
         return;
+    noteEngineLine(text);
     DNLogger::shareRoughLog().rawLog(QStringLiteral("\t") + text
                                      + (text.endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
 }

@@ -26,6 +26,10 @@ class NXBasicMediaNode;
 int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCallback stateCallback,
                           void *callbackContext);
 void DNVideoConverterStop();
+// Why the last DNVideoConverterStart that neither wrote its output nor was stopped failed, in the
+// words of the step that failed (the engine's own error line where an engine failed); empty
+// after a success or a stop. Read it on the thread that ran the conversion, after it returned.
+QString DNVideoConverterFailureReason();
 void DNVideoConverterProgress(ConvertProgressInfo *info);
 // The MEncoder library's length of what it converts, while the MEncoder engine runs; else 0.
 int DNVideoConverterVideoLength();

@@ -69,11 +69,13 @@ bool addCoverToDVDOutput(const QString &outputPath, const QImage &cover, const O
         if (problem.isEmpty() && ::rename(QFile::encodeName(taggedPath).constData(), QFile::encodeName(outputPath).constData()) != 0)
             problem = QStringLiteral("the tagged copy cannot replace the output");
         tagged = problem.isEmpty();
-        if (!tagged) {
+        if (!tagged)
             DNRoughLog(QStringLiteral("AtomicParsley failed (%@): the output is kept without a cover."), problem);
-            QFile::remove(taggedPath);
-        }
     }
+    if (tagged)
+        DNPartialOutput::forget(taggedPath);
+    else if (!taggedPath.isEmpty())
+        DNPartialOutput::discard(taggedPath);
     QFile::remove(imagePath);
     return tagged;
 }

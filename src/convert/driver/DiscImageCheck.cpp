@@ -1,6 +1,7 @@
 #include "convert/driver/DiscImageCheck.h"
 
 #include "convert/engine/DNISOBackUpCore.h"
+#include "dvd/DVDLayoutCheck.h"
 #include "dvd/NXDVDUtilities.h"
 
 #include <QFile>
@@ -42,5 +43,9 @@ QString discImageProblem(const QString &path, int titles)
             .arg(path)
             .arg(structure->listOfTitles.size())
             .arg(titles);
+    // Every file in the image as long as the image's own IFO files say, and there to read.
+    const DVDSourceLayout layout = checkDVDSourceLayout(path, 0);
+    if (!layout.problem.isEmpty())
+        return QStringLiteral("the DVD in %1 is not whole: %2").arg(path, layout.problem);
     return {};
 }

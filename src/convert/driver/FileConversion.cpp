@@ -1,6 +1,7 @@
 // The file road of the driver: a media file in one or two passes through the AV encoder, and a
 // file group whose members are converted into the temporary folder to one frame and joined.
 
+#include "convert/driver/ConvertFailureNote.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
@@ -113,6 +114,7 @@ QList<DNFileNodePtr> membersOf(const DNFileGroupNode &group)
         const auto member = std::dynamic_pointer_cast<DNFileNode>(child);
         if (!member || !member->isExactlyFileNode()) {
             DNRoughLog(QStringLiteral("A member of the file group is not a media file; the group is not converted."));
+            noteConvertFailure(QStringLiteral("a member of the file group is not a media file"));
             return {};
         }
         members.append(member);

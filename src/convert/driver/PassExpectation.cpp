@@ -2,6 +2,7 @@
 
 #include "builders/mencoder/steps/DVDTitleSteps.h"
 #include "convert/driver/ConvertState.h"
+#include "convert/driver/PassSource.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
@@ -15,9 +16,16 @@ double trimmedSeconds(double length, const DNBaseEditSetting *setting)
     return trimSeconds(float((setting->trimEndPercent() - setting->trimStartPercent()) * length));
 }
 
-double titleSeconds(const DNDVDTitlePtr &title)
+// A trimmed part lasts what the builders asked the engine for; a whole title lasts wholeSeconds
+// when that is known, else its length as loaded.
+double titleSeconds(const DNDVDTitlePtr &title, double wholeSeconds = 0)
 {
-    return title ? trimmedSeconds(title->length(), title->setting().get()) : 0;
+    if (!title)
+        return 0;
+    const DNBaseEditSetting *setting = title->setting().get();
+    if (setting && setting->trimEnable() && title->length() > 0)
+        return trimmedSeconds(title->length(), setting);
+    return wholeSeconds > 0 ? wholeSeconds : loadedTitleSeconds(*title);
 }
 
 bool titleHasAudio(const DNDVDTitlePtr &title)
@@ -34,6 +42,20 @@ double fileSeconds(const DNFileNode &file)
 {
     const DNTVideoPtr video = file.selectedVideoTrack();
     return video ? double(video->duration) : 0;
+}
+
+// Where the file's audio ends before the part converted does: its output's audio can be no
+// longer. The probe gives the audio's length in whole seconds, cut down, so it may run up to a
+// second past them. 0 when the audio lasts the whole part, or its length is not known.
+double fileAudioSeconds(const DNFileNode &file, double expected)
+{
+    const DNTAudioPtr audio = file.selectedAudioTrack();
+    if (!audio || audio->duration <= 0 || expected <= 0)
+        return 0;
+    const DNBaseEditSetting *setting = file.setting().get();
+    const double start = setting && setting->trimEnable() ? setting->trimStartPercent() * fileSeconds(file) : 0;
+    const double audioLeft = double(audio->duration) + 1.0 - start;
+    return audioLeft < expected ? std::max(audioLeft, 0.0) : 0;
 }
 
 } // namespace
@@ -98,7 +120,7 @@ double expectedOutputSeconds(NXBasicMediaNode *node, int titleIndex)
     return 0;
 }
 
-PassCheck passCheckFor(NXBasicMediaNode *node, int titleIndex, int engineKind)
+PassCheck passCheckFor(NXBasicMediaNode *node, int titleIndex, int engineKind, double titleSecondsRead)
 {
     PassCheck check;
     if (engineKind == ConvertEngineISOBackup) {
@@ -107,12 +129,17 @@ PassCheck passCheckFor(NXBasicMediaNode *node, int titleIndex, int engineKind)
             check.discTitles = dvd->titleCount();
         return check;
     }
-    check.media.seconds = expectedOutputSeconds(node, titleIndex);
+    const auto *group = dynamic_cast<DNDVDGroupTitle *>(node);
+    auto *dvd = dynamic_cast<DNDVDNode *>(node);
+    check.media.seconds = dvd && !group ? titleSeconds(dvd->titleAt(titleIndex), titleSecondsRead)
+                                        : expectedOutputSeconds(node, titleIndex);
+    // The pass of one title reads the disc, whose damage can lead the engine anywhere; a group's
+    // joining pass reads the parts already checked.
+    check.media.bounded = dvd && !group;
     const std::shared_ptr<DNProfile> profile = profileOfItem(node);
     const bool videoProfile = profile && profile->videoCodec();
     const bool audioProfile = profile && profile->audioCodec();
-    if (auto *dvd = dynamic_cast<DNDVDNode *>(node)) {
-        const auto *group = dynamic_cast<DNDVDGroupTitle *>(node);
+    if (dvd) {
         const DNDVDTitlePtr title = group ? (group->titles().isEmpty() ? nullptr : group->titles().first())
                                           : dvd->titleAt(titleIndex);
         check.media.video = videoProfile && title;
@@ -120,6 +147,7 @@ PassCheck passCheckFor(NXBasicMediaNode *node, int titleIndex, int engineKind)
     } else if (auto *file = dynamic_cast<DNFileNode *>(node)) {
         check.media.video = videoProfile && file->selectedVideoTrack();
         check.media.audio = audioProfile && file->selectedAudioTrack();
+        check.media.audioSeconds = fileAudioSeconds(*file, check.media.seconds);
     }
     return check;
 }

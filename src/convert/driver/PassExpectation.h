@@ -24,5 +24,6 @@ void setPassOutputName(NXBasicMediaNode *node, int titleIndex, const QString &pa
 // its members'); 0 when unknown.
 double expectedOutputSeconds(NXBasicMediaNode *node, int titleIndex);
 
-// How the output of a pass of the item on engineKind is found whole.
-PassCheck passCheckFor(NXBasicMediaNode *node, int titleIndex, int engineKind);
+// How the output of a pass of the item on engineKind is found whole. titleSecondsRead, when above
+// 0, is the length the DVD title's data has when the pass runs (checkPassSource).
+PassCheck passCheckFor(NXBasicMediaNode *node, int titleIndex, int engineKind, double titleSecondsRead = 0);

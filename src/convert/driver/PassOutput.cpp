@@ -5,7 +5,6 @@
 #include "core/log/DNLogger.h"
 #include "core/platform/DNPartialOutput.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -61,12 +60,19 @@ QString PassOutput::verify(const PassCheck &check) const
 {
     if (m_hiddenPath.isEmpty())
         return {};
-    if (outputDiskIsFull(m_hiddenPath))
-        return QStringLiteral("the disk of %1 ran out of space during the pass").arg(QFileInfo(m_finalPath).path());
-    if (check.discImage)
-        return discImageProblem(m_hiddenPath, check.discTitles);
-    const OutputReading reading = readOutputToEnd(QFile::encodeName(m_hiddenPath).toStdString());
-    return QString::fromStdString(wholeOutputProblem(reading, check.media));
+    QString problem;
+    if (check.discImage) {
+        problem = discImageProblem(m_hiddenPath, check.discTitles);
+    } else {
+        const OutputReading reading = readOutputToEnd(QFile::encodeName(m_hiddenPath).toStdString());
+        problem = QString::fromStdString(wholeOutputProblem(reading, check.media));
+    }
+    // A whole output is kept however little room is left after it; a full disk only says why
+    // one is not whole (mencoder and the player dump cut their files short without a word).
+    if (!problem.isEmpty() && outputDiskIsFull(m_hiddenPath))
+        problem = QStringLiteral("the disk of %1 ran out of space during the pass (%2)")
+                      .arg(QFileInfo(m_finalPath).path(), problem);
+    return problem;
 }
 
 QString PassOutput::publish()
@@ -85,23 +91,13 @@ QString PassOutput::publish()
 void PassOutput::discard()
 {
     m_settled = true;
-    if (m_hiddenPath.isEmpty())
-        return;
-    const QFileInfo hidden(m_hiddenPath);
-    // The ISO backup tool works in helper files named after its output. Compared as text: a name
-    // may hold characters a wildcard pattern would read as its own.
-    const QString helperStart = QStringLiteral(".") + hidden.fileName();
-    const QFileInfoList entries = hidden.dir().entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo &helper : entries) {
-        if (!helper.fileName().startsWith(helperStart))
-            continue;
-        if (helper.isDir() && !helper.isSymLink())
-            QDir(helper.filePath()).removeRecursively();
-        else
-            QFile::remove(helper.filePath());
-    }
-    if (QFile::remove(m_hiddenPath))
+    if (DNPartialOutput::discard(m_hiddenPath))
         DNRoughLog(QStringLiteral("The unfinished output %@ was removed."), m_hiddenPath);
+}
+
+qint64 PassOutput::bytesWritten() const
+{
+    return DNPartialOutput::bytesWritten(m_hiddenPath);
 }
 
 bool outputDiskIsFull(const QString &path)

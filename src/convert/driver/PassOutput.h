@@ -48,6 +48,8 @@ public:
     QString publish();
     // Removes the hidden file and the helper files an engine made beside it.
     void discard();
+    // What the engine has written so far (the hidden file and its helpers).
+    qint64 bytesWritten() const;
 
 private:
     QString m_finalPath;
@@ -58,5 +60,6 @@ private:
 };
 
 // True when the output folder's file system had no room left after a pass: an engine that ran out
-// of space may have cut its file short without saying so (mencoder and the player dump do).
+// of space may have cut its file short without saying so (mencoder and the player dump do). Only
+// the reason given for an output that is not whole; a whole one is kept whatever room is left.
 bool outputDiskIsFull(const QString &path);

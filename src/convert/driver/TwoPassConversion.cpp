@@ -1,5 +1,6 @@
 // The two passes of one item and the shared pieces of the per-item drivers.
 
+#include "convert/driver/ConvertFailureNote.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
@@ -26,7 +27,9 @@ void removePassLogFiles(const QString &passLog)
 int failConversion(const char *message)
 {
     std::fputs(message, stderr);
-    DNRoughLog(QStringLiteral("%@"), QString::fromUtf8(message).trimmed());
+    const QString text = QString::fromUtf8(message).trimmed();
+    DNRoughLog(QStringLiteral("%@"), text);
+    noteConvertFailure(text);
     return ConvertResultFailed;
 }
 
@@ -44,7 +47,7 @@ void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses
 // second pass's vector is the first one again, that file is the result and takes its final name
 // without a second run; otherwise the second pass writes it.
 int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
-                     const std::function<void(int passIndex)> &beforePass)
+                     const std::function<void(int passIndex)> &beforePass, double *titleSecondsRead)
 {
     const QString passLog = DNTemporaryFolder::uniqueFilePath(QStringLiteral("HV_"));
     if (passLog.isEmpty() || !SetOptionText(options.passLogFile, passLog))
@@ -69,6 +72,8 @@ int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions
     result = _VideoConverter(node, titleIndex, options, &second);
     if (second.skipped && first.kept && first.kept->writesFile())
         result = publishPassOutput(*first.kept, node, titleIndex);
+    if (titleSecondsRead)
+        *titleSecondsRead = second.skipped ? first.titleSecondsRead : second.titleSecondsRead;
     removePassLogFiles(passLog);
     return result;
 }

@@ -49,6 +49,7 @@ struct PassRequest
     bool skipped = false;
     QStringList builtVector;         // the vector the builder made
     std::unique_ptr<PassOutput> kept;
+    double titleSecondsRead = 0;     // a DVD title's length as its data gave it (checkPassSource)
 };
 
 // Gives a verified output its final name and stores that on the item, unless the user stopped
@@ -62,9 +63,10 @@ int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions 
                     PassRequest *request = nullptr);
 
 // Both passes of a two-pass item, ending in one output under the name a single pass gives.
-// beforePass, when given, is told each pass (0, 1) as it begins.
+// beforePass, when given, is told each pass (0, 1) as it begins; titleSecondsRead, when given,
+// what the pass that wrote the output learnt of a DVD title's length.
 int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
-                     const std::function<void(int passIndex)> &beforePass = {});
+                     const std::function<void(int passIndex)> &beforePass = {}, double *titleSecondsRead = nullptr);
 
 // The parts a group's run wrote into the temporary folder. They are only the joining pass's
 // input, so whatever becomes of the group (joined, failed or stopped) they go with this. A member

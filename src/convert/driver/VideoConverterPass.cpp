@@ -1,9 +1,12 @@
 // One conversion pass: the profile's builder makes the vector, one engine runs it.
 
 #include "convert/driver/ConvertEngines.h"
+#include "convert/driver/ConvertFailureNote.h"
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/driver/PassExpectation.h"
+#include "convert/driver/PassSource.h"
 #include "convert/driver/VideoConverterInternal.h"
+#include "convert/engine/EngineStallWatch.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/util/DNTimeText.h"
@@ -11,16 +14,40 @@
 #include "profiles/NXProfileValueCheck.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 
 #include <exception>
+#include <vector>
 
 namespace {
+
+// Runs the engine's pass, ended by its process id as a stop ends it when it shows no progress
+// (its figures, the bytes of its output) for as long as the settings allow.
+int runWatchedEngine(const ConvertEngine &engine, Argument &argument, const PassOutput &output)
+{
+    const EngineStallWatch watch(
+        EngineStallWatch::limitFromSettings(),
+        [&engine, &output] {
+            ConvertProgressInfo info{};
+            const float percent = engine.progress(&info);
+            // The speed is left out: it may be made up where an engine reports none.
+            return std::vector<double>{percent, double(info.time), double(info.frame), double(output.bytesWritten())};
+        },
+        [&engine] { engine.stop(); });
+    const int result = engine.start(argument.argc, argument.argv, argument.endpos);
+    if (!watch.stalled())
+        return result;
+    DNRoughLog(QStringLiteral("The pass failed: the engine stopped answering (no progress for %d s); it was ended."),
+               int(watch.limit().count() / 1000));
+    noteConvertFailure(QStringLiteral("the engine stopped answering"));
+    return ConvertResultFailed;
+}
 
 // Settles the output of a pass the engine finished with result: removed unless the engine
 // succeeded, the user did not stop, and the file reads whole; then given its final name (or kept
 // hidden for the caller). Returns the pass result.
 int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNode *node, int titleIndex,
-                 int engineKind, PassRequest *request)
+                 int engineKind, const PassSource &source, PassRequest *request)
 {
     if (!output->writesFile())
         return result;
@@ -28,9 +55,10 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
         output->discard();
         return result != 0 ? result : ConvertResultStopped;
     }
-    const QString problem = output->verify(passCheckFor(node, titleIndex, engineKind));
+    const QString problem = output->verify(passCheckFor(node, titleIndex, engineKind, source.titleSeconds));
     if (!problem.isEmpty()) {
         DNRoughLog(QStringLiteral("The pass reported success but its output is not whole: %@. It is removed."), problem);
+        noteConvertFailure(QStringLiteral("the output is not whole: %1").arg(problem));
         output->discard();
         return ConvertResultFailed;
     }
@@ -49,6 +77,8 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     if (const QStringList problems = profileValueProblems(*profile); !problems.isEmpty()) {
         DNRoughLog(QStringLiteral("The profile %@ cannot be used: %@. The pass fails."), profile->title(),
                    problems.join(QStringLiteral("; ")));
+        noteConvertFailure(QStringLiteral("the profile %1 cannot be used: %2")
+                               .arg(profile->title(), problems.join(QStringLiteral("; "))));
         return ConvertResultFailed;
     }
     const QByteArray builderName = profile->argvAssembler().toUtf8();
@@ -62,8 +92,10 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
         return failConversion("the builder made no argument vector, the pass fails... \n");
     }
     DNRoughLog(QStringLiteral("%@"), ArgumentText(argument.get()));
-    if (!CheckArgumentForPass(argument.get()))
+    if (!CheckArgumentForPass(argument.get())) {
+        noteConvertFailure(QStringLiteral("the engine cannot take the argument vector the profile makes"));
         return ConvertResultFailed;
+    }
 
     const QStringList words = ArgumentList(argument.get());
     if (request)
@@ -77,6 +109,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     auto output = std::make_unique<PassOutput>(argument.get(), passOutputName(node, titleIndex));
     if (!output->problem().isEmpty()) {
         DNRoughLog(QStringLiteral("The pass cannot run: %@."), output->problem());
+        noteConvertFailure(output->problem());
         return ConvertResultFailed;
     }
 
@@ -92,19 +125,41 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     if (!engine)
         return failConversion("No Convert Module\n");
 
+    const PassSource source = checkPassSource(node, titleIndex, engineKind);
+    if (!source.problem.isEmpty()) {
+        DNRoughLog(QStringLiteral("The pass cannot run: the DVD's data is damaged: %@."), source.problem);
+        return ConvertResultFailed;
+    }
+    if (request)
+        request->titleSecondsRead = source.titleSeconds;
+
     QElapsedTimer clock;
     clock.start();
     int result = ConvertResultFailed;
+    beginEnginePass();
     if (engine->begin(DNVideoConverterStateCallback, DNVideoConverterLogCallback, options.engineSafeMode) == 0) {
         // A stop that came while the engine was being prepared found nothing to stop.
         if (!convertStopped())
-            result = engine->start(argument->argc, argument->argv, argument->endpos);
+            result = runWatchedEngine(*engine, *argument, *output);
+        // A full disk is the cause whatever the engine made of it.
+        if (result != 0 && !convertStopped() && output->writesFile() && outputDiskIsFull(output->finalPath()))
+            noteConvertFailure(QStringLiteral("the disk of %1 ran out of space during the pass")
+                                   .arg(QFileInfo(output->finalPath()).path()));
+        if (result != 0 && !convertStopped()) {
+            const QString why = engineFailureReason();
+            noteConvertFailure(why.isEmpty() ? QStringLiteral("the %1 engine failed (result %2)")
+                                                   .arg(QString::fromLatin1(engine->name))
+                                                   .arg(result)
+                                             : QStringLiteral("the %1 engine failed: %2")
+                                                   .arg(QString::fromLatin1(engine->name), why));
+        }
     } else {
         DNRoughLog(QStringLiteral("The %@ engine cannot be used: the pass fails."), QString::fromLatin1(engine->name));
+        noteConvertFailure(QStringLiteral("the %1 engine cannot be used").arg(QString::fromLatin1(engine->name)));
     }
     engine->end();
     DNRoughLog(QStringLiteral("The encoder took %@ hours"), DNTimeStringFromSeconds(int(clock.elapsed() / 1000)));
-    return settleOutput(std::move(output), result, node, titleIndex, engineKind, request);
+    return settleOutput(std::move(output), result, node, titleIndex, engineKind, source, request);
 }
 
 } // namespace
@@ -138,8 +193,10 @@ int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions 
         return runPass(node, titleIndex, options, request);
     } catch (const std::exception &error) {
         DNRoughLog(QStringLiteral("The pass failed: %@"), QString::fromUtf8(error.what()));
+        noteConvertFailure(QString::fromUtf8(error.what()));
     } catch (...) {
         DNRoughLog(QStringLiteral("The pass failed."));
+        noteConvertFailure(QStringLiteral("the pass failed"));
     }
     return ConvertResultFailed;
 }

@@ -35,17 +35,20 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
     setConvertEngineKind(passes == 2 ? int(ConvertEngineMEncoder) : engineKindForDVDProfile(*profile));
 
     int result;
+    double titleSecondsRead = 0;
     if (passes == 2) {
-        result = convertTwoPasses(node, titleIndex, options);
+        result = convertTwoPasses(node, titleIndex, options, {}, &titleSecondsRead);
     } else {
         options.twoPass = 0;
-        result = _VideoConverter(node, titleIndex, options);
+        PassRequest request;
+        result = _VideoConverter(node, titleIndex, options, &request);
+        titleSecondsRead = request.titleSecondsRead;
     }
 
     if (result == 0 && finalOutput && node->dvdCover() && !convertStopped()) {
         try {
             addCoverToDVDOutput(title->outputName(), node->thumbnail(),
-                                passCheckFor(node, titleIndex, ConvertEngineMEncoder).media);
+                                passCheckFor(node, titleIndex, ConvertEngineMEncoder, titleSecondsRead).media);
         } catch (...) {
             DNRoughLog(QStringLiteral("The cover step failed; the output is kept without a cover."));
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "convert/engine/EngineCallbacks.h"
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 
 #include <QByteArray>
 #include <QString>

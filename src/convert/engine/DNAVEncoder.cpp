@@ -26,6 +26,9 @@ struct AVEncoderContext
     EngineStateCallback callback = nullptr;
     void *callbackContext = nullptr;
     bool noticeStarted = false;
+    // The start notice's thread: joined when the pass returns, so that no notice reaches the
+    // receiver after the conversion it belongs to has ended.
+    std::thread notice;
 };
 
 std::mutex AVEncoderMutex;
@@ -178,10 +181,12 @@ int AVEncoderEncode(int argc, char *argv[], int endpos)
     setFontConfiguration();
     if (!c->noticeStarted) {
         c->noticeStarted = true;
-        std::thread(FFMPEG_Fake_Message_Distribute, StartNotice{c->callback, c->callbackContext}).detach();
+        c->notice = std::thread(FFMPEG_Fake_Message_Distribute, StartNotice{c->callback, c->callbackContext});
     }
     const int result = c->table->run(argc, argv);
     c->table->end();
+    if (c->notice.joinable())
+        c->notice.join();
     return result;
 }
 
@@ -197,6 +202,8 @@ int AVEncoderRelease()
     std::lock_guard<std::mutex> lock(AVEncoderMutex);
     if (!currentContext)
         return -1;
+    if (currentContext->notice.joinable())
+        currentContext->notice.join();
     const int result = ::dlclose(currentContext->handle);
     delete currentContext;
     currentContext = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/engine/AVEncoderTable.h"
+#include "enginekit/AVEncoderTable.h"
 #include "convert/engine/EngineCallbacks.h"
 
 #include <QByteArray>

@@ -1,6 +1,7 @@
 #include "convert/engine/DNDVD2MKV.h"
 
-#include "convert/engine/DVD2MKVLibrary.h"
+#include "enginekit/DVD2MKVLibrary.h"
+#include "enginekit/EngineFigures.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 
@@ -59,11 +60,13 @@ void DVD2MKV_InfoCallback(int, int, float progress, float rate, float, int, int,
             callback = state->callback;
             context = state->context;
         }
+        // The library's figures within what they can mean: they become ints for the progress.
         if (state->totalSeconds == 0)
-            state->totalSeconds = hours * 3600 + minutes * 60 + seconds;
+            state->totalSeconds =
+                int(engineFigure(double(hours) * 3600 + double(minutes) * 60 + double(seconds), kMostEngineSeconds));
         if (!std::isnan(progress))
-            state->percent = progress * 100.0f;
-        state->speed = std::isnan(rate) ? 0.0f : rate;
+            state->percent = float(engineFigure(double(progress) * 100.0, 100));
+        state->speed = float(engineFigure(rate, kMostEngineSpeed));
     }
     // Outside the lock: the receiver may ask for progress at once.
     if (callback)

@@ -2,7 +2,7 @@
 
 #include "convert/engine/ChildToolRun.h"
 #include "convert/engine/EngineCallbacks.h"
-#include "convert/engine/ISOBackupProgress.h"
+#include "enginekit/ISOBackupProgress.h"
 
 #include <QStringList>
 

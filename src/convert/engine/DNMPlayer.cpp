@@ -1,13 +1,19 @@
 #include "convert/engine/DNMPlayer.h"
 
+#include "enginekit/EngineFigures.h"
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 
 #include <QFile>
 
+#include <cctype>
+#include <cmath>
 #include <csignal>
-#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <limits>
+#include <string>
 
 DNMPlayer &DNMPlayer::shareMPlayer()
 {
@@ -38,19 +44,48 @@ void DNMPlayer::resetForPass(int endPos)
     m_run.resetForPass();
 }
 
+namespace {
+void skipSpace(std::string_view &text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+}
+
+// The words of the line, blanks between them as the player puts them, or fewer.
+bool takeWords(std::string_view &text, std::initializer_list<std::string_view> words)
+{
+    for (const std::string_view word : words) {
+        skipSpace(text);
+        if (text.substr(0, word.size()) != word)
+            return false;
+        text.remove_prefix(word.size());
+    }
+    return true;
+}
+} // namespace
+
 int parseMPlayerDumpLine(std::string_view line, int64_t &bytes, float &percent)
 {
-    if (line.substr(0, 4) != "dump")
+    // "dump: %lld bytes written (~%f%%)", the numbers read within what they can mean.
+    std::string_view text = line;
+    long long written = 0;
+    if (text.substr(0, 5) != "dump:")
         return 0;
-    const std::string text(line);
-    long long b = 0;
-    float p = 0;
-    const int read = std::sscanf(text.c_str(), "dump: %lld bytes written (~%f", &b, &p);
-    if (read >= 1)
-        bytes = b;
-    if (read >= 2)
-        percent = p;
-    return read < 0 ? 0 : read;
+    text.remove_prefix(5);
+    skipSpace(text);
+    if (!engineWholeNumber(text, std::numeric_limits<int64_t>::max(), written))
+        return 0;
+    bytes = written;
+    if (!takeWords(text, {"bytes", "written", "(~"}))
+        return 1;
+    skipSpace(text);
+    const std::string rest(text.substr(0, 32));
+    char *end = nullptr;
+    const double read = std::strtod(rest.c_str(), &end);
+    if (end == rest.c_str() || !std::isfinite(read) || std::fabs(read) > 1e6)
+        return 1;
+    percent = float(read);
+    return 2;
 }
 
 void DNMPlayer::onMPlayerOutputChanged(std::string_view chunk)

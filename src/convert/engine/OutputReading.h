@@ -17,7 +17,37 @@ struct OutputReading
     // From the file's first timestamp to the end of the last packet of the kind; -1 with no packet.
     double videoSeconds = -1;
     double audioSeconds = -1;
+    // The same with the breaks left out: the runs between them added up. In a container whose
+    // timestamps may start again (MPEG program and transport streams) this is what plays.
+    double videoPlayedSeconds = -1;
+    double audioPlayedSeconds = -1;
+    // A break in a kind's timestamps: more than kTimestampJumpSeconds forward or back from the
+    // packets before it, in seconds from the file's first timestamp; from == to when there is
+    // none. The one kept is the widest step back, else the step ahead that lands furthest.
+    struct Jump
+    {
+        double from = 0;
+        double to = 0;
+        bool found() const { return from != to; }
+        bool back() const { return to < from; }
+        bool worseThan(const Jump &other) const
+        {
+            if (!found() || !other.found())
+                return found();
+            if (back() != other.back())
+                return back();
+            return back() ? from - to > other.from - other.to : to > other.to;
+        }
+    };
+    Jump videoJump;
+    Jump audioJump;
+    bool timestampsMayRestart = false;   // the container allows breaks (they are then no damage)
+    double subtitleSeconds = -1;         // to the end of the last subtitle shown; -1 with none
+    double statedSeconds = -1;           // the length the container's header states; -1 when it states none
 };
+
+// How far timestamps may step between packets of one stream before the step is a break.
+constexpr double kTimestampJumpSeconds = 1.0;
 
 OutputReading readOutputToEnd(const std::string &path);
 
@@ -27,13 +57,19 @@ struct OutputExpectation
     double seconds = 0;        // the length converted; 0 when not known (then only readability counts)
     bool video = false;        // a video stream is required
     bool audio = false;        // an audio stream is required
+    // The output must not run past seconds nor its timestamps break either: a DVD title's pass,
+    // whose engine, led by damaged IFO or VOB data, may write another title or hours of nothing.
+    bool bounded = false;
+    double audioSeconds = 0;   // above 0: the source's audio ends before seconds, here
 };
 
-// Empty when reading shows a whole output: readable to its end, the required streams present, and
-// every video and audio stream it holds reaching the expected length, less what encoders lose at the
-// ends of a part (whole frames and audio blocks). Otherwise why not, for the log.
-std::string wholeOutputProblem(const OutputReading &reading, const OutputExpectation &expected);
+// How far a stream's length may fall short of the length converted, or (bounded) run past it:
+// encoders round the ends of a part to frames and audio blocks. A fixed margin, not a share: a
+// long title that lost its last minute is not whole.
+constexpr double kOutputLengthMarginSeconds = 1.0;
 
-// How much shorter than expected a stream may end: encoders round the ends of a part to frames and
-// audio blocks, and a DVD title's stated length is rounded to whole seconds.
-double allowedShortfallSeconds(double expectedSeconds);
+// Empty when reading shows a whole output: readable to its end, the required streams present, and
+// every video and audio stream it holds reaching the expected length (and, bounded, neither its
+// streams, its subtitles nor its header running past it, nor its timestamps breaking). Otherwise
+// why not, for the log.
+std::string wholeOutputProblem(const OutputReading &reading, const OutputExpectation &expected);

@@ -59,9 +59,11 @@ void DNFileLoader::onMainThread(const std::function<void()> &work)
         QMetaObject::invokeMethod(this, work, Qt::BlockingQueuedConnection);
 }
 
-void DNFileLoader::endSheet()
+void DNFileLoader::endSheet(const QStringList &refused)
 {
-    onMainThread([this] {
+    onMainThread([this, refused] {
+        if (!refused.isEmpty())
+            Q_EMIT filesRefused(refused);
         Q_EMIT loadDidEnd();
         DNNotificationCenter::defaultCenter().postNotification(
             finishedNotificationName(), QVariant(), QVariantMap{{loadTypeKey(), 1}});
@@ -70,6 +72,7 @@ void DNFileLoader::endSheet()
 
 void DNFileLoader::doLoadVideo(const QStringList &paths)
 {
+    QStringList refused;
     for (const QString &path : paths) {
         DNRoughLog(QStringLiteral("start video load file %@"), path);
         const QString name = QFileInfo(path).fileName();
@@ -77,18 +80,25 @@ void DNFileLoader::doLoadVideo(const QStringList &paths)
 
         DNFileNodePtr item;
         const QFileInfo info(path);
-        if (info.exists() && !info.isDir()) {
+        QString why;
+        if (!info.exists()) {
+            why = QStringLiteral("the file does not exist");
+        } else if (info.isDir()) {
+            why = QStringLiteral("%1 is a folder").arg(path);
+        } else {
             try {
-                QString why;
                 item = fileNodeWithFile(path, true, &why);
-                if (!item && !why.isEmpty())
-                    DNRoughLog(QStringLiteral("cannot load %@: %@"), path, why);
-                DNRoughLog(QStringLiteral("create video node ok %@"), path);
-            } catch (const std::exception &) {
-                DNRoughLog(QStringLiteral("Create video node failed %@"), path);
+            } catch (const std::exception &e) {
+                why = QString::fromUtf8(e.what());
                 item.reset();
             }
+            if (item)
+                DNRoughLog(QStringLiteral("create video node ok %@"), path);
+            else
+                DNRoughLog(QStringLiteral("Create video node failed %@: %@"), path, why);
         }
+        if (!item)
+            refused << DNFileRefusalLine(path, why);
         if (item) {
             DNRoughLog(QStringLiteral("add node to user interface..."));
             if (handlerLoader_)
@@ -101,7 +111,7 @@ void DNFileLoader::doLoadVideo(const QStringList &paths)
         if (isBreak_)
             break;
     }
-    endSheet();
+    endSheet(refused);
     // Only now: a waiting owner may join this thread, which no longer needs the main thread.
     loading_ = false;
 }

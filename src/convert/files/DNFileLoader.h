@@ -58,6 +58,9 @@ Q_SIGNALS:
     void loadDidEnd();
     // A photo load failed; the text describes why ("Load Photo Failed!" is the alert's title).
     void photoLoadFailed(const QString &description);
+    // The files of a video load that were not added, one line each naming the file and why;
+    // emitted once, at the end of the load, before loadDidEnd() (only when there are any).
+    void filesRefused(const QStringList &lines);
 
 private:
     void doLoadVideo(const QStringList &paths);
@@ -65,7 +68,7 @@ private:
     bool begin();
     // Runs on the main thread and waits until done.
     void onMainThread(const std::function<void()> &work);
-    void endSheet();
+    void endSheet(const QStringList &refused = {});
     void joinWorker();
 
     std::shared_ptr<NXAction> handlerLoader_;

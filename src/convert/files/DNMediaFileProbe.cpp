@@ -80,6 +80,23 @@ QString legacyAudioCodec(const DNMediaInfo &info, int i)
     return format;
 }
 
+// A stream's id, or -1 when the container gives it none (Flash video, DV and SWF give none: read
+// as a number, every stream of such a file would have the id 0, and a choice by id would take
+// them all).
+qint32 streamId(const QString &text)
+{
+    return text.trimmed().isEmpty() ? -1 : GetLastIntValue(text);
+}
+
+// How much wider than tall a pixel is shown; 1 when the file does not say (a value it cannot
+// make sense of costs it no more than that).
+float pixelAspectOf(const QString &text)
+{
+    bool ok = false;
+    const float value = text.toFloat(&ok);
+    return ok && value > 0.0f && std::isfinite(value) ? value : 1.0f;
+}
+
 // A picture stored on its side (a phone held upright) carries the turn to show it with. The
 // encoder applies that turn before any filter, and every size the builders and the editor work
 // with is the picture as shown; so the track records the shown size, and the turn.
@@ -93,6 +110,7 @@ void showTurned(DNTVideo &track, float degrees)
         return;
     std::swap(track.width, track.height);
     std::swap(track.aw, track.ah);
+    track.pixelAspect = 1.0f / track.pixelAspect;
     const QStringList ratio = track.aspectRatio.split(QLatin1Char(':'));
     if (ratio.size() == 2)
         track.aspectRatio = ratio.at(1) + QLatin1Char(':') + ratio.at(0);
@@ -108,7 +126,7 @@ QList<DNTVideoPtr> loadVideoInfo(const DNMediaInfo &info, int count)
     for (int i = 0; i < count; ++i) {
         const auto get = [&](const char *name) { return info.get(DNMediaInfo::Video, i, QLatin1String(name)); };
         auto track = std::make_shared<DNTVideo>();
-        track->vid = GetLastIntValue(get("ID"));
+        track->vid = streamId(get("ID"));
         track->width = GetLastIntValue(get("Width"));
         track->height = GetLastIntValue(get("Height"));
         track->bitRateMode = bitRateModeFromText(get("BitRate_Mode"));
@@ -121,6 +139,7 @@ QList<DNTVideoPtr> loadVideoInfo(const DNMediaInfo &info, int count)
         const DNAspectNumbers aspect = GetAspectRatio(track->aspectRatio);
         track->aw = aspect.aw;
         track->ah = aspect.ah;
+        track->pixelAspect = pixelAspectOf(get("PixelAspectRatio"));
         track->durationString = textOr(get("Duration/String"), QStringLiteral("0"));
         showTurned(*track, GetFloatValue(get("Rotation")));
         tracks << track;
@@ -134,7 +153,7 @@ QList<DNTAudioPtr> loadAudioInfo(const DNMediaInfo &info, int count)
     for (int i = 0; i < count; ++i) {
         const auto get = [&](const char *name) { return info.get(DNMediaInfo::Audio, i, QLatin1String(name)); };
         auto track = std::make_shared<DNTAudio>();
-        track->aid = GetLastIntValue(get("ID"));
+        track->aid = streamId(get("ID"));
         track->samplingRate = GetLastIntValue(get("SamplingRate"));
         track->bitRate = GetLastIntValue(get("BitRate"));
         track->channel = GetLastIntValue(get("Channel(s)"));
@@ -154,7 +173,7 @@ QList<DNTSubtitlePtr> loadSubtitleInfo(const DNMediaInfo &info, int count)
     for (int i = 0; i < count; ++i) {
         const auto get = [&](const char *name) { return info.get(DNMediaInfo::Text, i, QLatin1String(name)); };
         auto track = std::make_shared<DNTSubtitle>();
-        track->sid = GetLastIntValue(get("ID"));
+        track->sid = streamId(get("ID"));
         track->codecID = get("CodecID");
         track->format = textOr(get("Format"), QStringLiteral(" "));
         track->language = get("Language/String");
@@ -169,6 +188,14 @@ bool compareStreamCounts(int mediaInfoVideo, int mediaInfoAudio, int avVideo, in
     if (!same)
         DNRoughLog(streamCountWarning());
     return same;
+}
+
+QString DNFileRefusalLine(const QString &path, const QString &why)
+{
+    const QString name = QFileInfo(path).fileName();
+    QString reason = why.isEmpty() ? QStringLiteral("%1 is no media file this program reads").arg(path) : why;
+    reason.replace(path, name);
+    return reason.contains(name) ? reason : QStringLiteral("%1: %2").arg(name, reason);
 }
 
 bool loadMediaFile(DNFileNode &node, const QString &path, QString *error)

@@ -21,6 +21,10 @@ class DNMediaInfo;
 // (error, when given, says why). With snapshot its thumbnail is queued on the thumbnail queue.
 DNFileNodePtr fileNodeWithFile(const QString &path, bool snapshot = true, QString *error = nullptr);
 
+// The line that tells the user why path was not added: why (as the probe gave it) in the file's
+// name rather than its whole path.
+QString DNFileRefusalLine(const QString &path, const QString &why);
+
 // Fills node from path; false when the file cannot be opened or has no video stream.
 bool loadMediaFile(DNFileNode &node, const QString &path, QString *error = nullptr);
 // Appends an external subtitle track for every "*.srt" under folder (sub-folders included) whose

@@ -16,7 +16,7 @@ constexpr int kMostThreads = 4;
 }
 
 DNOrderedFileProbe::DNOrderedFileProbe(const QStringList &paths, int threads, QObject *parent)
-    : QObject(parent), paths_(paths), results_(size_t(paths.size()))
+    : QObject(parent), paths_(paths), results_(size_t(paths.size())), refusals_(size_t(paths.size()))
 {
     if (threads <= 0)
         threads = std::min(kMostThreads, std::max(2, QThread::idealThreadCount()));
@@ -37,17 +37,19 @@ void DNOrderedFileProbe::probeFiles()
     for (int i = next_++; i < paths_.size() && !stop_; i = next_++) {
         const QString &path = paths_.at(i);
         DNFileNodePtr item;
+        QString why;
         try {
-            QString why;
             item = fileNodeWithFile(path, false, &why);
-            if (!item && !why.isEmpty())
-                DNRoughLog(QStringLiteral("cannot load %@: %@"), path, why);
-        } catch (const std::exception &) {
-            DNRoughLog(QStringLiteral("Create video node failed %@"), path);
+        } catch (const std::exception &e) {
+            why = QString::fromUtf8(e.what());
         }
+        if (!item)
+            DNRoughLog(QStringLiteral("Create video node failed %@: %@"), path, why);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             results_[size_t(i)] = item;
+            if (!item)
+                refusals_[size_t(i)] = DNFileRefusalLine(path, why);
         }
         Q_EMIT progressed();
     }
@@ -65,6 +67,16 @@ QList<DNFileNodePtr> DNOrderedFileProbe::takeReady()
     for (const DNFileNodePtr &item : std::as_const(ready))
         DNCaptureController::shareCaptureQueue().fetchThumbnail(item);
     return ready;
+}
+
+QStringList DNOrderedFileProbe::refusals() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    QStringList lines;
+    for (const QString &line : refusals_)
+        if (!line.isEmpty())
+            lines << line;
+    return lines;
 }
 
 bool DNOrderedFileProbe::isDone() const

@@ -30,6 +30,8 @@ public:
     QList<DNFileNodePtr> takeReady();
     // Every path has been probed and its item taken.
     bool isDone() const;
+    // The paths that gave no item so far, one line each naming the file and why, in path order.
+    QStringList refusals() const;
 
 Q_SIGNALS:
     // A file has been probed; emitted on a probing thread.
@@ -40,6 +42,7 @@ private:
 
     const QStringList paths_;
     std::vector<std::optional<DNFileNodePtr>> results_;
+    std::vector<QString> refusals_;
     mutable std::mutex mutex_;
     int taken_ = 0;
     std::atomic_int next_{0};

@@ -1,7 +1,9 @@
 #include "convert/slideshow/NXImageEngine.h"
 
+#include "convert/engine/EngineStallWatch.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNPartialOutput.h"
 #include "core/platform/DNTemporaryFolder.h"
 #include "core/plist/DNPropertyList.h"
 #include "core/settings/DNAppSetting.h"
@@ -13,10 +15,10 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 
 #include <csignal>
 #include <memory>
+#include <vector>
 
 namespace {
 // The engine stops at once on SIGTERM; a hung one is ended after a second.
@@ -88,9 +90,20 @@ void NXImageEngine::beginEncoding()
 {
     isStoped_ = false;
     lines_ = OutputLineSplitter();
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        failureText_.clear();
+    }
+    // The movie is only the input of the conversion that follows: the engine makes it under a
+    // hidden name of this run's beside the target (its own working file beside that), so that
+    // no intermediate ever carries a final name, two jobs never share a name, and a start after
+    // a killed run removes both.
+    const QString movie = DNPartialOutput::hiddenPathFor(storage().value(NXImageEngineKey::targetPath).toString());
+    QVariantMap job = storage();
+    job.insert(NXImageEngineKey::targetPath, movie);
     const QString jobPath = DNTemporaryFolder::uniqueFilePath(QStringLiteral("I2V_"), QStringLiteral(".plist"));
     QString error;
-    if (!writePropertyList(storage(), jobPath, DNPropertyListFormat::XML, &error))
+    if (!writePropertyList(job, jobPath, DNPropertyListFormat::XML, &error))
         DNRoughLog(QStringLiteral("The image-to-video job cannot be written to %@: %@"), jobPath, error);
 
     const QString engine = execute_bin_path();
@@ -99,6 +112,9 @@ void NXImageEngine::beginEncoding()
                      {"HarnvaleAVEngine", QFile::encodeName(jobPath).toStdString()})) {
         DNRoughLog(QStringLiteral("The image-to-video engine %@ cannot be started: %s"), engine,
                    task->errorText().c_str());
+        DNPartialOutput::discard(movie);
+        std::lock_guard<std::mutex> guard(lock_);
+        failureText_ = QString::fromStdString(task->errorText());
         return;
     }
     {
@@ -108,23 +124,45 @@ void NXImageEngine::beginEncoding()
         if (isStoped_)
             task->requestStop({{}, SIGTERM, kStopGraceMs});
     }
-    task->wait([this](std::string_view chunk) { onMPlayerOutputChanged(chunk); },
-               [](std::string_view chunk) {
-                   const QString text = QString::fromUtf8(chunk.data(), qsizetype(chunk.size())).trimmed();
-                   if (!text.isEmpty())
+    {
+        // An engine that shows no progress (no frame, no byte of its movie) for as long as the
+        // settings allow is ended by its process id, as a stop ends it.
+        const EngineStallWatch watch(
+            EngineStallWatch::limitFromSettings(),
+            [this, &movie] {
+                return std::vector<double>{double(curr_.load()), double(total_.load()),
+                                           double(DNPartialOutput::bytesWritten(movie))};
+            },
+            [this] {
+                std::lock_guard<std::mutex> guard(lock_);
+                if (currentTask_)
+                    currentTask_->requestStop({{}, SIGTERM, kStopGraceMs});
+            });
+        task->wait([this](std::string_view chunk) { onMPlayerOutputChanged(chunk); },
+                   [this](std::string_view chunk) {
+                       const QString text = QString::fromUtf8(chunk.data(), qsizetype(chunk.size())).trimmed();
+                       if (text.isEmpty())
+                           return;
                        DNRoughLogRaw(text + QLatin1Char('\n'));
-               });
+                       std::lock_guard<std::mutex> guard(lock_);
+                       failureText_ = text.section(QLatin1Char('\n'), -1).trimmed();
+                   });
+        if (watch.stalled()) {
+            DNRoughLog(QStringLiteral("The slideshow was not rendered: the engine stopped answering (no progress for "
+                                      "%d s); it was ended."),
+                       int(watch.limit().count() / 1000));
+            std::lock_guard<std::mutex> guard(lock_);
+            failureText_ = QStringLiteral("the engine stopped answering");
+        }
+    }
     lines_.finish([this](std::string_view line) { onOutputLine(line); });
     {
         std::lock_guard<std::mutex> guard(lock_);
         currentTask_ = nullptr;
     }
-    // An engine that was ended before its result may have left its hidden file.
-    if (finiallyVideoPath().isEmpty()) {
-        const QString hidden = NXHiddenRenderPath(storage().value(NXImageEngineKey::targetPath).toString());
-        if (QFileInfo::exists(hidden))
-            QFile::remove(hidden);
-    }
+    // An engine that failed or was ended before its result may have left its working file.
+    if (finiallyVideoPath().isEmpty())
+        DNPartialOutput::discard(movie);
 }
 
 void NXImageEngine::stopEncoding()
@@ -171,6 +209,12 @@ void NXImageEngine::onOutputLine(std::string_view line)
             DNRoughLog(QStringLiteral("success for encode image to video:%@"), path);
         }
     }
+}
+
+QString NXImageEngine::failureText() const
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    return failureText_;
 }
 
 std::optional<QString> NXImageEngine::currentImagePath() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/engine/EngineProcess.h"
+#include "enginekit/EngineProcess.h"
 
 #include <QSizeF>
 #include <QString>
@@ -59,6 +59,9 @@ public:
     std::optional<QString> currentImagePath() const;
     // The movie the engine reported on success; empty until one did, and after a failure.
     QString finiallyVideoPath() const;
+    // Why the last run made no movie: the engine that could not start, or the last line it wrote
+    // on its standard error; empty when it said nothing.
+    QString failureText() const;
 
 private:
     void onOutputLine(std::string_view line);
@@ -69,6 +72,7 @@ private:
     std::atomic<bool> isStoped_{false};
     std::optional<QString> currentImagePath_;
     QString finiallyImagePath_;
+    QString failureText_;
     std::atomic<unsigned> total_{0};
     std::atomic<unsigned> curr_{0};
     OutputLineSplitter lines_;

@@ -4,12 +4,11 @@
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/files/DNGraphicsNodeFile.h"
 #include "core/log/DNLogger.h"
+#include "core/platform/DNPartialOutput.h"
 #include "dvd/file/DNFileNode.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -81,8 +80,13 @@ void NXFillImageEngineJob(NXImageEngine &engine, const DNGraphicsNode &node)
 }
 
 int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineStateCallback stateCallback,
-                           void *callbackContext, const NXSlideshowConversionSteps &steps)
+                           void *callbackContext, const NXSlideshowConversionSteps &steps, QString *failure)
 {
+    const auto fail = [failure](const QString &why) {
+        if (failure)
+            *failure = why;
+        return ConvertResultFailed;
+    };
     if (stopped(steps))
         return ConvertResultStopped;
     NXFillImageEngineJob(engine, node);
@@ -93,27 +97,31 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     engine.beginEncoding();
     const QString movie = engine.finiallyVideoPath();
     if (stopped(steps) || engine.isStoped()) {
-        if (!movie.isEmpty())
-            QFile::remove(movie);
+        DNPartialOutput::discard(movie);
         return ConvertResultStopped;
     }
     if (movie.isEmpty()) {
         DNRoughLog(QStringLiteral("The slideshow %@ was not rendered; it is not converted."), node.path());
-        return ConvertResultFailed;
+        const QString why = engine.failureText();
+        return fail(why.isEmpty() ? QStringLiteral("the image-to-video engine made no movie")
+                                  : QStringLiteral("the image-to-video engine made no movie: %1").arg(why));
     }
     convertGraphicsNodeToFileNode(node, movie);
     if (!node.fileNode()) {
         DNRoughLog(QStringLiteral("The rendered slideshow %@ holds no video; it is not converted."), movie);
-        return ConvertResultFailed;
+        DNPartialOutput::discard(movie);
+        return fail(QStringLiteral("the rendered slideshow holds no video"));
     }
     if (steps.rendered)
         steps.rendered();
     if (stopped(steps)) {
-        QFile::remove(movie);
+        DNPartialOutput::discard(movie);
         return ConvertResultStopped;
     }
+    // The movie is this road's intermediate whatever becomes of its conversion.
     const int result = DNVideoConverterStart(&node, 0, stateCallback, callbackContext);
-    if (result == 0 || result == ConvertResultStopped)
-        QFile::remove(movie);
+    DNPartialOutput::discard(movie);
+    if (result != 0 && result != ConvertResultStopped && failure)
+        *failure = DNVideoConverterFailureReason();
     return result;
 }

@@ -38,7 +38,8 @@ struct NXSlideshowConversionSteps
 // the state callback as the engine starts), gives node the file item of the movie and converts
 // that through the driver. The driver's result, ConvertResultFailed when
 // no movie was rendered, ConvertResultStopped when stopped. The rendered movie is an
-// intermediate: it is removed once the conversion has succeeded, and whenever the road was
-// stopped.
+// intermediate under a hidden name: it is removed once the road has ended, whatever its end. On
+// a failure, failure (when given) receives why, in the failing step's words.
 int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineStateCallback stateCallback,
-                           void *callbackContext, const NXSlideshowConversionSteps &steps = {});
+                           void *callbackContext, const NXSlideshowConversionSteps &steps = {},
+                           QString *failure = nullptr);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMap>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 #include <cstdint>
@@ -38,6 +39,13 @@ struct Bitmap
 // (left, trunc(H - bottom), right - left, bottom - top), H the image's height (0 for no image).
 // A picture without bands (or with none that enough lines agree on) gives the whole image.
 QRectF extentByDividingBlackRegion(const QImage &image);
+
+// The picture inside the bands of frame, a picture scaled from a source of size source (the
+// editor's preview of it), in the source's pixels with the origin at the bottom left. No band
+// line is kept: each side that cuts a band leaves out the frame's line next to the band, where
+// the scaler blends band and picture, and lands on an even source pixel inside. A side without
+// a band keeps the source's edge; a frame without agreed bands gives the whole source.
+QRectF pictureInSource(const QImage &frame, QSizeF source);
 
 // From the start: the last column of the left band (0 without agreement); from the end: the
 // first column of the right band (pixelsWide without agreement).

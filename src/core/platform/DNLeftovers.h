@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QStringList>
-
-// What a start removes of runs that were killed before they could tidy up: their private
-// temporary folders (with the parts of unfinished conversions) and the unfinished outputs and
-// recordings they left under hidden names in outputFolders. Only this user's, and only those
-// whose process is gone: the work of a run still going is left alone. Each removal is logged.
-void DNRemoveLeftoversOfKilledRuns(const QStringList &outputFolders);
+// What a start removes of runs that were killed before they could tidy up: their temporary
+// folders (with the parts of unfinished conversions) and the unfinished outputs and recordings
+// they noted as theirs. Only what a process that has ended made and marked or noted: the work of
+// a run still going, and a user's files however they are named, stay. Each removal is logged.
+void DNRemoveLeftoversOfKilledRuns();

@@ -1,10 +1,11 @@
 #include "core/platform/DNPartialOutput.h"
 
 #include "core/log/DNLogger.h"
-#include "core/platform/DNOwnerProcess.h"
+#include "core/platform/DNOwnedOutputs.h"
 #include "core/util/DNPaths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -20,13 +21,53 @@ namespace {
 
 std::atomic<quint64> hiddenCounter{0};
 
-const QRegularExpression &hiddenNamePattern()
+// The tag that makes a hidden name this process's; the last one in a name is the name's own.
+const QRegularExpression &tagPattern()
 {
-    // The engines' helper files begin with the hidden name itself, so the tag may be followed by
-    // more than the extension.
-    static const QRegularExpression pattern(QStringLiteral("^\\..*\\.talvane-(\\d+)-\\d+(\\.|$)"),
-                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression pattern(QStringLiteral("\\.talvane-\\d+-\\d+"));
     return pattern;
+}
+
+// The start of the names of the helper files an engine makes beside a hidden output: "." and the
+// hidden name up to its tag, then "." (the ISO backup's ".<hidden>.<pid>.files", the image
+// engine's ".<hidden name without extension>.rendering.mov"). Empty for a name without a tag.
+QString helperPrefixOf(const QString &hiddenPath)
+{
+    const QString name = QFileInfo(hiddenPath).fileName();
+    QRegularExpressionMatch last;
+    for (QRegularExpressionMatchIterator it = tagPattern().globalMatch(name); it.hasNext();)
+        last = it.next();
+    if (!last.hasMatch())
+        return {};
+    return QStringLiteral(".") + name.left(last.capturedEnd()) + QLatin1Char('.');
+}
+
+QFileInfoList helpersOf(const QString &hiddenPath)
+{
+    const QString prefix = helperPrefixOf(hiddenPath);
+    QFileInfoList helpers;
+    if (prefix.isEmpty())
+        return helpers;
+    // Compared as text: a name may hold characters a wildcard pattern would read as its own.
+    const QFileInfoList entries = QFileInfo(hiddenPath).dir().entryInfoList(QDir::AllEntries | QDir::Hidden
+                                                                             | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries)
+        if (entry.fileName().startsWith(prefix))
+            helpers << entry;
+    return helpers;
+}
+
+qint64 bytesIn(const QFileInfo &entry)
+{
+    if (entry.isSymLink() || !entry.isDir())
+        return entry.isFile() ? entry.size() : 0;
+    qint64 total = 0;
+    QDirIterator files(entry.filePath(), QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        files.next();
+        total += files.fileInfo().size();
+    }
+    return total;
 }
 
 void chopLastCharacter(QString &text)
@@ -63,8 +104,10 @@ QString DNPartialOutput::hiddenPathFor(const QString &finalPath)
         if (candidate.toUtf8().size() > kLongestFileName)
             return QString();
         const QString path = folder + QLatin1Char('/') + candidate;
-        if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+        if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
+            DNOwnedOutputs::claim(path, helperPrefixOf(path));
             return path;
+        }
     }
 }
 
@@ -75,18 +118,23 @@ QString DNPartialOutput::publish(const QString &hiddenPath, const QString &final
     QString target = finalPath;
     for (int attempt = 0; attempt < 1000; ++attempt) {
         const QByteArray to = QFile::encodeName(target);
-        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) {
+            DNOwnedOutputs::release(hiddenPath);
             return target;
+        }
         int error = errno;
         if (error == EINVAL || error == ENOSYS) {
             // A file system without no-replace renames: a hard link fails just as well on a taken name.
             if (::link(from.constData(), to.constData()) == 0) {
                 ::unlink(from.constData());
+                DNOwnedOutputs::release(hiddenPath);
                 return target;
             }
             error = errno;
-            if (error != EEXIST && !QFileInfo::exists(target) && ::rename(from.constData(), to.constData()) == 0)
+            if (error != EEXIST && !QFileInfo::exists(target) && ::rename(from.constData(), to.constData()) == 0) {
+                DNOwnedOutputs::release(hiddenPath);
                 return target;
+            }
         }
         if (error != EEXIST) {
             DNRoughLog(QStringLiteral("The output %@ cannot be given its name %@: %s"), hiddenPath, target,
@@ -99,30 +147,31 @@ QString DNPartialOutput::publish(const QString &hiddenPath, const QString &final
     return {};
 }
 
-qint64 DNPartialOutput::writerOf(const QString &fileName)
+bool DNPartialOutput::discard(const QString &hiddenPath)
 {
-    const QRegularExpressionMatch match = hiddenNamePattern().match(fileName);
-    return match.hasMatch() ? match.captured(1).toLongLong() : 0;
+    if (hiddenPath.isEmpty())
+        return false;
+    bool found = false;
+    QFileInfoList entries = helpersOf(hiddenPath);
+    entries << QFileInfo(hiddenPath);
+    for (const QFileInfo &entry : entries)
+        if ((entry.exists() || entry.isSymLink()) && removeEntry(entry))
+            found = true;
+    DNOwnedOutputs::release(hiddenPath);
+    return found;
 }
 
-int DNPartialOutput::removeStale(const QString &folder)
+void DNPartialOutput::forget(const QString &hiddenPath)
 {
-    if (folder.isEmpty())
+    DNOwnedOutputs::release(hiddenPath);
+}
+
+qint64 DNPartialOutput::bytesWritten(const QString &hiddenPath)
+{
+    if (hiddenPath.isEmpty())
         return 0;
-    int removed = 0;
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        const qint64 writer = writerOf(entry.fileName());
-        if (writer <= 0 || entry.ownerId() != ::getuid())
-            continue;
-        if (!DNOwnerProcessIsGone(writer, entry.lastModified()))
-            continue;
-        if (removeEntry(entry)) {
-            ++removed;
-            DNRoughLog(QStringLiteral("Removed %@: an unfinished output of a run that ended before it was done."),
-                       entry.filePath());
-        }
-    }
-    return removed;
+    qint64 total = bytesIn(QFileInfo(hiddenPath));
+    for (const QFileInfo &helper : helpersOf(hiddenPath))
+        total += bytesIn(helper);
+    return total;
 }

@@ -1,12 +1,12 @@
 #include "core/platform/DNTemporaryFolder.h"
 
 #include "core/log/DNLogger.h"
-#include "core/platform/DNOwnerProcess.h"
+#include "enginekit/ProcessIdentity.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -76,6 +76,8 @@ QString DNTemporaryFolder::path()
             return QString();
         }
         dir->setAutoRemove(true);
+        // The marker, not the name, tells a later start that the folder is this program's.
+        ProcessIdentity::markFolder(QFile::encodeName(dir->path()).toStdString());
     }
     return dir->path();
 }
@@ -102,14 +104,13 @@ void DNTemporaryFolder::remove()
 
 int DNTemporaryFolder::removeStale()
 {
-    static const QRegularExpression ours(QStringLiteral("^(?:talvane|hvvideocore)-(\\d+)-[^/]+$"));
     int removed = 0;
     const QFileInfoList entries = QDir(QDir::tempPath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo &entry : entries) {
-        const QRegularExpressionMatch match = ours.match(entry.fileName());
-        if (!match.hasMatch() || entry.isSymLink() || entry.ownerId() != ::getuid())
+        if (entry.isSymLink() || entry.ownerId() != ::getuid())
             continue;
-        if (!DNOwnerProcessIsGone(match.captured(1).toLongLong(), entry.lastModified()))
+        const std::string owner = ProcessIdentity::folderOwner(QFile::encodeName(entry.filePath()).toStdString());
+        if (owner.empty() || !ProcessIdentity::isGone(owner))
             continue;
         if (QDir(entry.filePath()).removeRecursively()) {
             ++removed;

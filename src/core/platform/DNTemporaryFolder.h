@@ -5,8 +5,9 @@
 // The run's private temporary folder. Everything the program writes to a temporary place goes
 // inside it: a folder of mode 0700 under $TMPDIR (or /tmp) named "talvane-<pid>-" and random
 // letters, made at first use and removed with its contents when the process exits. Files in it
-// therefore never sit under a guessable name in a folder other users can write to, and a run
-// that was killed before it could tidy up is told by the process id in the name.
+// therefore never sit under a guessable name in a folder other users can write to. The folder
+// holds a marker naming the process that made it (ProcessIdentity), by which a later start
+// tells the folder of a run that was killed from anything else in $TMPDIR.
 class DNTemporaryFolder
 {
 public:
@@ -19,8 +20,9 @@ public:
     // A later path() makes a new folder.
     static void remove();
 
-    // Removes the private temporary folders that runs of this program (and the MEncoder
-    // companion, "hvvideocore-<pid>-...") left in $TMPDIR when they were killed: only folders of
-    // this user, named so, whose process is gone. Returns how many were removed; each is logged.
+    // Removes the temporary folders that runs of this program (and of its companions, which mark
+    // theirs the same way) left in $TMPDIR when they were killed: only folders of this user whose
+    // marker names a process that has ended, whatever their names. Returns how many were
+    // removed; each is logged.
     static int removeStale();
 };

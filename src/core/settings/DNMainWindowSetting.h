@@ -18,6 +18,10 @@ public:
     void setSafemode(bool v) { assign(safemode_, v); }
     int cpuCore() const { return get(cpuCore_); }
     void setCpuCore(int v) { assign(cpuCore_, v); }
+    // How long an engine may show no progress before its pass fails as not answering. Not among
+    // the coded keys.
+    double engineStallSeconds() const { return get(engineStallSeconds_); }
+    void setEngineStallSeconds(double v) { assign(engineStallSeconds_, v); }
 
 private:
     friend class DNSettingRecordOf<DNMainWindowSetting>;
@@ -28,4 +32,5 @@ private:
     bool deinterlacing_ = false;
     bool safemode_ = false;
     int cpuCore_ = 1;
+    double engineStallSeconds_ = 120;
 };

@@ -55,6 +55,17 @@ std::shared_ptr<DNProfile> DNEditedItem::profile() const
     return with<std::shared_ptr<DNProfile>>([](auto &n) { return n.profile(); });
 }
 
+QSizeF DNEditedItem::displayAspectOfSelectedVideoTrack() const
+{
+    if (const DNDVDNodePtr dvd = dvdNode())
+        return dvd->aspectOfSelectedVideoTrack();
+    // The file item itself answers no aspect; its track holds what the probe read.
+    if (const DNFileNodePtr file = fileNode())
+        if (const DNTVideoPtr track = file->selectedVideoTrack())
+            return QSizeF(track->aw, track->ah);
+    return QSizeF();
+}
+
 QSizeF DNEditedItem::resolutionOfSelectedVideoTrack() const
 {
     return with<QSizeF>([](auto &n) { return n.resolutionOfSelectedVideoTrack(); }, QSizeF(0, 0));

@@ -39,6 +39,11 @@ public:
 
     QSizeF resolutionOfSelectedVideoTrack() const;
     void setResolutionOfSelectedVideoTrack(const QSizeF &size);
+    // The shape the picture is shown in, as two numbers (16 and 9): a DVD title's video aspect, a
+    // file's display aspect as probed; invalid when unknown. The main preview and the outputs
+    // show a picture of non-square pixels (a 16:9 DVD title, an anamorphic file) in this shape,
+    // not in its stored pixels' proportions.
+    QSizeF displayAspectOfSelectedVideoTrack() const;
     qint32 currentVideoTrackDuration() const;
     void setCurrentVideoTrackDuration(qint32 seconds);
 

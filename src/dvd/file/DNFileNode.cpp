@@ -41,9 +41,12 @@ void DNFileNode::setThumbnail(const QImage &image)
 
 void DNFileNode::initializeConfigOnDidLoadVideoInfo()
 {
-    const QString baseName = QFileInfo(path_).completeBaseName();
+    const QFileInfo file(path_);
+    const QString baseName = file.completeBaseName();
     nodeInfo_->setDisplayName(movie_.isEmpty() ? baseName : movie_);
-    nodeInfo_->setOutputName(baseName);
+    // The whole file name: its one extension is what the output's suffix replaces. Without it,
+    // a name such as "Trip.day1" would lose ".day1" as if that were the extension.
+    nodeInfo_->setOutputName(file.fileName());
     nodeInfo_->setGenre(QStringLiteral("Video"));
     nodeInfo_->setArtist(performer_.isEmpty() ? QStringLiteral("Talvane") : performer_);
     nodeInfo_->setComments(comment_);

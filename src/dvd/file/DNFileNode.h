@@ -37,7 +37,8 @@ public:
     bool isExactlyFileNode() const { return className() == QLatin1String("DNFileNode"); }
 
     // Tags from the probe: display name = title tag or the file's base name, output name = the
-    // file's base name, genre "Video", artist = performer or "Talvane", comments = comment.
+    // file's name (the output path replaces its extension), genre "Video", artist = performer or
+    // "Talvane", comments = comment.
     void initializeConfigOnDidLoadVideoInfo();
     // Chooses the default audio track from the preferred audio language (settings) and the
     // system's preferred language; -1 without audio tracks.

@@ -1,10 +1,9 @@
 #include "DNFileNode.h"
 
+#include "core/image/DNTextWatermark.h"
 #include "core/platform/DNTemporaryFolder.h"
 
 #include <QFileInfo>
-#include <QFont>
-#include <QFontMetrics>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
@@ -12,25 +11,12 @@
 
 namespace {
 
+// The text as the editor's watermark box renders it, so that the file shows what the box showed.
 QImage textPicture(const QString &text, const DNFontRef &font, const DNColorRef &color)
 {
-    QFont qfont;
-    if (font && !font->isSystemFont())
-        qfont.setFamily(font->family);
-    if (font && font->pointSize > 0)
-        qfont.setPointSizeF(font->pointSize);
-    const QFontMetrics metrics(qfont);
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
-    if (bounds.isEmpty())
-        return {};
-    QImage picture(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setFont(qfont);
     const DNColor c = color ? *color : DNColor{255, 0, 0, 255};
-    painter.setPen(QColor(c.red, c.green, c.blue, c.alpha));
-    painter.drawText(QRect(QPoint(0, 0), bounds.size()), Qt::AlignLeft | Qt::AlignTop, text);
-    return picture;
+    return DNTextWatermark::renderedText(text, DNTextWatermark::renderFont(font ? font->family : QString()),
+                                         QColor(c.red, c.green, c.blue, c.alpha));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "slideshow/records/DNPhotoProperties.h"
 
+#include "slideshow/records/DNPhotoIntegrity.h"
+
 #include <QFile>
 #include <QImageReader>
 
@@ -134,6 +136,9 @@ DNPhotoProperties DNReadPhotoProperties(const QString &path)
         return p;
     const QSize size = reader.size();
     if (size.isValid()) {
+        // The header alone would take a photo cut short, whose missing part shows grey.
+        if (!DNPhotoIsWhole(path, reader.format()))
+            return p;
         p.pixelSize = size;
     } else {
         // A file that starts like a picture but whose header says nothing: a picture only if it

@@ -10,7 +10,8 @@
 // position and the orientation in which it is meant to be shown.
 struct DNPhotoProperties
 {
-    bool isImage = false;   // a picture the image readers can read (a damaged one is not)
+    bool isImage = false;   // a whole picture the image readers can read (a damaged one, or
+                            // one cut short, is not)
     QSize pixelSize;        // as stored, before the orientation; invalid when not given
     QDateTime createDate;   // EXIF capture date-time; invalid when absent or not parsable
     bool hasGPS = false;    // the file has a GPS block

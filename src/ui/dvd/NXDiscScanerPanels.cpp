@@ -1,6 +1,7 @@
 // The two sheets of the DVD loading assistant: the chooser with its three tabs, and the small
 // progress sheet shown while a source is read.
 #include "ui/dvd/NXDiscScanerController.h"
+#include "ui/controls/DNReadOnlyPathField.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -16,7 +17,7 @@
 
 namespace {
 
-// A read-only path field with its Browse button, under an explaining line.
+// A path field with its Browse button, under an explaining line; the path is chosen, not typed.
 QWidget *pathTab(const QString &explanation, QLineEdit **field, QPushButton **browse)
 {
     auto *page = new QWidget;
@@ -25,8 +26,7 @@ QWidget *pathTab(const QString &explanation, QLineEdit **field, QPushButton **br
     text->setWordWrap(true);
     layout->addWidget(text);
     auto *row = new QHBoxLayout;
-    *field = new QLineEdit;
-    (*field)->setReadOnly(true);
+    *field = DNReadOnlyPathField();
     (*field)->setMinimumWidth(300);
     *browse = new QPushButton(NXDiscScanerController::tr("Browse..."));
     row->addWidget(*field, 1);

@@ -3,6 +3,7 @@
 #include "DNVideoEditorController.h"
 
 #include "convert/engine/PlayerProcessRegistry.h"
+#include "core/image/DNBlackRegion.h"
 #include "core/notify/DNNotificationCenter.h"
 #include "core/util/DNTimeText.h"
 #include "player/HVPlayerArguments.h"
@@ -17,6 +18,7 @@
 
 #include <QEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -110,8 +112,30 @@ void DNVideoEditorController::setMediaNode(const NXMediaNodePtr &node)
 
 void DNVideoEditorController::setScaleFromSize(QSizeF size, bool guardSmallPictures)
 {
-    flags_.videoScale = DNVideoEditorGeometry::previewScale(size, guardSmallPictures);
-    flags_.videoSize = QSizeF(size.width() / flags_.videoScale, size.height() / flags_.videoScale);
+    const QSizeF shown = shownSize(size);
+    const float scale = DNVideoEditorGeometry::previewScale(shown, guardSmallPictures);
+    flags_.videoSize = shown / scale;
+    flags_.videoScale = size.isEmpty() ? QSizeF(scale, scale)
+                                       : QSizeF(size.width() / flags_.videoSize.width(),
+                                                size.height() / flags_.videoSize.height());
+}
+
+QSizeF DNVideoEditorController::shownSize(QSizeF source) const
+{
+    return DNVideoEditorGeometry::displaySize(source, item_.displayAspectOfSelectedVideoTrack());
+}
+
+QSizeF DNVideoEditorController::pixelsPerPoint(const DNAreaSelector *box, QSizeF picture) const
+{
+    const QSizeF frame = boxFrame(box).size();
+    if (frame.isEmpty() || picture.isEmpty())
+        return flags_.videoScale;
+    return QSizeF(picture.width() / frame.width(), picture.height() / frame.height());
+}
+
+QSizeF DNVideoEditorController::cropScale() const
+{
+    return pixelsPerPoint(selectionView_, item_.resolutionOfSelectedVideoTrack());
 }
 
 QRect DNVideoEditorController::fittedFrameInOriginalView(QSizeF size) const
@@ -161,7 +185,7 @@ void DNVideoEditorController::updateVideoEditConfigureOnEnter()
     effectView_->setIndexOfSelectedEffect(int(item_.indexOfEffect()));
     editDurationSlider_->setValue(0);
 
-    setCropSelection(DNVideoEditorGeometry::divided(item_.cropRect(), flags_.videoScale));
+    setCropSelection(DNVideoEditorGeometry::divided(item_.cropRect(), cropScale()));
     selectionView_->setSelectedAspect(int(item_.indexOfCropAspect()));
     handCropPercentageToPreview();
     effectPreview()->setRotateDegress(item_.rotationAngle(), item_.isMirror());
@@ -172,9 +196,10 @@ void DNVideoEditorController::updateVideoEditConfigureOnEnter()
     watermark_->setHidden(!item_.isEnableWatermark());
     watermark_->setTransparency(float(item_.watermarkTransparency()));
     watermark_->setFrame(processedPictureFrame());
-    setWatermarkSelection(DNVideoEditorGeometry::ofFractions(
+    const QRectF storedWatermark = DNVideoEditorGeometry::ofFractions(
         DNVideoEditorGeometry::fractionsOf(item_.watermarkRect(), item_.resolutionOfSelectedVideoTrack()),
-        QSizeF(watermark_->size())));
+        QSizeF(watermark_->size()));
+    setWatermarkSelection(storedWatermark);
     watermark_->setTextColor(DNVideoEditorGeometry::colorOf(item_.textWatermarkColor()));
     watermark_->setTextFont(DNVideoEditorGeometry::fontOf(item_.textWatermarkFont()));
 
@@ -206,6 +231,10 @@ void DNVideoEditorController::updateVideoEditConfigureOnEnter()
     didChange(QStringLiteral("UpdateMediaNodeInformation"));
 
     setWatermarkTypeIndex(int(item_.typeOfWatermark()));
+    // The item's text reaching a box that had none sizes the box to it: the place the user gave
+    // the watermark comes back.
+    setWatermarkSelection(storedWatermark);
+    didChange(QStringLiteral("watermarkFrameChanged"));
     didChange(QStringLiteral("canEnableWaterMark"));
     QTimer::singleShot(kAutoEnableDoneMs, this, &DNVideoEditorController::autoEnableDoneButton);
 }
@@ -292,7 +321,7 @@ void DNVideoEditorController::updateVideoEditConfigureOnVideoStart()
     startTrimTime_->setMaxTimeValue(duration);
     endTrimTime_->setMaxTimeValue(duration);
     const QSizeF source(renderControl_->originalVideoWidth(), renderControl_->originalVideoHeight());
-    selectionView_->setFrame(fittedFrameInOriginalView(source));
+    selectionView_->setFrame(fittedFrameInOriginalView(shownSize(source)));
 
     if (editEnableTrimming()) {
         const quint32 start = item_.trimStartTime();
@@ -308,7 +337,7 @@ void DNVideoEditorController::updateVideoEditConfigureOnVideoStart()
     }
 
     setScaleFromSize(source, false);
-    setCropSelection(DNVideoEditorGeometry::divided(item_.cropRect(), flags_.videoScale));
+    setCropSelection(DNVideoEditorGeometry::divided(item_.cropRect(), cropScale()));
     followProcessedPicture();
     didChange(QStringLiteral("SelectedRectChanged"));
 }
@@ -374,6 +403,15 @@ bool DNVideoEditorController::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == effectPreview() && event->type() == QEvent::Paint)
         handCropToPreviewWhenFramed();
+    // Return in the text field finishes the text; it must not reach the sheet, whose default
+    // button would close it.
+    if (watched == watermarkTextInput_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            textWatermarkNewInput(watermarkTextInput_->text());
+            return true;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -386,14 +424,15 @@ std::optional<QRectF> DNVideoEditorController::rectByCoppingBlackRegion()
 {
     if (item_.isEmpty())
         return QRectF();
+    const QSizeF source = item_.resolutionOfSelectedVideoTrack();
     if (item_.isCropLetterboxAuto() || !item_.isEnableCrop())
-        return item_.cropRect();
-    // The detection answers in the preview frame's pixels; the item keeps source pixels.
-    const QRectF found = originalView()->cropedImageBlackRegionRect();
-    const QRectF source = DNVideoEditorGeometry::multiplied(found, flags_.videoScale);
-    item_.setCropRect(source);
+        return DNVideoEditorGeometry::fractionsOf(item_.cropRect(), source);
+    // The preview's frame is the picture scaled down: the bands' edges are found in it and
+    // taken inward to the source's pixels, so that no band pixel is left in the crop.
+    const QRectF picture = DNBlackRegion::pictureInSource(originalView()->currentVideoFrame(), source);
+    item_.setCropRect(picture);
     item_.setCropLetterboxAuto(true);
-    return source;
+    return DNVideoEditorGeometry::fractionsOf(picture, source);
 }
 
 QRectF DNVideoEditorController::selectionArea(const DNAreaSelector *box) const
@@ -464,6 +503,7 @@ void DNVideoEditorController::updateVideoEditConfigureOnExit()
 
 void DNVideoEditorController::saveMediaNodeInfomation()
 {
+    takeTypedWatermarkText();
     item_.setCropRect(QRectF(videoCropOriginLeft(), videoCropOriginBottom(), videoCropWidth(), videoCropHeight()));
     item_.setIndexOfCropAspect(quint32(selectionView_->selectedAspect()));
     item_.setIndexOfEffect(quint32(effectView_->indexOfSelectedEffect()));

@@ -95,8 +95,9 @@ public:
     void onAreaSelectDidChanged(DNAreaSelector *sender) override;
     bool canCropBlackRegion() override;
     // Detects the picture without its black borders in the source preview's frame and stores
-    // it (in source pixels) as the item's crop, when automatic removal is off and crop is on;
-    // otherwise the item's crop as it stands.
+    // it (in source pixels, no band pixel left in it) as the item's crop, when automatic removal
+    // is off and crop is on; otherwise the item's crop as it stands. Answered as fractions of
+    // the whole picture, which the crop box takes as its area.
     std::optional<QRectF> rectByCoppingBlackRegion() override;
 
     // --------------------------------------------------------------- the effects grid
@@ -171,6 +172,8 @@ public:
     float wmTransparency() const { return float(item_.watermarkTransparency()); }
     void setWmTransparency(float percent);
     void textWatermarkNewInput(const QString &text);
+    // Hands a text still being typed to the box and the item, as finishing it would.
+    void takeTypedWatermarkText();
     void openImageForWatermark();
     void openImageWatermarkPanelDidEnd(int returnCode, const QString &path);
     void openFontSetPanel();
@@ -219,8 +222,11 @@ public:
     struct NXECFlags
     {
         int timeOfLoop = 0;
+        // The picture's size in the previews: its display shape (non-square pixels shown as the
+        // main preview and the outputs show them), at most 400 wide or 300 high.
         QSizeF videoSize;
-        float videoScale = 1.0f;
+        // Source pixels per preview point, across and up: they differ for non-square pixels.
+        QSizeF videoScale{1.0, 1.0};
         int indexOfSubtitleMode = 0;
         int indexOfInnerSubtitle = 0;
         int codePageIndex = 0;
@@ -328,7 +334,14 @@ private:
     // --- geometry
     // The picture of size fitted into the source preview's bounds (Qt coordinates).
     QRect fittedFrameInOriginalView(QSizeF size) const;
+    // The preview's size and scale for a source picture of size (source pixels).
     void setScaleFromSize(QSizeF size, bool guardSmallPictures);
+    // A picture of source pixels in the shape the item is shown in.
+    QSizeF shownSize(QSizeF source) const;
+    // Source pixels per point of box, for a box over a picture of size picture (source pixels);
+    // the preview's scale while the box has no size yet.
+    QSizeF pixelsPerPoint(const DNAreaSelector *box, QSizeF picture) const;
+    QSizeF cropScale() const;
     QRectF selectionArea(const DNAreaSelector *box) const;
     // What the crop box (snapped) and the watermark box stand for in source pixels.
     DNVideoEditorGeometry::BoxValues cropValues() const;
@@ -336,9 +349,9 @@ private:
     QRectF boxFrame(const DNAreaSelector *box) const;
     // The crop box's selection handed to the processed preview.
     void handCropPercentageToPreview();
-    // The picture as it will be converted (after the crop and the turn), in source pixels, and
-    // where the processed preview draws it.
-    QSizeF processedPictureSize() const;
+    // The picture as it will be converted (after the crop and the turn), in source pixels, or,
+    // with shown, in its display shape; and where the processed preview draws it.
+    QSizeF processedPictureSize(bool shown = false) const;
     QRect processedPictureFrame() const;
     // The watermark box lies over the processed picture, since the watermark is placed in the
     // converted picture: the box follows the picture's place in the preview and keeps its own

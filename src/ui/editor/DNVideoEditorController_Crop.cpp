@@ -39,7 +39,7 @@ void DNVideoEditorController::setIndexOfCropMode(int index)
 DNVideoEditorGeometry::BoxValues DNVideoEditorController::cropValues() const
 {
     return DNVideoEditorGeometry::boxValues(selectionArea(selectionView_), boxFrame(selectionView_).size(),
-                                            flags_.videoScale, true);
+                                            cropScale(), true);
 }
 
 float DNVideoEditorController::videoCropWidth() const
@@ -105,7 +105,7 @@ void DNVideoEditorController::setCropSelection(const QRectF &area)
 void DNVideoEditorController::editCrop(BoxEdit edit, float pixels, const QString &key)
 {
     setCropSelection(DNVideoEditorGeometry::editedSelection(selectionView_->selectionArea(),
-                                                            QSizeF(selectionView_->size()), flags_.videoScale, edit,
+                                                            QSizeF(selectionView_->size()), cropScale(), edit,
                                                             pixels));
     handCropPercentageToPreview();
     followProcessedPicture();
@@ -149,14 +149,18 @@ void DNVideoEditorController::rotateVideo()
     followProcessedPicture();
 }
 
-QSizeF DNVideoEditorController::processedPictureSize() const
+QSizeF DNVideoEditorController::processedPictureSize(bool shown) const
 {
-    QSizeF size = item_.resolutionOfSelectedVideoTrack();
+    const QSizeF source = item_.resolutionOfSelectedVideoTrack();
+    QSizeF size = source;
     if (item_.isEnableCrop()) {
         const DNVideoEditorGeometry::BoxValues crop = cropValues();
         if (crop.width > 0 && crop.height > 0)
             size = QSizeF(crop.width, crop.height);
     }
+    // The source's pixels are as wide as they are shown; the crop keeps that width per pixel.
+    if (shown && source.width() > 0)
+        size.setWidth(size.width() * shownSize(source).width() / source.width());
     // A quarter turn either way stands the picture on its side, as the builders turn it.
     const int turn = ((effectPreview()->rotationDegress() % 360) + 360) % 360;
     return turn / 90 % 2 == 1 ? size.transposed() : size;
@@ -165,7 +169,7 @@ QSizeF DNVideoEditorController::processedPictureSize() const
 QRect DNVideoEditorController::processedPictureFrame() const
 {
     const QSizeF bounds(effectPreview()->size());
-    return DNVideoEditorGeometry::widgetRect(DNVideoEditorGeometry::fitted(processedPictureSize(), bounds), bounds);
+    return DNVideoEditorGeometry::widgetRect(DNVideoEditorGeometry::fitted(processedPictureSize(true), bounds), bounds);
 }
 
 void DNVideoEditorController::flipVideo()

@@ -55,12 +55,12 @@ void DNVideoEditorController::pauseAndContinesEditVideo()
 
 float DNVideoEditorController::videoWidth() const
 {
-    return float(renderControl_->videoWidth()) * flags_.videoScale;
+    return float(renderControl_->videoWidth() * flags_.videoScale.width());
 }
 
 float DNVideoEditorController::videoHeight() const
 {
-    return float(renderControl_->videoHeight()) * flags_.videoScale;
+    return float(renderControl_->videoHeight() * flags_.videoScale.height());
 }
 
 // ------------------------------------------------------------------ trimming

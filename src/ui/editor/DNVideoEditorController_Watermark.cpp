@@ -40,6 +40,7 @@ void DNVideoEditorController::setWatermarkTypeIndex(int type)
     }
     didChange(QStringLiteral("enableImageWatermark"));
     didChange(QStringLiteral("watermarkTypeIndex"));
+    didChange(QStringLiteral("watermarkFrameChanged"));
 }
 
 void DNVideoEditorController::setWmTransparency(float percent)
@@ -57,6 +58,15 @@ void DNVideoEditorController::textWatermarkNewInput(const QString &text)
     watermark_->setText(text);
     watermarkTextInput_->setToolTip(text);
     item_.setTextOfWatermark(watermark_->text());
+    // A first text sizes the box: the size fields follow it.
+    didChange(QStringLiteral("watermarkFrameChanged"));
+}
+
+void DNVideoEditorController::takeTypedWatermarkText()
+{
+    // A sheet closed straight from the text field has not heard the end of the typing.
+    if (item_.typeOfWatermark() == 1 && watermarkTextInput_->text() != item_.textOfWatermark())
+        textWatermarkNewInput(watermarkTextInput_->text());
 }
 
 void DNVideoEditorController::openImageForWatermark()
@@ -131,11 +141,7 @@ void DNVideoEditorController::followProcessedPicture()
 
 QSizeF DNVideoEditorController::watermarkScale() const
 {
-    const QSizeF picture = processedPictureSize();
-    const QSizeF frame = boxFrame(watermark_).size();
-    if (frame.width() <= 0 || frame.height() <= 0)
-        return QSizeF(flags_.videoScale, flags_.videoScale);
-    return QSizeF(picture.width() / frame.width(), picture.height() / frame.height());
+    return pixelsPerPoint(watermark_, processedPictureSize());
 }
 
 DNVideoEditorGeometry::BoxValues DNVideoEditorController::watermarkValues() const

@@ -8,6 +8,8 @@ namespace {
 constexpr double kWideRatio = 1.3333;
 constexpr double kPreviewWidth = 400;
 constexpr double kPreviewHeight = 300;
+// Display aspects are written rounded ("2.35:1"); within this a pixel counts as square.
+constexpr double kSquarePixels = 0.01;
 } // namespace
 
 float previewScale(QSizeF size, bool guardSmallPictures)
@@ -21,6 +23,16 @@ float previewScale(QSizeF size, bool guardSmallPictures)
         scale = h / kPreviewHeight;
     // A picture of no size has no scale to speak of; 1 keeps every division defined.
     return std::isfinite(scale) && scale > 0 ? float(scale) : 1.0f;
+}
+
+QSizeF displaySize(QSizeF source, QSizeF aspect)
+{
+    if (aspect.width() <= 0 || aspect.height() <= 0 || source.width() <= 0 || source.height() <= 0)
+        return source;
+    const double width = source.height() * aspect.width() / aspect.height();
+    if (std::abs(width / source.width() - 1.0) <= kSquarePixels)
+        return source;
+    return QSizeF(width, source.height());
 }
 
 QRectF fitted(QSizeF size, QSizeF bounds)
@@ -43,24 +55,15 @@ QRect widgetRect(const QRectF &bottomLeft, QSizeF bounds)
     return topLeft.toRect();
 }
 
-QRectF divided(const QRectF &rect, float scale)
+QRectF divided(const QRectF &rect, QSizeF scale)
 {
-    return QRectF(rect.x() / scale, rect.y() / scale, rect.width() / scale, rect.height() / scale);
-}
-
-QRectF multiplied(const QRectF &rect, float scale)
-{
-    return QRectF(rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale);
+    return QRectF(rect.x() / scale.width(), rect.y() / scale.height(), rect.width() / scale.width(),
+                  rect.height() / scale.height());
 }
 
 float evenSnapped(double value)
 {
     return float(std::round(value / 2.0) * 2.0);
-}
-
-BoxValues boxValues(const QRectF &sel, QSizeF frame, float scale, bool snap)
-{
-    return boxValues(sel, frame, QSizeF(scale, scale), snap);
 }
 
 BoxValues boxValues(const QRectF &sel, QSizeF frame, QSizeF scale, bool snap)
@@ -82,11 +85,6 @@ BoxValues boxValues(const QRectF &sel, QSizeF frame, QSizeF scale, bool snap)
     v.maxTop = shown((frame.height() - sel.height()) * sy);
     v.maxHeight = shown(sy * (frame.height() - gapAbove));
     return v;
-}
-
-QRectF editedSelection(const QRectF &sel, QSizeF frame, float scale, BoxEdit edit, float pixels)
-{
-    return editedSelection(sel, frame, QSizeF(scale, scale), edit, pixels);
 }
 
 QRectF editedSelection(const QRectF &sel, QSizeF frame, QSizeF scale, BoxEdit edit, float pixels)

@@ -20,14 +20,19 @@ namespace DNVideoEditorGeometry {
 // small keeps 1.0.
 float previewScale(QSizeF size, bool guardSmallPictures);
 
+// The picture of source pixels as shown: the source's height and the width its display aspect
+// (two numbers, 16 and 9) gives. The source size itself when the aspect is unknown or the
+// pixels are square to within 1 % (an aspect given as "2.35:1" for 640 x 272).
+QSizeF displaySize(QSizeF source, QSizeF aspect);
+
 // size fitted into bounds, centred (origin at the bottom left, as the boxes count); a zero side
 // of either counts as a ratio of 1.
 QRectF fitted(QSizeF size, QSizeF bounds);
 // A rectangle counted from the bottom left of bounds, as a widget places it (from the top left).
 QRect widgetRect(const QRectF &bottomLeft, QSizeF bounds);
 
-QRectF divided(const QRectF &rect, float scale);
-QRectF multiplied(const QRectF &rect, float scale);
+// Each side divided by the scale of its axis (across, then up).
+QRectF divided(const QRectF &rect, QSizeF scale);
 // Halved, rounded to the nearest whole number (halves away from zero), doubled.
 float evenSnapped(double value);
 
@@ -38,14 +43,13 @@ struct BoxValues
     float width = 0, height = 0, left = 0, top = 0, bottom = 0;
     float maxWidth = 0, maxHeight = 0, maxLeft = 0, maxTop = 0;
 };
-BoxValues boxValues(const QRectF &sel, QSizeF frame, float scale, bool snap);
-// The same with a scale of its own for each axis (pixels per point across, then up).
+// The scale is given for each axis (pixels per point across, then up): a picture of non-square
+// pixels is shown in its display shape, so a point covers more pixels one way than the other.
 BoxValues boxValues(const QRectF &sel, QSizeF frame, QSizeF scale, bool snap);
 
 // The selection after one value was typed (source pixels); the height keeps the top edge, the
 // top keeps the height.
 enum class BoxEdit { Width, Height, Left, Top };
-QRectF editedSelection(const QRectF &sel, QSizeF frame, float scale, BoxEdit edit, float pixels);
 QRectF editedSelection(const QRectF &sel, QSizeF frame, QSizeF scale, BoxEdit edit, float pixels);
 
 // A rectangle as fractions of size (x / W, y / H, ...), and back.

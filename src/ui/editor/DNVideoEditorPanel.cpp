@@ -390,7 +390,11 @@ QWidget *DNVideoEditorController::buildWatermarkPage()
     connect(choose, &QPushButton::clicked, this, &DNVideoEditorController::openImageForWatermark);
     watermarkTextInput_ = named(new QLineEdit, "watermarkTextInput");
     watermarkTextInput_->setPlaceholderText(tr("The text to show"));
-    connect(watermarkTextInput_, &QLineEdit::textEdited, this, &DNVideoEditorController::textWatermarkNewInput);
+    // The text is taken when the user has finished it (Return, or leaving the field): the box is
+    // sized by the first text it gets, which must be the whole text and not its first letter.
+    connect(watermarkTextInput_, &QLineEdit::editingFinished, this,
+            [this] { textWatermarkNewInput(watermarkTextInput_->text()); });
+    watermarkTextInput_->installEventFilter(this);
     auto *font = button(tr("Font..."), "watermarkFontButton");
     connect(font, &QPushButton::clicked, this, &DNVideoEditorController::openFontSetPanel);
     grid->addWidget(picture, 0, 0);

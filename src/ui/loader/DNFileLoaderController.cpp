@@ -2,6 +2,7 @@
 
 #include "DNFileLoaderSheet.h"
 #include "core/util/DNFileTypes.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNOpenPanelFolder.h"
 
 #include <QAbstractItemView>
@@ -16,6 +17,8 @@ DNFileLoaderController::DNFileLoaderController(QObject *parent) : QObject(parent
     connect(&loader_, &DNFileLoader::statusTextChanged, sheet_, &DNFileLoaderSheet::setStatusText);
     connect(&loader_, &DNFileLoader::loadDidEnd, sheet_, &DNFileLoaderSheet::end);
     connect(&loader_, &DNFileLoader::photoLoadFailed, this, &DNFileLoaderController::displayLoadPhotoFailedWarnning);
+    connect(&loader_, &DNFileLoader::filesRefused, this,
+            [this](const QStringList &lines) { displayFilesRefused(lines); });
 }
 
 DNFileLoaderController::~DNFileLoaderController()
@@ -100,6 +103,18 @@ void DNFileLoaderController::showPhotoLoaderWithoutOpenPanel(QWidget *window, co
     attachWindow_ = window;
     loader_.setHandlerLoader(std::move(action));
     showLoadPhotoPrgress(folders);
+}
+
+void DNFileLoaderController::displayFilesRefused(const QStringList &lines)
+{
+    displayFilesRefused(attachWindow_, lines);
+}
+
+void DNFileLoaderController::displayFilesRefused(QWidget *window, const QStringList &lines)
+{
+    DNOpenAlertSheet(window, QMessageBox::Warning, tr("Some files were not added"), tr("These files could not be added:"),
+                     lines.join(QLatin1Char('\n')), tr("OK"))
+        ->setObjectName(QStringLiteral("filesRefusedAlert"));
 }
 
 void DNFileLoaderController::displayLoadPhotoFailedWarnning(const QString &description)

@@ -31,6 +31,10 @@ public:
 
     // A critical alert on the window: "Load Photo Failed!" with the description.
     void displayLoadPhotoFailedWarnning(const QString &description);
+    // One alert on the window naming every file a video load left out, each with its reason.
+    void displayFilesRefused(const QStringList &lines);
+    // The same alert for files added another way (handed over by the system).
+    static void displayFilesRefused(QWidget *window, const QStringList &lines);
 
 private:
     void showLoadVideoProgress(const QStringList &paths);

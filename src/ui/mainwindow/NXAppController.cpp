@@ -11,6 +11,7 @@
 
 #include "ui/medialist/NXMediaTableView.h"
 #include "ui/player/NXMPlayerControl.h"
+#include "ui/progress/NXProgressController.h"
 #include "ui/player/NXMPlayerView.h"
 
 #include <QEvent>
@@ -64,12 +65,17 @@ NXAppController::NXAppController(QObject *parent)
 NXAppController::~NXAppController()
 {
     DNNotificationCenter::defaultCenter().removeObserver(this);
+    // A batch still running calls back into this controller: the sheet stops it and waits for
+    // its thread while there is still a controller to call.
+    delete progressController.data();
 }
 
 void NXAppController::onApplicationDidFinishLaunching()
 {
-    if (!mplayerControl)
+    if (!mplayerControl) {
         mplayerControl = new NXMPlayerControl(this);
+        connect(mplayerControl, &NXMPlayerControl::playerCannotStart, this, &NXAppController::showPreviewCannotPlay);
+    }
     setupAppNotifications();
     resetMainAppViewVideoOutputFolder();
     setHighlightImages();

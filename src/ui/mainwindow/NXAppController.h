@@ -182,7 +182,8 @@ public:
     // Sheets and loaders, made on first use with the main window as parent (Qt ownership:
     // they live as long as the window).
     QPointer<NXProfileController> profileController;
-    NXProgressController *progressController = nullptr;
+    // Owned by the main window when there is one: it may go first.
+    QPointer<NXProgressController> progressController;
     NXDiscScanerController *discScanerController = nullptr;
     QPointer<QObject> fileLoader;              // the file and photo-folder loader
     QPointer<DNNodeTagController> nodeTagController;
@@ -303,6 +304,7 @@ public:
     void onLoadMediaFinishedNotification(const DNNotification &notification);
     void makeApply2AllOnChooserDone(const std::shared_ptr<DNProfile> &profile);
     void makeApply2All(const std::shared_ptr<DNProfile> &profile);
+    void applyProfileToAllEntries(const std::shared_ptr<DNProfile> &profile);
     void onDNNotificationApplytoAllProfileSetting(const DNNotification &notification);
     void onDNNotificationApplytoAllNodeInfo(const DNNotification &notification);
     void onDNNotificationApplytoAllEditSetting(const DNNotification &notification);
@@ -416,6 +418,8 @@ private:
     void connectCommands();
     void connectPlaybackCommands();
     void showPlaybackStopped();
+    // The preview's player could not start: an alert on the window says why.
+    void showPreviewCannotPlay(const QString &reason);
     void startPlaybackTimer();
     void stopPlaybackTimer();
     NXMediaNodePtr lastSelectedEntry(bool topLevel) const;
@@ -427,6 +431,9 @@ private:
     bool checkOutputFolder();
     void showNoSourceAlert();
     void showInvalidFolderAlert();
+    // The entries Convert would run that have no output profile, named as the user knows them.
+    QStringList entriesWithoutProfile() const;
+    void showNoProfileAlert(const QStringList &entries);
     // Selected DVD titles plus media files, file groups and slideshows: the runs the batch makes.
     int countConversions() const;
     // A slideshow of the batch: rendered by the image-to-video engine behind the sheet's photo

@@ -422,6 +422,7 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
         if (QFileInfo(path).isFile())
             existing << path;
     bool added = false;
+    QStringList refused;
     if (tableView) {
         // The files are read on threads of their own while this thread keeps the window
         // answering; the entries ready by the time one slide ends slide in together in the next,
@@ -443,14 +444,21 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
             ready.remove(0, std::min<qsizetype>(ready.size(), kMostRowsPerSlide));
             added = true;
         }
+        refused = probe.refusals();
     } else {
         for (const QString &path : std::as_const(existing)) {
-            if (DNFileNodePtr node = fileNodeWithFile(path)) {
+            QString why;
+            if (DNFileNodePtr node = fileNodeWithFile(path, true, &why)) {
                 mediaFiles->append(node);
                 added = true;
+            } else {
+                refused << DNFileRefusalLine(path, why);
             }
         }
     }
+    // What could not be added is named, as the Add dialog names it.
+    if (!refused.isEmpty() && mainWindow)
+        DNFileLoaderController::displayFilesRefused(mainWindow, refused);
     if (added && tableView)
         tableView->reloadData();
     DNNotificationCenter::defaultCenter().postNotification(QStringLiteral("NXMediaFileLoadFinished o.o"), QVariant(),
@@ -497,14 +505,8 @@ void NXAppController::makeApply2AllOnChooserDone(const std::shared_ptr<DNProfile
 
 void NXAppController::makeApply2All(const std::shared_ptr<DNProfile> &profile)
 {
-    if (profile) {
-        for (const NXMediaNodePtr &entry : *mediaFiles) {
-            if (auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry))
-                dvd->setCurProfileOfSelectTrack(profile);
-            else if (auto file = std::dynamic_pointer_cast<DNFileNode>(entry))
-                file->setCurProfileOfSelectTrack(profile);
-        }
-    }
+    if (profile)
+        applyProfileToAllEntries(profile);
     QTimer::singleShot(0, this, [this] {
         if (profileController)
             profileController->setChooserDoneAction(nullptr);
@@ -518,14 +520,18 @@ void NXAppController::onDNNotificationApplytoAllProfileSetting(const DNNotificat
     const auto profile = DNProfileFromNotification(notification);
     if (!profile)
         return;
-    for (const NXMediaNodePtr &entry : *mediaFiles) {
-        if (auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry))
-            dvd->setCurProfileOfSelectTrack(profile);
-        else if (auto file = std::dynamic_pointer_cast<DNFileNode>(entry))
-            file->setCurProfileOfSelectTrack(profile);
-    }
+    applyProfileToAllEntries(profile);
     if (tableView)
         tableView->refreshAllCells();
+}
+
+void NXAppController::applyProfileToAllEntries(const std::shared_ptr<DNProfile> &profile)
+{
+    // Every entry that holds a profile of its own: DVD sources, files, file groups and
+    // slideshows alike.
+    for (const NXMediaNodePtr &entry : *mediaFiles)
+        if (const DNProfileProtocolPtr item = DNProfileProtocolForNode(entry))
+            item->setCurProfileOfSelectTrack(profile);
 }
 
 void NXAppController::onDNNotificationApplytoAllNodeInfo(const DNNotification &notification)

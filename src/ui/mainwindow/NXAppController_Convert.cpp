@@ -17,7 +17,9 @@
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfileKind.h"
 #include "profiles/DNProfileManager.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/progress/NXProgressController.h"
+#include "ui/progress/NXProgressItemTimes.h"
 #include "ui/scripting/NXAppleScriptHandle.h"
 
 #include <QFileInfo>
@@ -50,6 +52,20 @@ bool isConvertibleEntry(const NXMediaNodePtr &entry)
     return isConvertibleFileEntry(entry) || isConvertibleSlideshow(entry);
 }
 
+// An entry as the progress sheet names it; a slideshow by its folder.
+QString itemName(const NXMediaNodePtr &node)
+{
+    if (!node)
+        return QString();
+    if (const std::optional<QString> title = NXProgressTimesForNode(node.get()).currentTitle; title && !title->isEmpty())
+        return *title;
+    if (const auto slideshow = std::dynamic_pointer_cast<DNGraphicsNode>(node))
+        return QFileInfo(slideshow->path()).fileName();
+    if (const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(node))
+        return dvd->sourceInfo() ? dvd->sourceInfo()->name() : QString();
+    return QString();
+}
+
 int ConvertStateCallback(void *context, int code)
 {
     static_cast<NXAppController *>(context)->convertStateChanged(code);
@@ -59,12 +75,7 @@ int ConvertStateCallback(void *context, int code)
 void showAlertSheet(QWidget *window, QMessageBox::Icon icon, const QString &message,
                     const QString &informative, const QString &button)
 {
-    auto *alert = new QMessageBox(icon, message, message, QMessageBox::NoButton, window);
-    alert->setInformativeText(informative);
-    alert->addButton(button, QMessageBox::AcceptRole);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->open();
+    DNOpenAlertSheet(window, icon, message, message, informative, button);
 }
 }
 
@@ -78,6 +89,12 @@ void NXAppController::onStartConvertClick()
     }
     if (!checkOutputFolder()) {
         showInvalidFolderAlert();
+        return;
+    }
+    // An entry without a profile has no output to make: refused before any work, so that a
+    // slideshow is not rendered for a minute only to fail.
+    if (const QStringList missing = entriesWithoutProfile(); !missing.isEmpty()) {
+        showNoProfileAlert(missing);
         return;
     }
     convertAfterOutputSpaceCheck();
@@ -107,6 +124,33 @@ bool NXAppController::checkConvertSource()
         }
     }
     return false;
+}
+
+QStringList NXAppController::entriesWithoutProfile() const
+{
+    QStringList names;
+    for (const NXMediaNodePtr &entry : *mediaFiles) {
+        if (isConvertibleFileEntry(entry)) {
+            if (!std::static_pointer_cast<DNFileNode>(entry)->profile())
+                names << itemName(entry);
+        } else if (isConvertibleSlideshow(entry)) {
+            if (!std::static_pointer_cast<DNGraphicsNode>(entry)->profile())
+                names << itemName(entry);
+        } else if (const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(entry)) {
+            const bool runs = std::any_of(dvd->titles().cbegin(), dvd->titles().cend(),
+                                          [](const DNDVDTitlePtr &title) { return title && title->isSelected(); });
+            if (runs && !dvd->profile())
+                names << itemName(dvd);
+        }
+    }
+    return names;
+}
+
+void NXAppController::showNoProfileAlert(const QStringList &entries)
+{
+    showAlertSheet(mainWindow, QMessageBox::Warning, tr("No output format!"),
+                   tr("Choose an output format for these items:") + QLatin1Char('\n') + entries.join(QLatin1Char('\n')),
+                   tr("OK"));
 }
 
 bool NXAppController::checkOutputFolder()
@@ -183,6 +227,7 @@ bool NXAppController::convertSlideshow(const NXMediaNodePtr &entry, QStringList 
         imageEngine_ = engine;
     }
     converting_ = true;
+    QString failure;
     NXSlideshowConversionSteps steps;
     steps.rendered = [this, sheet, slideshow] {
         {
@@ -194,15 +239,18 @@ bool NXAppController::convertSlideshow(const NXMediaNodePtr &entry, QStringList 
         QMetaObject::invokeMethod(sheet, [sheet] { sheet->showConvertViewView(); }, Qt::QueuedConnection);
     };
     steps.stopped = [this] { return stopRequested_.load(); };
-    const int result = NXConvertSlideshowItem(*slideshow, *engine, ConvertStateCallback, this, steps);
+    const int result = NXConvertSlideshowItem(*slideshow, *engine, ConvertStateCallback, this, steps, &failure);
     {
         std::lock_guard<std::mutex> guard(imageEngineLock_);
         imageEngine_.reset();
     }
     sheet->setStartConvertFailed(result < 0 && result != ConvertResultStopped);
+    if (result != 0 && result != ConvertResultStopped)
+        sheet->reportConvertFailure(itemName(entry), failure);
     if (result < 0)
         return false;
-    outputs.append(slideshow->fileNode()->outputName());
+    if (result == 0)
+        outputs.append(slideshow->fileNode()->outputName());
     return true;
 }
 
@@ -212,16 +260,20 @@ void NXAppController::convertVideos()
     progressController->setTotalConvertCount(countConversions());
     QStringList outputs;
 
-    // Runs one conversion; false ends the batch (refused, failed or stopped).
+    // Runs one conversion; false ends the batch (refused, failed or stopped). An engine's own
+    // failure (a result above 0) ends only its item; every failure is named when the sheet ends.
     auto runOne = [&](const NXMediaNodePtr &shown, NXBasicMediaNode *node, int titleIndex,
                       const std::function<QString()> &outputName) {
         progressController->setInfoWithNode(shown);
         const int result = DNVideoConverterStart(node, titleIndex, ConvertStateCallback, this);
         // A stopped conversion did not fail to start; it ends the batch all the same.
         progressController->setStartConvertFailed(result < 0 && result != ConvertResultStopped);
+        if (result != 0 && result != ConvertResultStopped)
+            progressController->reportConvertFailure(itemName(shown), DNVideoConverterFailureReason());
         if (result < 0)
             return false;
-        outputs.append(outputName());
+        if (result == 0)
+            outputs.append(outputName());
         return true;
     };
 
@@ -265,6 +317,8 @@ void NXAppController::convertVideos()
         converting_ = true;
         if (dvd->mergeIntoOne()) {
             const auto group = DNDVDGroupTitle::dvdGroupTitleWithDVDNode(dvd);
+            if (!group)
+                progressController->reportConvertFailure(itemName(dvd), QStringLiteral("the selected titles cannot be joined"));
             batchEnded = !group
                 || !runOne(group, group.get(), -1, [&group] { return group->outputName(); });
         } else {

@@ -2,9 +2,12 @@
 // player, and the player's notifications put them in the state of the playback.
 #include "NXAppController.h"
 
+#include "DNWindow.h"
+
 #include "convert/engine/PlayerProcessRegistry.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNTimeText.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/controls/NXSlider.h"
@@ -14,6 +17,7 @@
 #include "ui/player/NXMPlayerView.h"
 
 #include <QLabel>
+#include <QMessageBox>
 
 namespace {
 constexpr int kPlaybackTimerMs = 1000;
@@ -262,6 +266,13 @@ void NXAppController::showPlaybackStopped()
         durationSlider->setDoubleValue(0);
     showSeconds(leftDuration, 0);
     showSeconds(playedDuration, 0);
+}
+
+void NXAppController::showPreviewCannotPlay(const QString &reason)
+{
+    const QString title = tr("The preview cannot be played");
+    DNOpenAlertSheet(mainWindow.data(), QMessageBox::Warning, title, title, reason, tr("OK"))
+        ->setObjectName(QStringLiteral("previewCannotPlayAlert"));
 }
 
 void NXAppController::mplayerEndedNotification(const DNNotification &)

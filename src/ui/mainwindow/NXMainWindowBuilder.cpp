@@ -6,6 +6,7 @@
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/controls/DNMenuButton.h"
+#include "ui/controls/DNReadOnlyPathField.h"
 
 #include "ui/medialist/NXMediaTableView.h"
 
@@ -272,9 +273,8 @@ QWidget *buildBottomBar(NXAppController *c, QWidget *parent)
     settings->setSpacing(6);
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(new QLabel(QObject::tr("Output Folder:"), bar));
-    c->outputFolderField = new QLineEdit(bar);
+    c->outputFolderField = DNReadOnlyPathField(bar);
     c->outputFolderField->setObjectName(QStringLiteral("outputFolderField"));
-    c->outputFolderField->setReadOnly(true);
     c->outputFolderField->setMinimumWidth(320);
     folderRow->addWidget(c->outputFolderField, 1);
     c->browseOutputButton = new QPushButton(QObject::tr("Browse..."), bar);

@@ -4,6 +4,7 @@
 #include "DNCellWidgets.h"
 #include "NXMediaTableView.h"
 
+#include "core/lang/OutputPathExtension.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
@@ -158,9 +159,12 @@ void DNGroupCell::updateCellContent()
     const auto node = group();
     if (!node)
         return;
-    if (node->nodeInfo())
-        trackName_output_->setText(node->nodeInfo()->outputName());
     const auto profile = node->profile();
+    // The name the joined file gets: the first member's file name, its extension replaced by the
+    // profile's suffix (as the output path will replace it).
+    if (node->nodeInfo())
+        trackName_output_->setText(FixOutputPathExtension(node->nodeInfo()->outputName(),
+                                                          profile ? profile->fileNameSuffix() : QString(), 1));
     DNSetElidedText(profileName_, tr("Target format: ") + (profile ? profile->title() : tr("No Profile")));
     profileIcon_->updateDisplayImage(profile ? profile->iconID() : QString());
 }

@@ -2,6 +2,7 @@
 
 #include "core/settings/DNSetting.h"
 #include "ui/controls/DNImageNamed.h"
+#include "ui/controls/DNReadOnlyPathField.h"
 #include "ui/controls/NXSegmentedControl.h"
 #include "ui/prefs/NXFolderChoice.h"
 
@@ -77,8 +78,7 @@ void NXVideoDownloadOption::buildPanel()
     connect(resolutionPopUp, &QComboBox::activated, this,
             [this](int) { setSelectedResolution(resolutionPopUp->currentData().toString()); });
 
-    targetFolderField = new QLineEdit(optionPanel);
-    targetFolderField->setReadOnly(true);
+    targetFolderField = DNReadOnlyPathField(optionPanel);
     targetFolderField->setMinimumWidth(280);
     browseButton = new QPushButton(tr("Browse..."), optionPanel);
     browseButton->setAutoDefault(false);

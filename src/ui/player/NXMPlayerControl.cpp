@@ -8,6 +8,7 @@
 #include "core/platform/DNBundle.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNSetting.h"
+#include "core/settings/DNSettingFolders.h"
 #include "dvd/DNDVDNode.h"
 #include "dvd/DNDVDTitle.h"
 #include "dvd/file/DNFileNode.h"
@@ -15,6 +16,8 @@
 #include "player/HVPlayerProcess.h"
 #include "player/NXMPlayerGeometry.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
 
@@ -122,10 +125,15 @@ void NXMPlayerControl::startPlaybackWithParams(const QStringList &params)
     if ((myTask_ && myTask_->isRunning()) || !openGLView_) {
         // The running player goes first; the queue starts the next item once it has ended. The
         // process stays ours until then, so no second player ever shares the buffer.
-        if (myTask_)
+        if (myTask_) {
             myTask_->terminate();
-        else
+        } else {
             DNRoughLog(QStringLiteral("preview: no OpenGL on this display, nothing is played"));
+            if (currentPBNode_)
+                currentPBNode_->setIsPlaying(false);
+            currentPBNode_.reset();
+            Q_EMIT playerCannotStart(tr("This display offers no OpenGL to draw the video with."));
+        }
         return;
     }
     flag_.isBegined = true;
@@ -142,7 +150,7 @@ void NXMPlayerControl::startPlaybackWithParams(const QStringList &params)
     const QString program = DNBundle::pathForCompanion(QStringLiteral("HVPlayer"));
     const QStringList arguments =
         HVPlayerArguments::previewArguments(params, flag_.volumes, render_->connectionName());
-    const QString workingDirectory = DNSetting::shareSetting().appSetting()->snapshotDirectory();
+    const QString workingDirectory = playerWorkingFolder();
     myTask_ = new HVPlayerProcess(this);
     connect(myTask_, &HVPlayerProcess::terminated, this, &NXMPlayerControl::mplayerTerminated);
     connect(myTask_, &HVPlayerProcess::outputLines, this, &NXMPlayerControl::readOutputLines);
@@ -151,8 +159,25 @@ void NXMPlayerControl::startPlaybackWithParams(const QStringList &params)
                                                           mplayerRequest2UpdateWithCommandsNotification();
                                                       });
     DNRoughLog(QStringLiteral("preview: %@ %@"), program, arguments.join(QLatin1Char(' ')));
-    if (!myTask_->launch(program, arguments, workingDirectory, MPlayerFrameReceiver::channelDirectory()))
-        DNRoughLog(QStringLiteral("preview: the player %@ cannot be started"), program);
+    // A launch that fails ends the run at once, which lets go of myTask_; the object itself is
+    // deleted later, so its error can still be read.
+    HVPlayerProcess *task = myTask_;
+    if (!task->launch(program, arguments, workingDirectory, MPlayerFrameReceiver::channelDirectory())) {
+        const QString why = task->startError();
+        DNRoughLog(QStringLiteral("preview: the player %@ cannot be started: %@"), program, why);
+        Q_EMIT playerCannotStart(tr("The player cannot be started: %1").arg(why));
+    }
+}
+
+QString NXMPlayerControl::playerWorkingFolder() const
+{
+    const QString snapshots = DNSetting::shareSetting().appSetting()->snapshotDirectory();
+    if (!snapshots.isEmpty() && (QFileInfo(snapshots).isDir() || QDir().mkpath(snapshots)))
+        return snapshots;
+    const QString pictures = DNSettingFolders::defaultPicturesFolder();
+    if (QFileInfo(pictures).isDir() || QDir().mkpath(pictures))
+        return pictures;
+    return QDir::homePath();
 }
 
 void NXMPlayerControl::pauseOrContinue()

@@ -132,6 +132,9 @@ public:
 Q_SIGNALS:
     // Every complete output line of the player, as read (for whoever watches the player).
     void playerOutputLine(const QString &line);
+    // No player could be started for the item: reason says why (no OpenGL, or the executable
+    // did not start). The end of playback follows as for any end.
+    void playerCannotStart(const QString &reason);
 
 private:
     // What an end of playback does, whether the stream or the process reported it.
@@ -144,6 +147,9 @@ private:
     void post(const char *name);
     void enqueueDidEnd();
     QRect mainScreenFrame() const;
+    // The folder the player runs in: the snapshot folder, made when it is missing; where it
+    // cannot be made, the pictures folder or home, so that the preview still plays.
+    QString playerWorkingFolder() const;
 
     struct Flags
     {

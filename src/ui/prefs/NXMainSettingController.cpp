@@ -3,6 +3,7 @@
 #include "NXFolderChoice.h"
 
 #include "core/settings/DNSetting.h"
+#include "ui/controls/DNReadOnlyPathField.h"
 #include "core/util/DNSystemActions.h"
 
 #include <QCheckBox>
@@ -91,8 +92,7 @@ void NXMainSettingController::buildPanel()
     const auto folderRow = [&](const QString &label, QLineEdit *&field, void (NXMainSettingController::*choose)(),
                                void (NXMainSettingController::*open)()) {
         auto *row = new QHBoxLayout;
-        field = new QLineEdit(folders);
-        field->setReadOnly(true);
+        field = DNReadOnlyPathField(folders);
         field->setMinimumWidth(300);
         row->addWidget(field, 1);
         QPushButton *chooseButton = smallButton(tr("Choose..."), folders);

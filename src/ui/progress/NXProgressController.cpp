@@ -1,5 +1,6 @@
 #include "ui/progress/NXProgressController.h"
 
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/progress/NXProgressItemTimes.h"
 #include "ui/slideshow/ImgEncodeProgressView.h"
 
@@ -16,6 +17,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -39,6 +41,11 @@ NXProgressController::NXProgressController(QObject *parent) : QObject(parent)
 
 NXProgressController::~NXProgressController()
 {
+    if (worker_.joinable()) {
+        if (workerRunning_ && ptrInterrupter_)
+            ptrInterrupter_(target_.data());
+        worker_.join();
+    }
     stopTimer();
     QPointer<QDialog> panel(progressPanel_);
     delete panel;
@@ -70,6 +77,10 @@ void NXProgressController::showWithInWindow(QWidget *window, ConvertEntry conver
                                             InterruptEntry interrupter, bool beginView, QObject *target)
 {
     setStartConvertFailed(false);
+    {
+        std::lock_guard lock(workerMutex_);
+        failures_.clear();
+    }
     stopRequested_ = false;
     const auto appSetting = DNSetting::shareSetting().appSetting();
     shutdownButton_->setChecked(appSetting && appSetting->isShutdowWhenDone());
@@ -106,13 +117,17 @@ void NXProgressController::startConvertProgress()
 {
     QPointer<NXProgressController> self(this);
     ConvertEntry converter = ptrConverter_;
-    QPointer<QObject> target = target_;
-    std::thread([self, converter, target] {
+    QObject *target = target_.data();
+    if (worker_.joinable())
+        worker_.join();
+    workerRunning_ = true;
+    worker_ = std::thread([this, self, converter, target] {
         if (converter)
-            converter(target.data());
-        if (self)
-            QMetaObject::invokeMethod(self.data(), [self] { if (self) self->progressDidEnd(); }, Qt::QueuedConnection);
-    }).detach();
+            converter(target);
+        workerRunning_ = false;
+        // The sheet waits for this thread before it goes, so it is still there.
+        QMetaObject::invokeMethod(self.data(), [self] { if (self) self->progressDidEnd(); }, Qt::QueuedConnection);
+    });
 }
 
 // --- called by the batch
@@ -142,6 +157,19 @@ bool NXProgressController::startConvertFailed() const
 {
     std::lock_guard lock(workerMutex_);
     return convert_init_status_;
+}
+
+void NXProgressController::reportConvertFailure(const QString &item, const QString &reason)
+{
+    DNRoughLog(QStringLiteral("The conversion of %@ failed: %@"), item, reason);
+    std::lock_guard lock(workerMutex_);
+    failures_.append(reason.isEmpty() ? item : QStringLiteral("%1: %2").arg(item, reason));
+}
+
+QStringList NXProgressController::convertFailures() const
+{
+    std::lock_guard lock(workerMutex_);
+    return failures_;
 }
 
 void NXProgressController::converterStateDidChanged(int code)
@@ -310,10 +338,11 @@ void NXProgressController::cleanAllFieldData()
 void NXProgressController::progressDidEnd()
 {
     currentConvertCount_ = 0;
+    const QStringList failures = convertFailures();
     // Shutting down is for a batch that ran to its end: never after Stop, never after a
-    // conversion that failed to start (the user would come back to a machine that is off and a
-    // batch that is not done).
-    if (shutdownButton_->isChecked() && !stopRequested_ && !startConvertFailed())
+    // conversion that failed (the user would come back to a machine that is off, a batch that is
+    // not done and no word of why).
+    if (shutdownButton_->isChecked() && !stopRequested_ && !startConvertFailed() && failures.isEmpty())
         DNShutdownComputer();
     DNRoughLog(QStringLiteral("progressDidEnd"));
     if (openButton_->isChecked()) {
@@ -325,9 +354,19 @@ void NXProgressController::progressDidEnd()
     }
     progressPanel_->done(QDialog::Accepted);
     running_ = false;
+    if (!failures.isEmpty())
+        showConvertFailures(failures);
     DNNotificationCenter::defaultCenter().enqueueNotification(progressDidEndNotificationName(),
                                                               QVariant(startConvertFailed() ? 1 : 0));
     onConvertStopped();
+}
+
+void NXProgressController::showConvertFailures(const QStringList &failures)
+{
+    failureAlert_ = DNOpenAlertSheet(progressPanel_->parentWidget(), QMessageBox::Critical, tr("Conversion Failed"),
+                                     tr("These items could not be converted:"), failures.join(QLatin1Char('\n')),
+                                     tr("OK"));
+    failureAlert_->setObjectName(QStringLiteral("convertFailedAlert"));
 }
 
 void NXProgressController::progressSheetDidEnd()

@@ -3,18 +3,22 @@
 #include "core/model/NXBasicMediaNode.h"
 
 #include <QObject>
+#include <QMessageBox>
 #include <QPointer>
 #include <QVariantMap>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 class ImgEncodeProgressView;
 class QCheckBox;
 class QDialog;
 class QLabel;
+
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -52,6 +56,10 @@ public:
     void setInfoWithNode(const NXMediaNodePtr &node);
     void setStartConvertFailed(bool failed);
     bool startConvertFailed() const;
+    // A conversion of the batch did not write its output: item names it as the user knows it,
+    // reason is the failing step's own. The sheet ends with a message naming every one.
+    void reportConvertFailure(const QString &item, const QString &reason);
+    QStringList convertFailures() const;
     // From the engine's state callback: only 3298 (output started) acts.
     void converterStateDidChanged(int code);
     NXMediaNodePtr convertingNode() const;
@@ -108,12 +116,15 @@ public:
     QProgressBar *waitingProgress() const { return waitingProgress_; }
     QLabel *encodeFrameLabel() const { return encodeFrameLabel_; }
     QTimer *updateTimer() const { return updateTimer_; }
+    // The message a batch with failures ends with, while it is shown.
+    QMessageBox *failureAlert() const { return failureAlert_; }
 
 private:
     void buildPanel();
     void startConvertProgress();
     void progressDidEnd();
     void progressSheetDidEnd();
+    void showConvertFailures(const QStringList &failures);
     void placeFace(QWidget *face, bool show);
     void slideFaces(QWidget *incoming, QWidget *outgoing, int direction);
     void stopTimer();
@@ -150,7 +161,12 @@ private:
     UpdaterEntry ptrUpdater_;
     InterruptEntry ptrInterrupter_;
     QPointer<QObject> target_;
+    // The batch's thread; joined before the next batch and when the sheet goes, so that no batch
+    // outlives the controller it calls.
+    std::thread worker_;
+    std::atomic<bool> workerRunning_{false};
     QTimer *updateTimer_ = nullptr;
+    QPointer<QMessageBox> failureAlert_;
 
     qint64 startConvertDate_ = 0;
     int totoalConvertCount_ = 0;
@@ -162,6 +178,7 @@ private:
 
     mutable std::mutex workerMutex_; // the fields the worker writes
     bool convert_init_status_ = false;
+    QStringList failures_;
     std::weak_ptr<NXBasicMediaNode> mediaNode_;
 
     std::function<qint64()> clock_;

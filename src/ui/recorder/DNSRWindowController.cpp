@@ -129,7 +129,11 @@ void DNSRWindowController::createCaptureRecorder()
     screenRecorder->setDelegate(this);
     screenRecorder->setClickMarker(&clickMarker);
     connect(screenRecorder.get(), &DNScreenRecorder::previewFrame, captureView, &DNCapturePreviewView::showFrame);
-    screenRecorder->addCaptureVideoPreview(captureView->size());
+    // The live picture is fetched at the size the view shows it, in the screen's pixels.
+    screenRecorder->addCaptureVideoPreview(captureView->size() * captureView->devicePixelRatio());
+    // Recording works without it; the log says why it is missing.
+    if (!screenRecorder->preview().isRunning())
+        captureView->setMessage(tr("The live picture of the screen cannot be shown here."));
     screenRecorder->setSessionPreset(DNSessionPresetAtIndex(setting->sessionPresetIndex()));
     screenRecorder->setMaxScreenInputFramerate(float(setting->maxFramerate()));
     screenRecorder->setCaptureMouseClicks(setting->captureMouse());
@@ -332,9 +336,9 @@ bool DNSRWindowController::onCloseMainWindow()
 
 void DNSRWindowController::onWindowWillCloseNotification()
 {
-    // A closed window shows no picture: the live session rests until the window is released.
+    // A closed window shows no picture: the live picture rests until the window is released.
     if (screenRecorder)
-        screenRecorder->captureSession()->stopRunning();
+        screenRecorder->stopPreview();
     DNNotificationCenter::defaultCenter().postNotification(QStringLiteral("DNScreenRecorderWillDisappear_"));
 }
 

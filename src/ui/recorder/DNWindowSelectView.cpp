@@ -163,7 +163,7 @@ void DNWindowSelectView::onDoneClicked()
 void DNWindowSelectView::updateCreateDragArea(QPointF a, QPointF b)
 {
     const QRectF drawn(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::fabs(b.x() - a.x()), std::fabs(b.y() - a.y()));
-    setSelectionArea(DNAreaGeometry::intersection(QRectF(QPointF(0, 0), QSizeF(size())), drawn));
+    setSelectionArea(DNAreaGeometry::clampedInto(QRectF(QPointF(0, 0), QSizeF(size())), drawn));
     refreshDragCellPosition();
 }
 

@@ -14,6 +14,31 @@
 const QString NXWindowTransition::willStartNotification = QStringLiteral("NXWindowTransilationAnimationWillStart");
 const QString NXWindowTransition::didEndNotification = QStringLiteral("NXWindowTransilationAnimationDidEnded");
 
+namespace {
+// Where a window hidden by a flip keeps the frame it had: a hidden window has none to measure.
+const char *const kFrameProperty = "NXWindowTransitionFrame";
+
+QMargins measuredFrame(const QWidget *window)
+{
+    if (!window || !window->isVisible())
+        return {};
+    const QRect frame = window->frameGeometry();
+    const QRect content = window->geometry();
+    return QMargins(content.left() - frame.left(), content.top() - frame.top(), frame.right() - content.right(),
+                    frame.bottom() - content.bottom());
+}
+} // namespace
+
+QMargins NXWindowTransition::frameMarginsOf(const QWidget *window, const QWidget *other)
+{
+    if (!window)
+        return {};
+    if (const QMargins shown = measuredFrame(window); !shown.isNull())
+        return shown;
+    if (const QVariant kept = window->property(kFrameProperty); kept.canConvert<QMargins>())
+        return kept.value<QMargins>();
+    return measuredFrame(other);
+}
 NXWindowTransition &NXWindowTransition::transition()
 {
     // Lives as long as the application object, which deletes it.
@@ -63,11 +88,10 @@ void NXWindowTransition::flipWindow(QWidget *from, QWidget *to, bool isForward)
     tmpGoing_ = to;
 
     QRect frame = from ? from->frameGeometry() : QRect();
-    // A window not shown yet has no frame from the window system: it will get one like the
+    // A hidden window has no frame to measure: it gets back the one it had, or one like the
     // window it replaces.
-    QSize toSize = to ? to->frameGeometry().size() : QSize();
-    if (to && from && !to->isVisible() && to->frameGeometry().size() == to->size())
-        toSize += from->frameGeometry().size() - from->size();
+    goingFrame_ = frameMarginsOf(to, from);
+    const QSize toSize = to ? to->size().grownBy(goingFrame_) : QSize();
     if (toSize.width() > frame.width()) {
         const int grow = toSize.width() - frame.width();
         frame.adjust(-grow / 2, 0, grow - grow / 2, 0);
@@ -78,6 +102,9 @@ void NXWindowTransition::flipWindow(QWidget *from, QWidget *to, bool isForward)
     }
     maskOrgin_ = QPoint(qRound(frame.x() + frame.width() * 0.5 - toSize.width() * 0.5),
                         qRound(frame.y() + frame.height() * 0.5 - toSize.height() * 0.5));
+    if (from && to && last_.shown == from && last_.hidden == to && from->geometry().topLeft() == last_.shownAt)
+        maskOrgin_ = last_.hiddenFrame.topLeft();
+    last_ = LastFlip{from, QRect(), to, QPoint()};
     transilateImage(fromPicture, toPicture, frame, isForward ? TypeForward : TypeBackward);
 }
 
@@ -141,8 +168,13 @@ void NXWindowTransition::transilateImage(const QImage &from, const QImage &to, c
 
 void NXWindowTransition::animationWillStart()
 {
-    if (tmpFrom_)
+    if (tmpFrom_) {
+        if (const QMargins frame = measuredFrame(tmpFrom_); !frame.isNull())
+            tmpFrom_->setProperty(kFrameProperty, QVariant::fromValue(frame));
+        if (last_.hidden == tmpFrom_)
+            last_.hiddenFrame = tmpFrom_->frameGeometry();
         tmpFrom_->hide();
+    }
     DNNotificationCenter::defaultCenter().postNotification(willStartNotification);
 }
 
@@ -153,9 +185,12 @@ void NXWindowTransition::animationDidEnd()
     if (QWidget *going = tmpGoing_) {
         going->setWindowOpacity(0.0);
         going->show();
-        // Placed once shown: only then does the window system give its frame, which the
-        // origin includes.
-        going->move(maskOrgin_);
+        // The origin is the frame's. A window shown again gets its frame from the window manager
+        // only a moment later, and a move now would put its content where the frame belongs (a
+        // title bar higher at each flip): its content is placed inside the frame it will have.
+        going->setGeometry(QRect(maskOrgin_ + QPoint(goingFrame_.left(), goingFrame_.top()), going->size()));
+        if (last_.shown == going)
+            last_.shownAt = going->geometry().topLeft();
         going->raise();
         going->activateWindow();
         going->setWindowOpacity(1.0);

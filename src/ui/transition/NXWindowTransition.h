@@ -3,6 +3,7 @@
 #include "NXFlipView.h"
 
 #include <QImage>
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -59,6 +60,10 @@ public:
     // A window as the flip shows it, measured in points (device pixel ratio set).
     QImage windowPicture(QWidget *window) const;
 
+    // The window manager's frame around window: measured while it is shown and framed,
+    // remembered once the flip hides it; else like the other window's; none without a frame.
+    static QMargins frameMarginsOf(const QWidget *window, const QWidget *other = nullptr);
+
     QWidget *maskWindow() const { return maskWindow_; }
     NXFlipView *flipView() const { return flipView_; }
     QPoint maskOrgin() const { return maskOrgin_; }
@@ -72,6 +77,20 @@ private:
     QPointer<QWidget> tmpGoing_;
     QPointer<QVariantAnimation> turn_;
     QPoint maskOrgin_;
+    // The frame the second window will have, so that its frame, not its content, lands on
+    // maskOrgin_.
+    QMargins goingFrame_;
+    // The last flip: the window it hid and where its frame was, the window it showed and where
+    // that one's content went. Flipping back from a window that stayed there puts the hidden
+    // one back exactly: centring on a frame the window manager drew otherwise than guessed
+    // would move it a little at every round trip.
+    struct LastFlip
+    {
+        QPointer<QWidget> hidden;
+        QRect hiddenFrame;
+        QPointer<QWidget> shown;
+        QPoint shownAt;
+    } last_;
     qreal factor_ = 1.0;
     std::shared_ptr<NXAction> action_;
     qreal screenScaleFactor_ = 1.0;

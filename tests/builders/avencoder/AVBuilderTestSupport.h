@@ -8,6 +8,7 @@
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSize>
 #include <QStringList>
@@ -99,6 +100,18 @@ inline QStringList between(const QStringList &words, const QString &from, const 
     const qsizetype start = words.indexOf(from);
     const qsizetype end = words.indexOf(to, start + 1);
     return start >= 0 && end > start ? words.mid(start + 1, end - start - 1) : QStringList{QStringLiteral("<missing>")};
+}
+
+// A subtitle file of one cue in folder, added to item as its subtitle (a file that exists: one that
+// cannot be read fails the build).
+inline void addSubtitleFile(DNFileNode &item, const QString &folder)
+{
+    const QString path = folder + QStringLiteral("/clip.srt");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("1\n00:00:01,000 --> 00:00:02,000\nTalvane\n");
+    file.close();
+    item.addExtraSubtitle(path);
 }
 
 // The word after the first occurrence of option; null when absent.

@@ -44,8 +44,8 @@ const Format formats[] = {
      {}, {"-c:a", "libfaac", "-b:a", "160k", "-ar", "44100", "-ac", "2", "-filter_complex", kJoin, "-f", "mp4"}},
     {"AC3", Video_To_AC3_With_AVEncoder, "Audio_AC3.plist", {"-c:a", "ac3", "-b:a", "384k", "-ar", "48000", "-ac", "2"},
      {"-f", "ac3"}, {"-c:a", "ac3", "-b:a", "384k", "-ar", "48000", "-ac", "2", "-filter_complex", kJoin, "-f", "ac3"}},
-    {"AIFF", Video_To_AIFF_With_AVEncoder, "Audio_AIFF.plist", {"-ar", "44100"}, {"-f", "aiff"},
-     {"-filter_complex", kJoin, "-f", "aiff"}},
+    {"AIFF", Video_To_AIFF_With_AVEncoder, "Audio_AIFF.plist", {"-ar", "44100", "-ac", "2"}, {"-f", "aiff"},
+     {"-ac", "2", "-filter_complex", kJoin, "-f", "aiff"}},
     {"ALAC", Video_To_ALAC_With_AVEncoder, "Audio_ALAC.plist", {"-c:a", "alac", "-ar", "44100", "-ac", "2"}, {},
      {"-c:a", "alac", "-ar", "44100", "-ac", "2", "-filter_complex", kJoin}},
     {"AU", Video_To_AU_With_AVEncoder, "Audio_AU.plist", {"-ar", "44100", "-ac", "2"}, {},
@@ -60,9 +60,8 @@ const Format formats[] = {
      {"-f", "mp4"}, {"-c:a", "libfaac", "-b:a", "128k", "-ar", "44100", "-ac", "2", "-filter_complex", kJoin, "-f", "mp4"}},
     {"MP3", Video_To_MP3_With_AVEncoder, "Audio_MP3.plist", {"-c:a", "libmp3lame", "-b:a", "192k", "-ar", "44100", "-ac", "2"},
      {"-f", "mp3"}, {"-filter_complex", kJoin, "-c:a", "libmp3lame", "-b:a", "192k", "-ar", "44100", "-ac", "2", "-f", "mp3"}},
-    {"OGG", Video_To_OGG_With_AVEncoder, "Audio_OGG.plist",
-     {"-c:a", "libvorbis", "-b:a", "128k", "-ar", "44100", "-ac", "2", "-aq", "3"}, {},
-     {"-c:a", "libvorbis", "-b:a", "128k", "-ar", "44100", "-ac", "2", "-aq", "3", "-filter_complex", kJoin}},
+    {"OGG", Video_To_OGG_With_AVEncoder, "Audio_OGG.plist", {"-c:a", "libvorbis", "-b:a", "128k", "-ar", "44100", "-ac", "2"},
+     {}, {"-c:a", "libvorbis", "-b:a", "128k", "-ar", "44100", "-ac", "2", "-filter_complex", kJoin}},
     {"RA", Video_To_RA_With_AVEncoder, "Audio_RA.plist", {"-c:a", "ac3", "-b:a", "128k", "-ar", "44100", "-ac", "2"},
      {"-f", "rm"}, {"-c:a", "ac3", "-b:a", "128k", "-ar", "44100", "-ac", "2", "-filter_complex", kJoin, "-f", "rm"}},
     {"WAV", Video_To_WAV_With_AVEncoder, "Audio_WAV.plist", {"-ar", "44100", "-ac", "2"}, {"-f", "wav"},
@@ -128,14 +127,19 @@ TEST(AudioOnlyFileBuilders, TrimGoesBeforeTheInputUnlessASubtitleIsChosen)
     item->setting()->setTrimEndPercent(0.75f);
     ArgumentPtr argument(Video_To_MP3_With_AVEncoder(item.get(), 0, passOptions(out.path(), 2)));
     ASSERT_TRUE(argument);
-    EXPECT_EQ(words(argument.get()).mid(3, 6), (QStringList{"-ss", "15", "-t", "30", "-i", "/media/clip.mp4"}));
+    QStringList w = words(argument.get());
+    EXPECT_EQ(w.mid(3, 6), (QStringList{"-ss", "15", "-t", "30", "-i", "/media/clip.mp4"}));
     EXPECT_EQ(argument->endpos, 30);
+    // The output's own length too, so that the source's chapters end with it.
+    EXPECT_EQ(w.mid(w.size() - 3, 2), (QStringList{"-t", "30"}));
 
     item->addExtraSubtitle(QStringLiteral("/media/clip.srt"));
     item->setting()->setSubtitleIndex(0);
     argument.reset(Video_To_MP3_With_AVEncoder(item.get(), 0, passOptions(out.path(), 2)));
     ASSERT_TRUE(argument);
-    EXPECT_EQ(words(argument.get()).mid(3, 7), (QStringList{"-i", "/media/clip.mp4", "-ss", "15", "-t", "30", "-vn"}));
+    w = words(argument.get());
+    EXPECT_EQ(w.mid(3, 7), (QStringList{"-i", "/media/clip.mp4", "-ss", "15", "-t", "30", "-vn"}));
+    EXPECT_EQ(w.count(QStringLiteral("-t")), 1);
 
     // Nothing to keep: no "-t 0" for the engine to choke on.
     item->setting()->setTrimEndPercent(0.25f);

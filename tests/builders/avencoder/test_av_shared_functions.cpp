@@ -4,6 +4,7 @@
 #include "AVBuilderTestSupport.h"
 
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
+#include "builders/avencoder/SubtitleCueStart.h"
 
 #include "support/capture.h"
 
@@ -33,18 +34,30 @@ TEST(AVOutputPath, KeepsTheNamesContainerAndCountsUpWhenTaken)
 {
     QTemporaryDir dir;
     const QString d = dir.path();
-    struct Row { const char *name; const char *suffix; const char *expected; };
+    const QString source = QStringLiteral("/media/Trip.day1.mp4");
+    struct Row { const char *name; const char *suffix; QString source; const char *expected; };
     const Row rows[] = {
-        {"clip.avi", "mp4", "clip.mp4"},
-        {"clip.M4V", "mp4", "clip.m4v"},
-        {"clip.MP4", "mp4", "clip.MP4"},
-        {"clip.MP4", "m4v", "clip.mp4"},
-        {"clip", "mov", "clip.mov"},
-        {"", "mp4", ".mp4"},
+        {"clip.avi", "mp4", {}, "clip.mp4"},
+        {"clip.M4V", "mp4", {}, "clip.m4v"},
+        {"clip.MP4", "mp4", {}, "clip.MP4"},
+        {"clip.MP4", "m4v", {}, "clip.mp4"},
+        {"clip", "mov", {}, "clip.mov"},
+        // Only the name's own extension goes: the rest of a dotted name stays.
+        {"Trip.day1.mp4", "mp4", source, "Trip.day1.mp4"},
+        {"Trip.day1.mp4", "mkv", source, "Trip.day1.mkv"},
+        {"Trip.day1.mkv", "mp4", source, "Trip.day1.mp4"},
+        // A name with nothing of its own (a cleared or dotted name field) takes the source's.
+        {"", "mp4", source, "Trip.day1.mp4"},
+        {".", "mp4", source, "Trip.day1.mp4"},
+        {".mp4", "mp4", source, "Trip.day1.mp4"},
+        {"..mp4", "mp4", source, "Trip.day1.mp4"},
+        {" ", "avi", source, "Trip.day1.avi"},
+        {"", "mp4", {}, "Untitled.mp4"},
+        {".", "mp4", {}, "Untitled.mp4"},
     };
     for (const Row &row : rows)
-        EXPECT_EQ(makeAVOutputPath(d, QString::fromUtf8(row.name), QString::fromLatin1(row.suffix)),
-                  d + QLatin1Char('/') + QString::fromLatin1(row.expected)) << row.name;
+        EXPECT_EQ(makeAVOutputPath(d, QString::fromUtf8(row.name), QString::fromLatin1(row.suffix), row.source),
+                  d + QLatin1Char('/') + QString::fromLatin1(row.expected)) << '"' << row.name << "\" " << row.suffix;
     EXPECT_EQ(makeAVOutputPath(d, QString(), QStringLiteral("mp4")), d + QStringLiteral("/Untitled.mp4"));
     EXPECT_TRUE(makeAVOutputPath(QString(), QStringLiteral("clip"), QStringLiteral("mp4")).startsWith(QDir::homePath()));
 
@@ -97,6 +110,38 @@ TEST(SubtitleCopy, ABig5FileThatIsNoBig5FailsWithItsMessage)
     EXPECT_TRUE(GenExtSubtitleFilter(path, QStringLiteral("Big5")).isNull());
 }
 
+// A cue still showing at a trim's start (5 s) is made to begin there; those before and after
+// stay as they are, for the engine to drop or shift.
+TEST(SubtitleCueStart, CuesShowingAtTheStartBeginThere)
+{
+    QTemporaryDir dir;
+    struct Row { const char *file; QByteArray text; QByteArray cut; };
+    const Row rows[] = {
+        {"a.srt", "1\n00:00:01,000 --> 00:00:02,000\nBefore\n\n2\n00:00:04,500 --> 00:00:06,250\nAcross\n\n"
+                  "3\n00:00:07,000 --> 00:00:08,000\nAfter\n",
+         "1\n00:00:01,000 --> 00:00:02,000\nBefore\n\n2\n00:00:05,000 --> 00:00:06,250\nAcross\n\n"
+         "3\n00:00:07,000 --> 00:00:08,000\nAfter\n"},
+        {"b.srt", "1\r\n00:00:00,000 --> 00:01:00,000\r\nLong\r\n", "1\r\n00:00:05,000 --> 00:01:00,000\r\nLong\r\n"},
+        {"c.vtt", "WEBVTT\n\n00:04.000 --> 00:05.500\nAcross\n\n00:05.000 --> 00:06.000\nAt\n",
+         "WEBVTT\n\n00:00:05.000 --> 00:05.500\nAcross\n\n00:05.000 --> 00:06.000\nAt\n"},
+        {"d.ass", "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+                  "Dialogue: 0,0:00:03.50,0:00:09.00,Default,,0,0,0,,Across, with a comma\n"
+                  "Dialogue: 0,0:00:01.00,0:00:04.99,Default,,0,0,0,,Before\n",
+         "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+         "Dialogue: 0,0:00:05.00,0:00:09.00,Default,,0,0,0,,Across, with a comma\n"
+         "Dialogue: 0,0:00:01.00,0:00:04.99,Default,,0,0,0,,Before\n"},
+        // Formats without known timing lines are left alone.
+        {"e.sub", "{100}{200}Micro\n", "{100}{200}Micro\n"},
+    };
+    for (const Row &row : rows) {
+        const QString path = dir.filePath(QString::fromLatin1(row.file));
+        writeBytes(path, row.text);
+        EXPECT_TRUE(startCuesAt(path, 5)) << row.file;
+        EXPECT_EQ(readAll(path), row.cut) << row.file;
+    }
+    EXPECT_FALSE(startCuesAt(dir.filePath(QStringLiteral("gone.srt")), 5));
+}
+
 TEST(StreamMarks, NameStreamsByIdOrPosition)
 {
     DNFileNodePtr mp4 = makeItem({.audioTracks = 3});
@@ -118,6 +163,28 @@ TEST(StreamMarks, NameStreamsByIdOrPosition)
     DNFileNodePtr unprobed = makeItem();
     unprobed->videoTracks().first()->vid = -1;
     EXPECT_EQ(GenVideoStreamMark(*unprobed, MakeVideoConvertOptions(), false), QStringLiteral("0:v:0"));
+}
+
+// An id names one stream only where every stream has its own: Flash video, DV and SWF give
+// none (an id read as 0 for all would take video and audio at once), Ogg's are serial numbers
+// the encoder does not know. A side-car subtitle has no id and is no stream of the file.
+TEST(StreamMarks, IdsThatDoNotNameOneStreamGiveWayToPositions)
+{
+    const VideoConvertOptions options = MakeVideoConvertOptions();
+    DNFileNodePtr flash = makeItem({.format = QStringLiteral("Flash Video")});
+    flash->videoTracks().first()->vid = 0;
+    flash->audioTracks().first()->aid = 0;
+    EXPECT_EQ(GenVideoStreamMark(*flash, options, true), QStringLiteral("[0:v:0]"));
+    EXPECT_EQ(GenAudioStreamMark(*flash, options, false), QStringLiteral("0:a:0"));
+    flash->audioTracks().first()->aid = -1;
+    EXPECT_EQ(GenVideoStreamMark(*flash, options, false), QStringLiteral("0:v:0"));
+
+    DNFileNodePtr ogg = makeItem({.format = QStringLiteral("Ogg")});
+    EXPECT_EQ(GenVideoStreamMark(*ogg, options, false), QStringLiteral("0:v:0"));
+
+    DNFileNodePtr sideCar = makeItem();
+    sideCar->subtitleTracks() << DNTExtSubtitle::extSubtitleTrack(QStringLiteral("/media/clip.srt"));
+    EXPECT_EQ(GenVideoStreamMark(*sideCar, options, false), QStringLiteral("0:#1"));
 
     // A track the item does not have gives no mark (the pass then fails), not a crash.
     DNFileNodePtr silent = makeItem({.audioTracks = 0});

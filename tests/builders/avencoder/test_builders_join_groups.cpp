@@ -1,6 +1,7 @@
 // Every video file builder hands a file group whole to the join and returns the join's vector,
-// whatever its profile would have it encode (the audio-only builders join on a road of their
-// own, test_audio_only_builders.cpp).
+// whatever its profile would have it encode; only SWF and RealMedia, whose packets the engine
+// cannot copy into another file, encode the joined parts with their own codecs (the audio-only
+// builders join on a road of their own, test_audio_only_builders.cpp).
 
 #include "AVBuilderRun.h"
 
@@ -32,6 +33,8 @@ struct GroupRow
     ArgvAssemblerFunction builder;
     const char *profile;
     const char *videoCodec = nullptr;  // the profile's choice (null: its own)
+    // The words that stand for "-c copy" in a join that encodes (empty: the join copies).
+    QStringList encoding = {};
 };
 
 void PrintTo(const GroupRow &row, std::ostream *out)
@@ -61,8 +64,10 @@ const GroupRow groupRows[] = {
     {"FLV", Video_To_FLV_With_AVEncoder, "Video_FLV.plist"},
     {"F4V", Video_To_F4V_With_AVEncoder, "Video_F4V.plist"},
     {"DV", Video_To_DV_With_AVEncoder, "Video_DV.plist"},
-    {"SWF", Video_To_SWF_With_AVEncoder, "Video_SWF.plist"},
-    {"RM", Video_To_RM_With_AVEncoder, "Video_RM.plist"},
+    {"SWF", Video_To_SWF_With_AVEncoder, "Video_SWF.plist", nullptr,
+     {"-b:v", "800k", "-c:v", "flv1", "-c:a", "libmp3lame", "-b:a", "128k", "-ar", "44100", "-ac", "2"}},
+    {"RM", Video_To_RM_With_AVEncoder, "Video_RM.plist", nullptr,
+     {"-b:v", "800k", "-c:v", "rv20", "-c:a", "ac3", "-b:a", "128k", "-ar", "44100", "-ac", "2"}},
     {"ProRes4444", Video_To_ProRes4444_With_AVEncoder, "Video_ProRes_4444.plist"},
     {"ProRes422HQ", Video_To_ProRes422HQ_With_AVEncoder, "Video_ProRes_422HQ.plist"},
     {"ProRes422", Video_To_ProRes422_With_AVEncoder, "Video_ProRes_422.plist"},
@@ -91,8 +96,12 @@ TEST_P(FileBuilderWithGroup, ReturnsTheJoinsVector)
     ASSERT_TRUE(built);
     const QStringList w = words(built.get());
     EXPECT_EQ(w.mid(0, 6), (QStringList{"encoder", "-d", "-y", "-f", "concat", "-i"}));
-    EXPECT_EQ(w.mid(7, 2), (QStringList{"-c", "copy"}));
-    EXPECT_EQ(w.indexOf(QStringLiteral("-c:v")), -1);
+    if (row.encoding.isEmpty()) {
+        EXPECT_EQ(w.mid(7, 2), (QStringList{"-c", "copy"}));
+        EXPECT_EQ(w.indexOf(QStringLiteral("-c:v")), -1);
+    } else {
+        EXPECT_EQ(w.mid(7, row.encoding.size()), row.encoding);
+    }
     EXPECT_EQ(w.last(), group->outputName());
     EXPECT_EQ(QFileInfo(w.last()).suffix(), group->profile()->fileNameSuffix());
     EXPECT_EQ(built->endpos, 30);

@@ -63,3 +63,20 @@ TEST(CodecOptionBlocks, H264BlockIsTheH264BuildersCodecAndRateWords)
     EXPECT_EQ(AVEncoder_MPEG4_Options(argument.get(), "mpeg4", *audio), -1);
     EXPECT_EQ(argument->argc, 0);
 }
+
+// The level a stream keeps: 3.0 while the picture, its rate and the rate ceiling fit it, else
+// the lowest that holds them all.
+TEST(CodecOptionBlocks, H264LevelIsTheLowestTheStreamKeeps)
+{
+    struct Row { QSize size; double fps; int kbps; int level; };
+    const Row rows[] = {
+        {{176, 144}, 15, 384, 30},     {{720, 576}, 25, 2500, 30},     {{720, 480}, 29.97, 2500, 30},
+        {{854, 480}, 30, 2500, 31},    {{1280, 720}, 25, 2500, 31},    {{1280, 720}, 29.97, 2500, 31},
+        {{1280, 720}, 50, 2500, 32},   {{1920, 1080}, 25, 8000, 40},   {{1920, 1080}, 25, 30000, 41},
+        {{640, 360}, 25, 12000, 31},   {{1920, 200}, 25, 2500, 31},    {{4096, 2160}, 60, 2500, 52},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(H264LevelFor(row.size, row.fps, row.kbps, 2, 30), row.level)
+            << row.size.width() << "x" << row.size.height() << " at " << row.fps << ", " << row.kbps << " kbit/s";
+    }
+}

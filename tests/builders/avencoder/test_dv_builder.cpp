@@ -1,5 +1,7 @@
-// The DV builder: the target chosen by the profile's frame, the picture always padded out to
-// that frame without changing the user's choice, and nothing of the encoder's own options.
+// The DV builder: the target chosen by the profile's frame, the picture always fitted as shown
+// into that frame (its pixels as wide as the flagged aspect makes them) and padded out, without
+// changing the user's choice, the audio made to start with the picture, and nothing of the
+// encoder's own options.
 
 #include "AVBuilderRun.h"
 
@@ -22,13 +24,17 @@ struct DVRun : BuilderRun
 
 } // namespace
 
-TEST(DVFileBuilder, PlainItemGivesTheTargetAndNothingElse)
+// A 4:3 picture in a PAL frame flagged 4:3 by its own shape: its pixels are 16:15, so it takes
+// the frame's whole 720 x 576.
+TEST(DVFileBuilder, PlainItemFillsThePALFrameAndItsAudioStartsWithThePicture)
 {
     DVRun dv("keep origin");
     const ArgumentPtr argument = dv.run();
     ASSERT_TRUE(argument);
-    EXPECT_EQ(words(argument.get()), (QStringList{"encoder", "-d", "-y", "-i", "/media/clip.mp4", "-target", "pal-dv",
-                                                  "-sn", "-f", "dv", dv.output("dv")}));
+    EXPECT_EQ(words(argument.get()),
+              (QStringList{"encoder", "-d", "-y", "-i", "/media/clip.mp4", "-target", "pal-dv", "-filter_complex",
+                           "[0:#1]scale=720:576,pad=720:576:(ow-iw)/2:(oh-ih)/2[video]", "-filter:a",
+                           "aresample=first_pts=0", "-map", "[video]", "-map", "0:#2", "-sn", "-f", "dv", dv.output("dv")}));
     EXPECT_EQ(argument->endpos, 100);
 }
 
@@ -49,8 +55,9 @@ TEST(DVFileBuilder, PictureIsPaddedToTheFrameWhateverTheUserChose)
         dv.item->setting()->setAutoExpandToProfile(chosen);
         dv.choose(dv.item->profile()->videoAspect(), "16x9");
         const QStringList w = dv.runWords();
+        // An NTSC frame flagged 16:9 has pixels 32:27 wide: a 4:3 picture is 540 of them wide.
         EXPECT_EQ(valueOf(w, QStringLiteral("-filter_complex")),
-                  QStringLiteral("[0:#1]scale=640:480,pad=720:480:(ow-iw)/2:(oh-ih)/2[video]"));
+                  QStringLiteral("[0:#1]scale=540:480,pad=720:480:(ow-iw)/2:(oh-ih)/2[video]"));
         EXPECT_EQ(valueOf(w, QStringLiteral("-aspect")), QStringLiteral("16:9"));
         EXPECT_EQ(dv.item->setting()->autoExpandToProfile(), chosen);
         EXPECT_TRUE(w.join(' ').contains(QStringLiteral("-map [video] -map 0:#2 -sn -f dv")));
@@ -67,4 +74,16 @@ TEST(DVFileBuilder, WritesNoCodecRateOrAudioOptions)
     for (const char *option : {"-c:v", "-b:v", "-r", "-c:a", "-b:a", "-ar", "-ac"})
         EXPECT_FALSE(w.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(valueOf(w, QStringLiteral("-filter_complex")).endsWith(QStringLiteral("setpts=N/(FRAME_RATE*TB)[video]")));
+}
+
+// The audio is made to start with the picture (a DV frame carries its own share of it); a changed
+// volume follows, and a source without sound gets no audio filter.
+TEST(DVFileBuilder, AudioStartsWithThePictureAndKeepsItsVolume)
+{
+    DVRun loud("720x576");
+    loud.item->setting()->setVolume(200);
+    EXPECT_EQ(valueOf(loud.runWords(), QStringLiteral("-filter:a")), QStringLiteral("aresample=first_pts=0,volume=2[audio]"));
+    DVRun silent("720x576");
+    silent.item->audioTracks().clear();
+    EXPECT_FALSE(silent.runWords().contains(QStringLiteral("-filter:a")));
 }

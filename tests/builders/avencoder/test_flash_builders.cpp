@@ -16,9 +16,10 @@ const QStringList kFlashX264Words = {
     "-sc_threshold", "40", "-i_qfactor", "0.71", "-b_strategy", "1", "-qcomp", "0.6", "-qdiff", "4",
     "-bf", "3", "-coder", "1", "-refs", "3", "-direct-pred", "1", "-trellis", "1", "-wpredp", "2"};
 
+// A 16:9 picture, the shape the word-for-word vector flags.
 ItemFacts flashItem(const char *profile)
 {
-    return {.duration = 60.0f, .profile = QString::fromLatin1(profile)};
+    return {.size = {640, 360}, .duration = 60.0f, .profile = QString::fromLatin1(profile)};
 }
 
 } // namespace
@@ -112,7 +113,7 @@ TEST(F4VFileBuilder, ThreadCountOtherThanTheMachinesFollowsTheInput)
     BuilderRun subtitled(Video_To_F4V_With_AVEncoder, flashItem("Video_F4V.plist"));
     subtitled.cpuCore = machine + 1;
     subtitled.trim(0.25f, 0.75f);
-    subtitled.item->addExtraSubtitle(QStringLiteral("/media/clip.srt"));
+    addSubtitleFile(*subtitled.item, subtitled.out.path());
     subtitled.item->setting()->setSubtitleIndex(0);
     const ArgumentPtr argument = subtitled.run();
     ASSERT_TRUE(argument);

@@ -114,17 +114,19 @@ TEST(H264FileBuilder, TrimGoesBeforeTheInputUnlessASubtitleIsBurntIn)
     QStringList w = words(argument.get());
     EXPECT_EQ(w.mid(3, 6), (QStringList{"-ss", "25", "-t", "50", "-i", "/media/clip.mp4"}));
     EXPECT_EQ(argument->endpos, 50);
-    EXPECT_EQ(w.mid(w.size() - 3, 2), (QStringList{"-map_chapters", "-1"}));
+    // The trim bounds the input; the output is bounded too, so that the chapters end with it.
+    EXPECT_EQ(w.mid(w.size() - 3, 2), (QStringList{"-t", "50"}));
 
     // A subtitle burnt in reads the input's own timestamps: the trim follows the input (and the
     // thread count), and the graph's output is mapped.
-    build.item->addExtraSubtitle(QStringLiteral("/media/clip.srt"));
+    addSubtitleFile(*build.item, build.out.path());
     build.item->setting()->setSubtitleIndex(0);
     build.cpuCore = 3;
     argument = build.run();
     ASSERT_TRUE(argument);
     w = words(argument.get());
     EXPECT_EQ(w.mid(3, 8), (QStringList{"-i", "/media/clip.mp4", "-threads", "3", "-ss", "25", "-t", "50"}));
+    EXPECT_EQ(w.count(QStringLiteral("-t")), 1);
 }
 
 TEST(H264FileBuilder, TrimOfLessThanASecondIsRefused)
@@ -162,6 +164,30 @@ TEST(H264FileBuilder, FrameRateAspectContainerAndPixelFormat)
     Build yuv;
     yuv.item->videoTracks().first()->codec = QStringLiteral("2vuy");
     EXPECT_TRUE(comesBefore(yuv.runWords(), QStringLiteral("-pix_fmt"), QStringLiteral("-f")));
+}
+
+// The level word is one the stream keeps: 3.0 for a picture it holds, the lowest that holds a
+// larger one at the rate the vector gives (the picture as the filters hand it over, turned or
+// cropped).
+TEST(H264FileBuilder, LevelHoldsThePictureAtItsRate)
+{
+    struct Row { QSize size; const char *resolution; const char *rate; int rotation; const char *level; };
+    const Row rows[] = {
+        {{640, 360}, "keep origin", "keep origin", 0, "30"},
+        {{1280, 720}, "keep origin", "keep origin", 0, "31"},
+        {{640, 360}, "1280x720", "29.97", 0, "31"},
+        {{1920, 1080}, "keep origin", "25", 0, "40"},
+        {{1920, 1080}, "854x480", "29.97", 0, "31"},
+        {{1920, 1080}, "720x480", "keep origin", 90, "30"},
+    };
+    for (const Row &row : rows) {
+        Build build({.size = row.size});
+        build.item->profile()->videoResolution()->setCurrentValue(QString::fromLatin1(row.resolution));
+        build.item->profile()->videoFrameRate()->setCurrentValue(QString::fromLatin1(row.rate));
+        build.item->setRotationAngle(row.rotation);
+        EXPECT_EQ(valueOf(build.runWords(), QStringLiteral("-level")), QLatin1String(row.level))
+            << row.size.width() << "x" << row.size.height() << " into " << row.resolution;
+    }
 }
 
 TEST(H264FileBuilder, TagsVolumeAndSafeModeFilter)

@@ -25,9 +25,8 @@ TEST(ProResFileBuilder, HQItemGivesTheVectorWordForWord)
     EXPECT_EQ(words(argument.get()),
               (QStringList{"encoder", "-d", "-y", "-i", "/media/clip.mp4", "-c:v", "prores", "-qmin", "2", "-qmax",
                            "15", "-qscale:v", "1", "-profile:v", "3", "-c:a", "libfdk_aac", "-b:a", "256k", "-ar",
-                           "48000", "-ac", "2", "-sn", "-pix_fmt", "yuv422p10le", "-f", "mov", "-map_chapters", "-1",
-                           hq.output("mov")}));
-    EXPECT_EQ(argument->argc, 31);
+                           "48000", "-ac", "2", "-sn", "-pix_fmt", "yuv422p10le", "-f", "mov", hq.output("mov")}));
+    EXPECT_EQ(argument->argc, 29);
     EXPECT_EQ(argument->endpos, 90);
 }
 
@@ -77,7 +76,7 @@ TEST(ProResFileBuilder, ThreadCountOtherThanTheMachines)
         BuilderRun run(Video_To_ProRes422LT_With_AVEncoder, proresItem());
         run.cpuCore = cores;
         run.trim(0.0f, 0.5f);
-        run.item->addExtraSubtitle(QStringLiteral("/media/clip.srt"));
+        addSubtitleFile(*run.item, run.out.path());
         run.item->setting()->setSubtitleIndex(0);
         EXPECT_EQ(run.runWords().mid(3, 8), (QStringList{"-i", "/media/clip.mp4", "-threads", QString::number(cores),
                                                          "-ss", "0", "-t", "50"}));

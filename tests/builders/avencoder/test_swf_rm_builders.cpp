@@ -20,7 +20,7 @@ TEST(RMFileBuilder, TrimmedItemWithATitleGivesTheVectorWordForWord)
     EXPECT_EQ(words(argument.get()),
               (QStringList{"encoder", "-d", "-y", "-ss", "150", "-t", "150", "-i", "/media/clip.mp4", "-b:v", "800k",
                            "-c:v", "rv20", "-c:a", "ac3", "-b:a", "128k", "-ar", "44100", "-ac", "2", "-metadata",
-                           "title=Harbour", "-sn", "-f", "rm", "-map_chapters", "-1", rm.output("rm")}));
+                           "title=Harbour", "-sn", "-f", "rm", "-t", "150", rm.output("rm")}));
     EXPECT_EQ(argument->argc, 29);
     EXPECT_EQ(argument->endpos, 150);
 }

@@ -52,6 +52,14 @@ int failingExtraction(const char *, int, const char *)
     return 1;
 }
 
+// The stream position the last recording extraction was asked for.
+int extractedIndex = -1;
+int recordingExtraction(const char *input, int index, const char *output)
+{
+    extractedIndex = index;
+    return fakeExtraction(input, index, output);
+}
+
 } // namespace
 
 TEST(VideoFilterChain, NothingToFilterGivesNoGraph)
@@ -153,6 +161,60 @@ TEST(PictureGeometry, EveryPieceGivesAValidPicture)
     EXPECT_EQ(g.scalePiece + g.padPiece, QStringLiteral("scale=304:204,pad=352:204:(ow-iw)/2:(oh-ih)/2,"));
 }
 
+// The picture is fitted as it is shown: the source's pixels (a DVD's 64:45) and the frame's (as
+// its flagged aspect makes them) are applied, so a round thing stays round; an output that
+// shows only square pixels gets them.
+TEST(PictureGeometry, KeepsThePicturesShapeAsShown)
+{
+    struct Row
+    {
+        const char *name;
+        QSize source;
+        double sourcePixel;
+        const char *resolution;
+        bool expand;
+        double frameAspect;
+        bool squarePixels;
+        int rotation;
+        const char *pieces;  // scale, orientation and pad
+        QSize output;
+    };
+    const Row rows[] = {
+        {"DVD rip into a square 640x360 frame", {720, 576}, 64.0 / 45, "640x360", false, 0, false, 0, "scale=640:360,", {640, 360}},
+        {"DVD rip kept, pixels and all", {720, 576}, 64.0 / 45, "keep origin", false, 0, false, 0, "", {720, 576}},
+        {"DVD rip kept for square pixels", {720, 576}, 64.0 / 45, "keep origin", false, 0, true, 0, "scale=1024:576,", {1024, 576}},
+        {"DVD rip flagged with its own shape", {720, 576}, 64.0 / 45, "keep origin", false, 16.0 / 9, false, 0, "", {720, 576}},
+        {"16:9 into a PAL DVD frame flagged 16:9", {640, 360}, 1, "720x576", true, 16.0 / 9, false, 0,
+         "scale=720:576,pad=720:576:(ow-iw)/2:(oh-ih)/2,", {720, 576}},
+        {"4:3 into an NTSC frame flagged 16:9", {640, 480}, 1, "720x480", true, 16.0 / 9, false, 0,
+         "scale=540:480,pad=720:480:(ow-iw)/2:(oh-ih)/2,", {720, 480}},
+        {"DVD rip into an NTSC frame flagged 4:3", {720, 576}, 64.0 / 45, "720x480", true, 4.0 / 3, false, 0,
+         "scale=720:360,pad=720:480:(ow-iw)/2:(oh-ih)/2,", {720, 480}},
+        {"a flag of the picture's own shape, not padded", {640, 360}, 1, "640x480", false, 16.0 / 9, false, 0,
+         "scale=640:360,", {640, 360}},
+        {"4:3 into 640x480 flagged 16:9, padded though not asked", {320, 240}, 1, "640x480", false, 16.0 / 9, false, 0,
+         "scale=480:480,pad=640:480:(ow-iw)/2:(oh-ih)/2,", {640, 480}},
+        {"4:3 kept and flagged 16:9", {320, 240}, 1, "keep origin", false, 16.0 / 9, false, 0,
+         "scale=240:240,pad=320:240:(ow-iw)/2:(oh-ih)/2,", {320, 240}},
+        {"a flag square pixels cannot show", {640, 480}, 1, "640x360", false, 16.0 / 9, true, 0, "scale=480:360,", {480, 360}},
+        {"DVD rip turned a quarter into 640x480", {720, 576}, 64.0 / 45, "640x480", false, 0, false, 90,
+         "scale=480:272,transpose=dir=1,", {270, 480}},
+    };
+    for (const Row &row : rows) {
+        PictureEdits edits;
+        edits.sourceSize = row.source;
+        edits.sourcePixelAspect = row.sourcePixel;
+        edits.resolution = QString::fromLatin1(row.resolution);
+        edits.expandToFrame = row.expand;
+        edits.frameAspect = row.frameAspect;
+        edits.squarePixels = row.squarePixels;
+        edits.rotation = row.rotation;
+        const PictureGeometry g = pictureGeometry(edits);
+        EXPECT_EQ(g.scalePiece + g.orientationPiece + g.padPiece, QString::fromLatin1(row.pieces)) << row.name;
+        EXPECT_EQ(g.outputSize, row.output) << row.name;
+    }
+}
+
 TEST(VideoFilterChain, PictureSubtitlesOverlayTheBottomCentre)
 {
     Chain large({640, 480}, "1280x720");
@@ -201,18 +263,55 @@ TEST(VideoFilterChain, SubtitleFileAndWatermarkChainInOrder)
 
 TEST(VideoFilterChain, InnerTextSubtitleIsTakenOutFirst)
 {
-    Chain chain({640, 480});
-    auto text = std::make_shared<DNTSubtitle>();
-    text->sid = 3;
-    text->codecID = QStringLiteral("S_TEXT/UTF8");
-    chain.item->subtitleTracks() << text;
-    chain.item->setting()->setSubtitleIndex(0);
+    // Every kind of text stream is burnt from its words; a picture one is laid over as it is.
+    struct Kind { const char *codecID; bool text; };
+    for (const Kind &kind : {Kind{"S_TEXT/UTF8", true}, Kind{"S_TEXT/ASS", true}, Kind{"D_WEBVTT/SUBTITLES", true},
+                             Kind{"tx3g", true}, Kind{"text", true}, Kind{"S_VOBSUB", false}}) {
+        Chain chain({640, 480});
+        auto stream = std::make_shared<DNTSubtitle>();
+        stream->sid = 3;
+        stream->codecID = QString::fromLatin1(kind.codecID);
+        chain.item->subtitleTracks() << stream;
+        chain.item->setting()->setSubtitleIndex(0);
+        SetAVSubtitleExtractor(fakeExtraction);
+        const QString graph = chain.graph();
+        SetAVSubtitleExtractor(nullptr);
+        EXPECT_EQ(QRegularExpression(QStringLiteral("^\\[0:#1\\]null\\[VA\\];\\[VA\\]subtitles=filename=.+\\.srt\\[video\\]$"))
+                      .match(graph).hasMatch(),
+                  kind.text) << kind.codecID << ": " << graph.toStdString();
+    }
+}
 
-    SetAVSubtitleExtractor(fakeExtraction);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\[0:#1\\]null\\[VA\\];\\[VA\\]subtitles=filename=.+\\.srt\\[video\\]$"))
-                    .match(chain.graph()).hasMatch()) << chain.graph().toStdString();
-    // A subtitle that cannot be taken out is left out; the rest of the conversion goes on.
+TEST(VideoFilterChain, InnerTextSubtitleThatCannotBeTakenOutFailsTheGraph)
+{
+    QTemporaryDir dir;
+    const QString srt = dir.filePath(QStringLiteral("x.srt"));
+    writeText(srt, QByteArray("1\n00:00:00,500 --> 00:00:01,500\nText\n"));
+    Chain chain({640, 480});
+    // The movie's second text stream, after a side-car file in the item's list: the engine is
+    // asked for its position among the movie's own streams.
+    chain.item->addExtraSubtitle(srt);
+    for (const char *codec : {"S_TEXT/UTF8", "tx3g"}) {
+        auto stream = std::make_shared<DNTSubtitle>();
+        stream->codecID = QString::fromLatin1(codec);
+        chain.item->subtitleTracks() << stream;
+    }
+    chain.item->setting()->setSubtitleIndex(2);
+    SetAVSubtitleExtractor(recordingExtraction);
+    EXPECT_FALSE(chain.graph().isNull());
+    EXPECT_EQ(extractedIndex, 1);
+
+    // Left out, the conversion would look finished without the subtitle asked for.
     SetAVSubtitleExtractor(failingExtraction);
-    EXPECT_TRUE(chain.graph().isNull());
+    QString failure;
+    EXPECT_TRUE(GenVideoFilterChain(*chain.item, chain.options, {}, true, &failure).isNull());
+    EXPECT_TRUE(failure.contains(QLatin1String("cannot be taken out to be burnt in"))) << failure.toStdString();
     SetAVSubtitleExtractor(nullptr);
+
+    // So does a subtitle file that cannot be read.
+    QFile::remove(srt);
+    chain.item->setting()->setSubtitleIndex(0);
+    failure.clear();
+    EXPECT_TRUE(GenVideoFilterChain(*chain.item, chain.options, {}, true, &failure).isNull());
+    EXPECT_TRUE(failure.contains(QLatin1String("cannot be read to be burnt in"))) << failure.toStdString();
 }

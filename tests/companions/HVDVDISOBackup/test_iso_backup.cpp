@@ -1,4 +1,5 @@
 #include "convert/engine/DNISOBackUpCore.h"
+#include "core/platform/DNBundle.h"
 #include "support/fixturecopy.h"
 #include "support/paths.h"
 #include "support/process.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 
 namespace {
 std::atomic<int> startedNotices{0};
@@ -139,6 +141,61 @@ TEST(ISOBackupFailures, AnEncryptedDiscIsRefusedRatherThanCopiedUnplayable)
     ASSERT_TRUE(marked);
     EXPECT_NE(runBackup(disc, out.filePath(QStringLiteral("x.iso")), 10, countStarts), 0);
     EXPECT_TRUE(leftovers(out.path()).isEmpty());
+}
+
+// Copies whose data the IFO files do not account for: the tool names what is missing and makes
+// no image (an image maker would fill the gap with bytes that were never on the disc). A disc
+// without backup IFOs is whole: the copy carries its IFOs twice.
+TEST(ISOBackupFailures, ADamagedSourceNamesWhatIsMissingAndMakesNoImage)
+{
+    const auto cut = [](const QString &path, qint64 size) {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) && file.resize(size < 0 ? file.size() + size : size);
+    };
+    struct Damage
+    {
+        const char *fixture;
+        std::function<bool(const QString &)> apply;
+        const char *named;   // empty: the copy is whole
+    } damages[] = {
+        {"dvd/ntsc", [](const QString &d) { return QFile::remove(d + "/VIDEO_TS/VTS_01_1.VOB"); },
+         "VTS_01_1.VOB is missing or empty"},
+        {"dvd/ntsc", [&](const QString &d) { return cut(d + "/VIDEO_TS/VTS_01_1.VOB", 0); }, "VTS_01_1.VOB is missing or empty"},
+        {"dvd/ntsc", [&](const QString &d) { return cut(d + "/VIDEO_TS/VTS_01_1.VOB", 437 * 2048); },
+         "VTS_01_1.VOB holds 437 of the 4377 sectors its IFO gives: 8.1 MB are missing"},
+        {"dvd/ntsc", [&](const QString &d) { return cut(d + "/VIDEO_TS/VTS_01_1.VOB", -2048); },
+         "VTS_01_1.VOB holds 4376 of the 4377 sectors"},
+        {"dvd/ntsc",
+         [&](const QString &d) { return cut(d + "/VIDEO_TS/VTS_01_0.IFO", 4096) && cut(d + "/VIDEO_TS/VTS_01_0.BUP", 4096); },
+         "VTS_01_0.IFO (4096 bytes) and its backup VTS_01_0.BUP (4096 bytes) are damaged or cut short"},
+        {"dvd/ntsc", [&](const QString &d) { return cut(d + "/VIDEO_TS/VTS_01_0.IFO", 4096); },
+         "VTS_01_0.IFO holds 4096 of the 12288 bytes its header gives"},
+        {"dvd/ntsc", [&](const QString &d) { return cut(d + "/VIDEO_TS/VIDEO_TS.BUP", 2048); },
+         "VIDEO_TS.BUP holds 2048 of the 6144 bytes"},
+        {"dvd/ntsc.iso", [&](const QString &d) { return cut(d, -500 * 2048); }, "VTS_01_0.BUP cannot be read to its end"},
+        {"dvd/ntsc",
+         [](const QString &d) {
+             return QFile::remove(d + "/VIDEO_TS/VIDEO_TS.BUP") && QFile::remove(d + "/VIDEO_TS/VTS_01_0.BUP");
+         },
+         ""},
+    };
+    const QString tool = DNBundle::pathForCompanion(QStringLiteral("HVDVDISOBackup"));
+    for (const Damage &damage : damages) {
+        SCOPED_TRACE(damage.named);
+        QTemporaryDir work, out;
+        const QString disc = testsupport::copyFixture(QString::fromLatin1(damage.fixture), work.path());
+        ASSERT_TRUE(damage.apply(disc));
+        const QString image = out.filePath(QStringLiteral("x.iso"));
+        const auto run = testsupport::runProcess(tool, {disc, image, QStringLiteral("iso")});
+        if (*damage.named) {
+            EXPECT_NE(run.exitCode, 0);
+            EXPECT_TRUE(run.output.contains(QByteArray("the DVD's data is damaged: ") + damage.named)) << run.output.toStdString();
+            EXPECT_TRUE(leftovers(out.path()).isEmpty());
+        } else {
+            EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+            EXPECT_EQ(listDisc(image).lengths.size(), 3u);
+        }
+    }
 }
 
 TEST(ISOBackupFailures, AStoppedBackupFailsAndLeavesNoPartialFiles)

@@ -105,6 +105,9 @@ TEST(PlayerDump, ProgressLines)
     const Case cases[] = {
         {"dump: 1892352 bytes written (~43.2%)", 2, 1892352, 43.2f},
         {"dump: 4382720 bytes written to '/tmp/d.vob'.", 1, 4382720, -1},
+        // Figures beyond what they can mean are not read.
+        {"dump: 99999999999999999999 bytes written (~43.2%)", 0, -1, -1},
+        {"dump: 5 bytes written (~8.9e89%)", 1, 5, -1},
         {"dumping stream", 0, -1, -1},
         {"Core dumped ;)", 0, -1, -1},
         {"Playing dvd://3.", 0, -1, -1},

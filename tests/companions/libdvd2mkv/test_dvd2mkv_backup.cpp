@@ -4,6 +4,7 @@
 #include "support/paths.h"
 #include "support/process.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
@@ -11,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace {
 std::atomic<int> startedNotices{0};
@@ -150,6 +153,49 @@ TEST(MatroskaBackupStop, AStoppedBackupFails)
     QTemporaryDir out;
     EXPECT_NE(runBackup(backupVector(out.filePath(QStringLiteral("x.mkv"))), 0, stopOnStart), 0);
     EXPECT_EQ(DVD2MKV_Unload(), 0);
+}
+
+// The folder $TMPDIR names for a running HandBrakeCLI, read from its environment; empty when none
+// runs.
+QString engineTemporaryFolder()
+{
+    for (const qint64 pid : testsupport::descendantProcesses(QStringLiteral("HandBrakeCLI"))) {
+        QFile environment(QStringLiteral("/proc/%1/environ").arg(pid));
+        if (!environment.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &entry : environment.readAll().split('\0'))
+            if (entry.startsWith("TMPDIR="))
+                return QFile::decodeName(entry.mid(7));
+    }
+    return {};
+}
+
+// HandBrakeCLI keeps its "hb.<pid>" folder in a temporary folder of the pass's own, which goes
+// with the pass: nothing is left in $TMPDIR after a backup, whole or stopped.
+TEST(MatroskaBackupTemporaryFolder, GoesWithThePass)
+{
+    QTemporaryDir out;
+    QTemporaryDir temporary;
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    std::atomic<bool> done{false};
+    QString seen;
+    std::thread watch([&] {
+        while (!done && seen.isEmpty()) {
+            seen = engineTemporaryFolder();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    EXPECT_EQ(runBackup(backupVector(out.filePath(QStringLiteral("x.mkv"))), 0, countStarts), 0);
+    done = true;
+    watch.join();
+    DVD2MKV_Unload();
+    EXPECT_TRUE(seen.startsWith(temporary.path() + QStringLiteral("/dvd2mkv-"))) << seen.toStdString();
+    EXPECT_TRUE(QDir(temporary.path()).isEmpty());
+    EXPECT_NE(runBackup(backupVector(out.filePath(QStringLiteral("y.mkv"))), 0, stopOnStart), 0);
+    DVD2MKV_Unload();
+    EXPECT_TRUE(QDir(temporary.path()).isEmpty());
+    qputenv("TMPDIR", saved);
 }
 
 TEST(MatroskaBackupLibrary, AMissingLibraryFailsThePassNotTheProgram)

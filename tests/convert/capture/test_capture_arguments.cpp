@@ -1,5 +1,5 @@
 // What a capture run asks of ffmpeg and what the device lists read: the sources' input words,
-// the movie's size bound by the preset, and the PulseAudio listing.
+// the movie's timeline, rate and size bound by the preset, and the PulseAudio listing.
 #include "convert/capture/DNCaptureDevices.h"
 #include "convert/capture/DNCapturePlan.h"
 #include "convert/capture/DNScreenCaptureSource.h"
@@ -44,6 +44,42 @@ TEST(CaptureArguments, ScreenWholeDisplayOrRegion)
     EXPECT_EQ(valueAfter(words, QStringLiteral("-f"), 1), QStringLiteral("pulse"));
     EXPECT_EQ(valueAfter(words, QStringLiteral("-i"), 1), QStringLiteral("alsa_output.monitor"));
     EXPECT_TRUE(region.hasAudio());
+    // A few pictures wait for the engine, many sound packets.
+    EXPECT_EQ(valueAfter(words, QStringLiteral("-thread_queue_size"), 0), QStringLiteral("4"));
+    EXPECT_EQ(valueAfter(words, QStringLiteral("-thread_queue_size"), 1), QStringLiteral("512"));
+}
+
+TEST(CaptureArguments, AMovieRunsOnOneTimelineFromItsStartAtAConstantRate)
+{
+    DNCapturePlan plan;
+    DNScreenCaptureInput input;
+    input.display = QStringLiteral(":7");
+    input.framesPerSecond = 12;
+    input.audioSource = QStringLiteral("mic");
+    plan.source = std::make_shared<DNScreenCaptureSource>(input);
+    plan.moviePath = QStringLiteral("/tmp/.movie.mov");
+    plan.timelineOriginMicroseconds = 1700000000012345;
+    const QStringList words = DNCaptureArguments(plan);
+    // Both inputs counted from the run's start, and kept there.
+    for (int input = 0; input < 2; ++input) {
+        const qsizetype i = words.indexOf(QStringLiteral("-i"), input == 0 ? 0 : words.indexOf(QStringLiteral("-i")) + 1);
+        ASSERT_GT(i, 2);
+        EXPECT_EQ(words.at(i - 2), QStringLiteral("-itsoffset"));
+        EXPECT_EQ(words.at(i - 1), QStringLiteral("-1700000000.012345"));
+    }
+    EXPECT_GT(words.indexOf(QStringLiteral("-copyts")), words.lastIndexOf(QStringLiteral("-i")));
+    EXPECT_EQ(valueAfter(words, QStringLiteral("-fps_mode:v")), QStringLiteral("cfr"));
+    EXPECT_EQ(valueAfter(words, QStringLiteral("-r:v")), QStringLiteral("12"));
+    // A camera gives its own rate: the movie takes 30; its pictures are stamped by the wall clock.
+    plan.source = std::make_shared<DNCameraCaptureSource>(QStringLiteral("/dev/video0"), QString());
+    const QStringList camera = DNCaptureArguments(plan);
+    EXPECT_EQ(valueAfter(camera, QStringLiteral("-r:v")), QStringLiteral("30"));
+    EXPECT_EQ(valueAfter(camera, QStringLiteral("-use_wallclock_as_timestamps")), QStringLiteral("1"));
+    // A run that only previews keeps the inputs' own times.
+    plan.moviePath.clear();
+    plan.timelineOriginMicroseconds = 0;
+    plan.previewSize = QSize(160, 90);
+    EXPECT_FALSE(DNCaptureArguments(plan).contains(QStringLiteral("-itsoffset")));
 }
 
 TEST(CaptureArguments, MovieAndPreviewOutputs)

@@ -1,7 +1,8 @@
 // The recording pipeline both recorders share, run for real with ffmpeg's own test pictures and
 // tone as the source (the one thing not exercised is opening a camera or the screen): movies of
-// the right size, length and streams under their own names, hidden names while recording,
-// playable or nothing when stopped early or killed, and the live preview and sound level.
+// the right size and streams, as long as recorded, under their own names, hidden names while
+// recording, playable or nothing when stopped early or killed, and the live preview and sound
+// level.
 #include "convert/capture/DNCaptureRun.h"
 #include "convert/capture/DNCaptureSession.h"
 #include "convert/capture/DNRecordingName.h"
@@ -63,14 +64,15 @@ TEST(CapturePipeline, AThreeSecondRecordingHasItsSizeLengthAndSound)
     s.session.startRunning();
     ASSERT_TRUE(capturetest::waitFor([&] { return !s.frames.empty(); }));
     const QString finalPath = s.record(folder.path());
-    ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 1.0; }));
     // While it records, the movie exists only under its hidden name.
+    ASSERT_TRUE(capturetest::waitFor([&] { return !entries(folder.path()).isEmpty(); }));
     EXPECT_FALSE(QFileInfo::exists(finalPath));
     const QStringList during = entries(folder.path());
     ASSERT_EQ(during.size(), 1);
     EXPECT_TRUE(during.first().startsWith(QLatin1Char('.')));
     ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 3.0; }));
     s.session.stopRecording();
+    const double recorded = s.session.recordedSeconds();
     ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
 
     ASSERT_TRUE(s.results.front().finished) << s.results.front().problem.toStdString();
@@ -82,7 +84,7 @@ TEST(CapturePipeline, AThreeSecondRecordingHasItsSizeLengthAndSound)
     EXPECT_EQ(video.value(QStringLiteral("height")).toInt(), 240);
     EXPECT_EQ(video.value(QStringLiteral("codec_name")).toString(), QStringLiteral("h264"));
     EXPECT_EQ(testsupport::codecsOf(probe, QStringLiteral("audio")), QStringList{QStringLiteral("aac")});
-    EXPECT_NEAR(testsupport::durationOf(probe), 3.0, 0.3);
+    capturetest::expectRecordedLength(finalPath, recorded, 25);
     // The preview goes on after the recording.
     s.frames.clear();
     EXPECT_TRUE(capturetest::waitFor([&] { return !s.frames.empty(); }));
@@ -96,12 +98,10 @@ TEST(CapturePipeline, StoppedEarlyItIsPlayable)
     const QString finalPath = s.record(folder.path());
     ASSERT_TRUE(capturetest::waitFor([&] { return s.session.recordedSeconds() >= 0.5; }));
     s.session.stopRecording();
+    const double recorded = s.session.recordedSeconds();
     ASSERT_TRUE(capturetest::waitFor([&] { return s.finished(); }));
     ASSERT_TRUE(s.results.front().finished);
-    const QJsonObject probe = testsupport::ffprobe(finalPath);
-    EXPECT_GT(testsupport::durationOf(probe), 0.3);
-    EXPECT_LT(testsupport::durationOf(probe), 2.0);
-    EXPECT_FALSE(testsupport::firstStream(probe, QStringLiteral("video")).isEmpty());
+    capturetest::expectRecordedLength(finalPath, recorded, 25);
 }
 
 TEST(CapturePipeline, EndingTheSessionFinishesTheRecordingFirst)
@@ -130,7 +130,7 @@ TEST(CapturePipeline, AKilledEngineLeavesNothing)
     plan.moviePath = DNRecordingFile::hiddenPathIn(folder.path(), QStringLiteral("killed"));
     const QString finalPath = folder.path() + QStringLiteral("/killed.mov");
     ASSERT_TRUE(run.start(plan, [finalPath] { return finalPath; }));
-    ASSERT_TRUE(capturetest::waitFor([&] { return run.recordedSeconds() >= 1.0; }));
+    ASSERT_TRUE(capturetest::waitFor([&] { return run.writtenSeconds() >= 1.0; }));
     // As a crash or the system would end it: no chance to write the movie's index.
     ::kill(pid_t(run.processID()), SIGKILL);
     ASSERT_TRUE(capturetest::waitFor([&] { return ending.has_value(); }));

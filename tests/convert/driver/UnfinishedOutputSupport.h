@@ -1,8 +1,9 @@
 #pragma once
 
-// What the tests of unfinished outputs share: every entry of a folder (hidden ones too), the one
-// whole output a finished run leaves, and a watch that sees every final name the moment it
-// appears, so that a file seen under its final name before it was whole is caught.
+// What the tests of unfinished outputs share: an engine held where it stands, every entry of a
+// folder (hidden ones too), the one whole output a finished run leaves, and a watch that sees
+// every final name the moment it appears, so that a file seen under its final name before it was
+// whole is caught.
 
 #include "DriverTestSupport.h"
 
@@ -14,10 +15,35 @@
 #include <QMap>
 
 #include <atomic>
+#include <csignal>
 #include <mutex>
 #include <thread>
 
 namespace drivertest {
+
+// The state letter of a process ('T' when held), 0 when it is gone.
+inline char processState(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    const qsizetype at = line.lastIndexOf(')') + 2;
+    return at > 1 && at < line.size() ? line.at(at) : 0;
+}
+
+// Stops the process (SIGSTOP) and waits until it is held; false when it ended first.
+inline bool holdProcess(qint64 pid)
+{
+    ::kill(pid_t(pid), SIGSTOP);
+    for (int wait = 0; wait < 5000; ++wait) {
+        const char state = processState(pid);
+        if (state != 'R' && state != 'S' && state != 'D')
+            return state == 'T';
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return false;
+}
 
 // Everything in folder, hidden entries and folders included.
 inline QStringList entriesIn(const QString &folder)

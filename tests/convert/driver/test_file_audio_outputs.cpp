@@ -128,3 +128,38 @@ TEST_F(AudioOutput, KeepsTheTrimWindowAndTheVolume)
     // Half the amplitude is 6 dB less.
     EXPECT_NEAR(loud->rmsDb - soft->rmsDb, 6.0, 1.0);
 }
+
+// Each of OGG's bitrates gives its own rate (a quality word would override them all), and AIFF
+// takes the profile's channel count (here from a 5.1 source).
+TEST_F(AudioOutput, OGGTakesTheChosenBitrateAndAIFFTheChosenChannels)
+{
+    const auto bitRateOf = [](const QString &output) {
+        return testsupport::ffprobe(output).value(QStringLiteral("format")).toObject().value(QStringLiteral("bit_rate"))
+            .toString().toDouble() / 1000.0;
+    };
+    double lower = 0;
+    for (const char *kbps : {"96", "128", "160", "192", "256"}) {
+        SCOPED_TRACE(kbps);
+        const QString output = convertWith(
+            "fileroad/noise.mp4",
+            [&](DNFileNode &item) { item.profile()->audioQuality()->setCurrentValue(QString::fromLatin1(kbps)); },
+            "Audio_OGG.plist");
+        ASSERT_FALSE(output.isEmpty());
+        // Vorbis's average stays below the one asked for on this sound, but each step up shows.
+        const double rate = bitRateOf(output);
+        EXPECT_GT(rate, lower * 1.1);
+        EXPECT_LE(rate, QByteArray(kbps).toDouble() * 1.1);
+        lower = rate;
+    }
+
+    for (const char *channels : {"2", "1"}) {
+        SCOPED_TRACE(channels);
+        const QString output = convertWith(
+            "fileroad/odd_718x478.mp4",
+            [&](DNFileNode &item) { item.profile()->audioChannel()->setCurrentValue(QString::fromLatin1(channels)); },
+            "Audio_AIFF.plist");
+        ASSERT_FALSE(output.isEmpty());
+        const QJsonObject audio = testsupport::firstStream(testsupport::ffprobe(output), QStringLiteral("audio"));
+        EXPECT_EQ(audio.value(QStringLiteral("channels")).toInt(), QByteArray(channels).toInt());
+    }
+}

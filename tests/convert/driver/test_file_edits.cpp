@@ -115,8 +115,9 @@ TEST_F(FileEdits, VolumeScalesTheLevel)
     }
 }
 
-// Subtitles from a text stream and from side-car files in three character sets are burnt into
-// the lower part of the picture; the same conversion without one leaves it plain.
+// Subtitles from a text stream of every kind a movie holds (SubRip, ASS and WebVTT in Matroska,
+// the timed text of MP4 and QuickTime) and from side-car files in three character sets are burnt
+// into the lower part of the picture; the same conversion without one leaves it plain.
 TEST_F(FileEdits, SubtitlesAreBurntIn)
 {
     const QString plain = convertWith("fileroad/sidecar/movie.mp4", [](DNFileNode &item) {
@@ -129,6 +130,10 @@ TEST_F(FileEdits, SubtitlesAreBurntIn)
     struct Row { const char *name; const char *source; const char *sideCar; };
     const Row rows[] = {
         {"inner text stream", "fileroad/subtitle.mkv", ""},
+        {"ASS stream", "fileroad/ass.mkv", ""},
+        {"WebVTT stream", "fileroad/webvtt.mkv", ""},
+        {"MP4 timed text", "fileroad/timedtext.mp4", ""},
+        {"QuickTime timed text", "fileroad/timedtext.mov", ""},
         {"UTF-8 file", "fileroad/sidecar/movie.mp4", "movie.srt"},
         {"UTF-16 file", "fileroad/sidecar/movie.mp4", "movie.utf16.srt"},
         {"GB18030 file", "fileroad/sidecar/movie.mp4", "movie.gb18030.srt"},

@@ -1,11 +1,15 @@
 // File groups through the driver: members of different sizes, rates and audio layouts become
 // one playable file of their summed length, under a name with quotes, blanks and non-ASCII
-// letters; the parts pass through the temporary folder and are gone afterwards. Also two passes
-// of a file item, which end in one output.
+// letters; the parts pass through the temporary folder and are gone afterwards; members of
+// every kind of source join into the profiles whose frames or containers are their own (SWF and
+// RealMedia, whose parts the engine cannot copy, among them), each part keeping its shape. Also
+// two passes of a file item, which end in one output.
 
 #include "FileRoadTestSupport.h"
 
 #include "core/platform/DNTemporaryFolder.h"
+#include "support/discshape.h"
+#include "support/testname.h"
 
 #include <QTemporaryDir>
 
@@ -79,6 +83,64 @@ TEST(FileGroups, AFailingMemberEndsTheGroupWithoutAJoin)
     // The part the first member made goes too.
     EXPECT_EQ(partsLeftIn(DNTemporaryFolder::path()), QStringList());
 }
+
+namespace {
+
+struct JoinRow
+{
+    const char *name;
+    const char *profile;
+};
+
+void PrintTo(const JoinRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+const JoinRow joinRows[] = {
+    {"SWF", "Video_SWF.plist"},      {"RM", "Video_RM.plist"},       {"FLV", "Video_FLV.plist"},
+    {"DV", "Video_DV.plist"},        {"PAL_DVD", "Video_PAL_DVD.plist"}, {"MP4_H264", "Video_MP4_H264.plist"},
+};
+
+class JoinInto : public ::testing::TestWithParam<JoinRow>
+{
+};
+
+} // namespace
+
+// A square-pixel MP4, a DVD rip of 64:45 pixels and a Flash video (no stream ids), 2 s each.
+TEST_P(JoinInto, KeepsEveryPartsShapeAndSound)
+{
+    app();
+    QTemporaryDir logDir, out;
+    const QString logFile = freshLog(logDir);
+    useOutputFolder(out.path());
+    const DNFileGroupNodePtr group = groupOf({QStringLiteral("shapes/square.mp4"), QStringLiteral("shapes/anamorphic.mpg"),
+                                              QStringLiteral("shapes/flash.flv")},
+                                             QStringLiteral("joined"));
+    ASSERT_TRUE(group);
+    group->setProfile(videoProfile(QString::fromLatin1(GetParam().profile)));
+
+    ASSERT_EQ(convert(group.get()), 0) << readText(logFile).right(4000).toStdString();
+    const QString output = group->outputName();
+    QString errors;
+    EXPECT_TRUE(testsupport::decodesToEnd(output, &errors)) << errors.toStdString();
+    const QJsonObject probe = testsupport::ffprobe(output);
+    EXPECT_EQ(codecsOf(probe, QStringLiteral("video")).size(), 1);
+    // A SWF header holds no length: its packets tell it.
+    EXPECT_NEAR(durationOf(probe) > 0 ? durationOf(probe) : testsupport::packetEndOf(output), 6.0, 0.5);
+    for (const double at : {1.0, 3.0, 5.0}) {
+        const auto disc = testsupport::measureDisc(output, at);
+        ASSERT_TRUE(disc) << at;
+        EXPECT_NEAR(disc->shownRatio(), 1.0, 0.04) << at;
+        const auto tone = testsupport::measureTone(output, 0, at - 0.5, 1.0);
+        ASSERT_TRUE(tone) << at;
+        EXPECT_NEAR(tone->frequencyHz, 440.0, 20.0) << at;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, JoinInto, ::testing::ValuesIn(joinRows),
+                         [](const ::testing::TestParamInfo<JoinRow> &info) { return testsupport::testName(info.param.name); });
 
 TEST(FileItems, TwoPassesEndInOneOutput)
 {

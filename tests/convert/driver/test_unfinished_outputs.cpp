@@ -10,8 +10,12 @@
 #include "support/process.h"
 #include "support/smallfs.h"
 
+#include "convert/files/DNMediaFileProbe.h"
+#include "core/platform/DNBundle.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -47,30 +51,6 @@ struct RunningConversion
     }
 };
 
-// The state letter of a process ('T' when held), 0 when it is gone.
-char processState(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray line = stat.readAll();
-    const qsizetype at = line.lastIndexOf(')') + 2;
-    return at > 1 && at < line.size() ? line.at(at) : 0;
-}
-
-// Stops the process (SIGSTOP) and waits until it is held; false when it ended first.
-bool holdProcess(qint64 pid)
-{
-    ::kill(pid_t(pid), SIGSTOP);
-    for (int wait = 0; wait < 5000; ++wait) {
-        const char state = processState(pid);
-        if (state != 'R' && state != 'S' && state != 'D')
-            return state == 'T';
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
-    return false;
-}
-
 } // namespace
 
 // A disk that fills up during the pass: mencoder says nothing and exits 0 with a cut AVI whose
@@ -88,6 +68,55 @@ TEST(UnfinishedOutputs, FullDiskLeavesNoFile)
         ASSERT_TRUE(node);
         EXPECT_NE(DNVideoConverterStart(node.get(), 1, nullptr, nullptr), 0);
         EXPECT_EQ(entriesIn(disk.path()), QStringList());
+    }
+}
+
+// A disk left with less room than a page of a file after the pass: a whole output is kept, by
+// the mencoder road and by the file road.
+TEST(UnfinishedOutputs, ANearlyFullDiskKeepsAWholeOutput)
+{
+    const struct
+    {
+        const char *profile;
+        bool file;
+    } cases[] = {{"Music_MP3.plist", false}, {"Audio_MP3.plist", true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.profile);
+        const auto item = [&]() -> NXMediaNodePtr {
+            if (c.file) {
+                DNFileNodePtr file;
+                QString error;
+                file = fileNodeWithFile(testsupport::fixturePath(QStringLiteral("fileroad/h264_aac.mp4")), false, &error);
+                if (file)
+                    file->setProfile(DNProfile::parserFromContentOfFile(
+                        DNBundle::pathForResource(QStringLiteral("profiles/Video/") + QLatin1String(c.profile))));
+                return file;
+            }
+            return discWithTrimmedTitle(c.profile, 1, 6);
+        };
+        const auto outputOf = [&](const NXMediaNodePtr &node) {
+            return c.file ? std::static_pointer_cast<DNFileNode>(node)->outputName()
+                          : std::static_pointer_cast<DNDVDNode>(node)->titleAt(1)->outputName();
+        };
+        const int titleIndex = c.file ? 0 : 1;
+        // The size of the output, measured on a roomy disk first.
+        QTemporaryDir roomy;
+        useOutputFolder(roomy.path());
+        const NXMediaNodePtr first = item();
+        ASSERT_TRUE(first);
+        ASSERT_EQ(DNVideoConverterStart(first.get(), titleIndex, nullptr, nullptr), 0);
+        const qint64 size = QFileInfo(outputOf(first)).size();
+        ASSERT_GT(size, 0);
+
+        testsupport::SmallFileSystem disk(size + 40 * 1024);
+        ASSERT_TRUE(disk.isValid());
+        if (!disk.isMounted())
+            GTEST_SKIP() << "no file system of a given size can be mounted here";
+        useOutputFolder(disk.path());
+        const NXMediaNodePtr second = item();
+        ASSERT_EQ(DNVideoConverterStart(second.get(), titleIndex, nullptr, nullptr), 0);
+        expectOnlyTheWholeOutput(disk.path(), outputOf(second));
+        EXPECT_LT(QStorageInfo(disk.path()).bytesAvailable(), 64 * 1024);
     }
 }
 
@@ -207,7 +236,7 @@ TEST(UnfinishedOutputs, DiscDamagedAfterLoadingCostsOnlyThePass)
     }
     QFile log(DNCurrentRoughLogPath());
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(log.readAll().contains("the DVD cannot be read: its structure is damaged"));
+    EXPECT_TRUE(log.readAll().contains("the DVD's data is damaged: the disc's structure is damaged (the reader stopped"));
 }
 
 // Paths the engines cannot take fail the run with a log line; nothing is written elsewhere.
@@ -233,9 +262,9 @@ TEST(UnfinishedOutputs, PathsTooLongForTheEnginesFailTheRun)
     EXPECT_EQ(entriesIn(out.path()), QStringList());
 }
 
-// The hidden names: beside the output, with its extension and the writer's id, short enough for
-// the file system, and removed at a start only when their writer is gone.
-TEST(UnfinishedOutputs, HiddenNamesCarryTheirWriter)
+// The hidden names: beside the output, with its extension, short enough for the file system,
+// and noted as this run's until they are settled.
+TEST(UnfinishedOutputs, HiddenNamesAreNotedUntilSettled)
 {
     QTemporaryDir out;
     const QString hidden = DNPartialOutput::hiddenPathFor(out.filePath(QStringLiteral("Movie_T1.mp4")));
@@ -243,20 +272,20 @@ TEST(UnfinishedOutputs, HiddenNamesCarryTheirWriter)
     EXPECT_EQ(info.path(), out.path());
     EXPECT_TRUE(info.fileName().startsWith(QLatin1String(".Movie_T1.")));
     EXPECT_EQ(info.suffix(), QStringLiteral("mp4"));
-    EXPECT_EQ(DNPartialOutput::writerOf(info.fileName()), ::getpid());
-    EXPECT_EQ(DNPartialOutput::writerOf(QStringLiteral("Movie_T1.mp4")), 0);
-    EXPECT_EQ(DNPartialOutput::writerOf(QStringLiteral(".") + info.fileName() + QStringLiteral(".77.files")), ::getpid());
 
     const QString longName = DNPartialOutput::hiddenPathFor(out.filePath(QString(250, QChar(0x00e9)) + ".mkv"));
     EXPECT_LE(QFileInfo(longName).fileName().toUtf8().size(), DNPartialOutput::kLongestFileName);
     EXPECT_TRUE(longName.endsWith(QLatin1String(".mkv")));
+    DNPartialOutput::forget(longName);
 
-    // A name of this process and one of a process that is gone: only the second goes.
-    for (const QString &name : {QFileInfo(hidden).fileName(), QStringLiteral(".Old_T1.talvane-999999999-1.avi"),
-                                QStringLiteral("Movie_T2.avi")}) {
-        QFile file(out.filePath(name));
+    // The file, a helper an engine made beside it, and a user's file: a discard takes the first two.
+    const QString helper = out.filePath(QStringLiteral(".") + info.completeBaseName() + QStringLiteral(".rendering.mp4"));
+    for (const QString &path : {hidden, helper, out.filePath(QStringLiteral(".Movie_T1.mp4.notes"))}) {
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("0123456789");
     }
-    EXPECT_EQ(DNPartialOutput::removeStale(out.path()), 1);
-    EXPECT_EQ(entriesIn(out.path()), (QStringList{QFileInfo(hidden).fileName(), QStringLiteral("Movie_T2.avi")}));
+    EXPECT_EQ(DNPartialOutput::bytesWritten(hidden), 20);
+    EXPECT_TRUE(DNPartialOutput::discard(hidden));
+    EXPECT_EQ(entriesIn(out.path()), QStringList{QStringLiteral(".Movie_T1.mp4.notes")});
 }

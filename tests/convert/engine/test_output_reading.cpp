@@ -4,6 +4,7 @@
 #include "convert/engine/OutputReading.h"
 
 #include "support/fixturecopy.h"
+#include "support/process.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -69,15 +70,73 @@ TEST(OutputReading, CutFilesAreFoundShort)
     }
 }
 
-TEST(OutputReading, LengthsWithinWhatEncodersLoseAtTheEndsPass)
+// The margin is a fixed second, whatever the length: a long output that lost more is not whole.
+TEST(OutputReading, LengthsWithinAFixedMarginPass)
 {
     QTemporaryDir dir;
-    const QString mpg = testsupport::copyFixture(QStringLiteral("media/clip.mpg"), dir.path());
-    EXPECT_EQ(problemOf(mpg, {5.0, true, true}), "");    // 1 s short of 5: frames and blocks at the ends
-    EXPECT_NE(problemOf(mpg, {6.0, true, true}), "");    // 2 s short is a cut
+    const QString mpg = testsupport::copyFixture(QStringLiteral("media/clip.mpg"), dir.path());   // 4 s
+    EXPECT_EQ(problemOf(mpg, {4.8, true, true}), "");    // short by less than the margin: frames and blocks at the ends
+    const std::string cut = problemOf(mpg, {5.5, true, true});
+    EXPECT_NE(cut.find("s are missing"), std::string::npos) << cut;
     EXPECT_EQ(problemOf(mpg, {0.0, true, true}), "");    // an unknown length only asks for a readable file
-    EXPECT_DOUBLE_EQ(allowedShortfallSeconds(10), 1.5);
-    EXPECT_DOUBLE_EQ(allowedShortfallSeconds(3600), 72);
+
+    // A source whose audio ends 2 s before its picture: its output's audio is asked for the
+    // audio's own length only.
+    const QString shortAudio = dir.filePath(QStringLiteral("short_audio.mkv"));
+    const auto made = testsupport::runProcess(QStringLiteral("ffmpeg"),
+                                              {"-v", "error", "-y", "-f", "lavfi", "-t", "4", "-i", "testsrc2=size=160x120:rate=25",
+                                               "-f", "lavfi", "-t", "2", "-i", "sine=frequency=440:sample_rate=48000", shortAudio});
+    ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
+    EXPECT_NE(problemOf(shortAudio, {4.0, true, true}).find("its audio ends at"), std::string::npos);
+    EXPECT_EQ(problemOf(shortAudio, {4.0, true, true, false, 2.5}), "");
+    EXPECT_NE(problemOf(shortAudio, {4.0, true, true, false, 3.5}), "");
+
+    // Longer than asked: a fault only for the output of a DVD title.
+    EXPECT_EQ(problemOf(mpg, {2.5, true, true}), "");
+    const std::string tooLong = problemOf(mpg, {2.5, true, true, true});
+    EXPECT_NE(tooLong.find("the output is longer than its title: the disc's data is damaged"), std::string::npos) << tooLong;
+    EXPECT_EQ(problemOf(mpg, {3.5, true, true, true}), "");
+}
+
+// Timestamps that leap 100 s after the first second: a title's output of 2 s whose container
+// keeps one time line has been led past its end; in MPEG program streams, whose timestamps may
+// start again, the runs are added up and the output holds its 2 s.
+TEST(OutputReading, TimestampJumpsFailATitlesOutputUnlessTheContainerRestartsThem)
+{
+    QTemporaryDir dir;
+    struct Row
+    {
+        const char *extension;
+        bool restarts;
+    } rows[] = {{"mkv", false}, {"mp4", false}, {"mpg", true}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.extension);
+        const QString path = dir.filePath(QStringLiteral("jump.") + QLatin1String(row.extension));
+        const auto made = testsupport::runProcess(
+            QStringLiteral("ffmpeg"),
+            {"-v", "error", "-y", "-f", "lavfi", "-t", "2", "-i", "testsrc2=size=160x120:rate=25", "-f", "lavfi", "-t", "2", "-i",
+             "sine=frequency=440:sample_rate=48000", "-vf", "setpts='if(gte(N,25),PTS+100/TB,PTS)'", "-af",
+             "asetpts='if(gte(T,1),PTS+100/TB,PTS)'", "-fps_mode", "passthrough", path});
+        ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
+        const OutputReading reading = readOutputToEnd(QFile::encodeName(path).toStdString());
+        ASSERT_TRUE(reading.readable) << reading.why;
+        EXPECT_TRUE(reading.videoJump.found());
+        EXPECT_NEAR(reading.videoJump.to - reading.videoJump.from, 100.0, 0.3);
+        EXPECT_EQ(reading.timestampsMayRestart, row.restarts);
+        const std::string problem = wholeOutputProblem(reading, {2.0, true, true, true});
+        if (row.restarts) {
+            EXPECT_NEAR(reading.videoPlayedSeconds, 2.0, 0.2);
+            EXPECT_EQ(problem, "");
+        } else {
+            EXPECT_NE(problem.find("the output is longer than its title: the disc's data is damaged (its video timestamps "
+                                   "jump from "),
+                      std::string::npos)
+                << problem;
+            EXPECT_EQ(wholeOutputProblem(reading, {2.0, true, true}), "");   // a file's output may hold a gap
+            // A title that long: its picture may stand still for a while.
+            EXPECT_EQ(wholeOutputProblem(reading, {reading.videoSeconds, true, true, true}), "");
+        }
+    }
 }
 
 TEST(OutputReading, MissingEmptyAndForeignFilesAreNotWhole)

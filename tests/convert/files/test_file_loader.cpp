@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QObject>
 #include <QThreadPool>
 
@@ -103,9 +104,20 @@ TEST_F(FileLoader, GoodFilesReachTheMainThreadAndUnusableOnesAreSkipped)
                             dir.filePath(QStringLiteral("missing.avi")), media(QStringLiteral("audio.mp3")),
                             odd, media(QStringLiteral("clip.mkv"))};
     LoadRecord record(loader);
+    QList<QStringList> refused;
+    QObject::connect(&loader, &DNFileLoader::filesRefused, &record,
+                     [&](const QStringList &lines) { refused << lines; });
     ASSERT_TRUE(loadAll(paths));
 
     EXPECT_EQ(record.paths(), (QStringList{paths.at(0), odd, paths.at(7)}));
+    // The five left out are named together, once, each with its reason.
+    ASSERT_EQ(refused.size(), 1);
+    const QStringList expected{QStringLiteral("%1 is a folder").arg(QFileInfo(dir.path()).fileName()),
+                               QStringLiteral("MediaInfo cannot read readme.mp4"),
+                               QStringLiteral("MediaInfo cannot read damaged.mkv"),
+                               QStringLiteral("missing.avi: the file does not exist"),
+                               QStringLiteral("audio.mp3 has no video stream")};
+    EXPECT_EQ(refused.first(), expected);
     EXPECT_EQ(record.onMainThread, (QList<bool>{true, true, true}));
     EXPECT_EQ(record.statuses.first(), QStringLiteral("Loading clip.mp4"));
     EXPECT_EQ(record.statuses.size(), paths.size());
@@ -116,7 +128,11 @@ TEST_F(FileLoader, GoodFilesReachTheMainThreadAndUnusableOnesAreSkipped)
     for (const QString &path : paths)
         EXPECT_TRUE(log.contains(QStringLiteral("start video load file ") + path)) << path.toStdString();
     EXPECT_EQ(log.count(QStringLiteral("add node to user interface...")), 3);
-    EXPECT_TRUE(log.contains(QStringLiteral("cannot load ") + damaged));
+    EXPECT_TRUE(log.contains(QStringLiteral("Create video node failed ") + damaged));
+    // Only what was made is logged as made.
+    for (const QString &path : {notMedia, damaged, paths.at(5)})
+        EXPECT_FALSE(log.contains(QStringLiteral("create video node ok ") + path)) << path.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("create video node ok ") + odd));
 }
 
 TEST_F(FileLoader, CancelStopsAfterTheCurrentFile)

@@ -57,12 +57,12 @@ TEST_F(MediaProbe, FixtureFilesBecomeFileItems)
         QStringList audioCodecs;
         const char *outputName;
     } cases[] = {
-        {"clip.mp4", "MPEG-4", "MP4 Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip"},
-        {"clip.mov", "MPEG-4", "MOV Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip"},
+        {"clip.mp4", "MPEG-4", "MP4 Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip.mp4"},
+        {"clip.mov", "MPEG-4", "MOV Clip", "Talvane Tests", 320, 240, "AVC", {"AAC"}, "clip.mov"},
         // MediaInfo reports no performer for Matroska's ARTIST tag.
-        {"clip.mkv", "Matroska", "MKV Clip", "", 640, 360, "AVC", {"AC3", "AAC"}, "clip"},
-        {"clip.avi", "AVI", "AVI Clip", "", 320, 240, "MPEG-4 Visual", {"MP3"}, "clip"},
-        {"clip.mpg", "MPEG-PS", "", "", 320, 240, "MPEG Video", {"MP2"}, "clip"},
+        {"clip.mkv", "Matroska", "MKV Clip", "", 640, 360, "AVC", {"AC3", "AAC"}, "clip.mkv"},
+        {"clip.avi", "AVI", "AVI Clip", "", 320, 240, "MPEG-4 Visual", {"MP3"}, "clip.avi"},
+        {"clip.mpg", "MPEG-PS", "", "", 320, 240, "MPEG Video", {"MP2"}, "clip.mpg"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
@@ -120,6 +120,39 @@ TEST_F(MediaProbe, MatroskaTracksLanguagesAndDefaultAudio)
     EXPECT_FLOAT_EQ(video.ah, 9.0f);
     // The player addresses the French track by position in a Matroska file.
     EXPECT_EQ(node->NXMPlayerPlaybackParameters().mid(3), (QStringList{"-aid", "1"}));
+}
+
+// The pixel aspect of a DVD rip and of a phone clip stored turned (shown as the picture stands
+// upright), and the ids of streams whose container gives them none: -1, not 0 for all.
+TEST_F(MediaProbe, PixelAspectsAndStreamIdsAsTheFilesHaveThem)
+{
+    const struct {
+        const char *file;
+        QSize shown;
+        float pixelAspect;
+        int videoId;
+        QList<int> audioIds;
+    } cases[] = {
+        {"shapes/anamorphic.mpg", {720, 576}, 64.0f / 45.0f, 224, {192}},
+        {"shapes/square.mp4", {640, 360}, 1.0f, 1, {2}},
+        {"shapes/phone.mp4", {180, 320}, 1.0f, 1, {2}},
+        {"shapes/flash.flv", {320, 240}, 1.0f, -1, {-1}},
+        {"shapes/tracks.mkv", {640, 360}, 1.0f, 1, {2, 3}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        QString why;
+        const auto node = fileNodeWithFile(testsupport::fixturePath(QString::fromLatin1(c.file)), false, &why);
+        ASSERT_TRUE(node) << why.toStdString();
+        const auto &video = *node->videoTracks().first();
+        EXPECT_EQ(QSize(video.width, video.height), c.shown);
+        EXPECT_NEAR(video.pixelAspect, c.pixelAspect, 0.005);
+        EXPECT_EQ(video.vid, c.videoId);
+        QList<int> audioIds;
+        for (const auto &audio : node->audioTracks())
+            audioIds << audio->aid;
+        EXPECT_EQ(audioIds, c.audioIds);
+    }
 }
 
 TEST_F(MediaProbe, NewItemGetsTheBitrateRecommendedForItsTrack)
@@ -265,7 +298,7 @@ TEST_F(MediaProbe, PathsWithSpacesQuotesAndNonAsciiCharacters)
     ASSERT_TRUE(QFile::copy(media(QStringLiteral("clip.mkv")), odd));
     const auto node = fileNodeWithFile(odd, false);
     ASSERT_TRUE(node);
-    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("Été «clip» 'one' \"two\" 你好"));
+    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("Été «clip» 'one' \"two\" 你好.mkv"));
     EXPECT_EQ(node->audioTracks().size(), 2);
     EXPECT_TRUE(node->sameStreams()) << "the AV encoder's probe reads the path too";
 }
@@ -297,7 +330,7 @@ TEST_F(MediaProbe, DevtoolPrintsTheItemAsJson)
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
     const QJsonObject item = QJsonDocument::fromJson(result.output).object();
     EXPECT_EQ(item.value("fileFormat").toString(), QStringLiteral("MPEG-4"));
-    EXPECT_EQ(item.value("output").toObject().value("outputName").toString(), QStringLiteral("movie"));
+    EXPECT_EQ(item.value("output").toObject().value("outputName").toString(), QStringLiteral("movie.mp4"));
     EXPECT_EQ(item.value("defaultAudio").toInt(), 0);
     EXPECT_EQ(item.value("videoTracks").toArray().first().toObject().value("width").toInt(), 320);
     const QJsonArray subtitles = item.value("subtitleTracks").toArray();

@@ -6,6 +6,7 @@
 
 #include "convert/slideshow/NXImageEngine.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNPartialOutput.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNSetting.h"
 #include "slideshow/engine/NXImageEngineJob.h"
@@ -133,11 +134,40 @@ TEST(NXImageEngine, RunsTheEngineToItsResult)
     const QString movie = engine.finiallyVideoPath();
     ASSERT_FALSE(movie.isEmpty());
     EXPECT_EQ(QFileInfo(movie).absolutePath(), QDir(out.path()).absolutePath());
+    // The movie is only the input of a conversion: it never carries a final name.
+    EXPECT_TRUE(QFileInfo(movie).fileName().startsWith(QLatin1Char('.'))) << movie.toStdString();
     EXPECT_EQ(visibleAndHiddenFiles(out.path()), QStringList{QFileInfo(movie).fileName()});
     EXPECT_EQ(engine.totalFrames(), 100u);
     EXPECT_EQ(engine.currentFrame(), 100u);
     EXPECT_EQ(engine.currentImagePath(), photoPath(1));
     EXPECT_FALSE(engine.isStoped());
+    DNPartialOutput::discard(movie);
+    EXPECT_TRUE(visibleAndHiddenFiles(out.path()).isEmpty());
+}
+
+// Two jobs into one folder in the same second have the same target; each renders under a name
+// of its own.
+TEST(NXImageEngine, TwoJobsAtOnceIntoOneFolderEachGetTheirOwnMovie)
+{
+    filestest::app();
+    QTemporaryDir out;
+    useOutputFolder(out.path());
+    NXImageEngine first, second;
+    fill(first, photoPaths().mid(0, 2), 1.0);
+    fill(second, photoPaths().mid(2, 2), 1.0);
+    second.storage().insert(NXImageEngineKey::targetPath, first.storage().value(NXImageEngineKey::targetPath));
+    std::thread other([&second] { second.beginEncoding(); });
+    first.beginEncoding();
+    other.join();
+    const QString a = first.finiallyVideoPath(), b = second.finiallyVideoPath();
+    ASSERT_FALSE(a.isEmpty());
+    ASSERT_FALSE(b.isEmpty());
+    EXPECT_NE(a, b);
+    QStringList movies{QFileInfo(a).fileName(), QFileInfo(b).fileName()};
+    movies.sort();
+    EXPECT_EQ(visibleAndHiddenFiles(out.path()), movies);
+    DNPartialOutput::discard(a);
+    DNPartialOutput::discard(b);
 }
 
 // Stop comes from another thread (the progress sheet's button) while the engine works.

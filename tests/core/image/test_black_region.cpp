@@ -164,3 +164,40 @@ TEST(BlackRegion, BitmapsThatCannotBeReadGiveTheWholeLength)
     const Bitmap eightBytes{wide.data(), 300, 200, 8, 300 * 8};
     EXPECT_EQ(dividingLengthVertical(eightBytes, false), 200);
 }
+
+// The editor looks for bands in its preview, a frame scaled down from the source; the picture it
+// proposes is counted in the source's pixels and holds no band line, on whichever side and at
+// whichever scale, and keeps all but a few of the picture's lines.
+TEST(BlackRegion, ThePictureInTheSourceHoldsNoBandLine)
+{
+    struct Row { QSize source; QRect picture; QSize preview; };
+    const Row rows[] = {
+        {{640, 480}, {0, 104, 640, 272}, {400, 300}},    // a letterbox in the middle
+        {{640, 480}, {0, 88, 640, 272}, {400, 300}},     // and off it
+        {{1920, 1080}, {240, 0, 1440, 1080}, {400, 225}}, // a pillarbox
+        {{720, 576}, {0, 72, 720, 432}, {400, 225}},     // a 16:9 title shown wide
+        {{640, 480}, {0, 0, 640, 480}, {400, 300}},      // no band at all
+    };
+    for (const Row &row : rows) {
+        QImage source = black(row.source.width(), row.source.height());
+        QPainter(&source).fillRect(row.picture, QColor(150, 120, 90));
+        const QImage preview = source.scaled(row.preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QRectF found = pictureInSource(preview, QSizeF(row.source));
+        // Back to rows counted from the top.
+        const QRectF fromTop(found.x(), row.source.height() - found.y() - found.height(), found.width(), found.height());
+        const std::string where = std::to_string(row.picture.x()) + "," + std::to_string(row.picture.y());
+        EXPECT_GE(fromTop.left(), row.picture.left()) << where;
+        EXPECT_GE(fromTop.top(), row.picture.top()) << where;
+        EXPECT_LE(fromTop.left() + fromTop.width(), row.picture.left() + row.picture.width()) << where;
+        EXPECT_LE(fromTop.top() + fromTop.height(), row.picture.top() + row.picture.height()) << where;
+        // At most two preview lines and an even pixel lost on each side.
+        const double across = double(row.source.width()) / row.preview.width();
+        const double down = double(row.source.height()) / row.preview.height();
+        EXPECT_GE(fromTop.width(), row.picture.width() - 4 * across - 4) << where;
+        EXPECT_GE(fromTop.height(), row.picture.height() - 4 * down - 4) << where;
+        // Even sides, as the crop takes them.
+        EXPECT_EQ(int(fromTop.top()) % 2, 0) << where;
+        EXPECT_EQ(int(fromTop.height()) % 2, 0) << where;
+    }
+    EXPECT_EQ(pictureInSource(QImage(), QSizeF(640, 480)), QRectF(0, 0, 640, 480));
+}

@@ -54,7 +54,8 @@ TEST(FileNode, TagsComeFromTheProbeAndTheFileName)
     node->setComment(QStringLiteral("Gamma"));
     node->initializeConfigOnDidLoadVideoInfo();
     EXPECT_EQ(node->nodeInfo()->displayName(), QStringLiteral("Alpha"));
-    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("clip"));
+    // The whole file name: the output path replaces its one extension.
+    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("clip.mov"));
     EXPECT_EQ(node->nodeInfo()->genre(), QStringLiteral("Video"));
     EXPECT_EQ(node->nodeInfo()->artist(), QStringLiteral("Beta"));
     EXPECT_EQ(node->nodeInfo()->comments(), QStringLiteral("Gamma"));
@@ -62,6 +63,7 @@ TEST(FileNode, TagsComeFromTheProbeAndTheFileName)
     auto untagged = fileWithVideo(QStringLiteral("/films/my.holiday.mp4"));
     untagged->initializeConfigOnDidLoadVideoInfo();
     EXPECT_EQ(untagged->nodeInfo()->displayName(), QStringLiteral("my.holiday"));
+    EXPECT_EQ(untagged->nodeInfo()->outputName(), QStringLiteral("my.holiday.mp4"));
     EXPECT_EQ(untagged->nodeInfo()->artist(), QStringLiteral("Talvane"));
 
     DNNodeInfo other;
@@ -69,7 +71,7 @@ TEST(FileNode, TagsComeFromTheProbeAndTheFileName)
     other.setOutputName(QStringLiteral("other-output"));
     node->setNodeInfoOfSelectTrack(other);
     EXPECT_EQ(node->nodeInfo()->displayName(), QStringLiteral("Other"));
-    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("clip"));
+    EXPECT_EQ(node->nodeInfo()->outputName(), QStringLiteral("clip.mov"));
 }
 
 TEST(FileNode, DefaultAudioTrackFollowsTheLanguages)

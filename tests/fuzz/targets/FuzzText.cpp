@@ -3,11 +3,11 @@
 #include "FuzzTargets.h"
 
 #include "convert/engine/DNMPlayer.h"
-#include "convert/engine/EngineProcess.h"
-#include "convert/engine/FFmpegProgress.h"
-#include "convert/engine/HandBrakeJsonStream.h"
-#include "convert/engine/ISOBackupProgress.h"
-#include "convert/engine/MEncoderStatus.h"
+#include "enginekit/EngineProcess.h"
+#include "enginekit/FFmpegProgress.h"
+#include "libdvd2mkv/HandBrakeJsonStream.h"
+#include "enginekit/ISOBackupProgress.h"
+#include "hvvideocore/MEncoderStatus.h"
 #include "core/lang/TextCharset.h"
 
 #include <QString>

@@ -84,7 +84,7 @@ TEST(AboutBox, LinksOpenTheSiteAndWriteASupportMail)
     EXPECT_EQ(NXAboutInfoController::homePageForLanguage(QStringLiteral("ja")), QStringLiteral("www.harnvale.com/jp/talvane/"));
 
     about.contactClick();
-    ASSERT_TRUE(uitest::waitFor([&] { return QFile::exists(recorded); }, 10000));
+    ASSERT_TRUE(uitest::waitFor([&] { return QFile::exists(recorded); }, 60000));
     qputenv("PATH", path);
     QFile arguments(recorded);
     ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));

@@ -141,7 +141,7 @@ TEST(DNMenuButton, ShortClickActsAndHeldPressShowsTheMenuInstead)
     EXPECT_FALSE(button->isMenuDisplayed());
 
     QTest::mousePress(button, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }, 60000));
     EXPECT_TRUE(button->isMenuDisplayed());
     QTest::mouseRelease(button, Qt::LeftButton);
     EXPECT_EQ(actions, 1);

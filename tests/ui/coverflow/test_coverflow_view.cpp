@@ -171,7 +171,7 @@ TEST(CoverFlowView, ASelectionSlidesLongerWithShift)
     QTest::keyClick(f.view, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(f.view->slideDurationMs(), 2100);
     EXPECT_EQ(f.view->selectionIndex(), 2);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.view->isAnimating(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.view->isAnimating(); }, 60000));
     MBCoverFlowView::setAnimationDurationMs(0);
 }
 

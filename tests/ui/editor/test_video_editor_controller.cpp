@@ -32,35 +32,6 @@ const QString kTrim = DNVideoEditorController::kTabTrimming;
 const QString kCrop = DNVideoEditorController::kTabCrop;
 const QString kWatermark = DNVideoEditorController::kTabWatermark;
 
-// The editor over a window of its own, as the main window opens it.
-struct EditorWindow
-{
-    QApplication &application = shelltest::app();
-    QWidget window;
-    DNVideoEditorController editor;
-
-    EditorWindow()
-    {
-        window.resize(900, 700);
-        window.show();
-    }
-    ~EditorWindow()
-    {
-        if (editor.panel()->isVisible())
-            editor.onEditorDone();
-    }
-    void open(const NXMediaNodePtr &item, int tab = 0)
-    {
-        editor.setTabViewAppearItemIndex(tab);
-        editor.setMediaNode(item);
-        editor.displayVideoEditorPanel(&window);
-    }
-    DNTabViewItem *tab(const QString &identifier) const
-    {
-        return editor.editorTabView()->tabViewItemWithIdentifier(identifier);
-    }
-};
-
 DNFileNodePtr fileItem(const char *relative)
 {
     return std::dynamic_pointer_cast<DNFileNode>(playertest::fileItem(QString::fromLatin1(relative)));
@@ -129,7 +100,7 @@ TEST(VideoEditor, DoneWritesTheBoxesAndThePreviewsTurnBackAndStopsThePlayer)
     w.open(file);
     ASSERT_TRUE(playing(w.editor));
     // The times of the play position follow the player each second.
-    EXPECT_TRUE(waitFor([&] { return w.editor.editLeftTime()->text() != QStringLiteral("-00:00:00"); }, 5000));
+    EXPECT_TRUE(waitFor([&] { return w.editor.editLeftTime()->text() != QStringLiteral("-00:00:00"); }, 60000));
     EXPECT_TRUE(w.editor.editLeftTime()->text().startsWith(QStringLiteral("-00:00:0")));
     int refreshes = 0;
     QObject observer;
@@ -190,7 +161,7 @@ TEST(VideoEditor, APlayerThatStopsIsStartedAgainThreeTimesAtMost)
                             kPlayTimeoutMs)) << "start " << start;
     }
     ::kill(pid_t(playerPid(w.editor)), SIGKILL);
-    ASSERT_TRUE(waitFor([&] { return w.editor.renderControl()->playerProcess() == nullptr; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return w.editor.renderControl()->playerProcess() == nullptr; }, 60000));
     uitest::serve(500);
     EXPECT_EQ(playerPid(w.editor), 0);
     EXPECT_TRUE(w.editor.doneButton()->isEnabled());
@@ -208,7 +179,7 @@ TEST(VideoEditor, AStoredCropShowsInTheProcessedPreviewAtOnce)
     file->setCropRect(QRectF(0, 60, 640, 360));
     w.open(file);
     ASSERT_TRUE(playing(w.editor));
-    ASSERT_TRUE(waitFor([&] { return w.editor.effectPreview()->varsAdjust().needCrop == 100; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return w.editor.effectPreview()->varsAdjust().needCrop == 100; }, 60000));
     const QRectF crop = w.editor.effectPreview()->cropRect();
     EXPECT_NEAR(crop.y(), 37.5, 1);
     EXPECT_NEAR(crop.height(), 225, 1);
@@ -272,7 +243,7 @@ TEST(VideoEditor, ASubtitleFileForADVDTitleAsksItsLanguageAFileItemsDoesNot)
         EXPECT_TRUE(w.editor.isForExtraSubtitle());
         click(w.editor, "subtitleChooseButton");
         answerFilePanel(w.editor, "subtitleFilePanel", subtitles);
-        ASSERT_TRUE(waitFor([&] { return w.editor.extraSRTFilePath() == subtitles; }, 5000));
+        ASSERT_TRUE(waitFor([&] { return w.editor.extraSRTFilePath() == subtitles; }, 60000));
         EXPECT_EQ(w.editor.control<QLineEdit>("extraSubtitlePath")->text(), subtitles);
         const bool asked = waitFor([&] { return w.editor.languageChoosePanel()->isVisible(); }, 1000);
         EXPECT_EQ(asked, row.asksLanguage);
@@ -347,7 +318,10 @@ TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
     click(w.editor, "watermarkTextRadio");
     EXPECT_EQ(file->typeOfWatermark(), 1u);
     EXPECT_FALSE(w.editor.watermarkImageAddress()->isEnabled());
+    // Taken when the typing is finished.
     QTest::keyClicks(w.editor.watermarkTextInput(), QStringLiteral("TALVANE"));
+    EXPECT_TRUE(file->textOfWatermark().isEmpty());
+    QTest::keyClick(w.editor.watermarkTextInput(), Qt::Key_Return);
     EXPECT_EQ(file->textOfWatermark(), QStringLiteral("TALVANE"));
     EXPECT_EQ(w.editor.watermark()->text(), QStringLiteral("TALVANE"));
     EXPECT_FALSE(w.editor.watermark()->image().isNull());
@@ -366,6 +340,26 @@ TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
     EXPECT_EQ(w.editor.watermark()->textColor(), QColor(10, 200, 30));
     fonts->reject();
     EXPECT_FALSE(colours->isVisible());
+}
+
+// The item's text reaching the box at opening does not size the box again: the place and size
+// the user gave the watermark come back.
+TEST(VideoEditor, AStoredTextWatermarkComesBackInItsOwnBox)
+{
+    EditorWindow w;
+    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    ASSERT_TRUE(file);
+    file->setEnableWatermark(true);
+    file->setTypeOfWatermark(1);
+    file->setTextOfWatermark(QStringLiteral("Stored"));
+    file->setWatermarkRect(QRectF(64, 48, 320, 96));
+    w.open(file, 4);
+    ASSERT_TRUE(playing(w.editor));
+    EXPECT_EQ(w.editor.watermark()->text(), QStringLiteral("Stored"));
+    EXPECT_NEAR(w.editor.watermarkWidth(), 320, 2);
+    EXPECT_NEAR(w.editor.watermarkHeight(), 96, 2);
+    EXPECT_NEAR(w.editor.watermarkOriginLeft(), 64, 2);
+    EXPECT_NEAR(w.editor.watermarkOriginBottom(), 48, 2);
 }
 
 TEST(VideoEditor, ApplyToAllGivesEveryDVDTitleACopyOfItsOwn)

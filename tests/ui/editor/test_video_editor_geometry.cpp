@@ -40,11 +40,11 @@ TEST(VideoEditorGeometry, APictureIsFittedCentredAndPlacedFromTheTop)
 TEST(VideoEditorGeometry, CropValuesAreEvenInSourcePixels)
 {
     // 200.3 points at 1.92 are 384.58 pixels: half of it rounds to 192.
-    EXPECT_EQ(boxValues(QRectF(0, 0, 200.3, 100), {375, 300}, 1.92f, true).width, 384);
+    EXPECT_EQ(boxValues(QRectF(0, 0, 200.3, 100), {375, 300}, QSizeF(1.92, 1.92), true).width, 384);
     EXPECT_EQ(evenSnapped(1.0), 2);
     EXPECT_EQ(evenSnapped(-3.0), -4);
 
-    const BoxValues v = boxValues(QRectF(10, 20, 100, 50), {400, 300}, 2.0f, true);
+    const BoxValues v = boxValues(QRectF(10, 20, 100, 50), {400, 300}, QSizeF(2.0, 2.0), true);
     EXPECT_EQ(v.width, 200);
     EXPECT_EQ(v.height, 100);
     EXPECT_EQ(v.left, 20);
@@ -55,20 +55,40 @@ TEST(VideoEditorGeometry, CropValuesAreEvenInSourcePixels)
     EXPECT_EQ(v.maxTop, 500);
     EXPECT_EQ(v.maxHeight, 140);
     // A box touching the top may grow to the whole height (and a tenth of a point).
-    EXPECT_FLOAT_EQ(boxValues(QRectF(0, 250, 100, 50), {400, 300}, 2.0f, false).maxHeight, 600.2f);
+    EXPECT_FLOAT_EQ(boxValues(QRectF(0, 250, 100, 50), {400, 300}, QSizeF(2.0, 2.0), false).maxHeight, 600.2f);
     // The watermark's values are not snapped.
-    EXPECT_FLOAT_EQ(boxValues(QRectF(0, 0, 100.5, 10), {400, 300}, 1.0f, false).width, 100.5f);
+    EXPECT_FLOAT_EQ(boxValues(QRectF(0, 0, 100.5, 10), {400, 300}, QSizeF(1.0, 1.0), false).width, 100.5f);
+}
+
+TEST(VideoEditorGeometry, NonSquarePixelsAreShownInTheirDisplayShape)
+{
+    struct Row { QSizeF source; QSizeF aspect; QSizeF shown; };
+    const Row rows[] = {
+        {{720, 576}, {16, 9}, {1024, 576}},    // a 16:9 PAL DVD title
+        {{720, 480}, {4, 3}, {640, 480}},      // a 4:3 NTSC one
+        {{640, 272}, {2.35, 1}, {640, 272}},   // a rounded aspect of square pixels
+        {{640, 480}, {-1, -1}, {640, 480}},    // no aspect known
+        {{0, 0}, {16, 9}, {0, 0}},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(displaySize(row.source, row.aspect), row.shown);
+    // Pixels per point differ across and up: the box values of a whole 16:9 picture shown at
+    // 400 x 225 are the source's 720 x 576.
+    const BoxValues whole = boxValues(QRectF(0, 0, 400, 225), {400, 225}, QSizeF(1.8, 2.56), true);
+    EXPECT_EQ(whole.width, 720);
+    EXPECT_EQ(whole.height, 576);
+    EXPECT_EQ(divided(QRectF(18, 25.6, 720, 512), QSizeF(1.8, 2.56)), QRectF(10, 10, 400, 200));
 }
 
 TEST(VideoEditorGeometry, TypedHeightKeepsTheTopEdgeTypedTopKeepsTheHeight)
 {
     const QRectF box(10, 20, 100, 50); // top edge at 70 (from the bottom)
-    const QRectF higher = editedSelection(box, {400, 300}, 2.0f, BoxEdit::Height, 160);
+    const QRectF higher = editedSelection(box, {400, 300}, QSizeF(2.0, 2.0), BoxEdit::Height, 160);
     EXPECT_EQ(higher, QRectF(10, -10, 100, 80));
-    const QRectF lower = editedSelection(box, {400, 300}, 2.0f, BoxEdit::Top, 100);
+    const QRectF lower = editedSelection(box, {400, 300}, QSizeF(2.0, 2.0), BoxEdit::Top, 100);
     EXPECT_EQ(lower, QRectF(10, 200, 100, 50));
-    EXPECT_EQ(editedSelection(box, {400, 300}, 2.0f, BoxEdit::Width, 60), QRectF(10, 20, 30, 50));
-    EXPECT_EQ(editedSelection(box, {400, 300}, 2.0f, BoxEdit::Left, 60), QRectF(30, 20, 100, 50));
+    EXPECT_EQ(editedSelection(box, {400, 300}, QSizeF(2.0, 2.0), BoxEdit::Width, 60), QRectF(10, 20, 30, 50));
+    EXPECT_EQ(editedSelection(box, {400, 300}, QSizeF(2.0, 2.0), BoxEdit::Left, 60), QRectF(30, 20, 100, 50));
 }
 
 TEST(VideoEditorGeometry, WatermarkFontAndColourCrossBetweenTheItemAndTheBox)

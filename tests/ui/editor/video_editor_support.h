@@ -1,7 +1,7 @@
 #pragma once
 
 // What the video editor's tests share: the main window over the real engines, the editor it
-// opens, and a user's hand on the editor's controls: tabs, switches, pop-ups, the trim slider's
+// opens (or the editor over a window of its own), and a user's hand on the editor's controls: tabs, switches, pop-ups, the trim slider's
 // limit knobs and the file panels.
 #include "../mainwindow/convert_run_support.h"
 
@@ -35,6 +35,35 @@ inline void clickRow(NXAppController &controller, const NXMediaNodePtr &node)
     QTest::mouseClick(cell, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
 }
 
+// The editor over a window of its own, as the main window opens it.
+struct EditorWindow
+{
+    QApplication &application = shelltest::app();
+    QWidget window;
+    DNVideoEditorController editor;
+
+    EditorWindow()
+    {
+        window.resize(900, 700);
+        window.show();
+    }
+    ~EditorWindow()
+    {
+        if (editor.panel()->isVisible())
+            editor.onEditorDone();
+    }
+    void open(const NXMediaNodePtr &item, int tab = 0)
+    {
+        editor.setTabViewAppearItemIndex(tab);
+        editor.setMediaNode(item);
+        editor.displayVideoEditorPanel(&window);
+    }
+    DNTabViewItem *tab(const QString &identifier) const
+    {
+        return editor.editorTabView()->tabViewItemWithIdentifier(identifier);
+    }
+};
+
 // The editor the main window opened, once its sheet shows.
 inline DNVideoEditorController *shownEditor(NXAppController &controller)
 {
@@ -52,6 +81,15 @@ inline bool playing(DNVideoEditorController &editor)
             && !editor.originalView()->currentVideoFrame().isNull()
             && !editor.effectPreview()->currentVideoFrame().isNull();
     }, kPlayTimeoutMs);
+}
+
+// The row of item clicked in the main window's list, then Edit: the editor, playing the item.
+inline DNVideoEditorController *editFromList(Batch &batch, const NXMediaNodePtr &item)
+{
+    clickRow(batch.controller, item);
+    QTest::mouseClick(batch.controller.editButton, Qt::LeftButton);
+    DNVideoEditorController *editor = shownEditor(batch.controller);
+    return editor && playing(*editor) ? editor : nullptr;
 }
 
 inline void clickTab(DNVideoEditorController &editor, const QString &identifier)
@@ -113,7 +151,7 @@ inline void answerFilePanel(DNVideoEditorController &editor, const char *panelNa
     ASSERT_TRUE(waitFor([&] {
         panel = editor.panel()->findChild<QFileDialog *>(QString::fromLatin1(panelName));
         return panel && panel->isVisible();
-    }, 10000)) << panelName;
+    }, 60000)) << panelName;
     panel->setDirectory(QFileInfo(path).absolutePath());
     panel->selectFile(QFileInfo(path).fileName());
     QDialogButtonBox *buttons = panel->findChild<QDialogButtonBox *>();
@@ -131,7 +169,7 @@ inline QString saveEditorPicture(DNVideoEditorController &editor, const QString 
 inline bool pressDone(DNVideoEditorController &editor)
 {
     QTest::mouseClick(editor.doneButton(), Qt::LeftButton);
-    return waitFor([&] { return !editor.panel()->isVisible(); }, 10000);
+    return waitFor([&] { return !editor.panel()->isVisible(); }, 60000);
 }
 
 } // namespace editortest

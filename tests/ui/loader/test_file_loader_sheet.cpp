@@ -113,6 +113,56 @@ TEST(FileLoaderSheet, PhotoFailureAlertsOnTheWindow)
     alert->buttons().first()->click();
 }
 
+// Files a video load leaves out are named in one alert on the window, each with its reason;
+// the files that can be used are added all the same.
+TEST(FileLoaderSheet, FilesThatCannotBeAddedAreNamedWithTheirReasons)
+{
+    app();
+    QMainWindow window;
+    window.resize(640, 420);
+    window.show();
+    QTemporaryDir dir;
+    const QString notVideo = dir.filePath(QStringLiteral("notes.mp4"));
+    {
+        QFile out(notVideo);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("these are words, not a video\n");
+    }
+    // A movie cut off after its first kilobytes: nothing in it can be read as media.
+    const QString truncated = dir.filePath(QStringLiteral("cut.mkv"));
+    {
+        QFile source(media(QStringLiteral("clip.mkv")));
+        QFile out(truncated);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
+        out.write(source.read(300));
+    }
+    QList<NXMediaNodePtr> items;
+    DNFileLoaderController controller;
+    controller.loader().setPauseBetweenFiles(0);
+    controller.showVideoLoaderWithoutOpenPanel(
+        &window, {media(QStringLiteral("clip.mp4")), media(QStringLiteral("audio.m4a")), notVideo, truncated},
+        NXAction::actionWithTarget(&window, [&](const QVariant &item, const QVariant &) {
+            items << item.value<NXMediaNodePtr>();
+        }));
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(uitest::waitFor([&] {
+        alert = window.findChild<QMessageBox *>(QStringLiteral("filesRefusedAlert"));
+        return alert && alert->isVisible();
+    }));
+    EXPECT_EQ(items.size(), 1);
+    EXPECT_EQ(alert->text(), QStringLiteral("These files could not be added:"));
+    const QStringList lines = alert->informativeText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3) << alert->informativeText().toStdString();
+    EXPECT_EQ(lines.at(0), QStringLiteral("audio.m4a has no video stream"));
+    EXPECT_TRUE(lines.at(1).contains(QStringLiteral("notes.mp4"))) << lines.at(1).toStdString();
+    EXPECT_TRUE(lines.at(2).contains(QStringLiteral("cut.mkv"))) << lines.at(2).toStdString();
+    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
+    EXPECT_FALSE(controller.panel()->isVisible());
+    EXPECT_TRUE(alert->grab().save(outputFolder() + QStringLiteral("/files_refused.png")));
+    alert->buttons().first()->click();
+    DNCaptureController::shareCaptureQueue().waitForDone();
+}
+
 // The photo panel hands over every folder the user selects in it.
 TEST(FileLoaderSheet, PhotoPanelTakesSeveralFolders)
 {

@@ -70,7 +70,7 @@ TEST(LogWindow, FollowsTheLogWithItsEarlierLinesFirst)
     logger.rawLog(QStringLiteral("25f (10%)\n"));
     window.printLogMsg(QStringLiteral("no break"));
     window.printLogMsg(QStringLiteral(" continues"));
-    ASSERT_TRUE(uitest::waitFor([&] { return shown(window).contains(QStringLiteral(" continues")); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return shown(window).contains(QStringLiteral(" continues")); }, 60000));
     const QStringList lines = shown(window).split(QLatin1Char('\n'));
     const QRegularExpression stamped(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}  \\d{2}-\\d{2}-\\d{2}  :  converting title 2$"));
     EXPECT_TRUE(lines.indexOf(stamped) >= 0) << shown(window).toStdString();
@@ -98,7 +98,7 @@ TEST(LogWindow, LinesFromOtherThreadsKeepTheirOrder)
         });
     for (std::thread &writer : writers)
         writer.join();
-    ASSERT_TRUE(uitest::waitFor([&] { return window.loggerView()->blockCount() >= 200; }, 10000));
+    ASSERT_TRUE(uitest::waitFor([&] { return window.loggerView()->blockCount() >= 200; }, 60000));
     const QString text = shown(window);
     for (int t = 0; t < 4; ++t) {
         qsizetype last = -1;
@@ -120,7 +120,7 @@ TEST(LogWindow, TheProgramsLogWindowShowsWhatTheProgramLogs)
     DNRoughLogRaw(QStringLiteral("mencoder: Pos: 4.2s 105f (42%%) 61.3fps\n"));
     window->showLogView();
     EXPECT_TRUE(window->isVisible());
-    ASSERT_TRUE(uitest::waitFor([&] { return shown(*window).contains(QStringLiteral("61.3fps")); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return shown(*window).contains(QStringLiteral("61.3fps")); }, 60000));
     EXPECT_TRUE(shown(*window).contains(QStringLiteral("  :  Loaded 3 titles from ntsc.iso")));
     uitest::savePicture(window, QStringLiteral("ui_log"), QStringLiteral("log_window"));
     window->hide();

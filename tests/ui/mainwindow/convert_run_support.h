@@ -81,8 +81,14 @@ struct Batch
     // A fixture media file with a shipped file profile, added as the file loader hands it over.
     DNFileNodePtr addFile(const char *relative, const char *profile)
     {
+        return addFileAt(testsupport::fixturePath(QString::fromLatin1(relative)), profile);
+    }
+
+    // A file authored by the test itself.
+    DNFileNodePtr addFileAt(const QString &path, const char *profile)
+    {
         QString error;
-        DNFileNodePtr file = fileNodeWithFile(testsupport::fixturePath(QString::fromLatin1(relative)), false, &error);
+        DNFileNodePtr file = fileNodeWithFile(path, false, &error);
         EXPECT_TRUE(file) << error.toStdString();
         if (!file)
             return file;
@@ -102,7 +108,7 @@ struct Batch
         if (whileRunning)
             whileRunning();
         const bool ended = QTest::qWaitFor([this] { return runsEnded.load() > 0; }, kRunTimeoutMs)
-            && QTest::qWaitFor([this] { return !controller.progressController->isRunning(); }, 10000);
+            && QTest::qWaitFor([this] { return !controller.progressController->isRunning(); }, 60000);
         sampler.stop();
         return ended;
     }

@@ -135,7 +135,7 @@ inline void expectVideoEditorOpenOn(NXAppController &controller, const NXMediaNo
     ASSERT_TRUE(editor && editor->panel()->isVisible());
     EXPECT_EQ(editor->mediaNode(), item);
     EXPECT_EQ(editor->editorTabView()->selectedTabViewItem()->identifier(), tab);
-    ASSERT_TRUE(uitest::waitFor([&] { return editor->doneButton()->isEnabled(); }, 30000));
+    ASSERT_TRUE(uitest::waitFor([&] { return editor->doneButton()->isEnabled(); }, 60000));
     editor->doneButton()->click();
     EXPECT_FALSE(editor->panel()->isVisible());
 }

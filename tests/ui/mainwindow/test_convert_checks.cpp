@@ -6,6 +6,7 @@
 #include "../../builders/mencoder/DVDBuilderTestSupport.h"
 
 #include "core/settings/DNSetting.h"
+#include "ui/progress/NXProgressController.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/file/DNFileNode.h"
 #include "ui/mainwindow/DNWindow.h"

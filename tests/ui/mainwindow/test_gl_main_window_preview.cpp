@@ -4,6 +4,7 @@
 #include "../player/player_test_support.h"
 
 #include "support/packedyuv.h"
+#include "support/process.h"
 #include "dvd/DNDVDNode.h"
 #include "player/HVPlayerProcess.h"
 #include "ui/controls/DNButton.h"
@@ -21,7 +22,10 @@
 #include "ui/profiles/NXProfileChooserController.h"
 #include "ui/profiles/NXProfileController.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 
 using playertest::NotificationCounter;
@@ -243,4 +247,134 @@ TEST(MainWindowPreview, PlayOnADVDTitleRowPlaysItsSource)
     w.click(c.playAndStop);
     ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
     EXPECT_TRUE(w.stoppedControls());
+}
+
+// A user whose home has no Pictures folder: Play plays all the same, and a snapshot lands in the
+// folder, which was made for it.
+TEST(MainWindowPreview, PlaysWhereThePicturesFolderIsMissing)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldPictures = qgetenv("XDG_PICTURES_DIR");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_PICTURES_DIR");
+    const QString pictures = home.path() + QStringLiteral("/Pictures");
+    ASSERT_FALSE(QFileInfo::exists(pictures));
+    DNSetting::shareSetting().appSetting()->setSnapshotDirectory(pictures);
+
+    w.addFiles({QStringLiteral("player/quadrants.mp4")});
+    w.select(0);
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 1 && w.player().renderer()->framesDrawn() >= 3; }));
+    EXPECT_TRUE(QFileInfo(pictures).isDir());
+    EXPECT_EQ(w.player().snapshotSavePath(), pictures);
+    EXPECT_FALSE(w.ui.window->findChild<QMessageBox *>(QStringLiteral("previewCannotPlayAlert")));
+    w.click(c.capureSnap);
+    EXPECT_TRUE(waitFor([&] { return !QDir(pictures).entryList({QStringLiteral("*.png")}).isEmpty(); }));
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    qputenv("HOME", oldHome);
+    if (!oldPictures.isEmpty())
+        qputenv("XDG_PICTURES_DIR", oldPictures);
+}
+
+// A player that cannot be started says so on the window, and the controls stay stopped.
+TEST(MainWindowPreview, APlayerThatCannotStartSaysSo)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    w.addFiles({QStringLiteral("player/quadrants.mp4")});
+    QTemporaryDir prefix;
+    const QString fws = prefix.path() + QStringLiteral("/lib/talvane/fws");
+    QDir().mkpath(fws);
+    QFile player(fws + QStringLiteral("/HVPlayer"));
+    ASSERT_TRUE(player.open(QIODevice::WriteOnly));
+    player.write("not a program\n");
+    player.close();
+    player.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    DNBundle::setPrefixOverride(prefix.path());
+    w.select(0);
+    w.click(c.playAndStop);
+    QMessageBox *alert = nullptr;
+    const bool shown = waitFor([&] {
+        alert = w.ui.window->findChild<QMessageBox *>(QStringLiteral("previewCannotPlayAlert"));
+        return alert && alert->isVisible();
+    });
+    DNBundle::setPrefixOverride(QString());
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(alert->text(), QStringLiteral("The preview cannot be played"));
+    EXPECT_TRUE(alert->informativeText().startsWith(QStringLiteral("The player cannot be started: ")))
+        << alert->informativeText().toStdString();
+    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
+    shelltest::saveWindowPicture(alert, QStringLiteral("ui_mainwindow"), QStringLiteral("preview_cannot_play_alert"));
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_TRUE(w.stoppedControls());
+    alert->close();
+}
+
+// Leaving full screen, with the control bar shown or after it went, neither moves nor ends the
+// playback: the time the player reports afterwards goes on from where it was. The margin is what
+// the player itself reported to have played meanwhile, and a second besides.
+TEST(MainWindowPreview, LeavingFullScreenKeepsThePlaybackWhereItWas)
+{
+    NotificationCounter seen;
+    Window w;
+    NXAppController &c = w.controller;
+    QTemporaryDir folder;
+    const QString clip = folder.filePath(QStringLiteral("long.mp4"));
+    const testsupport::ProcessResult made = testsupport::runProcess(
+        QStringLiteral("ffmpeg"), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=60",
+                                   "-f", "lavfi", "-i", "sine=frequency=440:duration=60", "-c:v", "libx264", "-preset",
+                                   "ultrafast", "-c:a", "aac", "-shortest", clip});
+    ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
+    c.addFilesFromContentOfFiles({clip});
+    if (auto *chooser = c.profileController ? c.profileController->profileChooseController() : nullptr)
+        if (chooser->choosePanel() && chooser->choosePanel()->isVisible())
+            QTest::mouseClick(chooser->doneButton(), Qt::LeftButton);
+    w.select(0);
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 1 && w.player().currentPlaybackTime() > 0.5f; }));
+    NXMPlayerView *view = w.player().playbackView();
+
+    // The playback time the player reports, read over a short while so that a seek shows.
+    const auto playingOnFrom = [&](float before, const QElapsedTimer &clock, const char *what) {
+        SCOPED_TRACE(what);
+        QTest::qWait(1500);
+        const float after = w.player().currentPlaybackTime();
+        EXPECT_TRUE(w.player().isPlayerBegin());
+        EXPECT_GE(after, before - 0.5f);
+        EXPECT_LE(after, before + clock.elapsed() / 1000.0f + 1.0f);
+    };
+
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        w.click(c.fullScreenButton);
+        ASSERT_EQ(w.player().playbackMode(), 1u);
+        ASSERT_TRUE(waitFor([&] { return view->isFullScreen() || view->isWindow(); }));
+        // Into the picture, then onto the bar.
+        QTest::mouseMove(view, QPoint(200, 200));
+        QTest::mouseMove(view, QPoint(220, view->height() - 5));
+        ASSERT_TRUE(waitFor([&] { return view->controlBar() != nullptr; }));
+        // The main window's timer moves the bar's slider as the playback goes on.
+        QTest::qWait(2200);
+        if (round == 1) {
+            // The bar fades and goes without movement.
+            ASSERT_TRUE(waitFor([&] { return view->controlBar() == nullptr; }, 60000));
+        }
+        const float before = w.player().currentPlaybackTime();
+        QElapsedTimer clock;
+        clock.start();
+        if (round == 2)
+            w.player().exitFullScreenMode();
+        else
+            QTest::keyClick(view, Qt::Key_Escape);
+        EXPECT_EQ(w.player().playbackMode(), 0u);
+        playingOnFrom(before, clock, "after leaving full screen");
+    }
+    w.click(c.playAndStop);
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
 }

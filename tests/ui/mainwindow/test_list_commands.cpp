@@ -259,7 +259,7 @@ TEST(ListCommands, DVDSourcesTitlesStandForTheirDisc)
     QTest::mouseClick(c.renameButton, Qt::LeftButton);
     auto *discRow = qobject_cast<DNDVDRootCell *>(w.row(ntsc));
     ASSERT_TRUE(discRow);
-    ASSERT_TRUE(uitest::waitFor([&] { return !discRow->trackNameOutput()->selectedText().isEmpty(); }, 3000));
+    ASSERT_TRUE(uitest::waitFor([&] { return !discRow->trackNameOutput()->selectedText().isEmpty(); }, 60000));
     EXPECT_EQ(discRow->trackNameOutput()->selectedText(), discRow->trackNameOutput()->text());
 
     // Remove on a title removes its disc.
@@ -381,13 +381,13 @@ TEST(ListCommands, AClosingToolWindowHandsItsRecordingsBack)
     EXPECT_TRUE(tool.isNull()) << "the controller and its window are released";
     EXPECT_FALSE(w.ui.window->isVisible()) << "the main window appears only when the flip ends";
     EXPECT_TRUE(c.mediaFiles->isEmpty());
-    ASSERT_TRUE(uitest::waitFor([&] { return !c.mediaFiles->isEmpty(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return !c.mediaFiles->isEmpty(); }, 60000));
     EXPECT_TRUE(w.ui.window->isVisible());
     const QRect frame = w.ui.window->frameGeometry();
     EXPECT_LE((frame.center() - QPoint(500, 350)).manhattanLength(), 2);
     EXPECT_EQ(std::dynamic_pointer_cast<DNFileNode>(c.mediaFiles->first())->path(),
               testsupport::fixturePath(QStringLiteral("media/clip.mp4")));
-    ASSERT_TRUE(uitest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 3000));
+    ASSERT_TRUE(uitest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 60000));
 }
 
 } // namespace

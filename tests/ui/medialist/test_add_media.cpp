@@ -18,7 +18,9 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
 
@@ -115,7 +117,7 @@ TEST(AddMedia, AnotherKindAsksFirstAndContinueStartsOver)
     w.answer(QStringLiteral("Continue"));
     EXPECT_TRUE(w.controller.mediaFiles->isEmpty());
     EXPECT_FALSE(w.controller.fileLoader) << "the open panel comes half a second later";
-    ASSERT_TRUE(uitest::waitFor([&] { return !w.controller.fileLoader.isNull(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return !w.controller.fileLoader.isNull(); }, 60000));
     // Whether a list holds DVD sources is decided by its last entry alone.
     w.controller.mediaFiles->append(makeFile(QStringLiteral("/m/a.mp4")));
     w.controller.mediaFiles->append(makeDVD({3}));
@@ -143,6 +145,28 @@ TEST(AddMedia, FilesHandedOverSkipMissingPathsAndStillReportTheLoad)
     // The first load into the empty list ends with the profile chooser.
     EXPECT_TRUE(w.chooserShown());
     shelltest::saveWindowPicture(w.ui.window, QStringLiteral("medialist"), QStringLiteral("file_added"));
+}
+
+// Files handed over that exist but cannot be added (no video, not media) are named in one alert,
+// as the Add dialog names them; the good ones are added.
+TEST(AddMedia, FilesHandedOverThatCannotBeAddedAreNamed)
+{
+    Window w;
+    QTemporaryDir dir;
+    const QString notes = dir.filePath(QStringLiteral("notes.avi"));
+    {
+        QFile out(notes);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("not a movie\n");
+    }
+    w.controller.addFilesFromContentOfFiles({testsupport::fixturePath(QStringLiteral("media/audio.m4a")), notes,
+                                             testsupport::fixturePath(QStringLiteral("media/clip.mp4"))});
+    EXPECT_EQ(w.controller.mediaFiles->size(), 1);
+    QMessageBox *alert = w.ui.window->findChild<QMessageBox *>(QStringLiteral("filesRefusedAlert"));
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->informativeText(),
+              QStringLiteral("audio.m4a has no video stream\nMediaInfo cannot read notes.avi"));
+    alert->close();
 }
 
 // Many files handed over at once (read side by side, added a few dozen per slide) end in the

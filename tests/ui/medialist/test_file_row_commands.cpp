@@ -248,7 +248,7 @@ TEST(FileRowToolbar, PopUpsNameAndRangeOfAProbedFile)
     EXPECT_FALSE(row->removeButton()->isHidden());
     EXPECT_FALSE(row->upButton()->isHidden());
     QTest::mouseClick(row->removeButton(), Qt::LeftButton);
-    ASSERT_TRUE(uitest::waitFor([&] { return w.controller.mediaFiles->isEmpty(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return w.controller.mediaFiles->isEmpty(); }, 60000));
 }
 
 // The bit rate the sheet proposes, from the item's point of view.
@@ -286,7 +286,7 @@ TEST(FileRowProfile, ChooserAndSettingsSheetServeAFileEntry)
 
     // Pick a card of the first category other than the file's profile and commit it.
     w.chooser()->majorTableController()->selectRow(2);
-    ASSERT_TRUE(uitest::waitFor([&] { return w.chooser()->isPushedEnd(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return w.chooser()->isPushedEnd(); }, 60000));
     NXDetailProfileScrollView *cards = w.chooser()->detaileProfileTableController()->tableView();
     const auto &offered = w.chooser()->detaileProfileTableController()->dataSource();
     int other = -1;
@@ -301,7 +301,7 @@ TEST(FileRowProfile, ChooserAndSettingsSheetServeAFileEntry)
     EXPECT_EQ(file->profile()->title(), chosen);
     // The list redraws a moment after the item received its profile.
     const QString target = QStringLiteral("Target format: ") + chosen;
-    EXPECT_TRUE(uitest::waitFor([&] { return row->profileName()->property("fullText").toString() == target; }, 5000))
+    EXPECT_TRUE(uitest::waitFor([&] { return row->profileName()->property("fullText").toString() == target; }, 60000))
         << row->profileName()->property("fullText").toString().toStdString();
 
     // The settings button opens the sheet; its proposed bit rate is the file's own.

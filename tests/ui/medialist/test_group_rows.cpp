@@ -5,6 +5,8 @@
 #include "../coverflow/coverflow_test_support.h"
 
 #include "dvd/file/DNFileGroupNode.h"
+#include "core/platform/DNBundle.h"
+#include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/coverflow/MBCoverFlowView.h"
@@ -89,7 +91,13 @@ TEST(GroupRows, MergingFilesMakesAGroupRowWithItsMembers)
     EXPECT_TRUE(g.table->viewSelectedCell().isEmpty());
     EXPECT_TRUE(selection.objects.isEmpty());
     EXPECT_EQ(g.coverFlowNames(1), (QVariantList{"clip2.mp4", "clip4.mp4", "clip3.mp4"}));
-    EXPECT_EQ(row->trackNameOutput()->text(), QStringLiteral("clip2"));
+    // The first member's file name; with a profile, its suffix in place of the extension, as
+    // the joined file will be named.
+    EXPECT_EQ(row->trackNameOutput()->text(), QStringLiteral("clip2.mp4"));
+    group->setProfile(DNProfile::parserFromContentOfFile(
+        DNBundle::pathForResource(QStringLiteral("profiles/Video/Video_MKV.plist"))));
+    row->updateCellContent();
+    EXPECT_EQ(row->trackNameOutput()->text(), QStringLiteral("clip2.mkv"));
     EXPECT_TRUE(row->profileName()->property("fullText").toString().startsWith(QStringLiteral("Target format: ")));
 
     // Members join the members' kind; a plain file does not.
@@ -210,7 +218,7 @@ TEST(GroupRows, GroupRowWaitsForEveryThumbnail)
 
     // The last picture arrives; the retry a second later shows all and stops trying.
     g.files[1]->setThumbnail(coverflowtest::numbered(2));
-    ASSERT_TRUE(uitest::waitFor([&] { return g.coverFlowNames(0).size() == 3; }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return g.coverFlowNames(0).size() == 3; }, 60000));
     EXPECT_FALSE(row->isRetryingIcons());
 }
 

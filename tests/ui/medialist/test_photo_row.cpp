@@ -8,7 +8,9 @@
 #include "ui/medialist/DNCellWidgets.h"
 #include "ui/medialist/DNRootPhotoCell.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QThreadPool>
 
 using namespace medialisttest;
@@ -77,5 +79,31 @@ TEST(PhotoRow, ListMakesThePhotoRowForASlideshow)
     f.table->addMovieNode(node);
     EXPECT_TRUE(qobject_cast<DNRootPhotoCell *>(f.row(0)));
     EXPECT_EQ(f.table->tableMediaType(), 1);
+    waitForThumbnail(node);
+}
+
+// A photo cut short (a copy that stopped) is not counted: decoded, it would fill its slide half
+// grey.
+TEST(PhotoRow, APhotoCutShortIsNotCounted)
+{
+    ListFixture f;
+    QTemporaryDir folder;
+    for (const char *name : {"one.jpg", "two.jpg", "cut.jpg"}) {
+        QImage picture(320, 240, QImage::Format_RGB32);
+        for (int y = 0; y < 240; ++y)
+            for (int x = 0; x < 320; ++x)
+                picture.setPixel(x, y, qRgb(x % 256, y, (x * y) % 256));
+        ASSERT_TRUE(picture.save(folder.filePath(QString::fromLatin1(name)), "JPEG"));
+    }
+    QFile cut(folder.filePath(QStringLiteral("cut.jpg")));
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(cut.resize(cut.size() / 2));
+    cut.close();
+
+    const auto node = DNGraphicsNode::graphicsNodeWithDir(folder.path());
+    f.table->addMovieNode(node);
+    auto *row = qobject_cast<DNRootPhotoCell *>(f.row(0));
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->photoCount()->text(), QStringLiteral("2 photos"));
     waitForThumbnail(node);
 }

@@ -52,7 +52,7 @@ struct Sheet
     }
     bool settledAt(int height)
     {
-        return uitest::waitFor([&] { return panel().geometry().height() == height; }, 3000);
+        return uitest::waitFor([&] { return panel().geometry().height() == height; }, 60000);
     }
 };
 
@@ -124,7 +124,7 @@ TEST(DownloadOptions, EveryOptionIsStoredAndSurvivesARestart)
     EXPECT_EQ(record()->proxyPort(), QStringLiteral("3128"));
 
     // Every change was saved as it was made: a new process shows all of it.
-    ASSERT_TRUE(uitest::waitFor([] { return !DNSetting::shareSetting().hasPendingSave(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([] { return !DNSetting::shareSetting().hasPendingSave(); }, 60000));
     // A new process opens the sheet on the stored settings and prints what it shows.
     const QJsonObject shown = shelltest::jsonPrintedByAnotherRun(
         kChildRole, QStringLiteral("DownloadOptions.EveryOptionIsStoredAndSurvivesARestart"));

@@ -65,7 +65,7 @@ struct Online
         window.addressField->setText(address);
         QTest::keyClick(window.addressField, Qt::Key_Return);
     }
-    bool idleAgain() { return waitFor([&] { return events.count("ended") == 1; }, 30000); }
+    bool idleAgain() { return waitFor([&] { return events.count("ended") == 1; }, 60000); }
     // Idle, with nothing of the run left behind.
     void expectIdle()
     {
@@ -75,7 +75,7 @@ struct Online
         EXPECT_FALSE(window.pauseButton->isEnabled());
         EXPECT_FALSE(window.stopButton->isEnabled());
         EXPECT_EQ(playertest::channelLeftovers(), QStringList());
-        EXPECT_TRUE(waitFor([] { return PlayerProcessRegistry::shared().pids().empty(); }, 5000));
+        EXPECT_TRUE(waitFor([] { return PlayerProcessRegistry::shared().pids().empty(); }, 60000));
     }
 };
 
@@ -113,8 +113,8 @@ TEST(OnlineVideoPlayer, PlaysALocalAddressWhileItLoads)
     EXPECT_EQ(player.currentDirectoryPath(), o.snapshots);
 
     // Frames on screen, the quadrants where they belong.
-    ASSERT_TRUE(waitFor([&] { return o.events.count("started") == 1; }, 20000));
-    ASSERT_TRUE(waitFor([&] { return player.renderer() && player.renderer()->framesDrawn() >= 5; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return o.events.count("started") == 1; }, 60000));
+    ASSERT_TRUE(waitFor([&] { return player.renderer() && player.renderer()->framesDrawn() >= 5; }, 60000));
     const QImage frame = player.openglView()->grabFramebuffer();
     playertest::savePicture(frame, QStringLiteral("online_frame"));
     expectQuadrants(frame);
@@ -123,7 +123,7 @@ TEST(OnlineVideoPlayer, PlaysALocalAddressWhileItLoads)
 
     // The cache fills: the delegate hears it once, and the slider's loaded bar runs ahead of the
     // knob by what the cache holds.
-    ASSERT_TRUE(waitFor([&] { return o.events.count("cache available") >= 1; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return o.events.count("cache available") >= 1; }, 60000));
     EXPECT_TRUE(o.window.message().contains(QStringLiteral("Playing")));
     NXPreloadSlider &slider = *o.window.positionSlider;
     bool ahead = false;
@@ -131,14 +131,14 @@ TEST(OnlineVideoPlayer, PlaysALocalAddressWhileItLoads)
         o.window.refreshPlaybackState();
         ahead = slider.preloadingValue() > slider.value() + 0.01 && slider.preloadLength() > 0;
         return ahead;
-    }, 10000));
+    }, 60000));
     EXPECT_NEAR(player.duration(), kClipSeconds, 0.1);
     EXPECT_FLOAT_EQ(float(slider.maxValue()), player.duration());
     EXPECT_FLOAT_EQ(slider.preloadingValue(), std::min(player.loadCacheTime(), player.duration()));
     EXPECT_GT(player.loadCacheTime(), player.currentPlaybackTime());
 
     // Pause: the time stands still; resume: it goes on.
-    ASSERT_TRUE(waitFor([&] { return player.currentPlaybackTime() > 0.5f; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return player.currentPlaybackTime() > 0.5f; }, 60000));
     QTest::mouseClick(o.window.pauseButton, Qt::LeftButton);
     EXPECT_EQ(player.status(), NXOVPlayback::StatusPaused);
     EXPECT_EQ(o.events.count("paused"), 1);
@@ -150,12 +150,12 @@ TEST(OnlineVideoPlayer, PlaysALocalAddressWhileItLoads)
         playertest::waitFor([] { return false; }, 400);
         frozen = player.currentPlaybackTime();
         return frozen == before;
-    }, 5000));
+    }, 60000));
     playertest::waitFor([] { return false; }, 600);
     EXPECT_FLOAT_EQ(player.currentPlaybackTime(), frozen);
     QTest::mouseClick(o.window.pauseButton, Qt::LeftButton);
     EXPECT_EQ(o.events.count("continued"), 1);
-    ASSERT_TRUE(waitFor([&] { return player.currentPlaybackTime() > frozen + 0.3f; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return player.currentPlaybackTime() > frozen + 0.3f; }, 60000));
 
     // The end of the video: idle again, and the window says it finished.
     ASSERT_TRUE(o.idleAgain());
@@ -175,13 +175,13 @@ TEST(OnlineVideoPlayer, ADroppedConnectionReturnsTheWindowToIdleWithAMessage)
     NXOVPlayerControl &player = *o.player();
     const QString address = o.server.addressOf(kClip);
     o.play(address);
-    ASSERT_TRUE(waitFor([&] { return o.events.count("started") == 1; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return o.events.count("started") == 1; }, 60000));
     bool loadingSaid = false;
     ASSERT_TRUE(waitFor([&] {
         loadingSaid = loadingSaid || (o.events.count("cache available") >= 1 &&
                                       o.window.message().contains(QStringLiteral("Loading")));
         return o.events.count("ended") == 1;
-    }, 30000));
+    }, 60000));
     EXPECT_EQ(o.server.droppedConnections(), 1);
     EXPECT_GE(o.events.count("cache unavailable"), 2) << "the cache ran dry while playing";
     EXPECT_TRUE(loadingSaid);
@@ -204,7 +204,7 @@ TEST(OnlineVideoPlayer, AnAddressThatGivesNoVideoIsReportedAndStoppingIsSaid)
     // The user's stop is said as such.
     o.events.seen.clear();
     o.play(o.server.addressOf(kClip));
-    ASSERT_TRUE(waitFor([&] { return o.events.count("started") == 1; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return o.events.count("started") == 1; }, 60000));
     QTest::mouseClick(o.window.stopButton, Qt::LeftButton);
     ASSERT_TRUE(o.idleAgain());
     EXPECT_EQ(o.window.message(), QStringLiteral("Stopped."));

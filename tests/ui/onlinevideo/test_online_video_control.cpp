@@ -83,7 +83,7 @@ TEST(OnlineVideoControl, LaunchesTheAddressAndReportsToItsDelegate)
     const QString buffer = control.renderer()->connectionName();
     EXPECT_EQ(buffer, HVPlayerArguments::currentOnlineBufferName());
     EXPECT_TRUE(buffer.startsWith(QStringLiteral("ONLINE_VIDEO_BUFFER_NAME<->")));
-    ASSERT_TRUE(waitFor([&] { return player.launches().size() == 1; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return player.launches().size() == 1; }, 60000));
     EXPECT_EQ(player.launches().first(), QStringList({"-vf", "screenshot", "-identify", "-slave", "-vo",
                                                       QStringLiteral("corevideo:buffer_name=\"%1\"").arg(buffer),
                                                       "-cache", "2560", "-volume", "35.00", address})
@@ -124,12 +124,12 @@ TEST(OnlineVideoControl, LaunchesTheAddressAndReportsToItsDelegate)
     EXPECT_TRUE(player.commands().endsWith(QStringLiteral("quit")));
     EXPECT_EQ(events.count("ended"), 0);
     EXPECT_EQ(control.renderer()->connectionName(), buffer);
-    ASSERT_TRUE(waitFor([&] { return QFile::exists(folder + QStringLiteral("/launches")); }, 5000))
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(folder + QStringLiteral("/launches")); }, 60000))
         << "the working folder is made when missing";
 
     // Stop: the player quits, and its end is told once; nothing of the run is left.
     control.stopPlay();
-    ASSERT_TRUE(waitFor([&] { return events.count("ended") == 1; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return events.count("ended") == 1; }, 60000));
     EXPECT_EQ(control.status(), NXOVPlayback::StatusIdle);
     EXPECT_FALSE(control.playerProcess());
     EXPECT_FALSE(control.renderer());

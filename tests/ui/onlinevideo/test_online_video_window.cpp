@@ -135,7 +135,7 @@ TEST(OnlineVideoWindow, ClosingPostsTheCloseNotificationAfterTheClose)
     window.window()->show();
     window.window()->close();
     EXPECT_FALSE(posted.isValid()) << "queued: the answer may release the window's controller";
-    ASSERT_TRUE(uitest::waitFor([&] { return posted.isValid(); }, 3000));
+    ASSERT_TRUE(uitest::waitFor([&] { return posted.isValid(); }, 60000));
     EXPECT_EQ(posted.value<QObject *>(), &window);
     DNNotificationCenter::defaultCenter().removeObserver(id);
 }
@@ -151,9 +151,9 @@ TEST(OnlineVideoWindow, TheMainWindowButtonOpensItAndTheMainWindowComesBackWhenI
     ASSERT_TRUE(c.youtube);
     QPointer<QWidget> online = c.youtube->window();
     EXPECT_FALSE(w.ui.window->isVisible()) << "the main window goes as the flip starts";
-    ASSERT_TRUE(uitest::waitFor([&] { return online->isVisible(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return online->isVisible(); }, 60000));
     EXPECT_LE((online->frameGeometry().center() - w.ui.window->frameGeometry().center()).manhattanLength(), 2);
-    ASSERT_TRUE(uitest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 3000));
+    ASSERT_TRUE(uitest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 60000));
     shelltest::saveWindowPicture(online, QStringLiteral("ui_onlinevideo"), QStringLiteral("window_from_main"));
 
     // A second click brings the same window forward.
@@ -178,10 +178,10 @@ TEST(OnlineVideoWindow, TheMainWindowButtonOpensItAndTheMainWindowComesBackWhenI
     });
     EXPECT_EQ(QApplication::exec(), 7);
     EXPECT_EQ(lastWindowClosed, 0);
-    ASSERT_TRUE(uitest::waitFor([&] { return !c.youtube; }, 3000));
+    ASSERT_TRUE(uitest::waitFor([&] { return !c.youtube; }, 60000));
     EXPECT_TRUE(online.isNull()) << "the window and its controller are released";
-    ASSERT_TRUE(uitest::waitFor([&] { return w.ui.window->isVisible(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return w.ui.window->isVisible(); }, 60000));
     EXPECT_LE((w.ui.window->frameGeometry().center() - centre).manhattanLength(), 2);
     EXPECT_TRUE(c.mediaFiles->isEmpty()) << "the window hands back no files";
-    ASSERT_TRUE(uitest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 3000));
+    ASSERT_TRUE(uitest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 60000));
 }

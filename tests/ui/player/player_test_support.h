@@ -93,15 +93,18 @@ inline QString freshSnapshotFolder()
 class StandInPlayer
 {
 public:
-    StandInPlayer()
+    // greeting, when given, is shell the player runs before it reads its commands (to print
+    // what a real player prints, say).
+    explicit StandInPlayer(const QByteArray &greeting = {})
     {
         const QString fws = prefix_.path() + QStringLiteral("/lib/talvane/fws");
         QDir().mkpath(fws);
         QFile script(fws + QStringLiteral("/HVPlayer"));
         script.open(QIODevice::WriteOnly);
         script.write("#!/bin/sh\n"
-                     "{ printf '%s\\n' \"$@\"; echo ----; } >> \"$PWD/launches\"\n"
-                     "while IFS= read -r line; do\n"
+                     "{ printf '%s\\n' \"$@\"; echo ----; } >> \"$PWD/launches\"\n");
+        script.write(greeting);
+        script.write("while IFS= read -r line; do\n"
                      "  printf '%s\\n' \"$line\" >> \"$PWD/commands\"\n"
                      "  [ \"$line\" = quit ] && exit 0\n"
                      "done\n");
@@ -115,7 +118,7 @@ public:
     QString folder() const { return folder_; }
     QStringList launches() const { return read(QStringLiteral("launches")).split(QStringLiteral("----\n"), Qt::SkipEmptyParts); }
     QStringList commands() const { return read(QStringLiteral("commands")).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-    bool awaitCommands(int count) const { return waitFor([&] { return commands().size() >= count; }, 5000); }
+    bool awaitCommands(int count) const { return waitFor([&] { return commands().size() >= count; }, 60000); }
 
 private:
     QString read(const QString &name) const

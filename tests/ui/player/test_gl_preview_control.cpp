@@ -115,6 +115,34 @@ TEST(PreviewControl, FirstRealLengthWins)
     ASSERT_TRUE(waitFor([&] { return seen["DurationAvailable"] == 3; }));
 }
 
+// A clip whose title tag is in Latin-1: the byte that is not UTF-8 does not cost the lines
+// read with it. The player writes all its lines at once, so they come in one read.
+TEST(PreviewControl, ALatin1TagLosesNoLineReadWithIt)
+{
+    playertest::Application app;
+    StandInPlayer player("printf 'ID_CLIP_INFO_NAME0=Title\\nID_CLIP_INFO_VALUE0=Caf\\351 cr\\350me\\n"
+                         "ID_LENGTH=42.50\\nStarting playback...\\n"
+                         "A:   1.5 V:   1.4 A-V:  0.1 ct:  0.0   0/  0  1%%  0%%  0.3%% 0 0 \\n'\n");
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    QStringList lines;
+    QObject::connect(&control, &NXMPlayerControl::playerOutputLine, &control,
+                     [&](const QString &line) { lines << line; });
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/caf\u00e9.mp4")));
+    ASSERT_TRUE(waitFor([&] { return seen["DidStart"] == 1; }));
+    EXPECT_TRUE(control.isPlayerStartedPlaying());
+    EXPECT_FLOAT_EQ(control.videoDuration(), 42.5f);
+    EXPECT_FLOAT_EQ(control.currentPlaybackTime(), 1.4f);
+    ASSERT_TRUE(waitFor([&] { return seen["DurationAvailable"] == 1; }));
+    EXPECT_TRUE(lines.contains(QStringLiteral("ID_CLIP_INFO_VALUE0=Caf\uFFFD cr\uFFFDme"))) << lines.join(QLatin1Char('|')).toStdString();
+    // Pause now reaches the player.
+    control.pauseOrContinue();
+    ASSERT_TRUE(player.awaitCommands(1));
+    EXPECT_EQ(player.commands().last(), QStringLiteral("pause"));
+    control.stopPlay();
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+}
+
 TEST(PreviewControl, PauseStateFollowsTheOutput)
 {
     playertest::Application app;

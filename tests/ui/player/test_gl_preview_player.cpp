@@ -38,7 +38,7 @@ struct Preview
                          [this](const QString &line) { lines << line; });
     }
 
-    bool sawLine(const QString &line) { return waitFor([&] { return lines.contains(line); }, 5000); }
+    bool sawLine(const QString &line) { return waitFor([&] { return lines.contains(line); }, 60000); }
     // The number of the last answer "ANS_<property>=<number>" the player gave.
     double answered(const char *property)
     {

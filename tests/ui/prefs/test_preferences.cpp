@@ -100,7 +100,7 @@ TEST(Preferences, EveryValueIsStoredAndSurvivesARestart)
     EXPECT_EQ(record()->snapshotDirectory(), snapshots.path());
     EXPECT_EQ(p.videoFolderField()->text(), video.path());
     EXPECT_EQ(p.snapshotFolderField()->text(), snapshots.path());
-    ASSERT_TRUE(uitest::waitFor([&] { return s.controller.outputFolderField->text() == video.path(); }, 3000));
+    ASSERT_TRUE(uitest::waitFor([&] { return s.controller.outputFolderField->text() == video.path(); }, 60000));
     EXPECT_TRUE(p.settingPanel()->isVisible());
 
     // The audio language waits for Done.

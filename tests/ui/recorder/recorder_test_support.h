@@ -63,6 +63,18 @@ inline QImage screenPicture()
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }
 
+// The screen once it shows what shows() looks for (a window is painted some time after it is
+// shown, later on a busy machine); the last picture taken when it never does.
+inline QImage screenShowing(const std::function<bool(const QImage &)> &shows)
+{
+    QImage picture;
+    waitFor([&] {
+        picture = screenPicture();
+        return shows(picture);
+    });
+    return picture;
+}
+
 inline QString savePicture(const QImage &image, const QString &name)
 {
     const QString dir = testsupport::buildDir() + QStringLiteral("/test-output/ui_recorder");

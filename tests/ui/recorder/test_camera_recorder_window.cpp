@@ -14,6 +14,7 @@
 #include "ui/recorder/NXCameraRecorderViews.h"
 #include "ui/recorder/NXCameraValueTransformers.h"
 
+#include "convert/capture/capture_test_support.h"
 #include "support/ffprobe.h"
 
 #include <QComboBox>
@@ -74,7 +75,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(c.window()));
     }
 
-    // Records until the recorder has counted seconds, then stops; the finished movie.
+    // Records until the recorder has counted seconds, then stops; the finished movie, which
+    // lasts as long as the recorder recorded.
     QString record(NXCameraRecorderController &c, double seconds)
     {
         const QString before = c.lastRecordedFile;
@@ -82,8 +84,10 @@ protected:
         EXPECT_TRUE(c.isRecording());
         EXPECT_TRUE(recordertest::waitFor([&] { return c.captureSession->recordedSeconds() >= seconds; }));
         c.setRecording();
+        const double recorded = c.captureSession->recordedSeconds();
         EXPECT_TRUE(recordertest::waitFor([&] { return !c.isRecording(); }));
         EXPECT_NE(c.lastRecordedFile, before);
+        capturetest::expectRecordedLength(c.lastRecordedFile, recorded, 25);
         return c.lastRecordedFile;
     }
 
@@ -112,6 +116,7 @@ TEST_F(CameraRecorderWindow, AThreeSecondRecordingWithSound)
     shelltest::saveWindowPicture(c.window(), QStringLiteral("ui_recorder"), QStringLiteral("camera_recorder_recording"));
     ASSERT_TRUE(recordertest::waitFor([&] { return c.captureSession->recordedSeconds() >= 3.0; }));
     c.setRecording();
+    const double recorded = c.captureSession->recordedSeconds();
     ASSERT_TRUE(recordertest::waitFor([&] { return !c.lastRecordedFile.isEmpty(); }));
     const QString movie = c.lastRecordedFile;
     static const QRegularExpression name(
@@ -123,7 +128,7 @@ TEST_F(CameraRecorderWindow, AThreeSecondRecordingWithSound)
     EXPECT_EQ(video.value(QStringLiteral("width")).toInt(), 640);
     EXPECT_EQ(video.value(QStringLiteral("height")).toInt(), 480);
     EXPECT_EQ(testsupport::codecsOf(probe, QStringLiteral("audio")), QStringList{QStringLiteral("aac")});
-    EXPECT_NEAR(testsupport::durationOf(probe), 3.0, 0.3);
+    capturetest::expectRecordedLength(movie, recorded, 25);
     EXPECT_EQ(c.timeRecordView->SS(), 0u);
     // Opened, and its folder shown; handed back because the setting asks for it.
     EXPECT_TRUE(shelltest::openedTargets().contains(movie));
@@ -141,9 +146,6 @@ TEST_F(CameraRecorderWindow, StoppedEarlyAndTwiceOnlyTheLastGoesBack)
     NXCameraRecorderController c(devices_);
     open(c);
     const QString first = record(c, 0.5);
-    const QJsonObject probe = testsupport::ffprobe(first);
-    EXPECT_LT(testsupport::durationOf(probe), 2.0);
-    EXPECT_FALSE(testsupport::firstStream(probe, QStringLiteral("video")).isEmpty());
     const QString second = record(c, 0.5);
     EXPECT_NE(first, second);
     EXPECT_TRUE(QFileInfo::exists(first));

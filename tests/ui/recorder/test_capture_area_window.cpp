@@ -85,6 +85,11 @@ TEST_F(CaptureAreaWindow, DrawnAreasTakeTheMinimumCentredOnEachShortAxis)
     EXPECT_EQ(view_->selectionArea(), QRectF((bounds.width() - 100) * 0.5, (bounds.height() - 80) * 0.5, 100, 80));
     drag(QPointF(20, 30), QPointF(320, 40));
     EXPECT_EQ(view_->selectionArea(), QRectF(20, (bounds.height() - 80) * 0.5, 300, 80));
+    // A flat drag (no height at all) and a drag straight down (no width) keep their other axis.
+    drag(QPointF(60, 30), QPointF(460, 30));
+    EXPECT_EQ(view_->selectionArea(), QRectF(60, (bounds.height() - 80) * 0.5, 400, 80));
+    drag(QPointF(70, 20), QPointF(70, 320));
+    EXPECT_EQ(view_->selectionArea(), QRectF((bounds.width() - 100) * 0.5, 20, 100, 300));
     // The button follows every change.
     EXPECT_EQ(buttonArea().center(), view_->selectionArea().center());
 }
@@ -127,7 +132,7 @@ TEST_F(CaptureAreaWindow, StartTellsTheDelegateThenHidesEscapeOnlyHides)
     // In screen coordinates, origin at the top left: 720 - 560 = 160 from the top.
     EXPECT_EQ(listener_.area, QRectF(screen_.x() + 100, screen_.y() + screen_.height() - 560, 640, 360));
     EXPECT_TRUE(window_->isVisible());
-    EXPECT_TRUE(recordertest::waitFor([&] { return !window_->isVisible(); }, 2000));
+    EXPECT_TRUE(recordertest::waitFor([&] { return !window_->isVisible(); }));
 }
 
 TEST_F(CaptureAreaWindow, LooksOverTheScreen)
@@ -142,10 +147,12 @@ TEST_F(CaptureAreaWindow, LooksOverTheScreen)
     recordertest::serve(100);
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    recordertest::serve(150);
-    const QImage shot = recordertest::screenPicture();
-    recordertest::savePicture(shot, QStringLiteral("capture_area_window"));
     const QRect area = window_->selectionArea().toRect();
+    // Drawn once the darkening is on the screen.
+    const QImage shot = recordertest::screenShowing([&](const QImage &p) {
+        return qGray(p.pixel(20, 20)) < 120 && qGray(p.pixel(area.left() + 20, area.top() + 20)) > 200;
+    });
+    recordertest::savePicture(shot, QStringLiteral("capture_area_window"));
     // The screen shows through the area; around it, it is darkened.
     EXPECT_GT(qGray(shot.pixel(area.left() + 20, area.top() + 20)), 200);
     EXPECT_LT(qGray(shot.pixel(20, 20)), 120);

@@ -1,8 +1,9 @@
 // The recorder windows from the main window: its buttons open them in its place, and closing one
 // brings the main window back with the last recording in the media list when the recorder's
-// setting asks for it (and nothing otherwise).
+// setting asks for it (and nothing otherwise), converted under its whole name.
 #include "recorder_test_support.h"
 
+#include "builders/avencoder/DNAVVideoArgvPublic.h"
 #include "convert/capture/DNCaptureSession.h"
 #include "convert/capture/DNRecordingName.h"
 #include "core/settings/DNSetting.h"
@@ -84,8 +85,8 @@ TEST_F(RecorderHandBack, ScreenRecorderOpensInPlaceAndHandsItsRecordingBack)
     DNSRWindowController *recorder = c.screenRecord;
     // The card flip shows the recorder window when it ends.
     EXPECT_FALSE(w.ui.window->isVisible());
-    ASSERT_TRUE(recordertest::waitFor([&] { return recorder->window()->isVisible(); }, 5000));
-    ASSERT_TRUE(recordertest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 5000));
+    ASSERT_TRUE(recordertest::waitFor([&] { return recorder->window()->isVisible(); }));
+    ASSERT_TRUE(recordertest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }));
     // A second click brings the same window forward.
     c.screenRecordCommand();
     EXPECT_EQ(c.screenRecord.data(), recorder);
@@ -103,14 +104,20 @@ TEST_F(RecorderHandBack, ScreenRecorderOpensInPlaceAndHandsItsRecordingBack)
     EXPECT_TRUE(recorder->window()->close());
     EXPECT_FALSE(c.screenRecord);
     // The recording joins the list once the flip back has ended.
-    ASSERT_TRUE(recordertest::waitFor([&] { return w.ui.window->isVisible() && !c.mediaFiles->isEmpty(); }, 5000));
+    ASSERT_TRUE(recordertest::waitFor([&] { return w.ui.window->isVisible() && !c.mediaFiles->isEmpty(); }));
     ASSERT_EQ(c.mediaFiles->size(), 1);
     const auto node = std::dynamic_pointer_cast<DNFileNode>(c.mediaFiles->first());
     ASSERT_TRUE(node);
     EXPECT_EQ(node->path(), movie);
     EXPECT_FALSE(node->videoTracks().isEmpty());
+    // Converted, it keeps its whole name, seconds and all ("... 06.26.41.mp4", not "... 06.26.mp4"):
+    // two recordings of one minute do not share a name.
+    const QString out = folder_.path() + QStringLiteral("/out");
+    ASSERT_TRUE(node->nodeInfo());
+    EXPECT_EQ(makeAVOutputPath(out, node->nodeInfo()->outputName(), QStringLiteral("mp4"), node->path()),
+              out + QLatin1Char('/') + QFileInfo(movie).completeBaseName() + QStringLiteral(".mp4"));
     // The closed recorder's controller is released.
-    EXPECT_TRUE(recordertest::waitFor([&] { return closing.isNull(); }, 5000));
+    EXPECT_TRUE(recordertest::waitFor([&] { return closing.isNull(); }));
 }
 
 TEST_F(RecorderHandBack, CameraRecorderHandsBackOnlyWhenAsked)
@@ -124,15 +131,15 @@ TEST_F(RecorderHandBack, CameraRecorderHandsBackOnlyWhenAsked)
         QTest::mouseClick(c.cameraButton, Qt::LeftButton);
         ASSERT_TRUE(c.cameraRecorderController);
         EXPECT_FALSE(w.ui.window->isVisible());
-        ASSERT_TRUE(recordertest::waitFor([&] { return c.cameraRecorderController->window()->isVisible(); }, 5000));
-        ASSERT_TRUE(recordertest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 5000));
+        ASSERT_TRUE(recordertest::waitFor([&] { return c.cameraRecorderController->window()->isVisible(); }));
+        ASSERT_TRUE(recordertest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }));
         // This machine has no camera: the window says so; a movie made before stands in for a
         // recording of this window.
         c.cameraRecorderController->lastRecordedFile = movie;
         EXPECT_TRUE(c.cameraRecorderController->window()->close());
         EXPECT_FALSE(c.cameraRecorderController);
-        ASSERT_TRUE(recordertest::waitFor([&] { return w.ui.window->isVisible(); }, 5000));
-        ASSERT_TRUE(recordertest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }, 5000));
+        ASSERT_TRUE(recordertest::waitFor([&] { return w.ui.window->isVisible(); }));
+        ASSERT_TRUE(recordertest::waitFor([] { return !NXWindowTransition::transition().isAnimating(); }));
         EXPECT_EQ(c.mediaFiles->size(), asked ? 1 : 0) << (asked ? "asked" : "not asked");
     }
 }

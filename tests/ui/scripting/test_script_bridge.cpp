@@ -74,7 +74,7 @@ struct MailStandIn
     // The recorded arguments, once the stand-in has run.
     QStringList arguments()
     {
-        if (!QTest::qWaitFor([this] { return QFile::exists(record); }, 20000))
+        if (!QTest::qWaitFor([this] { return QFile::exists(record); }, 60000))
             return {QStringLiteral("<xdg-email did not run>")};
         QStringList arguments = QString::fromUtf8(bytesOf(record)).split(QChar(0));
         arguments.removeLast();

@@ -65,16 +65,16 @@ TEST(WindowTransition, FlipsIntoTheSecondWindowCentredOnTheFirst)
     EXPECT_EQ(transition.flipView()->factor(), 1.0);
 
     // Half way the card stands on its edge; a picture of it for the eye.
-    ASSERT_TRUE(uitest::waitFor([&] { return transition.flipView() && transition.flipView()->progress() >= 0.3; }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return transition.flipView() && transition.flipView()->progress() >= 0.3; }, 60000));
     uitest::savePicture(transition.flipView(), QStringLiteral("ui_transition"), QStringLiteral("flip_turning"));
     EXPECT_FALSE(w.to.isVisible());
 
-    ASSERT_TRUE(uitest::waitFor([&] { return endRuns > 0; }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return endRuns > 0; }, 60000));
     EXPECT_GE(clock.elapsed(), NXWindowTransition::kShowTargetMs - 5);
     EXPECT_TRUE(secondShownAtEnd);
     EXPECT_EQ(w.to.frameGeometry(), frame);
     EXPECT_EQ(events, (QStringList{QStringLiteral("will start"), QStringLiteral("did end"), QStringLiteral("end action")}));
-    ASSERT_TRUE(uitest::waitFor([&] { return !transition.isAnimating(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return !transition.isAnimating(); }, 60000));
     uitest::serve(100);
     EXPECT_EQ(endRuns, 1) << "the end action runs once";
     DNNotificationCenter::defaultCenter().removeObserver(willStart);
@@ -91,7 +91,7 @@ TEST(WindowTransition, BackwardWithoutAnEndActionTurnsTheOtherWay)
     const QRect first = w.from.frameGeometry();
     const int dx = qRound(first.width() * 0.2), dy = qRound(first.height() * 0.2);
     EXPECT_EQ(transition.maskWindow()->geometry(), first.adjusted(-dx, -dy, dx, dy));
-    ASSERT_TRUE(uitest::waitFor([&] { return w.to.isVisible() && !transition.isAnimating(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return w.to.isVisible() && !transition.isAnimating(); }, 60000));
     EXPECT_LE((w.to.frameGeometry().center() - first.center()).manhattanLength(), 1);
 
     // transilateWindow keeps the last direction and plays over both frames.
@@ -99,7 +99,7 @@ TEST(WindowTransition, BackwardWithoutAnEndActionTurnsTheOtherWay)
     transition.transilateWindow(&w.from, &w.to);
     EXPECT_EQ(transition.flipView()->factor(), -1.0);
     EXPECT_FALSE(w.from.isVisible());
-    ASSERT_TRUE(uitest::waitFor([&] { return !transition.isAnimating(); }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return !transition.isAnimating(); }, 60000));
 }
 
 TEST(WindowTransition, TheSharedObjectIsOne)

@@ -86,7 +86,7 @@ TEST_P(WizardAnswers, GiveTheirDialog)
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
     ticker.start(20);
-    ASSERT_TRUE(uitest::waitFor([&] { return w.settled(); }, 10000));
+    ASSERT_TRUE(uitest::waitFor([&] { return w.settled(); }, 60000));
     if (QByteArray(c.name) == "Slow") {
         EXPECT_GE(ticks, 20);
     }
@@ -158,7 +158,7 @@ TEST(UpdateCheck, CancellingStopsTheCheckForGood)
     DNUpdateDialog::setPauseScale(1.0);
     w.controller.checkNewVersion();
     DNYTBUpdateController *dialog = w.dialog();
-    ASSERT_TRUE(uitest::waitFor([&] { return dialog->progressIndicator()->value() >= 20; }, 5000));
+    ASSERT_TRUE(uitest::waitFor([&] { return dialog->progressIndicator()->value() >= 20; }, 60000));
     QTest::mouseClick(dialog->cancelCheckButton(), Qt::LeftButton);
     const int bar = dialog->progressIndicator()->value();
     EXPECT_FALSE(dialog->upgradePanel()->isVisible());
@@ -171,7 +171,7 @@ TEST(UpdateCheck, CancellingStopsTheCheckForGood)
     w.controller.checkNewVersion();
     EXPECT_TRUE(dialog->progressView()->isVisible());
     EXPECT_LT(dialog->progressIndicator()->value(), 20);
-    ASSERT_TRUE(uitest::waitFor([&] { return w.settled(); }, 10000));
+    ASSERT_TRUE(uitest::waitFor([&] { return w.settled(); }, 60000));
     EXPECT_TRUE(dialog->findNewVersion());
     dialog->cancelUpdateWindow();
 }
@@ -184,12 +184,12 @@ TEST(UpdateCheck, TheAutomaticCheckSpeaksOnlyOfANewerVersion)
         Wizard w(QString::fromLatin1(path));
         QThread *check = QThread::create([&] { w.controller.checkAppNewVersion(); });
         check->start();
-        ASSERT_TRUE(uitest::waitFor([&] { return check->isFinished(); }, 10000));
+        ASSERT_TRUE(uitest::waitFor([&] { return check->isFinished(); }, 60000));
         delete check;
         uitest::serve(100);
         EXPECT_EQ(w.dialog() != nullptr, opens);
         if (opens) {
-            ASSERT_TRUE(uitest::waitFor([&] { return w.settled(); }, 10000));
+            ASSERT_TRUE(uitest::waitFor([&] { return w.settled(); }, 60000));
             EXPECT_TRUE(w.showsResult());
             w.dialog()->cancelUpdateWindow();
         }

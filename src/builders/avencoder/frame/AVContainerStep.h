@@ -20,3 +20,8 @@ inline constexpr AVFileStep PlainFrameSteps[] = {
     stepAspect, stepVideoCodec, stepFilterGraph, stepAudio, stepVolume, stepTags, stepStreamMapping,
     stepNoSubtitles, stepContainer<Container>, stepChapters, stepOutput,
 };
+
+// The join steps of a builder of PlainFrameSteps whose container cannot take copied packets:
+// the group's parts, already at its frame and rate, encoded with the recipe's codecs at the
+// profile's rates.
+inline constexpr AVFileStep PlainJoinSteps[] = {stepVideoBitrate, stepVideoCodec, stepAudio};

@@ -50,6 +50,7 @@ bool openBuild(AVFileBuild &build, DNFileNode *item)
     build.video = item->videoTracks().at(videoIndex);
     build.endpos = int(build.video->duration);
     build.selection = needsStreamSelection(*item, *build.setting);
+    build.squarePixels = build.recipe->squarePixels;
     return true;
 }
 
@@ -68,8 +69,10 @@ Argument *BuildAVFileArgument(const AVFileRecipe &recipe, NXBasicMediaNode *node
         logNoVector(recipe.builderName, QStringLiteral("no item"));
         return nullptr;
     }
-    if (isExactlyFileGroup(node))
-        return Video_Concat_With_AVEncoder(node, titleIndex, options);
+    if (isExactlyFileGroup(node)) {
+        return recipe.joinSteps.empty() ? Video_Concat_With_AVEncoder(node, titleIndex, options)
+                                        : JoinAVFileGroupEncoding(recipe, node, titleIndex, options);
+    }
     auto *item = dynamic_cast<DNFileNode *>(node);
     if (!item) {
         logNoVector(recipe.builderName, QStringLiteral("the item is not a media file"));

@@ -35,6 +35,9 @@ struct AVFileBuild
     int endpos = 0;              // the expected length in whole seconds
     bool selection = false;      // explicit stream mapping is needed
     bool graphWritten = false;   // a "-filter_complex" graph was written
+    double flaggedAspect = 0.0;  // the display aspect an "-aspect" word flags; 0 when none was written
+    bool squarePixels = false;   // the output's pixels are shown square, whatever is flagged
+    bool inputTrimmed = false;   // the trim words stand before the input: they cut the input alone
     bool failed = false;         // a step could not write what it must: no vector is made
 };
 
@@ -65,6 +68,12 @@ struct AVFileRecipe
     std::span<const AVOptionWord> videoCodecWords;  // stepVideoCodec
     std::span<const AVQualityPhaseRow> vbrRows;     // stepRateControl, for a VBR profile
     const char *audioCodec = nullptr;               // stepAudio: the "-c:a" value
+    // The video codec flags no pixel aspect (Sorenson H.263, RealVideo): the picture is given
+    // square pixels.
+    bool squarePixels = false;
+    // For a container whose packets the engine cannot copy from one file into another (SWF,
+    // RealMedia), the steps that encode a group's joined parts into it; empty: the join copies.
+    std::span<const AVFileStep> joinSteps = {};
 };
 
 // Runs recipe for node (a media file or a file group). nullptr, with a log line naming the
@@ -72,6 +81,12 @@ struct AVFileRecipe
 // no video track at the selected index, or a step that failed.
 Argument *BuildAVFileArgument(const AVFileRecipe &recipe, NXBasicMediaNode *node, int titleIndex,
                               const VideoConvertOptions &options);
+
+// The join of a file group whose parts cannot be copied into the recipe's container: the parts,
+// read as one by the concat input, encoded by the recipe's joinSteps. nullptr, with a log line,
+// as Video_Concat_With_AVEncoder.
+Argument *JoinAVFileGroupEncoding(const AVFileRecipe &recipe, NXBasicMediaNode *group, int titleIndex,
+                                  const VideoConvertOptions &options);
 
 // For steps: marks the build failed with a log line naming the builder.
 void failAVFileBuild(AVFileBuild &build, const QString &why);

@@ -9,6 +9,8 @@
 #include "profiles/DNProfile.h"
 #include "profiles/DNProfileKeepOrigin.h"
 
+#include <cmath>
+
 namespace {
 
 // The encoders' buffer for the rate limits, in kbit.
@@ -39,20 +41,18 @@ QString kbps(const std::shared_ptr<NXProfileInfoBase> &field)
 // in needs the input's own timestamps, so its trim follows the input).
 void writeTrim(AVFileBuild &build)
 {
-    const float duration = build.video->duration;
-    if (!build.setting->trimEnable() || duration <= 0.0f)
+    const std::optional<AVTrim> trim = trimOf(build);
+    if (!trim)
         return;
-    const int start = trimSeconds(build.setting->trimStartPercent() * duration);
-    const int length = trimSeconds((build.setting->trimEndPercent() - build.setting->trimStartPercent()) * duration);
-    if (length <= 0) {
+    if (trim->length <= 0) {
         failAVFileBuild(build, QStringLiteral("the trim of %1 keeps less than a second").arg(build.item->path()));
         return;
     }
     put(build, "-ss");
-    put(build, QString::number(start));
+    put(build, QString::number(trim->start));
     put(build, "-t");
-    put(build, QString::number(length));
-    build.endpos = length;
+    put(build, QString::number(trim->length));
+    build.endpos = trim->length;
 }
 
 bool burnsSubtitle(const AVFileBuild &build)
@@ -66,8 +66,8 @@ void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFram
 {
     const QString extra = build.options.safeMode ? QString::fromLatin1(kSafeModeTimestamps) : QString();
     QString failure;
-    const QString graph = frame ? GenVideoFilterChainForFrame(*build.item, build.options, extra, withSubtitle, *frame, &failure)
-                                : GenVideoFilterChain(*build.item, build.options, extra, withSubtitle, &failure);
+    const QString graph = GenVideoFilterChainForFrame(*build.item, build.options, extra, withSubtitle,
+                                                      frame ? *frame : pictureFrameOf(build), &failure);
     if (!failure.isEmpty()) {
         failAVFileBuild(build, failure);
         return;
@@ -79,6 +79,29 @@ void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFram
     build.graphWritten = true;
 }
 
+void writeAspectFlag(AVFileBuild &build, const QString &word)
+{
+    put(build, "-aspect");
+    put(build, word);
+    build.flaggedAspect = AspectWordRatio(word);
+}
+
+AVPictureFrame pictureFrameOf(const AVFileBuild &build)
+{
+    AVPictureFrame frame = ProfilePictureFrame(*build.item);
+    frame.displayAspect = build.flaggedAspect;
+    frame.squarePixels = build.squarePixels;
+    return frame;
+}
+
+double nearerStandardAspect(const AVFileBuild &build)
+{
+    constexpr double wide = 16.0 / 9.0, narrow = 4.0 / 3.0;
+    const double chosen = ProfilePictureFrame(*build.item).displayAspect;
+    const double ratio = chosen > 0 ? chosen : GenShownPictureRatio(*build.item);
+    return ratio >= std::sqrt(wide * narrow) ? wide : narrow;
+}
+
 void stepHead(AVFileBuild &build)
 {
     AppendArguments(build.argument.get(), {"encoder", "-d", "-y"});
@@ -86,8 +109,10 @@ void stepHead(AVFileBuild &build)
 
 void stepTrimBeforeInput(AVFileBuild &build)
 {
-    if (!burnsSubtitle(build))
-        writeTrim(build);
+    if (burnsSubtitle(build))
+        return;
+    writeTrim(build);
+    build.inputTrimmed = trimOf(build).has_value();
 }
 
 void stepInput(AVFileBuild &build)
@@ -152,10 +177,8 @@ void stepVideoBitrate(AVFileBuild &build)
 void stepAspect(AVFileBuild &build)
 {
     const QString aspect = fieldValue(build.profile->videoAspect());
-    if (IsKeepOriginAspect(aspect))
-        return;
-    put(build, "-aspect");
-    put(build, FormatAspectString(aspect, QStringLiteral(":")));
+    if (!IsKeepOriginAspect(aspect))
+        writeAspectFlag(build, FormatAspectString(aspect, QStringLiteral(":")));
 }
 
 void stepVideoCodec(AVFileBuild &build)
@@ -268,10 +291,22 @@ void stepMP4Container(AVFileBuild &build)
 
 void stepChapters(AVFileBuild &build)
 {
-    if (build.endpos == 0 || float(build.endpos) == build.video->duration)
+    // The engine copies the source's chapters, moved to a trim's start and cut at its end. A trim
+    // before the input bounds the input alone: the output is bounded too, or the chapters after
+    // the trim's end stay (and an MP4's chapter track makes the file that much longer).
+    if (!build.inputTrimmed)
         return;
-    put(build, "-map_chapters");
-    put(build, QString::number(-1));
+    put(build, "-t");
+    put(build, QString::number(build.endpos));
+}
+
+std::optional<AVTrim> trimOf(const AVFileBuild &build)
+{
+    const float duration = build.video->duration;
+    if (!build.setting->trimEnable() || duration <= 0.0f)
+        return std::nullopt;
+    return AVTrim{trimSeconds(build.setting->trimStartPercent() * duration),
+                  trimSeconds((build.setting->trimEndPercent() - build.setting->trimStartPercent()) * duration)};
 }
 
 void stepOutput(AVFileBuild &build)
@@ -301,7 +336,7 @@ QString appendOutputArgument(Argument *argument, DNFileNode &item, const VideoCo
 {
     const QString suffix = item.profile() ? item.profile()->fileNameSuffix() : QString();
     const QString name = item.nodeInfo() ? item.nodeInfo()->outputName() : QString();
-    const QString path = makeAVOutputPath(OptionText(options.outputDirectory), name, suffix);
+    const QString path = makeAVOutputPath(OptionText(options.outputDirectory), name, suffix, item.path());
     item.setOutputName(path);
     AppendArgument(argument, path);
     return path;

@@ -2,6 +2,8 @@
 
 #include "builders/avencoder/frame/AVFileBuild.h"
 
+#include <optional>
+
 class DNNodeInfo;
 struct AVPictureFrame;
 
@@ -33,12 +35,31 @@ void stepStreamMapping(AVFileBuild &build);     // [B17] "-map" video and audio 
 void stepNoSubtitles(AVFileBuild &build);       // [B18] "-sn"
 void stepPixelFormat(AVFileBuild &build);       // [B19] "-pix_fmt" "yuv420p" for a 2vuy source
 void stepMP4Container(AVFileBuild &build);      // [B20] "-f" ipod, mov or mp4
-void stepChapters(AVFileBuild &build);          // [B21] "-map_chapters" "-1" when the length changed
+void stepChapters(AVFileBuild &build);          // [B21] "-t" length again after the inputs, when the trim
+                                                //       went before the input (so the chapters end with the output)
 void stepOutput(AVFileBuild &build);            // [B22] the output path, last; the item's output name
 
+// A trim in whole seconds of the selected video track.
+struct AVTrim
+{
+    int start = 0;
+    int length = 0;
+};
+// The item's trim; none when trimming is off or the track's length is unknown.
+std::optional<AVTrim> trimOf(const AVFileBuild &build);
+
 // "-filter_complex" and the item's picture graph, when there is one (frame: the frame a builder
-// fixes in place of the profile's, see GenVideoFilterChainForFrame).
+// fixes in place of the profile's, see GenVideoFilterChainForFrame; else pictureFrameOf).
 void writeFilterGraph(AVFileBuild &build, bool withSubtitle, const AVPictureFrame *frame = nullptr);
+// "-aspect" and word; the build remembers the shape it flags, which the picture filters keep.
+void writeAspectFlag(AVFileBuild &build, const QString &word);
+// The profile's frame as this vector flags it: its resolution, the aspect written so far, the
+// item's choice to pad, and whether the output shows only square pixels.
+AVPictureFrame pictureFrameOf(const AVFileBuild &build);
+// DVD-Video and DV flag their frames with one of two display aspects, 16:9 or 4:3; a player knows
+// no other. The profile's aspect, or under "keep origin" the edited picture's shape as shown,
+// taken to the nearer of the two.
+double nearerStandardAspect(const AVFileBuild &build);
 // A source rate below 0 or above 150 frames a second: a misread rate, or a timestamp clock,
 // which is no rate to keep.
 bool isWildSourceRate(float fps);

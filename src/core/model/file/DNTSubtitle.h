@@ -16,8 +16,13 @@ public:
     QString language;
     QString format;
 
-    // A text subtitle (Matroska's "S_TEXT/..." codec ids) rather than a picture one.
-    bool isTextformat() const { return codecID.startsWith(QLatin1String("S_TEXT")); }
+    // A text subtitle rather than a picture one: Matroska's "S_TEXT/..." and WebVTT codec ids,
+    // and the timed text of MP4 and QuickTime files. Text is rendered from its words, so it is
+    // burnt in through a text file; a picture subtitle is laid over the picture as it is.
+    bool isTextformat() const;
+    // A text subtitle that Matroska holds as it is (its own text codec ids); any other text
+    // must be converted on its way into a Matroska file.
+    bool isMatroskaText() const;
 };
 
 // A subtitle text file beside the movie or chosen in the editor. Its character set is detected

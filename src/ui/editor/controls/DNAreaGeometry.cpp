@@ -48,6 +48,18 @@ QRectF intersection(const QRectF &a, const QRectF &b)
     return QRectF(left, bottom, right - left, top - bottom);
 }
 
+QRectF clampedInto(const QRectF &bounds, const QRectF &r)
+{
+    const auto axis = [](double low, double extent, double boundLow, double boundExtent) {
+        const double from = std::clamp(low, boundLow, boundLow + boundExtent);
+        const double to = std::clamp(low + extent, boundLow, boundLow + boundExtent);
+        return std::pair{from, std::max(0.0, to - from)};
+    };
+    const auto [x, width] = axis(r.x(), r.width(), bounds.x(), bounds.width());
+    const auto [y, height] = axis(r.y(), r.height(), bounds.y(), bounds.height());
+    return QRectF(x, y, width, height);
+}
+
 QRectF draggedArea(int tag, const QRectF &r, QPointF d)
 {
     double x = r.x(), y = r.y(), w = r.width(), h = r.height();
@@ -124,6 +136,16 @@ QRectF aspectLocked(const QRectF &proposed, const QRectF &current, QSizeF aspect
             return current;
     }
     return p;
+}
+
+QRectF placedWithin(const QRectF &area, QSizeF bounds)
+{
+    const double W = bounds.width(), H = bounds.height();
+    if (W <= 0 || H <= 0 || area.width() <= 0 || area.height() <= 0)
+        return intersection(QRectF(QPointF(0, 0), bounds), area);
+    const double shrink = std::min({1.0, W / area.width(), H / area.height()});
+    const double w = area.width() * shrink, h = area.height() * shrink;
+    return QRectF(std::clamp(area.x(), 0.0, W - w), std::clamp(area.y(), 0.0, H - h), w, h);
 }
 
 QRectF fractionsOf(const QRectF &area, QSizeF bounds)

@@ -32,6 +32,9 @@ QRectF centredFrame(QPointF centre, QSizeF size);
 bool pointInRect(QPointF p, const QRectF &r);
 // The common part of a and b; the zero rectangle when they do not overlap.
 QRectF intersection(const QRectF &a, const QRectF &b);
+// r cut at the edges of bounds axis by axis: an axis of no extent (a flat drag) keeps its place
+// and the other axis its own, where intersection() would give the zero rectangle.
+QRectF clampedInto(const QRectF &bounds, const QRectF &r);
 
 // What dragging cell `tag` by d does to r; tags outside 1 to 9 change nothing.
 QRectF draggedArea(int tag, const QRectF &r, QPointF d);
@@ -47,6 +50,9 @@ QRectF centredFit(QSizeF ratio, QSizeF bounds);
 // the height; a matched side that would leave the bounds (right or top) refuses the proposal
 // as a whole. A lock with a side of 0 (or an invalid size) locks nothing.
 QRectF aspectLocked(const QRectF &proposed, const QRectF &current, QSizeF aspect, QSizeF bounds);
+// area inside bounds (from 0 to the bounds' size): made smaller with its proportions kept when
+// it is larger, then moved in as little as takes; its origin stays where it fits.
+QRectF placedWithin(const QRectF &area, QSizeF bounds);
 // area as fractions of bounds (x / W, y / H, width / W, height / H); zero for empty bounds.
 QRectF fractionsOf(const QRectF &area, QSizeF bounds);
 

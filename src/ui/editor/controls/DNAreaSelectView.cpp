@@ -66,7 +66,11 @@ void DNAreaSelectView::fitToBlackRegionFreeArea()
     if (!found || found->width() <= 0 || found->height() <= 0)
         return;
     aspect_ = QSizeF(0, 0);
-    setSelectionArea(DNAreaGeometry::centredFit(found->size(), size()));
+    // The picture's own place, not a centred box of its ratio: bands of unequal height (or a
+    // picture off the middle) would leave band lines in a centred box.
+    const QSizeF bounds = size();
+    setSelectionArea(QRectF(found->x() * bounds.width(), found->y() * bounds.height(),
+                            found->width() * bounds.width(), found->height() * bounds.height()));
     // The owner hears of it on the next turn of the event loop, after its own call returned.
     QTimer::singleShot(0, this, [this] { selectAreaDidChanged(); });
 }

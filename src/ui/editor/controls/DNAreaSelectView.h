@@ -12,8 +12,9 @@ class DNAreaSelectViewDelegate : public DNAreaSelectorDelegate
 public:
     // Whether a picture is there to look for black borders in.
     virtual bool canCropBlackRegion() = 0;
-    // The picture's area without its black borders; an owner without the detection leaves the
-    // default, which answers nothing.
+    // The picture's area without its black borders, as fractions of the whole picture (origin
+    // at the bottom left); an owner without the detection leaves the default, which answers
+    // nothing.
     virtual std::optional<QRectF> rectByCoppingBlackRegion() { return std::nullopt; }
 };
 

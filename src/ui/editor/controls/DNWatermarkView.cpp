@@ -2,32 +2,13 @@
 
 #include "DNAreaGeometry.h"
 
+#include "core/image/DNTextWatermark.h"
 #include "core/log/DNLogger.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QPainter>
 
 #include <cmath>
-
-namespace {
-
-QFont systemFont(int size, bool bold)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setBold(bold);
-    // Sizes are in the view's units, as the box and the picture are.
-    font.setPixelSize(size);
-    return font;
-}
-
-QSize textSize(const QFont &font, const QString &text)
-{
-    const QSizeF size = QFontMetricsF(font).size(0, text);
-    return QSize(int(std::ceil(size.width())), int(std::ceil(size.height())));
-}
-
-} // namespace
 
 DNWatermarkView::DNWatermarkView(QWidget *parent)
     : DNWatermarkView(QRect(), parent)
@@ -36,7 +17,7 @@ DNWatermarkView::DNWatermarkView(QWidget *parent)
 
 DNWatermarkView::DNWatermarkView(const QRect &frame, QWidget *parent)
     : DNImageWatermarkView(frame, parent)
-    , textFont_(systemFont(kRenderSize, true))
+    , textFont_(DNTextWatermark::renderFont(QString()))
     , textColor_(Qt::lightGray)
 {
 }
@@ -51,12 +32,8 @@ void DNWatermarkView::setText(const QString &text)
 
 void DNWatermarkView::setTextFont(const std::optional<QFont> &font)
 {
-    if (font) {
-        textFont_ = *font;
-        textFont_.setPixelSize(kRenderSize);
-    } else {
-        textFont_ = systemFont(kRenderSize, true);
-    }
+    // The family alone, as the item keeps it and the converted file renders it.
+    textFont_ = DNTextWatermark::renderFont(font ? font->family() : QString());
     updateContextImage();
 }
 
@@ -70,9 +47,12 @@ void DNWatermarkView::calculateStringRect(const QString &text)
 {
     if (text.isEmpty())
         return;
-    const QSize measured = textSize(systemFont(kMeasureSize, false), text);
-    const QRectF box(selectionArea().x(), selectionArea().y(), measured.width(), measured.height());
-    setSelectionArea(DNAreaGeometry::intersection(QRectF(QPointF(0, 0), QSizeF(size())), box));
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(kMeasureSize);
+    const QSizeF measured = QFontMetricsF(font).size(0, text);
+    setSelectionArea(DNAreaGeometry::placedWithin(
+        QRectF(selectionArea().topLeft(), QSizeF(std::ceil(measured.width()), std::ceil(measured.height()))),
+        QSizeF(size())));
 }
 
 void DNWatermarkView::updateContextImage()
@@ -85,20 +65,6 @@ void DNWatermarkView::updateContextImage()
         DNRoughLog(QStringLiteral("text watermark \"%@\" has no colour: its picture is kept."), text_);
         return;
     }
-    const QSize size = textSize(textFont_, text_);
-    if (size.isEmpty()) {
-        setImage(QImage());
-        return;
-    }
-    QImage rendered(size, QImage::Format_ARGB32_Premultiplied);
-    rendered.fill(Qt::transparent);
-    {
-        QPainter painter(&rendered);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setFont(textFont_);
-        painter.setPen(textColor_);
-        painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignTop, text_);
-    }
-    setImage(rendered);
+    setImage(DNTextWatermark::renderedText(text_, textFont_, textColor_));
     update();
 }

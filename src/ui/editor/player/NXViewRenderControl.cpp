@@ -18,6 +18,13 @@
 namespace {
 // Playback is not held back at the trim end: the right limit starts far beyond any clip.
 constexpr float kNoRightLimit = 3600000.0f;
+
+// Source pixels over the factor, truncated. The factor is itself a quotient of the two sizes, so
+// the result may come out a hair under the whole number it stands for.
+int shownLength(int source, double factor)
+{
+    return int(std::trunc(source / factor + 1e-3));
+}
 } // namespace
 
 NXViewRenderControl::NXViewRenderControl(QObject *parent) : QObject(parent)
@@ -251,8 +258,8 @@ void NXViewRenderControl::takeStreamStartWhenSized()
             flags_.needApplyTransform = false;
         } else {
             flags_.needApplyTransform = true;
-            flags_.videoWidth = int(std::trunc(flags_.videoWidth / flags_.scaleSizeFactor));
-            flags_.videoHeight = int(std::trunc(flags_.videoHeight / flags_.scaleSizeFactor));
+            flags_.videoWidth = shownLength(flags_.videoWidth, flags_.scaleSizeFactor.width());
+            flags_.videoHeight = shownLength(flags_.videoHeight, flags_.scaleSizeFactor.height());
             flags_.transform = QTransform::fromScale(double(flags_.videoWidth) / double(w),
                                                      double(flags_.videoHeight) / double(h));
         }

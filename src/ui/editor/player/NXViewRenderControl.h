@@ -75,11 +75,14 @@ public:
     int originalVideoHeight() const { return flags_.originalHeight; }
     int originalVideoWidth() const { return flags_.originalWidth; }
 
-    // The size the player scales frames to, and the source pixels per shown pixel.
+    // The size the player scales frames to, and the source pixels per shown pixel. A picture of
+    // non-square pixels is shown in its display shape: then a shown pixel covers more source
+    // pixels one way than the other, and the factor has one value across and one down.
     void setScaleVideoSize(QSizeF size) { flags_.scaleSize = size; }
     QSizeF scaleVideoSize() const { return flags_.scaleSize; }
-    void setScaleVideoSizeFactor(float factor) { flags_.scaleSizeFactor = factor; }
-    float scaleVideoSizeFactor() const { return flags_.scaleSizeFactor; }
+    void setScaleVideoSizeFactor(float factor) { flags_.scaleSizeFactor = QSizeF(factor, factor); }
+    void setScaleVideoSizeFactor(QSizeF factor) { flags_.scaleSizeFactor = factor; }
+    QSizeF scaleVideoSizeFactor() const { return flags_.scaleSizeFactor; }
 
     // The trim limits in seconds; playback starts at the left one.
     void setLimitedLeftTime(float seconds) { flags_.leftLimitedTime = seconds; }
@@ -177,7 +180,7 @@ private:
         float leftLimitedTime = 0;
         float rightLimitedTime = 0;
         QSizeF scaleSize;
-        float scaleSizeFactor = 0;
+        QSizeF scaleSizeFactor{0, 0};
     } flags_;
 
     NXViewRenderControlDelegate *videoControl_ = nullptr;

@@ -90,3 +90,13 @@ TEST(DNAreaGeometry, FractionsOfTheBoundsAndNoneOfEmptyBounds)
 }
 
 } // namespace
+
+TEST(DNAreaGeometry, APlacedAreaKeepsItsProportionsAndLiesInside)
+{
+    // Fits: unchanged.
+    expectRect(placedWithin(QRectF(10, 20, 100, 50), {400, 300}), QRectF(10, 20, 100, 50));
+    // Reaches past the top: moved down whole.
+    expectRect(placedWithin(QRectF(0, 260, 100, 61), {400, 300}), QRectF(0, 239, 100, 61));
+    // Wider than the bounds: halved in both directions, then moved in from the right.
+    expectRect(placedWithin(QRectF(50, 0, 800, 100), {400, 300}), QRectF(0, 0, 400, 50));
+}

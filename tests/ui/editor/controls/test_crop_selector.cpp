@@ -156,7 +156,7 @@ TEST(DNAreaSelectView, TheWholePictureSelectsAllAndLocksThePicturesRatio)
     EXPECT_EQ(f.crop->aspect(), QSizeF(0, 0));
 }
 
-TEST(DNAreaSelectView, BlackBorderRemovalFitsTheFoundPicturesRatioUnlockedAndTellsOnTheNextTurn)
+TEST(DNAreaSelectView, BlackBorderRemovalTakesTheFoundPicturesPlaceUnlockedAndTellsOnTheNextTurn)
 {
     Fixture f;
     f.crop->setSelectedAspect(LockWide);
@@ -168,22 +168,23 @@ TEST(DNAreaSelectView, BlackBorderRemovalFitsTheFoundPicturesRatioUnlockedAndTel
     EXPECT_EQ(f.crop->aspect(), QSizeF(16, 9));
     EXPECT_EQ(f.crop->selectionArea(), QRectF(100, 50, 200, 100));
 
-    // Index 1 is applied on every choice: now the picture has a frame, 720 x 404 without borders.
+    // Index 1 is applied on every choice: now the picture has a frame, whose picture lies off
+    // the middle (a higher band below it): the box takes that place, not a centred one.
     f.editor.hasFrame = true;
-    f.editor.pictureArea = QRectF(0, 86, 720, 405);
+    f.editor.pictureArea = QRectF(0, 0.2, 1, 0.7);
     f.crop->setSelectedAspect(RemoveBlackBorders);
     EXPECT_EQ(f.editor.detections, 1);
-    expectRect(f.crop->selectionArea(), QRectF(0, 37.5, 400, 225));
+    expectRect(f.crop->selectionArea(), QRectF(0, 60, 400, 210));
     EXPECT_EQ(f.crop->aspect(), QSizeF(0, 0));
     EXPECT_TRUE(f.editor.reports.isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.editor.reports.isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.editor.reports.isEmpty(); }, 60000));
     EXPECT_EQ(f.editor.reports.size(), 1);
 
     // An empty area has no ratio: the box stays where it is.
     f.editor.pictureArea = QRectF(0, 0, 0, 0);
     f.crop->setSelectedAspect(RemoveBlackBorders);
     EXPECT_EQ(f.editor.detections, 2);
-    expectRect(f.crop->selectionArea(), QRectF(0, 37.5, 400, 225));
+    expectRect(f.crop->selectionArea(), QRectF(0, 60, 400, 210));
 }
 
 TEST(DNAreaSelectView, ChoosingTheCurrentPresetAgainChangesNothing)

@@ -83,7 +83,7 @@ TEST(DNEffectsView, FourteenItemsMakeFourPagesOfAGrid400Wide)
     EXPECT_EQ(f.grid->indexOfSelectedEffect(), -1);
     // The label is set on the next turn of the event loop.
     EXPECT_TRUE(f.label->text().isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.label->text().isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.label->text().isEmpty(); }, 60000));
     EXPECT_EQ(f.label->text(), QStringLiteral("1 of 4"));
     EXPECT_FALSE(f.label->isHidden());
     // Made once: a second call adds nothing.
@@ -116,7 +116,7 @@ TEST(DNEffectsView, PagesSlideAPageAtATimeAndStopAtTheEnds)
 TEST(DNEffectsView, OnePageHidesThePageLabel)
 {
     Fixture f(3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.label->text().isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.label->text().isEmpty(); }, 60000));
     EXPECT_EQ(f.grid->countOfPages(), 1);
     EXPECT_TRUE(f.label->isHidden());
 }

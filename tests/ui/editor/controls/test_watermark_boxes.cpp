@@ -112,12 +112,14 @@ TEST(DNWatermarkView, TheFirstTextSizesTheBoxAndLaterTextsKeepIt)
     QFont measure = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     measure.setPixelSize(52);
     const QSizeF measured = QFontMetricsF(measure).size(0, QStringLiteral("Talvane"));
-    // Kept at its origin: the box grows upward and is cut at the top of the view.
+    // Kept at its origin as far as it fits: the box grows upward, and where it would reach past
+    // the top of the view it is moved down whole rather than cut (a cut box squeezes the text).
     const QRectF sized = f.box->selectionArea();
     EXPECT_EQ(sized.x(), 0);
-    EXPECT_EQ(sized.y(), 240);
     EXPECT_NEAR(sized.width(), measured.width(), 1.0);
-    EXPECT_EQ(sized.height(), 60);
+    EXPECT_NEAR(sized.height(), measured.height(), 1.0);
+    EXPECT_GT(sized.height(), 60);
+    EXPECT_EQ(sized.y() + sized.height(), 300);
     ASSERT_FALSE(f.box->image().isNull());
     QFont render = f.box->textFont();
     EXPECT_NEAR(f.box->image().width(), QFontMetricsF(render).horizontalAdvance(QStringLiteral("Talvane")), 1.0);
@@ -130,6 +132,19 @@ TEST(DNWatermarkView, TheFirstTextSizesTheBoxAndLaterTextsKeepIt)
     EXPECT_TRUE(f.box->image().isNull());
     f.box->setText(QStringLiteral("Hi"));
     EXPECT_NEAR(f.box->selectionArea().width(), QFontMetricsF(measure).size(0, QStringLiteral("Hi")).width(), 1.0);
+
+    // A text wider than the view: the box is made smaller in both directions, the text's own
+    // proportions kept, and lies inside the view.
+    f.box->setText(QString());
+    const QString wide = QStringLiteral("WATERMARK TEST OF A WHOLE LINE");
+    f.box->setText(wide);
+    const QSizeF wideMeasured = QFontMetricsF(measure).size(0, wide);
+    ASSERT_GT(wideMeasured.width(), 400);
+    const QRectF fitted = f.box->selectionArea();
+    EXPECT_NEAR((fitted.width() / fitted.height()) / (wideMeasured.width() / wideMeasured.height()), 1.0, 0.02);
+    EXPECT_GE(fitted.x(), 0);
+    EXPECT_LE(fitted.x() + fitted.width(), 400.01);
+    EXPECT_LE(fitted.y() + fitted.height(), 300.01);
 }
 
 TEST(DNWatermarkView, OnlyTheFontsFaceCountsItIsAlwaysRenderedAt144)

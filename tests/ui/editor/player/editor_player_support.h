@@ -77,14 +77,14 @@ struct Editor
     // The first playback time the player reports once it plays.
     float firstReportedTime()
     {
-        waitFor([&] { return control.currentPlaybackTime() > 0; }, 20000);
+        waitFor([&] { return control.currentPlaybackTime() > 0; }, 60000);
         return control.currentPlaybackTime();
     }
 
     void stopAndWait()
     {
         control.stopPlay();
-        waitFor([&] { return events.stopped >= 1; }, 20000);
+        waitFor([&] { return events.stopped >= 1; }, 60000);
     }
 
     playertest::Application application;

@@ -45,7 +45,7 @@ TEST(EditorPlayer, PlaysAFileScaledFromTheLeftLimitInBothPreviews)
               (QStringList{QStringLiteral("-vf"), QStringLiteral("scale=400:300"), QStringLiteral("-ss"),
                            QStringLiteral("1")}));
 
-    ASSERT_TRUE(waitFor([&] { return e.events.willStart == 1 && e.events.started == 1; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return e.events.willStart == 1 && e.events.started == 1; }, 60000));
     ASSERT_TRUE(e.framesShownAt(QSize(400, 300)));
     EXPECT_EQ(c.originalVideoWidth(), 640);
     EXPECT_EQ(c.originalVideoHeight(), 480);
@@ -60,7 +60,7 @@ TEST(EditorPlayer, PlaysAFileScaledFromTheLeftLimitInBothPreviews)
 
     // Pause: the player says so and the time stands still.
     c.pauseOrContinue();
-    ASSERT_TRUE(waitFor([&] { return c.isPaused(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return c.isPaused(); }, 60000));
     EXPECT_EQ(e.events.paused, 1);
     const float frozen = c.currentPlaybackTime();
     QTest::qWait(300);
@@ -68,7 +68,7 @@ TEST(EditorPlayer, PlaysAFileScaledFromTheLeftLimitInBothPreviews)
 
     // A relative seek while paused leaves the player paused again, the time moved.
     c.skipSeconds(1.0);
-    ASSERT_TRUE(waitFor([&] { return e.events.paused == 2 && c.isPaused(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return e.events.paused == 2 && c.isPaused(); }, 60000));
     EXPECT_NEAR(c.currentPlaybackTime(), frozen + 1.0f, 0.5f);
 
     // The pictures while paused: the source with its bands, and the processed one cropped to the
@@ -104,14 +104,14 @@ TEST(EditorPlayer, PlaysAFileScaledFromTheLeftLimitInBothPreviews)
 
     // An absolute seek goes on playing.
     c.seekToDuration(0.5);
-    ASSERT_TRUE(waitFor([&] { return !c.isPaused(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return !c.isPaused(); }, 60000));
     EXPECT_GE(e.events.continued, 2);
-    ASSERT_TRUE(waitFor([&] { return c.currentPlaybackTime() < 1.5f; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return c.currentPlaybackTime() < 1.5f; }, 60000));
 
     // The end of the clip starts it again from the left limit: the player keeps running.
     c.seekToDuration(3.5);
-    ASSERT_TRUE(waitFor([&] { return c.currentPlaybackTime() >= 3.4f; }, 10000));
-    ASSERT_TRUE(waitFor([&] { return c.currentPlaybackTime() < 2.0f; }, 10000));
+    ASSERT_TRUE(waitFor([&] { return c.currentPlaybackTime() >= 3.4f; }, 60000));
+    ASSERT_TRUE(waitFor([&] { return c.currentPlaybackTime() < 2.0f; }, 60000));
     EXPECT_GE(c.currentPlaybackTime(), 0.9f);
     EXPECT_TRUE(c.playerProcess() && c.playerProcess()->isRunning());
     EXPECT_EQ(e.events.stopped, 0);
@@ -121,7 +121,7 @@ TEST(EditorPlayer, PlaysAFileScaledFromTheLeftLimitInBothPreviews)
     c.stopPlay();
     EXPECT_TRUE(e.original->movieStop());
     EXPECT_TRUE(e.effect->movieStop());
-    ASSERT_TRUE(waitFor([&] { return e.events.stopped == 1; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return e.events.stopped == 1; }, 60000));
     EXPECT_FALSE(e.original->movieStop());
     EXPECT_FALSE(e.effect->movieStop());
     EXPECT_EQ(c.status(), int(NXViewRenderControl::StatusStopped));
@@ -145,7 +145,7 @@ TEST(EditorPlayer, PlaysADVDTitleAtTheScaledSizeFromTheLeftLimit)
     ASSERT_TRUE(dvd);
     e.play(dvd, QSizeF(375, 300), 1.92f, 3.0f);
     EXPECT_EQ(c.playerProcess()->arguments().first(), QStringLiteral("dvdnav://%1").arg(dvd->titleSelected() + 1));
-    ASSERT_TRUE(waitFor([&] { return e.events.willStart == 1 && e.events.started == 1; }, 30000));
+    ASSERT_TRUE(waitFor([&] { return e.events.willStart == 1 && e.events.started == 1; }, 60000));
     EXPECT_EQ(c.videoEditRender()->imageWidth(), 376u);
     EXPECT_EQ(c.videoEditRender()->imageHeight(), 300u);
     EXPECT_EQ(c.originalVideoWidth(), 720);
@@ -170,7 +170,7 @@ TEST(EditorPlayer, FramesOfAnotherSizeAreScaledToTheShownSize)
     Editor e;
     NXViewRenderControl &c = e.control;
     e.play(playertest::fileItem(QStringLiteral("media/clip.mkv")), QSizeF(160, 90), 2.0f, 0.0f);
-    ASSERT_TRUE(waitFor([&] { return e.events.willStart == 1; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return e.events.willStart == 1; }, 60000));
     EXPECT_EQ(c.videoWidth(), 320);
     EXPECT_EQ(c.videoHeight(), 180);
     EXPECT_TRUE(c.needApplyTransform());
@@ -187,16 +187,16 @@ TEST(EditorPlayer, ALaunchWhilePlayingReplacesThePlayer)
     NXViewRenderControl &c = e.control;
     const NXMediaNodePtr item = playertest::fileItem(QStringLiteral("borders/letterbox.mp4"));
     e.play(item, QSizeF(400, 300), 1.6f, 0.0f);
-    ASSERT_TRUE(waitFor([&] { return e.events.started == 1; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return e.events.started == 1; }, 60000));
     const qint64 firstPlayer = c.playerProcess()->processId();
     NXViewMPlayerRender *receiver = c.videoEditRender();
     c.setLimitedLeftTime(2.0f);
     c.playVideoWidthParams(*HVPlayerArguments::playbackParametersOf(item));
     EXPECT_NE(c.playerProcess()->processId(), firstPlayer);
     EXPECT_EQ(::kill(pid_t(firstPlayer), 0), -1);
-    ASSERT_TRUE(waitFor([&] { return e.events.started == 2; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return e.events.started == 2; }, 60000));
     EXPECT_EQ(c.videoEditRender(), receiver);
-    ASSERT_TRUE(waitFor([&] { return c.currentPlaybackTime() >= 2.0f; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return c.currentPlaybackTime() >= 2.0f; }, 60000));
     EXPECT_EQ(e.events.stopped, 0);
     e.stopAndWait();
     EXPECT_EQ(e.events.stopped, 1);
@@ -212,7 +212,7 @@ TEST(EditorPlayer, AKilledPlayerIsReportedStopped)
     ASSERT_TRUE(e.framesShownAt(QSize(400, 300)));
     const QString bufferName = c.videoEditRender()->connectionName();
     ::kill(pid_t(c.playerProcess()->processId()), SIGKILL);
-    ASSERT_TRUE(waitFor([&] { return e.events.stopped == 1; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return e.events.stopped == 1; }, 60000));
     EXPECT_EQ(c.status(), int(NXViewRenderControl::StatusStopped));
     EXPECT_FALSE(c.videoEditRender());
     EXPECT_FALSE(editorplayertest::editorBufferLeft(bufferName));

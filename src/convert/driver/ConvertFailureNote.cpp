@@ -1,0 +1,109 @@
+#include "convert/driver/ConvertFailureNote.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <mutex>
+
+namespace {
+constexpr int kKeptEngineLines = 24;
+
+std::mutex noteLock;
+QString firstReason;
+QStringList engineLines;
+
+// The lines every failing run ends with, which name no cause.
+bool isClosingLine(const QString &line)
+{
+    static const QRegularExpression closing(QStringLiteral(
+        "^(Conversion failed!?|ffmpeg failed with status|pass failed: (mencoder|ffmpeg) ended with status|"
+        "encoder stopped|Exiting\\.\\.\\.)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return closing.match(line).hasMatch();
+}
+
+// The vectors and commands the engines log before they run.
+bool isCommandLine(const QString &line)
+{
+    static const QRegularExpression command(
+        QStringLiteral("^(encoder vector|engine command|pass vector|translated |mencoder: |ffmpeg: |ffmpeg, reading)"));
+    return command.match(line).hasMatch();
+}
+
+bool namesAProblem(const QString &line)
+{
+    static const QRegularExpression problem(
+        QStringLiteral("error|no space|invalid|denied|no such|not found|cannot|can't|could not|unable|failed|"
+                       "corrupt|truncated|unsupported|not supported"),
+        QRegularExpression::CaseInsensitiveOption);
+    return problem.match(line).hasMatch();
+}
+
+// "[out#0/mp4 @ 0x55d...] Error ..." reads "Error ..."; the companions' own prefix goes too.
+QString plainLine(QString line)
+{
+    static const QRegularExpression prefixes(QStringLiteral("^(hvvideocore: |(\\[[^\\]]*\\] ?)+)"));
+    line = line.trimmed();
+    for (int i = 0; i < 3; ++i) {
+        const QString stripped = line.remove(prefixes).trimmed();
+        if (stripped == line)
+            break;
+        line = stripped;
+    }
+    return line;
+}
+} // namespace
+
+void beginConvertFailureNote()
+{
+    std::lock_guard<std::mutex> guard(noteLock);
+    firstReason.clear();
+    engineLines.clear();
+}
+
+void noteConvertFailure(const QString &reason)
+{
+    const QString text = reason.trimmed();
+    std::lock_guard<std::mutex> guard(noteLock);
+    if (firstReason.isEmpty() && !text.isEmpty())
+        firstReason = text;
+}
+
+QString convertFailureNote()
+{
+    std::lock_guard<std::mutex> guard(noteLock);
+    return firstReason;
+}
+
+void noteEngineLine(const QString &line)
+{
+    const QString text = plainLine(line);
+    if (text.isEmpty() || isCommandLine(text))
+        return;
+    std::lock_guard<std::mutex> guard(noteLock);
+    engineLines.append(text);
+    if (engineLines.size() > kKeptEngineLines)
+        engineLines.removeFirst();
+}
+
+void beginEnginePass()
+{
+    std::lock_guard<std::mutex> guard(noteLock);
+    engineLines.clear();
+}
+
+QString engineFailureReason()
+{
+    std::lock_guard<std::mutex> guard(noteLock);
+    QString closing;
+    for (auto it = engineLines.crbegin(); it != engineLines.crend(); ++it) {
+        if (isClosingLine(*it)) {
+            if (closing.isEmpty())
+                closing = *it;
+            continue;
+        }
+        if (namesAProblem(*it))
+            return *it;
+    }
+    return closing;
+}

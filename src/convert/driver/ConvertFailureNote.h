@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Why the conversion under way did not write its output, in the words of the step that failed,
+// so that the user reads the reason and not only the log. The first reason noted in a run is
+// kept: the innermost step that failed says the most (a group's member, not "the group failed").
+//
+// The engines' output lines of the current pass are kept too, because an engine that fails
+// tells why only there. Every function may be called from any thread.
+
+// Starts a run: no reason, no engine lines.
+void beginConvertFailureNote();
+void noteConvertFailure(const QString &reason);
+// The reason noted in this run; empty when none was.
+QString convertFailureNote();
+
+// One line an engine wrote during the pass.
+void noteEngineLine(const QString &line);
+// Forgets the lines of an earlier pass.
+void beginEnginePass();
+// The most telling of the last lines the engine wrote: the last that names an error (an
+// engine's closing "failed with status" line only when no other does); empty without lines.
+QString engineFailureReason();

@@ -1,0 +1,57 @@
+#include "convert/driver/PassSource.h"
+
+#include "convert/driver/ConvertState.h"
+#include "convert/engine/OutputReading.h"
+#include "dvd/DNDVDGroupTitle.h"
+#include "dvd/DNDVDNode.h"
+#include "dvd/DVDLayoutCheck.h"
+#include "dvd/NXDVDSourceInfo.h"
+
+#include <cmath>
+
+namespace {
+
+bool agree(double a, double b)
+{
+    return std::abs(a - b) <= kOutputLengthMarginSeconds;
+}
+
+} // namespace
+
+double loadedTitleSeconds(const DNDVDTitle &title)
+{
+    // The IFO counts frames at a nominal 25 or 30 a second, whatever the exact rate.
+    const double perSecond = title.fps() == 25.0f ? 25.0 : 30.0;
+    const double precise = double(title.frames()) / perSecond;
+    return title.frames() > 0 && int(precise) == title.length() ? precise : double(title.length());
+}
+
+double titleSecondsToExpect(double loadedSeconds, double ifoSeconds, double dataSeconds)
+{
+    if (loadedSeconds <= 0)
+        return dataSeconds > 0 ? dataSeconds : std::max(0.0, ifoSeconds);
+    if (dataSeconds > 0 && ifoSeconds >= 0 && agree(loadedSeconds, ifoSeconds) && !agree(loadedSeconds, dataSeconds))
+        return dataSeconds;
+    return loadedSeconds;
+}
+
+PassSource checkPassSource(NXBasicMediaNode *node, int titleIndex, int engineKind)
+{
+    PassSource source;
+    auto *dvd = dynamic_cast<DNDVDNode *>(node);
+    if (!dvd || dynamic_cast<DNDVDGroupTitle *>(node) || !dvd->sourceInfo())
+        return source;
+    const DNDVDTitlePtr title = dvd->titleAt(titleIndex);
+    if (!title)
+        return source;
+    const NXDVDSourceInfoPtr &info = dvd->sourceInfo();
+    // What the engines are given: the drive of a disc, else the folder or image.
+    const QString path = info->sourceType() == NXDVDSourceInfo::SourceDisc ? info->devicePath() : info->path();
+    const bool wholeDisc = engineKind == ConvertEngineISOBackup;
+    // The builders play a title by its number on the disc, its index plus one.
+    const DVDSourceLayout layout = checkDVDSourceLayout(path, wholeDisc ? 0 : titleIndex + 1);
+    source.problem = layout.problem;
+    if (!wholeDisc)
+        source.titleSeconds = titleSecondsToExpect(loadedTitleSeconds(*title), layout.ifoSeconds, layout.dataSeconds);
+    return source;
+}

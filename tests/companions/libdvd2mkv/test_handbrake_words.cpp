@@ -1,0 +1,87 @@
+#include "enginekit/EngineFigures.h"
+#include "libdvd2mkv/HandBrakeArguments.h"
+#include "libdvd2mkv/HandBrakeJsonStream.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+TEST(HandBrakeArguments, PassesEveryAudioTrackThroughAndBoundsTheLength)
+{
+    const std::vector<std::string> builder{"encoder", "-i", "/d/VIDEO_TS", "-m", "-f", "mkv", "-e", "ffmpeg4",
+                                           "-b", "1500", "-E", "copy:aac", "-t", "2", "-a", "1,2",
+                                           "-o", "/out/a_T2.mkv"};
+    const HandBrakeTranslation t = translateHandBrakeArguments(builder, 7);
+    const std::vector<std::string> expected{"--json", "-i", "/d/VIDEO_TS", "-m", "-f", "mkv", "-e", "ffmpeg4", "-b",
+                                            "1500", "-E", "copy", "--audio-copy-mask",
+                                            "aac,ac3,eac3,dts,mp2,mp3,flac", "--audio-fallback", "av_aac", "-t",
+                                            "2", "-a", "1,2", "--stop-at", "duration:7", "-o", "/out/a_T2.mkv"};
+    EXPECT_EQ(t.arguments, expected);
+    EXPECT_EQ(t.notes.size(), 2u);
+
+    // Untrimmed: no bound; a vector that bounds itself keeps its own.
+    const HandBrakeTranslation whole = translateHandBrakeArguments(builder, 0);
+    EXPECT_EQ(std::count(whole.arguments.begin(), whole.arguments.end(), "--stop-at"), 0);
+    std::vector<std::string> bounded = builder;
+    bounded.insert(bounded.end() - 2, {"--start-at", "duration:3", "--stop-at", "duration:4"});
+    const HandBrakeTranslation own = translateHandBrakeArguments(bounded, 4);
+    EXPECT_EQ(std::count(own.arguments.begin(), own.arguments.end(), "--stop-at"), 1);
+    EXPECT_EQ(std::count(own.arguments.begin(), own.arguments.end(), "--start-at"), 1);
+}
+
+TEST(HandBrakeJsonStream, ReadsBlocksSpanningLinesBesideLogLines)
+{
+    std::vector<HandBrakeWorkState> states;
+    std::vector<std::string> logLines;
+    HandBrakeJsonStream stream(
+        [&](const QString &name, const QJsonObject &block) {
+            if (name == QLatin1String("Progress"))
+                states.push_back(readHandBrakeProgress(block));
+        },
+        [&](std::string_view l) { logLines.emplace_back(l); });
+    const char *text[] = {
+        "Version: {", "    \"Name\": \"HandBrake {braces} in \\\"text\\\"\"", "}",
+        "[20:17:02] scan: title 2 has 3 chapters",
+        "Progress: {", "    \"State\": \"WORKING\",", "    \"Working\": {", "        \"Progress\": 0.25,",
+        "        \"Rate\": 61.5,", "        \"RateAvg\": 60.0", "    }", "}",
+        "Progress: {", "    \"State\": \"WORKDONE\",", "    \"WorkDone\": {\"Error\": 0}", "}",
+    };
+    for (const char *l : text)
+        stream.feedLine(l);
+    ASSERT_EQ(states.size(), 2u);
+    EXPECT_EQ(states[0].state, QStringLiteral("WORKING"));
+    EXPECT_DOUBLE_EQ(states[0].progress, 0.25);
+    EXPECT_DOUBLE_EQ(states[0].rate, 61.5);
+    EXPECT_EQ(states[1].error, 0);
+    EXPECT_EQ(logLines, std::vector<std::string>{"[20:17:02] scan: title 2 has 3 chapters"});
+}
+
+// HandBrakeCLI's figures are turned into floats and ints: garbled ones stay within what they can
+// mean.
+TEST(HandBrakeJsonStream, GarbledFiguresStayWithinWhatTheyCanMean)
+{
+    std::vector<HandBrakeWorkState> states;
+    int titleSeconds = 0;
+    HandBrakeJsonStream stream(
+        [&](const QString &name, const QJsonObject &block) {
+            if (name == QLatin1String("Progress"))
+                states.push_back(readHandBrakeProgress(block));
+            else
+                titleSeconds = handBrakeTitleSeconds(block, 1);
+        },
+        [](std::string_view) {});
+    for (const char *l : {"Progress: {\"State\": \"WORKING\", \"Working\": {\"Progress\": 8.9e89, \"Rate\": 1e300, "
+                          "\"RateAvg\": -5}}",
+                          "JSON Title Set: {\"TitleList\": [{\"Index\": 1, \"Duration\": {\"Hours\": 2147483647, "
+                          "\"Minutes\": 2147483647, \"Seconds\": 1e300}}]}"})
+        stream.feedLine(l);
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_DOUBLE_EQ(states[0].progress, 1.0);
+    EXPECT_DOUBLE_EQ(states[0].rate, kMostEngineSpeed);
+    EXPECT_DOUBLE_EQ(states[0].rateAvg, 0);
+    EXPECT_EQ(titleSeconds, int(kMostEngineSeconds));
+}
+} // namespace
