@@ -17,6 +17,8 @@
 #include "ui/medialist/NXMediaTableView.h"
 
 #include "common/Median.h"
+#include "common/ProcessTree.h"
+#include "common/RunMeasure.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,20 +44,11 @@ struct Figures
     double thumbSeconds = -1;  // every row has its thumbnail
     double longestStallMs = 0; // the longest time the window's thread did not serve its events
     double peakMB = 0;         // the program's resident memory at its peak
-    double childPeakMB = 0;    // the largest engine process it started
+    double childPeakMB = 0;    // the largest engine process it started, at its peak
     double cpuSeconds = -1;    // processor time of the program itself (its engines not counted)
+    double engineCpuSeconds = -1; // processor time of the engines it started
+    double loadAverage = -1;   // the machine's one-minute load average when the run ended
 };
-
-double peakResidentMB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
 
 // One run, in this process: prints "list thumbs stall peak childpeak cpu".
 int runOnce(int argc, char **argv, const QString &mediaDir)
@@ -98,6 +91,10 @@ int runOnce(int argc, char **argv, const QString &mediaDir)
 
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
+        // An engine's own peak: the accounting of finished children would give the program's
+        // size instead, since each child begins as a copy of it before it becomes the engine.
+        for (pid_t engine : processtree::descendants(::getpid()))
+            figures.childPeakMB = std::max(figures.childPeakMB, processtree::peakResidentMB(engine));
         const NXMediaNodeList &entries = *shell->controller.mediaFiles;
         int rows = 0;
         int thumbnails = 0;
@@ -117,16 +114,16 @@ int runOnce(int argc, char **argv, const QString &mediaDir)
     watch.start(50);
     QApplication::exec();
 
-    figures.peakMB = peakResidentMB();
-    rusage children{};
-    ::getrusage(RUSAGE_CHILDREN, &children);
-    figures.childPeakMB = children.ru_maxrss / 1024.0;
+    figures.peakMB = processtree::peakResidentMB(::getpid());
+    figures.engineCpuSeconds = childrenCpuSeconds();
+    for (pid_t engine : processtree::descendants(::getpid()))
+        figures.engineCpuSeconds += processtree::cpuSeconds(engine);
     rusage self{};
     ::getrusage(RUSAGE_SELF, &self);
     figures.cpuSeconds = double(self.ru_utime.tv_sec + self.ru_stime.tv_sec)
                          + double(self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6;
-    std::printf("%.3f %.3f %.1f %.1f %.1f %.2f\n", figures.listSeconds, figures.thumbSeconds,
-                figures.longestStallMs, figures.peakMB, figures.childPeakMB, figures.cpuSeconds);
+    std::printf("%.3f %.3f %.1f %.1f %.1f %.2f %.2f\n", figures.listSeconds, figures.thumbSeconds,
+                figures.longestStallMs, figures.peakMB, figures.childPeakMB, figures.cpuSeconds, figures.engineCpuSeconds);
     std::fflush(stdout);
     // The capture queue and the list go down with the process; nothing here needs tearing down.
     std::_Exit(0);
@@ -138,6 +135,11 @@ bool runChild(const QString &program, const QString &mediaDir, Figures &figures)
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // With an X display at hand the offscreen platform takes OpenGL from it, which the preview's
+    // OpenGL view cannot use ("QOpenGLWidget is not supported on this platform"); without one it
+    // draws as it does in the tests.
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
@@ -156,7 +158,8 @@ bool runChild(const QString &program, const QString &mediaDir, Figures &figures)
     if (words.size() < 5)
         return false;
     figures = {words[0].toDouble(), words[1].toDouble(), words[2].toDouble(), words[3].toDouble(),
-               words[4].toDouble(), words.value(5, QStringLiteral("-1")).toDouble()};
+               words[4].toDouble(), words.value(5, QStringLiteral("-1")).toDouble(),
+               words.value(6, QStringLiteral("-1")).toDouble(), loadAverage()};
     return true;
 }
 
@@ -170,7 +173,9 @@ const Column kColumns[] = {{"list s", &Figures::listSeconds},
                            {"stall ms", &Figures::longestStallMs},
                            {"peak MB", &Figures::peakMB},
                            {"engine MB", &Figures::childPeakMB},
-                           {"cpu s", &Figures::cpuSeconds}};
+                           {"cpu s", &Figures::cpuSeconds},
+                           {"engine cpu", &Figures::engineCpuSeconds},
+                           {"load", &Figures::loadAverage}};
 
 } // namespace
 

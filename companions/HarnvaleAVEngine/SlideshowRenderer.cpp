@@ -1,20 +1,24 @@
 #include "SlideshowRenderer.h"
 
 #include "EncoderPipe.h"
-#include "FrameConverter.h"
+#include "FramePlan.h"
+#include "FrameWorkers.h"
 #include "MovieCheck.h"
 #include "MusicMix.h"
+#include "PhotoLibrary.h"
 #include "StopSignal.h"
+#include "VideoEncoder.h"
 
 #include "core/util/DNPaths.h"
 #include "slideshow/image/NXEncoderUtility.h"
-#include "slideshow/transitions/NXEffectManager.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 #include <cstdio>
+#include <deque>
+#include <thread>
 
 namespace {
 
@@ -64,59 +68,72 @@ bool SlideshowRenderer::anyPhotoReadable() const
     return false;
 }
 
-const QImage &SlideshowRenderer::picture(int index)
-{
-    if (index < 0 || index >= job_.photos.size())
-        return blank_;
-    auto found = pictures_.find(index);
-    if (found == pictures_.end()) {
-        // Only the photo coming in and the one it leaves are ever drawn.
-        for (auto it = pictures_.begin(); it != pictures_.end();)
-            it = it.key() < index - 1 ? pictures_.erase(it) : std::next(it);
-        QImage image = NXEncoderUtility::CGImageForContentOfFile(job_.photos.at(index), QSizeF(job_.frameSize));
-        if (image.isNull()) {
-            warn(QStringLiteral("the photo %1 cannot be read; the blank frame stands in").arg(job_.photos.at(index)));
-            image = blank_;
-        }
-        found = pictures_.insert(index, image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    }
-    return found.value();
-}
-
-const QImage &SlideshowRenderer::frameAt(const NXSlideshowTimeline::Moment &moment)
-{
-    // A photo standing alone is the same frame for seconds: made once.
-    if (!moment.inTransition() && holdPhoto_ == moment.photo)
-        return holdFrame_;
-    const QImage from = picture(moment.previous);
-    const QImage &to = picture(moment.photo);
-    const QImage frame = NXMovieFrame(NXSlideshowFrame(*NXEffectManager::instance(), moment, from, to), job_.frameSize);
-    if (!moment.inTransition()) {
-        holdPhoto_ = moment.photo;
-        holdFrame_ = frame;
-        return holdFrame_;
-    }
-    transitionFrame_ = frame;
-    return transitionFrame_;
-}
-
 std::vector<std::string> SlideshowRenderer::encoderArguments(const std::vector<std::string> &musicInputs,
                                                              const std::string &musicGraph,
                                                              const QString &output) const
 {
-    const std::string size = std::to_string(job_.frameSize.width()) + "x" + std::to_string(job_.frameSize.height());
     std::vector<std::string> args{"ffmpeg", "-hide_banner", "-nostats", "-loglevel", "error", "-y",
-                                  "-f", "rawvideo", "-pix_fmt", "yuv420p", "-s", size,
-                                  "-framerate", rate(job_.fps), "-i", "pipe:0"};
+                                  "-f", "nut", "-i", "pipe:0"};
     args.insert(args.end(), musicInputs.begin(), musicInputs.end());
     if (!musicGraph.empty())
         args.insert(args.end(), {"-filter_complex", musicGraph, "-map", "0:v", "-map", "[music]",
-                                 "-c:a", "aac", "-b:a", "256k"});
-    // A master for the conversion that follows: near-lossless, and quick to make. The length is
-    // the frames piped in (a frame limit here would end the music early as well).
-    args.insert(args.end(), {"-c:v", "libx264", "-preset", "veryfast", "-crf", "16", "-pix_fmt", "yuv420p",
-                             QFile::encodeName(output).toStdString()});
+                                 "-c:a", "pcm_s16le"});
+    // The pictures come encoded; the length is the frames piped in (a frame limit here would end
+    // the music early as well).
+    args.insert(args.end(), {"-c:v", "copy", QFile::encodeName(output).toStdString()});
     return args;
+}
+
+bool SlideshowRenderer::sendPictures(EncoderPipe &encoder)
+{
+    const QSize size = job_.frameSize;
+    const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    VideoEncoder video;
+    std::string why;
+    const bool opened = video.open(size, rate(job_.fps), threads,
+                                   [&encoder](const unsigned char *data, int bytes) {
+                                       return encoder.write(data, size_t(bytes), stopRequested);
+                                   },
+                                   &why);
+    if (!opened) {
+        if (!stopRequested())
+            warn(QString::fromStdString(why));
+        return false;
+    }
+    PhotoLibrary photos(job_.photos, size, blank_);
+    FrameWorkers workers(threads, size);
+    struct InFlight
+    {
+        PlannedPicture picture;
+        std::future<QByteArray> planes;
+    };
+    std::deque<InFlight> inFlight;
+    // Enough pictures ahead to keep every thread drawing while the oldest is encoded.
+    const size_t ahead = size_t(threads) * 2;
+    const std::vector<PlannedPicture> plan = planPictures(timeline_);
+    size_t next = 0;
+    while (next < plan.size() || !inFlight.empty()) {
+        while (next < plan.size() && inFlight.size() < ahead) {
+            const PlannedPicture &picture = plan[next++];
+            std::shared_future<QImage> from = photos.picture(picture.moment.previous);
+            std::shared_future<QImage> to = photos.picture(picture.moment.photo);
+            photos.forgetBefore(picture.moment.previous);
+            inFlight.push_back({picture, workers.submit([moment = picture.moment, from, to, size](FrameWorkers::Tools &tools) {
+                                    QImage frame = NXSlideshowFrame(tools.effects, moment, from.get(), to.get());
+                                    if (!FrameConverter::takes(frame, size))
+                                        frame = NXMovieFrame(frame, size);
+                                    return tools.converter.yuv420(frame);
+                                })});
+        }
+        InFlight done = std::move(inFlight.front());
+        inFlight.pop_front();
+        const QByteArray planes = done.planes.get();
+        if (stopRequested() || planes.isEmpty() || !video.addPicture(planes, done.picture.firstFrame, done.picture.frames))
+            return false;
+        for (int frame = 0; frame < done.picture.frames; ++frame)
+            printProgress(done.picture.firstFrame + frame + 1, done.picture.moment.photo);
+    }
+    return video.finish();
 }
 
 void SlideshowRenderer::printProgress(int done, int photo) const
@@ -143,22 +160,7 @@ NXImageEngineResult SlideshowRenderer::run(QString *moviePath)
         warn(QStringLiteral("ffmpeg cannot be started"));
         return NXImageEngineEncoderFailed;
     }
-    FrameConverter converter(job_.frameSize);
-    QByteArray planes;
-    int convertedPhoto = -1; // the photo standing alone that planes holds
-    bool written = true;
-    for (int frame = 0; frame < total && written; ++frame) {
-        const NXSlideshowTimeline::Moment moment = timeline_.momentOfFrame(frame);
-        const QImage &image = frameAt(moment);
-        // A photo standing alone is the same frame for seconds: converted once.
-        if (moment.inTransition() || convertedPhoto != moment.photo)
-            planes = converter.yuv420(image);
-        convertedPhoto = moment.inTransition() ? -1 : moment.photo;
-        written = !planes.isEmpty() && encoder.write(planes.constData(), size_t(planes.size()), stopRequested);
-        if (written)
-            printProgress(frame + 1, moment.photo);
-    }
-    if (stopRequested() || !written) {
+    if (stopRequested() || !sendPictures(encoder)) {
         encoder.kill();
         removeFile(hidden);
         return stopRequested() ? NXImageEngineStopped : NXImageEngineEncoderFailed;

@@ -15,6 +15,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <malloc.h>
 
 namespace {
 int finish(NXImageEngineResult code, const QString &path = {})
@@ -28,6 +29,10 @@ int finish(NXImageEngineResult code, const QString &path = {})
 int main(int argc, char *argv[])
 {
     installStopSignals();
+    // Pictures of several megabytes come and go many times a second on every thread: kept in the
+    // heap, not mapped afresh each time (and faulted in page by page).
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
     // Picture formats come as plug-ins, which need the application object.
     QCoreApplication app(argc, argv);
     if (argc != 2) {

@@ -219,6 +219,16 @@ QImage NXEffectManager::fade(const QImage &from, const QImage &to, float p)
     return run(QStringLiteral("NXFadeTransform"), from, to, p, to);
 }
 
+QImage NXEffectManager::tileOut(const QImage &from, const QImage &to, float p)
+{
+    return run(QStringLiteral("NXTileOutTransform"), from, to, p, to);
+}
+
+QImage NXEffectManager::tileIn(const QImage &from, const QImage &to, float p)
+{
+    return run(QStringLiteral("NXTileInTransform"), from, to, p, to);
+}
+
 QImage NXEffectManager::rotation(const QImage &from, const QImage &to, float p, int mode)
 {
     return run(QStringLiteral("NXRotationFilter"), from, to, p, to, nullptr, {{NXFilterKey::mode, double(mode)}});
@@ -258,10 +268,14 @@ QImage NXEffectManager::effectImageWithFromImage(const QImage &from, const QImag
         return implosion(from, to, progress);
     case NXTransitionFade:
         return fade(from, to, progress);
+    case NXTransitionTileOut:
+        return tileOut(from, to, progress);
+    case NXTransitionTileIn:
+        return tileIn(from, to, progress);
     default:
         if (type >= NXTransitionRotation0 && type <= NXTransitionRotation3)
             return rotation(from, to, progress, type - NXTransitionRotation0);
-        // Tile out, tile in, the cut and unknown types show the target at once.
+        // The cut and unknown types show the target at once.
         return to;
     }
 }

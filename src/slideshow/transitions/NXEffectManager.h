@@ -59,6 +59,9 @@ public:
     QImage twirl(const QImage &from, const QImage &to, float p);
     QImage implosion(const QImage &from, const QImage &to, float p);
     QImage fade(const QImage &from, const QImage &to, float p);
+    // The tiles play in the movie as they play in the previews, with the filters' own defaults.
+    QImage tileOut(const QImage &from, const QImage &to, float p);
+    QImage tileIn(const QImage &from, const QImage &to, float p);
     QImage rotation(const QImage &from, const QImage &to, float p, int mode);
 
 private:

@@ -3,59 +3,50 @@
 #include <thread>
 #include <vector>
 
-NXColor NXColor::fromRgb(QRgb p)
-{
-    constexpr float k = 1.0f / 255.0f;
-    return {qRed(p) * k, qGreen(p) * k, qBlue(p) * k, qAlpha(p) * k};
-}
-
 NXColor NXColor::fromColor(const QColor &c)
 {
     return NXColor{float(c.redF()), float(c.greenF()), float(c.blueF()), 1.0f} * float(c.alphaF());
 }
 
-QRgb NXColor::toRgb() const
-{
-    auto channel = [](float v, float limit) { return int(std::lround(std::clamp(v, 0.0f, limit) * 255.0f)); };
-    const float alpha = std::clamp(a, 0.0f, 1.0f);
-    // Premultiplied pixels never have a colour channel above their alpha.
-    return qRgba(channel(r, alpha), channel(g, alpha), channel(b, alpha), channel(alpha, 1.0f));
-}
-
 NXSampler::NXSampler(const QImage &image)
     : image_(image.isNull() ? QImage() : image.convertToFormat(QImage::Format_ARGB32_Premultiplied)),
-      w_(image_.width()), h_(image_.height())
+      bits_(image_.isNull() ? nullptr : image_.constBits()), stride_(image_.bytesPerLine()), w_(image_.width()),
+      h_(image_.height())
 {
 }
 
-NXColor NXSampler::pixel(int i, int j) const
+void NXSampler::readRow(QRgb *out, int count, double x0, int j) const
 {
-    if (i < 0 || j < 0 || i >= w_ || j >= h_)
-        return NXColor();
-    const auto *line = reinterpret_cast<const QRgb *>(image_.constScanLine(h_ - 1 - j));
-    return NXColor::fromRgb(line[i]);
+    if (!bits_ || unsigned(j) >= unsigned(h_) || !std::isfinite(x0) || std::fabs(x0) > 1e9) {
+        std::fill(out, out + count, QRgb(0));
+        return;
+    }
+    const double fx = x0 - 0.5;
+    const double first = std::floor(fx);
+    const uint wx = NXWeight(fx - first);
+    const QRgb *row = line(j);
+    int i = int(first);
+    for (int k = 0; k < count; ++k, ++i) {
+        if (i >= 0 && i + 1 < w_)
+            out[k] = wx ? NXLerp(row[i], row[i + 1], wx) : row[i];
+        else
+            out[k] = NXLerp(at(i, j), at(i + 1, j), wx);
+    }
 }
 
-NXColor NXSampler::sample(double x, double y) const
+QImage NXBlend(const NXSampler &from, const NXSampler &to, QSize size, uint w, bool opaque)
 {
-    if (image_.isNull() || !std::isfinite(x) || !std::isfinite(y))
-        return NXColor();
-    const double fx = x - 0.5;
-    const double fy = y - 0.5;
-    const double x0 = std::floor(fx);
-    const double y0 = std::floor(fy);
-    // Far outside: clear, without converting a huge coordinate to int.
-    if (x0 < -2.0 || y0 < -2.0 || x0 > w_ + 1.0 || y0 > h_ + 1.0)
-        return NXColor();
-    const int i = int(x0);
-    const int j = int(y0);
-    const float tx = float(fx - x0);
-    const float ty = float(fy - y0);
-    if (tx == 0.0f && ty == 0.0f)
-        return pixel(i, j);
-    const NXColor bottom = NXMix(pixel(i, j), pixel(i + 1, j), tx);
-    const NXColor top = NXMix(pixel(i, j + 1), pixel(i + 1, j + 1), tx);
-    return NXMix(bottom, top, ty);
+    const int width = size.width();
+    return NXRenderRows(size, [&](QRgb *line, int j) {
+        std::vector<QRgb> scratch(2 * size_t(width));
+        const QRgb *a = from.lineOf(j, width, scratch.data());
+        const QRgb *b = to.lineOf(j, width, scratch.data() + width);
+        for (int i = 0; i < width; ++i)
+            line[i] = NXLerp(a[i], b[i], w);
+        if (opaque)
+            for (int i = 0; i < width; ++i)
+                line[i] = NXOpaque(line[i]);
+    });
 }
 
 QSize NXUnionSize(const QImage &a, const QImage &b)
@@ -67,8 +58,24 @@ QSize NXUnionSize(const QImage &a, const QImage &b)
     return QSize(std::max(a.width(), b.width()), std::max(a.height(), b.height()));
 }
 
+namespace {
+thread_local bool renderOnThisThread = false;
+} // namespace
+
+NXRenderOnThisThread::NXRenderOnThisThread() : before_(renderOnThisThread)
+{
+    renderOnThisThread = true;
+}
+
+NXRenderOnThisThread::~NXRenderOnThisThread()
+{
+    renderOnThisThread = before_;
+}
+
 int NXRenderThreadCount(qint64 pixels)
 {
+    if (renderOnThisThread)
+        return 1;
     constexpr qint64 kPixelsPerThread = 64 * 1024;
     const int processors = int(std::max(1u, std::thread::hardware_concurrency()));
     return int(std::clamp<qint64>(pixels / kPixelsPerThread, 1, std::min(processors, 8)));

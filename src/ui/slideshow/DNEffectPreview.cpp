@@ -8,7 +8,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
-#include <QPushButton>
+#include <QAbstractButton>
+#include <QPainter>
 #include <QTimer>
 
 #include <cmath>
@@ -20,6 +21,29 @@ constexpr int kSlideMs = 250;
 constexpr int kCheckAfterMs = 400;
 // The strip's size when its background picture is missing.
 const QSize kFallbackSize(520, 100);
+
+// A paging arrow: its picture and nothing else. It lies over the last tile of a page and is
+// drawn again with every frame of that tile, so it draws no frame, bevel or style of its own.
+class StripArrow : public QAbstractButton
+{
+public:
+    StripArrow(QPixmap picture, QWidget *parent) : QAbstractButton(parent), picture_(std::move(picture))
+    {
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (picture_.isNull())
+            return;
+        QPainter painter(this);
+        painter.drawPixmap((width() - picture_.width()) / 2, (height() - picture_.height()) / 2, picture_);
+    }
+
+private:
+    QPixmap picture_;
+};
 } // namespace
 
 DNEffectPreview::DNEffectPreview(QPoint origin, QWidget *parent) : QWidget(parent)
@@ -84,18 +108,13 @@ void DNEffectPreview::configureFilter(const NXFilterPtr &filter, int filterIndex
     }
 }
 
-QPushButton *DNEffectPreview::makeArrow(const QString &image, int tag, int x)
+QAbstractButton *DNEffectPreview::makeArrow(const QString &image, int tag, int x)
 {
-    auto *button = new QPushButton(this);
-    button->setFlat(true);
+    auto *button = new StripArrow(DNImageNamed(image), this);
     button->setProperty("tag", tag);
     button->setObjectName(tag == TagEarlierPage ? QStringLiteral("earlierPage") : QStringLiteral("followingPage"));
     button->setGeometry(x, 0, 20, height());
-    const QPixmap picture = DNImageNamed(image);
-    button->setIcon(picture);
-    button->setIconSize(picture.size().isEmpty() ? QSize(20, height()) : picture.size());
-    button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; background: transparent; }"));
-    connect(button, &QPushButton::clicked, this, [this, button] { onSwitchPage(button); });
+    connect(button, &QAbstractButton::clicked, this, [this, button] { onSwitchPage(button); });
     return button;
 }
 

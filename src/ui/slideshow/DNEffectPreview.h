@@ -10,7 +10,7 @@
 class EffectPreviewWrapper;
 class QAbstractButton;
 class QLabel;
-class QPushButton;
+class QAbstractButton;
 
 // Told which transition types the user ticked in the strip.
 class DNEffectPreviewDelegate
@@ -62,8 +62,8 @@ public:
 
     QWidget *contentView() const { return contentView_; }
     QList<EffectPreviewWrapper *> tiles() const;
-    QPushButton *leftArrow() const { return leftArrow_; }
-    QPushButton *rightArrow() const { return rightArrow_; }
+    QAbstractButton *leftArrow() const { return leftArrow_; }
+    QAbstractButton *rightArrow() const { return rightArrow_; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -71,15 +71,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QPushButton *makeArrow(const QString &image, int tag, int x);
+    QAbstractButton *makeArrow(const QString &image, int tag, int x);
     // Moves the content to x (animated) and checks the tiles once it has come to rest.
     void slideContentTo(double x);
 
     DNEffectPreviewDelegate *delegate_ = nullptr;
     QLabel *backgroundView_ = nullptr;
     QWidget *contentView_ = nullptr;
-    QPushButton *leftArrow_ = nullptr;
-    QPushButton *rightArrow_ = nullptr;
+    QAbstractButton *leftArrow_ = nullptr;
+    QAbstractButton *rightArrow_ = nullptr;
     QList<QImage> demoImages_;
     QPoint dragStart_;
     int direction_ = 0;

@@ -7,12 +7,61 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 double now()
 {
     return QDateTime::currentMSecsSinceEpoch() / 1000.0;
+}
+
+// The beat of every animating sample: one timer of 1/30 s for them all, running while any
+// sample listens, so that their redraws fall in the same pass of the window's painting.
+class PreviewBeat : public QObject
+{
+public:
+    static PreviewBeat &instance()
+    {
+        static PreviewBeat *beat = new PreviewBeat;
+        return *beat;
+    }
+    void listen(EffectPreview *sample)
+    {
+        if (connect(&timer_, &QTimer::timeout, sample, &EffectPreview::advance, Qt::UniqueConnection))
+            ++listeners_;
+        if (!timer_.isActive())
+            timer_.start();
+    }
+    void leave(EffectPreview *sample)
+    {
+        if (disconnect(&timer_, &QTimer::timeout, sample, nullptr))
+            --listeners_;
+        if (listeners_ <= 0)
+            timer_.stop();
+    }
+
+private:
+    PreviewBeat()
+    {
+        timer_.setInterval(33); // 1/30 s
+        timer_.setTimerType(Qt::PreciseTimer);
+    }
+    QTimer timer_;
+    int listeners_ = 0;
+};
+bool isOpaque(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return true;
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -26,23 +75,91 @@ EffectPreview::~EffectPreview()
     stopPreview();
 }
 
+void EffectPreview::setTransition(NXFilterPtr filter)
+{
+    transition_ = std::move(filter);
+    forgetFrames();
+}
+
+void EffectPreview::setSourceImage(const QImage &image)
+{
+    sourceImage_ = image;
+    forgetFrames();
+}
+
+void EffectPreview::setTargetImage(const QImage &image)
+{
+    targetImage_ = image;
+    forgetFrames();
+}
+
 void EffectPreview::startPreview()
 {
     if (!transition_ || sourceImage_.isNull() || targetImage_.isNull())
         return;
     base_ = now();
-    if (!timer_) {
-        timer_ = new QTimer(this);
-        timer_->setInterval(33); // 1/30 s
-        connect(timer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
-        timer_->start();
+    if (!animating_) {
+        animating_ = true;
+        PreviewBeat::instance().listen(this);
     }
 }
 
 void EffectPreview::stopPreview()
 {
-    delete timer_;
-    timer_ = nullptr;
+    if (animating_) {
+        animating_ = false;
+        PreviewBeat::instance().leave(this);
+    }
+    forgetFrames();
+}
+
+void EffectPreview::forgetFrames()
+{
+    loop_.clear();
+    shown_ = -1;
+    if (testAttribute(Qt::WA_OpaquePaintEvent))
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+int EffectPreview::keptFrames() const
+{
+    return int(std::count_if(loop_.begin(), loop_.end(), [](const QImage &frame) { return !frame.isNull(); }));
+}
+
+const QImage &EffectPreview::loopFrame(int index)
+{
+    if (loop_.empty())
+        loop_.resize(kLoopFrames);
+    QImage &frame = loop_[size_t(std::clamp(index, 0, kLoopFrames - 1))];
+    if (frame.isNull()) {
+        frame = imageAtTime(index / double(kFramesPerSecond) * 0.4);
+        // An opaque frame is kept without its alpha: drawn, it is a copy, not a blend.
+        if (isOpaque(frame))
+            frame = frame.convertToFormat(QImage::Format_RGB32);
+    }
+    return frame;
+}
+
+int EffectPreview::frameNow() const
+{
+    // 0.4 s of animation time per second, kFramesPerSecond frames a second.
+    const long long beat = std::llround(std::floor((now() - base_) * kFramesPerSecond));
+    return int(((beat % kLoopFrames) + kLoopFrames) % kLoopFrames);
+}
+
+void EffectPreview::advance()
+{
+    if (!transition_ || sourceImage_.isNull() || targetImage_.isNull())
+        return;
+    shown_ = frameNow();
+    const QImage &frame = loopFrame(shown_);
+    // A frame that fills the view without a see-through pixel hides what lies under it: only it
+    // is redrawn.
+    const bool covers = frame.format() == QImage::Format_RGB32 && frame.width() >= width() && frame.height() >= height();
+    // Changing the attribute makes the window work out again what hides what: only on a change.
+    if (testAttribute(Qt::WA_OpaquePaintEvent) != covers)
+        setAttribute(Qt::WA_OpaquePaintEvent, covers);
+    update();
 }
 
 QImage EffectPreview::imageAtTime(double t) const
@@ -58,7 +175,9 @@ QImage EffectPreview::imageAtTime(double t) const
 
 void EffectPreview::paintEvent(QPaintEvent *)
 {
-    const QImage frame = imageAtTime((now() - base_) * 0.4);
+    if (!transition_ || sourceImage_.isNull() || targetImage_.isNull())
+        return;
+    const QImage &frame = loopFrame(shown_ >= 0 ? shown_ : frameNow());
     if (frame.isNull())
         return;
     QPainter p(this);

@@ -6,45 +6,62 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 class DNEffectPreview;
 class QCheckBox;
-class QTimer;
 
 // One animated sample of a transition: loops the transition between two demo images, forward
-// and back, one pass every 2.5 seconds, while it is started.
+// and back, one pass every 2.5 seconds, while it is started. The loop's 150 frames (30 a
+// second) are drawn once, when first shown, and kept while the sample animates: a strip left
+// open costs its redraws, not its transitions.
 class EffectPreview : public QWidget
 {
     Q_OBJECT
 public:
+    static constexpr int kFramesPerSecond = 30;
+    static constexpr int kLoopFrames = 150; // forward and back, 5 seconds
+
     explicit EffectPreview(const QRect &frame, QWidget *parent = nullptr);
     ~EffectPreview() override;
 
     NXFilterPtr transition() const { return transition_; }
-    void setTransition(NXFilterPtr filter) { transition_ = std::move(filter); }
+    void setTransition(NXFilterPtr filter);
     QImage sourceImage() const { return sourceImage_; }
-    void setSourceImage(const QImage &image) { sourceImage_ = image; }
+    void setSourceImage(const QImage &image);
     QImage targetImage() const { return targetImage_; }
-    void setTargetImage(const QImage &image) { targetImage_ = image; }
+    void setTargetImage(const QImage &image);
 
     // Starts the animation clock and a redraw 30 times a second, when transition and both images
-    // are set.
+    // are set. Every started sample redraws on the same beat, so the window paints them together.
     void startPreview();
+    // Stops the redraws and lets the kept frames go.
     void stopPreview();
-    bool isAnimating() const { return timer_ != nullptr; }
+    bool isAnimating() const { return animating_; }
 
     // The frame at t seconds of animation time (0.4 of real time): forward in even seconds,
     // back in odd ones, eased; a null image without both images.
     QImage imageAtTime(double t) const;
+    // The frame of the loop shown at frame index (of kLoopFrames), drawn on first use.
+    const QImage &loopFrame(int index);
+    int keptFrames() const;
+    // Moves to the frame of the beat the clock is at and asks for its redraw.
+    void advance();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void forgetFrames();
+    int frameNow() const;
+
     NXFilterPtr transition_;
     QImage sourceImage_;
     QImage targetImage_;
     double base_ = 0.0; // seconds since the epoch when the animation started
-    QTimer *timer_ = nullptr;
+    bool animating_ = false;
+    std::vector<QImage> loop_;
+    int shown_ = -1; // the loop frame painted next; -1: the one the clock says
 };
 
 // One tile of the strip: the sample above a check box that says whether the slideshow may use

@@ -65,6 +65,10 @@ TEST(ImageToVideoEngine, DrawsEveryPhotoAndTransitionWithTheMusic)
 
     EXPECT_NEAR(videoSeconds(run.path), 8.0, 1.0 / 25);
     EXPECT_TRUE(testsupport::decodesToEnd(run.path));
+    // A picture for every frame, 25 a second, as a player and the conversion that follows expect.
+    const QJsonObject video = testsupport::firstStream(testsupport::ffprobe(run.path), QStringLiteral("video"));
+    EXPECT_EQ(video.value(QStringLiteral("nb_frames")).toString().toInt(), 200);
+    EXPECT_EQ(video.value(QStringLiteral("avg_frame_rate")).toString(), QStringLiteral("25/1"));
 
     // Each photo alone in the second half of its slot.
     for (int k = 0; k < 4; ++k) {
@@ -102,6 +106,72 @@ TEST(ImageToVideoEngine, DrawsEveryPhotoAndTransitionWithTheMusic)
     }
     const QJsonObject audio = testsupport::firstStream(testsupport::ffprobe(run.path), QStringLiteral("audio"));
     EXPECT_NEAR(audio.value(QStringLiteral("duration")).toString().toDouble(), 8.0, 0.05);
+}
+
+// A photo standing alone is drawn and encoded once: every later frame of it shows exactly the
+// same picture, however much detail it holds, and it is the photo as drawn.
+TEST(ImageToVideoEngine, AStandingPhotoIsOnePictureShownAgainExactly)
+{
+    app();
+    QTemporaryDir dir;
+    const QString detailed = dir.filePath(QStringLiteral("detailed.jpg"));
+    const testsupport::ProcessResult made = testsupport::runProcess(
+        QStringLiteral("ffmpeg"), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                   "testsrc2=size=320x240:rate=1,noise=c0s=20:allf=t", "-frames:v", "1", detailed});
+    ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
+    JobSpec spec;
+    spec.photos = {detailed};
+    spec.showDuration = 2.0; // one second in from the blank frame, then 50 frames standing
+    spec.target = dir.filePath(QStringLiteral("standing.mov"));
+    const EngineRun run = runEngine(writeJob(dir.filePath(QStringLiteral("job.plist")), spec));
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    const QJsonObject video = testsupport::firstStream(testsupport::ffprobe(run.path), QStringLiteral("video"));
+    EXPECT_EQ(video.value(QStringLiteral("nb_frames")).toString().toInt(), 75);
+    const auto first = testsupport::grabFrame(run.path, 1.02);
+    const auto last = testsupport::grabFrame(run.path, 2.94);
+    ASSERT_TRUE(first && last);
+    EXPECT_EQ(first->rgb, last->rgb);
+    // Fine detail loses some colour to 4:2:0, as in any movie.
+    EXPECT_LT(meanDifference(*last, expectedFrame(spec, 73)), 8.0);
+}
+
+// The tiles play in the movie as in the editor: half-way, bands 20 rows high alternate, and in
+// each band the new photo has come in from one side while the old one still fills the other.
+TEST(ImageToVideoEngine, TilesSlideInAndOutInAlternatingBands)
+{
+    app();
+    QTemporaryDir dir;
+    JobSpec spec;
+    spec.photos = photoPaths().mid(0, 3); // red, green, blue
+    spec.effects = {12, 13};              // photo 1 tiles in, photo 2 tiles out
+    spec.target = dir.filePath("tiles.mov");
+    const EngineRun run = runEngine(writeJob(dir.filePath("job.plist"), spec));
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+
+    // The photo a patch of the frame shows; rows count from the top. Rows 86 to 95 lie in a band
+    // whose tiles come from the left, rows 106 to 115 in one whose tiles come from the right.
+    const auto shown = [](const testsupport::Frame &frame, int x, int row) {
+        const testsupport::Rgb c = frame.mean(x, row, 20, 10);
+        for (int i = 0; i < kPhotoCount; ++i)
+            if (distance(c, kColours[i]) <= 60)
+                return i;
+        return -1;
+    };
+    struct Half { int frame; int from; int to; bool tilesIn; };
+    for (const Half &half : {Half{62, 0, 1, true}, Half{112, 1, 2, false}}) {
+        SCOPED_TRACE(half.frame);
+        const auto frame = testsupport::grabFrame(run.path, half.frame / 25.0);
+        ASSERT_TRUE(frame);
+        EXPECT_LT(meanDifference(*frame, expectedFrame(spec, half.frame)), 6.0);
+        // Tiles in bring the new photo to the left half of the first band and the right half of
+        // the second; tiles out uncover it on the other sides.
+        const int leftFirst = half.tilesIn ? half.to : half.from;
+        const int rightFirst = half.tilesIn ? half.from : half.to;
+        EXPECT_EQ(shown(*frame, 20, 86), leftFirst);
+        EXPECT_EQ(shown(*frame, 120, 86), rightFirst);
+        EXPECT_EQ(shown(*frame, 20, 106), rightFirst);
+        EXPECT_EQ(shown(*frame, 120, 106), leftFirst);
+    }
 }
 
 // Music longer than the movie is cut at its end; no music makes a movie without sound; no

@@ -23,6 +23,7 @@
 #include <QListView>
 #include <QProgressBar>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -79,22 +80,32 @@ TEST(ConvertSlideshows, TwelvePhotosAndTwoTunesBecomeTheMovieTheSettingsSay)
     ASSERT_FLOAT_EQ(node->videoDuration(), 24.0f);
 
     // The rendering shows on the photo face with its frames; the conversion that follows on the
-    // video face.
-    bool photoFaceSeen = false, videoFaceSeen = false;
+    // video face. Both are watched all along (a small slideshow renders in a moment), not waited
+    // for one after the other.
+    bool photoFaceSeen = false, videoFaceSeen = false, picturesSaved = false;
     int totalFrames = 0;
-    ASSERT_TRUE(batch.run([&] {
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
         NXProgressController *sheet = batch.controller.progressController;
-        if (uitest::waitFor([&] { return sheet->encodePhotoProgress()->value() > 10; }, kRunTimeoutMs)) {
-            photoFaceSeen = !sheet->photoEncodeView()->isHidden();
-            totalFrames = batch.controller.updaterConvert().value_or(QVariantMap()).value(QStringLiteral("totalFrames")).toInt();
-            shelltest::saveWindowPicture(sheet->progressPanel(), kPictures, QStringLiteral("progress_sheet_slideshow"));
+        const auto info = batch.controller.updaterConvert();
+        if (!sheet || !info)
+            return;
+        const int category = info->value(QStringLiteral("EncodeCategory")).toInt();
+        if (category == 0 && !sheet->photoEncodeView()->isHidden()) {
+            photoFaceSeen = true;
+            totalFrames = std::max(totalFrames, info->value(QStringLiteral("totalFrames")).toInt());
+            if (!picturesSaved && sheet->encodePhotoProgress()->value() > 0) {
+                shelltest::saveWindowPicture(sheet->progressPanel(), kPictures, QStringLiteral("progress_sheet_slideshow"));
+                picturesSaved = true;
+            }
         }
-        videoFaceSeen = uitest::waitFor([&] {
-            const auto info = batch.controller.updaterConvert();
-            return info && info->value(QStringLiteral("EncodeCategory")).toInt() == 2 && sheet->isShowConvertView()
-                && !sheet->isAnimationStart();
-        }, kRunTimeoutMs);
-    }));
+        if (category == 2 && sheet->isShowConvertView() && !sheet->isAnimationStart())
+            videoFaceSeen = true;
+    });
+    watch.start();
+    ASSERT_TRUE(batch.run());
+    watch.stop();
     EXPECT_TRUE(photoFaceSeen);
     EXPECT_TRUE(videoFaceSeen);
     EXPECT_EQ(totalFrames, 600);
@@ -204,7 +215,8 @@ TEST(ConvertSlideshows, StopWhileRenderingLeavesNothing)
     Batch batch;
     const DNGraphicsNodePtr node = slideshowui::dropPhotoFolder(batch.controller, photosFolder());
     ASSERT_TRUE(node);
-    node->setting()->setInterval(10.0f);
+    // Long enough a movie (12 minutes) that Stop comes while it is rendered, however quick that is.
+    node->setting()->setInterval(60.0f);
     ASSERT_TRUE(batch.run([&] {
         NXProgressController *sheet = batch.controller.progressController;
         ASSERT_TRUE(uitest::waitFor([&] {

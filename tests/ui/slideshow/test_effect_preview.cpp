@@ -195,6 +195,49 @@ TEST(EffectPreviewStrip, SamplesPlayForwardThenBack)
     EXPECT_NEAR(sample.imageAtTime(2.5).pixelColor(10, 10).red(), 128, 2);
 }
 
+// A strip left open costs its redraws only: each frame of the 5-second loop (150 of them, 30 a
+// second) is drawn by the transition once and kept while the sample animates; new images or a
+// stop let them go.
+TEST(EffectPreviewStrip, SamplesDrawEachFrameOfTheirLoopOnce)
+{
+    uitest::app();
+    QWidget window;
+    auto *sample = new EffectPreview(QRect(0, 0, 98, 75), &window);
+    QImage red(98, 75, QImage::Format_ARGB32_Premultiplied);
+    red.fill(Qt::red);
+    QImage blue(98, 75, QImage::Format_ARGB32_Premultiplied);
+    blue.fill(Qt::blue);
+    sample->setTransition(NXEffectManager::independentFilterWithType(1));
+    sample->setSourceImage(red);
+    sample->setTargetImage(blue);
+    window.show();
+    sample->startPreview();
+    ASSERT_TRUE(sample->isAnimating());
+
+    const auto same = [](const QImage &a, const QImage &b) {
+        return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
+    };
+    // Frame 37 is 37/30 s into the loop: 0.493 s of animation time, forward.
+    const QImage &frame = sample->loopFrame(37);
+    EXPECT_TRUE(same(frame, sample->imageAtTime(37 / 75.0)));
+    EXPECT_EQ(sample->loopFrame(37).cacheKey(), frame.cacheKey()) << "kept, not drawn again";
+    // Frame 112 plays the same moment backward.
+    EXPECT_TRUE(same(sample->loopFrame(112), sample->imageAtTime(112 / 75.0)));
+
+    // The redraws take the frames they need, and never more than the loop holds.
+    uitest::serve(400);
+    const int kept = sample->keptFrames();
+    EXPECT_GE(kept, 3);
+    EXPECT_LE(kept, EffectPreview::kLoopFrames);
+
+    sample->setTargetImage(red);
+    EXPECT_EQ(sample->keptFrames(), 0) << "new images, new frames";
+    sample->loopFrame(5);
+    sample->stopPreview();
+    EXPECT_FALSE(sample->isAnimating());
+    EXPECT_EQ(sample->keptFrames(), 0);
+}
+
 TEST(EffectPreviewStrip, FiltersAreSetUpForTheTiles)
 {
     uitest::app();

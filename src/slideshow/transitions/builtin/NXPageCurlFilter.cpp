@@ -3,6 +3,7 @@
 // the page's back inputBacksideImage (lightened, as paper seen from behind) with the shine of
 // inputShadingImage where the page bends.
 #include "slideshow/transitions/NXFilterRegistry.h"
+#include "slideshow/transitions/NXProfile.h"
 #include "slideshow/transitions/builtin/NXDirection.h"
 
 #include <cmath>
@@ -29,38 +30,46 @@ public:
         const NXSampler shading(image(NXFilterKey::shadingImage));
 
         // The page point that lies u past the fold, seen from p; none off the page.
-        auto pagePoint = [&](QPointF p, double u, QPointF &out) {
-            out = p + QPointF(d.dx, d.dy) * (fold + u - d.along(p));
+        auto pagePoint = [&](double x, double y, double along, double u, QPointF &out) {
+            const double k = fold + u - along;
+            out = QPointF(x + d.dx * k, y + d.dy * k);
             return page.contains(out);
         };
-        auto backside = [&](QPointF q, double shine) {
-            const NXColor paper = back.sample(q);
-            const NXColor light = NXMix(paper, NXColor{1, 1, 1, 1} * paper.a, 0.4f);
-            return NXMix(light, NXColor{1, 1, 1, 1} * light.a, float(shine));
+        const uint paperLight = NXWeight(0.4);
+        auto backside = [&](QPointF q, uint shine) {
+            const QRgb paper = back.read(q);
+            const QRgb light = NXLerp(paper, NXWhiteOf(paper), paperLight);
+            return shine ? NXLerp(light, NXWhiteOf(light), shine) : light;
         };
-        auto shineAt = [&](double angle) {
+        // The shine where the page bends, by the angle round the roll.
+        const NXProfile shineAt(0.0, NXPi, [&](double angle) {
             if (shading.isNull())
                 return 0.25 * std::sin(angle);
             return double(shading.sample(angle / NXPi * shading.width(), shading.height() * 0.5).a) * 0.5;
-        };
-        return NXRenderImage(size, [&](QPointF p) {
-            const double delta = d.along(p) - fold;
+        });
+        return NXRenderImage(size, [&](double x, double y) {
+            const double along = d.along(QPointF(x, y));
+            const double delta = along - fold;
+            const int i = int(x), j = int(y);
             QPointF q;
             if (delta > R)
-                return target.sample(p);
+                return target.at(i, j);
             if (delta >= 0.0) {
                 // Two layers of the roll above this point: the far (upper) one shows the back.
                 const double a1 = std::asin(delta / R);
-                if (pagePoint(p, R * (NXPi - a1), q))
-                    return backside(q, shineAt(NXPi - a1));
-                if (pagePoint(p, R * a1, q))
-                    return NXShade(source.sample(q), float(0.75 + 0.25 * std::cos(a1)));
-                return target.sample(p);
+                if (pagePoint(x, y, along, R * (NXPi - a1), q))
+                    return backside(q, NXWeight(shineAt(NXPi - a1)));
+                if (pagePoint(x, y, along, R * a1, q)) {
+                    const QRgb front = source.read(q);
+                    // Shaded: darker as the page turns away.
+                    return NXLerp(front, qRgba(0, 0, 0, qAlpha(front)), NXWeight(0.25 - 0.25 * std::cos(a1)));
+                }
+                return target.at(i, j);
             }
             // Behind the roll: the part of the page already rolled over lies here face down.
-            if (pagePoint(p, NXPi * R - delta, q))
-                return backside(q, 0.0);
-            return source.sample(p);
+            if (pagePoint(x, y, along, NXPi * R - delta, q))
+                return backside(q, 0);
+            return source.at(i, j);
         });
     }
 };

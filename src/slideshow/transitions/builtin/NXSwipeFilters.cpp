@@ -26,10 +26,12 @@ public:
         const double barWidth = std::max(1.0, number(NXFilterKey::width));
         const double offset = std::max(0.0, number(QStringLiteral("inputBarOffset")));
         const double travelled = d.min + std::clamp(time, 0.0, 1.0) * (d.span() + offset);
-        return NXRenderImage(size, [&](QPointF p) {
-            const bool lagging = std::fmod(std::floor(d.across(p) / barWidth), 2.0) != 0.0;
+        return NXRenderImage(size, [&](double x, double y) {
+            const QPointF p(x, y);
+            const bool lagging = (static_cast<long long>(NXFloor(d.across(p) / barWidth)) & 1) != 0;
             const double front = travelled - (lagging ? offset : 0.0);
-            return d.along(p) < front ? target.sample(p) : source.sample(p);
+            const int i = int(x), j = int(y);
+            return d.along(p) < front ? target.at(i, j) : source.at(i, j);
         });
     }
 };
@@ -53,16 +55,18 @@ public:
         const double edge = std::max(1.0, number(NXFilterKey::width));
         const double front = d.min - edge + std::clamp(time, 0.0, 1.0) * (d.span() + edge);
         const float opacity = float(std::clamp(number(QStringLiteral("inputOpacity")), 0.0, 1.0));
-        const NXColor tint = NXColor::fromColor(color(NXFilterKey::color));
-        return NXRenderImage(size, [&](QPointF p) {
-            const double s = d.along(p);
+        const QRgb tint = NXColor::fromColor(color(NXFilterKey::color)).toRgb();
+        return NXRenderImage(size, [&](double x, double y) {
+            const double s = d.along(QPointF(x, y));
+            const int i = int(x), j = int(y);
             if (s <= front)
-                return target.sample(p);
+                return target.at(i, j);
             if (s >= front + edge)
-                return source.sample(p);
+                return source.at(i, j);
             const float k = float((s - front) / edge);
             const float band = opacity * (1.0f - std::fabs(2.0f * k - 1.0f));
-            return NXMix(NXMix(target.sample(p), source.sample(p), k), tint, band);
+            const QRgb mixed = NXLerp(target.at(i, j), source.at(i, j), NXWeight(k));
+            return band > 0.0f ? NXLerp(mixed, tint, NXWeight(band)) : mixed;
         });
     }
 };

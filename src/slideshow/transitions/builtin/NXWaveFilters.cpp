@@ -1,6 +1,7 @@
 // Transitions that open from a centre: a ripple whose ring runs outward with the target behind
 // it, and a pattern of holes that grow until the target shows through everywhere.
 #include "slideshow/transitions/NXFilterRegistry.h"
+#include "slideshow/transitions/NXProfile.h"
 #include "slideshow/transitions/builtin/NXDirection.h"
 
 #include <cmath>
@@ -26,23 +27,30 @@ public:
         const double half = ring * 0.5;
         const double scale = number(QStringLiteral("inputScale"));
         const double middle = std::clamp(time, 0.0, 1.0) * (NXFarthestCorner(extent, c) + ring) - half;
+        // Across the ring (u from -1 at its inner edge to 1 at its outer one) the bend and the light
+        // are the same all round: drawn once per frame, read between steps.
         const NXSampler shading(image(NXFilterKey::shadingImage));
-        return NXRenderImage(size, [&](QPointF p) {
-            const double dx = p.x() - c.x();
-            const double dy = p.y() - c.y();
-            const double r = std::hypot(dx, dy);
+        const NXProfile bend(-1.0, 1.0, [&](double u) { return scale * 0.5 * std::sin(NXPi * u) * (1.0 - std::fabs(u)); });
+        const NXProfile light(-1.0, 1.0, [&](double u) {
+            const double shine = shading.isNull() ? std::max(0.0, -std::sin(NXPi * u)) * 0.3
+                                                  : shading.sample((u + 1.0) * 0.5 * shading.width(), shading.height() * 0.5).a * 0.5;
+            return shine * (1.0 - std::fabs(u));
+        });
+        return NXRenderImage(size, [&](double x, double y) {
+            const double dx = x - c.x();
+            const double dy = y - c.y();
+            const double r = std::sqrt(dx * dx + dy * dy);
+            const int i = int(x), j = int(y);
             if (r <= middle - half)
-                return target.sample(p);
+                return target.at(i, j);
             if (r >= middle + half)
-                return source.sample(p);
+                return source.at(i, j);
             const double u = (r - middle) / half; // -1 inner edge .. 1 outer edge
-            const double bend = scale * 0.5 * std::sin(NXPi * u) * (1.0 - std::fabs(u));
-            const QPointF q = r > 0.0 ? p - QPointF(dx / r, dy / r) * bend : p;
-            const NXColor picture = u < 0.0 ? target.sample(q) : source.sample(q);
-            const float light = shading.isNull()
-                                    ? float(std::max(0.0, -std::sin(NXPi * u)) * 0.3)
-                                    : shading.sample((u + 1.0) * 0.5 * shading.width(), shading.height() * 0.5).a * 0.5f;
-            return NXMix(picture, NXColor{1, 1, 1, 1} * picture.a, light * float(1.0 - std::fabs(u)));
+            const double b = bend(u);
+            const double qx = r > 0.0 ? x - dx / r * b : x;
+            const double qy = r > 0.0 ? y - dy / r * b : y;
+            const QRgb picture = u < 0.0 ? target.read(qx, qy) : source.read(qx, qy);
+            return NXLerp(picture, NXWhiteOf(picture), NXWeight(light(u)));
         });
     }
 };
@@ -69,19 +77,32 @@ public:
         const double cell = std::max(1.0, number(NXFilterKey::radius));
         const double compression = std::max(1.0, number(QStringLiteral("inputCompression")));
         const double t = std::clamp(time, 0.0, 1.0);
-        return NXRenderImage(size, [&](QPointF p) {
-            const double x = p.x() - c.x();
-            const double y = p.y() - c.y();
-            const double u = (x * cosA + y * sinA) / (1.0 + std::fabs(x * sinA - y * cosA) / compression) / cell;
-            const double v = (-x * sinA + y * cosA) / cell;
-            // Holes sit on the grid's points, one in the very centre.
-            const double i = std::floor(u + 0.5);
-            const double j = std::floor(v + 0.5);
+        // The square of a hole's radius in cells: 0.75 of a cell reaches its corners (0.707).
+        auto holeRadius2 = [t](double i, double j) {
             const double start = 0.4 * holeStart(std::int64_t(i), std::int64_t(j));
             const double grown = std::clamp((t - start) / (1.0 - start), 0.0, 1.0);
-            // 0.75 of a cell reaches its corners (0.707).
-            const bool open = std::hypot(u - i, v - j) < grown * 0.75;
-            return open ? target.sample(p) : source.sample(p);
+            return grown * grown * (0.75 * 0.75);
+        };
+        const int width = size.width();
+        return NXRenderRows(size, [&](QRgb *line, int row) {
+            const double y = row + 0.5 - c.y();
+            // Neighbouring pixels mostly share a cell, and so its hole.
+            double cellI = NAN, cellJ = NAN, radius2 = 0.0;
+            for (int col = 0; col < width; ++col) {
+                const double x = col + 0.5 - c.x();
+                const double u = (x * cosA + y * sinA) / (1.0 + std::fabs(x * sinA - y * cosA) / compression) / cell;
+                const double v = (-x * sinA + y * cosA) / cell;
+                // Holes sit on the grid's points, one in the very centre.
+                const double i = NXFloor(u + 0.5);
+                const double j = NXFloor(v + 0.5);
+                if (i != cellI || j != cellJ) {
+                    cellI = i;
+                    cellJ = j;
+                    radius2 = holeRadius2(i, j);
+                }
+                const bool open = (u - i) * (u - i) + (v - j) * (v - j) < radius2;
+                line[col] = open ? target.at(col, row) : source.at(col, row);
+            }
         });
     }
 

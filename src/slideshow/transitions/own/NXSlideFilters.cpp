@@ -4,6 +4,7 @@
 #include "slideshow/transitions/NXFilterRegistry.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -21,8 +22,14 @@ public:
     {
         const double s = number(kL2R) > 0 ? -1.0 : 1.0;
         const double W = source.width();
-        return NXRenderImage(size, [&](QPointF pt) {
-            return source.sample(pt.x() + W * p * s, pt.y()) + target.sample(pt.x() - (W - W * p) * s, pt.y());
+        const int width = size.width();
+        // Both pictures slide whole: a row of each, read at a fixed offset.
+        return NXRenderRows(size, [&](QRgb *line, int j) {
+            std::vector<QRgb> coming(static_cast<size_t>(width));
+            source.readRow(line, width, 0.5 + W * p * s, j);
+            target.readRow(coming.data(), width, 0.5 - (W - W * p) * s, j);
+            for (int i = 0; i < width; ++i)
+                line[i] = NXAdd(line[i], coming[size_t(i)]);
         });
     }
 };
@@ -41,11 +48,13 @@ public:
         const double a = l2r ? 0.0 : -1.0;
         const double b = l2r ? 1.0 : 0.0;
         const double W = source.width();
-        // The edge between the two is where the moving image ends: W p from the left.
-        return NXRenderImage(size, [&](QPointF pt) {
-            if (W * p > pt.x())
-                return target.sample(pt.x() + (W - W * p) * b, pt.y());
-            return source.sample(pt.x() + W * p * s * a, pt.y());
+        const int width = size.width();
+        // The edge between the two is where the moving image ends: W p from the left; the
+        // columns before it show the target, those after it the source, each read at an offset.
+        const int edge = std::clamp(int(std::ceil(W * p - 0.5)), 0, width);
+        return NXRenderRows(size, [&](QRgb *line, int j) {
+            target.readRow(line, edge, 0.5 + (W - W * p) * b, j);
+            source.readRow(line + edge, width - edge, edge + 0.5 + W * p * s * a, j);
         });
     }
 };
@@ -67,21 +76,46 @@ public:
         const bool horizontal = this->vector(kDirect).x() == 0.0;
         const double W = source.width();
         const double H = source.height();
-        return NXRenderImage(size, [&](QPointF pt) {
-            const double band = 2.0 * w;
-            const double fxY = pt.x() - std::floor(pt.x() / band) * band >= w ? 1.0 : -1.0;
-            const double fyX = pt.y() - std::floor(pt.y() / band) * band >= w ? 1.0 : -1.0;
-            // The travel (horizontal ? fx : fy) scaled by the distance still to go (in) or gone (out).
-            const double k = In ? 1.0 - p : p;
-            const QPointF offset = horizontal ? QPointF(0, fxY * H * k) : QPointF(fyX * W * k, 0);
+        const double band = 2.0 * w;
+        // The travel (horizontal ? fx : fy) scaled by the distance still to go (in) or gone (out).
+        const double k = In ? 1.0 - p : p;
+        // Which way a band's tiles travel: +1 in the upper half of each 2 w, -1 in the lower.
+        auto sign = [&](double v) { return v - NXFloor(v / band) * band >= w ? 1.0 : -1.0; };
+        if (!horizontal) {
+            // The tiles travel along x: a row lies in one band, its tiles moved by one offset,
+            // the moved part on one side of a column.
+            const int width = size.width();
+            return NXRenderRows(size, [&](QRgb *line, int j) {
+                const double f = sign(j + 0.5);
+                const double offset = f * W * k;
+                // In: the target has come in where x f < f W (p, or 1 - p for f = -1); out: it
+                // is uncovered where x f >= f W (1 - p, or p). Either way the moved tiles lie
+                // before the edge (x < edge) for f = 1 and beyond it (x > edge) for f = -1.
+                const double edge = W * (In == (f == 1.0) ? p : 1.0 - p);
+                const bool movedFirst = f == 1.0;
+                // The columns before the moved part (x <= edge) or the moved part itself (x < edge).
+                const int before = std::clamp(int(movedFirst ? std::ceil(edge - 0.5) : std::floor(edge - 0.5) + 1.0), 0, width);
+                const int movedFrom = movedFirst ? 0 : before;
+                const int movedTo = movedFirst ? before : width;
+                std::vector<QRgb> scratch(static_cast<size_t>(width));
+                const NXSampler &moved = In ? target : source;
+                const NXSampler &still = In ? source : target;
+                moved.readRow(line + movedFrom, movedTo - movedFrom, movedFrom + 0.5 + offset, j);
+                const QRgb *stillRow = still.lineOf(j, width, scratch.data());
+                std::copy(stillRow + (movedFirst ? before : 0), stillRow + (movedFirst ? width : before),
+                          line + (movedFirst ? before : 0));
+            });
+        }
+        return NXRenderImage(size, [&](double x, double y) {
+            const double fxY = sign(x);
+            const double oy = fxY * H * k;
+            const int i = int(x), j = int(y);
             if (In) {
-                const bool inX = pt.x() * fyX < fyX * W * (fyX == 1.0 ? p : 1.0 - p);
-                const bool inY = pt.y() * fxY < fxY * H * (fxY == 1.0 ? p : 1.0 - p);
-                return (horizontal ? inY : inX) ? target.sample(pt + offset) : source.sample(pt);
+                const bool inY = y * fxY < fxY * H * (fxY == 1.0 ? p : 1.0 - p);
+                return inY ? target.read(x, y + oy) : source.at(i, j);
             }
-            const bool beyondX = pt.x() * fyX >= fyX * W * (fyX == 1.0 ? 1.0 - p : p);
-            const bool beyondY = pt.y() * fxY >= fxY * H * (fxY == 1.0 ? 1.0 - p : p);
-            return (horizontal ? beyondY : beyondX) ? target.sample(pt) : source.sample(pt + offset);
+            const bool beyondY = y * fxY >= fxY * H * (fxY == 1.0 ? 1.0 - p : p);
+            return beyondY ? target.at(i, j) : source.read(x, y + oy);
         });
     }
 };

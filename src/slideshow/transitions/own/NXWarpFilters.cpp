@@ -2,6 +2,7 @@
 // implosion that draws the source into its middle, and the four rotations about an anchor. Each
 // program is the formula of its transition, evaluated per pixel in the filters' coordinates.
 #include "slideshow/transitions/NXFilterRegistry.h"
+#include "slideshow/transitions/NXProfile.h"
 
 #include <cmath>
 
@@ -20,18 +21,30 @@ public:
         const QPointF c(W / 2.0, H / 2.0);
         const double r = H - 20.0;
         const double A = t >= 0.5 ? (1.0 - t) * 7.0 : t * 7.0;
-        return NXRenderImage(size, [&](QPointF pt) {
-            const QPointF v = pt - c;
-            const double d = std::hypot(v.x(), v.y());
-            QPointF q = pt;
+        // Both images are read at the same turned point and mixed there: mixed first, they are
+        // read once.
+        const NXSampler mixed(NXBlend(source, target, size, NXWeight(t), false));
+        // The turn depends on the distance from the centre alone.
+        const double reach = std::max(r, 1.0);
+        const int steps = std::max(4096, int(reach * 16));
+        auto turn = [&](double d) {
+            const double k = (r - d) / r;
+            return k * k * A * A;
+        };
+        const NXProfile cosine(0.0, reach, [&](double d) { return std::cos(turn(d)); }, steps);
+        const NXProfile sine(0.0, reach, [&](double d) { return std::sin(turn(d)); }, steps);
+        return NXRenderImage(size, [&](double x, double y) {
+            const double vx = x - c.x();
+            const double vy = y - c.y();
+            const double d = std::sqrt(vx * vx + vy * vy);
+            double qx = x, qy = y;
             if (d < r) {
-                const double k = (r - d) / r;
-                const double theta = k * k * A * A;
-                const double cs = std::cos(theta);
-                const double sn = std::sin(theta);
-                q = QPointF(v.x() * cs - v.y() * sn, v.x() * sn + v.y() * cs) + c;
+                const double cs = cosine(d);
+                const double sn = sine(d);
+                qx = vx * cs - vy * sn + c.x();
+                qy = vx * sn + vy * cs + c.y();
             }
-            return NXMix(source.sample(q), target.sample(q), float(t)).opaque();
+            return NXOpaque(mixed.read(qx, qy));
         });
     }
 };
@@ -45,16 +58,23 @@ public:
     {
         const double k = -200.0 * p;
         const QPointF middle(0.5 * source.width(), 0.5 * source.height());
-        return NXRenderImage(size, [&](QPointF pt) {
-            const NXColor fallback = target.sample(pt);
+        // The pull, k ln(len) / len, depends on the distance from the middle alone; near the
+        // middle it changes too fast to be read between steps.
+        constexpr double kNear = 16.0;
+        const double reach = std::hypot(double(size.width()) + middle.x(), double(size.height()) + middle.y());
+        const NXProfile pull(kNear, std::max(reach, kNear + 1.0), [k](double len) { return k * std::log(len) / len; },
+                             std::max(4096, int(reach * 16)));
+        return NXRenderImage(size, [&](double x, double y) {
+            const QRgb fallback = target.at(int(x), int(y));
             if (p > 0.99)
                 return fallback;
-            const QPointF u = middle - pt;
-            const double len = std::hypot(u.x(), u.y());
+            const double ux = middle.x() - x;
+            const double uy = middle.y() - y;
+            const double len = std::sqrt(ux * ux + uy * uy);
             // At the very middle the pull has no direction.
-            const QPointF m = len > 0.0 ? u * (k * std::log(len) / len) : QPointF();
-            const NXColor c = source.sample(pt + m);
-            return c.isClear() ? fallback : c;
+            const double m = len <= 0.0 ? 0.0 : len < kNear ? k * std::log(len) / len : pull(len);
+            const QRgb c = source.read(x + ux * m, y + uy * m);
+            return c == 0 ? fallback : c;
         });
     }
 };
@@ -79,14 +99,15 @@ public:
         const double cs = std::cos(NXPi * q);
         const double sn = std::sin(NXPi * q);
         const bool goingTurns = m >= 2;
-        return NXRenderImage(size, [&](QPointF pt) {
-            const double x = pt.x() - c.x();
-            const double y = pt.y() - c.y();
-            const QPointF turned(x * cs + y * sn + c.x(), -x * sn + y * cs + c.y());
-            const bool inside = turned.x() >= 0 && turned.y() >= 0 && turned.x() <= W && turned.y() <= H;
+        return NXRenderImage(size, [&](double px, double py) {
+            const double x = px - c.x();
+            const double y = py - c.y();
+            const double tx = x * cs + y * sn + c.x();
+            const double ty = -x * sn + y * cs + c.y();
+            const bool inside = tx >= 0 && ty >= 0 && tx <= W && ty <= H;
             if (inside)
-                return goingTurns ? going.sample(turned) : coming.sample(turned);
-            return goingTurns ? coming.sample(pt) : going.sample(pt);
+                return goingTurns ? going.read(tx, ty) : coming.read(tx, ty);
+            return goingTurns ? coming.at(int(px), int(py)) : going.at(int(px), int(py));
         });
     }
 };
