@@ -28,12 +28,12 @@ bool settled()
 
 // The window manager frames and places a window some time after it shows, later still on a busy
 // machine: a window has arrived when it is framed and its frame has held still for a while.
-bool arrived(QWidget *window)
+::testing::AssertionResult arrived(QWidget *window)
 {
     constexpr int stillFor = 400;
     QRect last;
     QElapsedTimer still;
-    return uitest::waitFor([&] {
+    const bool came = uitest::waitFor([&] {
         const QRect now = window->frameGeometry();
         if (!window->isVisible() || now == window->geometry() || now != last) {
             last = now;
@@ -42,6 +42,14 @@ bool arrived(QWidget *window)
         }
         return still.elapsed() >= stillFor;
     });
+    if (came)
+        return ::testing::AssertionSuccess();
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    return ::testing::AssertionFailure() << "the window never came to rest framed: visible " << window->isVisible()
+                                         << ", frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                         << frame.height() << ", inside " << inside.x() << "," << inside.y() << " "
+                                         << inside.width() << "x" << inside.height();
 }
 
 struct ToolCase
@@ -81,10 +89,13 @@ protected:
             return nullptr;
         return tool;
     }
-    bool closeTool(QWidget *tool)
+    ::testing::AssertionResult closeTool(QWidget *tool)
     {
         tool->close();
-        return uitest::waitFor([&] { return ui.window->isVisible() && settled(); }) && arrived(ui.window);
+        if (!uitest::waitFor([&] { return ui.window->isVisible() && settled(); }))
+            return ::testing::AssertionFailure() << "the main window did not come back: visible "
+                                                 << ui.window->isVisible() << ", flip running " << !settled();
+        return arrived(ui.window);
     }
 
     NXAppController controller;
