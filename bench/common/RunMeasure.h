@@ -5,16 +5,15 @@
 // machine's load average before and after, so that a figure taken on a busy machine says so.
 
 #include "common/Median.h"
+#include "common/ProcessorTime.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 struct RunFigures
@@ -28,22 +27,10 @@ struct RunFigures
     QByteArray errors;      // standard error
 };
 
-// The one-minute load average, or -1.
-inline double loadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    return file.readAll().split(' ').value(0).toDouble();
-}
-
 // Processor time of the children this process has waited for so far, and of theirs.
 inline double childrenCpuSeconds()
 {
-    rusage usage{};
-    ::getrusage(RUSAGE_CHILDREN, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usageSeconds(RUSAGE_CHILDREN);
 }
 
 // The environment of a run that must not see the user's settings: a fresh home for it.

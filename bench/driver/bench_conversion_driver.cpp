@@ -510,7 +510,7 @@ int main(int argc, char **argv)
                 std::printf("%-16s %4d %9s\n", names[road], round + 1, "failed");
                 return 1;
             }
-            outcome.load = RoadClock::loadAverage();
+            outcome.load = loadAverage();
             if (ssim[road].ssim < 0)
                 ssim[road] = alignedSsim(outcome.output, sourceVob);
             outcomes[road].push_back(outcome);

@@ -38,10 +38,7 @@ constexpr int kPhotos = 12;
 // Processor time of this process, of the children it waited for, and of those still running.
 double treeCpuSeconds()
 {
-    rusage self{};
-    ::getrusage(RUSAGE_SELF, &self);
-    double seconds = double(self.ru_utime.tv_sec + self.ru_stime.tv_sec)
-                     + double(self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6 + childrenCpuSeconds();
+    double seconds = usageSeconds(RUSAGE_SELF) + childrenCpuSeconds();
     for (pid_t pid : processtree::descendants(::getpid()))
         seconds += processtree::cpuSeconds(pid);
     return seconds;

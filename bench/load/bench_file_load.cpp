@@ -31,7 +31,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include <sys/resource.h>
 
 namespace {
 
@@ -118,10 +117,7 @@ int runOnce(int argc, char **argv, const QString &mediaDir)
     figures.engineCpuSeconds = childrenCpuSeconds();
     for (pid_t engine : processtree::descendants(::getpid()))
         figures.engineCpuSeconds += processtree::cpuSeconds(engine);
-    rusage self{};
-    ::getrusage(RUSAGE_SELF, &self);
-    figures.cpuSeconds = double(self.ru_utime.tv_sec + self.ru_stime.tv_sec)
-                         + double(self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6;
+    figures.cpuSeconds = usageSeconds(RUSAGE_SELF);
     std::printf("%.3f %.3f %.1f %.1f %.1f %.2f %.2f\n", figures.listSeconds, figures.thumbSeconds,
                 figures.longestStallMs, figures.peakMB, figures.childPeakMB, figures.cpuSeconds, figures.engineCpuSeconds);
     std::fflush(stdout);

@@ -7,6 +7,7 @@
 // usage: talvane-bench-player [SECONDS]   (default 10 s of media each)
 // Needs a display with OpenGL: run it on a desktop, or under tests/support/with-display.sh.
 
+#include "common/ProcessorTime.h"
 #include "core/platform/DNBundle.h"
 #include "player/HVPlayerArguments.h"
 #include "player/HVPlayerProcess.h"
@@ -25,7 +26,6 @@
 
 #include <cstdio>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -52,12 +52,6 @@ qint64 firstChild(qint64 pid)
     return children.readAll().trimmed().split(' ').value(0).toLongLong();
 }
 
-double ownSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
-}
 
 bool author(const QString &path, const QString &size, int seconds)
 {
@@ -92,7 +86,7 @@ Measure play(MPlayerVideoRenderer &renderer, const QStringList &itemParameters)
     QObject::connect(&process, &HVPlayerProcess::terminated, &loop, &QEventLoop::quit);
     const quint64 receivedBefore = renderer.receiver()->framesReceived();
     const quint64 drawnBefore = renderer.framesDrawn();
-    const double ownBefore = ownSeconds();
+    const double ownBefore = usageSeconds(RUSAGE_SELF);
     QElapsedTimer clock;
     clock.start();
     process.launch(DNBundle::pathForCompanion(QStringLiteral("HVPlayer")),
@@ -117,7 +111,7 @@ Measure play(MPlayerVideoRenderer &renderer, const QStringList &itemParameters)
     m.drawn = renderer.framesDrawn() - drawnBefore;
     m.mplayerCpu = 100.0 * mplayerSeconds / m.seconds;
     m.relayCpu = 100.0 * relaySeconds / m.seconds;
-    m.programCpu = 100.0 * (ownSeconds() - ownBefore) / m.seconds;
+    m.programCpu = 100.0 * (usageSeconds(RUSAGE_SELF) - ownBefore) / m.seconds;
     return m;
 }
 

@@ -17,6 +17,7 @@
 #include "ui/recorder/DNToolWindow.h"
 
 #include "common/Median.h"
+#include "common/ProcessorTime.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +35,6 @@
 #include <memory>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,12 +68,6 @@ double processSeconds(qint64 pid)
     return (fields[11].toDouble() + fields[12].toDouble()) / clockTicks();
 }
 
-double ownSeconds()
-{
-    rusage self{};
-    ::getrusage(RUSAGE_SELF, &self);
-    return double(self.ru_utime.tv_sec + self.ru_stime.tv_sec) + double(self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6;
-}
 
 // The processes this one started and still runs (its engines; not the X server), with their
 // processor seconds.
@@ -93,7 +87,8 @@ std::map<qint64, double> engines(qint64 serverPid)
     return found;
 }
 
-QString loadAverage()
+// The load averages over one, five and fifteen minutes.
+QString loadAverages()
 {
     QFile file(QStringLiteral("/proc/loadavg"));
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2) : QString();
@@ -192,14 +187,14 @@ Figures runOnce(int seconds, qint64 serverPid, bool moving)
     serve(3000);
 
     const int fetchedBefore = controller.screenRecorder ? controller.screenRecorder->preview().picturesFetched() : 0;
-    const double programBefore = ownSeconds();
+    const double programBefore = usageSeconds(RUSAGE_SELF);
     const double serverBefore = processSeconds(serverPid);
     std::map<qint64, double> enginesBefore = engines(serverPid);
     clock.restart();
     serve(seconds * 1000);
     const double wall = clock.elapsed() / 1000.0;
     Figures figures;
-    figures.program = 100.0 * (ownSeconds() - programBefore) / wall;
+    figures.program = 100.0 * (usageSeconds(RUSAGE_SELF) - programBefore) / wall;
     figures.server = 100.0 * (processSeconds(serverPid) - serverBefore) / wall;
     double engineSeconds = 0;
     for (const auto &[pid, now] : engines(serverPid))
@@ -247,7 +242,7 @@ int main(int argc, char **argv)
         for (const bool moving : {false, true}) {
             const Figures f = runOnce(seconds, display.pid, moving);
             std::printf("%-7s %4d %10.2f %10.2f %10.2f %10.0f  %s\n", moving ? "moving" : "rest", run, f.program, f.engines,
-                        f.server, f.pictures, qPrintable(loadAverage()));
+                        f.server, f.pictures, qPrintable(loadAverages()));
             std::fflush(stdout);
             Series &s = series[moving];
             s.program.push_back(f.program);
