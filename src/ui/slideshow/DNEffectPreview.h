@@ -10,7 +10,6 @@
 class EffectPreviewWrapper;
 class QAbstractButton;
 class QLabel;
-class QAbstractButton;
 
 // Told which transition types the user ticked in the strip.
 class DNEffectPreviewDelegate
