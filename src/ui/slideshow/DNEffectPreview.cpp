@@ -174,6 +174,11 @@ void DNEffectPreview::checkAnimatedByPosition()
 {
     if (!contentView_)
         return;
+    // The arrows first: a tile's frames show the arrow that lies over it.
+    if (leftArrow_)
+        leftArrow_->setHidden(!hasPageAtDirection(TagEarlierPage));
+    if (rightArrow_)
+        rightArrow_->setHidden(!hasPageAtDirection(TagFollowingPage));
     const QRect visible(std::abs(contentView_->x()), contentView_->y(), width(), height());
     for (EffectPreviewWrapper *tile : tiles()) {
         if (visible.contains(tile->geometry().center()))
@@ -181,10 +186,6 @@ void DNEffectPreview::checkAnimatedByPosition()
         else
             tile->stopPreview();
     }
-    if (leftArrow_)
-        leftArrow_->setHidden(!hasPageAtDirection(TagEarlierPage));
-    if (rightArrow_)
-        rightArrow_->setHidden(!hasPageAtDirection(TagFollowingPage));
 }
 
 bool DNEffectPreview::hasPageAtDirection(int tag) const

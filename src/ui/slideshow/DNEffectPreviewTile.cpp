@@ -1,6 +1,7 @@
 #include "ui/slideshow/DNEffectPreviewTile.h"
 
 #include "ui/slideshow/DNEffectPreview.h"
+#include "ui/slideshow/ServerFrames.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -17,7 +18,8 @@ double now()
 }
 
 // The beat of every animating sample: one timer of 1/30 s for them all, running while any
-// sample listens, so that their redraws fall in the same pass of the window's painting.
+// sample listens, so that their redraws fall in the same pass of the window's painting and the
+// frames they copy on the X server go out together.
 class PreviewBeat : public QObject
 {
 public:
@@ -28,16 +30,15 @@ public:
     }
     void listen(EffectPreview *sample)
     {
-        if (connect(&timer_, &QTimer::timeout, sample, &EffectPreview::advance, Qt::UniqueConnection))
-            ++listeners_;
+        if (!listeners_.contains(sample))
+            listeners_.append(sample);
         if (!timer_.isActive())
             timer_.start();
     }
     void leave(EffectPreview *sample)
     {
-        if (disconnect(&timer_, &QTimer::timeout, sample, nullptr))
-            --listeners_;
-        if (listeners_ <= 0)
+        listeners_.removeAll(sample);
+        if (listeners_.isEmpty())
             timer_.stop();
     }
 
@@ -46,9 +47,19 @@ private:
     {
         timer_.setInterval(33); // 1/30 s
         timer_.setTimerType(Qt::PreciseTimer);
+        connect(&timer_, &QTimer::timeout, this, &PreviewBeat::tick);
+    }
+    void tick()
+    {
+        // A sample may leave while the others advance.
+        const QList<EffectPreview *> samples = listeners_;
+        for (EffectPreview *sample : samples)
+            if (listeners_.contains(sample))
+                sample->advance();
+        ServerFrames::flush();
     }
     QTimer timer_;
-    int listeners_ = 0;
+    QList<EffectPreview *> listeners_;
 };
 bool isOpaque(const QImage &image)
 {
@@ -98,6 +109,9 @@ void EffectPreview::startPreview()
     if (!transition_ || sourceImage_.isNull() || targetImage_.isNull())
         return;
     base_ = now();
+    // What lies around the sample may have changed (the strip's arrows): its frames on the X
+    // server are made again.
+    server_.reset();
     if (!animating_) {
         animating_ = true;
         PreviewBeat::instance().listen(this);
@@ -116,6 +130,8 @@ void EffectPreview::stopPreview()
 void EffectPreview::forgetFrames()
 {
     loop_.clear();
+    server_.reset();
+    serverRefused_ = false;
     shown_ = -1;
     if (testAttribute(Qt::WA_OpaquePaintEvent))
         setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -153,6 +169,8 @@ void EffectPreview::advance()
         return;
     shown_ = frameNow();
     const QImage &frame = loopFrame(shown_);
+    if (showOnServer())
+        return;
     // A frame that fills the view without a see-through pixel hides what lies under it: only it
     // is redrawn.
     const bool covers = frame.format() == QImage::Format_RGB32 && frame.width() >= width() && frame.height() >= height();
@@ -160,6 +178,41 @@ void EffectPreview::advance()
     if (testAttribute(Qt::WA_OpaquePaintEvent) != covers)
         setAttribute(Qt::WA_OpaquePaintEvent, covers);
     update();
+}
+
+bool EffectPreview::showOnServer()
+{
+    if (server_ && !server_->fits())
+        server_.reset();
+    if (!server_) {
+        // While the sample moves (a page sliding), Qt paints it; its frames are kept on the
+        // server once it stands still.
+        const QPoint place = mapTo(window(), QPoint(0, 0));
+        if (serverRefused_ || place != restingPlace_) {
+            restingPlace_ = place;
+            return false;
+        }
+        server_ = ServerFrames::make(this, kLoopFrames);
+        serverRefused_ = !server_;
+        if (!server_)
+            return false;
+    }
+    if (!server_->has(shown_))
+        server_->put(shown_, composedFrame());
+    server_->show(shown_);
+    return true;
+}
+
+QImage EffectPreview::composedFrame()
+{
+    // The window at the sample's place as Qt paints it with the frame shown: what lies under a
+    // see-through frame, and the strip's arrow over the last tile of a page.
+    QImage picture(size(), QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    window()->render(&painter, QPoint(0, 0), QRegion(QRect(mapTo(window(), QPoint(0, 0)), size())),
+                     QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return picture;
 }
 
 QImage EffectPreview::imageAtTime(double t) const

@@ -6,15 +6,18 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class DNEffectPreview;
 class QCheckBox;
+class ServerFrames;
 
 // One animated sample of a transition: loops the transition between two demo images, forward
 // and back, one pass every 2.5 seconds, while it is started. The loop's 150 frames (30 a
 // second) are drawn once, when first shown, and kept while the sample animates: a strip left
-// open costs its redraws, not its transitions.
+// open costs its redraws, not its transitions. On an X display the frames are also kept on the
+// X server and copied into the window from there, so a beat does not repaint the window.
 class EffectPreview : public QWidget
 {
     Q_OBJECT
@@ -54,6 +57,9 @@ protected:
 private:
     void forgetFrames();
     int frameNow() const;
+    // Shows the frame through the X server; false when Qt is to paint it.
+    bool showOnServer();
+    QImage composedFrame();
 
     NXFilterPtr transition_;
     QImage sourceImage_;
@@ -62,6 +68,9 @@ private:
     bool animating_ = false;
     std::vector<QImage> loop_;
     int shown_ = -1; // the loop frame painted next; -1: the one the clock says
+    std::unique_ptr<ServerFrames> server_;
+    bool serverRefused_ = false;
+    QPoint restingPlace_{-1, -1}; // where in its window the sample stood at the last beat
 };
 
 // One tile of the strip: the sample above a check box that says whether the slideshow may use

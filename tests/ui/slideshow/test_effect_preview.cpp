@@ -1,6 +1,7 @@
 // The transition strip: its tiles, paging by buttons and by dragging, the tiles that animate,
 // the ticked types it reports, and its samples.
 #include "../ui_test_support.h"
+#include "effect_demo_image.h"
 
 #include "core/log/DNLogger.h"
 #include "slideshow/transitions/NXEffectManager.h"
@@ -29,18 +30,6 @@ QList<NXFilterPtr> allFilters()
     for (int type = 0; type < NXTransitionChoiceCount; ++type)
         filters << NXEffectManager::independentFilterWithType(type);
     return filters;
-}
-
-QImage demo(QColor base, QColor mark)
-{
-    QImage image(100, 75, QImage::Format_ARGB32_Premultiplied);
-    image.fill(base);
-    QPainter p(&image);
-    p.setBrush(mark);
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPoint(60, 35), 22, 22);
-    p.fillRect(QRect(6, 6, 26, 18), Qt::white);
-    return image;
 }
 
 QList<int> animating(const DNEffectPreview &strip)
@@ -73,7 +62,8 @@ struct StripFixture
         strip = new DNEffectPreview(QPoint(0, 0), &window);
         strip->setDelegate(&recorder);
         if (withDemoImages)
-            strip->setDemoImages({demo(QColor(200, 50, 40), Qt::yellow), demo(QColor(40, 70, 200), Qt::green)});
+            strip->setDemoImages(
+                {effectDemoImage(QColor(200, 50, 40), Qt::yellow), effectDemoImage(QColor(40, 70, 200), Qt::green)});
         strip->setPrevieFilters(allFilters(), {0, 3, 17});
         window.resize(strip->size());
         window.show();
