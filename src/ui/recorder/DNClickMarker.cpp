@@ -1,22 +1,17 @@
 #include "DNClickMarker.h"
 
+#include "ui/controls/QtXConnection.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTimer>
 
-#include <xcb/xcb.h>
 #include <xcb/xinput.h>
 
 namespace {
 constexpr int kRingMilliseconds = 400;
 constexpr double kRingWidth = 5;
-
-xcb_connection_t *xConnection()
-{
-    auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 QRegion ringRegion()
 {
@@ -60,7 +55,7 @@ DNClickMarker::~DNClickMarker()
 
 bool DNClickMarker::selectRawPresses(bool on)
 {
-    xcb_connection_t *connection = xConnection();
+    xcb_connection_t *connection = qtXConnection();
     if (!connection)
         return false;
     const xcb_query_extension_reply_t *extension = xcb_get_extension_data(connection, &xcb_input_id);

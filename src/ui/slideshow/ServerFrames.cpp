@@ -1,20 +1,13 @@
 #include "ui/slideshow/ServerFrames.h"
 
-#include <QGuiApplication>
-#include <QWindow>
+#include "ui/controls/QtXConnection.h"
 
-#include <xcb/xcb.h>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
-
-xcb_connection_t *xConnection()
-{
-    auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 // The depth of window when its pixels are 32-bit true colour laid out as QImage's RGB32 (blue in
 // the lowest byte), else 0.
@@ -53,7 +46,7 @@ QWidget *nativeHost(QWidget *view)
 
 std::unique_ptr<ServerFrames> ServerFrames::make(QWidget *view, int frameCount)
 {
-    xcb_connection_t *connection = xConnection();
+    xcb_connection_t *connection = qtXConnection();
     QWidget *host = view ? nativeHost(view) : nullptr;
     if (!connection || !host || !host->internalWinId() || view->devicePixelRatioF() != 1.0 || frameCount <= 0
         || view->width() <= 0 || view->height() <= 0 || view->height() * frameCount > 32767)
@@ -90,7 +83,7 @@ std::unique_ptr<ServerFrames> ServerFrames::make(QWidget *view, int frameCount)
 
 ServerFrames::~ServerFrames()
 {
-    xcb_connection_t *connection = xConnection();
+    xcb_connection_t *connection = qtXConnection();
     if (!connection)
         return;
     xcb_free_gc(connection, gc_);
@@ -110,7 +103,7 @@ bool ServerFrames::has(int index) const
 
 void ServerFrames::put(int index, const QImage &picture)
 {
-    xcb_connection_t *connection = xConnection();
+    xcb_connection_t *connection = qtXConnection();
     if (!connection || index < 0 || size_t(index) >= kept_.size() || picture.size() != size_)
         return;
     const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
@@ -132,7 +125,7 @@ void ServerFrames::put(int index, const QImage &picture)
 
 void ServerFrames::show(int index) const
 {
-    xcb_connection_t *connection = xConnection();
+    xcb_connection_t *connection = qtXConnection();
     if (!connection || !has(index) || !view_ || !view_->isVisible())
         return;
     const QWindow *window = view_->window()->windowHandle();
@@ -152,6 +145,6 @@ void ServerFrames::show(int index) const
 
 void ServerFrames::flush()
 {
-    if (xcb_connection_t *connection = xConnection())
+    if (xcb_connection_t *connection = qtXConnection())
         xcb_flush(connection);
 }

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
-#include <QRegion>
 #include <QSize>
 #include <QWidget>
 
