@@ -321,10 +321,92 @@ std::string ruleLavfCopyJoin(Context &c)
     return before + " -> ffmpeg " + joined(args);
 }
 
+// mencoder's MPEG program stream muxer leaves out the end of a part: the last group of pictures
+// of a DVD-format stream (15 frames of the MPEG-2 builders) and the sound beside it, of a plain
+// one the last frames of both. Its outputs go through ffmpeg's muxer instead (below).
+bool mencoderMpegMuxerWrites(const Words &w)
+{
+    return w.value("-of") == "mpeg" && !w.has("-nosound") && !w.value("-oac").empty();
+}
+
+// The picture is encoded (not copied, not left out): mencoder duplicates and drops its frames.
+bool encodesPicture(const Words &w)
+{
+    const std::string ovc = w.value("-ovc");
+    return !ovc.empty() && ovc != "copy" && ovc != "frameno" && !w.has("-novideo");
+}
+
+// The DVD stream id of the sound a vector copies: its -aid (a stream id once dvd-audio-stream-id
+// has run), else the title's first track; -1 when not known.
+int copiedDvdStreamId(const Context &c)
+{
+    const std::string aid = c.words.value("-aid");
+    if (!aid.empty()) {
+        char *end = nullptr;
+        const long id = std::strtol(aid.c_str(), &end, 10);
+        return end != aid.c_str() && *end == '\0' ? int(id) : -1;
+    }
+    return c.dvd.known && !c.dvd.audioStreamIds.empty() ? c.dvd.audioStreamIds.front() : -1;
+}
+
+// Copied DVD sound comes in blocks of half a second that mencoder times by their bytes, and its
+// A-V correction, following them, duplicates and drops pictures all through the title: an AVI of
+// a 30 s title held 70 doubled and 43 missing pictures and lasted 31.04 s. Without the correction
+// every picture is written once (the MPEG-2 copy builder asks for this itself).
+std::string ruleCopiedSoundSync(Context &c)
+{
+    if (!c.dvdInput || c.words.value("-oac") != "copy" || c.words.has("-nosound") || !encodesPicture(c.words)
+        || c.words.has("-mc"))
+        return {};
+    c.words.list.emplace_back("-mc");
+    c.words.list.emplace_back("0");
+    return "(no -mc) -> -mc 0";
+}
+
+// Copied sound into an MPEG program stream: mencoder writes the picture and the copied sound into
+// an AVI (its AVI muxer keeps every byte) streamed through a FIFO, and ffmpeg copies both into the
+// program stream the builder asked for, its parser cutting the sound into the frames the stream's
+// packets count. AVI keeps no presentation times, so ffmpeg makes them. DVD LPCM is left to
+// mencoder's own muxer: neither the AVI intermediate nor ffmpeg's muxer carry it as the disc has it.
+std::string ruleMpegCopiedSound(Context &c)
+{
+    if (c.words.list.empty() || !mencoderMpegMuxerWrites(c.words) || c.words.value("-oac") != "copy"
+        || !encodesPicture(c.words) || c.plan.output == "/dev/null")
+        return {};
+    const int stream = c.dvdInput ? copiedDvdStreamId(c) : -1;
+    if (c.dvdInput && (stream < 0 || (stream >= 0xA0 && stream < 0xA8)))
+        return {};
+    const std::string muxer = ffmpegMuxer(c.words, c.plan.output, {});
+    const std::string intermediate = c.environment.temporaryPath ? c.environment.temporaryPath(".avi") : std::string();
+    if (intermediate.empty()) {
+        c.plan.error = "no temporary folder for the intermediate file";
+        return {};
+    }
+    const std::string before = "-of mpeg -mpegopts " + c.words.value("-mpegopts") + " -o " + c.plan.output;
+    c.words.set("-of", "avi");
+    c.words.remove("-mpegopts");
+    c.words.set("-o", intermediate);
+    c.plan.temporaries.push_back(intermediate);
+    c.plan.streamPath = intermediate;
+
+    std::vector<std::string> args = ffmpegHead();
+    for (const char *w : {"-fflags", "+genpts", "-i"})
+        args.emplace_back(w);
+    args.push_back(intermediate);
+    for (const char *w : {"-map", "0:v?", "-map", "0:a?", "-c", "copy", "-f"})
+        args.emplace_back(w);
+    args.push_back(muxer);
+    args.push_back(c.plan.output);
+    c.plan.ffmpeg = args;
+    return before + " -> -of avi -o " + intermediate + " (a FIFO), with ffmpeg reading it meanwhile: " + joined(args);
+}
+
 // MP2 through lavc fails on this FFmpeg ("channel layout not supported"); twolame writes MP2.
+// Into an MPEG program stream ffmpeg encodes it (audio-through-ffmpeg), since mencoder's muxer
+// would cut the end.
 std::string ruleLavcAudioMp2(Context &c)
 {
-    if (c.words.list.empty() || c.words.value("-oac") != "lavc")
+    if (c.words.list.empty() || c.words.value("-oac") != "lavc" || mencoderMpegMuxerWrites(c.words))
         return {};
     std::vector<std::string> items = splitColons(c.words.value("-lavcopts"));
     const std::string acodec = itemValue(items, "acodec");
@@ -340,9 +422,10 @@ std::string ruleLavcAudioMp2(Context &c)
         + (c.words.has("-lavcopts") ? " -lavcopts " + c.words.value("-lavcopts") : std::string());
 }
 
-// AAC and AC-3 audio: mencoder has no faac and its lavc audio encoders fail (or write nothing
-// and exit 0). mencoder writes the video with PCM audio into an intermediate; ffmpeg encodes the
-// audio and writes the container the builder asked for, at the builder's path. The intermediate
+// AAC, AC-3 and (into an MPEG program stream) MP2 audio: mencoder has no faac and its lavc audio
+// encoders fail (or write nothing and exit 0). mencoder writes the video with PCM audio into an
+// intermediate; ffmpeg encodes the audio and writes the container the builder asked for, at the
+// builder's path. The intermediate
 // of a picture is a NUT stream in a FIFO, written in one go, which ffmpeg reads while mencoder
 // writes it: the audio is encoded beside the picture instead of after it. An AVI intermediate (of
 // sound alone, or for an AVI) is patched at its end, so it stays a file, read after mencoder.
@@ -438,16 +521,18 @@ struct NamedRule
 
 // In the order they apply: the join replaces the whole mencoder run, so it comes before the
 // audio rules, which only touch a run that is left; the rules that only save time come last.
-constexpr std::array<NamedRule, 13> kRules{{
+constexpr std::array<NamedRule, 15> kRules{{
     {"dvd-audio-stream-id", ruleDvdAudioStreamId},
     {"dvd-display-aspect", ruleDvdDisplayAspect},
     {"dvd-title-end", ruleDvdTitleEnd},
     {"dvd-subtitle-stream", ruleDvdSubtitleStream},
     {"dvd-ac3-decoder", ruleDvdAc3Decoder},
+    {"copied-sound-sync", ruleCopiedSoundSync},
     {"lavf-format-wmv", ruleLavfFormatWmv},
     {"lavc-mv0-cbp", ruleLavcMv0Cbp},
     {"lavc-coder-mpeg4", ruleLavcCoderMpeg4},
     {"lavf-copy-join", ruleLavfCopyJoin},
+    {"mpeg-copied-sound", ruleMpegCopiedSound},
     {"lavc-audio-mp2", ruleLavcAudioMp2},
     {"audio-through-ffmpeg", ruleAudioThroughFFmpeg},
     {"identity-eq2", ruleIdentityEq2},

@@ -75,4 +75,28 @@ double packetEndOf(const QString &path)
     }
     return end;
 }
+
+DecodedSpan decodedSpan(const QString &path, const QString &streamType)
+{
+    const ProcessResult probe = runProcess(QStringLiteral("ffprobe"),
+        {QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-select_streams"), streamType + QStringLiteral(":0"),
+         QStringLiteral("-show_entries"), QStringLiteral("frame=best_effort_timestamp_time,pkt_duration_time"),
+         QStringLiteral("-of"), QStringLiteral("json"), path});
+    DecodedSpan span;
+    if (!probe.finished || probe.exitCode != 0)
+        return span;
+    const QJsonArray frames = QJsonDocument::fromJson(probe.output).object().value(QStringLiteral("frames")).toArray();
+    for (const QJsonValue &value : frames) {
+        const QJsonObject frame = value.toObject();
+        bool timed = false;
+        const double start = frame.value(QStringLiteral("best_effort_timestamp_time")).toString().toDouble(&timed);
+        if (!timed)
+            continue;
+        const double end = start + frame.value(QStringLiteral("pkt_duration_time")).toString().toDouble();
+        span.start = span.frames == 0 ? start : std::min(span.start, start);
+        span.end = span.frames == 0 ? end : std::max(span.end, end);
+        ++span.frames;
+    }
+    return span;
+}
 } // namespace testsupport

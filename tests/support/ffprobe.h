@@ -23,4 +23,15 @@ QString formatNameOf(const QJsonObject &probe);
 // The length of path as its packets tell it (the end of the last one), for containers whose
 // header holds none; 0 when nothing can be read.
 double packetEndOf(const QString &path);
+
+// What decoding the first stream of a type ("v" or "a") gives: the frames that decode, and the
+// time from the start of the first to the end of the last on the file's clock, whatever the
+// container's header claims. frames 0 when none decodes.
+struct DecodedSpan {
+    int frames = 0;
+    double start = 0;
+    double end = 0;
+    double seconds() const { return end - start; }
+};
+DecodedSpan decodedSpan(const QString &path, const QString &streamType);
 } // namespace testsupport

@@ -353,6 +353,48 @@ TEST_F(MEncoderBridge, TranslatedFamiliesWriteTheirContainers)
     }
 }
 
+// A whole title into an MPEG program stream, its sound copied or encoded to MP2: mencoder's own
+// muxer leaves out the end of a part (the last group of pictures of a DVD-format stream and the
+// sound beside it, the last blocks of sound of a plain one), so ffmpeg writes the stream. Every
+// picture of the title is there (but the few mencoder's A-V correction drops), and all its sound.
+TEST_F(MEncoderBridge, ProgramStreamHoldsTheWholeTitle)
+{
+    struct Case
+    {
+        const char *name;
+        std::vector<std::string> options;   // the MPEG-2 builders' words, between the start and -o
+    };
+    const std::string filters = "pp,scale=720:-2,harddup,fixpts";
+    const Case cases[] = {
+        {"copied.mpg",
+         {"-oac", "copy", "-channels", "2", "-ovc", "lavc", "-of", "mpeg", "-mpegopts", "format=dvd:tsaf", "-vf", filters,
+          "-lavcopts", "vcodec=mpeg2video:vrc_buf_size=1835:vrc_maxrate=5800:vbitrate=5000:keyint=15:vstrict=0:autoaspect:"
+                       "vmax_b_frames=2:vb_strategy=1:threads=2",
+          "-aid", "0", "-mc", "0"}},
+        {"mp2.mpg",
+         {"-channels", "2", "-oac", "lavc", "-ovc", "lavc", "-of", "mpeg", "-mpegopts", "format=mpeg2", "-vf", filters,
+          "-lavcopts", "vcodec=mpeg2video:vrc_buf_size=1792:vrc_maxrate=20000:vbitrate=6000:keyint=15:vstrict=0:acodec=mp2:"
+                       "abitrate=224:autoaspect:vmax_b_frames=2:vb_strategy=1:threads=2",
+          "-aid", "0"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Recorder::shared().reset();
+        const std::string output = (out.path() + QLatin1Char('/') + QLatin1String(c.name)).toStdString();
+        std::vector<std::string> words = {"encoder", "dvdnav://3", "-dvd-device", fixture("dvd/pal"), "-ss", "0"};
+        words.insert(words.end(), c.options.begin(), c.options.end());
+        words.push_back("-o");
+        words.push_back(output);
+        ASSERT_EQ(runPass(words), 0) << Recorder::shared().allLines();
+        // Title 3: 100 pictures (4 s at 25 fps), and 126 AC-3 blocks of 32 ms of sound.
+        const testsupport::DecodedSpan picture = testsupport::decodedSpan(QString::fromStdString(output), QStringLiteral("v"));
+        const testsupport::DecodedSpan sound = testsupport::decodedSpan(QString::fromStdString(output), QStringLiteral("a"));
+        EXPECT_GE(picture.frames, 97);
+        EXPECT_NEAR(picture.seconds(), 4.0, 0.1);
+        EXPECT_NEAR(sound.seconds(), 4.032, 0.05);
+    }
+}
+
 // The picture shape of the disc, not of its stored frame: scale=-2:480 keeps the title's 4:3 or
 // 16:9 instead of the 3:2 of 720x480 (or the 5:4 of 720x576) mencoder sees before the first picture.
 TEST_F(MEncoderBridge, ScaledPictureKeepsTheTitlesShape)

@@ -63,6 +63,7 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
         std::string vector;
         std::string mencoder;   // "" when no mencoder run is left
         std::string ffmpeg;     // "" when no ffmpeg run follows
+        bool streamed = false;  // ffmpeg reads mencoder's intermediate, a FIFO, as it is written
     };
     const Case cases[] = {
         {"dvd-audio-stream-id",   // a track position becomes the title's stream id (MPEG track: 0)
@@ -74,7 +75,7 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
          "dvdnav://1 -dvd-device /d -ovc copy -oac copy -of mpeg -mpegopts format=dvd:tsaf -aid 129 -o /o/b.mpg", ""},
         {"dvd-subtitle-stream",   // the second subtitle track is sub-picture stream 2
          "dvd://1 -dvd-device /d -ovc lavc -oac copy -sid 1 -spualign 0 -subpos 100 -aid 0 -o /o/s.avi",
-         "dvd://1 -dvd-device /d -ovc lavc -oac copy -sid 2 -spualign 0 -subpos 100 -aid 128 -o /o/s.avi", ""},
+         "dvd://1 -dvd-device /d -ovc lavc -oac copy -sid 2 -spualign 0 -subpos 100 -aid 128 -o /o/s.avi -mc 0", ""},
         {"lavf-format-wmv",
          "dvd://1 -dvd-device /d -of lavf -lavfopts format=wmv -ovc lavc -lavcopts aglobal=1:vglobal=1:vcodec=wmv2:autoaspect "
          "-oac mp3lame -lameopts mode=0:cbr:br=128 -nosound -o /o/c.wmv",
@@ -91,29 +92,48 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
          "dvd://1 -dvd-device /d -ovc lavc -lavcopts vcodec=mpeg4:coder=1:vbitrate=900 -oac mp3lame -nosound -of avi -o /o/g.avi",
          "dvd://1 -dvd-device /d -ovc lavc -lavcopts vcodec=mpeg4:vbitrate=900 -oac mp3lame -nosound -of avi -o /o/g.avi", ""},
         {"lavc-audio-mp2",
+         "dvd://1 -dvd-device /d -of lavf -lavfopts format=mpegts -oac lavc -ovc lavc "
+         "-lavcopts vcodec=mpeg2video:vbitrate=5000:acodec=mp2:abitrate=224 -aid 0 -o /o/h.ts",
+         "dvd://1 -dvd-device /d -of lavf -lavfopts format=mpegts -oac twolame -ovc lavc -lavcopts vcodec=mpeg2video:vbitrate=5000 "
+         "-aid 128 -o /o/h.ts -ac a52, -twolameopts br=224",
+         ""},
+        {"audio-through-ffmpeg",   // MP2 into an MPEG program stream: mencoder's muxer would cut its end; ffmpeg writes it
          "dvd://1 -dvd-device /d -of mpeg -mpegopts format=mpeg2 -oac lavc -ovc lavc "
          "-lavcopts vcodec=mpeg2video:vbitrate=5000:acodec=mp2:abitrate=224 -aid 0 -o /o/h.mpg",
-         "dvd://1 -dvd-device /d -of mpeg -mpegopts format=mpeg2 -oac twolame -ovc lavc -lavcopts vcodec=mpeg2video:vbitrate=5000 "
-         "-aid 128 -o /o/h.mpg -ac a52, -twolameopts br=224",
+         "dvd://1 -dvd-device /d -of lavf -oac pcm -ovc lavc -lavcopts vcodec=mpeg2video:vbitrate=5000 "
+         "-aid 128 -o /tmp/t/part1.nut -ac a52, -lavfopts format=nut",
+         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a mp2 -b:a 224k -f vob /o/h.mpg", true},
+        {"copied-sound-sync",   // copied sound in an AVI: every picture once, none doubled or dropped
+         "dvd://1 -dvd-device /d -of avi -ovc xvid -xvidencopts bitrate=3000 -aid 0 -oac copy -channels 2 -o /o/x.avi",
+         "dvd://1 -dvd-device /d -of avi -ovc xvid -xvidencopts bitrate=3000 -aid 128 -oac copy -channels 2 -o /o/x.avi -mc 0",
          ""},
+        {"mpeg-copied-sound",   // copied sound into a DVD program stream: through a streamed AVI, ffmpeg muxes
+         "dvd://1 -dvd-device /d -oac copy -channels 2 -ovc lavc -of mpeg -mpegopts format=dvd:tsaf "
+         "-lavcopts vcodec=mpeg2video:vbitrate=5000 -aid 0 -o /o/p.mpg -mc 0",
+         "dvd://1 -dvd-device /d -oac copy -channels 2 -ovc lavc -of avi -lavcopts vcodec=mpeg2video:vbitrate=5000 "
+         "-aid 128 -o /tmp/t/part1.avi -mc 0",
+         kHead + "-fflags +genpts -i /tmp/t/part1.avi -map 0:v? -map 0:a? -c copy -f dvd /o/p.mpg", true},
+        {"",   // DVD LPCM stays with mencoder's muxer, the one that writes it as the disc has it
+         "dvd://1 -dvd-device /d -oac copy -ovc lavc -of mpeg -mpegopts format=dvd:tsaf -aid 160 -o /o/l.mpg -mc 0",
+         "dvd://1 -dvd-device /d -oac copy -ovc lavc -of mpeg -mpegopts format=dvd:tsaf -aid 160 -o /o/l.mpg -mc 0", ""},
         {"audio-through-ffmpeg",   // faac: video and PCM into a streamed intermediate, ffmpeg writes AAC into the container
          "dvd://2 -dvd-device /d -of lavf -lavfopts format=ipod -ovc x264 -x264encopts bitrate=800 "
          "-oac faac -faacopts br=128:mpeg=4:object=2:raw -aid 0 -o /o/d.mp4",
          "dvd://2 -dvd-device /d -of lavf -lavfopts format=nut -ovc x264 -x264encopts bitrate=800 -oac pcm -aid 128 "
          "-o /tmp/t/part1.nut -ac a52,",
-         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a aac -b:a 128k -f ipod /o/d.mp4"},
+         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a aac -b:a 128k -f ipod /o/d.mp4", true},
         {"audio-through-ffmpeg",   // lavc AC-3 into a transport stream
          "dvd://1 -dvd-device /d -of lavf -lavfopts format=mpegts -oac lavc -ovc lavc -lavcopts vcodec=mpeg4:acodec=ac3:abitrate=384 "
          "-aid 0 -o /o/i.ts",
          "dvd://1 -dvd-device /d -of lavf -lavfopts format=nut -oac pcm -ovc lavc -lavcopts vcodec=mpeg4 -aid 128 "
          "-o /tmp/t/part1.nut -ac a52,",
-         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a ac3 -b:a 384k -f mpegts /o/i.ts"},
+         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a ac3 -b:a 384k -f mpegts /o/i.ts", true},
         {"audio-through-ffmpeg",   // lavc libfaac into an MPEG program stream muxer: the DVD muxer of ffmpeg
          "dvd://1 -dvd-device /d -of mpeg -mpegopts format=dvd:tsaf -oac lavc -ovc lavc -lavcopts vcodec=mpeg2video:acodec=libfaac "
          "-aid 0 -o /o/k.mpg",
          "dvd://1 -dvd-device /d -of lavf -oac pcm -ovc lavc -lavcopts vcodec=mpeg2video -aid 128 -o /tmp/t/part1.nut -ac a52, "
          "-lavfopts format=nut",
-         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a aac -b:a 128k -f dvd /o/k.mpg"},
+         kHead + "-i /tmp/t/part1.nut -map 0:v? -map 0:a? -c:v copy -c:a aac -b:a 128k -f dvd /o/k.mpg", true},
         {"audio-through-ffmpeg",   // audio only: the PCM goes through an AVI, ffmpeg writes an ADTS stream
          "dvd://1 -dvd-device /d -ovc frameno -of rawaudio -oac faac -faacopts br=160:mpeg=4:object=2 -aid 0 -o /o/e.aac",
          "dvd://1 -dvd-device /d -ovc frameno -of avi -oac pcm -aid 128 -o /tmp/t/part1.avi -ac a52,",
@@ -166,9 +186,8 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
             EXPECT_TRUE(plan.notes.empty());
         // Intermediates go away after the pass; the builder's output is what the pass must leave.
         EXPECT_EQ(plan.temporaries.size(), size_t(temporaries));
-        // A NUT intermediate is a FIFO that ffmpeg reads while mencoder writes it; an AVI one a file.
-        const std::string nut = temporaries > 0 ? "/tmp/t/part1.nut" : "";
-        EXPECT_EQ(plan.streamPath, mencoderOptionValue(plan.mencoder, "-o") == nut ? nut : std::string());
+        // A streamed intermediate is a FIFO that ffmpeg reads while mencoder writes it; another one a file.
+        EXPECT_EQ(plan.streamPath, c.streamed ? mencoderOptionValue(plan.mencoder, "-o") : std::string());
         EXPECT_EQ(plan.output, mencoderOptionValue(argv, "-o"));
     }
 }
