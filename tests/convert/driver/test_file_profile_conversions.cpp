@@ -2,14 +2,18 @@
 // and profile (and container choice), the output read back with ffprobe: container, codecs,
 // picture size, length, and audible audio of the chosen track where the source has audio.
 // Each row is its own test, so ctest runs them side by side. A new file profile adds its rows
-// here.
+// here; the profiles with a picture are also converted from every kind of source, straight from
+// the shipped folder, in test_file_profile_shapes.cpp.
 
 #include "FileRoadTestSupport.h"
+#include "ShippedProfiles.h"
 
 #include "convert/files/DNMediaInfo.h"
 #include "support/testname.h"
 
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 using namespace fileroadtest;
 
@@ -310,3 +314,16 @@ INSTANTIATE_TEST_SUITE_P(EveryFileProfile, FileProfileConversion, ::testing::Val
                          [](const ::testing::TestParamInfo<ConversionRow> &info) {
                              return testsupport::testName(info.param.name);
                          });
+
+// A profile with sound only is converted nowhere but here: a new one fails this until it has a
+// row saying what its output holds.
+TEST(FileProfileRows, EveryShippedSoundProfileHasARow)
+{
+    const std::vector<std::string> profiles = shippedFileProfiles(false);
+    ASSERT_FALSE(profiles.empty());
+    for (const std::string &file : profiles) {
+        const bool converted = std::any_of(std::begin(rows), std::end(rows),
+                                           [&](const ConversionRow &row) { return file == row.profile; });
+        EXPECT_TRUE(converted) << file << " has no row";
+    }
+}

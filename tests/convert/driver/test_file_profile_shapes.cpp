@@ -4,9 +4,12 @@
 // timed-text subtitle. Each source shows a disc that is round as the picture is shown; each
 // output, converted for real and read back, must hold exactly one video stream, show the disc
 // round (within 4 % once the output's own pixel aspect is applied), last as long as the source
-// and sound. One test per source and profile, so ctest runs them side by side.
+// and sound. The profiles are the shipped ones with a picture, read from the shipped folder, so
+// a new one is converted here too. One test per source and profile, so ctest runs them side by
+// side.
 
 #include "FileRoadTestSupport.h"
+#include "ShippedProfiles.h"
 
 #include "support/discshape.h"
 #include "support/testname.h"
@@ -38,29 +41,25 @@ const ShapeSource kSources[] = {
 // A shipped profile with its own choices, or with some of them changed.
 struct ShapeProfile
 {
-    const char *name;
-    const char *file;
+    std::string name;
+    std::string file;
     const char *videoCodec = "";  // "" its own
     const char *resolution = "";
     const char *aspect = "";
 };
 
-const ShapeProfile kProfiles[] = {
-    {"MP4_H264", "Video_MP4_H264.plist"},     {"MP4_MPEG4", "Video_MP4_MPEG4.plist"},
-    {"MP4_MP3", "Video_MP4_MP3.plist"},       {"AVI", "Video_AVI.plist"},
-    {"WMV", "Video_WMV.plist"},               {"ASF", "Video_ASF.plist"},
-    {"MKV", "Video_MKV.plist"},               {"MPEG1", "Video_MPEG1.plist"},
-    {"MPEG2", "Video_MPEG2.plist"},           {"MPEG2_AC3", "Video_MPEG2_AC3.plist"},
-    {"VOB", "Video_VOB.plist"},               {"NTSC_DVD", "Video_NTSC_DVD.plist"},
-    {"PAL_DVD", "Video_PAL_DVD.plist"},       {"RM", "Video_RM.plist"},
-    {"HD_H264", "Video_HD_H264.plist"},       {"HD_MKV", "Video_HD_MKV.plist"},
-    {"FLV", "Video_FLV.plist"},               {"F4V", "Video_F4V.plist"},
-    {"SWF", "Video_SWF.plist"},               {"WEBM", "Video_WEBM.plist"},
-    {"3GP", "Video_3GP.plist"},               {"3G2", "Video_3G2.plist"},
-    {"DV", "Video_DV.plist"},                 {"ProRes_4444", "Video_ProRes_4444.plist"},
-    {"ProRes_422HQ", "Video_ProRes_422HQ.plist"}, {"ProRes_422", "Video_ProRes_422.plist"},
-    {"ProRes_422LT", "Video_ProRes_422LT.plist"}, {"ProRes_422Proxy", "Video_ProRes_422Proxy.plist"},
-};
+// Every shipped profile with a picture, read from the shipped folder, with its own choices.
+std::vector<ShapeProfile> shippedProfiles()
+{
+    std::vector<ShapeProfile> profiles;
+    for (const std::string &file : shippedFileProfiles(true)) {
+        std::string name = file.substr(0, file.rfind('.'));
+        if (name.rfind("Video_", 0) == 0)
+            name.erase(0, 6);
+        profiles.push_back({name, file});
+    }
+    return profiles;
+}
 
 // Choices that change the frame's pixels: a frame flagged with another shape, a DV frame of the
 // other standard and aspect, the Flash and 3GP H.264 roads, a square-pixel codec that keeps the
@@ -87,9 +86,10 @@ void PrintTo(const ShapeRow &row, std::ostream *out)
 
 std::vector<ShapeRow> shapeRows()
 {
+    const std::vector<ShapeProfile> profiles = shippedProfiles();
     std::vector<ShapeRow> rows;
     for (const ShapeSource &source : kSources) {
-        for (const ShapeProfile &profile : kProfiles)
+        for (const ShapeProfile &profile : profiles)
             rows.push_back({source, profile});
         for (const char *name : kVariantSources) {
             if (qstrcmp(name, source.name) != 0)
@@ -134,7 +134,7 @@ int videoStreamsIn(const QJsonObject &probe)
 TEST_P(ShapeConversion, KeepsOneVideoStreamTheShapeTheLengthAndTheSound)
 {
     const ShapeRow &row = GetParam();
-    DNFileNodePtr item = loadFile(QString::fromLatin1(row.source.path), QString::fromLatin1(row.profile.file));
+    DNFileNodePtr item = loadFile(QString::fromLatin1(row.source.path), QString::fromStdString(row.profile.file));
     ASSERT_TRUE(item);
     const auto profile = item->profile();
     choose(profile->videoCodec(), row.profile.videoCodec);
@@ -164,5 +164,5 @@ TEST_P(ShapeConversion, KeepsOneVideoStreamTheShapeTheLengthAndTheSound)
 INSTANTIATE_TEST_SUITE_P(EverySourceKind, ShapeConversion, ::testing::ValuesIn(shapeRows()),
                          [](const ::testing::TestParamInfo<ShapeRow> &info) {
                              return testsupport::testName(info.param.source.name) + "__"
-                                    + testsupport::testName(info.param.profile.name);
+                                    + testsupport::testName(info.param.profile.name.c_str());
                          });
