@@ -349,10 +349,10 @@ int copiedDvdStreamId(const Context &c)
     return c.dvd.known && !c.dvd.audioStreamIds.empty() ? c.dvd.audioStreamIds.front() : -1;
 }
 
-// Copied DVD sound comes in blocks of half a second that mencoder times by their bytes, and its
-// A-V correction, following them, duplicates and drops pictures all through the title: an AVI of
-// a 30 s title held 70 doubled and 43 missing pictures and lasted 31.04 s. Without the correction
-// every picture is written once (the MPEG-2 copy builder asks for this itself).
+// With copied DVD sound mencoder's A-V correction goes astray: it doubles and drops pictures all
+// through the title (an AVI of a 30 s title held 70 doubled and 43 missing pictures and lasted
+// 31.04 s). Without the correction every picture is written once, beside all of the sound (the
+// MPEG-2 copy builder asks for this itself).
 std::string ruleCopiedSoundSync(Context &c)
 {
     if (!c.dvdInput || c.words.value("-oac") != "copy" || c.words.has("-nosound") || !encodesPicture(c.words)
@@ -365,9 +365,10 @@ std::string ruleCopiedSoundSync(Context &c)
 
 // Copied sound into an MPEG program stream: mencoder writes the picture and the copied sound into
 // an AVI (its AVI muxer keeps every byte) streamed through a FIFO, and ffmpeg copies both into the
-// program stream the builder asked for, its parser cutting the sound into the frames the stream's
-// packets count. AVI keeps no presentation times, so ffmpeg makes them. DVD LPCM is left to
-// mencoder's own muxer: neither the AVI intermediate nor ffmpeg's muxer carry it as the disc has it.
+// program stream the builder asked for. Not NUT, as for encoded sound: mencoder hands copied sound
+// on in blocks of half a second, which ffmpeg's AVI reader cuts back into the frames a program
+// stream's packets must count. AVI keeps no presentation times, so ffmpeg makes them. DVD LPCM is
+// left to mencoder's own muxer: neither the AVI nor ffmpeg's muxer carry it as the disc has it.
 std::string ruleMpegCopiedSound(Context &c)
 {
     if (c.words.list.empty() || !mencoderMpegMuxerWrites(c.words) || c.words.value("-oac") != "copy"
@@ -425,10 +426,10 @@ std::string ruleLavcAudioMp2(Context &c)
 // AAC, AC-3 and (into an MPEG program stream) MP2 audio: mencoder has no faac and its lavc audio
 // encoders fail (or write nothing and exit 0). mencoder writes the video with PCM audio into an
 // intermediate; ffmpeg encodes the audio and writes the container the builder asked for, at the
-// builder's path. The intermediate
-// of a picture is a NUT stream in a FIFO, written in one go, which ffmpeg reads while mencoder
-// writes it: the audio is encoded beside the picture instead of after it. An AVI intermediate (of
-// sound alone, or for an AVI) is patched at its end, so it stays a file, read after mencoder.
+// builder's path. The intermediate of a picture is a NUT stream in a FIFO, written in one go,
+// which ffmpeg reads while mencoder writes it: the audio is encoded beside the picture instead of
+// after it. An AVI intermediate (of sound alone, or for an AVI) is patched at its end, so it stays
+// a file, read after mencoder.
 std::string ruleAudioThroughFFmpeg(Context &c)
 {
     if (c.words.list.empty() || c.words.has("-nosound"))
