@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <vector>
 
 namespace testsupport {
 QJsonObject ffprobe(const QString &path)
@@ -86,6 +87,7 @@ DecodedSpan decodedSpan(const QString &path, const QString &streamType)
     if (!probe.finished || probe.exitCode != 0)
         return span;
     const QJsonArray frames = QJsonDocument::fromJson(probe.output).object().value(QStringLiteral("frames")).toArray();
+    std::vector<double> starts;
     for (const QJsonValue &value : frames) {
         const QJsonObject frame = value.toObject();
         bool timed = false;
@@ -93,10 +95,14 @@ DecodedSpan decodedSpan(const QString &path, const QString &streamType)
         if (!timed)
             continue;
         const double end = start + frame.value(QStringLiteral("pkt_duration_time")).toString().toDouble();
-        span.start = span.frames == 0 ? start : std::min(span.start, start);
-        span.end = span.frames == 0 ? end : std::max(span.end, end);
-        ++span.frames;
+        span.start = starts.empty() ? start : std::min(span.start, start);
+        span.end = starts.empty() ? end : std::max(span.end, end);
+        starts.push_back(start);
     }
+    span.frames = int(starts.size());
+    std::sort(starts.begin(), starts.end());
+    for (size_t i = 1; i < starts.size(); ++i)
+        span.longestStep = std::max(span.longestStep, starts[i] - starts[i - 1]);
     return span;
 }
 } // namespace testsupport

@@ -24,13 +24,15 @@ QString formatNameOf(const QJsonObject &probe);
 // header holds none; 0 when nothing can be read.
 double packetEndOf(const QString &path);
 
-// What decoding the first stream of a type ("v" or "a") gives: the frames that decode, and the
-// time from the start of the first to the end of the last on the file's clock, whatever the
-// container's header claims. frames 0 when none decodes.
+// What decoding the first stream of a type ("v" or "a") gives: the frames that decode, the time
+// from the start of the first to the end of the last on the file's clock, whatever the
+// container's header claims, and the longest step from one frame's start to the next (a frame
+// missing inside the stream makes a step of two). frames 0 when none decodes.
 struct DecodedSpan {
     int frames = 0;
     double start = 0;
     double end = 0;
+    double longestStep = 0;
     double seconds() const { return end - start; }
 };
 DecodedSpan decodedSpan(const QString &path, const QString &streamType);

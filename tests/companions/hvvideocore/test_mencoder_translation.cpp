@@ -70,9 +70,10 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
          "dvd://2 -dvd-device /d -ss 0 -ovc lavc -lavcopts vcodec=mpeg4 -oac mp3lame -aid 1 -of avi -o /o/a.avi",
          "dvd://2 -dvd-device /d -ss 0 -ovc lavc -lavcopts vcodec=mpeg4 -oac mp3lame -aid 0 -of avi -o /o/a.avi -ac a52,",
          ""},
-        {"",   // a stream id already given stays; a copied stream needs no decoder
+        {"copied-sound-sync",   // a stream id already given stays; a copied stream needs no decoder; every
+                                // copied picture once (the main title backup keeps mencoder's muxer)
          "dvdnav://1 -dvd-device /d -ovc copy -oac copy -of mpeg -mpegopts format=dvd:tsaf -aid 129 -o /o/b.mpg",
-         "dvdnav://1 -dvd-device /d -ovc copy -oac copy -of mpeg -mpegopts format=dvd:tsaf -aid 129 -o /o/b.mpg", ""},
+         "dvdnav://1 -dvd-device /d -ovc copy -oac copy -of mpeg -mpegopts format=dvd:tsaf -aid 129 -o /o/b.mpg -mc 0", ""},
         {"dvd-subtitle-stream",   // the second subtitle track is sub-picture stream 2
          "dvd://1 -dvd-device /d -ovc lavc -oac copy -sid 1 -spualign 0 -subpos 100 -aid 0 -o /o/s.avi",
          "dvd://1 -dvd-device /d -ovc lavc -oac copy -sid 2 -spualign 0 -subpos 100 -aid 128 -o /o/s.avi -mc 0", ""},
@@ -113,6 +114,9 @@ TEST(MEncoderTranslation, RulesTurnBuilderVectorsIntoRunnableSteps)
          "dvd://1 -dvd-device /d -oac copy -channels 2 -ovc lavc -of avi -lavcopts vcodec=mpeg2video:vbitrate=5000 "
          "-aid 128 -o /tmp/t/part1.avi -mc 0",
          kHead + "-fflags +genpts -i /tmp/t/part1.avi -map 0:v? -map 0:a? -c copy -f dvd /o/p.mpg", true},
+        {"",   // copied sound alone: no picture to keep in step
+         "dvd://1 -dvd-device /d -ovc frameno -of rawaudio -oac copy -aid 128 -o /o/m.ac3",
+         "dvd://1 -dvd-device /d -ovc frameno -of rawaudio -oac copy -aid 128 -o /o/m.ac3", ""},
         {"",   // DVD LPCM stays with mencoder's muxer, the one that writes it as the disc has it
          "dvd://1 -dvd-device /d -oac copy -ovc lavc -of mpeg -mpegopts format=dvd:tsaf -aid 160 -o /o/l.mpg -mc 0",
          "dvd://1 -dvd-device /d -oac copy -ovc lavc -of mpeg -mpegopts format=dvd:tsaf -aid 160 -o /o/l.mpg -mc 0", ""},
@@ -362,8 +366,8 @@ TEST(MEncoderTranslation, TimeSavingRulesKeepEveryWordThatChangesThePicture)
         {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6" + tail, 1, "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6" + tail},
         {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -lavdopts threads=1" + tail, 8,
          "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -lavdopts threads=1" + tail},
-        {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -ovc copy -oac copy -o /o/a.mpg", 8,
-         "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -ovc copy -oac copy -o /o/a.mpg"},
+        {"dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -ovc copy -nosound -o /o/a.mpg", 8,
+         "dvd://1 -dvd-device /d -aspect 4:3 -endpos 6 -ovc copy -nosound -o /o/a.mpg"},
         {"/t/a.mpg" + tail, 8, "/t/a.mpg" + tail},
     };
     for (const Case &c : cases) {
