@@ -37,8 +37,9 @@ const ConvertEngine engines[] = {
          return float(MPlayerDump_Progress());
      }},
     {"ISO backup",
-     [](EngineStateCallback callback, EngineLogCallback, unsigned char) {
+     [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          ISOBackup_SetCallback(callback, nullptr);
+         ISOBackup_SetLogCallback(log);
          return 0;
      },
      ISOBackup_Start, ISOBackup_ClearCallback, ISOBackup_Stop,
