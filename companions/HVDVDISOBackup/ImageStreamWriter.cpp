@@ -19,7 +19,7 @@ constexpr size_t kLongestHead = 32768 * kSector;
 
 bool isRoomError(int error)
 {
-    return error == ENOSPC || error == EDQUOT || error == EFBIG;
+    return error == ENOSPC || error == EDQUOT;
 }
 
 std::string megabytes(long long bytes)
@@ -68,7 +68,18 @@ bool ImageStreamWriter::fail(const std::string &why)
         m_why = why;
     m_failed = true;
     m_pending.clear();
+    // The unfinished image holds its room until it is closed, and the room free is told after.
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
     return false;
+}
+
+bool ImageStreamWriter::failToWrite(int error)
+{
+    if (isRoomError(error))
+        return failForRoom("the disk ran out of space");
+    return fail("cannot write " + m_image.string() + ": " + std::strerror(error));
 }
 
 bool ImageStreamWriter::failForRoom(const std::string &why)
@@ -96,13 +107,7 @@ bool ImageStreamWriter::finish()
                     + std::to_string(m_directory.volumeSectors) + " sectors of the image");
     const int fd = m_fd;
     m_fd = -1;
-    if (::close(fd) != 0) {
-        const int error = errno;
-        if (isRoomError(error))
-            return failForRoom("the disk ran out of space");
-        return fail("cannot write " + m_image.string() + ": " + std::strerror(error));
-    }
-    return true;
+    return ::close(fd) == 0 || failToWrite(errno);
 }
 
 // Reads where the image keeps the disc's files, matches them with the disc's own, and makes sure
@@ -181,12 +186,8 @@ bool ImageStreamWriter::writeSectors(unsigned char *data, long long first, long 
         const ssize_t put = ::write(m_fd, data + done, bytes - done);
         if (put < 0 && errno == EINTR)
             continue;
-        if (put <= 0) {
-            const int error = put < 0 ? errno : ENOSPC;
-            if (isRoomError(error))
-                return failForRoom("the disk ran out of space");
-            return fail("cannot write " + m_image.string() + ": " + std::strerror(error));
-        }
+        if (put <= 0)
+            return failToWrite(put < 0 ? errno : ENOSPC);
         done += size_t(put);
     }
     m_written = end;

@@ -51,6 +51,7 @@ private:
     bool writeSectors(unsigned char *data, long long first, long long count);
     bool fail(const std::string &why);
     bool failForRoom(const std::string &why);
+    bool failToWrite(int error);
 
     std::filesystem::path m_image;
     DiscFileReader &m_disc;

@@ -1,6 +1,6 @@
 // The ISO backup needs the room of its image and no more: a disk with room for the image alone
-// takes a whole, readable image of the disc; a disk with less is refused before the image is
-// written, with the room needed and free in the reason the user reads. Real tool, the NTSC disc.
+// takes a whole, readable image of the disc; a disk with less is refused, with the room needed and
+// free in the reason the user reads, and keeps nothing. Real tool, the NTSC disc.
 
 #include "UnfinishedOutputSupport.h"
 
