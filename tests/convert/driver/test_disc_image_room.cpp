@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <memory>
+
 using namespace drivertest;
 
 namespace {
@@ -20,39 +22,53 @@ DNDVDNodePtr discForImage()
     return loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("DVDBackupISO.plist"));
 }
 
-// The image's size, from a backup into a roomy folder.
-qint64 imageBytes()
-{
-    QTemporaryDir roomy;
-    useOutputFolder(roomy.path());
-    const DNDVDNodePtr node = discForImage();
-    if (!node || DNVideoConverterStart(node.get(), 1, nullptr, nullptr) != 0)
-        return -1;
-    return QFileInfo(node->titleAt(1)->outputName()).size();
-}
-
 QString megabytes(qint64 bytes)
 {
     return QString::number(double(bytes) / 1e6, 'f', 1) + QStringLiteral(" MB");
 }
 
+// A backup of the disc, first into a roomy folder for the image's size, then into a disk of
+// that size less shortBy.
+class DiscImageRoom : public testing::Test
+{
+protected:
+    void backUpOnASmallDisk(qint64 shortBy)
+    {
+        QTemporaryDir roomy;
+        useOutputFolder(roomy.path());
+        const DNDVDNodePtr first = discForImage();
+        ASSERT_TRUE(first);
+        ASSERT_EQ(DNVideoConverterStart(first.get(), 1, nullptr, nullptr), 0);
+        imageBytes = QFileInfo(first->titleAt(1)->outputName()).size();
+        // Whole pages, as the file system counts its room.
+        room = (imageBytes - shortBy + 4095) / 4096 * 4096;
+        disk = std::make_unique<testsupport::SmallFileSystem>(room);
+        ASSERT_TRUE(disk->isValid());
+        if (!disk->isMounted())
+            return;
+        useOutputFolder(disk->path());
+        node = discForImage();
+        ASSERT_TRUE(node);
+        result = DNVideoConverterStart(node.get(), 1, nullptr, nullptr);
+    }
+
+    qint64 imageBytes = 0, room = 0;
+    std::unique_ptr<testsupport::SmallFileSystem> disk;
+    DNDVDNodePtr node;
+    int result = -1;
+};
+
 } // namespace
 
-TEST(DiscImageRoom, ADiskWithRoomForTheImageAloneTakesAWholeImage)
+TEST_F(DiscImageRoom, ADiskWithRoomForTheImageAloneTakesAWholeImage)
 {
-    const qint64 size = imageBytes();
-    ASSERT_GT(size, 0);
-    testsupport::SmallFileSystem disk(size);
-    ASSERT_TRUE(disk.isValid());
-    if (!disk.isMounted())
+    ASSERT_NO_FATAL_FAILURE(backUpOnASmallDisk(0));
+    if (!disk->isMounted())
         GTEST_SKIP() << "no file system of a given size can be mounted here";
-    useOutputFolder(disk.path());
-    const DNDVDNodePtr node = discForImage();
-    ASSERT_TRUE(node);
-    ASSERT_EQ(DNVideoConverterStart(node.get(), 1, nullptr, nullptr), 0) << DNVideoConverterFailureReason().toStdString();
+    ASSERT_EQ(result, 0) << DNVideoConverterFailureReason().toStdString();
     const QString image = node->titleAt(1)->outputName();
-    expectOnlyTheWholeOutput(disk.path(), image);
-    EXPECT_EQ(QFileInfo(image).size(), size);
+    expectOnlyTheWholeOutput(disk->path(), image);
+    EXPECT_EQ(QFileInfo(image).size(), imageBytes);
 
     const testsupport::DiscListing disc = testsupport::listDisc(image);
     ASSERT_EQ(disc.lengths.size(), 3u);
@@ -63,23 +79,15 @@ TEST(DiscImageRoom, ADiskWithRoomForTheImageAloneTakesAWholeImage)
               QStringList());
 }
 
-TEST(DiscImageRoom, ADiskWithTooLittleRoomIsRefusedWithTheRoomNeededAndFree)
+TEST_F(DiscImageRoom, ADiskWithTooLittleRoomIsRefusedWithTheRoomNeededAndFree)
 {
-    const qint64 size = imageBytes();
-    ASSERT_GT(size, 0);
-    // Whole pages, as the file system counts its room.
-    const qint64 room = (size - 512 * 1024) / 4096 * 4096;
-    testsupport::SmallFileSystem disk(room);
-    ASSERT_TRUE(disk.isValid());
-    if (!disk.isMounted())
+    ASSERT_NO_FATAL_FAILURE(backUpOnASmallDisk(512 * 1024));
+    if (!disk->isMounted())
         GTEST_SKIP() << "no file system of a given size can be mounted here";
-    useOutputFolder(disk.path());
-    const DNDVDNodePtr node = discForImage();
-    ASSERT_TRUE(node);
-    EXPECT_NE(DNVideoConverterStart(node.get(), 1, nullptr, nullptr), 0);
+    EXPECT_NE(result, 0);
     const QString reason = DNVideoConverterFailureReason();
     EXPECT_TRUE(reason.contains(QStringLiteral("no space for the image on the disk of %1: it needs %2 and %3 are free")
-                                    .arg(disk.path(), megabytes(size), megabytes(room))))
+                                    .arg(disk->path(), megabytes(imageBytes), megabytes(room))))
         << reason.toStdString();
-    EXPECT_EQ(entriesIn(disk.path()), QStringList());
+    EXPECT_EQ(entriesIn(disk->path()), QStringList());
 }
