@@ -136,7 +136,6 @@ bool ImageStreamWriter::takeDirectory(bool last)
         m_files.push_back({file->firstSector, entry.bytes / kSector,
                            DiscFileReader::fillsFromDisc(entry) ? &entry : nullptr});
     }
-    std::sort(m_files.begin(), m_files.end(), [](const Range &a, const Range &b) { return a.first < b.first; });
 
     const std::filesystem::path folder = m_image.parent_path();
     const long long free = freeBytes(folder);

@@ -59,7 +59,7 @@ private:
     Progress m_progress;
     std::vector<unsigned char> m_pending;   // output of the maker not yet written
     ImageDirectory m_directory;
-    std::vector<Range> m_files;             // the disc's files in the image, in image order
+    std::vector<Range> m_files;             // the disc's files in the image
     bool m_directoryKnown = false;
     int m_fd = -1;
     long long m_written = 0;                // image sectors written

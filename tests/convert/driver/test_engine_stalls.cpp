@@ -216,7 +216,9 @@ TEST_P(HandBrakeScans, AScanIsEndedOnlyWhenItStopsMovingOn)
 {
     app();
     const Scan &scan = GetParam();
-    const double limitSeconds = 3;
+    // Long enough that the real HandBrakeCLI, which takes the job after the scan, shows a sign of
+    // work within it on a machine whose every core is busy.
+    const double limitSeconds = 8;
     const ShortStallLimit limit(limitSeconds);
     QTemporaryDir bin, out, logs;
     const QString log = freshLog(logs);
@@ -224,7 +226,7 @@ TEST_P(HandBrakeScans, AScanIsEndedOnlyWhenItStopsMovingOn)
     const QString standIn = writeScanningHandBrake(bin.path(), scan.steps, real);
     ASSERT_FALSE(standIn.isEmpty());
     if (scan.steps > 0) {
-        ASSERT_GT(scan.steps * kScanStepSeconds, 3 * limitSeconds) << "the scan must outlast the limit";
+        ASSERT_GE(scan.steps * kScanStepSeconds, 2 * limitSeconds) << "the scan must outlast the limit";
     }
 
     useOutputFolder(out.path());
@@ -257,7 +259,7 @@ TEST_P(HandBrakeScans, AScanIsEndedOnlyWhenItStopsMovingOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scans, HandBrakeScans,
-                         testing::Values(Scan{"moving_on_for_four_limits", 60}, Scan{"repeating_one_step", 0}),
+                         testing::Values(Scan{"moving_on_for_two_limits", 80}, Scan{"repeating_one_step", 0}),
                          [](const testing::TestParamInfo<Scan> &info) { return std::string(info.param.what); });
 
 } // namespace
