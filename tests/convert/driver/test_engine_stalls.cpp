@@ -169,7 +169,7 @@ exec "%3" "$@"
     return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ? path : QString();
 }
 
-// Runs run on a thread of its own that sees stand_in at HandBrakeCLI's place and the real one
+// Runs run on a thread of its own that sees standIn at HandBrakeCLI's place and the real one
 // at real (a mount namespace of that thread alone, which the engines it starts share); the rest
 // of the machine sees nothing of it. False, with why, where this process may not do that.
 bool withHandBrakeReplaced(const QString &standIn, const QString &real, const std::function<void()> &run,
