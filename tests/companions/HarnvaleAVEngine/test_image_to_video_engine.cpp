@@ -21,13 +21,14 @@ using namespace slideshowfixture;
 using slideshowframes::PlaneQuality;
 using slideshowframes::planeQuality;
 
-// How near the decoded planes come to the pictures drawn, in dB (see planeQuality): a standing
-// photo is stored at MPEG-2's finest quantiser, a transition frame at the next. A master a
-// quantiser step or two coarser falls below these.
-constexpr double kStillLumaDb = 0;
-constexpr double kStillChromaDb = 0;
-constexpr double kMotionLumaDb = 0;
-constexpr double kMotionChromaDb = 0;
+// How near the decoded planes come to the pictures drawn, in dB (see planeQuality). A standing
+// photo is stored at MPEG-2's finest quantiser (44.6 to 48 dB of luma on the noisy photos
+// here), a transition frame at the next (42.6 to 44); stored at 2 and 4 they come to 40.6 and
+// 37 to 38, below these.
+constexpr double kStillLumaDb = 43;
+constexpr double kStillChromaDb = 44;
+constexpr double kMotionLumaDb = 40;
+constexpr double kMotionChromaDb = 40;
 
 QGuiApplication &app()
 {
@@ -146,7 +147,6 @@ TEST(ImageToVideoEngine, AStandingPhotoIsOnePictureShownAgainExactly)
     const auto planes = testsupport::grabPlanes(run.path, 2.94);
     ASSERT_TRUE(planes);
     const PlaneQuality quality = planeQuality(*planes, expectedFrame(spec, 73));
-    fprintf(stderr, "MEASURE standing luma %.2f chroma %.2f\n", quality.luma, quality.chroma);
     EXPECT_GE(quality.luma, kStillLumaDb);
     EXPECT_GE(quality.chroma, kStillChromaDb);
 }
@@ -192,7 +192,6 @@ TEST(ImageToVideoEngine, DetailedPhotosAndTheirTransitionsKeepTheirDetail)
         const auto planes = testsupport::grabPlanes(run.path, m.frame / 25.0);
         ASSERT_TRUE(planes);
         const PlaneQuality quality = planeQuality(*planes, expectedFrame(spec, m.frame));
-        fprintf(stderr, "MEASURE frame %d luma %.2f chroma %.2f\n", m.frame, quality.luma, quality.chroma);
         EXPECT_GE(quality.luma, m.lumaDb);
         EXPECT_GE(quality.chroma, m.chromaDb);
     }

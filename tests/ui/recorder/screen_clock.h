@@ -1,7 +1,7 @@
 #pragma once
 
 // A clock drawn on the X screen for a recording to capture: a strip of cells that spells the
-// wall clock's milliseconds (since the clock was made) in black and white, redrawn every few
+// wall clock's milliseconds (since the clock was made) in black and white, redrawn every ten
 // milliseconds by a thread of its own over its own X connection, so that whatever the test's
 // event loop or the program under test does, the screen shows the time. Each redraw is one
 // request, so the X server (and a grab of it) sees one whole time or the next, never half of
@@ -26,9 +26,10 @@ namespace screenclock {
 // The time in two rows of kBits cells: the bits, lowest first, and under them their complement,
 // so that every cell has a partner of the other colour and a misread shows.
 constexpr int kBits = 24;
-constexpr int kCell = 16;
+constexpr int kCell = 12;
 constexpr int kWidth = kBits * kCell;
 constexpr int kHeight = 2 * kCell;
+constexpr qint64 kStepMs = 10;
 
 class ScreenClock
 {
@@ -87,10 +88,10 @@ public:
         // The middle of a cell, away from its edges that compression smears.
         const auto level = [gray](int cell, int row) {
             int sum = 0;
-            for (int y = row * kCell + 4; y < row * kCell + kCell - 4; ++y)
-                for (int x = cell * kCell + 4; x < cell * kCell + kCell - 4; ++x)
+            for (int y = row * kCell + 3; y < row * kCell + kCell - 3; ++y)
+                for (int x = cell * kCell + 3; x < cell * kCell + kCell - 3; ++x)
                     sum += gray[y * kWidth + x];
-            return sum / ((kCell - 8) * (kCell - 8));
+            return sum / ((kCell - 6) * (kCell - 6));
         };
         qint64 value = 0;
         for (int bit = 0; bit < kBits; ++bit) {
@@ -134,7 +135,9 @@ private:
     {
         qint64 shown = -1;
         while (!stop_) {
-            const qint64 t = now();
+            // A new time every kStepMs: a picture of the screen at 25 a second shows each, and the X
+            // server is not kept busy with the clock.
+            const qint64 t = now() / kStepMs * kStepMs;
             if (t != shown)
                 draw(shown = t);
             while (xcb_generic_event_t *event = xcb_poll_for_event(connection_)) {

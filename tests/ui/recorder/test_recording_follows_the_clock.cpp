@@ -151,9 +151,6 @@ TEST_F(RecordingClock, PicturesFollowTheWallClockAndAClickRingsAtOnce)
         ASSERT_TRUE(at) << "picture " << k << " shows no time";
         shown.push_back(*at);
     }
-    for (size_t k = 0; k < shown.size(); ++k)
-        fprintf(stderr, "MEASURE %zu t=%.3f shown=%lld lag=%lld\n", k, times[k], shown[k] - started, started + qint64(std::llround(times[k] * 1000)) - shown[k]);
-    fprintf(stderr, "MEASURE stopped=%lld click=%lld\n", stopped - started, *clock.clickedAt() - started);
     for (size_t k = 1; k < shown.size(); ++k)
         EXPECT_GE(shown[k], shown[k - 1]) << "picture " << k << " goes back in time";
     // Time zero of the movie is the moment recording started. The engine takes its first
@@ -184,7 +181,6 @@ TEST_F(RecordingClock, PicturesFollowTheWallClockAndAClickRingsAtOnce)
     ASSERT_LT(ringAt, rings.size()) << "no ring in the recording";
     const qint64 clickedAt = *clock.clickedAt();
     EXPECT_GE(shown[ringAt], clickedAt - 40) << "a ring before the click";
-    fprintf(stderr, "MEASURE ring %lld first %lld\n", shown[ringAt] - clickedAt, shown[0] - started);
     EXPECT_LE(shown[ringAt] - clickedAt, kRingMs) << "the ring shows " << shown[ringAt] - clickedAt << " ms after the click";
 }
 
