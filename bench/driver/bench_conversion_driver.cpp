@@ -26,6 +26,7 @@
 #include "profiles/DNProfile.h"
 
 #include "common/Median.h"
+#include "common/SsimStats.h"
 #include "common/RoadClock.h"
 
 #include <QCoreApplication>
@@ -406,15 +407,7 @@ std::vector<double> ssimPerFrame(const QString &output, const QString &sourceVob
                                         sourceVob, QStringLiteral("-lavfi"), filter, QStringLiteral("-f"),
                                         QStringLiteral("null"), QStringLiteral("-")}))
         return {};
-    QFile file(stats);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    std::vector<double> values;
-    const QRegularExpression all(QStringLiteral("All:([0-9.]+)"));
-    while (!file.atEnd())
-        if (const QRegularExpressionMatch m = all.match(QString::fromUtf8(file.readLine())); m.hasMatch())
-            values.push_back(m.captured(1).toDouble());
-    return values;
+    return readSsimStats(stats);
 }
 
 struct AlignedSsim

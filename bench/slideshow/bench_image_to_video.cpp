@@ -19,6 +19,7 @@
 // (Talvane's: the image-to-video engine's movie; the floor's: its graph written without loss).
 
 #include "common/Median.h"
+#include "common/SsimStats.h"
 #include "common/RunMeasure.h"
 
 #include "convert/slideshow/NXImageEngine.h"
@@ -38,7 +39,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -221,15 +221,7 @@ std::vector<double> ssimPerFrame(const QString &movie, const QStringList &refere
                               .arg(kWidth).arg(kHeight).arg(referenceGraph, stats);
     if (!make(QStringList{"-i", movie} + referenceInputs + QStringList{"-lavfi", graph, "-f", "null", "-"}))
         return {};
-    QFile file(stats);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    std::vector<double> values;
-    const QRegularExpression all(QStringLiteral("All:([0-9.]+)"));
-    while (!file.atEnd())
-        if (const QRegularExpressionMatch m = all.match(QString::fromUtf8(file.readLine())); m.hasMatch())
-            values.push_back(m.captured(1).toDouble());
-    return values;
+    return readSsimStats(stats);
 }
 
 struct PictureFigures
