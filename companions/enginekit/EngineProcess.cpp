@@ -69,6 +69,7 @@ std::vector<std::string> childEnvironment(const std::vector<std::string> &change
     result.insert(result.end(), changes.begin(), changes.end());
     return result;
 }
+
 // What the child does between its start and its exec, prepared by the parent: the child shares
 // the parent's memory until it execs, so it only reads these and makes system calls.
 struct ChildSetup
@@ -99,7 +100,8 @@ int childMain(void *argument)
         struct sigaction current {};
         if (::sigaction(sig, nullptr, &current) != 0)
             continue;
-        const bool caught = (current.sa_flags & SA_SIGINFO) || (current.sa_handler != SIG_DFL && current.sa_handler != SIG_IGN);
+        const bool caught = (current.sa_flags & SA_SIGINFO)
+                            || (current.sa_handler != SIG_DFL && current.sa_handler != SIG_IGN);
         if (caught || sig == SIGINT || sig == SIGTERM || sig == SIGPIPE)
             ::sigaction(sig, &none, nullptr);
     }
@@ -132,7 +134,8 @@ pid_t spawnChild(ChildSetup &setup)
     sigset_t all, previous;
     sigfillset(&all);
     ::pthread_sigmask(SIG_SETMASK, &all, &previous);
-    const pid_t child = ::clone(childMain, static_cast<char *>(stack) + kStackBytes, CLONE_VM | CLONE_VFORK | SIGCHLD, &setup);
+    const pid_t child =
+        ::clone(childMain, static_cast<char *>(stack) + kStackBytes, CLONE_VM | CLONE_VFORK | SIGCHLD, &setup);
     const int cloneError = errno;
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     ::munmap(stack, kStackBytes);

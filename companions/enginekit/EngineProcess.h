@@ -10,8 +10,8 @@
 #include <sys/types.h>
 
 // One engine child process: started as posix_spawn starts one (no shell), its standard output and
-// error read through pipes, ended only by its own process id. The child dies with the thread that started it
-// (PR_SET_PDEATHSIG), so a crashed or killed program leaves no engine running.
+// error read through pipes, ended only by its own process id. The child dies with the thread that
+// started it (PR_SET_PDEATHSIG), so a crashed or killed program leaves no engine running.
 //
 // Plain POSIX and the standard library only, because the companion libraries build this same file.
 class EngineProcess
