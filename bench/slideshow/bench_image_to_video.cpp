@@ -188,13 +188,14 @@ double videoSeconds(const QString &path)
 }
 
 // The photos fitted to the frame on black, as a slideshow should show them: a still of each,
-// scaled with Lanczos, made once and kept beside the photos.
+// scaled with Lanczos, made once and kept in a folder beside the photos' (not in it: the
+// slideshow would take them for photos of its own).
 QStringList fittedStills(const QStringList &photos)
 {
     QStringList stills;
     for (const QString &photo : photos) {
         const QFileInfo info(photo);
-        const QString folder = info.path() + QStringLiteral("/fitted-%1x%2").arg(kWidth).arg(kHeight);
+        const QString folder = info.path() + QStringLiteral("-fitted-%1x%2").arg(kWidth).arg(kHeight);
         QDir().mkpath(folder);
         const QString still = folder + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".png");
         if (!QFile::exists(still)
