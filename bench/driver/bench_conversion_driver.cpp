@@ -16,6 +16,7 @@
 #include "hvvideocore/MEncoderTranslation.h"
 #include "convert/engine/OutputReading.h"
 #include "convert/registry/ArgvAssemblerRegistry.h"
+#include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
@@ -25,6 +26,7 @@
 #include "profiles/DNProfile.h"
 
 #include "common/Median.h"
+#include "common/SsimStats.h"
 #include "common/RoadClock.h"
 
 #include <QCoreApplication>
@@ -37,6 +39,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <thread>
@@ -54,6 +57,7 @@ struct Outcome
     double seconds = -1;
     double secondStep = 0; // the hand run's second step alone (0: none, or run beside the first)
     double reading = 0;    // the driver's output read to its end, as the driver checks it
+    double outside = 0;    // the driver's time before its engines started and after their pass was done
     double processor = 0;  // processor seconds of the road, its engines included
     double load = -1;      // the machine's load average when it ended
     QString output;
@@ -156,8 +160,25 @@ Outcome throughDriver(const QString &source, const QString &profilePath, const Q
     DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(folder);
     DNSetting::shareSetting().mainWindowSetting()->setSafemode(true);
     DNSetting::shareSetting().mainWindowSetting()->setCpuCore(QThread::idealThreadCount());
+    // The companion's log lines mark where its engines start and where its pass is done (its
+    // engines ended and their output checked): the rest of the road is the driver's own.
+    QElapsedTimer wall;
+    std::atomic<qint64> enginesStarted{-1}, passDone{-1};
+    DNLogger &log = DNLogger::shareRoughLog();
+    const DNLogger::ListenerId listener = log.addListener([&](DNLogger::EntryKind, const QString &text) {
+        qint64 unset = -1;
+        if (text.contains(QLatin1String("hvvideocore: mencoder: ")) || text.contains(QLatin1String("hvvideocore: ffmpeg")))
+            enginesStarted.compare_exchange_strong(unset, wall.nsecsElapsed());
+        else if (text.contains(QLatin1String("hvvideocore: pass done")))
+            passDone = wall.nsecsElapsed();
+    });
+    wall.start();
     const RoadClock clock;
     const int result = DNVideoConverterStart(node.get(), 0, nullptr, nullptr);
+    const qint64 ended = wall.nsecsElapsed();
+    log.removeListener(listener);
+    if (enginesStarted >= 0 && passDone >= enginesStarted)
+        outcome.outside = (enginesStarted + (ended - passDone)) / 1e9;
     if (result == 0) {
         outcome.seconds = clock.wallSeconds();
         outcome.processor = clock.processorSeconds();
@@ -386,15 +407,7 @@ std::vector<double> ssimPerFrame(const QString &output, const QString &sourceVob
                                         sourceVob, QStringLiteral("-lavfi"), filter, QStringLiteral("-f"),
                                         QStringLiteral("null"), QStringLiteral("-")}))
         return {};
-    QFile file(stats);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    std::vector<double> values;
-    const QRegularExpression all(QStringLiteral("All:([0-9.]+)"));
-    while (!file.atEnd())
-        if (const QRegularExpressionMatch m = all.match(QString::fromUtf8(file.readLine())); m.hasMatch())
-            values.push_back(m.captured(1).toDouble());
-    return values;
+    return readSsimStats(stats);
 }
 
 struct AlignedSsim
@@ -493,7 +506,8 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-    std::printf("%-16s %4s %9s %11s %9s %11s\n", "road", "run", "seconds", "processor s", "load avg", "2nd step s");
+    std::printf("%-16s %4s %9s %11s %9s %11s %10s\n", "road", "run", "seconds", "processor s", "load avg", "2nd step s",
+                "outside s");
     for (int round = 0; round < runs; ++round) {
         // Each round begins with another road, so that none always runs on a cold or warm cache.
         for (int i = 0; i < RoadCount; ++i) {
@@ -514,8 +528,8 @@ int main(int argc, char **argv)
             if (ssim[road].ssim < 0)
                 ssim[road] = alignedSsim(outcome.output, sourceVob);
             outcomes[road].push_back(outcome);
-            std::printf("%-16s %4d %9.2f %11.2f %9.2f %11.2f\n", names[road], round + 1, outcome.seconds,
-                        outcome.processor, outcome.load, outcome.secondStep);
+            std::printf("%-16s %4d %9.2f %11.2f %9.2f %11.2f %10.3f\n", names[road], round + 1, outcome.seconds,
+                        outcome.processor, outcome.load, outcome.secondStep, outcome.outside);
             std::fflush(stdout);
         }
     }
@@ -551,5 +565,9 @@ int main(int argc, char **argv)
     const double reading = medianOf(Driver, &Outcome::reading);
     std::printf("the driver's check of its output (read to its end): %.3f s, %.2f %% of its pass\n", reading,
                 reading / medianOf(Driver, &Outcome::seconds) * 100);
+    const double outside = medianOf(Driver, &Outcome::outside);
+    std::printf("the driver outside its engines (before they start, after the companion's pass is done): %.3f s, "
+                "%.2f %% of its pass\n",
+                outside, outside / medianOf(Driver, &Outcome::seconds) * 100);
     return 0;
 }

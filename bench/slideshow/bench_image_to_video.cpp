@@ -12,10 +12,23 @@
 //   SECONDS_PER_PHOTO  the slideshow's interval (default 2; each photo's slot is one more, so
 //                      30 photos last 90 s)
 //   PROFILE            the output profile (default Video_HD_H264.plist)
+//
+// The first run of each road is also weighed for its pictures: the SSIM of the frames where a
+// photo stands alone against that photo fitted to the frame (scaled with Lanczos on black), and
+// the SSIM of the transition frames against the same road's pictures before their final encode
+// (Talvane's: the image-to-video engine's movie; the floor's: its graph written without loss).
 
 #include "common/Median.h"
+#include "common/SsimStats.h"
 #include "common/RunMeasure.h"
 
+#include "convert/slideshow/NXImageEngine.h"
+#include "convert/slideshow/NXSlideshowConversion.h"
+#include "core/platform/DNBundle.h"
+#include "core/settings/DNAppSetting.h"
+#include "core/settings/DNSetting.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
+#include "profiles/DNProfile.h"
 #include "slideshow/engine/NXSlideshowTimeline.h"
 
 #include <QCoreApplication>
@@ -28,6 +41,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -172,16 +187,130 @@ double videoSeconds(const QString &path)
         .object().value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
 }
 
+// The photos fitted to the frame on black, as a slideshow should show them: a still of each,
+// scaled with Lanczos, made once and kept in a folder beside the photos' (not in it: the
+// slideshow would take them for photos of its own).
+QStringList fittedStills(const QStringList &photos)
+{
+    QStringList stills;
+    for (const QString &photo : photos) {
+        const QFileInfo info(photo);
+        const QString folder = info.path() + QStringLiteral("-fitted-%1x%2").arg(kWidth).arg(kHeight);
+        QDir().mkpath(folder);
+        const QString still = folder + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".png");
+        if (!QFile::exists(still)
+            && !make({"-i", photo, "-vf",
+                      QStringLiteral("scale=%1:%2:force_original_aspect_ratio=decrease:flags=lanczos,"
+                                     "pad=%1:%2:(ow-iw)/2:(oh-ih)/2,setsar=1")
+                          .arg(kWidth).arg(kHeight),
+                      still}))
+            return {};
+        stills << still;
+    }
+    return stills;
+}
+
+// The SSIM of each frame of movie (in order) against the reference that the inputs and graph
+// make as [ref]; both read from their first frame, at the movie's frame size, in 4:2:0.
+std::vector<double> ssimPerFrame(const QString &movie, const QStringList &referenceInputs, const QString &referenceGraph)
+{
+    QTemporaryDir folder;
+    const QString stats = folder.filePath(QStringLiteral("ssim.txt"));
+    const QString graph = QStringLiteral("[0:v]setpts=PTS-STARTPTS,scale=%1:%2,format=yuv420p[movie];%3;"
+                                         "[ref]setpts=PTS-STARTPTS,scale=%1:%2,format=yuv420p[reference];"
+                                         "[movie][reference]ssim=shortest=1:stats_file='%4'")
+                              .arg(kWidth).arg(kHeight).arg(referenceGraph, stats);
+    if (!make(QStringList{"-i", movie} + referenceInputs + QStringList{"-lavfi", graph, "-f", "null", "-"}))
+        return {};
+    return readSsimStats(stats);
+}
+
+struct PictureFigures
+{
+    double stills = -1;       // SSIM of the frames where a photo stands alone, against the photo
+    double transitions = -1;  // SSIM of the transition frames, against the road's own pictures
+};
+
+// Whether frame lies in the transition second that opens each photo's slot.
+bool inTransition(int frame, double interval)
+{
+    const double slot = interval + NXSlideshowTimeline::kTransitionSeconds;
+    const double into = std::fmod(frame / kFps, slot);
+    return into < NXSlideshowTimeline::kTransitionSeconds - 1e-9;
+}
+
+double meanWhere(const std::vector<double> &values, double interval, bool transitions)
+{
+    double sum = 0;
+    int count = 0;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (inTransition(int(i), interval) == transitions) {
+            sum += values[i];
+            ++count;
+        }
+    }
+    return count ? sum / count : -1;
+}
+
+PictureFigures pictureFigures(const QString &movie, const QStringList &stills, double interval, const QString &lossless)
+{
+    PictureFigures figures;
+    const int slotFrames = qRound((interval + NXSlideshowTimeline::kTransitionSeconds) * kFps);
+    QStringList inputs, graph, joined;
+    for (int k = 0; k < stills.size(); ++k) {
+        inputs << "-i" << stills.at(k);
+        graph << QStringLiteral("[%1:v]loop=loop=%2:size=1,setpts=N/%3/TB[s%4]").arg(k + 1).arg(slotFrames - 1).arg(kFps).arg(k);
+        joined << QStringLiteral("[s%1]").arg(k);
+    }
+    graph << joined.join(QString()) + QStringLiteral("concat=n=%1:v=1:a=0[ref]").arg(stills.size());
+    figures.stills = meanWhere(ssimPerFrame(movie, inputs, graph.join(QLatin1Char(';'))), interval, false);
+    figures.transitions = meanWhere(ssimPerFrame(movie, {"-i", lossless}, QStringLiteral("[1:v]null[ref]")), interval, true);
+    return figures;
+}
+
+// Talvane's pictures before the final encode: the image-to-video engine's movie of the photos,
+// as the slideshow's Convert renders it first, written into outFolder.
+QString talvaneEngineMovie(const QString &folder, const QString &profileName, const QString &music, const QString &outFolder)
+{
+    DNGraphicsNodePtr node;
+    try {
+        const std::atomic_bool never{false};
+        node = DNGraphicsNode::graphicsNodeWithDirs({folder}, &never);
+    } catch (const std::exception &) {
+        return {};
+    }
+    QString profilePath;
+    for (const char *place : {"profiles/Video/", "profiles/DVD/"})
+        if (const QString path = DNBundle::pathForResource(QLatin1String(place) + profileName); QFileInfo(path).isFile())
+            profilePath = path;
+    if (QFileInfo(profileName).isFile())
+        profilePath = profileName;
+    if (profilePath.isEmpty())
+        return {};
+    node->setProfile(DNProfile::parserFromContentOfFile(profilePath));
+    node->audioTracks().append(DNGraphicsAudio::graphicsAudio(music));
+    DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(outFolder);
+    NXImageEngine engine;
+    NXFillImageEngineJob(engine, *node);
+    engine.beginEncoding();
+    return engine.finiallyVideoPath();
+}
+
 struct Road
 {
     const char *name;
     std::vector<RunFigures> runs;
+    PictureFigures pictures;
 };
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // The engine run for the pictures reads and stores settings: a home of the benchmark's own.
+    QTemporaryDir benchHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(benchHome.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(benchHome.filePath(QStringLiteral("data"))));
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments().mid(1);
     const int rounds = std::max(1, arguments.value(0, QStringLiteral("3")).toInt());
@@ -199,6 +328,9 @@ int main(int argc, char **argv)
                       "aac", music})))
         return 1;
     const QString folder = QFileInfo(photos.first()).path();
+    const QStringList stills = fittedStills(photos);
+    if (stills.isEmpty())
+        return 1;
     const NXSlideshowTimeline timeline(count, interval, kFps, {});
     std::printf("%d photos of 4000x3000, %.1f s each plus 1 s of transition: %.1f s at %dx%d, %s, %d rounds\n",
                 count, interval, timeline.duration(), kWidth, kHeight, qPrintable(profile), rounds);
@@ -206,7 +338,7 @@ int main(int argc, char **argv)
     std::printf("%-8s %5s %9s %9s %6s %6s %8s\n", "road", "round", "wall s", "cpu s", "load0", "load1", "movie s");
 
     QStringList floorOptions;
-    Road roads[] = {{"talvane", {}}, {"floor", {}}};
+    Road roads[] = {{"talvane", {}, {}}, {"floor", {}, {}}};
     for (int round = 0; round < rounds; ++round) {
         for (int turn = 0; turn < 2; ++turn) {
             const int which = (round + turn) % 2;
@@ -238,6 +370,23 @@ int main(int argc, char **argv)
                 return 1;
             }
             roads[which].runs.push_back(figures);
+            if (roads[which].pictures.stills < 0) {
+                // The road's pictures without the final encode's loss; made outside the timed run.
+                QTemporaryDir lossless;
+                QString reference;
+                if (which == 0) {
+                    reference = talvaneEngineMovie(folder, profile, music, lossless.path());
+                } else {
+                    reference = lossless.filePath(QStringLiteral("floor.mkv"));
+                    if (!make(floorArguments(photos, music, interval, {"-c:v", "ffv1", "-c:a", "pcm_s16le"}, reference)))
+                        reference.clear();
+                }
+                if (reference.isEmpty()) {
+                    std::fprintf(stderr, "the %s road's pictures before their final encode were not made\n", roads[which].name);
+                    return 1;
+                }
+                roads[which].pictures = pictureFigures(movie, stills, interval, reference);
+            }
             std::printf("%-8s %5d %9.2f %9.2f %6.2f %6.2f %8.2f\n", roads[which].name, round + 1, figures.wallSeconds,
                         figures.cpuSeconds, figures.loadBefore, figures.loadAfter, videoSeconds(movie));
             std::fflush(stdout);
@@ -246,5 +395,10 @@ int main(int argc, char **argv)
             std::printf("floor encoder options: %s\n", qPrintable(floorOptions.join(QLatin1Char(' '))));
     }
     printPairedSummary(roads[0].name, roads[0].runs, roads[1].name, roads[1].runs);
+    std::printf("\nSSIM (first run of each road)   standing photos   transitions\n");
+    for (const Road &road : roads)
+        std::printf("%-32s %15.4f %13.4f\n", road.name, road.pictures.stills, road.pictures.transitions);
+    std::printf("talvane - floor                  %+15.4f %+13.4f\n", roads[0].pictures.stills - roads[1].pictures.stills,
+                roads[0].pictures.transitions - roads[1].pictures.transitions);
     return 0;
 }

@@ -9,9 +9,9 @@
 
 #include <sys/types.h>
 
-// One engine child process: started with fork/exec (no shell), its standard output and error read
-// through pipes, ended only by its own process id. The child dies with the thread that started it
-// (PR_SET_PDEATHSIG), so a crashed or killed program leaves no engine running.
+// One engine child process: started as posix_spawn starts one (no shell), its standard output and
+// error read through pipes, ended only by its own process id. The child dies with the thread that
+// started it (PR_SET_PDEATHSIG), so a crashed or killed program leaves no engine running.
 //
 // Plain POSIX and the standard library only, because the companion libraries build this same file.
 class EngineProcess
@@ -64,6 +64,7 @@ private:
     int m_stdin = -1;
     int m_stdout = -1;
     int m_stderr = -1;
+    int m_exit = -1;   // readable once the child has ended (a pidfd), -1 where there is none
     std::string m_errorText;
 };
 

@@ -9,8 +9,8 @@
 #include "hvvideocore/MEncoderWords.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -199,14 +199,38 @@ void releaseFifo(const std::string &path, int otherSide)
         ::close(fd);
 }
 
-// The other engine may not have reached its open() yet when the first one ends: it is let go
-// again until it has ended too.
-void releaseUntil(const std::string &path, int otherSide, const std::atomic<bool> &otherEnded)
+// That one engine of the two has ended, told to the thread that waits for it at once.
+class EngineEnd
 {
-    while (!otherEnded.load()) {
-        releaseFifo(path, otherSide);
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+public:
+    void set()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_ended = true;
+        }
+        m_changed.notify_all();
     }
+    // True once ended; otherwise waits for it at most for the given time.
+    bool waitFor(std::chrono::milliseconds most)
+    {
+        std::unique_lock<std::mutex> lock(m_lock);
+        return m_changed.wait_for(lock, most, [this] { return m_ended; });
+    }
+
+private:
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    bool m_ended = false;
+};
+
+// The other engine may not have reached its open() yet when the first one ends: it is let go
+// again until it has ended too, and its end is seen as it comes.
+void releaseUntil(const std::string &path, int otherSide, EngineEnd &otherEnd)
+{
+    do
+        releaseFifo(path, otherSide);
+    while (!otherEnd.waitFor(std::chrono::milliseconds(50)));
 }
 } // namespace
 
@@ -214,11 +238,10 @@ int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::
                                const std::vector<std::string> &ffmpegArgs)
 {
     int ffmpegResult = -1;
-    std::atomic<bool> ffmpegEnded = false;
-    std::atomic<bool> mencoderEnded = false;
+    EngineEnd ffmpegEnd, mencoderEnd;
     std::thread reader([&] {
         ffmpegResult = runStep(kFFmpegPath, ffmpegArgs, false);
-        ffmpegEnded = true;
+        ffmpegEnd.set();
         if (ffmpegResult != 0 && ffmpegResult != -2) {
             if (m_hooks.log)
                 m_hooks.log("hvvideocore: pass failed: ffmpeg ended with status " + std::to_string(ffmpegResult));
@@ -227,13 +250,13 @@ int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::
             for (EngineProcess *process : m_processes)
                 process->requestStop({std::string(), SIGTERM, kStopGraceMilliseconds});
         }
-        releaseUntil(plan.streamPath, O_RDONLY, mencoderEnded);
+        releaseUntil(plan.streamPath, O_RDONLY, mencoderEnd);
     });
     const int mencoderResult = runStep(kMEncoderPath, mencoderArgs, true);
-    mencoderEnded = true;
+    mencoderEnd.set();
     if (mencoderResult != 0 && mencoderResult != -2 && m_hooks.log)
         m_hooks.log("hvvideocore: pass failed: mencoder ended with status " + std::to_string(mencoderResult));
-    releaseUntil(plan.streamPath, O_WRONLY, ffmpegEnded);
+    releaseUntil(plan.streamPath, O_WRONLY, ffmpegEnd);
     reader.join();
     if (mencoderResult == -2 || ffmpegResult == -2)
         return -2;

@@ -16,6 +16,24 @@ double streamSeconds(const AVStream *stream)
     return double(stream->duration) * av_q2d(stream->time_base);
 }
 
+// Whether the container's header already names every stream's codec and gives the length (MP4,
+// Matroska, AVI, NUT with its index): then the streams need not be probed by decoding their first
+// packets, which starts decoder threads and costs more than the rest of the reading. A stream-only
+// container (MPEG-PS, elementary streams) names its streams only once probed.
+bool headerTellsAll(const AVFormatContext *context)
+{
+    if (context->nb_streams == 0 || (context->ctx_flags & AVFMTCTX_NOHEADER))
+        return false;
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVStream *stream = context->streams[i];
+        if (stream->codecpar->codec_id == AV_CODEC_ID_NONE)
+            return false;
+        if (context->duration <= 0 && streamSeconds(stream) <= 0)
+            return false;
+    }
+    return true;
+}
+
 std::string secondsText(double seconds)
 {
     char text[32];
@@ -41,7 +59,7 @@ MediaFacts readMediaFacts(const std::string &path)
         facts.why = path + " is not readable media";
         return facts;
     }
-    if (avformat_find_stream_info(context, nullptr) < 0 || context->nb_streams == 0) {
+    if ((!headerTellsAll(context) && avformat_find_stream_info(context, nullptr) < 0) || context->nb_streams == 0) {
         facts.why = path + " holds no readable stream";
         avformat_close_input(&context);
         return facts;

@@ -67,6 +67,52 @@ TEST(EngineProcess, AChildDeafToStopWordsAndSignalsIsKilledByItsId)
     EXPECT_EQ(p.pid(), -1);
 }
 
+// The program's threads block the stop signals and catch or ignore others (a desktop program's
+// do): the engine it starts must still end on its polite signal, not wait for the kill.
+TEST(EngineProcess, AChildStartedFromAThreadThatBlocksAndCatchesSignalsObeysItsStopSignal)
+{
+    struct sigaction previousTerm {}, previousPipe {}, caught {}, ignored {};
+    caught.sa_handler = [](int) {};
+    ignored.sa_handler = SIG_IGN;
+    ::sigaction(SIGTERM, &caught, &previousTerm);
+    ::sigaction(SIGPIPE, &ignored, &previousPipe);
+    int rc = -1;
+    bool asked = false;
+    std::thread starter([&] {
+        sigset_t stops;
+        sigemptyset(&stops);
+        sigaddset(&stops, SIGINT);
+        sigaddset(&stops, SIGTERM);
+        ::pthread_sigmask(SIG_BLOCK, &stops, nullptr);
+        EngineProcess p;
+        if (!p.start("/bin/sh", {"sh", "-c", "echo ready; exec sleep 30"}))
+            return;
+        rc = p.wait(
+            [&](std::string_view c) {
+                if (!asked && c.find("ready") != std::string_view::npos) {
+                    asked = true;
+                    p.requestStop({std::string(), SIGTERM, 5000});
+                }
+            },
+            {});
+    });
+    starter.join();
+    ::sigaction(SIGTERM, &previousTerm, nullptr);
+    ::sigaction(SIGPIPE, &previousPipe, nullptr);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(rc, 128 + SIGTERM);
+}
+
+// A child that closes its output and lives on is waited for to its end, and its status is its own.
+TEST(EngineProcess, AChildThatClosesItsOutputEarlyIsWaitedForToItsEnd)
+{
+    EngineProcess p;
+    ASSERT_TRUE(p.start("/bin/sh", {"sh", "-c", "echo bye; exec >&- 2>&-; sleep 0.3; exit 5"}));
+    std::string out;
+    EXPECT_EQ(p.wait([&](std::string_view c) { out.append(c); }, {}), 5);
+    EXPECT_EQ(out, "bye\n");
+}
+
 TEST(EngineProcess, AMissingProgramIsAFailedStartNotACrash)
 {
     EngineProcess p;
