@@ -165,6 +165,7 @@ class ConvertFailure : public ::testing::TestWithParam<FailureSetting>
 TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
 {
     const FailureSetting &setting = GetParam();
+    shelltest::app();
     std::unique_ptr<testsupport::SmallFileSystem> disk;
     if (setting.diskBytes > 0) {
         disk = std::make_unique<testsupport::SmallFileSystem>(setting.diskBytes);
