@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>Die Konvertierung ist fehlgeschlagen (Ergebnis %1)</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>Es ist kein Ausgabeordner festgelegt</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>Der Pfad des Ausgabeordners ist für die Engines zu lang: Wählen Sie einen kürzeren</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>Die Mediendatei %1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>Ein Element der Dateigruppe ist keine Mediendatei</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>Im temporären Ordner kann keine Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>Die Daten der DVD sind beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>Die Engine %1 reagiert nicht mehr (seit %2 s kein Fortschritt) und wurde beendet</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>Auf dem Datenträger von %1 war während des Durchgangs kein Platz mehr: Die Ausgabe braucht etwa %2, frei sind %3</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>Auf dem Datenträger von %1 war während des Durchgangs kein Platz mehr: Die Ausgabe braucht mehr als die freien %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>Die Engine %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>Die Engine %1 ist fehlgeschlagen (Ergebnis %2)</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>Die Engine %1 kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>Die Ausgabe ist nicht vollständig: %1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>Das Profil %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>Die Engine kann den Argumentvektor des Profils nicht verarbeiten</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>Der Name der Ausgabedatei %1 ist %2 Byte lang; Dateisysteme erlauben höchstens %3</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>Der Ausgabepfad %1 ist für die Engines zu lang</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>Die Diashow wurde nicht erstellt: %1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>Die Engine image-to-video hat keinen Film erzeugt</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>Die erstellte Diashow enthält kein Video</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>Die ausgewählten Titel können nicht zusammengefügt werden</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

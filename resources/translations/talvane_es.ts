@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>la conversión ha fallado (resultado %1)</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>no hay ninguna carpeta de salida definida</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>la ruta de la carpeta de salida es demasiado larga para los motores: elige una más corta</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>el archivo multimedia %1 ya no existe</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>un miembro del grupo de archivos no es un archivo multimedia</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>no se puede crear ningún archivo en la carpeta temporal</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>los datos del DVD están dañados: %1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>el motor %1 dejó de responder (sin progreso durante %2 s) y se ha terminado</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>el disco de %1 se quedó sin espacio durante la pasada: la salida necesita unos %2 y el disco tiene %3 libres</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>el disco de %1 se quedó sin espacio durante la pasada: la salida necesita más de los %2 libres del disco</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>el motor %1 ha fallado: %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>el motor %1 ha fallado (resultado %2)</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>no se puede usar el motor %1</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>la salida no está completa: %1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>no se puede usar el perfil %1: %2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>el motor no acepta el vector de argumentos que crea el perfil</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>el nombre del archivo de salida %1 ocupa %2 bytes; los sistemas de archivos admiten como máximo %3</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>la ruta de salida %1 es demasiado larga para los motores</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>no se ha creado la presentación: %1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>el motor image-to-video no ha creado ninguna película</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>la presentación creada no contiene vídeo</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>no se pueden unir los títulos seleccionados</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>la conversion a échoué (résultat %1)</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>aucun dossier de sortie n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>le chemin du dossier de sortie est trop long pour les moteurs&#xa0;: choisissez-en un plus court</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>le fichier multimédia %1 n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>un membre du groupe de fichiers n&apos;est pas un fichier multimédia</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>aucun fichier ne peut être créé dans le dossier temporaire</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>les données du DVD sont endommagées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>le moteur %1 ne répondait plus (aucune progression pendant %2&#xa0;s) et a été arrêté</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>le disque de %1 a manqué d&apos;espace pendant la passe&#xa0;: la sortie nécessite environ %2 et le disque dispose de %3 libres</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>le disque de %1 a manqué d&apos;espace pendant la passe&#xa0;: la sortie nécessite plus que les %2 libres sur le disque</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>le moteur %1 a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>le moteur %1 a échoué (résultat %2)</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>le moteur %1 ne peut pas être utilisé</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>la sortie n&apos;est pas complète&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>le profil %1 ne peut pas être utilisé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>le moteur n&apos;accepte pas le vecteur d&apos;arguments créé par le profil</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>le nom du fichier de sortie %1 fait %2&#xa0;octets&#xa0;; les systèmes de fichiers en acceptent au plus %3</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>le chemin de sortie %1 est trop long pour les moteurs</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>le diaporama n&apos;a pas été créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>le moteur image-to-video n&apos;a créé aucun film</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>le diaporama créé ne contient aucune vidéo</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>les titres sélectionnés ne peuvent pas être fusionnés</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

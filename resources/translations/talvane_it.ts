@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>la conversione non è riuscita (risultato %1)</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>non è impostata alcuna cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>il percorso della cartella di destinazione è troppo lungo per i motori: scegline uno più corto</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>il file multimediale %1 non esiste più</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>un membro del gruppo di file non è un file multimediale</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>nella cartella temporanea non si può creare alcun file</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>i dati del DVD sono danneggiati: %1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>il motore %1 ha smesso di rispondere (nessun progresso per %2 s) ed è stato terminato</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>il disco di %1 si è riempito durante il passaggio: l&apos;output richiede circa %2 e sul disco restano %3 liberi</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>il disco di %1 si è riempito durante il passaggio: l&apos;output richiede più dei %2 liberi sul disco</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>il motore %1 non è riuscito: %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>il motore %1 non è riuscito (risultato %2)</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>il motore %1 non si può usare</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>l&apos;output non è completo: %1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>il profilo %1 non si può usare: %2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>il motore non accetta il vettore di argomenti creato dal profilo</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>il nome del file di output %1 è lungo %2 byte; i file system ne accettano al massimo %3</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>il percorso di output %1 è troppo lungo per i motori</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>la presentazione non è stata creata: %1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>il motore image-to-video non ha creato alcun filmato</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>la presentazione creata non contiene video</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>i titoli selezionati non si possono unire</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

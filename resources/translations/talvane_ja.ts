@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>変換に失敗しました（結果 %1）</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>出力フォルダが設定されていません</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>出力フォルダのパスがエンジンには長すぎます：短いフォルダを選んでください</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>メディアファイル %1 はもう存在しません</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>ファイルグループのメンバーにメディアファイルでないものがあります</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>一時フォルダにファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>DVDのデータが破損しています：%1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>%1 エンジンが応答しなくなったため（%2 秒間進捗なし）終了しました</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>処理中に %1 のディスクの空き容量がなくなりました：出力には約%2が必要ですが、ディスクの空き容量は%3です</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>処理中に %1 のディスクの空き容量がなくなりました：出力にはディスクの空き容量%2より多くが必要です</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>%1 エンジンが失敗しました：%2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>%1 エンジンが失敗しました（結果 %2）</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>%1 エンジンを使用できません</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>出力が完全ではありません：%1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>プロファイル %1 は使用できません：%2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>プロファイルが作る引数をエンジンが受け付けません</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>出力ファイル名 %1 は %2 バイトあります。ファイルシステムで使えるのは最大 %3 バイトです</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>出力パス %1 はエンジンには長すぎます</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>スライドショーを作成できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>image-to-video エンジンが動画を作成しませんでした</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>作成したスライドショーに映像がありません</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>選択したタイトルは結合できません</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>변환에 실패했습니다(결과 %1)</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>출력 폴더가 설정되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>출력 폴더 경로가 엔진에 비해 너무 깁니다: 더 짧은 폴더를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>미디어 파일 %1이(가) 더 이상 존재하지 않습니다</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>파일 그룹의 구성원 중 미디어 파일이 아닌 것이 있습니다</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>임시 폴더에 파일을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>DVD 데이터가 손상되었습니다: %1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>%1 엔진이 응답하지 않아(%2초 동안 진행 없음) 종료했습니다</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>작업 중 %1 디스크의 공간이 부족해졌습니다: 출력에 약 %2이(가) 필요하지만 디스크의 여유 공간은 %3입니다</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>작업 중 %1 디스크의 공간이 부족해졌습니다: 출력에 디스크의 여유 공간 %2보다 많은 공간이 필요합니다</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>%1 엔진이 실패했습니다: %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>%1 엔진이 실패했습니다(결과 %2)</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>%1 엔진을 사용할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>출력이 완전하지 않습니다: %1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>%1 프로필을 사용할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>엔진이 프로필이 만든 인수 벡터를 받아들이지 않습니다</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>출력 파일 이름 %1의 길이는 %2바이트입니다. 파일 시스템은 최대 %3바이트까지 허용합니다</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>출력 경로 %1이(가) 엔진에 비해 너무 깁니다</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>슬라이드쇼를 만들지 못했습니다: %1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>image-to-video 엔진이 동영상을 만들지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>만든 슬라이드쇼에 비디오가 없습니다</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>선택한 타이틀을 병합할 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>a conversão falhou (resultado %1)</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>não está definida nenhuma pasta de destino</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>o caminho da pasta de destino é demasiado longo para os motores: escolha um mais curto</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>o ficheiro multimédia %1 já não existe</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>um membro do grupo de ficheiros não é um ficheiro multimédia</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>não é possível criar nenhum ficheiro na pasta temporária</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>os dados do DVD estão danificados: %1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>o motor %1 deixou de responder (sem progresso durante %2 s) e foi terminado</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>o disco de %1 ficou sem espaço durante a passagem: a saída precisa de cerca de %2 e o disco tem %3 livres</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>o disco de %1 ficou sem espaço durante a passagem: a saída precisa de mais do que os %2 livres no disco</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>o motor %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>o motor %1 falhou (resultado %2)</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>não é possível utilizar o motor %1</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>a saída não está completa: %1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>não é possível utilizar o perfil %1: %2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>o motor não aceita o vetor de argumentos que o perfil cria</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>o nome do ficheiro de saída %1 tem %2 bytes; os sistemas de ficheiros aceitam no máximo %3</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>o caminho de saída %1 é demasiado longo para os motores</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>a apresentação não foi criada: %1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>o motor image-to-video não criou nenhum filme</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>a apresentação criada não contém vídeo</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>não é possível juntar os títulos selecionados</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

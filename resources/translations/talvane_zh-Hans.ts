@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>转换失败（结果 %1）</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>尚未设置输出文件夹</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>输出文件夹的路径对引擎来说太长：请选择较短的路径</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>媒体文件 %1 已不存在</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>文件组中有成员不是媒体文件</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>无法在临时文件夹中创建文件</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>DVD 的数据已损坏：%1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>%1 引擎停止响应（%2 秒内没有进度），已被结束</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>处理期间 %1 所在的磁盘空间已用完：输出约需 %2，但磁盘只剩 %3 可用空间</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>处理期间 %1 所在的磁盘空间已用完：输出所需空间超过磁盘剩余的 %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>%1 引擎失败：%2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>%1 引擎失败（结果 %2）</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>无法使用 %1 引擎</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>输出不完整：%1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>无法使用预设 %1：%2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>引擎无法接受预设生成的参数向量</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>输出文件名 %1 长达 %2 字节；文件系统最多只接受 %3 字节</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>输出路径 %1 对引擎来说太长</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>未能制作幻灯片：%1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>image-to-video 引擎未生成影片</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>制作出的幻灯片没有视频</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>无法合并所选的标题</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

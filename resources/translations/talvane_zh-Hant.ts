@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>ConvertFailure</name>
+    <message>
+        <source>the conversion failed (result %1)</source>
+        <translation>轉換失敗（結果 %1）</translation>
+    </message>
+    <message>
+        <source>no output folder is set</source>
+        <translation>尚未設定輸出資料夾</translation>
+    </message>
+    <message>
+        <source>the output folder&apos;s path is too long for the engines: choose a shorter one</source>
+        <translation>輸出資料夾的路徑對引擎而言太長：請選擇較短的路徑</translation>
+    </message>
+    <message>
+        <source>the media file %1 does not exist any more</source>
+        <translation>媒體檔案 %1 已不存在</translation>
+    </message>
+    <message>
+        <source>a member of the file group is not a media file</source>
+        <translation>檔案群組中有成員不是媒體檔案</translation>
+    </message>
+    <message>
+        <source>no file can be made in the temporary folder</source>
+        <translation>無法在暫存資料夾中建立檔案</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s data is damaged: %1</source>
+        <translation>DVD 的資料已損毀：%1</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
+        <translation>%1 引擎停止回應（%2 秒內沒有進度），已被結束</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs about %2 and the disk has %3 free</source>
+        <translation>處理期間 %1 所在的磁碟空間已用盡：輸出約需 %2，但磁碟只剩 %3 可用空間</translation>
+    </message>
+    <message>
+        <source>the disk of %1 ran out of space during the pass: the output needs more than the %2 the disk has free</source>
+        <translation>處理期間 %1 所在的磁碟空間已用盡：輸出所需空間超過磁碟剩餘的 %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed: %2</source>
+        <translation>%1 引擎失敗：%2</translation>
+    </message>
+    <message>
+        <source>the %1 engine failed (result %2)</source>
+        <translation>%1 引擎失敗（結果 %2）</translation>
+    </message>
+    <message>
+        <source>the %1 engine cannot be used</source>
+        <translation>無法使用 %1 引擎</translation>
+    </message>
+    <message>
+        <source>the output is not whole: %1</source>
+        <translation>輸出不完整：%1</translation>
+    </message>
+    <message>
+        <source>the profile %1 cannot be used: %2</source>
+        <translation>無法使用設定檔 %1：%2</translation>
+    </message>
+    <message>
+        <source>the engine cannot take the argument vector the profile makes</source>
+        <translation>引擎無法接受設定檔產生的參數向量</translation>
+    </message>
+    <message>
+        <source>the output file name %1 is %2 bytes long; file systems take %3 at most</source>
+        <translation>輸出檔案名稱 %1 長達 %2 位元組；檔案系統最多只接受 %3 位元組</translation>
+    </message>
+    <message>
+        <source>the output path %1 is too long for the engines</source>
+        <translation>輸出路徑 %1 對引擎而言太長</translation>
+    </message>
+    <message>
+        <source>the slideshow was not made: %1</source>
+        <translation>未能製作幻燈片秀：%1</translation>
+    </message>
+    <message>
+        <source>the image-to-video engine made no movie</source>
+        <translation>image-to-video 引擎未產生影片</translation>
+    </message>
+    <message>
+        <source>the rendered slideshow holds no video</source>
+        <translation>製作出的幻燈片秀沒有視訊</translation>
+    </message>
+    <message>
+        <source>the selected titles cannot be joined</source>
+        <translation>無法合併所選的標題</translation>
+    </message>
+</context>
+<context>
     <name>DNCellProfileImageView</name>
     <message>
         <source>Output Profile</source>
@@ -1571,6 +1662,11 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an item that was not converted, and why</comment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

@@ -90,7 +90,7 @@ TEST(DevtoolFileRoad, FailuresExitNonZeroWithOneLine)
         {"unknown profile", {"argv", file, "0", "Nothing.plist"}, "no profile Nothing.plist"},
         {"bad flag", {"argv", file, "0", "Video_MP4_H264.plist", "--crop", "1:2"}, "bad option --crop"},
         {"no subtitle file", {"argv", file, "0", "Video_MP4_H264.plist", "--subtitle", out.filePath("x.srt")}, "no subtitle file"},
-        {"unknown builder", {"convert", file, "0", unknownBuilder, out.path()}, "the conversion failed"},
+        {"unknown builder", {"convert", file, "0", unknownBuilder, out.path()}, "cannot find argument assember"},
         {"audio-only file", {"convert", fixture("fileroad/tone.m4a"), "0", "Video_MP4_H264.plist", out.path()}, "no video stream"},
         {"group of one", {"join", "Video_MP4_H264.plist", out.path(), file}, "usage:"},
     };

@@ -267,6 +267,13 @@ int devtoolConversionFailed(const char *command, int result, const StopOnSignal 
         devtoolFail(command, QStringLiteral("stopped by signal %1; nothing was written").arg(stop.signalNumber()));
         return 128 + stop.signalNumber();
     }
-    return devtoolFail(command,
-                       QStringLiteral("the conversion failed (result %1; see the log %2)").arg(result).arg(DNCurrentRoughLogPath()));
+    return devtoolFailWithReason(command, DNVideoConverterFailureReason(), result);
+}
+
+int devtoolFailWithReason(const char *command, const ConvertFailureReason &reason, int result)
+{
+    const ConvertFailureReason shown = reason.isEmpty()
+        ? ConvertFailureReason(ConvertFailureKind::Failed, {ConvertFailureDetail::number(result)})
+        : reason;
+    return devtoolFail(command, QStringLiteral("%1 (see the log %2)").arg(shown.text(), DNCurrentRoughLogPath()));
 }

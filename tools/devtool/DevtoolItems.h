@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/driver/ConvertFailureReason.h"
 #include "dvd/DNDVDNode.h"
 #include "dvd/file/DNFileNode.h"
 
@@ -67,8 +68,11 @@ DevtoolItem devtoolLoadItem(const QString &source, int titleIndex, const QString
 int devtoolRunConversion(NXBasicMediaNode *node, int titleIndex, const QString &outDir, const StopOnSignal &stop);
 
 // The exit status of a command whose conversion ended with the non-zero result: 128 + the
-// signal's number when a signal stopped it, otherwise 1 with the log named for the reason.
+// signal's number when a signal stopped it, otherwise 1 with the driver's reason.
 int devtoolConversionFailed(const char *command, int result, const StopOnSignal &stop);
+// Exit status 1, with reason's English text (the result where there is none) and the log's path
+// on standard error.
+int devtoolFailWithReason(const char *command, const ConvertFailureReason &reason, int result);
 
 // What a conversion of the developer aid needs set: what killed runs left removed, as at the
 // program's start, the output folder and every core.

@@ -25,6 +25,7 @@ constexpr const char *Name = "slideshow";
 int slideshowCommand(const QStringList &arguments)
 {
     NXImageEngine engine;
+    ConvertFailureReason failure;
     const StopOnSignal stop([&engine] { engine.stopEncoding(); });
     const QString usage = QStringLiteral("usage: talvane-devtool slideshow PROFILE OUTDIR FOLDER... [--music FILE]...");
     QStringList folders, music;
@@ -61,7 +62,8 @@ int slideshowCommand(const QStringList &arguments)
     const int result = devtoolRunWithProgress(
         [&] {
             return NXConvertSlideshowItem(*node, engine, devtoolPrintState, nullptr,
-                                          {[&rendered] { rendered = true; }, [&stop] { return stop.signalNumber() != 0; }});
+                                          {[&rendered] { rendered = true; }, [&stop] { return stop.signalNumber() != 0; }},
+                                          &failure);
         },
         [&]() -> QString {
             if (rendered)
@@ -71,7 +73,7 @@ int slideshowCommand(const QStringList &arguments)
     if (result != 0 && stop.signalNumber())
         return devtoolConversionFailed(Name, result, stop);
     if (result != 0)
-        return devtoolFail(Name, QStringLiteral("the slideshow was not made (result %1; see the log)").arg(result));
+        return devtoolFailWithReason(Name, failure, result);
     devtoolPrint(node->fileNode()->outputName() + QLatin1Char('\n'));
     return 0;
 }

@@ -9,7 +9,7 @@ namespace {
 constexpr int kKeptEngineLines = 24;
 
 std::mutex noteLock;
-QString firstReason;
+ConvertFailureReason firstReason;
 QStringList engineLines;
 
 // The lines every failing run ends with, which name no cause.
@@ -57,19 +57,26 @@ QString plainLine(QString line)
 void beginConvertFailureNote()
 {
     std::lock_guard<std::mutex> guard(noteLock);
-    firstReason.clear();
+    firstReason = {};
     engineLines.clear();
 }
 
-void noteConvertFailure(const QString &reason)
+void noteConvertFailure(const ConvertFailureReason &reason)
 {
-    const QString text = reason.trimmed();
+    // A text of its own that says nothing is no reason.
+    if (reason.kind() == ConvertFailureKind::Unexplained && reason.text().trimmed().isEmpty())
+        return;
     std::lock_guard<std::mutex> guard(noteLock);
-    if (firstReason.isEmpty() && !text.isEmpty())
-        firstReason = text;
+    if (firstReason.isEmpty())
+        firstReason = reason;
 }
 
-QString convertFailureNote()
+void noteConvertFailure(ConvertFailureKind kind, QList<ConvertFailureDetail> details)
+{
+    noteConvertFailure(ConvertFailureReason(kind, std::move(details)));
+}
+
+ConvertFailureReason convertFailureNote()
 {
     std::lock_guard<std::mutex> guard(noteLock);
     return firstReason;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/driver/ConvertFailureReason.h"
+
 #include <QString>
 
 // Why the conversion under way did not write its output, in the words of the step that failed,
@@ -11,9 +13,10 @@
 
 // Starts a run: no reason, no engine lines.
 void beginConvertFailureNote();
-void noteConvertFailure(const QString &reason);
+void noteConvertFailure(const ConvertFailureReason &reason);
+void noteConvertFailure(ConvertFailureKind kind, QList<ConvertFailureDetail> details = {});
 // The reason noted in this run; empty when none was.
-QString convertFailureNote();
+ConvertFailureReason convertFailureNote();
 
 // One line an engine wrote during the pass.
 void noteEngineLine(const QString &line);

@@ -20,20 +20,22 @@ namespace {
 ConvertState state;
 std::atomic<int> runCounter{0};
 
-// The output folder the settings name; empty (with a log line) when none is set or its path is
-// too long for the engines. A folder that does not fit is refused rather than replaced by
-// another one: the user would look for the outputs where they asked for them.
+// The output folder the settings name; empty (with a log line and the run's reason) when none is
+// set or its path is too long for the engines. A folder that does not fit is refused rather than
+// replaced by another one: the user would look for the outputs where they asked for them.
 QString outputFolderFromSettings()
 {
     const QString folder = DNSetting::shareSetting().appSetting()->videoOutputDirectory();
     if (folder.isEmpty()) {
         DNRoughLog(QStringLiteral("No output folder is set: the conversion cannot start."));
+        noteConvertFailure(ConvertFailureKind::NoOutputFolder);
         return folder;
     }
     if (!outputFolderFitsEngines(folder)) {
         DNRoughLog(QStringLiteral("The output folder path is %d bytes long; with a file name it must fit the "
                                   "engines' %d bytes. The conversion cannot start: choose a shorter output folder."),
                    int(folder.toUtf8().size()), MaxCharLength - 1);
+        noteConvertFailure(ConvertFailureKind::OutputFolderTooLong);
         return QString();
     }
     return folder;
@@ -118,11 +120,10 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
     options.cpuCore = mainWindow->cpuCore();
     if (!node) {
         DNRoughLog(QStringLiteral("Nothing to convert: no item was given."));
-        noteConvertFailure(QStringLiteral("no item was given"));
+        noteConvertFailure(ConvertFailureKind::Unexplained, {QStringLiteral("no item was given")});
     } else if (outputFolder.isEmpty() || !SetOptionText(options.outputDirectory, outputFolder)) {
-        // Logged where the folder was refused.
-        noteConvertFailure(outputFolder.isEmpty() ? QStringLiteral("no usable output folder is set")
-                                                  : QStringLiteral("the output folder cannot be used"));
+        // Logged and noted where the folder was refused.
+        noteConvertFailure(ConvertFailureKind::OutputFolderTooLong);
     } else {
         result = _VideoConverter_Start(node, titleIndex, &state, options, 0);
     }
@@ -142,9 +143,9 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
         DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Was Stopped \n"),
                    finished);
     } else {
-        noteConvertFailure(QStringLiteral("the conversion failed (result %1)").arg(result));
+        noteConvertFailure(ConvertFailureKind::Failed, {ConvertFailureDetail::number(result)});
         DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Failed: %@ \n"),
-                   finished, convertFailureNote());
+                   finished, convertFailureNote().text());
     }
     return result;
 }
@@ -177,7 +178,7 @@ void DNVideoConverterProgress(ConvertProgressInfo *info)
     info->percent = int(percent);
 }
 
-QString DNVideoConverterFailureReason()
+ConvertFailureReason DNVideoConverterFailureReason()
 {
     return convertFailureNote();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/driver/ConvertFailureReason.h"
 #include "convert/driver/ConvertState.h"
 #include "convert/engine/ConvertProgressInfo.h"
 #include "convert/engine/EngineCallbacks.h"
@@ -26,10 +27,10 @@ class NXBasicMediaNode;
 int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCallback stateCallback,
                           void *callbackContext);
 void DNVideoConverterStop();
-// Why the last DNVideoConverterStart that neither wrote its output nor was stopped failed, in the
-// words of the step that failed (the engine's own error line where an engine failed); empty
+// Why the last DNVideoConverterStart that neither wrote its output nor was stopped failed, as the
+// step that failed gave it (with the engine's own error line where an engine failed); empty
 // after a success or a stop. Read it on the thread that ran the conversion, after it returned.
-QString DNVideoConverterFailureReason();
+ConvertFailureReason DNVideoConverterFailureReason();
 void DNVideoConverterProgress(ConvertProgressInfo *info);
 // The MEncoder library's length of what it converts, while the MEncoder engine runs; else 0.
 int DNVideoConverterVideoLength();

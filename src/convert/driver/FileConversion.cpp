@@ -114,7 +114,7 @@ QList<DNFileNodePtr> membersOf(const DNFileGroupNode &group)
         const auto member = std::dynamic_pointer_cast<DNFileNode>(child);
         if (!member || !member->isExactlyFileNode()) {
             DNRoughLog(QStringLiteral("A member of the file group is not a media file; the group is not converted."));
-            noteConvertFailure(QStringLiteral("a member of the file group is not a media file"));
+            noteConvertFailure(ConvertFailureKind::GroupMemberNotMedia);
             return {};
         }
         members.append(member);
@@ -127,7 +127,8 @@ QList<DNFileNodePtr> membersOf(const DNFileGroupNode &group)
 int convertFileItem(DNFileNode *item, int titleIndex, VideoConvertOptions options, int groupDepth)
 {
     if (item->path().isEmpty() || !QFileInfo::exists(item->path()))
-        return failConversion("the media file does not exist any more... \n");
+        return failConversion("the media file does not exist any more... \n",
+                              ConvertFailureReason(ConvertFailureKind::SourceFileGone, {item->path()}));
     const std::shared_ptr<DNProfile> profile = item->profile();
     if (!profile)
         return failConversion("the media file has no output profile... \n");
@@ -157,7 +158,7 @@ int convertFileGroup(DNFileGroupNode *group, int titleIndex, ConvertState *state
 
     VideoConvertOptions partOptions = options;
     if (!SetOptionText(partOptions.outputDirectory, DNTemporaryFolder::path()))
-        return failConversion("no temporary folder for the group's parts... \n");
+        return failConversion("no temporary folder for the group's parts... \n", ConvertFailureKind::NoTemporaryRoom);
     const GroupFrame frame = groupFrame(*profile, members);
     const QString groupPath = group->path();
     GroupParts parts;

@@ -36,15 +36,14 @@ PassOutput::PassOutput(Argument *argument, const QString &finalPath)
     m_writes = true;
     const QByteArray fileName = QFileInfo(finalPath).fileName().toUtf8();
     if (fileName.size() > DNPartialOutput::kLongestFileName) {
-        m_problem = QStringLiteral("the output file name %1 is %2 bytes long; file systems take %3 at most")
-                        .arg(QFileInfo(finalPath).fileName())
-                        .arg(fileName.size())
-                        .arg(DNPartialOutput::kLongestFileName);
+        m_problem = ConvertFailureReason(ConvertFailureKind::OutputNameTooLong,
+                                         {QFileInfo(finalPath).fileName(), ConvertFailureDetail::number(fileName.size()),
+                                          ConvertFailureDetail::number(DNPartialOutput::kLongestFileName)});
         return;
     }
     const QString hidden = DNPartialOutput::hiddenPathFor(finalPath);
     if (hidden.isEmpty() || !ReplaceArgument(argument, index, hidden)) {
-        m_problem = QStringLiteral("the output path %1 is too long for the engines").arg(finalPath);
+        m_problem = ConvertFailureReason(ConvertFailureKind::OutputPathTooLong, {finalPath});
         return;
     }
     m_hiddenPath = hidden;
@@ -60,19 +59,10 @@ QString PassOutput::verify(const PassCheck &check) const
 {
     if (m_hiddenPath.isEmpty())
         return {};
-    QString problem;
-    if (check.discImage) {
-        problem = discImageProblem(m_hiddenPath, check.discTitles);
-    } else {
-        const OutputReading reading = readOutputToEnd(QFile::encodeName(m_hiddenPath).toStdString());
-        problem = QString::fromStdString(wholeOutputProblem(reading, check.media));
-    }
-    // A whole output is kept however little room is left after it; a full disk only says why
-    // one is not whole (mencoder and the player dump cut their files short without a word).
-    if (!problem.isEmpty() && outputDiskIsFull(m_hiddenPath))
-        problem = QStringLiteral("the disk of %1 ran out of space during the pass (%2)")
-                      .arg(QFileInfo(m_finalPath).path(), problem);
-    return problem;
+    if (check.discImage)
+        return discImageProblem(m_hiddenPath, check.discTitles);
+    const OutputReading reading = readOutputToEnd(QFile::encodeName(m_hiddenPath).toStdString());
+    return QString::fromStdString(wholeOutputProblem(reading, check.media));
 }
 
 QString PassOutput::publish()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/driver/ConvertFailureReason.h"
 #include "convert/engine/OutputReading.h"
 
 #include <QString>
@@ -35,7 +36,7 @@ public:
     bool writesFile() const { return m_writes; }
     // Empty when the output's names suit the engines; otherwise why not (a path or a file name
     // too long for them). The pass must not run then.
-    const QString &problem() const { return m_problem; }
+    const ConvertFailureReason &problem() const { return m_problem; }
     const QString &finalPath() const { return m_finalPath; }
     const QString &hiddenPath() const { return m_hiddenPath; }
 
@@ -54,12 +55,13 @@ public:
 private:
     QString m_finalPath;
     QString m_hiddenPath;
-    QString m_problem;
+    ConvertFailureReason m_problem;
     bool m_writes = false;
     bool m_settled = false;
 };
 
 // True when the output folder's file system had no room left after a pass: an engine that ran out
 // of space may have cut its file short without saying so (mencoder and the player dump do). Only
-// the reason given for an output that is not whole; a whole one is kept whatever room is left.
+// the reason given for a pass that failed or an output that is not whole; a whole one is kept
+// whatever room is left.
 bool outputDiskIsFull(const QString &path);

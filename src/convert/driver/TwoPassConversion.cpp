@@ -26,10 +26,15 @@ void removePassLogFiles(const QString &passLog)
 
 int failConversion(const char *message)
 {
+    return failConversion(message, ConvertFailureReason(ConvertFailureKind::Unexplained,
+                                                        {QString::fromUtf8(message).trimmed()}));
+}
+
+int failConversion(const char *message, const ConvertFailureReason &reason)
+{
     std::fputs(message, stderr);
-    const QString text = QString::fromUtf8(message).trimmed();
-    DNRoughLog(QStringLiteral("%@"), text);
-    noteConvertFailure(text);
+    DNRoughLog(QStringLiteral("%@"), QString::fromUtf8(message).trimmed());
+    noteConvertFailure(reason);
     return ConvertResultFailed;
 }
 
@@ -51,7 +56,8 @@ int convertTwoPasses(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions
 {
     const QString passLog = DNTemporaryFolder::uniqueFilePath(QStringLiteral("HV_"));
     if (passLog.isEmpty() || !SetOptionText(options.passLogFile, passLog))
-        return failConversion("no place for the two-pass statistics file, the conversion fails... \n");
+        return failConversion("no place for the two-pass statistics file, the conversion fails... \n",
+                              ConvertFailureKind::NoTemporaryRoom);
     options.twoPass = 1;
     options.passIndex = 0;
     if (beforePass)

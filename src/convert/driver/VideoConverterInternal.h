@@ -4,6 +4,7 @@
 // parts of a group and the state record.
 
 #include "builders/common/Argument.h"
+#include "convert/driver/ConvertFailureReason.h"
 #include "convert/driver/ConvertState.h"
 #include "convert/driver/PassOutput.h"
 
@@ -28,8 +29,10 @@ void setConvertEngineKind(int engineKind);
 // the job's kind and its whole number of passes, under ConvertMutex.
 void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses);
 
-// Writes message to standard error and the log; returns ConvertResultFailed.
+// Writes message to standard error and the log, and notes it (or reason) as the run's reason;
+// returns ConvertResultFailed.
 int failConversion(const char *message);
+int failConversion(const char *message, const ConvertFailureReason &reason);
 
 // Converts one item (a DVD title of node, a DVD group title, a file item or a file group) with
 // groupDepth 0 for the item the caller asked for and 1 for a group's members.

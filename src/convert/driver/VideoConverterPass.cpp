@@ -3,6 +3,7 @@
 #include "convert/driver/ConvertEngines.h"
 #include "convert/driver/ConvertFailureNote.h"
 #include "convert/driver/DNVideoConverter.h"
+#include "convert/driver/OutputSpaceEstimate.h"
 #include "convert/driver/PassExpectation.h"
 #include "convert/driver/PassSource.h"
 #include "convert/driver/VideoConverterInternal.h"
@@ -15,6 +16,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 #include <exception>
 #include <vector>
@@ -23,8 +25,8 @@ namespace {
 
 // Runs the engine's pass, ended by its process id as a stop ends it when it shows no sign of work
 // (its figures, the bytes of its output, the steps of a scan before it encodes) for as long as
-// the settings allow.
-int runWatchedEngine(const ConvertEngine &engine, Argument &argument, const PassOutput &output)
+// the settings allow; stalledFor is then the limit in seconds (else 0).
+int runWatchedEngine(const ConvertEngine &engine, Argument &argument, const PassOutput &output, int &stalledFor)
 {
     const EngineStallWatch watch(
         EngineStallWatch::limitFromSettings(),
@@ -37,12 +39,35 @@ int runWatchedEngine(const ConvertEngine &engine, Argument &argument, const Pass
         },
         [&engine] { engine.stop(); });
     const int result = engine.start(argument.argc, argument.argv, argument.endpos);
+    stalledFor = 0;
     if (!watch.stalled())
         return result;
+    stalledFor = int(watch.limit().count() / 1000);
     DNRoughLog(QStringLiteral("The pass failed: the engine stopped answering (no progress for %d s); it was ended."),
-               int(watch.limit().count() / 1000));
-    noteConvertFailure(QStringLiteral("the engine stopped answering"));
+               stalledFor);
     return ConvertResultFailed;
+}
+
+// Notes a full disk as the pass's reason when the output's disk has no room left (an engine that
+// ran out of space may have said nothing of it): the room the output needs by the batch's own
+// estimate, and what is free once the unfinished output is gone. False when the disk has room.
+bool noteFullDisk(const PassOutput &output, NXBasicMediaNode *node, int titleIndex)
+{
+    if (!output.writesFile() || !outputDiskIsFull(output.hiddenPath()))
+        return false;
+    const QString folder = QFileInfo(output.finalPath()).path();
+    const qint64 free = QStorageInfo(folder).bytesAvailable() + output.bytesWritten();
+    const qint64 needed = estimatedOutputBytes(node, titleIndex);
+    DNRoughLog(QStringLiteral("The disk of %@ ran out of space during the pass: the output needs about %@ bytes, %@ are "
+                              "free without it."),
+               folder, QString::number(needed), QString::number(free));
+    // Below what the disk held, the estimate missed: all that is known is that it needs more.
+    if (needed > free)
+        noteConvertFailure(ConvertFailureKind::DiskFull,
+                           {folder, ConvertFailureDetail::bytes(needed), ConvertFailureDetail::bytes(free)});
+    else
+        noteConvertFailure(ConvertFailureKind::DiskFullPastEstimate, {folder, ConvertFailureDetail::bytes(free)});
+    return true;
 }
 
 // Settles the output of a pass the engine finished with result: removed unless the engine
@@ -60,7 +85,9 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
     const QString problem = output->verify(passCheckFor(node, titleIndex, engineKind, source.titleSeconds));
     if (!problem.isEmpty()) {
         DNRoughLog(QStringLiteral("The pass reported success but its output is not whole: %@. It is removed."), problem);
-        noteConvertFailure(QStringLiteral("the output is not whole: %1").arg(problem));
+        // A full disk says why (mencoder and the player dump cut their files short without a word).
+        if (!noteFullDisk(*output, node, titleIndex))
+            noteConvertFailure(ConvertFailureKind::OutputNotWhole, {problem});
         output->discard();
         return ConvertResultFailed;
     }
@@ -79,8 +106,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     if (const QStringList problems = profileValueProblems(*profile); !problems.isEmpty()) {
         DNRoughLog(QStringLiteral("The profile %@ cannot be used: %@. The pass fails."), profile->title(),
                    problems.join(QStringLiteral("; ")));
-        noteConvertFailure(QStringLiteral("the profile %1 cannot be used: %2")
-                               .arg(profile->title(), problems.join(QStringLiteral("; "))));
+        noteConvertFailure(ConvertFailureKind::ProfileUnusable, {profile->title(), problems.join(QStringLiteral("; "))});
         return ConvertResultFailed;
     }
     const QByteArray builderName = profile->argvAssembler().toUtf8();
@@ -95,7 +121,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     }
     DNRoughLog(QStringLiteral("%@"), ArgumentText(argument.get()));
     if (!CheckArgumentForPass(argument.get())) {
-        noteConvertFailure(QStringLiteral("the engine cannot take the argument vector the profile makes"));
+        noteConvertFailure(ConvertFailureKind::VectorRefused);
         return ConvertResultFailed;
     }
 
@@ -110,7 +136,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
 
     auto output = std::make_unique<PassOutput>(argument.get(), passOutputName(node, titleIndex));
     if (!output->problem().isEmpty()) {
-        DNRoughLog(QStringLiteral("The pass cannot run: %@."), output->problem());
+        DNRoughLog(QStringLiteral("The pass cannot run: %@."), output->problem().text());
         noteConvertFailure(output->problem());
         return ConvertResultFailed;
     }
@@ -130,6 +156,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     const PassSource source = checkPassSource(node, titleIndex, engineKind);
     if (!source.problem.isEmpty()) {
         DNRoughLog(QStringLiteral("The pass cannot run: the DVD's data is damaged: %@."), source.problem);
+        noteConvertFailure(ConvertFailureKind::DamagedDisc, {source.problem});
         return ConvertResultFailed;
     }
     if (request)
@@ -141,23 +168,25 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     beginEnginePass();
     if (engine->begin(DNVideoConverterStateCallback, DNVideoConverterLogCallback, options.engineSafeMode) == 0) {
         // A stop that came while the engine was being prepared found nothing to stop.
+        int stalledFor = 0;
         if (!convertStopped())
-            result = runWatchedEngine(*engine, *argument, *output);
-        // A full disk is the cause whatever the engine made of it.
-        if (result != 0 && !convertStopped() && output->writesFile() && outputDiskIsFull(output->finalPath()))
-            noteConvertFailure(QStringLiteral("the disk of %1 ran out of space during the pass")
-                                   .arg(QFileInfo(output->finalPath()).path()));
-        if (result != 0 && !convertStopped()) {
+            result = runWatchedEngine(*engine, *argument, *output, stalledFor);
+        // A full disk is the cause whatever the engine made of it, a stall included (an engine
+        // may hang on a write that finds no room).
+        if (result != 0 && !convertStopped() && !noteFullDisk(*output, node, titleIndex)) {
+            const QString engineName = QString::fromLatin1(engine->name);
             const QString why = engineFailureReason();
-            noteConvertFailure(why.isEmpty() ? QStringLiteral("the %1 engine failed (result %2)")
-                                                   .arg(QString::fromLatin1(engine->name))
-                                                   .arg(result)
-                                             : QStringLiteral("the %1 engine failed: %2")
-                                                   .arg(QString::fromLatin1(engine->name), why));
+            if (stalledFor > 0)
+                noteConvertFailure(ConvertFailureKind::EngineStalled, {engineName, ConvertFailureDetail::number(stalledFor)});
+            else if (why.isEmpty())
+                noteConvertFailure(ConvertFailureKind::EngineFailedWithResult,
+                                   {engineName, ConvertFailureDetail::number(result)});
+            else
+                noteConvertFailure(ConvertFailureKind::EngineFailed, {engineName, why});
         }
     } else {
         DNRoughLog(QStringLiteral("The %@ engine cannot be used: the pass fails."), QString::fromLatin1(engine->name));
-        noteConvertFailure(QStringLiteral("the %1 engine cannot be used").arg(QString::fromLatin1(engine->name)));
+        noteConvertFailure(ConvertFailureKind::EngineUnusable, {QString::fromLatin1(engine->name)});
     }
     engine->end();
     DNRoughLog(QStringLiteral("The encoder took %@ hours"), DNTimeStringFromSeconds(int(clock.elapsed() / 1000)));
@@ -195,10 +224,10 @@ int _VideoConverter(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions 
         return runPass(node, titleIndex, options, request);
     } catch (const std::exception &error) {
         DNRoughLog(QStringLiteral("The pass failed: %@"), QString::fromUtf8(error.what()));
-        noteConvertFailure(QString::fromUtf8(error.what()));
+        noteConvertFailure(ConvertFailureKind::Unexplained, {QString::fromUtf8(error.what())});
     } catch (...) {
         DNRoughLog(QStringLiteral("The pass failed."));
-        noteConvertFailure(QStringLiteral("the pass failed"));
+        noteConvertFailure(ConvertFailureKind::Unexplained, {QStringLiteral("the pass failed")});
     }
     return ConvertResultFailed;
 }

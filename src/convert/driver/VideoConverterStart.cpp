@@ -79,7 +79,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     setJobShape(groupDepth, ConvertJobGroup, passes, int(titles.size()) * passes + 1);
     VideoConvertOptions memberOptions = options;
     if (!SetOptionText(memberOptions.outputDirectory, DNTemporaryFolder::path()))
-        return failConversion("no temporary folder for the group's parts... \n");
+        return failConversion("no temporary folder for the group's parts... \n", ConvertFailureKind::NoTemporaryRoom);
 
     GroupParts parts;
     for (const DNDVDTitlePtr &title : titles) {

@@ -220,6 +220,10 @@ bool loadMediaFile(DNFileNode &node, const QString &path, QString *error)
     tag("Comment", &DNFileNode::setComment);
     if (!opened)
         return fail(QStringLiteral("MediaInfo cannot read %1").arg(path));
+    // A file cut short (a copy or a download that stopped) may have lost the index that names its
+    // streams, or the data of their end: either way it is damaged, whatever streams can be seen.
+    if (info.get(DNMediaInfo::General, 0, QStringLiteral("IsTruncated")).compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0)
+        return fail(QStringLiteral("%1 is damaged: it is cut short").arg(path));
 
     const int videoCount = info.count(DNMediaInfo::Video);
     const int audioCount = info.count(DNMediaInfo::Audio);

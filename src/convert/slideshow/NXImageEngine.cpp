@@ -1,5 +1,6 @@
 #include "convert/slideshow/NXImageEngine.h"
 
+#include "convert/driver/PassOutput.h"
 #include "convert/engine/EngineStallWatch.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
@@ -15,14 +16,19 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <memory>
 #include <vector>
 
 namespace {
 // The engine stops at once on SIGTERM; a hung one is ended after a second.
 constexpr int kStopGraceMs = 1000;
+const QString kEngineName = QStringLiteral("image-to-video");
 } // namespace
 
 QVariantMap &NXImageEngine::storage()
@@ -92,7 +98,7 @@ void NXImageEngine::beginEncoding()
     lines_ = OutputLineSplitter();
     {
         std::lock_guard<std::mutex> guard(lock_);
-        failureText_.clear();
+        failureReason_ = {};
     }
     // The movie is only the input of the conversion that follows: the engine makes it under a
     // hidden name of this run's beside the target (its own working file beside that), so that
@@ -114,7 +120,8 @@ void NXImageEngine::beginEncoding()
                    task->errorText().c_str());
         DNPartialOutput::discard(movie);
         std::lock_guard<std::mutex> guard(lock_);
-        failureText_ = QString::fromStdString(task->errorText());
+        failureReason_ = ConvertFailureReason(ConvertFailureKind::EngineFailed,
+                                              {kEngineName, QString::fromStdString(task->errorText())});
         return;
     }
     {
@@ -145,14 +152,17 @@ void NXImageEngine::beginEncoding()
                            return;
                        DNRoughLogRaw(text + QLatin1Char('\n'));
                        std::lock_guard<std::mutex> guard(lock_);
-                       failureText_ = text.section(QLatin1Char('\n'), -1).trimmed();
+                       failureReason_ = ConvertFailureReason(ConvertFailureKind::EngineFailed,
+                                                             {kEngineName, text.section(QLatin1Char('\n'), -1)});
                    });
         if (watch.stalled()) {
+            const int seconds = int(watch.limit().count() / 1000);
             DNRoughLog(QStringLiteral("The slideshow was not rendered: the engine stopped answering (no progress for "
                                       "%d s); it was ended."),
-                       int(watch.limit().count() / 1000));
+                       seconds);
             std::lock_guard<std::mutex> guard(lock_);
-            failureText_ = QStringLiteral("the engine stopped answering");
+            failureReason_ = ConvertFailureReason(ConvertFailureKind::EngineStalled,
+                                                  {kEngineName, ConvertFailureDetail::number(seconds)});
         }
     }
     lines_.finish([this](std::string_view line) { onOutputLine(line); });
@@ -161,8 +171,10 @@ void NXImageEngine::beginEncoding()
         currentTask_ = nullptr;
     }
     // An engine that failed or was ended before its result may have left its working file.
-    if (finiallyVideoPath().isEmpty())
+    if (finiallyVideoPath().isEmpty()) {
+        noteFullDisk(movie);
         DNPartialOutput::discard(movie);
+    }
 }
 
 void NXImageEngine::stopEncoding()
@@ -211,10 +223,29 @@ void NXImageEngine::onOutputLine(std::string_view line)
     }
 }
 
-QString NXImageEngine::failureText() const
+void NXImageEngine::noteFullDisk(const QString &movie)
+{
+    // The movie is written beside the output: a disk that filled up is the cause whatever the
+    // engine made of it. The engine removes its working file as it fails, so the disk may have
+    // room again by now; its own words tell then (the system's text for ENOSPC, which the engine,
+    // in this process's environment, writes alike). What is free counts the movie, which goes.
+    std::lock_guard<std::mutex> guard(lock_);
+    if (isStoped_)
+        return;
+    const bool saidSo = failureReason_.kind() == ConvertFailureKind::EngineFailed
+        && failureReason_.text().contains(QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    if (!saidSo && !outputDiskIsFull(movie))
+        return;
+    const QString folder = QFileInfo(movie).path();
+    const qint64 free = QStorageInfo(folder).bytesAvailable() + DNPartialOutput::bytesWritten(movie);
+    DNRoughLog(QStringLiteral("The disk of %@ ran out of space while the slideshow was rendered."), folder);
+    failureReason_ = ConvertFailureReason(ConvertFailureKind::DiskFullPastEstimate, {folder, ConvertFailureDetail::bytes(free)});
+}
+
+ConvertFailureReason NXImageEngine::failureReason() const
 {
     std::lock_guard<std::mutex> guard(lock_);
-    return failureText_;
+    return failureReason_;
 }
 
 std::optional<QString> NXImageEngine::currentImagePath() const

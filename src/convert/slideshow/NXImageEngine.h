@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/driver/ConvertFailureReason.h"
 #include "enginekit/EngineProcess.h"
 
 #include <QSizeF>
@@ -59,12 +60,13 @@ public:
     std::optional<QString> currentImagePath() const;
     // The movie the engine reported on success; empty until one did, and after a failure.
     QString finiallyVideoPath() const;
-    // Why the last run made no movie: the engine that could not start, or the last line it wrote
-    // on its standard error; empty when it said nothing.
-    QString failureText() const;
+    // Why the last run made no movie: the engine that could not start, stopped answering, or the
+    // last line it wrote on its standard error; empty when it said nothing.
+    ConvertFailureReason failureReason() const;
 
 private:
     void onOutputLine(std::string_view line);
+    void noteFullDisk(const QString &movie);
 
     mutable std::mutex lock_; // the task, the photo and the result
     std::optional<QVariantMap> storage_info_;
@@ -72,7 +74,7 @@ private:
     std::atomic<bool> isStoped_{false};
     std::optional<QString> currentImagePath_;
     QString finiallyImagePath_;
-    QString failureText_;
+    ConvertFailureReason failureReason_;
     std::atomic<unsigned> total_{0};
     std::atomic<unsigned> curr_{0};
     OutputLineSplitter lines_;

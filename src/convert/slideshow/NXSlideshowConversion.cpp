@@ -80,11 +80,11 @@ void NXFillImageEngineJob(NXImageEngine &engine, const DNGraphicsNode &node)
 }
 
 int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineStateCallback stateCallback,
-                           void *callbackContext, const NXSlideshowConversionSteps &steps, QString *failure)
+                           void *callbackContext, const NXSlideshowConversionSteps &steps, ConvertFailureReason *failure)
 {
-    const auto fail = [failure](const QString &why) {
+    const auto fail = [failure](const ConvertFailureReason &why) {
         if (failure)
-            *failure = why;
+            *failure = ConvertFailureReason(ConvertFailureKind::SlideshowNotMade, {why});
         return ConvertResultFailed;
     };
     if (stopped(steps))
@@ -102,15 +102,14 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     }
     if (movie.isEmpty()) {
         DNRoughLog(QStringLiteral("The slideshow %@ was not rendered; it is not converted."), node.path());
-        const QString why = engine.failureText();
-        return fail(why.isEmpty() ? QStringLiteral("the image-to-video engine made no movie")
-                                  : QStringLiteral("the image-to-video engine made no movie: %1").arg(why));
+        const ConvertFailureReason why = engine.failureReason();
+        return fail(why.isEmpty() ? ConvertFailureKind::SlideshowNotRendered : why);
     }
     convertGraphicsNodeToFileNode(node, movie);
     if (!node.fileNode()) {
         DNRoughLog(QStringLiteral("The rendered slideshow %@ holds no video; it is not converted."), movie);
         DNPartialOutput::discard(movie);
-        return fail(QStringLiteral("the rendered slideshow holds no video"));
+        return fail(ConvertFailureKind::SlideshowHoldsNoVideo);
     }
     if (steps.rendered)
         steps.rendered();
@@ -121,7 +120,7 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
     // The movie is this road's intermediate whatever becomes of its conversion.
     const int result = DNVideoConverterStart(&node, 0, stateCallback, callbackContext);
     DNPartialOutput::discard(movie);
-    if (result != 0 && result != ConvertResultStopped && failure)
-        *failure = DNVideoConverterFailureReason();
+    if (result != 0 && result != ConvertResultStopped)
+        fail(DNVideoConverterFailureReason());
     return result;
 }

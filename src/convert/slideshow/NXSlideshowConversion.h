@@ -39,7 +39,8 @@ struct NXSlideshowConversionSteps
 // that through the driver. The driver's result, ConvertResultFailed when
 // no movie was rendered, ConvertResultStopped when stopped. The rendered movie is an
 // intermediate under a hidden name: it is removed once the road has ended, whatever its end. On
-// a failure, failure (when given) receives why, in the failing step's words.
+// a failure, failure (when given) receives why: the slideshow was not made, for the reason of the
+// step that failed.
 int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineStateCallback stateCallback,
                            void *callbackContext, const NXSlideshowConversionSteps &steps = {},
-                           QString *failure = nullptr);
+                           ConvertFailureReason *failure = nullptr);

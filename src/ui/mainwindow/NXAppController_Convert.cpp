@@ -227,7 +227,7 @@ bool NXAppController::convertSlideshow(const NXMediaNodePtr &entry, QStringList 
         imageEngine_ = engine;
     }
     converting_ = true;
-    QString failure;
+    ConvertFailureReason failure;
     NXSlideshowConversionSteps steps;
     steps.rendered = [this, sheet, slideshow] {
         {
@@ -318,7 +318,7 @@ void NXAppController::convertVideos()
         if (dvd->mergeIntoOne()) {
             const auto group = DNDVDGroupTitle::dvdGroupTitleWithDVDNode(dvd);
             if (!group)
-                progressController->reportConvertFailure(itemName(dvd), QStringLiteral("the selected titles cannot be joined"));
+                progressController->reportConvertFailure(itemName(dvd), ConvertFailureKind::TitlesCannotBeJoined);
             batchEnded = !group
                 || !runOne(group, group.get(), -1, [&group] { return group->outputName(); });
         } else {

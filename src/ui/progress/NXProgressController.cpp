@@ -1,6 +1,7 @@
 #include "ui/progress/NXProgressController.h"
 
 #include "ui/controls/DNAlertSheet.h"
+#include "ui/progress/NXConvertFailureText.h"
 #include "ui/progress/NXProgressItemTimes.h"
 #include "ui/slideshow/ImgEncodeProgressView.h"
 
@@ -159,11 +160,12 @@ bool NXProgressController::startConvertFailed() const
     return convert_init_status_;
 }
 
-void NXProgressController::reportConvertFailure(const QString &item, const QString &reason)
+void NXProgressController::reportConvertFailure(const QString &item, const ConvertFailureReason &reason)
 {
-    DNRoughLog(QStringLiteral("The conversion of %@ failed: %@"), item, reason);
+    DNRoughLog(QStringLiteral("The conversion of %@ failed: %@"), item, reason.text());
+    const QString shown = NXConvertFailureText(reason);
     std::lock_guard lock(workerMutex_);
-    failures_.append(reason.isEmpty() ? item : QStringLiteral("%1: %2").arg(item, reason));
+    failures_.append(shown.isEmpty() ? item : tr("%1: %2", "an item that was not converted, and why").arg(item, shown));
 }
 
 QStringList NXProgressController::convertFailures() const

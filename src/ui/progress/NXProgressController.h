@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/driver/ConvertFailureReason.h"
 #include "core/model/NXBasicMediaNode.h"
 
 #include <QObject>
@@ -57,8 +58,9 @@ public:
     void setStartConvertFailed(bool failed);
     bool startConvertFailed() const;
     // A conversion of the batch did not write its output: item names it as the user knows it,
-    // reason is the failing step's own. The sheet ends with a message naming every one.
-    void reportConvertFailure(const QString &item, const QString &reason);
+    // reason is the failing step's own. The sheet ends with a message naming every one, each with
+    // its reason in the interface's language.
+    void reportConvertFailure(const QString &item, const ConvertFailureReason &reason);
     QStringList convertFailures() const;
     // From the engine's state callback: only 3298 (output started) acts.
     void converterStateDidChanged(int code);

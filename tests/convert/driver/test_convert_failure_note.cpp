@@ -1,5 +1,5 @@
-// Which of an engine's last lines tells the user why a pass failed, and which reason of a run is
-// kept.
+// Which of an engine's last lines tells the user why a pass failed, which reason of a run is
+// kept, and how a reason reads.
 #include "convert/driver/ConvertFailureNote.h"
 
 #include <gtest/gtest.h>
@@ -53,12 +53,37 @@ TEST(ConvertFailureNote, TheFirstReasonOfARunIsKept)
 {
     beginConvertFailureNote();
     EXPECT_TRUE(convertFailureNote().isEmpty());
-    noteConvertFailure(QStringLiteral("  "));
-    noteConvertFailure(QStringLiteral("the AV encoder engine failed: No space left on device"));
-    noteConvertFailure(QStringLiteral("a member of the file group failed"));
-    EXPECT_EQ(convertFailureNote(), QStringLiteral("the AV encoder engine failed: No space left on device"));
+    noteConvertFailure(ConvertFailureKind::Unexplained, {QStringLiteral("  ")});
+    noteConvertFailure(ConvertFailureKind::EngineFailed, {QStringLiteral("AV encoder"), QStringLiteral("No space left on device")});
+    noteConvertFailure(ConvertFailureKind::GroupMemberNotMedia);
+    EXPECT_EQ(convertFailureNote().kind(), ConvertFailureKind::EngineFailed);
+    EXPECT_EQ(convertFailureNote().text(), QStringLiteral("the AV encoder engine failed: No space left on device"));
     beginConvertFailureNote();
     EXPECT_TRUE(convertFailureNote().isEmpty());
+}
+
+// The framing words come from the reader's translation, sizes and numbers in its locale; the
+// facts stay as they are, a "%1" in a path included.
+TEST(ConvertFailureReason, FramesItsFactsInTheReadersWords)
+{
+    const ConvertFailureReason full(ConvertFailureKind::DiskFull, {QStringLiteral("/media/100%1 full"),
+                                                                  ConvertFailureDetail::bytes(3 * 1024 * 1024),
+                                                                  ConvertFailureDetail::bytes(1536)});
+    const ConvertFailureReason slideshow(ConvertFailureKind::SlideshowNotMade, {full});
+    EXPECT_EQ(slideshow.text(), QStringLiteral("the slideshow was not made: the disk of /media/100%1 full ran out of space "
+                                               "during the pass: the output needs about 3.00 MiB and the disk has 1.50 KiB free"));
+
+    const auto german = [](const char *english) {
+        const QString text = QString::fromUtf8(english);
+        if (text == QLatin1String("the slideshow was not made: %1"))
+            return QStringLiteral("die Diashow wurde nicht erstellt: %1");
+        if (text.startsWith(QLatin1String("the disk of %1")))
+            return QStringLiteral("auf %1 fehlt Platz: %2 gebraucht, %3 frei");
+        return text;
+    };
+    EXPECT_EQ(slideshow.text(german, QLocale(QLocale::German)),
+              QStringLiteral("die Diashow wurde nicht erstellt: auf /media/100%1 full fehlt Platz: 3,00 MiB gebraucht, "
+                             "1,50 KiB frei"));
 }
 
 } // namespace

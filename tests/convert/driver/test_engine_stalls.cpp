@@ -1,5 +1,5 @@
 // An engine that stops answering (held with SIGSTOP, as a hung read holds it) ends its pass with
-// "the engine stopped answering" once it has shown no progress for the limit the settings give:
+// "the ... engine stopped answering (no progress for N s)" once it has shown no progress for the limit the settings give:
 // the engine is ended, the pass fails and leaves nothing. Every engine road, the real engines, a
 // short limit.
 
@@ -54,7 +54,7 @@ DNDVDNodePtr disc(const char *profile)
 // Runs the road's conversion on a worker, holds its engine as soon as it runs, and waits for the
 // pass to end; reason is why the conversion failed. False when the conversion ended before its
 // engine could be held.
-bool holdEngineOf(const Road &road, const QString &out, int &result, QString &reason)
+bool holdEngineOf(const Road &road, const QString &out, int &result, ConvertFailureReason &reason)
 {
     useOutputFolder(out);
     const NXMediaNodePtr item = road.item();
@@ -114,13 +114,14 @@ TEST_P(EngineStalls, AHeldEngineEndsItsPassWithItsMessage)
         const QString log = freshLog(logs);
         QTemporaryDir out;
         int result = 0;
-        QString reason;
+        ConvertFailureReason reason;
         held = holdEngineOf(road, out.path(), result, reason);
         if (!held)
             continue;
         EXPECT_NE(result, 0);
-        // The reason the user is shown.
-        EXPECT_TRUE(reason.contains(QLatin1String("the engine stopped answering"))) << reason.toStdString();
+        // The reason the user is shown, with the limit.
+        EXPECT_TRUE(reason.text().contains(QLatin1String(" engine stopped answering (no progress for 2 s)")))
+            << reason.text().toStdString();
         EXPECT_TRUE(readText(log).contains(QLatin1String("the engine stopped answering"))) << readText(log).toStdString();
         EXPECT_EQ(entriesIn(out.path()), QStringList());
         EXPECT_TRUE(waitFor([&] { return testsupport::descendantProcesses(QString::fromLatin1(road.engine)).isEmpty(); }))

@@ -341,3 +341,38 @@ TEST_F(MediaProbe, DevtoolPrintsTheItemAsJson)
     EXPECT_EQ(audioOnly.exitCode, 1);
     EXPECT_TRUE(audioOnly.output.contains("has no video stream"));
 }
+
+// A file cut short is called damaged, not videoless, whether the cut took the index that names its
+// streams (an MP4 whose index comes last) or the end of their data (an MP4 whose index comes
+// first, Matroska, AVI). The whole file loads.
+TEST_F(MediaProbe, AFileCutShortIsDamaged)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        const char *source;
+        const char *copy;
+        QStringList muxing;
+    } cuts[] = {
+        {"clip.mp4", "index_last.mp4", {}},
+        {"clip.mp4", "index_first.mp4", {"-movflags", "+faststart"}},
+        {"clip.mkv", "cut.mkv", {}},
+        {"clip.avi", "cut.avi", {}},
+    };
+    for (const auto &cut : cuts) {
+        SCOPED_TRACE(cut.copy);
+        const QString path = dir.filePath(QString::fromLatin1(cut.copy));
+        const auto muxed = testsupport::runProcess(QStringLiteral("ffmpeg"), QStringList{"-v", "error", "-i", media(cut.source),
+                                                                                         "-map", "0", "-c", "copy"}
+                                                                                 + cut.muxing + QStringList{path});
+        ASSERT_EQ(muxed.exitCode, 0) << muxed.output.toStdString();
+        ASSERT_TRUE(fileNodeWithFile(path, false));
+
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(file.size() / 2));
+        file.close();
+        QString why;
+        EXPECT_FALSE(fileNodeWithFile(path, false, &why));
+        EXPECT_EQ(DNFileRefusalLine(path, why), QStringLiteral("%1 is damaged: it is cut short").arg(cut.copy));
+    }
+}

@@ -64,13 +64,24 @@ struct Batch
 
     DNDVDNodePtr addDisc(const char *profile, const QList<int> &selected, double seconds)
     {
-        DNDVDNodePtr dvd = loadDisc(QStringLiteral("dvd/ntsc"), QString::fromLatin1(profile));
-        EXPECT_TRUE(dvd);
+        return addDiscAt(testsupport::fixturePath(QStringLiteral("dvd/ntsc")), profile, selected, seconds);
+    }
+
+    // A disc folder or image (a copy the test may damage) with a shipped DVD profile, its
+    // selected titles cut to their first seconds (all of them for 0), added as the disc loader
+    // hands a loaded source over.
+    DNDVDNodePtr addDiscAt(const QString &path, const char *profile, const QList<int> &selected, double seconds)
+    {
+        QString error;
+        DNDVDNodePtr dvd = NXDVDUtilities::loadDVDNode(NXDVDUtilities::sourceInfoForDVDPath(path), &error);
+        EXPECT_TRUE(dvd) << error.toStdString();
         if (!dvd)
             return dvd;
+        dvd->setProfile(shippedProfile(QString::fromLatin1(profile)));
         for (const DNDVDTitlePtr &title : dvd->titles()) {
             title->setIsSelected(selected.contains(title->index()));
-            trimTitle(title, 0, seconds);
+            if (seconds > 0)
+                trimTitle(title, 0, seconds);
         }
         // As the disc loader hands a loaded source over.
         controller.actionForDVDScaner(dvd);

@@ -1,14 +1,23 @@
 // A batch in which conversions fail, converted with the real engines as a user runs it: the sheet
-// ends with a message that names every item that failed and why, the log says the run failed,
+// ends with a message that names every item that failed and why (a damaged file or disc, an
+// engine that stopped answering, a full disk, a slideshow not made), the log says the run failed,
 // and the other items are converted all the same.
 #include "convert_run_support.h"
 
+#include "../../convert/driver/UnfinishedOutputSupport.h"
+#include "../slideshow/slideshow_editor_support.h"
+
+#include "support/fixturecopy.h"
 #include "support/smallfs.h"
 
 #include <QAbstractButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -83,40 +92,150 @@ TEST(ConvertFailures, AFailedItemIsNamedWithTheEnginesReason)
     alert->buttons().first()->click();
 }
 
-// The user converts although the output folder may be too small: the disk fills up, and the
-// sheet ends naming the item with the full disk as its reason.
-TEST(ConvertFailures, AFullDiskAfterConvertAnywayIsNamed)
+// What one failure needs around it: an output folder on a small disk, an engine held once it
+// runs (with a short stall limit), a folder for copies the test damages, the interface in a
+// language of its own.
+struct FailureSetting
 {
-    testsupport::SmallFileSystem disk(24 * 1024);
-    if (!disk.isMounted())
-        GTEST_SKIP() << "a small file system needs the right to mount here";
+    const char *name;
+    qint64 diskBytes;        // 0: the batch's own output folder
+    const char *heldEngine;  // "": none
+    const char *language;    // "": English
+    // Adds the failing item; work is a folder of the test's own.
+    std::function<void(Batch &batch, const QString &work)> add;
+    // The alert's one line; "DISK" stands for the small disk's folder.
+    const char *line;
+};
+
+void PrintTo(const FailureSetting &setting, std::ostream *out)
+{
+    *out << setting.name;
+}
+
+// The engine stall limit the settings give, short while the object lives when shorten is set.
+class ShortStallLimit
+{
+public:
+    explicit ShortStallLimit(bool shorten)
+    {
+        if (shorten)
+            DNSetting::shareSetting().mainWindowSetting()->setEngineStallSeconds(2);
+    }
+    ~ShortStallLimit() { DNSetting::shareSetting().mainWindowSetting()->setEngineStallSeconds(m_saved); }
+
+private:
+    double m_saved = DNSetting::shareSetting().mainWindowSetting()->engineStallSeconds();
+};
+
+// The interface's translation into language while the object lives.
+class InterfaceLanguage
+{
+public:
+    explicit InterfaceLanguage(const char *language)
+    {
+        if (!*language)
+            return;
+        EXPECT_TRUE(m_translator.load(DNBundle::pathForResource(QStringLiteral("translations/talvane_%1.qm")
+                                                                    .arg(QString::fromLatin1(language)))));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+    ~InterfaceLanguage() { QCoreApplication::removeTranslator(&m_translator); }
+
+private:
+    QTranslator m_translator;
+};
+
+// A copy of the NTSC disc whose title 3 lost the second half of its data after the disc was
+// loaded, with title 3 selected.
+void addDiscCutAfterLoading(Batch &batch, const QString &work)
+{
+    const QString copy = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), work);
+    ASSERT_FALSE(copy.isEmpty());
+    ASSERT_TRUE(batch.addDiscAt(copy, "Video_Other_AVI_DIVX.plist", {2}, 0));
+    QFile vob(copy + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB"));
+    ASSERT_TRUE(vob.open(QIODevice::ReadWrite) && vob.resize(vob.size() / 2));
+}
+
+class ConvertFailure : public ::testing::TestWithParam<FailureSetting>
+{
+};
+
+// The batch ends with the sheet's message naming the item with the pass's own reason, in the
+// interface's language where the words are ours, and leaves nothing in the output folder.
+TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
+{
+    const FailureSetting &setting = GetParam();
+    shelltest::app();
+    std::unique_ptr<testsupport::SmallFileSystem> disk;
+    if (setting.diskBytes > 0) {
+        disk = std::make_unique<testsupport::SmallFileSystem>(setting.diskBytes);
+        if (!disk->isMounted())
+            GTEST_SKIP() << "a small file system needs the right to mount here";
+    }
+    const ShortStallLimit stallLimit(*setting.heldEngine != '\0');
+    const InterfaceLanguage language(setting.language);
+    QTemporaryDir work;
     Batch batch;
-    useOutputFolder(disk.path());
-    const DNFileNodePtr file = batch.addFile("fileroad/h264_aac.mp4", "Video_MP4_H264.plist");
-    ASSERT_TRUE(file);
-    bool askedFirst = false;
+    const QString out = disk ? disk->path() : batch.out.path();
+    useOutputFolder(out);
+    setting.add(batch, work.path());
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+
+    // The free-space question, where the estimate asks it, is answered as a user converting
+    // anyway answers it.
     QTimer::singleShot(0, batch.ui.window, [&] {
         for (QMessageBox *question : batch.ui.window->findChildren<QMessageBox *>())
             for (QAbstractButton *button : question->buttons())
-                if (button->text() == QStringLiteral("Convert Anyway")) {
-                    askedFirst = true;
+                if (question->isVisible() && question->buttonRole(button) == QMessageBox::AcceptRole)
                     button->click();
-                }
     });
-    batch.sampler.start();
     QTest::mouseClick(batch.controller.right_run_btn.data(), Qt::LeftButton);
+    if (*setting.heldEngine) {
+        // On a busy machine the engine may show no progress for the short limit before it is
+        // seen, and be ended all the same: the reason is the same then.
+        QList<qint64> engines;
+        QTest::qWaitFor([&] {
+            engines = testsupport::descendantProcesses(QString::fromLatin1(setting.heldEngine));
+            return !engines.isEmpty() || batch.runsEnded.load() > 0;
+        }, kRunTimeoutMs);
+        for (const qint64 pid : engines)
+            holdProcess(pid);
+    }
     ASSERT_TRUE(QTest::qWaitFor([&] { return batch.runsEnded.load() > 0; }, kRunTimeoutMs));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !batch.controller.progressController->isRunning(); }, 60000));
-    EXPECT_TRUE(askedFirst);
 
     QMessageBox *alert = failureAlert(batch);
     ASSERT_TRUE(alert);
-    EXPECT_EQ(alert->informativeText(),
-              QStringLiteral("h264_aac.mp4: the disk of %1 ran out of space during the pass").arg(disk.path()));
-    shelltest::saveWindowPicture(alert, QStringLiteral("ui_mainwindow"), QStringLiteral("convert_disk_full_alert"));
-    EXPECT_TRUE(filesIn(disk.path()).isEmpty());
-    EXPECT_TRUE(shelltest::logText().contains(QStringLiteral("Video Encode Failed: the disk of")));
+    EXPECT_EQ(alert->text(), NXProgressController::tr("These items could not be converted:"));
+    QString pattern = QString::fromUtf8(setting.line);
+    if (disk)
+        pattern.replace(QStringLiteral("DISK"), QRegularExpression::escape(disk->path()));
+    EXPECT_TRUE(QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(alert->informativeText()).hasMatch())
+        << alert->informativeText().toStdString();
+    shelltest::saveWindowPicture(alert, QStringLiteral("ui_mainwindow"),
+                                 QStringLiteral("convert_failed_%1").arg(QString::fromLatin1(setting.name)));
+    EXPECT_EQ(entriesIn(out), QStringList());
     alert->buttons().first()->click();
 }
+
+const FailureSetting kFailures[] = {
+    {"DamagedDisc", 0, "", "", addDiscCutAfterLoading,
+     R"(ntsc\(3\): the DVD's data is damaged: title 3 needs \d+ sectors of VTS_01_1\.VOB, which holds \d+: \d+\.\d MB of the title are missing)"},
+    {"StalledEngine", 0, "mencoder", "",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addDisc("Video_Other_AVI_DIVX.plist", {1}, 0)); },
+     R"(ntsc\(2\): the MEncoder engine stopped answering \(no progress for 2 s\) and was ended)"},
+    {"FullDisk", 24 * 1024, "", "",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addFile("fileroad/h264_aac.mp4", "Video_MP4_H264.plist")); },
+     R"(h264_aac\.mp4: the disk of DISK ran out of space during the pass: the output needs about [\d.]+ KiB and the disk has 24\.00 KiB free)"},
+    {"SlideshowNotMade", 300 * 1024, "", "",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(slideshowui::dropPhotoFolder(batch.controller, slideshowfixture::photosFolder())); },
+     R"(photos: the slideshow was not made: the disk of DISK ran out of space during the pass: the output needs more than the [\d.]+ KiB the disk has free)"},
+    {"FullDiskInGerman", 24 * 1024, "", "de",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addFile("fileroad/h264_aac.mp4", "Video_MP4_H264.plist")); },
+     R"(h264_aac\.mp4: Auf dem Datenträger von DISK war während des Durchgangs kein Platz mehr: Die Ausgabe braucht etwa [\d.]+ KiB, frei sind 24\.00 KiB)"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, ConvertFailure, ::testing::ValuesIn(kFailures),
+                         [](const ::testing::TestParamInfo<FailureSetting> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,0 +1,116 @@
+// The developer aid's line for a conversion that failed gives the pass's own reason, as the
+// progress sheet does: a damaged disc and what is missing, an engine that stopped answering, a
+// full disk with the room needed and free, a slideshow not made and why. Each ends with exit
+// status 1, one line naming the log, and nothing in the output folder.
+
+#include "DevtoolRunSupport.h"
+
+#include "../convert/driver/UnfinishedOutputSupport.h"
+#include "../slideshow/slideshow_fixture.h"
+
+#include "support/fixturecopy.h"
+#include "support/smallfs.h"
+
+#include <QRegularExpression>
+
+#include <memory>
+
+namespace {
+
+using namespace devtooltest;
+
+struct Failure
+{
+    const char *name;
+    qint64 diskBytes;         // 0: the run's own output folder; else a small disk of that many bytes
+    const char *heldEngine;   // "": none; else the engine held once its pass starts
+    // The command's arguments; "OUT" stands for the output folder, work is a folder of the test's.
+    std::function<QStringList(const QString &work)> arguments;
+    const char *line;         // the last line on standard error; "OUT" stands for the output folder
+};
+
+void PrintTo(const Failure &failure, std::ostream *out)
+{
+    *out << failure.name;
+}
+
+// A copy of the NTSC disc in work whose title 3 lost the second half of its data.
+QString discWithTitle3Cut(const QString &work)
+{
+    const QString copy = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), work);
+    QFile vob(copy + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB"));
+    EXPECT_TRUE(vob.open(QIODevice::ReadWrite) && vob.resize(vob.size() / 2));
+    return copy;
+}
+
+class DevtoolFailure : public ::testing::TestWithParam<Failure>
+{
+};
+
+TEST_P(DevtoolFailure, SaysItsReasonInOneLine)
+{
+    const Failure &failure = GetParam();
+    std::unique_ptr<testsupport::SmallFileSystem> disk;
+    if (failure.diskBytes > 0) {
+        disk = std::make_unique<testsupport::SmallFileSystem>(failure.diskBytes);
+        if (!disk->isMounted())
+            GTEST_SKIP() << "a small file system needs the right to mount here";
+    }
+    DevtoolRun run;
+    const QString out = disk ? disk->path() : run.output();
+    QTemporaryDir work;
+    QStringList arguments = failure.arguments(work.path());
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), out);
+
+    QProcess process;
+    run.start(process, arguments);
+    ASSERT_TRUE(process.waitForStarted());
+    QByteArray errors;
+    if (*failure.heldEngine) {
+        // The engine is held, as a hung read holds it, until the stall limit ends it.
+        ASSERT_TRUE(runUntil(process, errors, [&] { return errors.contains("pass started"); })) << errors.toStdString();
+        const QList<qint64> engines = testsupport::descendantProcesses(QString::fromLatin1(failure.heldEngine));
+        ASSERT_FALSE(engines.isEmpty());
+        for (const qint64 pid : engines)
+            EXPECT_TRUE(drivertest::holdProcess(pid)) << "the engine ended before it could be held";
+    }
+    ASSERT_TRUE(process.waitForFinished(600000));
+    errors += process.readAllStandardError();
+    EXPECT_EQ(process.exitCode(), 1);
+    const QStringList lines = QString::fromUtf8(errors).split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    const QString pattern = QStringLiteral("^talvane-devtool %1: %2 \\(see the log .*Talvane\\.log\\)$")
+                                .arg(arguments.first(), QString::fromUtf8(failure.line).replace(QStringLiteral("OUT"),
+                                                                                                 QRegularExpression::escape(out)));
+    EXPECT_TRUE(QRegularExpression(pattern).match(lines.last()).hasMatch()) << lines.last().toStdString();
+    EXPECT_EQ(entriesIn(out), QStringList());
+}
+
+const Failure kFailures[] = {
+    {"DamagedDisc", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", discWithTitle3Cut(work), "2", "Video_Other_AVI_DIVX.plist", "OUT"};
+     },
+     R"(the DVD's data is damaged: title 3 needs \d+ sectors of VTS_01_1\.VOB, which holds \d+: \d+\.\d MB of the title are missing)"},
+    // The stall limit is the settings' own, which a user cannot shorten for the developer aid.
+    {"StalledEngine", 0, "mencoder",
+     [](const QString &) {
+         return QStringList{"convert", testsupport::fixturePath("dvd/ntsc"), "1", "Video_Other_AVI_DIVX.plist", "OUT"};
+     },
+     R"(the MEncoder engine stopped answering \(no progress for 120 s\) and was ended)"},
+    {"FullDisk", 24 * 1024, "",
+     [](const QString &) {
+         return QStringList{"convert", testsupport::fixturePath("dvd/ntsc"), "1", "MacGen_MP4_MPEG4.plist", "OUT"};
+     },
+     R"(the disk of OUT ran out of space during the pass: the output needs about [\d.]+ MiB and the disk has 24\.00 KiB free)"},
+    {"SlideshowNotMade", 300 * 1024, "",
+     [](const QString &) {
+         return QStringList{"slideshow", "Video_MP4_H264.plist", "OUT", slideshowfixture::photosFolder()};
+     },
+     R"(the slideshow was not made: the disk of OUT ran out of space during the pass: the output needs more than the [\d.]+ KiB the disk has free)"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, DevtoolFailure, ::testing::ValuesIn(kFailures),
+                         [](const ::testing::TestParamInfo<Failure> &info) { return std::string(info.param.name); });
+
+} // namespace
