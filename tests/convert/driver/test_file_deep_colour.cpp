@@ -5,61 +5,25 @@
 
 #include "FileRoadTestSupport.h"
 
-#include "support/testname.h"
-
-#include <vector>
-
 using namespace fileroadtest;
 
 namespace {
 
-struct DeepSource
-{
-    const char *name;
-    const char *path;  // below the fixtures folder
-};
-
-const DeepSource kSources[] = {
+const FixtureSource kSources[] = {
     {"HEVC_10bit", "mixes/hevc10.mp4"},
     {"ProRes_422_10bit", "mixes/prores422.mov"},
     {"H264_444", "mixes/yuv444.mp4"},
 };
 
-struct H264Profile
-{
-    const char *name;
-    const char *file;
-    const char *videoCodec;  // the profile's choice that takes its H.264 road ("" its own)
+// Every H.264 profile, each with the codec choice that takes its H.264 road.
+const ProfileChoice kProfiles[] = {
+    {"MP4_H264", "Video_MP4_H264.plist"},        {"HD_H264", "Video_HD_H264.plist"},
+    {"MKV", "Video_MKV.plist", "libx264"},        {"HD_MKV", "Video_HD_MKV.plist"},
+    {"FLV_H264", "Video_FLV.plist", "h264"},      {"F4V", "Video_F4V.plist"},
+    {"3GP_H264", "Video_3GP.plist", "h264"},      {"3G2_H264", "Video_3G2.plist", "h264"},
 };
 
-const H264Profile kProfiles[] = {
-    {"MP4_H264", "Video_MP4_H264.plist", ""}, {"HD_H264", "Video_HD_H264.plist", ""},
-    {"MKV", "Video_MKV.plist", "libx264"},     {"HD_MKV", "Video_HD_MKV.plist", ""},
-    {"FLV_H264", "Video_FLV.plist", "h264"},   {"F4V", "Video_F4V.plist", ""},
-    {"3GP_H264", "Video_3GP.plist", "h264"},   {"3G2_H264", "Video_3G2.plist", "h264"},
-};
-
-struct DeepRow
-{
-    DeepSource source;
-    H264Profile profile;
-};
-
-void PrintTo(const DeepRow &row, std::ostream *out)
-{
-    *out << row.source.name << " to " << row.profile.name;
-}
-
-std::vector<DeepRow> deepRows()
-{
-    std::vector<DeepRow> rows;
-    for (const DeepSource &source : kSources)
-        for (const H264Profile &profile : kProfiles)
-            rows.push_back({source, profile});
-    return rows;
-}
-
-class DeepColour : public FileRoadTest, public ::testing::WithParamInterface<DeepRow>
+class DeepColour : public FileRoadTest, public ::testing::WithParamInterface<SourceProfileRow>
 {
 };
 
@@ -67,11 +31,9 @@ class DeepColour : public FileRoadTest, public ::testing::WithParamInterface<Dee
 
 TEST_P(DeepColour, BecomesEightBitFourTwoZeroH264)
 {
-    const DeepRow &row = GetParam();
-    const QString output = convertWith(row.source.path, [&](DNFileNode &item) {
-        if (*row.profile.videoCodec)
-            item.profile()->videoCodec()->setCurrentValue(QString::fromLatin1(row.profile.videoCodec));
-    }, row.profile.file);
+    const SourceProfileRow &row = GetParam();
+    const QString output =
+        convertWith(row.source.path, [&](DNFileNode &item) { applyChoice(*item.profile(), row.profile); }, row.profile.file);
     ASSERT_FALSE(output.isEmpty());
     const QJsonObject video = firstStream(testsupport::ffprobe(output), QStringLiteral("video"));
     EXPECT_EQ(video.value(QStringLiteral("codec_name")).toString(), QStringLiteral("h264"));
@@ -81,8 +43,5 @@ TEST_P(DeepColour, BecomesEightBitFourTwoZeroH264)
         << profile.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(H264Profiles, DeepColour, ::testing::ValuesIn(deepRows()),
-                         [](const ::testing::TestParamInfo<DeepRow> &info) {
-                             return testsupport::testName(info.param.source.name) + "__"
-                                    + testsupport::testName(info.param.profile.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(H264Profiles, DeepColour,
+                         ::testing::ValuesIn(everySourceWithEveryProfile(kSources, kProfiles)), sourceProfileTestName);

@@ -88,6 +88,27 @@ TEST(FileGroups, AFailingMemberEndsTheGroupWithoutAJoin)
 
 namespace {
 
+// A test joining fixture files into an output folder of its own.
+class JoinTest : public FileRoadTest
+{
+protected:
+    // The group of the fixture files sources, joined with profile after adjust: the joined
+    // file, "" when the conversion failed.
+    QString joined(const QStringList &sources, const char *profile,
+                   const std::function<void(DNFileGroupNode &)> &adjust = {})
+    {
+        const DNFileGroupNodePtr group = groupOf(sources, QStringLiteral("joined"));
+        if (!group)
+            return {};
+        group->setProfile(videoProfile(QString::fromLatin1(profile)));
+        if (adjust)
+            adjust(*group);
+        const int result = convert(group.get());
+        EXPECT_EQ(result, 0) << readText(logFile).right(4000).toStdString();
+        return result == 0 ? group->outputName() : QString();
+    }
+};
+
 struct JoinRow
 {
     const char *name;
@@ -106,29 +127,13 @@ const JoinRow joinRows[] = {
     {"ProRes_422", "Video_ProRes_422.plist"},
 };
 
-class JoinInto : public ::testing::TestWithParam<JoinRow>
+class JoinInto : public JoinTest, public ::testing::WithParamInterface<JoinRow>
 {
 };
 
 // A join's part keeps the shape it is shown with: its disc is round within 2 % (a picture padded
 // into its frame is scaled to even sizes, a pixel off its shape at most: 82 columns for 81).
 constexpr double kRoundWithin = 0.02;
-
-// Joins output with profile (a group of the fixture files sources): the joined file, "" when
-// the conversion failed.
-QString joinInto(const QStringList &sources, const char *profile)
-{
-    app();
-    static QTemporaryDir logDir;
-    const QString logFile = freshLog(logDir);
-    const DNFileGroupNodePtr group = groupOf(sources, QStringLiteral("joined"));
-    if (!group)
-        return {};
-    group->setProfile(videoProfile(QString::fromLatin1(profile)));
-    const int result = convert(group.get());
-    EXPECT_EQ(result, 0) << readText(logFile).right(4000).toStdString();
-    return result == 0 ? group->outputName() : QString();
-}
 
 void expectRoundAt(const QString &output, double seconds)
 {
@@ -145,11 +150,9 @@ void expectRoundAt(const QString &output, double seconds)
 // held upright (stored turned), 2 s each.
 TEST_P(JoinInto, KeepsEveryPartsShapeAndSound)
 {
-    QTemporaryDir out;
-    useOutputFolder(out.path());
-    const QString output = joinInto({QStringLiteral("shapes/square.mp4"), QStringLiteral("shapes/anamorphic.mpg"),
-                                     QStringLiteral("shapes/flash.flv"), QStringLiteral("shapes/phone.mp4")},
-                                    GetParam().profile);
+    const QString output = joined({QStringLiteral("shapes/square.mp4"), QStringLiteral("shapes/anamorphic.mpg"),
+                                   QStringLiteral("shapes/flash.flv"), QStringLiteral("shapes/phone.mp4")},
+                                  GetParam().profile);
     ASSERT_FALSE(output.isEmpty());
     QString errors;
     EXPECT_TRUE(testsupport::decodesToEnd(output, &errors)) << errors.toStdString();
@@ -176,7 +179,7 @@ const JoinRow smallFrameRows[] = {
     {"3G2", "Video_3G2.plist"}, {"3GP", "Video_3GP.plist"}, {"MPEG1", "Video_MPEG1.plist"},
 };
 
-class JoinIntoSmallFrame : public ::testing::TestWithParam<JoinRow>
+class JoinIntoSmallFrame : public JoinTest, public ::testing::WithParamInterface<JoinRow>
 {
 };
 
@@ -185,10 +188,8 @@ class JoinIntoSmallFrame : public ::testing::TestWithParam<JoinRow>
 // A phone clip held upright, after a landscape clip, padded into a small landscape frame.
 TEST_P(JoinIntoSmallFrame, KeepsAPortraitPartsShape)
 {
-    QTemporaryDir out;
-    useOutputFolder(out.path());
-    const QString output = joinInto({QStringLiteral("shapes/square.mp4"), QStringLiteral("shapes/phone.mp4")},
-                                    GetParam().profile);
+    const QString output =
+        joined({QStringLiteral("shapes/square.mp4"), QStringLiteral("shapes/phone.mp4")}, GetParam().profile);
     ASSERT_FALSE(output.isEmpty());
     for (const double at : {1.0, 3.0})
         expectRoundAt(output, at);
@@ -224,7 +225,7 @@ const DVMixRow dvMixRows[] = {
     {"PAL_camcorder_WMV_phone", "720x576", {"mixes/camcorder.ts", "mixes/clip.wmv", "shapes/phone.mp4"}},
 };
 
-class DVJoin : public ::testing::TestWithParam<DVMixRow>
+class DVJoin : public JoinTest, public ::testing::WithParamInterface<DVMixRow>
 {
 };
 
@@ -235,26 +236,19 @@ class DVJoin : public ::testing::TestWithParam<DVMixRow>
 TEST_P(DVJoin, OfMixedSourcesIsWhole)
 {
     const DVMixRow &row = GetParam();
-    app();
-    QTemporaryDir logDir, out;
-    const QString logFile = freshLog(logDir);
-    useOutputFolder(out.path());
     QStringList sources;
     for (const char *source : row.sources)
         sources << QString::fromLatin1(source);
-    const DNFileGroupNodePtr group = groupOf(sources, QStringLiteral("joined"));
-    ASSERT_TRUE(group);
-    group->setProfile(videoProfile(QStringLiteral("Video_DV.plist")));
-    group->profile()->videoResolution()->setCurrentValue(QString::fromLatin1(row.resolution));
     std::vector<double> partEnds;
     double total = 0;
-    for (const NXMediaNodePtr &child : group->children()) {
-        total += std::static_pointer_cast<DNFileNode>(child)->selectedVideoTrack()->duration;
-        partEnds.push_back(total);
-    }
-
-    ASSERT_EQ(convert(group.get()), 0) << readText(logFile).right(4000).toStdString();
-    const QString output = group->outputName();
+    const QString output = joined(sources, "Video_DV.plist", [&](DNFileGroupNode &group) {
+        group.profile()->videoResolution()->setCurrentValue(QString::fromLatin1(row.resolution));
+        for (const NXMediaNodePtr &child : group.children()) {
+            total += std::static_pointer_cast<DNFileNode>(child)->selectedVideoTrack()->duration;
+            partEnds.push_back(total);
+        }
+    });
+    ASSERT_FALSE(output.isEmpty());
     QString errors;
     EXPECT_TRUE(testsupport::decodesToEnd(output, &errors)) << errors.toStdString();
     const QJsonObject probe = testsupport::ffprobe(output);
@@ -283,26 +277,22 @@ TEST_P(DVJoin, OfMixedSourcesIsWhole)
 INSTANTIATE_TEST_SUITE_P(Mixes, DVJoin, ::testing::ValuesIn(dvMixRows),
                          [](const ::testing::TestParamInfo<DVMixRow> &info) { return testsupport::testName(info.param.name); });
 
-TEST(FileGroups, AMembersWatermarkStaysInItsPart)
-{
-    app();
-    QTemporaryDir logDir, out;
-    const QString logFile = freshLog(logDir);
-    useOutputFolder(out.path());
-    const QString movie = QStringLiteral("fileroad/sidecar/movie.mp4");
-    const DNFileGroupNodePtr group = groupOf({movie, movie}, QStringLiteral("marked"));
-    ASSERT_TRUE(group);
-    // The first member's text watermark, nearly opaque, over the top-right quarter.
-    const auto marked = std::static_pointer_cast<DNFileNode>(group->children().first());
-    marked->setEnableWatermark(true);
-    marked->setTypeOfWatermark(1);
-    marked->setTextOfWatermark(QStringLiteral("TALVANE"));
-    marked->setTextWatermarkColor(DNColor::rgb(255, 255, 255));
-    marked->setWatermarkTransparency(5);
-    marked->setting()->setWatermarkRectPercent({0.5f, 0.5f, 0.5f, 0.5f});
+using GroupMembers = JoinTest;
 
-    ASSERT_EQ(convert(group.get()), 0) << readText(logFile).right(4000).toStdString();
-    const QString output = group->outputName();
+TEST_F(GroupMembers, KeepTheirWatermarkInTheirPart)
+{
+    const QString movie = QStringLiteral("fileroad/sidecar/movie.mp4");
+    const QString output = joined({movie, movie}, "Video_MP4_H264.plist", [](DNFileGroupNode &group) {
+        // The first member's text watermark, nearly opaque, over the top-right quarter.
+        const auto marked = std::static_pointer_cast<DNFileNode>(group.children().first());
+        marked->setEnableWatermark(true);
+        marked->setTypeOfWatermark(1);
+        marked->setTextOfWatermark(QStringLiteral("TALVANE"));
+        marked->setTextWatermarkColor(DNColor::rgb(255, 255, 255));
+        marked->setWatermarkTransparency(5);
+        marked->setting()->setWatermarkRectPercent({0.5f, 0.5f, 0.5f, 0.5f});
+    });
+    ASSERT_FALSE(output.isEmpty());
     EXPECT_NEAR(durationOf(testsupport::ffprobe(output)), 6.0, 0.5);
     // The grey movie is even: the marked part's top-right quarter is brighter than the same
     // quarter of the unmarked part, and its left half is not.
