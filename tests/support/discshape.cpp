@@ -52,7 +52,8 @@ double momentRatio(const QByteArray &gray, int width, int height, QRect box)
     double sum = 0, sumX = 0, sumY = 0, sumXX = 0, sumYY = 0;
     for (int y = around.top(); y <= around.bottom(); ++y) {
         for (int x = around.left(); x <= around.right(); ++x) {
-            const double cover = std::clamp((quint8(gray.at(qsizetype(y) * width + x)) - ground) / (disc - ground), 0.0, 1.0);
+            const double level = quint8(gray.at(qsizetype(y) * width + x));
+            const double cover = std::clamp((level - ground) / (disc - ground), 0.0, 1.0);
             sum += cover, sumX += cover * x, sumY += cover * y, sumXX += cover * x * x, sumYY += cover * y * y;
         }
     }

@@ -71,7 +71,8 @@ ConcatList writeConcatList(NXBasicMediaNode *node)
         }
         // Whole seconds at each step, as each member's own length is counted; a trimmed member's
         // part lasts its trim.
-        const std::optional<AVTrim> trim = member->setting() ? trimOf(*member->setting(), video->duration) : std::nullopt;
+        const std::optional<AVTrim> trim =
+            member->setting() ? trimOf(*member->setting(), video->duration) : std::nullopt;
         total = trim ? total + trim->length : int(float(total) + video->duration);
         list += concatListLine(member->outputName());
     }

@@ -71,7 +71,11 @@ constexpr AVFileStep DVSteps[] = {
 };
 
 // The target chooses the codecs: no codec words, no rate control, no audio step.
-constexpr AVFileRecipe DVRecipe{.builderName = "Video_To_DV_With_AVEncoder", .steps = DVSteps, .joinSteps = DVJoinSteps};
+constexpr AVFileRecipe DVRecipe{
+    .builderName = "Video_To_DV_With_AVEncoder",
+    .steps = DVSteps,
+    .joinSteps = DVJoinSteps,
+};
 
 } // namespace
 

@@ -3,8 +3,8 @@
 #include "builders/avencoder/frame/AVFileBuild.h"
 
 // Steps and constants that the MPEG-family file builders share (MPEG-4 Part 2 in MP4 with MP3,
-// MPEG-1, MPEG-2, VOB), in the frame's step labels. Each stands in
-// for the frame's step of the same label, or comes between two of them where its comment says.
+// MPEG-1, MPEG-2, VOB), in the frame's step labels. Each stands in for the frame's step of the
+// same label, or comes between two of them where its comment says.
 // The MPEG-4 Part 2 codec block is AVEncoderCodecOptions.h's.
 
 // --- MPEG-1 and MPEG-2 video (the MPEG-1, MPEG-2 and VOB builders)

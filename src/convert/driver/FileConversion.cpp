@@ -65,8 +65,8 @@ GroupFrame groupFrame(const DNProfile &profile, const QList<DNFileNodePtr> &memb
 
 // A member dressed as a part of the group for its own conversion: the group's tags and
 // profile (at the group's frame, padded out to it), its own tracks and its own edits (trim,
-// crop, turn, effects, watermark, subtitle, volume), which the join keeps as the member's own
-// conversion would. The member gets its own profile, setting and tags back when this goes.
+// crop, turn, watermark, subtitle, volume), which the join keeps as the member's own conversion
+// makes them. The member gets its own profile, setting and tags back when this goes.
 class GroupPart
 {
 public:
