@@ -5,9 +5,11 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QRect>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
 
 namespace testsupport {
 
@@ -20,6 +22,44 @@ double pixelAspectOf(const QJsonObject &video)
     const double num = parts.size() == 2 ? parts.at(0).toDouble() : 0;
     const double den = parts.size() == 2 ? parts.at(1).toDouble() : 0;
     return num > 0 && den > 0 ? num / den : 1.0;
+}
+
+// The mean of the pixels of gray (a picture width pixels wide) inside outer and outside inner.
+double meanOf(const QByteArray &gray, int width, QRect outer, QRect inner)
+{
+    double sum = 0;
+    int count = 0;
+    for (int y = outer.top(); y <= outer.bottom(); ++y)
+        for (int x = outer.left(); x <= outer.right(); ++x)
+            if (!inner.contains(x, y))
+                sum += quint8(gray.at(qsizetype(y) * width + x)), ++count;
+    return count ? sum / count : 0;
+}
+
+// Width over height of the bright disc inside box (its bounding box, ground around it): each
+// pixel weighs what share of it the disc covers, read from its brightness between the ground's
+// and the disc's own; for a filled ellipse the spread across over the spread down is the ratio
+// of its axes squared.
+double momentRatio(const QByteArray &gray, int width, int height, QRect box)
+{
+    const QRect around = box.adjusted(-3, -3, 3, 3) & QRect(0, 0, width, height);
+    const double ground = meanOf(gray, width, around, box.adjusted(-1, -1, 1, 1));
+    const QRect core(box.center().x() - box.width() / 4, box.center().y() - box.height() / 4, box.width() / 2,
+                     box.height() / 2);
+    const double disc = meanOf(gray, width, core, QRect());
+    if (disc - ground < 16)
+        return 0;
+    double sum = 0, sumX = 0, sumY = 0, sumXX = 0, sumYY = 0;
+    for (int y = around.top(); y <= around.bottom(); ++y) {
+        for (int x = around.left(); x <= around.right(); ++x) {
+            const double level = quint8(gray.at(qsizetype(y) * width + x));
+            const double cover = std::clamp((level - ground) / (disc - ground), 0.0, 1.0);
+            sum += cover, sumX += cover * x, sumY += cover * y, sumXX += cover * x * x, sumYY += cover * y * y;
+        }
+    }
+    const double spreadX = sumXX / sum - (sumX / sum) * (sumX / sum);
+    const double spreadY = sumYY / sum - (sumY / sum) * (sumY / sum);
+    return spreadY > 0 ? std::sqrt(spreadX / spreadY) : 0;
 }
 
 bool turnedAQuarter(const QJsonObject &video)
@@ -69,7 +109,8 @@ std::optional<DiscShape> measureDisc(const QString &path, double seconds)
     }
     if (right < 0)
         return std::nullopt;
-    return DiscShape{right - left + 1, bottom - top + 1, pixelAspect};
+    const QRect box(QPoint(left, top), QPoint(right, bottom));
+    return DiscShape{box.width(), box.height(), pixelAspect, momentRatio(gray, width, height, box)};
 }
 
 } // namespace testsupport

@@ -12,8 +12,12 @@ struct DiscShape {
     int width = 0;           // of the bright region, in the file's pixels
     int height = 0;
     double pixelAspect = 1;  // how much wider than tall the file's pixels are shown
+    // Width over height of the disc in the file's pixels, to a fraction of a pixel: from the
+    // spread of its brightness across and down (its edge pixels count for what they cover), so
+    // that a disc a few dozen pixels wide is measured to better than a per cent.
+    double pixelRatio = 0;
     // Width over height of the disc as a player shows it: 1 for a round disc.
-    double shownRatio() const { return height > 0 ? width * pixelAspect / height : 0; }
+    double shownRatio() const { return pixelRatio * pixelAspect; }
 };
 
 // The disc in the first video stream's frame at `seconds`, decoded from the start (some

@@ -69,8 +69,11 @@ ConcatList writeConcatList(NXBasicMediaNode *node)
             logNoJoin(QStringLiteral("%1 has not been converted").arg(member->path()));
             return {};
         }
-        // Whole seconds at each step, as each member's own length is counted.
-        total = int(float(total) + video->duration);
+        // Whole seconds at each step, as each member's own length is counted; a trimmed member's
+        // part lasts its trim.
+        const std::optional<AVTrim> trim =
+            member->setting() ? trimOf(*member->setting(), video->duration) : std::nullopt;
+        total = trim ? total + trim->length : int(float(total) + video->duration);
         list += concatListLine(member->outputName());
     }
     const QString listPath = DNTemporaryFolder::uniqueFilePath(QStringLiteral("qvfl"));

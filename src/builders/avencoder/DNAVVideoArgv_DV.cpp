@@ -46,6 +46,24 @@ void stepDVAudioFilter(AVFileBuild &build)
     AppendArgument(build.argument.get(), filter);
 }
 
+// [join] The parts are DV of one frame already: their pictures are copied. Their sound is written
+// afresh (PCM again, the same samples in the same order): an NTSC frame carries 1600 or 1602
+// samples in a pattern of five frames that starts again with every part, so copied frames of
+// sound stop fitting the joined frames after a part whose length is no whole number of patterns,
+// and the muxer fails there. Written afresh, the sound is dealt out to the joined frames by the
+// muxer, which places samples by their order alone. Two things keep its count of samples from
+// running short (where it stops, or reads past what it holds): the sound is handed to it a tenth
+// of a second before the pictures it goes with, more than a frame's worth ahead, and a tenth of a
+// second of silence follows the last part, whose pattern may need a sample or two more than the
+// parts' own patterns hold; what is left over when the last picture is written is not written.
+void stepDVJoinCodecs(AVFileBuild &build)
+{
+    AppendArguments(build.argument.get(), {"-c:v", "copy", "-filter:a", "asetpts=PTS-0.1/TB,apad=pad_len=4800",
+                                           "-c:a", "pcm_s16le"});
+}
+
+constexpr AVFileStep DVJoinSteps[] = {stepDVJoinCodecs, stepContainer<"dv">};
+
 constexpr AVFileStep DVSteps[] = {
     stepHead, stepTrimBeforeInput, stepInput, stepTrimAfterInput, stepDVTarget, stepAspect,
     stepDVFilterGraph, stepDVAudioFilter, stepTags, stepStreamMapping, stepNoSubtitles,
@@ -53,7 +71,11 @@ constexpr AVFileStep DVSteps[] = {
 };
 
 // The target chooses the codecs: no codec words, no rate control, no audio step.
-constexpr AVFileRecipe DVRecipe{"Video_To_DV_With_AVEncoder", DVSteps, {}, {}, nullptr};
+constexpr AVFileRecipe DVRecipe{
+    .builderName = "Video_To_DV_With_AVEncoder",
+    .steps = DVSteps,
+    .joinSteps = DVJoinSteps,
+};
 
 } // namespace
 

@@ -62,13 +62,14 @@ void stepFlashVideoCodec(AVFileBuild &build)
 constexpr AVFileStep FLVSteps[] = {
     stepHead, stepTrimBeforeInput, stepInput, stepTrimAfterInput, stepFrameRate, stepVideoBitrate,
     stepAspect, stepFlashVideoCodec, stepFilterGraph, stepAudio, stepVolume, stepTags, stepStreamMapping,
-    stepNoSubtitles, stepContainer<"flv">, stepChapters, stepOutput,
+    stepNoSubtitles, stepPlayablePixelFormat, stepContainer<"flv">, stepChapters, stepOutput,
 };
 
 constexpr AVFileStep F4VSteps[] = {
     stepHead, stepTrimBeforeInput, stepInput, stepThreads, stepTrimAfterInput, stepFrameRate,
     stepVideoBitrate, stepAspect, stepVideoCodec, stepFlashRateControl, stepFilterGraph, stepAudio,
-    stepVolume, stepTags, stepStreamMapping, stepNoSubtitles, stepContainer<"f4v">, stepChapters, stepOutput,
+    stepVolume, stepTags, stepStreamMapping, stepNoSubtitles, stepPlayablePixelFormat, stepContainer<"f4v">,
+    stepChapters, stepOutput,
 };
 
 constexpr AVFileRecipe FLVRecipe{

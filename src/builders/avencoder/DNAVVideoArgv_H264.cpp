@@ -1,7 +1,6 @@
 #include "builders/avencoder/DNAVVideoArgv_H264.h"
 
 #include "builders/avencoder/AVEncoderCodecOptions.h"
-#include "builders/avencoder/MPEGFamilySteps.h"
 #include "builders/avencoder/frame/AVFileSteps.h"
 
 namespace {

@@ -118,7 +118,7 @@ constexpr AVFileStep HDMKVSteps[] = {
     stepTrimAfterInput, stepFrameRate,        stepVideoBitrate,               stepAspect,
     stepVideoCodec,   stepVBRQualityWords,    stepFilterGraphWithoutSubtitle, stepAudio,
     stepVolume,       stepSubtitleCodec,      stepTags,                       stepMatroskaStreamMapping,
-    stepContainer<"matroska">, stepChapters, stepOutput,
+    stepPlayablePixelFormat, stepContainer<"matroska">, stepChapters, stepOutput,
 };
 
 // The profile's own audio codec.

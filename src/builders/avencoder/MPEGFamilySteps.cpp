@@ -25,11 +25,6 @@ void writeRate(AVFileBuild &build, const QString &profileText)
 
 } // namespace
 
-void stepPlayablePixelFormat(AVFileBuild &build)
-{
-    AppendArguments(build.argument.get(), {"-pix_fmt", "yuv420p"});
-}
-
 void stepMPEGStandardFrameRate(AVFileBuild &build)
 {
     const QString rate = profileFrameRate(build);

@@ -2,15 +2,10 @@
 
 #include "builders/avencoder/frame/AVFileBuild.h"
 
-// Steps and constants that the MPEG-family file builders share (H.264 in high definition,
-// MPEG-4 Part 2 in MP4 with MP3, MPEG-1, MPEG-2, VOB), in the frame's step labels. Each stands in
-// for the frame's step of the same label, or comes between two of them where its comment says.
+// Steps and constants that the MPEG-family file builders share (MPEG-4 Part 2 in MP4 with MP3,
+// MPEG-1, MPEG-2, VOB), in the frame's step labels. Each stands in for the frame's step of the
+// same label, or comes between two of them where its comment says.
 // The MPEG-4 Part 2 codec block is AVEncoderCodecOptions.h's.
-
-// [B19] "-pix_fmt" "yuv420p" for every source, where the frame writes it for a 2vuy source
-// only: the players these outputs are for take 8-bit 4:2:0 pictures, and an encoder that can
-// write 4:2:2 or 10-bit pictures (libx264, mpeg2video) keeps what a source has.
-void stepPlayablePixelFormat(AVFileBuild &build);
 
 // --- MPEG-1 and MPEG-2 video (the MPEG-1, MPEG-2 and VOB builders)
 

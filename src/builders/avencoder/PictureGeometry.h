@@ -49,7 +49,8 @@ struct PictureGeometry
 int raiseToMultipleOf4(int value);
 
 // Every piece yields a picture the next piece and the encoder accept: a crop lies inside the
-// source, a scaled picture has sizes that are multiples of 4, and a picture turned a quarter is
+// source, a scaled picture has sizes that are multiples of 4 (even sizes, nearest its shape, when
+// it is padded out to the frame, whose sizes are multiples of 4), and a picture turned a quarter is
 // fitted to the frame turned, so that its pad is never smaller than the picture. Under "keep
 // origin" with no flagged frame, the picture keeps its own pixels (and their aspect), except
 // for an output whose pixels are square: it is scaled to square pixels.

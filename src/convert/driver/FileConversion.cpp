@@ -64,8 +64,9 @@ GroupFrame groupFrame(const DNProfile &profile, const QList<DNFileNodePtr> &memb
 }
 
 // A member dressed as a part of the group for its own conversion: the group's tags and
-// profile (at the group's frame, padded out to it), its own tracks without its own edits. The
-// member gets its own profile, setting and tags back when this goes.
+// profile (at the group's frame, padded out to it), its own tracks and its own edits (trim,
+// crop, turn, watermark, subtitle, volume), which the join keeps as the member's own conversion
+// makes them. The member gets its own profile, setting and tags back when this goes.
 class GroupPart
 {
 public:
@@ -73,11 +74,6 @@ public:
         : member_(member), profile_(member.profile()), setting_(member.setting()), info_(member.nodeInfo())
     {
         auto setting = std::static_pointer_cast<DNNodeSetting>(setting_->copy());
-        setting->resetGeneralEdit();
-        setting->resetTrimEdit();
-        setting->resetCropEdit();
-        setting->resetEffectEdit();
-        setting->resetWatermarkEdit();
         setting->setAutoExpandToProfile(true);
         member.setSetting(setting);
         member.setNodeInfo(group.nodeInfo());

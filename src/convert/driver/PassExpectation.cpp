@@ -104,11 +104,12 @@ double expectedOutputSeconds(NXBasicMediaNode *node, int titleIndex)
     if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
         return titleSeconds(dvd->titleAt(titleIndex));
     if (auto *group = dynamic_cast<DNFileGroupNode *>(node)) {
-        // The members are joined whole; one of unknown length leaves the total unknown.
+        // Each member's part lasts what its own conversion would (its trim, when it has one); one
+        // of unknown length leaves the total unknown.
         double total = 0;
         for (const NXMediaNodePtr &child : group->children()) {
             const auto *member = dynamic_cast<const DNFileNode *>(child.get());
-            const double seconds = member ? fileSeconds(*member) : 0;
+            const double seconds = member ? trimmedSeconds(fileSeconds(*member), member->setting().get()) : 0;
             if (seconds <= 0)
                 return 0;
             total += seconds;

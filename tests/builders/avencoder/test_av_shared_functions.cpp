@@ -233,6 +233,14 @@ TEST(GroupJoin, ListsMembersWithVideoAndCountsWholeSeconds)
     EXPECT_EQ(w.last(), out.filePath(QStringLiteral("joined.mp4")));
     EXPECT_EQ(group->outputName(), w.last());
 
+    // A trimmed member's part lasts its trim: 0.25 to 0.75 of 20.7 s is 10 s.
+    b->setting()->setTrimEnable(true);
+    b->setting()->setTrimStartPercent(0.25f);
+    b->setting()->setTrimEndPercent(0.75f);
+    const ArgumentPtr trimmed(Video_Concat_With_AVEncoder(group.get(), -1, passOptions(out.path(), 2)));
+    ASSERT_TRUE(trimmed);
+    EXPECT_EQ(trimmed->endpos, 50);
+
     // A member that was never converted has nothing to join.
     c->setOutputName(QString());
     EXPECT_FALSE(Video_Concat_With_AVEncoder(group.get(), -1, passOptions(out.path(), 2)));

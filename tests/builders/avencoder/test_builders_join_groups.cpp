@@ -1,7 +1,8 @@
 // Every video file builder hands a file group whole to the join and returns the join's vector,
 // whatever its profile would have it encode; only SWF and RealMedia, whose packets the engine
-// cannot copy into another file, encode the joined parts with their own codecs (the audio-only
-// builders join on a road of their own, test_audio_only_builders.cpp).
+// cannot copy into another file, encode the joined parts with their own codecs, and DV, whose
+// frames of sound cannot be copied into the joined frames, writes its sound afresh (the
+// audio-only builders join on a road of their own, test_audio_only_builders.cpp).
 
 #include "AVBuilderRun.h"
 
@@ -63,7 +64,7 @@ const GroupRow groupRows[] = {
     {"3G2_H264", Video_To_3G2_With_AVEncoder, "Video_3G2.plist", "h264"},
     {"FLV", Video_To_FLV_With_AVEncoder, "Video_FLV.plist"},
     {"F4V", Video_To_F4V_With_AVEncoder, "Video_F4V.plist"},
-    {"DV", Video_To_DV_With_AVEncoder, "Video_DV.plist"},
+    {"DV", Video_To_DV_With_AVEncoder, "Video_DV.plist", nullptr, {"-c:v", "copy", "-filter:a", "asetpts=PTS-0.1/TB,apad=pad_len=4800", "-c:a", "pcm_s16le", "-f", "dv"}},
     {"SWF", Video_To_SWF_With_AVEncoder, "Video_SWF.plist", nullptr,
      {"-b:v", "800k", "-c:v", "flv1", "-c:a", "libmp3lame", "-b:a", "128k", "-ar", "44100", "-ac", "2"}},
     {"RM", Video_To_RM_With_AVEncoder, "Video_RM.plist", nullptr,

@@ -63,7 +63,7 @@ TEST(ContainerBuilders, PlainVectorsWordForWord)
          {"-sn", "-f", "matroska"}},
         {"HD MKV", Video_To_HD_MKV_With_AVEncoder, "Video_HD_MKV.plist",
          QStringList{"-c:v", "libx264", "-preset", "slow", "-crf", "20", "-qp", "0"} + audioWords("libfaac", "160k", "48000"),
-         {"-sn", "-f", "matroska"}},
+         {"-sn", "-pix_fmt", "yuv420p", "-f", "matroska"}},
         {"ASF", Video_To_ASF_With_AVEncoder, "Video_ASF.plist",
          QStringList{"-c:v", "mpeg4"} + kMPEG4BlockWords + QStringList{"-qmin", "2", "-qmax", "28", "-qscale:v", "3"}
              + vbrCeiling + audioWords("wmav2", "128k", "44100"),
@@ -150,7 +150,7 @@ TEST(ContainerBuilders, MatroskaCarriesTheChosenSubtitleAsAStream)
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(copy.readAll()), QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\n你好 Talvane\n"));
     text = w.join(' ');
-    EXPECT_TRUE(text.contains(QStringLiteral("-filter:a volume=0.5[audio] -c:s copy -map 0:#1 -map 0:#2 -map 1:0 -f matroska ")
+    EXPECT_TRUE(text.contains(QStringLiteral("-filter:a volume=0.5[audio] -c:s copy -map 0:#1 -map 0:#2 -map 1:0 -pix_fmt yuv420p -f matroska ")
                               + file.output("mkv")))
         << text.toStdString();
 

@@ -42,9 +42,10 @@ TEST(FLVFileBuilder, H264ItemGivesTheWholeVectorWordForWord)
                          "-aspect", "16:9"};
     expected << kFlashX264Words;
     expected << QStringList{"-crf", "22", "-qmin", "2", "-qmax", "30", "-maxrate", "1500k", "-c:a", "libmp3lame",
-                            "-b:a", "128k", "-ar", "44100", "-ac", "2", "-sn", "-f", "flv", flv.output("flv")};
+                            "-b:a", "128k", "-ar", "44100", "-ac", "2", "-sn", "-pix_fmt", "yuv420p", "-f", "flv",
+                            flv.output("flv")};
     EXPECT_EQ(words(argument.get()), expected);
-    EXPECT_EQ(argument->argc, 71);
+    EXPECT_EQ(argument->argc, 73);
     EXPECT_EQ(argument->endpos, 60);
 }
 
@@ -127,5 +128,5 @@ TEST(F4VFileBuilder, MP3InAnF4VContainer)
     BuilderRun f4v(Video_To_F4V_With_AVEncoder, flashItem("Video_F4V.plist"));
     const QStringList w = f4v.runWords();
     EXPECT_EQ(valueOf(w, QStringLiteral("-c:a")), QStringLiteral("libmp3lame"));
-    EXPECT_EQ(w.mid(w.size() - 4), (QStringList{"-sn", "-f", "f4v", f4v.output("f4v")}));
+    EXPECT_EQ(w.mid(w.size() - 6), (QStringList{"-sn", "-pix_fmt", "yuv420p", "-f", "f4v", f4v.output("f4v")}));
 }

@@ -150,7 +150,8 @@ TEST(PictureGeometry, EveryPieceGivesAValidPicture)
     turn.expandToFrame = false;
     EXPECT_EQ(pictureGeometry(turn).outputSize, QSize(360, 480));
 
-    // Odd sizes and frames become even ones.
+    // Odd sizes and frames become even ones: the frame a multiple of 4, the picture padded into
+    // it the even size nearest its shape.
     PictureEdits odd;
     odd.sourceSize = {717, 477};
     odd.resolution = QStringLiteral("keep origin");
@@ -158,7 +159,7 @@ TEST(PictureGeometry, EveryPieceGivesAValidPicture)
     odd.resolution = QStringLiteral("351x201");
     odd.expandToFrame = true;
     g = pictureGeometry(odd);
-    EXPECT_EQ(g.scalePiece + g.padPiece, QStringLiteral("scale=304:204,pad=352:204:(ow-iw)/2:(oh-ih)/2,"));
+    EXPECT_EQ(g.scalePiece + g.padPiece, QStringLiteral("scale=302:202,pad=352:204:(ow-iw)/2:(oh-ih)/2,"));
 }
 
 // The picture is fitted as it is shown: the source's pixels (a DVD's 64:45) and the frame's (as
@@ -197,6 +198,8 @@ TEST(PictureGeometry, KeepsThePicturesShapeAsShown)
         {"4:3 kept and flagged 16:9", {320, 240}, 1, "keep origin", false, 16.0 / 9, false, 0,
          "scale=240:240,pad=320:240:(ow-iw)/2:(oh-ih)/2,", {320, 240}},
         {"a flag square pixels cannot show", {640, 480}, 1, "640x360", false, 16.0 / 9, true, 0, "scale=480:360,", {480, 360}},
+        {"a phone clip held upright padded into a 3G2 frame", {180, 320}, 1, "176x144", true, 176.0 / 144, false, 0,
+         "scale=82:144,pad=176:144:(ow-iw)/2:(oh-ih)/2,", {176, 144}},
         {"DVD rip turned a quarter into 640x480", {720, 576}, 64.0 / 45, "640x480", false, 0, false, 90,
          "scale=480:272,transpose=dir=1,", {270, 480}},
     };

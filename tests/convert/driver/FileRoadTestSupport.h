@@ -11,8 +11,13 @@
 #include "convert/files/DNMediaFileProbe.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "support/frames.h"
+#include "support/testname.h"
 
 #include <QTemporaryDir>
+
+#include <span>
+#include <string>
+#include <vector>
 
 namespace fileroadtest {
 
@@ -82,6 +87,64 @@ inline int subtitleIndexOf(const DNFileNode &item, const char *sideCar)
             return i;
     }
     return -1;
+}
+
+// A profile field set to value; an empty value leaves the profile's own.
+inline void chooseValue(const std::shared_ptr<NXProfileInfoBase> &field, const char *value)
+{
+    if (*value && field)
+        field->setCurrentValue(QString::fromLatin1(value));
+}
+
+// The rows of a test that converts every source of one table through every profile of another.
+struct FixtureSource
+{
+    const char *name;
+    const char *path;  // below the fixtures folder
+};
+
+// A shipped profile with its own choices, or with some of them changed ("" its own).
+struct ProfileChoice
+{
+    const char *name;
+    const char *file;
+    const char *videoCodec = "";
+    const char *resolution = "";
+    const char *aspect = "";
+};
+
+inline void applyChoice(DNProfile &profile, const ProfileChoice &choice)
+{
+    chooseValue(profile.videoCodec(), choice.videoCodec);
+    chooseValue(profile.videoResolution(), choice.resolution);
+    chooseValue(profile.videoAspect(), choice.aspect);
+}
+
+struct SourceProfileRow
+{
+    FixtureSource source;
+    ProfileChoice profile;
+};
+
+inline void PrintTo(const SourceProfileRow &row, std::ostream *out)
+{
+    *out << row.source.name << " to " << row.profile.name;
+}
+
+inline std::vector<SourceProfileRow> everySourceWithEveryProfile(std::span<const FixtureSource> sources,
+                                                                 std::span<const ProfileChoice> profiles)
+{
+    std::vector<SourceProfileRow> rows;
+    for (const FixtureSource &source : sources)
+        for (const ProfileChoice &profile : profiles)
+            rows.push_back({source, profile});
+    return rows;
+}
+
+// "<source>__<profile>", so that ctest runs each row as a test of its own.
+inline std::string sourceProfileTestName(const ::testing::TestParamInfo<SourceProfileRow> &info)
+{
+    return testsupport::testName(info.param.source.name) + "__" + testsupport::testName(info.param.profile.name);
 }
 
 // A test with a log and an output folder of its own, converting fixtures into that folder.

@@ -37,12 +37,6 @@ class H264Level : public ::testing::TestWithParam<LevelRow>
 {
 };
 
-void choose(const std::shared_ptr<NXProfileInfoBase> &field, const char *value)
-{
-    if (*value && field)
-        field->setCurrentValue(QString::fromLatin1(value));
-}
-
 } // namespace
 
 TEST_P(H264Level, IsOneTheStreamKeeps)
@@ -54,9 +48,9 @@ TEST_P(H264Level, IsOneTheStreamKeeps)
     useOutputFolder(out.path());
     DNFileNodePtr item = loadFile(QStringLiteral("shapes/square.mp4"), QString::fromLatin1(row.profile));
     ASSERT_TRUE(item);
-    choose(item->profile()->videoResolution(), row.resolution);
-    choose(item->profile()->videoFrameRate(), row.frameRate);
-    choose(item->profile()->videoCodec(), row.videoCodec);
+    chooseValue(item->profile()->videoResolution(), row.resolution);
+    chooseValue(item->profile()->videoFrameRate(), row.frameRate);
+    chooseValue(item->profile()->videoCodec(), row.videoCodec);
 
     ASSERT_EQ(convert(item.get()), 0) << readText(logFile).right(3000).toStdString();
     const QJsonObject video = firstStream(testsupport::ffprobe(item->outputName()), QStringLiteral("video"));

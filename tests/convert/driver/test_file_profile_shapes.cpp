@@ -22,13 +22,7 @@ using namespace fileroadtest;
 
 namespace {
 
-struct ShapeSource
-{
-    const char *name;
-    const char *path;  // below the fixtures folder
-};
-
-const ShapeSource kSources[] = {
+const FixtureSource kSources[] = {
     {"square_MP4", "shapes/square.mp4"},
     {"anamorphic_MPEG2", "shapes/anamorphic.mpg"},
     {"FLV", "shapes/flash.flv"},
@@ -38,33 +32,34 @@ const ShapeSource kSources[] = {
     {"MP4_timed_text", "shapes/timedtext.mp4"},
 };
 
-// A shipped profile with its own choices, or with some of them changed.
-struct ShapeProfile
+// Every shipped profile with a picture, read from the shipped folder, with its own choices. The
+// rows keep pointers into these names, so they live as long as the test program.
+const std::vector<ProfileChoice> &shippedProfiles()
 {
-    std::string name;
-    std::string file;
-    const char *videoCodec = "";  // "" its own
-    const char *resolution = "";
-    const char *aspect = "";
-};
-
-// Every shipped profile with a picture, read from the shipped folder, with its own choices.
-std::vector<ShapeProfile> shippedProfiles()
-{
-    std::vector<ShapeProfile> profiles;
-    for (const std::string &file : shippedFileProfiles(true)) {
-        std::string name = file.substr(0, file.rfind('.'));
-        if (name.rfind("Video_", 0) == 0)
-            name.erase(0, 6);
-        profiles.push_back({name, file});
-    }
-    return profiles;
+    static const std::vector<std::string> files = shippedFileProfiles(true);
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> out;
+        for (const std::string &file : files) {
+            std::string name = file.substr(0, file.rfind('.'));
+            if (name.rfind("Video_", 0) == 0)
+                name.erase(0, 6);
+            out.push_back(name);
+        }
+        return out;
+    }();
+    static const std::vector<ProfileChoice> choices = [] {
+        std::vector<ProfileChoice> out;
+        for (size_t i = 0; i < files.size(); ++i)
+            out.push_back({names[i].c_str(), files[i].c_str()});
+        return out;
+    }();
+    return choices;
 }
 
 // Choices that change the frame's pixels: a frame flagged with another shape, a DV frame of the
 // other standard and aspect, the Flash and 3GP H.264 roads, a square-pixel codec that keeps the
 // source's size. Run on the sources whose pixels or shape differ most.
-const ShapeProfile kVariants[] = {
+const ProfileChoice kVariants[] = {
     {.name = "MP4_H264_640x480_flagged_16x9", .file = "Video_MP4_H264.plist", .resolution = "640x480", .aspect = "16x9"},
     {.name = "DV_PAL_16x9", .file = "Video_DV.plist", .resolution = "720x576", .aspect = "16x9"},
     {.name = "FLV_H264", .file = "Video_FLV.plist", .videoCodec = "h264"},
@@ -73,52 +68,22 @@ const ShapeProfile kVariants[] = {
 };
 const char *const kVariantSources[] = {"anamorphic_MPEG2", "AVI_4x3", "phone_turned"};
 
-struct ShapeRow
+std::vector<SourceProfileRow> shapeRows()
 {
-    ShapeSource source;
-    ShapeProfile profile;
-};
-
-void PrintTo(const ShapeRow &row, std::ostream *out)
-{
-    *out << row.source.name << " to " << row.profile.name;
-}
-
-std::vector<ShapeRow> shapeRows()
-{
-    const std::vector<ShapeProfile> profiles = shippedProfiles();
-    std::vector<ShapeRow> rows;
-    for (const ShapeSource &source : kSources) {
-        for (const ShapeProfile &profile : profiles)
-            rows.push_back({source, profile});
+    std::vector<SourceProfileRow> rows = everySourceWithEveryProfile(kSources, shippedProfiles());
+    for (const FixtureSource &source : kSources) {
         for (const char *name : kVariantSources) {
             if (qstrcmp(name, source.name) != 0)
                 continue;
-            for (const ShapeProfile &variant : kVariants)
+            for (const ProfileChoice &variant : kVariants)
                 rows.push_back({source, variant});
         }
     }
     return rows;
 }
 
-void choose(const std::shared_ptr<NXProfileInfoBase> &field, const char *value)
+class ShapeConversion : public FileRoadTest, public ::testing::WithParamInterface<SourceProfileRow>
 {
-    if (*value && field)
-        field->setCurrentValue(QString::fromLatin1(value));
-}
-
-class ShapeConversion : public ::testing::TestWithParam<ShapeRow>
-{
-protected:
-    void SetUp() override
-    {
-        app();
-        logFile = freshLog(logDir);
-        useOutputFolder(out.path());
-    }
-    QTemporaryDir logDir;
-    QTemporaryDir out;
-    QString logFile;
 };
 
 int videoStreamsIn(const QJsonObject &probe)
@@ -133,13 +98,10 @@ int videoStreamsIn(const QJsonObject &probe)
 
 TEST_P(ShapeConversion, KeepsOneVideoStreamTheShapeTheLengthAndTheSound)
 {
-    const ShapeRow &row = GetParam();
-    DNFileNodePtr item = loadFile(QString::fromLatin1(row.source.path), QString::fromStdString(row.profile.file));
+    const SourceProfileRow &row = GetParam();
+    DNFileNodePtr item = loadFile(QString::fromLatin1(row.source.path), QString::fromLatin1(row.profile.file));
     ASSERT_TRUE(item);
-    const auto profile = item->profile();
-    choose(profile->videoCodec(), row.profile.videoCodec);
-    choose(profile->videoResolution(), row.profile.resolution);
-    choose(profile->videoAspect(), row.profile.aspect);
+    applyChoice(*item->profile(), row.profile);
 
     ASSERT_EQ(convert(item.get()), 0) << readText(logFile).right(3000).toStdString();
     const QString output = item->outputName();
@@ -161,8 +123,4 @@ TEST_P(ShapeConversion, KeepsOneVideoStreamTheShapeTheLengthAndTheSound)
     EXPECT_NEAR(tone->frequencyHz, 440.0, 20.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySourceKind, ShapeConversion, ::testing::ValuesIn(shapeRows()),
-                         [](const ::testing::TestParamInfo<ShapeRow> &info) {
-                             return testsupport::testName(info.param.source.name) + "__"
-                                    + testsupport::testName(info.param.profile.name.c_str());
-                         });
+INSTANTIATE_TEST_SUITE_P(EverySourceKind, ShapeConversion, ::testing::ValuesIn(shapeRows()), sourceProfileTestName);

@@ -71,8 +71,8 @@ TEST(OutputSpaceEstimate, BackupsCountWhatTheyCopy)
               folderBytes(testsupport::fixturePath(QStringLiteral("dvd/ntsc"))));
 }
 
-// A media file at its trimmed length, a group at the sum of its members' whole lengths (the join
-// takes each member whole), each at its own profile's rates.
+// A media file at its trimmed length, a group at the sum of its members' lengths (untrimmed here),
+// each at its own profile's rates.
 TEST(OutputSpaceEstimate, FilesAndGroupsAtTheirLengthsTrimsAndRates)
 {
     using fileroadtest::loadFile;

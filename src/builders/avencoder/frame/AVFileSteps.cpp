@@ -278,6 +278,12 @@ void stepPixelFormat(AVFileBuild &build)
     put(build, "yuv420p");
 }
 
+void stepPlayablePixelFormat(AVFileBuild &build)
+{
+    put(build, "-pix_fmt");
+    put(build, "yuv420p");
+}
+
 void stepMP4Container(AVFileBuild &build)
 {
     put(build, "-f");
@@ -302,11 +308,15 @@ void stepChapters(AVFileBuild &build)
 
 std::optional<AVTrim> trimOf(const AVFileBuild &build)
 {
-    const float duration = build.video->duration;
-    if (!build.setting->trimEnable() || duration <= 0.0f)
+    return trimOf(*build.setting, build.video->duration);
+}
+
+std::optional<AVTrim> trimOf(const DNNodeSetting &setting, float duration)
+{
+    if (!setting.trimEnable() || duration <= 0.0f)
         return std::nullopt;
-    return AVTrim{trimSeconds(build.setting->trimStartPercent() * duration),
-                  trimSeconds((build.setting->trimEndPercent() - build.setting->trimStartPercent()) * duration)};
+    return AVTrim{trimSeconds(setting.trimStartPercent() * duration),
+                  trimSeconds((setting.trimEndPercent() - setting.trimStartPercent()) * duration)};
 }
 
 void stepOutput(AVFileBuild &build)

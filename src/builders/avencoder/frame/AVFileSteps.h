@@ -34,6 +34,10 @@ void stepTags(AVFileBuild &build);              // [B16] "-metadata" title, arti
 void stepStreamMapping(AVFileBuild &build);     // [B17] "-map" video and audio (or "-an"), when needed
 void stepNoSubtitles(AVFileBuild &build);       // [B18] "-sn"
 void stepPixelFormat(AVFileBuild &build);       // [B19] "-pix_fmt" "yuv420p" for a 2vuy source
+void stepPlayablePixelFormat(AVFileBuild &build);  // [B19] "-pix_fmt" "yuv420p" for every source: the players
+                                                //       of MPEG, Flash and H.264 outputs take 8-bit 4:2:0, and an
+                                                //       encoder that can write 4:2:2, 4:4:4 or 10-bit pictures
+                                                //       (libx264, mpeg2video) keeps what a source has
 void stepMP4Container(AVFileBuild &build);      // [B20] "-f" ipod, mov or mp4
 void stepChapters(AVFileBuild &build);          // [B21] "-t" length again after the inputs, when the trim
                                                 //       went before the input (so the chapters end with the output)
@@ -47,6 +51,8 @@ struct AVTrim
 };
 // The item's trim; none when trimming is off or the track's length is unknown.
 std::optional<AVTrim> trimOf(const AVFileBuild &build);
+// The trim setting makes of a video track of duration seconds, as trimOf.
+std::optional<AVTrim> trimOf(const DNNodeSetting &setting, float duration);
 
 // "-filter_complex" and the item's picture graph, when there is one (frame: the frame a builder
 // fixes in place of the profile's, see GenVideoFilterChainForFrame; else pictureFrameOf).
