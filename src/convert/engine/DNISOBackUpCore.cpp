@@ -1,5 +1,6 @@
 #include "convert/engine/DNISOBackUpCore.h"
 
+#include "core/log/DNEngineLineLog.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 
@@ -66,7 +67,7 @@ int DNISOBackUpCore::startBackup(const QStringList &arguments, int dvdDuration)
     const ChildToolRun::Ending ending = m_run.wait([this](std::string_view line) { onLine(line); });
     for (const QByteArray &line : ending.errors.split('\n'))
         if (line.startsWith("HVDVDISOBackup"))
-            DNRoughLogRaw("\t%s\n", line.constData());
+            DNRoughLogEngineLine(QString::fromUtf8(line));
     if (ending.stopped)
         return ending.status != 0 ? ending.status : 1;
     if (ending.status != 0)
