@@ -1,8 +1,8 @@
 #include "convert/engine/DNMPlayer.h"
 
 #include "enginekit/EngineFigures.h"
-#include "convert/engine/PlayerProcessRegistry.h"
 #include "core/log/DNEngineLineLog.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 
