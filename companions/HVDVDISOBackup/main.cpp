@@ -3,15 +3,21 @@
 // Copies a DVD-Video disc, VIDEO_TS folder or ISO image into a new ISO image. Progress goes to
 // standard output as "<percent% sectors-read total-sectors>" lines; the exit status is 0 only
 // when the image was written whole. SIGTERM or SIGINT stops the copy and leaves nothing behind.
+//
+// The image needs the room of the image and no more: the image maker is given the disc's IFO
+// files and VOBs of the right length that hold nothing, and the disc's data takes the place of
+// that nothing as the image streams out of the maker.
 
-#include "DiscFileCopier.h"
+#include "DiscFileReader.h"
+#include "ImageStreamWriter.h"
 #include "enginekit/EngineProcess.h"
 #include "enginekit/ISOBackupProgress.h"
+#include "enginekit/ProcessIdentity.h"
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -19,11 +25,10 @@
 namespace fs = std::filesystem;
 
 namespace {
+constexpr const char *kImageMaker = "/usr/bin/genisoimage";
+
 std::atomic<bool> cancelled{false};
 std::atomic<pid_t> imageMaker{-1};
-
-// The copy takes this share of the progress; writing the image takes the rest.
-constexpr int kCopyShare = 95;
 
 void onStopSignal(int)
 {
@@ -42,31 +47,34 @@ void printProgress(int percent, long long read, long long total)
     std::fflush(stdout);
 }
 
-// The first image maker installed: genisoimage, else xorriso's mkisofs personality.
-bool imageCommand(const std::string &label, const fs::path &folder, const fs::path &image, std::string &program,
-                  std::vector<std::string> &args)
+// What is left of a run that did not finish: the staged folder and the unfinished image.
+struct Leftovers
 {
-    const std::vector<std::string> common{"-dvd-video", "-udf", "-V", label, "-o", image.string(), folder.string()};
-    if (::access("/usr/bin/genisoimage", X_OK) == 0) {
-        program = "/usr/bin/genisoimage";
-        args = {"genisoimage"};
-    } else if (::access("/usr/bin/xorriso", X_OK) == 0) {
-        program = "/usr/bin/xorriso";
-        args = {"xorriso", "-as", "mkisofs"};
-    } else {
-        return false;
+    fs::path staging;
+    fs::path partial;
+
+    ~Leftovers()
+    {
+        std::error_code ec;
+        if (!staging.empty())
+            fs::remove_all(staging, ec);
     }
-    args.insert(args.end(), common.begin(), common.end());
-    return true;
+};
+
+int fail(const std::string &why, const Leftovers &leftovers)
+{
+    std::error_code ec;
+    fs::remove(leftovers.partial, ec);
+    std::fprintf(stderr, "HVDVDISOBackup: %s\n", why.c_str());
+    return cancelled.load() ? 130 : 1;
 }
 
-int fail(const std::string &why, const fs::path &staging, const fs::path &partial)
+// After the partial image is gone, so that the free space told is what the disk has.
+int failForRoom(long long neededBytes, const Leftovers &leftovers)
 {
-    std::fprintf(stderr, "HVDVDISOBackup: %s\n", why.c_str());
     std::error_code ec;
-    fs::remove_all(staging, ec);
-    fs::remove(partial, ec);
-    return cancelled.load() ? 130 : 1;
+    fs::remove(leftovers.partial, ec);
+    return fail(imageRoomProblem(leftovers.partial.parent_path(), neededBytes), leftovers);
 }
 } // namespace
 
@@ -83,71 +91,81 @@ int main(int argc, char *argv[])
 
     const std::string source = argv[1];
     const fs::path output = fs::absolute(argv[2]);
-    // Work under hidden names beside the output, so a stopped or failed backup never leaves a
-    // half-written image under the name the user will look for.
-    const std::string stem = "." + output.filename().string() + "." + std::to_string(::getpid());
-    const fs::path staging = output.parent_path() / (stem + ".files");
-    const fs::path partial = output.parent_path() / (stem + ".part");
+    // The image is written under a hidden name beside the output, so a stopped or failed backup
+    // never leaves a half-written image under the name the user will look for.
+    Leftovers leftovers;
+    leftovers.partial = output.parent_path() / ("." + output.filename().string() + "." + std::to_string(::getpid()) + ".part");
 
     std::string why;
     if (!fs::is_directory(output.parent_path()))
-        return fail("the output folder " + output.parent_path().string() + " does not exist", staging, partial);
-    DiscFileCopier copier;
-    if (!copier.open(source, why))
-        return fail(why, staging, partial);
-    const long long total = copier.totalSectors();
+        return fail("the output folder " + output.parent_path().string() + " does not exist", leftovers);
+    DiscFileReader disc;
+    if (!disc.open(source, why))
+        return fail(why, leftovers);
+    const long long total = disc.totalSectors();
     if (total <= 0)
-        return fail("the disc holds no video files", staging, partial);
+        return fail("the disc holds no video files", leftovers);
+    if (::access(kImageMaker, X_OK) != 0)
+        return fail("genisoimage, which makes the image, is not installed", leftovers);
 
-    int lastPercent = -1;
+    leftovers.staging = ProcessIdentity::makeMarkedTemporaryFolder("HVDVDISOBackup");
+    if (leftovers.staging.empty())
+        return fail("cannot make a temporary folder", leftovers);
     printProgress(0, 0, total);
-    const bool copied = copier.copyTo(staging, cancelled, [&](long long read) {
-        const int percent = int(read * kCopyShare / total);
-        if (percent != lastPercent || read == total) {
-            lastPercent = percent;
-            printProgress(percent, read, total);
-        }
-    }, why);
-    if (!copied)
-        return fail(why, staging, partial);
+    if (!disc.stageTo(leftovers.staging, why))
+        return fail(why, leftovers);
 
-    std::string program;
-    std::vector<std::string> args;
-    if (!imageCommand(copier.volumeLabel(source), staging, partial, program, args))
-        return fail("neither genisoimage nor xorriso is installed", staging, partial);
+    // No "-o": the image comes on the maker's standard output.
+    const std::vector<std::string> args{"genisoimage", "-dvd-video", "-udf", "-V", disc.volumeLabel(source),
+                                        leftovers.staging.string()};
     EngineProcess maker;
-    if (!maker.start(program, args))
-        return fail(maker.errorText(), staging, partial);
+    if (!maker.start(kImageMaker, args))
+        return fail(maker.errorText(), leftovers);
     imageMaker = maker.pid();
     if (cancelled.load())
         ::kill(maker.pid(), SIGTERM);
+
+    int lastPercent = 0;
+    ImageStreamWriter writer(leftovers.partial, disc, cancelled,
+                             [&](long long written, long long volume, long long discSectors) {
+                                 // 100 only once the image has its name.
+                                 const int percent = volume > 0 ? int(std::min(99LL, written * 100 / volume)) : 0;
+                                 if (percent != lastPercent) {
+                                     lastPercent = percent;
+                                     printProgress(percent, discSectors, total);
+                                 }
+                             });
     std::string makerLog;
     OutputLineSplitter lines;
-    const auto onLine = [&](std::string_view line) {
-        // genisoimage: " 45.12% done, estimate finish ..."
-        const size_t pos = line.find("% done");
-        if (pos != std::string_view::npos) {
-            const double p = std::atof(std::string(line.substr(0, pos)).c_str());
-            printProgress(kCopyShare + int(p * (100 - kCopyShare) / 100.0), total, total);
-        } else {
-            makerLog.append(line).push_back('\n');
-        }
-    };
-    const auto onChunk = [&](std::string_view chunk) { lines.feed(chunk, onLine); };
-    const int rc = maker.wait(onChunk, onChunk);
+    const int rc = maker.wait(
+        [&](std::string_view chunk) {
+            if (!writer.feed(chunk))
+                maker.requestStop({"", SIGTERM, 800});
+        },
+        [&](std::string_view chunk) {
+            lines.feed(chunk, [&](std::string_view line) {
+                // genisoimage's own progress (" 45.12% done, estimate finish ...") says nothing new.
+                if (line.find("% done") == std::string_view::npos)
+                    makerLog.append(line).push_back('\n');
+            });
+        });
     imageMaker = -1;
     if (cancelled.load())
-        return fail("stopped", staging, partial);
-    std::error_code ec;
-    const auto size = fs::file_size(partial, ec);
-    if (rc != 0 || ec || (long long)size < total * 2048) {
+        return fail("stopped", leftovers);
+    if (rc == 0)
+        writer.finish();
+    if (writer.lackedRoom())
+        return failForRoom(writer.imageBytes(), leftovers);
+    if (!writer.why().empty())
+        return fail(writer.why(), leftovers);
+    if (rc != 0) {
         std::fprintf(stderr, "%s", makerLog.c_str());
-        return fail("the image maker failed (status " + std::to_string(rc) + ")", staging, partial);
+        return fail("the image maker failed (status " + std::to_string(rc) + ")", leftovers);
     }
-    fs::rename(partial, output, ec);
+    std::error_code ec;
+    fs::rename(leftovers.partial, output, ec);
     if (ec)
-        return fail("cannot move the image to " + output.string() + ": " + ec.message(), staging, partial);
-    fs::remove_all(staging, ec);
+        return fail("cannot move the image to " + output.string() + ": " + ec.message(), leftovers);
     printProgress(100, total, total);
     return 0;
 }

@@ -65,7 +65,8 @@ HandBrakeWorkState readHandBrakeProgress(const QJsonObject &block)
     s.state = block.value(QStringLiteral("State")).toString();
     const QJsonObject working = block.value(QStringLiteral("Working")).toObject();
     const QJsonObject muxing = block.value(QStringLiteral("Muxing")).toObject();
-    const QJsonObject &figures = working.isEmpty() ? muxing : working;
+    const QJsonObject scanning = block.value(QStringLiteral("Scanning")).toObject();
+    const QJsonObject &figures = !working.isEmpty() ? working : !muxing.isEmpty() ? muxing : scanning;
     // Figures within what they can mean: they are turned into floats and ints further on.
     s.progress = engineFigure(figures.value(QStringLiteral("Progress")).toDouble(), 1);
     s.rate = engineFigure(figures.value(QStringLiteral("Rate")).toDouble(), kMostEngineSpeed);
@@ -75,10 +76,31 @@ HandBrakeWorkState readHandBrakeProgress(const QJsonObject &block)
     s.etaSeconds = figures.value(QStringLiteral("Seconds")).toInt(-1);
     s.pass = figures.value(QStringLiteral("Pass")).toInt();
     s.passCount = figures.value(QStringLiteral("PassCount")).toInt();
+    s.scanTitle = scanning.value(QStringLiteral("Title")).toInt();
+    s.scanPreview = scanning.value(QStringLiteral("Preview")).toInt();
     const QJsonObject done = block.value(QStringLiteral("WorkDone")).toObject();
     if (!done.isEmpty())
         s.error = done.value(QStringLiteral("Error")).toInt(-1);
     return s;
+}
+
+bool HandBrakeScanSteps::isNewStep(const HandBrakeWorkState &scanning)
+{
+    if (m_encoding || (scanning.scanTitle == m_title && scanning.scanPreview == m_preview
+                       && scanning.progress == m_progress))
+        return false;
+    m_title = scanning.scanTitle;
+    m_preview = scanning.scanPreview;
+    m_progress = scanning.progress;
+    return true;
+}
+
+bool HandBrakeScanSteps::isNewLine(std::string_view line)
+{
+    if (m_encoding || line == m_lastLine)
+        return false;
+    m_lastLine.assign(line);
+    return true;
 }
 
 int handBrakeTitleSeconds(const QJsonObject &titleSet, int titleIndex)

@@ -30,11 +30,12 @@ private:
     bool m_escape = false;
 };
 
-// The figures a "Progress" block carries while the job works.
+// The figures a "Progress" block carries while the job scans the source or works.
 struct HandBrakeWorkState
 {
     QString state;          // "SCANNING", "WORKING", "MUXING", "WORKDONE", ...
-    double progress = 0;    // 0..1 of the current pass
+    double progress = 0;    // 0..1 of the current pass, or of the scan
+    int scanTitle = 0, scanPreview = 0;   // while scanning: the title and the preview being read
     double rate = 0;        // frames per second now
     double rateAvg = 0;
     int etaHours = -1, etaMinutes = -1, etaSeconds = -1;
@@ -43,6 +44,26 @@ struct HandBrakeWorkState
 };
 
 HandBrakeWorkState readHandBrakeProgress(const QJsonObject &block);
+
+// Tells the steps of HandBrakeCLI's work before it encodes (opening and scanning the source,
+// which on a disc of many titles outlasts the program's patience) from output that only repeats:
+// HandBrakeCLI prints the same "Progress" block again while nothing moves.
+class HandBrakeScanSteps
+{
+public:
+    // True when a "SCANNING" block shows another title, preview or share than the last one did.
+    bool isNewStep(const HandBrakeWorkState &scanning);
+    // True for a log line, until the encoding begins, that is not the line before again.
+    bool isNewLine(std::string_view line);
+    // The encoding has begun: its own figures tell its progress from now on.
+    void encodingBegan() { m_encoding = true; }
+
+private:
+    bool m_encoding = false;
+    int m_title = -1, m_preview = -1;
+    double m_progress = -1;
+    std::string m_lastLine;
+};
 
 // Length in whole seconds of the title with this index (1-based) in a "JSON Title Set" block;
 // -1 when the title is not listed.

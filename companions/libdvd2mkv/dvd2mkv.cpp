@@ -173,6 +173,10 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
     }
 
     int workDoneError = -1;
+    // Each step of the work before the encoding is reported too: a long scan writes nothing and
+    // moves no figure of the encoding, and would look like an engine that stopped answering.
+    HandBrakeScanSteps scanSteps;
+    const auto reportScanStep = [&] { report(HBJobScanning, HandBrakeWorkState(), lengthSeconds); };
     const auto onBlock = [&](const QString &name, const QJsonObject &block) {
         if (name == QLatin1String("JSON Title Set")) {
             const int title = handBrakeTitleSeconds(block, titleIndex);
@@ -183,6 +187,13 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
         if (name != QLatin1String("Progress"))
             return;
         const HandBrakeWorkState w = readHandBrakeProgress(block);
+        if (w.state == QLatin1String("SCANNING")) {
+            if (scanSteps.isNewStep(w))
+                reportScanStep();
+            return;
+        }
+        if (w.state != QLatin1String("WORKDONE"))
+            scanSteps.encodingBegan();
         if (w.state == QLatin1String("WORKING"))
             report(HBJobWorking, w, lengthSeconds);
         else if (w.state == QLatin1String("MUXING"))
@@ -194,6 +205,8 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
     // "  + duration: 00:00:10".
     int scannedTitle = 0;
     const auto onLine = [&](std::string_view line) {
+        if (scanSteps.isNewLine(line))
+            reportScanStep();
         const size_t t = line.find("+ title ");
         if (t != std::string_view::npos && line.ends_with(":")) {
             scannedTitle = wholeNumber(line.substr(t + 8));

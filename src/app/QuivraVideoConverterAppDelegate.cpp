@@ -6,6 +6,7 @@
 #include "core/platform/PlayerProcessRegistry.h"
 #include "core/log/DNLogSetUp.h"
 #include "core/log/DNLogger.h"
+#include "core/platform/DNBackgroundWork.h"
 #include "core/platform/DNBundle.h"
 #include "core/platform/DNLeftovers.h"
 #include "core/settings/DNSetting.h"
@@ -145,9 +146,7 @@ void QuivraVideoConverterAppDelegate::delayCheckMethod()
     if (!DNUpgradeController::hasUpdateService() || !NXMainSettingController::needToCheckUpdate() || !appController_)
         return;
     NXAppController *controller = appController_;
-    QThread *check = QThread::create([controller] { controller->checkAppNewVersion(); });
-    connect(check, &QThread::finished, check, &QObject::deleteLater);
-    check->start();
+    DNStartBackgroundThread([controller] { controller->checkAppNewVersion(); });
     NXMainSettingController::updateCheckUpdateTime();
 }
 

@@ -32,10 +32,15 @@ Rgb Frame::mean(int x, int y, int w, int h) const
     return {int(r / n), int(g / n), int(b / n)};
 }
 
-std::optional<Frame> grabFrame(const QString &path, double seconds)
+namespace {
+struct VideoSize {
+    int width = 0;
+    int height = 0;
+    int rotation = 0;
+};
+
+VideoSize videoSize(const QString &path)
 {
-    QTemporaryDir dir;
-    const QString raw = dir.filePath(QStringLiteral("frame.rgb"));
     const ProcessResult size = runProcess(QStringLiteral("ffprobe"),
         {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"), QStringLiteral("v:0"),
          QStringLiteral("-show_entries"), QStringLiteral("stream=width,height:stream_side_data=rotation"),
@@ -44,22 +49,52 @@ std::optional<Frame> grabFrame(const QString &path, double seconds)
         const QRegularExpression re(QStringLiteral("^%1=(-?\\d+)").arg(QLatin1String(key)), QRegularExpression::MultilineOption);
         return re.match(QString::fromUtf8(size.output)).captured(1).toInt();
     };
-    Frame frame;
-    frame.width = value("width");
-    frame.height = value("height");
-    if (value("rotation") % 180 != 0)
-        std::swap(frame.width, frame.height);
+    return {value("width"), value("height"), value("rotation")};
+}
+
+// The raw bytes of the frame shown at seconds, in pixelFormat; empty when it does not decode.
+QByteArray rawFrame(const QString &path, double seconds, const QString &pixelFormat)
+{
+    QTemporaryDir dir;
+    const QString raw = dir.filePath(QStringLiteral("frame.raw"));
     const ProcessResult decode = runProcess(QStringLiteral("ffmpeg"),
         {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-ss"),
          QString::number(seconds), QStringLiteral("-i"), path, QStringLiteral("-frames:v"), QStringLiteral("1"),
-         QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("rgb24"), raw});
+         QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), pixelFormat, raw});
     QFile file(raw);
-    if (!decode.finished || decode.exitCode != 0 || frame.width <= 0 || !file.open(QIODevice::ReadOnly))
+    if (!decode.finished || decode.exitCode != 0 || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+} // namespace
+
+std::optional<Frame> grabFrame(const QString &path, double seconds)
+{
+    const VideoSize size = videoSize(path);
+    Frame frame;
+    frame.width = size.width;
+    frame.height = size.height;
+    if (size.rotation % 180 != 0)
+        std::swap(frame.width, frame.height);
+    if (frame.width <= 0)
         return std::nullopt;
-    frame.rgb = file.readAll();
+    frame.rgb = rawFrame(path, seconds, QStringLiteral("rgb24"));
     if (frame.rgb.size() != qsizetype(frame.width) * frame.height * 3)
         return std::nullopt;
     return frame;
+}
+
+std::optional<Planes> grabPlanes(const QString &path, double seconds)
+{
+    const VideoSize size = videoSize(path);
+    if (size.width <= 0 || size.rotation % 180 != 0)
+        return std::nullopt;
+    const QByteArray raw = rawFrame(path, seconds, QStringLiteral("yuv420p"));
+    const qsizetype luma = qsizetype(size.width) * size.height;
+    const qsizetype chroma = qsizetype((size.width + 1) / 2) * ((size.height + 1) / 2);
+    if (raw.size() != luma + 2 * chroma)
+        return std::nullopt;
+    return Planes{size.width, size.height, raw.left(luma), raw.mid(luma, chroma), raw.mid(luma + chroma, chroma)};
 }
 
 bool decodesToEnd(const QString &path, QString *errors)

@@ -25,6 +25,17 @@ struct Frame {
 // The frame shown at `seconds`; empty when nothing decodes there.
 std::optional<Frame> grabFrame(const QString &path, double seconds);
 
+// One decoded frame of a YUV 4:2:0 stream as it is stored, no colour conversion: the luma plane
+// (width x height) and the two chroma planes ((width + 1) / 2 x (height + 1) / 2), rows top first.
+struct Planes {
+    int width = 0;
+    int height = 0;
+    QByteArray y, u, v;
+};
+
+// The planes of the frame shown at `seconds`; empty when nothing decodes there.
+std::optional<Planes> grabPlanes(const QString &path, double seconds);
+
 // True when every stream of path decodes to its end without an error.
 bool decodesToEnd(const QString &path, QString *errors = nullptr);
 

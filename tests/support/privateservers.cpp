@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -78,6 +79,11 @@ QString startXvfb(QSize screen)
                              "-noreset", "+extension", "XInputExtension"},
                             fds[1]);
     ::close(fds[1]);
+    // A desktop's display server keeps up with its windows whatever else the machine does; one
+    // starved among every core's busy work answers grabs and paints seconds late, and what the
+    // tests would then measure is the starving. Where the tests may not raise it, it stays as it is.
+    if (pid > 0)
+        ::setpriority(PRIO_PROCESS, id_t(pid), -10);
     QString display;
     if (pid > 0) {
         std::string number;

@@ -12,6 +12,11 @@
 
 namespace {
 
+int noScanSteps()
+{
+    return 0;
+}
+
 const ConvertEngine engines[] = {
     {"MEncoder",
      [](EngineStateCallback callback, EngineLogCallback log, unsigned char safeMode) {
@@ -25,7 +30,8 @@ const ConvertEngine engines[] = {
      [](ConvertProgressInfo *info) {
          Encoder_Progress(info);
          return float(info->percent);
-     }},
+     },
+     noScanSteps},
     {"player dump",
      [](EngineStateCallback callback, EngineLogCallback, unsigned char) {
          MPlayerDump_SetCallback(callback, nullptr);
@@ -35,17 +41,20 @@ const ConvertEngine engines[] = {
      [](ConvertProgressInfo *info) {
          info->time = MPlayerDump_Time();
          return float(MPlayerDump_Progress());
-     }},
+     },
+     noScanSteps},
     {"ISO backup",
-     [](EngineStateCallback callback, EngineLogCallback, unsigned char) {
+     [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          ISOBackup_SetCallback(callback, nullptr);
+         ISOBackup_SetLogCallback(log);
          return 0;
      },
      ISOBackup_Start, ISOBackup_ClearCallback, ISOBackup_Stop,
      [](ConvertProgressInfo *info) {
          info->time = ISOBackup_Time();
          return float(ISOBackup_Progress());
-     }},
+     },
+     noScanSteps},
     {"MKV backup",
      [](EngineStateCallback callback, EngineLogCallback, unsigned char) { return DVD2MKV_Load(callback, nullptr); },
      DVD2MKV_Start, [] { DVD2MKV_Unload(); }, [] { DVD2MKV_Stop(); },
@@ -53,7 +62,8 @@ const ConvertEngine engines[] = {
          info->time = DVD2MKV_Time();
          info->speed = DVD2MKV_FPS();
          return float(DVD2MKV_Progress());
-     }},
+     },
+     DVD2MKV_ScanSteps},
     {"AV encoder",
      [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          if (AVEncoderInit(callback, nullptr) != 0)
@@ -66,7 +76,8 @@ const ConvertEngine engines[] = {
          info->time = AVEncoderTime();
          info->speed = AVEncoderFPS();
          return float(AVEncoderProgress());
-     }},
+     },
+     noScanSteps},
 };
 
 static_assert(sizeof(engines) / sizeof(engines[0]) == ConvertEngineAVEncoder + 1, "one row per engine kind");

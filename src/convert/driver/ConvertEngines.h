@@ -19,6 +19,9 @@ struct ConvertEngine
     // Fills the time, speed and frame fields the engine measures (the others stay 0) and returns
     // the pass's percent.
     float (*progress)(ConvertProgressInfo *info);
+    // Signs that the engine works which its progress does not show (HandBrakeCLI's scan of the
+    // disc before it encodes): a count that grows with each; 0 for engines that give none.
+    int (*scanSteps)();
 };
 
 // The row of an engine kind (ConvertEngineKind); nullptr for any other value.

@@ -39,10 +39,10 @@ bool namesAProblem(const QString &line)
     return problem.match(line).hasMatch();
 }
 
-// "[out#0/mp4 @ 0x55d...] Error ..." reads "Error ..."; the companions' own prefix goes too.
+// "[out#0/mp4 @ 0x55d...] Error ..." reads "Error ..."; the companions' own prefixes go too.
 QString plainLine(QString line)
 {
-    static const QRegularExpression prefixes(QStringLiteral("^(hvvideocore: |(\\[[^\\]]*\\] ?)+)"));
+    static const QRegularExpression prefixes(QStringLiteral("^(hvvideocore: |HVDVDISOBackup: |(\\[[^\\]]*\\] ?)+)"));
     line = line.trimmed();
     for (int i = 0; i < 3; ++i) {
         const QString stripped = line.remove(prefixes).trimmed();

@@ -21,8 +21,9 @@
 
 namespace {
 
-// Runs the engine's pass, ended by its process id as a stop ends it when it shows no progress
-// (its figures, the bytes of its output) for as long as the settings allow.
+// Runs the engine's pass, ended by its process id as a stop ends it when it shows no sign of work
+// (its figures, the bytes of its output, the steps of a scan before it encodes) for as long as
+// the settings allow.
 int runWatchedEngine(const ConvertEngine &engine, Argument &argument, const PassOutput &output)
 {
     const EngineStallWatch watch(
@@ -31,7 +32,8 @@ int runWatchedEngine(const ConvertEngine &engine, Argument &argument, const Pass
             ConvertProgressInfo info{};
             const float percent = engine.progress(&info);
             // The speed is left out: it may be made up where an engine reports none.
-            return std::vector<double>{percent, double(info.time), double(info.frame), double(output.bytesWritten())};
+            return std::vector<double>{percent, double(info.time), double(info.frame), double(output.bytesWritten()),
+                                       double(engine.scanSteps())};
         },
         [&engine] { engine.stop(); });
     const int result = engine.start(argument.argc, argument.argv, argument.endpos);

@@ -22,6 +22,7 @@ struct DVD2MKVState
     bool startedSent = false;
     float percent = 0;
     float speed = 0;
+    int scanSteps = 0;
 };
 
 std::mutex stateLock;
@@ -46,8 +47,8 @@ void *symbol(const char *name)
 }
 } // namespace
 
-void DVD2MKV_InfoCallback(int, int, float progress, float rate, float, int, int, int, int hours, int minutes,
-                          int seconds)
+void DVD2MKV_InfoCallback(int jobState, int, float progress, float rate, float, int, int, int, int hours,
+                          int minutes, int seconds)
 {
     EngineStateCallback callback = nullptr;
     void *context = nullptr;
@@ -55,6 +56,12 @@ void DVD2MKV_InfoCallback(int, int, float progress, float rate, float, int, int,
         std::lock_guard<std::mutex> lock(stateLock);
         if (!state)
             return;
+        // A step of the scan before the encoding: a sign that the engine works, and no more (its
+        // share is the scan's, not the output's).
+        if (jobState == HBJobScanning) {
+            ++state->scanSteps;
+            return;
+        }
         if (progress != 0.0f && !state->startedSent) {
             state->startedSent = true;
             callback = state->callback;
@@ -84,6 +91,7 @@ int DVD2MKV_Load(EngineStateCallback callback, void *context)
     state->percent = 0;
     state->speed = 0;
     state->totalSeconds = 0;
+    state->scanSteps = 0;
     if (state->handle)
         return 0;
     const QString path = DNBundle::pathForCompanion(QStringLiteral("libdvd2mkv.so"));
@@ -157,4 +165,10 @@ int DVD2MKV_Time()
 {
     std::lock_guard<std::mutex> lock(stateLock);
     return state ? int(float(state->totalSeconds) * state->percent / 100.0f) : 0;
+}
+
+int DVD2MKV_ScanSteps()
+{
+    std::lock_guard<std::mutex> lock(stateLock);
+    return state ? state->scanSteps : 0;
 }

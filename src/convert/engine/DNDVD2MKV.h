@@ -15,6 +15,9 @@ int DVD2MKV_Progress();
 // The speed the engine measured (frames per second), 0 while it has given none.
 int DVD2MKV_FPS();
 int DVD2MKV_Time();
+// How many steps of its scan of the source the library has reported in this pass: the scan
+// comes before any output or progress, and may take minutes on a disc of many titles.
+int DVD2MKV_ScanSteps();
 
 // The progress callback the library calls (public for tests).
 void DVD2MKV_InfoCallback(int state, int pass, float progress, float rate, float rateAvg, int etaHours,

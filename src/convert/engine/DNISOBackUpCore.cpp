@@ -20,9 +20,15 @@ void DNISOBackUpCore::setCallback(EngineStateCallback callback, void *context)
     m_run.setCallback(callback, context);
 }
 
+void DNISOBackUpCore::setLogCallback(EngineLogCallback log)
+{
+    m_log = log;
+}
+
 void DNISOBackUpCore::clearCallback()
 {
     setCallback(nullptr, nullptr);
+    setLogCallback(nullptr);
 }
 
 int DNISOBackUpCore::backupTime() const
@@ -65,9 +71,16 @@ int DNISOBackUpCore::startBackup(const QStringList &arguments, int dvdDuration)
         return -1;
     }
     const ChildToolRun::Ending ending = m_run.wait([this](std::string_view line) { onLine(line); });
-    for (const QByteArray &line : ending.errors.split('\n'))
-        if (line.startsWith("HVDVDISOBackup"))
+    // The tool's own lines say why it failed (the last one), for the log and the user.
+    const EngineLogCallback log = m_log.load();
+    for (const QByteArray &line : ending.errors.split('\n')) {
+        if (!line.startsWith("HVDVDISOBackup"))
+            continue;
+        if (log)
+            log(line.constData());
+        else
             DNRoughLogEngineLine(QString::fromUtf8(line));
+    }
     if (ending.stopped)
         return ending.status != 0 ? ending.status : 1;
     if (ending.status != 0)
@@ -100,6 +113,11 @@ bool isReadableISOImage(const QString &path)
 void ISOBackup_SetCallback(EngineStateCallback callback, void *context)
 {
     DNISOBackUpCore::shareBackupCore().setCallback(callback, context);
+}
+
+void ISOBackup_SetLogCallback(EngineLogCallback log)
+{
+    DNISOBackUpCore::shareBackupCore().setLogCallback(log);
 }
 
 void ISOBackup_ClearCallback()

@@ -18,6 +18,9 @@ public:
     static DNISOBackUpCore &shareBackupCore();
 
     void setCallback(EngineStateCallback callback, void *context);
+    // Where the tool's own lines go (its reason for failing among them); the log when none.
+    void setLogCallback(EngineLogCallback log);
+    // Clears both callbacks.
     void clearCallback();
 
     // The tool's status: 0 only when it said so AND the image it was asked for exists and is an
@@ -43,10 +46,12 @@ private:
     std::atomic<int> m_readSectors{0};
     std::atomic<int> m_totalSectors{0};
     std::atomic<int> m_dvdDuration{0};
+    std::atomic<EngineLogCallback> m_log{nullptr};
     ChildToolRun m_run;
 };
 
 void ISOBackup_SetCallback(EngineStateCallback callback, void *context);
+void ISOBackup_SetLogCallback(EngineLogCallback log);
 void ISOBackup_ClearCallback();
 int ISOBackup_Start(int argc, char *argv[], int endpos);
 int ISOBackup_Progress();

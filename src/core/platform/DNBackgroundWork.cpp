@@ -1,15 +1,25 @@
 #include "DNBackgroundWork.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <vector>
 
 namespace {
 std::mutex poolsLock;
 bool quitHooked = false;   // under poolsLock
+std::atomic<int> waiters{0};
+
+// Marks a wait for the background work while it lasts.
+struct WindingDown
+{
+    WindingDown() { ++waiters; }
+    ~WindingDown() { --waiters; }
+};
 
 std::vector<QThreadPool *> &pools()
 {
@@ -39,13 +49,53 @@ void DNRegisterBackgroundPool(QThreadPool *pool)
     registered.push_back(pool);
 }
 
+void DNStartBackgroundThread(std::function<void()> job)
+{
+    // As many threads as there are jobs: each starts at once, as a thread of its own would.
+    static QThreadPool *const threads = [] {
+        auto *pool = new QThreadPool;
+        pool->setMaxThreadCount(256);
+        DNRegisterBackgroundPool(pool);
+        return pool;
+    }();
+    threads->start(std::move(job));
+}
+
+bool DNBackgroundWorkWindingDown()
+{
+    return waiters.load() > 0;
+}
+
+namespace {
+std::vector<QThreadPool *> registeredPools()
+{
+    std::lock_guard<std::mutex> lock(poolsLock);
+    return pools();
+}
+} // namespace
+
+void DNWaitForBackgroundWorkServingEvents()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) {
+        DNWaitForBackgroundWork();
+        return;
+    }
+    const WindingDown waiting;
+    const auto busy = [] {
+        const std::vector<QThreadPool *> registered = registeredPools();
+        return std::any_of(registered.begin(), registered.end(), [](QThreadPool *pool) { return !pool->waitForDone(0); });
+    };
+    while (busy()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+}
+
 void DNWaitForBackgroundWork()
 {
-    std::vector<QThreadPool *> registered;
-    {
-        std::lock_guard<std::mutex> lock(poolsLock);
-        registered = pools();
-    }
+    const WindingDown waiting;
+    const std::vector<QThreadPool *> registered = registeredPools();
     // A job may queue another on its own pool or on one waited for earlier: go round until all
     // are idle.
     bool busy = true;

@@ -14,6 +14,9 @@ NXHttpGetResult NXHttpGet(const QUrl &url, int timeoutMs, qint64 maximumBody, co
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return result;
+    // Cancelled before it starts: nothing is asked.
+    if (cancelled && cancelled())
+        return result;
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     request.setTransferTimeout(timeoutMs);

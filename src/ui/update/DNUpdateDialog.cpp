@@ -1,5 +1,6 @@
 #include "DNUpdateDialog.h"
 
+#include "core/platform/DNBackgroundWork.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNSystemInfo.h"
 #include "ui/controls/DNLinkButton.h"
@@ -208,9 +209,7 @@ void DNUpdateDialog::setupProcessIndecator()
     run->owner = this;
     run->style = style_;
     run_ = run;
-    QThread *thread = QThread::create([run] { threadUpdateProgress(run); });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
+    DNStartBackgroundThread([run] { threadUpdateProgress(run); });
 }
 
 void DNUpdateDialog::threadUpdateProgress(const std::shared_ptr<CheckRun> &run)
@@ -236,8 +235,12 @@ void DNUpdateDialog::threadUpdateProgress(const std::shared_ptr<CheckRun> &run)
     };
 
     steps(run->style.stepsBefore, run->style.pauseBeforeMs);
+    // A check cancelled before it reads asks the server nothing.
+    const auto stopped = [run] { return run->stop.load() || DNBackgroundWorkWindingDown(); };
+    if (stopped())
+        return;
     auto reader = std::make_shared<DNUpgradeController>();
-    const bool read = reader->checkServerUpdateInfo([run] { return run->stop.load(); });
+    const bool read = reader->checkServerUpdateInfo(stopped);
     if (run->stop)
         return;
     if (!read) {

@@ -1,5 +1,6 @@
 #include "DNUpgradeController.h"
 
+#include "core/platform/DNBackgroundWork.h"
 #include "core/plist/DNPropertyList.h"
 #include "core/util/DNSystemInfo.h"
 #include "core/util/DNVersion.h"
@@ -159,7 +160,8 @@ bool DNUpgradeController::isNewerThanOwnVersion() const
 bool DNUpgradeController::hasNewVersion()
 {
     DNUpgradeController reader;
-    const bool newer = reader.checkServerUpdateInfo() && reader.isNewerThanOwnVersion();
+    // The program quitting does not wait for a server that is slow to answer.
+    const bool newer = reader.checkServerUpdateInfo(DNBackgroundWorkWindingDown) && reader.isNewerThanOwnVersion();
     QThread::msleep(500);
     return newer;
 }

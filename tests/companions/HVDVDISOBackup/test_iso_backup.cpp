@@ -1,11 +1,11 @@
 #include "convert/engine/DNISOBackUpCore.h"
 #include "core/platform/DNBundle.h"
+#include "support/dvdimage.h"
 #include "support/fixturecopy.h"
 #include "support/paths.h"
 #include "support/process.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,29 +40,6 @@ int runBackup(const QString &source, const QString &image, int seconds, EngineSt
     return result;
 }
 
-// Title lengths in seconds as lsdvd reads them from the image, and the disc title.
-struct DiscListing
-{
-    QString label;
-    std::vector<double> lengths;
-};
-
-DiscListing listDisc(const QString &image)
-{
-    const auto r = testsupport::runProcess(QStringLiteral("/usr/bin/lsdvd"), {image});
-    DiscListing d;
-    const QString text = QString::fromUtf8(r.output);
-    const QRegularExpression title(QStringLiteral("^Title: \\d+, Length: (\\d+):(\\d+):(\\d+\\.\\d+)"),
-                                   QRegularExpression::MultilineOption);
-    for (auto it = title.globalMatch(text); it.hasNext();) {
-        const auto m = it.next();
-        d.lengths.push_back(m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toDouble());
-    }
-    const auto label = QRegularExpression(QStringLiteral("Disc Title: (\\S+)")).match(text);
-    d.label = label.captured(1);
-    return d;
-}
-
 // Nothing but the finished image may be left beside it.
 QStringList leftovers(const QString &folder)
 {
@@ -74,6 +51,7 @@ struct SourceCase
     const char *name;
     const char *source;   // relative to the fixtures
     const char *label;
+    const char *files;    // the source's VIDEO_TS folder, relative to the fixtures
 };
 
 class ISOBackup : public testing::TestWithParam<SourceCase>
@@ -92,18 +70,20 @@ TEST_P(ISOBackup, MakesAnImageWithEveryTitleOfTheSource)
     EXPECT_EQ(ISOBackup_Time(), 10);
     EXPECT_EQ(leftovers(out.path()), QStringList{QStringLiteral("backup.iso")});
 
-    const DiscListing disc = listDisc(image);
+    const testsupport::DiscListing disc = testsupport::listDisc(image);
     EXPECT_EQ(disc.label, QString::fromLatin1(c.label));
     ASSERT_EQ(disc.lengths.size(), 3u);
     const double authored[] = {6, 10, 4};
     for (int i = 0; i < 3; ++i)
         EXPECT_NEAR(disc.lengths[size_t(i)], authored[i], 0.5) << "title " << i + 1;
+    // The disc's data itself, not only the IFO files that tell the titles' lengths.
+    EXPECT_EQ(testsupport::videoFilesNotIn(image, testsupport::fixturePath(QString::fromLatin1(c.files))), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, ISOBackup,
-                         testing::Values(SourceCase{"folder", "dvd/ntsc/VIDEO_TS", "NTSC"},
-                                         SourceCase{"folder_parent", "dvd/ntsc/", "NTSC"},
-                                         SourceCase{"image", "dvd/pal.iso", "TALVANE_PAL"}),
+                         testing::Values(SourceCase{"folder", "dvd/ntsc/VIDEO_TS", "NTSC", "dvd/ntsc/VIDEO_TS"},
+                                         SourceCase{"folder_parent", "dvd/ntsc/", "NTSC", "dvd/ntsc/VIDEO_TS"},
+                                         SourceCase{"image", "dvd/pal.iso", "TALVANE_PAL", "dvd/pal/VIDEO_TS"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ISOBackupFailures, AnUnreadableSourceFailsAndLeavesNothing)
@@ -193,7 +173,7 @@ TEST(ISOBackupFailures, ADamagedSourceNamesWhatIsMissingAndMakesNoImage)
             EXPECT_TRUE(leftovers(out.path()).isEmpty());
         } else {
             EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
-            EXPECT_EQ(listDisc(image).lengths.size(), 3u);
+            EXPECT_EQ(testsupport::listDisc(image).lengths.size(), 3u);
         }
     }
 }

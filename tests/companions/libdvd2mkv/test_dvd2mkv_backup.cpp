@@ -107,13 +107,14 @@ protected:
         wholeResult = runBackup(backupVector(wholePath()), 0, countStarts);
         wholeProgress = DVD2MKV_Progress();
         wholeTime = DVD2MKV_Time();
+        wholeScanSteps = DVD2MKV_ScanSteps();
         DVD2MKV_Unload();
     }
     static void TearDownTestSuite() { delete whole; }
     static QString wholePath() { return whole->filePath(QStringLiteral("pal_T2.mkv")); }
 
     static inline QTemporaryDir *whole = nullptr;
-    static inline int wholeResult = -1, wholeProgress = 0, wholeTime = 0;
+    static inline int wholeResult = -1, wholeProgress = 0, wholeTime = 0, wholeScanSteps = 0;
 };
 
 TEST_F(MatroskaBackup, KeepsTheVideoAndEveryAudioTrackOfTheTitle)
@@ -122,6 +123,8 @@ TEST_F(MatroskaBackup, KeepsTheVideoAndEveryAudioTrackOfTheTitle)
     EXPECT_EQ(startedNotices.load(), 1);
     EXPECT_EQ(wholeProgress, 100);
     EXPECT_EQ(wholeTime, 10);
+    // HandBrakeCLI's scan (its log lines, its ten previews) is seen as work before any output.
+    EXPECT_GE(wholeScanSteps, 10);
     const QJsonObject probe = testsupport::ffprobe(wholePath());
     EXPECT_EQ(streamsOfType(probe, QStringLiteral("video")), 1);
     EXPECT_EQ(streamsOfType(probe, QStringLiteral("audio")), 2);

@@ -59,6 +59,45 @@ TEST(HandBrakeJsonStream, ReadsBlocksSpanningLinesBesideLogLines)
     EXPECT_EQ(logLines, std::vector<std::string>{"[20:17:02] scan: title 2 has 3 chapters"});
 }
 
+// HandBrakeCLI prints its "Progress" block again while nothing moves: only a block that shows
+// the scan further on, or a log line that is not the last one again, is a step; once the encoding
+// has begun its own figures tell its progress.
+TEST(HandBrakeScanSteps, TellsStepsFromRepeats)
+{
+    HandBrakeScanSteps steps;
+    const auto scanning = [](int title, int preview, double progress) {
+        HandBrakeWorkState w;
+        w.state = QStringLiteral("SCANNING");
+        w.scanTitle = title;
+        w.scanPreview = preview;
+        w.progress = progress;
+        return w;
+    };
+    EXPECT_TRUE(steps.isNewStep(scanning(1, 0, 0)));
+    EXPECT_FALSE(steps.isNewStep(scanning(1, 0, 0)));
+    EXPECT_TRUE(steps.isNewStep(scanning(1, 1, 0.1)));
+    EXPECT_TRUE(steps.isNewStep(scanning(2, 1, 0.1)));
+    EXPECT_TRUE(steps.isNewStep(scanning(2, 1, 0.15)));
+    EXPECT_TRUE(steps.isNewLine("[20:17:02] scan: scanning title 2"));
+    EXPECT_FALSE(steps.isNewLine("[20:17:02] scan: scanning title 2"));
+    EXPECT_TRUE(steps.isNewLine("[20:17:02] scan: checking audio 1"));
+    steps.encodingBegan();
+    EXPECT_FALSE(steps.isNewStep(scanning(3, 1, 0.2)));
+    EXPECT_FALSE(steps.isNewLine("[20:17:03] Starting work at: Thu Dec 10"));
+
+    // The scan's figures as HandBrakeCLI prints them.
+    std::vector<HandBrakeWorkState> states;
+    HandBrakeJsonStream stream(
+        [&](const QString &, const QJsonObject &block) { states.push_back(readHandBrakeProgress(block)); },
+        [](std::string_view) {});
+    stream.feedLine("Progress: {\"Scanning\": {\"Preview\": 4, \"PreviewCount\": 10, \"Progress\": 0.4, "
+                    "\"SequenceID\": 0, \"Title\": 2, \"TitleCount\": 3}, \"State\": \"SCANNING\"}");
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_EQ(states[0].scanTitle, 2);
+    EXPECT_EQ(states[0].scanPreview, 4);
+    EXPECT_DOUBLE_EQ(states[0].progress, 0.4);
+}
+
 // HandBrakeCLI's figures are turned into floats and ints: garbled ones stay within what they can
 // mean.
 TEST(HandBrakeJsonStream, GarbledFiguresStayWithinWhatTheyCanMean)

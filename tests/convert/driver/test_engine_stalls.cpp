@@ -11,6 +11,15 @@
 #include "convert/slideshow/NXSlideshowConversion.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sched.h>
+#include <sys/mount.h>
+
 using namespace fileroadtest;
 
 namespace {
@@ -19,7 +28,10 @@ namespace {
 class ShortStallLimit
 {
 public:
-    ShortStallLimit() { DNSetting::shareSetting().mainWindowSetting()->setEngineStallSeconds(2); }
+    explicit ShortStallLimit(double seconds = 2)
+    {
+        DNSetting::shareSetting().mainWindowSetting()->setEngineStallSeconds(seconds);
+    }
     ~ShortStallLimit() { DNSetting::shareSetting().mainWindowSetting()->setEngineStallSeconds(m_saved); }
 
 private:
@@ -119,5 +131,135 @@ TEST_P(EngineStalls, AHeldEngineEndsItsPassWithItsMessage)
 
 INSTANTIATE_TEST_SUITE_P(Roads, EngineStalls, testing::ValuesIn(kRoads),
                          [](const testing::TestParamInfo<Road> &info) { return std::string(info.param.what); });
+
+} // namespace
+
+namespace {
+
+constexpr const char *kHandBrake = "/usr/bin/HandBrakeCLI";
+constexpr double kScanStepSeconds = 0.2;
+
+// A HandBrakeCLI that scans the disc in steps of kScanStepSeconds, each a "Progress" block as
+// HandBrakeCLI prints it, and then hands the job to the real one; with 0 steps it prints the
+// same step again and again, as HandBrakeCLI does while its scan hangs.
+QString writeScanningHandBrake(const QString &folder, int steps, const QString &real)
+{
+    const QString path = folder + QStringLiteral("/HandBrakeCLI");
+    QFile script(path);
+    if (!script.open(QIODevice::WriteOnly))
+        return {};
+    script.write(QStringLiteral(R"(#!/bin/sh
+i=1
+while :; do
+    printf 'Progress: {\n    "Scanning": {\n        "Preview": %d,\n        "PreviewCount": 10,\n' "$i"
+    printf '        "Progress": 0.0,\n        "Title": 1,\n        "TitleCount": 1\n    },\n'
+    printf '    "State": "SCANNING"\n}\n'
+    sleep %2
+    [ %1 -eq 0 ] && continue
+    i=$((i + 1))
+    [ "$i" -gt %1 ] && break
+done
+exec "%3" "$@"
+)")
+                     .arg(steps)
+                     .arg(kScanStepSeconds)
+                     .arg(real)
+                     .toUtf8());
+    script.close();
+    return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ? path : QString();
+}
+
+// Runs run on a thread of its own that sees standIn at HandBrakeCLI's place and the real one
+// at real (a mount namespace of that thread alone, which the engines it starts share); the rest
+// of the machine sees nothing of it. False, with why, where this process may not do that.
+bool withHandBrakeReplaced(const QString &standIn, const QString &real, const std::function<void()> &run,
+                           QString &why)
+{
+    bool replaced = false;
+    std::thread thread([&] {
+        const QByteArray standInPath = QFile::encodeName(standIn), realPath = QFile::encodeName(real);
+        if (::unshare(CLONE_NEWNS) != 0) {
+            why = QStringLiteral("no mount namespace of its own: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        // Nothing mounted from here on may reach the machine's own mounts.
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+            why = QStringLiteral("the mounts cannot be made private: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        if (!QFile(real).open(QIODevice::WriteOnly) || ::mount(kHandBrake, realPath.constData(), nullptr, MS_BIND, nullptr) != 0
+            || ::mount(standInPath.constData(), kHandBrake, nullptr, MS_BIND, nullptr) != 0) {
+            why = QStringLiteral("HandBrakeCLI cannot be replaced: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
+        replaced = true;
+        run();
+    });
+    thread.join();
+    return replaced;
+}
+
+struct Scan
+{
+    const char *what;
+    int steps;   // 0: one step, repeated without end
+};
+
+class HandBrakeScans : public testing::TestWithParam<Scan>
+{
+};
+
+// HandBrakeCLI scans the disc before it encodes, writing nothing and moving no figure of the
+// encoding; on a disc of many titles the scan outlasts the limit. A scan whose steps keep coming
+// is let run however long it takes; one that only repeats its step is ended as a held engine is.
+TEST_P(HandBrakeScans, AScanIsEndedOnlyWhenItStopsMovingOn)
+{
+    app();
+    const Scan &scan = GetParam();
+    // Long enough that the real HandBrakeCLI, which takes the job after the scan, shows a sign of
+    // work within it on a machine whose every core is busy.
+    const double limitSeconds = 8;
+    const ShortStallLimit limit(limitSeconds);
+    QTemporaryDir bin, out, logs;
+    const QString log = freshLog(logs);
+    const QString real = bin.filePath(QStringLiteral("real-HandBrakeCLI"));
+    const QString standIn = writeScanningHandBrake(bin.path(), scan.steps, real);
+    ASSERT_FALSE(standIn.isEmpty());
+    if (scan.steps > 0) {
+        ASSERT_GE(scan.steps * kScanStepSeconds, 2 * limitSeconds) << "the scan must outlast the limit";
+    }
+
+    useOutputFolder(out.path());
+    const DNDVDNodePtr node = disc("DVDBackupMKV.plist");
+    ASSERT_TRUE(node);
+    trimTitle(node->titleAt(1), 0, 3);
+    int result = 0;
+    QString reason, why;
+    const bool replaced = withHandBrakeReplaced(
+        standIn, real,
+        [&] {
+            result = DNVideoConverterStart(node.get(), 1, nullptr, nullptr);
+            reason = DNVideoConverterFailureReason();
+        },
+        why);
+    if (!replaced)
+        GTEST_SKIP() << why.toStdString();
+
+    if (scan.steps > 0) {
+        ASSERT_EQ(result, 0) << reason.toStdString();
+        const QJsonObject probe = testsupport::ffprobe(node->titleAt(1)->outputName());
+        EXPECT_EQ(codecsOf(probe, QStringLiteral("video")).size(), 1);
+        EXPECT_NEAR(durationOf(probe), 3, 0.5);
+    } else {
+        EXPECT_NE(result, 0);
+        EXPECT_TRUE(reason.contains(QLatin1String("the engine stopped answering"))) << reason.toStdString();
+        EXPECT_TRUE(readText(log).contains(QLatin1String("the engine stopped answering"))) << readText(log).toStdString();
+        EXPECT_EQ(entriesIn(out.path()), QStringList());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scans, HandBrakeScans,
+                         testing::Values(Scan{"moving_on_for_two_limits", 80}, Scan{"repeating_one_step", 0}),
+                         [](const testing::TestParamInfo<Scan> &info) { return std::string(info.param.what); });
 
 } // namespace

@@ -50,3 +50,20 @@ TEST(BackgroundWork, QuitWaitsForTheJobsStillRunning)
     app.exec();
     EXPECT_TRUE(done.load());
 }
+
+// A job on a background thread of its own is waited for as the pools' jobs are, and while it is
+// waited for it learns that the program winds down, so that it can give up what it waits on.
+TEST(BackgroundWork, AThreadOfItsOwnIsWaitedForAndToldToGiveUp)
+{
+    std::atomic_bool gaveUp{false};
+    EXPECT_FALSE(DNBackgroundWorkWindingDown());
+    DNStartBackgroundThread([&] {
+        while (!DNBackgroundWorkWindingDown())
+            QThread::msleep(5);
+        QThread::msleep(100);
+        gaveUp = true;
+    });
+    DNWaitForBackgroundWork();
+    EXPECT_TRUE(gaveUp.load());
+    EXPECT_FALSE(DNBackgroundWorkWindingDown());
+}

@@ -6,6 +6,7 @@
 #include "../mainwindow/main_window_fixture.h"
 #include "../ui_test_support.h"
 
+#include "core/platform/DNBackgroundWork.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNLinkButton.h"
 #include "ui/update/DNUpdateViewController.h"
@@ -165,6 +166,9 @@ TEST(UpdateCheck, CancellingStopsTheCheckForGood)
     uitest::serve(1500);
     EXPECT_EQ(dialog->progressIndicator()->value(), bar) << "the bar stays where it was";
     EXPECT_FALSE(dialog->upgradeInfoView()->isVisible());
+    // Cancelled before it read the record, it asks the server nothing, then or later.
+    DNWaitForBackgroundWorkServingEvents();
+    EXPECT_EQ(w.server.requests(), 0);
 
     // The next opening runs a check of its own; the cancelled one never shows its result.
     DNUpdateDialog::setPauseScale(0.1);

@@ -1,19 +1,22 @@
-#include "DiscFileCopier.h"
+#include "DiscFileReader.h"
 
 #include "dvd_layout.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
-#include <memory>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <dvdread/dvd_reader.h>
 #include <dvdread/ifo_read.h>
 
 namespace {
 constexpr long long kBlock = DVD_VIDEO_LB_LEN;
-constexpr int kBlocksPerRead = 512;
 
-// A CSS-scrambled pack: an image of it would not play without the disc's keys, so the copy stops.
+// A CSS-scrambled pack: an image of it would not play without the disc's keys, so the backup stops.
 bool isScrambled(const unsigned char *pack)
 {
     // Pack start code, then the PES header's scrambling-control bits.
@@ -43,13 +46,16 @@ void dvdreadMessage(void *, dvd_logger_level_t level, const char *format, va_lis
 const dvd_logger_cb dvdreadLogger{dvdreadMessage};
 } // namespace
 
-DiscFileCopier::~DiscFileCopier()
+DiscFileReader::DiscFileReader() : m_openFile(nullptr, DVDCloseFile) {}
+
+DiscFileReader::~DiscFileReader()
 {
+    m_openFile.reset();
     if (m_dvd)
         DVDClose(m_dvd);
 }
 
-bool DiscFileCopier::open(const std::string &source, std::string &why)
+bool DiscFileReader::open(const std::string &source, std::string &why)
 {
     m_dvd = DVDOpen2(nullptr, &dvdreadLogger, source.c_str());
     if (!m_dvd) {
@@ -67,7 +73,7 @@ bool DiscFileCopier::open(const std::string &source, std::string &why)
     return listFiles(why);
 }
 
-bool DiscFileCopier::listFiles(std::string &why)
+bool DiscFileReader::listFiles(std::string &why)
 {
     ifo_handle_t *vmg = ifoOpen(m_dvd, 0);
     if (!vmg || !vmg->vmgi_mat) {
@@ -107,7 +113,7 @@ bool DiscFileCopier::listFiles(std::string &why)
     return true;
 }
 
-long long DiscFileCopier::totalSectors() const
+long long DiscFileReader::totalSectors() const
 {
     long long bytes = 0;
     for (const Entry &e : m_entries)
@@ -115,7 +121,7 @@ long long DiscFileCopier::totalSectors() const
     return bytes / kBlock;
 }
 
-std::string DiscFileCopier::volumeLabel(const std::string &source) const
+std::string DiscFileReader::volumeLabel(const std::string &source) const
 {
     char volid[33] = {};
     unsigned char setid[128] = {};
@@ -139,26 +145,72 @@ std::string DiscFileCopier::volumeLabel(const std::string &source) const
     return label.empty() ? "DVD_VIDEO" : label;
 }
 
-bool DiscFileCopier::copyTo(const std::filesystem::path &folder, const std::atomic<bool> &cancelled,
-                            const std::function<void(long long)> &progress, std::string &why)
+bool DiscFileReader::fillsFromDisc(const Entry &entry)
+{
+    return entry.domain == DVD_READ_MENU_VOBS || entry.domain == DVD_READ_TITLE_VOBS;
+}
+
+bool DiscFileReader::stageTo(const std::filesystem::path &folder, std::string &why)
 {
     std::error_code ec;
     std::filesystem::create_directories(folder / "VIDEO_TS", ec);
-    std::filesystem::create_directories(folder / "AUDIO_TS", ec);
+    if (!ec)
+        std::filesystem::create_directories(folder / "AUDIO_TS", ec);
     if (ec) {
         why = "cannot make " + (folder / "VIDEO_TS").string() + ": " + ec.message();
         return false;
     }
-    long long copied = 0;
-    for (const Entry &e : m_entries)
-        if (!copyEntry(e, folder / "VIDEO_TS" / e.name, cancelled, copied, progress, why))
+    for (const Entry &e : m_entries) {
+        const std::filesystem::path target = folder / "VIDEO_TS" / e.name;
+        if (!fillsFromDisc(e)) {
+            if (!copyEntry(e, target, why))
+                return false;
+            continue;
+        }
+        const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const bool sized = fd >= 0 && ::ftruncate(fd, off_t(e.bytes)) == 0;
+        const int error = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (!sized) {
+            why = "cannot lay out " + target.string() + ": " + std::strerror(error);
             return false;
+        }
+    }
     return true;
 }
 
-bool DiscFileCopier::copyEntry(const Entry &entry, const std::filesystem::path &target,
-                               const std::atomic<bool> &cancelled, long long &copied,
-                               const std::function<void(long long)> &progress, std::string &why)
+bool DiscFileReader::readSectors(const Entry &entry, long long first, int count, unsigned char *buffer,
+                                 std::string &why)
+{
+    if (m_openEntry != &entry) {
+        m_openFile.reset(DVDOpenFile(m_dvd, entry.titleSet, dvd_read_domain_t(entry.domain)));
+        m_openEntry = m_openFile ? &entry : nullptr;
+        if (!m_openFile) {
+            why = "cannot open " + entry.name + " on the disc";
+            return false;
+        }
+    }
+    for (int done = 0; done < count;) {
+        const ssize_t got = DVDReadBlocks(m_openFile.get(), int(entry.blockOffset + first + done),
+                                          size_t(count - done), buffer + done * kBlock);
+        if (got <= 0) {
+            why = "read error in " + entry.name + " at block " + std::to_string(first + done);
+            return false;
+        }
+        done += int(got);
+    }
+    for (int b = 0; b < count; ++b) {
+        if (isScrambled(buffer + b * kBlock)) {
+            why = entry.name + " holds a scrambled pack at sector " + std::to_string(first + b)
+                + ": the disc is encrypted (CSS), which this system cannot decrypt, or its data is damaged";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DiscFileReader::copyEntry(const Entry &entry, const std::filesystem::path &target, std::string &why)
 {
     dvd_file_t *file = DVDOpenFile(m_dvd, entry.titleSet, dvd_read_domain_t(entry.domain));
     if (!file) {
@@ -171,47 +223,14 @@ bool DiscFileCopier::copyEntry(const Entry &entry, const std::filesystem::path &
         why = "cannot write " + target.string();
         return false;
     }
-    std::vector<unsigned char> buffer(size_t(kBlocksPerRead) * kBlock);
-    const bool blockRead = entry.domain == DVD_READ_MENU_VOBS || entry.domain == DVD_READ_TITLE_VOBS;
-    const long long blocks = entry.bytes / kBlock;
-    for (long long done = 0; done < blocks;) {
-        if (cancelled.load()) {
-            why = "stopped";
-            return false;
-        }
-        const int want = int(std::min<long long>(kBlocksPerRead, blocks - done));
-        long long got = 0;
-        if (blockRead) {
-            got = DVDReadBlocks(file, int(entry.blockOffset + done), size_t(want), buffer.data());
-        } else {
-            if (done == 0 && DVDFileSeek(file, 0) != 0)
-                got = -1;
-            else
-                got = DVDReadBytes(file, buffer.data(), size_t(want) * kBlock) / kBlock;
-        }
-        if (got <= 0) {
-            why = "read error in " + entry.name + " at block " + std::to_string(done);
-            return false;
-        }
-        if (blockRead) {
-            for (long long b = 0; b < got; ++b) {
-                if (isScrambled(buffer.data() + b * kBlock)) {
-                    why = entry.name + " holds a scrambled pack at sector " + std::to_string(done + b)
-                        + ": the disc is encrypted (CSS), which this system cannot decrypt, or its data is damaged";
-                    return false;
-                }
-            }
-        }
-        if (std::fwrite(buffer.data(), size_t(kBlock), size_t(got), out.get()) != size_t(got)) {
-            why = "cannot write " + target.string() + " (disk full?)";
-            return false;
-        }
-        done += got;
-        copied += got;
-        progress(copied);
+    // An IFO file is read whole (a few sectors; libdvdread keeps it in memory anyway).
+    std::vector<unsigned char> buffer(size_t(entry.bytes));
+    if (DVDFileSeek(file, 0) != 0 || DVDReadBytes(file, buffer.data(), buffer.size()) != ssize_t(buffer.size())) {
+        why = "read error in " + entry.name;
+        return false;
     }
-    if (std::fclose(out.release()) != 0) {
-        why = "cannot write " + target.string() + " (disk full?)";
+    if (std::fwrite(buffer.data(), 1, buffer.size(), out.get()) != buffer.size() || std::fclose(out.release()) != 0) {
+        why = "cannot write " + target.string() + ": " + std::strerror(errno);
         return false;
     }
     return true;

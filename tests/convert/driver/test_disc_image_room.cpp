@@ -1,0 +1,93 @@
+// The ISO backup needs the room of its image and no more: a disk with room for the image alone
+// takes a whole, readable image of the disc; a disk with less is refused, with the room needed and
+// free in the reason the user reads, and keeps nothing. Real tool, the NTSC disc.
+
+#include "UnfinishedOutputSupport.h"
+
+#include "support/dvdimage.h"
+#include "support/smallfs.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace drivertest;
+
+namespace {
+
+DNDVDNodePtr discForImage()
+{
+    return loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("DVDBackupISO.plist"));
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / 1e6, 'f', 1) + QStringLiteral(" MB");
+}
+
+// A backup of the disc, first into a roomy folder for the image's size, then into a disk of
+// that size less shortBy.
+class DiscImageRoom : public testing::Test
+{
+protected:
+    void backUpOnASmallDisk(qint64 shortBy)
+    {
+        QTemporaryDir roomy;
+        useOutputFolder(roomy.path());
+        const DNDVDNodePtr first = discForImage();
+        ASSERT_TRUE(first);
+        ASSERT_EQ(DNVideoConverterStart(first.get(), 1, nullptr, nullptr), 0);
+        imageBytes = QFileInfo(first->titleAt(1)->outputName()).size();
+        // Whole pages, as the file system counts its room.
+        room = (imageBytes - shortBy + 4095) / 4096 * 4096;
+        disk = std::make_unique<testsupport::SmallFileSystem>(room);
+        ASSERT_TRUE(disk->isValid());
+        if (!disk->isMounted())
+            return;
+        useOutputFolder(disk->path());
+        node = discForImage();
+        ASSERT_TRUE(node);
+        result = DNVideoConverterStart(node.get(), 1, nullptr, nullptr);
+    }
+
+    qint64 imageBytes = 0, room = 0;
+    std::unique_ptr<testsupport::SmallFileSystem> disk;
+    DNDVDNodePtr node;
+    int result = -1;
+};
+
+} // namespace
+
+TEST_F(DiscImageRoom, ADiskWithRoomForTheImageAloneTakesAWholeImage)
+{
+    ASSERT_NO_FATAL_FAILURE(backUpOnASmallDisk(0));
+    if (!disk->isMounted())
+        GTEST_SKIP() << "no file system of a given size can be mounted here";
+    ASSERT_EQ(result, 0) << DNVideoConverterFailureReason().toStdString();
+    const QString image = node->titleAt(1)->outputName();
+    expectOnlyTheWholeOutput(disk->path(), image);
+    EXPECT_EQ(QFileInfo(image).size(), imageBytes);
+
+    const testsupport::DiscListing disc = testsupport::listDisc(image);
+    ASSERT_EQ(disc.lengths.size(), 3u);
+    const double authored[] = {6, 10, 4};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(disc.lengths[size_t(i)], authored[i], 0.5) << "title " << i + 1;
+    EXPECT_EQ(testsupport::videoFilesNotIn(image, testsupport::fixturePath(QStringLiteral("dvd/ntsc/VIDEO_TS"))),
+              QStringList());
+}
+
+TEST_F(DiscImageRoom, ADiskWithTooLittleRoomIsRefusedWithTheRoomNeededAndFree)
+{
+    ASSERT_NO_FATAL_FAILURE(backUpOnASmallDisk(512 * 1024));
+    if (!disk->isMounted())
+        GTEST_SKIP() << "no file system of a given size can be mounted here";
+    EXPECT_NE(result, 0);
+    const QString reason = DNVideoConverterFailureReason();
+    EXPECT_TRUE(reason.contains(QStringLiteral("no space for the image on the disk of %1: it needs %2 and %3 are free")
+                                    .arg(disk->path(), megabytes(imageBytes), megabytes(room))))
+        << reason.toStdString();
+    EXPECT_EQ(entriesIn(disk->path()), QStringList());
+}
