@@ -1,5 +1,7 @@
 #include "HVPlayerTranslation.h"
 
+#include <cstdlib>
+
 namespace HVPlayerTranslation {
 namespace {
 constexpr const char *kBufferKey = "buffer_name=";
@@ -14,6 +16,41 @@ const struct
 } kValueRows[] = {
     {"-ao", "coreaudio", kAudioFallbacks},
 };
+
+// Input rows: (prefix given, prefix passed on). The installed mplayer's dvdnav:// input loses the
+// picture at every seek: after a "-ss" start, a slave "seek" or the loop's return to the start it
+// shows a few frames and then sound alone until the title's end, and a loop never plays the title
+// again. dvd:// reads the same title's cells and honours all three.
+const struct
+{
+    const char *given;
+    const char *passed;
+} kInputRows[] = {
+    {"dvdnav://", "dvd://"},
+};
+
+// The input word with its translated prefix; nothing when no row matches.
+std::optional<std::string> translatedInput(const std::string &word)
+{
+    for (const auto &row : kInputRows) {
+        const std::string given = row.given;
+        if (word.rfind(given, 0) == 0)
+            return row.passed + word.substr(given.size());
+    }
+    return std::nullopt;
+}
+
+// A start at second 0 seeks nowhere, yet on DVD input (dvd:// as well as dvdnav://) mplayer makes
+// "-ss 0" a seek that leaves the picture standing after a few frames while the sound plays on. Left
+// out, the run starts at the beginning all the same, and a loop returns there.
+bool startsAtTheBeginning(const std::string &option, const std::string &value)
+{
+    if (option != "-ss")
+        return false;
+    char *end = nullptr;
+    const double seconds = std::strtod(value.c_str(), &end);
+    return end != value.c_str() && *end == '\0' && seconds == 0;
+}
 } // namespace
 
 std::vector<std::string> leadingWords()
@@ -64,6 +101,16 @@ std::optional<PreviewRun> translatePreview(const std::vector<std::string> &argum
                 run.arguments.insert(run.arguments.end(), {"-vf", ""});
             }
             filters.push_back(arguments[++i]);
+            continue;
+        }
+        if (hasValue && startsAtTheBeginning(word, arguments[i + 1])) {
+            run.changes.emplace_back(word + " " + arguments[i + 1], "(no " + word + ")");
+            ++i;
+            continue;
+        }
+        if (const auto input = translatedInput(word)) {
+            run.changes.emplace_back(word, *input);
+            run.arguments.push_back(*input);
             continue;
         }
         bool translated = false;

@@ -16,6 +16,9 @@
 //   -vo corevideo:...buffer_name="NAME"  ->  -vo yuv4mpeg:file=<pipe>
 //   -ao coreaudio                        ->  -ao pulse,alsa,null,   (silent where neither exists)
 //   -vf A ... -vf B                      ->  -vf A,B                 (mplayer keeps only the last)
+//   dvdnav://N                           ->  dvd://N                 (dvdnav:// input shows no picture
+//                                                                     after a seek or a loop)
+//   -ss 0                                ->  (no -ss)                (a seek to 0 stalls DVD pictures)
 //
 // Plain standard library: the player executable builds this same file.
 namespace HVPlayerTranslation {

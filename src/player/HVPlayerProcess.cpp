@@ -9,7 +9,6 @@
 #include <QProcessEnvironment>
 
 namespace {
-constexpr int kErrorTailBytes = 4096;
 constexpr int kGraceMs = 700;
 } // namespace
 
@@ -121,9 +120,7 @@ void HVPlayerProcess::readOutput()
 
 void HVPlayerProcess::readErrors()
 {
-    errorTail_ += process_->readAllStandardError();
-    if (errorTail_.size() > kErrorTailBytes)
-        errorTail_ = errorTail_.right(kErrorTailBytes);
+    errorLog_.feed(process_->readAllStandardError());
 }
 
 void HVPlayerProcess::onFinished()
@@ -132,6 +129,7 @@ void HVPlayerProcess::onFinished()
         return;
     readOutput();
     readErrors();
+    errorLog_.finish();
     if (!pendingLine_.isEmpty())
         Q_EMIT outputLines({pendingLine_});
     pendingLine_.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "core/log/DNEngineLineLog.h"
+
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -10,8 +11,9 @@
 // One run of the player executable for a player controller: launched with its argument vector
 // and working folder, the channel folder in its environment, its slave commands written to its
 // standard input, its standard output handed on as text (whole chunks, and complete lines), its
-// standard error read and dropped so the pipe never fills. The process is registered as one of
-// the program's players while it runs and is ended only by its own id.
+// standard error written into the program's log line by line, as the engines' is (so the log
+// tells why a player showed nothing). The process is registered as one of the program's players
+// while it runs and is ended only by its own id.
 //
 // Lives on the main thread; every signal is sent there.
 class HVPlayerProcess : public QObject
@@ -39,8 +41,6 @@ public:
     // quit, then terminate, then kill, waiting a little after each; returns once it has ended.
     void endGracefully();
 
-    // The last few kilobytes the player wrote to its standard error (for the log).
-    QByteArray errorTail() const { return errorTail_; }
     // Why the last launch failed, as the system said it; empty after a good launch.
     QString startError() const { return startError_; }
 
@@ -62,7 +62,7 @@ private:
     QProcess *process_ = nullptr;
     QStringDecoder decoder_{QStringDecoder::Utf8};
     QString pendingLine_;
-    QByteArray errorTail_;
+    DNEngineLineLog errorLog_;
     QString startError_;
     qint64 registeredPid_ = 0;
 };

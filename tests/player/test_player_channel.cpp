@@ -159,6 +159,9 @@ TEST(PlayerChannel, EachTranslationRuleIsLogged)
         {{"-ao", "coreaudio", "-vo", "corevideo:buffer_name=\"B\""}, "-ao coreaudio", "-ao pulse,alsa,null,"},
         {{"dvdnav://1", "-vf", "yadif=0", "-vf", "screenshot", "-vo", "corevideo:buffer_name=\"B\""},
          "-vf yadif=0 -vf screenshot", "-vf yadif=0,screenshot"},
+        {{"dvdnav://2", "-dvd-device", "/d/pal.iso", "-ss", "3", "-vo", "corevideo:buffer_name=\"B\"", "-loop", "0"},
+         "dvdnav://2", "dvd://2"},
+        {{"dvdnav://2", "-ss", "0", "-vo", "corevideo:buffer_name=\"B\"", "-loop", "0"}, "-ss 0", "(no -ss)"},
     };
     for (const auto &rule : rules) {
         const auto run = HVPlayerTranslation::translatePreview(rule.given, "P");
@@ -172,8 +175,17 @@ TEST(PlayerChannel, EachTranslationRuleIsLogged)
     const auto dvd = HVPlayerTranslation::translatePreview(
         {"dvdnav://1", "-vf", "yadif=0", "-osdlevel", "0", "-vf", "screenshot", "-vo", "corevideo:buffer_name=\"B\""},
         "P");
-    EXPECT_EQ(dvd->arguments, (Args{"-noconfig", "all", "dvdnav://1", "-vf", "yadif=0,screenshot", "-osdlevel", "0",
+    EXPECT_EQ(dvd->arguments, (Args{"-noconfig", "all", "dvd://1", "-vf", "yadif=0,screenshot", "-osdlevel", "0",
                                     "-vo", "yuv4mpeg:file=P"}));
+    // A start later than 0 stays; a start at 0, written any way, goes.
+    const auto at = [](const char *start) {
+        return HVPlayerTranslation::translatePreview({"dvdnav://2", "-ss", start, "-vo", "corevideo:buffer_name=\"B\""}, "P")
+            ->arguments;
+    };
+    EXPECT_EQ(at("3"), (Args{"-noconfig", "all", "dvd://2", "-ss", "3", "-vo", "yuv4mpeg:file=P"}));
+    EXPECT_EQ(at("0.5"), (Args{"-noconfig", "all", "dvd://2", "-ss", "0.5", "-vo", "yuv4mpeg:file=P"}));
+    for (const char *zero : {"0", "-0", "0.0"})
+        EXPECT_EQ(at(zero), (Args{"-noconfig", "all", "dvd://2", "-vo", "yuv4mpeg:file=P"})) << zero;
 }
 
 TEST(PlayerChannel, DumpsAndOtherRunsAreNoPreview)

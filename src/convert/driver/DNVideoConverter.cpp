@@ -5,6 +5,7 @@
 #include "convert/driver/ConvertProgressArithmetic.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "convert/engine/DNMEncoder.h"
+#include "core/log/DNEngineLineLog.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNPartialOutput.h"
 #include "core/settings/DNAppSetting.h"
@@ -211,6 +212,5 @@ void DNVideoConverterLogCallback(const char *line)
     if (text.size() >= 7 && text.startsWith(QLatin1String("frame=")))
         return;
     noteEngineLine(text);
-    DNLogger::shareRoughLog().rawLog(QStringLiteral("\t") + text
-                                     + (text.endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
+    DNRoughLogEngineLine(text);
 }

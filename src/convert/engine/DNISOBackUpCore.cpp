@@ -1,5 +1,6 @@
 #include "convert/engine/DNISOBackUpCore.h"
 
+#include "core/log/DNEngineLineLog.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 
@@ -78,7 +79,7 @@ int DNISOBackUpCore::startBackup(const QStringList &arguments, int dvdDuration)
         if (log)
             log(line.constData());
         else
-            DNRoughLogRaw("\t%s\n", line.constData());
+            DNRoughLogEngineLine(QString::fromUtf8(line));
     }
     if (ending.stopped)
         return ending.status != 0 ? ending.status : 1;

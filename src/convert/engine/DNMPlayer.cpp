@@ -1,6 +1,7 @@
 #include "convert/engine/DNMPlayer.h"
 
 #include "enginekit/EngineFigures.h"
+#include "core/log/DNEngineLineLog.h"
 #include "core/platform/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
@@ -126,7 +127,7 @@ int DNMPlayer::startMplayer(const QStringList &arguments, int endPos)
     if (ending.status != 0) {
         for (const QByteArray &line : ending.errors.split('\n'))
             if (!line.trimmed().isEmpty())
-                DNRoughLogRaw(QStringLiteral("\t%s\n"), line.constData());
+                DNRoughLogEngineLine(QString::fromUtf8(line));
         DNRoughLog(QStringLiteral("player dump failed with status %d"), ending.status);
         return ending.status;
     }

@@ -134,7 +134,7 @@ TEST(EditorPlayer, PlaysAFileScaledFromTheLeftLimitInBothPreviews)
     EXPECT_TRUE(PlayerProcessRegistry::shared().pids().empty());
 }
 
-// A DVD title plays its DVD source through dvdnav. 720 x 576 is not wide: shown 300 high, 1.92
+// A DVD title plays its DVD source (dvdnav:// in the vector, read through dvd://). 720 x 576 is not wide: shown 300 high, 1.92
 // source pixels to one shown, 375 x 300. The player scales to an even 376: each frame is scaled
 // to the 375 shown.
 TEST(EditorPlayer, PlaysADVDTitleAtTheScaledSizeFromTheLeftLimit)
