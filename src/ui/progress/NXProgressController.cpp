@@ -227,6 +227,7 @@ void NXProgressController::updateInfomation()
         const int percent = info->value(QStringLiteral("current_percent")).toInt();
         curProgress_->setValue(percent);
         setConvertFPS(info->value(QStringLiteral("currentFPS")).toInt());
+        setConvertedFrames(info->value(QStringLiteral("frame_number")).toInt());
         setConvertProgress(percent);
         setCurConvertTime(info->value(QStringLiteral("convertedTime")).toInt());
     } else if (category == 0) {
@@ -275,6 +276,11 @@ void NXProgressController::setConvertProgress(int percent)
 void NXProgressController::setConvertFPS(int fps)
 {
     convertfps_->setText(QStringLiteral("%1 ").arg(fps));
+}
+
+void NXProgressController::setConvertedFrames(int frames)
+{
+    totalFrams_->setText(QString::number(frames));
 }
 
 void NXProgressController::setCurConvertTime(int seconds)

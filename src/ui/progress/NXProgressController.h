@@ -71,7 +71,8 @@ public:
     void setConvertProgress(int percent);
     void setConvertFPS(int fps);
     void setCurConvertTime(int seconds);
-    void setConvertedFrames(int) {}
+    // The frame the pass has reached, as the engine reports it.
+    void setConvertedFrames(int frames);
     void onConvertStarting();
     void onConvertConverting();
     void onConvertStoping();

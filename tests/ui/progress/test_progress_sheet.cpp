@@ -139,13 +139,13 @@ struct AfterBatch
     }
 };
 
-QVariantMap progressInfo(int percent, int fps, int converted)
+QVariantMap progressInfo(int percent, int fps, int converted, int frame = 0)
 {
     return {{QStringLiteral("EncodeCategory"), 2},
             {QStringLiteral("current_percent"), percent},
             {QStringLiteral("currentFPS"), fps},
             {QStringLiteral("convertedTime"), converted},
-            {QStringLiteral("frame_number"), 0}};
+            {QStringLiteral("frame_number"), frame}};
 }
 
 } // namespace
@@ -205,8 +205,11 @@ TEST(ProgressSheet, PollShowsTitleTimesSpeedAndRemainingTime)
     const qint64 start = clock;
     for (const Poll &p : polls) {
         clock = start + p.secondsAfterStart;
-        batch.progress = progressInfo(p.percent, 25, int(p.secondsAfterStart));
+        // The pass has reached the frame it reports.
+        const int frame = int(p.secondsAfterStart) * 25;
+        batch.progress = progressInfo(p.percent, 25, int(p.secondsAfterStart), frame);
         sheet.updateInfomation();
+        EXPECT_EQ(sheet.totalFrams()->text(), QString::number(frame));
         EXPECT_EQ(sheet.progress()->text(), QString::fromLatin1(p.progress));
         EXPECT_EQ(sheet.timeRemaid()->text(), QString::fromLatin1(p.remaining)) << p.secondsAfterStart;
         EXPECT_EQ(sheet.curProgress()->value(), p.percent);
@@ -230,6 +233,7 @@ TEST(ProgressSheet, PollShowsTitleTimesSpeedAndRemainingTime)
     clock += 3;
     batch.progress = progressInfo(0, 0, 0);
     sheet.updateInfomation();
+    EXPECT_EQ(sheet.totalFrams()->text(), QStringLiteral("0"));
     EXPECT_EQ(sheet.progress()->text(), QStringLiteral("0 % "));
     EXPECT_EQ(sheet.timeRemaid()->text(), QStringLiteral("00:04:57"));
     EXPECT_EQ(sheet.currentTitle()->text(), QStringLiteral("MOVIE(3)"));
