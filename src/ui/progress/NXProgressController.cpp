@@ -80,6 +80,7 @@ void NXProgressController::showWithInWindow(QWidget *window, ConvertEntry conver
     {
         std::lock_guard lock(workerMutex_);
         failures_.clear();
+        outputs_.clear();
     }
     stopRequested_ = false;
     const auto appSetting = DNSetting::shareSetting().appSetting();
@@ -170,6 +171,12 @@ QStringList NXProgressController::convertFailures() const
 {
     std::lock_guard lock(workerMutex_);
     return failures_;
+}
+
+void NXProgressController::reportConvertOutput(const QString &output)
+{
+    std::lock_guard lock(workerMutex_);
+    outputs_.append(output);
 }
 
 void NXProgressController::converterStateDidChanged(int code)
@@ -351,7 +358,14 @@ void NXProgressController::progressDidEnd()
     if (shutdownButton_->isChecked() && !stopRequested_ && !startConvertFailed() && failures.isEmpty())
         DNShutdownComputer();
     DNRoughLog(QStringLiteral("progressDidEnd"));
-    if (openButton_->isChecked()) {
+    bool wroteOutput = false;
+    {
+        std::lock_guard lock(workerMutex_);
+        wroteOutput = !outputs_.isEmpty();
+    }
+    // A batch that wrote nothing (every item failed, or Stop came first) leaves nothing to look
+    // at in the folder.
+    if (openButton_->isChecked() && wroteOutput) {
         const auto appSetting = DNSetting::shareSetting().appSetting();
         QString folder = appSetting ? appSetting->videoOutputDirectory() : QString();
         if (folder.isEmpty())

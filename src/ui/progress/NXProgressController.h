@@ -60,6 +60,9 @@ public:
     // reason is the failing step's own. The sheet ends with a message naming every one.
     void reportConvertFailure(const QString &item, const QString &reason);
     QStringList convertFailures() const;
+    // A conversion of the batch wrote its output. "Open the output folder when done" opens the
+    // folder only after a batch in which one did.
+    void reportConvertOutput(const QString &output);
     // From the engine's state callback: only 3298 (output started) acts.
     void converterStateDidChanged(int code);
     NXMediaNodePtr convertingNode() const;
@@ -180,6 +183,7 @@ private:
     mutable std::mutex workerMutex_; // the fields the worker writes
     bool convert_init_status_ = false;
     QStringList failures_;
+    QStringList outputs_;
     std::weak_ptr<NXBasicMediaNode> mediaNode_;
 
     std::function<qint64()> clock_;
