@@ -1,6 +1,6 @@
 #include "FramePacker.h"
 
-#include "player/channel/MPlayerOSXVOWire.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/channel/Y4MStreamReader.h"
+#include "playerchannel/Y4MStreamReader.h"
 
 #include <cstdint>
 #include <vector>

@@ -2,8 +2,8 @@
 
 #include "ReceiverLink.h"
 
-#include "player/channel/HVPlayerChannel.h"
-#include "player/channel/Y4MStreamReader.h"
+#include "playerchannel/HVPlayerChannel.h"
+#include "playerchannel/Y4MStreamReader.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/channel/HVPlayerTranslation.h"
+#include "playerchannel/HVPlayerTranslation.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "ReceiverLink.h"
 
-#include "player/channel/HVPlayerChannel.h"
+#include "playerchannel/HVPlayerChannel.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -2,8 +2,8 @@
 
 #include "FramePacker.h"
 
-#include "player/channel/MPlayerOSXVOWire.h"
-#include "player/channel/Y4MStreamReader.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
+#include "playerchannel/Y4MStreamReader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -7,7 +7,7 @@
 // the frames from mplayer's yuv4mpeg output into the receiver's shared buffer (PreviewRelay).
 #include "PreviewRelay.h"
 
-#include "player/channel/HVPlayerTranslation.h"
+#include "playerchannel/HVPlayerTranslation.h"
 
 #include <cerrno>
 #include <cstdio>

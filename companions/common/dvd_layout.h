@@ -16,7 +16,7 @@
  * IFO data: run it in a process that can afford that (a companion executable or an isolated
  * child).
  */
-#include "dvd/DVDLayoutReport.h"
+#include "discrecords/DVDLayoutReport.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -3,7 +3,7 @@
 // fails). A disc's page lives at <address>/<identifier>; the page is HTML and names its cover
 // picture the way film pages do, in an Open Graph "og:image" meta tag, or failing that in the
 // first <img> element.
-#include "dvd/cover/MovieInfoLibrary.h"
+#include "discrecords/MovieInfoLibrary.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dvd/DVDInfoRecord.h"
-#include "dvd/DVDLayoutReport.h"
+#include "discrecords/DVDInfoRecord.h"
+#include "discrecords/DVDLayoutReport.h"
 
 #include <stddef.h>
 

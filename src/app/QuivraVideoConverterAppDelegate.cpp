@@ -3,7 +3,7 @@
 #include "DNApplicationLanguage.h"
 #include "DNInterfaceFont.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "core/log/DNLogSetUp.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"

@@ -1,7 +1,7 @@
 #include "dvd/DVDLayoutCheck.h"
 
 #include "core/platform/DNBundle.h"
-#include "dvd/DVDLayoutReport.h"
+#include "discrecords/DVDLayoutReport.h"
 #include "dvd/IfoReaderLibrary.h"
 
 DVDSourceLayout checkDVDSourceLayout(const QString &source, int titleNumber, const QString &libraryPath)

@@ -1,4 +1,4 @@
-#include "dvd/DVDInfoRecord.h"
+#include "discrecords/DVDInfoRecord.h"
 #include "dvd/NXDVDUtilities.h"
 
 #include "core/lang/LanguageNames.h"

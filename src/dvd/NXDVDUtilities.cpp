@@ -3,7 +3,7 @@
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 #include "core/plist/DNPropertyList.h"
-#include "dvd/DVDInfoRecord.h"
+#include "discrecords/DVDInfoRecord.h"
 #include "dvd/DVDMountTable.h"
 #include "dvd/IfoReaderLibrary.h"
 

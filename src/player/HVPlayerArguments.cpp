@@ -3,7 +3,7 @@
 #include "dvd/DNDVDNode.h"
 #include "dvd/file/DNFileFormatTests.h"
 #include "dvd/file/DNFileNode.h"
-#include "player/channel/MPlayerOSXVOWire.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
 
 #include <QAtomicInt>
 

@@ -1,9 +1,9 @@
 #include "HVPlayerProcess.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "player/HVPlayerArguments.h"
 #include "player/HVPlayerStatus.h"
-#include "player/channel/HVPlayerChannel.h"
+#include "playerchannel/HVPlayerChannel.h"
 
 #include <QPointer>
 #include <QProcessEnvironment>

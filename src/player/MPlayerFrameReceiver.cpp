@@ -2,8 +2,8 @@
 
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
-#include "player/channel/HVPlayerChannel.h"
-#include "player/channel/MPlayerOSXVOWire.h"
+#include "playerchannel/HVPlayerChannel.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
 
 #include <QDir>
 #include <QFile>

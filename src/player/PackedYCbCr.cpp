@@ -1,6 +1,6 @@
 #include "player/PackedYCbCr.h"
 
-#include "player/channel/MPlayerOSXVOWire.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
 
 #include <algorithm>
 #include <cmath>

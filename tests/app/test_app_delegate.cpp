@@ -5,7 +5,7 @@
 #include "../ui/mainwindow/shell_test_support.h"
 
 #include "enginekit/EngineProcess.h"
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "core/platform/DNBundle.h"
 #include "core/platform/DNOwnedOutputs.h"
 #include "enginekit/ProcessIdentity.h"

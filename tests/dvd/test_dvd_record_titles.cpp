@@ -1,6 +1,6 @@
 // How a structure-reader record becomes titles and tracks: codes to names and sizes, lengths,
 // track limits and language names.
-#include "dvd/DVDInfoRecord.h"
+#include "discrecords/DVDInfoRecord.h"
 #include "dvd/NXDVDUtilities.h"
 
 #include <gtest/gtest.h>

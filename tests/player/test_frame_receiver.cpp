@@ -3,8 +3,8 @@
 #include "player/HVPlayerArguments.h"
 #include "player/HVPlayerProcess.h"
 #include "player/MPlayerFrameReceiver.h"
-#include "player/channel/HVPlayerChannel.h"
-#include "player/channel/MPlayerOSXVOWire.h"
+#include "playerchannel/HVPlayerChannel.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
 
 #include "core/platform/DNBundle.h"
 

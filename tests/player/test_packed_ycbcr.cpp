@@ -1,7 +1,7 @@
 // Packed 4:2:2 frames as images, on a few pixels worked out by hand from the studio-range
 // matrices.
 #include "player/PackedYCbCr.h"
-#include "player/channel/MPlayerOSXVOWire.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
 
 #include <QColor>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // What the players hand the player executable: buffer names, argument vectors and commands.
 #include "player/HVPlayerArguments.h"
 #include "player/NXMPlayerGeometry.h"
-#include "player/channel/MPlayerOSXVOWire.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
 
 #include "convert/files/DNMediaFileProbe.h"
 #include "dvd/file/DNFileNode.h"

@@ -1,10 +1,10 @@
 // What the player executable and a frame receiver share: the names of their meeting place, the
 // messages on the socket, the yuv4mpeg stream the player reads and the translation of the
 // arguments it is given.
-#include "player/channel/HVPlayerChannel.h"
-#include "player/channel/HVPlayerTranslation.h"
-#include "player/channel/MPlayerOSXVOWire.h"
-#include "player/channel/Y4MStreamReader.h"
+#include "playerchannel/HVPlayerChannel.h"
+#include "playerchannel/HVPlayerTranslation.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
+#include "playerchannel/Y4MStreamReader.h"
 
 #include <gtest/gtest.h>
 

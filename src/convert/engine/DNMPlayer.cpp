@@ -1,7 +1,7 @@
 #include "convert/engine/DNMPlayer.h"
 
 #include "enginekit/EngineFigures.h"
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 

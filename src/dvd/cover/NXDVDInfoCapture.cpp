@@ -1,6 +1,6 @@
 #include "dvd/cover/NXDVDInfoCapture.h"
 
-#include "dvd/cover/MovieInfoLibrary.h"
+#include "discrecords/MovieInfoLibrary.h"
 
 #include "core/image/DNImageFunctions.h"
 #include "core/log/DNLogger.h"

@@ -2,7 +2,7 @@
 // callbacks, Done and Apply to all.
 #include "DNVideoEditorController.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "core/image/DNBlackRegion.h"
 #include "core/notify/DNNotificationCenter.h"
 #include "core/util/DNTimeText.h"

@@ -7,7 +7,7 @@
 
 #include "convert/driver/ConvertState.h"
 #include "convert/driver/DNVideoConverter.h"
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "convert/slideshow/NXSlideshowConversion.h"
 #include "core/log/DNLogger.h"
 #include "core/settings/DNSetting.h"

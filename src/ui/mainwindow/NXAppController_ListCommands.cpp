@@ -4,7 +4,7 @@
 
 #include "DNWindow.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/model/NXMediaType.h"
 #include "dvd/DNDVDNode.h"

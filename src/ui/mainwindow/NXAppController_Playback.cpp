@@ -4,7 +4,7 @@
 
 #include "DNWindow.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNTimeText.h"
 #include "ui/controls/DNAlertSheet.h"

@@ -3,7 +3,7 @@
 #include "NXMPlayerOpenGLView.h"
 
 #include "player/PackedYCbCr.h"
-#include "player/channel/MPlayerOSXVOWire.h"
+#include "playerchannel/MPlayerOSXVOWire.h"
 
 #include <QGenericMatrix>
 #include <QMetaObject>

@@ -1,6 +1,6 @@
 // The disc-identifier tool: one identifier per disc whatever form it comes in, nothing but the
 // identifier on standard output, and no output for what is no DVD.
-#include "dvd/cover/MovieInfoLibrary.h"
+#include "discrecords/MovieInfoLibrary.h"
 
 #include "support/paths.h"
 

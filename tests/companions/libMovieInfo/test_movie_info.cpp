@@ -1,6 +1,6 @@
 // The cover-metadata library: the page address from the configured service, and the cover
 // address from a saved page.
-#include "dvd/cover/MovieInfoLibrary.h"
+#include "discrecords/MovieInfoLibrary.h"
 
 #include "support/paths.h"
 

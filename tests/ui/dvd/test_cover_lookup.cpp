@@ -1,6 +1,6 @@
 // The cover lookup of a new DVD item, end to end over the real companions, with the metadata
 // service and the picture served from a local HTTP server.
-#include "dvd/cover/MovieInfoLibrary.h"
+#include "discrecords/MovieInfoLibrary.h"
 #include "dvd/cover/NXDVDInfoCapture.h"
 #include "ui/dvd/NXCoverNetworkFetch.h"
 

@@ -6,7 +6,7 @@
 #include "../mainwindow/main_window_fixture.h"
 #include "../player/player_test_support.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "core/notify/DNNotificationCenter.h"
 #include "dvd/DNDVDNode.h"
 #include "player/HVPlayerProcess.h"

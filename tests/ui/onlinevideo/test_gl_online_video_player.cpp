@@ -7,7 +7,7 @@
 
 #include "../player/player_test_support.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "player/NXMPlayerGeometry.h"
 #include "support/mediaserver.h"
 #include "support/packedyuv.h"

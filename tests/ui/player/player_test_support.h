@@ -14,7 +14,7 @@
 #include "dvd/NXDVDUtilities.h"
 #include "player/HVPlayerArguments.h"
 #include "player/MPlayerFrameReceiver.h"
-#include "player/channel/HVPlayerChannel.h"
+#include "playerchannel/HVPlayerChannel.h"
 #include "support/paths.h"
 
 #include <QDir>

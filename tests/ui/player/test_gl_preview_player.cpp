@@ -4,7 +4,7 @@
 // snapshotted, played to their end and killed.
 #include "player_test_support.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "dvd/DNDVDNode.h"
 #include "player/HVPlayerProcess.h"
 #include "support/packedyuv.h"

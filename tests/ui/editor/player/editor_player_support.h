@@ -5,7 +5,7 @@
 #include "ui/player/player_test_support.h"
 
 #include "player/HVPlayerArguments.h"
-#include "player/channel/HVPlayerChannel.h"
+#include "playerchannel/HVPlayerChannel.h"
 #include "ui/editor/player/NXViewRenderControl.h"
 #include "ui/editor/preview/NXEditMovieView.h"
 

@@ -3,7 +3,7 @@
 // frames scaled when the player's size is not the one shown, the stop and a killed player.
 #include "editor_player_support.h"
 
-#include "convert/engine/PlayerProcessRegistry.h"
+#include "core/platform/PlayerProcessRegistry.h"
 #include "dvd/DNDVDNode.h"
 #include "player/HVPlayerProcess.h"
 #include "support/packedyuv.h"
