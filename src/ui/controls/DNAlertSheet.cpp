@@ -13,7 +13,7 @@ namespace {
 
 // The width a title bar needs for title: the title in the bold face of the interface (title bars
 // draw bold, rarely larger than the interface's text), and beside it the window's icon, its three
-// buttons and the bar's margins, about six lines of that face high.
+// buttons and the bar's margins, for which six lines' height of that face is room enough.
 int titleBarWidth(const QString &title)
 {
     QFont face = QApplication::font();
