@@ -987,6 +987,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Text Colour...</source>
+        <translation>Textfarbe …</translation>
+    </message>
 </context>
 <context>
     <name>DNWindowSelectView</name>

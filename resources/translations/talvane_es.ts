@@ -987,6 +987,10 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Text Colour...</source>
+        <translation>Color del texto…</translation>
+    </message>
 </context>
 <context>
     <name>DNWindowSelectView</name>

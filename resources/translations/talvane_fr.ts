@@ -987,6 +987,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Text Colour...</source>
+        <translation>Couleur du texte…</translation>
+    </message>
 </context>
 <context>
     <name>DNWindowSelectView</name>

@@ -987,6 +987,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Text Colour...</source>
+        <translation>文字の色…</translation>
+    </message>
 </context>
 <context>
     <name>DNWindowSelectView</name>

@@ -987,6 +987,10 @@
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>Text Colour...</source>
+        <translation>텍스트 색상...</translation>
+    </message>
 </context>
 <context>
     <name>DNWindowSelectView</name>

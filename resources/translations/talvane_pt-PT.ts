@@ -987,6 +987,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Text Colour...</source>
+        <translation>Cor do texto…</translation>
+    </message>
 </context>
 <context>
     <name>DNWindowSelectView</name>

@@ -987,6 +987,10 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Text Colour...</source>
+        <translation>文字颜色…</translation>
+    </message>
 </context>
 <context>
     <name>DNWindowSelectView</name>

@@ -987,6 +987,10 @@
         <source>OK</source>
         <translation>確定</translation>
     </message>
+    <message>
+        <source>Text Colour...</source>
+        <translation>文字顏色…</translation>
+    </message>
 </context>
 <context>
     <name>DNWindowSelectView</name>

@@ -15,6 +15,7 @@
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNSystemInfo.h"
 #include "profiles/DNProfileManager.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/mainwindow/NXAppController.h"
 #include "ui/prefs/NXMainSettingController.h"
@@ -56,6 +57,7 @@ bool askDamaged(QWidget *window, const DNAppDamageReport &report)
     QPushButton *download = alert.addButton(report.defaultButton, QMessageBox::AcceptRole);
     alert.addButton(report.alternateButton, QMessageBox::RejectRole);
     alert.setDefaultButton(download);
+    DNFitAlertToTitle(&alert);
     alert.exec();
     return alert.clickedButton() == download;
 }
@@ -70,6 +72,7 @@ bool askRestartNow(QWidget *window)
     QPushButton *ok = alert.addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
     alert.addButton(QObject::tr("Cancel"), QMessageBox::RejectRole);
     alert.setDefaultButton(ok);
+    DNFitAlertToTitle(&alert);
     alert.exec();
     return alert.clickedButton() == ok;
 }

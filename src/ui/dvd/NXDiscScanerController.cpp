@@ -8,6 +8,7 @@
 #include "dvd/DVDMountTable.h"
 #include "dvd/NXDVDUtilities.h"
 #include "dvd/loading/NXDVDSourceLoading.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNOpenPanelFolder.h"
 
 #include <QApplication>
@@ -393,6 +394,7 @@ void NXDiscScanerController::showReadFailedAlert(QWidget *parent)
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     lastAlert_ = alert;
+    DNFitAlertToTitle(alert);
     alert->open();
 }
 

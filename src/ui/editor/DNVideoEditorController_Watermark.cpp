@@ -7,10 +7,12 @@
 #include "ui/editor/panel/DNTabView.h"
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 
 using DNVideoEditorGeometry::BoxEdit;
 
@@ -91,19 +93,32 @@ void DNVideoEditorController::openImageWatermarkPanelDidEnd(int returnCode, cons
 
 void DNVideoEditorController::openFontSetPanel()
 {
-    // The text's face from the font panel, its colour from the colour panel beside it; both
-    // change the watermark as the user picks.
+    // The font panel alone; the text's colour is chosen from it, with its "Text Colour..."
+    // button, in the colour panel. Both change the watermark as the user picks.
     auto *fonts = new QFontDialog(watermark_->textFont(), panel_);
     fonts->setObjectName(QStringLiteral("watermarkFontPanel"));
+    // Qt's own panel, which has the button box the colour button goes into.
+    fonts->setOption(QFontDialog::DontUseNativeDialog);
     fonts->setAttribute(Qt::WA_DeleteOnClose);
     connect(fonts, &QFontDialog::currentFontChanged, this, &DNVideoEditorController::changeFont);
-    auto *colours = new QColorDialog(watermark_->textColor(), panel_);
-    colours->setObjectName(QStringLiteral("watermarkColourPanel"));
-    colours->setAttribute(Qt::WA_DeleteOnClose);
-    connect(colours, &QColorDialog::currentColorChanged, this, &DNVideoEditorController::changeFontColor);
-    connect(fonts, &QDialog::finished, colours, &QDialog::close);
+    if (auto *buttons = fonts->findChild<QDialogButtonBox *>()) {
+        QPushButton *colour = buttons->addButton(tr("Text Colour..."), QDialogButtonBox::ActionRole);
+        colour->setObjectName(QStringLiteral("watermarkColourButton"));
+        connect(colour, &QPushButton::clicked, fonts, [this, fonts] {
+            if (auto *open = fonts->findChild<QColorDialog *>()) {
+                open->raise();
+                return;
+            }
+            // It belongs to the font panel and closes with it.
+            auto *colours = new QColorDialog(watermark_->textColor(), fonts);
+            colours->setObjectName(QStringLiteral("watermarkColourPanel"));
+            colours->setAttribute(Qt::WA_DeleteOnClose);
+            connect(colours, &QColorDialog::currentColorChanged, this, &DNVideoEditorController::changeFontColor);
+            connect(fonts, &QDialog::finished, colours, &QDialog::close);
+            colours->show();
+        });
+    }
     fonts->show();
-    colours->show();
     fonts->raise();
 }
 

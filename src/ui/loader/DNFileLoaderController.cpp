@@ -126,5 +126,6 @@ void DNFileLoaderController::displayLoadPhotoFailedWarnning(const QString &descr
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setObjectName(QStringLiteral("loadPhotoFailedAlert"));
+    DNFitAlertToTitle(alert);
     alert->open();
 }

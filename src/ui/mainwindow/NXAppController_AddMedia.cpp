@@ -14,6 +14,7 @@
 #include "dvd/NXDVDUtilities.h"
 #include "dvd/file/DNFileNode.h"
 #include "profiles/DNProfile.h"
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/dvd/NXDiscScanerController.h"
 #include "ui/loader/DNFileLoaderController.h"
 #include "ui/medialist/NXMediaRowFactory.h"
@@ -153,6 +154,7 @@ void NXAppController::askForMakeSoure2ClearAdded(std::function<void()> next)
     connect(alert, &QMessageBox::finished, this,
             [this, alert, proceed](int) { askAlertDidEnd(alert->clickedButton() == proceed ? 1 : 0); });
     kindQuestionAlert = alert;
+    DNFitAlertToTitle(alert);
     alert->open();
 }
 

@@ -249,8 +249,10 @@ bool NXAppController::convertSlideshow(const NXMediaNodePtr &entry, QStringList 
         sheet->reportConvertFailure(itemName(entry), failure);
     if (result < 0)
         return false;
-    if (result == 0)
+    if (result == 0) {
         outputs.append(slideshow->fileNode()->outputName());
+        sheet->reportConvertOutput(outputs.last());
+    }
     return true;
 }
 
@@ -272,8 +274,10 @@ void NXAppController::convertVideos()
             progressController->reportConvertFailure(itemName(shown), DNVideoConverterFailureReason());
         if (result < 0)
             return false;
-        if (result == 0)
+        if (result == 0) {
             outputs.append(outputName());
+            progressController->reportConvertOutput(outputs.last());
+        }
         return true;
     };
 

@@ -7,6 +7,7 @@
 #include "convert/driver/OutputSpaceEstimate.h"
 #include "core/log/DNLogger.h"
 #include "core/settings/DNSetting.h"
+#include "ui/controls/DNAlertSheet.h"
 
 #include <QLocale>
 #include <QMessageBox>
@@ -40,5 +41,6 @@ void NXAppController::convertAfterOutputSpaceCheck()
         if (question->clickedButton() == convert)
             startConvertProgressView();
     });
+    DNFitAlertToTitle(question);
     question->open();
 }

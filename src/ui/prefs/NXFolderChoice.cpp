@@ -1,5 +1,7 @@
 #include "NXFolderChoice.h"
 
+#include "ui/controls/DNAlertSheet.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -52,6 +54,7 @@ bool NXAcceptChosenFolder(QWidget *window, const QString &path)
                                           "the former folder is kept."));
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
+    DNFitAlertToTitle(alert);
     alert->open();
     return false;
 }

@@ -81,6 +81,7 @@ void NXProgressController::showWithInWindow(QWidget *window, ConvertEntry conver
     {
         std::lock_guard lock(workerMutex_);
         failures_.clear();
+        outputs_.clear();
     }
     stopRequested_ = false;
     const auto appSetting = DNSetting::shareSetting().appSetting();
@@ -174,6 +175,12 @@ QStringList NXProgressController::convertFailures() const
     return failures_;
 }
 
+void NXProgressController::reportConvertOutput(const QString &output)
+{
+    std::lock_guard lock(workerMutex_);
+    outputs_.append(output);
+}
+
 void NXProgressController::converterStateDidChanged(int code)
 {
     if (code != kEncodeStateStarted)
@@ -229,6 +236,7 @@ void NXProgressController::updateInfomation()
         const int percent = info->value(QStringLiteral("current_percent")).toInt();
         curProgress_->setValue(percent);
         setConvertFPS(info->value(QStringLiteral("currentFPS")).toInt());
+        setConvertedFrames(info->value(QStringLiteral("frame_number")).toInt());
         setConvertProgress(percent);
         setCurConvertTime(info->value(QStringLiteral("convertedTime")).toInt());
     } else if (category == 0) {
@@ -277,6 +285,11 @@ void NXProgressController::setConvertProgress(int percent)
 void NXProgressController::setConvertFPS(int fps)
 {
     convertfps_->setText(QStringLiteral("%1 ").arg(fps));
+}
+
+void NXProgressController::setConvertedFrames(int frames)
+{
+    totalFrams_->setText(QString::number(frames));
 }
 
 void NXProgressController::setCurConvertTime(int seconds)
@@ -347,7 +360,14 @@ void NXProgressController::progressDidEnd()
     if (shutdownButton_->isChecked() && !stopRequested_ && !startConvertFailed() && failures.isEmpty())
         DNShutdownComputer();
     DNRoughLog(QStringLiteral("progressDidEnd"));
-    if (openButton_->isChecked()) {
+    bool wroteOutput = false;
+    {
+        std::lock_guard lock(workerMutex_);
+        wroteOutput = !outputs_.isEmpty();
+    }
+    // A batch that wrote nothing (every item failed, or Stop came first) leaves nothing to look
+    // at in the folder.
+    if (openButton_->isChecked() && wroteOutput) {
         const auto appSetting = DNSetting::shareSetting().appSetting();
         QString folder = appSetting ? appSetting->videoOutputDirectory() : QString();
         if (folder.isEmpty())

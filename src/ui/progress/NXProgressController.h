@@ -62,6 +62,9 @@ public:
     // its reason in the interface's language.
     void reportConvertFailure(const QString &item, const ConvertFailureReason &reason);
     QStringList convertFailures() const;
+    // A conversion of the batch wrote its output. "Open the output folder when done" opens the
+    // folder only after a batch in which one did.
+    void reportConvertOutput(const QString &output);
     // From the engine's state callback: only 3298 (output started) acts.
     void converterStateDidChanged(int code);
     NXMediaNodePtr convertingNode() const;
@@ -73,7 +76,8 @@ public:
     void setConvertProgress(int percent);
     void setConvertFPS(int fps);
     void setCurConvertTime(int seconds);
-    void setConvertedFrames(int) {}
+    // The frame the pass has reached, as the engine reports it.
+    void setConvertedFrames(int frames);
     void onConvertStarting();
     void onConvertConverting();
     void onConvertStoping();
@@ -181,6 +185,7 @@ private:
     mutable std::mutex workerMutex_; // the fields the worker writes
     bool convert_init_status_ = false;
     QStringList failures_;
+    QStringList outputs_;
     std::weak_ptr<NXBasicMediaNode> mediaNode_;
 
     std::function<qint64()> clock_;

@@ -3,6 +3,7 @@
 #include "DNCapturePreviewView.h"
 #include "DNToolWindow.h"
 
+#include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNButton.h"
 
 #include <QCheckBox>
@@ -99,6 +100,7 @@ void DNRecorderSheetAlert(QWidget *window, QMessageBox::Icon icon, const QString
     alert->setAttribute(Qt::WA_DeleteOnClose);
     if (done)
         QObject::connect(alert, &QMessageBox::finished, alert, std::move(done));
+    DNFitAlertToTitle(alert);
     alert->open();
 }
 

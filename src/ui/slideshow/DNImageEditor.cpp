@@ -18,9 +18,6 @@
 #include <algorithm>
 
 namespace {
-// The preview is shortened for the strip once in the process, and stays so.
-bool previewShortenedForStrip = false;
-
 const QStringList kDurations{QStringLiteral("2.0"), QStringLiteral("4.0"), QStringLiteral("6.0"),
                              QStringLiteral("8.0"), QStringLiteral("10.0")};
 } // namespace
@@ -67,7 +64,10 @@ void DNImageEditor::displayOnWindow(QWidget *window)
         panel_->setParent(window, panel_->windowFlags() | Qt::Dialog);
     panel_->setWindowModality(Qt::WindowModal);
     panel_->open();
-    onTransitionPressed();
+    // The strip opens with the sheet, ticked as this item's transitions are, whatever it was
+    // when the sheet last closed.
+    closeTransitionChoice();
+    openTransitionChoice();
     reloadBrowser();
 }
 
@@ -242,14 +242,20 @@ void DNImageEditor::closeTransitionChoice()
     effectsView_->stopPreview();
     delete effectsView_;
     transitionButton_->setChecked(false);
+    // The preview takes its whole place again.
+    slideshowViewer_->setGeometry(0, 0, previewArea_->width(), previewArea_->height());
 }
 
 void DNImageEditor::onTransitionPressed()
 {
-    if (effectsView_) {
+    if (effectsView_)
         closeTransitionChoice();
-        return;
-    }
+    else
+        openTransitionChoice();
+}
+
+void DNImageEditor::openTransitionChoice()
+{
     auto *strip = new DNEffectPreview(QPoint(0, 0), previewArea_);
     strip->setDelegate(this);
     QList<NXFilterPtr> filters;
@@ -260,11 +266,8 @@ void DNImageEditor::onTransitionPressed()
     const QList<DNImageNodePtr> photos = allImagesNodesWithoutFolderNode();
     if (photos.size() >= 2)
         strip->setDemoImages({ThumbnailOfImage(photos.at(0)->path(), 100, 80), ThumbnailOfImage(photos.at(1)->path(), 100, 80)});
-    if (!previewShortenedForStrip) {
-        previewShortenedForStrip = true;
-        const QRect frame = slideshowViewer_->geometry();
-        slideshowViewer_->setGeometry(frame.x(), frame.y(), frame.width(), frame.height() - strip->height());
-    }
+    // The preview gives the strip its lower part.
+    slideshowViewer_->setGeometry(0, 0, previewArea_->width(), previewArea_->height() - strip->height());
     // At the foot of the preview's place.
     strip->move(0, previewArea_->height() - strip->height());
     strip->show();

@@ -160,6 +160,7 @@ private:
     QList<DNImageNodePtr> *currentLevel();
     void setDisplayDurations(const QStringList &durations);
     void showValueOfDuration(const QString &text);
+    void openTransitionChoice();
     void closeTransitionChoice();
     // A file panel as a sheet on parent; done gets 1 (OK) or 0 and what was chosen.
     void openPanel(QWidget *parent, const QString &title, const char *name, int fileMode, const QString &filter,

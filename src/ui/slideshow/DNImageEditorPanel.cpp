@@ -220,4 +220,10 @@ void DNImageEditor::bindControls()
     connect(doneButton_, &QPushButton::clicked, this, &DNImageEditor::onDone);
     connect(cancelButton_, &QPushButton::clicked, this, &DNImageEditor::onCancel);
     connect(panel_, &QDialog::finished, this, &DNImageEditor::sheetDidEnd);
+    // Escape and the window's close button leave the editor as Cancel does: no preview or
+    // strip goes on playing in a closed sheet.
+    connect(panel_, &QDialog::rejected, this, [this] {
+        if (graphicsNode_)
+            onLeaveEditor();
+    });
 }

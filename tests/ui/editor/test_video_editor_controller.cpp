@@ -329,12 +329,31 @@ TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
     EXPECT_EQ(w.editor.watermark()->text(), QStringLiteral("TALVANE"));
     EXPECT_FALSE(w.editor.watermark()->image().isNull());
 
-    // The font and colour panels change the text as the user picks.
+    // "Font..." opens the font panel, and nothing else; the text's colour comes from the colour
+    // panel that the font panel's own button opens. Both change the text as the user picks.
+    const auto panelsShown = [&] {
+        QList<QDialog *> shown;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QDialog *>(window); dialog && dialog->isVisible() && dialog != w.editor.panel())
+                shown << dialog;
+        return shown;
+    };
     click(w.editor, "watermarkFontButton");
     auto *fonts = w.editor.panel()->findChild<QFontDialog *>(QStringLiteral("watermarkFontPanel"));
-    auto *colours = w.editor.panel()->findChild<QColorDialog *>(QStringLiteral("watermarkColourPanel"));
-    ASSERT_TRUE(fonts && colours);
-    EXPECT_TRUE(fonts->isVisible() && colours->isVisible());
+    ASSERT_TRUE(fonts);
+    EXPECT_EQ(panelsShown(), QList<QDialog *>{fonts});
+    uitest::serve(100);
+    uitest::savePicture(fonts, QStringLiteral("ui_editor_video_editor_controller"), QStringLiteral("watermark_font_panel"));
+    auto *colourButton = fonts->findChild<QPushButton *>(QStringLiteral("watermarkColourButton"));
+    ASSERT_TRUE(colourButton);
+    EXPECT_EQ(colourButton->text(), QStringLiteral("Text Colour..."));
+    QTest::mouseClick(colourButton, Qt::LeftButton);
+    auto *colours = fonts->findChild<QColorDialog *>(QStringLiteral("watermarkColourPanel"));
+    ASSERT_TRUE(colours);
+    EXPECT_TRUE(colours->isVisible());
+    // A second click brings the same panel forward.
+    QTest::mouseClick(colourButton, Qt::LeftButton);
+    EXPECT_EQ(fonts->findChildren<QColorDialog *>().size(), 1);
     fonts->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 30));
     colours->setCurrentColor(QColor(10, 200, 30));
     ASSERT_TRUE(file->textWatermarkFont());

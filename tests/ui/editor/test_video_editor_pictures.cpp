@@ -250,9 +250,13 @@ TEST(VideoEditorPictures, ATypedTextSizesItsBoxAndTheFileShowsItAsThePreviewDoes
     click(*editor, "watermarkCheck");
     click(*editor, "watermarkTextRadio");
     click(*editor, "watermarkFontButton");
-    auto *colours = editor->panel()->findChild<QColorDialog *>(QStringLiteral("watermarkColourPanel"));
     auto *fonts = editor->panel()->findChild<QFontDialog *>(QStringLiteral("watermarkFontPanel"));
-    ASSERT_TRUE(colours && fonts);
+    ASSERT_TRUE(fonts);
+    auto *colourButton = fonts->findChild<QPushButton *>(QStringLiteral("watermarkColourButton"));
+    ASSERT_TRUE(colourButton);
+    QTest::mouseClick(colourButton, Qt::LeftButton);
+    auto *colours = fonts->findChild<QColorDialog *>(QStringLiteral("watermarkColourPanel"));
+    ASSERT_TRUE(colours);
     colours->setCurrentColor(QColor(255, 0, 0));
     fonts->reject();
     editor->control<QSlider>("transparencySlider")->setValue(0);

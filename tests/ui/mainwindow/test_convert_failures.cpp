@@ -44,6 +44,28 @@ QString copyOf(const QString &relative, const QString &folder)
     return copy;
 }
 
+// A copy of a fixture in folder, added to the batch with the H.264 MP4 profile as the loader hands
+// it over; damage() then overwrites it so that no engine can read it.
+struct AddedCopy
+{
+    QString path;
+    DNFileNodePtr node;
+
+    AddedCopy(Batch &batch, const char *relative, const QString &folder)
+        : path(copyOf(QString::fromLatin1(relative), folder))
+    {
+        node = batch.addFileAt(path, "Video_MP4_H264.plist");
+    }
+    void damage() const
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        const qint64 size = file.size();
+        file.seek(0);
+        file.write(QByteArray(size, '\x5A'));
+    }
+};
+
 // The second of three files was damaged after it was added: the engine cannot read it. The batch
 // goes on with the third, and the sheet ends naming the damaged one with the engine's own words.
 TEST(ConvertFailures, AFailedItemIsNamedWithTheEnginesReason)
@@ -51,21 +73,11 @@ TEST(ConvertFailures, AFailedItemIsNamedWithTheEnginesReason)
     Batch batch;
     QTemporaryDir sources;
     const DNFileNodePtr first = batch.addFile("fileroad/h264_aac.mp4", "Video_MP4_H264.plist");
-    const QString damagedPath = copyOf(QStringLiteral("fileroad/quadrants.mp4"), sources.path());
-    QString error;
-    const DNFileNodePtr damaged = fileNodeWithFile(damagedPath, false, &error);
-    ASSERT_TRUE(damaged) << error.toStdString();
-    damaged->setProfile(first->profile());
-    batch.controller.block_loadVideoNode(damaged);
+    const AddedCopy damaged(batch, "fileroad/quadrants.mp4", sources.path());
+    ASSERT_TRUE(damaged.node);
     const DNFileNodePtr third = batch.addFile("fileroad/fps50.mp4", "Video_MP4_H264.plist");
     ASSERT_TRUE(first && third);
-    {
-        QFile file(damagedPath);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        const qint64 size = file.size();
-        file.seek(0);
-        file.write(QByteArray(size, '\x5A'));
-    }
+    damaged.damage();
     const int finishedBefore = shelltest::logText().count(QStringLiteral("Video Encode Did Finished"));
 
     ASSERT_TRUE(batch.run());
@@ -90,6 +102,43 @@ TEST(ConvertFailures, AFailedItemIsNamedWithTheEnginesReason)
     EXPECT_EQ(log.count(QStringLiteral("Video Encode Did Finished")) - finishedBefore, 2);
     EXPECT_TRUE(log.contains(QStringLiteral("Video Encode Failed: the AV encoder engine failed")));
     alert->buttons().first()->click();
+}
+
+// "Open the output folder when done" opens the folder after a batch that wrote a file, and not
+// after one in which every item failed.
+TEST(ConvertFailures, TheOutputFolderOpensOnlyWhenSomethingWasWritten)
+{
+    struct Case
+    {
+        const char *what;
+        bool firstDamaged;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"every item failed", true, false},
+        {"one item written, one failed", false, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Batch batch;
+        DNSetting::shareSetting().appSetting()->setIsOpenFolderWhenDone(true);
+        shelltest::openedTargets().clear();
+        QTemporaryDir sources;
+        const AddedCopy first(batch, "fileroad/h264_aac.mp4", sources.path());
+        const AddedCopy second(batch, "fileroad/quadrants.mp4", sources.path());
+        ASSERT_TRUE(first.node && second.node);
+        if (c.firstDamaged)
+            first.damage();
+        second.damage();
+
+        ASSERT_TRUE(batch.run());
+        QMessageBox *alert = failureAlert(batch);
+        ASSERT_TRUE(alert);
+        EXPECT_EQ(filesIn(batch.out.path()).size(), c.opens ? 1 : 0);
+        EXPECT_EQ(shelltest::openedTargets(), c.opens ? QStringList{batch.out.path()} : QStringList());
+        alert->buttons().first()->click();
+        DNSetting::shareSetting().appSetting()->setIsOpenFolderWhenDone(false);
+    }
 }
 
 // What one failure needs around it: an output folder on a small disk, an engine held once it

@@ -57,6 +57,8 @@ struct Batch
     NXProgressController *sheet = nullptr;
     QList<NXMediaNodePtr> items;
     bool failSecondStart = false;
+    // Items (by position) whose engine fails: they write nothing.
+    QList<int> failing;
 
     std::mutex mutex;
     std::condition_variable wake;
@@ -87,6 +89,12 @@ struct Batch
             ++started;
             std::unique_lock lock(mutex);
             wake.wait(lock, [&] { return released > i || stop; });
+            if (stop)
+                break;
+            if (failing.contains(i))
+                sheet->reportConvertFailure(QStringLiteral("item %1").arg(i + 1), QStringLiteral("the engine failed"));
+            else
+                sheet->reportConvertOutput(QStringLiteral("/out/item%1.mp4").arg(i + 1));
         }
         returned = true;
     }
@@ -139,13 +147,13 @@ struct AfterBatch
     }
 };
 
-QVariantMap progressInfo(int percent, int fps, int converted)
+QVariantMap progressInfo(int percent, int fps, int converted, int frame = 0)
 {
     return {{QStringLiteral("EncodeCategory"), 2},
             {QStringLiteral("current_percent"), percent},
             {QStringLiteral("currentFPS"), fps},
             {QStringLiteral("convertedTime"), converted},
-            {QStringLiteral("frame_number"), 0}};
+            {QStringLiteral("frame_number"), frame}};
 }
 
 } // namespace
@@ -205,8 +213,11 @@ TEST(ProgressSheet, PollShowsTitleTimesSpeedAndRemainingTime)
     const qint64 start = clock;
     for (const Poll &p : polls) {
         clock = start + p.secondsAfterStart;
-        batch.progress = progressInfo(p.percent, 25, int(p.secondsAfterStart));
+        // The pass has reached the frame it reports.
+        const int frame = int(p.secondsAfterStart) * 25;
+        batch.progress = progressInfo(p.percent, 25, int(p.secondsAfterStart), frame);
         sheet.updateInfomation();
+        EXPECT_EQ(sheet.totalFrams()->text(), QString::number(frame));
         EXPECT_EQ(sheet.progress()->text(), QString::fromLatin1(p.progress));
         EXPECT_EQ(sheet.timeRemaid()->text(), QString::fromLatin1(p.remaining)) << p.secondsAfterStart;
         EXPECT_EQ(sheet.curProgress()->value(), p.percent);
@@ -230,6 +241,7 @@ TEST(ProgressSheet, PollShowsTitleTimesSpeedAndRemainingTime)
     clock += 3;
     batch.progress = progressInfo(0, 0, 0);
     sheet.updateInfomation();
+    EXPECT_EQ(sheet.totalFrams()->text(), QStringLiteral("0"));
     EXPECT_EQ(sheet.progress()->text(), QStringLiteral("0 % "));
     EXPECT_EQ(sheet.timeRemaid()->text(), QStringLiteral("00:04:57"));
     EXPECT_EQ(sheet.currentTitle()->text(), QStringLiteral("MOVIE(3)"));
@@ -362,8 +374,9 @@ TEST(ProgressSheet, StopEndsTheBatchWithoutShuttingDown)
     EXPECT_TRUE(batch.returned);
     EXPECT_EQ(batch.started, 1);
     EXPECT_EQ(after.ended, QList<QVariant>{QVariant(0)});
-    // The folder opens; the machine stays on, because the batch did not complete.
-    EXPECT_EQ(after.requests, QStringList{QStringLiteral("open ") + out.path()});
+    // Stop came before anything was written: no folder opens, and the machine stays on,
+    // because the batch did not complete.
+    EXPECT_TRUE(after.requests.isEmpty()) << after.requests.join(QLatin1Char(',')).toStdString();
     EXPECT_FALSE(sheet.progressPanel()->isVisible());
     EXPECT_EQ(sheet.progress()->text(), QStringLiteral("0 % "));
     EXPECT_EQ(sheet.timeRemaid()->text(), QStringLiteral("00:00:00"));
@@ -384,13 +397,17 @@ TEST(ProgressSheet, AfterBatchChoicesByHowTheBatchEnded)
         bool shutdown;
         bool openFolder;
         bool failStart;
+        QList<int> failing;
         QStringList requests;
         int notified;
     };
     const Case cases[] = {
-        {"completed, both chosen: shut down first", true, true, false, {QStringLiteral("shutdown"), open}, 0},
-        {"completed, nothing chosen", false, false, false, {}, 0},
-        {"a start failed: no shut-down", true, false, true, {}, 1},
+        {"completed, both chosen: shut down first", true, true, false, {}, {QStringLiteral("shutdown"), open}, 0},
+        {"completed, nothing chosen", false, false, false, {}, {}, 0},
+        {"a start failed: no shut-down", true, false, true, {}, {}, 1},
+        {"one written, one failed: the folder opens", false, true, false, {1}, {open}, 0},
+        {"every item failed: nothing to open", true, true, false, {0, 1}, {}, 0},
+        {"the first written, the second failed to start", false, true, true, {}, {open}, 1},
     };
     for (const Case &c : cases) {
         appSetting->setIsShutdowWhenDone(c.shutdown);
@@ -400,6 +417,7 @@ TEST(ProgressSheet, AfterBatchChoicesByHowTheBatchEnded)
         Batch batch;
         batch.sheet = &sheet;
         batch.failSecondStart = c.failStart;
+        batch.failing = c.failing;
         auto disc = makeDisc({10, 10});
         batch.items = {disc->titleAt(0), disc->titleAt(1)};
         batch.release();
@@ -409,6 +427,8 @@ TEST(ProgressSheet, AfterBatchChoicesByHowTheBatchEnded)
         ASSERT_TRUE(uitest::waitFor([&] { return !after.ended.isEmpty(); })) << c.what;
         EXPECT_EQ(after.requests, c.requests) << c.what;
         EXPECT_EQ(after.ended, QList<QVariant>{QVariant(c.notified)}) << c.what;
+        if (sheet.failureAlert())
+            sheet.failureAlert()->close();
     }
 }
 

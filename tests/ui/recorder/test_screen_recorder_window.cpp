@@ -166,6 +166,52 @@ TEST_F(ScreenRecorderWindow, RegionFromTheCaptureAreaWindowAndBackToFullScreen)
     EXPECT_TRUE(c.fullscreen->isChecked());
 }
 
+// Escape leaves the capture-area window as the user found the region: Full Screen, the region's
+// size and what the recorder records still say the same, whether the whole screen or a region
+// was chosen before. The key comes from the X server, as a user's does.
+TEST_F(ScreenRecorderWindow, EscapeLeavesTheRegionControlsAgreeing)
+{
+    DNSRWindowController c;
+    open(c);
+    struct Case
+    {
+        const char *what;
+        QRectF drawn; // in the capture-area window (from the bottom); empty: the whole screen
+        QRect region;
+    };
+    const Case cases[] = {
+        {"the whole screen", QRectF(), QRect(0, 0, 1280, 720)},
+        {"a region chosen before", QRectF(100, 200, 640, 360), QRect(100, 160, 640, 360)},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
+        if (!k.drawn.isEmpty()) {
+            c.onSetRecordRegion();
+            ASSERT_TRUE(recordertest::waitFor([&] { return c.screenAreaSelector->selectView()->done(); }));
+            c.screenAreaSelector->selectView()->setSelectionArea(k.drawn);
+            QTest::mouseClick(c.screenAreaSelector->selectView()->done(), Qt::LeftButton);
+            ASSERT_TRUE(recordertest::waitFor([&] { return !c.screenAreaSelector->isVisible(); }));
+        }
+        QTest::mouseClick(c.cropButton, Qt::LeftButton);
+        ASSERT_TRUE(c.screenAreaSelector);
+        DNAreaSelectWindow *selector = c.screenAreaSelector.get();
+        ASSERT_TRUE(recordertest::waitFor([&] { return selector->isVisible() && QWidget::keyboardGrabber() == selector; }));
+        const testsupport::ProcessResult escape =
+            testsupport::runProcess(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
+        ASSERT_EQ(escape.exitCode, 0) << escape.output.toStdString();
+        ASSERT_TRUE(recordertest::waitFor([&] { return !selector->isVisible(); }));
+        recordertest::serve(100);
+
+        const QRect screen = DNSRWindowController::mainScreenFrame();
+        EXPECT_EQ(c.recordRegion, k.region);
+        EXPECT_EQ(c.fullscreen->isChecked(), k.region == screen);
+        EXPECT_EQ(c.recordRegionField->text(), QStringLiteral("%1x%2").arg(k.region.width()).arg(k.region.height()));
+        const QRect recorded = c.screenRecorder->captureScreenInput().cropRect;
+        EXPECT_TRUE(recorded == k.region || (recorded.isEmpty() && k.region == screen));
+    }
+    shelltest::saveWindowPicture(c.window(), QStringLiteral("ui_recorder"), QStringLiteral("screen_recorder_after_escape"));
+}
+
 TEST_F(ScreenRecorderWindow, TheLivePictureShowsTheRegionAndRestsWithTheScreen)
 {
     Quadrants page;

@@ -286,14 +286,74 @@ TEST(SlideshowEditor, TheTicksChooseTheTransitions)
 
     QTest::mouseClick(editor.transitionButton(), Qt::LeftButton);
     EXPECT_FALSE(editor.effectsView());
-    // The preview is not lengthened again.
-    EXPECT_EQ(editor.slideshowViewer()->height(), 320);
     QTest::mouseClick(editor.transitionButton(), Qt::LeftButton);
     ASSERT_TRUE(editor.effectsView());
     int ticked = 0;
     for (EffectPreviewWrapper *tile : editor.effectsView()->tiles())
         ticked += tile->state() ? 1 : 0;
     EXPECT_EQ(ticked, 2);
+}
+
+// The strip takes the foot of the preview's place while it is open and gives it back when it
+// closes; however the sheet was closed, it opens again with the strip open and the button saying
+// so.
+TEST(SlideshowEditor, TheStripGivesThePreviewItsPlaceBackAndOpensWithTheSheet)
+{
+    Editing e;
+    ASSERT_TRUE(e.editor);
+    DNImageEditor &editor = *e.editor;
+    QWidget *place = editor.slideshowViewer()->parentWidget();
+    ASSERT_TRUE(place);
+    const int stripHeight = editor.effectsView()->height();
+    // A point of the place that the strip covers while it is open.
+    const QPoint inBand(place->width() / 2, place->height() - stripHeight / 2);
+    const QColor sheetBackground = editor.panel()->palette().color(QPalette::Window);
+
+    struct Case
+    {
+        const char *what;
+        bool closeStripFirst;
+        std::function<void()> closeSheet;
+    };
+    const Case cases[] = {
+        {"Done, strip open", false, [&] { QTest::mouseClick(editor.doneButton(), Qt::LeftButton); }},
+        {"Cancel, strip closed", true, [&] { QTest::mouseClick(editor.cancelButton(), Qt::LeftButton); }},
+        {"Escape, strip open", false, [&] { QTest::keyClick(editor.panel(), Qt::Key_Escape); }},
+        {"Escape, strip closed", true, [&] { QTest::keyClick(editor.panel(), Qt::Key_Escape); }},
+        {"window closed, strip open", false, [&] { editor.panel()->close(); }},
+    };
+    int round = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(editor.effectsView());
+        EXPECT_TRUE(editor.effectsView()->isVisible());
+        EXPECT_TRUE(editor.transitionButton()->isChecked());
+        EXPECT_EQ(editor.slideshowViewer()->height(), place->height() - stripHeight);
+
+        if (c.closeStripFirst) {
+            QTest::mouseClick(editor.transitionButton(), Qt::LeftButton);
+            EXPECT_FALSE(editor.effectsView());
+            EXPECT_FALSE(editor.transitionButton()->isChecked());
+            // The preview fills its whole place again: no blank band where the strip was.
+            EXPECT_EQ(editor.slideshowViewer()->geometry(), place->rect());
+            uitest::serve(100);
+            const QImage shown = place->grab().toImage();
+            EXPECT_NE(shown.pixelColor(inBand), sheetBackground);
+            if (round == 1)
+                uitest::savePicture(editor.panel(), kTest, "strip_closed");
+        }
+        c.closeSheet();
+        EXPECT_FALSE(editor.panel()->isVisible());
+        // Whichever way it closed, nothing plays on in the closed sheet.
+        EXPECT_FALSE(editor.effectsView());
+        EXPECT_FALSE(editor.graphicsNode());
+        ASSERT_EQ(slideshowui::openEditor(e.controller, e.node), e.editor);
+        ++round;
+    }
+    EXPECT_TRUE(editor.transitionButton()->isChecked());
+    EXPECT_TRUE(editor.effectsView() && editor.effectsView()->isVisible());
+    uitest::serve(100);
+    uitest::savePicture(editor.panel(), kTest, "reopened_strip_open");
 }
 
 TEST(SlideshowEditor, ThePreviewPassesToTheNextPhotoThroughAnAllowedTransition)

@@ -2,7 +2,7 @@
 // it comes back exactly where it was however often a tool window opens in its place and closes
 // again; when the user moved the tool window, it comes back centred on it.
 #include "../mainwindow/shell_test_support.h"
-#include "../ui_test_support.h"
+#include "../wm_test_support.h"
 
 #include "ui/controls/DNButton.h"
 #include "ui/mainwindow/DNWindow.h"
@@ -13,7 +13,6 @@
 #include "ui/recorder/NXCameraRecorderController.h"
 #include "ui/transition/NXWindowTransition.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTest>
 
@@ -26,31 +25,7 @@ bool settled()
     return !NXWindowTransition::transition().isAnimating();
 }
 
-// The window manager frames and places a window some time after it shows, later still on a busy
-// machine: a window has arrived when it is framed and its frame has held still for a while.
-::testing::AssertionResult arrived(QWidget *window)
-{
-    constexpr int stillFor = 400;
-    QRect last;
-    QElapsedTimer still;
-    const bool came = uitest::waitFor([&] {
-        const QRect now = window->frameGeometry();
-        if (!window->isVisible() || now == window->geometry() || now != last) {
-            last = now;
-            still.start();
-            return false;
-        }
-        return still.elapsed() >= stillFor;
-    });
-    if (came)
-        return ::testing::AssertionSuccess();
-    const QRect frame = window->frameGeometry();
-    const QRect inside = window->geometry();
-    return ::testing::AssertionFailure() << "the window never came to rest framed: visible " << window->isVisible()
-                                         << ", frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
-                                         << frame.height() << ", inside " << inside.x() << "," << inside.y() << " "
-                                         << inside.width() << "x" << inside.height();
-}
+using wmtest::arrived;
 
 struct ToolCase
 {
@@ -66,7 +41,7 @@ protected:
     void SetUp() override
     {
         shelltest::app();
-        if (QGuiApplication::platformName() != QLatin1String("xcb") || qEnvironmentVariableIsEmpty("TALVANE_WINDOW_MANAGER"))
+        if (!wmtest::framesWindows())
             GTEST_SKIP() << "needs an X display with a window manager";
         ui = NXBuildMainWindow(&controller);
         controller.onApplicationDidFinishLaunching();
