@@ -220,16 +220,19 @@ bool loadMediaFile(DNFileNode &node, const QString &path, QString *error)
     tag("Comment", &DNFileNode::setComment);
     if (!opened)
         return fail(QStringLiteral("MediaInfo cannot read %1").arg(path));
-    // A file cut short (a copy or a download that stopped) may have lost the index that names its
-    // streams, or the data of their end: either way it is damaged, whatever streams can be seen.
-    if (info.get(DNMediaInfo::General, 0, QStringLiteral("IsTruncated")).compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0)
-        return fail(QStringLiteral("%1 is damaged: it is cut short").arg(path));
-
     const int videoCount = info.count(DNMediaInfo::Video);
     const int audioCount = info.count(DNMediaInfo::Audio);
     const int textCount = info.count(DNMediaInfo::Text);
-    if (videoCount <= 0)
+    if (videoCount <= 0) {
+        // A file cut short (a copy or a download that stopped) may have lost the index that names
+        // its streams: it is damaged, not a file without a picture. One whose streams can still
+        // be seen loads, as far as its data goes.
+        const bool cut = info.get(DNMediaInfo::General, 0, QStringLiteral("IsTruncated"))
+                             .compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
+        if (cut)
+            return fail(QStringLiteral("%1 is damaged: it is cut short").arg(path));
         return fail(QStringLiteral("%1 has no video stream").arg(path));
+    }
     node.videoTracks() = loadVideoInfo(info, videoCount);
     node.audioTracks() = loadAudioInfo(info, audioCount);
     node.subtitleTracks() = loadSubtitleInfo(info, textCount);

@@ -25,8 +25,8 @@ DNFileNodePtr fileNodeWithFile(const QString &path, bool snapshot = true, QStrin
 // name rather than its whole path.
 QString DNFileRefusalLine(const QString &path, const QString &why);
 
-// Fills node from path; false when the file cannot be opened, is damaged (cut short) or has no
-// video stream.
+// Fills node from path; false when the file cannot be opened or has no video stream (a file cut
+// short before the index that names its streams is called damaged).
 bool loadMediaFile(DNFileNode &node, const QString &path, QString *error = nullptr);
 // Appends an external subtitle track for every "*.srt" under folder (sub-folders included) whose
 // path below folder, without the extension, starts with the movie's base name (letter case

@@ -65,7 +65,7 @@ TEST_F(DiscImageRoom, ADiskWithRoomForTheImageAloneTakesAWholeImage)
     ASSERT_NO_FATAL_FAILURE(backUpOnASmallDisk(0));
     if (!disk->isMounted())
         GTEST_SKIP() << "no file system of a given size can be mounted here";
-    ASSERT_EQ(result, 0) << DNVideoConverterFailureReason().toStdString();
+    ASSERT_EQ(result, 0) << DNVideoConverterFailureReason().text().toStdString();
     const QString image = node->titleAt(1)->outputName();
     expectOnlyTheWholeOutput(disk->path(), image);
     EXPECT_EQ(QFileInfo(image).size(), imageBytes);
@@ -85,7 +85,7 @@ TEST_F(DiscImageRoom, ADiskWithTooLittleRoomIsRefusedWithTheRoomNeededAndFree)
     if (!disk->isMounted())
         GTEST_SKIP() << "no file system of a given size can be mounted here";
     EXPECT_NE(result, 0);
-    const QString reason = DNVideoConverterFailureReason();
+    const QString reason = DNVideoConverterFailureReason().text();
     EXPECT_TRUE(reason.contains(QStringLiteral("no space for the image on the disk of %1: it needs %2 and %3 are free")
                                     .arg(disk->path(), megabytes(imageBytes), megabytes(room))))
         << reason.toStdString();

@@ -240,7 +240,7 @@ TEST_P(HandBrakeScans, AScanIsEndedOnlyWhenItStopsMovingOn)
         standIn, real,
         [&] {
             result = DNVideoConverterStart(node.get(), 1, nullptr, nullptr);
-            reason = DNVideoConverterFailureReason();
+            reason = DNVideoConverterFailureReason().text();
         },
         why);
     if (!replaced)
@@ -253,7 +253,7 @@ TEST_P(HandBrakeScans, AScanIsEndedOnlyWhenItStopsMovingOn)
         EXPECT_NEAR(durationOf(probe), 3, 0.5);
     } else {
         EXPECT_NE(result, 0);
-        EXPECT_TRUE(reason.contains(QLatin1String("the engine stopped answering"))) << reason.toStdString();
+        EXPECT_TRUE(reason.contains(QLatin1String("engine stopped answering"))) << reason.toStdString();
         EXPECT_TRUE(readText(log).contains(QLatin1String("the engine stopped answering"))) << readText(log).toStdString();
         EXPECT_EQ(entriesIn(out.path()), QStringList());
     }

@@ -155,7 +155,8 @@ TEST(PreviewPlayer, PlaysAFileAndFollowsWhatThePlayerReports)
     EXPECT_FALSE(item->isPlaying());
     EXPECT_FALSE(c.currentPlaybackNode());
     EXPECT_EQ(c.videoDuration(), 0.0f);
-    EXPECT_FALSE(c.playerProcess());
+    // The end of the stream may be told before the player has quit (later on a busy machine).
+    EXPECT_TRUE(waitFor([&] { return !c.playerProcess(); }));
     EXPECT_FALSE(playertest::previewBufferLeft());
     EXPECT_EQ(playertest::channelLeftovers(), QStringList());
     EXPECT_TRUE(PlayerProcessRegistry::shared().pids().empty());

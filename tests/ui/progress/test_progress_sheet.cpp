@@ -92,7 +92,9 @@ struct Batch
             if (stop)
                 break;
             if (failing.contains(i))
-                sheet->reportConvertFailure(QStringLiteral("item %1").arg(i + 1), QStringLiteral("the engine failed"));
+                sheet->reportConvertFailure(QStringLiteral("item %1").arg(i + 1),
+                                            ConvertFailureReason(ConvertFailureKind::Unexplained,
+                                                                 {QStringLiteral("the engine failed")}));
             else
                 sheet->reportConvertOutput(QStringLiteral("/out/item%1.mp4").arg(i + 1));
         }

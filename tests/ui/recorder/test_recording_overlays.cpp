@@ -148,17 +148,31 @@ TEST_F(RecordingOverlays, AClickPutsUpARingForAMoment)
     DNClickMarker marker;
     marker.startMarking();
     EXPECT_TRUE(marker.isMarking());
-    QElapsedTimer clock;
-    clock.start();
-    marker.showClick(QPoint(400, 300));
     // The ring's yellow on its edge.
     const auto ringShows = [](const QImage &p) {
         const QColor edge = p.pixelColor(400 + DNClickRing::kDiameter / 2 - 5, 300);
         return edge.red() > 200 && edge.green() > 150 && edge.blue() < 80;
     };
-    const QImage shot = recordertest::screenShowing(ringShows);
+    const auto ringWindowUp = [] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<DNClickRing *>(window) && window->isVisible())
+                return true;
+        return false;
+    };
+    // A machine with every core busy may not let the test look at the screen within the ring's
+    // moment; a ring that came and went unseen is clicked again, a ring that is never drawn fails.
+    QElapsedTimer clock;
+    QImage shot;
+    for (int click = 0; click < 5 && !ringShows(shot); ++click) {
+        clock.start();
+        marker.showClick(QPoint(400, 300));
+        recordertest::waitFor([&] {
+            shot = recordertest::screenPicture();
+            return ringShows(shot) || !ringWindowUp();
+        });
+    }
     recordertest::savePicture(shot, QStringLiteral("click_ring"));
-    EXPECT_TRUE(ringShows(shot));
+    ASSERT_TRUE(ringShows(shot));
     // It goes by itself, no sooner than its moment.
     recordertest::screenShowing([&](const QImage &p) { return !ringShows(p); });
     EXPECT_GE(clock.elapsed(), 400);
