@@ -15,6 +15,10 @@ namespace {
 
 // ffmpeg needs a moment after "q" to write the movie's index; a stuck device can need SIGINT.
 constexpr int kStopGraceMilliseconds = 5000;
+// An engine that has written no picture yet when the recording is stopped (a busy machine may take
+// seconds to start it) is given this long to write its first ones, and the drain after them,
+// before it is ended: ended before its first picture it would leave no movie at all.
+constexpr int kFirstPictureMilliseconds = 30000;
 // Enough of ffmpeg's own messages to say why a run failed.
 constexpr size_t kKeptErrorBytes = 4096;
 
@@ -99,10 +103,11 @@ void DNCaptureRun::stop()
         quitEngine();
         return;
     }
-    drainDeadline_ = steadyMilliseconds() + kStopDrainMilliseconds;
+    const int drain = framesWritten_.load() > 0 ? kStopDrainMilliseconds : kFirstPictureMilliseconds;
+    drainDeadline_ = steadyMilliseconds() + drain;
     checkStopPoint();
     // An engine that says nothing more is ended all the same.
-    QTimer::singleShot(kStopDrainMilliseconds, this, [this] { quitEngine(); });
+    QTimer::singleShot(drain, this, [this] { quitEngine(); });
 }
 
 void DNCaptureRun::finish()
@@ -129,9 +134,11 @@ void DNCaptureRun::checkStopPoint()
         return;
     const qint64 deadline = drainDeadline_.load();
     // Within a picture of the stop point is there: the movie's limit may end it a picture short.
+    // A movie holds one picture at least, however soon it was stopped.
     const double picture = 1e6 / movieFramesPerSecond_;
-    const double written = framesWritten_.load() * picture;
-    if (written + picture > double(stopPoint) || (deadline > 0 && steadyMilliseconds() >= deadline))
+    const qint64 frames = framesWritten_.load();
+    const double written = frames * picture;
+    if ((frames > 0 && written + picture > double(stopPoint)) || (deadline > 0 && steadyMilliseconds() >= deadline))
         quitEngine();
 }
 
@@ -234,8 +241,12 @@ void DNCaptureRun::takeErrorLine(std::string_view line)
         return;
     if (line.substr(0, kProgressFrames.size()) == kProgressFrames) {
         const qint64 frames = QByteArray(line.data() + kProgressFrames.size(), qsizetype(line.size() - kProgressFrames.size())).toLongLong();
-        if (frames > 0)
-            framesWritten_ = frames;
+        if (frames > 0 && framesWritten_.exchange(frames) == 0 && stopRequested_.load()) {
+            // The first pictures of an engine stopped before them: the usual drain from now on.
+            const qint64 drainEnd = steadyMilliseconds() + kStopDrainMilliseconds;
+            if (drainEnd < drainDeadline_.load())
+                drainDeadline_ = drainEnd;
+        }
         checkStopPoint();
         return;
     }

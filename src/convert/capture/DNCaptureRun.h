@@ -42,8 +42,8 @@ public:
     // movie needs finalPath.
     bool start(const DNCapturePlan &plan, FinalPathChooser finalPath = {});
     // Ends the movie at this moment: the engine is ended once it has written the pictures taken
-    // until now, or kStopDrainMilliseconds later when it cannot catch up. A run without a movie
-    // ends at once.
+    // until now, or kStopDrainMilliseconds later when it cannot catch up (after its first
+    // pictures, when it had written none yet). A run without a movie ends at once.
     void stop();
     // stop(), then blocks until the engine has ended and the movie is finished (the window or
     // the program going away).

@@ -138,6 +138,33 @@ TEST(CapturePipeline, AKilledEngineLeavesNothing)
     EXPECT_TRUE(entries(folder.path()).isEmpty()) << entries(folder.path()).join(QLatin1Char(' ')).toStdString();
 }
 
+// A busy machine may take seconds to start the engine: stopped before its first picture, the
+// recording still waits for it (the engine is held here longer than the usual drain) and is
+// finished, not lost.
+TEST(CapturePipeline, StoppedBeforeTheEnginesFirstPictureItIsStillMade)
+{
+    testsupport::application();
+    QTemporaryDir folder;
+    DNCaptureRun run;
+    std::optional<DNCaptureRun::Ending> ending;
+    QObject::connect(&run, &DNCaptureRun::ended, [&](const DNCaptureRun::Ending &e) { ending = e; });
+    DNCapturePlan plan;
+    plan.source = std::make_shared<DNTestCaptureSource>(QSize(320, 240), 25, true);
+    plan.moviePath = DNRecordingFile::hiddenPathIn(folder.path(), QStringLiteral("slow"));
+    const QString finalPath = folder.path() + QStringLiteral("/slow.mov");
+    ASSERT_TRUE(run.start(plan, [finalPath] { return finalPath; }));
+    const pid_t engine = pid_t(run.processID());
+    ASSERT_EQ(::kill(engine, SIGSTOP), 0);
+    ASSERT_EQ(run.writtenSeconds(), 0.0);
+    run.stop();
+    capturetest::waitFor([] { return false; }, DNCaptureRun::kStopDrainMilliseconds + 1500);
+    ::kill(engine, SIGCONT);
+    ASSERT_TRUE(capturetest::waitFor([&] { return ending.has_value(); }));
+    EXPECT_TRUE(ending->movie.finished) << ending->movie.problem.toStdString();
+    EXPECT_FALSE(testsupport::firstStream(testsupport::ffprobe(finalPath), QStringLiteral("video")).isEmpty());
+    EXPECT_EQ(entries(folder.path()), QStringList{QStringLiteral("slow.mov")});
+}
+
 TEST(CapturePipeline, ARecordingThatCannotBeWrittenIsReportedNotFinished)
 {
     QTemporaryDir folder;
