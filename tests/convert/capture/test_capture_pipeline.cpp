@@ -56,6 +56,27 @@ struct Session
     bool finished() const { return !results.empty(); }
 };
 
+// A capture run of ffmpeg's test source straight into a movie named name in folder, its ending
+// kept as the run reports it.
+struct DirectRun
+{
+    DNCaptureRun run;
+    std::optional<DNCaptureRun::Ending> ending;
+    QString finalPath;
+
+    DirectRun(const QString &folder, const QString &name)
+        : finalPath(folder + QLatin1Char('/') + name + QStringLiteral(".mov"))
+    {
+        testsupport::application();
+        QObject::connect(&run, &DNCaptureRun::ended, [this](const DNCaptureRun::Ending &e) { ending = e; });
+        DNCapturePlan plan;
+        plan.source = std::make_shared<DNTestCaptureSource>(QSize(320, 240), 25, true);
+        plan.moviePath = DNRecordingFile::hiddenPathIn(folder, name);
+        EXPECT_TRUE(run.start(plan, [path = finalPath] { return path; }));
+    }
+    bool ended() const { return ending.has_value(); }
+};
+
 TEST(CapturePipeline, AThreeSecondRecordingHasItsSizeLengthAndSound)
 {
     QTemporaryDir folder;
@@ -120,21 +141,13 @@ TEST(CapturePipeline, EndingTheSessionFinishesTheRecordingFirst)
 
 TEST(CapturePipeline, AKilledEngineLeavesNothing)
 {
-    testsupport::application();
     QTemporaryDir folder;
-    DNCaptureRun run;
-    std::optional<DNCaptureRun::Ending> ending;
-    QObject::connect(&run, &DNCaptureRun::ended, [&](const DNCaptureRun::Ending &e) { ending = e; });
-    DNCapturePlan plan;
-    plan.source = std::make_shared<DNTestCaptureSource>(QSize(320, 240), 25, true);
-    plan.moviePath = DNRecordingFile::hiddenPathIn(folder.path(), QStringLiteral("killed"));
-    const QString finalPath = folder.path() + QStringLiteral("/killed.mov");
-    ASSERT_TRUE(run.start(plan, [finalPath] { return finalPath; }));
-    ASSERT_TRUE(capturetest::waitFor([&] { return run.writtenSeconds() >= 1.0; }));
+    DirectRun r(folder.path(), QStringLiteral("killed"));
+    ASSERT_TRUE(capturetest::waitFor([&] { return r.run.writtenSeconds() >= 1.0; }));
     // As a crash or the system would end it: no chance to write the movie's index.
-    ::kill(pid_t(run.processID()), SIGKILL);
-    ASSERT_TRUE(capturetest::waitFor([&] { return ending.has_value(); }));
-    EXPECT_FALSE(ending->movie.finished);
+    ::kill(pid_t(r.run.processID()), SIGKILL);
+    ASSERT_TRUE(capturetest::waitFor([&] { return r.ended(); }));
+    EXPECT_FALSE(r.ending->movie.finished);
     EXPECT_TRUE(entries(folder.path()).isEmpty()) << entries(folder.path()).join(QLatin1Char(' ')).toStdString();
 }
 
@@ -143,25 +156,17 @@ TEST(CapturePipeline, AKilledEngineLeavesNothing)
 // finished, not lost.
 TEST(CapturePipeline, StoppedBeforeTheEnginesFirstPictureItIsStillMade)
 {
-    testsupport::application();
     QTemporaryDir folder;
-    DNCaptureRun run;
-    std::optional<DNCaptureRun::Ending> ending;
-    QObject::connect(&run, &DNCaptureRun::ended, [&](const DNCaptureRun::Ending &e) { ending = e; });
-    DNCapturePlan plan;
-    plan.source = std::make_shared<DNTestCaptureSource>(QSize(320, 240), 25, true);
-    plan.moviePath = DNRecordingFile::hiddenPathIn(folder.path(), QStringLiteral("slow"));
-    const QString finalPath = folder.path() + QStringLiteral("/slow.mov");
-    ASSERT_TRUE(run.start(plan, [finalPath] { return finalPath; }));
-    const pid_t engine = pid_t(run.processID());
+    DirectRun r(folder.path(), QStringLiteral("slow"));
+    const pid_t engine = pid_t(r.run.processID());
     ASSERT_EQ(::kill(engine, SIGSTOP), 0);
-    ASSERT_EQ(run.writtenSeconds(), 0.0);
-    run.stop();
+    ASSERT_EQ(r.run.writtenSeconds(), 0.0);
+    r.run.stop();
     capturetest::waitFor([] { return false; }, DNCaptureRun::kStopDrainMilliseconds + 1500);
     ::kill(engine, SIGCONT);
-    ASSERT_TRUE(capturetest::waitFor([&] { return ending.has_value(); }));
-    EXPECT_TRUE(ending->movie.finished) << ending->movie.problem.toStdString();
-    EXPECT_FALSE(testsupport::firstStream(testsupport::ffprobe(finalPath), QStringLiteral("video")).isEmpty());
+    ASSERT_TRUE(capturetest::waitFor([&] { return r.ended(); }));
+    EXPECT_TRUE(r.ending->movie.finished) << r.ending->movie.problem.toStdString();
+    EXPECT_FALSE(testsupport::firstStream(testsupport::ffprobe(r.finalPath), QStringLiteral("video")).isEmpty());
     EXPECT_EQ(entries(folder.path()), QStringList{QStringLiteral("slow.mov")});
 }
 
