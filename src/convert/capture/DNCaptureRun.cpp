@@ -18,7 +18,7 @@ constexpr int kStopGraceMilliseconds = 5000;
 // An engine that has written no picture yet when the recording is stopped (a busy machine may take
 // seconds to start it) is given this long to write its first ones, and the drain after them,
 // before it is ended: ended before its first picture it would leave no movie at all.
-constexpr int kFirstPictureMilliseconds = 30000;
+constexpr int kFirstPictureMilliseconds = 15000;
 // Enough of ffmpeg's own messages to say why a run failed.
 constexpr size_t kKeptErrorBytes = 4096;
 
