@@ -23,6 +23,9 @@ extern char **environ;
 namespace testsupport {
 namespace {
 
+// The priority of the private servers and of a recording test: above the tests around them.
+constexpr int kServerNice = -10;
+
 // Starts program with args (no shell) and this process's environment with extraEnv set, dying
 // with this process; keepFd stays open in the child.
 pid_t spawn(const std::string &program, const std::vector<std::string> &args, int keepFd = -1,
@@ -83,7 +86,7 @@ QString startXvfb(QSize screen)
     // starved among every core's busy work answers grabs and paints seconds late, and what the
     // tests would then measure is the starving. Where the tests may not raise it, it stays as it is.
     if (pid > 0)
-        ::setpriority(PRIO_PROCESS, id_t(pid), -10);
+        ::setpriority(PRIO_PROCESS, id_t(pid), kServerNice);
     QString display;
     if (pid > 0) {
         std::string number;
@@ -119,7 +122,7 @@ QString startPulse()
     // As the display server: a desktop's sound server keeps up with its clients, however busy the
     // machine is.
     if (pid > 0)
-        ::setpriority(PRIO_PROCESS, id_t(pid), -10);
+        ::setpriority(PRIO_PROCESS, id_t(pid), kServerNice);
     if (pid <= 0)
         return QString();
     QElapsedTimer clock;
@@ -144,6 +147,17 @@ QString privatePulseSource()
 {
     static const QString source = startPulse();
     return source;
+}
+
+RecorderPriority::RecorderPriority()
+    : saved_(::getpriority(PRIO_PROCESS, 0))
+{
+    ::setpriority(PRIO_PROCESS, 0, kServerNice);
+}
+
+RecorderPriority::~RecorderPriority()
+{
+    ::setpriority(PRIO_PROCESS, 0, saved_);
 }
 
 } // namespace testsupport

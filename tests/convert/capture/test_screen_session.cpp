@@ -81,6 +81,7 @@ protected:
 
     QString display_;
     QTemporaryDir folder_;
+    testsupport::RecorderPriority priority_;
 };
 
 TEST_F(ScreenSession, WholeDisplayAndRegion)

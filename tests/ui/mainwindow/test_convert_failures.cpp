@@ -27,10 +27,10 @@ using namespace convertruntest;
 QMessageBox *failureAlert(const Batch &batch)
 {
     QMessageBox *alert = nullptr;
-    QTest::qWaitFor([&] {
+    (void)QTest::qWaitFor([&] {
         alert = batch.ui.window->findChild<QMessageBox *>(QStringLiteral("convertFailedAlert"));
         return alert && alert->isVisible();
-    }, 10000);
+    }, 60000);
     return alert;
 }
 
@@ -243,7 +243,7 @@ TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
         // On a busy machine the engine may show no progress for the short limit before it is
         // seen, and be ended all the same: the reason is the same then.
         QList<qint64> engines;
-        QTest::qWaitFor([&] {
+        (void)QTest::qWaitFor([&] {
             engines = testsupport::descendantProcesses(QString::fromLatin1(setting.heldEngine));
             return !engines.isEmpty() || batch.runsEnded.load() > 0;
         }, kRunTimeoutMs);

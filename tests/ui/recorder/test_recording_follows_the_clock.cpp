@@ -17,8 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 namespace {
 
 using screenclock::ScreenClock;
@@ -98,17 +96,7 @@ protected:
         recordertest::app();
         if (!recordertest::onX11())
             GTEST_SKIP() << "no private X server";
-        // Pictures keep time with the clock only when the recorder gets a core when it needs one.
-        // With every core busy the test gives itself (it draws the clock and the ring) and the
-        // engine it starts, which takes its thread's priority, what the private X server already
-        // has; without the right to, it runs as it is.
-        savedNice_ = getpriority(PRIO_PROCESS, 0);
-        setpriority(PRIO_PROCESS, 0, -10);
     }
-    void TearDown() override { setpriority(PRIO_PROCESS, 0, savedNice_); }
-
-private:
-    int savedNice_ = 0;
 };
 
 TEST_F(RecordingClock, PicturesFollowTheWallClockAndAClickRingsAtOnce)
