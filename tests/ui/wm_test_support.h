@@ -24,32 +24,6 @@ inline bool framesWindows()
     return QGuiApplication::platformName() == QLatin1String("xcb") && !qEnvironmentVariableIsEmpty("TALVANE_WINDOW_MANAGER");
 }
 
-// The window manager frames and places a window some time after it shows, later still on a busy
-// machine: a window has arrived when it is framed and its frame has held still for a while.
-inline ::testing::AssertionResult arrived(QWidget *window)
-{
-    constexpr int stillFor = 400;
-    QRect last;
-    QElapsedTimer still;
-    const bool came = uitest::waitFor([&] {
-        const QRect now = window->frameGeometry();
-        if (!window->isVisible() || now == window->geometry() || now != last) {
-            last = now;
-            still.start();
-            return false;
-        }
-        return still.elapsed() >= stillFor;
-    });
-    if (came)
-        return ::testing::AssertionSuccess();
-    const QRect frame = window->frameGeometry();
-    const QRect inside = window->geometry();
-    return ::testing::AssertionFailure() << "the window never came to rest framed: visible " << window->isVisible()
-                                         << ", frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
-                                         << frame.height() << ", inside " << inside.x() << "," << inside.y() << " "
-                                         << inside.width() << "x" << inside.height();
-}
-
 // The frame the window manager drew around window as it says on the window itself
 // (_NET_FRAME_EXTENTS, read from the X server): Qt reads it once and can miss a later change, so
 // a window may be framed on the screen while Qt still gives it no frame.
@@ -65,16 +39,24 @@ inline std::optional<QMargins> frameExtents(const QWidget *window)
                     match.captured(4).toInt());
 }
 
-// Waits until window is framed (with a title bar) and has held still for a while; its frame on
+// The window's frame on the screen as the window manager drew it (with a title bar); an empty
+// rectangle while it has none.
+inline QRect frameOnScreen(const QWidget *window)
+{
+    const std::optional<QMargins> frame = frameExtents(window);
+    return frame && frame->top() > 0 ? window->geometry().marginsAdded(*frame) : QRect();
+}
+
+// Waits until window is framed and its frame has held still for a while: the window manager
+// frames and places a window some time after it shows, later still on a busy machine. Its frame on
 // the screen, or an empty rectangle when it never comes to rest framed.
-inline QRect framedOnScreen(QWidget *window)
+inline QRect framedOnScreen(const QWidget *window)
 {
     constexpr int stillFor = 400;
     QRect last;
     QElapsedTimer still;
     const bool came = uitest::waitFor([&] {
-        const std::optional<QMargins> frame = frameExtents(window);
-        const QRect now = frame && frame->top() > 0 ? window->geometry().marginsAdded(*frame) : QRect();
+        const QRect now = frameOnScreen(window);
         if (!window->isVisible() || now.isEmpty() || now != last) {
             last = now;
             still.start();
@@ -83,6 +65,23 @@ inline QRect framedOnScreen(QWidget *window)
         return still.elapsed() >= stillFor;
     });
     return came ? last : QRect();
+}
+
+// framedOnScreen as a test assertion that says where a window that never came to rest stood.
+inline ::testing::AssertionResult arrived(const QWidget *window)
+{
+    if (!framedOnScreen(window).isEmpty())
+        return ::testing::AssertionSuccess();
+    const QRect inside = window->geometry();
+    const std::optional<QMargins> frame = frameExtents(window);
+    auto failure = ::testing::AssertionFailure();
+    failure << "the window never came to rest framed: visible " << window->isVisible() << ", inside " << inside.x()
+            << "," << inside.y() << " " << inside.width() << "x" << inside.height() << ", frame extents ";
+    if (frame)
+        failure << frame->left() << "," << frame->top() << "," << frame->right() << "," << frame->bottom();
+    else
+        failure << "none";
+    return failure;
 }
 
 } // namespace wmtest

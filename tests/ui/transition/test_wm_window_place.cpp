@@ -79,27 +79,27 @@ protected:
 
 TEST_P(WindowPlace, TheMainWindowComesBackWhereItWas)
 {
-    const QRect placed = ui.window->frameGeometry();
+    const QRect placed = wmtest::frameOnScreen(ui.window);
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         QWidget *tool = openTool();
         ASSERT_TRUE(tool);
         // The tool window takes the main window's place.
-        EXPECT_LE((tool->frameGeometry().center() - placed.center()).manhattanLength(), 4);
+        EXPECT_LE((wmtest::frameOnScreen(tool).center() - placed.center()).manhattanLength(), 4);
         ASSERT_TRUE(closeTool(tool));
-        EXPECT_EQ(ui.window->frameGeometry(), placed);
+        EXPECT_EQ(wmtest::frameOnScreen(ui.window), placed);
     }
 
     // A tool window the user moved brings the main window back centred on where it went.
     QWidget *tool = openTool();
     ASSERT_TRUE(tool);
     tool->move(tool->pos() + QPoint(120, 60));
-    ASSERT_TRUE(uitest::waitFor([&] { return tool->frameGeometry().center() != placed.center(); }));
+    ASSERT_TRUE(uitest::waitFor([&] { return wmtest::frameOnScreen(tool).center() != placed.center(); }));
     ASSERT_TRUE(arrived(tool));
-    const QPoint toolCentre = tool->frameGeometry().center();
+    const QPoint toolCentre = wmtest::frameOnScreen(tool).center();
     ASSERT_TRUE(closeTool(tool));
-    EXPECT_LE((ui.window->frameGeometry().center() - toolCentre).manhattanLength(), 4);
-    EXPECT_EQ(ui.window->frameGeometry().size(), placed.size());
+    EXPECT_LE((wmtest::frameOnScreen(ui.window).center() - toolCentre).manhattanLength(), 4);
+    EXPECT_EQ(wmtest::frameOnScreen(ui.window).size(), placed.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
