@@ -101,6 +101,8 @@ QString startXvfb(QSize screen)
     return display;
 }
 
+pid_t pulseServer = -1;
+
 QString startPulse()
 {
     const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
@@ -125,6 +127,7 @@ QString startPulse()
         ::setpriority(PRIO_PROCESS, id_t(pid), kServerNice);
     if (pid <= 0)
         return QString();
+    pulseServer = pid;
     QElapsedTimer clock;
     clock.start();
     while (!QFileInfo::exists(socket) && clock.elapsed() < 20000)
@@ -147,6 +150,11 @@ QString privatePulseSource()
 {
     static const QString source = startPulse();
     return source;
+}
+
+bool holdPrivatePulse(bool held)
+{
+    return !privatePulseSource().isEmpty() && pulseServer > 0 && ::kill(pulseServer, held ? SIGSTOP : SIGCONT) == 0;
 }
 
 RecorderPriority::RecorderPriority()

@@ -17,6 +17,10 @@ QString privateXDisplay(QSize screen = QSize(1280, 720));
 // (PulseAudio not installed).
 QString privatePulseSource();
 
+// Holds the private PulseAudio server still, or lets it go on: a sound server that a busy machine
+// left without a core for a while. False when there is no server.
+bool holdPrivatePulse(bool held);
+
 // While it lives, the calling thread runs at the private servers' priority, and so do the engines
 // it starts (a child takes its thread's priority): a recording keeps time with the wall clock, and
 // its sound device opens before the seconds it is to hear are gone, only when the recorder gets a

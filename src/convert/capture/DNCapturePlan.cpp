@@ -79,7 +79,7 @@ QStringList DNCaptureArguments(const DNCapturePlan &plan)
         words << QStringLiteral("-map") << QStringLiteral("0:v") << QStringLiteral("-vf") << previewFilter(plan)
               << QStringLiteral("-f") << QStringLiteral("rawvideo") << QStringLiteral("-pix_fmt") << QStringLiteral("bgra")
               << QStringLiteral("pipe:1");
-    if (audio && plan.audioLevel)
+    if (audio && (plan.audioLevel || movie))
         // Each 100 ms of sound becomes one "lavfi.astats.Overall.RMS_level=<dB>" line; the
         // level's "file" is escaped twice, once for the graph and once for the filter's options.
         words << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-af")

@@ -28,7 +28,8 @@ struct DNCapturePlan
     // (until the engine's first picture the movie shows that picture) and its sound sits where
     // it was heard. 0: the inputs' own times (a run that only previews).
     qint64 timelineOriginMicroseconds = 0;
-    // The sound's level (RMS, dBFS) ten times a second, as lines on standard error.
+    // The sound's level (RMS, dBFS) ten times a second, as lines on standard error. A movie with
+    // sound has these lines whether asked or not: their times say how far the sound has come.
     bool audioLevel = false;
     // The sound played on the desktop's PulseAudio output at this volume (1 unchanged), so the
     // user hears what is recorded; negative: not played.
@@ -40,6 +41,7 @@ struct DNCapturePlan
 int DNMovieFramesPerSecond(const DNCapturePlan &plan);
 
 // The words after the program's own, for /usr/bin/ffmpeg. Progress goes to standard error as
-// "key=value" lines when a movie is written ("frame=" counts the movie's pictures); ffmpeg's own
-// messages stay at the error level.
+// "key=value" lines when a movie is written ("frame=" counts the movie's pictures); the sound's
+// level as a "frame:N pts:P pts_time:T" line (the start of its tenth of a second) followed by a
+// "lavfi.astats.Overall.RMS_level=<dB>" line; ffmpeg's own messages stay at the error level.
 QStringList DNCaptureArguments(const DNCapturePlan &plan);

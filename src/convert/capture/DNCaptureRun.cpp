@@ -24,6 +24,11 @@ constexpr size_t kKeptErrorBytes = 4096;
 
 const std::string_view kProgressFrames = "frame=";
 const std::string_view kLevel = "lavfi.astats.Overall.RMS_level=";
+// The level filter's line before each level: "frame:N pts:P pts_time:T", T the start of its
+// tenth of a second of sound in the movie's time.
+const std::string_view kLevelFrame = "frame:";
+const std::string_view kLevelTime = "pts_time:";
+constexpr qint64 kLevelSpanMicroseconds = 100000;
 
 qint64 steadyMilliseconds()
 {
@@ -55,6 +60,8 @@ bool DNCaptureRun::start(const DNCapturePlan &plan, FinalPathChooser finalPath)
     stopRequested_ = false;
     quitSent_ = false;
     framesWritten_ = 0;
+    movieHasSound_ = !plan.moviePath.isEmpty() && plan.source && plan.source->hasAudio();
+    soundHeardMicroseconds_ = -1;
     endedAtMicroseconds_ = -1;
     drainDeadline_ = 0;
     movieFramesPerSecond_ = DNMovieFramesPerSecond(plan);
@@ -138,7 +145,12 @@ void DNCaptureRun::checkStopPoint()
     const double picture = 1e6 / movieFramesPerSecond_;
     const qint64 frames = framesWritten_.load();
     const double written = frames * picture;
-    if ((frames > 0 && written + picture > double(stopPoint)) || (deadline > 0 && steadyMilliseconds() >= deadline))
+    const bool picturesThere = frames > 0 && written + picture > double(stopPoint);
+    // A sound device may deliver late (on a busy machine seconds after the pictures): ended
+    // before it catches up the movie's sound would stop short of its end. What comes past the
+    // stop point is cut when the movie is finished.
+    const bool soundThere = !movieHasSound_ || soundHeardMicroseconds_.load() >= stopPoint;
+    if ((picturesThere && soundThere) || (deadline > 0 && steadyMilliseconds() >= deadline))
         quitEngine();
 }
 
@@ -253,17 +265,31 @@ void DNCaptureRun::takeErrorLine(std::string_view line)
     if (line.substr(0, kLevel.size()) == kLevel) {
         bool ok = false;
         const double level = QByteArray(line.data() + kLevel.size(), qsizetype(line.size() - kLevel.size())).toDouble(&ok);
-        if (ok)
+        if (ok && plan_.audioLevel)
             QMetaObject::invokeMethod(this, [this, level] { Q_EMIT audioLevel(level); }, Qt::QueuedConnection);
         return;
     }
-    // Progress blocks are "key=value" lines with a plain lower-case key; the level filter adds
-    // "frame:" lines. Anything else is ffmpeg speaking.
+    if (line.substr(0, kLevelFrame.size()) == kLevelFrame) {
+        const size_t at = line.find(kLevelTime);
+        bool ok = false;
+        const double seconds = at == std::string_view::npos
+            ? 0.0
+            : QByteArray(line.data() + at + kLevelTime.size(), qsizetype(line.size() - at - kLevelTime.size())).trimmed().toDouble(&ok);
+        if (ok) {
+            const qint64 heard = qint64(seconds * 1e6) + kLevelSpanMicroseconds;
+            if (heard > soundHeardMicroseconds_.load())
+                soundHeardMicroseconds_ = heard;
+            checkStopPoint();
+        }
+        return;
+    }
+    // Progress blocks are "key=value" lines with a plain lower-case key. Anything else is ffmpeg
+    // speaking.
     const size_t equals = line.find('=');
     const bool progressLine = equals != std::string_view::npos && equals > 0
         && std::all_of(line.begin(), line.begin() + equals,
                        [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'; });
-    if (progressLine || line.substr(0, 6) == "frame:")
+    if (progressLine)
         return;
     if (errorLines_.size() < kKeptErrorBytes)
         errorLines_.append(line).push_back('\n');

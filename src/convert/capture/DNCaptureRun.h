@@ -42,8 +42,9 @@ public:
     // movie needs finalPath.
     bool start(const DNCapturePlan &plan, FinalPathChooser finalPath = {});
     // Ends the movie at this moment: the engine is ended once it has written the pictures taken
-    // until now, or kStopDrainMilliseconds later when it cannot catch up (after its first
-    // pictures, when it had written none yet). A run without a movie ends at once.
+    // until now and has the sound heard until now, or kStopDrainMilliseconds later when it cannot
+    // catch up (after its first pictures, when it had written none yet). A run without a movie
+    // ends at once.
     void stop();
     // stop(), then blocks until the engine has ended and the movie is finished (the window or
     // the program going away).
@@ -96,6 +97,9 @@ private:
     std::atomic<bool> stopRequested_{false};
     std::atomic<qint64> framesWritten_{0};
     int movieFramesPerSecond_ = 30;
+    // The movie has sound; how far it has come, in microseconds of the movie's time (-1: none yet).
+    bool movieHasSound_ = false;
+    std::atomic<qint64> soundHeardMicroseconds_{-1};
     // Where the movie is to end, in microseconds of its time; -1: nowhere yet.
     std::atomic<qint64> stopPointMicroseconds_{-1};
     // When the engine is ended whether or not it has caught up (steady clock, milliseconds); 0: no limit.

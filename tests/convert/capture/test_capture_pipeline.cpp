@@ -10,6 +10,7 @@
 #include "capture_test_support.h"
 #include "support/eventloop.h"
 #include "support/ffprobe.h"
+#include "support/privateservers.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -64,13 +65,14 @@ struct DirectRun
     std::optional<DNCaptureRun::Ending> ending;
     QString finalPath;
 
-    DirectRun(const QString &folder, const QString &name)
+    DirectRun(const QString &folder, const QString &name,
+              DNCaptureSourcePtr source = std::make_shared<DNTestCaptureSource>(QSize(320, 240), 25, true))
         : finalPath(folder + QLatin1Char('/') + name + QStringLiteral(".mov"))
     {
         testsupport::application();
         QObject::connect(&run, &DNCaptureRun::ended, [this](const DNCaptureRun::Ending &e) { ending = e; });
         DNCapturePlan plan;
-        plan.source = std::make_shared<DNTestCaptureSource>(QSize(320, 240), 25, true);
+        plan.source = std::move(source);
         plan.moviePath = DNRecordingFile::hiddenPathIn(folder, name);
         EXPECT_TRUE(run.start(plan, [path = finalPath] { return path; }));
     }
@@ -168,6 +170,55 @@ TEST(CapturePipeline, StoppedBeforeTheEnginesFirstPictureItIsStillMade)
     EXPECT_TRUE(r.ending->movie.finished) << r.ending->movie.problem.toStdString();
     EXPECT_FALSE(testsupport::firstStream(testsupport::ffprobe(r.finalPath), QStringLiteral("video")).isEmpty());
     EXPECT_EQ(entries(folder.path()), QStringList{QStringLiteral("slow.mov")});
+}
+
+// ffmpeg's test pictures with the private PulseAudio server's sound.
+class PulseSoundSource : public DNTestCaptureSource
+{
+public:
+    explicit PulseSoundSource(QString sound)
+        : DNTestCaptureSource(QSize(320, 240), 25, false), sound_(std::move(sound))
+    {
+    }
+    QStringList inputArguments() const override { return DNTestCaptureSource::inputArguments() + DNPulseAudioInput(sound_); }
+    bool hasAudio() const override { return true; }
+
+private:
+    QString sound_;
+};
+
+// A sound server that was slow to answer (held still while the engine opens it, as a busy machine
+// may leave it) delivers its first sound well after the moment it stands for. Stopped then, the
+// movie still gets the sound heard until Stop: the engine is ended once the sound has caught up
+// too, not only the pictures.
+TEST(CapturePipeline, SoundThatComesLateStillReachesTheEnd)
+{
+    const QString sound = testsupport::privatePulseSource();
+    if (sound.isEmpty())
+        GTEST_SKIP() << "no PulseAudio server could start";
+    testsupport::RecorderPriority priority;
+    ASSERT_TRUE(testsupport::holdPrivatePulse(true));
+    struct Release
+    {
+        ~Release() { testsupport::holdPrivatePulse(false); }
+    } release;
+    QTemporaryDir folder;
+    DirectRun r(folder.path(), QStringLiteral("late"), std::make_shared<PulseSoundSource>(sound));
+    capturetest::waitFor([] { return false; }, 1500);
+    ASSERT_TRUE(testsupport::holdPrivatePulse(false));
+    // The engine writes its first pictures once the sound device is open.
+    ASSERT_TRUE(capturetest::waitFor([&] { return r.run.writtenSeconds() > 0 || r.ended(); }));
+    r.run.stop();
+    const double recorded = r.run.recordedSeconds();
+    ASSERT_TRUE(capturetest::waitFor([&] { return r.ended(); }));
+    ASSERT_TRUE(r.ending->movie.finished) << r.ending->movie.problem.toStdString();
+    const QJsonObject audio = testsupport::firstStream(testsupport::ffprobe(r.finalPath), QStringLiteral("audio"));
+    ASSERT_FALSE(audio.isEmpty());
+    const double soundEnds = audio.value(QStringLiteral("start_time")).toString().toDouble()
+                             + audio.value(QStringLiteral("duration")).toString().toDouble();
+    // The sound heard until Stop, give or take the level's tenth of a second and an AAC frame.
+    EXPECT_GE(soundEnds, recorded - 0.15);
+    capturetest::expectRecordedLength(r.finalPath, recorded, 25);
 }
 
 TEST(CapturePipeline, ARecordingThatCannotBeWrittenIsReportedNotFinished)
