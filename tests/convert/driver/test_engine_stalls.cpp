@@ -219,7 +219,7 @@ TEST_P(HandBrakeScans, AScanIsEndedOnlyWhenItStopsMovingOn)
     const Scan &scan = GetParam();
     // Long enough that the real HandBrakeCLI, which takes the job after the scan, shows a sign of
     // work within it on a machine whose every core is busy.
-    const double limitSeconds = 8;
+    const double limitSeconds = 20;
     const ShortStallLimit limit(limitSeconds);
     QTemporaryDir bin, out, logs;
     const QString log = freshLog(logs);
@@ -260,7 +260,7 @@ TEST_P(HandBrakeScans, AScanIsEndedOnlyWhenItStopsMovingOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scans, HandBrakeScans,
-                         testing::Values(Scan{"moving_on_for_two_limits", 80}, Scan{"repeating_one_step", 0}),
+                         testing::Values(Scan{"moving_on_for_two_limits", 200}, Scan{"repeating_one_step", 0}),
                          [](const testing::TestParamInfo<Scan> &info) { return std::string(info.param.what); });
 
 } // namespace
