@@ -1,8 +1,8 @@
 // The recording pipeline both recorders share, run for real with ffmpeg's own test pictures and
 // tone as the source (the one thing not exercised is opening a camera or the screen): movies of
 // the right size and streams, as long as recorded, under their own names, hidden names while
-// recording, playable or nothing when stopped early or killed, and the live preview and sound
-// level.
+// recording, playable or nothing when stopped early or killed, sound to the end however late its
+// device delivers it, and the live preview and sound level.
 #include "convert/capture/DNCaptureRun.h"
 #include "convert/capture/DNCaptureSession.h"
 #include "convert/capture/DNRecordingName.h"
