@@ -60,7 +60,6 @@ bool DNCaptureRun::start(const DNCapturePlan &plan, FinalPathChooser finalPath)
     stopRequested_ = false;
     quitSent_ = false;
     framesWritten_ = 0;
-    movieHasSound_ = !plan.moviePath.isEmpty() && plan.source && plan.source->hasAudio();
     soundHeardMicroseconds_ = -1;
     endedAtMicroseconds_ = -1;
     drainDeadline_ = 0;
@@ -149,7 +148,8 @@ void DNCaptureRun::checkStopPoint()
     // A sound device may deliver late (on a busy machine seconds after the pictures): ended
     // before it catches up the movie's sound would stop short of its end. What comes past the
     // stop point is cut when the movie is finished.
-    const bool soundThere = !movieHasSound_ || soundHeardMicroseconds_.load() >= stopPoint;
+    const bool movieHasSound = !plan_.moviePath.isEmpty() && plan_.source && plan_.source->hasAudio();
+    const bool soundThere = !movieHasSound || soundHeardMicroseconds_.load() >= stopPoint;
     if ((picturesThere && soundThere) || (deadline > 0 && steadyMilliseconds() >= deadline))
         quitEngine();
 }

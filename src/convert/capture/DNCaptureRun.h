@@ -97,8 +97,7 @@ private:
     std::atomic<bool> stopRequested_{false};
     std::atomic<qint64> framesWritten_{0};
     int movieFramesPerSecond_ = 30;
-    // The movie has sound; how far it has come, in microseconds of the movie's time (-1: none yet).
-    bool movieHasSound_ = false;
+    // How far the movie's sound has come, in microseconds of the movie's time (-1: none yet).
     std::atomic<qint64> soundHeardMicroseconds_{-1};
     // Where the movie is to end, in microseconds of its time; -1: nowhere yet.
     std::atomic<qint64> stopPointMicroseconds_{-1};
