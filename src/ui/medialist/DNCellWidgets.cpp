@@ -401,7 +401,10 @@ void DNStoreEditedOutputName(QLineEdit *field, DNNodeInfo *info, const DNProfile
     if (!info)
         return;
     const QString name = FixOutputPathExtension(field->text(), profile ? profile->fileNameSuffix() : QString(), 0);
-    field->setText(name);
+    // The field is left when its window loses the focus too; rewriting an unchanged name would
+    // take away the selection and caret the user comes back to.
+    if (field->text() != name)
+        field->setText(name);
     info->setOutputName(name);
 }
 

@@ -23,7 +23,9 @@
 #include "ui/profiles/NXProfileController.h"
 #include "ui/tags/DNNodeTagController.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -232,6 +234,12 @@ TEST(FileRowToolbar, PopUpsNameAndRangeOfAProbedFile)
     Q_EMIT row->trackNameOutput()->editingFinished();
     EXPECT_EQ(file->nodeInfo()->outputName(), QStringLiteral("Holiday.") + suffix);
     EXPECT_EQ(row->trackNameOutput()->text(), QStringLiteral("Holiday.") + suffix);
+    // Leaving the window in the middle of a rename stores the name and keeps what was selected.
+    row->trackNameOutput()->selectAll();
+    QFocusEvent leftTheWindow(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(row->trackNameOutput(), &leftTheWindow);
+    EXPECT_EQ(row->trackNameOutput()->selectedText(), QStringLiteral("Holiday.") + suffix);
+    EXPECT_EQ(file->nodeInfo()->outputName(), QStringLiteral("Holiday.") + suffix);
 
     // The range shows the trimmed part of the selected video track.
     setting->setTrimEnable(true);
