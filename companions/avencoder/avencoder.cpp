@@ -189,6 +189,7 @@ int avRun(int argc, char *argv[])
         progress.feedLine(line);
         if (!isJob && line.starts_with("progress=")) {
             status.secondsDone = int32_t(progress.secondsDone());
+            status.framesDone = int32_t(progress.framesDone());
             status.framesPerSecond = progress.hasFps() ? float(progress.framesPerSecond()) : 0.0f;
         }
     };

@@ -15,6 +15,7 @@ struct AVEncoderStatus
     int32_t expectedSeconds;
     float framesPerSecond;   // measured encoding speed; 0 while none is known
     int32_t secondsDone;     // media seconds written so far
+    int32_t framesDone;      // pictures written so far (0 for an output without pictures)
 };
 
 using AVEncoderLogFunction = void (*)(const char *line);

@@ -31,6 +31,9 @@ void FFmpegProgress::feedLine(std::string_view line)
         // Both carry microseconds (out_time_ms is a misnamed twin).
         if (parseNumber(value, number) && number >= 0)
             m_seconds = engineFigure(number / 1e6, kMostEngineSeconds);
+    } else if (key == "frame") {
+        if (parseNumber(value, number) && number >= 0)
+            m_frames = engineFigure(number, kMostEngineFrames);
     } else if (key == "fps") {
         if (parseNumber(value, number) && number >= 0) {
             m_fps = engineFigure(number, kMostEngineSpeed);

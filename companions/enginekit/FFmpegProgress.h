@@ -11,6 +11,8 @@ public:
 
     double secondsDone() const { return m_seconds; }
     double framesPerSecond() const { return m_fps; }
+    // Frames written to the output so far ("frame="); 0 for an output without pictures.
+    double framesDone() const { return m_frames; }
     bool hasFps() const { return m_hasFps; }
     bool ended() const { return m_ended; }       // "progress=end" seen
     int blocks() const { return m_blocks; }       // completed blocks
@@ -18,6 +20,7 @@ public:
 private:
     double m_seconds = 0;
     double m_fps = 0;
+    double m_frames = 0;
     bool m_hasFps = false;
     bool m_ended = false;
     int m_blocks = 0;

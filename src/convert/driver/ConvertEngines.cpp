@@ -31,7 +31,7 @@ const ConvertEngine engines[] = {
          Encoder_Progress(info);
          return float(info->percent);
      },
-     noScanSteps},
+     false, noScanSteps},
     {"player dump",
      [](EngineStateCallback callback, EngineLogCallback, unsigned char) {
          MPlayerDump_SetCallback(callback, nullptr);
@@ -42,7 +42,7 @@ const ConvertEngine engines[] = {
          info->time = MPlayerDump_Time();
          return float(MPlayerDump_Progress());
      },
-     noScanSteps},
+     true, noScanSteps},
     {"ISO backup",
      [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          ISOBackup_SetCallback(callback, nullptr);
@@ -54,7 +54,7 @@ const ConvertEngine engines[] = {
          info->time = ISOBackup_Time();
          return float(ISOBackup_Progress());
      },
-     noScanSteps},
+     false, noScanSteps},
     {"MKV backup",
      [](EngineStateCallback callback, EngineLogCallback, unsigned char) { return DVD2MKV_Load(callback, nullptr); },
      DVD2MKV_Start, [] { DVD2MKV_Unload(); }, [] { DVD2MKV_Stop(); },
@@ -63,7 +63,7 @@ const ConvertEngine engines[] = {
          info->speed = DVD2MKV_FPS();
          return float(DVD2MKV_Progress());
      },
-     DVD2MKV_ScanSteps},
+     true, DVD2MKV_ScanSteps},
     {"AV encoder",
      [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          if (AVEncoderInit(callback, nullptr) != 0)
@@ -75,9 +75,10 @@ const ConvertEngine engines[] = {
      [](ConvertProgressInfo *info) {
          info->time = AVEncoderTime();
          info->speed = AVEncoderFPS();
+         info->frame = AVEncoderFrame();
          return float(AVEncoderProgress());
      },
-     noScanSteps},
+     false, noScanSteps},
 };
 
 static_assert(sizeof(engines) / sizeof(engines[0]) == ConvertEngineAVEncoder + 1, "one row per engine kind");

@@ -19,6 +19,9 @@ struct ConvertEngine
     // Fills the time, speed and frame fields the engine measures (the others stay 0) and returns
     // the pass's percent.
     float (*progress)(ConvertProgressInfo *info);
+    // The engine counts no frames (it copies a title's stream): the frame its position in the
+    // title has reached stands for the count, the title's rate times the seconds done.
+    bool framesFromPosition;
     // Signs that the engine works which its progress does not show (HandBrakeCLI's scan of the
     // disc before it encodes): a count that grows with each; 0 for engines that give none.
     int (*scanSteps)();

@@ -40,6 +40,9 @@ struct ConvertState
     EngineStateCallback stateCallback = nullptr;
     void *callbackContext = nullptr;
     float lastPercent = 0;
+    // Frames a second of the DVD title the pass reads (0: unknown, or no title): the frame of an
+    // engine that counts none is read off its position with it.
+    float titleFrameRate = 0;
 };
 
 extern std::mutex ConvertMutex;

@@ -53,6 +53,7 @@ void clearStateAfterRun()
     state.startedPasses = 0;
     state.stateCallback = nullptr;
     state.callbackContext = nullptr;
+    state.titleFrameRate = 0;
 }
 } // namespace
 
@@ -106,6 +107,7 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
         state.startedPasses = 0;
         state.totalPasses = 0;
         state.lastPercent = 0;
+        state.titleFrameRate = 0;
     }
     beginConvertFailureNote();
 
@@ -175,6 +177,8 @@ void DNVideoConverterProgress(ConvertProgressInfo *info)
     inputs.totalPasses = state.totalPasses;
     inputs.startedPasses = state.startedPasses;
     inputs.passPercent = engine ? engine->progress(info) : 0.0f;
+    if (engine && engine->framesFromPosition && info->frame == 0)
+        info->frame = int(float(info->time) * state.titleFrameRate);
     const float percent = keepValidPercent(jobPercent(inputs), state.lastPercent);
     info->percent = int(percent);
 }

@@ -11,6 +11,7 @@
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/util/DNTimeText.h"
+#include "dvd/DNDVDNode.h"
 #include "profiles/DNProfile.h"
 #include "profiles/NXProfileValueCheck.h"
 
@@ -19,9 +20,18 @@
 #include <QStorageInfo>
 
 #include <exception>
+#include <typeinfo>
 #include <vector>
 
 namespace {
+
+// The rate of the DVD title a pass reads; 0 for a group's joining pass and for files.
+float titleFrameRate(NXBasicMediaNode *node, int titleIndex)
+{
+    const auto *dvd = dynamic_cast<const DNDVDNode *>(node);
+    const DNDVDTitlePtr title = dvd && typeid(*node) == typeid(DNDVDNode) ? dvd->titleAt(titleIndex) : nullptr;
+    return title ? title->fps() : 0.0f;
+}
 
 // Runs the engine's pass, ended by its process id as a stop ends it when it shows no sign of work
 // (its figures, the bytes of its output, the steps of a scan before it encodes) for as long as
@@ -142,12 +152,14 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     }
 
     int engineKind = 0;
+    const float frameRate = titleFrameRate(node, titleIndex);
     {
         std::lock_guard<std::mutex> lock(ConvertMutex);
         // No engine starts once the user asked to stop.
         if (convertState().stopped)
             return ConvertResultFailed;
         engineKind = convertState().engineKind;
+        convertState().titleFrameRate = frameRate;
     }
     const ConvertEngine *engine = convertEngineForKind(engineKind);
     if (!engine)

@@ -244,6 +244,15 @@ int AVEncoderTime()
     return s->secondsDone >= 86401 ? passDuration(*currentContext) : s->secondsDone;
 }
 
+int AVEncoderFrame()
+{
+    std::lock_guard<std::mutex> lock(AVEncoderMutex);
+    if (!currentContext)
+        return 0;
+    const AVEncoderStatus *s = currentContext->table->status();
+    return s && s->framesDone > 0 ? s->framesDone : 0;
+}
+
 void AVEncoderSetLogCallback(EngineLogCallback log)
 {
     std::lock_guard<std::mutex> lock(AVEncoderMutex);

@@ -37,6 +37,9 @@ int AVEncoderProgress();
 int AVEncoderFPS();
 // Media seconds written so far.
 int AVEncoderTime();
+// The pictures the pass has written so far, as the engine counts them; 0 for an output without
+// pictures.
+int AVEncoderFrame();
 
 // Hands the library a log function for its lines; needs AVEncoderInit first.
 void AVEncoderSetLogCallback(EngineLogCallback log);

@@ -28,25 +28,28 @@ TEST(OutputLineSplitter, KeepsPartialLinesAcrossChunksAndSplitsAtReturns)
         EXPECT_EQ(splitInChunks(text, n), expected) << "chunk size " << n;
 }
 
-TEST(FFmpegProgress, ReadsSecondsAndSpeedPerBlockAndTheEnd)
+TEST(FFmpegProgress, ReadsSecondsSpeedAndFramesPerBlockAndTheEnd)
 {
     FFmpegProgress p;
     for (const char *l : {"frame=50", "fps=24.50", "out_time_us=2000000", "progress=continue"})
         p.feedLine(l);
     EXPECT_DOUBLE_EQ(p.secondsDone(), 2.0);
     EXPECT_DOUBLE_EQ(p.framesPerSecond(), 24.5);
+    EXPECT_DOUBLE_EQ(p.framesDone(), 50);
     EXPECT_FALSE(p.ended());
     // "N/A" before the first packet must not reset the figures.
-    for (const char *l : {"fps=N/A", "out_time_us=N/A", "out_time_us=4000000", "progress=end"})
+    for (const char *l : {"frame=N/A", "fps=N/A", "out_time_us=N/A", "frame=100", "out_time_us=4000000", "progress=end"})
         p.feedLine(l);
     EXPECT_DOUBLE_EQ(p.secondsDone(), 4.0);
     EXPECT_DOUBLE_EQ(p.framesPerSecond(), 24.5);
+    EXPECT_DOUBLE_EQ(p.framesDone(), 100);
     EXPECT_TRUE(p.ended());
     // A garbled figure stays within what an engine can mean.
-    for (const char *l : {"out_time_us=1e300", "fps=inf"})
+    for (const char *l : {"out_time_us=1e300", "fps=inf", "frame=5e26"})
         p.feedLine(l);
     EXPECT_DOUBLE_EQ(p.secondsDone(), 1e7);
     EXPECT_DOUBLE_EQ(p.framesPerSecond(), 0);
+    EXPECT_DOUBLE_EQ(p.framesDone(), 2e9);
 }
 
 TEST(ISOBackupProgressLine, ReadsTheToolsLineAndRejectsOthers)

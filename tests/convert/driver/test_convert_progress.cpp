@@ -2,6 +2,9 @@
 
 #include "convert/driver/ConvertProgressArithmetic.h"
 #include "convert/driver/ConvertState.h"
+#include "convert/driver/DNVideoConverter.h"
+#include "convert/driver/VideoConverterInternal.h"
+#include "convert/engine/DNMPlayer.h"
 
 #include <gtest/gtest.h>
 
@@ -62,4 +65,33 @@ TEST(ConvertProgress, InvalidFiguresShowTheLastValidOne)
     EXPECT_EQ(keepValidPercent(std::numeric_limits<float>::quiet_NaN(), last), 42);
     EXPECT_EQ(keepValidPercent(100, last), 100);
     EXPECT_EQ(keepValidPercent(0, last), 0);
+}
+
+// The stream dump counts no frames: the frame it shows is the one its position in the title has
+// reached, at the title's rate; none when the title gives no rate.
+TEST(ConvertProgress, TheStreamDumpShowsTheFrameItsPositionReached)
+{
+    DNMPlayer &player = DNMPlayer::shareMPlayer();
+    player.resetForPass(600);
+    player.onMPlayerOutputChanged("dump: 2000 bytes written (~25.5%)\r");
+    ASSERT_EQ(player.dumpTime(), 153);
+    struct Case
+    {
+        float rate;
+        int frame;
+    } cases[] = {{29.97f, int(153 * 29.97f)}, {25.0f, 3825}, {0.0f, 0}};
+    for (const Case &c : cases) {
+        {
+            std::lock_guard<std::mutex> lock(ConvertMutex);
+            convertState().engineKind = ConvertEngineMPlayerDump;
+            convertState().titleFrameRate = c.rate;
+        }
+        ConvertProgressInfo info;
+        DNVideoConverterProgress(&info);
+        EXPECT_EQ(info.time, 153) << c.rate;
+        EXPECT_EQ(info.frame, c.frame) << c.rate;
+    }
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    convertState().engineKind = ConvertEngineMEncoder;
+    convertState().titleFrameRate = 0;
 }

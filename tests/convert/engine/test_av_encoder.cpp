@@ -104,6 +104,7 @@ TEST(AVEncoderBridge, WithoutAPassEveryFigureIsZeroAndReleaseSaysSo)
     EXPECT_EQ(AVEncoderProgress(), 0);
     EXPECT_EQ(AVEncoderFPS(), 0);
     EXPECT_EQ(AVEncoderTime(), 0);
+    EXPECT_EQ(AVEncoderFrame(), 0);
     EXPECT_EQ(AVEncoderRelease(), -1);
     Vector v({QStringLiteral("encoder")});
     EXPECT_EQ(AVEncoderEncode(v.argc(), v.argv.data(), 0), -1);
@@ -126,10 +127,11 @@ TEST(AVEncoderBridge, ConvertsAFileReportingTheStartOnceAndProgressUpToTheEnd)
               QStringLiteral("baseline"), QStringLiteral("-c:a"), QStringLiteral("libfdk_aac"),
               QStringLiteral("-b:a"), QStringLiteral("96k"), output});
     std::atomic<bool> done{false};
-    std::vector<int> percents;
+    std::vector<int> percents, frames;
     std::thread watcher([&] {
         while (!done.load()) {
             percents.push_back(AVEncoderProgress());
+            frames.push_back(AVEncoderFrame());
             std::this_thread::sleep_for(20ms);
         }
     });
@@ -139,6 +141,7 @@ TEST(AVEncoderBridge, ConvertsAFileReportingTheStartOnceAndProgressUpToTheEnd)
     EXPECT_EQ(result, 0);
     EXPECT_EQ(AVEncoderProgress(), 100) << "the pass length comes from the input when the vector gives none";
     EXPECT_EQ(AVEncoderTime(), 4);
+    const int framesCounted = AVEncoderFrame();
     EXPECT_EQ(AVEncoderRelease(), 0);
 
     for (int i = 0; i < 250 && notices.started.load() == 0; ++i)
@@ -147,8 +150,10 @@ TEST(AVEncoderBridge, ConvertsAFileReportingTheStartOnceAndProgressUpToTheEnd)
     EXPECT_EQ(notices.started.load(), 1);
     EXPECT_EQ(notices.other.load(), 0);
     EXPECT_EQ(ignored.started.load(), 0);
-    for (size_t i = 1; i < percents.size(); ++i)
+    for (size_t i = 1; i < percents.size(); ++i) {
         EXPECT_GE(percents[i], percents[i - 1]) << "progress never goes back";
+        EXPECT_GE(frames[i], frames[i - 1]) << "the frame count never goes back";
+    }
 
     EXPECT_TRUE(logHas("-c:a libfdk_aac -> -c:a aac"));
     EXPECT_TRUE(logHas("-d -> (dropped)"));
@@ -156,6 +161,12 @@ TEST(AVEncoderBridge, ConvertsAFileReportingTheStartOnceAndProgressUpToTheEnd)
     EXPECT_EQ(streamsOfType(probe, QStringLiteral("video")), 1);
     EXPECT_EQ(streamsOfType(probe, QStringLiteral("audio")), 2);
     EXPECT_NEAR(durationOf(probe), 4.0, 0.3);
+    // The engine counted every picture the output holds, and never more along the way.
+    const int written = testsupport::firstStream(probe, QStringLiteral("video")).value(QStringLiteral("nb_frames")).toString().toInt();
+    EXPECT_GE(written, 100);
+    EXPECT_EQ(framesCounted, written);
+    for (int seen : frames)
+        EXPECT_LE(seen, written);
 }
 
 TEST(AVEncoderBridge, StopEndsTheEngineQuicklyAndThePassFails)
@@ -177,6 +188,8 @@ TEST(AVEncoderBridge, StopEndsTheEngineQuicklyAndThePassFails)
     ASSERT_EQ(engines.size(), 1u);
     EXPECT_GT(AVEncoderFPS(), 0) << "a running video pass has a measured speed";
     EXPECT_GT(AVEncoderProgress(), 0);
+    // A second of the 25-a-second source is written: its pictures are counted.
+    EXPECT_GE(AVEncoderFrame(), 25);
 
     AVEncoderStop();
     ASSERT_EQ(pass.wait_for(2s), std::future_status::ready);
