@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/util/DNGuardedValue.h"
 #include "dvd/DNDVDNode.h"
 
 // The selected titles of a DVD source joined into one output: a DVD node whose titles are the
@@ -16,12 +17,13 @@ public:
     // The item the group was made from; not owned (the media list holds it and outlives the group).
     DNDVDNode *originalDVDNode() const { return originalDVDNode_; }
     void setOriginalDVDNode(DNDVDNode *v) { originalDVDNode_ = v; }
-    QString outputName() const { return outputName_; }
-    void setOutputName(const QString &v) { outputName_ = v; }
+    // Set by the conversion on its worker thread while the progress sheet reads it.
+    QString outputName() const { return outputName_.get(); }
+    void setOutputName(const QString &v) { outputName_.set(v); }
 
 private:
     DNDVDNode *originalDVDNode_ = nullptr;
-    QString outputName_;
+    DNGuardedValue<QString> outputName_;
 };
 
 using DNDVDGroupTitlePtr = std::shared_ptr<DNDVDGroupTitle>;

@@ -2,6 +2,7 @@
 
 #include "core/model/DNDVDTitleSetting.h"
 #include "core/model/NXBasicMediaNode.h"
+#include "core/util/DNGuardedValue.h"
 #include "dvd/DNDVDTAudio.h"
 #include "dvd/DNDVDTSubtitle.h"
 #include "dvd/DNDVDTVideo.h"
@@ -31,8 +32,9 @@ public:
     void setFps(float v) { fps_ = v; }
     float frames() const { return frames_; }
     void setFrames(float v) { frames_ = v; }
-    QString outputName() const { return outputName_; }
-    void setOutputName(const QString &v) { outputName_ = v; }
+    // Set by the conversion on its worker thread while the progress sheet reads it.
+    QString outputName() const { return outputName_.get(); }
+    void setOutputName(const QString &v) { outputName_.set(v); }
     QImage thumbnail() const { return thumbnail_; }
     void setThumbnail(const QImage &v) { thumbnail_ = v; }
 
@@ -71,7 +73,7 @@ private:
     int length_ = 0;
     float fps_ = 0.0f;
     float frames_ = 0.0f;
-    QString outputName_;
+    DNGuardedValue<QString> outputName_;
     QImage thumbnail_;
     QList<DNDVDTVideoPtr> videoTracks_;
     QList<DNDVDTAudioPtr> audioTracks_;

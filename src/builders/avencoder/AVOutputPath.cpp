@@ -1,6 +1,8 @@
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
 
 #include "builders/common/OutputPath.h"
+#include "dvd/file/DNFileNode.h"
+#include "profiles/DNProfile.h"
 
 #include <QFileInfo>
 
@@ -37,4 +39,11 @@ QString makeAVOutputPath(const QString &folder, const QString &outputName, const
         name = sourcePath.isEmpty() ? QString() : QFileInfo(sourcePath).fileName();
     // The file road names outputs as the DVD road does, without a title suffix.
     return makeOutputPath(folder, name, QString(), suffix);
+}
+
+QString avOutputPathOf(const DNFileNode &item, const QString &folder)
+{
+    const QString suffix = item.profile() ? item.profile()->fileNameSuffix() : QString();
+    const QString name = item.nodeInfo() ? item.nodeInfo()->outputName() : QString();
+    return makeAVOutputPath(folder, name, suffix, item.path());
 }

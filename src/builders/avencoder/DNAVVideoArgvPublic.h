@@ -23,6 +23,10 @@ class NXBasicMediaNode;
 // other one of mp4/m4v, keeps its own extension.
 QString makeAVOutputPath(const QString &folder, const QString &outputName, const QString &suffix,
                          const QString &sourcePath = QString());
+// The output file of item in folder as its builder names it: makeAVOutputPath of its tags' output
+// name, its profile's suffix and its own path. The driver names a file group's output with it
+// before the members are converted, so that the joined file is known all along.
+QString avOutputPathOf(const DNFileNode &item, const QString &folder);
 
 // A copy of a subtitle text file in the temporary folder (prefix "qvsub", the source's
 // extension) for the encoder's subtitle filter. Text in UTF-16 (a byte-order mark honoured),

@@ -87,10 +87,7 @@ Argument *buildJoin(const JoinRow &row, NXBasicMediaNode *node, const VideoConve
         refuse(row, QStringLiteral("out of memory"));
         return nullptr;
     }
-    const DNNodeInfoPtr &info = group->nodeInfo();
-    const QString outputPath = makeOutputPath(OptionText(options.outputDirectory),
-                                              info ? info->outputName() : QString(), QString(),
-                                              profile->fileNameSuffix());
+    const QString outputPath = dvdJoinOutputPath(*group, OptionText(options.outputDirectory));
     group->setOutputName(outputPath);
 
     AppendArgument(argument.get(), "encoder");
@@ -120,6 +117,14 @@ Argument *buildJoin(const JoinRow &row, NXBasicMediaNode *node, const VideoConve
 }
 
 } // namespace
+
+QString dvdJoinOutputPath(const DNDVDGroupTitle &group, const QString &folder)
+{
+    const DNNodeInfoPtr &info = group.nodeInfo();
+    const std::shared_ptr<DNProfile> &profile = group.profile();
+    return makeOutputPath(folder, info ? info->outputName() : QString(), QString(),
+                          profile ? profile->fileNameSuffix() : QString());
+}
 
 Argument *Merge_DVDTitle_To_H264_Default_With_MEncoder(NXBasicMediaNode *node, int, VideoConvertOptions options)
 {

@@ -2,6 +2,10 @@
 
 #include "builders/common/ArgvAssembler.h"
 
+#include <QString>
+
+class DNDVDGroupTitle;
+
 // The joining pass of a merged DVD conversion: one MEncoder run that reads the parts the
 // single-title builders already wrote (one per member title, in the group's order, each found
 // in the member's outputName) and writes them one after the other into one file named after
@@ -37,6 +41,11 @@ inline constexpr DVDJoiningBuilder DVDJoiningBuilders[] = {
     {"Group_DVDTitle_To_MPEG2_With_MEncoder", Group_DVDTitle_To_MPEG2_With_MEncoder},
     {"Group_DVDTitle_To_MainBackupMPEG2_With_MEncoder", Group_DVDTitle_To_MainBackupMPEG2_With_MEncoder},
 };
+
+// The file the joining pass of group writes into folder: named after the DVD's output name with
+// the profile's suffix, or " (n)" when that is taken. The driver names the group's output with it
+// before the member titles are converted, so that the joined file is known all along.
+QString dvdJoinOutputPath(const DNDVDGroupTitle &group, const QString &folder);
 
 // Makes every joining builder known to the single-title builders' group step
 // (setDVDGroupBuilder). Idempotent; the builder registry calls it when it sets its tables up.

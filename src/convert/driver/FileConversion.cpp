@@ -1,6 +1,7 @@
 // The file road of the driver: a media file in one or two passes through the AV encoder, and a
 // file group whose members are converted into the temporary folder to one frame and joined.
 
+#include "builders/avencoder/DNAVVideoArgvPublic.h"
 #include "convert/driver/ConvertFailureNote.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
@@ -151,6 +152,7 @@ int convertFileGroup(DNFileGroupNode *group, int titleIndex, ConvertState *state
         return failConversion("the file group has no profile or no media file to join... \n");
     const int passes = passesForFileProfile(*profile);
     setJobShape(groupDepth, ConvertJobGroup, passes, int(members.size()) * passes + 1);
+    PlannedGroupOutput<DNFileGroupNode> planned(*group, avOutputPathOf(*group, OptionText(options.outputDirectory)));
 
     VideoConvertOptions partOptions = options;
     if (!SetOptionText(partOptions.outputDirectory, DNTemporaryFolder::path()))
@@ -180,5 +182,5 @@ int convertFileGroup(DNFileGroupNode *group, int titleIndex, ConvertState *state
     group->setPath(groupPath);
 
     setConvertEngineKind(ConvertEngineAVEncoder);
-    return _VideoConverter(group, titleIndex, options);
+    return planned.settle(_VideoConverter(group, titleIndex, options));
 }

@@ -93,17 +93,17 @@ void setPassOutputName(NXBasicMediaNode *node, int titleIndex, const QString &pa
         file->setOutputName(path);
 }
 
-double expectedOutputSeconds(NXBasicMediaNode *node, int titleIndex)
+double expectedOutputSeconds(const NXBasicMediaNode *node, int titleIndex)
 {
-    if (auto *group = dynamic_cast<DNDVDGroupTitle *>(node)) {
+    if (const auto *group = dynamic_cast<const DNDVDGroupTitle *>(node)) {
         double total = 0;
         for (const DNDVDTitlePtr &title : group->titles())
             total += titleSeconds(title);
         return total;
     }
-    if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
+    if (const auto *dvd = dynamic_cast<const DNDVDNode *>(node))
         return titleSeconds(dvd->titleAt(titleIndex));
-    if (auto *group = dynamic_cast<DNFileGroupNode *>(node)) {
+    if (const auto *group = dynamic_cast<const DNFileGroupNode *>(node)) {
         // Each member's part lasts what its own conversion would (its trim, when it has one); one
         // of unknown length leaves the total unknown.
         double total = 0;
@@ -116,7 +116,7 @@ double expectedOutputSeconds(NXBasicMediaNode *node, int titleIndex)
         }
         return total;
     }
-    if (auto *file = dynamic_cast<DNFileNode *>(node))
+    if (const auto *file = dynamic_cast<const DNFileNode *>(node))
         return trimmedSeconds(fileSeconds(*file), file->setting().get());
     return 0;
 }

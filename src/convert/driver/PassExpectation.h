@@ -22,7 +22,7 @@ void setPassOutputName(NXBasicMediaNode *node, int titleIndex, const QString &pa
 
 // The seconds the item's output lasts: its trimmed part or its whole length (a group: the sum of
 // its members'); 0 when unknown.
-double expectedOutputSeconds(NXBasicMediaNode *node, int titleIndex);
+double expectedOutputSeconds(const NXBasicMediaNode *node, int titleIndex);
 
 // How the output of a pass of the item on engineKind is found whole. titleSecondsRead, when above
 // 0, is the length the DVD title's data has when the pass runs (checkPassSource).

@@ -89,6 +89,40 @@ private:
     QStringList m_paths;
 };
 
+// The file a group's join will write, named on the group (DVD group title or file group) from
+// before its members are converted, so that the progress sheet shows what is being made all
+// along; the join names it again as it writes it (the next free " (n)" when something took the
+// name meanwhile). Unless the join wrote its file, the group gets its earlier name back: an
+// output name names a file that was written.
+template <class Group>
+class PlannedGroupOutput
+{
+public:
+    PlannedGroupOutput(Group &group, const QString &planned) : m_group(group), m_before(group.outputName())
+    {
+        group.setOutputName(planned);
+    }
+    ~PlannedGroupOutput()
+    {
+        if (!m_written)
+            m_group.setOutputName(m_before);
+    }
+    PlannedGroupOutput(const PlannedGroupOutput &) = delete;
+    PlannedGroupOutput &operator=(const PlannedGroupOutput &) = delete;
+
+    // The join's result; 0 keeps the name the join gave.
+    int settle(int result)
+    {
+        m_written = result == 0;
+        return result;
+    }
+
+private:
+    Group &m_group;
+    QString m_before;
+    bool m_written = false;
+};
+
 // The file road: one file item (one or two passes through the AV encoder), and a file group
 // (its members into the temporary folder, then one joining pass into the output folder).
 int convertFileItem(DNFileNode *item, int titleIndex, VideoConvertOptions options, int groupDepth);

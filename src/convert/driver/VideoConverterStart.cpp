@@ -3,6 +3,7 @@
 // take the file road (FileConversion.cpp), and so does a slideshow, through the file item of
 // its rendered movie.
 
+#include "builders/mencoder/DNMEDVDArgvMerge.h"
 #include "convert/driver/DVDCoverStep.h"
 #include "convert/driver/DVDEngineChoice.h"
 #include "convert/driver/PassExpectation.h"
@@ -77,6 +78,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
     }
 
     setJobShape(groupDepth, ConvertJobGroup, passes, int(titles.size()) * passes + 1);
+    PlannedGroupOutput<DNDVDGroupTitle> planned(*group, dvdJoinOutputPath(*group, OptionText(options.outputDirectory)));
     VideoConvertOptions memberOptions = options;
     if (!SetOptionText(memberOptions.outputDirectory, DNTemporaryFolder::path()))
         return failConversion("no temporary folder for the group's parts... \n", ConvertFailureKind::NoTemporaryRoom);
@@ -103,7 +105,7 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
 
     // Every joining builder makes an MEncoder vector.
     setConvertEngineKind(ConvertEngineMEncoder);
-    return _VideoConverter(group, -1, options);
+    return planned.settle(_VideoConverter(group, -1, options));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "convert/slideshow/NXSlideshowConversion.h"
 
+#include "builders/avencoder/DNAVVideoArgvPublic.h"
 #include "convert/driver/ConvertState.h"
 #include "convert/driver/DNVideoConverter.h"
 #include "convert/files/DNGraphicsNodeFile.h"
@@ -79,6 +80,14 @@ void NXFillImageEngineJob(NXImageEngine &engine, const DNGraphicsNode &node)
     engine.setVideoFrameResolution(NXSlideshowFrameSize(node, node.profile().get()));
 }
 
+QString NXSlideshowOutputPath(const DNGraphicsNode &node, const QString &folder)
+{
+    const std::shared_ptr<DNProfile> &profile = node.profile();
+    const DNNodeInfoPtr &info = node.nodeInfo();
+    return makeAVOutputPath(folder, info ? info->outputName() : QString(), profile ? profile->fileNameSuffix() : QString(),
+                            node.path());
+}
+
 int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineStateCallback stateCallback,
                            void *callbackContext, const NXSlideshowConversionSteps &steps, ConvertFailureReason *failure)
 {
@@ -87,6 +96,8 @@ int NXConvertSlideshowItem(DNGraphicsNode &node, NXImageEngine &engine, EngineSt
             *failure = ConvertFailureReason(ConvertFailureKind::SlideshowNotMade, {why});
         return ConvertResultFailed;
     };
+    // The movie of an earlier road is gone: its file item names nothing this road makes.
+    node.setFileNode(nullptr);
     if (stopped(steps))
         return ConvertResultStopped;
     NXFillImageEngineJob(engine, node);

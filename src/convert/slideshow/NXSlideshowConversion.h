@@ -26,6 +26,11 @@ QSizeF NXSlideshowFrameSize(const DNGraphicsNode &node, const DNProfile *profile
 // seconds per photo, and the frame rate and size above.
 void NXFillImageEngineJob(NXImageEngine &engine, const DNGraphicsNode &node);
 
+// The file the conversion of node's movie writes into folder, as the file road names it: the
+// slideshow's output name with its profile's suffix, or " (n)" when that is taken. Known before
+// the movie is rendered.
+QString NXSlideshowOutputPath(const DNGraphicsNode &node, const QString &folder);
+
 struct NXSlideshowConversionSteps
 {
     // Called once the movie is rendered and given to the item, before its conversion starts.
@@ -35,7 +40,8 @@ struct NXSlideshowConversionSteps
 };
 
 // Renders node with engine (on the calling thread, which it blocks; EncodeStateStarted goes to
-// the state callback as the engine starts), gives node the file item of the movie and converts
+// the state callback as the engine starts), gives node the file item of the movie (the file item
+// of an earlier road is let go first) and converts
 // that through the driver. The driver's result, ConvertResultFailed when
 // no movie was rendered, ConvertResultStopped when stopped. The rendered movie is an
 // intermediate under a hidden name: it is removed once the road has ended, whatever its end. On

@@ -41,7 +41,7 @@ void DNFileNode::setThumbnail(const QImage &image)
 
 void DNFileNode::initializeConfigOnDidLoadVideoInfo()
 {
-    const QFileInfo file(path_);
+    const QFileInfo file(path());
     const QString baseName = file.completeBaseName();
     nodeInfo_->setDisplayName(movie_.isEmpty() ? baseName : movie_);
     // The whole file name: its one extension is what the output's suffix replaces. Without it,
@@ -161,7 +161,7 @@ float DNFileNode::recommendBitrate(const DNProfile &profile, QSizeF size) const
 QStringList DNFileNode::NXMPlayerPlaybackParameters() const
 {
     const int audioIndex = setting_->audioIndex();
-    QStringList arguments{path_, QStringLiteral("-identify"), QStringLiteral("-slave")};
+    QStringList arguments{path(), QStringLiteral("-identify"), QStringLiteral("-slave")};
     if (audioIndex < 0)
         return arguments << QStringLiteral("-nosound");
     int aid = audioIndex;

@@ -6,6 +6,7 @@
 #include "core/model/file/DNTAudio.h"
 #include "core/model/file/DNTSubtitle.h"
 #include "core/model/file/DNTVideo.h"
+#include "core/util/DNGuardedValue.h"
 
 #include <QImage>
 #include <QList>
@@ -47,8 +48,10 @@ public:
     void chooseDefaultAudio(const QString &preferredAudioLanguage, const QString &systemLanguage);
 
     // --- fields
-    QString path() const { return path_; }
-    void setPath(const QString &v) { path_ = v; }
+    // The conversion of a file group names its member under way here while the progress sheet
+    // reads it: both are guarded.
+    QString path() const { return path_.get(); }
+    void setPath(const QString &v) { path_.set(v); }
     QImage thumbnail() const;
     void setThumbnail(const QImage &image);
     QString fileFormat() const { return fileFormat_; }
@@ -76,8 +79,10 @@ public:
     void setProfile(const std::shared_ptr<DNProfile> &profile);
     const DNNodeInfoPtr &nodeInfo() const { return nodeInfo_; }
     void setNodeInfo(DNNodeInfoPtr v) { nodeInfo_ = std::move(v); }
-    QString outputName() const { return outputName_; }
-    void setOutputName(const QString &v) { outputName_ = v; }
+    // The path of the file the item's conversion writes; set by the conversion on its worker
+    // thread while the progress sheet reads it.
+    QString outputName() const { return outputName_.get(); }
+    void setOutputName(const QString &v) { outputName_.set(v); }
     bool sameStreams() const { return sameStreams_; }
     void setSameStreams(bool v) { sameStreams_ = v; }
 
@@ -206,7 +211,7 @@ private:
     // Video bitrate of profile := the recommendation for this item (recommendBitrate).
     void recommendInto(DNProfile &profile) const;
 
-    QString path_;
+    DNGuardedValue<QString> path_;
     mutable std::mutex thumbnailMutex_;
     QImage thumbnail_;
     QString fileFormat_;
@@ -219,7 +224,7 @@ private:
     std::shared_ptr<DNNodeSetting> setting_;
     std::shared_ptr<DNProfile> profile_;
     DNNodeInfoPtr nodeInfo_;
-    QString outputName_;
+    DNGuardedValue<QString> outputName_;
     bool sameStreams_ = false;
     bool recommendationPending_ = false;
     QStringList watermarkFiles_;

@@ -2,6 +2,7 @@
 
 #include "core/model/DNNodeInfoProtocol.h"
 #include "core/model/NXBasicMediaNode.h"
+#include "core/util/DNGuardedValue.h"
 #include "core/model/file/DNTSubtitle.h"
 #include "slideshow/records/DNGraphicsAudio.h"
 #include "slideshow/records/DNGraphicsSetting.h"
@@ -98,8 +99,9 @@ public:
     QString path() const { return path_; }
     void setPath(const QString &v) { path_ = v; }
     // The file item of the rendered video; null until one is made.
-    const std::shared_ptr<DNFileNode> &fileNode() const { return fileNode_; }
-    void setFileNode(std::shared_ptr<DNFileNode> v) { fileNode_ = std::move(v); }
+    // Set by the conversion on its worker thread while the progress sheet reads it.
+    std::shared_ptr<DNFileNode> fileNode() const { return fileNode_.get(); }
+    void setFileNode(std::shared_ptr<DNFileNode> v) { fileNode_.set(std::move(v)); }
 
     // --- profile facade
     std::shared_ptr<DNProfile> curProfileOfSelectTrack() const { return profile_; }
@@ -125,5 +127,5 @@ private:
     std::shared_ptr<DNProfile> profile_;
     DNNodeInfoPtr nodeInfo_;
     QString path_;
-    std::shared_ptr<DNFileNode> fileNode_;
+    DNGuardedValue<std::shared_ptr<DNFileNode>> fileNode_;
 };

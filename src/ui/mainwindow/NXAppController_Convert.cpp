@@ -52,15 +52,13 @@ bool isConvertibleEntry(const NXMediaNodePtr &entry)
     return isConvertibleFileEntry(entry) || isConvertibleSlideshow(entry);
 }
 
-// An entry as the progress sheet names it; a slideshow by its folder.
+// An entry as the progress sheet names it.
 QString itemName(const NXMediaNodePtr &node)
 {
     if (!node)
         return QString();
-    if (const std::optional<QString> title = NXProgressTimesForNode(node.get()).currentTitle; title && !title->isEmpty())
+    if (const std::optional<QString> title = NXProgressNamesForNode(node.get()).currentTitle; title && !title->isEmpty())
         return *title;
-    if (const auto slideshow = std::dynamic_pointer_cast<DNGraphicsNode>(node))
-        return QFileInfo(slideshow->path()).fileName();
     if (const auto dvd = std::dynamic_pointer_cast<DNDVDNode>(node))
         return dvd->sourceInfo() ? dvd->sourceInfo()->name() : QString();
     return QString();
@@ -234,8 +232,9 @@ bool NXAppController::convertSlideshow(const NXMediaNodePtr &entry, QStringList 
             std::lock_guard<std::mutex> guard(imageEngineLock_);
             imageEngine_.reset();
         }
-        // The sheet follows the movie's conversion as it does a file's.
-        sheet->setConvertingNode(slideshow->fileNode());
+        // The sheet follows the movie's conversion under the slideshow's name, with the rendered
+        // movie's length.
+        sheet->setConvertingNode(slideshow);
         QMetaObject::invokeMethod(sheet, [sheet] { sheet->showConvertViewView(); }, Qt::QueuedConnection);
     };
     steps.stopped = [this] { return stopRequested_.load(); };

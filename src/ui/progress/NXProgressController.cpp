@@ -141,8 +141,11 @@ void NXProgressController::setTotalConvertCount(int count)
 
 void NXProgressController::setInfoWithNode(const NXMediaNodePtr &node)
 {
-    setConvertingNode(node);
-    onMainThread([this] {
+    // The times are read off the item here, before the driver works on it; the sheet follows the
+    // item from the step that counts it, so that its names never show under the previous count.
+    NXProgressItemTimes times = NXProgressTimesForNode(node.get());
+    onMainThread([this, node, times] {
+        followItem(node, times);
         ++currentConvertCount_;
         state_remain_->setText(tr("%1 / %2 Converting").arg(currentConvertCount_).arg(totoalConvertCount_));
         onConvertStarting();
@@ -199,8 +202,16 @@ NXMediaNodePtr NXProgressController::convertingNode() const
 
 void NXProgressController::setConvertingNode(const NXMediaNodePtr &node)
 {
+    // The times are read off the item before the driver works on it: it dresses a group's
+    // members for their own conversions meanwhile.
+    followItem(node, NXProgressTimesForNode(node.get()));
+}
+
+void NXProgressController::followItem(const NXMediaNodePtr &node, const NXProgressItemTimes &times)
+{
     std::lock_guard lock(workerMutex_);
     mediaNode_ = node;
+    itemTimes_ = times;
 }
 
 // --- actions
@@ -240,25 +251,31 @@ void NXProgressController::updateInfomation()
         setConvertProgress(percent);
         setCurConvertTime(info->value(QStringLiteral("convertedTime")).toInt());
     } else if (category == 0) {
-        if (isAnimationStart_)
-            return;
-        const int frame = info->value(QStringLiteral("currentFrame")).toInt();
-        const int total = info->value(QStringLiteral("totalFrames")).toInt();
-        // A slideshow that reports no frames yet has nothing done, not a division by zero.
-        encodePhotoProgress_->setValue(total > 0 ? int(qint64(frame) * 100 / total) : 0);
-        encodeFrameLabel_->setText(tr("%1 / %2 Frame Finished").arg(frame).arg(total));
-        photoEncodeProgress_->imageBeginEncoding(info->value(QStringLiteral("currentImage")).toString());
-        return;
+        // The photo face is not drawn while the faces slide; the names above them still are.
+        if (!isAnimationStart_) {
+            const int frame = info->value(QStringLiteral("currentFrame")).toInt();
+            const int total = info->value(QStringLiteral("totalFrames")).toInt();
+            // A slideshow that reports no frames yet has nothing done, not a division by zero.
+            encodePhotoProgress_->setValue(total > 0 ? int(qint64(frame) * 100 / total) : 0);
+            encodeFrameLabel_->setText(tr("%1 / %2 Frame Finished").arg(frame).arg(total));
+            photoEncodeProgress_->imageBeginEncoding(info->value(QStringLiteral("currentImage")).toString());
+        }
     }
 
     const NXMediaNodePtr node = convertingNode();
-    const NXProgressItemTimes times = NXProgressTimesForNode(node.get());
+    const NXProgressItemNames names = NXProgressNamesForNode(node.get());
+    NXProgressItemTimes times;
+    {
+        std::lock_guard lock(workerMutex_);
+        times = itemTimes_;
+    }
     const auto show = [](QLabel *label, const std::optional<QString> &text) {
         if (text)
             label->setText(*text);
     };
-    show(currentTitle_, times.currentTitle);
-    show(currentTargetName_, times.currentTargetName);
+    show(currentTitle_, names.currentTitle);
+    show(currentTargetName_, names.currentTargetName ? names.currentTargetName : times.plannedTargetName);
+    show(totalFrams_, times.frames);
     show(startTimeLabel_, times.startTime);
     show(endTimeLabel_, times.endTime);
     show(medioDuration_, times.duration);

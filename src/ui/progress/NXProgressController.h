@@ -2,6 +2,7 @@
 
 #include "convert/driver/ConvertFailureReason.h"
 #include "core/model/NXBasicMediaNode.h"
+#include "ui/progress/NXProgressItemTimes.h"
 
 #include <QObject>
 #include <QMessageBox>
@@ -54,6 +55,8 @@ public:
 
     // --- called by the batch (any thread; the sheet's part is carried out on the main thread)
     void setTotalConvertCount(int count);
+    // The next item of the batch: counted, followed by the poll and shown as waiting (the item's
+    // times are taken at once, the rest on the main thread).
     void setInfoWithNode(const NXMediaNodePtr &node);
     void setStartConvertFailed(bool failed);
     bool startConvertFailed() const;
@@ -68,6 +71,8 @@ public:
     // From the engine's state callback: only 3298 (output started) acts.
     void converterStateDidChanged(int code);
     NXMediaNodePtr convertingNode() const;
+    // The item the sheet follows; its times are taken now (call it before the driver works on
+    // the item, and again when the item's length becomes known: a slideshow's rendered movie).
     void setConvertingNode(const NXMediaNodePtr &node);
 
     // --- actions and the poll (main thread)
@@ -134,6 +139,7 @@ private:
     void placeFace(QWidget *face, bool show);
     void slideFaces(QWidget *incoming, QWidget *outgoing, int direction);
     void stopTimer();
+    void followItem(const NXMediaNodePtr &node, const NXProgressItemTimes &times);
     qint64 now() const;
     template <class F>
     void onMainThread(F f);
@@ -187,6 +193,7 @@ private:
     QStringList failures_;
     QStringList outputs_;
     std::weak_ptr<NXBasicMediaNode> mediaNode_;
+    NXProgressItemTimes itemTimes_;
 
     std::function<qint64()> clock_;
 };

@@ -54,6 +54,17 @@ void NXProgressController::buildPanel()
     connect(progressPanel_, &QDialog::finished, this, &NXProgressController::progressSheetDidEnd);
     auto *layout = new QVBoxLayout(progressPanel_);
 
+    // --- the item's names, above both faces: a slideshow is named while its photos are rendered
+    auto *names = new QGridLayout;
+    currentTitle_ = valueLabel(QString(), "currentTitle");
+    currentTargetName_ = valueLabel(QString(), "currentTargetName");
+    names->addWidget(captionLabel(tr("Title:")), 0, 0);
+    names->addWidget(currentTitle_, 0, 1);
+    names->addWidget(captionLabel(tr("Output:")), 1, 0);
+    names->addWidget(currentTargetName_, 1, 1);
+    names->setColumnStretch(1, 1);
+    layout->addLayout(names);
+
     faceArea_ = new QWidget;
     faceArea_->setFixedSize(kFaceWidth, kFaceHeight);
     layout->addWidget(faceArea_);
@@ -64,16 +75,6 @@ void NXProgressController::buildPanel()
     videoConvertView_->setGeometry(0, 0, kFaceWidth, kFaceHeight);
     auto *video = new QVBoxLayout(videoConvertView_);
     video->setContentsMargins(0, 0, 0, 0);
-
-    auto *names = new QGridLayout;
-    currentTitle_ = valueLabel(QString(), "currentTitle");
-    currentTargetName_ = valueLabel(QString(), "currentTargetName");
-    names->addWidget(captionLabel(tr("Title:")), 0, 0);
-    names->addWidget(currentTitle_, 0, 1);
-    names->addWidget(captionLabel(tr("Output:")), 1, 0);
-    names->addWidget(currentTargetName_, 1, 1);
-    names->setColumnStretch(1, 1);
-    video->addLayout(names);
 
     auto *bar = new QHBoxLayout;
     curProgress_ = new QProgressBar;

@@ -16,11 +16,16 @@
 #include "ui/mainwindow/NXMainWindowBuilder.h"
 #include "ui/progress/NXProgressController.h"
 
+#include <QLabel>
+#include <QMap>
 #include <QPushButton>
+#include <QSet>
+#include <QTime>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 
 namespace convertruntest {
@@ -122,6 +127,84 @@ struct Batch
             && QTest::qWaitFor([this] { return !controller.progressController->isRunning(); }, 60000);
         sampler.stop();
         return ended;
+    }
+};
+
+// What the progress sheet showed of each item while it converted (from its start report on),
+// polled far more often than the sheet's own second so that an item of a moment is seen too.
+// Items are numbered as the sheet counts them, from 1.
+struct SheetWatch
+{
+    struct Item
+    {
+        QSet<QString> titles, targets, starts, ends, durations;
+        // The converted time (in seconds; -1 when no time was shown) and the Frames text of the
+        // video face, each change once, in the order shown.
+        struct Sample
+        {
+            int seconds;
+            QString frames;
+            bool operator==(const Sample &) const = default;
+        };
+        QList<Sample> samples;
+        // The names shown above the photo face while a slideshow was rendered.
+        QSet<QString> photoFaceTitles, photoFaceTargets;
+
+        // The most frames shown; -1 when a text was no count.
+        int mostFrames() const
+        {
+            int most = 0;
+            for (const Sample &sample : samples) {
+                bool number = false;
+                const int count = sample.frames.toInt(&number);
+                if (!number)
+                    return -1;
+                most = std::max(most, count);
+            }
+            return most;
+        }
+        QString framesShown() const
+        {
+            QStringList texts;
+            for (const Sample &sample : samples)
+                texts << QStringLiteral("%1 s: %2").arg(sample.seconds).arg(sample.frames);
+            return texts.join(QStringLiteral(", "));
+        }
+    };
+    QMap<int, Item> items;
+    QTimer timer;
+
+    explicit SheetWatch(Batch &batch)
+    {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this, &batch] { sample(batch.controller.progressController); });
+        timer.start();
+    }
+
+    void sample(NXProgressController *sheet)
+    {
+        // From an item's start report (Stop enabled) until the next item is handed over, the sheet
+        // shows that item.
+        if (!sheet || !sheet->isRunning() || sheet->currentConvertCount() < 1 || !sheet->stopButton()->isEnabled())
+            return;
+        sheet->updateInfomation();
+        Item &item = items[sheet->currentConvertCount()];
+        if (!sheet->photoEncodeView()->isHidden()) {
+            item.photoFaceTitles.insert(sheet->currentTitle()->text());
+            item.photoFaceTargets.insert(sheet->currentTargetName()->text());
+        }
+        if (!sheet->isShowConvertView() || sheet->isAnimationStart())
+            return;
+        item.titles.insert(sheet->currentTitle()->text());
+        item.targets.insert(sheet->currentTargetName()->text());
+        item.starts.insert(sheet->startTimeLabel()->text());
+        item.ends.insert(sheet->endTimeLabel()->text());
+        item.durations.insert(sheet->medioDuration()->text());
+        const QTime converted = QTime::fromString(sheet->converttime()->text(), QStringLiteral("HH:mm:ss"));
+        const Item::Sample sample{converted.isValid() ? converted.msecsSinceStartOfDay() / 1000 : -1,
+                                  sheet->totalFrams()->text()};
+        if (item.samples.isEmpty() || !(item.samples.last() == sample))
+            item.samples.append(sample);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfileManager.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -33,11 +34,25 @@ TEST(ConvertFiles, ConvertsEveryFileAndGroupBehindTheProgressSheet)
     group->nodeInfo()->setOutputName(QStringLiteral("joined clips"));
     batch.controller.mediaFiles->append(group);
     ASSERT_EQ(batch.controller.mediaFiles->size(), 3);
+    // A file of the join's name is there already: the join writes beside it.
+    QFile taken(QDir(batch.out.path()).filePath(QStringLiteral("joined clips.mp4")));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.close();
 
+    SheetWatch watch(batch);
     ASSERT_TRUE(batch.run([&] {
+        NXProgressController *sheet = batch.controller.progressController;
         if (QTest::qWaitFor([&] { return batch.controller.isConverting(); }, kRunTimeoutMs))
-            shelltest::saveWindowPicture(batch.controller.progressController->progressPanel(),
-                                         QStringLiteral("ui_mainwindow"), QStringLiteral("progress_sheet_files"));
+            shelltest::saveWindowPicture(sheet->progressPanel(), QStringLiteral("ui_mainwindow"),
+                                         QStringLiteral("progress_sheet_files"));
+        // The join part-way, once its frames show (if it ends before, there is no picture).
+        const auto joining = [&] {
+            return sheet->currentConvertCount() == 3 && sheet->stopButton()->isEnabled()
+                && sheet->totalFrams()->text() != QStringLiteral("0");
+        };
+        if (QTest::qWaitFor([&] { return joining() || !sheet->isRunning(); }, kRunTimeoutMs) && joining())
+            shelltest::saveWindowPicture(sheet->progressPanel(), QStringLiteral("ui_mainwindow"),
+                                         QStringLiteral("progress_sheet_join"));
     }));
 
     NXProgressController *sheet = batch.controller.progressController;
@@ -56,9 +71,39 @@ TEST(ConvertFiles, ConvertsEveryFileAndGroupBehindTheProgressSheet)
         EXPECT_NEAR(durationOf(probe), e.seconds, 0.5);
         written << QFileInfo(e.output).fileName();
     }
-    EXPECT_EQ(written, (QStringList{"h264_aac.mp4", "two_audio.mov", "joined clips.mp4"}));
+    EXPECT_EQ(written, (QStringList{"h264_aac.mp4", "two_audio.mov", "joined clips (1).mp4"}));
+    written << QStringLiteral("joined clips.mp4");
     written.sort();
     EXPECT_EQ(filesIn(batch.out.path()), written);
+
+    // What the sheet showed of each entry while it converted: its name (a join's member under
+    // way), the very file it wrote from the start on, its times (a join lasts its members' parts)
+    // and the frames its passes reached, which come from the engine.
+    const QString none = QStringLiteral("--:--:--");
+    struct Shown
+    {
+        QSet<QString> titles;
+        QString target, start, end, duration;
+        int seconds;
+    };
+    const Shown shown[] = {
+        {{"h264_aac.mp4"}, "h264_aac.mp4", "00:00:00", "00:00:03", "00:00:03", 3},
+        {{"two_audio.mov"}, "two_audio.mov", "00:00:00", "00:00:03", "00:00:03", 3},
+        {{"fps50.mp4", "quadrants.mp4"}, "joined clips (1).mp4", none, none, "00:00:06", 6},
+    };
+    ASSERT_EQ(watch.items.keys(), (QList<int>{1, 2, 3}));
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i + 1);
+        const SheetWatch::Item &item = watch.items.value(i + 1);
+        EXPECT_FALSE(item.titles.isEmpty());
+        EXPECT_TRUE(QSet<QString>(item.titles).subtract(shown[i].titles).isEmpty()) << QStringList(item.titles.values()).join(", ").toStdString();
+        EXPECT_EQ(item.targets, QSet<QString>{shown[i].target});
+        EXPECT_EQ(item.starts, QSet<QString>{shown[i].start});
+        EXPECT_EQ(item.ends, QSet<QString>{shown[i].end});
+        EXPECT_EQ(item.durations, QSet<QString>{shown[i].duration});
+        EXPECT_GT(item.mostFrames(), 0) << item.framesShown().toStdString();
+        EXPECT_LE(item.mostFrames(), shown[i].seconds * 50) << item.framesShown().toStdString();
+    }
 
     const auto recent = DNProfileManager::profileManager().recentVideoProfiles();
     ASSERT_FALSE(recent.isEmpty());

@@ -82,7 +82,7 @@ TEST(ConvertSlideshows, TwelvePhotosAndTwoTunesBecomeTheMovieTheSettingsSay)
     // The rendering shows on the photo face with its frames; the conversion that follows on the
     // video face. Both are watched all along (a small slideshow renders in a moment), not waited
     // for one after the other.
-    bool photoFaceSeen = false, videoFaceSeen = false, picturesSaved = false;
+    bool photoFaceSeen = false, videoFaceSeen = false, picturesSaved = false, moviePictureSaved = false;
     int totalFrames = 0;
     QTimer watch;
     watch.setInterval(5);
@@ -100,16 +100,36 @@ TEST(ConvertSlideshows, TwelvePhotosAndTwoTunesBecomeTheMovieTheSettingsSay)
                 picturesSaved = true;
             }
         }
-        if (category == 2 && sheet->isShowConvertView() && !sheet->isAnimationStart())
+        if (category == 2 && sheet->isShowConvertView() && !sheet->isAnimationStart()) {
             videoFaceSeen = true;
+            if (!moviePictureSaved && sheet->totalFrams()->text() != QStringLiteral("0")) {
+                shelltest::saveWindowPicture(sheet->progressPanel(), kPictures,
+                                             QStringLiteral("progress_sheet_slideshow_movie"));
+                moviePictureSaved = true;
+            }
+        }
     });
     watch.start();
+    SheetWatch shown(batch);
     ASSERT_TRUE(batch.run());
     watch.stop();
     EXPECT_TRUE(photoFaceSeen);
     EXPECT_TRUE(videoFaceSeen);
     EXPECT_EQ(totalFrames, 600);
     EXPECT_FALSE(batch.controller.progressController->startConvertFailed());
+
+    // The slideshow is named after its folder, and its output is the file its conversion writes,
+    // from the rendering on; its movie lasts 24 s, whose frames the conversion counts.
+    ASSERT_EQ(shown.items.keys(), QList<int>{1});
+    const SheetWatch::Item &item = shown.items.value(1);
+    EXPECT_EQ(item.photoFaceTitles, QSet<QString>{QStringLiteral("photos")});
+    EXPECT_EQ(item.photoFaceTargets, QSet<QString>{QStringLiteral("photos.mp4")});
+    EXPECT_EQ(item.titles, QSet<QString>{QStringLiteral("photos")});
+    EXPECT_EQ(item.targets, QSet<QString>{QStringLiteral("photos.mp4")});
+    EXPECT_EQ(item.ends, QSet<QString>{QStringLiteral("00:00:24")});
+    EXPECT_EQ(item.durations, QSet<QString>{QStringLiteral("00:00:24")});
+    EXPECT_GT(item.mostFrames(), 0) << item.framesShown().toStdString();
+    EXPECT_LE(item.mostFrames(), 600) << item.framesShown().toStdString();
 
     // The converted movie alone is left, named after the folder.
     ASSERT_TRUE(node->fileNode());

@@ -12,11 +12,15 @@
 #include "core/util/DNSystemActions.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileGroupNode.h"
 #include "dvd/file/DNFileNode.h"
+#include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -271,9 +275,24 @@ TEST(ProgressSheet, RemainingTimeNeverCountsBelowZero)
     }
 }
 
-TEST(ProgressSheet, GroupFileAndBackupItemsShowTheirOwnTimes)
+// A media file of the given length, trimmed from..to (fractions) when asked.
+DNFileNodePtr makeFile(const QString &path, float seconds, float from = 0, float to = 1)
+{
+    auto file = std::make_shared<DNFileNode>();
+    file->setPath(path);
+    file->videoTracks().append(std::make_shared<DNTVideo>());
+    file->videoTracks().first()->duration = seconds;
+    file->setting()->setTrimEnable(from > 0 || to < 1);
+    file->setting()->setTrimStartPercent(from);
+    file->setting()->setTrimEndPercent(to);
+    return file;
+}
+
+TEST(ProgressSheet, EveryKindOfItemShowsItsNamesTimesAndFrames)
 {
     uitest::app();
+    QTemporaryDir out;
+    DNSetting::shareSetting().appSetting()->setVideoOutputDirectory(out.path());
     auto disc = makeDisc({100, 30, 40, 50, 60});
     disc->setMergeIntoOne(true);
     for (int i : {1, 4})
@@ -281,24 +300,42 @@ TEST(ProgressSheet, GroupFileAndBackupItemsShowTheirOwnTimes)
     auto group = DNDVDGroupTitle::dvdGroupTitleWithDVDNode(disc);
     ASSERT_TRUE(group);
     group->setOutputName(QStringLiteral("/out/MOVIE_Group.mp4"));
+    // A group of one title writes the title's file, which the group learns only at its end.
+    auto single = makeDisc({100, 30});
+    single->setMergeIntoOne(true);
+    single->titleAt(1)->setIsSelected(true);
+    auto singleGroup = DNDVDGroupTitle::dvdGroupTitleWithDVDNode(single);
+    ASSERT_TRUE(singleGroup);
 
     auto backup = makeDisc({600, 20});
     auto profile = std::make_shared<DNProfile>(QString());
     profile->setGlobalID(1000002);
     backup->setProfile(profile);
 
-    auto file = std::make_shared<DNFileNode>();
-    file->setPath(QStringLiteral("/media/clip.mp4"));
+    auto file = makeFile(QStringLiteral("/media/clip.mp4"), 600.5f, 0.1f, 0.6f);
     file->setOutputName(QStringLiteral("/out/clip.m4v"));
-    file->videoTracks().append(std::make_shared<DNTVideo>());
-    file->videoTracks().first()->duration = 600.5f;
-    file->setting()->setTrimEnable(true);
-    file->setting()->setTrimStartPercent(0.1f);
-    file->setting()->setTrimEndPercent(0.6f);
-    auto fileGroup = std::make_shared<DNFileNode>();
-    fileGroup->setMediaType(NXMediaTypeFileGroup);
-    fileGroup->setPath(QStringLiteral("/media/joined"));
-    fileGroup->setOutputName(QStringLiteral("/out/joined.mp4"));
+    // A join lasts its members' parts: 10.6 s, 20 s of 40.4 s, and 30.2 s.
+    auto fileGroup = DNFileGroupNode::fileGroupNodeWithNodes(
+        {makeFile(QStringLiteral("/media/a.mp4"), 10.6f), makeFile(QStringLiteral("/media/b.mp4"), 40.4f, 0.25f, 0.75f),
+         makeFile(QStringLiteral("/media/c.mp4"), 30.2f)});
+    fileGroup->setOutputName(QStringLiteral("/out/joined (1).mp4"));
+
+    // A slideshow of 12 photos at 2 s each (36 s with its transitions), named after its folder.
+    // Before its movie is rendered it shows the file its conversion will write; the folder holds
+    // one of that name already.
+    auto slideshow = DNGraphicsNode::graphicsNodeWithDir(testsupport::fixturePath(QStringLiteral("slideshow/photos")));
+    ASSERT_TRUE(slideshow);
+    slideshow->setting()->setInterval(2.0f);
+    auto mp4 = std::make_shared<DNProfile>(QString());
+    mp4->setFileNameSuffix(QStringLiteral("mp4"));
+    slideshow->setProfile(mp4);
+    QFile taken(QDir(out.path()).filePath(QStringLiteral("photos.mp4")));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.close();
+    auto rendered = DNGraphicsNode::graphicsNodeWithDir(testsupport::fixturePath(QStringLiteral("slideshow/photos")));
+    ASSERT_TRUE(rendered);
+    rendered->setFileNode(makeFile(out.filePath(QStringLiteral(".movie.mov")), 36.04f));
+    rendered->fileNode()->setOutputName(out.filePath(QStringLiteral("photos (2).mp4")));
 
     struct Case
     {
@@ -306,24 +343,32 @@ TEST(ProgressSheet, GroupFileAndBackupItemsShowTheirOwnTimes)
         NXMediaNodePtr node;
         QString title;
         QString target;
-        QString start, end, duration, converted;
+        QString start, end, duration, converted, frames;
     };
     const QString none = QStringLiteral("--:--:--");
+    const QString polled = QStringLiteral("00:00:07");
     const Case cases[] = {
         {"group of titles 2 and 5", group, QStringLiteral("MOVIE(2,5)"), QStringLiteral("MOVIE_Group.mp4"), none, none,
-         QStringLiteral("00:01:30"), QStringLiteral("00:00:07")},
+         QStringLiteral("00:01:30"), polled, QStringLiteral("210")},
+        {"group of title 2 alone", singleGroup, QStringLiteral("MOVIE(2)"), QStringLiteral("MOVIE_T2.mp4"), none, none,
+         QStringLiteral("00:00:30"), polled, QStringLiteral("210")},
         {"file item", file, QStringLiteral("clip.mp4"), QStringLiteral("clip.m4v"), QStringLiteral("00:01:00"),
-         QStringLiteral("00:06:00"), QStringLiteral("00:05:00"), QStringLiteral("00:00:07")},
-        {"file group", fileGroup, QStringLiteral("joined"), QStringLiteral("joined.mp4"), QStringLiteral("00:00:00"),
-         QStringLiteral("00:00:00"), QStringLiteral("00:00:00"), QStringLiteral("00:00:07")},
+         QStringLiteral("00:06:00"), QStringLiteral("00:05:00"), polled, QStringLiteral("210")},
+        {"file group", fileGroup, QStringLiteral("a.mp4"), QStringLiteral("joined (1).mp4"), none, none,
+         QStringLiteral("00:01:00"), polled, QStringLiteral("210")},
+        {"slideshow being rendered", slideshow, QStringLiteral("photos"), QStringLiteral("photos (1).mp4"),
+         QStringLiteral("00:00:00"), QStringLiteral("00:00:36"), QStringLiteral("00:00:36"), polled,
+         QStringLiteral("210")},
+        {"slideshow's movie converting", rendered, QStringLiteral("photos"), QStringLiteral("photos (2).mp4"),
+         QStringLiteral("00:00:00"), QStringLiteral("00:00:36"), QStringLiteral("00:00:36"), polled,
+         QStringLiteral("210")},
         {"ISO backup", backup->titleAt(0), QStringLiteral("MOVIE(1)"), QStringLiteral("MOVIE_T1.mp4"), none, none, none,
-         none},
+         none, QStringLiteral("--")},
     };
     for (const Case &c : cases) {
         AfterBatch quiet;
         NXProgressController sheet;
-        std::optional<QVariantMap> info = progressInfo(5, 30, 7);
-        sheet.setConvertingNode(c.node);
+        std::optional<QVariantMap> info = progressInfo(5, 30, 7, 210);
         QObject target;
         // Entry points without a running batch: only the poll is exercised here.
         sheet.showWithInWindow(nullptr, [](QObject *) {}, [&](QObject *) { return info; }, [](QObject *) {}, false,
@@ -338,6 +383,7 @@ TEST(ProgressSheet, GroupFileAndBackupItemsShowTheirOwnTimes)
         EXPECT_EQ(sheet.endTimeLabel()->text(), c.end) << c.what;
         EXPECT_EQ(sheet.medioDuration()->text(), c.duration) << c.what;
         EXPECT_EQ(sheet.converttime()->text(), c.converted) << c.what;
+        EXPECT_EQ(sheet.totalFrams()->text(), c.frames) << c.what;
         uitest::waitFor([&] { return !sheet.isRunning(); });
     }
 }

@@ -344,9 +344,7 @@ void appendTagArguments(Argument *argument, const DNNodeInfo *info)
 
 QString appendOutputArgument(Argument *argument, DNFileNode &item, const VideoConvertOptions &options)
 {
-    const QString suffix = item.profile() ? item.profile()->fileNameSuffix() : QString();
-    const QString name = item.nodeInfo() ? item.nodeInfo()->outputName() : QString();
-    const QString path = makeAVOutputPath(OptionText(options.outputDirectory), name, suffix, item.path());
+    const QString path = avOutputPathOf(item, OptionText(options.outputDirectory));
     item.setOutputName(path);
     AppendArgument(argument, path);
     return path;
