@@ -7,6 +7,7 @@
 #include "enginekit/EngineProcess.h"
 #include "avencoder/FFmpegArgumentTranslation.h"
 #include "enginekit/FFmpegProgress.h"
+#include "enginekit/OutputCheckLine.h"
 
 #include <algorithm>
 #include <atomic>
@@ -228,7 +229,7 @@ int avRun(int argc, char *argv[])
             complete = outputIsCompleteMedia(output, wanted, why);
         }
         if (!complete) {
-            logLine("ffmpeg reported success but " + why);
+            logLine(outputCheckLine("ffmpeg", why));
             return 1;
         }
     }

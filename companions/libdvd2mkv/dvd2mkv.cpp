@@ -5,6 +5,7 @@
 #include "enginekit/DVD2MKVLibrary.h"
 #include "enginekit/EngineFigures.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/OutputCheckLine.h"
 #include "enginekit/ProcessIdentity.h"
 #include "libdvd2mkv/HandBrakeArguments.h"
 #include "libdvd2mkv/HandBrakeJsonStream.h"
@@ -250,7 +251,7 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
     // against what the title's data holds.
     std::string why;
     if (!outputIsCompleteMedia(output, stopAt > 0 ? stopAt : 0, why)) {
-        logLine("HandBrakeCLI reported success but " + why);
+        logLine(outputCheckLine("HandBrakeCLI", why));
         return 1;
     }
     MediaProbeResult probe;
