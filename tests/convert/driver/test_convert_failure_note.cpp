@@ -57,6 +57,11 @@ struct FailureCase
     const char *inGerman = ""; // the same with the numbers in German, where it holds any
 };
 
+void PrintTo(const FailureCase &failure, std::ostream *out)
+{
+    *out << failure.name;
+}
+
 class EngineFailure : public ::testing::TestWithParam<FailureCase>
 {
 };
