@@ -3,6 +3,7 @@
 #include "DNVideoEditorController.h"
 
 #include "core/util/DNFileTypes.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/editor/controls/DNWatermarkView.h"
 #include "ui/editor/panel/DNTabView.h"
 
@@ -58,7 +59,7 @@ void DNVideoEditorController::textWatermarkNewInput(const QString &text)
     if (item_.typeOfWatermark() != 1)
         return;
     watermark_->setText(text);
-    watermarkTextInput_->setToolTip(text);
+    watermarkTextInput_->setToolTip(DNPlainToolTip(text));
     item_.setTextOfWatermark(watermark_->text());
     // A first text sizes the box: the size fields follow it.
     didChange(QStringLiteral("watermarkFrameChanged"));
@@ -87,7 +88,7 @@ void DNVideoEditorController::openImageWatermarkPanelDidEnd(int returnCode, cons
         return;
     item_.setImagePathOfWatermark(path);
     watermarkImageAddress_->setText(path);
-    watermarkImageAddress_->setToolTip(path);
+    watermarkImageAddress_->setToolTip(DNPlainToolTip(path));
     watermark_->setImage(QImage(path));
 }
 
