@@ -160,7 +160,9 @@ int main(int argc, char *argv[])
         return fail(writer.why(), leftovers);
     if (rc != 0) {
         std::fprintf(stderr, "%s", makerLog.c_str());
-        return fail("the image maker failed (status " + std::to_string(rc) + ")", leftovers);
+        const bool endUnread = rc < 0 && !maker.errorText().empty();
+        return fail(endUnread ? maker.errorText() : "the image maker failed (status " + std::to_string(rc) + ")",
+                    leftovers);
     }
     std::error_code ec;
     fs::rename(leftovers.partial, output, ec);
