@@ -15,7 +15,7 @@ namespace {
 QImage textPicture(const QString &text, const DNFontRef &font, const DNColorRef &color)
 {
     const DNColor c = color ? *color : DNColor{255, 0, 0, 255};
-    return DNTextWatermark::renderedText(text, DNTextWatermark::renderFont(font ? font->family : QString()),
+    return DNTextWatermark::renderedText(text, DNTextWatermark::renderFont(font ? font->family : QString(), font ? font->style : QString()),
                                          QColor(c.red, c.green, c.blue, c.alpha));
 }
 
