@@ -47,7 +47,8 @@ std::string text(const QRect &r)
         return wmtest::arrived(window);
     if (screenArea().contains(frame))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "its frame " << text(frame) << " reaches past the screen " << text(screenArea());
+    return ::testing::AssertionFailure() << "its frame " << text(frame) << " reaches past the screen "
+                                         << text(screenArea());
 }
 
 bool flipDone()
@@ -109,7 +110,8 @@ TEST_F(WindowsOnScreen, TheLogWindowOpensInsideTheScreenAndWhereItWasLeftWhenTha
     log->close();
     shell->ui.logItem->trigger();
     EXPECT_TRUE(insideTheScreen(log));
-    QGuiApplication::primaryScreen()->grabWindow(0).save(pictures + QStringLiteral("/log_window_left_past_the_corner.png"));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(pictures
+                                                         + QStringLiteral("/log_window_left_past_the_corner.png"));
 
     // Left where it fits, it opens there again.
     log->move(100, 80);
@@ -193,8 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
                      if (!camera)
                          return nullptr;
                      camera->close();
-                     return uitest::waitFor([&] { return c.mainWindow->isVisible() && flipDone(); }) ? c.mainWindow.data()
-                                                                                                    : nullptr;
+                     const bool back = uitest::waitFor([&] { return c.mainWindow->isVisible() && flipDone(); });
+                     return back ? c.mainWindow.data() : nullptr;
                  }}),
     [](const ::testing::TestParamInfo<EdgeCase> &info) { return std::string(info.param.name); });
 

@@ -168,7 +168,8 @@ QFont panelFontOf(const DNFontRef &font)
 
 DNFontRef fontRef(const QFont &font)
 {
-    return DNFont::font(font.family(), font.pointSizeF() > 0 ? font.pointSizeF() : 12.0, DNTextWatermark::styleOf(font));
+    return DNFont::font(font.family(), font.pointSizeF() > 0 ? font.pointSizeF() : 12.0,
+                        DNTextWatermark::styleOf(font));
 }
 
 } // namespace DNVideoEditorGeometry

@@ -279,7 +279,8 @@ QRect NXVideoDownloadOption::panelFrameForProxy(bool enabled) const
     const QRect present = optionPanel->geometry();
     const int top = currentWindow ? currentWindow->frameGeometry().top() : present.top() - kBelowWindowTop;
     // Grown below a window near the screen's bottom, it keeps inside the screen.
-    return NXScreenPlacement::fittedContent(optionPanel, QRect(present.x(), top + kBelowWindowTop, present.width(), height));
+    return NXScreenPlacement::fittedContent(optionPanel,
+                                            QRect(present.x(), top + kBelowWindowTop, present.width(), height));
 }
 
 void NXVideoDownloadOption::enableProxyChanged()

@@ -61,10 +61,10 @@ std::optional<QMargins> frameExtents(const QWidget *window)
     const xcb_atom_t atom = frameExtentsAtom(connection);
     if (atom == XCB_ATOM_NONE)
         return std::nullopt;
+    const xcb_get_property_cookie_t asked =
+        xcb_get_property(connection, 0, xcb_window_t(id), atom, XCB_ATOM_CARDINAL, 0, 4);
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(connection, xcb_get_property(connection, 0, xcb_window_t(id), atom, XCB_ATOM_CARDINAL, 0, 4),
-                               nullptr),
-        &std::free);
+        xcb_get_property_reply(connection, asked, nullptr), &std::free);
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < int(4 * sizeof(quint32)))
         return std::nullopt;
     quint32 extents[4];
@@ -225,12 +225,18 @@ QRect inside(const QRect &frame, const QRect &area)
     if (area.isEmpty())
         return frame;
     QRect moved = frame;
-    if (moved.right() > area.right())
+    if (moved.width() <= area.width()) {
+        if (moved.right() > area.right())
+            moved.moveRight(area.right());
+        if (moved.left() < area.left())
+            moved.moveLeft(area.left());
+    } else if (moved.left() > area.left()) {
+        moved.moveLeft(area.left());
+    } else if (moved.right() < area.right()) {
         moved.moveRight(area.right());
+    }
     if (moved.bottom() > area.bottom())
         moved.moveBottom(area.bottom());
-    if (moved.left() < area.left())
-        moved.moveLeft(area.left());
     if (moved.top() < area.top())
         moved.moveTop(area.top());
     return moved;
@@ -287,7 +293,8 @@ void place(QWidget *window, const QPoint &frameTopLeft)
     if (!window)
         return;
     const QMargins frame = frameMargins(window);
-    const QRect content = fittedContent(window, QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->size()));
+    const QPoint contentTopLeft = frameTopLeft + QPoint(frame.left(), frame.top());
+    const QRect content = fittedContent(window, QRect(contentTopLeft, window->size()));
     // The content's place, not the frame's: a window shown again gets its frame only a moment
     // later, and a frame position given before that would put the content where the frame goes.
     if (content != window->geometry() || !window->testAttribute(Qt::WA_Moved))

@@ -13,8 +13,8 @@ class QWidget;
 // window standing near an edge. A place that fits is kept as it is.
 namespace NXScreenPlacement {
 
-// frame moved the least that puts it inside area; a frame wider or taller than area starts at
-// area's left or top edge, so that its title bar stays reachable.
+// frame moved the least that puts it inside area. A frame wider than area moves no further than
+// to cover it; one taller starts at area's top, so that its title bar stays reachable.
 QRect inside(const QRect &frame, const QRect &area);
 
 // The screen a window with frame opens on: the one holding the frame's centre, else the one it
@@ -30,7 +30,7 @@ QMargins frameMargins(const QWidget *window);
 QRect insideScreen(const QRect &frame, const QWidget *near = nullptr);
 
 // The place for window's content wanted at content, moved so that the frame around it lies
-// inside its screen. Sizes stay: a window larger than the area starts at the area's top left.
+// inside its screen (as inside does). Sizes stay.
 QRect fittedContent(const QWidget *window, const QRect &content);
 
 // Puts window (shown or not) with its frame's top left at frameTopLeft, moved inside its screen:

@@ -45,6 +45,18 @@ DNFileNodePtr fileItem(const char *relative)
     return std::dynamic_pointer_cast<DNFileNode>(playertest::fileItem(QString::fromLatin1(relative)));
 }
 
+// A clip whose item has the text "Stored" for a watermark; null when the clip does not load.
+DNFileNodePtr clipWithStoredText()
+{
+    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    if (file) {
+        file->setEnableWatermark(true);
+        file->setTypeOfWatermark(1);
+        file->setTextOfWatermark(QStringLiteral("Stored"));
+    }
+    return file;
+}
+
 DNDVDNodePtr dvdItem(int title)
 {
     auto dvd = std::dynamic_pointer_cast<DNDVDNode>(playertest::dvdItem(QStringLiteral("dvd/ntsc")));
@@ -391,11 +403,8 @@ TEST(VideoEditor, TheFontPanelOpensOnTheWatermarksFontAndOKKeepsIt)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EditorWindow w;
-        const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+        const DNFileNodePtr file = clipWithStoredText();
         ASSERT_TRUE(file);
-        file->setEnableWatermark(true);
-        file->setTypeOfWatermark(1);
-        file->setTextOfWatermark(QStringLiteral("Stored"));
         file->setTextWatermarkFont(c.font);
         w.open(file, 4);
         const QFontInfo box(w.editor.watermark()->textFont());
@@ -434,11 +443,8 @@ TEST(VideoEditor, TheFontPanelOpensOnTheWatermarksFontAndOKKeepsIt)
 TEST(VideoEditor, AStoredTextWatermarkComesBackInItsOwnBox)
 {
     EditorWindow w;
-    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    const DNFileNodePtr file = clipWithStoredText();
     ASSERT_TRUE(file);
-    file->setEnableWatermark(true);
-    file->setTypeOfWatermark(1);
-    file->setTextOfWatermark(QStringLiteral("Stored"));
     file->setWatermarkRect(QRectF(64, 48, 320, 96));
     w.open(file, 4);
     ASSERT_TRUE(playing(w.editor));
