@@ -83,9 +83,9 @@ int failForRoom(long long neededBytes, const Leftovers &leftovers)
 }
 
 // The maker's own account of its failure, each line under this tool's name so that the program
-// logs it, then the failure with the maker's last line, which is what it says last of why
+// logs it, then failure with the maker's last line, which is what it says last of why
 // ("VIDEO_TS has invalid contents"): all there is to tell the user.
-int failForMaker(int status, const std::vector<std::string> &makerLines, const Leftovers &leftovers)
+int failForMaker(const std::string &failure, const std::vector<std::string> &makerLines, const Leftovers &leftovers)
 {
     std::string last;
     for (const std::string &line : makerLines) {
@@ -98,8 +98,7 @@ int failForMaker(int status, const std::vector<std::string> &makerLines, const L
         if (first != std::string_view::npos)
             last = words.substr(first);
     }
-    return fail("the image maker failed (status " + std::to_string(status) + ")" + (last.empty() ? "" : ": " + last),
-                leftovers);
+    return fail(last.empty() ? failure : failure + ": " + last, leftovers);
 }
 } // namespace
 
@@ -186,8 +185,11 @@ int main(int argc, char *argv[])
         return failForRoom(writer.imageBytes(), leftovers);
     if (!writer.why().empty())
         return fail(writer.why(), leftovers);
-    if (rc != 0)
-        return failForMaker(rc, makerLines, leftovers);
+    if (rc != 0) {
+        const bool endUnread = rc < 0 && !maker.errorText().empty();
+        return failForMaker(endUnread ? maker.errorText() : "the image maker failed (status " + std::to_string(rc) + ")",
+                            makerLines, leftovers);
+    }
     std::error_code ec;
     fs::rename(leftovers.partial, output, ec);
     if (ec)

@@ -242,6 +242,8 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
         return kStoppedStatus;
     }
     if (rc != 0 || (workDoneError > 0)) {
+        if (rc < 0 && !process.errorText().empty())
+            logLine(process.errorText());
         logLine("HandBrakeCLI failed with status " + std::to_string(rc) + " (job error "
                 + std::to_string(workDoneError) + ")" + (lastError.empty() ? "" : ": " + lastError));
         return rc != 0 ? rc : workDoneError;

@@ -45,6 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"hvvideocore: mencoder: -dvd-device /d dvd://1 -o /o/a.avi", "hvvideocore: Cannot open file/device.",
                     "hvvideocore: Exiting...", "hvvideocore: pass failed: mencoder ended with status 1"},
                    "Cannot open file/device."},
+        EngineCase{"EngineThatNeverRan",
+                   {"hvvideocore: ffmpeg: /usr/bin/ffmpeg -i /t/part1.avi /o/a.mp4",
+                    "hvvideocore: pass failed: could not start /usr/bin/ffmpeg: No such file or directory"},
+                   "pass failed: could not start /usr/bin/ffmpeg: No such file or directory"},
         EngineCase{"OnlyTheClosingLine", {"frame done", "ffmpeg failed with status 1"}, "ffmpeg failed with status 1"},
         EngineCase{"NoLines", {}, ""}),
     [](const ::testing::TestParamInfo<EngineCase> &info) { return std::string(info.param.name); });
