@@ -9,8 +9,8 @@ constexpr std::string_view kLasts = "the output lasts ";
 constexpr std::string_view kWhere = " s where ";
 constexpr std::string_view kExpected = " s were expected";
 
-// The number that text begins with, written as the engines write lengths ("6.1"); nothing when
-// it does not begin with one or holds more than that.
+// The number text is, written as the engines write lengths ("6.1"); nothing when text is
+// anything else.
 std::optional<double> secondsIn(std::string_view text)
 {
     if (text.empty() || text.size() > 32 || text.find_first_not_of("0123456789.") != std::string_view::npos)

@@ -352,8 +352,8 @@ void NXMediaTableView::runBlocking(QAbstractAnimation *animation)
         return;
     }
     QEventLoop loop;
-    // Stopped, not finished: an animation whose row goes while it runs (the row made anew) stops
-    // without finishing, and the list must not wait for it for ever.
+    // Stopped, not finished: an animation can stop without finishing (one whose row is destroyed
+    // while it runs does), and the list must not wait for it for ever.
     connect(animation, &QAbstractAnimation::stateChanged, &loop, [&loop](QAbstractAnimation::State state) {
         if (state == QAbstractAnimation::Stopped)
             loop.quit();
