@@ -196,7 +196,6 @@ TEST(CapturePipeline, SoundThatComesLateStillReachesTheEnd)
     const QString sound = testsupport::privatePulseSource();
     if (sound.isEmpty())
         GTEST_SKIP() << "no PulseAudio server could start";
-    testsupport::RecorderPriority priority;
     ASSERT_TRUE(testsupport::holdPrivatePulse(true));
     struct Release
     {
