@@ -4,31 +4,28 @@
 // place in the movie is checked against when the screen showed that: never ahead of it, and a
 // newly taken picture not behind it (a picture the engine repeats while it waits for the next,
 // which a busy machine may make it do, shows the last screen it took). The movie starts when
-// recording started and ends at Stop with a picture of the screen at Stop. So a recorder whose
-// pictures lag or lead, or are padded out to the recorded length, shows it, while a test clock
-// that a busy machine lets draw late does not. A click's ring, seen on the screen by the same
-// reading back, is in the pictures taken while the screen showed it, and in none taken before or
-// after.
+// recording started, ends at Stop and holds every picture the engine had written by then. So a
+// recorder whose pictures lag or lead, or are padded out to the recorded length, shows it, while a
+// test clock or an engine that a busy machine lets run late does not. A click's ring, seen on the
+// screen by the same reading back, is in the pictures taken while the screen showed it, and in none
+// taken before or after (clock_recording.h).
 #include "recorder_test_support.h"
-#include "screen_clock.h"
+#include "clock_recording.h"
 
 #include "convert/capture/DNScreenRecorder.h"
 #include "ui/recorder/DNClickMarker.h"
 
-#include "support/ffprobe.h"
 #include "support/process.h"
 
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <limits>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using screenclock::ScreenClock;
-using screenclock::Shown;
+using namespace screenclock;
 
 // How far a picture may be from the screen of its time: what a user would notice.
 constexpr qint64 kFollowMs = 500;
@@ -46,85 +43,6 @@ struct Reports : DNScreenRecorderDelegate
         failed << path + QStringLiteral(": ") + problem;
     }
 };
-
-// Every picture of a movie cut to crop, bytesPerPixel bytes a pixel in pixelFormat, in order.
-std::vector<QByteArray> pictures(const QString &movie, const QRect &crop, const QString &pixelFormat, int bytesPerPixel)
-{
-    const testsupport::ProcessResult decoded = testsupport::runProcess(
-        QStringLiteral("ffmpeg"),
-        {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-i"), movie,
-         QStringLiteral("-vf"),
-         QStringLiteral("format=%5,crop=%1:%2:%3:%4")
-             .arg(crop.width())
-             .arg(crop.height())
-             .arg(crop.x())
-             .arg(crop.y())
-             .arg(pixelFormat),
-         QStringLiteral("-fps_mode"), QStringLiteral("passthrough"), QStringLiteral("-f"), QStringLiteral("rawvideo"),
-         QStringLiteral("-pix_fmt"), pixelFormat, QStringLiteral("-")});
-    const qsizetype size = qsizetype(crop.width()) * crop.height() * bytesPerPixel;
-    std::vector<QByteArray> all;
-    for (qsizetype at = 0; at + size <= decoded.output.size(); at += size)
-        all.push_back(decoded.output.mid(at, size));
-    return all;
-}
-
-// The time of every picture in the movie, in seconds of the movie.
-std::vector<double> pictureTimes(const QString &movie)
-{
-    const testsupport::ProcessResult probe = testsupport::runProcess(
-        QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
-                                    QStringLiteral("v:0"), QStringLiteral("-show_entries"),
-                                    QStringLiteral("frame=best_effort_timestamp_time"), QStringLiteral("-of"),
-                                    QStringLiteral("csv=p=0"), movie});
-    std::vector<double> times;
-    for (const QByteArray &line : probe.output.split('\n'))
-        if (!line.trimmed().isEmpty())
-            times.push_back(line.trimmed().toDouble());
-    return times;
-}
-
-// The ring's yellow.
-bool ringColour(int red, int green, int blue)
-{
-    return red > 180 && green > 130 && blue < 100;
-}
-
-// The ring's yellow in any pixel of an RGB strip.
-bool ringIn(const QByteArray &rgb)
-{
-    for (qsizetype at = 0; at + 2 < rgb.size(); at += 3) {
-        const auto *px = reinterpret_cast<const uchar *>(rgb.constData() + at);
-        if (ringColour(px[0], px[1], px[2]))
-            return true;
-    }
-    return false;
-}
-
-// The ring's yellow in any pixel of the X server's 32-bit pixels (blue, green, red, unused).
-bool ringOnScreen(const QByteArray &pixels)
-{
-    for (qsizetype at = 0; at + 3 < pixels.size(); at += 4) {
-        const auto *px = reinterpret_cast<const uchar *>(pixels.constData() + at);
-        if (ringColour(px[2], px[1], px[0]))
-            return true;
-    }
-    return false;
-}
-
-constexpr qint64 kNever = std::numeric_limits<qint64>::max() / 2;
-
-// When the screen could have shown what the clock's entry at holds: from its asking until the next
-// entry was confirmed (no end for the last).
-struct Span
-{
-    qint64 from;
-    qint64 to;
-};
-Span screenSpan(const std::vector<Shown> &screen, size_t at)
-{
-    return {screen[at].asked, at + 1 < screen.size() ? screen[at + 1].confirmed : kNever};
-}
 
 class RecordingClock : public ::testing::Test
 {
@@ -179,11 +97,7 @@ TEST_F(RecordingClock, PicturesShowTheScreenOfTheirTimeAndAClickRingIsRecorded)
                                     QString::number(click.y()), QStringLiteral("click"), QStringLiteral("1")});
     ASSERT_EQ(clicked.exitCode, 0) << clicked.output.toStdString();
     ASSERT_TRUE(recordertest::waitFor([&] { return clock.clickedAt().has_value(); }));
-    const auto ringShown = [&] {
-        const std::vector<Shown> screen = clock.shown();
-        return std::any_of(screen.begin(), screen.end(), [](const Shown &s) { return ringOnScreen(s.watched); });
-    };
-    ASSERT_TRUE(recordertest::waitFor(ringShown)) << "the click's ring never showed on the screen";
+    ASSERT_TRUE(recordertest::waitFor([&] { return ringSeen(clock); })) << "the click's ring never showed on the screen";
     const double ringRecorded = recorder.recordedSeconds();
     ASSERT_TRUE(recordertest::waitFor([&] { return recordedAndWritten(std::max(3.0, ringRecorded + 1.5)); }));
     const double written = recorder.writtenSeconds();
@@ -194,23 +108,11 @@ TEST_F(RecordingClock, PicturesShowTheScreenOfTheirTimeAndAClickRingIsRecorded)
     ASSERT_EQ(reports.finished, QStringList{path}) << reports.failed.join(QLatin1Char(' ')).toStdString();
     const std::vector<Shown> screen = clock.shown();
 
-    // What each picture shows of the clock, beside its time in the movie; which of the clock's
-    // times that is.
-    const std::vector<double> times = pictureTimes(path);
-    const std::vector<QByteArray> strips =
-        pictures(path, QRect(stripAt - region.topLeft(), QSize(screenclock::kWidth, screenclock::kHeight)),
-                 QStringLiteral("gray"), 1);
-    ASSERT_GT(times.size(), 50u);
-    ASSERT_EQ(strips.size(), times.size());
-    std::vector<size_t> shows;
-    for (size_t k = 0; k < strips.size(); ++k) {
-        const std::optional<qint64> at = ScreenClock::read(reinterpret_cast<const uchar *>(strips[k].constData()));
-        ASSERT_TRUE(at) << "picture " << k << " shows no time";
-        const auto entry = std::lower_bound(screen.begin(), screen.end(), *at,
-                                            [](const Shown &s, qint64 v) { return s.value < v; });
-        ASSERT_TRUE(entry != screen.end() && entry->value == *at) << "picture " << k << " shows a time never drawn";
-        shows.push_back(size_t(entry - screen.begin()));
-    }
+    // What each picture shows of the clock, beside its time in the movie.
+    const Recorded recorded = readRecording(path, stripAt - region.topLeft(), screen);
+    ASSERT_GT(recorded.shows.size(), 50u);
+    const std::vector<double> &times = recorded.times;
+    const std::vector<size_t> &shows = recorded.shows;
     for (size_t k = 1; k < shows.size(); ++k)
         EXPECT_GE(shows[k], shows[k - 1]) << "picture " << k << " goes back in time";
     const auto placeFrom = [&](size_t k) { return startedFrom + qint64(std::llround(times[k] * 1000)); };
@@ -247,32 +149,7 @@ TEST_F(RecordingClock, PicturesShowTheScreenOfTheirTimeAndAClickRingIsRecorded)
     EXPECT_GE(times[lastTaken] * 1000 + 2 * frameMs, written * 1000)
         << "the last picture taken is at " << times[lastTaken] << " s, the engine had written " << written << " s";
 
-    // The ring: on the screen for sure from the first reading back that saw it to the last one,
-    // possibly from the reading back before until the one after. A picture taken while it surely
-    // showed holds it, and one taken when it could not have shown does not. (An engine that a busy
-    // machine left without a core for the ring's moment took no picture of it, and is not asked to.)
-    size_t ringFrom = 0;
-    while (ringFrom < screen.size() && !ringOnScreen(screen[ringFrom].watched))
-        ++ringFrom;
-    ASSERT_LT(ringFrom, screen.size());
-    size_t ringTo = ringFrom;
-    while (ringTo + 1 < screen.size() && ringOnScreen(screen[ringTo + 1].watched))
-        ++ringTo;
-    const Span sure{screen[ringFrom].confirmed, screen[ringTo].asked};
-    const Span possible{ringFrom > 0 ? screen[ringFrom - 1].asked : -kNever,
-                        ringTo + 1 < screen.size() ? screen[ringTo + 1].confirmed : kNever};
-    const QPoint edge = ringEdge.topLeft() - region.topLeft();
-    const std::vector<QByteArray> rings = pictures(path, QRect(edge, ringEdge.size()), QStringLiteral("rgb24"), 3);
-    ASSERT_EQ(rings.size(), shows.size());
-    for (size_t k = 0; k < rings.size(); ++k) {
-        const Span taken = screenSpan(screen, shows[k]);
-        if (ringIn(rings[k]))
-            EXPECT_TRUE(taken.to > possible.from && taken.from < possible.to)
-                << "picture " << k << " at " << times[k] << " s holds the ring, taken when the screen did not show it";
-        else
-            EXPECT_FALSE(taken.from >= sure.from && taken.to <= sure.to)
-                << "picture " << k << " at " << times[k] << " s has no ring, taken while the screen showed it";
-    }
+    expectRingWhereTheScreenShowedIt(path, QRect(ringEdge.topLeft() - region.topLeft(), ringEdge.size()), screen, recorded);
 }
 
 } // namespace
