@@ -148,6 +148,13 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
             log("pass failed: mencoder ended with status " + std::to_string(result));
     }
     if (result == 0 && !sideBySide && !plan.ffmpeg.empty()) {
+        for (const auto &[link, file] : plan.links) {
+            if (::symlink(file.c_str(), link.c_str()) != 0) {
+                log("pass failed: cannot link " + link + " to a part (" + std::strerror(errno) + ")");
+                removeTemporaries(plan);
+                return -1;
+            }
+        }
         if (!plan.concatListPath.empty()) {
             if (!writeFileText(plan.concatListPath, plan.concatList)) {
                 log("pass failed: cannot write the join list " + plan.concatListPath);
