@@ -8,6 +8,7 @@
  * Exit status 0 with the identifier, 1 when the source cannot be read as a DVD, 2 on bad usage. */
 #include <dvdread/dvd_reader.h>
 
+#include <fcntl.h>
 #include <stdio.h>
 #include <string.h>
 #include <unistd.h>
@@ -38,7 +39,7 @@ int main(int argc, char **argv)
     /* libdvdread prints its notices (the missing CSS library banner among them) on standard
      * output, which is the identifier's channel: send them to standard error while it works. */
     fflush(stdout);
-    int savedStdout = dup(STDOUT_FILENO);
+    int savedStdout = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
     if (savedStdout < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) {
         fprintf(stderr, "HVDVDID: cannot set up the output\n");
         return 1;

@@ -218,7 +218,7 @@ bool DiscFileReader::copyEntry(const Entry &entry, const std::filesystem::path &
         return false;
     }
     std::unique_ptr<dvd_file_t, void (*)(dvd_file_t *)> guard(file, DVDCloseFile);
-    std::unique_ptr<FILE, int (*)(FILE *)> out(std::fopen(target.c_str(), "wb"), std::fclose);
+    std::unique_ptr<FILE, int (*)(FILE *)> out(std::fopen(target.c_str(), "wbe"), std::fclose);
     if (!out) {
         why = "cannot write " + target.string();
         return false;

@@ -20,12 +20,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
+
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 constexpr const char *kImageMaker = "/usr/bin/genisoimage";
+// The image maker's last lines are kept for its failure: it says why at its end.
+constexpr size_t kKeptMakerLines = 64;
 
 std::atomic<bool> cancelled{false};
 std::atomic<pid_t> imageMaker{-1};
@@ -75,6 +80,25 @@ int failForRoom(long long neededBytes, const Leftovers &leftovers)
     std::error_code ec;
     fs::remove(leftovers.partial, ec);
     return fail(imageRoomProblem(leftovers.partial.parent_path(), neededBytes), leftovers);
+}
+
+// The maker's own account of its failure, each line under this tool's name so that the program
+// logs it, then failure with the maker's last line, which is what it says last of why
+// ("VIDEO_TS has invalid contents"): all there is to tell the user.
+int failForMaker(const std::string &failure, const std::vector<std::string> &makerLines, const Leftovers &leftovers)
+{
+    std::string last;
+    for (const std::string &line : makerLines) {
+        std::fprintf(stderr, "HVDVDISOBackup: image maker: %s\n", line.c_str());
+        std::string_view words(line);
+        // "genisoimage: Unable to ...", "  - VIDEO_TS has invalid contents"
+        if (words.starts_with("genisoimage:"))
+            words.remove_prefix(12);
+        const size_t first = words.find_first_not_of(" \t-");
+        if (first != std::string_view::npos)
+            last = words.substr(first);
+    }
+    return fail(last.empty() ? failure : failure + ": " + last, leftovers);
 }
 } // namespace
 
@@ -135,20 +159,23 @@ int main(int argc, char *argv[])
                                      printProgress(percent, discSectors, total);
                                  }
                              });
-    std::string makerLog;
+    std::vector<std::string> makerLines;
     OutputLineSplitter lines;
+    const auto keepMakerLine = [&](std::string_view line) {
+        // genisoimage's own progress (" 45.12% done, estimate finish ...") says nothing new.
+        if (line.find("% done") != std::string_view::npos)
+            return;
+        if (makerLines.size() == kKeptMakerLines)
+            makerLines.erase(makerLines.begin());
+        makerLines.emplace_back(line);
+    };
     const int rc = maker.wait(
         [&](std::string_view chunk) {
             if (!writer.feed(chunk))
                 maker.requestStop({"", SIGTERM, 800});
         },
-        [&](std::string_view chunk) {
-            lines.feed(chunk, [&](std::string_view line) {
-                // genisoimage's own progress (" 45.12% done, estimate finish ...") says nothing new.
-                if (line.find("% done") == std::string_view::npos)
-                    makerLog.append(line).push_back('\n');
-            });
-        });
+        [&](std::string_view chunk) { lines.feed(chunk, keepMakerLine); });
+    lines.finish(keepMakerLine);
     imageMaker = -1;
     if (cancelled.load())
         return fail("stopped", leftovers);
@@ -159,8 +186,9 @@ int main(int argc, char *argv[])
     if (!writer.why().empty())
         return fail(writer.why(), leftovers);
     if (rc != 0) {
-        std::fprintf(stderr, "%s", makerLog.c_str());
-        return fail("the image maker failed (status " + std::to_string(rc) + ")", leftovers);
+        const bool endUnread = rc < 0 && !maker.errorText().empty();
+        return failForMaker(endUnread ? maker.errorText() : "the image maker failed (status " + std::to_string(rc) + ")",
+                            makerLines, leftovers);
     }
     std::error_code ec;
     fs::rename(leftovers.partial, output, ec);

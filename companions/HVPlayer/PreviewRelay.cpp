@@ -2,6 +2,7 @@
 
 #include "ReceiverLink.h"
 
+#include "enginekit/ChildEnd.h"
 #include "playerchannel/HVPlayerChannel.h"
 #include "playerchannel/Y4MStreamReader.h"
 
@@ -15,7 +16,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -89,18 +89,10 @@ pid_t startMplayer(const std::string &path, const std::vector<std::string> &argu
     fcntl(videoWriteEnd, F_SETFD, 0);
     dup2(outputWriteEnd, STDOUT_FILENO);
     execv(path.c_str(), argv.data());
-    std::fprintf(stderr, "[HVPlayer]: cannot run %s: %s\n", path.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "[HVPlayer]: could not start %s: %s\n", path.c_str(), std::strerror(errno));
     _exit(127);
 }
 
-int statusOf(int waitStatus)
-{
-    if (WIFEXITED(waitStatus))
-        return WEXITSTATUS(waitStatus);
-    if (WIFSIGNALED(waitStatus))
-        return 128 + WTERMSIG(waitStatus);
-    return 1;
-}
 } // namespace
 
 int runPreview(const std::vector<std::string> &arguments, const std::string &mplayerPath)
@@ -151,12 +143,12 @@ int runPreview(const std::vector<std::string> &arguments, const std::string &mpl
     };
 
     int outputFd = output[0];
-    int waitStatus = 0;
-    bool exited = false;
+    ChildEnd end;
     long long killAt = 0;
     char text[65536];
-    while (!exited || outputFd >= 0) {
+    while (end.state == ChildEnd::Running || outputFd >= 0) {
         pollfd fds[3] = {{video[0], POLLIN, 0}, {outputFd, POLLIN, 0}, {signalPipe[0], POLLIN, 0}};
+        const bool exited = end.state != ChildEnd::Running;
         const int ready = poll(fds, 3, exited ? 50 : 200);
         if (ready < 0 && errno != EINTR)
             break;
@@ -182,17 +174,22 @@ int runPreview(const std::vector<std::string> &arguments, const std::string &mpl
                 outputFd = -1;
             }
         }
-        if (!exited && waitpid(child, &waitStatus, WNOHANG) == child)
-            exited = true;
+        if (end.state == ChildEnd::Running)
+            end = waitForChild(child, false);
         // A child of mplayer may keep its output open: once mplayer is gone, stop waiting soon.
-        if (exited && outputFd >= 0 && ready == 0) {
+        if (end.state != ChildEnd::Running && outputFd >= 0 && ready == 0) {
             close(outputFd);
             outputFd = -1;
         }
     }
-    if (!exited)
-        waitpid(child, &waitStatus, 0);
+    // The stop signals interrupt this wait (their handler does not restart it): it is made again.
+    if (end.state == ChildEnd::Running)
+        end = waitForChild(child, true);
     drainVideo();
     link.stopStream();
-    return statusOf(waitStatus);
+    if (end.state != ChildEnd::Ended) {
+        std::fprintf(stderr, "[HVPlayer]: mplayer: %s\n", end.problem().c_str());
+        return 1;
+    }
+    return end.status;
 }

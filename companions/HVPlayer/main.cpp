@@ -36,6 +36,6 @@ int main(int argc, char *argv[])
         args.push_back(word.data());
     args.push_back(nullptr);
     execv(kMPlayerPath, args.data());
-    std::fprintf(stderr, "HVPlayer: cannot run %s: %s\n", kMPlayerPath, std::strerror(errno));
+    std::fprintf(stderr, "HVPlayer: could not start %s: %s\n", kMPlayerPath, std::strerror(errno));
     return 127;
 }

@@ -1,11 +1,27 @@
 #include "EncoderPipe.h"
 
+#include "enginekit/ChildEnd.h"
+
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+// What the child's exec left in the error pipe: nothing when the program runs (the pipe closes
+// with the exec), its errno when the exec failed.
+int readExecError(int fd)
+{
+    int error = 0;
+    ssize_t got;
+    do
+        got = ::read(fd, &error, sizeof error);
+    while (got < 0 && errno == EINTR);
+    return got == ssize_t(sizeof error) ? error : 0;
+}
+} // namespace
 
 EncoderPipe::~EncoderPipe()
 {
@@ -14,9 +30,19 @@ EncoderPipe::~EncoderPipe()
 
 bool EncoderPipe::start(const std::string &program, const std::vector<std::string> &args)
 {
+    errorText_.clear();
     int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
+    int execReport[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        errorText_ = "could not start " + program + ": " + std::strerror(errno);
         return false;
+    }
+    if (::pipe2(execReport, O_CLOEXEC) != 0) {
+        errorText_ = "could not start " + program + ": " + std::strerror(errno);
+        ::close(fds[0]);
+        ::close(fds[1]);
+        return false;
+    }
     std::vector<char *> argv;
     for (const std::string &arg : args)
         argv.push_back(const_cast<char *>(arg.c_str()));
@@ -24,8 +50,9 @@ bool EncoderPipe::start(const std::string &program, const std::vector<std::strin
     const pid_t parent = ::getpid();
     const pid_t child = ::fork();
     if (child < 0) {
-        ::close(fds[0]);
-        ::close(fds[1]);
+        errorText_ = "could not start " + program + ": " + std::strerror(errno);
+        for (int fd : {fds[0], fds[1], execReport[0], execReport[1]})
+            ::close(fd);
         return false;
     }
     if (child == 0) {
@@ -33,15 +60,27 @@ bool EncoderPipe::start(const std::string &program, const std::vector<std::strin
         if (::getppid() != parent)
             ::_exit(127);
         ::dup2(fds[0], STDIN_FILENO);
-        const int null = ::open("/dev/null", O_WRONLY);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
         if (null >= 0)
             ::dup2(null, STDOUT_FILENO);
         // The engine's stop signals are for the engine; the encoder is ended by it.
         ::signal(SIGINT, SIG_IGN);
         ::execvp(program.c_str(), argv.data());
+        const int error = errno;
+        [[maybe_unused]] const ssize_t told = ::write(execReport[1], &error, sizeof error);
         ::_exit(127);
     }
     ::close(fds[0]);
+    ::close(execReport[1]);
+    const int execError = readExecError(execReport[0]);
+    ::close(execReport[0]);
+    if (execError != 0) {
+        // The program never ran: its 127 is no encoder's status.
+        waitForChild(child, true);
+        ::close(fds[1]);
+        errorText_ = "could not start " + program + ": " + std::strerror(execError);
+        return false;
+    }
     pid_ = child;
     input_ = fds[1];
     return true;
@@ -69,15 +108,17 @@ int EncoderPipe::wait(bool (*stopRequested)())
 {
     if (pid_ <= 0)
         return -1;
-    int status = 0;
-    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    const pid_t child = pid_;
+    const ChildEnd end = waitForChild(child, true, [&] {
         if (stopRequested && stopRequested())
-            ::kill(pid_, SIGKILL);
-    }
+            ::kill(child, SIGKILL);
+    });
     pid_ = -1;
-    if (WIFEXITED(status))
-        return WEXITSTATUS(status);
-    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : -1;
+    if (end.state != ChildEnd::Ended) {
+        errorText_ = "ffmpeg: " + end.problem();
+        return -1;
+    }
+    return end.status;
 }
 
 int EncoderPipe::finish(bool (*stopRequested)())

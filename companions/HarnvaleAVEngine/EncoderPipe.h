@@ -16,19 +16,25 @@ public:
     EncoderPipe(const EncoderPipe &) = delete;
     EncoderPipe &operator=(const EncoderPipe &) = delete;
 
-    // args[0] is the program word the child sees; program is looked up in PATH.
+    // args[0] is the program word the child sees; program is looked up in PATH. False, with
+    // errorText() saying why, when the program does not run (not found, not executable): such a
+    // start is told apart from an encoder that ran and exited with 127.
     bool start(const std::string &program, const std::vector<std::string> &args);
     // Writes all of data; false when the encoder is gone or a stop was asked for meanwhile.
     bool write(const void *data, size_t size, bool (*stopRequested)());
-    // Ends the input and waits for the encoder; its exit status (128 + signal when killed). A
-    // stop asked for while it finishes kills it.
+    // Ends the input and waits for the encoder; its exit status (128 + signal when killed), or -1
+    // with errorText() set when its end could not be read. A stop asked for while it finishes
+    // kills it.
     int finish(bool (*stopRequested)());
     // Kills the encoder at once and waits for it.
     void kill();
+
+    const std::string &errorText() const { return errorText_; }
 
 private:
     int wait(bool (*stopRequested)() = nullptr);
 
     pid_t pid_ = -1;
     int input_ = -1;
+    std::string errorText_;
 };

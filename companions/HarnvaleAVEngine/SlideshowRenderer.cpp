@@ -157,7 +157,7 @@ NXImageEngineResult SlideshowRenderer::run(QString *moviePath)
 
     EncoderPipe encoder;
     if (!encoder.start("ffmpeg", encoderArguments(mix.inputs, mix.graph, hidden))) {
-        warn(QStringLiteral("ffmpeg cannot be started"));
+        warn(QString::fromStdString(encoder.errorText()));
         return NXImageEngineEncoderFailed;
     }
     if (stopRequested() || !sendPictures(encoder)) {
@@ -169,7 +169,8 @@ NXImageEngineResult SlideshowRenderer::run(QString *moviePath)
     if (stopRequested() || status != 0) {
         removeFile(hidden);
         if (!stopRequested())
-            warn(QStringLiteral("ffmpeg ended with status %1").arg(status));
+            warn(status < 0 && !encoder.errorText().empty() ? QString::fromStdString(encoder.errorText())
+                                                             : QStringLiteral("ffmpeg ended with status %1").arg(status));
         return stopRequested() ? NXImageEngineStopped : NXImageEngineEncoderFailed;
     }
     std::string why;

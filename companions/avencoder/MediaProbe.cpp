@@ -1,7 +1,8 @@
 #include "MediaProbe.h"
 
+#include "enginekit/OutputCheckLine.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <sys/stat.h>
 
 extern "C" {
@@ -77,10 +78,7 @@ bool outputIsCompleteMedia(const std::string &path, double expectedSeconds, std:
     if (expectedSeconds > 0 && probe.durationSeconds > 0) {
         const double tolerance = std::max(1.0, expectedSeconds * 0.05);
         if (probe.durationSeconds + tolerance < expectedSeconds) {
-            char text[160];
-            std::snprintf(text, sizeof text, "the output lasts %.1f s where %.1f s were expected",
-                          probe.durationSeconds, expectedSeconds);
-            why = text;
+            why = outputTooShortProblem(probe.durationSeconds, expectedSeconds);
             return false;
         }
     }

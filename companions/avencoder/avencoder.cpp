@@ -7,6 +7,7 @@
 #include "enginekit/EngineProcess.h"
 #include "avencoder/FFmpegArgumentTranslation.h"
 #include "enginekit/FFmpegProgress.h"
+#include "enginekit/OutputCheckLine.h"
 
 #include <algorithm>
 #include <atomic>
@@ -212,6 +213,8 @@ int avRun(int argc, char *argv[])
         return kStoppedStatus;
     }
     if (rc != 0) {
+        if (rc < 0 && !process.errorText().empty())
+            logLine(process.errorText());
         logLine("ffmpeg failed with status " + std::to_string(rc));
         return rc;
     }
@@ -220,7 +223,7 @@ int avRun(int argc, char *argv[])
         const double wanted = isLengthless(a) ? 0 : expected;
         bool complete = false;
         if (isLengthless(a)) {
-            FILE *f = std::fopen(output.c_str(), "rb");
+            FILE *f = std::fopen(output.c_str(), "rbe");
             complete = f && std::fgetc(f) != EOF;
             if (f)
                 std::fclose(f);
@@ -229,7 +232,7 @@ int avRun(int argc, char *argv[])
             complete = outputIsCompleteMedia(output, wanted, why);
         }
         if (!complete) {
-            logLine("ffmpeg reported success but " + why);
+            logLine(outputCheckLine("ffmpeg", why));
             return 1;
         }
     }

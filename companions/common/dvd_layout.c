@@ -15,17 +15,21 @@ enum { Block = DVD_VIDEO_LB_LEN };
 /* A VOB file holds at most 1 GiB; longer title sets are split into VTS_nn_1.VOB, VTS_nn_2.VOB... */
 static const long long PartBytes = 1073741824LL;
 
-/* The first problem found is the one the report names. */
-static void problem(DVDLayoutReport *report, const char *format, ...) __attribute__((format(printf, 2, 3)));
-static void problem(DVDLayoutReport *report, const char *format, ...)
+/* The most sectors a DVD holds: one side of two layers, 8.5 GB. */
+static const long long MostDiscSectors = 4173824LL;
+
+/* The first problem found is the one the report names; returns 1 when this one is it. */
+static int problem(DVDLayoutReport *report, const char *format, ...) __attribute__((format(printf, 2, 3)));
+static int problem(DVDLayoutReport *report, const char *format, ...)
 {
     if (!report->whole)
-        return;
+        return 0;
     report->whole = 0;
     va_list arguments;
     va_start(arguments, format);
     vsnprintf(report->problem, sizeof report->problem, format, arguments);
     va_end(arguments);
+    return 1;
 }
 
 static void infoName(char *out, size_t size, int set, int backup)
@@ -34,6 +38,22 @@ static void infoName(char *out, size_t size, int set, int backup)
         snprintf(out, size, backup ? "VIDEO_TS.BUP" : "VIDEO_TS.IFO");
     else
         snprintf(out, size, backup ? "VTS_%02d_0.BUP" : "VTS_%02d_0.IFO", set);
+}
+
+/* False, noting it, when a figure that the IFO of set gives (of title, or of the set when title is
+ * 0) lies past what any DVD holds: no missing data explains that, the records are damaged, and
+ * their figures mean nothing to a reader (a damaged sector count reads as terabytes missing). */
+static int withinADisc(long long sectors, int set, int title, DVDLayoutReport *report)
+{
+    if (sectors <= MostDiscSectors)
+        return 1;
+    char name[DVDLayoutFileNameSize];
+    infoName(name, sizeof name, set, 0);
+    const int first = title > 0 ? problem(report, "the records of title %d in %s are damaged", title, name)
+                                : problem(report, "the records in %s are damaged", name);
+    if (first)
+        snprintf(report->damagedRecords, sizeof report->damagedRecords, "%s", name);
+    return 0;
 }
 
 /* The VOB files of a domain; returns 1 when the name stands for several files. */
@@ -79,6 +99,8 @@ static void unreadableInfo(dvd_reader_t *dvd, int set, DVDLayoutReport *report)
  * backup files is whole without them (the ISO backup writes the IFO in their place). */
 static void infoFileWhole(dvd_reader_t *dvd, int set, int backup, long long blocks, DVDLayoutReport *report)
 {
+    if (!withinADisc(blocks, set, 0, report))
+        return;
     char name[32];
     infoName(name, sizeof name, set, backup);
     const dvd_read_domain_t domain = backup ? DVD_READ_INFO_BACKUP_FILE : DVD_READ_INFO_FILE;
@@ -168,6 +190,8 @@ static long long cellsEnd(const c_adt_t *table)
  * least what its cells name. Cells past the layout are an IFO at odds with itself. */
 static long long wantedBlocks(long long layout, long long cells, int set, DVDLayoutReport *report)
 {
+    if (!withinADisc(layout, set, 0, report) || !withinADisc(cells, set, 0, report))
+        return 0;
     if (layout > 0 && cells > layout) {
         char name[32];
         infoName(name, sizeof name, set, 0);
@@ -217,7 +241,7 @@ static void checkWholeDisc(dvd_reader_t *dvd, DVDLayoutReport *report)
     infoFileWhole(dvd, 0, 0, infoBlocks, report);
     infoFileWhole(dvd, 0, 1, infoBlocks, report);
     /* The video manager may leave room between its parts, so only its menu cells count. */
-    if (mat->vmgm_vobs)
+    if (mat->vmgm_vobs && withinADisc(cellsEnd(vmg->menu_c_adt), 0, 0, report))
         vobsWhole(dvd, 0, DVD_READ_MENU_VOBS, cellsEnd(vmg->menu_c_adt), report);
     ifoClose(vmg);
     for (int set = 1; set <= sets && report->whole; ++set)
@@ -292,6 +316,8 @@ static void checkProgramChain(dvd_reader_t *dvd, int title, int set, const pgc_t
     for (int i = 0; pgc->cell_playback && i < pgc->nr_of_cells; ++i)
         if (pgc->cell_playback[i].last_sector + 1LL > end)
             end = pgc->cell_playback[i].last_sector + 1LL;
+    if (!withinADisc(end, set, title, report))
+        return;
     const long long have = readableBlocks(dvd, set, DVD_READ_TITLE_VOBS, end);
     if (have < end) {
         long long missing = 0;

@@ -95,7 +95,15 @@ int isolatedRun(IsolatedWork work, void *argument, int timeoutMs, IsolatedResult
     if (!result->complete)
         kill(pid, SIGKILL); /* our own child, stuck */
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    pid_t waited;
+    do
+        waited = waitpid(pid, &status, 0);
+    while (waited < 0 && errno == EINTR);
+    if (waited != pid) {
+        /* How the child ended is unknown: what it wrote counts for nothing. */
+        result->complete = 0;
+        result->waitError = errno;
+        return 1;
     }
     if (WIFSIGNALED(status))
         result->signal = WTERMSIG(status);

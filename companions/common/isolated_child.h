@@ -20,7 +20,8 @@ typedef struct
 {
     char *data;      /* what the child wrote (malloc'ed, may be NULL), to free with isolatedResultFree */
     size_t size;
-    int complete;    /* the child closed the pipe within the time limit */
+    int complete;    /* the child closed the pipe within the time limit, and its end was read */
+    int waitError;   /* errno of a wait that could not read the child's end, 0 when it could */
     int signal;      /* the signal that ended the child, 0 when it exited */
     int exitStatus;  /* its exit status when it exited */
 } IsolatedResult;

@@ -10,13 +10,16 @@
 extern "C" {
 #endif
 
-enum { DVDLayoutProblemSize = 512 };
+enum { DVDLayoutProblemSize = 512, DVDLayoutFileNameSize = 32 };
 
 typedef struct DVDLayoutReport {
     int whole;            /* 1 when every sector and byte the IFO files give is there */
     double ifoSeconds;    /* one title: its playing time as its program chain gives it; -1 unknown */
     double dataSeconds;   /* one title: the time its cells' navigation packs span; -1 unknown */
     char problem[DVDLayoutProblemSize]; /* when not whole: what is missing, NUL-terminated */
+    /* When what is wrong is the IFO's own records (they place data past what any DVD holds, which
+     * no missing data explains): the IFO's name ("VTS_01_0.IFO"); else empty. */
+    char damagedRecords[DVDLayoutFileNameSize];
 } DVDLayoutReport;
 
 /* check_dvd_layout(path, title, report): title 0 checks the whole disc (every title set's IFO,

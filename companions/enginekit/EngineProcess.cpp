@@ -1,5 +1,7 @@
 #include "enginekit/EngineProcess.h"
 
+#include "enginekit/ChildEnd.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -12,7 +14,6 @@
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -71,9 +72,14 @@ std::vector<std::string> childEnvironment(const std::vector<std::string> &change
 }
 
 // What the child does between its start and its exec, prepared by the parent: the child shares
-// the parent's memory until it execs, so it only reads these and makes system calls.
+// the parent's memory until it execs, so it only reads these and makes system calls. A step that
+// fails is written back here, in that shared memory, before the child exits: the parent, which
+// resumes only once the child has exec'd or exited, so knows that the program never ran and why,
+// instead of reading the child's exit status 127 as the program's own.
 struct ChildSetup
 {
+    enum Step { NoFailure, EnteringFolder, Executing };
+
     pid_t parent = -1;
     const char *program = nullptr;
     char *const *argv = nullptr;
@@ -82,11 +88,20 @@ struct ChildSetup
     int input = -1;
     int output = -1;
     int errors = -1;
+    Step failedStep = NoFailure;   // written by the child
+    int failedErrno = 0;
 };
+
+[[noreturn]] void childFails(ChildSetup *setup, ChildSetup::Step step)
+{
+    setup->failedErrno = errno;
+    setup->failedStep = step;
+    ::_exit(127);
+}
 
 int childMain(void *argument)
 {
-    const auto *setup = static_cast<const ChildSetup *>(argument);
+    auto *setup = static_cast<ChildSetup *>(argument);
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != setup->parent)
         ::_exit(127);
@@ -112,12 +127,12 @@ int childMain(void *argument)
     ::dup2(setup->output, STDOUT_FILENO);
     ::dup2(setup->errors, STDERR_FILENO);
     if (setup->directory && ::chdir(setup->directory) != 0)
-        ::_exit(127);
+        childFails(setup, ChildSetup::EnteringFolder);
     if (setup->envp)
         ::execve(setup->program, setup->argv, setup->envp);
     else
         ::execv(setup->program, setup->argv);
-    ::_exit(127);
+    childFails(setup, ChildSetup::Executing);
 }
 
 // Starts the child the way posix_spawn does: it borrows this process's memory until its exec
@@ -162,7 +177,7 @@ EngineProcess::~EngineProcess()
     const pid_t child = m_pid.load();
     if (child > 0) {
         ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
+        waitForChild(child, true);
     }
     closeStdin();
     closeFd(m_stdout);
@@ -175,12 +190,9 @@ bool EngineProcess::start(const std::string &program, const std::vector<std::str
                           const std::vector<std::string> &environment)
 {
     m_errorText.clear();
+    m_program = program;
     m_stopRequested = false;
     m_stopStep = 0;
-    if (::access(program.c_str(), X_OK) != 0) {
-        m_errorText = "cannot run " + program + ": " + std::strerror(errno);
-        return false;
-    }
 
     // Everything the child needs is made before it starts: until its exec it only makes system
     // calls.
@@ -220,8 +232,16 @@ bool EngineProcess::start(const std::string &program, const std::vector<std::str
     setup.output = out[1];
     setup.errors = err[1];
     const pid_t child = spawnChild(setup);
-    if (child < 0) {
-        m_errorText = std::string("cannot start a process: ") + std::strerror(errno);
+    if (child < 0 || setup.failedStep != ChildSetup::NoFailure) {
+        if (child < 0) {
+            m_errorText = "could not start " + program + ": no process can be made (" + std::strerror(errno) + ")";
+        } else {
+            // The child exited without running the program: only its status is left to collect.
+            waitForChild(child, true);
+            m_errorText = "could not start " + program
+                          + (setup.failedStep == ChildSetup::EnteringFolder ? " in " + workingDirectory : std::string())
+                          + ": " + std::strerror(setup.failedErrno);
+        }
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1], devNull})
             if (fd >= 0)
                 ::close(fd);
@@ -275,9 +295,8 @@ int EngineProcess::wait(const std::function<void(std::string_view)> &onStdout,
         return -1;
 
     char buffer[16384];
-    int status = 0;
-    bool exited = false;
-    while (!exited) {
+    ChildEnd end;
+    while (end.state == ChildEnd::Running) {
         pollfd fds[2];
         int n = 0;
         if (m_stdout >= 0)
@@ -304,8 +323,8 @@ int EngineProcess::wait(const std::function<void(std::string_view)> &onStdout,
         } else if (m_exit >= 0) {
             // The output is closed: the child's end is seen the moment it comes, not at the
             // next look.
-            pollfd end{m_exit, POLLIN, 0};
-            ::poll(&end, 1, 100);
+            pollfd exitEvent{m_exit, POLLIN, 0};
+            ::poll(&exitEvent, 1, 100);
         } else {
             ::usleep(10 * 1000);
         }
@@ -320,15 +339,12 @@ int EngineProcess::wait(const std::function<void(std::string_view)> &onStdout,
             }
         }
 
-        if (n == 0 || (m_stdout < 0 && m_stderr < 0)) {
-            const pid_t r = ::waitpid(child, &status, WNOHANG);
-            if (r == child || (r < 0 && errno == ECHILD))
-                exited = true;
-        }
+        if (m_stdout < 0 && m_stderr < 0)
+            end = waitForChild(child, false);
     }
-    // Output pipes may still be open when poll failed; the child is reaped in any case.
-    if (!exited)
-        ::waitpid(child, &status, 0);
+    // Output pipes may still be open when poll failed; the child is waited for in any case.
+    if (end.state == ChildEnd::Running)
+        end = waitForChild(child, true);
     closeFd(m_stdout);
     closeFd(m_stderr);
     closeFd(m_exit);
@@ -337,9 +353,9 @@ int EngineProcess::wait(const std::function<void(std::string_view)> &onStdout,
         std::lock_guard<std::mutex> lock(m_stopLock);
         m_pid = -1;
     }
-    if (WIFEXITED(status))
-        return WEXITSTATUS(status);
-    if (WIFSIGNALED(status))
-        return 128 + WTERMSIG(status);
-    return -1;
+    if (end.state == ChildEnd::Unknown) {
+        m_errorText = m_program + ": " + end.problem();
+        return -1;
+    }
+    return end.status;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -34,14 +35,17 @@ public:
     // Starts program with args (args[0] is the program word the child sees). With wantStdin the
     // child's standard input is a pipe kept open for stop words; otherwise it reads /dev/null.
     // environment holds "NAME=value" entries that the child gets in place of, or besides, this
-    // process's own. Returns false (with errorText set) when the program cannot be started.
+    // process's own. Returns false (with errorText set) when the program cannot be started: no
+    // process could be made, or the program never ran (missing, not executable, the working
+    // folder not there), which is told apart from a program that ran and exited with 127.
     bool start(const std::string &program, const std::vector<std::string> &args,
                const std::string &workingDirectory = {}, bool wantStdin = false,
                const std::vector<std::string> &environment = {});
 
     // Blocks until the child has exited, handing every chunk of its output to the callbacks
     // (either may be empty). Returns the exit status, or 128 + signal number when a signal
-    // ended it, or -1 when nothing was started.
+    // ended it; -1 when nothing was started, or when the child's end could not be read (then
+    // errorText() says why: such an end is a failure, never a success).
     int wait(const std::function<void(std::string_view)> &onStdout,
              const std::function<void(std::string_view)> &onStderr);
 
@@ -65,24 +69,44 @@ private:
     int m_stdout = -1;
     int m_stderr = -1;
     int m_exit = -1;   // readable once the child has ended (a pidfd), -1 where there is none
+    std::string m_program;
     std::string m_errorText;
 };
 
 // Splits output chunks into lines at "\n" or "\r", keeping an unfinished line for the next chunk.
+// A line is held to kMostLineBytes: an engine or a player that writes on without a line break (a
+// stream sent to the wrong pipe, a runaway message) must not grow this process's memory without
+// end. The first kMostLineBytes of such a line are handed on as soon as they are there, and the
+// rest of it, up to its line break, is dropped. Empty lines are left out.
 class OutputLineSplitter
 {
 public:
+    // Longer than any path (PATH_MAX) with the words that the engines and companions write
+    // around one on a line.
+    static constexpr std::size_t kMostLineBytes = 16 * 1024;
+
     template <typename F>
     void feed(std::string_view chunk, F &&onLine)
     {
-        for (char c : chunk) {
-            if (c == '\n' || c == '\r') {
-                if (!m_pending.empty())
+        while (!chunk.empty()) {
+            const std::size_t end = chunk.find_first_of("\n\r");
+            if (!m_cutting) {
+                const std::string_view piece = chunk.substr(0, end);
+                const std::size_t room = kMostLineBytes - m_pending.size();
+                m_pending.append(piece.substr(0, room));
+                if (piece.size() >= room) {
                     onLine(std::string_view(m_pending));
-                m_pending.clear();
-            } else {
-                m_pending.push_back(c);
+                    m_pending.clear();
+                    m_cutting = true;
+                }
             }
+            if (end == std::string_view::npos)
+                return;
+            if (!m_pending.empty())
+                onLine(std::string_view(m_pending));
+            m_pending.clear();
+            m_cutting = false;
+            chunk.remove_prefix(end + 1);
         }
     }
     template <typename F>
@@ -91,8 +115,13 @@ public:
         if (!m_pending.empty())
             onLine(std::string_view(m_pending));
         m_pending.clear();
+        m_cutting = false;
     }
+
+    // The memory held for the unfinished line.
+    std::size_t bufferedBytes() const { return m_pending.capacity(); }
 
 private:
     std::string m_pending;
+    bool m_cutting = false;   // the rest of an overlong line is being dropped
 };

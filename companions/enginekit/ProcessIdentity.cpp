@@ -1,9 +1,10 @@
 #include "enginekit/ProcessIdentity.h"
 
+#include "enginekit/FileText.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include <fcntl.h>
@@ -17,12 +18,13 @@ constexpr const char *kMarkerWord = "talvane-owner";
 // No identity is longer; anything longer is not a marker of ours.
 constexpr std::size_t kLongestMarker = 256;
 
+// The /proc files read here are one short line each.
+constexpr std::size_t kLongestProcLine = 4096;
+
 std::string firstLine(const std::string &path)
 {
-    std::ifstream file(path);
-    std::string line;
-    std::getline(file, line);
-    return line;
+    const std::string text = readFileStart(path, kLongestProcLine);
+    return text.substr(0, text.find('\n'));
 }
 
 std::string bootId()
@@ -34,9 +36,7 @@ std::string bootId()
 // it cannot be read.
 std::string startTicks(long long pid)
 {
-    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    std::getline(file, line);
+    const std::string line = firstLine("/proc/" + std::to_string(pid) + "/stat");
     // The command name in parentheses may hold blanks and parentheses; the fields after the
     // last ")" are plain.
     const std::size_t close = line.rfind(')');

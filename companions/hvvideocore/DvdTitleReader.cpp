@@ -7,6 +7,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -183,7 +184,9 @@ MEncoderDvdTitle readDvdTitle(const std::string &device, int titleNumber,
         else if (key == "known")
             result.known = run.complete && run.signal == 0;
     }
-    if (!run.complete)
+    if (run.waitError != 0)
+        result.unreadable = std::string("the end of the process reading it cannot be read: ") + std::strerror(run.waitError);
+    else if (!run.complete)
         result.unreadable = "reading its structure took too long and was stopped";
     else if (run.signal != 0)
         result.unreadable = "its structure is damaged (the reader stopped with signal " + std::to_string(run.signal) + ")";

@@ -4,20 +4,19 @@
 #include "MediaFacts.h"
 
 #include "enginekit/FFmpegProgress.h"
+#include "enginekit/FileText.h"
 #include "enginekit/ProcessIdentity.h"
+#include "hvvideocore/FifoRelease.h"
 #include "hvvideocore/MEncoderStatus.h"
 #include "hvvideocore/MEncoderWords.h"
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include <fcntl.h>
@@ -145,14 +144,19 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
         args.insert(args.begin(), kMEncoderPath);   // the builder's program word "encoder"
         log("mencoder: " + joined(args));
         result = runStep(kMEncoderPath, args, true);
-        if (result != 0 && result != -2)
+        if (result > 0)
             log("pass failed: mencoder ended with status " + std::to_string(result));
     }
     if (result == 0 && !sideBySide && !plan.ffmpeg.empty()) {
+        for (const auto &[link, file] : plan.links) {
+            if (::symlink(file.c_str(), link.c_str()) != 0) {
+                log("pass failed: cannot link " + link + " to a part (" + std::strerror(errno) + ")");
+                removeTemporaries(plan);
+                return -1;
+            }
+        }
         if (!plan.concatListPath.empty()) {
-            std::ofstream list(plan.concatListPath, std::ios::binary | std::ios::trunc);
-            list << plan.concatList;
-            if (!list.good()) {
+            if (!writeFileText(plan.concatListPath, plan.concatList)) {
                 log("pass failed: cannot write the join list " + plan.concatListPath);
                 removeTemporaries(plan);
                 return -1;
@@ -162,7 +166,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
         args.insert(args.begin(), kFFmpegPath);
         log("ffmpeg: " + joined(args));
         result = runStep(kFFmpegPath, args, false);
-        if (result != 0 && result != -2)
+        if (result > 0)
             log("pass failed: ffmpeg ended with status " + std::to_string(result));
     }
     removeTemporaries(plan);
@@ -188,52 +192,6 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
     return 0;
 }
 
-namespace {
-// Opens the FIFO from the other side for a moment: an engine still waiting in its open() for
-// the one that has ended is let go (a writer then fails writing, a reader reads the end), and
-// one that has it open already is not disturbed.
-void releaseFifo(const std::string &path, int otherSide)
-{
-    const int fd = ::open(path.c_str(), otherSide | O_NONBLOCK);
-    if (fd >= 0)
-        ::close(fd);
-}
-
-// That one engine of the two has ended, told to the thread that waits for it at once.
-class EngineEnd
-{
-public:
-    void set()
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_ended = true;
-        }
-        m_changed.notify_all();
-    }
-    // True once ended; otherwise waits for it at most for the given time.
-    bool waitFor(std::chrono::milliseconds most)
-    {
-        std::unique_lock<std::mutex> lock(m_lock);
-        return m_changed.wait_for(lock, most, [this] { return m_ended; });
-    }
-
-private:
-    std::mutex m_lock;
-    std::condition_variable m_changed;
-    bool m_ended = false;
-};
-
-// The other engine may not have reached its open() yet when the first one ends: it is let go
-// again until it has ended too, and its end is seen as it comes.
-void releaseUntil(const std::string &path, int otherSide, EngineEnd &otherEnd)
-{
-    do
-        releaseFifo(path, otherSide);
-    while (!otherEnd.waitFor(std::chrono::milliseconds(50)));
-}
-} // namespace
-
 int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::string> &mencoderArgs,
                                const std::vector<std::string> &ffmpegArgs)
 {
@@ -243,7 +201,7 @@ int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::
         ffmpegResult = runStep(kFFmpegPath, ffmpegArgs, false);
         ffmpegEnd.set();
         if (ffmpegResult != 0 && ffmpegResult != -2) {
-            if (m_hooks.log)
+            if (ffmpegResult > 0 && m_hooks.log)
                 m_hooks.log("hvvideocore: pass failed: ffmpeg ended with status " + std::to_string(ffmpegResult));
             // Without its reader mencoder's writes fail: it is not left to encode the rest for nothing.
             std::lock_guard<std::mutex> lock(m_lock);
@@ -254,7 +212,7 @@ int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::
     });
     const int mencoderResult = runStep(kMEncoderPath, mencoderArgs, true);
     mencoderEnd.set();
-    if (mencoderResult != 0 && mencoderResult != -2 && m_hooks.log)
+    if (mencoderResult > 0 && m_hooks.log)
         m_hooks.log("hvvideocore: pass failed: mencoder ended with status " + std::to_string(mencoderResult));
     releaseUntil(plan.streamPath, O_WRONLY, ffmpegEnd);
     reader.join();
@@ -265,7 +223,8 @@ int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::
     return mencoderResult;
 }
 
-// Runs one engine to its end: its exit status, -2 when stopped, -1 when it could not start.
+// Runs one engine to its end: its exit status, -2 when stopped, -1 when it could not start or its
+// end could not be read (both logged here with their reason, so callers log only a status).
 int EncoderPass::runStep(const std::string &program, const std::vector<std::string> &args, bool mencoderOutput)
 {
     EngineProcess process;
@@ -313,6 +272,8 @@ int EncoderPass::runStep(const std::string &program, const std::vector<std::stri
     out.finish();
     err.finish();
     ffmpegErrors.finish(message);
+    if (status < 0 && !process.errorText().empty() && m_hooks.log)
+        m_hooks.log("hvvideocore: pass failed: " + process.errorText());
 
     std::lock_guard<std::mutex> lock(m_lock);
     m_processes.erase(std::remove(m_processes.begin(), m_processes.end(), &process), m_processes.end());

@@ -58,20 +58,12 @@ bool parseMEncoderStatusLine(std::string_view line, MEncoderStatus &status)
 
 void MEncoderOutputReader::feed(std::string_view chunk)
 {
-    for (char c : chunk) {
-        if (c == '\n' || c == '\r') {
-            line(m_pending);
-            m_pending.clear();
-        } else {
-            m_pending.push_back(c);
-        }
-    }
+    m_lines.feed(chunk, [this](std::string_view text) { line(text); });
 }
 
 void MEncoderOutputReader::finish()
 {
-    line(m_pending);
-    m_pending.clear();
+    m_lines.finish([this](std::string_view text) { line(text); });
 }
 
 void MEncoderOutputReader::line(std::string_view text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "enginekit/EngineProcess.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -21,8 +23,9 @@ struct MEncoderStatus
 // ended without a line break). False for any other line.
 bool parseMEncoderStatusLine(std::string_view line, MEncoderStatus &status);
 
-// Splits output chunks into lines at "\n" or "\r" (keeping an unfinished line for the next chunk),
-// hands status lines to onStatus and every other non-empty line to onMessage.
+// Splits output chunks into lines at "\n" or "\r" (keeping an unfinished line for the next chunk,
+// each line held to the splitter's bound), hands status lines to onStatus and every other
+// non-empty line to onMessage.
 class MEncoderOutputReader
 {
 public:
@@ -34,7 +37,7 @@ public:
 
 private:
     void line(std::string_view text);
-    std::string m_pending;
+    OutputLineSplitter m_lines;
 };
 
 // Percent done of the part being converted: the status time against the length of that part

@@ -273,6 +273,14 @@ std::string ruleLavcCoderMpeg4(Context &c)
     });
 }
 
+// ".mp4" of "/tmp/Disc 1.mp4"; empty when the name has no extension.
+std::string extensionOf(const std::string &path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? std::string() : path.substr(dot);
+}
+
 // Joins of lavf files with copied streams: mencoder no longer reads back what its lavf muxer
 // wrote ("moov atom not found"). ffmpeg's concat reader joins them with the streams copied.
 std::string ruleLavfCopyJoin(Context &c)
@@ -285,7 +293,17 @@ std::string ruleLavfCopyJoin(Context &c)
         return {};
     }
     std::string list = "ffconcat version 1.0\n";
-    for (const std::string &input : c.fileInputs) {
+    for (std::string input : c.fileInputs) {
+        if (input.find_first_of("\r\n") != std::string::npos) {
+            const std::string link = c.environment.temporaryPath(extensionOf(input));
+            if (link.empty()) {
+                c.plan.error = "no temporary folder for the join list";
+                return {};
+            }
+            c.plan.links.emplace_back(link, input);
+            c.plan.temporaries.push_back(link);
+            input = link;
+        }
         std::string quoted;
         for (char ch : input) {
             if (ch == '\'')

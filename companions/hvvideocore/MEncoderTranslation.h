@@ -52,6 +52,10 @@ struct MEncoderPlan
     // The text of a concat list the ffmpeg run reads (written to concatListPath first).
     std::string concatList;
     std::string concatListPath;
+    // Links made before the ffmpeg run, each {link, file it names}: the list stands for an input
+    // whose path holds a line break by a link in the temporary folder, as the list is read a line
+    // at a time. The links are among the temporaries.
+    std::vector<std::pair<std::string, std::string>> links;
 
     // Not empty: the mencoder run writes its intermediate into this FIFO (made before either
     // starts) and the ffmpeg run reads it as it is written, so the two run at the same time.

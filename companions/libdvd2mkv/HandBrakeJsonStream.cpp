@@ -47,6 +47,11 @@ void HandBrakeJsonStream::feedLine(std::string_view line)
         m_inString = m_escape = false;
         line.remove_prefix(colon + 2);
     }
+    if (m_body.size() + line.size() >= kMostBlockBytes) {
+        m_body = std::string();
+        m_depth = 0;
+        return;
+    }
     m_body.append(line);
     m_body.push_back('\n');
     scanDepth(line);

@@ -3,20 +3,28 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
 
 // Reads HandBrakeCLI's "--json" output line by line: named blocks such as "Progress: {...}" and
-// "JSON Title Set: {...}" span many lines; every other line is plain log text.
+// "JSON Title Set: {...}" span many lines; every other line is plain log text. A block is held to
+// kMostBlockBytes: one that never closes (garbled output) is dropped there rather than kept
+// growing, and the lines after it are read afresh.
 class HandBrakeJsonStream
 {
 public:
+    // Far more than the title set of a disc with 99 titles.
+    static constexpr std::size_t kMostBlockBytes = 16 * 1024 * 1024;
+
     using BlockHandler = std::function<void(const QString &name, const QJsonObject &block)>;
     using LineHandler = std::function<void(std::string_view line)>;
 
     HandBrakeJsonStream(BlockHandler onBlock, LineHandler onLine);
     void feedLine(std::string_view line);
+    // The memory held for the block being read.
+    std::size_t bufferedBytes() const { return m_body.capacity(); }
 
 private:
     void scanDepth(std::string_view text);

@@ -5,6 +5,7 @@
 #include "enginekit/DVD2MKVLibrary.h"
 #include "enginekit/EngineFigures.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/OutputCheckLine.h"
 #include "enginekit/ProcessIdentity.h"
 #include "libdvd2mkv/HandBrakeArguments.h"
 #include "libdvd2mkv/HandBrakeJsonStream.h"
@@ -241,6 +242,8 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
         return kStoppedStatus;
     }
     if (rc != 0 || (workDoneError > 0)) {
+        if (rc < 0 && !process.errorText().empty())
+            logLine(process.errorText());
         logLine("HandBrakeCLI failed with status " + std::to_string(rc) + " (job error "
                 + std::to_string(workDoneError) + ")" + (lastError.empty() ? "" : ": " + lastError));
         return rc != 0 ? rc : workDoneError;
@@ -250,7 +253,7 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
     // against what the title's data holds.
     std::string why;
     if (!outputIsCompleteMedia(output, stopAt > 0 ? stopAt : 0, why)) {
-        logLine("HandBrakeCLI reported success but " + why);
+        logLine(outputCheckLine("HandBrakeCLI", why));
         return 1;
     }
     MediaProbeResult probe;

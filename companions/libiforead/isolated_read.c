@@ -128,7 +128,9 @@ IFO_EXPORT DVDInfoRecord *get_dvd_info(const char *path)
     if (run.complete && run.data)
         record = ifoRecordOfFrames(run.data, run.size);
     isolatedResultFree(&run);
-    if (!run.complete)
+    if (run.waitError)
+        ifoLog("iforead: %s: the end of the reading process cannot be read: %s", path, strerror(run.waitError));
+    else if (!run.complete)
         ifoLog("iforead: %s: reading the disc took too long and was stopped", path);
     else if (run.signal)
         ifoLog("iforead: %s: the disc's structure is damaged (the reader stopped with signal %d)", path, run.signal);

@@ -64,8 +64,12 @@ IFO_EXPORT int check_dvd_layout(const char *path, int title, DVDLayoutReport *re
     if (run.complete && run.signal == 0 && run.data && run.size == sizeof *report) {
         memcpy(report, run.data, sizeof *report);
         report->problem[sizeof report->problem - 1] = '\0';
+        report->damagedRecords[sizeof report->damagedRecords - 1] = '\0';
         if (!report->whole && !report->problem[0])
             snprintf(report->problem, sizeof report->problem, "the DVD's data is damaged");
+    } else if (run.waitError) {
+        snprintf(report->problem, sizeof report->problem, "the end of the process reading the disc cannot be read: %s",
+                 strerror(run.waitError));
     } else if (!run.complete) {
         snprintf(report->problem, sizeof report->problem, "reading the disc's structure took too long and was stopped");
     } else if (run.signal) {

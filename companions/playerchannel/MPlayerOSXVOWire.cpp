@@ -1,5 +1,6 @@
 #include "MPlayerOSXVOWire.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
@@ -105,6 +106,33 @@ bool parseStartReply(std::string_view line, std::uint32_t &pixelFormat)
     if (parts.size() > 1 && parts[1] == fourCCText(kPixelFormat2VUY))
         pixelFormat = kPixelFormat2VUY;
     return true;
+}
+
+void LineReader::append(const char *data, std::size_t size)
+{
+    std::string_view text(data, size);
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (!m_cutting) {
+            const std::string_view piece = text.substr(0, end);
+            const std::size_t room = kMostLineBytes - m_unfinished;
+            m_buffer.append(piece.substr(0, room));
+            m_unfinished += std::min(piece.size(), room);
+            if (piece.size() >= room) {
+                // The line is full: it ends here, and what follows of it goes.
+                m_buffer.push_back('\n');
+                m_unfinished = 0;
+                m_cutting = true;
+            }
+        }
+        if (end == std::string_view::npos)
+            return;
+        if (!m_cutting)
+            m_buffer.push_back('\n');
+        m_unfinished = 0;
+        m_cutting = false;
+        text.remove_prefix(end + 1);
+    }
 }
 
 std::optional<std::string> LineReader::nextLine()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,16 +57,26 @@ constexpr std::string_view kRenderReply = "done";
 
 std::string fourCCText(std::uint32_t code);
 
-// Collects bytes from a stream socket and hands out complete lines.
+// Collects bytes from a stream socket and hands out complete lines. No message is nearly as long
+// as kMostLineBytes: a peer that writes on without a line break has the first kMostLineBytes of
+// that line handed out as one (unknown) line and the rest of it, up to its line break, dropped,
+// so that what is kept stays bounded.
 class LineReader
 {
 public:
-    void append(const char *data, std::size_t size) { m_buffer.append(data, size); }
+    static constexpr std::size_t kMostLineBytes = 4096;
+
+    void append(const char *data, std::size_t size);
     // The next complete line without its "\n", or nothing when no complete line is buffered.
     std::optional<std::string> nextLine();
 
+    // The memory held for the lines not handed out yet.
+    std::size_t bufferedBytes() const { return m_buffer.capacity(); }
+
 private:
     std::string m_buffer;
+    std::size_t m_unfinished = 0;   // bytes of the last, unfinished line in m_buffer
+    bool m_cutting = false;         // the rest of an overlong line is being dropped
 };
 
 } // namespace MPlayerOSXVOWire

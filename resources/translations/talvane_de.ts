@@ -32,6 +32,14 @@
         <translation>Die Daten der DVD sind beschädigt: %1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>Die Verwaltungsdaten der DVD zu Titel %1 in %2 sind beschädigt</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>Die Verwaltungsdaten der DVD in %1 sind beschädigt</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>Die Engine %1 reagiert nicht mehr (seit %2 s kein Fortschritt) und wurde beendet</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>Die Ausgabe ist nicht vollständig: %1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>Die Ausgabe dauert %1 s statt der erwarteten %2 s: Die Quelle ist womöglich abgeschnitten</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

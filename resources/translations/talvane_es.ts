@@ -32,6 +32,14 @@
         <translation>los datos del DVD están dañados: %1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>los registros del DVD del título %1 en %2 están dañados</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>los registros del DVD en %1 están dañados</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>el motor %1 dejó de responder (sin progreso durante %2 s) y se ha terminado</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>la salida no está completa: %1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>la salida dura %1 s en lugar de los %2 s esperados: puede que la fuente esté cortada</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

@@ -32,6 +32,14 @@
         <translation>les données du DVD sont endommagées&#xa0;: %1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>les informations du DVD sur le titre %1 dans %2 sont endommagées</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>les informations du DVD dans %1 sont endommagées</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>le moteur %1 ne répondait plus (aucune progression pendant %2&#xa0;s) et a été arrêté</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>la sortie n&apos;est pas complète&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>la sortie dure %1 s au lieu des %2 s attendues&#xa0;: la source est peut-être tronquée</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

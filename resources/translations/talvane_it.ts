@@ -32,6 +32,14 @@
         <translation>i dati del DVD sono danneggiati: %1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>i dati di struttura del DVD per il titolo %1 in %2 sono danneggiati</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>i dati di struttura del DVD in %1 sono danneggiati</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>il motore %1 ha smesso di rispondere (nessun progresso per %2 s) ed è stato terminato</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>l&apos;output non è completo: %1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>l&apos;output dura %1 s invece dei %2 s previsti: la sorgente potrebbe essere troncata</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

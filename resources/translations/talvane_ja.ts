@@ -32,6 +32,14 @@
         <translation>DVDのデータが破損しています：%1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>DVDのタイトル %1 の記録（%2）が破損しています</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>DVDの記録（%1）が破損しています</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>%1 エンジンが応答しなくなったため（%2 秒間進捗なし）終了しました</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>出力が完全ではありません：%1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>出力の長さは %1 秒ですが、%2 秒のはずでした：ソースが途中で切れている可能性があります</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

@@ -32,6 +32,14 @@
         <translation>DVD 데이터가 손상되었습니다: %1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>%2에 있는 DVD 타이틀 %1의 기록이 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>%1에 있는 DVD 기록이 손상되었습니다</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>%1 엔진이 응답하지 않아(%2초 동안 진행 없음) 종료했습니다</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>출력이 완전하지 않습니다: %1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>출력 길이가 %2초가 아니라 %1초입니다: 원본이 잘렸을 수 있습니다</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

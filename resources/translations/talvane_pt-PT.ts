@@ -32,6 +32,14 @@
         <translation>os dados do DVD estão danificados: %1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>os registos do DVD do título %1 em %2 estão danificados</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>os registos do DVD em %1 estão danificados</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>o motor %1 deixou de responder (sem progresso durante %2 s) e foi terminado</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>a saída não está completa: %1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>a saída dura %1 s em vez dos %2 s esperados: a origem pode estar cortada</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

@@ -32,6 +32,14 @@
         <translation>DVD 的数据已损坏：%1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>DVD 中标题 %1 的记录（%2）已损坏</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>DVD 的记录（%1）已损坏</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>%1 引擎停止响应（%2 秒内没有进度），已被结束</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>输出不完整：%1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>输出时长为 %1 秒，而预期为 %2 秒：源文件可能被截断</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

@@ -32,6 +32,14 @@
         <translation>DVD 的資料已損毀：%1</translation>
     </message>
     <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged</source>
+        <translation>DVD 中標題 %1 的記錄（%2）已損毀</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged</source>
+        <translation>DVD 的記錄（%1）已損毀</translation>
+    </message>
+    <message>
         <source>the %1 engine stopped answering (no progress for %2 s) and was ended</source>
         <translation>%1 引擎停止回應（%2 秒內沒有進度），已被結束</translation>
     </message>
@@ -58,6 +66,10 @@
     <message>
         <source>the output is not whole: %1</source>
         <translation>輸出不完整：%1</translation>
+    </message>
+    <message>
+        <source>the output lasts %1 s where %2 s were expected: the source may be cut short</source>
+        <translation>輸出長度為 %1 秒，而預期為 %2 秒：來源檔案可能被截斷</translation>
     </message>
     <message>
         <source>the profile %1 cannot be used: %2</source>

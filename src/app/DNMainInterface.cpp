@@ -2,6 +2,7 @@
 
 #include "ui/log/NXLogController.h"
 #include "ui/mainwindow/DNWindow.h"
+#include "ui/transition/NXScreenPlacement.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -16,6 +17,8 @@ DNMainInterface::~DNMainInterface()
 
 std::unique_ptr<DNMainInterface> DNLoadMainInterface()
 {
+    // Every window the program opens, this one first, opens inside the screen.
+    NXScreenPlacement::keepWindowsOnScreen();
     auto shell = std::make_unique<DNMainInterface>();
     shell->ui = NXBuildMainWindow(&shell->controller);
     QuivraVideoConverterAppDelegate &delegate = shell->delegate;

@@ -16,8 +16,11 @@ DVDSourceLayout checkDVDSourceLayout(const QString &source, int titleNumber, con
         layout.problem = QStringLiteral("the disc's structure cannot be checked (%1 cannot be used)").arg(library);
         return layout;
     }
-    if (!report.whole)
+    if (!report.whole) {
         layout.problem = QString::fromUtf8(report.problem, int(qstrnlen(report.problem, sizeof report.problem)));
+        layout.damagedRecords =
+            QString::fromUtf8(report.damagedRecords, int(qstrnlen(report.damagedRecords, sizeof report.damagedRecords)));
+    }
     layout.ifoSeconds = report.ifoSeconds;
     layout.dataSeconds = report.dataSeconds;
     return layout;

@@ -8,6 +8,9 @@ struct DVDSourceLayout
 {
     // Empty when everything the check looked at is there; otherwise what is missing or damaged.
     QString problem;
+    // When the problem is the IFO's own records (they place data past what any DVD holds): the
+    // IFO's name, "VTS_01_0.IFO"; otherwise empty. Their figures are then nothing to report.
+    QString damagedRecords;
     // One title: its playing time as its program chain states it, and as its cells' own data
     // span it; -1 when unknown.
     double ifoSeconds = -1;

@@ -113,7 +113,7 @@ void HVPlayerProcess::readOutput()
     // in the same chunk must not be lost with them.
     const QString text = decoder_.decode(bytes);
     Q_EMIT outputChunk(text);
-    const QStringList lines = HVPlayerStatus::takeCompleteLines(pendingLine_ + text, pendingLine_);
+    const QStringList lines = outputLines_.take(text);
     if (!lines.isEmpty())
         Q_EMIT outputLines(lines);
 }
@@ -130,9 +130,8 @@ void HVPlayerProcess::onFinished()
     readOutput();
     readErrors();
     errorLog_.finish();
-    if (!pendingLine_.isEmpty())
-        Q_EMIT outputLines({pendingLine_});
-    pendingLine_.clear();
+    if (const QStringList last = outputLines_.finish(); !last.isEmpty())
+        Q_EMIT outputLines(last);
     decoder_.resetState();
     if (registeredPid_ > 0)
         PlayerProcessRegistry::shared().remove(pid_t(registeredPid_));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/log/DNEngineLineLog.h"
+#include "player/HVPlayerStatus.h"
 
 #include <QObject>
 #include <QProcess>
@@ -61,7 +62,7 @@ private:
 
     QProcess *process_ = nullptr;
     QStringDecoder decoder_{QStringDecoder::Utf8};
-    QString pendingLine_;
+    HVPlayerStatus::OutputLines outputLines_;
     DNEngineLineLog errorLog_;
     QString startError_;
     qint64 registeredPid_ = 0;

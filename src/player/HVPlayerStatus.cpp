@@ -1,6 +1,7 @@
 #include "HVPlayerStatus.h"
 
 #include "enginekit/EngineFigures.h"
+#include "enginekit/EngineProcess.h"
 #include "core/regex/DNRegex.h"
 
 namespace HVPlayerStatus {
@@ -40,12 +41,38 @@ QStringList componentsOfLines(const QString &chunk)
     return DNRegex::componentsSeparatedByRegex(chunk, kLineSeparators, DNRegex::RKLMultiline);
 }
 
-QStringList takeCompleteLines(const QString &pending, QString &rest)
+const qsizetype OutputLines::kMostLineCharacters = qsizetype(OutputLineSplitter::kMostLineBytes);
+
+QStringList OutputLines::take(const QString &chunk)
 {
-    QStringList lines = componentsOfLines(pending);
+    QStringList lines = componentsOfLines(pending_ + chunk);
     // The piece after the last separator is unfinished (empty when the text ends in one).
-    rest = lines.isEmpty() ? QString() : lines.takeLast();
+    pending_ = lines.isEmpty() ? QString() : lines.takeLast();
+    if (cutting_) {
+        if (lines.isEmpty()) {
+            pending_.clear();
+            return lines;
+        }
+        // The first line is the end of the overlong one.
+        lines.removeFirst();
+        cutting_ = false;
+    }
+    if (pending_.size() >= kMostLineCharacters) {
+        lines.append(pending_.left(kMostLineCharacters));
+        pending_ = QString();
+        cutting_ = true;
+    }
     return lines;
+}
+
+QStringList OutputLines::finish()
+{
+    QStringList last;
+    if (!pending_.isEmpty())
+        last.append(pending_);
+    pending_ = QString();
+    cutting_ = false;
+    return last;
 }
 
 QStringList statusComponents(const QString &line)

@@ -19,10 +19,28 @@ extern const QString kStatusExpression;
 // The lines of a chunk of output; every piece between separators, empty ones included.
 QStringList componentsOfLines(const QString &chunk);
 
-// The complete lines of pending text (what was left of the last chunk, then the new chunk) and,
-// in rest, the unfinished last line to put in front of the next chunk. A pipe read may end in
-// the middle of a line; keeping its start means no status line is read in two halves.
-QStringList takeCompleteLines(const QString &pending, QString &rest);
+// The lines of the output as it comes, chunk by chunk. A pipe read may end in the middle of a
+// line: its start is kept for the next chunk, so no status line is read in two halves. What is
+// kept is held to the engines' line bound: a player that writes on without a line break has the
+// first kMostLineCharacters of that line handed on as one line, and the rest of it, up to its
+// line break, dropped.
+class OutputLines
+{
+public:
+    static const qsizetype kMostLineCharacters;
+
+    // The complete lines this chunk ends (and the start of an overlong one).
+    QStringList take(const QString &chunk);
+    // The unfinished last line, when the output ended without a line break; starts afresh.
+    QStringList finish();
+
+    // The memory held for the unfinished line, in characters.
+    qsizetype bufferedCharacters() const { return pending_.capacity(); }
+
+private:
+    QString pending_;
+    bool cutting_ = false;   // the rest of an overlong line is being dropped
+};
 
 enum class LineKind {
     Ignored,

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,29 @@ TEST(PlayerChannel, MessagesRoundTrip)
     EXPECT_EQ(reader.nextLine(), std::optional<std::string>("render"));
     EXPECT_EQ(reader.nextLine(), std::optional<std::string>("stop"));
     EXPECT_FALSE(reader.nextLine());
+}
+
+// A peer that writes on without a line break: what the reader keeps stays within its bound, the
+// line is handed out cut at the bound, and the messages after it are read whole.
+TEST(PlayerChannel, AnEndlessLineOnTheSocketKeepsItsMemoryBounded)
+{
+    constexpr std::size_t kMost = MPlayerOSXVOWire::LineReader::kMostLineBytes;
+    MPlayerOSXVOWire::LineReader reader;
+    const std::string chunk(64 * 1024, 'x');
+    std::vector<std::string> lines;
+    std::size_t mostBuffered = 0;
+    for (int i = 0; i < 128; ++i) {   // 8 MiB
+        reader.append(chunk.data(), chunk.size());
+        mostBuffered = std::max(mostBuffered, reader.bufferedBytes());
+        while (auto line = reader.nextLine())
+            lines.push_back(*line);
+    }
+    const std::string rest = "the overlong line's end\nrender\n";
+    reader.append(rest.data(), rest.size());
+    while (auto line = reader.nextLine())
+        lines.push_back(*line);
+    EXPECT_LE(mostBuffered, 2 * kMost);
+    EXPECT_EQ(lines, (std::vector<std::string>{std::string(kMost, 'x'), "render"}));
 }
 
 namespace {

@@ -129,14 +129,35 @@ TEST(PlayerStatus, ChunksSplitAtEveryLineSeparator)
 // A read may end inside a line: its start waits for the rest, so no line is read in halves.
 TEST(PlayerStatus, AnUnfinishedLineWaitsForTheNextChunk)
 {
-    QString rest;
-    const QStringList first = HVPlayerStatus::takeCompleteLines(QStringLiteral("ID_LENGTH=8.00\nA:   1.0 V:"), rest);
+    HVPlayerStatus::OutputLines lines;
+    const QStringList first = lines.take(QStringLiteral("ID_LENGTH=8.00\nA:   1.0 V:"));
     EXPECT_EQ(first, QStringList{QStringLiteral("ID_LENGTH=8.00")});
-    EXPECT_EQ(rest, QStringLiteral("A:   1.0 V:"));
-    const QStringList second = HVPlayerStatus::takeCompleteLines(rest + QStringLiteral("   1.3 A-V: 0.0\r"), rest);
+    const QStringList second = lines.take(QStringLiteral("   1.3 A-V: 0.0\r"));
     ASSERT_EQ(second.size(), 1);
     EXPECT_DOUBLE_EQ(HVPlayerStatus::classifyLine(second.first()).value, 1.3);
-    EXPECT_TRUE(rest.isEmpty());
+    EXPECT_TRUE(lines.finish().isEmpty());
+}
+
+// A player that writes megabytes without a line break: what is kept for the unfinished line stays
+// within the bound, the line comes cut at the bound, and the lines after it come whole.
+TEST(PlayerStatus, AnEndlessLineKeepsItsMemoryBounded)
+{
+    const qsizetype most = HVPlayerStatus::OutputLines::kMostLineCharacters;
+    HVPlayerStatus::OutputLines lines;
+    QStringList taken;
+    const QString chunk(64 * 1024, QLatin1Char('x'));
+    qsizetype mostBuffered = 0;
+    for (int i = 0; i < 64; ++i) {   // 4 Mi characters
+        taken += lines.take(chunk);
+        mostBuffered = qMax(mostBuffered, lines.bufferedCharacters());
+    }
+    taken += lines.take(QStringLiteral("the overlong line's end\nID_LENGTH=8.00\nA:   1.0 V:"));
+    taken += lines.take(QStringLiteral("   1.3 A-V: 0.0\r"));
+    EXPECT_LE(mostBuffered, 2 * most);
+    ASSERT_EQ(taken.size(), 3);
+    EXPECT_EQ(taken[0], QString(most, QLatin1Char('x')));
+    EXPECT_EQ(taken[1], QStringLiteral("ID_LENGTH=8.00"));
+    EXPECT_DOUBLE_EQ(HVPlayerStatus::classifyLine(taken[2]).value, 1.3);
 }
 
 // The online player reads each chunk whole.

@@ -30,4 +30,13 @@ QString copyFixture(const QString &relative, const QString &destinationDir)
     const QString target = QDir(destinationDir).filePath(QFileInfo(source).fileName());
     return copyTree(source, target) ? target : QString();
 }
+
+QString copyFixtureCutShort(const QString &relative, const QString &destinationDir, int percentKept)
+{
+    const QString copy = copyFixture(relative, destinationDir);
+    QFile file(copy);
+    if (copy.isEmpty() || !file.open(QIODevice::ReadWrite) || !file.resize(file.size() * percentKept / 100))
+        return {};
+    return copy;
+}
 } // namespace testsupport

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -22,9 +21,6 @@ extern char **environ;
 
 namespace testsupport {
 namespace {
-
-// The priority of the private servers and of a recording test: above the tests around them.
-constexpr int kServerNice = -10;
 
 // Starts program with args (no shell) and this process's environment with extraEnv set, dying
 // with this process; keepFd stays open in the child.
@@ -82,11 +78,6 @@ QString startXvfb(QSize screen)
                              "-noreset", "+extension", "XInputExtension"},
                             fds[1]);
     ::close(fds[1]);
-    // A desktop's display server keeps up with its windows whatever else the machine does; one
-    // starved among every core's busy work answers grabs and paints seconds late, and what the
-    // tests would then measure is the starving. Where the tests may not raise it, it stays as it is.
-    if (pid > 0)
-        ::setpriority(PRIO_PROCESS, id_t(pid), kServerNice);
     QString display;
     if (pid > 0) {
         std::string number;
@@ -121,10 +112,6 @@ QString startPulse()
                              "module-null-sink sink_name=talvane_test"},
                             -1, {"HOME=" + folder, "XDG_RUNTIME_DIR=" + folder, "XDG_CONFIG_HOME=" + folder,
                                  "PULSE_RUNTIME_PATH=" + folder});
-    // As the display server: a desktop's sound server keeps up with its clients, however busy the
-    // machine is.
-    if (pid > 0)
-        ::setpriority(PRIO_PROCESS, id_t(pid), kServerNice);
     if (pid <= 0)
         return QString();
     pulseServer = pid;
@@ -155,17 +142,6 @@ QString privatePulseSource()
 bool holdPrivatePulse(bool held)
 {
     return !privatePulseSource().isEmpty() && pulseServer > 0 && ::kill(pulseServer, held ? SIGSTOP : SIGCONT) == 0;
-}
-
-RecorderPriority::RecorderPriority()
-    : saved_(::getpriority(PRIO_PROCESS, 0))
-{
-    ::setpriority(PRIO_PROCESS, 0, kServerNice);
-}
-
-RecorderPriority::~RecorderPriority()
-{
-    ::setpriority(PRIO_PROCESS, 0, saved_);
 }
 
 } // namespace testsupport

@@ -21,21 +21,4 @@ QString privatePulseSource();
 // left without a core for a while. False when there is no server.
 bool holdPrivatePulse(bool held);
 
-// While it lives, the calling thread runs at the private servers' priority, and so do the engines
-// it starts (a child takes its thread's priority): a recording keeps time with the wall clock, and
-// its sound device opens before the seconds it is to hear are gone, only when the recorder gets a
-// core when it needs one, as on a desktop, not when every core is busy with other tests. Where the
-// tests may not raise it, it stays as it is.
-class RecorderPriority
-{
-public:
-    RecorderPriority();
-    ~RecorderPriority();
-    RecorderPriority(const RecorderPriority &) = delete;
-    RecorderPriority &operator=(const RecorderPriority &) = delete;
-
-private:
-    int saved_;
-};
-
 } // namespace testsupport

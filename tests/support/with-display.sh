@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Runs a test with an X display of its own: a private Xvfb, whose OpenGL is Mesa's software
 # renderer. Xvfb picks a free display number itself (-displayfd), so tests run side by side.
+# "--screen WxH" before the command gives the screen another size than 1280x800.
 set -euo pipefail
+screen=1280x800
+if [ "${1:-}" = --screen ]; then
+  screen=$2
+  shift 2
+fi
 dir=$(mktemp -d "${TMPDIR:-/tmp}/talvane-display.XXXXXX")
 mkfifo "$dir/ready"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3> "$dir/ready" 2> "$dir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3> "$dir/ready" 2> "$dir/xvfb.log" &
 xvfb=$!
 trap 'kill "$xvfb" 2> /dev/null; wait "$xvfb" 2> /dev/null; rm -rf "$dir"' EXIT
 if ! read -r -t 20 display < "$dir/ready"; then

@@ -1,13 +1,16 @@
 // The developer aid's line for a conversion that failed gives the pass's own reason, as the
-// progress sheet does: a damaged disc and what is missing, an engine that stopped answering, a
-// full disk with the room needed and free, a slideshow not made and why. Each ends with exit
-// status 1, one line naming the log, and nothing in the output folder.
+// progress sheet does: a damaged disc and what is missing, or which of its records are damaged,
+// an engine that stopped answering, a full disk with the room needed and free, a slideshow not
+// made and why, a source cut short (alone or in a join) by the length its output reached, the
+// image maker's own words. Each ends with exit status 1, one line naming the log, and nothing in
+// the output folder.
 
 #include "DevtoolRunSupport.h"
 
 #include "../convert/driver/UnfinishedOutputSupport.h"
 #include "../slideshow/slideshow_fixture.h"
 
+#include "support/discdamage.h"
 #include "support/fixturecopy.h"
 #include "support/smallfs.h"
 
@@ -40,6 +43,14 @@ QString discWithTitle3Cut(const QString &work)
     const QString copy = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), work);
     QFile vob(copy + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB"));
     EXPECT_TRUE(vob.open(QIODevice::ReadWrite) && vob.resize(vob.size() / 2));
+    return copy;
+}
+
+// A copy of the NTSC disc in work given damage.
+QString discDamagedBy(bool (*damage)(const QString &disc), const QString &work)
+{
+    const QString copy = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), work);
+    EXPECT_TRUE(damage(copy));
     return copy;
 }
 
@@ -108,6 +119,42 @@ const Failure kFailures[] = {
          return QStringList{"slideshow", "Video_MP4_H264.plist", "OUT", slideshowfixture::photosFolder()};
      },
      R"(the slideshow was not made: the disk of OUT ran out of space during the pass: the output needs more than the [\d.]+ KiB the disk has free)"},
+    {"CutWebM", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", testsupport::copyFixtureCutShort("fileroad/ten_seconds.webm", work, 30), "0",
+                            "Video_MP4_H264.plist", "OUT"};
+     },
+     R"(the output lasts \d\.\d s where 10\.0 s were expected: the source may be cut short)"},
+    {"CutFastStartMP4", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", testsupport::copyFixtureCutShort("fileroad/twenty_seconds_faststart.mp4", work, 3),
+                            "0", "Video_MP4_H264.plist", "OUT"};
+     },
+     R"(the output lasts \d\.\d s where 20\.0 s were expected: the source may be cut short)"},
+    {"JoinWithACutMember", 0, "",
+     [](const QString &work) {
+         return QStringList{"join", "Video_MP4_H264.plist", "OUT", testsupport::fixturePath("fileroad/fps50.mp4"),
+                            testsupport::copyFixtureCutShort("fileroad/ten_seconds.webm", work, 30)};
+     },
+     R"(the output lasts \d\.\d s where 10\.0 s were expected: the source may be cut short)"},
+    {"DamagedTitleRecords", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", discDamagedBy(testsupport::placeTitleSetCellsPastAnyDisc, work), "2",
+                            "Video_Other_AVI_DIVX.plist", "OUT"};
+     },
+     R"(the DVD's records of title 3 in VTS_01_0\.IFO are damaged)"},
+    {"DamagedDiscRecords", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", discDamagedBy(testsupport::placeTitleSetCellsPastAnyDisc, work), "0",
+                            "DVDBackupISO.plist", "OUT"};
+     },
+     R"(the DVD's records in VTS_01_0\.IFO are damaged)"},
+    {"ImageMakerFailed", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", discDamagedBy(testsupport::spoilVideoManagerForTheImageMaker, work), "0",
+                            "DVDBackupISO.plist", "OUT"};
+     },
+     R"(the ISO backup engine failed: the image maker failed \(status 255\): VIDEO_TS has invalid contents)"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DevtoolFailure, ::testing::ValuesIn(kFailures),

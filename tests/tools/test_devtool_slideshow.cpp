@@ -1,7 +1,7 @@
 // talvane-devtool slideshow: a photo folder and its music rendered and converted with a profile
-// as the Convert command does it, and a one-line reason with a non-zero exit status otherwise. A
-// signal stops it as the Stop button does, and a run killed at any moment leaves nothing under a
-// final name and nothing the next start does not remove.
+// as the Convert command does it (into a folder of any name), and a one-line reason with a
+// non-zero exit status otherwise. A signal stops it as the Stop button does, and a run killed at
+// any moment leaves nothing under a final name and nothing the next start does not remove.
 #include "../slideshow/slideshow_fixture.h"
 #include "DevtoolRunSupport.h"
 
@@ -47,6 +47,20 @@ TEST(DevtoolSlideshow, RendersAndConvertsAPhotoFolder)
     const auto tone = testsupport::measureTone(output, 0, 3.5, 1.0);
     ASSERT_TRUE(tone);
     EXPECT_NEAR(tone->frequencyHz, kHighHz, 15);
+}
+
+// An output folder whose name holds a line break: the movie the engine renders there is handed
+// back whole and converted, and nothing else stays in the folder.
+TEST(DevtoolSlideshow, RendersIntoAFolderWhoseNameHoldsALineBreak)
+{
+    QTemporaryDir parent;
+    const QString out = parent.filePath(QStringLiteral("two\nlines"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    const auto run = devtool({"slideshow", "Video_MP4_H264.plist", out, photosFolder()});
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"photos.mp4"});
+    const QJsonObject video = testsupport::firstStream(testsupport::ffprobe(QDir(out).filePath("photos.mp4")), "video");
+    EXPECT_NEAR(video.value("duration").toString().toDouble(), 36.0, 1.0 / 25);
 }
 
 struct Refusal

@@ -67,8 +67,12 @@ QStringList DNCaptureArguments(const DNCapturePlan &plan)
               << QStringLiteral("-tune") << QStringLiteral("zerolatency") << QStringLiteral("-crf") << QStringLiteral("20") << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p")
               << QStringLiteral("-fps_mode:v") << QStringLiteral("cfr") << QStringLiteral("-r:v")
               << QString::number(DNMovieFramesPerSecond(plan));
+        // A sound device answers when it can: one that a busy machine opens seconds late, even after
+        // Stop, or that falls silent for a while, is filled in with silence from the movie's start,
+        // so the movie keeps its sound track, in time, for its whole length.
         if (audio)
-            words << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-c:a") << QStringLiteral("aac")
+            words << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-af")
+                  << QStringLiteral("aresample=async=1:first_pts=0") << QStringLiteral("-c:a") << QStringLiteral("aac")
                   << QStringLiteral("-b:a") << QStringLiteral("128k");
         if (plan.maxSeconds > 0)
             words << QStringLiteral("-t") << QString::number(plan.maxSeconds, 'f', 3);

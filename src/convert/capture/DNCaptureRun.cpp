@@ -77,7 +77,7 @@ bool DNCaptureRun::start(const DNCapturePlan &plan, FinalPathChooser finalPath)
     framePending_ = false;
     frameBuffer_.clear();
     errorLines_.clear();
-    pendingErrorLine_.clear();
+    errorLineSplitter_ = OutputLineSplitter();
 
     const std::string program = DNCaptureTools::ffmpeg().toStdString();
     std::vector<std::string> args{program};
@@ -192,16 +192,9 @@ void DNCaptureRun::work(FinalPathChooser finalPath)
     Ending ending;
     ending.status = process_->wait([this](std::string_view chunk) { takeOutput(chunk); },
                                    [this](std::string_view chunk) {
-                                       for (char c : chunk) {
-                                           if (c == '\n' || c == '\r') {
-                                               takeErrorLine(pendingErrorLine_);
-                                               pendingErrorLine_.clear();
-                                           } else {
-                                               pendingErrorLine_.push_back(c);
-                                           }
-                                       }
+                                       errorLineSplitter_.feed(chunk, [this](std::string_view line) { takeErrorLine(line); });
                                    });
-    takeErrorLine(pendingErrorLine_);
+    errorLineSplitter_.finish([this](std::string_view line) { takeErrorLine(line); });
     endedAtMicroseconds_ = elapsedMicroseconds();
     ending.stopped = stopRequested_.load();
     ending.errors = QString::fromUtf8(errorLines_.data(), qsizetype(errorLines_.size())).trimmed();

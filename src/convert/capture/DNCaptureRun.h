@@ -2,6 +2,7 @@
 
 #include "convert/capture/DNCapturePlan.h"
 #include "convert/capture/DNRecordingFile.h"
+#include "enginekit/EngineProcess.h"
 
 #include <QImage>
 #include <QObject>
@@ -12,8 +13,6 @@
 #include <functional>
 #include <memory>
 #include <thread>
-
-class EngineProcess;
 
 // One ffmpeg run of a capture plan, owned by the thread that created it (the main thread for
 // the windows). A worker thread starts the engine, reads its preview pictures, progress and
@@ -109,7 +108,7 @@ private:
     std::atomic<bool> framePending_{false};
     QByteArray frameBuffer_;
     std::string errorLines_;
-    std::string pendingErrorLine_;
+    OutputLineSplitter errorLineSplitter_;
 };
 
 Q_DECLARE_METATYPE(DNCaptureRun::Ending)

@@ -154,6 +154,11 @@ double DNCaptureSession::recordedSeconds() const
     return recording_ && recordRunStarted_ && run_ ? run_->recordedSeconds() : 0.0;
 }
 
+double DNCaptureSession::writtenSeconds() const
+{
+    return recording_ && recordRunStarted_ && run_ ? run_->writtenSeconds() : 0.0;
+}
+
 void DNCaptureSession::onRunEnded(const DNCaptureRun::Ending &ending)
 {
     // The run that ended is inside its own signal: let it go from the event loop.

@@ -63,6 +63,9 @@ public:
     bool isRecording() const { return recording_; }
     // Seconds recorded by the clock (DNCaptureRun::recordedSeconds): what the movie will last.
     double recordedSeconds() const;
+    // Seconds of the recording the engine has written so far (DNCaptureRun::writtenSeconds): an
+    // engine that a busy machine starts late is seconds behind the clock.
+    double writtenSeconds() const;
 
     struct Result
     {

@@ -85,6 +85,7 @@ public:
     void stopRecord();
     bool isRecording() const { return captureSession_ && captureSession_->isRecording(); }
     double recordedSeconds() const { return captureSession_ ? captureSession_->recordedSeconds() : 0.0; }
+    double writtenSeconds() const { return captureSession_ ? captureSession_->writtenSeconds() : 0.0; }
 
     float maxFramerate() const { return maxFramerate_; }
     void setMaxFramerate(float rate) { maxFramerate_ = rate; }

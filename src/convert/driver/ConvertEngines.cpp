@@ -33,8 +33,9 @@ const ConvertEngine engines[] = {
      },
      false, noScanSteps},
     {"player dump",
-     [](EngineStateCallback callback, EngineLogCallback, unsigned char) {
+     [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          MPlayerDump_SetCallback(callback, nullptr);
+         MPlayerDump_SetLogCallback(log);
          return 0;
      },
      MPlayerDump_Start, MPlayerDump_ClearCallback, MPlayerDump_Stop,

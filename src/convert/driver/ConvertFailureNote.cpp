@@ -1,5 +1,7 @@
 #include "convert/driver/ConvertFailureNote.h"
 
+#include "enginekit/OutputCheckLine.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -97,6 +99,36 @@ void beginEnginePass()
 {
     std::lock_guard<std::mutex> guard(noteLock);
     engineLines.clear();
+}
+
+namespace {
+// The output check's finding among the pass's lines, the last one; empty when there is none.
+QString outputCheckFinding()
+{
+    std::lock_guard<std::mutex> guard(noteLock);
+    for (auto it = engineLines.crbegin(); it != engineLines.crend(); ++it) {
+        const QByteArray line = it->toUtf8();
+        const std::string_view problem = outputCheckProblem(std::string_view(line.constData(), size_t(line.size())));
+        if (!problem.empty())
+            return QString::fromUtf8(problem.data(), qsizetype(problem.size()));
+    }
+    return {};
+}
+} // namespace
+
+ConvertFailureReason engineFailure(const QString &engineName, int result)
+{
+    if (const QString finding = outputCheckFinding(); !finding.isEmpty()) {
+        const QByteArray text = finding.toUtf8();
+        if (const auto lengths = parseOutputTooShortProblem(std::string_view(text.constData(), size_t(text.size()))))
+            return ConvertFailureReason(ConvertFailureKind::OutputTooShort,
+                                        {ConvertFailureDetail::seconds(lengths->lastsSeconds),
+                                         ConvertFailureDetail::seconds(lengths->expectedSeconds)});
+        return ConvertFailureReason(ConvertFailureKind::OutputNotWhole, {finding});
+    }
+    if (const QString why = engineFailureReason(); !why.isEmpty())
+        return ConvertFailureReason(ConvertFailureKind::EngineFailed, {engineName, why});
+    return ConvertFailureReason(ConvertFailureKind::EngineFailedWithResult, {engineName, ConvertFailureDetail::number(result)});
 }
 
 QString engineFailureReason()

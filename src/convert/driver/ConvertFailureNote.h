@@ -25,3 +25,8 @@ void beginEnginePass();
 // The most telling of the last lines the engine wrote: the last that names an error (an
 // engine's closing "failed with status" line only when no other does); empty without lines.
 QString engineFailureReason();
+// Why the pass of the engine named engineName failed with result: what the output check of the
+// engine's companion found, when it logged that (the lines the engine wrote on its way, a cut
+// input's complaints among them, then say less); else the most telling line as above; else the
+// result.
+ConvertFailureReason engineFailure(const QString &engineName, int result);

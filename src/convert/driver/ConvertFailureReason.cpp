@@ -24,6 +24,9 @@ const KindText kTexts[] = {
      QT_TRANSLATE_NOOP("ConvertFailure", "a member of the file group is not a media file")},
     {ConvertFailureKind::NoTemporaryRoom, QT_TRANSLATE_NOOP("ConvertFailure", "no file can be made in the temporary folder")},
     {ConvertFailureKind::DamagedDisc, QT_TRANSLATE_NOOP("ConvertFailure", "the DVD's data is damaged: %1")},
+    {ConvertFailureKind::DamagedTitleRecords,
+     QT_TRANSLATE_NOOP("ConvertFailure", "the DVD's records of title %1 in %2 are damaged")},
+    {ConvertFailureKind::DamagedDiscRecords, QT_TRANSLATE_NOOP("ConvertFailure", "the DVD's records in %1 are damaged")},
     {ConvertFailureKind::EngineStalled,
      QT_TRANSLATE_NOOP("ConvertFailure", "the %1 engine stopped answering (no progress for %2 s) and was ended")},
     {ConvertFailureKind::DiskFull,
@@ -36,6 +39,8 @@ const KindText kTexts[] = {
     {ConvertFailureKind::EngineFailedWithResult, QT_TRANSLATE_NOOP("ConvertFailure", "the %1 engine failed (result %2)")},
     {ConvertFailureKind::EngineUnusable, QT_TRANSLATE_NOOP("ConvertFailure", "the %1 engine cannot be used")},
     {ConvertFailureKind::OutputNotWhole, QT_TRANSLATE_NOOP("ConvertFailure", "the output is not whole: %1")},
+    {ConvertFailureKind::OutputTooShort,
+     QT_TRANSLATE_NOOP("ConvertFailure", "the output lasts %1 s where %2 s were expected: the source may be cut short")},
     {ConvertFailureKind::ProfileUnusable, QT_TRANSLATE_NOOP("ConvertFailure", "the profile %1 cannot be used: %2")},
     {ConvertFailureKind::VectorRefused,
      QT_TRANSLATE_NOOP("ConvertFailure", "the engine cannot take the argument vector the profile makes")},
@@ -98,6 +103,14 @@ ConvertFailureDetail ConvertFailureDetail::bytes(qint64 value)
     return detail;
 }
 
+ConvertFailureDetail ConvertFailureDetail::seconds(double value)
+{
+    ConvertFailureDetail detail{QString()};
+    detail.type = Seconds;
+    detail.fraction = value;
+    return detail;
+}
+
 ConvertFailureReason::ConvertFailureReason(ConvertFailureKind kind, QList<ConvertFailureDetail> details)
     : m_kind(kind), m_details(std::move(details))
 {
@@ -131,6 +144,9 @@ QString ConvertFailureReason::text(const Translate &translate, const QLocale &lo
             break;
         case ConvertFailureDetail::Bytes:
             details << locale.formattedDataSize(detail.value);
+            break;
+        case ConvertFailureDetail::Seconds:
+            details << locale.toString(detail.fraction, 'f', 1);
             break;
         case ConvertFailureDetail::Reason:
             details << (detail.reason ? detail.reason->text(translate, locale) : QString());

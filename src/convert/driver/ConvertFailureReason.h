@@ -22,6 +22,8 @@ enum class ConvertFailureKind {
     GroupMemberNotMedia,
     NoTemporaryRoom,
     DamagedDisc,            // what the check found missing or damaged
+    DamagedTitleRecords,    // title number, the IFO file whose records of it are damaged
+    DamagedDiscRecords,     // the IFO file whose records are damaged
     EngineStalled,          // engine, seconds without progress
     DiskFull,               // folder, bytes the output needs, bytes free
     DiskFullPastEstimate,   // folder, bytes free (the output needs more than those)
@@ -29,6 +31,7 @@ enum class ConvertFailureKind {
     EngineFailedWithResult, // engine, result
     EngineUnusable,         // engine
     OutputNotWhole,         // what the output check found
+    OutputTooShort,         // seconds the output lasts, seconds expected
     ProfileUnusable,        // profile, its problems
     VectorRefused,
     OutputNameTooLong,      // file name, its bytes, the most file systems take
@@ -44,16 +47,19 @@ class ConvertFailureReason;
 // One fact a reason names. Numbers and sizes are written in the reader's locale.
 struct ConvertFailureDetail
 {
-    enum Type { Text, Number, Bytes, Reason };
+    enum Type { Text, Number, Bytes, Seconds, Reason };
 
     ConvertFailureDetail(const QString &text);
     ConvertFailureDetail(const ConvertFailureReason &reason);
     static ConvertFailureDetail number(qint64 value);
     static ConvertFailureDetail bytes(qint64 value);
+    // A length in seconds, to a tenth.
+    static ConvertFailureDetail seconds(double value);
 
     Type type = Text;
     QString text;
     qint64 value = 0;
+    double fraction = 0;
     std::shared_ptr<const ConvertFailureReason> reason;
 };
 

@@ -11,6 +11,7 @@
 #include "profiles/DNProfileKeepOrigin.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -64,6 +65,17 @@ GroupFrame groupFrame(const DNProfile &profile, const QList<DNFileNodePtr> &memb
     return frame;
 }
 
+// The tags of the group for a part, under the group's name without line breaks: the joining
+// pass names the parts in a list of one path a line, which no line break can cross (the joined
+// file keeps the group's name as it is).
+DNNodeInfoPtr partInfo(const DNNodeInfo &groupInfo)
+{
+    auto info = std::make_shared<DNNodeInfo>(groupInfo);
+    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
+    info->setOutputName(groupInfo.outputName().replace(lineBreaks, QStringLiteral(" ")));
+    return info;
+}
+
 // A member dressed as a part of the group for its own conversion: the group's tags and
 // profile (at the group's frame, padded out to it), its own tracks and its own edits (trim,
 // crop, turn, watermark, subtitle, volume), which the join keeps as the member's own conversion
@@ -77,7 +89,7 @@ public:
         auto setting = std::static_pointer_cast<DNNodeSetting>(setting_->copy());
         setting->setAutoExpandToProfile(true);
         member.setSetting(setting);
-        member.setNodeInfo(group.nodeInfo());
+        member.setNodeInfo(group.nodeInfo() ? partInfo(*group.nodeInfo()) : nullptr);
         member.setProfile(group.profile());
         const std::shared_ptr<DNProfile> &profile = member.profile();
         if (!frame.resolution.isNull() && profile->videoResolution())

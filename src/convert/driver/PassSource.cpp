@@ -49,8 +49,16 @@ PassSource checkPassSource(NXBasicMediaNode *node, int titleIndex, int engineKin
     const QString path = info->sourceType() == NXDVDSourceInfo::SourceDisc ? info->devicePath() : info->path();
     const bool wholeDisc = engineKind == ConvertEngineISOBackup;
     // The builders play a title by its number on the disc, its index plus one.
-    const DVDSourceLayout layout = checkDVDSourceLayout(path, wholeDisc ? 0 : titleIndex + 1);
+    const int titleNumber = wholeDisc ? 0 : titleIndex + 1;
+    const DVDSourceLayout layout = checkDVDSourceLayout(path, titleNumber);
     source.problem = layout.problem;
+    if (layout.damagedRecords.isEmpty() && !layout.problem.isEmpty())
+        source.reason = ConvertFailureReason(ConvertFailureKind::DamagedDisc, {layout.problem});
+    else if (!layout.damagedRecords.isEmpty() && titleNumber > 0)
+        source.reason = ConvertFailureReason(ConvertFailureKind::DamagedTitleRecords,
+                                             {ConvertFailureDetail::number(titleNumber), layout.damagedRecords});
+    else if (!layout.damagedRecords.isEmpty())
+        source.reason = ConvertFailureReason(ConvertFailureKind::DamagedDiscRecords, {layout.damagedRecords});
     if (!wholeDisc)
         source.titleSeconds = titleSecondsToExpect(loadedTitleSeconds(*title), layout.ifoSeconds, layout.dataSeconds);
     return source;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/driver/ConvertFailureReason.h"
+
 #include <QString>
 
 class DNDVDTitle;
@@ -10,8 +12,11 @@ class NXBasicMediaNode;
 // file, and so that its output is measured against the length the title's data really has.
 struct PassSource
 {
-    // Empty when everything the pass reads is there; otherwise what is missing.
+    // Empty when everything the pass reads is there; otherwise what is missing (for the log).
     QString problem;
+    // The same for the user: what is missing, or, where the IFO's own records are damaged, which
+    // records (their figures mean nothing then).
+    ConvertFailureReason reason;
     // The whole title's length to expect; 0 when the pass reads no DVD title or it is not known.
     double titleSeconds = 0;
 };

@@ -168,7 +168,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     const PassSource source = checkPassSource(node, titleIndex, engineKind);
     if (!source.problem.isEmpty()) {
         DNRoughLog(QStringLiteral("The pass cannot run: the DVD's data is damaged: %@."), source.problem);
-        noteConvertFailure(ConvertFailureKind::DamagedDisc, {source.problem});
+        noteConvertFailure(source.reason);
         return ConvertResultFailed;
     }
     if (request)
@@ -187,14 +187,10 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
         // may hang on a write that finds no room).
         if (result != 0 && !convertStopped() && !noteFullDisk(*output, node, titleIndex)) {
             const QString engineName = QString::fromLatin1(engine->name);
-            const QString why = engineFailureReason();
             if (stalledFor > 0)
                 noteConvertFailure(ConvertFailureKind::EngineStalled, {engineName, ConvertFailureDetail::number(stalledFor)});
-            else if (why.isEmpty())
-                noteConvertFailure(ConvertFailureKind::EngineFailedWithResult,
-                                   {engineName, ConvertFailureDetail::number(result)});
             else
-                noteConvertFailure(ConvertFailureKind::EngineFailed, {engineName, why});
+                noteConvertFailure(engineFailure(engineName, result));
         }
     } else {
         DNRoughLog(QStringLiteral("The %@ engine cannot be used: the pass fails."), QString::fromLatin1(engine->name));

@@ -1,5 +1,7 @@
 #include "convert/engine/ChildToolRun.h"
 
+#include "core/log/DNEngineLineLog.h"
+
 #include <QFile>
 
 #include <vector>
@@ -79,6 +81,7 @@ ChildToolRun::Ending ChildToolRun::wait(const std::function<void(std::string_vie
                                   });
     m_lines.finish(onLine);
     ending.stopped = process->stopRequested();
+    m_errorText = process->errorText();
     std::lock_guard<std::mutex> lock(m_lock);
     m_task.reset();
     return ending;
@@ -89,4 +92,12 @@ void ChildToolRun::requestStop(const EngineProcess::StopPlan &plan)
     std::lock_guard<std::mutex> lock(m_lock);
     if (m_task)
         m_task->requestStop(plan);
+}
+
+void ChildToolRun::tell(EngineLogCallback log, const QByteArray &line)
+{
+    if (log)
+        log(line.constData());
+    else
+        DNRoughLogEngineLine(QString::fromUtf8(line));
 }

@@ -49,11 +49,15 @@ public:
     pid_t pid() const { return m_pid; }
 
     // Blocks until the started tool has ended, handing each output line to onLine (the last,
-    // unfinished one too).
+    // unfinished one too). A status of -1 with errorText() set: the tool's end could not be read.
     Ending wait(const std::function<void(std::string_view)> &onLine);
 
     // Thread-safe: asks a running tool to end following plan; does nothing when none runs.
     void requestStop(const EngineProcess::StopPlan &plan);
+
+    // Hands one of the tool's own lines (a reason it failed or could not start) to log, the
+    // driver's log callback, so that the user reads it; to the program's log when there is none.
+    static void tell(EngineLogCallback log, const QByteArray &line);
 
 private:
     std::mutex m_lock;   // guards the task and the callback

@@ -1,6 +1,5 @@
 #include "convert/engine/DNISOBackUpCore.h"
 
-#include "core/log/DNEngineLineLog.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
 
@@ -66,21 +65,19 @@ int DNISOBackUpCore::startBackup(const QStringList &arguments, int dvdDuration)
 {
     resetForPass(dvdDuration);
     const QString tool = DNBundle::pathForCompanion(QStringLiteral("HVDVDISOBackup"));
+    const EngineLogCallback log = m_log.load();
     if (!m_run.start(tool, "HVDVDISOBackup", arguments, DNBundle::frameworksPath())) {
         DNRoughLog("ISO backup cannot start: %s", m_run.errorText().c_str());
+        ChildToolRun::tell(log, QByteArray::fromStdString(m_run.errorText()));
         return -1;
     }
     const ChildToolRun::Ending ending = m_run.wait([this](std::string_view line) { onLine(line); });
     // The tool's own lines say why it failed (the last one), for the log and the user.
-    const EngineLogCallback log = m_log.load();
-    for (const QByteArray &line : ending.errors.split('\n')) {
-        if (!line.startsWith("HVDVDISOBackup"))
-            continue;
-        if (log)
-            log(line.constData());
-        else
-            DNRoughLogEngineLine(QString::fromUtf8(line));
-    }
+    for (const QByteArray &line : ending.errors.split('\n'))
+        if (line.startsWith("HVDVDISOBackup"))
+            ChildToolRun::tell(log, line);
+    if (!m_run.errorText().empty())
+        ChildToolRun::tell(log, QByteArray::fromStdString(m_run.errorText()));
     if (ending.stopped)
         return ending.status != 0 ? ending.status : 1;
     if (ending.status != 0)

@@ -1,7 +1,6 @@
 #include "convert/engine/DNMPlayer.h"
 
 #include "enginekit/EngineFigures.h"
-#include "core/log/DNEngineLineLog.h"
 #include "core/platform/PlayerProcessRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
@@ -27,9 +26,15 @@ void DNMPlayer::setCallback(EngineStateCallback callback, void *context)
     m_run.setCallback(callback, context);
 }
 
+void DNMPlayer::setLogCallback(EngineLogCallback log)
+{
+    m_log = log;
+}
+
 void DNMPlayer::clearCallback()
 {
     setCallback(nullptr, nullptr);
+    setLogCallback(nullptr);
 }
 
 int DNMPlayer::dumpTime() const
@@ -115,6 +120,7 @@ int DNMPlayer::startMplayer(const QStringList &arguments, int endPos)
 
     if (!m_run.start(player, "HVPlayer", arguments)) {
         DNRoughLog(QStringLiteral("player dump cannot start: %s"), m_run.errorText().c_str());
+        ChildToolRun::tell(m_log.load(), QByteArray::fromStdString(m_run.errorText()));
         return -1;
     }
     // The player is ended at the program's termination like any player it started.
@@ -127,7 +133,9 @@ int DNMPlayer::startMplayer(const QStringList &arguments, int endPos)
     if (ending.status != 0) {
         for (const QByteArray &line : ending.errors.split('\n'))
             if (!line.trimmed().isEmpty())
-                DNRoughLogEngineLine(QString::fromUtf8(line));
+                ChildToolRun::tell(m_log.load(), line);
+        if (!m_run.errorText().empty())
+            ChildToolRun::tell(m_log.load(), QByteArray::fromStdString(m_run.errorText()));
         DNRoughLog(QStringLiteral("player dump failed with status %d"), ending.status);
         return ending.status;
     }
@@ -159,6 +167,11 @@ bool isMPEGProgramStreamFile(const QString &path)
 void MPlayerDump_SetCallback(EngineStateCallback callback, void *context)
 {
     DNMPlayer::shareMPlayer().setCallback(callback, context);
+}
+
+void MPlayerDump_SetLogCallback(EngineLogCallback log)
+{
+    DNMPlayer::shareMPlayer().setLogCallback(log);
 }
 
 void MPlayerDump_ClearCallback()

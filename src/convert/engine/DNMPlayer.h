@@ -20,6 +20,10 @@ public:
     static DNMPlayer &shareMPlayer();
 
     void setCallback(EngineStateCallback callback, void *context);
+    // Where the player's own lines go when it fails or cannot start (its reason among them); the
+    // log when none.
+    void setLogCallback(EngineLogCallback log);
+    // Clears both callbacks.
     void clearCallback();
 
     // Runs the player with arguments (no program word) and returns its status: 0 only when the
@@ -46,6 +50,7 @@ private:
     std::atomic<float> m_progress{0};
     std::atomic<int64_t> m_dumpbytes{0};
     std::atomic<int> m_dumpEndPos{0};
+    std::atomic<EngineLogCallback> m_log{nullptr};
     ChildToolRun m_run;
 };
 
@@ -57,6 +62,7 @@ int parseMPlayerDumpLine(std::string_view line, int64_t &bytes, float &percent);
 bool isMPEGProgramStreamFile(const QString &path);
 
 void MPlayerDump_SetCallback(EngineStateCallback callback, void *context);
+void MPlayerDump_SetLogCallback(EngineLogCallback log);
 void MPlayerDump_ClearCallback();
 int MPlayerDump_Start(int argc, char *argv[], int endPos);
 int MPlayerDump_Progress();

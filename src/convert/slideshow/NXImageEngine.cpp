@@ -15,6 +15,7 @@
 #include "slideshow/transitions/NXEffectManager.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -105,8 +106,16 @@ void NXImageEngine::beginEncoding()
     // no intermediate ever carries a final name, two jobs never share a name, and a start after
     // a killed run removes both.
     const QString movie = DNPartialOutput::hiddenPathFor(storage().value(NXImageEngineKey::targetPath).toString());
+    // The engine runs in the movie's folder and is given the movie by its name there: the
+    // "result:" line that gives the movie back is read as a line, and a folder's name may hold a
+    // line break, which the movie's own name never does.
+    const QString movieFolder = QFileInfo(movie).absolutePath();
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        engineFolder_ = movieFolder;
+    }
     QVariantMap job = storage();
-    job.insert(NXImageEngineKey::targetPath, movie);
+    job.insert(NXImageEngineKey::targetPath, QStringLiteral("./") + QFileInfo(movie).fileName());
     const QString jobPath = DNTemporaryFolder::uniqueFilePath(QStringLiteral("I2V_"), QStringLiteral(".plist"));
     QString error;
     if (!writePropertyList(job, jobPath, DNPropertyListFormat::XML, &error))
@@ -115,7 +124,8 @@ void NXImageEngine::beginEncoding()
     const QString engine = execute_bin_path();
     auto task = std::make_unique<EngineProcess>();
     if (!task->start(QFile::encodeName(engine).toStdString(),
-                     {"HarnvaleAVEngine", QFile::encodeName(jobPath).toStdString()})) {
+                     {"HarnvaleAVEngine", QFile::encodeName(jobPath).toStdString()},
+                     QFile::encodeName(movieFolder).toStdString())) {
         DNRoughLog(QStringLiteral("The image-to-video engine %@ cannot be started: %s"), engine,
                    task->errorText().c_str());
         DNPartialOutput::discard(movie);
@@ -169,6 +179,12 @@ void NXImageEngine::beginEncoding()
     {
         std::lock_guard<std::mutex> guard(lock_);
         currentTask_ = nullptr;
+        // A result that names no movie made none.
+        if (!finiallyImagePath_.isEmpty() && !QFileInfo(finiallyImagePath_).isFile()) {
+            DNRoughLog(QStringLiteral("The image-to-video engine named %@ as its movie, which is no file."),
+                       finiallyImagePath_);
+            finiallyImagePath_.clear();
+        }
     }
     // An engine that failed or was ended before its result may have left its working file.
     if (finiallyVideoPath().isEmpty()) {
@@ -213,6 +229,9 @@ void NXImageEngine::onOutputLine(std::string_view line)
         QString path = text.mid(codeEnd + 1);
         path.remove(QLatin1Char('\n'));
         std::lock_guard<std::mutex> guard(lock_);
+        // The engine names the movie as it was given it: by its name in the folder it ran in.
+        if (!engineFolder_.isEmpty() && QFileInfo(path).isRelative())
+            path = QDir::cleanPath(QDir(engineFolder_).filePath(path));
         if (code != 0) {
             DNRoughLog(QStringLiteral("err for encode image to video"));
             finiallyImagePath_.clear();

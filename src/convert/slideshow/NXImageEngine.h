@@ -74,6 +74,8 @@ private:
     std::atomic<bool> isStoped_{false};
     std::optional<QString> currentImagePath_;
     QString finiallyImagePath_;
+    // The folder the engine runs in, against which the movie it reports by name is read.
+    QString engineFolder_;
     ConvertFailureReason failureReason_;
     std::atomic<unsigned> total_{0};
     std::atomic<unsigned> curr_{0};

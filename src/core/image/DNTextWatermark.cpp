@@ -8,18 +8,26 @@
 
 namespace DNTextWatermark {
 
-QFont renderFont(const QString &family)
+QFont renderFont(const QString &family, const QString &style)
 {
     QFont font;
     if (family.isEmpty()) {
         font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
         font.setBold(true);
+    } else if (!style.isEmpty() && QFontDatabase::hasFamily(family)) {
+        // The family's own face of that name, with its weight and slant.
+        font = QFontDatabase::font(family, style, kRenderSize);
     } else {
         font = QFont(family);
     }
     // Sizes count in the picture's pixels, as the box and the frame do.
     font.setPixelSize(kRenderSize);
     return font;
+}
+
+QString styleOf(const QFont &font)
+{
+    return font.styleName().isEmpty() ? QFontDatabase::styleString(font) : font.styleName();
 }
 
 QImage renderedText(const QString &text, const QFont &font, const QColor &colour)

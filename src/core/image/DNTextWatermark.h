@@ -14,9 +14,11 @@ namespace DNTextWatermark {
 
 constexpr int kRenderSize = 144;
 
-// The face a text watermark is rendered in: the family given, or the bold system font when
-// there is none; at the render size whatever size was chosen.
-QFont renderFont(const QString &family);
+// The face a text watermark is rendered in: the family given in its style (bold, italic...),
+// or the bold system font when there is none; at the render size whatever size was chosen.
+QFont renderFont(const QString &family, const QString &style);
+// The name of font's style within its family ("Bold Italic"), as renderFont takes it.
+QString styleOf(const QFont &font);
 // The text rendered in font (its size as given) and colour; a null image for an empty text or
 // one that measures nothing.
 QImage renderedText(const QString &text, const QFont &font, const QColor &colour);

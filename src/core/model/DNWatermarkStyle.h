@@ -5,21 +5,24 @@
 
 #include <memory>
 
-// The font of a text watermark, held by the core without a GUI type. An empty family is the
-// system font. Edit settings share one font object between copies (std::shared_ptr).
+// The font of a text watermark, held by the core without a GUI type: a face (its family and
+// the style within it, such as "Bold Italic"; no style is the family's regular one) and the
+// chosen size. An empty family is the bold system font. Edit settings share one font object
+// between copies (std::shared_ptr).
 struct DNFont
 {
     QString family;
     double pointSize = 0.0;
+    QString style;
 
     bool isSystemFont() const { return family.isEmpty(); }
     static std::shared_ptr<const DNFont> systemFont(double pointSize)
     {
-        return std::make_shared<const DNFont>(DNFont{QString(), pointSize});
+        return std::make_shared<const DNFont>(DNFont{QString(), pointSize, QString()});
     }
-    static std::shared_ptr<const DNFont> font(const QString &family, double pointSize)
+    static std::shared_ptr<const DNFont> font(const QString &family, double pointSize, const QString &style = QString())
     {
-        return std::make_shared<const DNFont>(DNFont{family, pointSize});
+        return std::make_shared<const DNFont>(DNFont{family, pointSize, style});
     }
     bool operator==(const DNFont &other) const = default;
 };

@@ -15,8 +15,9 @@ namespace {
 QImage textPicture(const QString &text, const DNFontRef &font, const DNColorRef &color)
 {
     const DNColor c = color ? *color : DNColor{255, 0, 0, 255};
-    return DNTextWatermark::renderedText(text, DNTextWatermark::renderFont(font ? font->family : QString()),
-                                         QColor(c.red, c.green, c.blue, c.alpha));
+    const QFont face = font ? DNTextWatermark::renderFont(font->family, font->style)
+                            : DNTextWatermark::renderFont(QString(), QString());
+    return DNTextWatermark::renderedText(text, face, QColor(c.red, c.green, c.blue, c.alpha));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "DNAlertSheet.h"
 
+#include "DNPlainText.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -100,6 +102,7 @@ QMessageBox *DNOpenAlertSheet(QWidget *window, QMessageBox::Icon icon, const QSt
     alert->addButton(button, QMessageBox::AcceptRole);
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
+    DNShowAsPlainText(alert);
     DNFitAlertToTitle(alert);
     alert->open();
     return alert;

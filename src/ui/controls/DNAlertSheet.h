@@ -6,8 +6,8 @@
 class QWidget;
 
 // An alert shown as a sheet on window (window-modal, gone when answered) with one button;
-// title is the window title, text the message and informative the lines under it. It is wide
-// enough for its title (DNFitAlertToTitle).
+// title is the window title, text the message and informative the lines under it, both shown as
+// plain text (they may hold names of files). It is wide enough for its title (DNFitAlertToTitle).
 QMessageBox *DNOpenAlertSheet(QWidget *window, QMessageBox::Icon icon, const QString &title, const QString &text,
                               const QString &informative, const QString &button);
 

@@ -1,6 +1,7 @@
 // The two sheets of the DVD loading assistant: the chooser with its three tabs, and the small
 // progress sheet shown while a source is read.
 #include "ui/dvd/NXDiscScanerController.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/controls/DNReadOnlyPathField.h"
 
 #include <QComboBox>
@@ -99,6 +100,8 @@ void NXDiscScanerController::buildPanels()
     progressPanel_->setWindowModality(Qt::WindowModal);
     auto *progressLayout = new QVBoxLayout(progressPanel_);
     analysis_textLebal_ = new QLabel(tr("Loading DVD ..."));
+    // It names the disc's folder or image.
+    DNShowAsPlainText(analysis_textLebal_);
     analysis_textLebal_->setMinimumWidth(360);
     progress_ = new QProgressBar;
     progress_->setRange(0, 1);

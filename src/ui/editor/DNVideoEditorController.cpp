@@ -7,6 +7,7 @@
 #include "core/notify/DNNotificationCenter.h"
 #include "core/util/DNTimeText.h"
 #include "player/HVPlayerArguments.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/controls/DNProgressIndicator.h"
 #include "ui/editor/DNVideoEditorGeometry.h"
 #include "ui/editor/controls/DNWatermarkView.h"
@@ -205,10 +206,10 @@ void DNVideoEditorController::updateVideoEditConfigureOnEnter()
 
     const QString imagePath = item_.imagePathOfWatermark();
     watermarkImageAddress_->setText(imagePath);
-    watermarkImageAddress_->setToolTip(imagePath);
+    watermarkImageAddress_->setToolTip(DNPlainToolTip(imagePath));
     const QString text = item_.textOfWatermark();
     watermarkTextInput_->setText(text);
-    watermarkTextInput_->setToolTip(text);
+    watermarkTextInput_->setToolTip(DNPlainToolTip(text));
 
     selectionView_->hide();
     editorTabView_->selectTabViewItemAtIndex(flags_.tabViewItemIndex);

@@ -3,6 +3,7 @@
 #include "DNVideoEditorController.h"
 
 #include "core/util/DNFileTypes.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/editor/controls/DNWatermarkView.h"
 #include "ui/editor/panel/DNTabView.h"
 
@@ -58,7 +59,7 @@ void DNVideoEditorController::textWatermarkNewInput(const QString &text)
     if (item_.typeOfWatermark() != 1)
         return;
     watermark_->setText(text);
-    watermarkTextInput_->setToolTip(text);
+    watermarkTextInput_->setToolTip(DNPlainToolTip(text));
     item_.setTextOfWatermark(watermark_->text());
     // A first text sizes the box: the size fields follow it.
     didChange(QStringLiteral("watermarkFrameChanged"));
@@ -87,7 +88,7 @@ void DNVideoEditorController::openImageWatermarkPanelDidEnd(int returnCode, cons
         return;
     item_.setImagePathOfWatermark(path);
     watermarkImageAddress_->setText(path);
-    watermarkImageAddress_->setToolTip(path);
+    watermarkImageAddress_->setToolTip(DNPlainToolTip(path));
     watermark_->setImage(QImage(path));
 }
 
@@ -95,7 +96,8 @@ void DNVideoEditorController::openFontSetPanel()
 {
     // The font panel alone; the text's colour is chosen from it, with its "Text Colour..."
     // button, in the colour panel. Both change the watermark as the user picks.
-    auto *fonts = new QFontDialog(watermark_->textFont(), panel_);
+    // The watermark's own face and chosen size: OK at once keeps the font as it is.
+    auto *fonts = new QFontDialog(DNVideoEditorGeometry::panelFontOf(item_.textWatermarkFont()), panel_);
     fonts->setObjectName(QStringLiteral("watermarkFontPanel"));
     // Qt's own panel, which has the button box the colour button goes into.
     fonts->setOption(QFontDialog::DontUseNativeDialog);
@@ -127,8 +129,12 @@ void DNVideoEditorController::changeFont(const QFont &font)
     const DNTabViewItem *selected = editorTabView_->selectedTabViewItem();
     if ((selected && selected->identifier() == kTabSubtitle) || item_.typeOfWatermark() != 1)
         return;
+    const DNFontRef chosen = DNVideoEditorGeometry::fontRef(font);
+    // The font it has (the panel shows the system font under its family's name) changes nothing.
+    if (*chosen == *DNVideoEditorGeometry::fontRef(DNVideoEditorGeometry::panelFontOf(item_.textWatermarkFont())))
+        return;
     watermark_->setTextFont(font);
-    item_.setTextWatermarkFont(DNVideoEditorGeometry::fontRef(font));
+    item_.setTextWatermarkFont(chosen);
 }
 
 void DNVideoEditorController::changeFontColor(const QColor &colour)

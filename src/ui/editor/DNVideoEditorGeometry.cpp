@@ -1,5 +1,10 @@
 #include "DNVideoEditorGeometry.h"
 
+#include "core/image/DNTextWatermark.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
 #include <cmath>
 
 namespace DNVideoEditorGeometry {
@@ -134,19 +139,37 @@ DNColorRef colorRef(const QColor &colour)
     return DNColor::rgb(quint8(rgb.red()), quint8(rgb.green()), quint8(rgb.blue()), quint8(rgb.alpha()));
 }
 
+namespace {
+double chosenSize(const DNFontRef &font)
+{
+    return font && font->pointSize > 0 ? font->pointSize : 12.0;
+}
+} // namespace
+
 std::optional<QFont> fontOf(const DNFontRef &font)
 {
     if (!font || font->isSystemFont())
         return std::nullopt;
-    QFont qfont(font->family);
-    if (font->pointSize > 0)
-        qfont.setPointSizeF(font->pointSize);
-    return qfont;
+    QFont face = DNTextWatermark::renderFont(font->family, font->style);
+    face.setPointSizeF(chosenSize(font));
+    return face;
+}
+
+QFont panelFontOf(const DNFontRef &font)
+{
+    if (const std::optional<QFont> face = fontOf(font))
+        return *face;
+    // The bold system font under the name of the family it comes from, as the panel lists it.
+    const QFontInfo system(DNTextWatermark::renderFont(QString(), QString()));
+    QFont face = QFontDatabase::font(system.family(), system.styleName(), 12);
+    face.setPointSizeF(chosenSize(font));
+    return face;
 }
 
 DNFontRef fontRef(const QFont &font)
 {
-    return DNFont::font(font.family(), font.pointSizeF() > 0 ? font.pointSizeF() : 12.0);
+    return DNFont::font(font.family(), font.pointSizeF() > 0 ? font.pointSizeF() : 12.0,
+                        DNTextWatermark::styleOf(font));
 }
 
 } // namespace DNVideoEditorGeometry

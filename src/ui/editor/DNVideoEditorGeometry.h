@@ -58,8 +58,11 @@ QRectF ofFractions(const QRectF &fractions, QSizeF size);
 
 QColor colorOf(const DNColorRef &colour);
 DNColorRef colorRef(const QColor &colour);
-// No font, or the system font, gives none (the box's bold system font).
+// The face (family and style) at the chosen size; no font, or the system font, gives none (the
+// box's bold system font).
 std::optional<QFont> fontOf(const DNFontRef &font);
+// The font the font panel opens with: fontOf, or the bold system font under its family's name.
+QFont panelFontOf(const DNFontRef &font);
 DNFontRef fontRef(const QFont &font);
 
 } // namespace DNVideoEditorGeometry

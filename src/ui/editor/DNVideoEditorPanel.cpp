@@ -3,6 +3,7 @@
 // controller's values and tells it back.
 #include "DNVideoEditorController.h"
 
+#include "ui/controls/DNPlainText.h"
 #include "ui/controls/DNProgressIndicator.h"
 #include "ui/editor/controls/DNWatermarkView.h"
 #include "ui/editor/controls/NXCropCfgValueTransform.h"
@@ -529,7 +530,7 @@ QWidget *DNVideoEditorController::buildSubtitlePage()
     });
     observers_.observe(QStringLiteral("extraSRTFilePath"), [this, path] {
         path->setText(extraSRTFilePath());
-        path->setToolTip(extraSRTFilePath());
+        path->setToolTip(DNPlainToolTip(extraSRTFilePath()));
     });
     observers_.observe(QStringLiteral("curLanguageDic"), [this, language] {
         const QSignalBlocker quiet(language);

@@ -2,6 +2,8 @@
 
 #include "NXFloatInfoContent.h"
 
+#include "ui/controls/DNPlainText.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -90,7 +92,7 @@ void NXFloatInfoWindowController::refreshViewWithNode(const NXMediaNodePtr &node
     dataSource_.clear();
     NXFloatInfoContent content = NXFloatInfoContent::forNode(node);
     if (!content.title.isEmpty())
-        setWindowTitle(content.title);
+        setWindowTitle(DNPlainWindowTitle(content.title));
     dataSource_ = std::move(content.rows);
     reloadOutline();
 }
@@ -101,7 +103,7 @@ void NXFloatInfoWindowController::reloadOutline()
     const std::function<void(QTreeWidgetItem *, const NXObjKV &)> add = [&](QTreeWidgetItem *item, const NXObjKV &row) {
         item->setText(0, row.key);
         item->setText(1, row.value);
-        item->setToolTip(1, row.value);
+        item->setToolTip(1, DNPlainToolTip(row.value));
         if (row.isExpandable()) {
             QFont font = item->font(0);
             font.setBold(true);

@@ -4,6 +4,7 @@
 #include "core/util/DNFileTypes.h"
 #include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNOpenPanelFolder.h"
+#include "ui/controls/DNPlainText.h"
 
 #include <QAbstractItemView>
 #include <QFileDialog>
@@ -126,6 +127,7 @@ void DNFileLoaderController::displayLoadPhotoFailedWarnning(const QString &descr
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setObjectName(QStringLiteral("loadPhotoFailedAlert"));
+    DNShowAsPlainText(alert);
     DNFitAlertToTitle(alert);
     alert->open();
 }

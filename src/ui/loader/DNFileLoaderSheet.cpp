@@ -1,5 +1,7 @@
 #include "DNFileLoaderSheet.h"
 
+#include "ui/controls/DNPlainText.h"
+
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +16,7 @@ DNFileLoaderSheet::DNFileLoaderSheet(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("Loading"));
     textfield_ = new QLabel(this);
     textfield_->setMinimumWidth(320);
-    textfield_->setTextFormat(Qt::PlainText);
+    DNShowAsPlainText(textfield_);
     indicator_ = new QProgressBar(this);
     indicator_->setTextVisible(false);
     indicator_->setRange(0, 1);
@@ -50,7 +52,7 @@ void DNFileLoaderSheet::setStatusText(const QString &text)
     // Long file names are cut in the middle so the sheet keeps its size.
     const QFontMetrics metrics(textfield_->font());
     textfield_->setText(metrics.elidedText(shown, Qt::ElideMiddle, textfield_->minimumWidth()));
-    textfield_->setToolTip(shown);
+    textfield_->setToolTip(DNPlainToolTip(shown));
 }
 
 void DNFileLoaderSheet::beginOn(QWidget *window)

@@ -8,6 +8,7 @@
 #include "core/log/DNLogger.h"
 #include "core/settings/DNSetting.h"
 #include "ui/controls/DNAlertSheet.h"
+#include "ui/controls/DNPlainText.h"
 
 #include <QLocale>
 #include <QMessageBox>
@@ -41,6 +42,7 @@ void NXAppController::convertAfterOutputSpaceCheck()
         if (question->clickedButton() == convert)
             startConvertProgressView();
     });
+    DNShowAsPlainText(question);
     DNFitAlertToTitle(question);
     question->open();
 }

@@ -5,6 +5,7 @@
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/controls/DNProgressIndicator.h"
 
 #include <QAbstractItemView>
@@ -370,6 +371,7 @@ void DNPopUpButton::showPopup()
 QLabel *DNCellLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
+    DNShowAsPlainText(label);
     QFont f = label->font();
     f.setPointSizeF(f.pointSizeF() * 0.85);
     label->setFont(f);
@@ -411,6 +413,6 @@ void DNStoreEditedOutputName(QLineEdit *field, DNNodeInfo *info, const DNProfile
 void DNSetElidedText(QLabel *label, const QString &text)
 {
     label->setProperty("fullText", text);
-    label->setToolTip(text);
+    label->setToolTip(DNPlainToolTip(text));
     label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
 }

@@ -153,7 +153,8 @@ Q_SIGNALS:
     void willPopUp();
 };
 
-// A small label for the rows: the small font, no frame, clear background.
+// A small label for the rows: the small font, no frame, clear background. It shows its text as
+// plain text (rows name files, folders and titles); a row's own markup asks for rich text.
 class QLabel;
 QLabel *DNCellLabel(const QString &text, QWidget *parent);
 // Shows text in label, cut with an ellipsis to the label's width; the whole text is the tooltip.

@@ -12,6 +12,7 @@
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
 #include "ui/controls/DNOpenPanelFolder.h"
+#include "ui/controls/DNPlainText.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -221,7 +222,7 @@ void DNRootCell::updateCellContent()
     const auto setting = node->setting();
     thumbnailView_->setImage(node->thumbnail());
     trackName_original_->setText(QFileInfo(node->path()).fileName());
-    trackName_original_->setToolTip(node->path());
+    trackName_original_->setToolTip(DNPlainToolTip(node->path()));
 
     videoTracks_->clear();
     const auto &videos = node->videoTracks();

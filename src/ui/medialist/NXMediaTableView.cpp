@@ -352,7 +352,12 @@ void NXMediaTableView::runBlocking(QAbstractAnimation *animation)
         return;
     }
     QEventLoop loop;
-    connect(animation, &QAbstractAnimation::finished, &loop, &QEventLoop::quit);
+    // Stopped, not finished: an animation can stop without finishing (one whose row is destroyed
+    // while it runs does), and the list must not wait for it for ever.
+    connect(animation, &QAbstractAnimation::stateChanged, &loop, [&loop](QAbstractAnimation::State state) {
+        if (state == QAbstractAnimation::Stopped)
+            loop.quit();
+    });
     animation->start();
     if (animation->state() == QAbstractAnimation::Running)
         loop.exec();

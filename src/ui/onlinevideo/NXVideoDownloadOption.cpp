@@ -5,6 +5,7 @@
 #include "ui/controls/DNReadOnlyPathField.h"
 #include "ui/controls/NXSegmentedControl.h"
 #include "ui/prefs/NXFolderChoice.h"
+#include "ui/transition/NXScreenPlacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -277,7 +278,9 @@ QRect NXVideoDownloadOption::panelFrameForProxy(bool enabled) const
     const int height = enabled ? kHeightWithProxy : kHeightWithoutProxy;
     const QRect present = optionPanel->geometry();
     const int top = currentWindow ? currentWindow->frameGeometry().top() : present.top() - kBelowWindowTop;
-    return QRect(present.x(), top + kBelowWindowTop, present.width(), height);
+    // Grown below a window near the screen's bottom, it keeps inside the screen.
+    return NXScreenPlacement::fittedContent(optionPanel,
+                                            QRect(present.x(), top + kBelowWindowTop, present.width(), height));
 }
 
 void NXVideoDownloadOption::enableProxyChanged()

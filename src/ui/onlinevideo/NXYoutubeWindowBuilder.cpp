@@ -7,6 +7,7 @@
 
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/controls/NXButton.h"
 #include "ui/controls/NXSlider.h"
 #include "ui/player/NXMPlayerOpenGLView.h"
@@ -215,6 +216,8 @@ QWidget *NXBuildYoutubeWindow(NXYoutubeControlller *c, std::function<void()> wil
     column->addWidget(buildControls(c, p, window));
     c->messageLine = new QLabel(window);
     c->messageLine->setObjectName(QStringLiteral("messageLine"));
+    // It names the address typed in and repeats the player's words.
+    DNShowAsPlainText(c->messageLine);
     c->messageLine->setContentsMargins(10, 0, 10, 4);
     column->addWidget(c->messageLine);
     column->addWidget(buildDownloads(p, window));

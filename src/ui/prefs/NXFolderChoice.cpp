@@ -1,6 +1,7 @@
 #include "NXFolderChoice.h"
 
 #include "ui/controls/DNAlertSheet.h"
+#include "ui/controls/DNPlainText.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -54,6 +55,7 @@ bool NXAcceptChosenFolder(QWidget *window, const QString &path)
                                           "the former folder is kept."));
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
+    DNShowAsPlainText(alert);
     DNFitAlertToTitle(alert);
     alert->open();
     return false;

@@ -6,6 +6,7 @@
 
 #include "core/log/DNLogger.h"
 #include "ui/controls/DNButton.h"
+#include "ui/controls/DNPlainText.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -25,9 +26,11 @@ constexpr int kFaceHeight = 220;
 // The photo face's picture: the card stack at the left, the movie at the right.
 constexpr int kPhotoPictureHeight = 170;
 
+// A value the sheet fills in: names of titles and files among them.
 QLabel *valueLabel(const QString &text, const char *name)
 {
     auto *label = new QLabel(text);
+    DNShowAsPlainText(label);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;

@@ -5,6 +5,7 @@
 
 #include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNButton.h"
+#include "ui/controls/DNPlainText.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -100,6 +101,7 @@ void DNRecorderSheetAlert(QWidget *window, QMessageBox::Icon icon, const QString
     alert->setAttribute(Qt::WA_DeleteOnClose);
     if (done)
         QObject::connect(alert, &QMessageBox::finished, alert, std::move(done));
+    DNShowAsPlainText(alert);
     DNFitAlertToTitle(alert);
     alert->open();
 }

@@ -1,6 +1,7 @@
 #include "ui/slideshow/DNPhotoBrowserModel.h"
 
 #include "core/image/DNImageFunctions.h"
+#include "ui/controls/DNPlainText.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -59,7 +60,7 @@ QVariant DNPhotoBrowserModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         return pictureOf(*node);
     case Qt::ToolTipRole:
-        return node->path();
+        return DNPlainToolTip(node->path());
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #include "NXWindowTransition.h"
 
 #include "NXFlipView.h"
+#include "NXScreenPlacement.h"
 
 #include "core/action/NXAction.h"
 #include "core/notify/DNNotificationCenter.h"
@@ -104,6 +105,9 @@ void NXWindowTransition::flipWindow(QWidget *from, QWidget *to, bool isForward)
                         qRound(frame.y() + frame.height() * 0.5 - toSize.height() * 0.5));
     if (from && to && last_.shown == from && last_.hidden == to && from->geometry().topLeft() == last_.shownAt)
         maskOrgin_ = last_.hiddenFrame.topLeft();
+    // Centred on a window near an edge, or back at a place the screen no longer holds, the
+    // window would open past the screen's edge.
+    maskOrgin_ = NXScreenPlacement::insideScreen(QRect(maskOrgin_, toSize), from).topLeft();
     last_ = LastFlip{from, QRect(), to, QPoint()};
     transilateImage(fromPicture, toPicture, frame, isForward ? TypeForward : TypeBackward);
 }

@@ -1,10 +1,26 @@
+#include "enginekit/ChildEnd.h"
 #include "enginekit/EngineProcess.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
 #include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 bool processExists(pid_t pid)
@@ -113,12 +129,240 @@ TEST(EngineProcess, AChildThatClosesItsOutputEarlyIsWaitedForToItsEnd)
     EXPECT_EQ(out, "bye\n");
 }
 
-TEST(EngineProcess, AMissingProgramIsAFailedStartNotACrash)
+// A program that never ran is a failed start with the system's reason, never a run that exited
+// with 127: the engine missing, not executable, an interpreter that is not there (which only the
+// exec itself finds), or a working folder that is gone.
+struct FailedStart
+{
+    const char *name;
+    const char *script;      // written as the program, made executable unless mode says otherwise
+    mode_t mode;
+    bool missingFolder;
+    const char *reason;      // the end of the error text
+};
+
+void PrintTo(const FailedStart &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class EngineStart : public ::testing::TestWithParam<FailedStart>
+{
+};
+
+TEST_P(EngineStart, FailsWithItsReasonNotAsStatus127)
+{
+    const FailedStart &c = GetParam();
+    char folder[] = "/tmp/engine-start-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    std::string program = std::string(folder) + "/engine";
+    if (c.script) {
+        std::FILE *file = std::fopen(program.c_str(), "we");
+        ASSERT_NE(file, nullptr);
+        std::fputs(c.script, file);
+        std::fclose(file);
+        ::chmod(program.c_str(), c.mode);
+    } else {
+        program = std::string(folder) + "/missing/engine";
+    }
+    const std::string workingFolder = c.missingFolder ? std::string(folder) + "/gone" : std::string();
+    if (c.missingFolder)
+        program = "/bin/sh";
+
+    EngineProcess p;
+    const bool started = p.start(program, {"engine", "-c", "exit 0"}, workingFolder);
+    const int status = started ? p.wait({}, {}) : -1;
+    std::filesystem::remove_all(folder);
+    EXPECT_FALSE(started) << "ran and ended with " << status;
+    const std::string expected = "could not start " + program
+                                 + (c.missingFolder ? " in " + workingFolder : std::string()) + ": " + c.reason;
+    EXPECT_EQ(p.errorText(), expected);
+    EXPECT_EQ(p.pid(), -1);
+    EXPECT_EQ(p.wait({}, {}), -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engines, EngineStart,
+    ::testing::Values(FailedStart{"Missing", nullptr, 0, false, "No such file or directory"},
+                      FailedStart{"NotExecutable", "#!/bin/sh\nexit 0\n", 0644, false, "Permission denied"},
+                      FailedStart{"InterpreterMissing", "#!/nonexistent/interpreter\n", 0755, false,
+                                  "No such file or directory"},
+                      FailedStart{"WorkingFolderGone", nullptr, 0, true, "No such file or directory"}),
+    [](const ::testing::TestParamInfo<FailedStart> &info) { return std::string(info.param.name); });
+
+// The other side of the distinction: an engine that ran and chose 127 says so by its status.
+TEST(EngineProcess, AnEngineThatRanAndExited127IsThatStatus)
 {
     EngineProcess p;
-    EXPECT_FALSE(p.start("/nonexistent/engine", {"engine"}));
-    EXPECT_FALSE(p.errorText().empty());
-    EXPECT_EQ(p.wait({}, {}), -1);
+    ASSERT_TRUE(p.start("/bin/sh", {"sh", "-c", "exit 127"}));
+    EXPECT_EQ(p.wait({}, {}), 127);
+    EXPECT_TRUE(p.errorText().empty());
+}
+
+// With SIGCHLD ignored the system reaps the child itself and no wait can read its status: that
+// end is a failure with its reason, never the success a status left at 0 would make of it.
+TEST(EngineProcess, AnEndThatCannotBeReadIsAFailureNotASuccess)
+{
+    struct sigaction ignored {}, previous {};
+    ignored.sa_handler = SIG_IGN;
+    ::sigaction(SIGCHLD, &ignored, &previous);
+    EngineProcess p;
+    const bool started = p.start("/bin/sh", {"sh", "-c", "exit 0"});
+    const int status = started ? p.wait({}, {}) : 0;
+    ::sigaction(SIGCHLD, &previous, nullptr);
+    ASSERT_TRUE(started) << p.errorText();
+    EXPECT_EQ(status, -1);
+    EXPECT_EQ(p.errorText(), "/bin/sh: its end cannot be read: No child processes");
+}
+
+// Whether thread tid of this process is blocked in a system call at this moment.
+bool blockedInSystemCall(pid_t tid)
+{
+    const std::string path = "/proc/self/task/" + std::to_string(tid) + "/syscall";
+    std::FILE *file = std::fopen(path.c_str(), "re");
+    if (!file)
+        return false;
+    char word[32] = {};
+    const bool read = std::fscanf(file, "%31s", word) == 1;
+    std::fclose(file);
+    // "running", or "-1" when blocked outside a system call.
+    return read && word[0] >= '0' && word[0] <= '9';
+}
+
+// Signals that interrupt a wait (a handler installed without SA_RESTART, as the companions' stop
+// handlers are) while a real child runs. The waiting thread is signalled each time it is found
+// blocked in its wait, and the child is let go only after that has happened kInterruptions times,
+// so the wait has been interrupted again and again before the child's end can be read.
+class InterruptedWait
+{
+public:
+    static constexpr int kInterruptions = 20;
+
+    InterruptedWait()
+    {
+        struct sigaction handler {};
+        handler.sa_handler = [](int) {};
+        sigemptyset(&handler.sa_mask);
+        handler.sa_flags = 0;
+        ::sigaction(SIGUSR1, &handler, &m_previous);
+    }
+    ~InterruptedWait()
+    {
+        waited();
+        ::sigaction(SIGUSR1, &m_previous, nullptr);
+    }
+
+    // Starts interrupting the calling thread; letChildEnd runs once it was interrupted enough.
+    void start(std::function<void()> letChildEnd)
+    {
+        const pid_t waiter = ::gettid();
+        const pthread_t waitingThread = ::pthread_self();
+        m_interrupter = std::thread([this, waiter, waitingThread, letChildEnd = std::move(letChildEnd)] {
+            while (!m_waited.load()) {
+                if (blockedInSystemCall(waiter)) {
+                    ::pthread_kill(waitingThread, SIGUSR1);
+                    if (++m_sent == kInterruptions)
+                        letChildEnd();
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    }
+    // The wait has returned: no more signals.
+    void waited()
+    {
+        m_waited = true;
+        if (m_interrupter.joinable())
+            m_interrupter.join();
+    }
+    int sent() const { return m_sent.load(); }
+
+private:
+    struct sigaction m_previous {};
+    std::thread m_interrupter;
+    std::atomic<bool> m_waited{false};
+    std::atomic<int> m_sent{0};
+};
+
+TEST(ChildEnd, AWaitInterruptedBySignalsReadsTheChildsTrueStatus)
+{
+    // The child reads its standard input to the end, then exits 5.
+    int input[2];
+    ASSERT_EQ(::pipe2(input, O_CLOEXEC), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
+    char sh[] = "sh", dashC[] = "-c", script[] = "cat >/dev/null; exit 5";
+    char *argv[] = {sh, dashC, script, nullptr};
+    pid_t child = -1;
+    ASSERT_EQ(::posix_spawn(&child, "/bin/sh", &actions, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(input[0]);
+
+    std::atomic<int> inputEnd{input[1]};
+    InterruptedWait signals;
+    signals.start([&] { ::close(inputEnd.exchange(-1)); });
+    const ChildEnd end = waitForChild(child, true);
+    signals.waited();
+    if (const int fd = inputEnd.exchange(-1); fd >= 0) {
+        // The wait gave up early: the child is let go and collected here.
+        ::close(fd);
+        ::waitpid(child, nullptr, 0);
+    }
+    EXPECT_GE(signals.sent(), InterruptedWait::kInterruptions);
+    ASSERT_EQ(end.state, ChildEnd::Ended) << end.problem();
+    EXPECT_EQ(end.status, 5);
+}
+
+TEST(EngineProcess, AWaitInterruptedBySignalsReadsTheChildsTrueStatus)
+{
+    EngineProcess p;
+    // Output closed at once, so the wait is on the child's end alone; it ends on a word on its input.
+    ASSERT_TRUE(p.start("/bin/sh", {"sh", "-c", "exec >&- 2>&-; read word; exit 5"}, {}, true));
+    InterruptedWait signals;
+    signals.start([&] { p.requestStop({"go\n", 0, 60 * 1000}); });
+    const int status = p.wait({}, {});
+    signals.waited();
+    EXPECT_GE(signals.sent(), InterruptedWait::kInterruptions);
+    EXPECT_EQ(status, 5) << p.errorText();
+}
+
+// An engine or player that writes megabytes without a line break: what the splitter keeps stays
+// within its bound, the line is handed on cut at the bound, and the next line comes whole.
+TEST(OutputLineSplitter, AnEndlessLineKeepsItsMemoryBounded)
+{
+    constexpr std::size_t kMost = OutputLineSplitter::kMostLineBytes;
+    OutputLineSplitter splitter;
+    std::vector<std::string> lines;
+    const auto onLine = [&](std::string_view line) { lines.emplace_back(line); };
+    const std::string chunk(64 * 1024, 'x');
+    std::size_t mostBuffered = 0;
+    for (int i = 0; i < 128; ++i) {   // 8 MiB
+        splitter.feed(chunk, onLine);
+        mostBuffered = std::max(mostBuffered, splitter.bufferedBytes());
+    }
+    splitter.feed("the overlong line's end\nVO: draw error\r", onLine);
+    splitter.finish(onLine);
+    EXPECT_LE(mostBuffered, 2 * kMost);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], std::string(kMost, 'x'));
+    EXPECT_EQ(lines[1], "VO: draw error");
+}
+
+// Below the bound nothing changes: a line cut by the end of a read waits for its rest, a line of
+// exactly the bound's length comes once, empty lines are left out.
+TEST(OutputLineSplitter, LinesUpToTheBoundComeWhole)
+{
+    constexpr std::size_t kMost = OutputLineSplitter::kMostLineBytes;
+    OutputLineSplitter splitter;
+    std::vector<std::string> lines;
+    const auto onLine = [&](std::string_view line) { lines.emplace_back(line); };
+    splitter.feed("Pos:   3.0s  83f", onLine);
+    splitter.feed(" (63%)\r\n\n", onLine);
+    splitter.feed(std::string(kMost - 1, 'a'), onLine);
+    splitter.feed("a\nnext", onLine);
+    splitter.finish(onLine);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Pos:   3.0s  83f (63%)", std::string(kMost, 'a'), "next"}));
 }
 
 TEST(EngineProcess, ReportsExitStatusAndBothOutputs)

@@ -59,6 +59,30 @@ TEST(HandBrakeJsonStream, ReadsBlocksSpanningLinesBesideLogLines)
     EXPECT_EQ(logLines, std::vector<std::string>{"[20:17:02] scan: title 2 has 3 chapters"});
 }
 
+// A block that never closes (garbled output going on for megabytes): what is kept of it stays
+// within the bound, and a whole block after it is read.
+TEST(HandBrakeJsonStream, ABlockThatNeverClosesKeepsItsMemoryBounded)
+{
+    std::vector<HandBrakeWorkState> states;
+    HandBrakeJsonStream stream(
+        [&](const QString &name, const QJsonObject &block) {
+            if (name == QLatin1String("Progress"))
+                states.push_back(readHandBrakeProgress(block));
+        },
+        [](std::string_view) {});
+    stream.feedLine("Progress: {");
+    const std::string garbled = "    \"Working\": [" + std::string(500, 'x');
+    std::size_t mostBuffered = 0;
+    for (int i = 0; i < 64 * 1024; ++i) {   // 32 MiB
+        stream.feedLine(garbled);
+        mostBuffered = std::max(mostBuffered, stream.bufferedBytes());
+    }
+    stream.feedLine("Progress: {\"State\": \"WORKING\", \"Working\": {\"Progress\": 0.5}}");
+    EXPECT_LE(mostBuffered, 2 * HandBrakeJsonStream::kMostBlockBytes);
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_DOUBLE_EQ(states[0].progress, 0.5);
+}
+
 // HandBrakeCLI prints its "Progress" block again while nothing moves: only a block that shows
 // the scan further on, or a log line that is not the last one again, is a step; once the encoding
 // has begun its own figures tell its progress.

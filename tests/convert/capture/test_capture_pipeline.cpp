@@ -188,15 +188,29 @@ private:
 };
 
 // A sound server that was slow to answer (held still while the engine opens it, as a busy machine
-// may leave it) delivers its first sound well after the moment it stands for. Stopped then, the
-// movie still gets the sound heard until Stop: the engine is ended once the sound has caught up
+// may leave it) delivers its first sound well after the moment it stands for: before Stop, or only
+// after it. Either way the movie has its sound track for its whole length, silent until the first
+// sound came, and has the sound heard until Stop: the engine is ended once the sound has caught up
 // too, not only the pictures.
-TEST(CapturePipeline, SoundThatComesLateStillReachesTheEnd)
+struct LateSoundCase
+{
+    const char *name;
+    bool answersBeforeStop;
+};
+void PrintTo(const LateSoundCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class LateSound : public ::testing::TestWithParam<LateSoundCase>
+{
+};
+
+TEST_P(LateSound, StillReachesTheEnd)
 {
     const QString sound = testsupport::privatePulseSource();
     if (sound.isEmpty())
         GTEST_SKIP() << "no PulseAudio server could start";
-    testsupport::RecorderPriority priority;
     ASSERT_TRUE(testsupport::holdPrivatePulse(true));
     struct Release
     {
@@ -205,21 +219,30 @@ TEST(CapturePipeline, SoundThatComesLateStillReachesTheEnd)
     QTemporaryDir folder;
     DirectRun r(folder.path(), QStringLiteral("late"), std::make_shared<PulseSoundSource>(sound));
     capturetest::waitFor([] { return false; }, 1500);
-    ASSERT_TRUE(testsupport::holdPrivatePulse(false));
-    // The engine writes its first pictures once the sound device is open.
-    ASSERT_TRUE(capturetest::waitFor([&] { return r.run.writtenSeconds() > 0 || r.ended(); }));
+    if (GetParam().answersBeforeStop) {
+        ASSERT_TRUE(testsupport::holdPrivatePulse(false));
+        // The engine writes its first pictures once the sound device is open.
+        ASSERT_TRUE(capturetest::waitFor([&] { return r.run.writtenSeconds() > 0 || r.ended(); }));
+    }
     r.run.stop();
     const double recorded = r.run.recordedSeconds();
+    ASSERT_TRUE(testsupport::holdPrivatePulse(false));
     ASSERT_TRUE(capturetest::waitFor([&] { return r.ended(); }));
     ASSERT_TRUE(r.ending->movie.finished) << r.ending->movie.problem.toStdString();
     const QJsonObject audio = testsupport::firstStream(testsupport::ffprobe(r.finalPath), QStringLiteral("audio"));
-    ASSERT_FALSE(audio.isEmpty());
-    const double soundEnds = audio.value(QStringLiteral("start_time")).toString().toDouble()
-                             + audio.value(QStringLiteral("duration")).toString().toDouble();
-    // The sound heard until Stop, give or take the level's tenth of a second and an AAC frame.
+    ASSERT_FALSE(audio.isEmpty()) << "no sound track";
+    const double soundStarts = audio.value(QStringLiteral("start_time")).toString().toDouble();
+    const double soundEnds = soundStarts + audio.value(QStringLiteral("duration")).toString().toDouble();
+    // From the start, until the sound heard until Stop, give or take the level's tenth of a second
+    // and an AAC frame.
+    EXPECT_NEAR(soundStarts, 0.0, 0.05);
     EXPECT_GE(soundEnds, recorded - 0.15);
     capturetest::expectRecordedLength(r.finalPath, recorded, 25);
 }
+
+INSTANTIATE_TEST_SUITE_P(CapturePipeline, LateSound,
+                         ::testing::Values(LateSoundCase{"BeforeStop", true}, LateSoundCase{"OnlyAfterStop", false}),
+                         [](const ::testing::TestParamInfo<LateSoundCase> &info) { return std::string(info.param.name); });
 
 TEST(CapturePipeline, ARecordingThatCannotBeWrittenIsReportedNotFinished)
 {

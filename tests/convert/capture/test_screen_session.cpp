@@ -81,7 +81,6 @@ protected:
 
     QString display_;
     QTemporaryDir folder_;
-    testsupport::RecorderPriority priority_;
 };
 
 TEST_F(ScreenSession, WholeDisplayAndRegion)

@@ -45,9 +45,65 @@ INSTANTIATE_TEST_SUITE_P(
                    {"hvvideocore: mencoder: -dvd-device /d dvd://1 -o /o/a.avi", "hvvideocore: Cannot open file/device.",
                     "hvvideocore: Exiting...", "hvvideocore: pass failed: mencoder ended with status 1"},
                    "Cannot open file/device."},
+        EngineCase{"EngineThatNeverRan",
+                   {"hvvideocore: ffmpeg: /usr/bin/ffmpeg -i /t/part1.avi /o/a.mp4",
+                    "hvvideocore: pass failed: could not start /usr/bin/ffmpeg: No such file or directory"},
+                   "pass failed: could not start /usr/bin/ffmpeg: No such file or directory"},
         EngineCase{"OnlyTheClosingLine", {"frame done", "ffmpeg failed with status 1"}, "ffmpeg failed with status 1"},
         EngineCase{"NoLines", {}, ""}),
     [](const ::testing::TestParamInfo<EngineCase> &info) { return std::string(info.param.name); });
+
+struct FailureCase
+{
+    const char *name;
+    QStringList lines;
+    const char *reason;        // in English
+    const char *inGerman = ""; // the same with the numbers in German, where it holds any
+};
+
+void PrintTo(const FailureCase &failure, std::ostream *out)
+{
+    *out << failure.name;
+}
+
+class EngineFailure : public ::testing::TestWithParam<FailureCase>
+{
+};
+
+// The output check's finding outweighs what the engine said on its way; its lengths are facts
+// written in the reader's locale.
+TEST_P(EngineFailure, IsTheOutputChecksFindingElseTheEnginesLineElseItsResult)
+{
+    beginEnginePass();
+    for (const QString &line : GetParam().lines)
+        noteEngineLine(line);
+    const ConvertFailureReason reason = engineFailure(QStringLiteral("AV encoder"), 1);
+    EXPECT_EQ(reason.text(), QString::fromUtf8(GetParam().reason));
+    if (*GetParam().inGerman) {
+        EXPECT_EQ(reason.text([](const char *english) { return QString::fromUtf8(english); }, QLocale(QLocale::German)),
+                  QString::fromUtf8(GetParam().inGerman));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, EngineFailure,
+    ::testing::Values(
+        // A "fast start" MP4 cut to its first 3 %: ffmpeg complains of its input and ends well.
+        FailureCase{"CutSourceAfterComplaints",
+                    {"[mov,mp4,m4a,3gp,3g2,mj2 @ 0x55aa] stream 1, offset 0x6b3f: partial file",
+                     "Error while decoding stream #0:0: Invalid data found when processing input",
+                     "ffmpeg reported success but the output lasts 6.1 s where 20.0 s were expected"},
+                    "the output lasts 6.1 s where 20.0 s were expected: the source may be cut short",
+                    "the output lasts 6,1 s where 20,0 s were expected: the source may be cut short"},
+        FailureCase{"OtherFindingOfTheCheck",
+                    {"Error while decoding stream #0:0: Invalid data found when processing input",
+                     "HandBrakeCLI reported success but the output /o/a.mkv holds no stream"},
+                    "the output is not whole: the output /o/a.mkv holds no stream"},
+        FailureCase{"NoFindingTheEnginesLine",
+                    {"[out#0/mp4 @ 0x1] Error writing trailer: No space left on device", "ffmpeg failed with status 1"},
+                    "the AV encoder engine failed: Error writing trailer: No space left on device"},
+        FailureCase{"NothingButTheResult", {"frame done"}, "the AV encoder engine failed (result 1)"}),
+    [](const ::testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
 
 TEST(ConvertFailureNote, TheFirstReasonOfARunIsKept)
 {

@@ -10,6 +10,7 @@
 #include "convert/engine/OutputReading.h"
 #include "core/log/DNLogger.h"
 #include "dvd/NXDVDUtilities.h"
+#include "support/discdamage.h"
 #include "support/fixturecopy.h"
 
 #include <QFile>
@@ -32,33 +33,15 @@ bool resize(const QString &path, const std::function<qint64(qint64)> &newSize)
     return file.open(QIODevice::ReadWrite) && file.resize(newSize(file.size()));
 }
 
-quint32 bigEndian32(const QByteArray &bytes, qint64 at)
-{
-    return quint32(quint8(bytes.at(at))) << 24 | quint32(quint8(bytes.at(at + 1))) << 16
-        | quint32(quint8(bytes.at(at + 2))) << 8 | quint32(quint8(bytes.at(at + 3)));
-}
-
-// Changes the title set's IFO and its backup alike, as a damage that hit both would.
-bool editTitleSetInfo(const QString &disc, const std::function<void(QByteArray &)> &edit)
-{
-    for (const char *name : {"/VIDEO_TS/VTS_01_0.IFO", "/VIDEO_TS/VTS_01_0.BUP"}) {
-        QFile file(disc + QLatin1String(name));
-        if (!file.open(QIODevice::ReadWrite))
-            return false;
-        QByteArray bytes = file.readAll();
-        edit(bytes);
-        if (!file.seek(0) || file.write(bytes) != bytes.size())
-            return false;
-    }
-    return true;
-}
+using testsupport::editTitleSetInfo;
+using testsupport::ifoWord32;
 
 // The title set's table of titles (its sector at 0xC8) sends title 3 to the program chain of
 // title 2, which lasts 10 s where title 3 lasts 4.
 void sendTitle3ToChain2(QByteArray &ifo)
 {
-    const qint64 table = qint64(bigEndian32(ifo, 0xC8)) * kSector;
-    const qint64 title3 = table + bigEndian32(ifo, table + 8 + 2 * 4);
+    const qint64 table = qint64(ifoWord32(ifo, 0xC8)) * kSector;
+    const qint64 title3 = table + ifoWord32(ifo, table + 8 + 2 * 4);
     ifo[title3] = 0;
     ifo[title3 + 1] = 2;
 }
@@ -66,8 +49,8 @@ void sendTitle3ToChain2(QByteArray &ifo)
 // The program chain of title 2 (the table at sector 0xCC) states 30 s where its cells hold 10.
 void stateThirtySecondsForTitle2(QByteArray &ifo)
 {
-    const qint64 table = qint64(bigEndian32(ifo, 0xCC)) * kSector;
-    const qint64 chain2 = table + bigEndian32(ifo, table + 8 + 8 + 4);
+    const qint64 table = qint64(ifoWord32(ifo, 0xCC)) * kSector;
+    const qint64 chain2 = table + ifoWord32(ifo, table + 8 + 8 + 4);
     ifo[chain2 + 5] = 0x00;
     ifo[chain2 + 6] = 0x30;
 }
@@ -138,6 +121,10 @@ const Damage damages[] = {
     // Loaded as damaged, the title claims 30 s; its data holds 10, which is what the pass reads.
     {"IfoAndBackupStateAWrongTime", "dvd/ntsc", 1, 10, true,
      [](const QString &d) { return editTitleSetInfo(d, stateThirtySecondsForTitle2); }, Outcome::OwnLength},
+    // Records whose figures place the cells past any DVD: the damaged records are named, never
+    // terabytes of data missing.
+    {"IfoAndBackupPlaceCellsPastAnyDisc", "dvd/ntsc", 2, 4, false, testsupport::placeTitleSetCellsPastAnyDisc,
+     Outcome::Fails, "VTS_01_0.IFO are damaged."},
     {"ImageWithInvertedBytes", "dvd/ntsc.iso", 1, 10, false, invertBytes, Outcome::Either},
     {"ImageCutTo95Percent", "dvd/ntsc.iso", 2, 4, false,
      [](const QString &d) { return resize(d, [](qint64 size) { return size * 95 / 100; }); }, Outcome::Fails,

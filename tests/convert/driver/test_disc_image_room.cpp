@@ -1,21 +1,66 @@
 // The ISO backup needs the room of its image and no more: a disk with room for the image alone
-// takes a whole, readable image of the disc; a disk with less is refused, with the room needed and
-// free in the reason the user reads, and keeps nothing. Real tool, the NTSC disc.
+// takes a whole, readable image of the disc; a disk with less is refused before a byte of the
+// image is written (not by the disk filling up), with the room needed and free in the reason the
+// user reads, and keeps nothing. Real tool, the NTSC disc.
 
 #include "UnfinishedOutputSupport.h"
 
 #include "support/dvdimage.h"
 #include "support/smallfs.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <memory>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 using namespace drivertest;
 
 namespace {
+
+// The names that appeared in a folder (made there or moved in) while the object lived. The
+// kernel queues each as it happens, so none is missed however briefly it stood.
+class NamesAppearing
+{
+public:
+    explicit NamesAppearing(const QString &folder)
+        : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        EXPECT_GE(m_fd, 0);
+        if (m_fd >= 0) {
+            EXPECT_GE(inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_CREATE | IN_MOVED_TO), 0);
+        }
+    }
+    ~NamesAppearing()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    NamesAppearing(const NamesAppearing &) = delete;
+    NamesAppearing &operator=(const NamesAppearing &) = delete;
+
+    QStringList names() const
+    {
+        QStringList names;
+        alignas(inotify_event) char buffer[16 * 1024];
+        for (ssize_t got; m_fd >= 0 && (got = ::read(m_fd, buffer, sizeof buffer)) > 0;) {
+            for (ssize_t at = 0; at < got;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+                if (event->len > 0)
+                    names << QFile::decodeName(event->name);
+                at += ssize_t(sizeof(inotify_event) + event->len);
+            }
+        }
+        return names;
+    }
+
+private:
+    int m_fd;
+};
 
 DNDVDNodePtr discForImage()
 {
@@ -49,10 +94,13 @@ protected:
         useOutputFolder(disk->path());
         node = discForImage();
         ASSERT_TRUE(node);
+        const NamesAppearing watch(disk->path());
         result = DNVideoConverterStart(node.get(), 1, nullptr, nullptr);
+        appeared = watch.names();
     }
 
     qint64 imageBytes = 0, room = 0;
+    QStringList appeared;   // on the small disk during the backup
     std::unique_ptr<testsupport::SmallFileSystem> disk;
     DNDVDNodePtr node;
     int result = -1;
@@ -90,4 +138,6 @@ TEST_F(DiscImageRoom, ADiskWithTooLittleRoomIsRefusedWithTheRoomNeededAndFree)
                                     .arg(disk->path(), megabytes(imageBytes), megabytes(room))))
         << reason.toStdString();
     EXPECT_EQ(entriesIn(disk->path()), QStringList());
+    // Refused before writing: no file of the image was ever made there.
+    EXPECT_EQ(appeared, QStringList());
 }

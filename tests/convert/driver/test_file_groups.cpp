@@ -1,9 +1,9 @@
 // File groups through the driver: members of different sizes, rates and audio layouts become
 // one playable file of their summed length, under a name with quotes, blanks and non-ASCII
-// letters; the parts pass through the temporary folder and are gone afterwards; members of
-// every kind of source join into the profiles whose frames or containers are their own (SWF and
-// RealMedia, whose parts the engine cannot copy, among them), each part keeping its shape. Also
-// two passes of a file item, which end in one output.
+// letters, or a line break; the parts pass through the temporary folder and are gone afterwards;
+// members of every kind of source join into the profiles whose frames or containers are their own
+// (SWF and RealMedia, whose parts the engine cannot copy, among them), each part keeping its
+// shape. Also two passes of a file item, which end in one output.
 
 #include "FileRoadTestSupport.h"
 
@@ -84,6 +84,35 @@ TEST(FileGroups, AFailingMemberEndsTheGroupWithoutAJoin)
     EXPECT_TRUE(filesIn(out.path()).isEmpty());
     // The part the first member made goes too.
     EXPECT_EQ(partsLeftIn(DNTemporaryFolder::path()), QStringList());
+}
+
+// A group whose first member's file name holds a line break takes its name, and joins as that
+// member converts alone: the list of parts the join reads holds one path a line, and the parts
+// are named without the break; the joined file keeps it, and nothing else is left.
+TEST(FileGroups, AMemberWhoseNameHoldsALineBreakJoins)
+{
+    app();
+    QTemporaryDir logDir, out, sources;
+    const QString logFile = freshLog(logDir);
+    useOutputFolder(out.path());
+    const QString broken = sources.filePath(QStringLiteral("two\nlines.mp4"));
+    ASSERT_TRUE(QFile::copy(testsupport::fixturePath(QStringLiteral("fileroad/h264_aac.mp4")), broken));
+    QString error;
+    const DNFileNodePtr first = fileNodeWithFile(broken, false, &error);
+    ASSERT_TRUE(first) << error.toStdString();
+    first->setProfile(videoProfile(QStringLiteral("Video_MP4_H264.plist")));
+    const DNFileNodePtr second = loadFile(QStringLiteral("fileroad/fps50.mp4"));
+    ASSERT_TRUE(second);
+    const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes({first, second});
+    group->setProfile(first->profile());
+
+    ASSERT_EQ(convert(group.get()), 0) << readText(logFile).right(4000).toStdString();
+    EXPECT_EQ(group->outputName(), out.filePath(QStringLiteral("two\nlines.mp4")));
+    EXPECT_EQ(filesIn(out.path()), QStringList{QStringLiteral("two\nlines.mp4")});
+    EXPECT_EQ(partsLeftIn(DNTemporaryFolder::path()), QStringList());
+    QString errors;
+    EXPECT_TRUE(testsupport::decodesToEnd(group->outputName(), &errors)) << errors.toStdString();
+    EXPECT_NEAR(durationOf(testsupport::ffprobe(group->outputName())), 6.0, 0.5);
 }
 
 namespace {

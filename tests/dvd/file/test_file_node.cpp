@@ -333,3 +333,31 @@ TEST_F(FileNodeWatermark, ImageIsScaledWithOpacityAndRemovedWithTheItem)
     }
     EXPECT_FALSE(QFile::exists(written));
 }
+
+// The converted file shows the text in the face the user chose, not in the family's regular one.
+TEST_F(FileNodeWatermark, TheTextIsDrawnInItsChosenFace)
+{
+    auto node = fileWithVideo();
+    node->setEnableWatermark(true);
+    node->setTypeOfWatermark(1);
+    node->setTextOfWatermark(QStringLiteral("Talvane"));
+    node->setTextWatermarkColor(DNColor::rgb(0, 0, 0));
+    const auto drawn = [&](const QString &style) {
+        node->setTextWatermarkFont(DNFont::font(QStringLiteral("DejaVu Serif"), 30, style));
+        return QImage(node->pathOfWatermarkFile(QSizeF(400, 80), 1.0f));
+    };
+    const auto ink = [](const QImage &picture) {
+        int covered = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                covered += picture.pixelColor(x, y).alpha() > 128;
+        return covered;
+    };
+    const QImage regular = drawn(QString());
+    const QImage bold = drawn(QStringLiteral("Bold"));
+    const QImage boldItalic = drawn(QStringLiteral("Bold Italic"));
+    ASSERT_FALSE(regular.isNull());
+    EXPECT_GT(ink(bold), ink(regular) * 1.2) << "bold strokes are heavier";
+    EXPECT_GT(ink(boldItalic), ink(regular) * 1.2);
+    EXPECT_NE(boldItalic, bold) << "the italic face is slanted";
+}

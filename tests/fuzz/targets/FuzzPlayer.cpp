@@ -52,7 +52,7 @@ void fuzzPlayerStatus(const uint8_t *data, size_t size)
     // player's (each chunk whole).
     const int reader = data[0] % 3;
     QStringDecoder decoder(QStringDecoder::Utf8);
-    QString pending;
+    HVPlayerStatus::OutputLines lines;
     chunks.each([&](std::string_view piece) {
         const QString text = decoder.decode(QByteArrayView(piece.data(), qsizetype(piece.size())));
         if (decoder.hasError()) {
@@ -63,10 +63,11 @@ void fuzzPlayerStatus(const uint8_t *data, size_t size)
             HVPlayerStatus::readOnlineChunk(text);
             return;
         }
-        for (const QString &line : HVPlayerStatus::takeCompleteLines(pending + text, pending))
+        for (const QString &line : lines.take(text))
             HVPlayerStatus::classifyLine(line, reader == 1);
     });
-    HVPlayerStatus::componentsOfLines(pending);
+    for (const QString &line : lines.finish())
+        HVPlayerStatus::classifyLine(line, reader == 1);
 }
 
 void fuzzPlayerWire(const uint8_t *data, size_t size)

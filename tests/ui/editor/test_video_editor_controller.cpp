@@ -14,6 +14,8 @@
 #include "ui/info/NXFloatInfoWindowController.h"
 
 #include <QColorDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +25,12 @@
 #include <csignal>
 
 using namespace editortest;
+
+// A font as a reader knows it, in a failure.
+void PrintTo(const DNFont &font, std::ostream *out)
+{
+    *out << '"' << font.family.toStdString() << "\" \"" << font.style.toStdString() << "\" " << font.pointSize;
+}
 
 namespace {
 
@@ -35,6 +43,18 @@ const QString kWatermark = DNVideoEditorController::kTabWatermark;
 DNFileNodePtr fileItem(const char *relative)
 {
     return std::dynamic_pointer_cast<DNFileNode>(playertest::fileItem(QString::fromLatin1(relative)));
+}
+
+// A clip whose item has the text "Stored" for a watermark; null when the clip does not load.
+DNFileNodePtr clipWithStoredText()
+{
+    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    if (file) {
+        file->setEnableWatermark(true);
+        file->setTypeOfWatermark(1);
+        file->setTextOfWatermark(QStringLiteral("Stored"));
+    }
+    return file;
 }
 
 DNDVDNodePtr dvdItem(int title)
@@ -354,14 +374,68 @@ TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
     // A second click brings the same panel forward.
     QTest::mouseClick(colourButton, Qt::LeftButton);
     EXPECT_EQ(fonts->findChildren<QColorDialog *>().size(), 1);
-    fonts->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 30));
+    fonts->setCurrentFont(QFontDatabase::font(QStringLiteral("DejaVu Serif"), QStringLiteral("Bold Italic"), 30));
     colours->setCurrentColor(QColor(10, 200, 30));
     ASSERT_TRUE(file->textWatermarkFont());
-    EXPECT_EQ(file->textWatermarkFont()->family, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(*file->textWatermarkFont(), (DNFont{QStringLiteral("DejaVu Serif"), 30, QStringLiteral("Bold Italic")}));
+    const QFontInfo face(w.editor.watermark()->textFont());
+    EXPECT_TRUE(face.bold() && face.italic()) << "the text takes the chosen face";
     EXPECT_EQ(*file->textWatermarkColor(), (DNColor{10, 200, 30, 255}));
     EXPECT_EQ(w.editor.watermark()->textColor(), QColor(10, 200, 30));
     fonts->reject();
     EXPECT_FALSE(colours->isVisible());
+}
+
+// The font panel opens on the watermark's font as it is, its face (bold, italic) and its chosen
+// size, and OK at once keeps the font and the text's picture as they were.
+TEST(VideoEditor, TheFontPanelOpensOnTheWatermarksFontAndOKKeepsIt)
+{
+    const struct
+    {
+        const char *name;
+        DNFontRef font;
+        bool italic;
+    } cases[] = {
+        {"system", DNFont::systemFont(120), false},
+        {"bold", DNFont::font(QStringLiteral("DejaVu Serif"), 30, QStringLiteral("Bold")), false},
+        {"bold_italic", DNFont::font(QStringLiteral("DejaVu Serif"), 48, QStringLiteral("Bold Italic")), true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EditorWindow w;
+        const DNFileNodePtr file = clipWithStoredText();
+        ASSERT_TRUE(file);
+        file->setTextWatermarkFont(c.font);
+        w.open(file, 4);
+        const QFontInfo box(w.editor.watermark()->textFont());
+        EXPECT_TRUE(box.bold());
+        EXPECT_EQ(box.italic(), c.italic);
+        // A face's first picture can differ a little from every later one of the same face.
+        w.editor.watermark()->updateContextImage();
+        const QImage picture = w.editor.watermark()->image();
+        ASSERT_FALSE(picture.isNull());
+
+        click(w.editor, "watermarkFontButton");
+        auto *fonts = w.editor.panel()->findChild<QFontDialog *>(QStringLiteral("watermarkFontPanel"));
+        ASSERT_TRUE(fonts);
+        uitest::serve(100);
+        uitest::savePicture(fonts, QStringLiteral("ui_editor_video_editor_controller"),
+                            QStringLiteral("watermark_font_panel_") + QString::fromLatin1(c.name));
+        const QFont shown = fonts->currentFont();
+        if (!c.font->isSystemFont())
+            EXPECT_EQ(shown.family(), c.font->family);
+        EXPECT_EQ(shown.weight(), QFont::Bold);
+        EXPECT_EQ(shown.italic(), c.italic);
+        EXPECT_EQ(shown.pointSizeF(), c.font->pointSize);
+
+        auto *buttons = fonts->findChild<QDialogButtonBox *>();
+        ASSERT_TRUE(buttons);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        EXPECT_FALSE(fonts->isVisible());
+        ASSERT_TRUE(file->textWatermarkFont());
+        EXPECT_EQ(*file->textWatermarkFont(), *c.font);
+        EXPECT_EQ(w.editor.watermark()->image(), picture) << "the text keeps its face";
+    }
 }
 
 // The item's text reaching the box at opening does not size the box again: the place and size
@@ -369,11 +443,8 @@ TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
 TEST(VideoEditor, AStoredTextWatermarkComesBackInItsOwnBox)
 {
     EditorWindow w;
-    const DNFileNodePtr file = fileItem("editor/letterbox_quadrants.mp4");
+    const DNFileNodePtr file = clipWithStoredText();
     ASSERT_TRUE(file);
-    file->setEnableWatermark(true);
-    file->setTypeOfWatermark(1);
-    file->setTextOfWatermark(QStringLiteral("Stored"));
     file->setWatermarkRect(QRectF(64, 48, 320, 96));
     w.open(file, 4);
     ASSERT_TRUE(playing(w.editor));

@@ -1,12 +1,16 @@
 // A batch in which conversions fail, converted with the real engines as a user runs it: the sheet
-// ends with a message that names every item that failed and why (a damaged file or disc, an
-// engine that stopped answering, a full disk, a slideshow not made), the log says the run failed,
-// and the other items are converted all the same.
+// ends with a message that names every item that failed and why (a damaged file or disc, damaged
+// records of a disc, a source cut short, alone or in a join, an engine that stopped answering or
+// whose image maker refused the disc, a full disk, a slideshow not made), the log says the run
+// failed, and the other items are converted all the same.
 #include "convert_run_support.h"
 
 #include "../../convert/driver/UnfinishedOutputSupport.h"
 #include "../slideshow/slideshow_editor_support.h"
 
+#include "dvd/file/DNFileGroupNode.h"
+
+#include "support/discdamage.h"
 #include "support/fixturecopy.h"
 #include "support/smallfs.h"
 
@@ -205,6 +209,23 @@ void addDiscCutAfterLoading(Batch &batch, const QString &work)
     ASSERT_TRUE(vob.open(QIODevice::ReadWrite) && vob.resize(vob.size() / 2));
 }
 
+// A copy of the NTSC disc given damage, with title 3 selected for profile.
+void addDamagedDisc(Batch &batch, const QString &work, bool (*damage)(const QString &disc), const char *profile)
+{
+    const QString copy = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), work);
+    ASSERT_FALSE(copy.isEmpty());
+    ASSERT_TRUE(damage(copy));
+    ASSERT_TRUE(batch.addDiscAt(copy, profile, {2}, 0));
+}
+
+// A copy of a fixture file cut to its first percentKept percent, as a copy that stopped leaves it.
+DNFileNodePtr addCutCopy(Batch &batch, const QString &work, const char *relative, int percentKept)
+{
+    const QString copy = testsupport::copyFixtureCutShort(QString::fromLatin1(relative), work, percentKept);
+    EXPECT_FALSE(copy.isEmpty());
+    return batch.addFileAt(copy, "Video_MP4_H264.plist");
+}
+
 class ConvertFailure : public ::testing::TestWithParam<FailureSetting>
 {
 };
@@ -282,6 +303,37 @@ const FailureSetting kFailures[] = {
     {"FullDiskInGerman", 24 * 1024, "", "de",
      [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addFile("fileroad/h264_aac.mp4", "Video_MP4_H264.plist")); },
      R"(h264_aac\.mp4: Auf dem Datenträger von DISK war während des Durchgangs kein Platz mehr: Die Ausgabe braucht etwa [\d.]+ KiB, frei sind 24\.00 KiB)"},
+    {"CutWebM", 0, "", "",
+     [](Batch &batch, const QString &work) { ASSERT_TRUE(addCutCopy(batch, work, "fileroad/ten_seconds.webm", 30)); },
+     R"(ten_seconds\.webm: the output lasts \d\.\d s where 10\.0 s were expected: the source may be cut short)"},
+    {"CutFastStartMP4InJapanese", 0, "", "ja",
+     [](Batch &batch, const QString &work) {
+         ASSERT_TRUE(addCutCopy(batch, work, "fileroad/twenty_seconds_faststart.mp4", 3));
+     },
+     R"(twenty_seconds_faststart\.mp4：出力の長さは \d\.\d 秒ですが、20\.0 秒のはずでした：ソースが途中で切れている可能性があります)"},
+    {"JoinWithACutMember", 0, "", "",
+     [](Batch &batch, const QString &work) {
+         const DNFileNodePtr whole = batch.addFile("fileroad/fps50.mp4", "Video_MP4_H264.plist");
+         const DNFileNodePtr cut = addCutCopy(batch, work, "fileroad/ten_seconds.webm", 30);
+         ASSERT_TRUE(whole && cut);
+         // As the list's merge command makes a group entry of the two.
+         batch.controller.mediaFiles->removeAll(whole);
+         batch.controller.mediaFiles->removeAll(cut);
+         const DNFileGroupNodePtr group = DNFileGroupNode::fileGroupNodeWithNodes({whole, cut});
+         group->setProfile(whole->profile());
+         batch.controller.mediaFiles->append(group);
+     },
+     R"(fps50\.mp4: the output lasts \d\.\d s where 10\.0 s were expected: the source may be cut short)"},
+    {"DamagedTitleRecordsInJapanese", 0, "", "ja",
+     [](Batch &batch, const QString &work) {
+         addDamagedDisc(batch, work, testsupport::placeTitleSetCellsPastAnyDisc, "Video_Other_AVI_DIVX.plist");
+     },
+     R"(ntsc\(3\)：DVDのタイトル 3 の記録（VTS_01_0\.IFO）が破損しています)"},
+    {"ImageMakerFailed", 0, "", "",
+     [](Batch &batch, const QString &work) {
+         addDamagedDisc(batch, work, testsupport::spoilVideoManagerForTheImageMaker, "DVDBackupISO.plist");
+     },
+     R"(ntsc\(3\): the ISO backup engine failed: the image maker failed \(status 255\): VIDEO_TS has invalid contents)"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, ConvertFailure, ::testing::ValuesIn(kFailures),

@@ -6,6 +6,7 @@
 #include "core/settings/DNSetting.h"
 #include "ui/controls/NXSegmentedControl.h"
 #include "ui/onlinevideo/NXVideoDownloadOption.h"
+#include "ui/transition/NXScreenPlacement.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -215,6 +217,29 @@ TEST(DownloadOptions, TheSheetGrowsWithTheProxyFieldsAndHangsBelowTheWindowTop)
     // Every control still fits the smaller height.
     for (QWidget *control : {static_cast<QWidget *>(o.done.data()), static_cast<QWidget *>(o.proxyPort.data())})
         EXPECT_LE(control->mapTo(&s.panel(), QPoint(0, control->height())).y(), s.panel().height());
+}
+
+// Below a window near the screen's bottom the sheet opens, and grows, inside the screen.
+TEST(DownloadOptions, NearTheScreensBottomTheSheetStaysInsideTheScreen)
+{
+    shelltest::app();
+    // As the program keeps its windows.
+    NXScreenPlacement::keepWindowsOnScreen();
+    record()->setIsProxyEnabled(false);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A short window, itself inside the screen.
+    QWidget window;
+    window.setGeometry(screen.left() + 40, screen.bottom() - 210, 640, 200);
+    window.show();
+    NXVideoDownloadOption options;
+    options.displayPanelWithWindow(&window);
+    QDialog &panel = *options.optionPanel;
+    EXPECT_TRUE(screen.contains(panel.frameGeometry()));
+    QTest::mouseClick(options.enableProxy->segmentButton(NXVideoDownloadOption::ProxyOn), Qt::LeftButton);
+    ASSERT_TRUE(uitest::waitFor([&] { return panel.geometry().height() == NXVideoDownloadOption::kHeightWithProxy; }));
+    EXPECT_TRUE(screen.contains(panel.frameGeometry()))
+        << panel.frameGeometry().bottom() << " below the screen's bottom " << screen.bottom();
+    panel.close();
 }
 
 TEST(DownloadOptions, TheFolderChooserOpensOnTheSheetAndCancelKeepsTheTarget)

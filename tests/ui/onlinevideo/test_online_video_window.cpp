@@ -12,6 +12,7 @@
 #include "ui/transition/NXWindowTransition.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -145,6 +146,10 @@ TEST(OnlineVideoWindow, TheMainWindowButtonOpensItAndTheMainWindowComesBackWhenI
 {
     shelltest::MainWindowFixture w;
     NXAppController &c = w.controller;
+    // Centred on the screen, narrower than the main window, so that the window flipped in on
+    // the main window's centre fits the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    w.ui.window->move(screen.center().x() - w.ui.window->frameGeometry().width() / 2, screen.top());
     ASSERT_TRUE(c.youtubeDownloadButton);
     EXPECT_EQ(c.youtubeDownloadButton->highlightImageName(), QStringLiteral("online_video_on.png"));
     QTest::mouseClick(c.youtubeDownloadButton, Qt::LeftButton);

@@ -30,8 +30,6 @@ inline QApplication &app()
         return true;
     }();
     Q_UNUSED(prepared);
-    // Each of these tests records: for the whole test process.
-    static testsupport::RecorderPriority priority;
     return shelltest::app();
 }
 

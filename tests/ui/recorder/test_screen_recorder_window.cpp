@@ -4,6 +4,7 @@
 // stop, the movie named and handed back, closing refused while busy, the settings sheet and its
 // audio menu, and the window on a Wayland session.
 #include "recorder_test_support.h"
+#include "clock_recording.h"
 
 #include "convert/capture/DNRecordingName.h"
 #include "core/notify/DNNotificationCenter.h"
@@ -11,6 +12,7 @@
 #include "ui/controls/DNButton.h"
 #include "ui/medialist/DNCellWidgets.h"
 #include "ui/recorder/DNCapturePreviewView.h"
+#include "ui/recorder/DNClickMarker.h"
 #include "ui/recorder/DNRecordFrame.h"
 #include "ui/recorder/DNSRWindowController.h"
 #include "ui/recorder/DNStatusItem.h"
@@ -274,6 +276,15 @@ TEST_F(ScreenRecorderWindow, RecordsARegionWithItsOverlaysAndMarksAClick)
     c.screenAreaSelector->selectView()->setSelectionArea(QRectF(200, 720 - 150 - 360, 640, 360));
     c.onAreaSelectDidFinished(c.screenAreaSelector.get());
     ASSERT_EQ(c.recordRegion, QRect(200, 150, 640, 360));
+    // A clock in the region's bottom right corner, away from the window, says when each picture
+    // was taken; the pad takes the click, and the clock watches the ring's right edge (22 - 5 to
+    // the right of the click).
+    const QPoint clockInRegion(340, 326);
+    const QPoint click(520, 330);
+    const QRect ringEdge(click + QPoint(DNClickRing::kDiameter / 2 - 5 - 3, 0), QSize(7, 1));
+    screenclock::ScreenClock clock(c.recordRegion.topLeft() + clockInRegion, QRect(click - QPoint(60, 60), QSize(120, 120)),
+                                   ringEdge);
+    ASSERT_TRUE(clock.isShowing());
 
     QTest::mouseClick(c.StartButton, Qt::LeftButton);
     ASSERT_TRUE(recordertest::waitFor([] {
@@ -285,7 +296,8 @@ TEST_F(ScreenRecorderWindow, RecordsARegionWithItsOverlaysAndMarksAClick)
     recordertest::serve(200);
     recordertest::savePicture(recordertest::screenPicture(), QStringLiteral("screen_recorder_countdown"));
     ASSERT_TRUE(recordertest::waitFor([&] { return c.recorderState == DNSRWindowController::Recording; }));
-    ASSERT_TRUE(recordertest::waitFor([&] { return c.screenRecorder->recordedSeconds() > 0.2; }));
+    // The engine takes pictures (a busy machine may start it seconds late).
+    ASSERT_TRUE(recordertest::waitFor([&] { return c.screenRecorder->writtenSeconds() > 0.2; }));
     // The record frame and the status item (no tray here: its floating window) are up.
     ASSERT_TRUE(c.recordFrame);
     EXPECT_TRUE(c.recordFrame->isVisible());
@@ -303,16 +315,18 @@ TEST_F(ScreenRecorderWindow, RecordsARegionWithItsOverlaysAndMarksAClick)
     recordertest::savePicture(during, QStringLiteral("screen_recorder_recording"));
     EXPECT_LT(qGray(during.pixel(20, 400)), 60); // darkened outside the region
 
-    // A click in the region, as any X client's: the ring shows in the movie, some time after
-    // the click was asked for.
-    const double beforeClick = c.screenRecorder->recordedSeconds();
-    const testsupport::ProcessResult click = testsupport::runProcess(
-        QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("520"),
-                                    QStringLiteral("330"), QStringLiteral("click"), QStringLiteral("1")});
-    ASSERT_EQ(click.exitCode, 0) << click.output.toStdString();
-    // The ring is up for a moment once the click is heard; the recording goes on past it.
-    const double afterClick = c.screenRecorder->recordedSeconds();
-    ASSERT_TRUE(recordertest::waitFor([&] { return c.screenRecorder->recordedSeconds() >= qMax(3.0, afterClick + 1.5); }));
+    // A click in the region, as any X client's: the ring shows on the screen, and in the pictures
+    // taken while it did.
+    const testsupport::ProcessResult clicked = testsupport::runProcess(
+        QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(click.x()),
+                                    QString::number(click.y()), QStringLiteral("click"), QStringLiteral("1")});
+    ASSERT_EQ(clicked.exitCode, 0) << clicked.output.toStdString();
+    ASSERT_TRUE(recordertest::waitFor([&] { return screenclock::ringSeen(clock); })) << "the click's ring never showed";
+    // The recording goes on past the ring, in the pictures the engine has written too.
+    const double afterRing = c.screenRecorder->recordedSeconds();
+    ASSERT_TRUE(recordertest::waitFor([&] {
+        return std::min(c.screenRecorder->recordedSeconds(), c.screenRecorder->writtenSeconds()) >= qMax(3.0, afterRing + 1.5);
+    }));
     // Start again stops, as the status item does.
     QTest::mouseClick(c.StartButton, Qt::LeftButton);
     const double recorded = c.screenRecorder->recordedSeconds();
@@ -332,31 +346,23 @@ TEST_F(ScreenRecorderWindow, RecordsARegionWithItsOverlaysAndMarksAClick)
     EXPECT_EQ(c.latestRecordMovie, movie);
     EXPECT_EQ(c.fileListNeedToConvert(), QStringList{movie});
 
-    // The ring, 320 + 22 - 5 to the right of the click in the region's own pixels: the few
-    // pixels across its right edge in every picture from the click on.
-    const QRect edge(334, 180, 7, 1);
-    const testsupport::ProcessResult strip = testsupport::runProcess(
-        QStringLiteral("ffmpeg"),
-        {QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-ss"), QString::number(beforeClick, 'f', 2),
-         QStringLiteral("-i"), movie, QStringLiteral("-vf"),
-         QStringLiteral("crop=%1:%2:%3:%4,format=rgb24").arg(edge.width()).arg(edge.height()).arg(edge.x()).arg(edge.y()),
-         QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-")});
-    const qsizetype pictureBytes = edge.width() * 3;
-    qsizetype ringPicture = -1;
-    for (qsizetype at = 0; at + pictureBytes <= strip.output.size() && ringPicture < 0; at += pictureBytes)
-        for (int x = 0; x < edge.width() && ringPicture < 0; ++x) {
-            const auto *px = reinterpret_cast<const uchar *>(strip.output.constData() + at + x * 3);
-            if (px[0] > 180 && px[1] > 130 && px[2] < 100)
-                ringPicture = at / pictureBytes;
-        }
-    ASSERT_GE(ringPicture, 0) << "no ring from " << beforeClick << " s on";
-    const QString frame = folder_.path() + QStringLiteral("/frame.png");
-    testsupport::runProcess(QStringLiteral("ffmpeg"),
-                            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-ss"),
-                             QString::number(beforeClick + ringPicture / 25.0, 'f', 3), QStringLiteral("-i"), movie,
-                             QStringLiteral("-frames:v"), QStringLiteral("1"), frame});
-    recordertest::savePicture(QImage(frame), QStringLiteral("screen_recording_click_frame"));
-    QFile::remove(frame);
+    const std::vector<screenclock::Shown> screen = clock.shown();
+    const screenclock::Recorded pictures = screenclock::readRecording(movie, clockInRegion, screen);
+    ASSERT_FALSE(pictures.shows.empty());
+    const QRect ringInMovie(ringEdge.topLeft() - c.recordRegion.topLeft(), ringEdge.size());
+    screenclock::expectRingWhereTheScreenShowedIt(movie, ringInMovie, screen, pictures);
+    // A picture of the click, to look at.
+    const std::vector<QByteArray> rings = screenclock::moviePictures(movie, ringInMovie, QStringLiteral("rgb24"), 3);
+    const auto ring = std::find_if(rings.begin(), rings.end(), screenclock::ringIn);
+    if (ring != rings.end()) {
+        const QString frame = folder_.path() + QStringLiteral("/frame.png");
+        testsupport::runProcess(QStringLiteral("ffmpeg"),
+                                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-ss"),
+                                 QString::number(pictures.times[size_t(ring - rings.begin())], 'f', 3), QStringLiteral("-i"),
+                                 movie, QStringLiteral("-frames:v"), QStringLiteral("1"), frame});
+        recordertest::savePicture(QImage(frame), QStringLiteral("screen_recording_click_frame"));
+        QFile::remove(frame);
+    }
 }
 
 TEST_F(ScreenRecorderWindow, StatusItemStopsAndClosingIsRefusedWhileBusy)

@@ -17,7 +17,7 @@ DNWatermarkView::DNWatermarkView(QWidget *parent)
 
 DNWatermarkView::DNWatermarkView(const QRect &frame, QWidget *parent)
     : DNImageWatermarkView(frame, parent)
-    , textFont_(DNTextWatermark::renderFont(QString()))
+    , textFont_(DNTextWatermark::renderFont(QString(), QString()))
     , textColor_(Qt::lightGray)
 {
 }
@@ -32,8 +32,9 @@ void DNWatermarkView::setText(const QString &text)
 
 void DNWatermarkView::setTextFont(const std::optional<QFont> &font)
 {
-    // The family alone, as the item keeps it and the converted file renders it.
-    textFont_ = DNTextWatermark::renderFont(font ? font->family() : QString());
+    // The face alone (family and style), as the item keeps it and the converted file renders it.
+    textFont_ = font ? DNTextWatermark::renderFont(font->family(), DNTextWatermark::styleOf(*font))
+                     : DNTextWatermark::renderFont(QString(), QString());
     updateContextImage();
 }
 

@@ -26,7 +26,8 @@ public:
     // An empty text clears the image.
     void setText(const QString &text);
     QFont textFont() const { return textFont_; }
-    // Only the family is kept, as the item keeps it; no font means the bold system font.
+    // Only the face (family and style) is kept, as the item keeps it; no font means the bold
+    // system font.
     void setTextFont(const std::optional<QFont> &font);
     QColor textColor() const { return textColor_; }
     void setTextColor(const QColor &colour);
