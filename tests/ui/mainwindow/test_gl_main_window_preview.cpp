@@ -360,8 +360,9 @@ TEST(MainWindowPreview, APlayerThatCannotStartSaysSo)
 }
 
 // Leaving full screen, with the control bar shown or after it went, neither moves nor ends the
-// playback: the time the player reports afterwards goes on from where it was. The margin is what
-// the player itself reported to have played meanwhile, and a second besides.
+// playback: the time the player reports afterwards goes on from where it was. The margin is the
+// time passed meanwhile, and three seconds besides: a busy machine may hold the player's reports
+// back that long before the first one is read (a seek's step is ten seconds).
 TEST(MainWindowPreview, LeavingFullScreenKeepsThePlaybackWhereItWas)
 {
     NotificationCounter seen;
@@ -383,7 +384,7 @@ TEST(MainWindowPreview, LeavingFullScreenKeepsThePlaybackWhereItWas)
         const float after = w.player().currentPlaybackTime();
         EXPECT_TRUE(w.player().isPlayerBegin());
         EXPECT_GE(after, before - 0.5f);
-        EXPECT_LE(after, before + clock.elapsed() / 1000.0f + 1.0f);
+        EXPECT_LE(after, before + clock.elapsed() / 1000.0f + 3.0f);
     };
 
     for (int round = 0; round < 3; ++round) {

@@ -55,33 +55,28 @@ inline std::vector<double> pictureTimes(const QString &movie)
     return times;
 }
 
-// The click ring's yellow.
-inline bool ringColour(int red, int green, int blue)
+// The click ring's yellow in any pixel of a strip of step bytes a pixel, whose red and blue bytes
+// stand at red and blue (green between them).
+inline bool ringInPixels(const QByteArray &pixels, int step, int red, int blue)
 {
-    return red > 180 && green > 130 && blue < 100;
+    for (qsizetype at = 0; at + step <= pixels.size(); at += step) {
+        const auto *px = reinterpret_cast<const uchar *>(pixels.constData() + at);
+        if (px[red] > 180 && px[1] > 130 && px[blue] < 100)
+            return true;
+    }
+    return false;
 }
 
-// The ring's yellow in any pixel of an RGB strip.
+// In an RGB strip of a movie.
 inline bool ringIn(const QByteArray &rgb)
 {
-    for (qsizetype at = 0; at + 2 < rgb.size(); at += 3) {
-        const auto *px = reinterpret_cast<const uchar *>(rgb.constData() + at);
-        if (ringColour(px[0], px[1], px[2]))
-            return true;
-    }
-    return false;
+    return ringInPixels(rgb, 3, 0, 2);
 }
 
-// The ring's yellow in any pixel the clock read back (the X server's 32-bit pixels: blue, green,
-// red, unused).
+// In what the clock read back: the X server's 32-bit pixels (blue, green, red, unused).
 inline bool ringOnScreen(const QByteArray &pixels)
 {
-    for (qsizetype at = 0; at + 3 < pixels.size(); at += 4) {
-        const auto *px = reinterpret_cast<const uchar *>(pixels.constData() + at);
-        if (ringColour(px[2], px[1], px[0]))
-            return true;
-    }
-    return false;
+    return ringInPixels(pixels, 4, 2, 0);
 }
 
 inline bool ringSeen(const ScreenClock &clock)
