@@ -51,6 +51,7 @@ struct StreamSpan
 {
     double start = std::numeric_limits<double>::infinity();
     double end = -std::numeric_limits<double>::infinity();
+    double lastStart = -std::numeric_limits<double>::infinity();
     long long packets = 0;
     long long timed = 0;       // packets with a timestamp
     int runs = 0;
@@ -64,6 +65,7 @@ struct StreamSpan
     {
         start = std::min(start, at);
         end = std::max(end, until);
+        lastStart = std::max(lastStart, at);
         if (timed++ == 0) {
             current = {at, until};
             runs = 1;
@@ -204,8 +206,10 @@ OutputReading readOutputToEnd(const std::string &path)
             continue;
         const double seconds = span.seconds(origin), played = span.playedSeconds(playedOrigin);
         if (kind == Kind::Subtitle) {
-            if (span.timed > 0)
+            if (span.timed > 0) {
                 reading.subtitleSeconds = std::max(reading.subtitleSeconds, seconds);
+                reading.subtitleStartSeconds = std::max(reading.subtitleStartSeconds, span.lastStart - origin);
+            }
         } else if (kind == Kind::Video) {
             reading.videoPackets += span.packets;
             reading.videoSeconds = std::max(reading.videoSeconds, seconds);
@@ -248,12 +252,17 @@ std::string wholeOutputProblem(const OutputReading &reading, const OutputExpecta
     if (expected.seconds <= 0)
         return {};
     if (expected.bounded && !reading.timestampsMayRestart) {
-        // What players show as the length, and subtitles shown past the end, count as well.
+        // What players show as the length, and subtitles shown past the end, count as well; a
+        // subtitle that starts before the end may finish its showing (the stated length with it).
         const double longest = expected.seconds + kOutputLengthMarginSeconds;
-        if (reading.statedSeconds > longest)
+        const bool subtitleOverhangs = reading.subtitleStartSeconds >= 0 && reading.subtitleStartSeconds <= longest;
+        const double shownLongest = subtitleOverhangs ? std::max(longest, std::min(reading.subtitleSeconds + kOutputLengthMarginSeconds,
+                                                                                   longest + kSubtitleOverhangSeconds))
+                                                      : longest;
+        if (reading.statedSeconds > shownLongest)
             return std::string(tooLong) + " (it says it lasts " + secondsText(reading.statedSeconds) + ", the title "
                 + secondsText(expected.seconds) + ")";
-        if (reading.subtitleSeconds > longest)
+        if (reading.subtitleSeconds > shownLongest)
             return std::string(tooLong) + " (its subtitles last " + secondsText(reading.subtitleSeconds) + ", the title "
                 + secondsText(expected.seconds) + ")";
     }

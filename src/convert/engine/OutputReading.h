@@ -43,11 +43,15 @@ struct OutputReading
     Jump audioJump;
     bool timestampsMayRestart = false;   // the container allows breaks (they are then no damage)
     double subtitleSeconds = -1;         // to the end of the last subtitle shown; -1 with none
+    double subtitleStartSeconds = -1;    // when the last subtitle starts to show; -1 with none
     double statedSeconds = -1;           // the length the container's header states; -1 when it states none
 };
 
 // How far timestamps may step between packets of one stream before the step is a break.
 constexpr double kTimestampJumpSeconds = 1.0;
+// How long a subtitle that starts before a title's end may stay on screen after it: a trimmed
+// title keeps the line being spoken at its end for the time the disc shows it.
+constexpr double kSubtitleOverhangSeconds = 10.0;
 
 OutputReading readOutputToEnd(const std::string &path);
 

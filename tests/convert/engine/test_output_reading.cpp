@@ -98,6 +98,41 @@ TEST(OutputReading, LengthsWithinAFixedMarginPass)
     EXPECT_EQ(problemOf(mpg, {3.5, true, true, true}), "");
 }
 
+// A title's output with the disc's subtitle stream: a subtitle that starts before the end may
+// finish its showing after it (a trimmed title cut in the middle of a line), one that starts
+// after the end, or stays for longer than any line is shown, is the damage of a longer output.
+TEST(OutputReading, ASubtitleStartedBeforeTheEndMayFinishItsShowing)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        const char *name;
+        const char *cue;   // the subtitle's times
+        bool whole;
+    } rows[] = {
+        {"within", "00:00:00,500 --> 00:00:01,500", true},
+        {"across the end", "00:00:01,000 --> 00:00:04,000", true},
+        {"after the end", "00:00:03,500 --> 00:00:04,500", false},
+        {"far past the end", "00:00:01,000 --> 00:01:00,000", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString srt = dir.filePath(QStringLiteral("cue.srt"));
+        QFile cue(srt);
+        ASSERT_TRUE(cue.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cue.write(QByteArray("1\n") + row.cue + "\nA line\n\n");
+        cue.close();
+        const QString mkv = dir.filePath(QStringLiteral("%1.mkv").arg(QLatin1String(row.name)));
+        const auto made = testsupport::runProcess(
+            QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-t", "2", "-i", "testsrc2=size=160x120:rate=25", "-f",
+                                       "lavfi", "-t", "2", "-i", "sine=frequency=440:sample_rate=48000", "-i", srt, "-map", "0",
+                                       "-map", "1", "-map", "2", "-c:s", "srt", mkv});
+        ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
+        const std::string problem = problemOf(mkv, {2.0, true, true, true});
+        EXPECT_EQ(problem.empty(), row.whole) << problem;
+    }
+}
+
 // Timestamps that leap 100 s after the first second: a title's output of 2 s whose container
 // keeps one time line has been led past its end; in MPEG program streams, whose timestamps may
 // start again, the runs are added up and the output holds its 2 s.
