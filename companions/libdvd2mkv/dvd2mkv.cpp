@@ -1,5 +1,6 @@
 // The Matroska backup companion: runs HandBrakeCLI for the backup builder's vector and reports
-// its "--json" progress through the callback the bridge registers.
+// its "--json" progress through the callback the bridge registers, and its own lines (why a job
+// failed among them) through the log callback.
 
 #include "MediaProbe.h"
 #include "enginekit/DVD2MKVLibrary.h"
@@ -8,6 +9,7 @@
 #include "enginekit/OutputCheckLine.h"
 #include "enginekit/ProcessIdentity.h"
 #include "libdvd2mkv/HandBrakeArguments.h"
+#include "libdvd2mkv/HandBrakeErrorLines.h"
 #include "libdvd2mkv/HandBrakeJsonStream.h"
 
 #include <algorithm>
@@ -26,14 +28,28 @@ constexpr int kStoppedStatus = 255;
 
 std::mutex lock;
 HBInfoCallback infoCallback = nullptr;
+HBLogCallback logCallback = nullptr;
 EngineProcess *running = nullptr;
 std::atomic<bool> stopWanted{false};
 
+// One line for the program's log; on standard error while no one registered a log callback.
+void tell(const std::string &line)
+{
+    HBLogCallback log;
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        log = logCallback;
+    }
+    if (log)
+        log(line.c_str());
+    else
+        std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// A line of the companion's own.
 void logLine(const std::string &line)
 {
-    // The bridge has no log channel into this library; standard error reaches the program's
-    // console and the engine log of a terminal run.
-    std::fprintf(stderr, "dvd2mkv: %s\n", line.c_str());
+    tell("dvd2mkv: " + line);
 }
 
 std::string joined(const std::vector<std::string> &words)
@@ -126,6 +142,12 @@ extern "C" __attribute__((visibility("default"))) void HBSetInfoCallbackFunc(HBI
     infoCallback = callback;
 }
 
+extern "C" __attribute__((visibility("default"))) void HBSetLogCallbackFunc(HBLogCallback callback)
+{
+    std::lock_guard<std::mutex> guard(lock);
+    logCallback = callback;
+}
+
 extern "C" __attribute__((visibility("default"))) int HBStopJob()
 {
     std::lock_guard<std::mutex> guard(lock);
@@ -158,19 +180,24 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
     command.insert(command.end(), a.begin(), a.end());
     const PassFolder folder;
     if (folder.path().empty()) {
-        logLine("no temporary folder can be made for the backup");
+        logLine("cannot make a temporary folder for the backup");
         return -1;
     }
     EngineProcess process;
+    bool started = false;
     {
         std::lock_guard<std::mutex> guard(lock);
-        if (!process.start(kHandBrake, command, {}, false, {"TMPDIR=" + folder.path()})) {
-            logLine(process.errorText());
-            return -1;
+        started = process.start(kHandBrake, command, {}, false, {"TMPDIR=" + folder.path()});
+        if (started) {
+            running = &process;
+            if (stopWanted.load())
+                process.requestStop({"", SIGINT, 5000});
         }
-        running = &process;
-        if (stopWanted.load())
-            process.requestStop({"", SIGINT, 5000});
+    }
+    // The reason is told outside the lock, which the log channel takes too.
+    if (!started) {
+        logLine(process.errorText());
+        return -1;
     }
 
     int workDoneError = -1;
@@ -218,18 +245,20 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
         if (seconds >= 0 && scannedTitle == titleIndex && lengthSeconds == 0)
             lengthSeconds = std::max(0, seconds - startAt);
     };
-    HandBrakeJsonStream outJson(onBlock, onLine), errJson(onBlock, onLine);
+    // HandBrakeCLI logs on standard error; its last lines that tell of a failure are kept for
+    // the log and the pass's reason.
+    HandBrakeErrorLines errorLines;
+    const auto onLogLine = [&](std::string_view line) {
+        onLine(line);
+        errorLines.feedLine(line);
+    };
+    HandBrakeJsonStream outJson(onBlock, onLine), errJson(onBlock, onLogLine);
     OutputLineSplitter outLines, errLines;
-    std::string lastError;
+    const auto feedErrors = [&](std::string_view l) { errJson.feedLine(l); };
     const int rc = process.wait(
         [&](std::string_view chunk) { outLines.feed(chunk, [&](std::string_view l) { outJson.feedLine(l); }); },
-        [&](std::string_view chunk) {
-            errLines.feed(chunk, [&](std::string_view l) {
-                errJson.feedLine(l);
-                if (l.find("rror") != std::string_view::npos)
-                    lastError.assign(l);
-            });
-        });
+        [&](std::string_view chunk) { errLines.feed(chunk, feedErrors); });
+    errLines.finish(feedErrors);
 
     const bool stopped = process.stopRequested() || stopWanted.load();
     {
@@ -242,10 +271,13 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
         return kStoppedStatus;
     }
     if (rc != 0 || (workDoneError > 0)) {
+        // HandBrakeCLI's own words, as it wrote them, then the status they ended with.
+        for (const std::string &line : errorLines.lines())
+            tell(line);
         if (rc < 0 && !process.errorText().empty())
             logLine(process.errorText());
-        logLine("HandBrakeCLI failed with status " + std::to_string(rc) + " (job error "
-                + std::to_string(workDoneError) + ")" + (lastError.empty() ? "" : ": " + lastError));
+        logLine("HandBrakeCLI failed with status " + std::to_string(rc)
+                + (workDoneError > 0 ? " (job error " + std::to_string(workDoneError) + ")" : ""));
         return rc != 0 ? rc : workDoneError;
     }
     // A trimmed part is held to its length here. A whole title's length comes from the scan, that
@@ -258,9 +290,10 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
     }
     MediaProbeResult probe;
     if (probeMedia(output, probe, why) && (probe.videoStreams < 1 || probe.audioStreams < audioTracks)) {
-        logLine("the backup holds " + std::to_string(probe.videoStreams) + " video and "
-                + std::to_string(probe.audioStreams) + " audio streams where 1 and "
-                + std::to_string(audioTracks) + " were asked for");
+        logLine(outputCheckLine("HandBrakeCLI", "the backup holds " + std::to_string(probe.videoStreams)
+                                                    + " video and " + std::to_string(probe.audioStreams)
+                                                    + " audio streams where 1 and " + std::to_string(audioTracks)
+                                                    + " were asked for"));
         return 1;
     }
     HandBrakeWorkState done;

@@ -2,8 +2,8 @@
 // progress sheet does: a damaged disc and what is missing, or which of its records are damaged,
 // an engine that stopped answering, a full disk with the room needed and free, a slideshow not
 // made and why, a source cut short (alone or in a join) by the length its output reached, the
-// image maker's own words. Each ends with exit status 1, one line naming the log, and nothing in
-// the output folder.
+// image maker's own words, HandBrakeCLI that cannot start or its own last error line. Each ends
+// with exit status 1, one line naming the log, and nothing in the output folder.
 
 #include "DevtoolRunSupport.h"
 
@@ -12,6 +12,7 @@
 
 #include "support/discdamage.h"
 #include "support/fixturecopy.h"
+#include "support/privatemounts.h"
 #include "support/smallfs.h"
 
 #include <QRegularExpression>
@@ -30,6 +31,8 @@ struct Failure
     // The command's arguments; "OUT" stands for the output folder, work is a folder of the test's.
     std::function<QStringList(const QString &work)> arguments;
     const char *line;         // the last line on standard error; "OUT" stands for the output folder
+    // Mounts the run alone sees, made before it starts; false when they cannot be made here.
+    bool (*mount)(testsupport::PrivateMounts &mounts, const QString &out, const QString &work) = nullptr;
 };
 
 void PrintTo(const Failure &failure, std::ostream *out)
@@ -72,6 +75,12 @@ TEST_P(DevtoolFailure, SaysItsReasonInOneLine)
     QTemporaryDir work;
     QStringList arguments = failure.arguments(work.path());
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), out);
+    std::unique_ptr<testsupport::PrivateMounts> mounts;
+    if (failure.mount) {
+        mounts = std::make_unique<testsupport::PrivateMounts>();
+        if (!failure.mount(*mounts, out, work.path()))
+            GTEST_SKIP() << "mounts of the run's own need the right to mount: " << mounts->why().toStdString();
+    }
 
     QProcess process;
     run.start(process, arguments);
@@ -155,6 +164,20 @@ const Failure kFailures[] = {
                             "DVDBackupISO.plist", "OUT"};
      },
      R"(the ISO backup engine failed: the image maker failed \(status 255\): VIDEO_TS has invalid contents)"},
+    {"HandBrakeCannotStart", 0, "",
+     [](const QString &) {
+         return QStringList{"convert", testsupport::fixturePath("dvd/ntsc"), "1", "DVDBackupMKV.plist", "OUT"};
+     },
+     R"(the MKV backup engine failed: could not start /usr/bin/HandBrakeCLI: Permission denied)",
+     [](testsupport::PrivateMounts &mounts, const QString &, const QString &work) {
+         return mounts.makeUnrunnable(QStringLiteral("/usr/bin/HandBrakeCLI"), work);
+     }},
+    {"HandBrakeCannotWriteTheOutput", 0, "",
+     [](const QString &) {
+         return QStringList{"convert", testsupport::fixturePath("dvd/ntsc"), "1", "DVDBackupMKV.plist", "OUT"};
+     },
+     R"(the MKV backup engine failed: ERROR: avio_open2 failed, errno -30)",
+     [](testsupport::PrivateMounts &mounts, const QString &out, const QString &) { return mounts.makeReadOnly(out); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DevtoolFailure, ::testing::ValuesIn(kFailures),

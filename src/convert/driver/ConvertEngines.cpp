@@ -57,7 +57,12 @@ const ConvertEngine engines[] = {
      },
      false, noScanSteps},
     {"MKV backup",
-     [](EngineStateCallback callback, EngineLogCallback, unsigned char) { return DVD2MKV_Load(callback, nullptr); },
+     [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
+         if (DVD2MKV_Load(callback, nullptr) != 0)
+             return -1;
+         DVD2MKV_SetLogCallback(log);
+         return 0;
+     },
      DVD2MKV_Start, [] { DVD2MKV_Unload(); }, [] { DVD2MKV_Stop(); },
      [](ConvertProgressInfo *info) {
          info->time = DVD2MKV_Time();

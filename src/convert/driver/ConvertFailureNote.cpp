@@ -18,7 +18,7 @@ QStringList engineLines;
 bool isClosingLine(const QString &line)
 {
     static const QRegularExpression closing(QStringLiteral(
-        "^(Conversion failed!?|ffmpeg failed with status|pass failed: (mencoder|ffmpeg) ended with status|"
+        "^(Conversion failed!?|(ffmpeg|HandBrakeCLI) failed with status|pass failed: (mencoder|ffmpeg) ended with status|"
         "encoder stopped|Exiting\\.\\.\\.)"),
                                             QRegularExpression::CaseInsensitiveOption);
     return closing.match(line).hasMatch();
@@ -28,15 +28,16 @@ bool isClosingLine(const QString &line)
 bool isCommandLine(const QString &line)
 {
     static const QRegularExpression command(
-        QStringLiteral("^(encoder vector|engine command|pass vector|translated |mencoder: |ffmpeg: |ffmpeg, reading)"));
+        QStringLiteral("^(encoder vector|engine command|pass vector|backup vector|translated |mencoder: |ffmpeg: |"
+                       "ffmpeg, reading)"));
     return command.match(line).hasMatch();
 }
 
 bool namesAProblem(const QString &line)
 {
     static const QRegularExpression problem(
-        QStringLiteral("error|no space|invalid|denied|no such|not found|cannot|can't|could not|unable|failed|"
-                       "corrupt|truncated|unsupported|not supported"),
+        QStringLiteral("error|no space|invalid|denied|no such|not found|no \\w+ found|cannot|can't|could not|unable|"
+                       "failed|corrupt|truncated|unsupported|not supported"),
         QRegularExpression::CaseInsensitiveOption);
     return problem.match(line).hasMatch();
 }
@@ -44,7 +45,8 @@ bool namesAProblem(const QString &line)
 // "[out#0/mp4 @ 0x55d...] Error ..." reads "Error ..."; the companions' own prefixes go too.
 QString plainLine(QString line)
 {
-    static const QRegularExpression prefixes(QStringLiteral("^(hvvideocore: |HVDVDISOBackup: |(\\[[^\\]]*\\] ?)+)"));
+    static const QRegularExpression prefixes(
+        QStringLiteral("^(hvvideocore: |HVDVDISOBackup: |dvd2mkv: |(\\[[^\\]]*\\] ?)+)"));
     line = line.trimmed();
     for (int i = 0; i < 3; ++i) {
         const QString stripped = line.remove(prefixes).trimmed();

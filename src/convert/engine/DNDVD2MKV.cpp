@@ -112,6 +112,18 @@ int DVD2MKV_Load(EngineStateCallback callback, void *context)
     return 0;
 }
 
+void DVD2MKV_SetLogCallback(EngineLogCallback log)
+{
+    HBSetLogCallbackFunction setLog = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(stateLock);
+        if (state && state->handle)
+            setLog = reinterpret_cast<HBSetLogCallbackFunction>(::dlsym(state->handle, "HBSetLogCallbackFunc"));
+    }
+    if (setLog)
+        setLog(log);
+}
+
 int DVD2MKV_Start(int argc, char *argv[], int endpos)
 {
     auto appMain = reinterpret_cast<HBAppMainFunction>(symbol("appMain"));
@@ -141,6 +153,7 @@ int DVD2MKV_Unload()
     }
     if (setCallback)
         setCallback(nullptr);
+    DVD2MKV_SetLogCallback(nullptr);
     std::lock_guard<std::mutex> lock(stateLock);
     if (state->handle)
         ::dlclose(state->handle);

@@ -3,11 +3,16 @@
 #include "convert/engine/EngineCallbacks.h"
 
 // The bridge to the Matroska backup library (fws/libdvd2mkv.so). Per pass the driver calls
-// DVD2MKV_Load, DVD2MKV_Start (blocks until the job ends) and DVD2MKV_Unload; progress, speed,
-// time and stop may come from other threads meanwhile. A missing library or entry point makes
-// the call return -1 with "Error: ..." printed and logged; the program goes on.
+// DVD2MKV_Load, DVD2MKV_SetLogCallback, DVD2MKV_Start (blocks until the job ends) and
+// DVD2MKV_Unload; progress, speed, time and stop may come from other threads meanwhile. A missing
+// library or entry point makes the call return -1 with "Error: ..." printed and logged; the
+// program goes on.
 
 int DVD2MKV_Load(EngineStateCallback callback, void *context);
+// Where the library's lines go (HandBrakeCLI's last error lines when a job fails, its own reason
+// when HandBrakeCLI cannot start or the backup is not whole) until DVD2MKV_Unload; after
+// DVD2MKV_Load. A library without a log channel keeps writing them to standard error.
+void DVD2MKV_SetLogCallback(EngineLogCallback log);
 int DVD2MKV_Start(int argc, char *argv[], int endpos);
 int DVD2MKV_Stop();
 int DVD2MKV_Unload();

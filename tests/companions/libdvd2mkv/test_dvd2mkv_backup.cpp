@@ -14,6 +14,8 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <functional>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -45,7 +47,7 @@ QStringList backupVector(const QString &output, const QStringList &extra = {})
     return v;
 }
 
-int runBackup(const QStringList &words, int endpos, EngineStateCallback callback)
+int runBackup(const QStringList &words, int endpos, EngineStateCallback callback, EngineLogCallback log = nullptr)
 {
     std::vector<QByteArray> storage;
     std::vector<char *> argv;
@@ -56,6 +58,7 @@ int runBackup(const QStringList &words, int endpos, EngineStateCallback callback
     argv.push_back(nullptr);
     if (DVD2MKV_Load(callback, nullptr) != 0)
         return -1000;
+    DVD2MKV_SetLogCallback(log);
     const int result = DVD2MKV_Start(int(storage.size()), argv.data(), endpos);
     return result;
 }
@@ -200,6 +203,71 @@ TEST(MatroskaBackupTemporaryFolder, GoesWithThePass)
     EXPECT_TRUE(QDir(temporary.path()).isEmpty());
     qputenv("TMPDIR", saved);
 }
+
+std::mutex loggedLock;
+QStringList logged;
+void keepLoggedLine(const char *line)
+{
+    std::lock_guard<std::mutex> lock(loggedLock);
+    logged << QString::fromUtf8(line);
+}
+
+struct FailedJob
+{
+    const char *name;
+    // The backup builder's words; out is a folder of the test's own.
+    std::function<QStringList(const QString &out)> vector;
+    const char *errorLine;   // HandBrakeCLI's last words, as the log receives them
+};
+
+void PrintTo(const FailedJob &job, std::ostream *out)
+{
+    *out << job.name;
+}
+
+class MatroskaBackupFailure : public testing::TestWithParam<FailedJob>
+{
+};
+
+// A job HandBrakeCLI fails tells why through the log callback: HandBrakeCLI's own last error
+// line, then the status it ended with; the lines that read like complaints on every job (the
+// source tried as a Blu-ray, "0 decoder errors") are not among them.
+TEST_P(MatroskaBackupFailure, LogsHandBrakesLastErrorLineThenItsStatus)
+{
+    QTemporaryDir out;
+    {
+        std::lock_guard<std::mutex> lock(loggedLock);
+        logged.clear();
+    }
+    EXPECT_GT(runBackup(GetParam().vector(out.path()), 0, countStarts, keepLoggedLine), 0);
+    DVD2MKV_Unload();
+    std::lock_guard<std::mutex> lock(loggedLock);
+    ASSERT_GE(logged.size(), 2) << logged.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(logged.last().startsWith(QStringLiteral("dvd2mkv: HandBrakeCLI failed with status ")))
+        << logged.last().toStdString();
+    EXPECT_TRUE(logged.at(logged.size() - 2).endsWith(QString::fromUtf8(GetParam().errorLine)))
+        << logged.join(QLatin1Char('\n')).toStdString();
+    for (const QString &line : logged)
+        EXPECT_FALSE(line.contains(QStringLiteral("BDMV")) || line.contains(QStringLiteral("decoder errors")))
+            << line.toStdString();
+}
+
+const FailedJob kFailedJobs[] = {
+    {"TitlePastTheDiscsTitles",
+     [](const QString &out) {
+         QStringList v = backupVector(out + QStringLiteral("/x.mkv"));
+         v[v.indexOf(QStringLiteral("-t")) + 1] = QStringLiteral("9");
+         return v;
+     },
+     "No title found."},
+    {"OutputFolderItCannotWrite",
+     [](const QString &out) { return backupVector(out + QStringLiteral("/missing/x.mkv")); },
+     "ERROR: avio_open2 failed, errno -2: Could not write to indicated output file. Please check destination path and "
+     "file permissions"},
+};
+
+INSTANTIATE_TEST_SUITE_P(HandBrakeFails, MatroskaBackupFailure, testing::ValuesIn(kFailedJobs),
+                         [](const testing::TestParamInfo<FailedJob> &info) { return std::string(info.param.name); });
 
 TEST(MatroskaBackupLibrary, AMissingLibraryFailsThePassNotTheProgram)
 {

@@ -1,5 +1,6 @@
 #include "enginekit/EngineFigures.h"
 #include "libdvd2mkv/HandBrakeArguments.h"
+#include "libdvd2mkv/HandBrakeErrorLines.h"
 #include "libdvd2mkv/HandBrakeJsonStream.h"
 
 #include <gtest/gtest.h>
@@ -148,3 +149,17 @@ TEST(HandBrakeJsonStream, GarbledFiguresStayWithinWhatTheyCanMean)
     EXPECT_EQ(titleSeconds, int(kMostEngineSeconds));
 }
 } // namespace
+
+// Of the hundreds of lines HandBrakeCLI logs, the last few that tell of a failure are kept: a long
+// failing job keeps no more.
+TEST(HandBrakeErrorLines, KeepsOnlyTheLastFewErrorLines)
+{
+    HandBrakeErrorLines errors;
+    for (int i = 0; i < 1000; ++i)
+        errors.feedLine("[08:18:0" + std::to_string(i % 10) + "] ERROR: hb_work " + std::to_string(i) + " failed");
+    errors.feedLine("[08:18:08] ac3-decoder done: 0 frames, 0 decoder errors");
+    errors.feedLine("Encode failed (error 3).");
+    const std::deque<std::string> expected{"[08:18:06] ERROR: hb_work 996 failed", "[08:18:07] ERROR: hb_work 997 failed",
+                                           "[08:18:08] ERROR: hb_work 998 failed", "[08:18:09] ERROR: hb_work 999 failed"};
+    EXPECT_EQ(errors.lines(), expected);
+}

@@ -49,6 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {"hvvideocore: ffmpeg: /usr/bin/ffmpeg -i /t/part1.avi /o/a.mp4",
                     "hvvideocore: pass failed: could not start /usr/bin/ffmpeg: No such file or directory"},
                    "pass failed: could not start /usr/bin/ffmpeg: No such file or directory"},
+        EngineCase{"HandBrakeThroughItsCompanion",
+                   {"dvd2mkv: backup vector: encoder -i /d -m -f mkv -t 9 -o /o/.a_T9.mkv",
+                    "[08:17:32] Invalid VTS (title set) number: 0", "No title found.",
+                    "dvd2mkv: HandBrakeCLI failed with status 2"},
+                   "No title found."},
         EngineCase{"OnlyTheClosingLine", {"frame done", "ffmpeg failed with status 1"}, "ffmpeg failed with status 1"},
         EngineCase{"NoLines", {}, ""}),
     [](const ::testing::TestParamInfo<EngineCase> &info) { return std::string(info.param.name); });

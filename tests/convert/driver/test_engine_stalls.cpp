@@ -11,14 +11,10 @@
 #include "convert/slideshow/NXSlideshowConversion.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
 
+#include "support/privatemounts.h"
+
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <cerrno>
-#include <cstring>
-
-#include <sched.h>
-#include <sys/mount.h>
 
 using namespace fileroadtest;
 
@@ -171,26 +167,17 @@ exec "%3" "$@"
 }
 
 // Runs run on a thread of its own that sees standIn at HandBrakeCLI's place and the real one
-// at real (a mount namespace of that thread alone, which the engines it starts share); the rest
-// of the machine sees nothing of it. False, with why, where this process may not do that.
+// at real (mounts of that thread alone, which the engines it starts share); the rest of the
+// machine sees nothing of it. False, with why, where this process may not do that.
 bool withHandBrakeReplaced(const QString &standIn, const QString &real, const std::function<void()> &run,
                            QString &why)
 {
     bool replaced = false;
     std::thread thread([&] {
-        const QByteArray standInPath = QFile::encodeName(standIn), realPath = QFile::encodeName(real);
-        if (::unshare(CLONE_NEWNS) != 0) {
-            why = QStringLiteral("no mount namespace of its own: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-            return;
-        }
-        // Nothing mounted from here on may reach the machine's own mounts.
-        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-            why = QStringLiteral("the mounts cannot be made private: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-            return;
-        }
-        if (!QFile(real).open(QIODevice::WriteOnly) || ::mount(kHandBrake, realPath.constData(), nullptr, MS_BIND, nullptr) != 0
-            || ::mount(standInPath.constData(), kHandBrake, nullptr, MS_BIND, nullptr) != 0) {
-            why = QStringLiteral("HandBrakeCLI cannot be replaced: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        testsupport::PrivateMounts mounts;
+        if (!QFile(real).open(QIODevice::WriteOnly) || !mounts.bindFile(QString::fromLatin1(kHandBrake), real)
+            || !mounts.bindFile(standIn, QString::fromLatin1(kHandBrake))) {
+            why = QStringLiteral("HandBrakeCLI cannot be replaced: %1").arg(mounts.why());
             return;
         }
         replaced = true;

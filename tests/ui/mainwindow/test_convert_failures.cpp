@@ -1,8 +1,8 @@
 // A batch in which conversions fail, converted with the real engines as a user runs it: the sheet
 // ends with a message that names every item that failed and why (a damaged file or disc, damaged
-// records of a disc, a source cut short, alone or in a join, an engine that stopped answering or
-// whose image maker refused the disc, a full disk, a slideshow not made), the log says the run
-// failed, and the other items are converted all the same.
+// records of a disc, a source cut short, alone or in a join, an engine that stopped answering,
+// could not start, or whose image maker or HandBrakeCLI said why, a full disk, a slideshow not
+// made), the log says the run failed, and the other items are converted all the same.
 #include "convert_run_support.h"
 
 #include "../../convert/driver/UnfinishedOutputSupport.h"
@@ -12,6 +12,7 @@
 
 #include "support/discdamage.h"
 #include "support/fixturecopy.h"
+#include "support/privatemounts.h"
 #include "support/smallfs.h"
 
 #include <QAbstractButton>
@@ -158,6 +159,8 @@ struct FailureSetting
     std::function<void(Batch &batch, const QString &work)> add;
     // The alert's one line; "DISK" stands for the small disk's folder.
     const char *line;
+    // Mounts the batch alone sees, made before it starts; false when they cannot be made here.
+    bool (*mount)(testsupport::PrivateMounts &mounts, const QString &out, const QString &work) = nullptr;
 };
 
 void PrintTo(const FailureSetting &setting, std::ostream *out)
@@ -250,6 +253,13 @@ TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
     useOutputFolder(out);
     setting.add(batch, work.path());
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    // Made on this thread, whose conversion worker and engines see them.
+    std::unique_ptr<testsupport::PrivateMounts> mounts;
+    if (setting.mount) {
+        mounts = std::make_unique<testsupport::PrivateMounts>();
+        if (!setting.mount(*mounts, out, work.path()))
+            GTEST_SKIP() << "mounts of the batch's own need the right to mount: " << mounts->why().toStdString();
+    }
 
     // The free-space question, where the estimate asks it, is answered as a user converting
     // anyway answers it.
@@ -334,6 +344,16 @@ const FailureSetting kFailures[] = {
          addDamagedDisc(batch, work, testsupport::spoilVideoManagerForTheImageMaker, "DVDBackupISO.plist");
      },
      R"(ntsc\(3\): the ISO backup engine failed: the image maker failed \(status 255\): VIDEO_TS has invalid contents)"},
+    {"HandBrakeCannotStart", 0, "", "",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addDisc("DVDBackupMKV.plist", {1}, 0)); },
+     R"(ntsc\(2\): the MKV backup engine failed: could not start /usr/bin/HandBrakeCLI: Permission denied)",
+     [](testsupport::PrivateMounts &mounts, const QString &, const QString &work) {
+         return mounts.makeUnrunnable(QStringLiteral("/usr/bin/HandBrakeCLI"), work);
+     }},
+    {"HandBrakeCannotWriteTheOutputInJapanese", 0, "", "ja",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addDisc("DVDBackupMKV.plist", {1}, 0)); },
+     R"(ntsc\(2\)：MKV backup エンジンが失敗しました：ERROR: avio_open2 failed, errno -30)",
+     [](testsupport::PrivateMounts &mounts, const QString &out, const QString &) { return mounts.makeReadOnly(out); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, ConvertFailure, ::testing::ValuesIn(kFailures),
