@@ -5,7 +5,9 @@ cmake_minimum_required(VERSION 3.25)
 #   cmake -DROOT=<source folder> -DWORK=<scratch folder> -P check_layers_catches.cmake
 
 set(_check ${CMAKE_CURRENT_LIST_DIR}/check_layers.cmake)
-set(_tree ${WORK}/tree)
+# The tree lies in a folder called src, under a name with a space and a letter beyond ASCII, as a
+# checkout cloned to ~/src may: only the src/ of the tree itself is the program's.
+set(_tree "${WORK}/src/a trée")
 
 # The program's own src/CMakeLists.txt and companions/CMakeLists.txt, so that the layers' libraries
 # are those the build makes; a header or two in some layers; three companions: one that links the
@@ -32,7 +34,7 @@ function(_make_tree)
 endfunction()
 
 function(_run out_result out_text)
-  execute_process(COMMAND ${CMAKE_COMMAND} -DROOT=${_tree} -P ${_check} RESULT_VARIABLE _result
+  execute_process(COMMAND ${CMAKE_COMMAND} "-DROOT=${_tree}" -P ${_check} RESULT_VARIABLE _result
                   OUTPUT_VARIABLE _text ERROR_VARIABLE _text)
   set(${out_result} ${_result} PARENT_SCOPE)
   set(${out_text} "${_text}" PARENT_SCOPE)
