@@ -240,7 +240,9 @@ QString devtoolConversionProgressLine()
 {
     ConvertProgressInfo info;
     DNVideoConverterProgress(&info);
-    return QString::asprintf("%3d%%  %d s  %d fps", info.percent, info.time, info.speed);
+    // A speed below 0 is one the engine does not measure.
+    const QString speed = info.speed < 0 ? QStringLiteral("--") : QString::number(info.speed);
+    return QString::asprintf("%3d%%  %d s  %s fps", info.percent, info.time, qPrintable(speed));
 }
 
 int devtoolPrintState(void *, int code)

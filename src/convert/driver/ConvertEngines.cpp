@@ -7,8 +7,8 @@
 #include "convert/engine/DNMEncoder.h"
 #include "convert/engine/DNMPlayer.h"
 
-// Only speeds an engine measures are shown: the dump and the ISO backup report none, so their
-// speed stays 0 rather than a made-up figure.
+// Only speeds an engine measures are shown: the dump and the ISO backup measure none, so theirs
+// is shown as unknown rather than as a made-up figure or a standstill.
 
 namespace {
 
@@ -31,7 +31,7 @@ const ConvertEngine engines[] = {
          Encoder_Progress(info);
          return float(info->percent);
      },
-     false, noScanSteps},
+     false, true, noScanSteps},
     {"player dump",
      [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          MPlayerDump_SetCallback(callback, nullptr);
@@ -43,7 +43,7 @@ const ConvertEngine engines[] = {
          info->time = MPlayerDump_Time();
          return float(MPlayerDump_Progress());
      },
-     true, noScanSteps},
+     true, false, noScanSteps},
     {"ISO backup",
      [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          ISOBackup_SetCallback(callback, nullptr);
@@ -55,7 +55,7 @@ const ConvertEngine engines[] = {
          info->time = ISOBackup_Time();
          return float(ISOBackup_Progress());
      },
-     false, noScanSteps},
+     false, false, noScanSteps},
     {"MKV backup",
      [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          if (DVD2MKV_Load(callback, nullptr) != 0)
@@ -69,7 +69,7 @@ const ConvertEngine engines[] = {
          info->speed = DVD2MKV_FPS();
          return float(DVD2MKV_Progress());
      },
-     true, DVD2MKV_ScanSteps},
+     true, true, DVD2MKV_ScanSteps},
     {"AV encoder",
      [](EngineStateCallback callback, EngineLogCallback log, unsigned char) {
          if (AVEncoderInit(callback, nullptr) != 0)
@@ -84,7 +84,7 @@ const ConvertEngine engines[] = {
          info->frame = AVEncoderFrame();
          return float(AVEncoderProgress());
      },
-     false, noScanSteps},
+     false, true, noScanSteps},
 };
 
 static_assert(sizeof(engines) / sizeof(engines[0]) == ConvertEngineAVEncoder + 1, "one row per engine kind");

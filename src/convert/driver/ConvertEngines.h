@@ -22,6 +22,9 @@ struct ConvertEngine
     // The engine counts no frames (it copies a title's stream): the frame its position in the
     // title has reached stands for the count, the title's rate times the seconds done.
     bool framesFromPosition;
+    // The engine measures its speed; one that does not (it copies the disc or a stream) has none
+    // to show.
+    bool measuresSpeed;
     // Signs that the engine works which its progress does not show (HandBrakeCLI's scan of the
     // disc before it encodes): a count that grows with each; 0 for engines that give none.
     int (*scanSteps)();

@@ -16,6 +16,14 @@ float memberShare(int engineKind)
 float jobPercent(const ConvertProgressInputs &in)
 {
     const float p = in.passPercent;
+    if (in.jobKind == ConvertJobGroup && in.totalWork > 0) {
+        const float share = memberShare(in.engineKind);
+        const double own = in.passLive ? p : 0.0;
+        if (in.joining)
+            return float(share + (100.0 - share) * own / 100.0);
+        const double done = in.doneWork + in.passWork * own / 100.0;
+        return float(std::min<double>(share, share * done / in.totalWork));
+    }
     const int n = in.totalPasses;
     if (n < 2 || in.startedPasses < 1)
         return p;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/driver/ConvertJobFigures.h"
 #include "convert/engine/EngineCallbacks.h"
 
 #include <mutex>
@@ -37,6 +38,15 @@ struct ConvertState
     int engineKind = ConvertEngineMEncoder;
     int startedPasses = 0;   // passes whose engine reported EncodeStateStarted
     int totalPasses = 0;     // passes the whole job runs (group members' passes + the joining pass)
+    // Seconds of media all the members' passes of a group go over; 0 when not known (and for
+    // other jobs).
+    double totalWork = 0;
+    // The job's figures over its passes. Both stay as the job left them until the next starts.
+    ConvertJobFigures figures;
+    // The job has ended: until the next one starts, progress shows what it showed last (lastShown),
+    // at 100 % when the job wrote its output, rather than an idle engine's nothing.
+    bool ended = false;
+    ConvertProgressInfo lastShown;
     EngineStateCallback stateCallback = nullptr;
     void *callbackContext = nullptr;
     float lastPercent = 0;

@@ -42,9 +42,12 @@ QString outputFolderFromSettings()
     return folder;
 }
 
-void clearStateAfterRun()
+void clearStateAfterRun(int result)
 {
     std::lock_guard<std::mutex> lock(ConvertMutex);
+    state.ended = true;
+    if (result == 0)
+        state.lastShown.percent = 100;
     state.running = 0;
     state.stopped = 0;
     state.jobKind = ConvertJobNone;
@@ -54,6 +57,19 @@ void clearStateAfterRun()
     state.stateCallback = nullptr;
     state.callbackContext = nullptr;
     state.titleFrameRate = 0;
+}
+
+// What the engine shows of its running pass; the frame of one that counts none is the one its
+// position in the title has reached. Under ConvertMutex.
+ConvertJobFigures::Reading readEngine(const ConvertEngine *engine)
+{
+    ConvertJobFigures::Reading reading;
+    if (!engine)
+        return reading;
+    reading.percent = engine->progress(&reading.info);
+    if (engine->framesFromPosition && reading.info.frame == 0)
+        reading.info.frame = int(float(reading.info.time) * state.titleFrameRate);
+    return reading;
 }
 } // namespace
 
@@ -108,6 +124,10 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
         state.totalPasses = 0;
         state.lastPercent = 0;
         state.titleFrameRate = 0;
+        state.totalWork = 0;
+        state.figures = ConvertJobFigures();
+        state.ended = false;
+        state.lastShown = ConvertProgressInfo();
     }
     beginConvertFailureNote();
 
@@ -137,7 +157,7 @@ int DNVideoConverterStart(NXBasicMediaNode *node, int titleIndex, EngineStateCal
         DNRoughLog(QStringLiteral("The conversion was stopped by the user."));
         result = ConvertResultStopped;
     }
-    clearStateAfterRun();
+    clearStateAfterRun(result);
     const int finished = ++runCounter;
     if (result == 0) {
         DNRoughLog(QStringLiteral("======================================== The %d Times Video Encode Did Finished \n"),
@@ -169,18 +189,46 @@ void DNVideoConverterProgress(ConvertProgressInfo *info)
     if (!info)
         return;
     std::lock_guard<std::mutex> lock(ConvertMutex);
-    *info = ConvertProgressInfo();
+    if (state.ended) {
+        *info = state.lastShown;
+        return;
+    }
     const ConvertEngine *engine = convertEngineForKind(state.engineKind);
+    const ConvertJobFigures::Reading reading = readEngine(engine);
+    state.figures.note(reading);
+    *info = state.figures.jobFigures(reading, state.passesPerItem, engine && engine->measuresSpeed);
     ConvertProgressInputs inputs;
     inputs.engineKind = state.engineKind;
     inputs.jobKind = state.jobKind;
     inputs.totalPasses = state.totalPasses;
     inputs.startedPasses = state.startedPasses;
-    inputs.passPercent = engine ? engine->progress(info) : 0.0f;
-    if (engine && engine->framesFromPosition && info->frame == 0)
-        info->frame = int(float(info->time) * state.titleFrameRate);
+    inputs.passPercent = reading.percent;
+    inputs.totalWork = state.totalWork;
+    inputs.doneWork = state.figures.doneWork();
+    inputs.passWork = state.figures.passWork();
+    inputs.passLive = state.figures.passLive();
+    inputs.joining = state.figures.joining();
     const float percent = keepValidPercent(jobPercent(inputs), state.lastPercent);
     info->percent = int(percent);
+    state.lastShown = *info;
+}
+
+void beginConvertPass(double work, bool counts)
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    state.figures.beginPass(work, counts, readEngine(convertEngineForKind(state.engineKind)));
+}
+
+void endConvertPass()
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    state.figures.endPass(readEngine(convertEngineForKind(state.engineKind)));
+}
+
+void repeatConvertPass()
+{
+    std::lock_guard<std::mutex> lock(ConvertMutex);
+    state.figures.repeatPass();
 }
 
 ConvertFailureReason DNVideoConverterFailureReason()

@@ -3,6 +3,7 @@
 
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
 #include "convert/driver/ConvertFailureNote.h"
+#include "convert/driver/PassExpectation.h"
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
@@ -163,7 +164,8 @@ int convertFileGroup(DNFileGroupNode *group, int titleIndex, ConvertState *state
     if (!profile || members.isEmpty())
         return failConversion("the file group has no profile or no media file to join... \n");
     const int passes = passesForFileProfile(*profile);
-    setJobShape(groupDepth, ConvertJobGroup, passes, int(members.size()) * passes + 1);
+    setJobShape(groupDepth, ConvertJobGroup, passes, int(members.size()) * passes + 1,
+                passes * expectedOutputSeconds(group, titleIndex));
     PlannedGroupOutput<DNFileGroupNode> planned(*group, avOutputPathOf(*group, OptionText(options.outputDirectory)));
 
     VideoConvertOptions partOptions = options;

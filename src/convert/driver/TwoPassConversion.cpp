@@ -38,13 +38,14 @@ int failConversion(const char *message, const ConvertFailureReason &reason)
     return ConvertResultFailed;
 }
 
-void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses)
+void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses, double totalWork)
 {
     std::lock_guard<std::mutex> lock(ConvertMutex);
     convertState().passesPerItem = passesPerItem;
     if (groupDepth == 0) {
         convertState().jobKind = jobKind;
         convertState().totalPasses = totalPasses;
+        convertState().totalWork = totalWork;
     }
 }
 

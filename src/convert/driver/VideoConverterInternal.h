@@ -26,8 +26,17 @@ bool convertStopped();
 // Sets the current pass's engine under ConvertMutex.
 void setConvertEngineKind(int engineKind);
 // Sets the passes of the item under way, and for the item the caller asked for (groupDepth 0)
-// the job's kind and its whole number of passes, under ConvertMutex.
-void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses);
+// the job's kind, its whole number of passes and, for a group, the seconds of media all its
+// members' passes go over (0: not known), under ConvertMutex.
+void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses, double totalWork = 0);
+
+// The job's figures over its passes (ConvertJobFigures), under ConvertMutex: an engine's pass
+// begins (work: the seconds of media it goes over; counts: false for a group's joining pass) and
+// ends (read before the engine is let go); a pass that was not run as it would only repeat the
+// pass before counts as that one again.
+void beginConvertPass(double work, bool counts);
+void endConvertPass();
+void repeatConvertPass();
 
 // Writes message to standard error and the log, and notes it (or reason) as the run's reason;
 // returns ConvertResultFailed.

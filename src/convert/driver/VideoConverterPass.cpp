@@ -11,7 +11,9 @@
 #include "convert/registry/ArgvAssemblerRegistry.h"
 #include "core/log/DNLogger.h"
 #include "core/util/DNTimeText.h"
+#include "dvd/DNDVDGroupTitle.h"
 #include "dvd/DNDVDNode.h"
+#include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
 #include "profiles/NXProfileValueCheck.h"
 
@@ -31,6 +33,12 @@ float titleFrameRate(NXBasicMediaNode *node, int titleIndex)
     const auto *dvd = dynamic_cast<const DNDVDNode *>(node);
     const DNDVDTitlePtr title = dvd && typeid(*node) == typeid(DNDVDNode) ? dvd->titleAt(titleIndex) : nullptr;
     return title ? title->fps() : 0.0f;
+}
+
+// A group's joining pass: it copies the parts its members' passes made.
+bool isGroupJoin(NXBasicMediaNode *node)
+{
+    return typeid(*node) == typeid(DNDVDGroupTitle) || typeid(*node) == typeid(DNFileGroupNode);
 }
 
 // Runs the engine's pass, ended by its process id as a stop ends it when it shows no sign of work
@@ -141,6 +149,7 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     if (request && request->skipWhenVectorIs && words == *request->skipWhenVectorIs) {
         DNRoughLog(QStringLiteral("The pass would repeat the previous one unchanged; it is not run again."));
         request->skipped = true;
+        repeatConvertPass();
         return 0;
     }
 
@@ -181,8 +190,11 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
     if (engine->begin(DNVideoConverterStateCallback, DNVideoConverterLogCallback, options.engineSafeMode) == 0) {
         // A stop that came while the engine was being prepared found nothing to stop.
         int stalledFor = 0;
-        if (!convertStopped())
+        if (!convertStopped()) {
+            beginConvertPass(expectedOutputSeconds(node, titleIndex), !isGroupJoin(node));
             result = runWatchedEngine(*engine, *argument, *output, stalledFor);
+            endConvertPass();
+        }
         // A full disk is the cause whatever the engine made of it, a stall included (an engine
         // may hang on a write that finds no room).
         if (result != 0 && !convertStopped() && !noteFullDisk(*output, node, titleIndex)) {

@@ -77,7 +77,8 @@ int convertDVDGroup(DNDVDGroupTitle *group, ConvertState *state, VideoConvertOpt
         return 0;
     }
 
-    setJobShape(groupDepth, ConvertJobGroup, passes, int(titles.size()) * passes + 1);
+    setJobShape(groupDepth, ConvertJobGroup, passes, int(titles.size()) * passes + 1,
+                passes * expectedOutputSeconds(group, -1));
     PlannedGroupOutput<DNDVDGroupTitle> planned(*group, dvdJoinOutputPath(*group, OptionText(options.outputDirectory)));
     VideoConvertOptions memberOptions = options;
     if (!SetOptionText(memberOptions.outputDirectory, DNTemporaryFolder::path()))

@@ -87,6 +87,12 @@ ChildToolRun::Ending ChildToolRun::wait(const std::function<void(std::string_vie
     return ending;
 }
 
+pid_t ChildToolRun::runningPid()
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_task ? m_pid : -1;
+}
+
 void ChildToolRun::requestStop(const EngineProcess::StopPlan &plan)
 {
     std::lock_guard<std::mutex> lock(m_lock);

@@ -47,6 +47,8 @@ public:
                const QString &workingDirectory = {});
     const std::string &errorText() const { return m_errorText; }
     pid_t pid() const { return m_pid; }
+    // Thread-safe: the process id of the tool while it runs, -1 otherwise.
+    pid_t runningPid();
 
     // Blocks until the started tool has ended, handing each output line to onLine (the last,
     // unfinished one too). A status of -1 with errorText() set: the tool's end could not be read.

@@ -31,6 +31,8 @@ public:
     int progress() const { return m_progress.load(); }
     int readSectors() const { return m_readSectors.load(); }
     int totalSectors() const { return m_totalSectors.load(); }
+    // The tool's process id while it runs, -1 otherwise (any thread).
+    pid_t processId() { return m_run.runningPid(); }
     // Seconds of the disc copied so far, from the percent and the disc's length.
     int backupTime() const;
 

@@ -103,6 +103,8 @@ void NXProgressController::showWithInWindow(QWidget *window, ConvertEntry conver
     encodePhotoProgress_->setValue(0);
 
     running_ = true;
+    itemStarted_ = false;
+    lastFigures_.reset();
     startConvertProgress();
 
     startConvertDate_ = now();
@@ -146,6 +148,8 @@ void NXProgressController::setInfoWithNode(const NXMediaNodePtr &node)
     NXProgressItemTimes times = NXProgressTimesForNode(node.get());
     onMainThread([this, node, times] {
         followItem(node, times);
+        itemStarted_ = false;
+        lastFigures_.reset();
         ++currentConvertCount_;
         state_remain_->setText(tr("%1 / %2 Converting").arg(currentConvertCount_).arg(totoalConvertCount_));
         onConvertStarting();
@@ -189,7 +193,13 @@ void NXProgressController::converterStateDidChanged(int code)
     if (code != kEncodeStateStarted)
         return;
     onMainThread([this] {
-        startConvertDate_ = now();
+        // The remaining time is reckoned from the item's start: a group's members, the passes of
+        // a two-pass item and a join each report their own start, while the percent runs over
+        // the whole item.
+        if (!itemStarted_) {
+            startConvertDate_ = now();
+            itemStarted_ = true;
+        }
         onConvertConverting();
     });
 }
@@ -205,6 +215,11 @@ void NXProgressController::setConvertingNode(const NXMediaNodePtr &node)
     // The times are read off the item before the driver works on it: it dresses a group's
     // members for their own conversions meanwhile.
     followItem(node, NXProgressTimesForNode(node.get()));
+    // What follows is reckoned anew (a slideshow's movie after its pictures).
+    onMainThread([this] {
+        itemStarted_ = false;
+        lastFigures_.reset();
+    });
 }
 
 void NXProgressController::followItem(const NXMediaNodePtr &node, const NXProgressItemTimes &times)
@@ -245,11 +260,18 @@ void NXProgressController::updateInfomation()
     const int category = info->value(QStringLiteral("EncodeCategory")).toInt();
     if (category == 1 || category == 2) {
         const int percent = info->value(QStringLiteral("current_percent")).toInt();
+        const int frames = info->value(QStringLiteral("frame_number")).toInt();
+        const int converted = info->value(QStringLiteral("convertedTime")).toInt();
+        // The engine made progress since the last poll when any of its figures moved; one held
+        // (stopped, or waiting on its source) moves none.
+        const ProgressFigures figures{percent, frames, converted};
+        const bool advanced = lastFigures_ && *lastFigures_ != figures;
+        lastFigures_ = figures;
         curProgress_->setValue(percent);
         setConvertFPS(info->value(QStringLiteral("currentFPS")).toInt());
-        setConvertedFrames(info->value(QStringLiteral("frame_number")).toInt());
-        setConvertProgress(percent);
-        setCurConvertTime(info->value(QStringLiteral("convertedTime")).toInt());
+        setConvertedFrames(frames);
+        setConvertProgress(percent, advanced);
+        setCurConvertTime(converted);
     } else if (category == 0) {
         // The photo face is not drawn while the faces slide; the names above them still are.
         if (!isAnimationStart_) {
@@ -282,7 +304,7 @@ void NXProgressController::updateInfomation()
     show(converttime_, times.convertedTime);
 }
 
-void NXProgressController::setConvertProgress(int percent)
+void NXProgressController::setConvertProgress(int percent, bool advanced)
 {
     progress_->setText(QStringLiteral("%1 % ").arg(percent));
     const int p = percent < 1 ? 1 : percent;
@@ -290,10 +312,13 @@ void NXProgressController::setConvertProgress(int percent)
     if (p != lastPercent) {
         estimate = (100.0 - p) * double(now() - startConvertDate_) / p;
         lastPercent = p;
-    } else {
-        // Between percent steps the estimate counts down a second per poll, but never past zero:
-        // a slow step must not show the time growing again.
+    } else if (advanced) {
+        // Between percent steps, while the engine goes on, the estimate counts down a second per
+        // poll, but never past zero: a slow step must not show the time growing again.
         estimate = std::max(0.0, lastEstimate - 1.0);
+    } else {
+        // No work was done since the last poll: nothing is nearer its end.
+        estimate = lastEstimate;
     }
     lastEstimate = std::max(0.0, estimate);
     timeRemaid_->setText(DNTimeStringFromSeconds(int(std::trunc(lastEstimate))));
@@ -301,7 +326,8 @@ void NXProgressController::setConvertProgress(int percent)
 
 void NXProgressController::setConvertFPS(int fps)
 {
-    convertfps_->setText(QStringLiteral("%1 ").arg(fps));
+    // A negative speed is one the engine does not measure.
+    convertfps_->setText(fps < 0 ? QStringLiteral("--") : QStringLiteral("%1 ").arg(fps));
 }
 
 void NXProgressController::setConvertedFrames(int frames)

@@ -78,7 +78,10 @@ public:
     // --- actions and the poll (main thread)
     void stopProgress();
     void updateInfomation();
-    void setConvertProgress(int percent);
+    // The percent and the remaining time; advanced says the engine made progress since the last
+    // poll (a held engine's remaining time does not count down).
+    void setConvertProgress(int percent, bool advanced = true);
+    // The speed in frames per second; a negative one is not known ("--").
     void setConvertFPS(int fps);
     void setCurConvertTime(int seconds);
     // The frame the pass has reached, as the engine reports it.
@@ -181,6 +184,17 @@ private:
     QPointer<QMessageBox> failureAlert_;
 
     qint64 startConvertDate_ = 0;
+    // The item's first start report came: later ones (its further passes) keep its clock.
+    bool itemStarted_ = false;
+    // The engine's figures at the last poll, to see whether it made progress since.
+    struct ProgressFigures
+    {
+        int percent;
+        int frames;
+        int converted;
+        bool operator==(const ProgressFigures &) const = default;
+    };
+    std::optional<ProgressFigures> lastFigures_;
     int totoalConvertCount_ = 0;
     int currentConvertCount_ = 0;
     bool isAnimationStart_ = false;

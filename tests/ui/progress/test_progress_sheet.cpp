@@ -275,6 +275,66 @@ TEST(ProgressSheet, RemainingTimeNeverCountsBelowZero)
     }
 }
 
+// The remaining time comes from the item's progress: its clock runs from the item's first start
+// report (or its stage's), however many passes or members report theirs after it, and it does not
+// count down while the engine does nothing (held, or waiting on its source).
+TEST(ProgressSheet, RemainingTimeComesFromTheItemsProgress)
+{
+    uitest::app();
+    AfterBatch after;
+    auto disc = makeDisc({600, 600});
+    NXProgressController sheet;
+    qint64 clock = 2000000;
+    sheet.setClock([&] { return clock; });
+    NXProgressController::resetRemainingTimeEstimate();
+    Batch batch;
+    batch.sheet = &sheet;
+    batch.items = {disc->titleAt(0)};
+    QObject target;
+    sheet.showWithInWindow(nullptr, batch.converter(), batch.updater(), batch.interrupter(), false, &target);
+    sheet.updateTimer()->stop();
+    ASSERT_TRUE(uitest::waitFor([&] { return sheet.stopButton()->isEnabled(); }));
+    const qint64 start = clock;
+
+    // The next member (or pass) starts 50 s on; the percent goes on over the whole item.
+    clock = start + 50;
+    sheet.converterStateDidChanged(NXProgressController::kEncodeStateStarted);
+    clock = start + 100;
+    batch.progress = progressInfo(50, 25, 100, 2500);
+    sheet.updateInfomation();
+    EXPECT_EQ(sheet.timeRemaid()->text(), QStringLiteral("00:01:40"));
+
+    // Held: poll after poll shows the same figures, and the time left stays.
+    for (int poll = 0; poll < 3; ++poll) {
+        ++clock;
+        sheet.updateInfomation();
+        EXPECT_EQ(sheet.timeRemaid()->text(), QStringLiteral("00:01:40")) << poll;
+    }
+    // Going on within the percent step, it counts down.
+    batch.progress = progressInfo(50, 25, 101, 2525);
+    sheet.updateInfomation();
+    EXPECT_EQ(sheet.timeRemaid()->text(), QStringLiteral("00:01:39"));
+
+    // A speed the engine does not measure is not shown as a standstill.
+    EXPECT_EQ(sheet.convertfps()->text(), QStringLiteral("25 "));
+    batch.progress = progressInfo(50, -1, 101, 2525);
+    sheet.updateInfomation();
+    EXPECT_EQ(sheet.convertfps()->text(), QStringLiteral("--"));
+
+    // A new stage of the item (a slideshow's movie after its pictures) is reckoned from its own
+    // start.
+    clock = start + 300;
+    sheet.setConvertingNode(disc->titleAt(0));
+    sheet.converterStateDidChanged(NXProgressController::kEncodeStateStarted);
+    clock = start + 310;
+    batch.progress = progressInfo(60, 25, 6, 150);
+    sheet.updateInfomation();
+    EXPECT_EQ(sheet.timeRemaid()->text(), QStringLiteral("00:00:06"));
+
+    batch.release();
+    ASSERT_TRUE(uitest::waitFor([&] { return !after.ended.isEmpty(); }));
+}
+
 // A media file of the given length, trimmed from..to (fractions) when asked.
 DNFileNodePtr makeFile(const QString &path, float seconds, float from = 0, float to = 1)
 {
