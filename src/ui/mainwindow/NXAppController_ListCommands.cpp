@@ -103,6 +103,9 @@ void NXAppController::mergerSelected()
     else
         tableView->mergeMovieNodes(nodes);
     tableView->reloadData();
+    // The list empties its selection as it merges and says nothing of it: the commands and the
+    // placeholder follow the empty selection here.
+    selectionDidChangeNotification(QVariant());
 }
 
 void NXAppController::renameSelected()
