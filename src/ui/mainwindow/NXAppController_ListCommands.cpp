@@ -140,8 +140,14 @@ void NXAppController::infoOfSelected()
     const QList<DNCell *> selected = tableView ? tableView->viewSelectedCell() : QList<DNCell *>();
     if (selected.isEmpty())
         return;
+    // The window shows no title on its own: a title row stands for its disc, whose information
+    // lists the titles ticked for ripping (as the editor, opened on a title, shows its disc's).
+    DNCell *last = selected.last();
+    NXMediaNodePtr node = last->data();
+    if (node && node->mediaType() == NXMediaTypeDVDTitle)
+        node = entryAtPath(last->fatherNodePath());
     NXFloatInfoWindowController::setMainWindow(mainWindow);
-    NXFloatInfoWindowController::shareInstance().showWindowWithNode(selected.last()->data());
+    NXFloatInfoWindowController::shareInstance().showWindowWithNode(node);
 }
 
 void NXAppController::removeSelected()

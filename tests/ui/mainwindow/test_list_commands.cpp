@@ -294,6 +294,11 @@ TEST(ListCommands, DVDSourcesTitlesStandForTheirDisc)
     EXPECT_EQ(w.buttons(), kOneEntry);
     EXPECT_FALSE(info.isVisible());
     EXPECT_TRUE(shows(Qt::darkRed));
+    // Information on a title shows its disc, with the titles ticked for ripping.
+    QTest::mouseClick(c.infoButton, Qt::LeftButton);
+    ASSERT_TRUE(info.isVisible()) << "Info is enabled on a title row: it opens the information window";
+    EXPECT_EQ(info.windowTitle(), QStringLiteral("ntsc"));
+    EXPECT_EQ(info.dataSource().first().key, QStringLiteral("General"));
 
     // Rename on a title renames its disc's output name.
     QTest::mouseClick(c.renameButton, Qt::LeftButton);
