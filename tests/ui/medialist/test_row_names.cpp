@@ -5,16 +5,13 @@
 #include "medialist_test_support.h"
 
 #include "builders/avencoder/DNAVVideoArgvPublic.h"
-#include "core/platform/DNBundle.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNPlainText.h"
 #include "ui/medialist/DNCellWidgets.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 using namespace medialisttest;
 
@@ -37,24 +34,6 @@ std::shared_ptr<DNFileNode> fileNamed(const QString &name)
     file->setProfile(mp4Profile());
     return file;
 }
-
-// The interface in language ("" for English) while it lives.
-class InterfaceLanguage
-{
-public:
-    explicit InterfaceLanguage(const char *language)
-    {
-        if (!*language)
-            return;
-        EXPECT_TRUE(translator_.load(
-            DNBundle::pathForResource(QStringLiteral("translations/talvane_%1.qm").arg(QString::fromLatin1(language)))));
-        QCoreApplication::installTranslator(&translator_);
-    }
-    ~InterfaceLanguage() { QCoreApplication::removeTranslator(&translator_); }
-
-private:
-    QTranslator translator_;
-};
 
 // The text fits its label's width.
 ::testing::AssertionResult fits(const QLabel *label)
@@ -121,7 +100,7 @@ class LongNames : public ::testing::TestWithParam<const char *>
 // name while it is edited.
 TEST_P(LongNames, AreCutInTheMiddleWithTheirExtensionInView)
 {
-    InterfaceLanguage language(GetParam());
+    uitest::InterfaceLanguage language(GetParam());
     BasicListFixture<FileRowsDelegate> f(QSize(640, 420));
     const QString name =
         QStringLiteral("夏休みの思い出 Family holiday on the northern island, day one to day seven, uncut.mp4");

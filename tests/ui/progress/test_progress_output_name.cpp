@@ -5,16 +5,13 @@
 
 #include "ui/ui_test_support.h"
 
-#include "core/platform/DNBundle.h"
 #include "core/util/DNSystemActions.h"
 #include "dvd/file/DNFileNode.h"
 #include "ui/controls/DNPlainText.h"
 
-#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QTimer>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -29,20 +26,16 @@ protected:
         // The batch below ends at once: what it would open afterwards is only noted.
         DNSetOpenHandler([](const QString &) { return true; });
         DNSetPowerRequestHandler([](DNPowerRequest) { return true; });
-        if (*GetParam()) {
-            ASSERT_TRUE(translator_.load(DNBundle::pathForResource(
-                QStringLiteral("translations/talvane_%1.qm").arg(QString::fromLatin1(GetParam())))));
-            QCoreApplication::installTranslator(&translator_);
-        }
     }
     void TearDown() override
     {
-        QCoreApplication::removeTranslator(&translator_);
         DNSetOpenHandler({});
         DNSetPowerRequestHandler({});
     }
 
-    QTranslator translator_;
+    // The application first: a translator goes into it.
+    bool appReady_ = (uitest::app(), true);
+    uitest::InterfaceLanguage language_{GetParam()};
 };
 
 TEST_P(OutputName, IsCutInTheMiddleAndShowsItsLineBreakAsAMark)
