@@ -134,6 +134,41 @@ TEST_F(WindowsOnScreen, TheUpdateSheetKeepsItsPlaceOnTheMainWindowWhereItFits)
     sheet->close();
 }
 
+// The information window opens beside the main window; hidden and opened again (by the Info
+// command, or after the user closed it), it opens where it was, inside the screen: where the user
+// moved it too.
+TEST_F(WindowsOnScreen, TheInformationWindowOpensAgainWhereItWas)
+{
+    ASSERT_TRUE(mainAt(QPoint(500, 200)));
+    NXFloatInfoWindowController &info = NXFloatInfoWindowController::shareInstance();
+    const NXMediaNodePtr dvd = medialisttest::makeDVD({60});
+    NXFloatInfoWindowController::setMainWindow(main());
+    info.showWindowWithNode(dvd);
+    const QRect first = wmtest::framedOnScreen(&info);
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_EQ(first.right() + 1, wmtest::frameOnScreen(main()).left()) << "beside the main window, on its left";
+
+    for (const bool byUser : {false, true}) {
+        SCOPED_TRACE(byUser ? "closed by the user" : "hidden by the program");
+        if (byUser)
+            info.close();
+        else
+            info.hiddenTheWindow();
+        ASSERT_TRUE(uitest::waitFor([&] { return !info.isVisible(); }));
+        info.showWindowWithNode(dvd);
+        EXPECT_EQ(wmtest::framedOnScreen(&info), first);
+    }
+
+    info.move(120, 90);
+    ASSERT_TRUE(uitest::waitFor([&] { return wmtest::frameOnScreen(&info).topLeft() == QPoint(120, 90); }));
+    ASSERT_TRUE(wmtest::arrived(&info));
+    info.hiddenTheWindow();
+    info.showWindowWithNode(dvd);
+    EXPECT_EQ(wmtest::framedOnScreen(&info).topLeft(), QPoint(120, 90));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(testsupport::buildDir() + QStringLiteral("/test-output/")
+                                                         + kTest + QStringLiteral("/information_again.png"));
+}
+
 // The first window the program shows, before it has seen any frame, at a place kept from a
 // larger screen: placed with no frame in mind, it is moved in once the window manager has framed
 // it.

@@ -3,6 +3,7 @@
 // Shared by the DVD, progress and tag sheet tests: one application object, waiting on the event
 // loop for something that another thread or a timer does, and saving pictures of windows.
 #include "convert/files/DNCaptureController.h"
+#include "core/platform/DNBundle.h"
 #include "support/paths.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QHash>
 #include <QImage>
 #include <QThread>
+#include <QTranslator>
 #include <QWidget>
 
 #include <algorithm>
@@ -104,6 +106,26 @@ inline double inkContrast(const QImage &picture, const QRect &area)
     }
     return best;
 }
+
+// The interface in language ("" for English) while it lives.
+class InterfaceLanguage
+{
+public:
+    explicit InterfaceLanguage(const char *language)
+    {
+        if (!*language)
+            return;
+        EXPECT_TRUE(translator_.load(
+            DNBundle::pathForResource(QStringLiteral("translations/talvane_%1.qm").arg(QString::fromLatin1(language)))));
+        QCoreApplication::installTranslator(&translator_);
+    }
+    ~InterfaceLanguage() { QCoreApplication::removeTranslator(&translator_); }
+    InterfaceLanguage(const InterfaceLanguage &) = delete;
+    InterfaceLanguage &operator=(const InterfaceLanguage &) = delete;
+
+private:
+    QTranslator translator_;
+};
 
 inline QString savePicture(QWidget *widget, const QString &test, const QString &name)
 {

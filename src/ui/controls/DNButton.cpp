@@ -7,6 +7,27 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+namespace {
+
+// A button that does nothing is drawn grey: a coloured picture (a green "Download Now" pill)
+// would still look like a working control, however faint.
+QPixmap greyed(const QPixmap &picture)
+{
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(line[x]);
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(picture.devicePixelRatio());
+    return result;
+}
+
+} // namespace
+
 DNButton::DNButton(QWidget *parent)
     : QPushButton(parent)
 {
@@ -176,6 +197,7 @@ void DNButton::paintImage(QPainter &painter, bool drawTitle)
         area.setBottom(area.bottom() - titleHeight - 2);
     if (!isEnabled())
         painter.setOpacity(0.45);
+    const QPixmap picture = drawnImage();
     const QSizeF natural = shownImage_.deviceIndependentSize();
     QSizeF fitted = natural.scaled(area.size(), Qt::KeepAspectRatio);
     if (natural.width() <= area.width() && natural.height() <= area.height())
@@ -184,7 +206,7 @@ void DNButton::paintImage(QPainter &painter, bool drawTitle)
                         area.y() + (area.height() - fitted.height()) / 2.0, fitted.width(),
                         fitted.height());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(target, shownImage_, QRectF(QPointF(0, 0), shownImage_.size()));
+    painter.drawPixmap(target, picture, QRectF(QPointF(0, 0), picture.size()));
     if (withTitle) {
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::ButtonText));
@@ -203,18 +225,19 @@ void DNButton::paintTitleInImage(QPainter &painter)
     if (!isEnabled())
         painter.setOpacity(0.45);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap picture = drawnImage();
     const qreal ratio = shownImage_.devicePixelRatio();
     if (extra > 0) {
         const qreal middle = natural.width() - 2 * ends;
         const QRectF left(origin, QSizeF(ends, natural.height()));
         const QRectF centre(left.topRight(), QSizeF(middle + extra, natural.height()));
         const QRectF right(centre.topRight(), QSizeF(ends, natural.height()));
-        painter.drawPixmap(left, shownImage_, QRectF(0, 0, ends * ratio, natural.height() * ratio));
-        painter.drawPixmap(centre, shownImage_, QRectF(ends * ratio, 0, middle * ratio, natural.height() * ratio));
-        painter.drawPixmap(right, shownImage_,
+        painter.drawPixmap(left, picture, QRectF(0, 0, ends * ratio, natural.height() * ratio));
+        painter.drawPixmap(centre, picture, QRectF(ends * ratio, 0, middle * ratio, natural.height() * ratio));
+        painter.drawPixmap(right, picture,
                            QRectF((ends + middle) * ratio, 0, ends * ratio, natural.height() * ratio));
     } else {
-        painter.drawPixmap(QRectF(origin, natural), shownImage_, QRectF(QPointF(0, 0), shownImage_.size()));
+        painter.drawPixmap(QRectF(origin, natural), picture, QRectF(QPointF(0, 0), picture.size()));
     }
     QColor ink = titleInImage_.normal;
     if (shownImage_.cacheKey() == alternateImage_.cacheKey() && titleInImage_.pressed.isValid())
@@ -225,6 +248,11 @@ void DNButton::paintTitleInImage(QPainter &painter)
     painter.setPen(ink);
     painter.setFont(font());
     painter.drawText(area, titleInImage_.flags, text());
+}
+
+QPixmap DNButton::drawnImage() const
+{
+    return isEnabled() ? shownImage_ : greyed(shownImage_);
 }
 
 void DNButton::paintEvent(QPaintEvent *event)

@@ -91,6 +91,8 @@ private:
     bool hasTitleInImage() const { return titleInImage_.area.isValid(); }
     QSize titleInImageSizeHint(const QSize &picture) const;
     void paintTitleInImage(QPainter &painter);
+    // The shown picture as it is drawn: grey while the button is disabled.
+    QPixmap drawnImage() const;
 
     QPixmap normalImage_;
     QPixmap highlightImage_;

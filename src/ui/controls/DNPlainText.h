@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 class QLabel;
 class QMessageBox;
 class QString;
@@ -22,3 +24,16 @@ QString DNPlainToolTip(const QString &text);
 // The window title that shows text exactly: a title's "[*]" is the mark of unsaved changes to Qt,
 // which it drops from the title bar.
 QString DNPlainWindowTitle(const QString &text);
+
+// A name from outside shown on one line, as it is but for the characters that would break the
+// line or vanish: each line break (a Windows one, "\r\n", counts once) shows as "⏎", a tab as
+// "⇥" and any other control character as "�". A name holding a line break is still that name: a
+// file is written under it with the break; only its showing changes.
+QString DNDisplayName(const QString &name);
+// label shows text on one line (DNDisplayName), cut with an ellipsis where it does not fit the
+// label's width, and cut again whenever the label's size changes: at the end, or in the middle
+// (Qt::ElideMiddle) so that a file name keeps its extension in view. The whole text, shown on one
+// line too, is the label's tooltip, as plain text; the label no longer asks for the text's width.
+void DNShowElided(QLabel *label, const QString &text, Qt::TextElideMode mode = Qt::ElideRight);
+// The whole text DNShowElided last gave label (null when it gave none).
+QString DNElidedFullText(const QLabel *label);

@@ -61,6 +61,9 @@ void NXButton::paintEvent(QPaintEvent *event)
     if (!hasCustomTitle_)
         return;
     QPainter painter(this);
+    // As faint as the picture under it while the button is off.
+    if (!isEnabled())
+        painter.setOpacity(0.45);
     painter.setFont(font());
     painter.setPen(titleColor_);
     const int textHeight = textBounds_.height();

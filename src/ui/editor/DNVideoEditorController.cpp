@@ -223,6 +223,7 @@ void DNVideoEditorController::updateVideoEditConfigureOnEnter()
             field->setIntValue(0);
             field->setEnabled(false);
         }
+        showUntrimmedLength();
     }
 
     flags_.indexOfSubtitleMode = int(item_.indexOfSubtitleType());
@@ -335,6 +336,9 @@ void DNVideoEditorController::updateVideoEditConfigureOnVideoStart()
         item_.setTrimStartTime(start);
         item_.setTrimEndTime(end);
         showTrimInFields(float(start), float(end));
+    } else {
+        // The player's length, now stored in the item, is the one the slider runs along.
+        showUntrimmedLength();
     }
 
     setScaleFromSize(source, false);

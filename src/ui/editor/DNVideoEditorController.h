@@ -326,6 +326,8 @@ private:
                        void (DNVideoEditorController::*done)(int, const QString &));
     // The time fields and the length show the part from start to end (seconds).
     void showTrimInFields(float start, float end);
+    // With trimming off the whole clip is kept: its length is what the page shows.
+    void showUntrimmedLength();
     void sendUpdateTableCellsNotification();
     // The stored crop reaches the processed preview once it holds a frame to crop.
     void handCropToPreviewWhenFramed();

@@ -75,6 +75,8 @@ void DNVideoEditorController::setEditEnableTrimming(bool on)
     setTabMark(kTabTrimming, on);
     if (on)
         taggeDurationSlider(editDurationSlider_);
+    else
+        showUntrimmedLength();
     didChange(QStringLiteral("editEnableTrimming"));
 }
 
@@ -108,6 +110,11 @@ void DNVideoEditorController::showTrimInFields(float start, float end)
     startTrimTime_->setIntValue(s);
     endTrimTime_->setIntValue(e);
     gernalTimeTrimDuration_->setText(DNTimeStringFromSeconds(e - s));
+}
+
+void DNVideoEditorController::showUntrimmedLength()
+{
+    gernalTimeTrimDuration_->setText(DNTimeStringFromSeconds(int(item_.currentVideoTrackDuration())));
 }
 
 // Typing keeps the part at least `limitation` long, yet the limits never exclude the part the

@@ -3,6 +3,7 @@
 #include "NXFloatInfoContent.h"
 
 #include "ui/controls/DNPlainText.h"
+#include "ui/transition/NXScreenPlacement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -74,7 +75,14 @@ void NXFloatInfoWindowController::showWindowWithNode(const NXMediaNodePtr &node)
     }
     refreshViewWithNode(node);
     if (!isVisible()) {
-        choosePerfectPosition();
+        // Placed beside the main window the first time; opened again, it opens where it was
+        // (where the user may have moved it), which the window system keeps for a hidden window.
+        // Placing it again would take its frame for its content and move it by its title bar's
+        // height at every opening, up to the screen's corner.
+        if (!placed_) {
+            choosePerfectPosition();
+            placed_ = true;
+        }
         show();
         raise();
     }
@@ -135,7 +143,10 @@ void NXFloatInfoWindowController::choosePerfectPosition()
     if (!screen)
         return;
     const QRect mainFrame = mainWindow_ ? mainWindow_->frameGeometry() : QRect();
-    move(perfectPosition(mainFrame, screen->geometry(), frameGeometry().size()));
+    // The frame the window manager will draw counts: without it the window would overlap the
+    // main window by its borders. The point is the frame's top left, as move() takes it.
+    const QSize frameSize = size().grownBy(NXScreenPlacement::frameMargins(this));
+    move(perfectPosition(mainFrame, screen->geometry(), frameSize));
 }
 
 void NXFloatInfoWindowController::closeEvent(QCloseEvent *event)

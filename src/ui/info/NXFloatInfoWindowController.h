@@ -25,7 +25,8 @@ public:
     // window; anything else refreshes it, but only while it is visible.
     void onSelectionDidChangedNotification(const NXMediaNodePtr &node);
     // nil does nothing; a slideshow, DVD title or file group hides the window; anything else
-    // refreshes it and, when it was hidden, places it and brings it to the front.
+    // refreshes it and, when it was hidden, shows it in front: beside the main window the first
+    // time, where it was at later openings.
     void showWindowWithNode(const NXMediaNodePtr &node);
     void hiddenTheWindow();
     void refreshViewWithNode(const NXMediaNodePtr &node);
@@ -45,5 +46,7 @@ private:
 
     QList<NXObjKV> dataSource_;
     QTreeWidget *outline_view_ = nullptr;
+    // The window has been placed beside the main window once.
+    bool placed_ = false;
     static QPointer<QWidget> mainWindow_;
 };

@@ -103,6 +103,9 @@ void NXAppController::mergerSelected()
     else
         tableView->mergeMovieNodes(nodes);
     tableView->reloadData();
+    // The list empties its selection as it merges and says nothing of it: the commands and the
+    // placeholder follow the empty selection here.
+    selectionDidChangeNotification(QVariant());
 }
 
 void NXAppController::renameSelected()
@@ -137,8 +140,14 @@ void NXAppController::infoOfSelected()
     const QList<DNCell *> selected = tableView ? tableView->viewSelectedCell() : QList<DNCell *>();
     if (selected.isEmpty())
         return;
+    // The window shows no title on its own: a title row stands for its disc, whose information
+    // lists the titles ticked for ripping (as the editor, opened on a title, shows its disc's).
+    DNCell *last = selected.last();
+    NXMediaNodePtr node = last->data();
+    if (node && node->mediaType() == NXMediaTypeDVDTitle)
+        node = entryAtPath(last->fatherNodePath());
     NXFloatInfoWindowController::setMainWindow(mainWindow);
-    NXFloatInfoWindowController::shareInstance().showWindowWithNode(selected.last()->data());
+    NXFloatInfoWindowController::shareInstance().showWindowWithNode(node);
 }
 
 void NXAppController::removeSelected()

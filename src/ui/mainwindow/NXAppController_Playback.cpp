@@ -314,4 +314,7 @@ void NXAppController::onCellWillRemoved(const DNNotification &notification)
 void NXAppController::onCellWasClear(const DNNotification &)
 {
     stopPlayingMovieAnyway();
+    // The list says a selection changed only when rows were selected; an emptied list leaves
+    // the window as at start in any case: no picture, no command that needs an entry.
+    selectionDidChangeNotification(QVariant());
 }

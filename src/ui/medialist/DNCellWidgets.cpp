@@ -9,6 +9,7 @@
 #include "ui/controls/DNProgressIndicator.h"
 
 #include <QAbstractItemView>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -252,6 +253,47 @@ DNTextField::DNTextField(QWidget *parent) : QLineEdit(parent)
                                  "QLineEdit:focus { background: white; }"));
 }
 
+void DNTextField::setName(const QString &name)
+{
+    name_ = name;
+    setToolTip(DNPlainToolTip(DNDisplayName(name)));
+    showName(hasFocus());
+}
+
+void DNTextField::showName(bool whole)
+{
+    const QString shownName = DNDisplayName(name_);
+    // The room for text inside the field: its own margins and the line edit's padding of 2 each
+    // side.
+    const int room = contentsRect().width() - textMargins().left() - textMargins().right() - 4;
+    shown_ = whole ? shownName : fontMetrics().elidedText(shownName, Qt::ElideMiddle, room);
+    // Rewriting an unchanged text would take away the selection and caret.
+    if (text() != shown_)
+        setText(shown_);
+}
+
+void DNTextField::focusInEvent(QFocusEvent *event)
+{
+    if (!isEdited())
+        showName(true);
+    QLineEdit::focusInEvent(event);
+}
+
+void DNTextField::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // The window going to the background, or a menu opening, leaves the field being edited.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason && !isEdited())
+        showName(false);
+}
+
+void DNTextField::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    if (!hasFocus() && !isEdited())
+        showName(false);
+}
+
 namespace {
 // The toolbar's buttons: object name, pictures (normal, highlighted, pressed), position in the
 // bar, tooltip and the word beside the picture's glyph. The picture names stand in full so that
@@ -398,21 +440,27 @@ void DNShowOpenupState(DNButton *button, bool open)
     button->setAlternateImage(DNImageNamed(image));
 }
 
-void DNStoreEditedOutputName(QLineEdit *field, DNNodeInfo *info, const DNProfile *profile)
+void DNStoreEditedOutputName(DNTextField *field, DNNodeInfo *info, const DNProfile *profile)
 {
     if (!info)
         return;
-    const QString name = FixOutputPathExtension(field->text(), profile ? profile->fileNameSuffix() : QString(), 0);
-    // The field is left when its window loses the focus too; rewriting an unchanged name would
-    // take away the selection and caret the user comes back to.
-    if (field->text() != name)
-        field->setText(name);
+    // What the field shows of a name may be cut short, and its line breaks are marks: a name the
+    // user left alone is taken from the item, not from the field.
+    const QString typed = field->isEdited() ? field->text() : info->outputName();
+    const QString name = FixOutputPathExtension(typed, profile ? profile->fileNameSuffix() : QString(), 0);
+    // The field is left when its window loses the focus too; showing an unchanged name again
+    // would take away the selection and caret the user comes back to.
+    if (field->isEdited() || field->name() != name)
+        field->setName(name);
     info->setOutputName(name);
 }
 
-void DNSetElidedText(QLabel *label, const QString &text)
+void DNShowOutputName(DNTextField *field, DNNodeInfo *info, const DNProfile *profile, bool store)
 {
-    label->setProperty("fullText", text);
-    label->setToolTip(DNPlainToolTip(text));
-    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+    if (!info)
+        return;
+    const QString name = FixOutputPathExtension(info->outputName(), profile ? profile->fileNameSuffix() : QString(), 1);
+    field->setName(name);
+    if (store)
+        info->setOutputName(name);
 }

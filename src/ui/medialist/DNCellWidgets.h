@@ -102,12 +102,32 @@ private:
     QPixmap rightIconNormal_;
 };
 
-// An editable name field without a frame that shows white only while it is being edited.
+// An editable name field without a frame that shows white only while it is being edited. It
+// shows a name on one line (DNDisplayName); a name too long for it is cut in the middle with an
+// ellipsis, so that its extension stays in view, until the user edits it; the whole name is the
+// tooltip.
 class DNTextField : public QLineEdit
 {
     Q_OBJECT
 public:
     explicit DNTextField(QWidget *parent = nullptr);
+    // The name shown; a field being edited shows it whole at once.
+    void setName(const QString &name);
+    QString name() const { return name_; }
+    // The user typed into the field since the name was shown.
+    bool isEdited() const { return text() != shown_; }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // The name whole while the field has the focus, else cut to its width.
+    void showName(bool whole);
+
+    QString name_;
+    QString shown_;
 };
 
 // The small toolbar under a file or group row: information, edit and tags buttons of 70 x 20 at
@@ -157,8 +177,6 @@ Q_SIGNALS:
 // plain text (rows name files, folders and titles); a row's own markup asks for rich text.
 class QLabel;
 QLabel *DNCellLabel(const QString &text, QWidget *parent);
-// Shows text in label, cut with an ellipsis to the label's width; the whole text is the tooltip.
-void DNSetElidedText(QLabel *label, const QString &text);
 // A borderless picture button with a normal and a pressed picture.
 DNButton *DNCellImageButton(const QString &image, const QString &pressedImage, QWidget *parent);
 // The expand button of a DVD or group row: "expand.png" while the members are shown, "pick.png"
@@ -167,5 +185,10 @@ void DNShowOpenupState(DNButton *button, bool open);
 class DNNodeInfo;
 class DNProfile;
 // The name typed into field, with the output profile's extension, becomes info's output name
-// and is shown so (nothing without info).
-void DNStoreEditedOutputName(QLineEdit *field, DNNodeInfo *info, const DNProfile *profile);
+// and is shown so (nothing without info). A field left as it was keeps the name it shows (its
+// line breaks too, shown as marks).
+void DNStoreEditedOutputName(DNTextField *field, DNNodeInfo *info, const DNProfile *profile);
+// The name the output file is written under, shown in field: info's output name with the output
+// profile's extension in place of its own, as the conversion names the file. Stored back as the
+// output name when store is true.
+void DNShowOutputName(DNTextField *field, DNNodeInfo *info, const DNProfile *profile, bool store);

@@ -4,10 +4,10 @@
 #include "DNCellWidgets.h"
 #include "NXMediaTableView.h"
 
-#include "core/lang/OutputPathExtension.h"
 #include "dvd/DNDVDNode.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/controls/NXSwitch.h"
 
 #include <QApplication>
@@ -130,8 +130,6 @@ void DNDVDRootCell::layoutRow()
 void DNDVDRootCell::resizeEvent(QResizeEvent *)
 {
     layoutRow();
-    if (profileName_->property("fullText").isValid())
-        DNSetElidedText(profileName_, profileName_->property("fullText").toString());
 }
 
 std::shared_ptr<DNDVDNode> DNDVDRootCell::dvd() const
@@ -172,14 +170,9 @@ void DNDVDRootCell::updateCellContent()
     titlesSelected_->setToolTip(selected.isEmpty() ? QString() : ready);
 
     thumbnailView_->setImage(node->thumbnail());
-    DNSetElidedText(profileName_, tr("Target format: ") + profileTitle);
+    DNShowElided(profileName_, tr("Target format: ") + profileTitle);
 
-    if (node->nodeInfo()) {
-        const QString name = FixOutputPathExtension(node->nodeInfo()->outputName(),
-                                                    profile ? profile->fileNameSuffix() : QString(), 1);
-        trackName_output_->setText(name);
-        node->nodeInfo()->setOutputName(name);
-    }
+    DNShowOutputName(trackName_output_, node->nodeInfo().get(), profile.get(), true);
     mergeSwitch_->setOn(node->mergeIntoOne());
     profileView_->updateDisplayImage(profile ? profile->iconID() : QString());
 

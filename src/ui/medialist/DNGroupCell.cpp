@@ -4,10 +4,10 @@
 #include "DNCellWidgets.h"
 #include "NXMediaTableView.h"
 
-#include "core/lang/OutputPathExtension.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/coverflow/MBCoverFlowView.h"
 
 #include <QFileInfo>
@@ -104,8 +104,6 @@ void DNGroupCell::layoutRow()
     trackName_output_->setGeometry(20, kColumnHeight - 12 - fieldHeight, columnWidth - 20, fieldHeight);
     profileIcon_->move(w - 90, h - (h - 60 + 30) / 2 - 60);
     toolbarContainer_->setGeometry((w - 390) / 2, h - kToolbarHeight, 390, kToolbarHeight);
-    if (profileName_->property("fullText").isValid())
-        DNSetElidedText(profileName_, profileName_->property("fullText").toString());
 }
 
 void DNGroupCell::resizeEvent(QResizeEvent *)
@@ -140,7 +138,7 @@ void DNGroupCell::updateGroupIcons()
         if (thumbnail.isNull() || member->path().isEmpty())
             continue;
         entries << QVariantMap{{QStringLiteral("image"), thumbnail},
-                               {QStringLiteral("name"), QFileInfo(member->path()).fileName()}};
+                               {QStringLiteral("name"), DNDisplayName(QFileInfo(member->path()).fileName())}};
         members << member;
     }
     if (entries.size() >= 2) {
@@ -162,10 +160,8 @@ void DNGroupCell::updateCellContent()
     const auto profile = node->profile();
     // The name the joined file gets: the first member's file name, its extension replaced by the
     // profile's suffix (as the output path will replace it).
-    if (node->nodeInfo())
-        trackName_output_->setText(FixOutputPathExtension(node->nodeInfo()->outputName(),
-                                                          profile ? profile->fileNameSuffix() : QString(), 1));
-    DNSetElidedText(profileName_, tr("Target format: ") + (profile ? profile->title() : tr("No Profile")));
+    DNShowOutputName(trackName_output_, node->nodeInfo().get(), profile.get(), false);
+    DNShowElided(profileName_, tr("Target format: ") + (profile ? profile->title() : tr("No Profile")));
     profileIcon_->updateDisplayImage(profile ? profile->iconID() : QString());
 }
 

@@ -4,7 +4,6 @@
 #include "DNCellWidgets.h"
 #include "NXMediaTableView.h"
 
-#include "core/lang/OutputPathExtension.h"
 #include "core/util/DNSystemActions.h"
 #include "core/util/DNTimeText.h"
 #include "dvd/file/DNFileNode.h"
@@ -187,8 +186,6 @@ void DNRootCell::layoutRow()
 void DNRootCell::resizeEvent(QResizeEvent *)
 {
     layoutRow();
-    if (profileName_->property("fullText").isValid())
-        DNSetElidedText(profileName_, profileName_->property("fullText").toString());
 }
 
 void DNRootCell::setType(int type)
@@ -221,8 +218,8 @@ void DNRootCell::updateCellContent()
     filling_ = true;
     const auto setting = node->setting();
     thumbnailView_->setImage(node->thumbnail());
-    trackName_original_->setText(QFileInfo(node->path()).fileName());
-    trackName_original_->setToolTip(DNPlainToolTip(node->path()));
+    DNShowElided(trackName_original_, QFileInfo(node->path()).fileName(), Qt::ElideMiddle);
+    trackName_original_->setToolTip(DNPlainToolTip(DNDisplayName(node->path())));
 
     videoTracks_->clear();
     const auto &videos = node->videoTracks();
@@ -289,19 +286,14 @@ void DNRootCell::updateCellContent()
     duration_output_->setText(DNTrimRangeString(start, end, int(duration)));
 
     const auto profile = node->profile();
-    if (node->nodeInfo()) {
-        const QString name = FixOutputPathExtension(node->nodeInfo()->outputName(),
-                                                    profile ? profile->fileNameSuffix() : QString(), 1);
-        trackName_output_->setText(name);
-        node->nodeInfo()->setOutputName(name);
-    }
+    DNShowOutputName(trackName_output_, node->nodeInfo().get(), profile.get(), true);
     showProfile(profile);
     filling_ = false;
 }
 
 void DNRootCell::showProfile(const std::shared_ptr<DNProfile> &profile)
 {
-    DNSetElidedText(profileName_, tr("Target format: ") + (profile ? profile->title() : tr("No Profile")));
+    DNShowElided(profileName_, tr("Target format: ") + (profile ? profile->title() : tr("No Profile")));
     profileView_->updateDisplayImage(profile ? profile->iconID() : QString());
 }
 

@@ -7,6 +7,7 @@
 #include "core/util/DNTimeText.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
+#include "ui/controls/DNPlainText.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -91,11 +92,12 @@ void DNRootPhotoCell::updateCellContent()
     QStringList folders;
     for (const DNImageNodePtr &folder : node->imageNodes())
         folders << QFileInfo(folder->path()).fileName();
-    DNSetElidedText(folderNameField_, folders.join(QStringLiteral(", ")));
+    DNShowElided(folderNameField_, folders.join(QStringLiteral(", ")));
     photoCount_->setText(tr("%1 photos").arg(node->countOfPhotos()));
     folderSize_->setText(folderSizeText(node->sizeOfPhotos()));
     duration_output_->setText(QStringLiteral("00:00:00 - %1").arg(DNTimeStringFromSeconds(int(node->videoDuration()))));
-    trackName_output_->setText(node->nodeInfo() ? node->nodeInfo()->outputName() : QString());
+    // The slideshow is written under its name with the profile's extension, as a file is.
+    DNShowOutputName(trackName_output_, node->nodeInfo().get(), node->profile().get(), true);
     showProfile(node->profile());
     filling_ = false;
 }

@@ -1,6 +1,7 @@
 #include "ui/progress/NXProgressController.h"
 
 #include "ui/controls/DNAlertSheet.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/progress/NXConvertFailureText.h"
 #include "ui/progress/NXProgressItemTimes.h"
 #include "ui/slideshow/ImgEncodeProgressView.h"
@@ -109,7 +110,7 @@ void NXProgressController::showWithInWindow(QWidget *window, ConvertEntry conver
 
     startConvertDate_ = now();
     stopTimer();
-    currentTargetName_->setText(tr("fetching..."));
+    DNShowElided(currentTargetName_, tr("fetching..."));
     updateTimer_ = new QTimer(this);
     updateTimer_->setInterval(kPollIntervalMs);
     connect(updateTimer_, &QTimer::timeout, this, &NXProgressController::updateInfomation);
@@ -296,7 +297,9 @@ void NXProgressController::updateInfomation()
             label->setText(*text);
     };
     show(currentTitle_, names.currentTitle);
-    show(currentTargetName_, names.currentTargetName ? names.currentTargetName : times.plannedTargetName);
+    // An output name too long for the sheet is cut in its middle, its extension in view.
+    if (const auto target = names.currentTargetName ? names.currentTargetName : times.plannedTargetName)
+        DNShowElided(currentTargetName_, *target, Qt::ElideMiddle);
     show(totalFrams_, times.frames);
     show(startTimeLabel_, times.startTime);
     show(endTimeLabel_, times.endTime);
@@ -384,7 +387,7 @@ void NXProgressController::cleanAllFieldData()
     converttime_->setText(zeroTime);
     progress_->setText(QStringLiteral("%1 % ").arg(0));
     currentTitle_->clear();
-    currentTargetName_->clear();
+    DNShowElided(currentTargetName_, QString());
     timeRemaid_->setText(zeroTime);
     startTimeLabel_->setText(zeroTime);
     endTimeLabel_->setText(zeroTime);

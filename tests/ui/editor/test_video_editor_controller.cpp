@@ -207,6 +207,26 @@ TEST(VideoEditor, AStoredCropShowsInTheProcessedPreviewAtOnce)
     EXPECT_NEAR(double(shown.width()) / shown.height(), 16.0 / 9, 0.05);
 }
 
+// With trimming off the page's length is the whole clip's, before the clip plays, while it
+// plays and when trimming is switched off again.
+TEST(VideoEditor, TheTrimPageShowsTheClipsLengthWhileTrimmingIsOff)
+{
+    EditorWindow w;
+    const DNFileNodePtr file = fileItem("editor/long_clip.mp4");
+    ASSERT_TRUE(file);
+    w.open(file, 2);
+    EXPECT_EQ(w.editor.gernalTimeTrimDuration()->text(), QStringLiteral("00:00:30"));
+    ASSERT_TRUE(playing(w.editor));
+    EXPECT_EQ(w.editor.gernalTimeTrimDuration()->text(), QStringLiteral("00:00:30"));
+    click(w.editor, "trimCheck");
+    w.editor.startTrimTime()->setIntValue(5);
+    w.editor.startTrimTime()->performClick();
+    EXPECT_EQ(w.editor.gernalTimeTrimDuration()->text(), QStringLiteral("00:00:25"));
+    click(w.editor, "trimCheck");
+    EXPECT_FALSE(w.editor.editEnableTrimming());
+    EXPECT_EQ(w.editor.gernalTimeTrimDuration()->text(), QStringLiteral("00:00:30"));
+}
+
 TEST(VideoEditor, TypedTrimTimesLandInTheItemAndKeepTheShortestPart)
 {
     EditorWindow w;

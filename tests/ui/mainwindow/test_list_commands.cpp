@@ -213,6 +213,46 @@ TEST(ListCommands, FilesMergeInfoEditRemoveAndClear)
     EXPECT_EQ(w.placeholder(), w.companyPicture());
 }
 
+// A merge empties the selection: the commands and the placeholder follow, as for any empty one.
+TEST(ListCommands, AMergeLeavesNothingSelected)
+{
+    Window w;
+    NXAppController &c = w.controller;
+    const QList<NXMediaNodePtr> files = w.addFiles({"clip.mp4", "clip.mkv", "clip.avi"});
+    ASSERT_EQ(files.size(), 3);
+    w.click(files[0]);
+    w.click(files[1], true);
+    QTest::mouseClick(c.mergeButton, Qt::LeftButton);
+    ASSERT_TRUE(c.tableView->viewSelectedCell().isEmpty());
+    EXPECT_EQ(w.buttons(), NXListCommandStates());
+    EXPECT_EQ(w.placeholder(), w.companyPicture());
+}
+
+// Clear All leaves the window as it started, whatever the list's selection was: one the list
+// emptied without a word (as a merge does) too.
+TEST(ListCommands, ClearAllLeavesTheWindowAsAtStart)
+{
+    for (const bool selected : {true, false}) {
+        SCOPED_TRACE(selected ? "with a selection" : "with a selection emptied quietly");
+        Window w;
+        NXAppController &c = w.controller;
+        const QList<NXMediaNodePtr> files = w.addFiles({"clip.mp4", "clip.mkv"});
+        ASSERT_EQ(files.size(), 2);
+        w.click(files[0]);
+        w.click(files[1], true);
+        ASSERT_NE(w.placeholder(), w.companyPicture());
+        if (!selected)
+            c.tableView->unselectMovieViewCell();
+        QTest::mouseClick(c.clearButton, Qt::LeftButton);
+        ASSERT_TRUE(c.mediaFiles->isEmpty());
+        EXPECT_EQ(w.buttons(), NXListCommandStates());
+        EXPECT_EQ(w.placeholder(), w.companyPicture());
+        if (!selected)
+            shelltest::saveWindowPicture(w.ui.window, QStringLiteral("ui_mainwindow"),
+                                         QStringLiteral("cleared_window"));
+    }
+}
+
 TEST(ListCommands, DVDSourcesTitlesStandForTheirDisc)
 {
     Window w;
@@ -254,6 +294,11 @@ TEST(ListCommands, DVDSourcesTitlesStandForTheirDisc)
     EXPECT_EQ(w.buttons(), kOneEntry);
     EXPECT_FALSE(info.isVisible());
     EXPECT_TRUE(shows(Qt::darkRed));
+    // Information on a title shows its disc, with the titles ticked for ripping.
+    QTest::mouseClick(c.infoButton, Qt::LeftButton);
+    ASSERT_TRUE(info.isVisible()) << "Info is enabled on a title row: it opens the information window";
+    EXPECT_EQ(info.windowTitle(), QStringLiteral("ntsc"));
+    EXPECT_EQ(info.dataSource().first().key, QStringLiteral("General"));
 
     // Rename on a title renames its disc's output name.
     QTest::mouseClick(c.renameButton, Qt::LeftButton);

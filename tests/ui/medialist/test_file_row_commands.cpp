@@ -10,6 +10,7 @@
 #include "profiles/NXProfileValue.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/info/NXFloatInfoWindowController.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/mainwindow/NXAppController.h"
@@ -309,8 +310,8 @@ TEST(FileRowProfile, ChooserAndSettingsSheetServeAFileEntry)
     EXPECT_EQ(file->profile()->title(), chosen);
     // The list redraws a moment after the item received its profile.
     const QString target = QStringLiteral("Target format: ") + chosen;
-    EXPECT_TRUE(uitest::waitFor([&] { return row->profileName()->property("fullText").toString() == target; }, 60000))
-        << row->profileName()->property("fullText").toString().toStdString();
+    EXPECT_TRUE(uitest::waitFor([&] { return DNElidedFullText(row->profileName()) == target; }, 60000))
+        << DNElidedFullText(row->profileName()).toStdString();
 
     // The settings button opens the sheet; its proposed bit rate is the file's own.
     QTest::mouseClick(row->profileView()->rightButton(), Qt::LeftButton);

@@ -2,6 +2,7 @@
 // thumbnail arriving later, and its output name.
 #include "medialist_test_support.h"
 
+#include "convert/slideshow/NXSlideshowConversion.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
 #include "support/paths.h"
@@ -9,6 +10,7 @@
 #include "ui/medialist/DNRootPhotoCell.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QThreadPool>
@@ -47,7 +49,10 @@ TEST(PhotoRow, ShowsFoldersCountSizeLengthAndOutput)
     EXPECT_EQ(row->folderSize()->text(), DNRootPhotoCell::folderSizeText(node->sizeOfPhotos()));
     EXPECT_TRUE(row->folderSize()->text().endsWith(QLatin1String(" Kb")));
     EXPECT_EQ(row->durationOutput()->text(), QStringLiteral("00:00:00 - 00:00:39")); // 13 x (2 + 1)
-    EXPECT_EQ(row->trackNameOutput()->text(), QStringLiteral("album"));
+    // The name the slideshow is written under, with its extension.
+    QTemporaryDir folder;
+    EXPECT_EQ(row->trackNameOutput()->text(), QStringLiteral("album.") + node->profile()->fileNameSuffix());
+    EXPECT_EQ(row->trackNameOutput()->text(), QFileInfo(NXSlideshowOutputPath(*node, folder.path())).fileName());
     EXPECT_EQ(row->profileName()->toolTip(), QStringLiteral("Target format: ") + node->profile()->title());
     EXPECT_FALSE(row->videoTracks()->isVisible()) << "no track pop-ups";
     EXPECT_FALSE(row->trackNameOriginal()->isVisible());

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 void typeAddressAndPlay(NXYoutubeControlller &window, const QString &address)
@@ -48,6 +50,18 @@ TEST(OnlineVideoWindow, KeepsEveryControlAndLeavesTheDownloadOnesOff)
     EXPECT_FALSE(player->logo()->pixmap().isNull());
     window.window()->show();
     shelltest::saveWindowPicture(window.window(), QStringLiteral("ui_onlinevideo"), QStringLiteral("window_idle"));
+    // The buttons that do nothing look it: grey, not the green of a button to press.
+    for (DNButton *off : {player->clearAllFinishNode.data(), static_cast<DNButton *>(player->startDownloadButton.data())}) {
+        const QImage drawn = off->grab().toImage();
+        int coloured = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QColor c = drawn.pixelColor(x, y);
+                const int spread = std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+                coloured += c.alpha() > 64 && spread > 40;
+            }
+        EXPECT_EQ(coloured, 0) << off->toolTip().toStdString();
+    }
 
     // The folder button opens the download folder.
     shelltest::openedTargets().clear();
