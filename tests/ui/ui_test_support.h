@@ -115,9 +115,12 @@ public:
     {
         if (!*language)
             return;
+        // The application first: without it the translator would go nowhere and the test would run
+        // in English.
+        app();
         EXPECT_TRUE(translator_.load(
             DNBundle::pathForResource(QStringLiteral("translations/talvane_%1.qm").arg(QString::fromLatin1(language)))));
-        QCoreApplication::installTranslator(&translator_);
+        EXPECT_TRUE(QCoreApplication::installTranslator(&translator_));
     }
     ~InterfaceLanguage() { QCoreApplication::removeTranslator(&translator_); }
     InterfaceLanguage(const InterfaceLanguage &) = delete;

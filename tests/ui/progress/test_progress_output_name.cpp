@@ -33,8 +33,6 @@ protected:
         DNSetPowerRequestHandler({});
     }
 
-    // The application first: a translator goes into it.
-    bool appReady_ = (uitest::app(), true);
     uitest::InterfaceLanguage language_{GetParam()};
 };
 
