@@ -12,6 +12,10 @@ extern "C" {
 
 enum { DVDLayoutProblemSize = 512, DVDLayoutFileNameSize = 32 };
 
+/* The most sectors a DVD holds: one side of two layers, 8.5 GB. A figure of a disc's records past
+ * it is damage, never data. */
+enum { DVDMostDiscSectors = 4173824 };
+
 typedef struct DVDLayoutReport {
     int whole;            /* 1 when every sector and byte the IFO files give is there */
     double ifoSeconds;    /* one title: its playing time as its program chain gives it; -1 unknown */
