@@ -284,7 +284,8 @@ static int unnamedAndAbsent(dvd_reader_t *dvd, const tt_srpt_t *titles, int set)
         if (titles->title[i].title_set_nr == set)
             return 0;
     dvd_stat_t st;
-    return DVDFileStat(dvd, set, DVD_READ_INFO_FILE, &st) != 0 && DVDFileStat(dvd, set, DVD_READ_INFO_BACKUP_FILE, &st) != 0;
+    return DVDFileStat(dvd, set, DVD_READ_INFO_FILE, &st) != 0
+           && DVDFileStat(dvd, set, DVD_READ_INFO_BACKUP_FILE, &st) != 0;
 }
 
 static void checkWholeDisc(dvd_reader_t *dvd, DVDLayoutReport *report)

@@ -277,9 +277,8 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
             tell(line);
         if (rc < 0 && !process.errorText().empty())
             logLine(process.errorText());
-        const bool bySignal = signalEndOfStatus(rc).kind != SignalEndKind::None;
         logLine(childEndText("HandBrakeCLI", rc, "failed")
-                + (workDoneError > 0 && !bySignal ? " (job error " + std::to_string(workDoneError) + ")" : ""));
+                + (workDoneError > 0 ? " (job error " + std::to_string(workDoneError) + ")" : ""));
         return rc != 0 ? rc : workDoneError;
     }
     // A trimmed part is held to its length here. A whole title's length comes from the scan, that

@@ -97,7 +97,8 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
         DNRoughLog(QStringLiteral("The pass reported success but its output is not whole: %@. It is removed."), problem);
         // A full disk says why (mencoder and the player dump cut their files short without a word).
         if (!noteFullDisk(*output, node, titleIndex))
-            noteConvertFailure(failureOverSource(source, ConvertFailureReason(ConvertFailureKind::OutputNotWhole, {problem})));
+            noteConvertFailure(
+                failureOverSource(source, ConvertFailureReason(ConvertFailureKind::OutputNotWhole, {problem})));
         output->discard();
         return ConvertResultFailed;
     }

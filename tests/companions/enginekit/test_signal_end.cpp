@@ -42,12 +42,13 @@ TEST_P(SignalEndOfAChild, IsToldByItsMeaning)
 
 INSTANTIATE_TEST_SUITE_P(
     Signals, SignalEndOfAChild,
-    ::testing::Values(EndCase{"XFSZ", SignalEndKind::FileSizeLimit, "ffmpeg was ended by SIGXFSZ: the file-size limit was reached"},
-                      EndCase{"SEGV", SignalEndKind::Crash, "ffmpeg was ended by SIGSEGV: it crashed"},
-                      EndCase{"ABRT", SignalEndKind::Crash, "ffmpeg was ended by SIGABRT: it crashed"},
-                      EndCase{"BUS", SignalEndKind::Crash, "ffmpeg was ended by SIGBUS: it crashed"},
-                      EndCase{"KILL", SignalEndKind::Kill, "ffmpeg was ended by SIGKILL: it was killed"},
-                      EndCase{"HUP", SignalEndKind::Other, "ffmpeg was ended by SIGHUP"}),
+    ::testing::Values(
+        EndCase{"XFSZ", SignalEndKind::FileSizeLimit, "ffmpeg was ended by SIGXFSZ: the file-size limit was reached"},
+        EndCase{"SEGV", SignalEndKind::Crash, "ffmpeg was ended by SIGSEGV: it crashed"},
+        EndCase{"ABRT", SignalEndKind::Crash, "ffmpeg was ended by SIGABRT: it crashed"},
+        EndCase{"BUS", SignalEndKind::Crash, "ffmpeg was ended by SIGBUS: it crashed"},
+        EndCase{"KILL", SignalEndKind::Kill, "ffmpeg was ended by SIGKILL: it was killed"},
+        EndCase{"HUP", SignalEndKind::Other, "ffmpeg was ended by SIGHUP"}),
     [](const ::testing::TestParamInfo<EndCase> &info) { return std::string(info.param.signalWord); });
 
 // Statuses an engine exits with on its own stay statuses; lines that tell no signal read as none.

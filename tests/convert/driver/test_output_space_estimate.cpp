@@ -113,8 +113,8 @@ const CopyCase kCopies[] = {
 
 INSTANTIATE_TEST_SUITE_P(Backups, CopyEstimate, ::testing::ValuesIn(kCopies),
                          [](const ::testing::TestParamInfo<CopyCase> &info) {
-                             std::string name = QFileInfo(QString::fromLatin1(info.param.profile)).baseName().toStdString();
-                             return name + "_Title" + std::to_string(info.param.titleIndex + 1)
+                             const QString profile = QFileInfo(QString::fromLatin1(info.param.profile)).baseName();
+                             return profile.toStdString() + "_Title" + std::to_string(info.param.titleIndex + 1)
                                  + (info.param.trimSeconds > 0 ? "_Trimmed" : "");
                          });
 
