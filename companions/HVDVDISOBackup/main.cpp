@@ -13,6 +13,7 @@
 #include "enginekit/EngineProcess.h"
 #include "enginekit/ISOBackupProgress.h"
 #include "enginekit/ProcessIdentity.h"
+#include "enginekit/SignalEnd.h"
 
 #include <algorithm>
 #include <atomic>
@@ -83,9 +84,11 @@ int failForRoom(long long neededBytes, const Leftovers &leftovers)
 }
 
 // The maker's own account of its failure, each line under this tool's name so that the program
-// logs it, then failure with the maker's last line, which is what it says last of why
-// ("VIDEO_TS has invalid contents"): all there is to tell the user.
-int failForMaker(const std::string &failure, const std::vector<std::string> &makerLines, const Leftovers &leftovers)
+// logs it, then failure with what ended it: a signal's meaning when one did, else the maker's
+// last line, which is what it says last of why ("VIDEO_TS has invalid contents") and all there is
+// to tell the user; its exit status only when it said nothing.
+int failForMaker(int status, const std::string &endUnread, const std::vector<std::string> &makerLines,
+                 const Leftovers &leftovers)
 {
     std::string last;
     for (const std::string &line : makerLines) {
@@ -98,7 +101,13 @@ int failForMaker(const std::string &failure, const std::vector<std::string> &mak
         if (first != std::string_view::npos)
             last = words.substr(first);
     }
-    return fail(last.empty() ? failure : failure + ": " + last, leftovers);
+    if (!endUnread.empty())
+        return fail(last.empty() ? endUnread : endUnread + ": " + last, leftovers);
+    if (const std::string bySignal = signalEndLine("genisoimage", status); !bySignal.empty())
+        return fail(bySignal, leftovers);
+    return fail(last.empty() ? "the image maker failed (status " + std::to_string(status) + ")"
+                             : "the image maker said: " + last,
+                leftovers);
 }
 } // namespace
 
@@ -186,9 +195,7 @@ int main(int argc, char *argv[])
     if (!writer.why().empty())
         return fail(writer.why(), leftovers);
     if (rc != 0) {
-        const bool endUnread = rc < 0 && !maker.errorText().empty();
-        return failForMaker(endUnread ? maker.errorText() : "the image maker failed (status " + std::to_string(rc) + ")",
-                            makerLines, leftovers);
+        return failForMaker(rc, rc < 0 ? maker.errorText() : std::string(), makerLines, leftovers);
     }
     std::error_code ec;
     fs::rename(leftovers.partial, output, ec);

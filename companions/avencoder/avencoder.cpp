@@ -8,6 +8,7 @@
 #include "avencoder/FFmpegArgumentTranslation.h"
 #include "enginekit/FFmpegProgress.h"
 #include "enginekit/OutputCheckLine.h"
+#include "enginekit/SignalEnd.h"
 
 #include <algorithm>
 #include <atomic>
@@ -215,7 +216,7 @@ int avRun(int argc, char *argv[])
     if (rc != 0) {
         if (rc < 0 && !process.errorText().empty())
             logLine(process.errorText());
-        logLine("ffmpeg failed with status " + std::to_string(rc));
+        logLine(childEndText("ffmpeg", rc, "failed"));
         return rc;
     }
     if (!writesNoFile(output)) {

@@ -15,8 +15,13 @@ enum { Block = DVD_VIDEO_LB_LEN };
 /* A VOB file holds at most 1 GiB; longer title sets are split into VTS_nn_1.VOB, VTS_nn_2.VOB... */
 static const long long PartBytes = 1073741824LL;
 
-/* The most sectors a DVD holds: one side of two layers, 8.5 GB. */
-static const long long MostDiscSectors = 4173824LL;
+static const long long MostDiscSectors = DVDMostDiscSectors;
+
+/* The most title sets a disc may have (VTS_01 to VTS_99). */
+enum { MostTitleSets = 99 };
+
+/* Longer than any IFO: its tables fit in a few hundred sectors. */
+static const long long MostInfoBytes = 16LL * 1024 * 1024;
 
 /* The first problem found is the one the report names; returns 1 when this one is it. */
 static int problem(DVDLayoutReport *report, const char *format, ...) __attribute__((format(printf, 2, 3)));
@@ -40,20 +45,65 @@ static void infoName(char *out, size_t size, int set, int backup)
         snprintf(out, size, backup ? "VTS_%02d_0.BUP" : "VTS_%02d_0.IFO", set);
 }
 
-/* False, noting it, when a figure that the IFO of set gives (of title, or of the set when title is
- * 0) lies past what any DVD holds: no missing data explains that, the records are damaged, and
- * their figures mean nothing to a reader (a damaged sector count reads as terabytes missing). */
-static int withinADisc(long long sectors, int set, int title, DVDLayoutReport *report)
+/* Notes that the records of set's IFO (of title, or of the set when title is 0) are damaged: no
+ * missing data explains what they say, and their figures mean nothing to a reader. */
+static void damagedRecords(int set, int title, DVDLayoutReport *report)
 {
-    if (sectors <= MostDiscSectors)
-        return 1;
     char name[DVDLayoutFileNameSize];
     infoName(name, sizeof name, set, 0);
     const int first = title > 0 ? problem(report, "the records of title %d in %s are damaged", title, name)
                                 : problem(report, "the records in %s are damaged", name);
     if (first)
         snprintf(report->damagedRecords, sizeof report->damagedRecords, "%s", name);
+}
+
+/* False, noting it, when a figure that the IFO of set gives (of title, or of the set when title is
+ * 0) lies past what any DVD holds: a damaged sector count would read as terabytes missing. */
+static int withinADisc(long long sectors, int set, int title, DVDLayoutReport *report)
+{
+    if (sectors <= MostDiscSectors)
+        return 1;
+    damagedRecords(set, title, report);
     return 0;
+}
+
+/* Records of set's IFO that a reader may get past are damaged; the first such IFO is named. */
+static void suspectRecords(int set, DVDLayoutReport *report)
+{
+    if (!report->suspectRecords[0])
+        infoName(report->suspectRecords, sizeof report->suspectRecords, set, 0);
+}
+
+/* The whole of one IFO or backup file; NULL when it cannot be read (size set to its length). */
+static unsigned char *infoBytes(dvd_reader_t *dvd, int set, dvd_read_domain_t domain, long long *size)
+{
+    dvd_stat_t st;
+    if (DVDFileStat(dvd, set, domain, &st) != 0 || st.size <= 0 || st.size > MostInfoBytes)
+        return NULL;
+    dvd_file_t *file = DVDOpenFile(dvd, set, domain);
+    unsigned char *bytes = file ? malloc((size_t)st.size) : NULL;
+    if (bytes && DVDReadBytes(file, bytes, (size_t)st.size) != (ssize_t)st.size) {
+        free(bytes);
+        bytes = NULL;
+    }
+    if (file)
+        DVDCloseFile(file);
+    *size = (long long)st.size;
+    return bytes;
+}
+
+/* An IFO and its backup are one record written twice: when both read and they differ, one of
+ * them was damaged. libdvdread reads the IFO and turns to the backup only when the IFO does not
+ * parse at all, so the engines follow an IFO whose records were changed, wherever they lead. */
+static void compareWithBackup(dvd_reader_t *dvd, int set, DVDLayoutReport *report)
+{
+    long long infoSize = 0, backupSize = 0;
+    unsigned char *info = infoBytes(dvd, set, DVD_READ_INFO_FILE, &infoSize);
+    unsigned char *backup = info ? infoBytes(dvd, set, DVD_READ_INFO_BACKUP_FILE, &backupSize) : NULL;
+    if (info && backup && (infoSize != backupSize || memcmp(info, backup, (size_t)infoSize) != 0))
+        suspectRecords(set, report);
+    free(info);
+    free(backup);
 }
 
 /* The VOB files of a domain; returns 1 when the name stands for several files. */
@@ -226,6 +276,18 @@ static void checkTitleSet(dvd_reader_t *dvd, int set, DVDLayoutReport *report)
     ifoClose(vts);
 }
 
+/* A title set that no title names and whose IFO and backup are both missing: the count of title
+ * sets in the video manager's records is what is wrong, not a set the disc lost. */
+static int unnamedAndAbsent(dvd_reader_t *dvd, const tt_srpt_t *titles, int set)
+{
+    for (int i = 0; titles && titles->title && i < titles->nr_of_srpts; ++i)
+        if (titles->title[i].title_set_nr == set)
+            return 0;
+    dvd_stat_t st;
+    return DVDFileStat(dvd, set, DVD_READ_INFO_FILE, &st) != 0
+           && DVDFileStat(dvd, set, DVD_READ_INFO_BACKUP_FILE, &st) != 0;
+}
+
 static void checkWholeDisc(dvd_reader_t *dvd, DVDLayoutReport *report)
 {
     ifo_handle_t *vmg = ifoOpen(dvd, 0);
@@ -243,9 +305,21 @@ static void checkWholeDisc(dvd_reader_t *dvd, DVDLayoutReport *report)
     /* The video manager may leave room between its parts, so only its menu cells count. */
     if (mat->vmgm_vobs && withinADisc(cellsEnd(vmg->menu_c_adt), 0, 0, report))
         vobsWhole(dvd, 0, DVD_READ_MENU_VOBS, cellsEnd(vmg->menu_c_adt), report);
-    ifoClose(vmg);
-    for (int set = 1; set <= sets && report->whole; ++set)
+    /* The disc's last sector: players never read it, image makers take the IFO's place from it. */
+    if (mat->vmg_last_sector + 1LL > MostDiscSectors)
+        suspectRecords(0, report);
+    compareWithBackup(dvd, 0, report);
+    if (sets > MostTitleSets)
+        damagedRecords(0, 0, report);
+    for (int set = 1; set <= sets && set <= MostTitleSets && report->whole; ++set) {
+        if (unnamedAndAbsent(dvd, vmg->tt_srpt, set)) {
+            damagedRecords(0, 0, report);
+            break;
+        }
         checkTitleSet(dvd, set, report);
+        compareWithBackup(dvd, set, report);
+    }
+    ifoClose(vmg);
 }
 
 static int fromBCD(uint8_t value)
@@ -339,7 +413,7 @@ static void checkProgramChain(dvd_reader_t *dvd, int title, int set, const pgc_t
 static void checkTitle(dvd_reader_t *dvd, int title, int spanTime, DVDLayoutReport *report)
 {
     ifo_handle_t *vmg = ifoOpen(dvd, 0);
-    if (!vmg || !vmg->tt_srpt) {
+    if (!vmg || !vmg->tt_srpt || !vmg->vmgi_mat) {
         unreadableInfo(dvd, 0, report);
         if (vmg)
             ifoClose(vmg);
@@ -351,10 +425,17 @@ static void checkTitle(dvd_reader_t *dvd, int title, int spanTime, DVDLayoutRepo
         return;
     }
     const title_info_t info = vmg->tt_srpt->title[title - 1];
+    const int sets = vmg->vmgi_mat->vmg_nr_of_title_sets;
     ifoClose(vmg);
 
+    /* A title set number the disc cannot have is a figure of damaged records, not a set to name. */
     const int set = info.title_set_nr;
-    ifo_handle_t *vts = set > 0 ? ifoOpen(dvd, set) : NULL;
+    if (set < 1 || set > sets || set > MostTitleSets) {
+        damagedRecords(0, title, report);
+        compareWithBackup(dvd, 0, report);
+        return;
+    }
+    ifo_handle_t *vts = ifoOpen(dvd, set);
     if (!vts || !vts->vtsi_mat || !vts->vts_ptt_srpt || !vts->vts_pgcit) {
         unreadableInfo(dvd, set, report);
         if (vts)
@@ -373,6 +454,9 @@ static void checkTitle(dvd_reader_t *dvd, int title, int spanTime, DVDLayoutRepo
     else
         problem(report, "title %d has no program chain in title set %d", title, set);
     ifoClose(vts);
+    /* The records the title plays by: its title set's, then the video manager's table of titles. */
+    compareWithBackup(dvd, set, report);
+    compareWithBackup(dvd, 0, report);
 }
 
 void dvdLayoutCheck(struct dvd_reader_s *dvd, int title, int spanTime, DVDLayoutReport *report)

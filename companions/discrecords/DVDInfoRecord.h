@@ -60,6 +60,7 @@ typedef struct DVDInfoTitleEntry {
     int pgc_number;
     int main_title;     /* 1 when the disc marks this title as its main title */
     int milliseconds;   /* the part of the playing time below a second */
+    unsigned int sectors; /* the 2048-byte sectors its cells span (one angle), 0 when unknown */
 } DVDInfoTitleEntry;
 
 typedef struct DVDInfoRecord {

@@ -12,6 +12,10 @@ extern "C" {
 
 enum { DVDLayoutProblemSize = 512, DVDLayoutFileNameSize = 32 };
 
+/* The most sectors a DVD holds: one side of two layers, 8.5 GB. A figure of a disc's records past
+ * it is damage, never data. */
+enum { DVDMostDiscSectors = 4173824 };
+
 typedef struct DVDLayoutReport {
     int whole;            /* 1 when every sector and byte the IFO files give is there */
     double ifoSeconds;    /* one title: its playing time as its program chain gives it; -1 unknown */
@@ -20,6 +24,11 @@ typedef struct DVDLayoutReport {
     /* When what is wrong is the IFO's own records (they place data past what any DVD holds, which
      * no missing data explains): the IFO's name ("VTS_01_0.IFO"); else empty. */
     char damagedRecords[DVDLayoutFileNameSize];
+    /* Records that are damaged in a way a reader may get past, so the disc still counts as whole:
+     * an IFO whose backup holds other records (one of the two was damaged), or a figure that
+     * players do not read placed past what any DVD holds. The IFO's name; else empty. An engine
+     * that fails on such a disc may have been led astray by them. */
+    char suspectRecords[DVDLayoutFileNameSize];
 } DVDLayoutReport;
 
 /* check_dvd_layout(path, title, report): title 0 checks the whole disc (every title set's IFO,

@@ -6,6 +6,7 @@
 #include "enginekit/FFmpegProgress.h"
 #include "enginekit/FileText.h"
 #include "enginekit/ProcessIdentity.h"
+#include "enginekit/SignalEnd.h"
 #include "hvvideocore/FifoRelease.h"
 #include "hvvideocore/MEncoderStatus.h"
 #include "hvvideocore/MEncoderWords.h"
@@ -145,7 +146,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
         log("mencoder: " + joined(args));
         result = runStep(kMEncoderPath, args, true);
         if (result > 0)
-            log("pass failed: mencoder ended with status " + std::to_string(result));
+            log("pass failed: " + childEndText("mencoder", result));
     }
     if (result == 0 && !sideBySide && !plan.ffmpeg.empty()) {
         for (const auto &[link, file] : plan.links) {
@@ -167,7 +168,7 @@ int EncoderPass::run(const std::vector<std::string> &argv, int endpos)
         log("ffmpeg: " + joined(args));
         result = runStep(kFFmpegPath, args, false);
         if (result > 0)
-            log("pass failed: ffmpeg ended with status " + std::to_string(result));
+            log("pass failed: " + childEndText("ffmpeg", result));
     }
     removeTemporaries(plan);
     if (result == -2) {
@@ -202,7 +203,7 @@ int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::
         ffmpegEnd.set();
         if (ffmpegResult != 0 && ffmpegResult != -2) {
             if (ffmpegResult > 0 && m_hooks.log)
-                m_hooks.log("hvvideocore: pass failed: ffmpeg ended with status " + std::to_string(ffmpegResult));
+                m_hooks.log("hvvideocore: pass failed: " + childEndText("ffmpeg", ffmpegResult));
             // Without its reader mencoder's writes fail: it is not left to encode the rest for nothing.
             std::lock_guard<std::mutex> lock(m_lock);
             for (EngineProcess *process : m_processes)
@@ -213,7 +214,7 @@ int EncoderPass::runSideBySide(const MEncoderPlan &plan, const std::vector<std::
     const int mencoderResult = runStep(kMEncoderPath, mencoderArgs, true);
     mencoderEnd.set();
     if (mencoderResult > 0 && m_hooks.log)
-        m_hooks.log("hvvideocore: pass failed: mencoder ended with status " + std::to_string(mencoderResult));
+        m_hooks.log("hvvideocore: pass failed: " + childEndText("mencoder", mencoderResult));
     releaseUntil(plan.streamPath, O_WRONLY, ffmpegEnd);
     reader.join();
     if (mencoderResult == -2 || ffmpegResult == -2)

@@ -7,6 +7,7 @@
 #include "enginekit/EngineFigures.h"
 #include "enginekit/EngineProcess.h"
 #include "enginekit/OutputCheckLine.h"
+#include "enginekit/SignalEnd.h"
 #include "enginekit/ProcessIdentity.h"
 #include "libdvd2mkv/HandBrakeArguments.h"
 #include "libdvd2mkv/HandBrakeErrorLines.h"
@@ -276,7 +277,7 @@ extern "C" __attribute__((visibility("default"))) int appMain(int argc, char *ar
             tell(line);
         if (rc < 0 && !process.errorText().empty())
             logLine(process.errorText());
-        logLine("HandBrakeCLI failed with status " + std::to_string(rc)
+        logLine(childEndText("HandBrakeCLI", rc, "failed")
                 + (workDoneError > 0 ? " (job error " + std::to_string(workDoneError) + ")" : ""));
         return rc != 0 ? rc : workDoneError;
     }

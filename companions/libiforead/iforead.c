@@ -5,6 +5,8 @@
  */
 #include "iforead_internal.h"
 
+#include "discrecords/DVDLayoutReport.h"
+
 #include <dvdread/dvd_reader.h>
 #include <dvdread/ifo_read.h>
 #include <dvdread/ifo_types.h>
@@ -104,6 +106,22 @@ static void fillSubtitles(DVDInfoTitleEntry *entry, const vtsi_mat_t *mat, const
     }
 }
 
+/* The sectors the title's cells span on the disc: what a copy of its streams reads. The cells of
+ * an angle block play one at a time, so the first angle stands for them; a figure past any disc
+ * is damage and no size. */
+static unsigned int titleSectors(const pgc_t *pgc)
+{
+    unsigned long long total = 0;
+    for (int i = 0; pgc->cell_playback && i < pgc->nr_of_cells; ++i) {
+        const cell_playback_t *cell = &pgc->cell_playback[i];
+        if (cell->block_type == BLOCK_TYPE_ANGLE_BLOCK && cell->block_mode != BLOCK_MODE_FIRST_CELL)
+            continue;
+        if (cell->last_sector >= cell->first_sector)
+            total += (unsigned long long)cell->last_sector - cell->first_sector + 1;
+    }
+    return total <= DVDMostDiscSectors ? (unsigned int)total : 0;
+}
+
 static int fillTitle(DVDInfoTitleEntry *entry, const title_info_t *info, int number, ifo_handle_t *vts)
 {
     entry->title_number = number;
@@ -140,6 +158,8 @@ static int fillTitle(DVDInfoTitleEntry *entry, const title_info_t *info, int num
         entry->milliseconds = frame * 40;
     else if (entry->frame_rate == 3)
         entry->milliseconds = (int)(frame * 1001 / 30);
+
+    entry->sectors = titleSectors(pgc);
 
     const vtsi_mat_t *mat = vts->vtsi_mat;
     entry->videos = calloc(1, sizeof(DVDInfoVideoEntry));

@@ -65,6 +65,7 @@ IFO_EXPORT int check_dvd_layout(const char *path, int title, DVDLayoutReport *re
         memcpy(report, run.data, sizeof *report);
         report->problem[sizeof report->problem - 1] = '\0';
         report->damagedRecords[sizeof report->damagedRecords - 1] = '\0';
+        report->suspectRecords[sizeof report->suspectRecords - 1] = '\0';
         if (!report->whole && !report->problem[0])
             snprintf(report->problem, sizeof report->problem, "the DVD's data is damaged");
     } else if (run.waitError) {

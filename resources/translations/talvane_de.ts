@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>Die ausgewählten Titel können nicht zusammengefügt werden</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>Die Verwaltungsdaten der DVD zu Titel %1 in %2 sind beschädigt. %3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>Die Verwaltungsdaten der DVD in %1 sind beschädigt. %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>Die Engine %1 wurde angehalten: %2 hat die Dateigrößenbeschränkung (ulimit -f) erreicht</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>Die Engine %1 ist abgestürzt: %2 endete mit %3</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>Die Engine %1 wurde abgebrochen: %2 endete mit SIGKILL</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>Die Engine %1 wurde durch ein Signal beendet: %2 endete mit %3</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

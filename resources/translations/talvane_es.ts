@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>no se pueden unir los títulos seleccionados</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>los registros del DVD del título %1 en %2 están dañados, y %3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>los registros del DVD en %1 están dañados, y %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>el motor %1 se detuvo: %2 alcanzó el límite de tamaño de archivo (ulimit -f)</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>el motor %1 se bloqueó: %2 terminó con %3</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>el motor %1 fue eliminado: %2 terminó con SIGKILL</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>el motor %1 terminó por una señal: %2 terminó con %3</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>les titres sélectionnés ne peuvent pas être fusionnés</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>les informations du DVD sur le titre %1 dans %2 sont endommagées, et %3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>les informations du DVD dans %1 sont endommagées, et %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>le moteur %1 s&apos;est arrêté&#xa0;: %2 a atteint la limite de taille des fichiers (ulimit -f)</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>le moteur %1 a planté&#xa0;: %2 s&apos;est terminé par %3</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>le moteur %1 a été tué&#xa0;: %2 s&apos;est terminé par SIGKILL</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>le moteur %1 a été arrêté par un signal&#xa0;: %2 s&apos;est terminé par %3</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>i titoli selezionati non si possono unire</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>i dati di struttura del DVD per il titolo %1 in %2 sono danneggiati, e %3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>i dati di struttura del DVD in %1 sono danneggiati, e %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>il motore %1 si è fermato: %2 ha raggiunto il limite di dimensione dei file (ulimit -f)</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>il motore %1 si è arrestato in modo anomalo: %2 è terminato con %3</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>il motore %1 è stato ucciso: %2 è terminato con SIGKILL</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>il motore %1 è stato terminato da un segnale: %2 è terminato con %3</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>選択したタイトルは結合できません</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>DVDのタイトル %1 の記録（%2）が破損しています。%3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>DVDの記録（%1）が破損しています。%2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>%1 エンジンが停止しました：%2 がファイルサイズの上限（ulimit -f）に達しました</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>%1 エンジンがクラッシュしました：%2 が %3 で終了しました</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>%1 エンジンが強制終了されました：%2 が SIGKILL で終了しました</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>%1 エンジンがシグナルで終了しました：%2 が %3 で終了しました</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

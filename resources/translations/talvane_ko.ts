@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>선택한 타이틀을 병합할 수 없습니다</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>%2에 있는 DVD 타이틀 %1의 기록이 손상되었습니다. %3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>%1에 있는 DVD 기록이 손상되었습니다. %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>%1 엔진이 멈췄습니다: %2이(가) 파일 크기 제한(ulimit -f)에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>%1 엔진이 비정상 종료되었습니다: %2이(가) %3(으)로 끝났습니다</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>%1 엔진이 강제 종료되었습니다: %2이(가) SIGKILL로 끝났습니다</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>%1 엔진이 시그널로 종료되었습니다: %2이(가) %3(으)로 끝났습니다</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

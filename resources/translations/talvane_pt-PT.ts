@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>não é possível juntar os títulos selecionados</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>os registos do DVD do título %1 em %2 estão danificados, e %3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>os registos do DVD em %1 estão danificados, e %2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>o motor %1 parou: %2 atingiu o limite de tamanho de ficheiro (ulimit -f)</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>o motor %1 falhou de forma inesperada: %2 terminou com %3</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>o motor %1 foi morto: %2 terminou com SIGKILL</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>o motor %1 foi terminado por um sinal: %2 terminou com %3</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>无法合并所选的标题</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>DVD 中标题 %1 的记录（%2）已损坏，%3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>DVD 的记录（%1）已损坏，%2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>%1 引擎已停止：%2 达到了文件大小上限（ulimit -f）</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>%1 引擎崩溃了：%2 以 %3 结束</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>%1 引擎被强制结束：%2 以 SIGKILL 结束</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>%1 引擎被信号结束：%2 以 %3 结束</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

@@ -103,6 +103,30 @@
         <source>the selected titles cannot be joined</source>
         <translation>無法合併所選的標題</translation>
     </message>
+    <message>
+        <source>the DVD&apos;s records of title %1 in %2 are damaged, and %3</source>
+        <translation>DVD 中標題 %1 的記錄（%2）已損毀，%3</translation>
+    </message>
+    <message>
+        <source>the DVD&apos;s records in %1 are damaged, and %2</source>
+        <translation>DVD 的記錄（%1）已損毀，%2</translation>
+    </message>
+    <message>
+        <source>the %1 engine stopped: %2 reached the file-size limit (ulimit -f)</source>
+        <translation>%1 引擎已停止：%2 達到了檔案大小上限（ulimit -f）</translation>
+    </message>
+    <message>
+        <source>the %1 engine crashed: %2 ended with %3</source>
+        <translation>%1 引擎當掉了：%2 以 %3 結束</translation>
+    </message>
+    <message>
+        <source>the %1 engine was killed: %2 ended with SIGKILL</source>
+        <translation>%1 引擎被強制結束：%2 以 SIGKILL 結束</translation>
+    </message>
+    <message>
+        <source>the %1 engine was ended by a signal: %2 ended with %3</source>
+        <translation>%1 引擎被訊號結束：%2 以 %3 結束</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>

@@ -32,6 +32,10 @@ public:
     void setFps(float v) { fps_ = v; }
     float frames() const { return frames_; }
     void setFrames(float v) { frames_ = v; }
+    // The bytes its cells span on the disc (one angle): what a copy of its streams reads; 0 when
+    // unknown.
+    qint64 discBytes() const { return discBytes_; }
+    void setDiscBytes(qint64 v) { discBytes_ = v; }
     // Set by the conversion on its worker thread while the progress sheet reads it.
     QString outputName() const { return outputName_.get(); }
     void setOutputName(const QString &v) { outputName_.set(v); }
@@ -73,6 +77,7 @@ private:
     int length_ = 0;
     float fps_ = 0.0f;
     float frames_ = 0.0f;
+    qint64 discBytes_ = 0;
     DNGuardedValue<QString> outputName_;
     QImage thumbnail_;
     QList<DNDVDTVideoPtr> videoTracks_;

@@ -21,6 +21,8 @@ DVDSourceLayout checkDVDSourceLayout(const QString &source, int titleNumber, con
         layout.damagedRecords =
             QString::fromUtf8(report.damagedRecords, int(qstrnlen(report.damagedRecords, sizeof report.damagedRecords)));
     }
+    layout.suspectRecords =
+        QString::fromUtf8(report.suspectRecords, int(qstrnlen(report.suspectRecords, sizeof report.suspectRecords)));
     layout.ifoSeconds = report.ifoSeconds;
     layout.dataSeconds = report.dataSeconds;
     return layout;

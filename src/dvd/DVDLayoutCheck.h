@@ -11,6 +11,10 @@ struct DVDSourceLayout
     // When the problem is the IFO's own records (they place data past what any DVD holds): the
     // IFO's name, "VTS_01_0.IFO"; otherwise empty. Their figures are then nothing to report.
     QString damagedRecords;
+    // Records damaged in a way a reader may get past (the disc still counts as whole): an IFO
+    // whose backup holds other records, or a figure players skip placed past any DVD. The IFO's
+    // name; otherwise empty. An engine that fails on the disc may have followed them.
+    QString suspectRecords;
     // One title: its playing time as its program chain states it, and as its cells' own data
     // span it; -1 when unknown.
     double ifoSeconds = -1;

@@ -81,6 +81,7 @@ DNDVDTitlePtr titleOfEntry(const DVDInfoTitleEntry &entry, int index)
         && entry.seconds >= 0 && entry.seconds <= 59;
     title->setLength(sensible ? entry.hours * 3600 + entry.minutes * 60 + entry.seconds : 0);
     title->setFrames(float(entry.frames));
+    title->setDiscBytes(qint64(entry.sectors) * 2048);
     title->setFps(fpsOfRate(entry.frame_rate));
     if (entry.main_title == 1) {
         title->setIsMainTitle(true);

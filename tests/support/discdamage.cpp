@@ -63,4 +63,34 @@ bool spoilVideoManagerForTheImageMaker(const QString &disc)
     return editFiles(disc, {"/VIDEO_TS/VIDEO_TS.IFO", "/VIDEO_TS/VIDEO_TS.BUP"}, [](QByteArray &ifo) { ifo[12] = 0x55; });
 }
 
+bool emptyTitle3ChainInTheIfoOnly(const QString &disc)
+{
+    return editFiles(disc, {"/VIDEO_TS/VTS_01_0.IFO"}, [](QByteArray &ifo) {
+        // The third program chain of the table at the sector the word at 0xCC gives: its counts of
+        // programs and cells at 2 and 3.
+        const qint64 chains = qint64(ifoWord32(ifo, 0xCC)) * kSector;
+        const qint64 chain3 = chains + ifoWord32(ifo, chains + 8 + 8 * 2 + 4);
+        ifo[chain3 + 2] = 0;
+        ifo[chain3 + 3] = 0;
+    });
+}
+
+bool putTitle3InTitleSet139(const QString &disc)
+{
+    return editFiles(disc, {"/VIDEO_TS/VIDEO_TS.IFO", "/VIDEO_TS/VIDEO_TS.BUP"}, [](QByteArray &ifo) {
+        // The table of titles (at the sector the word at 0xC4 gives): 12 bytes a title after an
+        // 8-byte head, the title set's number at 6.
+        const qint64 titles = qint64(ifoWord32(ifo, 0xC4)) * kSector;
+        ifo[titles + 8 + 12 * 2 + 6] = char(139);
+    });
+}
+
+bool count139TitleSets(const QString &disc)
+{
+    return editFiles(disc, {"/VIDEO_TS/VIDEO_TS.IFO", "/VIDEO_TS/VIDEO_TS.BUP"}, [](QByteArray &ifo) {
+        ifo[0x3E] = 0;
+        ifo[0x3F] = char(139);
+    });
+}
+
 } // namespace testsupport

@@ -25,4 +25,16 @@ bool placeTitleSetCellsPastAnyDisc(const QString &disc);
 // name and so refuses the disc ("VIDEO_TS has invalid contents").
 bool spoilVideoManagerForTheImageMaker(const QString &disc);
 
+// The title set's IFO alone (its backup stays sound) says that title 3's program chain has no
+// programs and no cells: it still parses, so libdvdread, and every engine over it, reads it and
+// never the backup. mencoder crashes on it, HandBrakeCLI finds no title.
+bool emptyTitle3ChainInTheIfoOnly(const QString &disc);
+
+// The video manager's table of titles, in the IFO and its backup, puts title 3 in title set 139,
+// which no disc has (a disc loaded before keeps its title 3).
+bool putTitle3InTitleSet139(const QString &disc);
+
+// The video manager's IFO and backup count 139 title sets where the disc has one.
+bool count139TitleSets(const QString &disc);
+
 } // namespace testsupport

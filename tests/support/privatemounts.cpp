@@ -1,6 +1,7 @@
 #include "support/privatemounts.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -56,16 +57,27 @@ bool PrivateMounts::makeReadOnly(const QString &folder)
     return true;
 }
 
-bool PrivateMounts::makeUnrunnable(const QString &program, const QString &folder)
+bool PrivateMounts::bindStandIn(const QString &program, const QString &standIn, const QByteArray &content,
+                                QFile::Permissions permissions)
 {
-    const QString standIn = folder + QStringLiteral("/unrunnable");
     QFile file(standIn);
-    if (!file.open(QIODevice::WriteOnly) || file.write("not a program\n") < 0
-        || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0 || !file.setPermissions(permissions)) {
         m_why = QStringLiteral("%1 cannot be made: %2").arg(standIn, file.errorString());
         return false;
     }
     file.close();
     return bindFile(standIn, program);
+}
+
+bool PrivateMounts::makeUnrunnable(const QString &program, const QString &folder)
+{
+    return bindStandIn(program, folder + QStringLiteral("/unrunnable"), "not a program\n",
+                       QFile::ReadOwner | QFile::WriteOwner);
+}
+
+bool PrivateMounts::replaceWithScript(const QString &program, const QByteArray &script, const QString &folder)
+{
+    return bindStandIn(program, folder + QStringLiteral("/stand-in-") + QFileInfo(program).fileName(),
+                       "#!/bin/sh\n" + script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 } // namespace testsupport

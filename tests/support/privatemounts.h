@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -29,9 +30,15 @@ public:
     // Puts a file that cannot be run (made in folder, without the right to execute) in the place of
     // program, as a broken installation leaves it.
     bool makeUnrunnable(const QString &program, const QString &folder);
+    // Puts a shell script (made in folder) in the place of program, as an engine that misbehaves
+    // in its own way would be.
+    bool replaceWithScript(const QString &program, const QByteArray &script, const QString &folder);
 
 private:
     bool failed(const QString &what);
+    // Writes content with permissions to standIn and shows it in the place of program.
+    bool bindStandIn(const QString &program, const QString &standIn, const QByteArray &content,
+                     QFile::Permissions permissions);
 
     QStringList m_mounted;   // in the order they were made
     QString m_why;

@@ -1,9 +1,10 @@
 // The developer aid's line for a conversion that failed gives the pass's own reason, as the
-// progress sheet does: a damaged disc and what is missing, or which of its records are damaged,
-// an engine that stopped answering, a full disk with the room needed and free, a slideshow not
-// made and why, a source cut short (alone or in a join) by the length its output reached, the
-// image maker's own words, HandBrakeCLI that cannot start or its own last error line. Each ends
-// with exit status 1, one line naming the log, and nothing in the output folder.
+// progress sheet does: a damaged disc and what is missing, or which of its records are damaged
+// (also where an engine then fails on them), an engine that stopped answering, a full disk with
+// the room needed and free, the file-size limit, a slideshow not made and why, a source cut short
+// (alone or in a join) by the length its output reached, the image maker's own words,
+// HandBrakeCLI that cannot start or its own last error line. Each ends with exit status 1, one
+// line naming the log, and nothing in the output folder.
 
 #include "DevtoolRunSupport.h"
 
@@ -19,6 +20,8 @@
 
 #include <memory>
 
+#include <sys/resource.h>
+
 namespace {
 
 using namespace devtooltest;
@@ -33,6 +36,8 @@ struct Failure
     const char *line;         // the last line on standard error; "OUT" stands for the output folder
     // Mounts the run alone sees, made before it starts; false when they cannot be made here.
     bool (*mount)(testsupport::PrivateMounts &mounts, const QString &out, const QString &work) = nullptr;
+    // The most bytes a file the run writes may hold (ulimit -f), which its engines inherit; 0: none.
+    rlim_t fileSizeLimit = 0;
 };
 
 void PrintTo(const Failure &failure, std::ostream *out)
@@ -83,6 +88,12 @@ TEST_P(DevtoolFailure, SaysItsReasonInOneLine)
     }
 
     QProcess process;
+    if (const rlim_t limit = failure.fileSizeLimit) {
+        process.setChildProcessModifier([limit] {
+            const rlimit size{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &size);
+        });
+    }
     run.start(process, arguments);
     ASSERT_TRUE(process.waitForStarted());
     QByteArray errors;
@@ -163,7 +174,52 @@ const Failure kFailures[] = {
          return QStringList{"convert", discDamagedBy(testsupport::spoilVideoManagerForTheImageMaker, work), "0",
                             "DVDBackupISO.plist", "OUT"};
      },
-     R"(the ISO backup engine failed: the image maker failed \(status 255\): VIDEO_TS has invalid contents)"},
+     R"(the DVD's records in VIDEO_TS\.IFO are damaged, and the ISO backup engine failed: the image maker said: VIDEO_TS has invalid contents)"},
+    // The title set's IFO is damaged where its backup is sound: libdvdread reads the IFO, and each
+    // engine over it fails in its own way.
+    {"IfoDamagedBackupSoundDeviceProfile", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", discDamagedBy(testsupport::emptyTitle3ChainInTheIfoOnly, work), "2",
+                            "Android_GalaxyS3_H264.plist", "OUT"};
+     },
+     R"(the DVD's records of title 3 in VTS_01_0\.IFO are damaged, and the MEncoder engine .+)"},
+    {"IfoDamagedBackupSoundMainTitleBackup", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", discDamagedBy(testsupport::emptyTitle3ChainInTheIfoOnly, work), "2",
+                            "DVDMainBackup.plist", "OUT"};
+     },
+     R"(the DVD's records of title 3 in VTS_01_0\.IFO are damaged, and the MEncoder engine .+)"},
+    {"IfoDamagedBackupSoundMKVBackup", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", discDamagedBy(testsupport::emptyTitle3ChainInTheIfoOnly, work), "2",
+                            "DVDBackupMKV.plist", "OUT"};
+     },
+     R"(the DVD's records of title 3 in VTS_01_0\.IFO are damaged, and the MKV backup engine failed: No title found\.)"},
+    // A count of title sets past any disc's is no title set to name.
+    {"NoTitleSetTheDiscLacks", 0, "",
+     [](const QString &work) {
+         return QStringList{"convert", discDamagedBy(testsupport::count139TitleSets, work), "0", "DVDBackupISO.plist",
+                            "OUT"};
+     },
+     R"(the DVD's records in VIDEO_TS\.IFO are damaged)"},
+    {"FileSizeLimit", 0, "",
+     [](const QString &) {
+         return QStringList{"convert", testsupport::fixturePath("dvd/ntsc"), "0", "DVDBackupISO.plist", "OUT"};
+     },
+     R"(the ISO backup engine stopped: HVDVDISOBackup reached the file-size limit \(ulimit -f\))", nullptr, 2000000},
+    {"FileSizeLimitOfAnEngineInside", 0, "",
+     [](const QString &) {
+         return QStringList{"convert", testsupport::fixturePath("dvd/ntsc"), "1", "Android_GalaxyS3_H264.plist", "OUT"};
+     },
+     R"(the MEncoder engine stopped: ffmpeg reached the file-size limit \(ulimit -f\))", nullptr, 500000},
+    {"ImageMakerWroteNoVolumeDescriptor", 0, "",
+     [](const QString &) {
+         return QStringList{"convert", testsupport::fixturePath("dvd/ntsc"), "0", "DVDBackupISO.plist", "OUT"};
+     },
+     R"(the ISO backup engine failed: the image maker wrote no ISO 9660 volume descriptor)",
+     [](testsupport::PrivateMounts &mounts, const QString &, const QString &work) {
+         return mounts.replaceWithScript(QStringLiteral("/usr/bin/genisoimage"), "head -c 40960 /dev/zero\n", work);
+     }},
     {"HandBrakeCannotStart", 0, "",
      [](const QString &) {
          return QStringList{"convert", testsupport::fixturePath("dvd/ntsc"), "1", "DVDBackupMKV.plist", "OUT"};

@@ -46,6 +46,7 @@ QJsonObject titleJson(const DNDVDTitle &title)
             {"length", title.length()},
             {"fps", double(title.fps())},
             {"frames", double(title.frames())},
+            {"discBytes", double(title.discBytes())},
             {"isMainTitle", title.isMainTitle()},
             {"isSelected", title.isSelected()},
             {"audioIndex", title.setting()->audioIndex()},

@@ -1,6 +1,7 @@
 #include "convert/driver/ConvertFailureNote.h"
 
 #include "enginekit/OutputCheckLine.h"
+#include "enginekit/SignalEnd.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -13,6 +14,8 @@ constexpr int kKeptEngineLines = 24;
 std::mutex noteLock;
 ConvertFailureReason firstReason;
 QStringList engineLines;
+// The last line a backup tool wrote in its own name in the pass (see isToolStatement).
+QString toolStatement;
 
 // The lines every failing run ends with, which name no cause.
 bool isClosingLine(const QString &line)
@@ -31,6 +34,16 @@ bool isCommandLine(const QString &line)
         QStringLiteral("^(encoder vector|engine command|pass vector|backup vector|translated |mencoder: |ffmpeg: |"
                        "ffmpeg, reading)"));
     return command.match(line).hasMatch();
+}
+
+// The ISO backup tool speaks in its own name only to say why it failed, in its last line (the
+// image maker's lines it quotes go under "image maker:"): that line is its whole account, even
+// where it names no error in so many words ("the image maker wrote no ISO 9660 volume
+// descriptor").
+bool isToolStatement(const QString &line)
+{
+    static const QLatin1String tool("HVDVDISOBackup: ");
+    return line.startsWith(tool) && !line.mid(tool.size()).startsWith(QLatin1String("image maker:"));
 }
 
 bool namesAProblem(const QString &line)
@@ -63,6 +76,7 @@ void beginConvertFailureNote()
     std::lock_guard<std::mutex> guard(noteLock);
     firstReason = {};
     engineLines.clear();
+    toolStatement.clear();
 }
 
 void noteConvertFailure(const ConvertFailureReason &reason)
@@ -92,6 +106,8 @@ void noteEngineLine(const QString &line)
     if (text.isEmpty() || isCommandLine(text))
         return;
     std::lock_guard<std::mutex> guard(noteLock);
+    if (isToolStatement(line.trimmed()))
+        toolStatement = text;
     engineLines.append(text);
     if (engineLines.size() > kKeptEngineLines)
         engineLines.removeFirst();
@@ -101,6 +117,7 @@ void beginEnginePass()
 {
     std::lock_guard<std::mutex> guard(noteLock);
     engineLines.clear();
+    toolStatement.clear();
 }
 
 namespace {
@@ -116,6 +133,33 @@ QString outputCheckFinding()
     }
     return {};
 }
+
+// What it means that a signal ended one of the engine's processes, from the first line of the
+// pass that tells it (a process that fails after it, such as its reader, only follows from it);
+// empty when no signal ended one.
+ConvertFailureReason signalEndReason(const QString &engineName)
+{
+    std::lock_guard<std::mutex> guard(noteLock);
+    for (const QString &line : std::as_const(engineLines)) {
+        const QByteArray text = line.toUtf8();
+        const auto fact = parseSignalEndLine(std::string_view(text.constData(), size_t(text.size())));
+        if (!fact)
+            continue;
+        const QString program = QString::fromStdString(fact->program);
+        const QString signal = QString::fromStdString(signalName(fact->end.signal));
+        switch (fact->end.kind) {
+        case SignalEndKind::FileSizeLimit:
+            return ConvertFailureReason(ConvertFailureKind::EngineFileSizeLimit, {engineName, program});
+        case SignalEndKind::Crash:
+            return ConvertFailureReason(ConvertFailureKind::EngineCrashed, {engineName, program, signal});
+        case SignalEndKind::Kill:
+            return ConvertFailureReason(ConvertFailureKind::EngineKilled, {engineName, program});
+        default:
+            return ConvertFailureReason(ConvertFailureKind::EngineEndedBySignal, {engineName, program, signal});
+        }
+    }
+    return {};
+}
 } // namespace
 
 ConvertFailureReason engineFailure(const QString &engineName, int result)
@@ -128,6 +172,8 @@ ConvertFailureReason engineFailure(const QString &engineName, int result)
                                          ConvertFailureDetail::seconds(lengths->expectedSeconds)});
         return ConvertFailureReason(ConvertFailureKind::OutputNotWhole, {finding});
     }
+    if (ConvertFailureReason bySignal = signalEndReason(engineName); !bySignal.isEmpty())
+        return bySignal;
     if (const QString why = engineFailureReason(); !why.isEmpty())
         return ConvertFailureReason(ConvertFailureKind::EngineFailed, {engineName, why});
     return ConvertFailureReason(ConvertFailureKind::EngineFailedWithResult, {engineName, ConvertFailureDetail::number(result)});
@@ -136,6 +182,8 @@ ConvertFailureReason engineFailure(const QString &engineName, int result)
 QString engineFailureReason()
 {
     std::lock_guard<std::mutex> guard(noteLock);
+    if (!toolStatement.isEmpty() && !engineLines.isEmpty() && engineLines.last() == toolStatement)
+        return toolStatement;
     QString closing;
     for (auto it = engineLines.crbegin(); it != engineLines.crend(); ++it) {
         if (isClosingLine(*it)) {

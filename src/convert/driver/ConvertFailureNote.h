@@ -22,11 +22,13 @@ ConvertFailureReason convertFailureNote();
 void noteEngineLine(const QString &line);
 // Forgets the lines of an earlier pass.
 void beginEnginePass();
-// The most telling of the last lines the engine wrote: the last that names an error (an
-// engine's closing "failed with status" line only when no other does); empty without lines.
+// The most telling of the last lines the engine wrote: a backup tool's own last word on why it
+// failed, else the last line that names an error (an engine's closing "failed with status" line
+// only when no other does); empty without lines.
 QString engineFailureReason();
 // Why the pass of the engine named engineName failed with result: what the output check of the
 // engine's companion found, when it logged that (the lines the engine wrote on its way, a cut
-// input's complaints among them, then say less); else the most telling line as above; else the
-// result.
+// input's complaints among them, then say less); else what a signal that ended one of its
+// processes means (a crash, the file-size limit), which the lines after it only follow from;
+// else the most telling line as above; else the result.
 ConvertFailureReason engineFailure(const QString &engineName, int result);

@@ -24,12 +24,18 @@ enum class ConvertFailureKind {
     DamagedDisc,            // what the check found missing or damaged
     DamagedTitleRecords,    // title number, the IFO file whose records of it are damaged
     DamagedDiscRecords,     // the IFO file whose records are damaged
+    DamagedTitleRecordsAndFailure, // title number, the IFO file, how the pass then failed (a reason)
+    DamagedDiscRecordsAndFailure,  // the IFO file, how the pass then failed (a reason)
     EngineStalled,          // engine, seconds without progress
     DiskFull,               // folder, bytes the output needs, bytes free
     DiskFullPastEstimate,   // folder, bytes free (the output needs more than those)
     EngineFailed,           // engine, its own words
     EngineFailedWithResult, // engine, result
     EngineUnusable,         // engine
+    EngineFileSizeLimit,    // engine, the program a signal ended
+    EngineCrashed,          // engine, program, signal name
+    EngineKilled,           // engine, program
+    EngineEndedBySignal,    // engine, program, signal name
     OutputNotWhole,         // what the output check found
     OutputTooShort,         // seconds the output lasts, seconds expected
     ProfileUnusable,        // profile, its problems

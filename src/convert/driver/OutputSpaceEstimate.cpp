@@ -10,9 +10,12 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <algorithm>
+
 namespace {
 
-// What a stream copy or a backup runs at: the DVD's highest multiplex rate.
+// What a stream copy runs at when the title's own size is not known: the DVD's highest
+// multiplex rate.
 constexpr double kDVDCopyKbps = 10080;
 // Audio kept as it is, or matched to the source: a DVD's richest common track.
 constexpr double kSourceAudioKbps = 448;
@@ -26,10 +29,21 @@ double numberOf(const std::shared_ptr<NXProfileInfoBase> &field, double otherwis
     return ok && value > 0 ? value : otherwise;
 }
 
-double kbpsOf(const DNProfile &profile)
+// The Matroska backup encodes its video at the profile's rate and copies the audio; the other
+// backups copy the title's streams as they are.
+bool copiesStreams(const DNProfile &profile)
 {
     if (isDVDBackupProfile(profile))
+        return engineKindForDVDProfile(profile) != ConvertEngineMKV;
+    return profile.videoCodec() && profile.isVideoCopy();
+}
+
+double kbpsOf(const DNProfile &profile)
+{
+    if (isDVDBackupProfile(profile) && copiesStreams(profile))
         return kDVDCopyKbps;
+    if (isDVDBackupProfile(profile))
+        return numberOf(profile.videoQuality(), kDVDCopyKbps) + kSourceAudioKbps;
     double video = 0;
     if (profile.videoCodec())
         video = profile.isVideoCopy() ? kDVDCopyKbps : numberOf(profile.videoQuality(), kDVDCopyKbps);
@@ -60,6 +74,38 @@ qint64 discBytes(const DNDVDNode &node)
     return total;
 }
 
+// What a copy of the title's streams writes: the bytes its cells hold on the disc, for the part
+// converted; -1 when they are not known.
+qint64 titleCopyBytes(const DNDVDTitlePtr &title)
+{
+    if (!title || title->discBytes() <= 0)
+        return -1;
+    const DNBaseEditSetting *setting = title->setting().get();
+    const double part = setting && setting->trimEnable()
+        ? std::clamp(double(setting->trimEndPercent() - setting->trimStartPercent()), 0.0, 1.0)
+        : 1.0;
+    return qint64(double(title->discBytes()) * part);
+}
+
+// The same for the titles a pass of a DVD item copies (the title at titleIndex, or a group's
+// every title); -1 when one of them is of unknown size, or the item is no DVD title.
+qint64 copiedBytes(NXBasicMediaNode *node, int titleIndex)
+{
+    QList<DNDVDTitlePtr> titles;
+    if (auto *group = dynamic_cast<DNDVDGroupTitle *>(node))
+        titles = group->titles();
+    else if (auto *dvd = dynamic_cast<DNDVDNode *>(node))
+        titles = {dvd->titleAt(titleIndex)};
+    qint64 total = titles.isEmpty() ? -1 : 0;
+    for (const DNDVDTitlePtr &title : titles) {
+        const qint64 bytes = titleCopyBytes(title);
+        if (bytes < 0)
+            return -1;
+        total += bytes;
+    }
+    return total;
+}
+
 } // namespace
 
 qint64 estimatedOutputBytes(NXBasicMediaNode *node, int titleIndex)
@@ -69,6 +115,10 @@ qint64 estimatedOutputBytes(NXBasicMediaNode *node, int titleIndex)
         return 0;
     if (auto *dvd = dynamic_cast<DNDVDNode *>(node); dvd && engineKindForDVDProfile(*profile) == ConvertEngineISOBackup)
         return discBytes(*dvd);
+    // A copy of a title's streams is as large as they are, whatever rate its disc was made at.
+    if (copiesStreams(*profile))
+        if (const qint64 bytes = copiedBytes(node, titleIndex); bytes >= 0)
+            return qint64(double(bytes) * kMargin);
     return qint64(expectedOutputSeconds(node, titleIndex) * kbpsOf(*profile) * 1000 / 8 * kMargin);
 }
 

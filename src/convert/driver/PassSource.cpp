@@ -35,6 +35,16 @@ double titleSecondsToExpect(double loadedSeconds, double ifoSeconds, double data
     return loadedSeconds;
 }
 
+ConvertFailureReason failureOverSource(const PassSource &source, const ConvertFailureReason &failure)
+{
+    if (source.suspectRecords.isEmpty() || failure.isEmpty())
+        return failure;
+    if (source.titleNumber > 0)
+        return ConvertFailureReason(ConvertFailureKind::DamagedTitleRecordsAndFailure,
+                                    {ConvertFailureDetail::number(source.titleNumber), source.suspectRecords, failure});
+    return ConvertFailureReason(ConvertFailureKind::DamagedDiscRecordsAndFailure, {source.suspectRecords, failure});
+}
+
 PassSource checkPassSource(NXBasicMediaNode *node, int titleIndex, int engineKind)
 {
     PassSource source;
@@ -59,6 +69,8 @@ PassSource checkPassSource(NXBasicMediaNode *node, int titleIndex, int engineKin
                                              {ConvertFailureDetail::number(titleNumber), layout.damagedRecords});
     else if (!layout.damagedRecords.isEmpty())
         source.reason = ConvertFailureReason(ConvertFailureKind::DamagedDiscRecords, {layout.damagedRecords});
+    source.suspectRecords = layout.suspectRecords;
+    source.titleNumber = titleNumber;
     if (!wholeDisc)
         source.titleSeconds = titleSecondsToExpect(loadedTitleSeconds(*title), layout.ifoSeconds, layout.dataSeconds);
     return source;

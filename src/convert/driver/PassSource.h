@@ -19,11 +19,21 @@ struct PassSource
     ConvertFailureReason reason;
     // The whole title's length to expect; 0 when the pass reads no DVD title or it is not known.
     double titleSeconds = 0;
+    // Records of the disc that are damaged although the engines may get past them (an IFO that
+    // disagrees with its backup, a figure players skip): the IFO's name, else empty. The title
+    // they concern: its number, 0 for the whole disc.
+    QString suspectRecords;
+    int titleNumber = 0;
 };
 
 // The ISO backup reads the whole disc, every other engine one title; items that are not a title
 // of a DVD node (a group's joining pass, files) read no disc.
 PassSource checkPassSource(NXBasicMediaNode *node, int titleIndex, int engineKind);
+
+// Why a pass over source failed, when failure is how it ended: where the disc's records the
+// pass read are damaged, that comes first (an engine led astray by them blames the output, its
+// input or itself), then how the pass failed; on a sound disc, failure alone.
+ConvertFailureReason failureOverSource(const PassSource &source, const ConvertFailureReason &failure);
 
 // The title's length as it was read when the disc was loaded, to the frame when the IFO's time
 // gave its frames; 0 when unknown.

@@ -105,7 +105,8 @@ int settleOutput(std::unique_ptr<PassOutput> output, int result, NXBasicMediaNod
         DNRoughLog(QStringLiteral("The pass reported success but its output is not whole: %@. It is removed."), problem);
         // A full disk says why (mencoder and the player dump cut their files short without a word).
         if (!noteFullDisk(*output, node, titleIndex))
-            noteConvertFailure(ConvertFailureKind::OutputNotWhole, {problem});
+            noteConvertFailure(
+                failureOverSource(source, ConvertFailureReason(ConvertFailureKind::OutputNotWhole, {problem})));
         output->discard();
         return ConvertResultFailed;
     }
@@ -199,10 +200,10 @@ int runPass(NXBasicMediaNode *node, int titleIndex, VideoConvertOptions options,
         // may hang on a write that finds no room).
         if (result != 0 && !convertStopped() && !noteFullDisk(*output, node, titleIndex)) {
             const QString engineName = QString::fromLatin1(engine->name);
-            if (stalledFor > 0)
-                noteConvertFailure(ConvertFailureKind::EngineStalled, {engineName, ConvertFailureDetail::number(stalledFor)});
-            else
-                noteConvertFailure(engineFailure(engineName, result));
+            noteConvertFailure(failureOverSource(
+                source, stalledFor > 0 ? ConvertFailureReason(ConvertFailureKind::EngineStalled,
+                                                              {engineName, ConvertFailureDetail::number(stalledFor)})
+                                       : engineFailure(engineName, result)));
         }
     } else {
         DNRoughLog(QStringLiteral("The %@ engine cannot be used: the pass fails."), QString::fromLatin1(engine->name));

@@ -1,6 +1,7 @@
 #include "convert/engine/ChildToolRun.h"
 
 #include "core/log/DNEngineLineLog.h"
+#include "enginekit/SignalEnd.h"
 
 #include <QFile>
 
@@ -98,6 +99,14 @@ void ChildToolRun::requestStop(const EngineProcess::StopPlan &plan)
     std::lock_guard<std::mutex> lock(m_lock);
     if (m_task)
         m_task->requestStop(plan);
+}
+
+void ChildToolRun::tellSignalEnd(EngineLogCallback log, std::string_view program, const Ending &ending)
+{
+    if (ending.stopped)
+        return;
+    if (const std::string line = signalEndLine(program, ending.status); !line.empty())
+        tell(log, QByteArray::fromStdString(line));
 }
 
 void ChildToolRun::tell(EngineLogCallback log, const QByteArray &line)

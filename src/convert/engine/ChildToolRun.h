@@ -60,6 +60,10 @@ public:
     // Hands one of the tool's own lines (a reason it failed or could not start) to log, the
     // driver's log callback, so that the user reads it; to the program's log when there is none.
     static void tell(EngineLogCallback log, const QByteArray &line);
+    // Tells what it means that a signal ended the tool named program ("HVDVDISOBackup was ended
+    // by SIGXFSZ: the file-size limit was reached"), when one did and no stop was asked for:
+    // its status alone (153) says nothing to a user.
+    static void tellSignalEnd(EngineLogCallback log, std::string_view program, const Ending &ending);
 
 private:
     std::mutex m_lock;   // guards the task and the callback

@@ -78,6 +78,7 @@ int DNISOBackUpCore::startBackup(const QStringList &arguments, int dvdDuration)
             ChildToolRun::tell(log, line);
     if (!m_run.errorText().empty())
         ChildToolRun::tell(log, QByteArray::fromStdString(m_run.errorText()));
+    ChildToolRun::tellSignalEnd(log, "HVDVDISOBackup", ending);
     if (ending.stopped)
         return ending.status != 0 ? ending.status : 1;
     if (ending.status != 0)

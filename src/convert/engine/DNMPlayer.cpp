@@ -136,6 +136,8 @@ int DNMPlayer::startMplayer(const QStringList &arguments, int endPos)
                 ChildToolRun::tell(m_log.load(), line);
         if (!m_run.errorText().empty())
             ChildToolRun::tell(m_log.load(), QByteArray::fromStdString(m_run.errorText()));
+        // The player runs as mplayer in its own process (HVPlayer becomes it).
+        ChildToolRun::tellSignalEnd(m_log.load(), "mplayer", ending);
         DNRoughLog(QStringLiteral("player dump failed with status %d"), ending.status);
         return ending.status;
     }

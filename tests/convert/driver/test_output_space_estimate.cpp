@@ -1,12 +1,13 @@
-// The room a batch needs: the selected (trimmed) lengths at the profiles' bitrates, a copy at the
-// DVD's rate, the whole disc for the image backup, media files and groups at their own lengths,
-// against the folder's free space.
+// The room a batch needs: the selected (trimmed) lengths at the profiles' bitrates, a copy of a
+// title as large as the title is on the disc, the whole disc for the image backup, media files
+// and groups at their own lengths, against the folder's free space.
 
 #include "FileRoadTestSupport.h"
 
 #include "convert/driver/OutputSpaceEstimate.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace drivertest;
@@ -55,21 +56,67 @@ TEST(OutputSpaceEstimate, SelectedLengthsAtTheProfilesRates)
                 perSecond * 0.1);
 }
 
-TEST(OutputSpaceEstimate, BackupsCountWhatTheyCopy)
+TEST(OutputSpaceEstimate, TheImageBackupCountsTheWholeDisc)
 {
-    DNDVDNodePtr dump = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("DVDFullBackup.plist"));
-    ASSERT_TRUE(dump);
-    for (const DNDVDTitlePtr &title : dump->titles())
-        title->setIsSelected(title->index() == 1);
-    EXPECT_NEAR(double(estimatedOutputBytes(dump.get(), 1)), dump->titleAt(1)->length() * 10080.0 * 1000 / 8 * 1.05,
-                1000);
-
     DNDVDNodePtr image = loadDisc(QStringLiteral("dvd/ntsc"), QStringLiteral("DVDBackupISO.plist"));
     ASSERT_TRUE(image);
     QTemporaryDir out;
     EXPECT_EQ(estimateBatchOutputSpace({image}, out.path()).neededBytes,
               folderBytes(testsupport::fixturePath(QStringLiteral("dvd/ntsc"))));
 }
+
+struct CopyCase
+{
+    const char *profile;
+    int titleIndex;
+    double trimSeconds;   // 0: the whole title
+};
+
+void PrintTo(const CopyCase &copy, std::ostream *out)
+{
+    *out << copy.profile << " title " << copy.titleIndex + 1;
+}
+
+class CopyEstimate : public ::testing::TestWithParam<CopyCase>
+{
+};
+
+// A backup of a title asks for about what it writes: a copy of the title's streams as much as
+// the title's own cells hold on the disc (not the DVD's highest rate over its length, three times
+// this disc's), the Matroska backup its video rate with the audio it copies; trimmed, the part.
+TEST_P(CopyEstimate, IsWhatTheBackupWritesOrALittleMore)
+{
+    const CopyCase &copy = GetParam();
+    DNDVDNodePtr node = loadDisc(QStringLiteral("dvd/ntsc"), QString::fromLatin1(copy.profile));
+    ASSERT_TRUE(node);
+    const DNDVDTitlePtr title = node->titleAt(copy.titleIndex);
+    if (copy.trimSeconds > 0)
+        trimTitle(title, 1, copy.trimSeconds);
+    QTemporaryDir out;
+    useOutputFolder(out.path());
+    const qint64 estimate = estimatedOutputBytes(node.get(), copy.titleIndex);
+
+    ASSERT_EQ(DNVideoConverterStart(node.get(), copy.titleIndex, nullptr, nullptr), 0);
+    const qint64 written = QFileInfo(title->outputName()).size();
+    ASSERT_GT(written, 0);
+    EXPECT_GE(estimate, written);
+    EXPECT_LT(double(estimate), written * 1.5) << "estimate " << estimate << ", written " << written;
+}
+
+const CopyCase kCopies[] = {
+    {"DVDMainBackup.plist", 2, 0},
+    {"DVDMainBackup.plist", 1, 0},
+    {"DVDMainBackup.plist", 1, 5},
+    {"DVDFullBackup.plist", 1, 0},
+    {"DVDBackupMKV.plist", 2, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Backups, CopyEstimate, ::testing::ValuesIn(kCopies),
+                         [](const ::testing::TestParamInfo<CopyCase> &info) {
+                             const QString profile = QFileInfo(QString::fromLatin1(info.param.profile)).baseName();
+                             return profile.toStdString() + "_Title" + std::to_string(info.param.titleIndex + 1)
+                                 + (info.param.trimSeconds > 0 ? "_Trimmed" : "");
+                         });
 
 // A media file at its trimmed length, a group at the sum of its members' lengths (untrimmed here),
 // each at its own profile's rates.

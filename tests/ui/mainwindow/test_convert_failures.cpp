@@ -1,8 +1,9 @@
 // A batch in which conversions fail, converted with the real engines as a user runs it: the sheet
 // ends with a message that names every item that failed and why (a damaged file or disc, damaged
-// records of a disc, a source cut short, alone or in a join, an engine that stopped answering,
-// could not start, or whose image maker or HandBrakeCLI said why, a full disk, a slideshow not
-// made), the log says the run failed, and the other items are converted all the same.
+// records of a disc, also where an engine then fails on them, a source cut short, alone or in a
+// join, an engine that stopped answering, could not start, reached the file-size limit, or whose
+// image maker or HandBrakeCLI said why, a full disk, a slideshow not made), the log says the run
+// failed, and the other items are converted all the same.
 #include "convert_run_support.h"
 
 #include "../../convert/driver/UnfinishedOutputSupport.h"
@@ -23,6 +24,9 @@
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -161,6 +165,9 @@ struct FailureSetting
     const char *line;
     // Mounts the batch alone sees, made before it starts; false when they cannot be made here.
     bool (*mount)(testsupport::PrivateMounts &mounts, const QString &out, const QString &work) = nullptr;
+    // The most bytes a file may hold (ulimit -f) while the batch runs, which its engines inherit;
+    // 0: no limit of the test's own.
+    rlim_t fileSizeLimit = 0;
 };
 
 void PrintTo(const FailureSetting &setting, std::ostream *out)
@@ -183,6 +190,31 @@ private:
     double m_saved = DNSetting::shareSetting().mainWindowSetting()->engineStallSeconds();
 };
 
+// A limit on the size of the files this process and the engines it starts write, while the
+// object lives; none when bytes is 0.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_set = bytes > 0;
+        if (m_set) {
+            const rlimit limit{bytes, m_saved.rlim_max};
+            EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        }
+    }
+    ~FileSizeLimit()
+    {
+        if (m_set)
+            ::setrlimit(RLIMIT_FSIZE, &m_saved);
+    }
+
+private:
+    rlimit m_saved{};
+    bool m_set = false;
+};
+
 // The interface's translation into language while the object lives.
 class InterfaceLanguage
 {
@@ -201,15 +233,26 @@ private:
     QTranslator m_translator;
 };
 
-// A copy of the NTSC disc whose title 3 lost the second half of its data after the disc was
-// loaded, with title 3 selected.
-void addDiscCutAfterLoading(Batch &batch, const QString &work)
+// A copy of the NTSC disc with title 3 selected for profile, given damage once it is loaded.
+void addDiscDamagedAfterLoading(Batch &batch, const QString &work, bool (*damage)(const QString &disc),
+                                const char *profile)
 {
     const QString copy = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), work);
     ASSERT_FALSE(copy.isEmpty());
-    ASSERT_TRUE(batch.addDiscAt(copy, "Video_Other_AVI_DIVX.plist", {2}, 0));
-    QFile vob(copy + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB"));
-    ASSERT_TRUE(vob.open(QIODevice::ReadWrite) && vob.resize(vob.size() / 2));
+    ASSERT_TRUE(batch.addDiscAt(copy, profile, {2}, 0));
+    ASSERT_TRUE(damage(copy));
+}
+
+// Title 3 loses the second half of its data.
+bool cutTheTitleVobToHalf(const QString &disc)
+{
+    QFile vob(disc + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB"));
+    return vob.open(QIODevice::ReadWrite) && vob.resize(vob.size() / 2);
+}
+
+void addDiscCutAfterLoading(Batch &batch, const QString &work)
+{
+    addDiscDamagedAfterLoading(batch, work, cutTheTitleVobToHalf, "Video_Other_AVI_DIVX.plist");
 }
 
 // A copy of the NTSC disc given damage, with title 3 selected for profile.
@@ -246,6 +289,7 @@ TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
             GTEST_SKIP() << "a small file system needs the right to mount here";
     }
     const ShortStallLimit stallLimit(*setting.heldEngine != '\0');
+    std::optional<FileSizeLimit> fileSizeLimit;
     const InterfaceLanguage language(setting.language);
     QTemporaryDir work;
     Batch batch;
@@ -269,6 +313,7 @@ TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
                 if (question->isVisible() && question->buttonRole(button) == QMessageBox::AcceptRole)
                     button->click();
     });
+    fileSizeLimit.emplace(setting.fileSizeLimit);
     QTest::mouseClick(batch.controller.right_run_btn.data(), Qt::LeftButton);
     if (*setting.heldEngine) {
         // On a busy machine the engine may show no progress for the short limit before it is
@@ -283,6 +328,7 @@ TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return batch.runsEnded.load() > 0; }, kRunTimeoutMs));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !batch.controller.progressController->isRunning(); }, 60000));
+    fileSizeLimit.reset();
 
     QMessageBox *alert = failureAlert(batch);
     ASSERT_TRUE(alert);
@@ -343,7 +389,44 @@ const FailureSetting kFailures[] = {
      [](Batch &batch, const QString &work) {
          addDamagedDisc(batch, work, testsupport::spoilVideoManagerForTheImageMaker, "DVDBackupISO.plist");
      },
-     R"(ntsc\(3\): the ISO backup engine failed: the image maker failed \(status 255\): VIDEO_TS has invalid contents)"},
+     R"(ntsc\(3\): the DVD's records in VIDEO_TS\.IFO are damaged, and the ISO backup engine failed: the image maker said: VIDEO_TS has invalid contents)"},
+    // The title set's IFO is damaged where its backup is sound: libdvdread reads the IFO, and each
+    // engine over it fails in its own way, which the disc's damage explains.
+    {"IfoDamagedBackupSoundDeviceProfile", 0, "", "",
+     [](Batch &batch, const QString &work) {
+         addDamagedDisc(batch, work, testsupport::emptyTitle3ChainInTheIfoOnly, "Android_GalaxyS3_H264.plist");
+     },
+     R"(ntsc\(3\): the DVD's records of title 3 in VTS_01_0\.IFO are damaged, and the MEncoder engine .+)"},
+    {"IfoDamagedBackupSoundMainTitleBackupInJapanese", 0, "", "ja",
+     [](Batch &batch, const QString &work) {
+         addDamagedDisc(batch, work, testsupport::emptyTitle3ChainInTheIfoOnly, "DVDMainBackup.plist");
+     },
+     R"(ntsc\(3\)：DVDのタイトル 3 の記録（VTS_01_0\.IFO）が破損しています。MEncoder エンジン.+)"},
+    {"IfoDamagedBackupSoundMKVBackup", 0, "", "",
+     [](Batch &batch, const QString &work) {
+         addDamagedDisc(batch, work, testsupport::emptyTitle3ChainInTheIfoOnly, "DVDBackupMKV.plist");
+     },
+     R"(ntsc\(3\): the DVD's records of title 3 in VTS_01_0\.IFO are damaged, and the MKV backup engine failed: No title found\.)"},
+    // The title set number 139 read from damaged records is no title set to name.
+    {"NoTitleSetTheDiscLacks", 0, "", "",
+     [](Batch &batch, const QString &work) {
+         addDiscDamagedAfterLoading(batch, work, testsupport::putTitle3InTitleSet139, "Video_Other_AVI_DIVX.plist");
+     },
+     R"(ntsc\(3\): the DVD's records of title 3 in VIDEO_TS\.IFO are damaged)"},
+    {"ImageMakerWroteNoVolumeDescriptor", 0, "", "",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addDisc("DVDBackupISO.plist", {2}, 0)); },
+     R"(ntsc\(3\): the ISO backup engine failed: the image maker wrote no ISO 9660 volume descriptor)",
+     [](testsupport::PrivateMounts &mounts, const QString &, const QString &work) {
+         return mounts.replaceWithScript(QStringLiteral("/usr/bin/genisoimage"), "head -c 40960 /dev/zero\n", work);
+     }},
+    {"FileSizeLimit", 0, "", "",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addDisc("DVDBackupISO.plist", {2}, 0)); },
+     R"(ntsc\(3\): the ISO backup engine stopped: HVDVDISOBackup reached the file-size limit \(ulimit -f\))", nullptr,
+     2000000},
+    {"FileSizeLimitOfAnEngineInsideInJapanese", 0, "", "ja",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addFile("fileroad/h264_aac.mp4", "Video_MP4_H264.plist")); },
+     R"(h264_aac\.mp4：AV encoder エンジンが停止しました：ffmpeg がファイルサイズの上限（ulimit -f）に達しました)", nullptr,
+     100000},
     {"HandBrakeCannotStart", 0, "", "",
      [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addDisc("DVDBackupMKV.plist", {1}, 0)); },
      R"(ntsc\(2\): the MKV backup engine failed: could not start /usr/bin/HandBrakeCLI: Permission denied)",
