@@ -5,6 +5,7 @@
 
 #include "enginekit/FFmpegProgress.h"
 #include "enginekit/FileText.h"
+#include "enginekit/LineSplitter.h"
 #include "enginekit/ProcessIdentity.h"
 #include "hvvideocore/FifoRelease.h"
 #include "hvvideocore/MEncoderStatus.h"

@@ -1,7 +1,7 @@
 #include "HVPlayerStatus.h"
 
 #include "enginekit/EngineFigures.h"
-#include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 #include "core/regex/DNRegex.h"
 
 namespace HVPlayerStatus {

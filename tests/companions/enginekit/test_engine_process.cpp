@@ -1,5 +1,6 @@
 #include "enginekit/ChildEnd.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 
 #include <gtest/gtest.h>
 
