@@ -11,6 +11,7 @@
 #include "DiscFileReader.h"
 #include "ImageStreamWriter.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 #include "enginekit/ISOBackupProgress.h"
 #include "enginekit/ProcessIdentity.h"
 #include "enginekit/SignalEnd.h"

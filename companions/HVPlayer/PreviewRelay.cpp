@@ -3,7 +3,9 @@
 #include "ReceiverLink.h"
 
 #include "enginekit/ChildEnd.h"
+#include "enginekit/ChildStart.h"
 #include "playerchannel/HVPlayerChannel.h"
+#include "playerchannel/PlayerStartFailure.h"
 #include "playerchannel/Y4MStreamReader.h"
 
 #include <cerrno>
@@ -67,30 +69,19 @@ void installSignalHandlers()
     prctl(PR_SET_PDEATHSIG, SIGTERM);
 }
 
+// mplayer with its output on the relay's pipe and the video pipe's writing end, which it opens
+// again through /dev/fd, passed on to it; its standard input (the slave commands) and error are
+// the player's own. -1, with why, when it could not be started.
 pid_t startMplayer(const std::string &path, const std::vector<std::string> &arguments, int videoWriteEnd,
-                   int outputWriteEnd)
+                   int outputWriteEnd, std::string &why)
 {
-    std::vector<std::string> words = arguments;
-    words.insert(words.begin(), "mplayer");
-    std::vector<char *> argv;
-    for (std::string &word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    const pid_t parent = getpid();
-    const pid_t child = fork();
-    if (child != 0)
-        return child;
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != parent)
-        _exit(127);
-    for (int s : {SIGTERM, SIGINT, SIGHUP, SIGPIPE})
-        std::signal(s, SIG_DFL);
-    // mplayer opens the pipe again through /dev/fd: the descriptor must survive exec.
-    fcntl(videoWriteEnd, F_SETFD, 0);
-    dup2(outputWriteEnd, STDOUT_FILENO);
-    execv(path.c_str(), argv.data());
-    std::fprintf(stderr, "[HVPlayer]: could not start %s: %s\n", path.c_str(), std::strerror(errno));
-    _exit(127);
+    ChildStartPlan plan;
+    plan.program = path;
+    plan.args = arguments;
+    plan.args.insert(plan.args.begin(), "mplayer");
+    plan.output = outputWriteEnd;
+    plan.passedOn = {videoWriteEnd};
+    return startChild(plan, why);
 }
 
 } // namespace
@@ -113,11 +104,13 @@ int runPreview(const std::vector<std::string> &arguments, const std::string &mpl
     for (const auto &[given, passed] : run->changes)
         std::fprintf(stderr, "[HVPlayer]: %s -> %s\n", given.c_str(), passed.c_str());
 
-    const pid_t child = startMplayer(mplayerPath, run->arguments, video[1], output[1]);
+    std::string why;
+    const pid_t child = startMplayer(mplayerPath, run->arguments, video[1], output[1], why);
     close(output[1]);
     if (child < 0) {
-        std::fprintf(stderr, "[HVPlayer]: cannot start mplayer: %s\n", std::strerror(errno));
-        return 127;
+        const std::string line = PlayerStartFailure::line(why);
+        writeAll(STDERR_FILENO, line.data(), line.size());
+        return PlayerStartFailure::kExitStatus;
     }
     // The player keeps the writing end too, so mplayer may close and open its output again
     // without the reader ever seeing an end of stream.

@@ -7,7 +7,9 @@
 // the frames from mplayer's yuv4mpeg output into the receiver's shared buffer (PreviewRelay).
 #include "PreviewRelay.h"
 
+#include "enginekit/InheritedDescriptors.h"
 #include "playerchannel/HVPlayerTranslation.h"
+#include "playerchannel/PlayerStartFailure.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -35,7 +37,12 @@ int main(int argc, char *argv[])
     for (std::string &word : words)
         args.push_back(word.data());
     args.push_back(nullptr);
+    // mplayer takes this process's place: it gets the standard descriptors and nothing else of
+    // what the player was started with.
+    keepOnlyDescriptorsAcrossExec(nullptr, 0);
     execv(kMPlayerPath, args.data());
-    std::fprintf(stderr, "HVPlayer: could not start %s: %s\n", kMPlayerPath, std::strerror(errno));
-    return 127;
+    const std::string line =
+        PlayerStartFailure::line(std::string("could not start ") + kMPlayerPath + ": " + std::strerror(errno));
+    std::fputs(line.c_str(), stderr);
+    return PlayerStartFailure::kExitStatus;
 }

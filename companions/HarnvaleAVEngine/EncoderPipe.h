@@ -5,9 +5,10 @@
 
 #include <sys/types.h>
 
-// The ffmpeg child that encodes the movie: started with fork/exec (no shell), raw frames written
-// to its standard input, its messages going to the engine's standard error. It dies with the
-// engine (PR_SET_PDEATHSIG), and is ended only by its own process id.
+// The ffmpeg child that encodes the movie: started by startChild (no shell, none of the engine's
+// other descriptors), raw frames written to its standard input, its messages going to the
+// engine's standard error. It dies with the engine (PR_SET_PDEATHSIG), and is ended only by its
+// own process id.
 class EncoderPipe
 {
 public:

@@ -7,6 +7,8 @@
  * ESRCH once it is gone. A process that never ends is waited for at most a few minutes, after
  * which nothing is started (two copies must never run side by side). */
 #define _GNU_SOURCE
+#include "enginekit/InheritedDescriptors.h"
+
 #include <errno.h>
 #include <signal.h>
 #include <stdio.h>
@@ -69,6 +71,8 @@ int main(int argc, char *argv[])
     }
     if (child == 0) {
         setsid();
+        /* The program starts afresh: with none of the descriptors this tool was started with. */
+        keepOnlyDescriptorsAcrossExec(NULL, 0);
         char *const args[] = {(char *)program, NULL};
         execv(program, args);
         perror("appRelauncher: exec");

@@ -5,6 +5,7 @@
 #include "enginekit/AVEncoderTable.h"
 #include "enginekit/EngineFigures.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 #include "avencoder/FFmpegArgumentTranslation.h"
 #include "enginekit/FFmpegProgress.h"
 #include "enginekit/OutputCheckLine.h"

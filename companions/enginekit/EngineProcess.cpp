@@ -1,6 +1,7 @@
 #include "enginekit/EngineProcess.h"
 
 #include "enginekit/ChildEnd.h"
+#include "enginekit/ChildStart.h"
 
 #include <cerrno>
 #include <chrono>
@@ -10,9 +11,6 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <poll.h>
-#include <sched.h>
-#include <sys/mman.h>
-#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -53,111 +51,6 @@ void closeFd(int &fd)
     fd = -1;
 }
 
-// This process's environment with the given "NAME=value" entries in place of those of the same
-// names.
-std::vector<std::string> childEnvironment(const std::vector<std::string> &changes)
-{
-    std::vector<std::string> result;
-    const auto nameOf = [](const std::string &entry) { return entry.substr(0, entry.find('=')); };
-    for (char **entry = environ; entry && *entry; ++entry) {
-        const std::string text(*entry);
-        bool replaced = false;
-        for (const std::string &change : changes)
-            replaced = replaced || nameOf(change) == nameOf(text);
-        if (!replaced)
-            result.push_back(text);
-    }
-    result.insert(result.end(), changes.begin(), changes.end());
-    return result;
-}
-
-// What the child does between its start and its exec, prepared by the parent: the child shares
-// the parent's memory until it execs, so it only reads these and makes system calls. A step that
-// fails is written back here, in that shared memory, before the child exits: the parent, which
-// resumes only once the child has exec'd or exited, so knows that the program never ran and why,
-// instead of reading the child's exit status 127 as the program's own.
-struct ChildSetup
-{
-    enum Step { NoFailure, EnteringFolder, Executing };
-
-    pid_t parent = -1;
-    const char *program = nullptr;
-    char *const *argv = nullptr;
-    char *const *envp = nullptr;   // null: this process's environment
-    const char *directory = nullptr;
-    int input = -1;
-    int output = -1;
-    int errors = -1;
-    Step failedStep = NoFailure;   // written by the child
-    int failedErrno = 0;
-};
-
-[[noreturn]] void childFails(ChildSetup *setup, ChildSetup::Step step)
-{
-    setup->failedErrno = errno;
-    setup->failedStep = step;
-    ::_exit(127);
-}
-
-int childMain(void *argument)
-{
-    auto *setup = static_cast<ChildSetup *>(argument);
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (::getppid() != setup->parent)
-        ::_exit(127);
-    // The parent's handlers must not run here (they would run on this borrowed stack), and a
-    // program started from a thread that blocks SIGINT must still obey it: every caught signal
-    // goes back to its default before the mask is opened, and the polite stop signals and
-    // SIGPIPE are the engine's to decide.
-    struct sigaction none {};
-    none.sa_handler = SIG_DFL;
-    for (int sig = 1; sig < NSIG; ++sig) {
-        struct sigaction current {};
-        if (::sigaction(sig, nullptr, &current) != 0)
-            continue;
-        const bool caught = (current.sa_flags & SA_SIGINFO)
-                            || (current.sa_handler != SIG_DFL && current.sa_handler != SIG_IGN);
-        if (caught || sig == SIGINT || sig == SIGTERM || sig == SIGPIPE)
-            ::sigaction(sig, &none, nullptr);
-    }
-    sigset_t empty;
-    sigemptyset(&empty);
-    ::sigprocmask(SIG_SETMASK, &empty, nullptr);
-    ::dup2(setup->input, STDIN_FILENO);
-    ::dup2(setup->output, STDOUT_FILENO);
-    ::dup2(setup->errors, STDERR_FILENO);
-    if (setup->directory && ::chdir(setup->directory) != 0)
-        childFails(setup, ChildSetup::EnteringFolder);
-    if (setup->envp)
-        ::execve(setup->program, setup->argv, setup->envp);
-    else
-        ::execv(setup->program, setup->argv);
-    childFails(setup, ChildSetup::Executing);
-}
-
-// Starts the child the way posix_spawn does: it borrows this process's memory until its exec
-// (no copy of the page tables of a large program, no copy-on-write faults for its threads
-// meanwhile, and the child runs at once instead of after a fork), and this thread waits for
-// that exec. Signals stay blocked in this thread until then, so that no handler of this process
-// runs in the child. -1 with errno set when no child was made.
-pid_t spawnChild(ChildSetup &setup)
-{
-    constexpr size_t kStackBytes = 256 * 1024;
-    void *stack = ::mmap(nullptr, kStackBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0);
-    if (stack == MAP_FAILED)
-        return -1;
-    sigset_t all, previous;
-    sigfillset(&all);
-    ::pthread_sigmask(SIG_SETMASK, &all, &previous);
-    const pid_t child =
-        ::clone(childMain, static_cast<char *>(stack) + kStackBytes, CLONE_VM | CLONE_VFORK | SIGCHLD, &setup);
-    const int cloneError = errno;
-    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    ::munmap(stack, kStackBytes);
-    errno = cloneError;
-    return child;
-}
-
 // A descriptor that becomes readable when the child ends, or -1 where the kernel has none.
 int processDescriptor(pid_t child)
 {
@@ -194,23 +87,6 @@ bool EngineProcess::start(const std::string &program, const std::vector<std::str
     m_stopRequested = false;
     m_stopStep = 0;
 
-    // Everything the child needs is made before it starts: until its exec it only makes system
-    // calls.
-    std::vector<char *> argv;
-    argv.reserve(args.size() + 1);
-    for (const std::string &a : args)
-        argv.push_back(const_cast<char *>(a.c_str()));
-    if (argv.empty())
-        argv.push_back(const_cast<char *>(program.c_str()));
-    argv.push_back(nullptr);
-    const std::vector<std::string> environmentText =
-        environment.empty() ? std::vector<std::string>() : childEnvironment(environment);
-    std::vector<char *> envp;
-    envp.reserve(environmentText.size() + 1);
-    for (const std::string &entry : environmentText)
-        envp.push_back(const_cast<char *>(entry.c_str()));
-    envp.push_back(nullptr);
-
     int in[2] = {-1, -1}, out[2] = {-1, -1}, err[2] = {-1, -1};
     if ((wantStdin && ::pipe2(in, O_CLOEXEC) != 0) || ::pipe2(out, O_CLOEXEC) != 0
         || ::pipe2(err, O_CLOEXEC) != 0) {
@@ -222,26 +98,16 @@ bool EngineProcess::start(const std::string &program, const std::vector<std::str
     }
     const int devNull = wantStdin ? -1 : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
 
-    ChildSetup setup;
-    setup.parent = ::getpid();
-    setup.program = program.c_str();
-    setup.argv = argv.data();
-    setup.envp = environment.empty() ? nullptr : envp.data();
-    setup.directory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
-    setup.input = wantStdin ? in[0] : devNull;
-    setup.output = out[1];
-    setup.errors = err[1];
-    const pid_t child = spawnChild(setup);
-    if (child < 0 || setup.failedStep != ChildSetup::NoFailure) {
-        if (child < 0) {
-            m_errorText = "could not start " + program + ": no process can be made (" + std::strerror(errno) + ")";
-        } else {
-            // The child exited without running the program: only its status is left to collect.
-            waitForChild(child, true);
-            m_errorText = "could not start " + program
-                          + (setup.failedStep == ChildSetup::EnteringFolder ? " in " + workingDirectory : std::string())
-                          + ": " + std::strerror(setup.failedErrno);
-        }
+    ChildStartPlan plan;
+    plan.program = program;
+    plan.args = args;
+    plan.environment = environment;
+    plan.workingDirectory = workingDirectory;
+    plan.input = wantStdin ? in[0] : devNull;
+    plan.output = out[1];
+    plan.errors = err[1];
+    const pid_t child = startChild(plan, m_errorText);
+    if (child < 0) {
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1], devNull})
             if (fd >= 0)
                 ::close(fd);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <atomic>
-#include <cstddef>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -10,9 +9,10 @@
 
 #include <sys/types.h>
 
-// One engine child process: started as posix_spawn starts one (no shell), its standard output and
-// error read through pipes, ended only by its own process id. The child dies with the thread that
-// started it (PR_SET_PDEATHSIG), so a crashed or killed program leaves no engine running.
+// One engine child process: started by startChild (no shell; standard input, output and error and
+// no other descriptor of this process), its standard output and error read through pipes, ended
+// only by its own process id. The child dies with the thread that started it (PR_SET_PDEATHSIG),
+// so a crashed or killed program leaves no engine running.
 //
 // Plain POSIX and the standard library only, because the companion libraries build this same file.
 class EngineProcess
@@ -71,57 +71,4 @@ private:
     int m_exit = -1;   // readable once the child has ended (a pidfd), -1 where there is none
     std::string m_program;
     std::string m_errorText;
-};
-
-// Splits output chunks into lines at "\n" or "\r", keeping an unfinished line for the next chunk.
-// A line is held to kMostLineBytes: an engine or a player that writes on without a line break (a
-// stream sent to the wrong pipe, a runaway message) must not grow this process's memory without
-// end. The first kMostLineBytes of such a line are handed on as soon as they are there, and the
-// rest of it, up to its line break, is dropped. Empty lines are left out.
-class OutputLineSplitter
-{
-public:
-    // Longer than any path (PATH_MAX) with the words that the engines and companions write
-    // around one on a line.
-    static constexpr std::size_t kMostLineBytes = 16 * 1024;
-
-    template <typename F>
-    void feed(std::string_view chunk, F &&onLine)
-    {
-        while (!chunk.empty()) {
-            const std::size_t end = chunk.find_first_of("\n\r");
-            if (!m_cutting) {
-                const std::string_view piece = chunk.substr(0, end);
-                const std::size_t room = kMostLineBytes - m_pending.size();
-                m_pending.append(piece.substr(0, room));
-                if (piece.size() >= room) {
-                    onLine(std::string_view(m_pending));
-                    m_pending.clear();
-                    m_cutting = true;
-                }
-            }
-            if (end == std::string_view::npos)
-                return;
-            if (!m_pending.empty())
-                onLine(std::string_view(m_pending));
-            m_pending.clear();
-            m_cutting = false;
-            chunk.remove_prefix(end + 1);
-        }
-    }
-    template <typename F>
-    void finish(F &&onLine)
-    {
-        if (!m_pending.empty())
-            onLine(std::string_view(m_pending));
-        m_pending.clear();
-        m_cutting = false;
-    }
-
-    // The memory held for the unfinished line.
-    std::size_t bufferedBytes() const { return m_pending.capacity(); }
-
-private:
-    std::string m_pending;
-    bool m_cutting = false;   // the rest of an overlong line is being dropped
 };

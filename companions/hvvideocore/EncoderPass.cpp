@@ -5,6 +5,7 @@
 
 #include "enginekit/FFmpegProgress.h"
 #include "enginekit/FileText.h"
+#include "enginekit/LineSplitter.h"
 #include "enginekit/ProcessIdentity.h"
 #include "enginekit/SignalEnd.h"
 #include "hvvideocore/FifoRelease.h"

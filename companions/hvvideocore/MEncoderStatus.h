@@ -1,6 +1,6 @@
 #pragma once
 
-#include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 
 #include <functional>
 #include <string>

@@ -6,6 +6,7 @@
 #include "enginekit/DVD2MKVLibrary.h"
 #include "enginekit/EngineFigures.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 #include "enginekit/OutputCheckLine.h"
 #include "enginekit/SignalEnd.h"
 #include "enginekit/ProcessIdentity.h"

@@ -110,38 +110,19 @@ bool parseStartReply(std::string_view line, std::uint32_t &pixelFormat)
 
 void LineReader::append(const char *data, std::size_t size)
 {
-    std::string_view text(data, size);
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        if (!m_cutting) {
-            const std::string_view piece = text.substr(0, end);
-            const std::size_t room = kMostLineBytes - m_unfinished;
-            m_buffer.append(piece.substr(0, room));
-            m_unfinished += std::min(piece.size(), room);
-            if (piece.size() >= room) {
-                // The line is full: it ends here, and what follows of it goes.
-                m_buffer.push_back('\n');
-                m_unfinished = 0;
-                m_cutting = true;
-            }
-        }
-        if (end == std::string_view::npos)
-            return;
-        if (!m_cutting)
-            m_buffer.push_back('\n');
-        m_unfinished = 0;
-        m_cutting = false;
-        text.remove_prefix(end + 1);
-    }
+    m_splitter.feed(std::string_view(data, size), [this](std::string_view line) {
+        m_lines.emplace_back(line);
+        m_linesBytes += line.size();
+    });
 }
 
 std::optional<std::string> LineReader::nextLine()
 {
-    const std::size_t end = m_buffer.find('\n');
-    if (end == std::string::npos)
+    if (m_lines.empty())
         return std::nullopt;
-    std::string line = m_buffer.substr(0, end);
-    m_buffer.erase(0, end + 1);
+    std::string line = std::move(m_lines.front());
+    m_lines.pop_front();
+    m_linesBytes -= line.size();
     return line;
 }
 

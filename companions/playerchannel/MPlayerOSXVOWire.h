@@ -1,7 +1,10 @@
 #pragma once
 
+#include "enginekit/LineSplitter.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +22,7 @@
 // its frames that way. The render reply lets the player write the next frame into the buffer only
 // after the receiver has copied the last one.
 //
-// Plain standard library: the player executable builds this same file.
+// Plain standard library (and the engine kit): the player executable builds this same file.
 namespace MPlayerOSXVOWire {
 
 constexpr std::uint32_t fourCC(char a, char b, char c, char d)
@@ -57,26 +60,27 @@ constexpr std::string_view kRenderReply = "done";
 
 std::string fourCCText(std::uint32_t code);
 
-// Collects bytes from a stream socket and hands out complete lines. No message is nearly as long
-// as kMostLineBytes: a peer that writes on without a line break has the first kMostLineBytes of
-// that line handed out as one (unknown) line and the rest of it, up to its line break, dropped,
-// so that what is kept stays bounded.
+// Collects bytes from a stream socket and hands out complete lines, cut as the engines' output is
+// (LineSplitter: at "\n" or "\r", empty lines left out). No message is nearly as long as
+// kMostLineBytes: a peer that writes on without a line break has the first kMostLineBytes of that
+// line handed out as one (unknown) line and the rest of it, up to its line break, dropped, so that
+// what is kept stays bounded.
 class LineReader
 {
 public:
     static constexpr std::size_t kMostLineBytes = 4096;
 
     void append(const char *data, std::size_t size);
-    // The next complete line without its "\n", or nothing when no complete line is buffered.
+    // The next complete line without its line break, or nothing when no complete line is buffered.
     std::optional<std::string> nextLine();
 
     // The memory held for the lines not handed out yet.
-    std::size_t bufferedBytes() const { return m_buffer.capacity(); }
+    std::size_t bufferedBytes() const { return m_splitter.bufferedBytes() + m_linesBytes; }
 
 private:
-    std::string m_buffer;
-    std::size_t m_unfinished = 0;   // bytes of the last, unfinished line in m_buffer
-    bool m_cutting = false;         // the rest of an overlong line is being dropped
+    OutputLineSplitter m_splitter{kMostLineBytes};
+    std::deque<std::string> m_lines;
+    std::size_t m_linesBytes = 0;
 };
 
 } // namespace MPlayerOSXVOWire

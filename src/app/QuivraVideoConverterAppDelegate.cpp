@@ -8,6 +8,7 @@
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBackgroundWork.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNChildProcess.h"
 #include "core/platform/DNLeftovers.h"
 #include "core/settings/DNSetting.h"
 #include "core/util/DNBuildDate.h"
@@ -28,7 +29,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QThread>
@@ -84,7 +84,11 @@ QuivraVideoConverterAppDelegate::QuivraVideoConverterAppDelegate(QObject *parent
     prompts_.damaged = askDamaged;
     prompts_.restartNow = askRestartNow;
     prompts_.startDetached = [](const QString &program, const QStringList &arguments) {
-        return QProcess::startDetached(program, arguments);
+        QString why;
+        if (DNStartDetached(program, arguments, &why))
+            return true;
+        DNRoughLog(QStringLiteral("%@"), why);
+        return false;
     };
     prompts_.terminate = [] { QCoreApplication::quit(); };
 }

@@ -1,9 +1,11 @@
 #include "HVPlayerProcess.h"
 
+#include "core/platform/DNChildProcess.h"
 #include "core/platform/PlayerProcessRegistry.h"
 #include "player/HVPlayerArguments.h"
 #include "player/HVPlayerStatus.h"
 #include "playerchannel/HVPlayerChannel.h"
+#include "playerchannel/PlayerStartFailure.h"
 
 #include <QPointer>
 #include <QProcessEnvironment>
@@ -33,6 +35,7 @@ bool HVPlayerProcess::launch(const QString &program, const QStringList &argument
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(HVPlayerChannel::kDirectoryVariable), channelDirectory);
     process_->setProcessEnvironment(environment);
+    DNKeepOnlyStandardDescriptors(*process_);
     connect(process_, &QProcess::readyReadStandardOutput, this, &HVPlayerProcess::readOutput);
     connect(process_, &QProcess::readyReadStandardError, this, &HVPlayerProcess::readErrors);
     connect(process_, &QProcess::finished, this, &HVPlayerProcess::onFinished);
@@ -44,6 +47,7 @@ bool HVPlayerProcess::launch(const QString &program, const QStringList &argument
         onFinished();
     });
     startError_.clear();
+    playerStartError_.clear();
     process_->start();
     if (!process_->waitForStarted())
         return false;
@@ -123,6 +127,12 @@ void HVPlayerProcess::readErrors()
     errorLog_.feed(process_->readAllStandardError());
 }
 
+void HVPlayerProcess::readErrorLine(std::string_view line)
+{
+    if (const std::optional<std::string> why = PlayerStartFailure::reasonOf(line))
+        playerStartError_ = QString::fromUtf8(why->data(), qsizetype(why->size()));
+}
+
 void HVPlayerProcess::onFinished()
 {
     if (!process_)
@@ -130,6 +140,10 @@ void HVPlayerProcess::onFinished()
     readOutput();
     readErrors();
     errorLog_.finish();
+    // The player ran, but mplayer did not: a start that failed, with the player's reason.
+    if (startError_.isEmpty() && !playerStartError_.isEmpty() && process_->exitStatus() == QProcess::NormalExit
+        && process_->exitCode() == PlayerStartFailure::kExitStatus)
+        startError_ = playerStartError_;
     if (const QStringList last = outputLines_.finish(); !last.isEmpty())
         Q_EMIT outputLines(last);
     decoder_.resetState();

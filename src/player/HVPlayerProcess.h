@@ -9,6 +9,8 @@
 #include <QStringConverter>
 #include <QStringList>
 
+#include <string_view>
+
 // One run of the player executable for a player controller: launched with its argument vector
 // and working folder, the channel folder in its environment, its slave commands written to its
 // standard input, its standard output handed on as text (whole chunks, and complete lines), its
@@ -42,7 +44,8 @@ public:
     // quit, then terminate, then kill, waiting a little after each; returns once it has ended.
     void endGracefully();
 
-    // Why the last launch failed, as the system said it; empty after a good launch.
+    // Why the last launch failed: as the system said it when the player could not be started, as
+    // the player said it when it could not start mplayer; empty after a good start.
     QString startError() const { return startError_; }
 
 Q_SIGNALS:
@@ -59,11 +62,13 @@ private:
     void readOutput();
     void readErrors();
     void onFinished();
+    void readErrorLine(std::string_view line);
 
     QProcess *process_ = nullptr;
     QStringDecoder decoder_{QStringDecoder::Utf8};
     HVPlayerStatus::OutputLines outputLines_;
-    DNEngineLineLog errorLog_;
+    DNEngineLineLog errorLog_{[this](std::string_view line) { readErrorLine(line); }};
     QString startError_;
+    QString playerStartError_;   // the player's line saying mplayer did not start
     qint64 registeredPid_ = 0;
 };

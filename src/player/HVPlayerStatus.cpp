@@ -1,12 +1,12 @@
 #include "HVPlayerStatus.h"
 
 #include "enginekit/EngineFigures.h"
-#include "enginekit/EngineProcess.h"
 #include "core/regex/DNRegex.h"
 
 namespace HVPlayerStatus {
 namespace {
-const QString kLineSeparators = QStringLiteral("\\r\\n|[\\n\\x{000B}\\f\\r\\x{0085}\\p{Zl}\\p{Zp}]");
+// LF, VT, FF, CR, NEL and the line and paragraph separators (the whole of Unicode's Zl and Zp).
+constexpr std::u16string_view kLineBreaks = u"\n\v\f\r\u0085\u2028\u2029";
 const QString kTag = QStringLiteral("[HVPlayer]:");
 // No picture is wider or higher.
 constexpr double kLargestSide = 65536;
@@ -23,6 +23,11 @@ QString captureOf(const QString &line, const char *expression)
     return DNRegex::stringByMatching(line, QString::fromLatin1(expression), 1);
 }
 
+void appendTo(QStringList &lines, std::u16string_view line)
+{
+    lines.append(QString(reinterpret_cast<const QChar *>(line.data()), qsizetype(line.size())));
+}
+
 // A picture's width or height, within the same care.
 int sideOf(const QString &text)
 {
@@ -36,42 +41,24 @@ const QString kStatusExpression = QStringLiteral(
     "(?:([0-9.-?]+)%(?:\\s*([0-9.-?]+)%)?(?:\\s*([0-9.-?,]+)?%)?\\s*)?(?:(\\d+)\\s*\\d+\\s*)?(?:(\\d+)%\\s*)?"
     "(?:[0-9.-]+x\\s*)?");
 
-QStringList componentsOfLines(const QString &chunk)
-{
-    return DNRegex::componentsSeparatedByRegex(chunk, kLineSeparators, DNRegex::RKLMultiline);
-}
-
 const qsizetype OutputLines::kMostLineCharacters = qsizetype(OutputLineSplitter::kMostLineBytes);
+
+OutputLines::OutputLines() : lines_(std::size_t(kMostLineCharacters), kLineBreaks)
+{
+}
 
 QStringList OutputLines::take(const QString &chunk)
 {
-    QStringList lines = componentsOfLines(pending_ + chunk);
-    // The piece after the last separator is unfinished (empty when the text ends in one).
-    pending_ = lines.isEmpty() ? QString() : lines.takeLast();
-    if (cutting_) {
-        if (lines.isEmpty()) {
-            pending_.clear();
-            return lines;
-        }
-        // The first line is the end of the overlong one.
-        lines.removeFirst();
-        cutting_ = false;
-    }
-    if (pending_.size() >= kMostLineCharacters) {
-        lines.append(pending_.left(kMostLineCharacters));
-        pending_ = QString();
-        cutting_ = true;
-    }
+    QStringList lines;
+    lines_.feed(std::u16string_view(reinterpret_cast<const char16_t *>(chunk.utf16()), std::size_t(chunk.size())),
+                [&lines](std::u16string_view line) { appendTo(lines, line); });
     return lines;
 }
 
 QStringList OutputLines::finish()
 {
     QStringList last;
-    if (!pending_.isEmpty())
-        last.append(pending_);
-    pending_ = QString();
-    cutting_ = false;
+    lines_.finish([&last](std::u16string_view line) { appendTo(last, line); });
     return last;
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "enginekit/LineSplitter.h"
+
 #include <QString>
 #include <QStringList>
 
 // Reading the player's standard output. Pure functions over text, shared by the three players
 // (preview, editor, online video).
 //
-// The preview and the editor read their output line by line: a chunk is split at CR LF or any
-// one line separator, a line beginning with "[HVPlayer]:" loses that tag, a line that is blank
+// The preview and the editor read their output line by line: the text is cut into lines at LF,
+// VT, FF, CR, NEL and the Unicode line and paragraph separators (CR LF thus ending one line; empty
+// lines are left out), a line beginning with "[HVPlayer]:" loses that tag, a line that is blank
 // after trimming is skipped, and the rest is classified by how it begins. The online player reads
 // each chunk whole.
 namespace HVPlayerStatus {
@@ -16,18 +19,16 @@ namespace HVPlayerStatus {
 // difference, 4-6 three percentages, 7 the first of two counters, 8 the cache fill percentage).
 extern const QString kStatusExpression;
 
-// The lines of a chunk of output; every piece between separators, empty ones included.
-QStringList componentsOfLines(const QString &chunk);
-
-// The lines of the output as it comes, chunk by chunk. A pipe read may end in the middle of a
-// line: its start is kept for the next chunk, so no status line is read in two halves. What is
-// kept is held to the engines' line bound: a player that writes on without a line break has the
-// first kMostLineCharacters of that line handed on as one line, and the rest of it, up to its
-// line break, dropped.
+// The lines of the output as it comes, chunk by chunk, cut as the engines' output is
+// (LineSplitter): a line cut by the end of a read waits for the next chunk, so no status line is
+// read in two halves, and a line is held to the engines' line bound, however it arrives: the
+// first kMostLineCharacters of a longer line are handed on as one line, the rest of it dropped.
 class OutputLines
 {
 public:
     static const qsizetype kMostLineCharacters;
+
+    OutputLines();
 
     // The complete lines this chunk ends (and the start of an overlong one).
     QStringList take(const QString &chunk);
@@ -35,11 +36,10 @@ public:
     QStringList finish();
 
     // The memory held for the unfinished line, in characters.
-    qsizetype bufferedCharacters() const { return pending_.capacity(); }
+    qsizetype bufferedCharacters() const { return qsizetype(lines_.bufferedCharacters()); }
 
 private:
-    QString pending_;
-    bool cutting_ = false;   // the rest of an overlong line is being dropped
+    LineSplitter<char16_t> lines_;
 };
 
 enum class LineKind {

@@ -1,6 +1,7 @@
 // The program itself and its relauncher, as separate processes: the program starts to its main
 // window without a display, and the relauncher starts a program again only once the old
 // process has ended.
+#include "support/descriptors.h"
 #include "support/paths.h"
 
 #include <QCoreApplication>
@@ -73,6 +74,27 @@ TEST(AppRelauncher, StartsTheProgramOnlyAfterTheOldProcessEnded)
     ASSERT_TRUE(relaunch.waitForFinished(20000));
     EXPECT_EQ(relaunch.exitCode(), 0);
     EXPECT_TRUE(waitFor([&] { return QFileInfo::exists(marker); }));
+}
+
+// The program started again holds none of the descriptors the relauncher was started with.
+TEST(AppRelauncher, TheProgramStartsWithNoneOfItsDescriptors)
+{
+    const testsupport::DescriptorWatch watch(QStringLiteral("program"));
+    ASSERT_TRUE(watch.isReady());
+    QProcess old;
+    old.start(QStringLiteral("/bin/true"));
+    ASSERT_TRUE(old.waitForStarted());
+    const QString oldPid = QString::number(old.processId());
+    ASSERT_TRUE(old.waitForFinished());
+
+    // A plain QProcess hands descriptor 7 on to the relauncher.
+    QProcess relaunch;
+    relaunch.start(relauncher(), {watch.standIn, oldPid});
+    ASSERT_TRUE(relaunch.waitForFinished(20000));
+    EXPECT_EQ(relaunch.exitCode(), 0);
+    ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(watch.listing); }));
+    const QMap<int, QString> listed = watch.listed();
+    EXPECT_EQ(listed.keys(), (QList<int>{0, 1, 2})) << testsupport::describeDescriptors(listed).toStdString();
 }
 
 TEST(AppRelauncher, RefusesBadArguments)

@@ -120,10 +120,13 @@ TEST(PlayerStatus, ChunksSplitAtEveryLineSeparator)
 {
     const QString chunk = QStringLiteral("a\r\nb\nc\rd") + QChar(0x0b) + QStringLiteral("e\ff") + QChar(0x85) +
                           QStringLiteral("g") + QChar(0x2028) + QStringLiteral("h") + QChar(0x2029) + QStringLiteral("i");
-    EXPECT_EQ(HVPlayerStatus::componentsOfLines(chunk),
-              QStringList({"a", "b", "c", "d", "e", "f", "g", "h", "i"}));
-    // Two separators in a row leave an empty line between them.
-    EXPECT_EQ(HVPlayerStatus::componentsOfLines(QStringLiteral("a\n\nb")), QStringList({"a", "", "b"}));
+    HVPlayerStatus::OutputLines lines;
+    QStringList taken = lines.take(chunk);
+    taken += lines.finish();
+    EXPECT_EQ(taken, QStringList({"a", "b", "c", "d", "e", "f", "g", "h", "i"}));
+    // Two separators in a row leave no empty line between them (a blank line says nothing).
+    taken = lines.take(QStringLiteral("a\n\nb\n"));
+    EXPECT_EQ(taken, QStringList({"a", "b"}));
 }
 
 // A read may end inside a line: its start waits for the rest, so no line is read in halves.

@@ -1,6 +1,7 @@
 #include "convert/capture/DNCaptureDevices.h"
 
 #include "convert/capture/DNCaptureTools.h"
+#include "core/platform/DNChildProcess.h"
 
 #include <QDir>
 #include <QProcess>
@@ -62,6 +63,7 @@ DNCaptureDeviceList DNPulseAudioSources()
     QProcess ffmpeg;
     ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
     ffmpeg.setStandardInputFile(QProcess::nullDevice());
+    DNKeepOnlyStandardDescriptors(ffmpeg);
     ffmpeg.start(DNCaptureTools::ffmpeg(), {QStringLiteral("-hide_banner"), QStringLiteral("-sources"), QStringLiteral("pulse")});
     // A server that does not answer must not hang the window that asked.
     if (!ffmpeg.waitForFinished(5000)) {

@@ -3,6 +3,7 @@
 #include "convert/capture/DNCapturePlan.h"
 #include "convert/capture/DNRecordingFile.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 
 #include <QImage>
 #include <QObject>

@@ -2,6 +2,7 @@
 
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNChildProcess.h"
 #include "core/platform/DNPartialOutput.h"
 #include "core/platform/DNTemporaryFolder.h"
 
@@ -52,14 +53,18 @@ bool addCoverToDVDOutput(const QString &outputPath, const QImage &cover, const O
     } else {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
+        DNKeepOnlyStandardDescriptors(process);
         process.start(tool, {outputPath, QStringLiteral("--artwork"), imagePath, QStringLiteral("-o"), taggedPath});
-        const bool finished = process.waitForStarted() && process.waitForFinished(toolTimeoutMs);
+        const bool started = process.waitForStarted();
+        const bool finished = started && process.waitForFinished(toolTimeoutMs);
         if (!finished && process.state() != QProcess::NotRunning) {
             process.kill();
             process.waitForFinished();
         }
         QString problem;
-        if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        if (!started)
+            problem = process.errorString();
+        else if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
             problem = QString::fromUtf8(process.readAll()).trimmed();
         else if (QFileInfo(taggedPath).size() < QFileInfo(outputPath).size())
             problem = QStringLiteral("the tagged copy is shorter than the output");

@@ -2,6 +2,7 @@
 
 #include "convert/engine/EngineCallbacks.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 
 #include <QByteArray>
 #include <QString>

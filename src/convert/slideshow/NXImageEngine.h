@@ -2,6 +2,7 @@
 
 #include "convert/driver/ConvertFailureReason.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 
 #include <QSizeF>
 #include <QString>

@@ -4,13 +4,6 @@
 
 #include <string_view>
 
-namespace {
-void logLine(std::string_view line)
-{
-    DNRoughLogEngineLine(QString::fromUtf8(line.data(), qsizetype(line.size())));
-}
-} // namespace
-
 void DNRoughLogEngineLine(const QString &line)
 {
     DNLogger::shareRoughLog().rawLog(QStringLiteral("\t") + line
@@ -19,10 +12,18 @@ void DNRoughLogEngineLine(const QString &line)
 
 void DNEngineLineLog::feed(const QByteArray &bytes)
 {
-    lines_.feed(std::string_view(bytes.constData(), std::size_t(bytes.size())), logLine);
+    lines_.feed(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                [this](std::string_view line) { take(line); });
 }
 
 void DNEngineLineLog::finish()
 {
-    lines_.finish(logLine);
+    lines_.finish([this](std::string_view line) { take(line); });
+}
+
+void DNEngineLineLog::take(std::string_view line)
+{
+    DNRoughLogEngineLine(QString::fromUtf8(line.data(), qsizetype(line.size())));
+    if (read_)
+        read_(line);
 }

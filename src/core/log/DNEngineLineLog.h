@@ -1,9 +1,12 @@
 #pragma once
 
-#include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <functional>
+#include <string_view>
 
 // How the log keeps what the engines and the player write: each line by itself, indented under the
 // entry that started the run, as written (a line feed added when it has none).
@@ -15,10 +18,16 @@ void DNRoughLogEngineLine(const QString &line);
 class DNEngineLineLog
 {
 public:
+    // read, when given, sees each line too (a reader of the stream besides the log).
+    explicit DNEngineLineLog(std::function<void(std::string_view line)> read = {}) : read_(std::move(read)) {}
+
     void feed(const QByteArray &bytes);
     // The last line, when the stream ended without a line end.
     void finish();
 
 private:
+    void take(std::string_view line);
+
     OutputLineSplitter lines_;
+    std::function<void(std::string_view line)> read_;
 };

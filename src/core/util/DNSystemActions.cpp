@@ -1,9 +1,9 @@
 #include "core/util/DNSystemActions.h"
 
+#include "core/platform/DNChildProcess.h"
 #include "core/util/DNSystemInfo.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QStringList>
 #include <QUrl>
 
@@ -34,7 +34,7 @@ DNPowerRequestHandler &powerHandler()
 
 bool defaultOpen(const QString &target)
 {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {target});
+    return DNStartDetached(QStringLiteral("xdg-open"), {target});
 }
 
 bool open(const QString &target)

@@ -6,6 +6,7 @@
 #include "core/log/DNLogger.h"
 #include "core/platform/DNBackgroundWork.h"
 #include "core/platform/DNBundle.h"
+#include "core/platform/DNChildProcess.h"
 #include "core/platform/DNTemporaryFolder.h"
 
 #include <QCoreApplication>
@@ -133,14 +134,26 @@ std::optional<QString> NXDVDInfoCapture::runDiscIdentifierTool(const QString &mo
     tool.setProgram(toolPath());
     tool.setArguments({mountPoint});
     tool.setProcessChannelMode(QProcess::SeparateChannels);
+    DNKeepOnlyStandardDescriptors(tool);
+    // What a tool that did not end well printed is no disc identifier: its end says why.
+    const auto failed = [&tool](const QString &why) -> std::optional<QString> {
+        const QString said = QString::fromUtf8(tool.readAllStandardError()).trimmed();
+        DNRoughLog(QStringLiteral("The disc identifier tool %@ %@%@"), tool.program(), why,
+                   said.isEmpty() ? QString() : QStringLiteral(": ") + said);
+        return std::nullopt;
+    };
     tool.start();
     if (!tool.waitForStarted())
-        return std::nullopt;
+        return failed(QStringLiteral("cannot be started: ") + tool.errorString());
     if (!tool.waitForFinished(kToolTimeoutMs)) {
         tool.kill();
         tool.waitForFinished();
-        return std::nullopt;
+        return failed(QStringLiteral("did not end within %1 s").arg(kToolTimeoutMs / 1000));
     }
+    if (tool.exitStatus() != QProcess::NormalExit)
+        return failed(QStringLiteral("was ended by signal %1").arg(tool.exitCode()));
+    if (tool.exitCode() != 0)
+        return failed(QStringLiteral("ended with status %1").arg(tool.exitCode()));
     const QByteArray out = tool.readAllStandardOutput();
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(out);

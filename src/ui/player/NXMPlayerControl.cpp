@@ -159,14 +159,8 @@ void NXMPlayerControl::startPlaybackWithParams(const QStringList &params)
                                                           mplayerRequest2UpdateWithCommandsNotification();
                                                       });
     DNRoughLog(QStringLiteral("preview: %@ %@"), program, arguments.join(QLatin1Char(' ')));
-    // A launch that fails ends the run at once, which lets go of myTask_; the object itself is
-    // deleted later, so its error can still be read.
-    HVPlayerProcess *task = myTask_;
-    if (!task->launch(program, arguments, workingDirectory, MPlayerFrameReceiver::channelDirectory())) {
-        const QString why = task->startError();
-        DNRoughLog(QStringLiteral("preview: the player %@ cannot be started: %@"), program, why);
-        Q_EMIT playerCannotStart(tr("The player cannot be started: %1").arg(why));
-    }
+    // A launch that fails ends the run at once: its end tells why (mplayerTerminated).
+    myTask_->launch(program, arguments, workingDirectory, MPlayerFrameReceiver::channelDirectory());
 }
 
 QString NXMPlayerControl::playerWorkingFolder() const
@@ -302,7 +296,12 @@ void NXMPlayerControl::mplayerRequest2UpdateWithCommandsNotification()
 void NXMPlayerControl::mplayerTerminated()
 {
     QMutexLocker guard(&lock_);
+    // A player that could not be started, or could not start mplayer, ends here too.
+    QString cannotStart;
     if (myTask_) {
+        cannotStart = myTask_->startError();
+        if (!cannotStart.isEmpty())
+            DNRoughLog(QStringLiteral("preview: the player cannot be started: %@"), cannotStart);
         myTask_->deleteLater();
         myTask_ = nullptr;
     }
@@ -313,6 +312,8 @@ void NXMPlayerControl::mplayerTerminated()
     if (render_)
         render_->receiver()->removeLeftovers();
     guard.unlock();
+    if (!cannotStart.isEmpty())
+        Q_EMIT playerCannotStart(tr("The player cannot be started: %1").arg(cannotStart));
     checkPlaybackQueueStatus();
 }
 

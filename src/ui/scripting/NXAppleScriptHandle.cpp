@@ -1,12 +1,12 @@
 #include "NXAppleScriptHandle.h"
 
 #include "core/log/DNLogger.h"
+#include "core/platform/DNChildProcess.h"
 #include "core/util/DNPaths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -37,10 +37,10 @@ NXScriptDescriptor argumentAt(const std::optional<NXScriptDescriptor> &directObj
     return directObject->items.at(i);
 }
 
-bool startMailProgram(const QStringList &arguments)
+bool startMailProgram(const QStringList &arguments, QString *why)
 {
     // Detached: the mail program may stay open as long as the user writes; it is never ours to end.
-    return QProcess::startDetached(QStringLiteral("xdg-email"), arguments);
+    return DNStartDetached(QStringLiteral("xdg-email"), arguments, why);
 }
 
 Outcome sendMail(const std::optional<NXScriptDescriptor> &directObject)
@@ -48,8 +48,9 @@ Outcome sendMail(const std::optional<NXScriptDescriptor> &directObject)
     const QStringList arguments = NXAppleScriptHandle::mailArguments(
         argumentAt(directObject, 1).toText(), argumentAt(directObject, 2).toText(),
         argumentAt(directObject, 3).toText(), argumentAt(directObject, 4).toTextList());
-    if (!startMailProgram(arguments))
-        return {{}, QStringLiteral("xdg-email could not be started")};
+    QString why;
+    if (!startMailProgram(arguments, &why))
+        return {{}, why};
     return {NXScriptDescriptor::number(0), {}};
 }
 
@@ -228,5 +229,7 @@ void NXAppleScriptHandle::sendEmailWithMail(const QString &address, const QStrin
 {
     // The body ends with a line break, as a message typed by hand does.
     const QString content = body.isEmpty() ? QString() : body + QLatin1Char('\n');
-    startMailProgram(mailArguments(address, subject, content, attachments));
+    QString why;
+    if (!startMailProgram(mailArguments(address, subject, content, attachments), &why))
+        DNRoughLog(QStringLiteral("%@"), why);
 }

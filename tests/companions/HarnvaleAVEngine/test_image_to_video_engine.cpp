@@ -3,11 +3,14 @@
 // and that only a finished movie ever carries a name.
 #include "engine_test_support.h"
 
+#include "support/descriptors.h"
 #include "support/ffprobe.h"
+#include "support/privatemounts.h"
 #include "support/testname.h"
 #include "support/tone.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -281,6 +284,27 @@ TEST(ImageToVideoEngine, AMovieAlreadyThereKeepsItsName)
     QFile kept(spec.target);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "keep me");
+}
+
+// The engine's encoder holds its frame pipe and the standard descriptors, and none of what the
+// engine was started with (descriptor 7 here); a stand-in in ffmpeg's place (in mounts of this
+// test's own) lists what it holds.
+TEST(ImageToVideoEngine, TheEncoderHoldsNoneOfTheEnginesOwnDescriptors)
+{
+    app();
+    const testsupport::DescriptorWatch watch(QStringLiteral("ffmpeg"), 1);
+    ASSERT_TRUE(watch.isReady());
+    testsupport::PrivateMounts mounts;
+    if (!mounts.bindFile(watch.standIn, QStringLiteral("/usr/bin/ffmpeg")))
+        GTEST_SKIP() << "mounts of the test's own need the right to mount: " << mounts.why().toStdString();
+    JobSpec spec;
+    spec.photos = photoPaths().mid(0, 1);
+    spec.target = watch.folder.filePath("show.mov");
+    const EngineRun run = runEngine(writeJob(watch.folder.filePath("job.plist"), spec));
+    ASSERT_TRUE(QFileInfo::exists(watch.listing)) << run.output.toStdString();
+    const QMap<int, QString> listed = watch.listed();
+    EXPECT_EQ(listed.keys(), (QList<int>{0, 1, 2})) << testsupport::describeDescriptors(listed).toStdString();
+    EXPECT_TRUE(listed.value(0).startsWith(QStringLiteral("pipe:"))) << "the frames' pipe";
 }
 
 struct Refusal

@@ -1,4 +1,4 @@
-#include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 #include "enginekit/FFmpegProgress.h"
 #include "enginekit/ISOBackupProgress.h"
 

@@ -3,7 +3,7 @@
 #include "FuzzTargets.h"
 
 #include "convert/engine/DNMPlayer.h"
-#include "enginekit/EngineProcess.h"
+#include "enginekit/LineSplitter.h"
 #include "enginekit/FFmpegProgress.h"
 #include "libdvd2mkv/HandBrakeJsonStream.h"
 #include "enginekit/ISOBackupProgress.h"

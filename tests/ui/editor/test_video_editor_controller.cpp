@@ -407,7 +407,8 @@ TEST(VideoEditor, ATextWatermarkTakesTheTypedTextItsFontAndColour)
 }
 
 // The font panel opens on the watermark's font as it is, its face (bold, italic) and its chosen
-// size, and OK at once keeps the font and the text's picture as they were.
+// size; OK at once keeps the font and the text's picture as they were, and OK after the user has
+// tried another face and come back to it keeps the face.
 TEST(VideoEditor, TheFontPanelOpensOnTheWatermarksFontAndOKKeepsIt)
 {
     const struct
@@ -455,6 +456,25 @@ TEST(VideoEditor, TheFontPanelOpensOnTheWatermarksFontAndOKKeepsIt)
         ASSERT_TRUE(file->textWatermarkFont());
         EXPECT_EQ(*file->textWatermarkFont(), *c.font);
         EXPECT_EQ(w.editor.watermark()->image(), picture) << "the text keeps its face";
+
+        // The user tries another face and comes back to the one shown: what OK then keeps is the
+        // font as the panel hands it over, not the unchanged font that it could keep by doing
+        // nothing. The text has its face again.
+        click(w.editor, "watermarkFontButton");
+        fonts = w.editor.panel()->findChild<QFontDialog *>(QStringLiteral("watermarkFontPanel"));
+        ASSERT_TRUE(fonts);
+        fonts->setCurrentFont(QFontDatabase::font(QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Book"), 20));
+        ASSERT_NE(*file->textWatermarkFont(), *c.font) << "the other face was taken";
+        fonts->setCurrentFont(shown);
+        buttons = fonts->findChild<QDialogButtonBox *>();
+        ASSERT_TRUE(buttons);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        ASSERT_TRUE(file->textWatermarkFont());
+        EXPECT_EQ(file->textWatermarkFont()->style, c.italic ? QStringLiteral("Bold Italic") : QStringLiteral("Bold"));
+        EXPECT_EQ(file->textWatermarkFont()->pointSize, c.font->pointSize);
+        const QFontInfo kept(w.editor.watermark()->textFont());
+        EXPECT_TRUE(kept.bold());
+        EXPECT_EQ(kept.italic(), c.italic);
     }
 }
 

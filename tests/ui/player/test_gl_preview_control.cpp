@@ -277,7 +277,8 @@ TEST(PreviewControl, FullScreenAndBack)
     EXPECT_EQ(seen["ExitFullScreen"], 2);
 }
 
-// A player executable that cannot be started: the log says so and the controls go back to idle.
+// A player executable that cannot be started: the log says so, the user is told why, once, and
+// the controls go back to idle.
 TEST(PreviewControl, AMissingPlayerLeavesTheControlsIdle)
 {
     playertest::Application app;
@@ -285,6 +286,8 @@ TEST(PreviewControl, AMissingPlayerLeavesTheControlsIdle)
     DNBundle::setPrefixOverride(emptyPrefix.path());
     NotificationCounter seen;
     NXMPlayerControl control;
+    QStringList told;
+    QObject::connect(&control, &NXMPlayerControl::playerCannotStart, [&](const QString &why) { told << why; });
     const qsizetype logStart = shelltest::logText().size();
     control.startPlaybackWithNode(fileAt(QStringLiteral("/m/a.mp4")));
     DNBundle::setPrefixOverride(QString());
@@ -292,4 +295,25 @@ TEST(PreviewControl, AMissingPlayerLeavesTheControlsIdle)
     EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusIdle));
     EXPECT_FALSE(control.playerProcess());
     EXPECT_TRUE(shelltest::logText().mid(logStart).contains(QStringLiteral("cannot be started")));
+    ASSERT_EQ(told.size(), 1) << told.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(told.first().startsWith(QStringLiteral("The player cannot be started: "))) << told.first().toStdString();
+}
+
+// A player that runs but cannot start mplayer says so on its standard error: the user reads that
+// the player cannot be started, with mplayer's reason, not a playback that ended at once.
+TEST(PreviewControl, APlayerWhoseMPlayerCannotStartIsToldWithTheReason)
+{
+    playertest::Application app;
+    const playertest::StandInPlayer player(
+        "printf '[HVPlayer]: mplayer did not start: could not start /usr/bin/mplayer: Permission denied\\n' >&2\n"
+        "exit 127\n");
+    NotificationCounter seen;
+    NXMPlayerControl control;
+    QStringList told;
+    QObject::connect(&control, &NXMPlayerControl::playerCannotStart, [&](const QString &why) { told << why; });
+    control.startPlaybackWithNode(fileAt(QStringLiteral("/m/a.mp4")));
+    ASSERT_TRUE(waitFor([&] { return seen["DidEnd"] == 1; }));
+    EXPECT_EQ(control.status(), unsigned(NXMPlayerControl::StatusIdle));
+    EXPECT_EQ(told, QStringList{QStringLiteral(
+                        "The player cannot be started: could not start /usr/bin/mplayer: Permission denied")});
 }
