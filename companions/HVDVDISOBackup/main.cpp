@@ -121,7 +121,8 @@ int main(int argc, char *argv[])
     // is cut (at a character boundary) where the hidden name would pass what the folder's file
     // system takes; the image still gets the output's whole name at its end.
     Leftovers leftovers;
-    const std::string partialName = fitFileName(".", output.filename().string(), "." + std::to_string(::getpid()) + ".part",
+    const std::string partialName = fitFileName(".", output.filename().string(),
+                                                "." + std::to_string(::getpid()) + ".part",
                                                 longestFileNameIn(output.parent_path().string()));
     if (partialName.empty())
         return fail("the output folder takes no file name long enough for the image's hidden name", leftovers);

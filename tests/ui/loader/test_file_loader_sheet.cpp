@@ -47,6 +47,28 @@ QString outputFolder()
     return dir;
 }
 
+// A video load of paths handed over as a drop hands them, on window: the items it adds, and the
+// alert that names what it did not add.
+struct RefusingLoad
+{
+    QList<NXMediaNodePtr> items;
+    DNFileLoaderController controller;
+
+    // The alert once it shows; null when none came.
+    QMessageBox *run(QWidget &window, const QStringList &paths)
+    {
+        controller.loader().setPauseBetweenFiles(0);
+        const auto collect = [this](const QVariant &item, const QVariant &) { items << item.value<NXMediaNodePtr>(); };
+        controller.showVideoLoaderWithoutOpenPanel(&window, paths, NXAction::actionWithTarget(&window, collect));
+        QMessageBox *alert = nullptr;
+        const bool shown = uitest::waitFor([&] {
+            alert = window.findChild<QMessageBox *>(QStringLiteral("filesRefusedAlert"));
+            return alert && alert->isVisible();
+        });
+        return shown ? alert : nullptr;
+    }
+};
+
 } // namespace
 
 TEST(FileLoaderSheet, ShowsProgressOnTheWindowAndCancels)
@@ -140,20 +162,10 @@ TEST(FileLoaderSheet, FilesThatCannotBeAddedAreNamedWithTheirReasons)
         ASSERT_TRUE(source.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
         out.write(source.read(300));
     }
-    QList<NXMediaNodePtr> items;
-    DNFileLoaderController controller;
-    controller.loader().setPauseBetweenFiles(0);
-    controller.showVideoLoaderWithoutOpenPanel(
-        &window, {media(QStringLiteral("clip.mp4")), media(QStringLiteral("audio.m4a")), notVideo, truncated},
-        NXAction::actionWithTarget(&window, [&](const QVariant &item, const QVariant &) {
-            items << item.value<NXMediaNodePtr>();
-        }));
-    QMessageBox *alert = nullptr;
-    ASSERT_TRUE(uitest::waitFor([&] {
-        alert = window.findChild<QMessageBox *>(QStringLiteral("filesRefusedAlert"));
-        return alert && alert->isVisible();
-    }));
-    EXPECT_EQ(items.size(), 1);
+    RefusingLoad load;
+    QMessageBox *alert = load.run(window, {media(QStringLiteral("clip.mp4")), media(QStringLiteral("audio.m4a")), notVideo, truncated});
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(load.items.size(), 1);
     EXPECT_EQ(alert->text(), QStringLiteral("These files could not be added:"));
     const QStringList lines = alert->informativeText().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 3) << alert->informativeText().toStdString();
@@ -161,7 +173,7 @@ TEST(FileLoaderSheet, FilesThatCannotBeAddedAreNamedWithTheirReasons)
     EXPECT_TRUE(lines.at(1).contains(QStringLiteral("notes.mp4"))) << lines.at(1).toStdString();
     EXPECT_TRUE(lines.at(2).contains(QStringLiteral("cut.mkv"))) << lines.at(2).toStdString();
     EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
-    EXPECT_FALSE(controller.panel()->isVisible());
+    EXPECT_FALSE(load.controller.panel()->isVisible());
     EXPECT_TRUE(alert->grab().save(outputFolder() + QStringLiteral("/files_refused.png")));
     alert->buttons().first()->click();
     DNCaptureController::shareCaptureQueue().waitForDone();
@@ -194,20 +206,11 @@ TEST(FileLoaderSheet, AFileNamedNotTextIsRefusedForItsName)
         testsupport::RawNameFolder dir;
         ASSERT_TRUE(QFile::copy(media(QStringLiteral("clip.mp4")), dir.path() + QStringLiteral("/clip.mp4")));
         ASSERT_TRUE(testsupport::renameToRaw(dir.path() + QStringLiteral("/clip.mp4"), dir.bytesOf("clip\xe9.mp4")));
-        QList<NXMediaNodePtr> items;
-        DNFileLoaderController controller;
-        controller.loader().setPauseBetweenFiles(0);
-        controller.showVideoLoaderWithoutOpenPanel(
-            &window, {testsupport::lossyReading(dir.bytesOf("clip\xe9.mp4")), media(QStringLiteral("clip.mp4"))},
-            NXAction::actionWithTarget(&window, [&](const QVariant &item, const QVariant &) {
-                items << item.value<NXMediaNodePtr>();
-            }));
-        QMessageBox *alert = nullptr;
-        ASSERT_TRUE(uitest::waitFor([&] {
-            alert = window.findChild<QMessageBox *>(QStringLiteral("filesRefusedAlert"));
-            return alert && alert->isVisible();
-        }));
-        EXPECT_EQ(items.size(), 1);
+        RefusingLoad load;
+        QMessageBox *alert =
+            load.run(window, {testsupport::lossyReading(dir.bytesOf("clip\xe9.mp4")), media(QStringLiteral("clip.mp4"))});
+        ASSERT_TRUE(alert);
+        EXPECT_EQ(load.items.size(), 1);
         EXPECT_EQ(alert->informativeText(), QString::fromUtf8(c.line).replace(QStringLiteral("DIR"), dir.path()));
         EXPECT_TRUE(alert->grab().save(outputFolder() + QStringLiteral("/file_named_not_text_%1.png")
                                                             .arg(*c.language ? c.language : "en")));
