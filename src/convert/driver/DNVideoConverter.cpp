@@ -23,8 +23,9 @@ ConvertState state;
 std::atomic<int> runCounter{0};
 
 // The output folder the settings name; empty (with a log line and the run's reason) when none is
-// set, a name along it is not text or its path is too long for the engines. A folder that does not fit is refused rather than
-// replaced by another one: the user would look for the outputs where they asked for them.
+// set, a name along it is not text or its path is too long for the engines. A folder that does
+// not fit is refused rather than replaced by another one: the user would look for the outputs
+// where they asked for them.
 QString outputFolderFromSettings()
 {
     const QString folder = DNSetting::shareSetting().appSetting()->videoOutputDirectory();

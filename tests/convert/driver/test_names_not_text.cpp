@@ -6,10 +6,10 @@
 #include "UnfinishedOutputSupport.h"
 
 #include "convert/driver/ConvertFailureReason.h"
+#include "convert/files/DNMediaFileProbe.h"
 #include "dvd/NXDVDSourceInfo.h"
 #include "dvd/NXDVDUtilities.h"
 #include "dvd/file/DNFileNode.h"
-#include "convert/files/DNMediaFileProbe.h"
 #include "support/dvdimage.h"
 #include "support/fixturecopy.h"
 #include "support/rawnames.h"
@@ -51,8 +51,11 @@ struct Job
 };
 
 const Job kJobs[] = {
-    {"file conversion", [](const QString &) { return NXMediaNodePtr(loadFileAt(testsupport::fixturePath("fileroad/h264_aac.mp4"))); }, 0},
-    {"ISO backup", [](const QString &) { return NXMediaNodePtr(loadDiscAt(testsupport::fixturePath("dvd/ntsc"), "DVDBackupISO.plist")); }, 0},
+    {"file conversion",
+     [](const QString &) { return NXMediaNodePtr(loadFileAt(testsupport::fixturePath("fileroad/h264_aac.mp4"))); }, 0},
+    {"ISO backup",
+     [](const QString &) { return NXMediaNodePtr(loadDiscAt(testsupport::fixturePath("dvd/ntsc"), "DVDBackupISO.plist")); },
+     0},
 };
 
 } // namespace
