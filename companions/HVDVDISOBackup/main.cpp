@@ -11,6 +11,7 @@
 #include "DiscFileReader.h"
 #include "ImageStreamWriter.h"
 #include "enginekit/EngineProcess.h"
+#include "enginekit/FileNameLimit.h"
 #include "enginekit/LineSplitter.h"
 #include "enginekit/ISOBackupProgress.h"
 #include "enginekit/ProcessIdentity.h"
@@ -126,9 +127,16 @@ int main(int argc, char *argv[])
     const std::string source = argv[1];
     const fs::path output = fs::absolute(argv[2]);
     // The image is written under a hidden name beside the output, so a stopped or failed backup
-    // never leaves a half-written image under the name the user will look for.
+    // never leaves a half-written image under the name the user will look for. The output's name
+    // is cut (at a character boundary) where the hidden name would pass what the folder's file
+    // system takes; the image still gets the output's whole name at its end.
     Leftovers leftovers;
-    leftovers.partial = output.parent_path() / ("." + output.filename().string() + "." + std::to_string(::getpid()) + ".part");
+    const std::string partialName = fitFileName(".", output.filename().string(),
+                                                "." + std::to_string(::getpid()) + ".part",
+                                                longestFileNameIn(output.parent_path().string()));
+    if (partialName.empty())
+        return fail("the output folder takes no file name long enough for the image's hidden name", leftovers);
+    leftovers.partial = output.parent_path() / partialName;
 
     std::string why;
     if (!fs::is_directory(output.parent_path()))

@@ -150,6 +150,10 @@ NXImageEngineResult SlideshowRenderer::run(QString *moviePath)
         return NXImageEngineNoPhoto;
     }
     const QString hidden = NXHiddenRenderPath(job_.targetPath);
+    if (hidden.isEmpty()) {
+        warn(QStringLiteral("the movie's folder takes no name long enough for its working file"));
+        return NXImageEngineOutputFailed;
+    }
     const int total = timeline_.totalFrames();
     const double seconds = total / job_.fps;
     const std::vector<MusicTrack> music = readableMusic(job_.music);

@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>Die Engine %1 wurde durch ein Signal beendet: %2 endete mit %3</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>Der Name „%1“ in %2 ist kein UTF-8-Text, daher kann nichts in den Ausgabeordner geschrieben werden: Benennen Sie ihn um oder wählen Sie einen anderen Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>Der Name „%1“ in %2 ist kein UTF-8-Text, daher kann die Quelle nicht gelesen werden: Benennen Sie ihn um</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>Der Name „%1“ in %2 ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>In einem Ordner, dessen Pfad einen Namen enthält, der kein Text ist, kann nichts gespeichert werden. Benennen Sie ihn um oder wählen Sie einen anderen Ordner; der bisherige Ordner bleibt erhalten.</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>el motor %1 terminó por una señal: %2 terminó con %3</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>el nombre «%1» en %2 no es texto UTF-8, así que no se puede escribir nada en la carpeta de salida: cámbiale el nombre o elige otra carpeta de salida</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>el nombre «%1» en %2 no es texto UTF-8, así que no se puede leer la fuente: cámbiale el nombre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>El nombre «%1» en %2 no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>No se puede guardar nada en una carpeta cuya ruta contiene un nombre que no es texto. Cámbiale el nombre o elige otra carpeta; se mantiene la carpeta anterior.</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>le moteur %1 a été arrêté par un signal&#xa0;: %2 s&apos;est terminé par %3</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>le nom «&#xa0;%1&#xa0;» dans %2 n’est pas du texte UTF-8, rien ne peut donc être écrit dans le dossier de sortie&#xa0;: renommez-le ou choisissez un autre dossier de sortie</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>le nom «&#xa0;%1&#xa0;» dans %2 n’est pas du texte UTF-8, la source ne peut donc pas être lue&#xa0;: renommez-le</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>Le nom «&#xa0;%1&#xa0;» dans %2 n’est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>Rien ne peut être enregistré dans un dossier dont le chemin contient un nom qui n’est pas du texte. Renommez-le ou choisissez un autre dossier&#xa0;; l’ancien dossier est conservé.</translation>
     </message>
 </context>
 <context>

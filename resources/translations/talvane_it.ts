@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>il motore %1 è stato terminato da un segnale: %2 è terminato con %3</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>il nome «%1» in %2 non è testo UTF-8, quindi non si può scrivere nulla nella cartella di destinazione: rinominalo o scegli un’altra cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>il nome «%1» in %2 non è testo UTF-8, quindi la sorgente non può essere letta: rinominalo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>Fine</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>Il nome «%1» in %2 non è testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>Non si può salvare nulla in una cartella il cui percorso contiene un nome che non è testo. Rinominalo o scegli un’altra cartella; la cartella precedente viene mantenuta.</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>%1 エンジンがシグナルで終了しました：%2 が %3 で終了しました</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>%2 にある名前「%1」は UTF-8 のテキストではないため、出力フォルダに書き込めません：名前を変更するか、別の出力フォルダを選んでください</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>%2 にある名前「%1」は UTF-8 のテキストではないため、ソースを読み込めません：名前を変更してください</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>完了</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>%2 にある名前「%1」は UTF-8 のテキストではありません。</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>テキストではない名前をパスに含むフォルダには何も保存できません。名前を変更するか、別のフォルダを選んでください。以前のフォルダはそのまま使われます。</translation>
     </message>
 </context>
 <context>

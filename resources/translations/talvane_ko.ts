@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>%1 엔진이 시그널로 종료되었습니다: %2이(가) %3(으)로 끝났습니다</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>%2의 이름 &quot;%1&quot;은(는) UTF-8 텍스트가 아니므로 출력 폴더에 아무것도 쓸 수 없습니다: 이름을 바꾸거나 다른 출력 폴더를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>%2의 이름 &quot;%1&quot;은(는) UTF-8 텍스트가 아니므로 소스를 읽을 수 없습니다: 이름을 바꾸십시오</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>완료</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>%2의 이름 &quot;%1&quot;은(는) UTF-8 텍스트가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>경로에 텍스트가 아닌 이름이 들어 있는 폴더에는 아무것도 저장할 수 없습니다. 이름을 바꾸거나 다른 폴더를 선택하십시오. 이전 폴더가 유지됩니다.</translation>
     </message>
 </context>
 <context>

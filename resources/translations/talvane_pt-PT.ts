@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>o motor %1 foi terminado por um sinal: %2 terminou com %3</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>o nome &quot;%1&quot; em %2 não é texto UTF-8, por isso não é possível escrever nada na pasta de destino: mude-lhe o nome ou escolha outra pasta de destino</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>o nome &quot;%1&quot; em %2 não é texto UTF-8, por isso não é possível ler a origem: mude-lhe o nome</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>O nome &quot;%1&quot; em %2 não é texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>Não é possível guardar nada numa pasta cujo caminho contém um nome que não é texto. Mude-lhe o nome ou escolha outra pasta; a pasta anterior é mantida.</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>%1 引擎被信号结束：%2 以 %3 结束</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>%2 中的名称“%1”不是 UTF-8 文本，因此无法写入输出文件夹：请重命名，或选择其他输出文件夹</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>%2 中的名称“%1”不是 UTF-8 文本，因此无法读取源：请重命名</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>%2 中的名称“%1”不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>路径中含有非文本名称的文件夹无法保存任何内容。请重命名，或选择其他文件夹；将保留原来的文件夹。</translation>
     </message>
 </context>
 <context>

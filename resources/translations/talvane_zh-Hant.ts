@@ -127,6 +127,19 @@
         <source>the %1 engine was ended by a signal: %2 ended with %3</source>
         <translation>%1 引擎被訊號結束：%2 以 %3 結束</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder</source>
+        <translation>%2 中的名稱「%1」不是 UTF-8 文字，因此無法寫入輸出資料夾：請重新命名，或選擇其他輸出資料夾</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; in %2 is not UTF-8 text, so the source cannot be read: rename it</source>
+        <translation>%2 中的名稱「%1」不是 UTF-8 文字，因此無法讀取來源：請重新命名</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a source that was not loaded, and why</comment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>DNCellProfileImageView</name>
@@ -2208,6 +2221,14 @@
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; in %2 is not UTF-8 text.</source>
+        <translation>%2 中的名稱「%1」不是 UTF-8 文字。</translation>
+    </message>
+    <message>
+        <source>Nothing can be saved in a folder whose path holds a name that is not text. Rename it or choose another folder; the former folder is kept.</source>
+        <translation>路徑中含有非文字名稱的資料夾無法儲存任何內容。請重新命名，或選擇其他資料夾；將保留原本的資料夾。</translation>
     </message>
 </context>
 <context>

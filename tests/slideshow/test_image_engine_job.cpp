@@ -5,6 +5,7 @@
 #include "slideshow/engine/NXSlideshowTimeline.h"
 #include "slideshow/transitions/NXTransitionTypes.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,16 @@ TEST(ImageEngineJob, HiddenNameLiesBesideTheTargetWithItsSuffix)
 {
     EXPECT_EQ(NXHiddenRenderPath("/out/Quivra Converter x.mov"), "/out/.Quivra Converter x.rendering.mov");
     EXPECT_EQ(NXHiddenRenderPath("/out/a.b.mp4"), "/out/.a.b.rendering.mp4");
+
+    // A target name as long as a file system takes gives a hidden name it takes too, cut at a
+    // character boundary.
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QString(125, QChar(0x00e9)) + QStringLiteral(".mov"));
+    const QString hidden = QFileInfo(NXHiddenRenderPath(target)).fileName();
+    EXPECT_LE(hidden.toUtf8().size(), 255);
+    EXPECT_GE(hidden.toUtf8().size(), 254);
+    EXPECT_TRUE(hidden.startsWith(QStringLiteral(".\u00e9")));
+    EXPECT_TRUE(hidden.endsWith(QStringLiteral("\u00e9.rendering.mov")));
 }
 
 TEST(ImageEngineJob, ReadsWhatTheProgramWrites)

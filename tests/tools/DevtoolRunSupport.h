@@ -41,14 +41,43 @@ struct DevtoolRun
     // Starts the developer aid with arguments; "OUT" stands for the output folder.
     void start(QProcess &process, const QStringList &arguments) const
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), data());
-        environment.insert(QStringLiteral("TMPDIR"), temporary());
-        process.setProcessEnvironment(environment);
+        useEnvironment(process);
         QStringList words;
         for (const QString &argument : arguments)
             words << (argument == QLatin1String("OUT") ? output() : argument);
         process.start(devtool(), words);
+    }
+
+    // Starts the developer aid with arguments given as bytes that need not be UTF-8 text, as a
+    // shell passes mkdir $'\xff\xfe': QProcess passes text, so a shell makes each argument's
+    // bytes again from octal escapes (printf's %b).
+    void startWithBytes(QProcess &process, const QList<QByteArray> &arguments) const
+    {
+        useEnvironment(process);
+        QStringList words{QStringLiteral("-c"),
+                          QStringLiteral(R"(p=$1; shift; n=$#; while [ "$n" -gt 0 ]; do v=$(printf '%bx' "$1"); )"
+                                         R"(shift; set -- "$@" "${v%x}"; n=$((n - 1)); done; exec "$p" "$@")"),
+                          QStringLiteral("sh"), devtool()};
+        for (const QByteArray &argument : arguments) {
+            QString escaped;
+            for (const char c : argument) {
+                const uchar byte = uchar(c);
+                escaped += byte < 0x20 || byte >= 0x7f || c == '\\'
+                    ? QStringLiteral("\\0%1").arg(byte, 3, 8, QLatin1Char('0'))
+                    : QString(QLatin1Char(c));
+            }
+            words << escaped;
+        }
+        process.start(QStringLiteral("/bin/sh"), words);
+    }
+
+private:
+    void useEnvironment(QProcess &process) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data());
+        environment.insert(QStringLiteral("TMPDIR"), temporary());
+        process.setProcessEnvironment(environment);
     }
 };
 

@@ -14,6 +14,7 @@
 #include "support/discdamage.h"
 #include "support/fixturecopy.h"
 #include "support/privatemounts.h"
+#include "support/rawnames.h"
 #include "support/smallfs.h"
 
 #include <QRegularExpression>
@@ -238,5 +239,114 @@ const Failure kFailures[] = {
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DevtoolFailure, ::testing::ValuesIn(kFailures),
                          [](const ::testing::TestParamInfo<Failure> &info) { return std::string(info.param.name); });
+
+// What a run given names that are not text says: its exit status and its last line on standard
+// error; nothing on standard output.
+struct Refusal
+{
+    int exitCode;
+    QString lastLine;
+    QByteArray output;
+};
+
+Refusal runWithBytes(const DevtoolRun &run, const QList<QByteArray> &arguments)
+{
+    QProcess process;
+    run.startWithBytes(process, arguments);
+    EXPECT_TRUE(process.waitForStarted());
+    EXPECT_TRUE(process.waitForFinished(600000));
+    const QStringList lines =
+        QString::fromUtf8(process.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return {process.exitCode(), lines.value(lines.size() - 1), process.readAllStandardOutput()};
+}
+
+// An output folder named by bytes that are not UTF-8 text, there or still to be made: refused
+// before any engine runs, naming what to rename; nothing written anywhere, the folder the user
+// chose left empty and no twin named with U+FFFD made beside it. Made by the name the program
+// reads, the outputs once went into such a twin and the run said it succeeded.
+TEST(DevtoolNames, AnOutputFolderNamedNotTextIsRefusedAndNothingIsWritten)
+{
+    const struct
+    {
+        const char *what;
+        QByteArray source;
+        const char *title;
+        const char *profile;
+    } jobs[] = {
+        {"file conversion", QFile::encodeName(testsupport::fixturePath("fileroad/h264_aac.mp4")), "0", "Video_MP4_H264.plist"},
+        {"ISO backup", QFile::encodeName(testsupport::fixturePath("dvd/ntsc")), "0", "DVDBackupISO.plist"},
+    };
+    for (const auto &job : jobs) {
+        for (const QByteArray &below : {QByteArray(), QByteArray("/new")}) {
+            SCOPED_TRACE(std::string(job.what) + (below.isEmpty() ? " into the folder" : " into a folder to be made in it"));
+            DevtoolRun run;
+            testsupport::RawNameFolder parent;
+            ASSERT_TRUE(testsupport::makeRawFolder(parent.bytesOf("\xff\xfe")));
+            const Refusal refusal =
+                runWithBytes(run, {"convert", job.source, job.title, job.profile, parent.bytesOf("\xff\xfe") + below});
+            EXPECT_EQ(refusal.exitCode, 1);
+            EXPECT_EQ(refusal.lastLine,
+                      QStringLiteral("talvane-devtool convert: the name \"\\xff\\xfe\" in %1 is not UTF-8 text, so nothing "
+                                     "can be written into the output folder: rename it or choose another output folder")
+                          .arg(parent.path()));
+            EXPECT_TRUE(refusal.output.isEmpty());
+            EXPECT_EQ(testsupport::rawEntriesOf(parent.bytes()), QList<QByteArray>{"\xff\xfe"});
+            EXPECT_EQ(testsupport::rawEntriesOf(parent.bytesOf("\xff\xfe")), QList<QByteArray>());
+            EXPECT_EQ(entriesIn(run.output()), QStringList());
+        }
+    }
+}
+
+// A source named by bytes that are not text is refused for its name, not as one that does not
+// exist, by every command that reads a source.
+TEST(DevtoolNames, ASourceNamedNotTextIsRefusedForItsName)
+{
+    DevtoolRun run;
+    testsupport::RawNameFolder work;
+    const QString clip = testsupport::copyFixture(QStringLiteral("fileroad/h264_aac.mp4"), work.path());
+    ASSERT_TRUE(testsupport::renameToRaw(clip, work.bytesOf("clip\xe9.mp4")));
+    const QString disc = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), work.path());
+    ASSERT_TRUE(testsupport::renameToRaw(disc, work.bytesOf("Disc\xff")));
+    const QByteArray out = QFile::encodeName(run.output());
+    const struct
+    {
+        QList<QByteArray> arguments;
+        const char *name;
+    } cases[] = {
+        {{"convert", work.bytesOf("clip\xe9.mp4"), "0", "Video_MP4_H264.plist", out}, "clip\\xe9.mp4"},
+        {{"convert", work.bytesOf("Disc\xff"), "0", "DVDBackupISO.plist", out}, "Disc\\xff"},
+        {{"probe", work.bytesOf("clip\xe9.mp4")}, "clip\\xe9.mp4"},
+        {{"dvdinfo", work.bytesOf("Disc\xff")}, "Disc\\xff"},
+        {{"join", "Video_MP4_H264.plist", out, QFile::encodeName(testsupport::fixturePath("fileroad/fps50.mp4")),
+          work.bytesOf("clip\xe9.mp4")},
+         "clip\\xe9.mp4"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.first().toStdString());
+        const Refusal refusal = runWithBytes(run, c.arguments);
+        EXPECT_EQ(refusal.exitCode, 1);
+        EXPECT_EQ(refusal.lastLine, QStringLiteral("talvane-devtool %1: the name \"%2\" in %3 is not UTF-8 text, so the "
+                                                   "source cannot be read: rename it")
+                                        .arg(QString::fromUtf8(c.arguments.first()), QString::fromUtf8(c.name), work.path()));
+        EXPECT_EQ(entriesIn(run.output()), QStringList());
+    }
+}
+
+// The path the aid prints for what it wrote is one line, whatever the name holds: a line break
+// in it is written as "\n", as the log writes it, and the file keeps its real name.
+TEST(DevtoolNames, APrintedPathShowsALineBreakEscaped)
+{
+    DevtoolRun run;
+    QTemporaryDir work;
+    const QString copy = testsupport::copyFixture(QStringLiteral("fileroad/h264_aac.mp4"), work.path());
+    const QString source = work.filePath(QStringLiteral("line\nbreak.mp4"));
+    ASSERT_TRUE(QFile::rename(copy, source));
+    QProcess process;
+    run.start(process, {"convert", source, "0", "Video_MP4_H264.plist", "OUT", "--trim", "0", "1"});
+    ASSERT_TRUE(process.waitForFinished(600000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), run.output() + QStringLiteral("/line\\nbreak.mp4\n"));
+    EXPECT_EQ(entriesIn(run.output()), QStringList{QStringLiteral("line\nbreak.mp4")});
+}
 
 } // namespace

@@ -11,11 +11,13 @@
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
+#include "core/util/DNNameText.h"
 #include "dvd/DNDVDTitle.h"
 #include "dvd/NXDVDUtilities.h"
 #include "profiles/DNProfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
@@ -119,12 +121,34 @@ bool devtoolProfileAndOutDir(const QString &profileArgument, const QString &outD
         *error = QStringLiteral("no profile %1").arg(profileArgument);
         return false;
     }
+    *error = devtoolNameNotText(outDirArgument, ConvertFailureKind::OutputFolderNameNotText);
+    if (!error->isEmpty())
+        return false;
     *outDir = QDir(outDirArgument).absolutePath();
     if (!QDir().mkpath(*outDir)) {
         *error = QStringLiteral("cannot make the folder %1").arg(*outDir);
         return false;
     }
     return true;
+}
+
+QString devtoolNameNotText(const QString &argument, ConvertFailureKind kind)
+{
+    DNNameNotText notText;
+    for (const QByteArray &bytes : devtoolArgumentBytes())
+        if (QFile::decodeName(bytes) == argument && !(notText = DNNameNotTextInBytes(bytes)).isEmpty())
+            break;
+    if (notText.isEmpty())
+        notText = DNNameNotTextOnDisk(QFileInfo(argument).absoluteFilePath());
+    return notText.isEmpty() ? QString() : ConvertFailureReason(kind, {notText.name, notText.folder}).text();
+}
+
+QString devtoolSourceProblem(const QString &argument)
+{
+    const QString notText = devtoolNameNotText(argument, ConvertFailureKind::SourceNameNotText);
+    if (!notText.isEmpty())
+        return notText;
+    return QFileInfo::exists(argument) ? QString() : QStringLiteral("%1 does not exist").arg(argument);
 }
 
 bool devtoolIsMediaFile(const QString &source)
@@ -175,6 +199,11 @@ bool DevtoolEditFlags::parse(const QStringList &arguments, int first, int accept
 
 DNFileNodePtr devtoolLoadFileItem(const QString &path, const QString &profilePath, QString *error)
 {
+    if (const QString notText = devtoolNameNotText(path, ConvertFailureKind::SourceNameNotText); !notText.isEmpty()) {
+        if (error)
+            *error = notText;
+        return nullptr;
+    }
     DNFileNodePtr item;
     try {
         item = fileNodeWithFile(QFileInfo(path).absoluteFilePath(), false, error);

@@ -19,9 +19,19 @@ class StopOnSignal;
 // Empty when there is none.
 QString devtoolProfilePath(const QString &argument);
 // The profile a command's PROFILE argument names and its OUTDIR, made when missing; false with
-// *error set when there is no such profile or the folder cannot be made.
+// *error set when there is no such profile, a name along OUTDIR is not text or the folder cannot
+// be made.
 bool devtoolProfileAndOutDir(const QString &profileArgument, const QString &outDirArgument, QString *profilePath,
                              QString *outDir, QString *error);
+
+// Why a path argument cannot be used because a name along it is not UTF-8 text (kind's English
+// reason, naming it); empty when every name is text. The command line's own bytes are read, so
+// that a folder still to be made is found too: made by the name's text, it would be a twin
+// beside the one asked for.
+QString devtoolNameNotText(const QString &argument, ConvertFailureKind kind);
+// Why a SOURCE argument cannot be loaded before it is read: a name that is not text, or nothing
+// there; empty when it may be loaded.
+QString devtoolSourceProblem(const QString &argument);
 
 // A media file (any file that is not an ISO image) rather than a DVD source.
 bool devtoolIsMediaFile(const QString &source);

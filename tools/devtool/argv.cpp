@@ -4,6 +4,7 @@
 #include "DevtoolItems.h"
 
 #include "convert/registry/ArgvAssemblerRegistry.h"
+#include "core/util/DNPrintableText.h"
 #include "profiles/DNProfile.h"
 
 #include <QDir>
@@ -26,8 +27,8 @@ int argvCommand(const QStringList &arguments)
     if (!ok || titleIndex < 0)
         return devtoolFail(Name, QStringLiteral("TITLE must be a title index (0 for the first title)"));
     const QString source = arguments.at(0);
-    if (!QFileInfo::exists(source))
-        return devtoolFail(Name, QStringLiteral("%1 does not exist").arg(source));
+    if (const QString problem = devtoolSourceProblem(source); !problem.isEmpty())
+        return devtoolFail(Name, problem);
     const bool mediaFile = devtoolIsMediaFile(source);
     DevtoolEditFlags flags;
     flags.outDir = QDir::currentPath();
@@ -60,7 +61,7 @@ int argvCommand(const QStringList &arguments)
         return devtoolFail(Name, QStringLiteral("%1 made no vector (see the log)").arg(QString::fromUtf8(builderName)));
     QString text;
     for (const QString &word : ArgumentList(argument.get()))
-        text += word + QLatin1Char('\n');
+        text += DNPrintableText(word) + QLatin1Char('\n');
     devtoolPrint(text);
     if (!ArgumentIsUsable(argument.get()))
         return devtoolFail(Name, QStringLiteral("the vector overflowed its limits"));

@@ -25,8 +25,8 @@ int convertCommand(const QStringList &arguments)
     if (!ok || titleIndex < 0)
         return devtoolFail(Name, QStringLiteral("TITLE must be a title index (0 for the first title)"));
     const QString source = arguments.at(0);
-    if (!QFileInfo::exists(source))
-        return devtoolFail(Name, QStringLiteral("%1 does not exist").arg(source));
+    if (const QString problem = devtoolSourceProblem(source); !problem.isEmpty())
+        return devtoolFail(Name, problem);
     const bool mediaFile = devtoolIsMediaFile(source);
     DevtoolEditFlags flags;
     QString error;
@@ -43,6 +43,6 @@ int convertCommand(const QStringList &arguments)
     const int result = devtoolRunConversion(item.node.get(), titleIndex, outDir, stop);
     if (result != 0)
         return devtoolConversionFailed(Name, result, stop);
-    devtoolPrint(item.outputName() + QLatin1Char('\n'));
+    devtoolPrintPath(item.outputName());
     return 0;
 }

@@ -1,5 +1,6 @@
 // dvdinfo SOURCE: the node the DVD reader makes of a source, as JSON.
 #include "DevtoolCommand.h"
+#include "DevtoolItems.h"
 
 #include "dvd/NXDVDUtilities.h"
 
@@ -62,8 +63,8 @@ int dvdinfoCommand(const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return devtoolFail("dvdinfo", QStringLiteral("usage: talvane-devtool dvdinfo SOURCE"));
-    if (!QFileInfo::exists(arguments.first()))
-        return devtoolFail("dvdinfo", QStringLiteral("%1 does not exist").arg(arguments.first()));
+    if (const QString problem = devtoolSourceProblem(arguments.first()); !problem.isEmpty())
+        return devtoolFail("dvdinfo", problem);
     const NXDVDSourceInfoPtr source = NXDVDUtilities::sourceInfoForDVDPath(arguments.first());
     QString error;
     const DNDVDNodePtr node = NXDVDUtilities::loadDVDNode(source, &error);

@@ -37,6 +37,6 @@ int joinCommand(const QStringList &arguments)
     const int result = devtoolRunConversion(group.get(), -1, outDir, stop);
     if (result != 0)
         return devtoolConversionFailed(Name, result, stop);
-    devtoolPrint(group->outputName() + QLatin1Char('\n'));
+    devtoolPrintPath(group->outputName());
     return 0;
 }

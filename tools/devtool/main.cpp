@@ -6,6 +6,7 @@
 #include "DevtoolCommand.h"
 
 #include "core/log/DNLogSetUp.h"
+#include "core/util/DNPrintableText.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -45,9 +46,13 @@ int usage(FILE *to)
 
 } // namespace
 
+namespace {
+QList<QByteArray> argumentBytes;
+}
+
 int devtoolFail(const char *command, const QString &message)
 {
-    std::fprintf(stderr, "talvane-devtool %s: %s\n", command, message.toLocal8Bit().constData());
+    std::fprintf(stderr, "talvane-devtool %s: %s\n", command, DNPrintableText(message).toUtf8().constData());
     return 1;
 }
 
@@ -58,9 +63,21 @@ void devtoolPrint(const QString &text)
     std::fflush(stdout);
 }
 
+void devtoolPrintPath(const QString &path)
+{
+    devtoolPrint(DNPrintableText(path) + QLatin1Char('\n'));
+}
+
+const QList<QByteArray> &devtoolArgumentBytes()
+{
+    return argumentBytes;
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        argumentBytes << QByteArray(argv[i]);
     // Named and logging as the program is, so its settings and log are the program's.
     QCoreApplication::setOrganizationName(QStringLiteral("Harnvale"));
     QCoreApplication::setApplicationName(QStringLiteral("Talvane"));

@@ -1,5 +1,6 @@
 // probe FILE: the file item the loader makes of a media file, as JSON.
 #include "DevtoolCommand.h"
+#include "DevtoolItems.h"
 
 #include "convert/files/DNMediaFileProbe.h"
 #include "profiles/DNProfile.h"
@@ -90,6 +91,8 @@ int probeCommand(const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return devtoolFail("probe", QStringLiteral("usage: probe FILE"));
+    if (const QString problem = devtoolSourceProblem(arguments.first()); !problem.isEmpty())
+        return devtoolFail("probe", problem);
     const QString path = QFileInfo(arguments.first()).absoluteFilePath();
     try {
         QString why;

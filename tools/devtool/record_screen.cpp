@@ -3,6 +3,7 @@
 // its default settings, named as the recorder names its movies; the movie's path on standard
 // output, exit status 0 only when it was finished.
 #include "DevtoolCommand.h"
+#include "DevtoolItems.h"
 
 #include "convert/capture/DNRecordingName.h"
 #include "convert/capture/DNScreenRecorder.h"
@@ -74,6 +75,9 @@ int recordScreenCommand(const QStringList &arguments)
         return devtoolFail(Name, QStringLiteral("no X display to record ($DISPLAY is not set)"));
     case DNScreenCaptureAvailability::Available: break;
     }
+    if (const QString notText = devtoolNameNotText(arguments.at(1), ConvertFailureKind::OutputFolderNameNotText);
+        !notText.isEmpty())
+        return devtoolFail(Name, notText);
     const QString outDir = QDir(arguments.at(1)).absolutePath();
     if (!QDir().mkpath(outDir))
         return devtoolFail(Name, QStringLiteral("cannot make the folder %1").arg(outDir));
@@ -108,6 +112,6 @@ int recordScreenCommand(const QStringList &arguments)
 
     if (!outcome.finished)
         return devtoolFail(Name, QStringLiteral("the recording was not finished: %1").arg(outcome.problem));
-    devtoolPrint(outcome.path + QLatin1Char('\n'));
+    devtoolPrintPath(outcome.path);
     return 0;
 }

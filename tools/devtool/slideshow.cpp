@@ -37,6 +37,8 @@ int slideshowCommand(const QStringList &arguments)
                 return devtoolFail(Name, QStringLiteral("no music file %1").arg(arguments.at(i)));
             music << QFileInfo(arguments.at(i)).absoluteFilePath();
         } else {
+            if (const QString problem = devtoolSourceProblem(arguments.at(i)); !problem.isEmpty())
+                return devtoolFail(Name, problem);
             folders << QFileInfo(arguments.at(i)).absoluteFilePath();
         }
     }
@@ -74,6 +76,6 @@ int slideshowCommand(const QStringList &arguments)
         return devtoolConversionFailed(Name, result, stop);
     if (result != 0)
         return devtoolFailWithReason(Name, failure, result);
-    devtoolPrint(node->fileNode()->outputName() + QLatin1Char('\n'));
+    devtoolPrintPath(node->fileNode()->outputName());
     return 0;
 }

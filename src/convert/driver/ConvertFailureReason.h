@@ -18,7 +18,9 @@ enum class ConvertFailureKind {
     Failed,                 // result
     NoOutputFolder,
     OutputFolderTooLong,
+    OutputFolderNameNotText, // the name that is not UTF-8, the folder that holds it
     SourceFileGone,         // path
+    SourceNameNotText,      // the name that is not UTF-8, the folder that holds it
     GroupMemberNotMedia,
     NoTemporaryRoom,
     DamagedDisc,            // what the check found missing or damaged

@@ -11,6 +11,7 @@
 #include "core/settings/DNAppSetting.h"
 #include "core/settings/DNMainWindowSetting.h"
 #include "core/settings/DNSetting.h"
+#include "core/util/DNNameText.h"
 
 #include <atomic>
 #include <cstdio>
@@ -22,8 +23,9 @@ ConvertState state;
 std::atomic<int> runCounter{0};
 
 // The output folder the settings name; empty (with a log line and the run's reason) when none is
-// set or its path is too long for the engines. A folder that does not fit is refused rather than
-// replaced by another one: the user would look for the outputs where they asked for them.
+// set, a name along it is not text or its path is too long for the engines. A folder that does
+// not fit is refused rather than replaced by another one: the user would look for the outputs
+// where they asked for them.
 QString outputFolderFromSettings()
 {
     const QString folder = DNSetting::shareSetting().appSetting()->videoOutputDirectory();
@@ -31,6 +33,15 @@ QString outputFolderFromSettings()
         DNRoughLog(QStringLiteral("No output folder is set: the conversion cannot start."));
         noteConvertFailure(ConvertFailureKind::NoOutputFolder);
         return folder;
+    }
+    // A folder named by bytes that are not text is read as another folder's name: anything made
+    // there would land in a twin beside the folder the user chose.
+    if (const DNNameNotText notText = DNNameNotTextOnDisk(folder); !notText.isEmpty()) {
+        DNRoughLog(QStringLiteral("The output folder %@ cannot be written into: the name \"%@\" in %@ is not UTF-8 "
+                                  "text. The conversion cannot start."),
+                   folder, notText.name, notText.folder);
+        noteConvertFailure(ConvertFailureKind::OutputFolderNameNotText, {notText.name, notText.folder});
+        return QString();
     }
     if (!outputFolderFitsEngines(folder)) {
         DNRoughLog(QStringLiteral("The output folder path is %d bytes long; with a file name it must fit the "

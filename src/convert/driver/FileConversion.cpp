@@ -136,6 +136,8 @@ QList<DNFileNodePtr> membersOf(const DNFileGroupNode &group)
 
 int convertFileItem(DNFileNode *item, int titleIndex, VideoConvertOptions options, int groupDepth)
 {
+    if (refuseSourceNameNotText(item->path()) != 0)
+        return ConvertResultFailed;
     if (item->path().isEmpty() || !QFileInfo::exists(item->path()))
         return failConversion("the media file does not exist any more... \n",
                               ConvertFailureReason(ConvertFailureKind::SourceFileGone, {item->path()}));

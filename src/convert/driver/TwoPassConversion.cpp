@@ -4,6 +4,7 @@
 #include "convert/driver/VideoConverterInternal.h"
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
+#include "core/util/DNNameText.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,15 @@ int failConversion(const char *message, const ConvertFailureReason &reason)
     DNRoughLog(QStringLiteral("%@"), QString::fromUtf8(message).trimmed());
     noteConvertFailure(reason);
     return ConvertResultFailed;
+}
+
+int refuseSourceNameNotText(const QString &path)
+{
+    const DNNameNotText notText = DNNameNotTextOnDisk(path);
+    if (notText.isEmpty())
+        return 0;
+    return failConversion("a name along the source's path is not UTF-8 text... \n",
+                          ConvertFailureReason(ConvertFailureKind::SourceNameNotText, {notText.name, notText.folder}));
 }
 
 void setJobShape(int groupDepth, int jobKind, int passesPerItem, int totalPasses, double totalWork)

@@ -42,6 +42,10 @@ void repeatConvertPass();
 // returns ConvertResultFailed.
 int failConversion(const char *message);
 int failConversion(const char *message, const ConvertFailureReason &reason);
+// A source whose path holds a name that is not UTF-8 text (the engines would be given another
+// file's name for it) fails with that reason, before anything runs: ConvertResultFailed; 0 when
+// every name along the path is text.
+int refuseSourceNameNotText(const QString &path);
 
 // Converts one item (a DVD title of node, a DVD group title, a file item or a file group) with
 // groupDepth 0 for the item the caller asked for and 1 for a group's members.

@@ -11,6 +11,7 @@
 #include "core/log/DNLogger.h"
 #include "core/platform/DNTemporaryFolder.h"
 #include "dvd/DNDVDGroupTitle.h"
+#include "dvd/NXDVDSourceInfo.h"
 #include "dvd/file/DNFileGroupNode.h"
 #include "dvd/slideshow/DNGraphicsNode.h"
 #include "profiles/DNProfile.h"
@@ -30,6 +31,8 @@ int convertDVDTitle(DNDVDNode *node, int titleIndex, VideoConvertOptions options
     const DNDVDTitlePtr title = node->titleAt(titleIndex);
     if (!title)
         return failConversion("the DVD item has no title at that index... \n");
+    if (node->sourceInfo() && refuseSourceNameNotText(node->sourceInfo()->path()) != 0)
+        return ConvertResultFailed;
 
     const int passes = passesForDVDProfile(*profile);
     setJobShape(groupDepth, ConvertJobDVDTitle, passes, passes);

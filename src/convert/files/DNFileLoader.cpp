@@ -35,11 +35,11 @@ bool DNFileLoader::begin()
     return true;
 }
 
-bool DNFileLoader::showLoadVideoProgress(const QStringList &paths)
+bool DNFileLoader::showLoadVideoProgress(const QStringList &paths, const QStringList &refused)
 {
     if (!begin())
         return false;
-    loaderQueue_ = std::thread([this, paths] { doLoadVideo(paths); });
+    loaderQueue_ = std::thread([this, paths, refused] { doLoadVideo(paths, refused); });
     return true;
 }
 
@@ -70,9 +70,8 @@ void DNFileLoader::endSheet(const QStringList &refused)
     });
 }
 
-void DNFileLoader::doLoadVideo(const QStringList &paths)
+void DNFileLoader::doLoadVideo(const QStringList &paths, QStringList refused)
 {
-    QStringList refused;
     for (const QString &path : paths) {
         DNRoughLog(QStringLiteral("start video load file %@"), path);
         const QString name = QFileInfo(path).fileName();

@@ -35,8 +35,9 @@ public:
     std::shared_ptr<NXAction> handlerLoader() const { return handlerLoader_; }
     void setGraphicsNodeFactory(GraphicsNodeFactory factory) { graphicsFactory_ = std::move(factory); }
 
-    // Starts a load; false when one is running already.
-    bool showLoadVideoProgress(const QStringList &paths);
+    // Starts a load; false when one is running already. refused holds lines for files the caller
+    // left out already (in its own words); they are told with the load's own (filesRefused()).
+    bool showLoadVideoProgress(const QStringList &paths, const QStringList &refused = {});
     bool showLoadPhotoPrgress(const QStringList &folders);
 
     // Cancel: the load stops after the file it is working on.
@@ -63,7 +64,7 @@ Q_SIGNALS:
     void filesRefused(const QStringList &lines);
 
 private:
-    void doLoadVideo(const QStringList &paths);
+    void doLoadVideo(const QStringList &paths, QStringList refused);
     void doLoadPhotos(const QStringList &folders);
     bool begin();
     // Runs on the main thread and waits until done.

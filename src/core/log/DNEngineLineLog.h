@@ -9,7 +9,8 @@
 #include <string_view>
 
 // How the log keeps what the engines and the player write: each line by itself, indented under the
-// entry that started the run, as written (a line feed added when it has none).
+// entry that started the run, as written (a line feed added when it has none; a line break or a
+// terminal escape inside it escaped, as in every log record).
 void DNRoughLogEngineLine(const QString &line);
 
 // A stream of an engine or the player written into the log line by line. Lines end at "\n" or "\r"

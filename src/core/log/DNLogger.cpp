@@ -1,6 +1,7 @@
 #include "core/log/DNLogger.h"
 
 #include "core/util/DNPaths.h"
+#include "core/util/DNPrintableText.h"
 #include "core/util/DNSystemInfo.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,21 @@ bool moveGenerationsBack(const QString &folder)
             return false;
     }
     return true;
+}
+
+// What an entry writes: one record a line, whatever the names and engine lines in it hold. The
+// text's own layout stays (the tabs that indent an engine's line under its entry, the line
+// breaks that end it, which leave at most empty lines); every other line break or control
+// character is written escaped, so that no name can cut a record in two or forge one.
+QString recordText(const QString &text)
+{
+    qsizetype first = 0;
+    while (first < text.size() && text.at(first) == QLatin1Char('\t'))
+        ++first;
+    qsizetype end = text.size();
+    while (end > first && text.at(end - 1) == QLatin1Char('\n'))
+        --end;
+    return text.left(first) + DNPrintableText(QStringView(text).sliced(first, end - first)) + text.mid(end);
 }
 
 } // namespace
@@ -161,17 +177,19 @@ QString DNLogger::stampedLine(const QString &message)
 
 void DNLogger::roughLog(const QString &message)
 {
-    const QString line = stampedLine(message);
+    const QString record = recordText(message);
+    const QString line = stampedLine(record);
     std::lock_guard lock(m_mutex);
     logex(line);
-    tell(EntryKind::Message, message);
+    tell(EntryKind::Message, record);
 }
 
 void DNLogger::rawLog(const QString &text)
 {
+    const QString record = recordText(text);
     std::lock_guard lock(m_mutex);
-    logex(text);
-    tell(EntryKind::Raw, text);
+    logex(record);
+    tell(EntryKind::Raw, record);
 }
 
 void DNLogger::tell(EntryKind kind, const QString &text)

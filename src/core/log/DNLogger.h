@@ -21,7 +21,10 @@
 //
 // DNRoughLog writes stamped lines "date [application]: message\n"; DNRoughLogRaw writes the
 // text alone (the engines' own output). Both may be called from any thread: each write is made
-// whole under the writer's lock, so lines never interleave.
+// whole under the writer's lock, so lines never interleave. Each entry is one record: line breaks
+// and other control characters inside it (a file name may hold them, an engine line may) are
+// written escaped ("\n", "\t", "\x1b", see DNPrintableText); only the tabs that begin a raw
+// entry and the line breaks that end an entry are written as they are.
 class DNLogger
 {
 public:
@@ -62,7 +65,8 @@ public:
 
     // Whoever shows the log as it grows (the log window) hears of every entry, on the writing
     // thread, under the writer's lock, so entries arrive in the file's order. A listener must
-    // neither log nor block. A message arrives without its stamp; raw text as written.
+    // neither log nor block. A message arrives without its stamp; raw text as written (both
+    // escaped as the file holds them).
     enum class EntryKind { Message, Raw };
     using Listener = std::function<void(EntryKind kind, const QString &text)>;
     using ListenerId = quint64;

@@ -29,7 +29,7 @@ const QRegularExpression &tagPattern()
 }
 
 // The start of the names of the helper files an engine makes beside a hidden output: "." and the
-// hidden name up to its tag, then "." (the ISO backup's ".<hidden>.<pid>.files", the image
+// hidden name up to its tag, then "." (the ISO backup's ".<hidden>.<pid>.part", the image
 // engine's ".<hidden name without extension>.rendering.mov"). Empty for a name without a tag.
 QString helperPrefixOf(const QString &hiddenPath)
 {
@@ -70,12 +70,6 @@ qint64 bytesIn(const QFileInfo &entry)
     return total;
 }
 
-void chopLastCharacter(QString &text)
-{
-    const int cut = text.size() >= 2 && text.at(text.size() - 1).isLowSurrogate() ? 2 : 1;
-    text.chop(cut);
-}
-
 bool removeEntry(const QFileInfo &entry)
 {
     if (entry.isDir() && !entry.isSymLink())
@@ -90,18 +84,14 @@ QString DNPartialOutput::hiddenPathFor(const QString &finalPath)
     const QFileInfo info(finalPath);
     const QString name = info.fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    QString base = dot > 0 ? name.left(dot) : name;
+    const QString base = dot > 0 ? name.left(dot) : name;
     const QString extension = dot > 0 ? name.mid(dot) : QString();
     const QString folder = info.path();
     for (;;) {
         const QString tag = QStringLiteral(".talvane-%1-%2").arg(::getpid()).arg(++hiddenCounter);
-        QString candidate = QStringLiteral(".") + base + tag + extension;
-        QString shortened = base;
-        while (candidate.toUtf8().size() > kLongestFileName && !shortened.isEmpty()) {
-            chopLastCharacter(shortened);
-            candidate = QStringLiteral(".") + shortened + tag + extension;
-        }
-        if (candidate.toUtf8().size() > kLongestFileName)
+        // Room is left for the helper names the engines build from this one.
+        const QString candidate = DNFitFileName(folder, QStringLiteral("."), base, tag + extension, kHelperNameRoom);
+        if (candidate.isEmpty())
             return QString();
         const QString path = folder + QLatin1Char('/') + candidate;
         if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {

@@ -14,9 +14,15 @@ namespace DNPartialOutput {
 // The longest file name the file systems take (NAME_MAX), in bytes.
 inline constexpr int kLongestFileName = 255;
 
+// The bytes the engines' companions add to a hidden name for the helper files they make beside
+// it: "." before it and ".<pid>.part" after it (the ISO backup's partial image), or ".rendering"
+// inside it (the image engine's movie). A hidden name leaves this much room below the folder's
+// NAME_MAX, so that every helper name fits too and keeps the prefix that finds it (below).
+inline constexpr int kHelperNameRoom = 16;
+
 // A new hidden name for finalPath, not in use, noted as this process's. The name part is
-// shortened (at a character boundary) when the hidden name would exceed kLongestFileName; empty
-// when even that cannot fit.
+// shortened (at a UTF-8 character boundary) so that the hidden name leaves kHelperNameRoom below
+// the NAME_MAX of the output's file system; empty when even that cannot fit.
 QString hiddenPathFor(const QString &finalPath);
 
 // Gives the whole file at hiddenPath its final name without replacing anything there: finalPath,

@@ -1,8 +1,10 @@
 #include "core/util/DNPaths.h"
 
 #include "core/util/DNFormat.h"
+#include "enginekit/FileNameLimit.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -30,6 +32,16 @@ QString DNUniqueFilePath(const QString &folder, const QString &fileName, int num
         if (!QFileInfo(candidate).exists() && !QFileInfo(candidate).isSymLink())
             return candidate;
     }
+}
+
+QString DNFitFileName(const QString &folder, const QString &head, const QString &body, const QString &tail, int room)
+{
+    const std::size_t longest = longestFileNameIn(QFile::encodeName(folder).toStdString());
+    if (longest <= std::size_t(room))
+        return QString();
+    const std::string name = fitFileName(QFile::encodeName(head).toStdString(), QFile::encodeName(body).toStdString(),
+                                         QFile::encodeName(tail).toStdString(), longest - std::size_t(room));
+    return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
 bool DNCreateDirectory(const QString &path)

@@ -1,6 +1,7 @@
 #include "slideshow/engine/NXImageEngineJob.h"
 
 #include "core/plist/DNPropertyList.h"
+#include "core/util/DNPaths.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -29,7 +30,10 @@ QString NXHiddenRenderPath(const QString &targetPath)
 {
     const QFileInfo target(targetPath);
     const QString suffix = target.suffix().isEmpty() ? QString() : QLatin1Char('.') + target.suffix();
-    return target.path() + QStringLiteral("/.") + target.completeBaseName() + QStringLiteral(".rendering") + suffix;
+    // A long target name is cut where the hidden one would pass what the file system takes.
+    const QString name = DNFitFileName(target.path(), QStringLiteral("."), target.completeBaseName(),
+                                       QStringLiteral(".rendering") + suffix);
+    return name.isEmpty() ? QString() : target.path() + QLatin1Char('/') + name;
 }
 
 namespace {

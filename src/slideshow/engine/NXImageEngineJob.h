@@ -40,8 +40,9 @@ QString NXStringFromSize(QSizeF size);
 QSizeF NXSizeFromString(const QString &text);
 
 // Where the engine writes the movie while it is being made: a hidden name beside the target
-// with the target's suffix (so ffmpeg knows the container). Only a finished, checked movie
-// carries the target's name.
+// with the target's suffix (so ffmpeg knows the container), its name cut at a character boundary
+// where it would pass the file system's NAME_MAX; empty when even a cut name cannot fit. Only a
+// finished, checked movie carries the target's name.
 QString NXHiddenRenderPath(const QString &targetPath);
 
 // The job as the engine uses it. "effectList" holds the transition types the slideshow may use

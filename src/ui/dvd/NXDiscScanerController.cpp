@@ -10,6 +10,8 @@
 #include "dvd/loading/NXDVDSourceLoading.h"
 #include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNOpenPanelFolder.h"
+#include "ui/controls/DNPlainText.h"
+#include "ui/progress/NXConvertFailureText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -243,6 +245,10 @@ void NXDiscScanerController::browseISOPanelDidEnd(int returnCode, const QString 
 {
     if (returnCode != 1 || path.isEmpty())
         return;
+    if (const QString notText = NXSourceNameNotTextLine(path); !notText.isEmpty()) {
+        showReadFailedAlert(dvdLoadPanel_, notText);
+        return;
+    }
     isoFilePath_ = path;
     okbutton_->setEnabled(true);
     isoPathFeild_->setText(path);
@@ -252,6 +258,10 @@ void NXDiscScanerController::browseDVDFolderPanelDidEnd(int returnCode, const QS
 {
     if (returnCode != 1)
         return;
+    if (const QString notText = NXSourceNameNotTextLine(path); !notText.isEmpty()) {
+        showReadFailedAlert(dvdLoadPanel_, notText);
+        return;
+    }
     const QString folder = NXDVDSourceLoading::dvdFolderForChosenFolder(path);
     if (folder.isEmpty()) {
         showReadFailedAlert(dvdLoadPanel_);
@@ -357,6 +367,13 @@ void NXDiscScanerController::startLoadingThread(QList<NXDVDSourceInfoPtr> source
                         self->analysis_textLebal_->setText(tr("Analyzing %1, Please wait...").arg(shown));
                 },
                 true);
+            // A name that is not text reads as another folder's: refused with its reason before
+            // the reader is given that other name.
+            if (const QString notText = NXSourceNameNotTextLine(source->path()); !notText.isEmpty()) {
+                DNRoughLog(QStringLiteral("read DVD structure refused: %@"), notText);
+                onMainThread([self, notText] { if (self) self->showReadFailedAlert(nullptr, notText); }, false);
+                continue;
+            }
             QString error;
             DNDVDNodePtr node = NXDVDSourceLoading::analysisDVDSource(source, &error, listPath);
             if (node) {
@@ -383,13 +400,14 @@ void NXDiscScanerController::alterRunAtMainThreadStyleOne()
     showReadFailedAlert(nullptr);
 }
 
-void NXDiscScanerController::showReadFailedAlert(QWidget *parent)
+void NXDiscScanerController::showReadFailedAlert(QWidget *parent, const QString &why)
 {
     auto *alert = new QMessageBox(parent);
     alert->setIcon(QMessageBox::Critical);
     alert->setWindowTitle(tr("Read DVD Structure Failed!"));
     alert->setText(tr("Read DVD Structure Failed!"));
-    alert->setInformativeText(tr("Please check the input DVD and try again."));
+    DNShowAsPlainText(alert);
+    alert->setInformativeText(why.isEmpty() ? tr("Please check the input DVD and try again.") : why);
     alert->addButton(tr("OK"), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);

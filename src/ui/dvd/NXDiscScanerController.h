@@ -101,7 +101,9 @@ private:
     void runAtMainThreadAndAddNode(const DNDVDNodePtr &node);
     void alterRunAtMainThreadStyleOne();
     void sendNotificationOnMainThread();
-    void showReadFailedAlert(QWidget *parent);
+    // "Read DVD Structure Failed!"; why (a line naming the source and its reason) in place of the
+    // general advice when it is known.
+    void showReadFailedAlert(QWidget *parent, const QString &why = QString());
     void watchMountTable();
 
     QDialog *dvdLoadPanel_ = nullptr;

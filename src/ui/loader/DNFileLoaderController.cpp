@@ -5,6 +5,7 @@
 #include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNOpenPanelFolder.h"
 #include "ui/controls/DNPlainText.h"
+#include "ui/progress/NXConvertFailureText.h"
 
 #include <QAbstractItemView>
 #include <QFileDialog>
@@ -38,14 +39,23 @@ void DNFileLoaderController::showLoadVideoProgress(const QStringList &paths)
 {
     if (loader_.isLoading())
         return;
+    QStringList loadable = paths;
+    const QStringList refused = NXTakeSourcesNamedNotText(loadable);
     beginSheet();
-    loader_.showLoadVideoProgress(paths);
+    loader_.showLoadVideoProgress(loadable, refused);
 }
 
 void DNFileLoaderController::showLoadPhotoPrgress(const QStringList &folders)
 {
     if (loader_.isLoading())
         return;
+    QStringList loadable = folders;
+    const QStringList refused = NXTakeSourcesNamedNotText(loadable);
+    if (!refused.isEmpty()) {
+        // The slideshow is made of all the folders or not at all.
+        displayLoadPhotoFailedWarnning(refused.join(QLatin1Char('\n')));
+        return;
+    }
     beginSheet();
     loader_.showLoadPhotoPrgress(folders);
 }

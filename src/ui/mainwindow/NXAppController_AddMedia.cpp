@@ -25,6 +25,7 @@
 #include "ui/medialist/NXMediaTableView.h"
 #include "ui/profiles/DNProfileApplyToAll.h"
 #include "ui/profiles/NXProfileController.h"
+#include "ui/progress/NXConvertFailureText.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -398,13 +399,21 @@ void NXAppController::addFilesFromContentOfFilesWithDelay(const QStringList &pat
 void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
 {
     private_flag.isNeedPreSelect = mediaFiles->isEmpty();
+    // A name that is not text is refused whatever it names: no road can read it.
+    QStringList handed = paths;
+    QStringList refused = NXTakeSourcesNamedNotText(handed);
+    const auto tellRefused = [this, &refused] {
+        if (!refused.isEmpty() && mainWindow)
+            DNFileLoaderController::displayFilesRefused(mainWindow, refused);
+    };
     // A DVD folder, image or drive handed over (given on the command line, opened from the file
     // manager) is loaded as a DVD, as a dropped one is; the rest are media files.
     QStringList files;
     QStringList dvdSources;
-    for (const QString &path : paths)
+    for (const QString &path : std::as_const(handed))
         (NXDVDUtilities::isDVDSourcePath(path) ? dvdSources : files) << path;
     if (!dvdSources.isEmpty()) {
+        tellRefused();
         // A list holds DVD sources or other media, never both: the DVDs win, and a list of
         // other media is emptied only when the user agrees.
         if (!files.isEmpty())
@@ -417,14 +426,15 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
             askForMakeSoure2ClearAdded(loadDVDs);
         return;
     }
-    if (files.isEmpty())
+    if (files.isEmpty()) {
+        tellRefused();
         return;
+    }
     QStringList existing;
     for (const QString &path : std::as_const(files))
         if (QFileInfo(path).isFile())
             existing << path;
     bool added = false;
-    QStringList refused;
     if (tableView) {
         // The files are read on threads of their own while this thread keeps the window
         // answering; the entries ready by the time one slide ends slide in together in the next,
@@ -446,7 +456,7 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
             ready.remove(0, std::min<qsizetype>(ready.size(), kMostRowsPerSlide));
             added = true;
         }
-        refused = probe.refusals();
+        refused += probe.refusals();
     } else {
         for (const QString &path : std::as_const(existing)) {
             QString why;
@@ -459,8 +469,7 @@ void NXAppController::addFilesFromContentOfFiles(const QStringList &paths)
         }
     }
     // What could not be added is named, as the Add dialog names it.
-    if (!refused.isEmpty() && mainWindow)
-        DNFileLoaderController::displayFilesRefused(mainWindow, refused);
+    tellRefused();
     if (added && tableView)
         tableView->reloadData();
     DNNotificationCenter::defaultCenter().postNotification(QStringLiteral("NXMediaFileLoadFinished o.o"), QVariant(),

@@ -11,6 +11,7 @@
 #include "convert/slideshow/NXSlideshowConversion.h"
 #include "core/log/DNLogger.h"
 #include "core/settings/DNSetting.h"
+#include "core/util/DNNameText.h"
 #include "dvd/DNDVDGroupTitle.h"
 #include "dvd/DNDVDNode.h"
 #include "dvd/file/DNFileGroupNode.h"
@@ -154,8 +155,10 @@ void NXAppController::showNoProfileAlert(const QStringList &entries)
 bool NXAppController::checkOutputFolder()
 {
     const QFileInfo folder(DNSetting::shareSetting().appSetting()->videoOutputDirectory());
-    // A path the engines cannot take is as unusable as a missing folder.
-    return !folder.filePath().isEmpty() && folder.isDir() && outputFolderFitsEngines(folder.filePath());
+    // A path the engines cannot take is as unusable as a missing folder. A folder that is there
+    // under a name that is not text passes: the run refuses it, and its sheet names what to rename.
+    return !folder.filePath().isEmpty() && DNIsFolderOnDisk(folder.filePath())
+        && outputFolderFitsEngines(folder.filePath());
 }
 
 void NXAppController::showNoSourceAlert()

@@ -2,6 +2,8 @@
 
 #include "NXMediaTableView.h"
 
+#include "core/util/DNNameText.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -17,6 +19,12 @@ QStringList localPaths(const QMimeData *data)
         if (url.isLocalFile())
             paths << url.toLocalFile();
     return paths;
+}
+
+// A folder holding VIDEO_TS whose path the drop gave with U+FFFD for bytes that are not text.
+bool isDVDFolderNamedNotText(const QString &path)
+{
+    return !DNNameNotTextOnDisk(path).isEmpty() && DNIsFolderOnDisk(path + QStringLiteral("/VIDEO_TS"));
 }
 
 bool hasFileNames(const QMimeData *data)
@@ -54,7 +62,9 @@ bool NXDragDetectView::prepareForDragOperation(const QMimeData *data, bool sheet
     for (const QString &path : localPaths(data)) {
         const QFileInfo info(path);
         const QFileInfo videoTS(QDir(path).filePath(QStringLiteral("VIDEO_TS")));
-        if (info.isDir() && videoTS.isDir()) {
+        // A DVD folder whose name is not text is taken too, so that its loading says why it
+        // cannot be read rather than the drop doing nothing.
+        if ((info.isDir() && videoTS.isDir()) || isDVDFolderNamedNotText(path)) {
             fileListArray_ << path;
             dragFileKind_ = 2;
         }

@@ -1,5 +1,6 @@
 #include "NXFolderChoice.h"
 
+#include "core/util/DNNameText.h"
 #include "ui/controls/DNAlertSheet.h"
 #include "ui/controls/DNPlainText.h"
 
@@ -43,20 +44,37 @@ bool NXIsWritableFolder(const QString &path)
     return probe.open();
 }
 
-bool NXAcceptChosenFolder(QWidget *window, const QString &path)
+namespace {
+
+// The alert that refuses a chosen folder; the caller keeps its former folder.
+void refuseFolder(QWidget *window, const QString &text, const QString &informative)
 {
-    if (NXIsWritableFolder(path))
-        return true;
-    auto *alert = new QMessageBox(QMessageBox::Warning, QObject::tr("Cannot Use This Folder"),
-                                  QObject::tr("The folder \"%1\" cannot be written to.").arg(QDir::toNativeSeparators(path)),
-                                  QMessageBox::Ok, window);
+    auto *alert = new QMessageBox(QMessageBox::Warning, QObject::tr("Cannot Use This Folder"), text, QMessageBox::Ok, window);
     alert->setObjectName(QStringLiteral("NXUnwritableFolderAlert"));
-    alert->setInformativeText(QObject::tr("Nothing could be saved there. Choose a folder you may write to; "
-                                          "the former folder is kept."));
+    DNShowAsPlainText(alert);
+    alert->setInformativeText(informative);
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
-    DNShowAsPlainText(alert);
     DNFitAlertToTitle(alert);
     alert->open();
+}
+
+} // namespace
+
+bool NXAcceptChosenFolder(QWidget *window, const QString &path)
+{
+    // Checked first: such a folder does not exist by the name the program reads, and anything
+    // made by that name would land in a twin beside it.
+    if (const DNNameNotText notText = DNNameNotTextOnDisk(path); !notText.isEmpty()) {
+        refuseFolder(window, QObject::tr("The name \"%1\" in %2 is not UTF-8 text.").arg(notText.name, notText.folder),
+                     QObject::tr("Nothing can be saved in a folder whose path holds a name that is not text. Rename it "
+                                 "or choose another folder; the former folder is kept."));
+        return false;
+    }
+    if (NXIsWritableFolder(path))
+        return true;
+    refuseFolder(window, QObject::tr("The folder \"%1\" cannot be written to.").arg(QDir::toNativeSeparators(path)),
+                 QObject::tr("Nothing could be saved there. Choose a folder you may write to; "
+                             "the former folder is kept."));
     return false;
 }

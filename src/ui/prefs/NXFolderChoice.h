@@ -19,6 +19,6 @@ QFileDialog *NXBeginFolderPanel(QWidget *window, const QString &startFolder,
 // A folder that exists and takes a new file (tried, not read from permission bits: the user
 // may be root, the folder on a read-only medium).
 bool NXIsWritableFolder(const QString &path);
-// Checks a chosen folder; when it cannot be written to, says so in an alert on window and
-// answers false, and the caller keeps its former folder.
+// Checks a chosen folder; when a name along its path is not UTF-8 text, or it cannot be written
+// to, says so in an alert on window and answers false, and the caller keeps its former folder.
 bool NXAcceptChosenFolder(QWidget *window, const QString &path);

@@ -63,6 +63,9 @@ QString safeTitle(const QString &title, const QString &source)
     return name;
 }
 
+// The bytes DNUniqueFilePath may add to a name taken already (" (n)").
+constexpr int kUniqueNumberRoom = 8;
+
 // Copies source into folder as title; an unfinished copy never carries the final name.
 QString copyIntoLibrary(const QString &source, const QString &title, const QString &folder, QString *error)
 {
@@ -70,7 +73,9 @@ QString copyIntoLibrary(const QString &source, const QString &title, const QStri
         *error = QStringLiteral("%1: no such file").arg(source);
         return {};
     }
-    const QString partial = DNUniqueFilePath(folder, QLatin1Char('.') + title + QStringLiteral(".part"), 0);
+    // Cut where a long title would pass what the file system takes, with room for " (n)".
+    const QString partial = DNUniqueFilePath(
+        folder, DNFitFileName(folder, QStringLiteral("."), title, QStringLiteral(".part"), kUniqueNumberRoom), 0);
     if (!QFile::copy(source, partial)) {
         QFile::remove(partial);
         *error = QStringLiteral("%1: cannot copy into %2").arg(source, folder);

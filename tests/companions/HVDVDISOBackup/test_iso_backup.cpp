@@ -86,6 +86,18 @@ INSTANTIATE_TEST_SUITE_P(Sources, ISOBackup,
                                          SourceCase{"image", "dvd/pal.iso", "TALVANE_PAL", "dvd/pal/VIDEO_TS"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// The image is written under a hidden name made from the output's; an output name as long as a
+// file system takes still gets its image, the hidden name cut at a character boundary.
+TEST(ISOBackup, AnOutputNameAsLongAsAFileSystemTakesGetsItsImage)
+{
+    QTemporaryDir out;
+    QString name = QString(60, QChar(0x30c7));
+    name += QString(255 - 4 - name.toUtf8().size(), QLatin1Char('b')) + QStringLiteral(".iso");
+    ASSERT_EQ(name.toUtf8().size(), 255);
+    ASSERT_EQ(runBackup(testsupport::fixturePath(QStringLiteral("dvd/ntsc")), out.filePath(name), 10, countStarts), 0);
+    EXPECT_EQ(leftovers(out.path()), QStringList{name});
+}
+
 TEST(ISOBackupFailures, AnUnreadableSourceFailsAndLeavesNothing)
 {
     QTemporaryDir notADisc, out;

@@ -101,18 +101,51 @@ TEST(DNLogger, StampedAndRawLines)
     Folders f;
     DNLogger log(f.data.path());
     log.roughLog("x");
-    log.roughLog("two\nlines\n");
+    log.roughLog("ends with a line break\n");
     log.rawLog("raw text");
     log.rawLog(" more\n");
     const QStringList lines = readAll(log.roughLogFile()).split('\n');
     // header, empty line, then the entries
-    ASSERT_GE(lines.size(), 8);
+    ASSERT_GE(lines.size(), 7);
     EXPECT_TRUE(kStamp.match(lines[2]).hasMatch()) << lines[2].toStdString();
     EXPECT_TRUE(lines[2].endsWith("]: x"));
-    EXPECT_TRUE(lines[3].endsWith("]: two"));
-    EXPECT_EQ(lines[4], "lines");
-    EXPECT_EQ(lines[5], ""); // the message's own line break, then the one added
-    EXPECT_EQ(lines[6], "raw text more");
+    EXPECT_TRUE(lines[3].endsWith("]: ends with a line break"));
+    EXPECT_EQ(lines[4], ""); // the message's own line break, then the one added
+    EXPECT_EQ(lines[5], "raw text more");
+}
+
+// A name may hold a line break, a tab or a terminal escape, and so may an engine's line: written
+// as they are, one record would become two lines and a name could forge a record. Each entry
+// stays one line with those characters escaped, in the file and for the log window alike.
+TEST(DNLogger, AnEntryStaysOneLineWhateverItsNamesHold)
+{
+    Folders f;
+    DNLogger log(f.data.path());
+    QStringList heard;
+    const auto id = log.addListener([&](DNLogger::EntryKind, const QString &text) { heard << text; });
+    const QString forged = QStringLiteral("a.mp4\n2026:01:01 1:00 PM [Talvane]: conversion done");
+    log.roughLog(QStringLiteral("start video load file /tmp/") + forged);
+    log.roughLog(QStringLiteral("tab\tcarriage\rescape\x1b[31mred nel\u0085sep\u2028end"));
+    // As DNRoughLogEngineLine writes an engine's line (this writer is not the shared one).
+    log.rawLog(QStringLiteral("\tInput #0, from '/tmp/line\nbreak.mp4':\n"));
+    log.rawLog(QStringLiteral("\tprogress\r\n"));
+    log.removeListener(id);
+
+    const QString text = readAll(log.roughLogFile());
+    QStringList lines = text.split('\n').mid(2);
+    lines.removeAll(QString());
+    ASSERT_EQ(lines.size(), 4) << text.toStdString();
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("]: start video load file /tmp/a.mp4\\n2026:01:01 1:00 PM [Talvane]: "
+                                                 "conversion done")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("]: tab\\tcarriage\\rescape\\x1b[31mred nel\\x85sep\\u2028end")))
+        << lines[1].toStdString();
+    // An engine's line keeps the tab that sets it under its entry.
+    EXPECT_EQ(lines[2], QStringLiteral("\tInput #0, from '/tmp/line\\nbreak.mp4':"));
+    EXPECT_EQ(lines[3], QStringLiteral("\tprogress\\r"));
+    ASSERT_EQ(heard.size(), 4);
+    EXPECT_FALSE(heard[0].contains(QLatin1Char('\n')));
+    EXPECT_EQ(heard[2], QStringLiteral("\tInput #0, from '/tmp/line\\nbreak.mp4':\n"));
 }
 
 TEST(DNLogger, StampFollowsTheDateForm)

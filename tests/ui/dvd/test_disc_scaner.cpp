@@ -9,6 +9,7 @@
 #include "dvd/cover/NXDVDInfoCapture.h"
 
 #include "support/fixturecopy.h"
+#include "support/rawnames.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -273,6 +274,56 @@ TEST(DiscScaner, WhatIsNoDVDGetsTheReadFailedAlert)
         }
     }
     EXPECT_EQ(alerts, 2);
+}
+
+// A DVD folder or image whose name is not UTF-8 text, read as an open panel or a drop reads it
+// (U+FFFD for its bytes), is refused for its name, with the name to rename, in the chooser and
+// when it is loaded; the reader is never given the other name that reading makes.
+TEST(DiscScaner, ASourceNamedNotTextIsRefusedForItsName)
+{
+    uitest::app();
+    testsupport::RawNameFolder tmp;
+    const QString folder = testsupport::copyFixture(QStringLiteral("dvd/ntsc"), tmp.path());
+    const QString iso = testsupport::copyFixture(QStringLiteral("dvd/ntsc.iso"), tmp.path());
+    ASSERT_TRUE(testsupport::renameToRaw(folder, tmp.bytesOf("Film\xff")));
+    ASSERT_TRUE(testsupport::renameToRaw(iso, tmp.bytesOf("Film\xfe.iso")));
+    const QString lossyFolder = testsupport::lossyReading(tmp.bytesOf("Film\xff"));
+    const QString lossyImage = testsupport::lossyReading(tmp.bytesOf("Film\xfe.iso"));
+    const auto line = [&](const char *name, const char *shown) {
+        return QStringLiteral("%1: the name \"%2\" in %3 is not UTF-8 text, so the source cannot be read: rename it")
+            .arg(QString::fromUtf8(shown), QString::fromLatin1(name), tmp.path());
+    };
+
+    {
+        Receiver receiver;
+        NXDiscScanerController scaner;
+        scaner.loadDVDFolderPanel(&receiver.window, receiver.action);
+        scaner.browseDVDFolderPanelDidEnd(1, lossyFolder + QStringLiteral("/VIDEO_TS"));
+        QMessageBox *alert = scaner.lastAlert();
+        ASSERT_TRUE(alert);
+        EXPECT_EQ(alert->text(), QStringLiteral("Read DVD Structure Failed!"));
+        EXPECT_EQ(alert->informativeText(), line("Film\\xff", "VIDEO_TS"));
+        EXPECT_FALSE(scaner.okbutton()->isEnabled());
+        uitest::savePicture(alert, kTest, QStringLiteral("source_named_not_text_alert"));
+        alert->accept();
+        scaner.cancelChoose();
+    }
+
+    // Dropped (or handed over on the command line): one alert each with its reason.
+    Receiver receiver;
+    NXDiscScanerController scaner;
+    scaner.loadISOsProgressWithoutOpenPanel(&receiver.window, {lossyImage, lossyFolder}, receiver.action);
+    ASSERT_TRUE(uitest::waitFor([&] { return !receiver.finished.isEmpty(); }));
+    EXPECT_TRUE(receiver.nodes.isEmpty());
+    QStringList reasons;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+            reasons << box->informativeText();
+            box->accept();
+        }
+    }
+    reasons.sort();
+    EXPECT_EQ(reasons, (QStringList{line("Film\\xfe.iso", "Film\uFFFD.iso"), line("Film\\xff", "Film\uFFFD")}));
 }
 
 TEST(DiscScaner, DiscTabListsMountedDiscsAndLoadsTheChosenOne)

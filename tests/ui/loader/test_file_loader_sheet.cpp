@@ -4,6 +4,9 @@
 #include "ui/loader/DNFileLoaderSheet.h"
 #include "ui/ui_test_support.h"
 
+#include "core/platform/DNBundle.h"
+#include "support/rawnames.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -17,6 +20,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -42,6 +46,28 @@ QString outputFolder()
     QDir().mkpath(dir);
     return dir;
 }
+
+// A video load of paths handed over as a drop hands them, on window: the items it adds, and the
+// alert that names what it did not add.
+struct RefusingLoad
+{
+    QList<NXMediaNodePtr> items;
+    DNFileLoaderController controller;
+
+    // The alert once it shows; null when none came.
+    QMessageBox *run(QWidget &window, const QStringList &paths)
+    {
+        controller.loader().setPauseBetweenFiles(0);
+        const auto collect = [this](const QVariant &item, const QVariant &) { items << item.value<NXMediaNodePtr>(); };
+        controller.showVideoLoaderWithoutOpenPanel(&window, paths, NXAction::actionWithTarget(&window, collect));
+        QMessageBox *alert = nullptr;
+        const bool shown = uitest::waitFor([&] {
+            alert = window.findChild<QMessageBox *>(QStringLiteral("filesRefusedAlert"));
+            return alert && alert->isVisible();
+        });
+        return shown ? alert : nullptr;
+    }
+};
 
 } // namespace
 
@@ -136,20 +162,10 @@ TEST(FileLoaderSheet, FilesThatCannotBeAddedAreNamedWithTheirReasons)
         ASSERT_TRUE(source.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly));
         out.write(source.read(300));
     }
-    QList<NXMediaNodePtr> items;
-    DNFileLoaderController controller;
-    controller.loader().setPauseBetweenFiles(0);
-    controller.showVideoLoaderWithoutOpenPanel(
-        &window, {media(QStringLiteral("clip.mp4")), media(QStringLiteral("audio.m4a")), notVideo, truncated},
-        NXAction::actionWithTarget(&window, [&](const QVariant &item, const QVariant &) {
-            items << item.value<NXMediaNodePtr>();
-        }));
-    QMessageBox *alert = nullptr;
-    ASSERT_TRUE(uitest::waitFor([&] {
-        alert = window.findChild<QMessageBox *>(QStringLiteral("filesRefusedAlert"));
-        return alert && alert->isVisible();
-    }));
-    EXPECT_EQ(items.size(), 1);
+    RefusingLoad load;
+    QMessageBox *alert = load.run(window, {media(QStringLiteral("clip.mp4")), media(QStringLiteral("audio.m4a")), notVideo, truncated});
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(load.items.size(), 1);
     EXPECT_EQ(alert->text(), QStringLiteral("These files could not be added:"));
     const QStringList lines = alert->informativeText().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 3) << alert->informativeText().toStdString();
@@ -157,9 +173,50 @@ TEST(FileLoaderSheet, FilesThatCannotBeAddedAreNamedWithTheirReasons)
     EXPECT_TRUE(lines.at(1).contains(QStringLiteral("notes.mp4"))) << lines.at(1).toStdString();
     EXPECT_TRUE(lines.at(2).contains(QStringLiteral("cut.mkv"))) << lines.at(2).toStdString();
     EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
-    EXPECT_FALSE(controller.panel()->isVisible());
+    EXPECT_FALSE(load.controller.panel()->isVisible());
     EXPECT_TRUE(alert->grab().save(outputFolder() + QStringLiteral("/files_refused.png")));
     alert->buttons().first()->click();
+    DNCaptureController::shareCaptureQueue().waitForDone();
+}
+
+// A file whose name is not UTF-8 text, handed over as an open panel or a drop reads it (U+FFFD for
+// its bytes), is refused with its reason and the name to rename, in the interface's language,
+// and not as a file that does not exist; the others are added all the same.
+TEST(FileLoaderSheet, AFileNamedNotTextIsRefusedForItsName)
+{
+    app();
+    const struct
+    {
+        const char *language;
+        const char *line; // "DIR" stands for the folder
+    } cases[] = {
+        {"", "clip\uFFFD.mp4: the name \"clip\\xe9.mp4\" in DIR is not UTF-8 text, so the source cannot be read: rename it"},
+        {"ja", "clip\uFFFD.mp4：DIR にある名前「clip\\xe9.mp4」は UTF-8 のテキストではないため、ソースを読み込めません：名前を変更してください"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.language);
+        QTranslator translator;
+        if (*c.language) {
+            ASSERT_TRUE(translator.load(DNBundle::pathForResource(QStringLiteral("translations/talvane_%1.qm")
+                                                                      .arg(QString::fromLatin1(c.language)))));
+            QCoreApplication::installTranslator(&translator);
+        }
+        QMainWindow window;
+        window.show();
+        testsupport::RawNameFolder dir;
+        ASSERT_TRUE(QFile::copy(media(QStringLiteral("clip.mp4")), dir.path() + QStringLiteral("/clip.mp4")));
+        ASSERT_TRUE(testsupport::renameToRaw(dir.path() + QStringLiteral("/clip.mp4"), dir.bytesOf("clip\xe9.mp4")));
+        RefusingLoad load;
+        QMessageBox *alert =
+            load.run(window, {testsupport::lossyReading(dir.bytesOf("clip\xe9.mp4")), media(QStringLiteral("clip.mp4"))});
+        ASSERT_TRUE(alert);
+        EXPECT_EQ(load.items.size(), 1);
+        EXPECT_EQ(alert->informativeText(), QString::fromUtf8(c.line).replace(QStringLiteral("DIR"), dir.path()));
+        EXPECT_TRUE(alert->grab().save(outputFolder() + QStringLiteral("/file_named_not_text_%1.png")
+                                                            .arg(*c.language ? c.language : "en")));
+        alert->buttons().first()->click();
+        QCoreApplication::removeTranslator(&translator);
+    }
     DNCaptureController::shareCaptureQueue().waitForDone();
 }
 

@@ -66,6 +66,8 @@ TEST(LogWindow, FollowsTheLogWithItsEarlierLinesFirst)
     // A message gets the window's own stamp and the green; raw text stays as written, and text
     // without a line break continues the line.
     logger.roughLog(QStringLiteral("converting title 2"));
+    // A line break in a name stays inside its line, escaped as the file writes it.
+    logger.roughLog(QStringLiteral("start video load file /m/a\nb.mp4"));
     logger.rawLog(QStringLiteral("Pos: 1.0s "));
     logger.rawLog(QStringLiteral("25f (10%)\n"));
     window.printLogMsg(QStringLiteral("no break"));
@@ -74,6 +76,8 @@ TEST(LogWindow, FollowsTheLogWithItsEarlierLinesFirst)
     const QStringList lines = shown(window).split(QLatin1Char('\n'));
     const QRegularExpression stamped(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}  \\d{2}-\\d{2}-\\d{2}  :  converting title 2$"));
     EXPECT_TRUE(lines.indexOf(stamped) >= 0) << shown(window).toStdString();
+    EXPECT_TRUE(lines.indexOf(QRegularExpression(QStringLiteral(".*  :  start video load file /m/a\\\\nb\\.mp4"))) >= 0)
+        << shown(window).toStdString();
     EXPECT_TRUE(lines.contains(QStringLiteral("Pos: 1.0s 25f (10%)")));
     EXPECT_EQ(lines.last(), QStringLiteral("no break continues"));
     EXPECT_EQ(colourAt(window, QStringLiteral("converting title 2")), NXLogController::textColor());

@@ -14,6 +14,7 @@
 #include "support/discdamage.h"
 #include "support/fixturecopy.h"
 #include "support/privatemounts.h"
+#include "support/rawnames.h"
 #include "support/smallfs.h"
 
 #include <QAbstractButton>
@@ -168,6 +169,9 @@ struct FailureSetting
     // The most bytes a file may hold (ulimit -f) while the batch runs, which its engines inherit;
     // 0: no limit of the test's own.
     rlim_t fileSizeLimit = 0;
+    // The output folder is one whose name is not text, chosen as an open panel reads it (U+FFFD
+    // for its bytes); "PARENT" in the line stands for the folder that holds it.
+    bool outputNamedNotText = false;
 };
 
 void PrintTo(const FailureSetting &setting, std::ostream *out)
@@ -293,7 +297,12 @@ TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
     const InterfaceLanguage language(setting.language);
     QTemporaryDir work;
     Batch batch;
-    const QString out = disk ? disk->path() : batch.out.path();
+    testsupport::RawNameFolder notTextParent;
+    if (setting.outputNamedNotText)
+        ASSERT_TRUE(testsupport::makeRawFolder(notTextParent.bytesOf("\xff\xfe")));
+    const QString out = disk ? disk->path()
+        : setting.outputNamedNotText ? testsupport::lossyReading(notTextParent.bytesOf("\xff\xfe"))
+                                     : batch.out.path();
     useOutputFolder(out);
     setting.add(batch, work.path());
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
@@ -336,11 +345,17 @@ TEST_P(ConvertFailure, EndsWithItsReasonInTheSheet)
     QString pattern = QString::fromUtf8(setting.line);
     if (disk)
         pattern.replace(QStringLiteral("DISK"), QRegularExpression::escape(disk->path()));
+    pattern.replace(QStringLiteral("PARENT"), QRegularExpression::escape(notTextParent.path()));
     EXPECT_TRUE(QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(alert->informativeText()).hasMatch())
         << alert->informativeText().toStdString();
     shelltest::saveWindowPicture(alert, QStringLiteral("ui_mainwindow"),
                                  QStringLiteral("convert_failed_%1").arg(QString::fromLatin1(setting.name)));
     EXPECT_EQ(entriesIn(out), QStringList());
+    if (setting.outputNamedNotText) {
+        // Nothing in the folder the user chose, and no twin named with U+FFFD beside it.
+        EXPECT_EQ(testsupport::rawEntriesOf(notTextParent.bytes()), QList<QByteArray>{"\xff\xfe"});
+        EXPECT_EQ(testsupport::rawEntriesOf(notTextParent.bytesOf("\xff\xfe")), QList<QByteArray>());
+    }
     alert->buttons().first()->click();
 }
 
@@ -437,6 +452,14 @@ const FailureSetting kFailures[] = {
      [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addDisc("DVDBackupMKV.plist", {1}, 0)); },
      R"(ntsc\(2\)：MKV backup エンジンが失敗しました：ERROR: avio_open2 failed, errno -30)",
      [](testsupport::PrivateMounts &mounts, const QString &out, const QString &) { return mounts.makeReadOnly(out); }},
+    {"OutputFolderNamedNotText", 0, "", "",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addFile("fileroad/h264_aac.mp4", "Video_MP4_H264.plist")); },
+     R"(h264_aac\.mp4: the name "\\xff\\xfe" in PARENT is not UTF-8 text, so nothing can be written into the output folder: rename it or choose another output folder)",
+     nullptr, 0, true},
+    {"ISOBackupIntoAFolderNamedNotTextInJapanese", 0, "", "ja",
+     [](Batch &batch, const QString &) { ASSERT_TRUE(batch.addDisc("DVDBackupISO.plist", {1}, 0)); },
+     R"(ntsc\(2\)：PARENT にある名前「\\xff\\xfe」は UTF-8 のテキストではないため、出力フォルダに書き込めません：名前を変更するか、別の出力フォルダを選んでください)",
+     nullptr, 0, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, ConvertFailure, ::testing::ValuesIn(kFailures),

@@ -15,6 +15,7 @@
 #include "ui/mainwindow/NXMainWindowBuilder.h"
 #include "ui/profiles/NXProfileChooserController.h"
 #include "ui/profiles/NXProfileController.h"
+#include "support/rawnames.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -166,6 +167,25 @@ TEST(AddMedia, FilesHandedOverThatCannotBeAddedAreNamed)
     ASSERT_TRUE(alert);
     EXPECT_EQ(alert->informativeText(),
               QStringLiteral("audio.m4a has no video stream\nMediaInfo cannot read notes.avi"));
+    alert->close();
+}
+
+// A file handed over (on the command line, from the file manager) whose name is not UTF-8 text,
+// read with U+FFFD for its bytes, is named with why it cannot be read, not left out unsaid.
+TEST(AddMedia, AFileHandedOverNamedNotTextIsNamedWithItsReason)
+{
+    Window w;
+    testsupport::RawNameFolder dir;
+    ASSERT_TRUE(QFile::copy(testsupport::fixturePath(QStringLiteral("media/clip.mp4")), dir.path() + QStringLiteral("/c.mp4")));
+    ASSERT_TRUE(testsupport::renameToRaw(dir.path() + QStringLiteral("/c.mp4"), dir.bytesOf("clip\xe9.mp4")));
+    w.controller.addFilesFromContentOfFiles({testsupport::lossyReading(dir.bytesOf("clip\xe9.mp4")),
+                                             testsupport::fixturePath(QStringLiteral("media/clip.mp4"))});
+    EXPECT_EQ(w.controller.mediaFiles->size(), 1);
+    QMessageBox *alert = w.ui.window->findChild<QMessageBox *>(QStringLiteral("filesRefusedAlert"));
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->informativeText(), QStringLiteral("clip\uFFFD.mp4: the name \"clip\\xe9.mp4\" in %1 is not UTF-8 "
+                                                       "text, so the source cannot be read: rename it")
+                                            .arg(dir.path()));
     alert->close();
 }
 

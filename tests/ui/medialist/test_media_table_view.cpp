@@ -7,6 +7,8 @@
 #include "ui/medialist/NXDragDetectView.h"
 #include "ui/medialist/NXPromptView.h"
 
+#include "support/rawnames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
@@ -415,6 +417,27 @@ TEST(MediaList, DropsTakeOnlyDVDFoldersIntoAnEmptyOrDVDList)
         EXPECT_EQ(drop.isAccepted(), !c.handedOn.isEmpty());
         EXPECT_EQ(f.delegate.requests, c.handedOn.isEmpty() ? QStringList() : QStringList{c.handedOn});
     }
+}
+
+// A DVD folder whose name is not UTF-8 text comes in a drop as its bytes, which the drop reads with
+// U+FFFD: it is handed on all the same, so that its loading says why it cannot be read, instead
+// of the drop doing nothing.
+TEST(MediaList, ADroppedDVDFolderNamedNotTextIsHandedOnToSayWhy)
+{
+    testsupport::RawNameFolder tmp;
+    ASSERT_TRUE(testsupport::makeRawFolder(tmp.bytesOf("Film\xff")));
+    ASSERT_TRUE(testsupport::makeRawFolder(tmp.bytesOf("Film\xff/VIDEO_TS")));
+    ListFixture f;
+    QMimeData mime;
+    mime.setData(QStringLiteral("text/uri-list"), "file://" + tmp.bytes() + "/Film%FF\r\n");
+    const QPoint at(100, 100);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.table->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.table->viewport(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(f.delegate.requests, QStringList{QStringLiteral("drop 2: %1").arg(testsupport::lossyReading(tmp.bytesOf("Film\xff")))});
 }
 
 TEST(MediaList, DropsAreRefusedWhileASheetIsOpen)

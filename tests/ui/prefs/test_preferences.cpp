@@ -6,6 +6,7 @@
 #include "../ui_test_support.h"
 
 #include "core/settings/DNSetting.h"
+#include "support/rawnames.h"
 #include "ui/controls/DNButton.h"
 #include "ui/prefs/NXMainSettingController.h"
 
@@ -172,6 +173,37 @@ TEST(Preferences, FoldersThatCannotBeWrittenToAreRefusedWithAMessage)
     EXPECT_EQ(p.audioLanguageChoice()->currentIndex(), 0);
     p.settingDone();
     EXPECT_EQ(record()->audioLanguage(), QStringLiteral("Chinese"));
+}
+
+// A folder whose name is not UTF-8 text, as the folder panel reads it (U+FFFD for its bytes), is
+// refused with the name to rename, in the preferences and the main window alike: nothing saved
+// by the name the program reads would land in it.
+TEST(Preferences, AFolderNamedNotTextIsRefusedWithItsName)
+{
+    Sheet s;
+    NXMainSettingController &p = *s.prefs;
+    QTemporaryDir kept;
+    record()->setVideoOutputDirectory(kept.path());
+    testsupport::RawNameFolder parent;
+    ASSERT_TRUE(testsupport::makeRawFolder(parent.bytesOf("\xff\xfe")));
+    const QString chosen = testsupport::lossyReading(parent.bytesOf("\xff\xfe"));
+    const QString text = QStringLiteral("The name \"\\xff\\xfe\" in %1 is not UTF-8 text.").arg(parent.path());
+
+    p.chooseVideoFolderDidEnd(1, chosen);
+    EXPECT_EQ(record()->videoOutputDirectory(), kept.path());
+    auto *alert = p.settingPanel()->findChild<QMessageBox *>(QStringLiteral("NXUnwritableFolderAlert"));
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->text(), text);
+    uitest::savePicture(alert, QStringLiteral("ui_prefs"), QStringLiteral("folder_named_not_text"));
+    delete alert;
+
+    s.controller.openBrowseOutputPanelDidEnd(1, chosen);
+    EXPECT_EQ(record()->videoOutputDirectory(), kept.path());
+    alert = s.ui.window->findChild<QMessageBox *>(QStringLiteral("NXUnwritableFolderAlert"));
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->text(), text);
+    delete alert;
+    EXPECT_EQ(testsupport::rawEntriesOf(parent.bytes()), QList<QByteArray>{"\xff\xfe"});
 }
 
 TEST(Preferences, ChooseOpensAFolderPanelOnTheSheetAndOpenShowsTheFolder)

@@ -190,6 +190,14 @@ TEST(ScriptBridge, LibraryStepCopiesFinishedFilesIntoTheVideosFolder)
     EXPECT_EQ(QDir(library).entryList(QDir::Files | QDir::Hidden),
               (QStringList{QStringLiteral("Movie (1).mp4"), QStringLiteral("Movie.mp4")}));
 
+    // A name as long as a file system takes is copied under a shorter hidden name, then named whole.
+    const QString longName = QString(125, QChar(0x00e9)) + QStringLiteral(".mp4");
+    const QString longMovie = out.filePath(longName);
+    writeFile(longMovie, QByteArray("long"));
+    EXPECT_TRUE(NXAppleScriptHandle::copyMediaFile2iTunes({longMovie}));
+    EXPECT_EQ(bytesOf(library + QLatin1Char('/') + longName), QByteArray("long"));
+    QFile::remove(library + QLatin1Char('/') + longName);
+
     // Titles name files inside the library only; a missing file fails the step but not the others.
     const QString other = out.filePath(QStringLiteral("Other.m4v"));
     writeFile(other, QByteArray("other"));
