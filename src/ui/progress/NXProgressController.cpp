@@ -174,7 +174,9 @@ void NXProgressController::reportConvertFailure(const QString &item, const Conve
     DNRoughLog(QStringLiteral("The conversion of %@ failed: %@"), item, reason.text());
     const QString shown = NXConvertFailureText(reason);
     std::lock_guard lock(workerMutex_);
-    failures_.append(shown.isEmpty() ? item : tr("%1: %2", "an item that was not converted, and why").arg(item, shown));
+    // One failed item a line: a line break in its name is drawn as a mark, not followed.
+    const QString name = DNDisplayName(item);
+    failures_.append(shown.isEmpty() ? name : tr("%1: %2", "an item that was not converted, and why").arg(name, shown));
 }
 
 QStringList NXProgressController::convertFailures() const
