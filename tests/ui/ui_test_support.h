@@ -130,6 +130,18 @@ private:
     QTranslator translator_;
 };
 
+// Whether shown is whole, or whole cut with one ellipsis where the room ran out: how wide a label
+// is depends on the machine's fonts, so a test of the words shown accepts either.
+inline bool showsWholeOrCut(const QString &shown, const QString &whole)
+{
+    if (shown == whole)
+        return true;
+    const qsizetype cut = shown.indexOf(QChar(0x2026));
+    if (cut < 0 || shown.indexOf(QChar(0x2026), cut + 1) >= 0 || shown.size() > whole.size())
+        return false;
+    return whole.startsWith(shown.left(cut)) && whole.endsWith(shown.mid(cut + 1));
+}
+
 inline QString savePicture(QWidget *widget, const QString &test, const QString &name)
 {
     const QString dir = testsupport::buildDir() + QStringLiteral("/test-output/") + test;

@@ -11,6 +11,7 @@
 #include "convert/files/DNMediaFileProbe.h"
 #include "core/settings/DNSetting.h"
 #include "ui/controls/DNButton.h"
+#include "ui/controls/DNPlainText.h"
 #include "ui/mainwindow/DNWindow.h"
 #include "ui/mainwindow/NXAppController.h"
 #include "ui/mainwindow/NXMainWindowBuilder.h"
@@ -191,12 +192,12 @@ struct SheetWatch
         Item &item = items[sheet->currentConvertCount()];
         if (!sheet->photoEncodeView()->isHidden()) {
             item.photoFaceTitles.insert(sheet->currentTitle()->text());
-            item.photoFaceTargets.insert(sheet->currentTargetName()->text());
+            item.photoFaceTargets.insert(DNElidedFullText(sheet->currentTargetName()));
         }
         if (!sheet->isShowConvertView() || sheet->isAnimationStart())
             return;
         item.titles.insert(sheet->currentTitle()->text());
-        item.targets.insert(sheet->currentTargetName()->text());
+        item.targets.insert(DNElidedFullText(sheet->currentTargetName()));
         item.starts.insert(sheet->startTimeLabel()->text());
         item.ends.insert(sheet->endTimeLabel()->text());
         item.durations.insert(sheet->medioDuration()->text());
