@@ -53,8 +53,7 @@ QString makeOutputPath(const QString &folder, const QString &sourceName, const Q
 
     // The source name is a tag the user can type: a '/' in it must not lead the output out of
     // the chosen folder.
-    QString name = base + nameSuffix + QLatin1Char('.') + ext;
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    QString name = DNFileNameAsWritten(base + nameSuffix + QLatin1Char('.') + ext);
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         name = QStringLiteral("Untitled");
     return DNUniqueFilePath(dir, name, 0);

@@ -11,6 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+QString DNFileNameAsWritten(QString name)
+{
+    return name.replace(QLatin1Char('/'), QLatin1Char('_'));
+}
+
 QString DNUniqueFilePath(const QString &folder, const QString &fileName, int number)
 {
     const QFileInfo info(fileName);

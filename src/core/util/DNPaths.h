@@ -9,6 +9,10 @@ QString DNUniqueFilePath(const QString &folder, const QString &fileName, int num
 // tail, body cut at a UTF-8 character boundary so that the name stays room bytes below the
 // NAME_MAX of folder's file system. Empty when head and tail alone do not fit.
 QString DNFitFileName(const QString &folder, const QString &head, const QString &body, const QString &tail, int room = 0);
+// The name a file is written under for a name the user gave (typed, or taken from a tag or a
+// disc's label): a '/' would lead out of the chosen folder, so it becomes '_'. Rows and the tag
+// editor keep a name in this form, so the name they show is the one written.
+QString DNFileNameAsWritten(QString name);
 // Creates path with its missing parents. False, doing nothing, when anything exists there.
 // An empty path is a programming error (assertion "dir != nil").
 bool DNCreateDirectory(const QString &path);

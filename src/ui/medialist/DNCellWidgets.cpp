@@ -2,6 +2,7 @@
 
 #include "core/lang/OutputPathExtension.h"
 #include "core/model/DNNodeInfo.h"
+#include "core/util/DNPaths.h"
 #include "profiles/DNProfile.h"
 #include "ui/controls/DNButton.h"
 #include "ui/controls/DNImageNamed.h"
@@ -447,7 +448,8 @@ void DNStoreEditedOutputName(DNTextField *field, DNNodeInfo *info, const DNProfi
     // What the field shows of a name may be cut short, and its line breaks are marks: a name the
     // user left alone is taken from the item, not from the field.
     const QString typed = field->isEdited() ? field->text() : info->outputName();
-    const QString name = FixOutputPathExtension(typed, profile ? profile->fileNameSuffix() : QString(), 0);
+    const QString name =
+        DNFileNameAsWritten(FixOutputPathExtension(typed, profile ? profile->fileNameSuffix() : QString(), 0));
     // The field is left when its window loses the focus too; showing an unchanged name again
     // would take away the selection and caret the user comes back to.
     if (field->isEdited() || field->name() != name)
@@ -459,7 +461,8 @@ void DNShowOutputName(DNTextField *field, DNNodeInfo *info, const DNProfile *pro
 {
     if (!info)
         return;
-    const QString name = FixOutputPathExtension(info->outputName(), profile ? profile->fileNameSuffix() : QString(), 1);
+    const QString name =
+        DNFileNameAsWritten(FixOutputPathExtension(info->outputName(), profile ? profile->fileNameSuffix() : QString(), 1));
     field->setName(name);
     if (store)
         info->setOutputName(name);

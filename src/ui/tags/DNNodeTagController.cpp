@@ -5,6 +5,7 @@
 #include "core/lang/OutputPathExtension.h"
 #include "core/model/DNNodeInfoApplyToAll.h"
 #include "core/model/DNNodeInfoProtocol.h"
+#include "core/util/DNPaths.h"
 #include "core/notify/DNNotificationCenter.h"
 
 #include <QDialog>
@@ -91,7 +92,7 @@ void DNNodeTagController::configTextFieldWithNodeInfo()
 {
     const DNNodeInfoPtr info = nodeInfo();
     const DNNodeInfo shown = info ? *info : DNNodeInfo();
-    const QString output = FixOutputPathExtension(shown.outputName(), profileSuffix(), 1);
+    const QString output = DNFileNameAsWritten(FixOutputPathExtension(shown.outputName(), profileSuffix(), 1));
     outputname_->setText(output.isNull() ? QString() : output);
     name_->setText(shown.displayName());
     artist_->setText(shown.artist());
@@ -118,7 +119,7 @@ void DNNodeTagController::updateNodeInfo()
     // Empty fields are stored as empty texts, never as "no value": the builders write what
     // they are given, and an emptied tag must stay emptied.
     const auto text = [](const QLineEdit *edit) { return edit->text().isNull() ? QStringLiteral("") : edit->text(); };
-    info->setOutputName(FixOutputPathExtension(text(outputname_), profileSuffix(), 0));
+    info->setOutputName(DNFileNameAsWritten(FixOutputPathExtension(text(outputname_), profileSuffix(), 0)));
     info->setDisplayName(text(name_));
     info->setArtist(text(artist_));
     info->setComments(text(comments_));

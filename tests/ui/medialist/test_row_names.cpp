@@ -89,6 +89,13 @@ TEST(RowNames, ANameWithALineBreakStaysOnItsLineAndIsTheNameWritten)
     row->trackNameOutput()->setText(QStringLiteral("one line"));
     Q_EMIT row->trackNameOutput()->editingFinished();
     EXPECT_EQ(file->nodeInfo()->outputName(), QStringLiteral("one line.mp4"));
+
+    // A '/' cannot be in a file's name: the field shows the '_' the file is written with.
+    row->trackNameOutput()->setText(QStringLiteral("AC/DC live"));
+    Q_EMIT row->trackNameOutput()->editingFinished();
+    EXPECT_EQ(QFileInfo(avOutputPathOf(*file, folder.path())).fileName(), QStringLiteral("AC_DC live.mp4"));
+    EXPECT_EQ(row->trackNameOutput()->text(), QStringLiteral("AC_DC live.mp4"));
+    EXPECT_EQ(file->nodeInfo()->outputName(), QStringLiteral("AC_DC live.mp4"));
 }
 
 class LongNames : public ::testing::TestWithParam<const char *>

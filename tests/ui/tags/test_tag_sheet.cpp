@@ -66,6 +66,10 @@ TEST(TagSheet, OutputNameCarriesTheProfilesExtension)
          QStringLiteral("holiday.m4v")},
         {QStringLiteral("clip"), QStringLiteral("m4v"), QStringLiteral("clip.m4v"), QStringLiteral("holiday.M4V"),
          QStringLiteral("holiday.M4V")},
+        // A '/' is no part of a file's name: kept and shown as the '_' the file is written with.
+        {QStringLiteral("clip"), QStringLiteral("mp4"), QStringLiteral("clip.mp4"), QStringLiteral("AC/DC live"),
+         QStringLiteral("AC_DC live.mp4")},
+        {QStringLiteral("AC/DC"), QStringLiteral("mp4"), QStringLiteral("AC_DC.mp4"), QString(), QStringLiteral("AC_DC.mp4")},
     };
     for (const Case &c : cases) {
         auto item = makeItem(c.stored, c.suffix);
