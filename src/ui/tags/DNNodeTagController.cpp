@@ -5,8 +5,8 @@
 #include "core/lang/OutputPathExtension.h"
 #include "core/model/DNNodeInfoApplyToAll.h"
 #include "core/model/DNNodeInfoProtocol.h"
-#include "core/util/DNPaths.h"
 #include "core/notify/DNNotificationCenter.h"
+#include "core/util/DNPaths.h"
 
 #include <QDialog>
 #include <QFormLayout>
