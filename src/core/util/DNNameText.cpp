@@ -2,6 +2,7 @@
 
 #include "core/util/DNPrintableText.h"
 
+#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ QByteArray entryReadAs(const QByteArray &folder, const QString &name)
     QByteArray found;
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray bytes(entry->d_name);
-        if (!DNIsUtf8Text(bytes) && QFile::decodeName(bytes) == name) {
+        if (!QByteArrayView(bytes).isValidUtf8() && QFile::decodeName(bytes) == name) {
             found = bytes;
             break;
         }
@@ -43,7 +44,7 @@ DNNameNotText DNNameNotTextInBytes(const QByteArray &path)
     const bool absolute = path.startsWith('/');
     QByteArray folder;
     for (const QByteArray &part : path.split('/')) {
-        if (!DNIsUtf8Text(part))
+        if (!QByteArrayView(part).isValidUtf8())
             return {DNPrintableBytes(part), shownFolder(folder, absolute)};
         if (!part.isEmpty())
             folder += (folder.isEmpty() && !absolute ? QByteArray() : QByteArray("/")) + part;

@@ -72,18 +72,6 @@ qsizetype utf8SequenceAt(QByteArrayView bytes, qsizetype i, char32_t *value)
 
 } // namespace
 
-bool DNIsUtf8Text(QByteArrayView bytes)
-{
-    for (qsizetype i = 0; i < bytes.size();) {
-        char32_t c = 0;
-        const qsizetype length = utf8SequenceAt(bytes, i, &c);
-        if (length == 0)
-            return false;
-        i += length;
-    }
-    return true;
-}
-
 QString DNPrintableText(QStringView text)
 {
     QString out;

@@ -13,10 +13,6 @@
 // engines' own lines hold many (filter texts), and no backslash can start a new line.
 QString DNPrintableText(QStringView text);
 
-// Whether bytes are UTF-8 text as a whole: no stray or cut sequence, no overlong form, no
-// surrogate, nothing past U+10FFFF.
-bool DNIsUtf8Text(QByteArrayView bytes);
-
 // The same for a name as the system gives it: bytes that are not UTF-8 are written "\xHH" (the
 // name has no text of its own to show), the rest as above.
 QString DNPrintableBytes(QByteArrayView bytes);
